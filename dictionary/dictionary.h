@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace glyph {
+
+class WarningSink;
+
+/// A packed DAWG node: letter code (bits 31-27), last-of-list (26), end-of-word (25) and
+/// child index (24-0; 0 = no children).
+using DawgNode = std::uint32_t;
+
+inline char letter(DawgNode node) { return static_cast<char>('A' + (node >> 27)); }
+inline bool isLast(DawgNode node) { return (node >> 26) & 1u; }
+inline bool isEndOfWord(DawgNode node) { return (node >> 25) & 1u; }
+inline std::uint32_t childIndex(DawgNode node) { return node & 0x1FFFFFFu; }
+
+/// The loaded word list: a ".dic" file's node array, used as is. Read-only in memory.
+class Dictionary {
+public:
+    /// Called once per word during a walk; `word` is valid only during the call.
+    using WordCallback = void (*)(const char* word, void* context);
+
+    explicit Dictionary(WarningSink& warnings);
+    ~Dictionary();
+
+    /// Loads a ".dic" file; the same path again is a no-op unless forced. False after one of
+    /// the warnings "Can't open %s for reading", "Invalid %s file", "Corrupted data in %s file".
+    bool load(const std::string& path, bool force = false);
+    /// True when the upper-case word is in the dictionary.
+    bool contains(const char* word) const;
+    /// Calls back once per word, in alphabetical order; the callback may be null.
+    void forEachWord(WordCallback callback, void* context) const;
+
+    const std::string& fileName() const { return m_fileName; }
+    const std::string& author() const { return m_author; }
+    std::uint32_t wordCount() const { return m_wordCount; }
+    std::uint32_t nodeCount() const { return m_nodeCount; }
+    /// The node array (entry 0 is the root), or null before a successful load.
+    const DawgNode* nodes() const { return m_nodes.get(); }
+
+private:
+    WarningSink& m_warnings;
+    std::string m_fileName;
+    std::string m_author = "Glyphmosaic";
+    std::uint32_t m_wordCount = 0;
+    std::uint32_t m_nodeCount = 0;
+    std::unique_ptr<DawgNode[]> m_nodes;
+};
+
+} // namespace glyph

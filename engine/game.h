@@ -1,0 +1,89 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dictionary/dictionary.h"
+#include "engine/board.h"
+#include "engine/letterset.h"
+#include "engine/move.h"
+#include "engine/rackslot.h"
+
+namespace glyph {
+
+class GameRules;
+class GameView;
+class Preferences;
+
+/// The game object: settings read from the preferences (board size, premium squares, letter
+/// set, dictionary, bonus, time), the board, the rack slots of the current player, and the
+/// rules object that holds the game in progress. It reports to the window through the view.
+class Game {
+public:
+    /// Builds the members and loads the settings at once (`loadSettings`).
+    Game(Preferences& preferences, GameView& view);
+    ~Game();
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    /// Reads size, bonus, time, premium squares, letter set and dictionary from the
+    /// preferences, in that order; false when the set or the dictionary cannot be loaded.
+    bool loadSettings();
+    /// Fills the rack slots from the current player's rack (none placed, nothing selected).
+    void reloadRackSlots();
+
+    Preferences& preferences() { return m_preferences; }
+    GameView& view() { return m_view; }
+    Dictionary& dictionary() { return m_dictionary; }
+    const Dictionary& dictionary() const { return m_dictionary; }
+    const LetterSet& letterSet() const { return m_letterSet; }
+    LetterSet& letterSet() { return m_letterSet; }
+
+    /// The rules in use, or null before one is given.
+    GameRules* rules() { return m_rules.get(); }
+    const GameRules* rules() const { return m_rules.get(); }
+    /// Replaces the rules object (the old one is deleted first).
+    void setRules(std::unique_ptr<GameRules> rules);
+
+    Board& board() { return m_board; }
+    const Board& board() const { return m_board; }
+    int rows() const { return m_rows; }
+    int columns() const { return m_columns; }
+    int letterMultiplier(int row, int column) const { return m_letterMultipliers[row][column]; }
+    int wordMultiplier(int row, int column) const { return m_wordMultipliers[row][column]; }
+    /// True when the square lies on the board and holds a tile.
+    bool isOccupied(int row, int column) const;
+    int bonus() const { return m_bonus; }
+    /// Minutes of playing time each player gets.
+    int time() const { return m_time; }
+
+    std::array<RackSlot, kMaxRackSlots>& rackSlots() { return m_rackSlots; }
+    const std::array<RackSlot, kMaxRackSlots>& rackSlots() const { return m_rackSlots; }
+    int rackSlotCount() const { return m_rackSlotCount; }
+    int selectedSlot() const { return m_selectedSlot; }
+    void setSelectedSlot(int slot) { m_selectedSlot = slot; }
+    /// The tiles placed this turn, gathered when a human move is built.
+    const std::vector<RackSlot>& placedTiles() const { return m_placedTiles; }
+
+private:
+    Preferences& m_preferences;
+    GameView& m_view;
+    std::vector<RackSlot> m_placedTiles;
+    Dictionary m_dictionary;
+    Board m_board{};
+    int m_rows = 15;
+    int m_columns = 15;
+    MultiplierGrid m_letterMultipliers{};
+    MultiplierGrid m_wordMultipliers{};
+    LetterSet m_letterSet;
+    std::unique_ptr<GameRules> m_rules;
+    int m_selectedSlot = -1;
+    int m_rackSlotCount = 0;
+    std::array<RackSlot, kMaxRackSlots> m_rackSlots{};
+    int m_bonus = 50;
+    int m_time = 25;
+};
+
+} // namespace glyph

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "engine/bag.h"
+#include "engine/historyentry.h"
+#include "engine/move.h"
+#include "engine/player.h"
+
+namespace glyph {
+
+class Game;
+
+/// The rules of a game type together with the game in progress: bag, players, turn, round,
+/// pass count and history. The `Game` owns one; a new game replaces it.
+class GameRules {
+public:
+    explicit GameRules(Game& game) : m_game(game) {}
+    virtual ~GameRules() = default;
+
+    /// Deals the racks and starts a game with these players, in this order.
+    virtual bool start(const std::vector<Player>& players) = 0;
+    /// Name of the rules, shown in the caption and in the saved-game filter.
+    virtual std::string name() const = 0;
+    virtual void finalScoring() = 0;
+    virtual void showGameOver() = 0;
+    virtual bool isGameOver() const = 0;
+    virtual bool canExchange() const = 0;
+    virtual void nextPlayer() = 0;
+    /// Validates, lays and scores a move; a refused move counts as a pass.
+    virtual bool playMove(const Move& move) = 0;
+    /// Passes (letters empty) or exchanges letters, keeping `kept`.
+    virtual bool passOrExchange(const std::string& letters, const std::string& kept) = 0;
+    virtual bool load(const std::string& fileName) = 0;
+    virtual bool save(const std::string& fileName) = 0;
+    virtual void goFirst() = 0;
+    virtual void goLast() = 0;
+    virtual void goPrevious() = 0;
+    virtual void goNext() = 0;
+    virtual void goTo(int index) = 0;
+    virtual bool validateMove(const Move& move) = 0;
+    virtual bool validateFirstMove(const Move& move) = 0;
+    virtual void addHistory(const Move& move) = 0;
+    virtual void restoreHistory() = 0;
+    virtual bool writeHistoryEntry(std::ostream& file, const HistoryEntry& entry) = 0;
+    virtual bool readHistoryEntry(std::istream& file, HistoryEntry& entry) = 0;
+
+    /// True once `start` or a load has seated players.
+    bool inProgress() const { return m_current >= 0 && m_current < static_cast<int>(m_players.size()); }
+    /// The player to move, or an empty player when no game is in progress.
+    const Player& currentPlayer() const;
+    Player& currentPlayer();
+    int currentPlayerIndex() const { return m_current; }
+    const std::vector<Player>& players() const { return m_players; }
+    std::vector<Player>& players() { return m_players; }
+    const Bag& bag() const { return m_bag; }
+    Bag& bag() { return m_bag; }
+    int round() const { return m_round; }
+    int passCount() const { return m_passCount; }
+    const std::vector<HistoryEntry>& history() const { return m_history; }
+    int historyPosition() const { return m_historyPosition; }
+
+protected:
+    Game& m_game;
+    Bag m_bag;
+    std::vector<Player> m_players;
+    int m_current = -1;
+    int m_round = 1;
+    int m_passCount = 0;
+    std::vector<HistoryEntry> m_history;
+    int m_historyPosition = -1;
+};
+
+/// One row of the game-type table that the new-game dialog lists; the row with code 1 ends it.
+struct GameType {
+    unsigned char code;
+    const char* displayName;
+};
+
+/// The game-type table: {0, "Tabulo Classic"}, then the end row {1, "Last"}.
+extern const GameType kGameTypes[];
+/// Type code of the end row of the game-type table.
+constexpr unsigned char kGameTypeEnd = 1;
+
+} // namespace glyph

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <string>
+
+namespace glyph {
+
+/// Receives the warnings of file readers, writers and rules. The window shows them in a
+/// message box captioned "Glyphmosaic"; tools print them; tests record them.
+class WarningSink {
+public:
+    virtual ~WarningSink() = default;
+    /// Shows one warning text (already formatted) and returns when the user has seen it.
+    virtual void showWarning(const std::string& text) = 0;
+};
+
+/// Formats printf-style into a 1,024-character buffer and hands the text to the sink.
+void showWarning(WarningSink& sink, const char* format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 2, 3)))
+#endif
+    ;
+
+/// What the core asks of the window: redraws, the game-over dialog, the computer turn's
+/// notice and timed wait, and script output. The window implements it; tests record calls.
+class GameView : public WarningSink {
+public:
+    /// Brings caption, panel, rack and board up to date (board repainted fully when
+    /// onlyUpdateBoard is true, squares redrawn at once otherwise).
+    virtual void refresh(bool onlyUpdateBoard) = 0;
+    /// Same as refresh but leaves the board alone.
+    virtual void refreshWithoutBoard() = 0;
+    /// Draws the squares of the tiles placed this turn as empty squares.
+    virtual void erasePlacedTiles() = 0;
+    /// Runs the game-over dialog modally.
+    virtual void showGameOver() = 0;
+    /// Shows the "is thinking" notice of a computer turn; a second call while shown does nothing.
+    virtual void showThinkingNotice(const std::string& text) = 0;
+    virtual void hideThinkingNotice() = 0;
+    /// Waits the given time while processing events, with the clocks paused.
+    virtual void wait(int milliseconds) = 0;
+    /// Appends one line to the profile editor's output pane.
+    virtual void appendScriptOutput(const std::string& line) = 0;
+    /// True while the players' clocks must not run.
+    virtual bool paused() const = 0;
+};
+
+/// A view that does nothing: for tools and for code that runs without a window.
+class NullView : public GameView {
+public:
+    void showWarning(const std::string&) override {}
+    void refresh(bool) override {}
+    void refreshWithoutBoard() override {}
+    void erasePlacedTiles() override {}
+    void showGameOver() override {}
+    void showThinkingNotice(const std::string&) override {}
+    void hideThinkingNotice() override {}
+    void wait(int) override {}
+    void appendScriptOutput(const std::string&) override {}
+    bool paused() const override { return false; }
+};
+
+} // namespace glyph

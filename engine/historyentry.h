@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/bag.h"
+#include "engine/board.h"
+#include "engine/move.h"
+#include "engine/player.h"
+
+namespace glyph {
+
+/// A snapshot of the game after one turn (or at the start), with the move that led to it.
+struct HistoryEntry {
+    std::vector<Player> players;
+    Board board{};
+    Bag bag;
+    Move move;
+    std::int32_t round = 1;
+    std::int32_t currentPlayer = 0;
+    std::int32_t passCount = 0;
+};
+
+} // namespace glyph

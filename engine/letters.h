@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "engine/board.h"
+
+namespace glyph {
+
+class LetterSet;
+
+/// Letter and text helpers shared by the rules, the search and the dialogs.
+namespace letters {
+
+/// Value of a letter code 'A'..'[' in the set; 0 for any other code.
+int value(const LetterSet& set, char code);
+/// Sum of the values of a string of letter codes (empty string 0).
+int stringValue(const LetterSet& set, const std::string& word);
+/// True when the set marks the letter as a vowel.
+bool isVowel(const LetterSet& set, char code);
+/// User text to internal codes: lower case to upper case, '?' to the joker, other characters dropped.
+std::string fromUserText(const std::string& text);
+/// Internal codes for display: the joker as '?'.
+std::string toUserText(const std::string& codes);
+/// Counts of 'A'..'[' in a string; other characters are not counted.
+std::array<int, kLetterCount> histogram(const std::string& word);
+/// True when both strings hold the same letters the same number of times.
+bool isAnagram(const std::string& a, const std::string& b);
+/// A non-negative whole number with "," between groups of three digits: 12,345,678.
+std::string withThousands(unsigned long long number);
+
+} // namespace letters
+} // namespace glyph

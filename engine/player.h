@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace glyph {
+
+/// A seat at the table: name, computer profile file (empty for a human), score, time left
+/// in seconds and rack (internal letter codes, at most 7 in play).
+struct Player {
+    char name[50] = {};
+    char profile[50] = {};
+    std::int32_t score = 0;
+    std::int32_t timeLeft = 0;
+    char rack[32] = {};
+
+    /// Byte size of the little-endian image stored in history snapshots and saved games.
+    static constexpr int kImageSize = 140;
+
+    bool isComputer() const { return profile[0] != 0; }
+    /// Copies text into a field, cut to leave room for the terminator.
+    void setName(const std::string& text);
+    void setProfile(const std::string& text);
+    void setRack(const std::string& text);
+
+    void writeImage(std::uint8_t* out) const;
+    /// Reads a 140-byte image; false (and the player unchanged) when a string field is not
+    /// terminated or the rack holds codes other than 'A'..'['.
+    bool readImage(const std::uint8_t* in);
+};
+
+} // namespace glyph

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <map>
+#include <string>
+
+class QColor;
+class QFont;
+class QRect;
+
+namespace glyph {
+
+class WarningSink;
+
+/// Every setting of the program as text under a key ending in "Key", with built-in defaults,
+/// persisted in "Preferences.ini" as key line / value line pairs in key order.
+class Preferences {
+public:
+    /// Fills the defaults, then loads the file (a missing file is normal).
+    explicit Preferences(std::string fileName = "Preferences.ini", WarningSink* warnings = nullptr);
+    /// Saves the file.
+    ~Preferences();
+    Preferences(const Preferences&) = delete;
+    Preferences& operator=(const Preferences&) = delete;
+
+    /// Replaces the values with the file's pairs; false (values unchanged) when it cannot be read.
+    bool load();
+    /// Writes the values atomically; false after "Can't write to %s".
+    bool save() const;
+    /// Where warnings go (null: nowhere).
+    void setWarningSink(WarningSink* warnings) { m_warnings = warnings; }
+
+    void setInteger(const std::string& key, int value);
+    void setString(const std::string& key, const std::string& value);
+    void setColour(const std::string& key, const QColor& colour);
+    void setFont(const std::string& key, const QFont& font);
+    /// Stores x, y of the frame and width, height of the client area.
+    void setGeometry(const std::string& key, const QRect& geometry);
+
+    /// Each getter looks in the values, then the defaults; it returns false and leaves `out`
+    /// unchanged when the key is in neither (or, for integers, is not a number).
+    bool getInteger(const std::string& key, int& out) const;
+    bool getString(const std::string& key, std::string& out) const;
+    bool getColour(const std::string& key, QColor& out) const;
+    bool getFont(const std::string& key, QFont& out) const;
+    bool getGeometry(const std::string& key, QRect& out) const;
+
+    /// Convenience forms that return the value, or the fallback when the key is unknown.
+    int integer(const std::string& key, int fallback = 0) const;
+    std::string string(const std::string& key, const std::string& fallback = {}) const;
+
+    const std::string& fileName() const { return m_fileName; }
+
+private:
+    const std::string* find(const std::string& key) const;
+
+    std::string m_fileName;
+    WarningSink* m_warnings;
+    std::map<std::string, std::string> m_values;
+    std::map<std::string, std::string> m_defaults;
+};
+
+} // namespace glyph
