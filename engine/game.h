@@ -67,6 +67,22 @@ public:
     /// The tiles placed this turn, gathered when a human move is built.
     const std::vector<RackSlot>& placedTiles() const { return m_placedTiles; }
 
+    // Moves: building, scoring, laying and notation.
+
+    /// Builds and scores the move made by the rack slots placed this turn; false when they
+    /// form no move (none placed, not in one line, a gap, too short, not touching).
+    bool buildHumanMove(Move& out);
+    /// Sets move.score for laying it on `board` (the board before the move is laid).
+    void computeScore(Move& move, const Board& board) const;
+    /// Writes the move's new letters on the board (jokers with their letters and flags).
+    void layMove(const Move& move, Board& board) const;
+    /// The rack with the letters that the move lays removed (its kept letters).
+    std::string keptLetters(const std::string& rack, const Move& move) const;
+    /// Marks the rack slots that the move lays as placed on their squares.
+    void showMoveInRackSlots(const Move& move);
+    /// Notation "(H4)CAT", "(4H)CAT" or "PAS / CHANGE"; `newTiles` receives the tiles laid.
+    std::string moveText(const Move& move, const Board& board, int* newTiles = nullptr) const;
+
 private:
     Preferences& m_preferences;
     GameView& m_view;
