@@ -1,6 +1,7 @@
 #include "ai/movegenerator.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "engine/boardgeometry.h"
@@ -14,6 +15,8 @@ namespace
 
 /// Cross-check set of a square that any letter may take.
 constexpr std::uint32_t kAllLetters = 0xFFFFFFFFu;
+/// Bits of the letters 'A'..'Z'.
+constexpr std::uint32_t kAlphabetMask = (1u << 26) - 1u;
 /// Letters 'A'..'Z'; node letter codes from here on are not letters and are skipped.
 constexpr int kAlphabetSize = 26;
 /// Rack-count index of the jokers.
@@ -36,6 +39,21 @@ constexpr int kCountingSortRange = 8192;
 int letterCode(DawgNode node)
 {
     return static_cast<int>(node >> 27);
+}
+
+/// Set bits of a mask, computed inline (the library call costs more than the count).
+inline std::uint32_t bitCount(std::uint32_t bits)
+{
+    bits = bits - ((bits >> 1) & 0x55555555u);
+    bits = (bits & 0x33333333u) + ((bits >> 2) & 0x33333333u);
+    bits = (bits + (bits >> 4)) & 0x0F0F0F0Fu;
+    return (bits * 0x01010101u) >> 24;
+}
+
+/// Index of the child with letter `code` in a list starting at `first` whose letters are `all`.
+inline std::uint32_t childAt(std::uint32_t first, std::uint32_t all, int code)
+{
+    return first + bitCount(all & ((1u << code) - 1u));
 }
 
 } // namespace
@@ -63,27 +81,25 @@ Move MoveGenerator::findMoveWithScore(int score) const
 Move MoveGenerator::generate(std::string_view rack)
 {
     m_rackCounts.fill(0);
-    m_tilesInHand = 0;
     for (char code : rack) {
         if (code < 'A' || code > kJoker)
             continue;
         std::uint8_t& count = m_rackCounts[static_cast<std::size_t>(code - 'A')];
-        if (count < UINT8_MAX) {
+        if (count < UINT8_MAX)
             ++count;
-            ++m_tilesInHand;
-        }
     }
+    m_rackLetters = 0;
+    for (int code = 0; code < kAlphabetSize; ++code)
+        if (m_rackCounts[static_cast<std::size_t>(code)] != 0)
+            m_rackLetters |= 1u << code;
     m_moves.clear();
     if (m_moves.capacity() < kInitialReserve)
         m_moves.reserve(kInitialReserve);
     m_moves.emplace_back();
 
-    const Dictionary& dictionary = m_game.dictionary();
-    m_nodes = dictionary.nodes();
-    m_nodeCount = dictionary.nodeCount();
     m_rows = std::clamp(m_game.rows(), 0, kMaxBoardSize);
     m_columns = std::clamp(m_game.columns(), 0, kMaxBoardSize);
-    if (m_nodes == nullptr || m_nodeCount <= kFirstLetterList || m_rows == 0 || m_columns == 0)
+    if (!prepareLetterMasks(m_game.dictionary()) || m_rows == 0 || m_columns == 0)
         return m_moves.front();
 
     copyBoards();
@@ -107,6 +123,43 @@ Move MoveGenerator::generate(std::string_view rack)
     }
     sortMoves();
     return m_moves.front();
+}
+
+bool MoveGenerator::prepareLetterMasks(const Dictionary& dictionary)
+{
+    // No dictionary: nothing to search. The masks are rebuilt only when another array is
+    // loaded; a few sampled nodes guard against a reload that happens to reuse the memory.
+    m_nodes = dictionary.nodes();
+    m_nodeCount = dictionary.nodeCount();
+    if (m_nodes == nullptr || m_nodeCount <= kFirstLetterList)
+        return false;
+    DictionaryStamp stamp{m_nodes, m_nodeCount, dictionary.wordCount(), dictionary.fileName(), 0};
+    constexpr std::uint32_t kSamples = 64;
+    for (std::uint32_t i = 0; i < kSamples; ++i)
+        stamp.sample =
+            stamp.sample * 1000003u + m_nodes[static_cast<std::uint64_t>(i) * m_nodeCount / kSamples];
+    if (stamp == m_stamp)
+        return m_listsAscending;
+    m_stamp = stamp;
+    m_graph.assign(m_nodeCount, GraphNode{0, 0});
+    m_listsAscending = true;
+    for (std::uint32_t index = 0; index < m_nodeCount; ++index) {
+        std::uint32_t mask = 0;
+        int previous = -1;
+        for (std::uint32_t child = childIndex(m_nodes[index]); child != 0 && child < m_nodeCount; ++child) {
+            const int code = letterCode(m_nodes[child]);
+            // A list out of order (never written by the builder) cannot be searched by letter.
+            if (code <= previous || code >= kAlphabetSize)
+                m_listsAscending = false;
+            else
+                mask |= 1u << code;
+            previous = code;
+            if (isLast(m_nodes[child]))
+                break;
+        }
+        m_graph[index] = GraphNode{mask, m_nodes[index]};
+    }
+    return m_listsAscending;
 }
 
 void MoveGenerator::copyBoards()
@@ -136,68 +189,46 @@ void MoveGenerator::computeCrossChecks(const Board& grid, CheckGrid& checks, int
         }
 }
 
-std::uint32_t MoveGenerator::followLetters(std::uint32_t listIndex, const char* letters, int count) const
+inline std::uint32_t MoveGenerator::childOf(std::uint32_t nodeIndex, int code) const
 {
-    // Walks the letters one list at a time, as a lookup does; returns the node of the last
-    // letter, or kNoNode when the path leaves the dictionary.
-    std::uint32_t node = kNoNode;
-    for (int i = 0; i < count; ++i) {
-        if (listIndex == 0 || listIndex >= m_nodeCount)
-            return kNoNode;
-        const auto wanted = static_cast<unsigned char>(letters[i]);
-        std::uint32_t index = listIndex;
-        while (static_cast<unsigned char>(letter(m_nodes[index])) < wanted && !isLast(m_nodes[index]) &&
-               index + 1 < m_nodeCount)
-            ++index;
-        if (static_cast<unsigned char>(letter(m_nodes[index])) != wanted)
-            return kNoNode;
-        node = index;
-        listIndex = childIndex(m_nodes[index]);
-    }
-    return node;
+    const GraphNode& entry = m_graph[nodeIndex];
+    const std::uint32_t letters = entry.letters;
+    if (code < 0 || code >= kAlphabetSize || ((letters >> code) & 1u) == 0)
+        return kNoNode;
+    return childAt(childIndex(entry.node), letters, code);
+}
+
+std::uint32_t MoveGenerator::followLetters(std::uint32_t nodeIndex, const char* letters, int count) const
+{
+    // The node reached from `nodeIndex` through the letters, or kNoNode.
+    for (int i = 0; i < count && nodeIndex != kNoNode; ++i)
+        nodeIndex = childOf(nodeIndex, letters[i] - 'A');
+    return nodeIndex;
 }
 
 std::uint32_t MoveGenerator::crossCheck(const Board& grid, int line, int position) const
 {
-    // The letters that make a word with the tiles directly above and below: the path of the
-    // tiles above is walked once, then each letter of the list it reaches is followed by the
-    // tiles below.
-    char above[kBoardCells];
+    // The letters that make a word with the tiles directly above and below: the tiles above
+    // are followed once from the root, then each letter there is followed by the tiles below.
     char below[kBoardCells];
     int top = line;
     while (top > 1 && grid[top - 1][position].letter != 0)
         --top;
-    int aboveCount = 0;
-    for (int k = top; k < line; ++k)
-        above[aboveCount++] = grid[k][position].letter;
+    std::uint32_t prefix = kRootNode;
+    for (int k = top; k < line && prefix != kNoNode; ++k)
+        prefix = childOf(prefix, grid[k][position].letter - 'A');
+    if (prefix == kNoNode)
+        return 0;
     int belowCount = 0;
     for (int k = line + 1; k < kBoardCells && grid[k][position].letter != 0; ++k)
         below[belowCount++] = grid[k][position].letter;
 
-    std::uint32_t list = kFirstLetterList;
-    if (aboveCount > 0) {
-        const std::uint32_t node = followLetters(kFirstLetterList, above, aboveCount);
-        if (node == kNoNode)
-            return 0;
-        list = childIndex(m_nodes[node]);
-    }
     std::uint32_t mask = 0;
-    for (std::uint32_t index = list; index != 0 && index < m_nodeCount; ++index) {
-        const DawgNode node = m_nodes[index];
-        const int code = letterCode(node);
-        if (code < kAlphabetSize) {
-            bool word = false;
-            if (belowCount == 0) {
-                word = isEndOfWord(node);
-            } else {
-                const std::uint32_t end = followLetters(childIndex(node), below, belowCount);
-                word = end != kNoNode && isEndOfWord(m_nodes[end]);
-            }
-            if (word)
-                mask |= 1u << code;
-        }
-        if (isLast(node))
-            break;
+    for (std::uint32_t letters = m_graph[prefix].letters; letters != 0; letters &= letters - 1) {
+        const int code = std::countr_zero(letters);
+        const std::uint32_t end = followLetters(childOf(prefix, code), below, belowCount);
+        if (end != kNoNode && isEndOfWord(m_graph[end].node))
+            mask |= 1u << code;
     }
     return mask;
 }
@@ -245,74 +276,73 @@ void MoveGenerator::searchFirstMove()
 
 template <typename Next> void MoveGenerator::tryLetter(std::uint32_t childIndex, int code, Next next)
 {
-    if (m_rackCounts[code] != 0) {
-        --m_rackCounts[code];
-        --m_tilesInHand;
+    std::uint8_t& count = m_rackCounts[static_cast<std::size_t>(code)];
+    if (count != 0) {
+        if (--count == 0)
+            m_rackLetters &= ~(1u << code);
         m_word[m_wordLength++] = static_cast<char>('A' + code);
         next(childIndex);
         --m_wordLength;
-        ++m_tilesInHand;
-        ++m_rackCounts[code];
+        if (count++ == 0)
+            m_rackLetters |= 1u << code;
     }
-    if (m_rackCounts[kJokerIndex] != 0) {
-        --m_rackCounts[kJokerIndex];
-        --m_tilesInHand;
+    std::uint8_t& jokers = m_rackCounts[kJokerIndex];
+    if (jokers != 0) {
+        --jokers;
         m_jokerLetters[m_jokersLaid++] = static_cast<char>('A' + code);
         m_word[m_wordLength++] = kJoker;
         next(childIndex);
         --m_wordLength;
         --m_jokersLaid;
-        ++m_tilesInHand;
-        ++m_rackCounts[kJokerIndex];
+        ++jokers;
     }
 }
 
 void MoveGenerator::leftPart(std::uint32_t nodeIndex, int limit)
 {
-    extendRight(nodeIndex, m_anchor);
-    if (limit <= 0 || m_tilesInHand == 0)
+    const GraphNode& entry = m_graph[nodeIndex];
+    const std::uint32_t all = entry.letters;
+    // The anchor square is empty and records nothing, so extending is only worth a call when
+    // some child letter may go there.
+    if ((all & m_checks[m_anchor] & available()) != 0)
+        extendRight(nodeIndex, m_anchor);
+    if (limit <= 0)
         return;
-    for (std::uint32_t index = childIndex(m_nodes[nodeIndex]); index != 0 && index < m_nodeCount; ++index) {
-        const DawgNode child = m_nodes[index];
-        const int code = letterCode(child);
-        if (code < kAlphabetSize)
-            tryLetter(index, code, [this, limit](std::uint32_t next) { leftPart(next, limit - 1); });
-        if (isLast(child))
-            break;
+    const std::uint32_t first = childIndex(entry.node);
+    const std::uint32_t wanted = all & available();
+
+    for (std::uint32_t letters = wanted; letters != 0; letters &= letters - 1) {
+        const int code = std::countr_zero(letters);
+        tryLetter(childAt(first, all, code), code,
+                  [this, limit](std::uint32_t next) { leftPart(next, limit - 1); });
     }
 }
 
 void MoveGenerator::extendRight(std::uint32_t nodeIndex, int position)
 {
-    const DawgNode node = m_nodes[nodeIndex];
+    const GraphNode& entry = m_graph[nodeIndex];
+    const DawgNode node = entry.node;
     const char tile = m_line[position].letter;
     if (tile == 0) {
         if (isEndOfWord(node) && position != m_anchor)
             record(position);
-        const std::uint32_t mask = m_checks[position];
-        if (mask == 0 || m_tilesInHand == 0)
-            return;
-        for (std::uint32_t index = childIndex(node); index != 0 && index < m_nodeCount; ++index) {
-            const DawgNode child = m_nodes[index];
-            const int code = letterCode(child);
-            if (code < kAlphabetSize && ((mask >> code) & 1u) != 0)
-                tryLetter(index, code,
-                          [this, position](std::uint32_t next) { extendRight(next, position + 1); });
-            if (isLast(child))
-                break;
+        const std::uint32_t all = entry.letters;
+        const std::uint32_t first = childIndex(node);
+        const std::uint32_t wanted = all & m_checks[position] & available();
+
+        for (std::uint32_t letters = wanted; letters != 0; letters &= letters - 1) {
+            const int code = std::countr_zero(letters);
+            tryLetter(childAt(first, all, code), code,
+                      [this, position](std::uint32_t next) { extendRight(next, position + 1); });
         }
         return;
     }
     // A tile on the board: follow the child with its letter, if there is one.
-    std::uint32_t index = childIndex(node);
-    if (index == 0 || index >= m_nodeCount)
-        return;
-    while (letter(m_nodes[index]) < tile && !isLast(m_nodes[index]) && index + 1 < m_nodeCount)
-        ++index;
-    if (letter(m_nodes[index]) != tile || m_wordLength >= kMaxWordLength)
+    const std::uint32_t child = childOf(nodeIndex, tile - 'A');
+    if (child == kNoNode || m_wordLength >= kMaxWordLength)
         return;
     m_word[m_wordLength++] = tile;
-    extendRight(index, position + 1);
+    extendRight(child, position + 1);
     --m_wordLength;
 }
 

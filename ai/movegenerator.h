@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -41,8 +42,15 @@ private:
 
     void copyBoards();
     void computeCrossChecks(const Board& grid, CheckGrid& checks, int lines, int positions);
+    bool prepareLetterMasks(const Dictionary& dictionary);
     std::uint32_t crossCheck(const Board& grid, int line, int position) const;
-    std::uint32_t followLetters(std::uint32_t listIndex, const char* letters, int count) const;
+    std::uint32_t childOf(std::uint32_t nodeIndex, int code) const;
+    std::uint32_t followLetters(std::uint32_t nodeIndex, const char* letters, int count) const;
+    /// Letters the rack can still lay (every letter while a joker is left).
+    std::uint32_t available() const
+    {
+        return m_rackCounts[kLetterCount - 1] != 0 ? (1u << 26) - 1u : m_rackLetters;
+    }
     void scan(const Board& grid, const CheckGrid& checks, int lines, int positions);
     void searchFirstMove();
     void leftPart(std::uint32_t nodeIndex, int limit);
@@ -57,7 +65,7 @@ private:
     CheckGrid m_acrossChecks{};
     CheckGrid m_downChecks{};
     std::array<std::uint8_t, kLetterCount> m_rackCounts{};
-    int m_tilesInHand = 0;
+    std::uint32_t m_rackLetters = 0;
     const Square* m_line = nullptr;
     const std::uint32_t* m_checks = nullptr;
     std::array<char, kBoardCells> m_jokerLetters{};
@@ -73,6 +81,24 @@ private:
     std::uint32_t m_nodeCount = 0;
     int m_rows = 0;
     int m_columns = 0;
+    // The node array with, beside each node, the letters of its child list as a bit mask,
+    // built once per dictionary. With lists in ascending order the child of a letter is found
+    // by counting the bits below it, and the search reads one entry per node.
+    struct GraphNode {
+        std::uint32_t letters;
+        DawgNode node;
+    };
+    std::vector<GraphNode> m_graph;
+    struct DictionaryStamp {
+        const DawgNode* nodes = nullptr;
+        std::uint32_t nodeCount = 0;
+        std::uint32_t wordCount = 0;
+        std::string fileName;
+        std::uint64_t sample = 0;
+        bool operator==(const DictionaryStamp&) const = default;
+    };
+    DictionaryStamp m_stamp;
+    bool m_listsAscending = false;
     std::vector<Move> m_sortBuffer;
     std::vector<int> m_scoreCounts;
 };

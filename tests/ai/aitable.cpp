@@ -1,14 +1,20 @@
 #include "aitable.h"
 
-#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
 
 #include "ai/luahost.h"
 #include "engine/gameclassic.h"
 #include "engine/gamerules.h"
+#include "support/dicbytes.h"
 
-namespace glyph::test {
+namespace glyph::test
+{
 
-namespace {
+namespace
+{
 
 struct TreeNode {
     std::map<char, TreeNode> children;
@@ -53,10 +59,17 @@ std::vector<DawgNode> letterTreeNodes(const std::vector<std::string>& words)
 
 AiTable::AiTable(const std::vector<std::string>& words, int rows, int columns)
 {
+    static std::atomic<int> serial{0};
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() /
+        ("glyph-ai-" + std::to_string(stamp) + "-" + std::to_string(++serial));
+    std::filesystem::create_directories(folder);
+    m_folder = folder.string() + "/";
     const std::string dictionary =
-        m_dir.write("Test.dic", dicBytes(letterTreeNodes(words), static_cast<std::uint32_t>(words.size())));
-    const std::string set = m_dir.write("Test.set", kLetterSet);
-    m_preferences = std::make_unique<Preferences>(m_dir.path("Preferences.ini"), &m_view);
+        writeFile("Test.dic", dicBytes(letterTreeNodes(words), static_cast<std::uint32_t>(words.size())));
+    const std::string set = writeFile("Test.set", kLetterSet);
+    m_preferences = std::make_unique<Preferences>(file("Preferences.ini"), &m_view);
     m_preferences->setInteger("TableRowsKey", rows);
     m_preferences->setInteger("TableColumnsKey", columns);
     m_preferences->setString("GameSetKey", set);
@@ -68,7 +81,27 @@ AiTable::AiTable(const std::vector<std::string>& words, int rows, int columns)
     m_preferences->setString("MultiLettersX2Key", "1 4 | 4 1 | 7 7 | 8 4 | 9 8 |");
     m_game = std::make_unique<Game>(*m_preferences, m_view);
     m_game->setRules(std::make_unique<GameClassic>(*m_game));
-    m_game->scriptHost().setProfileFolder(m_dir.path(""));
+    m_game->scriptHost().setProfileFolder(m_folder);
+}
+
+AiTable::~AiTable()
+{
+    m_game.reset();
+    m_preferences.reset();
+    std::error_code ignored;
+    std::filesystem::remove_all(m_folder, ignored);
+}
+
+std::string AiTable::file(const std::string& name) const
+{
+    return m_folder + name;
+}
+
+std::string AiTable::writeFile(const std::string& name, const std::string& bytes) const
+{
+    std::ofstream out(file(name), std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return file(name);
 }
 
 void AiTable::put(int row, int column, char letter, bool joker)
@@ -94,7 +127,7 @@ void AiTable::start(const std::vector<Player>& players)
 
 std::string AiTable::writeProfile(const std::string& name, const std::string& text)
 {
-    m_dir.write(name, text);
+    writeFile(name, text);
     return name;
 }
 

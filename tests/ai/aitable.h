@@ -8,23 +8,31 @@
 #include "engine/game.h"
 #include "engine/player.h"
 #include "preferences/preferences.h"
-#include "support/dicbytes.h"
 #include "support/recordingview.h"
 
-namespace glyph::test {
+namespace glyph::test
+{
 
 /// The node array of a plain letter tree holding the words (one list per node, none shared).
 std::vector<DawgNode> letterTreeNodes(const std::vector<std::string>& words);
 
 /// A game set up in a folder of its own: a small dictionary of the given words, a letter set
 /// with the usual English values, a board of the given size with a few premium squares.
-class AiTable {
+class AiTable
+{
 public:
     AiTable(const std::vector<std::string>& words, int rows = 15, int columns = 15);
 
+    ~AiTable();
+    AiTable(const AiTable&) = delete;
+    AiTable& operator=(const AiTable&) = delete;
+
     Game& game() { return *m_game; }
     RecordingView& view() { return m_view; }
-    TempDir& dir() { return m_dir; }
+    /// Path of a file in the table's own folder (removed with the table).
+    std::string file(const std::string& name) const;
+    /// Writes a file into the table's folder and returns its path.
+    std::string writeFile(const std::string& name, const std::string& bytes) const;
     /// Puts a tile on the board (a joker standing for the letter when `joker` is true).
     void put(int row, int column, char letter, bool joker = false);
     /// Writes the letters of a word on the board from (row, column), across or down.
@@ -35,7 +43,7 @@ public:
     std::string writeProfile(const std::string& name, const std::string& text);
 
 private:
-    TempDir m_dir;
+    std::string m_folder;
     RecordingView m_view;
     std::unique_ptr<Preferences> m_preferences;
     std::unique_ptr<Game> m_game;

@@ -5,13 +5,16 @@
 
 #include "engine/game.h"
 
-namespace glyph::test {
+namespace glyph::test
+{
 
-namespace {
+namespace
+{
 
 constexpr int kFirstMoveLeftLetters = 6;
 
-class Finder {
+class Finder
+{
 public:
     Finder(const Game& game, const std::set<std::string>& words, const std::string& rack)
         : m_game(game), m_words(words), m_rows(game.rows()), m_columns(game.columns())
@@ -74,7 +77,8 @@ private:
             return;
         if (m_first) {
             const int centre = m_columns / 2 + 1;
-            if (line != m_rows / 2 + 1 || start > centre || end < centre || centre - start > kFirstMoveLeftLetters)
+            if (line != m_rows / 2 + 1 || start > centre || end < centre ||
+                centre - start > kFirstMoveLeftLetters)
                 return;
         } else if (!touches) {
             return;
@@ -162,15 +166,16 @@ private:
 
 } // namespace
 
-std::vector<Move> bruteForceMoves(const Game& game, const std::set<std::string>& words, const std::string& rack)
+std::vector<Move> bruteForceMoves(const Game& game, const std::set<std::string>& words,
+                                  const std::string& rack)
 {
     return Finder(game, words, rack).run();
 }
 
 std::string moveKey(const Move& move)
 {
-    return std::to_string(move.horiz) + " " + std::to_string(move.col) + " " + std::to_string(move.lin) + " " +
-           move.word + "/" + move.jokers + " = " + std::to_string(move.score);
+    return std::to_string(move.horiz) + " " + std::to_string(move.col) + " " + std::to_string(move.lin) +
+           " " + move.word + "/" + move.jokers + " = " + std::to_string(move.score);
 }
 
 } // namespace glyph::test

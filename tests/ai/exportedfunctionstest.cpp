@@ -15,10 +15,12 @@ using glyph::test::AiTable;
 using glyph::test::makePlayer;
 using glyph::test::moveKey;
 
-namespace {
+namespace
+{
 
 // A game in progress with A,T on the centre line and the first player holding "AT[".
-class ExportedFunctions : public ::testing::Test {
+class ExportedFunctions : public ::testing::Test
+{
 protected:
     ExportedFunctions()
     {
@@ -46,14 +48,16 @@ protected:
 
 TEST_F(ExportedFunctions, TableListsTheNineFunctionsThenAnEmptyRow)
 {
-    const char* names[] = {"Debug",      "SetSolution",      "MovesNumber",       "MoveAt",         "PlayerRack",
-                           "TableLetter", "BagLettersNumber", "FindMoveWithScore", "ExchangeLetters"};
+    const char* names[] = {"Debug",          "SetSolution", "MovesNumber",      "MoveAt",
+                           "PlayerRack",     "TableLetter", "BagLettersNumber", "FindMoveWithScore",
+                           "ExchangeLetters"};
     for (int row = 0; row < 9; ++row) {
         EXPECT_STREQ(glyph::kExportedFunctions[row].name, names[row]);
         EXPECT_NE(glyph::kExportedFunctions[row].function, nullptr);
     }
     EXPECT_EQ(glyph::kExportedFunctions[9].name, nullptr);
-    EXPECT_STREQ(glyph::kExportedFunctions[3].output, "bool horiz, int col, int lin, int score, str word, str jokers");
+    EXPECT_STREQ(glyph::kExportedFunctions[3].output,
+                 "bool horiz, int col, int lin, int score, str word, str jokers");
 }
 
 TEST_F(ExportedFunctions, DebugWritesEveryValueOnOneLine)
@@ -98,18 +102,21 @@ TEST_F(ExportedFunctions, MoveAtReadsTheListFromTheBestAndNothingOutsideIt)
     EXPECT_EQ(printed("Debug(MovesNumber())"), std::to_string(generator.size()));
     const Move& best = *generator.moveAt(0);
     EXPECT_EQ(printed("Debug(MoveAt(0))"), std::to_string(best.horiz) + " " + std::to_string(best.col) + " " +
-                                             std::to_string(best.lin) + " " + std::to_string(best.score) + " " +
-                                             best.word + " " + best.jokers);
-    EXPECT_EQ(printed("Debug(select('#', MoveAt(MovesNumber())), select('#', MoveAt(-1)), select('#', MoveAt()))"),
-              "0 0 0");
-    EXPECT_EQ(printed("local a = {MoveAt(1.9)} local b = {MoveAt(1)} Debug(a[5] == b[5] and a[2] == b[2])"), "true");
+                                               std::to_string(best.lin) + " " + std::to_string(best.score) +
+                                               " " + best.word + " " + best.jokers);
+    EXPECT_EQ(
+        printed("Debug(select('#', MoveAt(MovesNumber())), select('#', MoveAt(-1)), select('#', MoveAt()))"),
+        "0 0 0");
+    EXPECT_EQ(printed("local a = {MoveAt(1.9)} local b = {MoveAt(1)} Debug(a[5] == b[5] and a[2] == b[2])"),
+              "true");
 }
 
 TEST_F(ExportedFunctions, FindMoveWithScoreReturnsTheFirstMoveAtOrBelowTheScore)
 {
     const Move& best = *table.game().moveGenerator().moveAt(0);
     EXPECT_EQ(printed("Debug(FindMoveWithScore(-1))"), "1 -1 -1 0  ");
-    EXPECT_EQ(printed("Debug(select(5, FindMoveWithScore(1000)))"), std::string(best.word) + " " + best.jokers);
+    EXPECT_EQ(printed("Debug(select(5, FindMoveWithScore(1000)))"),
+              std::string(best.word) + " " + best.jokers);
     EXPECT_EQ(printed("Debug(select('#', FindMoveWithScore()))"), "0");
     const Move lower = table.game().moveGenerator().findMoveWithScore(best.score - 1);
     EXPECT_EQ(printed("Debug(select(4, FindMoveWithScore(" + std::to_string(best.score - 1) + ")))"),
@@ -148,8 +155,9 @@ TEST_F(ExportedFunctions, PlayerRackAndBagLettersNumberReadTheGame)
 TEST_F(ExportedFunctions, ExchangeLettersTakesOnlyRackLettersWhileTheBagAllows)
 {
     ASSERT_TRUE(table.game().rules()->canExchange());
-    EXPECT_EQ(printed("Debug(ExchangeLetters('AQ'), ExchangeLetters(''), ExchangeLetters(5), ExchangeLetters())"),
-              "false false false false");
+    EXPECT_EQ(
+        printed("Debug(ExchangeLetters('AQ'), ExchangeLetters(''), ExchangeLetters(5), ExchangeLetters())"),
+        "false false false false");
     EXPECT_TRUE(host().exchangeLetters().empty());
     EXPECT_EQ(printed("Debug(ExchangeLetters('a?'))"), "true");
     EXPECT_EQ(host().exchangeLetters(), "A[");
@@ -160,6 +168,7 @@ TEST_F(ExportedFunctions, ExchangeLettersTakesOnlyRackLettersWhileTheBagAllows)
 
 TEST_F(ExportedFunctions, NeverRaiseErrorsWhateverTheArguments)
 {
-    EXPECT_TRUE(host().runText("MoveAt('x') MoveAt({}) TableLetter('a', nil) FindMoveWithScore(0/0)"
-                               " SetSolution() SetSolution(nil, nil, nil, nil, nil, nil) Debug(MoveAt(1e300))"));
+    EXPECT_TRUE(
+        host().runText("MoveAt('x') MoveAt({}) TableLetter('a', nil) FindMoveWithScore(0/0)"
+                       " SetSolution() SetSolution(nil, nil, nil, nil, nil, nil) Debug(MoveAt(1e300))"));
 }

@@ -15,14 +15,19 @@ using glyph::test::AiTable;
 using glyph::test::makePlayer;
 using glyph::test::moveKey;
 
-namespace {
+namespace
+{
 
-class LuaHostTest : public ::testing::Test {
+class LuaHostTest : public ::testing::Test
+{
 protected:
     LuaHostTest() { table.write(8, 7, "AT", true); }
 
     LuaHost& host() { return table.game().scriptHost(); }
-    const glyph::Player& player(int index) { return table.game().rules()->players()[static_cast<std::size_t>(index)]; }
+    const glyph::Player& player(int index)
+    {
+        return table.game().rules()->players()[static_cast<std::size_t>(index)];
+    }
 
     AiTable table{{"AT", "TA", "TAT", "ATT", "TT", "EAT", "TEA", "ATE"}};
 };
@@ -47,7 +52,8 @@ TEST_F(LuaHostTest, AnEmptyProfilePlaysTheBestMoveAfterTheThinkingNotice)
 
 TEST_F(LuaHostTest, APassShowsThePasedNotice)
 {
-    table.start({makePlayer("Bob", table.writeProfile("Pass.cpu", "SetSolution(1, 8, 8, 0, '', '')"), "ATE")});
+    table.start(
+        {makePlayer("Bob", table.writeProfile("Pass.cpu", "SetSolution(1, 8, 8, 0, '', '')"), "ATE")});
     const Move solution = host().computerTurn(player(0));
     EXPECT_TRUE(solution.isPass());
     ASSERT_EQ(table.view().notices.size(), 2u);
@@ -68,7 +74,8 @@ TEST_F(LuaHostTest, ASlowTurnIsNotKeptWaiting)
 
 TEST_F(LuaHostTest, AScriptChoosesAnotherMoveFromTheList)
 {
-    table.start({makePlayer("Di", table.writeProfile("Last.cpu", "SetSolution(MoveAt(MovesNumber() - 1))"), "ATE")});
+    table.start(
+        {makePlayer("Di", table.writeProfile("Last.cpu", "SetSolution(MoveAt(MovesNumber() - 1))"), "ATE")});
     const Move solution = host().computerTurn(player(0));
     const glyph::MoveGenerator& generator = table.game().moveGenerator();
     EXPECT_EQ(moveKey(solution), moveKey(*generator.moveAt(generator.size() - 1)));
@@ -76,8 +83,9 @@ TEST_F(LuaHostTest, AScriptChoosesAnotherMoveFromTheList)
 
 TEST_F(LuaHostTest, AFailingProfileKeepsTheSolutionAsItWasWhenItStopped)
 {
-    table.start({makePlayer("Ed", table.writeProfile("Broken.cpu", "SetSolution(MoveAt(1)) error('boom')"), "ATE"),
-                 makePlayer("Flo", "Missing.cpu", "ATE")});
+    table.start(
+        {makePlayer("Ed", table.writeProfile("Broken.cpu", "SetSolution(MoveAt(1)) error('boom')"), "ATE"),
+         makePlayer("Flo", "Missing.cpu", "ATE")});
     const Move chosen = host().computerTurn(player(0));
     EXPECT_EQ(moveKey(chosen), moveKey(*table.game().moveGenerator().moveAt(1)));
     const Move best = host().computerTurn(player(1));
@@ -94,7 +102,7 @@ TEST_F(LuaHostTest, GlobalsStayFromOneScriptToTheNext)
     ASSERT_EQ(table.view().scriptOutput.size(), 1u);
     EXPECT_EQ(table.view().scriptOutput[0], "seen 1");
     ASSERT_TRUE(host().runText("Debug(shared + 1)"));
-    EXPECT_EQ(table.view().scriptOutput.back(), "3");
+    EXPECT_EQ(table.view().scriptOutput.back(), "2");
 }
 
 TEST_F(LuaHostTest, RunTextReportsErrorsWithTheChunkText)
@@ -113,15 +121,16 @@ TEST_F(LuaHostTest, RunTextReportsErrorsWithTheChunkText)
 
 TEST_F(LuaHostTest, RunFileAnswersTrueWhenItFailed)
 {
-    EXPECT_TRUE(host().runFile(table.dir().path("Nothing.cpu")));
-    EXPECT_FALSE(host().runFile(table.dir().path(table.writeProfile("Fine.cpu", "fine = true"))));
+    EXPECT_TRUE(host().runFile(table.file("Nothing.cpu")));
+    EXPECT_FALSE(host().runFile(table.file(table.writeProfile("Fine.cpu", "fine = true"))));
     EXPECT_TRUE(table.view().scriptOutput.empty());
 }
 
 TEST_F(LuaHostTest, OnlyTheListedLibrariesAreOpen)
 {
-    ASSERT_TRUE(host().runText("Debug(type(coroutine), type(table), type(io), type(os), type(string), type(math),"
-                               " type(debug), type(require), type(package), type(utf8))"));
+    ASSERT_TRUE(
+        host().runText("Debug(type(coroutine), type(table), type(io), type(os), type(string), type(math),"
+                       " type(debug), type(require), type(package), type(utf8))"));
     EXPECT_EQ(table.view().scriptOutput.back(), "table table table table table table table nil nil nil");
 }
 
@@ -132,7 +141,8 @@ TEST_F(LuaHostTest, ARunawayScriptIsStoppedAndTheTurnPlaysTheSolutionSoFar)
     const Clock::time_point started = Clock::now();
     EXPECT_FALSE(host().runText("while true do end"));
     ASSERT_EQ(table.view().scriptOutput.size(), 1u);
-    EXPECT_NE(table.view().scriptOutput[0].find("stopped"), std::string::npos) << table.view().scriptOutput[0];
+    EXPECT_NE(table.view().scriptOutput[0].find("stopped"), std::string::npos)
+        << table.view().scriptOutput[0];
     EXPECT_EQ(table.view().scriptOutput[0].rfind("Error: ", 0), 0u);
 
     // Catching the error does not let the script go on.

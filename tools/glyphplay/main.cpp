@@ -18,7 +18,8 @@
 #include "selfplay.h"
 #include "toolview.h"
 
-namespace {
+namespace
+{
 
 using glyph::Game;
 using glyph::Move;
@@ -107,7 +108,8 @@ int testScript(Game& game, glyph::ToolView& view, const std::string& profile, co
     std::printf("best: %s\n", moveLine(game, best).c_str());
     std::printf("solution: %s\n", moveLine(game, game.scriptHost().solution()).c_str());
     if (!game.scriptHost().exchangeLetters().empty())
-        std::printf("exchange: %s\n", glyph::letters::toUserText(game.scriptHost().exchangeLetters()).c_str());
+        std::printf("exchange: %s\n",
+                    glyph::letters::toUserText(game.scriptHost().exchangeLetters()).c_str());
     return ran ? 0 : 1;
 }
 

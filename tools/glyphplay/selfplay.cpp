@@ -14,9 +14,11 @@
 #include "engine/random.h"
 #include "toolview.h"
 
-namespace glyph {
+namespace glyph
+{
 
-namespace {
+namespace
+{
 
 /// Turns after which a game that has not ended is given up as broken.
 constexpr int kMaxTurns = 2000;
@@ -62,6 +64,11 @@ bool SelfPlay::playGame(int number)
         const std::string& profile = m_options.profiles[tallyOf[seat]];
         players[seat].setName(baseName(profile) + " " + std::to_string(tallyOf[seat] + 1));
         players[seat].setProfile(profile);
+    }
+    // As the new-game dialog does: settings afresh (an empty board), then new rules.
+    if (!m_game.loadSettings()) {
+        std::fprintf(stderr, "glyphplay: the settings could not be loaded\n");
+        return false;
     }
     m_game.setRules(std::make_unique<GameClassic>(m_game));
     GameRules& rules = *m_game.rules();
@@ -161,22 +168,25 @@ void SelfPlay::printPosition(const std::string& reason, const Move* move)
     const GameRules& rules = *m_game.rules();
     std::printf("CHECK FAILED: %s\n", reason.c_str());
     if (move != nullptr)
-        std::printf("move: %s %d (word %s, jokers %s)\n", m_game.moveText(*move, m_game.board()).c_str(), move->score,
-                    move->word, move->jokers);
+        std::printf("move: %s %d (word %s, jokers %s)\n", m_game.moveText(*move, m_game.board()).c_str(),
+                    move->score, move->word, move->jokers);
     for (const std::string& warning : m_view.captured())
         std::printf("warning: %s\n", warning.c_str());
     for (int row = 1; row <= m_game.rows(); ++row) {
         std::string line;
         for (int column = 1; column <= m_game.columns(); ++column) {
             const Square& square = m_game.board()[row][column];
-            line += square.letter == 0 ? '.' : (square.joker ? static_cast<char>(square.letter - 'A' + 'a') : square.letter);
+            line += square.letter == 0
+                        ? '.'
+                        : (square.joker ? static_cast<char>(square.letter - 'A' + 'a') : square.letter);
         }
         std::printf("%c %s\n", 'A' + row - 1, line.c_str());
     }
     for (const Player& player : rules.players())
-        std::printf("%s: score %d, rack %s\n", player.name, player.score, letters::toUserText(player.rack).c_str());
-    std::printf("to move: %s, bag %d tiles, round %d, passes %d\n", rules.currentPlayer().name, rules.bag().total(),
-                rules.round(), rules.passCount());
+        std::printf("%s: score %d, rack %s\n", player.name, player.score,
+                    letters::toUserText(player.rack).c_str());
+    std::printf("to move: %s, bag %d tiles, round %d, passes %d\n", rules.currentPlayer().name,
+                rules.bag().total(), rules.round(), rules.passCount());
 }
 
 void SelfPlay::printSummary(double seconds) const
@@ -184,10 +194,11 @@ void SelfPlay::printSummary(double seconds) const
     const double games = m_options.games;
     for (std::size_t i = 0; i < m_tallies.size(); ++i) {
         const Tally& tally = m_tallies[i];
-        std::printf("player %zu %s: wins %.1f (%.1f%%), average score %.1f, average points per turn %.2f\n", i + 1,
-                    m_options.profiles[i].c_str(), tally.wins, 100.0 * tally.wins / games,
+        std::printf("player %zu %s: wins %.1f (%.1f%%), average score %.1f, average points per turn %.2f\n",
+                    i + 1, m_options.profiles[i].c_str(), tally.wins, 100.0 * tally.wins / games,
                     static_cast<double>(tally.score) / games,
-                    tally.turns == 0 ? 0.0 : static_cast<double>(tally.points) / static_cast<double>(tally.turns));
+                    tally.turns == 0 ? 0.0
+                                     : static_cast<double>(tally.points) / static_cast<double>(tally.turns));
     }
     std::printf("%d games in %.2f s: %.1f games per second\n", m_options.games, seconds,
                 seconds > 0 ? games / seconds : 0.0);

@@ -6,14 +6,16 @@
 
 #include "engine/move.h"
 
-namespace glyph {
+namespace glyph
+{
 
 class Game;
 class ToolView;
 
 /// Plays whole games between computer profiles without a window and sums up the results;
 /// optionally checks the move list, the scores and the tiles on every turn.
-class SelfPlay {
+class SelfPlay
+{
 public:
     struct Options {
         int games = 1;

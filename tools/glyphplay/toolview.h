@@ -6,11 +6,13 @@
 
 #include "engine/gameview.h"
 
-namespace glyph {
+namespace glyph
+{
 
 /// The view of the command-line tool: no windows and no waits. Warnings go to standard error
 /// unless they are being captured; script output is printed or dropped as asked.
-class ToolView : public NullView {
+class ToolView : public NullView
+{
 public:
     void showWarning(const std::string& text) override
     {
