@@ -2,7 +2,7 @@
 
 #include "engine/boardgeometry.h"
 #include "preferences/preferences.h"
-#include "support/tempdir.h"
+#include "support/dicbytes.h"
 
 using namespace glyph;
 
@@ -69,7 +69,7 @@ TEST(BoardGeometry, DefaultListsGiveTheStandardBoardSquareBySquare)
         "W3 .  .  L2 .  .  .  W3 .  .  .  L2 .  .  W3",
     };
     test::TempDir dir;
-    Preferences prefs(dir.file("Preferences.ini"));
+    Preferences prefs(dir.path("Preferences.ini"));
     MultiplierGrid letterGrid = ones();
     MultiplierGrid wordGrid = ones();
     geometry::applyPremiumList(prefs.string("MultiLettersX2Key"), letterGrid, 2);

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "engine/letterset.h"
+#include "support/dicbytes.h"
 #include "support/recordingview.h"
-#include "support/tempdir.h"
 
 using glyph::LetterSet;
 using glyph::test::RecordingView;
@@ -49,7 +49,7 @@ TEST(LetterSet, MissingFileWarnsFailsAndLeavesTheSetZeroed)
     RecordingView view;
     LetterSet set;
     ASSERT_TRUE(set.load(dir.write("full.set", lines(27, "3 2 1")), view));
-    const std::string missing = dir.file("None.set");
+    const std::string missing = dir.path("None.set");
     EXPECT_FALSE(set.load(missing, view));
     ASSERT_EQ(view.warnings.size(), 1u);
     EXPECT_EQ(view.warnings[0], "Can't open " + missing + " for reading");
