@@ -40,23 +40,23 @@ protected:
     bool buildFrom(const std::string& text, const std::string& author = "Tester")
     {
         builder.setSourcePath(dir.write("list.txt", text));
-        builder.setDestinationPath(dir.path("out.dic"));
+        builder.setDestinationPath(dir.file("out.dic"));
         builder.setAuthor(author);
         return builder.buildFromWordList();
     }
 
     void loadOutput()
     {
-        ASSERT_TRUE(dictionary.load(dir.path("out.dic"), true));
+        ASSERT_TRUE(dictionary.load(dir.file("out.dic"), true));
         ASSERT_TRUE(view.warnings.empty());
     }
 
-    bool outputExists() const { return std::filesystem::exists(dir.path("out.dic")); }
+    bool outputExists() const { return std::filesystem::exists(dir.file("out.dic")); }
 
     std::vector<std::string> leftovers() const
     {
         std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(dir.path("")))
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
             names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
@@ -187,12 +187,12 @@ TEST_F(Builder, ListOutOfOrderAfterTheCheckStillGivesAscendingLists)
 
 TEST_F(Builder, MissingSourceOrUnwritableDestinationFails)
 {
-    builder.setSourcePath(dir.path("none.txt"));
-    builder.setDestinationPath(dir.path("out.dic"));
+    builder.setSourcePath(dir.file("none.txt"));
+    builder.setDestinationPath(dir.file("out.dic"));
     EXPECT_FALSE(builder.buildFromWordList());
     EXPECT_FALSE(outputExists());
     builder.setSourcePath(dir.write("list.txt", "cat\n"));
-    builder.setDestinationPath(dir.path("no/such/folder/out.dic"));
+    builder.setDestinationPath(dir.file("no/such/folder/out.dic"));
     EXPECT_FALSE(builder.buildFromWordList());
 }
 
@@ -236,7 +236,7 @@ TEST_F(Builder, ExhaustedPoolFailsWithoutTouchingTheDestination)
         words.push_back(word);
     }
     small.setSourcePath(dir.write("list.txt", lines(words)));
-    small.setDestinationPath(dir.path("out.dic"));
+    small.setDestinationPath(dir.file("out.dic"));
     EXPECT_FALSE(small.buildFromWordList());
     EXPECT_EQ(dir.read("out.dic"), "old contents");
     EXPECT_EQ(leftovers(), (Words{"list.txt", "out.dic"}));
@@ -281,7 +281,7 @@ TEST_F(Builder, ProgressCanBeReadFromAnotherThreadDuringARun)
     }
     std::sort(words.begin(), words.end());
     builder.setSourcePath(dir.write("list.txt", lines(words)));
-    builder.setDestinationPath(dir.path("out.dic"));
+    builder.setDestinationPath(dir.file("out.dic"));
     const std::set<std::string> fixed{"",
                                       "Checking for already sorted list...",
                                       "Create DAWG...",
@@ -317,7 +317,7 @@ protected:
         ASSERT_TRUE(buildFrom("cat\ncats\ndog\n", "Owner"));
         loadOutput();
         original = dir.read("out.dic");
-        builder.setDestinationPath(dir.path("out.dic"));
+        builder.setDestinationPath(dir.file("out.dic"));
         builder.setAuthor("Owner");
     }
 

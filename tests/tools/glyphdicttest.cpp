@@ -22,7 +22,7 @@ struct ToolRun {
 ToolRun glyphdict(const TempDir& dir, const std::string& arguments)
 {
     const std::string command = std::string("\"") + GLYPH_DIST_DIR + "/glyphdict\" " + arguments + " >\"" +
-                                dir.path("stdout") + "\" 2>\"" + dir.path("stderr") + "\"";
+                                dir.file("stdout") + "\" 2>\"" + dir.file("stderr") + "\"";
     const int raw = std::system(command.c_str());
     const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     return {status, dir.read("stdout"), dir.read("stderr")};
@@ -39,7 +39,7 @@ TEST(Glyphdict, BuildsLooksUpEditsListsAndDescribesADictionary)
 {
     TempDir dir;
     const std::string list = dir.write("words.txt", "tan\nan\nin\n");
-    const std::string dic = quoted(dir.path("x.dic"));
+    const std::string dic = quoted(dir.file("x.dic"));
     ToolRun run = glyphdict(dir, "build " + quoted(list) + " " + dic + " --author Me");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.err.find("Writing to file..."), std::string::npos);
@@ -65,9 +65,9 @@ TEST(Glyphdict, BuildsLooksUpEditsListsAndDescribesADictionary)
 TEST(Glyphdict, ErrorsAreOneLineOnStderrWithANonZeroStatus)
 {
     TempDir dir;
-    ToolRun run = glyphdict(dir, "lookup " + quoted(dir.path("none.dic")) + " cat");
+    ToolRun run = glyphdict(dir, "lookup " + quoted(dir.file("none.dic")) + " cat");
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "glyphdict: Can't open " + dir.path("none.dic") + " for reading\n");
+    EXPECT_EQ(run.err, "glyphdict: Can't open " + dir.file("none.dic") + " for reading\n");
     EXPECT_EQ(run.out, "");
 
     const std::string bad = dir.write("bad.dic", "Not a dictionary at all");
