@@ -17,6 +17,8 @@ namespace
 constexpr std::uint32_t kAllLetters = 0xFFFFFFFFu;
 /// Bits of the letters 'A'..'Z'.
 constexpr std::uint32_t kAlphabetMask = (1u << 26) - 1u;
+/// Bit of a search-graph entry that marks the end of a word.
+constexpr std::uint32_t kEndOfWordBit = 1u << 31;
 /// Letters 'A'..'Z'; node letter codes from here on are not letters and are skipped.
 constexpr int kAlphabetSize = 26;
 /// Rack-count index of the jokers.
@@ -127,8 +129,8 @@ Move MoveGenerator::generate(std::string_view rack)
 
 bool MoveGenerator::prepareLetterMasks(const Dictionary& dictionary)
 {
-    // No dictionary: nothing to search. The masks are rebuilt only when another array is
-    // loaded; a few sampled nodes guard against a reload that happens to reuse the memory.
+    // No dictionary: nothing to search. The search graph is rebuilt only when another array
+    // is loaded; a few sampled nodes guard against a reload that happens to reuse the memory.
     m_nodes = dictionary.nodes();
     m_nodeCount = dictionary.nodeCount();
     if (m_nodes == nullptr || m_nodeCount <= kFirstLetterList)
@@ -141,25 +143,71 @@ bool MoveGenerator::prepareLetterMasks(const Dictionary& dictionary)
     if (stamp == m_stamp)
         return m_listsAscending;
     m_stamp = stamp;
-    m_graph.assign(m_nodeCount, GraphNode{0, 0});
-    m_listsAscending = true;
-    for (std::uint32_t index = 0; index < m_nodeCount; ++index) {
+    m_listsAscending = buildGraph();
+    if (!m_listsAscending)
+        m_graph.clear();
+    return m_listsAscending;
+}
+
+std::uint32_t MoveGenerator::listLength(std::uint32_t start) const
+{
+    std::uint32_t index = start;
+    while (index + 1 < m_nodeCount && !isLast(m_nodes[index]))
+        ++index;
+    return index - start + 1;
+}
+
+bool MoveGenerator::buildGraph()
+{
+    // The lists are laid out again breadth first from the root, so that the short prefixes
+    // that every search walks lie together in a few cache lines. Each entry keeps its letter
+    // mask, end-of-word flag and the new place of its child list.
+    std::vector<std::uint32_t> newStart(m_nodeCount, 0);
+    std::vector<std::uint32_t> order;
+    std::uint32_t nextFree = kFirstLetterList;
+    auto place = [&](std::uint32_t start) {
+        if (start == 0 || start >= m_nodeCount || newStart[start] != 0)
+            return;
+        newStart[start] = nextFree;
+        nextFree += listLength(start);
+        order.push_back(start);
+    };
+    place(childIndex(m_nodes[kRootNode]));
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const std::uint32_t start = order[k];
+        const std::uint32_t length = listLength(start);
+        for (std::uint32_t i = 0; i < length; ++i)
+            place(childIndex(m_nodes[start + i]));
+    }
+    m_graph.assign(nextFree, GraphNode{0, 0});
+    auto entryFor = [&](DawgNode node, GraphNode& out) {
         std::uint32_t mask = 0;
         int previous = -1;
-        for (std::uint32_t child = childIndex(m_nodes[index]); child != 0 && child < m_nodeCount; ++child) {
-            const int code = letterCode(m_nodes[child]);
-            // A list out of order (never written by the builder) cannot be searched by letter.
-            if (code <= previous || code >= kAlphabetSize)
-                m_listsAscending = false;
-            else
+        const std::uint32_t child = childIndex(node);
+        if (child != 0 && child < m_nodeCount) {
+            const std::uint32_t length = listLength(child);
+            for (std::uint32_t i = 0; i < length; ++i) {
+                const int code = letterCode(m_nodes[child + i]);
+                // A list out of order (never written by the builder) cannot be searched by letter.
+                if (code <= previous || code >= kAlphabetSize)
+                    return false;
                 mask |= 1u << code;
-            previous = code;
-            if (isLast(m_nodes[child]))
-                break;
+                previous = code;
+            }
         }
-        m_graph[index] = GraphNode{mask, m_nodes[index]};
+        out.letters = mask | (isEndOfWord(node) ? kEndOfWordBit : 0u);
+        out.child = mask != 0 ? newStart[child] : 0;
+        return true;
+    };
+    if (!entryFor(m_nodes[kRootNode], m_graph[kRootNode]))
+        return false;
+    for (const std::uint32_t start : order) {
+        const std::uint32_t length = listLength(start);
+        for (std::uint32_t i = 0; i < length; ++i)
+            if (!entryFor(m_nodes[start + i], m_graph[newStart[start] + i]))
+                return false;
     }
-    return m_listsAscending;
+    return true;
 }
 
 void MoveGenerator::copyBoards()
@@ -192,10 +240,10 @@ void MoveGenerator::computeCrossChecks(const Board& grid, CheckGrid& checks, int
 inline std::uint32_t MoveGenerator::childOf(std::uint32_t nodeIndex, int code) const
 {
     const GraphNode& entry = m_graph[nodeIndex];
-    const std::uint32_t letters = entry.letters;
+    const std::uint32_t letters = entry.letters & kAlphabetMask;
     if (code < 0 || code >= kAlphabetSize || ((letters >> code) & 1u) == 0)
         return kNoNode;
-    return childAt(childIndex(entry.node), letters, code);
+    return childAt(entry.child, letters, code);
 }
 
 std::uint32_t MoveGenerator::followLetters(std::uint32_t nodeIndex, const char* letters, int count) const
@@ -224,10 +272,11 @@ std::uint32_t MoveGenerator::crossCheck(const Board& grid, int line, int positio
         below[belowCount++] = grid[k][position].letter;
 
     std::uint32_t mask = 0;
-    for (std::uint32_t letters = m_graph[prefix].letters; letters != 0; letters &= letters - 1) {
+    for (std::uint32_t letters = m_graph[prefix].letters & kAlphabetMask; letters != 0;
+         letters &= letters - 1) {
         const int code = std::countr_zero(letters);
         const std::uint32_t end = followLetters(childOf(prefix, code), below, belowCount);
-        if (end != kNoNode && isEndOfWord(m_graph[end].node))
+        if (end != kNoNode && (m_graph[end].letters & kEndOfWordBit) != 0)
             mask |= 1u << code;
     }
     return mask;
@@ -301,17 +350,15 @@ template <typename Next> void MoveGenerator::tryLetter(std::uint32_t childIndex,
 void MoveGenerator::leftPart(std::uint32_t nodeIndex, int limit)
 {
     const GraphNode& entry = m_graph[nodeIndex];
-    const std::uint32_t all = entry.letters;
+    const std::uint32_t all = entry.letters & kAlphabetMask;
     // The anchor square is empty and records nothing, so extending is only worth a call when
     // some child letter may go there.
     if ((all & m_checks[m_anchor] & available()) != 0)
         extendRight(nodeIndex, m_anchor);
     if (limit <= 0)
         return;
-    const std::uint32_t first = childIndex(entry.node);
-    const std::uint32_t wanted = all & available();
-
-    for (std::uint32_t letters = wanted; letters != 0; letters &= letters - 1) {
+    const std::uint32_t first = entry.child;
+    for (std::uint32_t letters = all & available(); letters != 0; letters &= letters - 1) {
         const int code = std::countr_zero(letters);
         tryLetter(childAt(first, all, code), code,
                   [this, limit](std::uint32_t next) { leftPart(next, limit - 1); });
@@ -321,13 +368,12 @@ void MoveGenerator::leftPart(std::uint32_t nodeIndex, int limit)
 void MoveGenerator::extendRight(std::uint32_t nodeIndex, int position)
 {
     const GraphNode& entry = m_graph[nodeIndex];
-    const DawgNode node = entry.node;
     const char tile = m_line[position].letter;
     if (tile == 0) {
-        if (isEndOfWord(node) && position != m_anchor)
+        if ((entry.letters & kEndOfWordBit) != 0 && position != m_anchor)
             record(position);
-        const std::uint32_t all = entry.letters;
-        const std::uint32_t first = childIndex(node);
+        const std::uint32_t all = entry.letters & kAlphabetMask;
+        const std::uint32_t first = entry.child;
         const std::uint32_t wanted = all & m_checks[position] & available();
 
         for (std::uint32_t letters = wanted; letters != 0; letters &= letters - 1) {

@@ -43,6 +43,8 @@ private:
     void copyBoards();
     void computeCrossChecks(const Board& grid, CheckGrid& checks, int lines, int positions);
     bool prepareLetterMasks(const Dictionary& dictionary);
+    bool buildGraph();
+    std::uint32_t listLength(std::uint32_t start) const;
     std::uint32_t crossCheck(const Board& grid, int line, int position) const;
     std::uint32_t childOf(std::uint32_t nodeIndex, int code) const;
     std::uint32_t followLetters(std::uint32_t nodeIndex, const char* letters, int count) const;
@@ -81,12 +83,13 @@ private:
     std::uint32_t m_nodeCount = 0;
     int m_rows = 0;
     int m_columns = 0;
-    // The node array with, beside each node, the letters of its child list as a bit mask,
-    // built once per dictionary. With lists in ascending order the child of a letter is found
-    // by counting the bits below it, and the search reads one entry per node.
+    // The dictionary's graph as the search walks it, built once per dictionary: per node the
+    // letters of its child list as a bit mask (with the end-of-word flag in the top bit) and
+    // where that list starts. Lists keep ascending order, so the child of a letter is found by
+    // counting the bits below it.
     struct GraphNode {
         std::uint32_t letters;
-        DawgNode node;
+        std::uint32_t child;
     };
     std::vector<GraphNode> m_graph;
     struct DictionaryStamp {
