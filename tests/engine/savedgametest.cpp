@@ -127,8 +127,8 @@ TEST(SavedGame, LayoutIsSixLinesThenFixedRecordsPerEntry)
         const auto move = image<Move::kImageSize>(entry.move);
         EXPECT_EQ(bytes.substr(at, move.size()), std::string(move.begin(), move.end()));
         const std::size_t square = at + 68 + (8 * 32 + 8) * 2;
-        EXPECT_EQ(bytes.substr(square, 2),
-                  std::string{entry.board[8][8].letter, char(entry.board[8][8].joker)});
+        const std::string centre = {entry.board[8][8].letter, static_cast<char>(entry.board[8][8].joker)};
+        EXPECT_EQ(bytes.substr(square, 2), centre);
         const std::size_t thirdPlayer = at + kEntryRecords + 2 * 140;
         EXPECT_EQ(bytes.substr(thirdPlayer, 4), std::string("Cid\0", 4));
         at += kEntryRecords + 3 * 140;
