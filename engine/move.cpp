@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "engine/board.h"
+#include "engine/byteio.h"
 
 namespace glyph
 {
@@ -19,21 +20,6 @@ constexpr int kScoreOffset = 4;
 constexpr int kWordOffset = 8;
 constexpr int kJokersOffset = kWordOffset + kTextSize;
 static_assert(kJokersOffset + kTextSize == Move::kImageSize);
-
-void writeInt32(std::uint8_t* out, std::int32_t value)
-{
-    const auto bits = static_cast<std::uint32_t>(value);
-    for (int i = 0; i < 4; ++i)
-        out[i] = static_cast<std::uint8_t>(bits >> (8 * i));
-}
-
-std::int32_t readInt32(const std::uint8_t* in)
-{
-    std::uint32_t bits = 0;
-    for (int i = 0; i < 4; ++i)
-        bits |= static_cast<std::uint32_t>(in[i]) << (8 * i);
-    return static_cast<std::int32_t>(bits);
-}
 
 /// Length of a NUL-terminated text field, or -1 when the field holds no terminator.
 int terminatedLength(const std::uint8_t* field)
@@ -66,7 +52,7 @@ void Move::writeImage(std::uint8_t* out) const
     out[kColOffset] = static_cast<std::uint8_t>(col);
     out[kLinOffset] = static_cast<std::uint8_t>(lin);
     out[kReservedOffset] = 0;
-    writeInt32(out + kScoreOffset, score);
+    byteio::putInt32(out + kScoreOffset, score);
     std::memcpy(out + kWordOffset, word, kTextSize);
     std::memcpy(out + kJokersOffset, jokers, kTextSize);
 }
@@ -87,7 +73,7 @@ bool Move::readImage(const std::uint8_t* in)
     horiz = in[kHorizOffset];
     col = static_cast<std::int8_t>(in[kColOffset]);
     lin = static_cast<std::int8_t>(in[kLinOffset]);
-    score = readInt32(in + kScoreOffset);
+    score = byteio::getInt32(in + kScoreOffset);
     // Bytes after the terminators carry nothing; keep them zero so images compare equal.
     std::memset(word, 0, sizeof word);
     std::memset(jokers, 0, sizeof jokers);

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <array>
-#include <atomic>
-#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -15,35 +13,10 @@
 #include "engine/gameclassic.h"
 #include "preferences/preferences.h"
 #include "recordingview.h"
+#include "tempdir.h"
 
 namespace glyph::test
 {
-
-/// A fresh folder under the system's temporary folder, removed with its contents.
-class TempDir
-{
-public:
-    TempDir()
-    {
-        static std::atomic<int> counter{0};
-        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        m_path = std::filesystem::temp_directory_path() /
-                 ("glyph-rules-" + std::to_string(stamp) + "-" + std::to_string(counter++));
-        std::filesystem::create_directories(m_path);
-    }
-    ~TempDir()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    std::string file(const std::string& name) const { return (m_path / name).string(); }
-
-private:
-    std::filesystem::path m_path;
-};
 
 /// Writes a ".dic" file holding these upper-case words: a plain trie whose node lists are
 /// laid out one after another (nothing shared, which the format allows).
