@@ -115,6 +115,12 @@ void PatternMatcher::compile(const std::string& internalPattern)
     const std::size_t count = m_elements.size();
     m_minLetters.assign(count + 1, 0);
     m_nextNotRun.assign(count, count);
+    m_memoColumn.assign(count, 0);
+    m_memoColumns = 0;
+    for (std::size_t k = 0; k < count; ++k) {
+        if (m_elements[k].kind != PatternElement::AnyRun)
+            m_memoColumn[k] = m_memoColumns++;
+    }
     for (std::size_t k = count; k-- > 0;) {
         m_minLetters[k] = m_minLetters[k + 1] + fewestLetters(m_elements[k]);
         if (k + 1 < count)
@@ -141,7 +147,9 @@ void PatternMatcher::startWord()
         std::fill(m_failed.begin(), m_failed.end(), 0);
         m_stamp = 1;
     }
-    const std::size_t needed = (m_word.size() + 1) * m_elements.size();
+    // Every element other than '*' needs a letter, so a word that got past the length test has
+    // at least as many letters as there are columns: the table stays small.
+    const std::size_t needed = (m_word.size() + 1) * m_memoColumns;
     if (m_failed.size() < needed)
         m_failed.resize(needed, 0);
 }
@@ -207,8 +215,13 @@ bool PatternMatcher::matchAfterRun(std::size_t position, std::size_t element)
 
 bool PatternMatcher::matchAfterWord(std::size_t position, std::size_t element)
 {
+    const std::size_t next = element + 1;
+    const bool nextIsRun = m_elements[next].kind == PatternElement::AnyRun;
     for (std::size_t length = 1; position + length <= m_word.size(); ++length) {
-        if (isWord(position, length) && tryFrom(position + length, element + 1))
+        if (!isWord(position, length))
+            continue;
+        // A '*' next only hands on to remembered elements, so it is tried directly.
+        if (nextIsRun ? matchFrom(position + length, next) : tryFrom(position + length, next))
             return true;
     }
     return false;
@@ -216,9 +229,10 @@ bool PatternMatcher::matchAfterWord(std::size_t position, std::size_t element)
 
 bool PatternMatcher::tryFrom(std::size_t position, std::size_t element)
 {
+    // Only elements other than '*' come here.
     // Each (position, element) pair is worked out at most once per word, which keeps patterns
     // with many '*' and '&' polynomial in the word length.
-    std::uint32_t& failedMark = m_failed[position * m_elements.size() + element];
+    std::uint32_t& failedMark = m_failed[position * m_memoColumns + m_memoColumn[element]];
     if (failedMark == m_stamp)
         return false;
     if (matchFrom(position, element))

@@ -55,6 +55,9 @@ private:
     std::string_view m_word;
     /// Prefixes handed to the word test, NUL-terminated; grows with the word.
     std::string m_wordBuffer;
+    /// Per element other than '*': its place among those elements (the memo's column).
+    std::vector<std::size_t> m_memoColumn;
+    std::size_t m_memoColumns = 0;
     /// Failed (position, element) pairs of the current word, marked with m_stamp.
     std::vector<std::uint32_t> m_failed;
     std::uint32_t m_stamp = 0;

@@ -20,12 +20,7 @@ const Words kWords = {"A", "ACT",   "CAT",  "CATS", "CATSUP", "COT", "CUP",
 /// Open bounds: every length and value passes.
 AdvancedFilters openFilters()
 {
-    AdvancedFilters filters;
-    filters.minLength = "0";
-    filters.maxLength = "15";
-    filters.minValue = "0";
-    filters.maxValue = "100";
-    return filters;
+    return AdvancedFilters{"0", "15", "0", "100", "", "", "", false};
 }
 
 class SearchStateTest : public glyph::test::DictionaryFixture

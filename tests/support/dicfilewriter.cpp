@@ -1,11 +1,8 @@
 #include "support/dicfilewriter.h"
 
-#include <algorithm>
-#include <filesystem>
 #include <fstream>
 #include <map>
 #include <memory>
-#include <unistd.h>
 
 namespace glyph::test
 {
@@ -90,12 +87,6 @@ bool DicFileWriter::write(const std::string& path, const std::vector<std::string
     for (std::uint32_t node : nodes)
         putWord(out, node);
     return static_cast<bool>(out);
-}
-
-std::string DicFileWriter::temporaryPath(const std::string& name)
-{
-    const auto folder = std::filesystem::temp_directory_path();
-    return (folder / ("glyph-" + std::to_string(::getpid()) + "-" + name)).string();
 }
 
 } // namespace glyph::test

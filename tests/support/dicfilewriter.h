@@ -16,8 +16,6 @@ public:
     static std::vector<std::uint32_t> nodesFor(const std::vector<std::string>& words);
     /// Writes header and nodes to path; false when the file cannot be written.
     static bool write(const std::string& path, const std::vector<std::string>& words);
-    /// A path in the temporary folder, unique to this process and name.
-    static std::string temporaryPath(const std::string& name);
 };
 
 } // namespace glyph::test

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -8,6 +7,7 @@
 
 #include "dictionary/dictionary.h"
 #include "engine/letterset.h"
+#include "support/dicbytes.h"
 #include "support/dicfilewriter.h"
 #include "support/recordingview.h"
 
@@ -33,22 +33,15 @@ class DictionaryFixture : public ::testing::Test
 {
 protected:
     DictionaryFixture() : dictionary(view), letterSet(englishValues()) {}
-    ~DictionaryFixture() override
-    {
-        if (!path.empty())
-            std::remove(path.c_str());
-    }
-
     void loadWords(const std::vector<std::string>& words)
     {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path =
-            DicFileWriter::temporaryPath(std::string(info->test_suite_name()) + "-" + info->name() + ".dic");
+        path = folder.path("words.dic");
         ASSERT_TRUE(DicFileWriter::write(path, words));
         ASSERT_TRUE(dictionary.load(path, true));
         ASSERT_TRUE(view.warnings.empty());
     }
 
+    TempDir folder;
     RecordingView view;
     Dictionary dictionary;
     LetterSet letterSet;
