@@ -206,7 +206,12 @@ bool PatternMatcher::matchAfterRun(std::size_t position, std::size_t element)
     const std::size_t next = m_nextNotRun[element];
     if (next == m_elements.size())
         return true;
-    for (std::size_t start = position; start < m_word.size(); ++start) {
+    // The rest must leave at least the letters the remaining elements need; a final literal,
+    // '?' or set takes exactly that many, so only one start can work for it.
+    const std::size_t latest = m_word.size() - m_minLetters[next];
+    const PatternElement& target = m_elements[next];
+    const bool exactLength = target.isLast && target.kind != PatternElement::WordPart;
+    for (std::size_t start = exactLength ? latest : position; start <= latest; ++start) {
         if (tryFrom(start, next))
             return true;
     }

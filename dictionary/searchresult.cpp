@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "engine/letters.h"
+
 namespace glyph
 {
 
@@ -17,6 +19,20 @@ std::string SearchResult::elapsedText() const
     std::snprintf(text, sizeof text, "%02lld:%03lld sec", static_cast<long long>(elapsedMs / kMsPerSecond),
                   static_cast<long long>(elapsedMs % kMsPerSecond));
     return text;
+}
+
+SearchResult::Row SearchResult::Row::describe(const std::string& word, const LetterSet& letterSet)
+{
+    Row row;
+    row.word = word;
+    row.length = static_cast<int>(word.size());
+    for (char c : word) {
+        row.score += letters::value(letterSet, c);
+        if (letters::isVowel(letterSet, c))
+            ++row.vowels;
+    }
+    row.consonants = row.length - row.vowels;
+    return row;
 }
 
 std::vector<std::string> SearchResult::words() const

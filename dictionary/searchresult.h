@@ -7,6 +7,8 @@
 namespace glyph
 {
 
+class LetterSet;
+
 /// What one word search hands to the dictionary dialog: the stored rows, the total number of
 /// matches and the time the walk took.
 struct SearchResult {
@@ -17,6 +19,9 @@ struct SearchResult {
         int vowels = 0;
         int consonants = 0;
         int length = 0;
+
+        /// The row of a word: values and vowels from the letter set.
+        static Row describe(const std::string& word, const LetterSet& letterSet);
 
         bool operator==(const Row&) const = default;
     };

@@ -122,6 +122,8 @@ void SearchState::readFilters(const AdvancedFilters& filters)
     m_minValue = toSigned(readNumber(filters.minValue));
     m_maxValue = toSigned(readNumber(filters.maxValue));
     m_palindromeOnly = filters.palindrome;
+    for (std::size_t code = 0; code < m_valueOf.size(); ++code)
+        m_valueOf[code] = letters::value(m_letterSet, static_cast<char>(code));
 
     m_banned = upperCased(filters.banned);
     m_isBanned.fill(false);
@@ -166,23 +168,9 @@ SearchResult SearchState::finish(std::int64_t elapsedMs)
     result.elapsedMs = elapsedMs;
     result.rows.reserve(m_results.size());
     for (const std::string& word : m_results)
-        result.rows.push_back(describe(word));
+        result.rows.push_back(SearchResult::Row::describe(word, m_letterSet));
     m_results.clear();
     return result;
-}
-
-SearchResult::Row SearchState::describe(const std::string& word) const
-{
-    SearchResult::Row row;
-    row.word = word;
-    row.length = static_cast<int>(word.size());
-    for (char c : word) {
-        row.score += letters::value(m_letterSet, c);
-        if (letters::isVowel(m_letterSet, c))
-            ++row.vowels;
-    }
-    row.consonants = row.length - row.vowels;
-    return row;
 }
 
 bool SearchState::isAnagramMatch(const char* word) const
@@ -206,7 +194,7 @@ bool SearchState::passesFilters(const char* word)
         return false;
     std::int32_t value = 0;
     for (const char* p = word; *p != '\0'; ++p)
-        value += letters::value(m_letterSet, *p);
+        value += m_valueOf[static_cast<unsigned char>(*p)];
     if (value < m_minValue || value > m_maxValue)
         return false;
     for (const char* p = word; *p != '\0'; ++p) {

@@ -53,7 +53,6 @@ private:
     void walk(void (*callback)(const char*, void*));
     void record(const char* word);
     SearchResult finish(std::int64_t elapsedMs);
-    SearchResult::Row describe(const std::string& word) const;
     bool isAnagramMatch(const char* word) const;
     bool passesFilters(const char* word);
     bool hasForcedLetters(const char* word, std::size_t length) const;
@@ -84,6 +83,8 @@ private:
     bool m_anagramImpossible = false;
     std::size_t m_anagramLength = 0;
     bool m_palindromeOnly = false;
+    /// Per character code: its value in the letter set, read once per search.
+    std::array<std::int32_t, 256> m_valueOf{};
     /// Per character code: whether it is banned, whether the stock holds it.
     std::array<bool, 256> m_isBanned{};
     std::array<bool, 256> m_inStock{};
