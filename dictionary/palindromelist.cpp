@@ -22,16 +22,13 @@ bool isPalindrome(const char* word, std::size_t length)
 void PalindromeList::collect(const Dictionary& dictionary)
 {
     m_words.clear();
-    if (dictionary.wordCount() != 0)
-        dictionary.forEachWord(collectCallback, this);
-}
-
-void PalindromeList::insert(const std::string& word)
-{
-    const auto shorter = std::find_if(m_words.begin(), m_words.end(), [&word](const std::string& listed) {
-        return listed.size() < word.size();
-    });
-    m_words.insert(shorter, word);
+    if (dictionary.wordCount() == 0)
+        return;
+    dictionary.forEachWord(collectCallback, this);
+    // Each word goes before the first shorter one: longest first, equal lengths kept in walk
+    // (alphabetical) order. A stable sort gives that order without quadratic insertion.
+    std::stable_sort(m_words.begin(), m_words.end(),
+                     [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
 }
 
 std::string PalindromeList::clipboardText() const
@@ -48,7 +45,7 @@ void PalindromeList::collectCallback(const char* word, void* context)
 {
     const std::size_t length = std::strlen(word);
     if (isPalindrome(word, length))
-        static_cast<PalindromeList*>(context)->insert(std::string(word, length));
+        static_cast<PalindromeList*>(context)->m_words.emplace_back(word, length);
 }
 
 } // namespace glyph

@@ -18,8 +18,6 @@ class PalindromeList
 public:
     /// Replaces the list with the palindromes of the dictionary (none when it holds no words).
     void collect(const Dictionary& dictionary);
-    /// Adds one word before the first listed word that is shorter than it, or at the end.
-    void insert(const std::string& word);
 
     const std::vector<std::string>& words() const { return m_words; }
     /// Every listed word followed by "\n", in list order: the text copied to the clipboard.
