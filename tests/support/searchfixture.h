@@ -35,7 +35,7 @@ protected:
     DictionaryFixture() : dictionary(view), letterSet(englishValues()) {}
     void loadWords(const std::vector<std::string>& words)
     {
-        path = folder.path("words.dic");
+        path = folder.file("words.dic");
         ASSERT_TRUE(DicFileWriter::write(path, words));
         ASSERT_TRUE(dictionary.load(path, true));
         ASSERT_TRUE(view.warnings.empty());
