@@ -2,7 +2,7 @@
 
 #include "engine/boardgeometry.h"
 #include "preferences/preferences.h"
-#include "support/dicbytes.h"
+#include "support/tempdir.h"
 
 using namespace glyph;
 
@@ -69,7 +69,7 @@ TEST(BoardGeometry, DefaultListsGiveTheStandardBoardSquareBySquare)
         "W3 .  .  L2 .  .  .  W3 .  .  .  L2 .  .  W3",
     };
     test::TempDir dir;
-    Preferences prefs(dir.path("Preferences.ini"));
+    Preferences prefs(dir.file("Preferences.ini"));
     MultiplierGrid letterGrid = ones();
     MultiplierGrid wordGrid = ones();
     geometry::applyPremiumList(prefs.string("MultiLettersX2Key"), letterGrid, 2);

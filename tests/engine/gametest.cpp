@@ -30,7 +30,7 @@ struct GameFiles {
     TempDir dir;
     std::string setPath = dir.write("Small.set", "2 1 1\n3 3 0\n1 4 0\n");
     std::string dicPath = dir.write("Small.dic", test::exampleDicBytes());
-    Preferences prefs{dir.path("Preferences.ini")};
+    Preferences prefs{dir.file("Preferences.ini")};
 
     GameFiles()
     {
@@ -107,7 +107,7 @@ TEST(Game, SizesOutsideTheBoardLimitsFallBackToFifteen)
 TEST(Game, MissingSetFailsBeforeTheDictionaryIsLoaded)
 {
     GameFiles files;
-    const std::string missing = files.dir.path("None.set");
+    const std::string missing = files.dir.file("None.set");
     files.prefs.setString("GameSetKey", missing);
     files.prefs.setInteger("TableRowsKey", 13);
     RecordingView view;
@@ -123,7 +123,7 @@ TEST(Game, MissingSetFailsBeforeTheDictionaryIsLoaded)
 TEST(Game, MissingDictionaryFailsAfterTheSetIsLoaded)
 {
     GameFiles files;
-    const std::string missing = files.dir.path("None.dic");
+    const std::string missing = files.dir.file("None.dic");
     files.prefs.setString("GameDictionaryKey", missing);
     RecordingView view;
     Game game(files.prefs, view);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/letterset.h"
-#include "support/dicbytes.h"
+#include "support/tempdir.h"
 #include "support/recordingview.h"
 
 using glyph::LetterSet;
@@ -49,7 +49,7 @@ TEST(LetterSet, MissingFileWarnsFailsAndLeavesTheSetZeroed)
     RecordingView view;
     LetterSet set;
     ASSERT_TRUE(set.load(dir.write("full.set", lines(27, "3 2 1")), view));
-    const std::string missing = dir.path("None.set");
+    const std::string missing = dir.file("None.set");
     EXPECT_FALSE(set.load(missing, view));
     ASSERT_EQ(view.warnings.size(), 1u);
     EXPECT_EQ(view.warnings[0], "Can't open " + missing + " for reading");

@@ -5,7 +5,7 @@
 #include <QRect>
 
 #include "preferences/preferences.h"
-#include "support/dicbytes.h"
+#include "support/tempdir.h"
 #include "support/recordingview.h"
 
 using glyph::Preferences;
@@ -36,7 +36,7 @@ std::vector<std::pair<std::string, std::string>> pairsOf(const std::string& text
 TEST(Preferences, MissingFileGivesEveryDefault)
 {
     TempDir dir;
-    Preferences prefs(dir.path("Preferences.ini"));
+    Preferences prefs(dir.file("Preferences.ini"));
     EXPECT_EQ(prefs.integer("TableRowsKey"), 15);
     EXPECT_EQ(prefs.integer("TableColumnsKey"), 15);
     EXPECT_EQ(prefs.integer("GameBonusKey"), 50);
@@ -62,7 +62,7 @@ TEST(Preferences, MissingFileGivesEveryDefault)
 TEST(Preferences, KeysWithoutDefaultLeaveTheOutputUnchanged)
 {
     TempDir dir;
-    Preferences prefs(dir.path("Preferences.ini"));
+    Preferences prefs(dir.file("Preferences.ini"));
     QRect geometry(1, 2, 3, 4);
     EXPECT_FALSE(prefs.getGeometry("MainWindowKey", geometry));
     EXPECT_EQ(geometry, QRect(1, 2, 3, 4));
@@ -77,7 +77,7 @@ TEST(Preferences, KeysWithoutDefaultLeaveTheOutputUnchanged)
 TEST(Preferences, SavesOnlySetValuesInKeyOrderAndReadsThemBack)
 {
     TempDir dir;
-    const std::string path = dir.path("Preferences.ini");
+    const std::string path = dir.file("Preferences.ini");
     {
         Preferences prefs(path);
         prefs.setInteger("TableRowsKey", 11);
@@ -145,7 +145,7 @@ TEST(Preferences, LaterPairReplacesEarlierOneAndLoadReportsEmptyFile)
 TEST(Preferences, MissingFileOnLoadKeepsTheValues)
 {
     TempDir dir;
-    Preferences prefs(dir.path("Preferences.ini"));
+    Preferences prefs(dir.file("Preferences.ini"));
     prefs.setInteger("GameBonusKey", 33);
     EXPECT_FALSE(prefs.load());
     EXPECT_EQ(prefs.integer("GameBonusKey"), 33);
@@ -192,7 +192,7 @@ TEST(Preferences, FontFamilyKeepsItsSpacesAndBoldFieldDecidesTheWeight)
 TEST(Preferences, FontRoundTripWritesBoldFromTheWeight)
 {
     TempDir dir;
-    Preferences prefs(dir.path("Preferences.ini"));
+    Preferences prefs(dir.file("Preferences.ini"));
     QFont font("DejaVu Sans Mono");
     font.setPointSize(13);
     font.setWeight(QFont::Bold);
@@ -241,7 +241,7 @@ TEST(Preferences, ColourComponentsOutsideTheRangeAreClamped)
 TEST(Preferences, LineBreaksInsideAValueCannotSplitThePairs)
 {
     TempDir dir;
-    const std::string path = dir.path("Preferences.ini");
+    const std::string path = dir.file("Preferences.ini");
     {
         Preferences prefs(path);
         prefs.setString("GameSetKey", "Sets/a\nTableRowsKey\n3");
@@ -255,7 +255,7 @@ TEST(Preferences, UnwritableFileWarnsWithItsName)
 {
     TempDir dir;
     RecordingView view;
-    const std::string missingFolder = dir.path("no/such/folder/Preferences.ini");
+    const std::string missingFolder = dir.file("no/such/folder/Preferences.ini");
     Preferences prefs(missingFolder, &view);
     EXPECT_FALSE(prefs.save());
     ASSERT_EQ(view.warnings.size(), 1u);
@@ -274,7 +274,7 @@ TEST(Preferences, SaveReplacesTheFileWithoutLeavingTemporaryFiles)
     EXPECT_EQ(dir.read("Preferences.ini"), "GameBonusKey\n70\n");
     int files = 0;
     for ([[maybe_unused]] const auto& entry :
-         std::filesystem::directory_iterator(std::filesystem::path(path).parent_path()))
+         std::filesystem::directory_iterator(dir.path()))
         ++files;
     EXPECT_EQ(files, 1);
 }

@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "preferences/preferences.h"
-#include "support/dicbytes.h"
+#include "support/tempdir.h"
 #include "ui/startup.h"
 
 using glyph::Preferences;
@@ -36,7 +36,7 @@ private slots:
         QCOMPARE(startup::styleKey(-1), QString("Fusion"));
 
         TempDir dir;
-        Preferences prefs(dir.path("Preferences.ini"));
+        Preferences prefs(dir.file("Preferences.ini"));
         prefs.setInteger("PreferencesStyleKey", 2);
         startup::applyStyle(prefs);
         QCOMPARE(QApplication::style()->name(), QString("windows"));
@@ -49,7 +49,7 @@ private slots:
     void languageNameChoosesTheTipFile()
     {
         TempDir dir;
-        Preferences prefs(dir.path("Preferences.ini"));
+        Preferences prefs(dir.file("Preferences.ini"));
         QTranslator translator;
         prefs.setString("LanguageKey", "Languages/Romana.qm");
         startup::applyLanguage(prefs, translator);
@@ -68,7 +68,7 @@ private slots:
     {
         TempDir dir;
         {
-            Preferences prefs(dir.path("Preferences.ini"));
+            Preferences prefs(dir.file("Preferences.ini"));
             QTranslator translator;
             startup::applyLanguage(prefs, translator);
             startup::applyStyle(prefs);
@@ -81,7 +81,7 @@ private slots:
     void generalFontBecomesTheApplicationFont()
     {
         TempDir dir;
-        Preferences prefs(dir.path("Preferences.ini"));
+        Preferences prefs(dir.file("Preferences.ini"));
         prefs.setString("FontGeneralKey", "13 75 1 0 0 Courier New");
         startup::applyFont(prefs);
         const QFont font = QApplication::font();
@@ -93,7 +93,7 @@ private slots:
     void windowGeometryIsRestoredOnlyWhenStored()
     {
         TempDir dir;
-        Preferences prefs(dir.path("Preferences.ini"));
+        Preferences prefs(dir.file("Preferences.ini"));
         QWidget window;
         window.resize(200, 100);
         startup::restoreGeometry(prefs, "MainWindowKey", window);
