@@ -13,6 +13,9 @@ namespace
 constexpr int kHighValue = 3;       // '$': letters worth more than this
 constexpr int kVeryHighValue = 7;   // '>': letters worth more than this
 constexpr int kZeroDigitValue = 10; // the digit '0' stands for letters worth 10
+// Longest word whose '&' pieces are remembered; dictionary words are far shorter, and longer
+// ones are simply looked up again.
+constexpr std::size_t kMaxRememberedLength = 64;
 
 char upper(char c)
 {
@@ -126,7 +129,11 @@ void PatternMatcher::compile(const std::string& internalPattern)
         if (k + 1 < count)
             m_nextNotRun[k] = m_elements[k + 1].kind == PatternElement::AnyRun ? m_nextNotRun[k + 1] : k + 1;
     }
+    m_hasWordParts = std::any_of(m_elements.begin(), m_elements.end(),
+                                 [](const PatternElement& e) { return e.kind == PatternElement::WordPart; });
     m_failed.clear();
+    m_wordAsked.clear();
+    m_wordAnswer.clear();
     m_stamp = 0;
 }
 
@@ -145,6 +152,7 @@ void PatternMatcher::startWord()
     ++m_stamp;
     if (m_stamp == 0) {
         std::fill(m_failed.begin(), m_failed.end(), 0);
+        std::fill(m_wordAsked.begin(), m_wordAsked.end(), 0);
         m_stamp = 1;
     }
     // Every element other than '*' needs a letter, so a word that got past the length test has
@@ -152,6 +160,11 @@ void PatternMatcher::startWord()
     const std::size_t needed = (m_word.size() + 1) * m_memoColumns;
     if (m_failed.size() < needed)
         m_failed.resize(needed, 0);
+    const std::size_t side = m_word.size() + 1;
+    if (m_hasWordParts && m_word.size() <= kMaxRememberedLength && m_wordAsked.size() < side * side) {
+        m_wordAsked.resize(side * side, 0);
+        m_wordAnswer.resize(side * side, 0);
+    }
 }
 
 bool PatternMatcher::matchFrom(std::size_t position, std::size_t element)
@@ -222,7 +235,8 @@ bool PatternMatcher::matchAfterWord(std::size_t position, std::size_t element)
 {
     const std::size_t next = element + 1;
     const bool nextIsRun = m_elements[next].kind == PatternElement::AnyRun;
-    for (std::size_t length = 1; position + length <= m_word.size(); ++length) {
+    // The piece must leave at least the letters the following elements need.
+    for (std::size_t length = 1; position + length + m_minLetters[next] <= m_word.size(); ++length) {
         if (!isWord(position, length))
             continue;
         // A '*' next only hands on to remembered elements, so it is tried directly.
@@ -247,6 +261,18 @@ bool PatternMatcher::tryFrom(std::size_t position, std::size_t element)
 }
 
 bool PatternMatcher::isWord(std::size_t position, std::size_t length)
+{
+    if (m_word.size() > kMaxRememberedLength)
+        return askWordTest(position, length);
+    const std::size_t index = position * (m_word.size() + 1) + length;
+    if (m_wordAsked[index] != m_stamp) {
+        m_wordAsked[index] = m_stamp;
+        m_wordAnswer[index] = askWordTest(position, length) ? 1 : 0;
+    }
+    return m_wordAnswer[index] != 0;
+}
+
+bool PatternMatcher::askWordTest(std::size_t position, std::size_t length)
 {
     if (!m_wordTest)
         return false;
