@@ -120,8 +120,12 @@ void PatternMatcher::compile(const std::string& internalPattern)
     m_nextNotRun.assign(count, count);
     m_memoColumn.assign(count, 0);
     m_memoColumns = 0;
-    for (std::size_t k = 0; k < count; ++k) {
-        if (m_elements[k].kind != PatternElement::AnyRun)
+    // Only an element other than '*' that follows a '*' or an '&' is ever retried from several
+    // places, so only those get a column.
+    for (std::size_t k = 1; k < count; ++k) {
+        const std::int32_t before = m_elements[k - 1].kind;
+        if (m_elements[k].kind != PatternElement::AnyRun &&
+            (before == PatternElement::AnyRun || before == PatternElement::WordPart))
             m_memoColumn[k] = m_memoColumns++;
     }
     for (std::size_t k = count; k-- > 0;) {
@@ -155,8 +159,7 @@ void PatternMatcher::startWord()
         std::fill(m_wordAsked.begin(), m_wordAsked.end(), 0);
         m_stamp = 1;
     }
-    // Every element other than '*' needs a letter, so a word that got past the length test has
-    // at least as many letters as there are columns: the table stays small.
+    // One row per position, one column per element that follows a '*' or an '&'.
     const std::size_t needed = (m_word.size() + 1) * m_memoColumns;
     if (m_failed.size() < needed)
         m_failed.resize(needed, 0);
@@ -248,7 +251,7 @@ bool PatternMatcher::matchAfterWord(std::size_t position, std::size_t element)
 
 bool PatternMatcher::tryFrom(std::size_t position, std::size_t element)
 {
-    // Only elements other than '*' come here.
+    // Only elements other than '*' that follow a '*' or an '&' come here.
     // Each (position, element) pair is worked out at most once per word, which keeps patterns
     // with many '*' and '&' polynomial in the word length.
     std::uint32_t& failedMark = m_failed[position * m_memoColumns + m_memoColumn[element]];

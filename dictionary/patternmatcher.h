@@ -56,7 +56,7 @@ private:
     std::string_view m_word;
     /// Prefixes handed to the word test, NUL-terminated; grows with the word.
     std::string m_wordBuffer;
-    /// Per element other than '*': its place among those elements (the memo's column).
+    /// Per element other than '*' that follows a '*' or an '&': its column in m_failed.
     std::vector<std::size_t> m_memoColumn;
     std::size_t m_memoColumns = 0;
     bool m_hasWordParts = false;
