@@ -131,7 +131,9 @@ bool Dictionary::readNodes(std::ifstream& file, const unsigned char* header)
     if (!file || fileEnd - dataStart < static_cast<std::streamoff>(dataSize))
         return false;
 
-    auto nodes = std::make_unique<DawgNode[]>(nodeCount);
+    // Only the bytes that the data does not cover need clearing.
+    auto nodes = std::make_unique_for_overwrite<DawgNode[]>(nodeCount);
+    std::memset(reinterpret_cast<char*>(nodes.get()) + dataSize, 0, nodeCount * kNodeSize - dataSize);
     file.read(reinterpret_cast<char*>(nodes.get()), dataSize);
     if (!file || file.gcount() != static_cast<std::streamsize>(dataSize))
         return false;
