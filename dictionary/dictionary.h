@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <memory>
 #include <string>
 
@@ -27,9 +28,11 @@ public:
     ~Dictionary();
 
     /// Loads a ".dic" file; the same path again is a no-op unless forced. False after one of
-    /// the warnings "Can't open %s for reading", "Invalid %s file", "Corrupted data in %s file".
+    /// the warnings "Can't open %s for reading", "Invalid %s file" (both keep the dictionary)
+    /// or "Corrupted data in %s file" (the dictionary is then empty, with no file name).
+    /// A loaded array is sound: indexes inside it, no loops, no path deeper than 39 letters.
     bool load(const std::string& path, bool force = false);
-    /// True when the upper-case word is in the dictionary.
+    /// True when the upper-case word is in the dictionary; false when nothing is loaded.
     bool contains(const char* word) const;
     /// Calls back once per word, in alphabetical order; the callback may be null.
     void forEachWord(WordCallback callback, void* context) const;
@@ -42,6 +45,12 @@ public:
     const DawgNode* nodes() const { return m_nodes.get(); }
 
 private:
+    /// Reads the node array that the header announces and takes the header over; false when
+    /// the data is short or the array is not sound. Changes nothing on failure.
+    bool readNodes(std::ifstream& file, const unsigned char* header);
+    /// Back to the state before the first load: no file, no array.
+    void clear();
+
     WarningSink& m_warnings;
     std::string m_fileName;
     std::string m_author = "Glyphmosaic";

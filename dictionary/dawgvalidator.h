@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+
+#include "dictionary/dictionary.h"
+
+namespace glyph
+{
+
+/// Checks a node array read from a file before anyone walks it, so that lookups, walks and the
+/// move generator can follow child indexes without bounding every step.
+class DawgValidator
+{
+public:
+    /// Deepest path below the root that a sound array may hold (the walk's buffer size).
+    static constexpr std::uint32_t kMaxDepth = 39;
+
+    /// True when entry 0 leads to the list at index 1, every reachable letter is A-Z, every
+    /// reachable list ends inside the array, every child index is inside it, no path loops
+    /// and no path is deeper than kMaxDepth letters.
+    static bool isSound(const DawgNode* nodes, std::uint32_t count);
+};
+
+} // namespace glyph

@@ -1,0 +1,193 @@
+#include "dictionary/dictionary.h"
+
+#include <bit>
+#include <cstring>
+#include <fstream>
+
+#include "dictionary/dawgvalidator.h"
+#include "engine/gameview.h"
+
+namespace glyph
+{
+
+namespace
+{
+
+constexpr char kSignature[] = "Glyphmosaic";
+constexpr char kDefaultAuthor[] = "Glyphmosaic";
+constexpr std::size_t kSignatureSize = 12;
+constexpr std::size_t kAuthorOffset = 12;
+constexpr std::size_t kAuthorFieldSize = 32;
+constexpr std::size_t kWordCountOffset = 44;
+constexpr std::size_t kNodeCountOffset = 48;
+constexpr std::size_t kDataSizeOffset = 52;
+constexpr std::size_t kHeaderSize = 56;
+constexpr std::uint64_t kNodeSize = sizeof(DawgNode);
+// The child index has 25 bits, so no array can hold more entries than this.
+constexpr std::uint64_t kMaxNodeCount = std::uint64_t{1} << 25;
+constexpr std::uint32_t kFirstLetterList = 1;
+// The walk's word buffer: the deepest sound path plus the terminator.
+constexpr std::size_t kWalkBufferSize = DawgValidator::kMaxDepth + 1;
+
+std::uint32_t readUint32(const unsigned char* bytes)
+{
+    return std::uint32_t{bytes[0]} | std::uint32_t{bytes[1]} << 8 | std::uint32_t{bytes[2]} << 16 |
+           std::uint32_t{bytes[3]} << 24;
+}
+
+// A header holding the defaults that a short file keeps for the bytes it lacks.
+void fillDefaultHeader(unsigned char* header)
+{
+    std::memset(header, 0, kHeaderSize);
+    std::memcpy(header, kSignature, sizeof kSignature);
+    std::memcpy(header + kAuthorOffset, kDefaultAuthor, sizeof kDefaultAuthor);
+}
+
+// The letter's character code, for comparison with a character taken as signed and widened.
+std::uint32_t letterCode(DawgNode node)
+{
+    return static_cast<std::uint32_t>(letter(node));
+}
+
+std::uint32_t characterCode(char c)
+{
+    return static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<signed char>(c)));
+}
+
+// Depth-first walk of a sound array; the word is built in one buffer for the whole walk.
+class WordWalk
+{
+public:
+    WordWalk(const DawgNode* nodes, Dictionary::WordCallback callback, void* context)
+        : m_nodes(nodes), m_callback(callback), m_context(context)
+    {
+    }
+
+    void walkList(std::uint32_t index, std::size_t depth)
+    {
+        for (;; ++index) {
+            const DawgNode node = m_nodes[index];
+            m_word[depth] = letter(node);
+            if (isEndOfWord(node)) {
+                m_word[depth + 1] = '\0';
+                if (m_callback != nullptr)
+                    m_callback(m_word, m_context);
+            }
+            if (childIndex(node) != 0)
+                walkList(childIndex(node), depth + 1);
+            if (isLast(node))
+                return;
+        }
+    }
+
+private:
+    const DawgNode* m_nodes;
+    Dictionary::WordCallback m_callback;
+    void* m_context;
+    char m_word[kWalkBufferSize] = {};
+};
+
+} // namespace
+
+Dictionary::Dictionary(WarningSink& warnings) : m_warnings(warnings) {}
+
+Dictionary::~Dictionary() = default;
+
+bool Dictionary::load(const std::string& path, bool force)
+{
+    if (!force && !m_fileName.empty() && path == m_fileName)
+        return true;
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        showWarning(m_warnings, "Can't open %s for reading", path.c_str());
+        return false;
+    }
+    unsigned char header[kHeaderSize];
+    fillDefaultHeader(header);
+    file.read(reinterpret_cast<char*>(header), kHeaderSize);
+    const bool headerComplete = file.gcount() == static_cast<std::streamsize>(kHeaderSize);
+    if (std::memcmp(header, kSignature, kSignatureSize) != 0) {
+        showWarning(m_warnings, "Invalid %s file", path.c_str());
+        return false;
+    }
+    if (!headerComplete || !readNodes(file, header)) {
+        clear();
+        showWarning(m_warnings, "Corrupted data in %s file", path.c_str());
+        return false;
+    }
+    m_fileName = path;
+    return true;
+}
+
+bool Dictionary::readNodes(std::ifstream& file, const unsigned char* header)
+{
+    const auto* authorField = reinterpret_cast<const char*>(header + kAuthorOffset);
+    const std::uint32_t wordCount = readUint32(header + kWordCountOffset);
+    const std::uint32_t nodeCount = readUint32(header + kNodeCountOffset);
+    const std::uint32_t dataSize = readUint32(header + kDataSizeOffset);
+    if (nodeCount > kMaxNodeCount || dataSize > nodeCount * kNodeSize)
+        return false;
+    // Refuse a count that the file cannot hold before allocating for it.
+    const std::streamoff dataStart = file.tellg();
+    file.seekg(0, std::ios::end);
+    const std::streamoff fileEnd = file.tellg();
+    file.seekg(dataStart);
+    if (!file || fileEnd - dataStart < static_cast<std::streamoff>(dataSize))
+        return false;
+
+    auto nodes = std::make_unique<DawgNode[]>(nodeCount);
+    file.read(reinterpret_cast<char*>(nodes.get()), dataSize);
+    if (!file || file.gcount() != static_cast<std::streamsize>(dataSize))
+        return false;
+    if constexpr (std::endian::native == std::endian::big) {
+        for (std::uint32_t i = 0; i < nodeCount; ++i)
+            nodes[i] = readUint32(reinterpret_cast<const unsigned char*>(&nodes[i]));
+    }
+    if (!DawgValidator::isSound(nodes.get(), nodeCount))
+        return false;
+
+    m_author.assign(authorField, strnlen(authorField, kAuthorFieldSize));
+    m_wordCount = wordCount;
+    m_nodeCount = nodeCount;
+    m_nodes = std::move(nodes);
+    return true;
+}
+
+void Dictionary::clear()
+{
+    m_fileName.clear();
+    m_author = kDefaultAuthor;
+    m_wordCount = 0;
+    m_nodeCount = 0;
+    m_nodes.reset();
+}
+
+bool Dictionary::contains(const char* word) const
+{
+    if (!m_nodes || word == nullptr || *word == '\0')
+        return false;
+    std::uint32_t index = kFirstLetterList;
+    for (;;) {
+        const std::uint32_t sought = characterCode(*word);
+        DawgNode node = m_nodes[index];
+        while (letterCode(node) < sought && !isLast(node))
+            node = m_nodes[++index];
+        if (letterCode(node) != sought)
+            return false;
+        if (*++word == '\0')
+            return isEndOfWord(node);
+        index = childIndex(node);
+        if (index == 0)
+            return false;
+    }
+}
+
+void Dictionary::forEachWord(WordCallback callback, void* context) const
+{
+    if (!m_nodes)
+        return;
+    WordWalk walk(m_nodes.get(), callback, context);
+    walk.walkList(kFirstLetterList, 0);
+}
+
+} // namespace glyph
