@@ -8,7 +8,7 @@ JokerDialog::JokerDialog(QWidget* parent) : QDialog(parent)
     for (char letter = 'A'; letter <= 'Z'; ++letter)
         joker->addItem(QString(QChar::fromLatin1(letter)));
     joker->setCurrentIndex(0);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    connect(Ui::UIJokerDialog::close, &QPushButton::clicked, this, &QDialog::close);
 }
 
 char JokerDialog::letter() const

@@ -236,7 +236,7 @@ void MainWindow::erasePlacedTiles()
 
 void MainWindow::showGameOver()
 {
-    GameOverDialog dialog(m_game, *this);
+    GameOverDialog dialog(m_game, this);
     runDialog(dialog);
 }
 

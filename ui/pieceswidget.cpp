@@ -66,10 +66,10 @@ void PiecesWidget::paintEvent(QPaintEvent*)
 
     const QFont letterFont = uiprefs::font(m_game, "FontLetterKey", h / 3);
     const QFont valueFont = uiprefs::font(m_game, "FontValueKey", h / 5);
-    const auto& slots = m_game.rackSlots();
+    const auto& tiles = m_game.rackSlots();
     painter.setRenderHint(QPainter::Antialiasing);
     for (int i = 0; i < m_game.rackSlotCount(); ++i) {
-        const RackSlot& slot = slots[i];
+        const RackSlot& slot = tiles[i];
         const int x = i * tile;
         painter.setBrush(uiprefs::colour(m_game, i == m_game.selectedSlot() ? "ColorSelectedKey"
                                                                               : "ColorLetterBackgroundKey"));

@@ -27,13 +27,13 @@ RackWidget::RackWidget(Game& game, MainWindow& window, QWidget* parent)
 
     m_computerTimer.setSingleShot(true);
     connect(&m_computerTimer, &QTimer::timeout, this, &RackWidget::moveClicked);
-    connect(move, &QPushButton::clicked, this, &RackWidget::moveClicked);
+    connect(Ui::UIRackWidget::move, &QPushButton::clicked, this, &RackWidget::moveClicked);
     connect(pas, &QPushButton::clicked, this, &RackWidget::pasChangeClicked);
 }
 
 void RackWidget::refresh()
 {
-    move->setEnabled(true);
+    Ui::UIRackWidget::move->setEnabled(true);
     pas->setEnabled(true);
     const GameRules* rules = m_game.rules();
     const bool inProgress = rules != nullptr && rules->inProgress();
@@ -42,7 +42,7 @@ void RackWidget::refresh()
     if (player != nullptr && player->isComputer())
         pas->setEnabled(false);
     if (!inProgress || rules->isGameOver()) {
-        move->setEnabled(false);
+        Ui::UIRackWidget::move->setEnabled(false);
         pas->setEnabled(false);
     }
     m_pieces->repaint();

@@ -165,9 +165,9 @@ void TableWidget::paintPlacedTiles(QPainter& painter)
 {
     if (m_blinkCounter == 0)
         return;
-    const auto& slots = m_game.rackSlots();
+    const auto& tiles = m_game.rackSlots();
     for (int i = 0; i < m_game.rackSlotCount(); ++i) {
-        const RackSlot& slot = slots[i];
+        const RackSlot& slot = tiles[i];
         if (!slot.placed)
             continue;
         const char shown = slot.letter == kJoker ? slot.jokerLetter : slot.letter;
@@ -190,15 +190,15 @@ void TableWidget::redrawSquares()
 
 void TableWidget::updatePlacedSquares()
 {
-    const auto& slots = m_game.rackSlots();
+    const auto& tiles = m_game.rackSlots();
     for (int i = 0; i < m_game.rackSlotCount(); ++i)
-        if (slots[i].placed)
-            update(squareRect(slots[i].row, slots[i].column));
+        if (tiles[i].placed)
+            update(squareRect(tiles[i].row, tiles[i].column));
 }
 
 void TableWidget::erasePlacedTiles()
 {
-    // The squares are painted again from the rack slots as they are when the paint happens,
+    // The squares are painted again from the rack tiles as they are when the paint happens,
     // so a tile that has left the board by then shows as an empty square.
     updatePlacedSquares();
 }
@@ -215,19 +215,19 @@ void TableWidget::timerOut()
 
 void TableWidget::mousePressEvent(QMouseEvent* event)
 {
-    auto& slots = m_game.rackSlots();
+    auto& tiles = m_game.rackSlots();
     if (event->button() == Qt::RightButton) {
         erasePlacedTiles();
         for (int i = 0; i < m_game.rackSlotCount(); ++i)
-            slots[i].placed = 0;
+            tiles[i].placed = 0;
         m_window.refreshWithoutBoard();
         return;
     }
     const QPoint square = squareAt(event->position().toPoint());
     for (int i = 0; i < m_game.rackSlotCount(); ++i) {
-        if (slots[i].placed && slots[i].row == square.y() && slots[i].column == square.x()) {
+        if (tiles[i].placed && tiles[i].row == square.y() && tiles[i].column == square.x()) {
             erasePlacedTiles();
-            slots[i].placed = 0;
+            tiles[i].placed = 0;
             m_window.refreshWithoutBoard();
             return;
         }
@@ -279,15 +279,15 @@ void TableWidget::dropEvent(QDropEvent* event)
         refuseDrop(tr("The current position is ocupied"));
         return;
     }
-    auto& slots = m_game.rackSlots();
+    auto& tiles = m_game.rackSlots();
     for (int i = 0; i < m_game.rackSlotCount(); ++i) {
-        if (slots[i].placed && slots[i].row == line && slots[i].column == column) {
+        if (tiles[i].placed && tiles[i].row == line && tiles[i].column == column) {
             refuseDrop(tr("You move already here"));
             return;
         }
     }
 
-    RackSlot& slot = slots[selected];
+    RackSlot& slot = tiles[selected];
     slot.placed = 1;
     slot.row = static_cast<std::uint8_t>(line);
     slot.column = static_cast<std::uint8_t>(column);
