@@ -373,13 +373,17 @@ void MainWindow::saveClicked()
         return;
     m_paused = true;
     const QString filter = QString::asprintf("%s (*.%s)", m_game.rules()->name().c_str(), kSavedGameExtension);
-    QString fileName = QFileDialog::getSaveFileName(nullptr, QString(), kGamesFolder, filter);
-    if (!fileName.isEmpty()) {
-        if (!fileName.contains('.'))
-            fileName += QString(".") + kSavedGameExtension;
-        m_game.rules()->save(fileName.toStdString());
-    }
+    const QString fileName = QFileDialog::getSaveFileName(nullptr, QString(), kGamesFolder, filter);
+    if (!fileName.isEmpty())
+        m_game.rules()->save(savedGameName(fileName).toStdString());
     m_paused = false;
+}
+
+QString MainWindow::savedGameName(const QString& chosen)
+{
+    if (chosen.contains('.'))
+        return chosen;
+    return chosen + "." + kSavedGameExtension;
 }
 
 void MainWindow::exitClicked()

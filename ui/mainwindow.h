@@ -81,6 +81,8 @@ public:
     /// Scales every timed wait (1: real time; 0: no waiting), for demonstrations and tests.
     void setWaitFactor(double factor) { m_waitFactor = factor; }
 
+    /// The name a game is saved under: ".tc" appended when the chosen name holds no dot at all.
+    static QString savedGameName(const QString& chosen);
     /// Resizes and moves a window to the geometry stored under key, if there is one.
     static void restoreGeometry(Game& game, QWidget& window, const char* key);
     /// Stores a window's frame position and client size under key.
