@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 
+#include "ai/luahost.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
 #include "ui/mainwindow.h"
