@@ -1,6 +1,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -83,5 +84,8 @@ struct GameType {
 extern const GameType kGameTypes[];
 /// Type code of the end row of the game-type table.
 constexpr unsigned char kGameTypeEnd = 1;
+
+/// Creates the rules object of a game type (0: "Game Classic"); null for an unknown code.
+std::unique_ptr<GameRules> createRules(unsigned char typeCode, Game& game);
 
 } // namespace glyph

@@ -37,7 +37,8 @@ public:
     void setGeometry(const std::string& key, const QRect& geometry);
 
     /// Each getter looks in the values, then the defaults; it returns false and leaves `out`
-    /// unchanged when the key is in neither (or, for integers, is not a number).
+    /// unchanged when the key is in neither (or, for integers, is not a number). An integer
+    /// value that is not a number is passed over in favour of the default.
     bool getInteger(const std::string& key, int& out) const;
     bool getString(const std::string& key, std::string& out) const;
     bool getColour(const std::string& key, QColor& out) const;
@@ -51,6 +52,7 @@ public:
     const std::string& fileName() const { return m_fileName; }
 
 private:
+    void fillDefaults();
     const std::string* find(const std::string& key) const;
 
     std::string m_fileName;

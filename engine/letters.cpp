@@ -1,0 +1,90 @@
+#include "engine/letters.h"
+
+#include "engine/letterset.h"
+
+namespace glyph::letters
+{
+
+namespace
+{
+
+constexpr int kDigitGroup = 3;
+
+bool isLetterCode(char code)
+{
+    return code >= 'A' && code <= kJoker;
+}
+
+} // namespace
+
+int value(const LetterSet& set, char code)
+{
+    return set.entry(code).value;
+}
+
+int stringValue(const LetterSet& set, const std::string& word)
+{
+    int sum = 0;
+    for (char code : word)
+        sum += value(set, code);
+    return sum;
+}
+
+bool isVowel(const LetterSet& set, char code)
+{
+    return set.entry(code).vowel != 0;
+}
+
+std::string fromUserText(const std::string& text)
+{
+    std::string codes;
+    for (char c : text) {
+        if (c >= 'a' && c <= 'z')
+            codes += static_cast<char>(c - 'a' + 'A');
+        else if (c >= 'A' && c <= 'Z')
+            codes += c;
+        else if (c == '?')
+            codes += kJoker;
+    }
+    return codes;
+}
+
+std::string toUserText(const std::string& codes)
+{
+    std::string text = codes;
+    for (char& c : text) {
+        if (c == kJoker)
+            c = '?';
+    }
+    return text;
+}
+
+std::array<int, kLetterCount> histogram(const std::string& word)
+{
+    std::array<int, kLetterCount> counts{};
+    for (char code : word) {
+        if (isLetterCode(code))
+            ++counts[code - 'A'];
+    }
+    return counts;
+}
+
+bool isAnagram(const std::string& a, const std::string& b)
+{
+    return histogram(a) == histogram(b);
+}
+
+std::string withThousands(unsigned long long number)
+{
+    const std::string digits = std::to_string(number);
+    std::string text;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        const std::size_t remaining = digits.size() - i;
+        if (i > 0 && remaining % kDigitGroup == 0)
+            text += ',';
+        text += digits[i];
+    }
+    return text;
+}
+
+} // namespace glyph::letters

@@ -1,0 +1,70 @@
+#include "engine/letterset.h"
+
+#include <fstream>
+#include <limits>
+#include <string_view>
+
+#include "engine/gameview.h"
+#include "engine/textscan.h"
+
+namespace glyph
+{
+
+namespace
+{
+
+/// Reads "count value vowel" from one line; false unless all three numbers are there and
+/// count and value fit in 16 bits. Text after the third number is ignored.
+bool parseLine(std::string_view line, LetterSet::Entry& entry)
+{
+    int count = 0;
+    int value = 0;
+    int vowel = 0;
+    if (!textscan::readInt(line, count) || !textscan::readInt(line, value) || !textscan::readInt(line, vowel))
+        return false;
+    constexpr int kMin16 = std::numeric_limits<std::int16_t>::min();
+    constexpr int kMax16 = std::numeric_limits<std::int16_t>::max();
+    if (count < kMin16 || count > kMax16 || value < kMin16 || value > kMax16)
+        return false;
+    // A negative count would unbalance the bag; it means no tiles of the letter.
+    entry.count = static_cast<std::int16_t>(count < 0 ? 0 : count);
+    entry.value = static_cast<std::int16_t>(value);
+    entry.vowel = vowel != 0 ? 1 : 0;
+    return true;
+}
+
+} // namespace
+
+void LetterSet::clear()
+{
+    m_entries.fill(Entry{});
+}
+
+bool LetterSet::load(const std::string& fileName, WarningSink& warnings)
+{
+    clear();
+    std::ifstream file(fileName);
+    if (!file) {
+        showWarning(warnings, "Can't open %s for reading", fileName.c_str());
+        return false;
+    }
+    // Line k is for 'A' + k, the last one for the joker. A line that does not hold three
+    // numbers leaves its letter at zero (no tiles, no value, consonant); missing lines too.
+    std::string line;
+    for (int index = 0; index < kLetterCount && std::getline(file, line); ++index) {
+        Entry entry;
+        if (parseLine(line, entry))
+            m_entries[index] = entry;
+    }
+    return true;
+}
+
+const LetterSet::Entry& LetterSet::entry(char code) const
+{
+    static const Entry kNone{};
+    if (code < 'A' || code > kJoker)
+        return kNone;
+    return m_entries[code - 'A'];
+}
+
+} // namespace glyph

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+namespace glyph
+{
+
+/// The one uniform random generator of the program, seeded once per process from the system's
+/// entropy source and the clock, so that two rebuilds within a second shuffle differently.
+namespace random
+{
+
+/// The process-wide generator (seeded on first use).
+std::mt19937& generator();
+/// Seeds the generator afresh from the entropy source and the clock.
+void reseed();
+/// Seeds the generator with a fixed value, for repeatable runs.
+void seed(std::uint32_t value);
+/// A number drawn uniformly from low to high, both included (low <= high).
+int uniform(int low, int high);
+
+} // namespace random
+} // namespace glyph
