@@ -63,16 +63,20 @@ void RackWidget::moveClicked()
         return;
     Move chosen;
     if (rules->currentPlayer().isComputer()) {
-        chosen = m_game.scriptHost().computerTurn(rules->currentPlayer());
+        LuaHost& host = m_game.scriptHost();
+        chosen = host.computerTurn(rules->currentPlayer());
         m_game.showMoveInRackSlots(chosen);
         m_window.refresh(false);
         if (!chosen.isPass())
             m_window.wait(kComputerMoveDisplay);
-    } else if (!m_game.buildHumanMove(chosen)) {
+        // The host plays the exchange a profile asked for, and otherwise the move.
+        host.playSolution(chosen);
+    } else if (m_game.buildHumanMove(chosen)) {
+        rules->playMove(chosen);
+    } else {
         m_window.message(this, QMessageBox::Warning, tr("Please make a valid move first"), {tr("OK")});
         return;
     }
-    rules->playMove(chosen);
     m_window.refresh(false);
     chainComputerTurn();
 }

@@ -255,35 +255,40 @@ void TableWidget::dragMoveEvent(QDragMoveEvent* event)
     event->acceptProposedAction();
 }
 
-bool TableWidget::refuseDrop(const QString& text)
+void TableWidget::refuseDrop(const QString& text)
 {
     m_window.message(this, QMessageBox::Warning, text, {tr("&Close")});
-    return false;
 }
 
 void TableWidget::dropEvent(QDropEvent* event)
 {
-    const int selected = m_game.selectedSlot();
-    if (!event->mimeData()->hasText() || event->mimeData()->text().isEmpty() || selected < 0 ||
-        selected >= m_game.rackSlotCount())
+    if (!event->mimeData()->hasText())
         return;
     event->acceptProposedAction();
-    const QPoint square = squareAt(event->position().toPoint());
+    drop(event->mimeData()->text(), event->position().toPoint());
+}
+
+bool TableWidget::drop(const QString& text, const QPoint& point)
+{
+    const int selected = m_game.selectedSlot();
+    if (text.isEmpty() || selected < 0 || selected >= m_game.rackSlotCount())
+        return false;
+    const QPoint square = squareAt(point);
     const int line = square.y();
     const int column = square.x();
     if (line < 1 || line > m_game.rows() || column < 1 || column > m_game.columns()) {
         refuseDrop(tr("Must be on the table!"));
-        return;
+        return false;
     }
     if (m_game.board()[line][column].letter != 0) {
         refuseDrop(tr("The current position is ocupied"));
-        return;
+        return false;
     }
     auto& tiles = m_game.rackSlots();
     for (int i = 0; i < m_game.rackSlotCount(); ++i) {
         if (tiles[i].placed && tiles[i].row == line && tiles[i].column == column) {
             refuseDrop(tr("You move already here"));
-            return;
+            return false;
         }
     }
 
@@ -298,6 +303,7 @@ void TableWidget::dropEvent(QDropEvent* event)
     }
     m_game.setSelectedSlot(-1);
     m_window.refreshWithoutBoard();
+    return true;
 }
 
 // ---- tooltip ----

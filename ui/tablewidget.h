@@ -41,6 +41,9 @@ public:
     QPoint squareAt(const QPoint& point) const;
     /// The tooltip text for a point of the widget; empty when no tip is shown.
     QString tipText(const QPoint& point) const;
+    /// Lays the picked-up rack tile on the square under the point (a drop carrying text);
+    /// refuses squares off the board or taken. False when nothing was laid.
+    bool drop(const QString& text, const QPoint& point);
     /// The blink counter: the placed tiles are hidden while it is 0.
     int blinkCounter() const { return m_blinkCounter; }
 
@@ -63,7 +66,7 @@ private:
     void paintPlacedTiles(QPainter& painter);
     void updatePlacedSquares();
     QRect squareRect(int line, int column) const;
-    bool refuseDrop(const QString& text);
+    void refuseDrop(const QString& text);
     QString wordText(int line, int column, bool across) const;
 
     Game& m_game;

@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "ui/rackwidget.h"
+#include "ui/tablewidget.h"
 #include "uitestsupport.h"
 
 using glyph::test::WindowFixture;

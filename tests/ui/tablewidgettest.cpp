@@ -22,12 +22,10 @@ QPoint inside(int line, int column)
     return {column * kCellWidth + 5, line * kCellHeight + 5};
 }
 
+// What the board does with a drop carrying this text at this point.
 void dropAt(glyph::TableWidget& table, const QPoint& point, const QString& text = "SF")
 {
-    QMimeData data;
-    data.setText(text);
-    QDropEvent event(QPointF(point), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&table, &event);
+    table.drop(text, point);
 }
 
 void click(glyph::TableWidget& table, const QPoint& point, Qt::MouseButton button)
