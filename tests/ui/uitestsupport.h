@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <deque>
@@ -20,12 +22,46 @@
 #include "engine/game.h"
 #include "engine/gamerules.h"
 #include "preferences/preferences.h"
-#include "support/dicbytes.h"
+#include "dictionary/dictionary.h"
 #include "support/recordingview.h"
 #include "ui/mainwindow.h"
 #include "ui/viewrelay.h"
 
 namespace glyph::test {
+
+constexpr std::uint32_t kLastFlag = 1u << 26;
+constexpr std::uint32_t kEndOfWordFlag = 1u << 25;
+/// Entry 0: the root, leading to the list at index 1.
+constexpr std::uint32_t kRootNode = kLastFlag | 1u;
+
+inline DawgNode node(char letter, bool last, bool endOfWord, std::uint32_t child)
+{
+    return static_cast<std::uint32_t>(letter - 'A') << 27 | (last ? kLastFlag : 0) |
+           (endOfWord ? kEndOfWordFlag : 0) | child;
+}
+
+inline void appendUint32(std::string& bytes, std::uint32_t value)
+{
+    for (int shift = 0; shift < 32; shift += 8)
+        bytes.push_back(static_cast<char>((value >> shift) & 0xFFu));
+}
+
+/// A ".dic" file: signature, author, word count, node count, data size, then the nodes.
+inline std::string dicFile(const std::vector<DawgNode>& nodes, std::uint32_t wordCount)
+{
+    std::string bytes("Glyphmosaic", 11);
+    bytes.resize(12, '\0');
+    std::string author("Glyphmosaic");
+    author.resize(32, '\0');
+    bytes += author;
+    const auto count = static_cast<std::uint32_t>(nodes.size());
+    appendUint32(bytes, wordCount);
+    appendUint32(bytes, count);
+    appendUint32(bytes, count * 4);
+    for (DawgNode n : nodes)
+        appendUint32(bytes, n);
+    return bytes;
+}
 
 /// The node array of a plain letter tree (no shared tails) holding the words, which must be
 /// upper case.
@@ -103,17 +139,15 @@ public:
     explicit WindowFixture(const std::vector<std::string>& profiles = {"alpha.cpu", "beta.cpu", "gamma.cpu"})
         : m_previousFolder(QDir::currentPath())
     {
-        QDir().mkpath(QString::fromStdString(m_folder.path("Sets")));
-        QDir().mkpath(QString::fromStdString(m_folder.path("Dictionaries")));
-        QDir().mkpath(QString::fromStdString(m_folder.path("Profiles")));
-        QDir().mkpath(QString::fromStdString(m_folder.path("Games")));
-        m_folder.write("Sets/Test.set", letterSetText());
-        m_folder.write("Dictionaries/Test.dic", dicBytes(trieNodes(testWords()), testWords().size()));
+        for (const char* folder : {"Sets", "Dictionaries", "Profiles", "Games"})
+            QDir(m_folder.path()).mkpath(folder);
+        write("Sets/Test.set", letterSetText());
+        write("Dictionaries/Test.dic", dicFile(trieNodes(testWords()), testWords().size()));
         for (const std::string& profile : profiles)
-            m_folder.write("Profiles/" + profile, "-- plays the best move\n");
-        QDir::setCurrent(QString::fromStdString(m_folder.path("")));
+            write("Profiles/" + profile, "-- plays the best move\n");
+        QDir::setCurrent(m_folder.path());
 
-        preferences = std::make_unique<Preferences>(m_folder.path("Preferences.ini"), &fallback);
+        preferences = std::make_unique<Preferences>(path("Preferences.ini"), &fallback);
         preferences->setString("GameSetKey", "Sets/Test.set");
         preferences->setString("GameDictionaryKey", "Dictionaries/Test.dic");
         // A few premium squares of each kind, one square carrying two kinds.
@@ -170,7 +204,17 @@ public:
         window->refresh(false);
     }
 
-    std::string path(const std::string& name) const { return m_folder.path(name); }
+    std::string path(const std::string& name) const
+    {
+        return (m_folder.path() + "/" + QString::fromStdString(name)).toStdString();
+    }
+
+    /// Writes a file in the test's folder.
+    void write(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream out(path(name), std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
 
     RecordingView fallback;
     std::unique_ptr<Preferences> preferences;
@@ -187,7 +231,7 @@ public:
     std::function<int(QDialog&)> onDialog;
 
 private:
-    TempDir m_folder;
+    QTemporaryDir m_folder;
     QString m_previousFolder;
 };
 
