@@ -17,6 +17,7 @@ namespace {
 
 constexpr int kNameLength = 49;
 constexpr int kRackLength = 30;
+constexpr int kBoardCellSize = 28;
 enum PlayerColumn { NameColumn, LettersColumn, ScoreColumn, TimeColumn, TypeColumn };
 
 int readSigned(const QString& text)
@@ -34,6 +35,10 @@ GameConfigurationWidget::GameConfigurationWidget(Game& game, MainWindow& window,
     setupUi(this);
     setObjectName("gameConfiguration");
     players->setHorizontalHeaderLabels({tr("Name"), tr("Letters"), tr("Score"), tr("Time(sec)"), tr("Player Type")});
+    players->horizontalHeader()->setStretchLastSection(true);
+    // Board cells wide and high enough to click and type into comfortably.
+    table->horizontalHeader()->setMinimumSectionSize(kBoardCellSize);
+    table->verticalHeader()->setMinimumSectionSize(kBoardCellSize);
     connect(clearTable, &QPushButton::clicked, this, &GameConfigurationWidget::clearTableClicked);
     connect(restoreTable, &QPushButton::clicked, this, &GameConfigurationWidget::restoreTableClicked);
     connect(apply, &QPushButton::clicked, this, &GameConfigurationWidget::applyClicked);

@@ -42,6 +42,7 @@ constexpr int kPanelMaximumWidth = 330;
 constexpr int kPanelMaximumHeight = 10000;
 constexpr int kNewGameComputerDelay = 1000;
 constexpr int kToolBarIconSize = 24;
+constexpr int kNoticeMargin = 12;
 
 } // namespace
 
@@ -251,6 +252,7 @@ void MainWindow::showThinkingNotice(const std::string& text)
     m_thinkingNotice->setWindowTitle(QString::fromLatin1(kProductName));
     m_thinkingNotice->setText(QString::fromStdString(text));
     m_thinkingNotice->setAlignment(Qt::AlignCenter);
+    m_thinkingNotice->setMargin(kNoticeMargin);
     m_thinkingNotice->adjustSize();
     const QRect board(m_table->mapToGlobal(QPoint(0, 0)), m_table->size());
     m_thinkingNotice->move(board.center() - m_thinkingNotice->rect().center());

@@ -32,6 +32,7 @@ PanelWidget::PanelWidget(Game& game, MainWindow& window, QWidget* parent)
     image->setPixmap(QPixmap(kLogoFile));
     playersSituation->setHorizontalHeaderLabels({tr("Name"), tr("Score"), tr("Time"), tr("Type")});
     playersSituation->verticalHeader()->hide();
+    playersSituation->horizontalHeader()->setStretchLastSection(true);
     playersSituation->setSelectionBehavior(QAbstractItemView::SelectRows);
     playersSituation->setSelectionMode(QAbstractItemView::SingleSelection);
     playersSituation->resizeColumnsToContents();
