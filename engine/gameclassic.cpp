@@ -1,31 +1,502 @@
-// Placeholder bodies so that the program links while the rules are written; every one of
-// them is replaced by the real rules.
 #include "engine/gameclassic.h"
 
-namespace glyph {
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "engine/boardgeometry.h"
+#include "engine/game.h"
+#include "engine/gameview.h"
+#include "engine/letters.h"
+#include "engine/moveplacement.h"
+#include "engine/savedgame.h"
+#include "preferences/preferences.h"
+
+namespace glyph
+{
+
+namespace
+{
+
+constexpr int kSecondsPerMinute = 60;
+
+const char* const kDictionaryKey = "GameDictionaryKey";
+const char* const kSetKey = "GameSetKey";
+const char* const kTimeKey = "GameClassicTimeKey";
+const char* const kBonusKey = "GameBonusKey";
+
+/// Message for a saved game that cannot be read back whole.
+const char* const kDamagedFile = "Corrupted data in %s file";
+
+placement::Extent extentOf(const Game& game)
+{
+    return {game.rows(), game.columns()};
+}
+
+/// A new rack: fresh tiles up to seven, followed by the kept letters.
+std::string refilledRack(Bag& bag, const std::string& kept)
+{
+    if (static_cast<int>(kept.size()) >= kRackSize)
+        return kept;
+    return bag.draw(kRackSize - static_cast<int>(kept.size())) + kept;
+}
+
+/// The move's word with jokers replaced by their letters, the move otherwise unchanged.
+Move spelled(const Move& move)
+{
+    Move copy = move;
+    const std::string word = placement::spelledWord(move);
+    std::fill(std::begin(copy.word), std::end(copy.word), 0);
+    word.copy(copy.word, std::min(word.size(), sizeof copy.word - 1));
+    return copy;
+}
+
+/// The cross word through the empty square at `index` of the move, with the move's letter in it.
+std::string crossWord(const Game& game, const Move& move, int index)
+{
+    const placement::Extent extent = extentOf(game);
+    const int dRow = move.horiz ? 1 : 0;
+    const int dColumn = move.horiz ? 0 : 1;
+    const int row = placement::rowAt(move, index);
+    const int column = placement::columnAt(move, index);
+    int r = row - dRow;
+    int c = column - dColumn;
+    while (placement::isOccupied(game.board(), extent, r, c)) {
+        r -= dRow;
+        c -= dColumn;
+    }
+    std::string word;
+    for (r += dRow, c += dColumn;
+         (r == row && c == column) || placement::isOccupied(game.board(), extent, r, c);
+         r += dRow, c += dColumn)
+        word += (r == row && c == column) ? move.word[index] : game.board()[r][c].letter;
+    return word;
+}
+
+/// The four preference values a saved game carries, to put back when loading fails.
+struct SavedSettings {
+    std::string dictionary;
+    std::string letterSet;
+    std::string time;
+    std::string bonus;
+
+    static SavedSettings read(const Preferences& preferences)
+    {
+        return {preferences.string(kDictionaryKey), preferences.string(kSetKey), preferences.string(kTimeKey),
+                preferences.string(kBonusKey)};
+    }
+    void write(Preferences& preferences) const
+    {
+        preferences.setString(kDictionaryKey, dictionary);
+        preferences.setString(kSetKey, letterSet);
+        preferences.setString(kTimeKey, time);
+        preferences.setString(kBonusKey, bonus);
+    }
+};
+
+} // namespace
 
 GameClassic::GameClassic(Game& game) : GameRules(game) {}
-bool GameClassic::start(const std::vector<Player>&) { return false; }
-std::string GameClassic::name() const { return "Game Classic"; }
-void GameClassic::finalScoring() {}
-void GameClassic::showGameOver() {}
-bool GameClassic::isGameOver() const { return false; }
-bool GameClassic::canExchange() const { return false; }
-void GameClassic::nextPlayer() {}
-bool GameClassic::playMove(const Move&) { return false; }
-bool GameClassic::passOrExchange(const std::string&, const std::string&) { return false; }
-bool GameClassic::load(const std::string&) { return false; }
-bool GameClassic::save(const std::string&) { return false; }
-void GameClassic::goFirst() {}
-void GameClassic::goLast() {}
-void GameClassic::goPrevious() {}
-void GameClassic::goNext() {}
-void GameClassic::goTo(int) {}
-bool GameClassic::validateMove(const Move&) { return false; }
-bool GameClassic::validateFirstMove(const Move&) { return false; }
-void GameClassic::addHistory(const Move&) {}
-void GameClassic::restoreHistory() {}
-bool GameClassic::writeHistoryEntry(std::ostream&, const HistoryEntry&) { return false; }
-bool GameClassic::readHistoryEntry(std::istream&, HistoryEntry&) { return false; }
+
+std::string GameClassic::name() const
+{
+    return "Game Classic";
+}
+
+bool GameClassic::start(const std::vector<Player>& players)
+{
+    if (players.empty())
+        return false;
+    m_bag.fillFromLetterSet(m_game.letterSet());
+    m_players = players;
+    for (Player& player : m_players) {
+        player.setRack(m_bag.draw(kRackSize));
+        player.timeLeft = m_game.time() * kSecondsPerMinute;
+    }
+    m_current = 0;
+    m_game.reloadRackSlots();
+    m_historyPosition = -1;
+    m_passCount = 0;
+    m_round = 1;
+    addHistory(Move{});
+    return true;
+}
+
+bool GameClassic::playMove(const Move& move)
+{
+    if (!inProgress())
+        return false;
+    if (isGameOver()) {
+        showGameOver();
+        return false;
+    }
+    if (move.score == 0 || !isPlayable(move) || !validateMove(move))
+        return passOrExchange("", "");
+
+    Player& player = currentPlayer();
+    const std::string kept = m_game.keptLetters(player.rack, move);
+    m_game.layMove(move, m_game.board());
+    player.score += move.score;
+    player.setRack(refilledRack(m_bag, kept));
+    m_passCount = 0;
+    nextPlayer();
+    addHistory(move);
+    return true;
+}
+
+bool GameClassic::isPlayable(const Move& move)
+{
+    const Player& player = currentPlayer();
+    const bool firstMove =
+        !m_game.isOccupied(geometry::centreRow(m_game.rows()), geometry::centreColumn(m_game.columns()));
+    const char* error =
+        placement::placementError(move, m_game.board(), extentOf(m_game), player.rack, firstMove);
+    if (!error)
+        return true;
+    showWarning(m_game.view(), error, m_game.moveText(move, m_game.board()).c_str());
+    return false;
+}
+
+bool GameClassic::passOrExchange(const std::string& letters, const std::string& kept)
+{
+    if (!inProgress())
+        return false;
+    if (isGameOver()) {
+        showGameOver();
+        return false;
+    }
+    const bool exchange = !letters.empty();
+    if (exchange && (!canExchange() || !letters::isAnagram(letters + kept, currentPlayer().rack)))
+        return false;
+
+    ++m_passCount;
+    if (exchange) {
+        currentPlayer().setRack(refilledRack(m_bag, kept));
+        m_passCount = 0;
+        for (char letter : letters)
+            m_bag.returnTile(letter);
+    }
+    nextPlayer();
+    addHistory(Move{});
+    return true;
+}
+
+void GameClassic::nextPlayer()
+{
+    if (!inProgress())
+        return;
+    if (m_current == static_cast<int>(m_players.size()) - 1) {
+        m_current = 0;
+        ++m_round;
+    } else {
+        ++m_current;
+    }
+    m_game.reloadRackSlots();
+    if (isGameOver()) {
+        m_game.view().refresh(false);
+        finalScoring();
+        showGameOver();
+        m_game.view().refresh(false);
+    }
+}
+
+bool GameClassic::isGameOver() const
+{
+    if (!inProgress())
+        return false;
+    if (m_passCount >= static_cast<int>(m_players.size()) + 1)
+        return true;
+    if (m_bag.total() > 0)
+        return false;
+    for (const Player& player : m_players)
+        if (player.rack[0] == 0)
+            return true;
+    return false;
+}
+
+bool GameClassic::canExchange() const
+{
+    return m_bag.total() >= kRackSize;
+}
+
+void GameClassic::finalScoring()
+{
+    int total = 0;
+    Player* finisher = nullptr;
+    for (Player& player : m_players) {
+        const int penalty = letters::stringValue(m_game.letterSet(), player.rack);
+        player.score -= penalty;
+        total += penalty;
+        if (penalty == 0)
+            finisher = &player;
+    }
+    if (finisher)
+        finisher->score += total;
+}
+
+void GameClassic::showGameOver()
+{
+    m_game.view().showGameOver();
+}
+
+void GameClassic::tickClock()
+{
+    if (!inProgress() || isGameOver() || m_game.view().paused())
+        return;
+    Player& player = currentPlayer();
+    if (player.timeLeft <= 0)
+        return;
+    if (--player.timeLeft == 0)
+        showWarning(m_game.view(), "%s is out of time!!!", player.name);
+}
+
+// Validation --------------------------------------------------------------------------------
+
+bool GameClassic::validateMove(const Move& move)
+{
+    const Move copy = spelled(move);
+    if (!m_game.dictionary().contains(copy.word)) {
+        showWarning(m_game.view(), "Word %s is NOT in dictionary", copy.word);
+        return false;
+    }
+    if (!m_game.isOccupied(geometry::centreRow(m_game.rows()), geometry::centreColumn(m_game.columns())))
+        return validateFirstMove(copy);
+
+    const placement::Extent extent = extentOf(m_game);
+    const int length = placement::wordLength(copy);
+    for (int i = 0; i < length; ++i) {
+        if (placement::isOccupied(m_game.board(), extent, placement::rowAt(copy, i),
+                                  placement::columnAt(copy, i)))
+            continue;
+        const std::string cross = crossWord(m_game, copy, i);
+        if (cross.size() > 1 && !m_game.dictionary().contains(cross.c_str())) {
+            showWarning(m_game.view(),
+                        copy.horiz ? "Word %s is NOT in dictionary" : "Word %s doesn't exist in dictionary",
+                        cross.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+bool GameClassic::validateFirstMove(const Move& move)
+{
+    const std::string word(move.word, placement::wordLength(move));
+    const int length = static_cast<int>(word.size());
+    const int centreRow = geometry::centreRow(m_game.rows());
+    const int centreColumn = geometry::centreColumn(m_game.columns());
+    if (length < 2) {
+        showWarning(m_game.view(), "First word %s must have lenght >= 2", word.c_str());
+        return false;
+    }
+    if (move.horiz && move.lin != centreRow) {
+        showWarning(m_game.view(), "First word %s MUST be on central line", word.c_str());
+        return false;
+    }
+    if (!move.horiz && move.col != centreColumn) {
+        showWarning(m_game.view(), "First word %s MUST be on central column", word.c_str());
+        return false;
+    }
+    const int start = move.horiz ? move.col : move.lin;
+    const int centre = move.horiz ? centreColumn : centreRow;
+    if (start > centre || centre >= start + length) {
+        showWarning(m_game.view(), "First word %s MUST traverse central square", word.c_str());
+        return false;
+    }
+    return true;
+}
+
+// History -----------------------------------------------------------------------------------
+
+void GameClassic::addHistory(const Move& move)
+{
+    ++m_historyPosition;
+    m_history.resize(m_historyPosition);
+    HistoryEntry entry;
+    entry.players = m_players;
+    entry.board = m_game.board();
+    entry.bag = m_bag;
+    entry.move = move;
+    entry.round = m_round;
+    entry.currentPlayer = m_current;
+    entry.passCount = m_passCount;
+    m_history.push_back(std::move(entry));
+}
+
+void GameClassic::restoreHistory()
+{
+    if (m_historyPosition < 0 || m_historyPosition >= static_cast<int>(m_history.size()))
+        return;
+    const HistoryEntry& entry = m_history[m_historyPosition];
+    m_game.board() = entry.board;
+    m_bag = entry.bag;
+    m_players = entry.players;
+    m_passCount = entry.passCount;
+    m_current = entry.currentPlayer;
+    m_round = entry.round;
+}
+
+void GameClassic::showPosition(int index)
+{
+    if (m_history.empty())
+        return;
+    const int last = static_cast<int>(m_history.size()) - 1;
+    m_historyPosition = std::clamp(index, 0, last);
+    restoreHistory();
+    m_game.reloadRackSlots();
+    m_game.view().refresh(false);
+}
+
+void GameClassic::goFirst()
+{
+    showPosition(0);
+}
+
+void GameClassic::goLast()
+{
+    showPosition(static_cast<int>(m_history.size()) - 1);
+}
+
+void GameClassic::goPrevious()
+{
+    showPosition(m_historyPosition - 1);
+}
+
+void GameClassic::goNext()
+{
+    showPosition(m_historyPosition + 1);
+}
+
+void GameClassic::goTo(int index)
+{
+    showPosition(index);
+}
+
+// Saved games -------------------------------------------------------------------------------
+
+bool GameClassic::writeHistoryEntry(std::ostream& file, const HistoryEntry& entry)
+{
+    return savedgame::writeEntry(file, entry);
+}
+
+bool GameClassic::readHistoryEntry(std::istream& file, HistoryEntry& entry)
+{
+    return savedgame::readEntry(file, entry);
+}
+
+bool GameClassic::save(const std::string& fileName)
+{
+    if (!inProgress())
+        return false;
+    std::ostringstream text;
+    const Preferences& preferences = m_game.preferences();
+    char line[64];
+    std::snprintf(line, sizeof line, "%d players\n", static_cast<int>(m_players.size()));
+    text << line << preferences.string(kDictionaryKey) << '\n' << preferences.string(kSetKey) << '\n';
+    std::snprintf(line, sizeof line, "%d time\n%d bonus\n%d history\n", preferences.integer(kTimeKey),
+                  preferences.integer(kBonusKey), static_cast<int>(m_history.size()));
+    text << line;
+    for (const HistoryEntry& entry : m_history)
+        if (!writeHistoryEntry(text, entry))
+            return false;
+    return writeFileAtomically(fileName, text.str());
+}
+
+bool GameClassic::writeFileAtomically(const std::string& fileName, const std::string& bytes)
+{
+    const std::string temporary = fileName + ".tmp";
+    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+    if (!file) {
+        showWarning(m_game.view(), "Can't open %s for writing", fileName.c_str());
+        return false;
+    }
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    std::error_code error;
+    if (!file || (std::filesystem::rename(temporary, fileName, error), error)) {
+        std::filesystem::remove(temporary, error);
+        showWarning(m_game.view(), "Can't write to %s", fileName.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool GameClassic::load(const std::string& fileName)
+{
+    std::ifstream file(fileName, std::ios::binary);
+    if (!file) {
+        showWarning(m_game.view(), "Can't open %s for reading", fileName.c_str());
+        return false;
+    }
+    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    return loadBytes(bytes, fileName);
+}
+
+bool GameClassic::loadBytes(const std::string& bytes, const std::string& fileName)
+{
+    SavedGameContents contents;
+    if (!parseSavedGame(bytes, contents)) {
+        showWarning(m_game.view(), kDamagedFile, fileName.c_str());
+        return false;
+    }
+
+    Preferences& preferences = m_game.preferences();
+    const SavedSettings previous = SavedSettings::read(preferences);
+    const Board board = m_game.board();
+    preferences.setString(kDictionaryKey, contents.dictionary);
+    preferences.setString(kSetKey, contents.letterSet);
+    preferences.setInteger(kTimeKey, contents.time);
+    preferences.setInteger(kBonusKey, contents.bonus);
+    if (!m_game.loadSettings()) {
+        // Put the game in progress back as it was: its settings and the board they cleared.
+        previous.write(preferences);
+        m_game.loadSettings();
+        m_game.board() = board;
+        return false;
+    }
+
+    m_players.assign(contents.players, Player{});
+    m_history = std::move(contents.history);
+    goFirst();
+    return true;
+}
+
+bool GameClassic::parseSavedGame(const std::string& bytes, SavedGameContents& contents)
+{
+    std::istringstream in(bytes);
+    std::string line;
+    std::size_t pos = 0;
+    if (!savedgame::readLine(in, line) || !savedgame::scanInteger(line, pos, contents.players) ||
+        contents.players < 1 || contents.players > savedgame::kMaxPlayers)
+        return false;
+    if (!savedgame::readLine(in, contents.dictionary) || !savedgame::readLine(in, contents.letterSet))
+        return false;
+    int history = 0;
+    if (!readNumberLine(in, contents.time) || !readNumberLine(in, contents.bonus) ||
+        !readNumberLine(in, history))
+        return false;
+
+    // Every entry takes at least its fixed records, so the file's size bounds the count.
+    const long long remaining = static_cast<long long>(bytes.size()) - static_cast<long long>(in.tellg());
+    if (history < 1 || history > remaining / savedgame::minEntrySize(contents.players))
+        return false;
+    contents.history.resize(history);
+    for (HistoryEntry& entry : contents.history) {
+        entry.players.assign(contents.players, Player{});
+        if (!readHistoryEntry(in, entry))
+            return false;
+    }
+    return in.peek() == std::char_traits<char>::eof();
+}
+
+bool GameClassic::readNumberLine(std::istream& in, int& value)
+{
+    std::string line;
+    std::size_t pos = 0;
+    return savedgame::readLine(in, line) && savedgame::scanInteger(line, pos, value);
+}
 
 } // namespace glyph

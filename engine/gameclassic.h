@@ -1,12 +1,18 @@
 #pragma once
 
+#include <iosfwd>
+#include <string>
+#include <vector>
+
 #include "engine/gamerules.h"
 
-namespace glyph {
+namespace glyph
+{
 
 /// The classic rules: racks of seven, turns in order, pass and exchange, the end by passes
 /// or an empty rack with an empty bag, rack penalties, history and saved games.
-class GameClassic : public GameRules {
+class GameClassic : public GameRules
+{
 public:
     explicit GameClassic(Game& game);
 
@@ -32,6 +38,30 @@ public:
     void restoreHistory() override;
     bool writeHistoryEntry(std::ostream& file, const HistoryEntry& entry) override;
     bool readHistoryEntry(std::istream& file, HistoryEntry& entry) override;
+    void tickClock() override;
+
+    /// Loads a saved game from its bytes (`fileName` names it in the warning); like `load`.
+    bool loadBytes(const std::string& bytes, const std::string& fileName);
+
+private:
+    /// What a saved game file holds, read and checked whole before any of it is used.
+    struct SavedGameContents {
+        int players = 0;
+        std::string dictionary;
+        std::string letterSet;
+        int time = 0;
+        int bonus = 0;
+        std::vector<HistoryEntry> history;
+    };
+
+    /// False, after a warning naming what is wrong, when the move cannot be laid at all.
+    bool isPlayable(const Move& move);
+    /// Moves to the snapshot at `index` (clamped), restores it and refreshes the view.
+    void showPosition(int index);
+    /// Writes the bytes to a temporary file beside `fileName` and renames it into place.
+    bool writeFileAtomically(const std::string& fileName, const std::string& bytes);
+    bool parseSavedGame(const std::string& bytes, SavedGameContents& contents);
+    static bool readNumberLine(std::istream& in, int& value);
 };
 
 } // namespace glyph

@@ -10,13 +10,15 @@
 #include "engine/move.h"
 #include "engine/player.h"
 
-namespace glyph {
+namespace glyph
+{
 
 class Game;
 
 /// The rules of a game type together with the game in progress: bag, players, turn, round,
 /// pass count and history. The `Game` owns one; a new game replaces it.
-class GameRules {
+class GameRules
+{
 public:
     explicit GameRules(Game& game) : m_game(game) {}
     virtual ~GameRules() = default;
@@ -47,6 +49,9 @@ public:
     virtual void restoreHistory() = 0;
     virtual bool writeHistoryEntry(std::ostream& file, const HistoryEntry& entry) = 0;
     virtual bool readHistoryEntry(std::istream& file, HistoryEntry& entry) = 0;
+    /// The once-a-second clock: takes a second from the player to move unless the game is
+    /// over, the view is paused or the time is used up; warns once when it reaches 0.
+    virtual void tickClock() = 0;
 
     /// True once `start` or a load has seated players.
     bool inProgress() const { return m_current >= 0 && m_current < static_cast<int>(m_players.size()); }

@@ -2,7 +2,8 @@
 
 #include <cstdint>
 
-namespace glyph {
+namespace glyph
+{
 
 /// One move: a word laid across (horiz 1) or down (horiz 0) from (lin, col), with its score.
 /// `word` holds the whole word read in the move's direction, board letters included, with '['
@@ -24,7 +25,8 @@ struct Move {
     /// Writes the 68-byte image field by field.
     void writeImage(std::uint8_t* out) const;
     /// Reads a 68-byte image; false (and the move unchanged) when the strings are not
-    /// terminated or hold characters other than 'A'..'[' and 'A'..'Z'.
+    /// terminated, hold characters other than 'A'..'[' (word) and 'A'..'Z' (jokers), or the
+    /// jokers do not match the '[' of the word one for one.
     bool readImage(const std::uint8_t* in);
 };
 

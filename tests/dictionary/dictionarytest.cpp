@@ -151,7 +151,7 @@ TEST_F(DictionaryLoad, MissingFileIsReportedAndKeepsTheLoadedDictionary)
 {
     const std::string good = dir.write("good.dic", exampleDicBytes());
     ASSERT_TRUE(dictionary.load(good));
-    const std::string missing = dir.path("missing.dic");
+    const std::string missing = dir.file("missing.dic");
     EXPECT_FALSE(dictionary.load(missing));
     ASSERT_EQ(view.warnings.size(), 1u);
     EXPECT_EQ(view.warnings[0], "Can't open " + missing + " for reading");
@@ -202,7 +202,7 @@ TEST_F(DictionaryLoad, TruncatedFileAtEveryLengthIsCorruptedAndLeavesNothingLoad
         expectCorrupted(whole.substr(0, length));
         // The failed path is read again rather than taken as already loaded.
         view.warnings.clear();
-        EXPECT_FALSE(dictionary.load(dir.path("bad.dic")));
+        EXPECT_FALSE(dictionary.load(dir.file("bad.dic")));
         EXPECT_EQ(view.warnings.size(), 1u);
     }
     ASSERT_TRUE(dictionary.load(dir.write("whole.dic", whole)));

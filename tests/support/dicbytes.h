@@ -1,15 +1,11 @@
 #pragma once
 
-#include <chrono>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "dictionary/dictionary.h"
+#include "support/tempdir.h"
 
 namespace glyph::test
 {
@@ -76,48 +72,6 @@ inline std::string exampleDicBytes()
     };
     return std::string(reinterpret_cast<const char*>(bytes), sizeof bytes);
 }
-
-/// A folder of its own under the system's temporary folder, removed with everything in it.
-class TempDir
-{
-public:
-    TempDir()
-    {
-        static int serial = 0;
-        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        const unsigned salt = std::random_device{}();
-        m_path =
-            std::filesystem::temp_directory_path() / ("glyph-test-" + std::to_string(stamp) + "-" +
-                                                      std::to_string(salt) + "-" + std::to_string(++serial));
-        std::filesystem::create_directories(m_path);
-    }
-    ~TempDir()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    std::string path(const std::string& name) const { return (m_path / name).string(); }
-
-    /// Writes the bytes to the named file and returns its path.
-    std::string write(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream out(path(name), std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return path(name);
-    }
-
-    std::string read(const std::string& name) const
-    {
-        std::ifstream in(path(name), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-
-private:
-    std::filesystem::path m_path;
-};
 
 /// Every word of a dictionary, in walk order.
 inline std::vector<std::string> allWords(const Dictionary& dictionary)

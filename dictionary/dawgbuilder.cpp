@@ -1,0 +1,565 @@
+#include "dictionary/dawgbuilder.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "dictionary/dictionary.h"
+
+namespace glyph
+{
+
+namespace
+{
+
+constexpr char kSignature[] = "Glyphmosaic";
+constexpr std::size_t kHeaderSize = 56;
+constexpr std::size_t kAuthorOffset = 12;
+constexpr std::size_t kAuthorLength = 29;
+constexpr std::size_t kWordCountOffset = 44;
+constexpr std::size_t kNodeCountOffset = 48;
+constexpr std::size_t kDataSizeOffset = 52;
+constexpr std::size_t kNodeSize = 4;
+constexpr std::uint32_t kRootNode = 0x04000001;
+constexpr std::uint32_t kLastFlag = 1u << 26;
+constexpr std::uint32_t kEndOfWordFlag = 1u << 25;
+constexpr int kLetterShift = 27;
+constexpr std::size_t kSortReserve = 50000;
+constexpr int kPercent = 100;
+
+bool isAsciiLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+char upper(char c)
+{
+    return c >= 'a' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool isUpperWord(std::string_view word)
+{
+    return std::all_of(word.begin(), word.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+
+// Calls back with each line of the text, without its line feed.
+template <typename Visit> void forEachLine(std::string_view text, Visit visit)
+{
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        visit(text.substr(0, end));
+        if (end == std::string_view::npos)
+            return;
+        text.remove_prefix(end + 1);
+    }
+}
+
+// Copies the normalised word of a line into `out` (room for `capacity` letters) and returns
+// its full length, which may exceed the room; only then is `out` incomplete.
+std::size_t wordOfLine(std::string_view line, char* out, std::size_t capacity)
+{
+    std::size_t length = 0;
+    while (length < line.size() && isAsciiLetter(line[length])) {
+        if (length < capacity)
+            out[length] = upper(line[length]);
+        ++length;
+    }
+    return length;
+}
+
+bool readWholeFile(const std::string& path, std::string& contents)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    in.seekg(0);
+    if (!in || size < 0)
+        return false;
+    contents.resize(static_cast<std::size_t>(size));
+    in.read(contents.data(), size);
+    return static_cast<bool>(in);
+}
+
+// Writes the bytes beside `path` and renames them into place only when all were written.
+bool writeFileAtomically(const std::string& path, const std::string& bytes)
+{
+    const std::string temporary = path + ".tmp";
+    bool written = false;
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (out) {
+            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+            out.flush();
+            written = static_cast<bool>(out);
+            out.close();
+            written = written && !out.fail();
+        }
+    }
+    std::error_code error;
+    if (written)
+        std::filesystem::rename(temporary, path, error);
+    if (!written || error) {
+        std::filesystem::remove(temporary, error);
+        return false;
+    }
+    return true;
+}
+
+void putUint32(std::string& bytes, std::size_t offset, std::uint32_t value)
+{
+    for (std::size_t i = 0; i < kNodeSize; ++i)
+        bytes[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFFu);
+}
+
+bool sameList(const TrieNode* a, const TrieNode* b)
+{
+    for (; a != nullptr && b != nullptr; a = a->next, b = b->next) {
+        if (a->letter != b->letter || a->child != b->child ||
+            ((a->flags ^ b->flags) & TrieNode::kEndOfWord) != 0)
+            return false;
+    }
+    return a == b;
+}
+
+// A signature of a list whose child lists are already shared: letters, flags, child identity.
+std::uint32_t listSignature(const TrieNode* head)
+{
+    std::uint64_t hash = 0x9E3779B97F4A7C15ull;
+    for (const TrieNode* n = head; n != nullptr; n = n->next) {
+        const std::uint64_t value = reinterpret_cast<std::uintptr_t>(n->child) * 64 +
+                                    static_cast<std::uint64_t>(n->letter) * 2 +
+                                    (n->flags & TrieNode::kEndOfWord);
+        hash = (hash ^ value) * 0xFF51AFD7ED558CCDull;
+        hash ^= hash >> 32;
+    }
+    return static_cast<std::uint32_t>(hash);
+}
+
+// Open-addressing set of the lists kept so far, found by signature and compared whole.
+class ListTable
+{
+public:
+    explicit ListTable(std::size_t lists)
+        : m_slots(std::bit_ceil(std::max<std::size_t>(2 * lists, 16)), nullptr), m_mask(m_slots.size() - 1)
+    {
+    }
+
+    // The kept list equal to `head`, or `head` itself when it is the first of its kind.
+    TrieNode* keep(TrieNode* head)
+    {
+        head->hash = listSignature(head);
+        for (std::size_t slot = head->hash & m_mask;; slot = (slot + 1) & m_mask) {
+            TrieNode* kept = m_slots[slot];
+            if (kept == nullptr) {
+                m_slots[slot] = head;
+                return head;
+            }
+            if (kept->hash == head->hash && sameList(kept, head))
+                return kept;
+        }
+    }
+
+private:
+    std::vector<TrieNode*> m_slots;
+    std::size_t m_mask;
+};
+
+} // namespace
+
+DawgBuilder::DawgBuilder(std::size_t poolBlocks) : m_pool(poolBlocks) {}
+
+std::size_t DawgBuilder::normalizeWord(char* word)
+{
+    std::size_t length = 0;
+    while (isAsciiLetter(word[length])) {
+        word[length] = upper(word[length]);
+        ++length;
+    }
+    word[length] = '\0';
+    return length;
+}
+
+std::string DawgBuilder::normalizedWord(std::string_view line)
+{
+    std::string word(line.size(), '\0');
+    word.resize(wordOfLine(line, word.data(), word.size()));
+    return word;
+}
+
+std::string DawgBuilder::status() const
+{
+    std::lock_guard lock(m_statusMutex);
+    return m_status;
+}
+
+void DawgBuilder::setStatus(const std::string& text)
+{
+    {
+        std::lock_guard lock(m_statusMutex);
+        m_status = text;
+    }
+    if (m_listener)
+        m_listener(text);
+}
+
+void DawgBuilder::startRun()
+{
+    m_abortRequested.store(false);
+    endRun();
+    m_currentHeight.store(0, std::memory_order_relaxed);
+    m_currentLetter.store('*', std::memory_order_relaxed);
+    m_wordsInserted.store(0, std::memory_order_relaxed);
+    m_nodesNow.store(0, std::memory_order_relaxed);
+    m_nodesCreated.store(0, std::memory_order_relaxed);
+}
+
+bool DawgBuilder::createRoot()
+{
+    m_root = m_pool.create('A');
+    if (m_root == nullptr)
+        return false;
+    m_nodesCreated.store(1, std::memory_order_relaxed);
+    m_nodesNow.store(1, std::memory_order_relaxed);
+    setStatus("Create DAWG...");
+    return true;
+}
+
+void DawgBuilder::endRun()
+{
+    m_pool.reset();
+    m_root = nullptr;
+    m_previousWord.clear();
+    for (Bucket& bucket : m_firstLetterBuckets)
+        Bucket().swap(bucket);
+    for (auto& row : m_heightBuckets)
+        for (Bucket& bucket : row)
+            Bucket().swap(bucket);
+}
+
+bool DawgBuilder::buildFromWordList()
+{
+    startRun();
+    setStatus("Checking for already sorted list...");
+    std::string text;
+    std::vector<std::string> sortedWords;
+    bool rewritten = false;
+    bool ok = readWholeFile(m_sourcePath, text) && sortList(text, sortedWords, rewritten) && createRoot();
+    if (ok && rewritten) {
+        for (const std::string& word : sortedWords)
+            ok = ok && (word.size() >= kMaxWordLength || insert(word));
+    } else if (ok) {
+        char word[kMaxWordLength];
+        forEachLine(text, [&](std::string_view line) {
+            const std::size_t length = wordOfLine(line, word, kMaxWordLength);
+            if (ok && length > 0 && length < kMaxWordLength)
+                ok = insert(std::string_view(word, length));
+        });
+    }
+    const bool result = ok && compact() && writeDictionary();
+    endRun();
+    return result;
+}
+
+bool DawgBuilder::sortList(std::string_view text, std::vector<std::string>& sortedWords, bool& rewritten)
+{
+    const std::size_t limit = static_cast<std::size_t>(std::max(m_boardDimension, 0));
+    std::string current(limit, '\0');
+    std::string previous;
+    bool sorted = true;
+    forEachLine(text, [&](std::string_view line) {
+        const std::size_t length = wordOfLine(line, current.data(), limit);
+        if (!sorted || length == 0 || length >= limit)
+            return;
+        const std::string_view word(current.data(), length);
+        sorted = previous.empty() || !(word < previous);
+        previous.assign(word);
+    });
+    if (sorted)
+        return true;
+
+    setStatus("Lexical sort...");
+    sortedWords.reserve(kSortReserve);
+    forEachLine(text, [&](std::string_view line) {
+        const std::size_t length = wordOfLine(line, current.data(), limit);
+        if (length > 0 && length < limit)
+            sortedWords.emplace_back(current.data(), length);
+    });
+    std::sort(sortedWords.begin(), sortedWords.end());
+    sortedWords.erase(std::unique(sortedWords.begin(), sortedWords.end()), sortedWords.end());
+    rewritten = true;
+    return writeWordList(sortedWords);
+}
+
+bool DawgBuilder::writeWordList(const std::vector<std::string>& words)
+{
+    std::string text;
+    for (const std::string& word : words) {
+        text += word;
+        text += '\n';
+    }
+    return writeFileAtomically(m_sourcePath, text);
+}
+
+namespace
+{
+
+// Feeds the words of a dictionary walk, merged with extra sorted words, to the builder.
+struct MergeWalk {
+    DawgBuilder* builder;
+    const std::vector<std::string>* extra;
+    const std::vector<std::string>* doomed;
+    std::size_t nextExtra;
+    bool (*insert)(DawgBuilder*, std::string_view);
+    bool ok;
+
+    void insertExtraBefore(std::string_view word)
+    {
+        for (; nextExtra < extra->size() && (*extra)[nextExtra] < word; ++nextExtra)
+            ok = ok && insert(builder, (*extra)[nextExtra]);
+    }
+
+    static void visit(const char* text, void* context)
+    {
+        auto* self = static_cast<MergeWalk*>(context);
+        const std::string_view word(text);
+        self->insertExtraBefore(word);
+        if (word.size() >= DawgBuilder::kMaxWordLength)
+            return;
+        if (std::binary_search(self->doomed->begin(), self->doomed->end(), word))
+            return;
+        self->ok = self->ok && self->insert(self->builder, word);
+    }
+};
+
+} // namespace
+
+bool DawgBuilder::addWords(const Dictionary& dictionary, const std::vector<std::string>& newWords)
+{
+    std::vector<std::string> words;
+    for (const std::string& word : newWords) {
+        if (!word.empty() && word.size() < kMaxWordLength && isUpperWord(word))
+            words.push_back(word);
+    }
+    std::sort(words.begin(), words.end());
+    return rebuild(dictionary, words, {});
+}
+
+bool DawgBuilder::deleteWords(const Dictionary& dictionary, const std::vector<std::string>& doomedWords)
+{
+    std::vector<std::string> deleteList(doomedWords);
+    std::sort(deleteList.begin(), deleteList.end());
+    return rebuild(dictionary, {}, deleteList);
+}
+
+bool DawgBuilder::rebuild(const Dictionary& dictionary, const std::vector<std::string>& extra,
+                          const std::vector<std::string>& doomed)
+{
+    startRun();
+    bool ok = createRoot();
+    if (ok) {
+        MergeWalk walk{this,
+                       &extra,
+                       &doomed,
+                       0,
+                       [](DawgBuilder* builder, std::string_view word) { return builder->insert(word); },
+                       true};
+        if (dictionary.wordCount() != 0)
+            dictionary.forEachWord(&MergeWalk::visit, &walk);
+        walk.insertExtraBefore(std::string_view("\x7F"));
+        ok = walk.ok;
+    }
+    const bool result = ok && compact() && writeDictionary();
+    endRun();
+    return result;
+}
+
+TrieNode* DawgBuilder::newNode(char letter)
+{
+    TrieNode* node = m_pool.create(letter);
+    if (node != nullptr)
+        m_nodesCreated.store(m_nodesCreated.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
+    return node;
+}
+
+bool DawgBuilder::insert(std::string_view word)
+{
+    std::size_t prefix = 0;
+    const std::size_t common = std::min(word.size(), m_previousWord.size());
+    while (prefix < common && word[prefix] == m_previousWord[prefix])
+        ++prefix;
+    for (std::size_t depth = prefix; depth < word.size(); ++depth) {
+        TrieNode* parent = depth == 0 ? nullptr : m_path[depth - 1];
+        TrieNode* head = depth == 0 ? m_root : parent->child;
+        TrieNode* node = nullptr;
+        if (head == nullptr) {
+            node = newNode(word[depth]);
+            if (node != nullptr)
+                parent->child = node;
+        } else {
+            // After a sorted predecessor the scan may start at its node instead of the head.
+            const bool afterPrevious =
+                depth == prefix && depth < m_previousWord.size() && word[depth] > m_previousWord[depth];
+            node = findOrAdd(afterPrevious ? m_path[depth] : head, parent, word[depth]);
+        }
+        if (node == nullptr)
+            return false;
+        m_path[depth] = node;
+    }
+    m_path[word.size() - 1]->flags |= TrieNode::kEndOfWord;
+    m_previousWord.assign(word);
+    m_wordsInserted.store(m_wordsInserted.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
+    return true;
+}
+
+TrieNode* DawgBuilder::findOrAdd(TrieNode* start, TrieNode* parent, char letter)
+{
+    TrieNode* node = start;
+    TrieNode* previous = nullptr;
+    while (node->letter < letter && node->next != nullptr) {
+        previous = node;
+        node = node->next;
+    }
+    if (node->letter == letter)
+        return node;
+    TrieNode* created = newNode(letter);
+    if (created == nullptr)
+        return nullptr;
+    if (node->letter < letter) {
+        node->next = created;
+    } else if (previous != nullptr) {
+        previous->next = created;
+        created->next = node;
+    } else {
+        // A letter smaller than every letter of a child list becomes its new first node; the
+        // first-letter list begins with A and never needs this.
+        created->next = node;
+        parent->child = created;
+    }
+    return created;
+}
+
+bool DawgBuilder::compact()
+{
+    setStatus("Compute depth...");
+    measureList(m_root, nullptr);
+    sortIntoHeightBuckets();
+    std::size_t lists = 0;
+    for (const auto& row : m_heightBuckets)
+        for (const Bucket& bucket : row)
+            lists += bucket.size();
+    ListTable table(lists);
+    m_nodesNow.store(m_nodesCreated.load(std::memory_order_relaxed), std::memory_order_relaxed);
+    for (std::size_t height = 0; height < kHeights; ++height) {
+        m_currentHeight.store(static_cast<int>(height), std::memory_order_relaxed);
+        setStatus("Compacting(" + std::to_string(height * kPercent / kHeights) + "%)...");
+        if (abortRequested())
+            return false;
+        for (std::size_t letter = 0; letter < kLetters; ++letter) {
+            m_currentLetter.store(static_cast<char>('A' + letter), std::memory_order_relaxed);
+            Bucket& bucket = m_heightBuckets[height][letter];
+            for (TrieNode* head : bucket) {
+                if (abortRequested())
+                    return false;
+                TrieNode* kept = table.keep(head);
+                if (kept != head) {
+                    head->parent->child = kept;
+                    m_nodesNow.store(m_nodesNow.load(std::memory_order_relaxed) - 1,
+                                     std::memory_order_relaxed);
+                }
+            }
+            Bucket().swap(bucket);
+        }
+    }
+    return true;
+}
+
+std::int16_t DawgBuilder::measureList(TrieNode* head, TrieNode* parent)
+{
+    std::int16_t tallest = 0;
+    for (TrieNode* node = head; node != nullptr; node = node->next) {
+        node->height =
+            node->child == nullptr ? 0 : static_cast<std::int16_t>(1 + measureList(node->child, node));
+        tallest = std::max(tallest, node->height);
+    }
+    head->listHeight = tallest;
+    head->parent = parent;
+    if (parent != nullptr)
+        m_firstLetterBuckets[static_cast<std::size_t>(head->letter - 'A')].push_back(head);
+    return tallest;
+}
+
+void DawgBuilder::sortIntoHeightBuckets()
+{
+    setStatus("Sorting hash...");
+    for (auto& row : m_heightBuckets)
+        for (Bucket& bucket : row)
+            bucket.clear();
+    for (std::size_t letter = 0; letter < kLetters; ++letter) {
+        setStatus("Sorting hash(" + std::to_string(kPercent * (letter + 1) / kLetters) + "%)");
+        for (TrieNode* head : m_firstLetterBuckets[letter])
+            m_heightBuckets[static_cast<std::size_t>(head->listHeight)][letter].push_back(head);
+        Bucket().swap(m_firstLetterBuckets[letter]);
+    }
+}
+
+namespace
+{
+
+// Numbers the nodes of a list where it is first met, then its child lists, depth first.
+void numberList(TrieNode* head, std::vector<TrieNode*>& order)
+{
+    if ((head->flags & TrieNode::kVisited) != 0)
+        return;
+    for (TrieNode* node = head; node != nullptr; node = node->next) {
+        node->flags |= TrieNode::kVisited;
+        node->index = static_cast<std::uint32_t>(order.size());
+        order.push_back(node);
+    }
+    for (TrieNode* node = head; node != nullptr; node = node->next) {
+        if (node->child != nullptr)
+            numberList(node->child, order);
+    }
+}
+
+std::uint32_t packed(const TrieNode* node)
+{
+    std::uint32_t value = static_cast<std::uint32_t>(node->letter - 'A') << kLetterShift;
+    if (node->next == nullptr)
+        value |= kLastFlag;
+    if ((node->flags & TrieNode::kEndOfWord) != 0)
+        value |= kEndOfWordFlag;
+    if (node->child != nullptr)
+        value |= node->child->index;
+    return value;
+}
+
+} // namespace
+
+bool DawgBuilder::writeDictionary()
+{
+    setStatus("Writing to file...");
+    std::vector<TrieNode*> order;
+    order.reserve(m_nodesNow.load(std::memory_order_relaxed) + 1);
+    order.push_back(nullptr); // entry 0, the root entry
+    numberList(m_root, order);
+    const auto nodeCount = static_cast<std::uint32_t>(order.size());
+
+    std::string bytes(kHeaderSize + kNodeSize * nodeCount, '\0');
+    std::memcpy(bytes.data(), kSignature, sizeof kSignature);
+    std::memcpy(bytes.data() + kAuthorOffset, m_author.data(), std::min(m_author.size(), kAuthorLength));
+    putUint32(bytes, kWordCountOffset, m_wordsInserted.load(std::memory_order_relaxed));
+    putUint32(bytes, kNodeCountOffset, nodeCount);
+    putUint32(bytes, kDataSizeOffset, nodeCount * static_cast<std::uint32_t>(kNodeSize));
+    putUint32(bytes, kHeaderSize, kRootNode);
+    for (std::uint32_t i = 1; i < nodeCount; ++i)
+        putUint32(bytes, kHeaderSize + kNodeSize * i, packed(order[i]));
+    m_nodesNow.store(nodeCount, std::memory_order_relaxed);
+    return writeFileAtomically(m_destinationPath, bytes);
+}
+
+} // namespace glyph

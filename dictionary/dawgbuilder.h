@@ -1,0 +1,121 @@
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dictionary/nodepool.h"
+
+namespace glyph
+{
+
+class Dictionary;
+
+/// Turns words into a ".dic" file: builds a letter tree, shares every pair of identical node
+/// lists, numbers the surviving nodes and writes them. Runs on a worker thread; its progress
+/// can be read and a stop requested from another thread.
+class DawgBuilder
+{
+public:
+    /// Words of this many letters or more are never inserted.
+    static constexpr std::size_t kMaxWordLength = 30;
+    /// The board's larger dimension on the standard board.
+    static constexpr int kDefaultBoardDimension = 15;
+
+    explicit DawgBuilder(std::size_t poolBlocks = NodePool::kMaxBlocks);
+
+    /// Builds `destinationPath` from the word list `sourcePath`, first rewriting the list
+    /// sorted in place when it is not. False when nothing was written.
+    bool buildFromWordList();
+    /// Rebuilds `destinationPath` from the dictionary's words plus the new ones (upper case;
+    /// others and words of 30 letters or more are refused). False when nothing was written.
+    bool addWords(const Dictionary& dictionary, const std::vector<std::string>& newWords);
+    /// Rebuilds `destinationPath` from the dictionary's words except the doomed ones.
+    bool deleteWords(const Dictionary& dictionary, const std::vector<std::string>& doomedWords);
+
+    /// Upper-cases the word in place and cuts it at the first character that is not a letter
+    /// a-z or A-Z; returns the length left.
+    static std::size_t normalizeWord(char* word);
+    /// The normalised form of one line of text.
+    static std::string normalizedWord(std::string_view line);
+
+    void setSourcePath(const std::string& path) { m_sourcePath = path; }
+    void setDestinationPath(const std::string& path) { m_destinationPath = path; }
+    void setAuthor(const std::string& author) { m_author = author; }
+    /// The larger of the board's row and column counts: longer words are left out of a list.
+    void setBoardDimension(int dimension) { m_boardDimension = dimension; }
+    const std::string& sourcePath() const { return m_sourcePath; }
+    const std::string& destinationPath() const { return m_destinationPath; }
+    const std::string& author() const { return m_author; }
+    int boardDimension() const { return m_boardDimension; }
+
+    /// Progress, safe to read from another thread while a run goes on.
+    std::string status() const;
+    std::uint32_t wordsInserted() const { return m_wordsInserted.load(std::memory_order_relaxed); }
+    int currentHeight() const { return m_currentHeight.load(std::memory_order_relaxed); }
+    char currentLetter() const { return m_currentLetter.load(std::memory_order_relaxed); }
+    std::uint32_t nodesNow() const { return m_nodesNow.load(std::memory_order_relaxed); }
+    std::uint32_t nodesCreated() const { return m_nodesCreated.load(std::memory_order_relaxed); }
+
+    /// Asks a running build to stop; it does so when compaction starts or during it.
+    void requestAbort() { m_abortRequested.store(true); }
+    bool abortRequested() const { return m_abortRequested.load(); }
+    /// Called on the building thread with each new status text (for printing progress).
+    void setStatusListener(std::function<void(const std::string&)> listener)
+    {
+        m_listener = std::move(listener);
+    }
+
+private:
+    static constexpr std::size_t kLetters = 26;
+    static constexpr std::size_t kHeights = 30;
+    using Bucket = std::vector<TrieNode*>;
+
+    void startRun();
+    bool createRoot();
+    void endRun();
+    void setStatus(const std::string& text);
+    /// Checks that the list is sorted; if not, sorts its words and rewrites it in place.
+    bool sortList(std::string_view text, std::vector<std::string>& sortedWords, bool& rewritten);
+    bool writeWordList(const std::vector<std::string>& words);
+    bool rebuild(const Dictionary& dictionary, const std::vector<std::string>& extra,
+                 const std::vector<std::string>& doomed);
+    TrieNode* newNode(char letter);
+    bool insert(std::string_view word);
+    TrieNode* findOrAdd(TrieNode* start, TrieNode* parent, char letter);
+    bool compact();
+    std::int16_t measureList(TrieNode* head, TrieNode* parent);
+    void sortIntoHeightBuckets();
+    bool shareListsOfHeight(std::size_t height);
+    bool writeDictionary();
+
+    std::string m_sourcePath;
+    std::string m_destinationPath;
+    std::string m_author;
+    int m_boardDimension = kDefaultBoardDimension;
+
+    TrieNode* m_root = nullptr;
+    std::array<Bucket, kLetters> m_firstLetterBuckets;
+    std::array<std::array<Bucket, kLetters>, kHeights> m_heightBuckets;
+    NodePool m_pool;
+    // The previous word and its nodes, so that sorted words skip their common prefix.
+    std::string m_previousWord;
+    std::array<TrieNode*, kMaxWordLength> m_path{};
+
+    std::atomic<std::uint32_t> m_wordsInserted{0};
+    std::atomic<std::uint32_t> m_nodesNow{0};
+    std::atomic<std::uint32_t> m_nodesCreated{0};
+    std::atomic<int> m_currentHeight{0};
+    std::atomic<char> m_currentLetter{'*'};
+    std::atomic<bool> m_abortRequested{false};
+    mutable std::mutex m_statusMutex;
+    std::string m_status;
+    std::function<void(const std::string&)> m_listener;
+};
+
+} // namespace glyph

@@ -1,0 +1,253 @@
+#include "dictionary/searchstate.h"
+
+#include <chrono>
+#include <cstring>
+#include <limits>
+
+#include "dictionary/dictionary.h"
+#include "dictionary/palindromelist.h"
+#include "engine/letters.h"
+
+namespace glyph
+{
+
+namespace
+{
+
+constexpr int kDecimalBase = 10;
+
+std::string upperCased(const std::string& text)
+{
+    std::string result = text;
+    for (char& c : result) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+    return result;
+}
+
+/// Index of a letter code 'A'..'[' in the 27 counts, or -1 for any other character.
+int countIndex(char c)
+{
+    return (c >= 'A' && c <= kJoker) ? c - 'A' : -1;
+}
+
+std::int32_t toSigned(std::uint32_t number)
+{
+    constexpr auto kMax = static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max());
+    return static_cast<std::int32_t>(number > kMax ? kMax : number);
+}
+
+std::int64_t millisecondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
+} // namespace
+
+SearchState::SearchState(const Dictionary& dictionary, const LetterSet& letterSet)
+    : m_dictionary(dictionary), m_letterSet(letterSet)
+{
+    m_matcher.setWordTest([&dictionary](const char* word) { return dictionary.contains(word); });
+}
+
+std::uint32_t SearchState::readNumber(const std::string& text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    std::uint64_t number = 0;
+    constexpr std::uint64_t kMax = std::numeric_limits<std::uint32_t>::max();
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        number = number * kDecimalBase + static_cast<std::uint64_t>(text[i] - '0');
+        if (number > kMax)
+            number = kMax;
+    }
+    return static_cast<std::uint32_t>(number);
+}
+
+std::optional<SearchResult> SearchState::runSimpleOrAnagram(const std::string& text,
+                                                            const std::string& limitText, bool anagram)
+{
+    if (text.empty())
+        return std::nullopt;
+    start(limitText);
+    m_matcher.compile(PatternMatcher::translatePattern(text, m_letterSet));
+
+    m_anagramCounts.fill(0);
+    m_anagramImpossible = false;
+    m_anagramLength = 0;
+    for (char c : upperCased(text)) {
+        const int index = countIndex(c);
+        if (index < 0) {
+            m_anagramImpossible = true;
+            continue;
+        }
+        ++m_anagramCounts[static_cast<std::size_t>(index)];
+        ++m_anagramLength;
+    }
+
+    const auto started = std::chrono::steady_clock::now();
+    walk(anagram ? anagramCallback : simpleCallback);
+    return finish(millisecondsSince(started));
+}
+
+SearchResult SearchState::runAdvanced(const std::string& text, const std::string& limitText,
+                                      const AdvancedFilters& filters)
+{
+    start(limitText);
+    if (text.empty())
+        return finish(0);
+    readFilters(filters);
+    m_matcher.compile(PatternMatcher::translatePattern(text, m_letterSet));
+
+    const auto started = std::chrono::steady_clock::now();
+    walk(advancedCallback);
+    return finish(millisecondsSince(started));
+}
+
+void SearchState::start(const std::string& limitText)
+{
+    m_matchCount = 0;
+    m_results.clear();
+    const std::uint32_t limit = readNumber(limitText);
+    m_limit = static_cast<std::int32_t>(limit > kMaxLimit ? kMaxLimit : limit);
+}
+
+void SearchState::readFilters(const AdvancedFilters& filters)
+{
+    m_minLength = readNumber(filters.minLength);
+    m_maxLength = readNumber(filters.maxLength);
+    m_minValue = toSigned(readNumber(filters.minValue));
+    m_maxValue = toSigned(readNumber(filters.maxValue));
+    m_palindromeOnly = filters.palindrome;
+    for (std::size_t code = 0; code < m_valueOf.size(); ++code)
+        m_valueOf[code] = letters::value(m_letterSet, static_cast<char>(code));
+
+    m_banned = upperCased(filters.banned);
+    m_isBanned.fill(false);
+    for (char c : m_banned)
+        m_isBanned[static_cast<unsigned char>(c)] = true;
+
+    const std::string forced = PatternMatcher::translatePattern(upperCased(filters.forced), m_letterSet);
+    m_forcedCounts.fill(0);
+    for (char c : forced) {
+        if (c >= 'A' && c <= 'Z')
+            ++m_forcedCounts[static_cast<std::size_t>(c - 'A')];
+    }
+    m_forcedActive = !forced.empty();
+
+    m_stock.clear();
+    m_inStock.fill(false);
+    for (char c : PatternMatcher::translatePattern(upperCased(filters.optional), m_letterSet)) {
+        if (c == '{' || c == '}' || c == '&' || c == '*' || c == '?')
+            continue;
+        m_stock += c;
+        m_inStock[static_cast<unsigned char>(c)] = true;
+    }
+}
+
+void SearchState::walk(void (*callback)(const char*, void*))
+{
+    if (m_dictionary.wordCount() != 0)
+        m_dictionary.forEachWord(callback, this);
+}
+
+void SearchState::record(const char* word)
+{
+    ++m_matchCount;
+    if (m_matchCount <= static_cast<std::uint32_t>(m_limit))
+        m_results.emplace_back(word);
+}
+
+SearchResult SearchState::finish(std::int64_t elapsedMs)
+{
+    SearchResult result;
+    result.matchCount = m_matchCount;
+    result.elapsedMs = elapsedMs;
+    result.rows.reserve(m_results.size());
+    for (const std::string& word : m_results)
+        result.rows.push_back(SearchResult::Row::describe(word, m_letterSet));
+    m_results.clear();
+    return result;
+}
+
+bool SearchState::isAnagramMatch(const char* word) const
+{
+    if (m_anagramImpossible || std::strlen(word) != m_anagramLength)
+        return false;
+    Counts counts{};
+    for (const char* p = word; *p != '\0'; ++p) {
+        const int index = countIndex(*p);
+        if (index < 0)
+            return false;
+        ++counts[static_cast<std::size_t>(index)];
+    }
+    return counts == m_anagramCounts;
+}
+
+bool SearchState::passesFilters(const char* word)
+{
+    const std::size_t length = std::strlen(word);
+    if (length < m_minLength || length > m_maxLength)
+        return false;
+    std::int32_t value = 0;
+    for (const char* p = word; *p != '\0'; ++p)
+        value += m_valueOf[static_cast<unsigned char>(*p)];
+    if (value < m_minValue || value > m_maxValue)
+        return false;
+    for (const char* p = word; *p != '\0'; ++p) {
+        if (m_isBanned[static_cast<unsigned char>(*p)])
+            return false;
+    }
+    if (!m_stock.empty()) {
+        for (const char* p = word; *p != '\0'; ++p) {
+            if (!m_inStock[static_cast<unsigned char>(*p)])
+                return false;
+        }
+    }
+    if (m_forcedActive && !hasForcedLetters(word, length))
+        return false;
+    if (m_matcher.isEmpty() || !m_matcher.match(std::string_view(word, length)))
+        return false;
+    return !m_palindromeOnly || isPalindrome(word, length);
+}
+
+bool SearchState::hasForcedLetters(const char* word, std::size_t length) const
+{
+    Counts counts{};
+    for (std::size_t i = 0; i < length; ++i) {
+        const int index = countIndex(word[i]);
+        if (index >= 0)
+            ++counts[static_cast<std::size_t>(index)];
+    }
+    for (std::size_t k = 0; k < counts.size(); ++k) {
+        if (counts[k] < m_forcedCounts[k])
+            return false;
+    }
+    return true;
+}
+
+void SearchState::simpleCallback(const char* word, void* context)
+{
+    auto* self = static_cast<SearchState*>(context);
+    if (!self->m_matcher.isEmpty() && self->m_matcher.match(word))
+        self->record(word);
+}
+
+void SearchState::anagramCallback(const char* word, void* context)
+{
+    auto* self = static_cast<SearchState*>(context);
+    if (self->isAnagramMatch(word))
+        self->record(word);
+}
+
+void SearchState::advancedCallback(const char* word, void* context)
+{
+    auto* self = static_cast<SearchState*>(context);
+    if (self->passesFilters(word))
+        self->record(word);
+}
+
+} // namespace glyph

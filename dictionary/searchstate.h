@@ -1,0 +1,93 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "dictionary/advancedfilters.h"
+#include "dictionary/patternmatcher.h"
+#include "dictionary/searchresult.h"
+#include "engine/board.h"
+
+namespace glyph
+{
+
+class Dictionary;
+class LetterSet;
+
+/// The word searches of the dictionary dialog: pattern, anagram and filtered searches, each one
+/// walk of the whole dictionary that counts every match and keeps the first ones up to a limit.
+class SearchState
+{
+public:
+    /// Most rows a search ever stores, whatever the limit text says.
+    static constexpr int kMaxLimit = 1000;
+
+    /// Searches the given dictionary; values and vowels come from the letter set.
+    SearchState(const Dictionary& dictionary, const LetterSet& letterSet);
+
+    /// Pattern search, or anagram search of exactly the letters of text; nothing runs (and no
+    /// result is returned) when text is empty. Characters other than letters and '[' in an
+    /// anagram text make it match nothing.
+    std::optional<SearchResult> runSimpleOrAnagram(const std::string& text, const std::string& limitText,
+                                                   bool anagram);
+    /// Pattern search with the filters; an empty text finds nothing, and so does an empty upper
+    /// bound of length or value.
+    SearchResult runAdvanced(const std::string& text, const std::string& limitText,
+                             const AdvancedFilters& filters);
+
+    /// A typed number: leading digits after blanks, 0 when there are none, at most 4294967295.
+    static std::uint32_t readNumber(const std::string& text);
+
+    std::uint32_t matchCount() const { return m_matchCount; }
+    std::int32_t limit() const { return m_limit; }
+    const PatternMatcher& matcher() const { return m_matcher; }
+
+private:
+    using Counts = std::array<std::int32_t, kLetterCount>;
+
+    void start(const std::string& limitText);
+    void walk(void (*callback)(const char*, void*));
+    void record(const char* word);
+    SearchResult finish(std::int64_t elapsedMs);
+    bool isAnagramMatch(const char* word) const;
+    bool passesFilters(const char* word);
+    bool hasForcedLetters(const char* word, std::size_t length) const;
+    void readFilters(const AdvancedFilters& filters);
+
+    static void simpleCallback(const char* word, void* context);
+    static void anagramCallback(const char* word, void* context);
+    static void advancedCallback(const char* word, void* context);
+
+    const Dictionary& m_dictionary;
+    const LetterSet& m_letterSet;
+
+    std::vector<std::string> m_results;
+    std::uint32_t m_matchCount = 0;
+    std::int32_t m_limit = 0;
+    Counts m_anagramCounts{};
+    std::int32_t m_minValue = 0;
+    std::int32_t m_maxValue = 0;
+    std::uint32_t m_minLength = 0;
+    std::uint32_t m_maxLength = 0;
+    bool m_forcedActive = false;
+    Counts m_forcedCounts{};
+    std::string m_stock;
+    std::string m_banned;
+    PatternMatcher m_matcher;
+
+    /// Set when the anagram text holds a character no word can contain.
+    bool m_anagramImpossible = false;
+    std::size_t m_anagramLength = 0;
+    bool m_palindromeOnly = false;
+    /// Per character code: its value in the letter set, read once per search.
+    std::array<std::int32_t, 256> m_valueOf{};
+    /// Per character code: whether it is banned, whether the stock holds it.
+    std::array<bool, 256> m_isBanned{};
+    std::array<bool, 256> m_inStock{};
+};
+
+} // namespace glyph

@@ -1,0 +1,90 @@
+#include "engine/game.h"
+
+#include <algorithm>
+
+#include "engine/boardgeometry.h"
+#include "engine/gamerules.h"
+#include "engine/gameview.h"
+#include "preferences/preferences.h"
+
+namespace glyph
+{
+
+namespace
+{
+
+/// Board size used when the stored one is not a playable size.
+constexpr int kDefaultBoardSize = 15;
+
+int boardSize(const Preferences& preferences, const char* key)
+{
+    const int size = preferences.integer(key, kDefaultBoardSize);
+    return size >= 1 && size <= kMaxBoardSize ? size : kDefaultBoardSize;
+}
+
+} // namespace
+
+Game::Game(Preferences& preferences, GameView& view)
+    : m_preferences(preferences), m_view(view), m_dictionary(view)
+{
+    m_selectedSlot = -1;
+    m_rackSlotCount = 0;
+    loadSettings();
+}
+
+Game::~Game()
+{
+    // The rules refer to the game, so they go first; the other members follow in reverse order.
+    m_rules.reset();
+}
+
+bool Game::loadSettings()
+{
+    m_rows = boardSize(m_preferences, "TableRowsKey");
+    m_columns = boardSize(m_preferences, "TableColumnsKey");
+    m_bonus = m_preferences.integer("GameBonusKey", m_bonus);
+    m_time = m_preferences.integer("GameClassicTimeKey", m_time);
+
+    m_board = Board{};
+    for (auto& row : m_letterMultipliers)
+        row.fill(1);
+    for (auto& row : m_wordMultipliers)
+        row.fill(1);
+    geometry::applyPremiumList(m_preferences.string("MultiLettersX2Key"), m_letterMultipliers, 2);
+    geometry::applyPremiumList(m_preferences.string("MultiLettersX3Key"), m_letterMultipliers, 3);
+    geometry::applyPremiumList(m_preferences.string("MultiWordsX2Key"), m_wordMultipliers, 2);
+    geometry::applyPremiumList(m_preferences.string("MultiWordsX3Key"), m_wordMultipliers, 3);
+
+    if (!m_letterSet.load(m_preferences.string("GameSetKey"), m_view))
+        return false;
+    return m_dictionary.load(m_preferences.string("GameDictionaryKey"));
+}
+
+void Game::reloadRackSlots()
+{
+    m_view.erasePlacedTiles();
+    static const Player kNoPlayer;
+    const GameRules* rules = m_rules.get();
+    const Player& player = rules != nullptr ? rules->currentPlayer() : kNoPlayer;
+    const char* rack = player.rack;
+    const int length = static_cast<int>(std::find(rack, rack + sizeof player.rack, '\0') - rack);
+    m_rackSlotCount = std::min(length, kMaxRackSlots);
+    m_rackSlots.fill(RackSlot{});
+    for (int i = 0; i < m_rackSlotCount; ++i)
+        m_rackSlots[i].letter = rack[i];
+    m_selectedSlot = -1;
+}
+
+void Game::setRules(std::unique_ptr<GameRules> rules)
+{
+    m_rules.reset();
+    m_rules = std::move(rules);
+}
+
+bool Game::isOccupied(int row, int column) const
+{
+    return row >= 1 && row <= m_rows && column >= 1 && column <= m_columns &&
+           m_board[row][column].letter != 0;
+}
+
+} // namespace glyph

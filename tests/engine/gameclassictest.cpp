@@ -1,0 +1,336 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "engine/letters.h"
+#include "support/rulesfixture.h"
+
+using glyph::Move;
+using glyph::test::makeMove;
+using glyph::test::putWord;
+using glyph::test::RulesFixture;
+
+namespace
+{
+
+/// Letter counts that fill exactly two racks: A2 C1 D1 E2 G1 O2 S1 T2 X2.
+constexpr std::array<int, 27> kFourteenTiles = {2, 0, 1, 1, 2, 0, 1, 0, 0, 0, 0, 0, 0, 0,
+                                                2, 0, 0, 0, 1, 2, 0, 0, 0, 2, 0, 0, 0};
+/// Letter counts that leave 6 tiles in the bag after two racks: the fourteen plus ESTATE.
+constexpr std::array<int, 27> kTwentyTiles = {3, 0, 1, 1, 4, 0, 1, 0, 0, 0, 0, 0, 0, 0,
+                                              2, 0, 0, 0, 2, 4, 0, 0, 0, 2, 0, 0, 0};
+
+/// Scores the move on the current board and plays it.
+bool play(RulesFixture& fixture, Move move)
+{
+    fixture.game->computeScore(move, fixture.game->board());
+    return fixture.rules->playMove(move);
+}
+
+const glyph::Player& player(RulesFixture& fixture, int index)
+{
+    return fixture.rules->players()[index];
+}
+
+} // namespace
+
+TEST(GameClassic, StartDealsRacksSetsClocksAndTakesTheFirstSnapshot)
+{
+    RulesFixture fixture;
+    fixture.start({"Ann", "Bob", "Cid"});
+    EXPECT_TRUE(fixture.rules->inProgress());
+    EXPECT_EQ(fixture.rules->currentPlayerIndex(), 0);
+    EXPECT_EQ(fixture.rules->round(), 1);
+    EXPECT_EQ(fixture.rules->bag().total(), 100 - 21);
+    for (const auto& seat : fixture.rules->players()) {
+        EXPECT_EQ(std::string(seat.rack).size(), 7u);
+        EXPECT_EQ(seat.timeLeft, 25 * 60);
+    }
+    ASSERT_EQ(fixture.rules->history().size(), 1u);
+    EXPECT_EQ(fixture.rules->historyPosition(), 0);
+    EXPECT_TRUE(fixture.rules->history()[0].move.isPass());
+    EXPECT_EQ(fixture.game->rackSlotCount(), 7);
+}
+
+TEST(GameClassic, GameEndsWhenTheBagIsEmptyAndARackEmpties)
+{
+    RulesFixture fixture(glyph::test::kTestWords, kFourteenTiles);
+    fixture.start({"Ann", "Bob"});
+    ASSERT_EQ(fixture.rules->bag().total(), 0);
+    fixture.setRack(0, "CATS");
+    fixture.rules->players()[1].setRack("OX");
+
+    ASSERT_TRUE(play(fixture, makeMove(true, 8, 7, "CAT")));
+    EXPECT_EQ(player(fixture, 0).score, 12);
+    EXPECT_STREQ(player(fixture, 0).rack, "S");
+    EXPECT_FALSE(fixture.rules->isGameOver()) << "bag empty but no rack empty";
+    ASSERT_TRUE(play(fixture, makeMove(false, 8, 9, "TO")));
+    EXPECT_EQ(player(fixture, 1).score, 2);
+    EXPECT_EQ(fixture.rules->round(), 2);
+    EXPECT_FALSE(fixture.rules->isGameOver());
+    EXPECT_EQ(fixture.view.gameOverDialogs, 0);
+
+    ASSERT_TRUE(play(fixture, makeMove(true, 8, 7, "CATS")));
+    EXPECT_TRUE(fixture.rules->isGameOver());
+    EXPECT_EQ(fixture.view.gameOverDialogs, 1);
+    EXPECT_EQ(player(fixture, 0).score, 12 + 6 + 8) << "Ann takes Bob's X";
+    EXPECT_EQ(player(fixture, 1).score, 2 - 8);
+    EXPECT_EQ(fixture.rules->history().size(), 4u);
+
+    EXPECT_FALSE(fixture.rules->playMove(makeMove(true, 10, 9, "OX", "", 9)));
+    EXPECT_FALSE(fixture.rules->passOrExchange("", ""));
+    EXPECT_EQ(fixture.view.gameOverDialogs, 3) << "playing on only shows the dialog again";
+    EXPECT_EQ(fixture.rules->history().size(), 4u);
+    EXPECT_EQ(player(fixture, 1).score, -6) << "penalties are taken once";
+}
+
+TEST(GameClassic, ThreePassesEndATwoPlayerGame)
+{
+    RulesFixture fixture;
+    fixture.start({"Ann", "Bob"});
+    fixture.setRack(0, "CAT");
+    fixture.rules->players()[1].setRack("DOG");
+    for (int pass = 0; pass < 2; ++pass) {
+        EXPECT_TRUE(fixture.rules->passOrExchange("", ""));
+        EXPECT_FALSE(fixture.rules->isGameOver());
+    }
+    EXPECT_TRUE(fixture.rules->passOrExchange("", ""));
+    EXPECT_TRUE(fixture.rules->isGameOver());
+    EXPECT_EQ(fixture.view.gameOverDialogs, 1);
+    EXPECT_EQ(player(fixture, 0).score, -5);
+    EXPECT_EQ(player(fixture, 1).score, -5);
+}
+
+TEST(GameClassic, AnExchangeResetsThePassCount)
+{
+    RulesFixture fixture;
+    fixture.start({"Ann", "Bob"});
+    fixture.setRack(0, "CATSXYZ");
+    ASSERT_TRUE(fixture.rules->passOrExchange("", ""));
+    const std::string bobsRack = player(fixture, 1).rack;
+    ASSERT_TRUE(fixture.rules->passOrExchange(bobsRack.substr(0, 2), bobsRack.substr(2)));
+    EXPECT_EQ(fixture.rules->passCount(), 0);
+    ASSERT_TRUE(fixture.rules->passOrExchange("", ""));
+    ASSERT_TRUE(fixture.rules->passOrExchange("", ""));
+    EXPECT_FALSE(fixture.rules->isGameOver());
+    EXPECT_EQ(fixture.view.gameOverDialogs, 0);
+    ASSERT_TRUE(fixture.rules->passOrExchange("", ""));
+    EXPECT_TRUE(fixture.rules->isGameOver());
+}
+
+TEST(GameClassic, ExchangeDrawsFreshTilesBeforeReturningTheOldOnes)
+{
+    RulesFixture fixture;
+    fixture.start({"Ann", "Bob"});
+    fixture.setRack(0, "CATSXYZ");
+    const int bagBefore = fixture.rules->bag().total();
+    ASSERT_TRUE(fixture.rules->passOrExchange("XYZ", "CATS"));
+    const std::string rack = player(fixture, 0).rack;
+    ASSERT_EQ(rack.size(), 7u);
+    EXPECT_EQ(rack.substr(3), "CATS");
+    EXPECT_EQ(fixture.rules->bag().total(), bagBefore);
+    EXPECT_EQ(fixture.rules->currentPlayerIndex(), 1);
+    EXPECT_EQ(fixture.rules->history().size(), 2u);
+    EXPECT_TRUE(fixture.rules->history().back().move.isPass());
+}
+
+TEST(GameClassic, ExchangeIsRefusedWithFewerThanSevenInTheBagOrLettersNotInTheRack)
+{
+    RulesFixture fixture(glyph::test::kTestWords, kTwentyTiles);
+    fixture.start({"Ann", "Bob"});
+    ASSERT_EQ(fixture.rules->bag().total(), 6);
+    EXPECT_FALSE(fixture.rules->canExchange());
+    const std::string rack = player(fixture, 0).rack;
+    EXPECT_FALSE(fixture.rules->passOrExchange(rack.substr(0, 1), rack.substr(1)));
+    EXPECT_EQ(fixture.rules->currentPlayerIndex(), 0);
+    EXPECT_EQ(fixture.rules->passCount(), 0);
+    EXPECT_EQ(fixture.rules->history().size(), 1u);
+    EXPECT_STREQ(player(fixture, 0).rack, rack.c_str());
+
+    RulesFixture full;
+    full.start({"Ann", "Bob"});
+    full.setRack(0, "CATSXYZ");
+    EXPECT_TRUE(full.rules->canExchange());
+    EXPECT_FALSE(full.rules->passOrExchange("QQ", "CATSX")) << "letters the player does not hold";
+    EXPECT_STREQ(player(full, 0).rack, "CATSXYZ");
+    EXPECT_EQ(full.rules->currentPlayerIndex(), 0);
+}
+
+TEST(GameClassic, FinalScoringGivesThePenaltiesToTheLastPlayerWithNothingLeft)
+{
+    RulesFixture fixture;
+    fixture.start({"Ann", "Bob", "Cid"});
+    fixture.rules->players()[0].setRack("C");
+    fixture.rules->players()[1].setRack("[");
+    fixture.rules->players()[2].setRack("TOGA");
+    for (auto& seat : fixture.rules->players())
+        seat.score = 0;
+    fixture.rules->finalScoring();
+    EXPECT_EQ(player(fixture, 0).score, -3);
+    EXPECT_EQ(player(fixture, 1).score, 8);
+    EXPECT_EQ(player(fixture, 2).score, -5);
+
+    fixture.rules->players()[0].setRack("");
+    fixture.rules->players()[1].setRack("");
+    fixture.rules->players()[2].setRack("C");
+    for (auto& seat : fixture.rules->players())
+        seat.score = 10;
+    fixture.rules->finalScoring();
+    EXPECT_EQ(player(fixture, 0).score, 10) << "only the last finisher is paid";
+    EXPECT_EQ(player(fixture, 1).score, 13);
+    EXPECT_EQ(player(fixture, 2).score, 7);
+}
+
+TEST(GameClassic, RefusedMovesWarnAndCountAsPassesWithoutDamage)
+{
+    struct Case {
+        const char* what;
+        Move move;
+        const char* warning;
+    };
+    const Case cases[] = {
+        {"word not in the dictionary", makeMove(true, 8, 7, "CATA"), "Word CATA is NOT in dictionary"},
+        {"letters not in the rack", makeMove(false, 8, 9, "TAX"),
+         "Move (9H)TAX needs letters that are not in the rack"},
+        {"off the board", makeMove(true, 8, 14, "TOGA"), "Move (H14)TOGA does not fit on the board"},
+        {"against the board's tiles", makeMove(true, 8, 7, "COTS"),
+         "Move (H7)COTS does not agree with the tiles on the board"},
+        {"part of a longer word", makeMove(true, 8, 8, "AT"),
+         "Move (H8)AT does not cover the whole word on the board"},
+        {"no new tile", makeMove(true, 8, 7, "CAT"), "Move (H7)CAT lays no tile"},
+        {"not touching", makeMove(true, 2, 2, "TO"), "Move (B2)TO does not touch the tiles on the board"},
+        {"jokers that do not match", makeMove(true, 9, 9, "[O", ""), "Move (I9)?O is not well formed"},
+    };
+    for (const Case& c : cases) {
+        RulesFixture fixture;
+        fixture.start({"Ann", "Bob"});
+        putWord(fixture.game->board(), true, 8, 7, "CAT");
+        fixture.setRack(0, "STOGA[");
+        Move move = c.move;
+        move.score = 5;
+        const auto boardBefore = fixture.game->board();
+        EXPECT_TRUE(fixture.rules->playMove(move)) << c.what;
+        ASSERT_EQ(fixture.view.warnings.size(), 1u) << c.what;
+        EXPECT_EQ(fixture.view.warnings[0], c.warning) << c.what;
+        EXPECT_EQ(fixture.game->board(), boardBefore) << c.what;
+        EXPECT_STREQ(player(fixture, 0).rack, "STOGA[") << c.what;
+        EXPECT_EQ(player(fixture, 0).score, 0) << c.what;
+        EXPECT_EQ(fixture.rules->passCount(), 1) << c.what;
+        EXPECT_EQ(fixture.rules->currentPlayerIndex(), 1) << c.what;
+        EXPECT_TRUE(fixture.rules->history().back().move.isPass()) << c.what;
+    }
+}
+
+TEST(GameClassic, AZeroScoreIsASilentPassAndNoGameRefusesEverything)
+{
+    RulesFixture idle;
+    EXPECT_FALSE(idle.rules->playMove(makeMove(true, 8, 7, "CAT", "", 12)));
+    EXPECT_FALSE(idle.rules->passOrExchange("", ""));
+    EXPECT_TRUE(idle.rules->history().empty());
+
+    RulesFixture fixture;
+    fixture.start({"Ann", "Bob"});
+    EXPECT_TRUE(fixture.rules->playMove(makeMove(true, 8, 7, "CAT")));
+    EXPECT_TRUE(fixture.view.warnings.empty());
+    EXPECT_EQ(fixture.rules->passCount(), 1);
+}
+
+TEST(GameClassic, PlayingFromAnEarlierPositionTakesBackTheLaterMoves)
+{
+    RulesFixture fixture;
+    fixture.start({"Ann", "Bob"});
+    fixture.setRack(0, "CATXXXX");
+    fixture.rules->players()[1].setRack("SOXXXXX");
+    ASSERT_TRUE(play(fixture, makeMove(true, 8, 7, "CAT")));
+    ASSERT_TRUE(fixture.rules->passOrExchange("", ""));
+    ASSERT_TRUE(fixture.rules->passOrExchange("", ""));
+    ASSERT_EQ(fixture.rules->history().size(), 4u);
+
+    fixture.rules->goPrevious();
+    fixture.rules->goPrevious();
+    EXPECT_EQ(fixture.rules->historyPosition(), 1);
+    EXPECT_EQ(fixture.rules->currentPlayerIndex(), 1);
+    EXPECT_STREQ(player(fixture, 1).rack, "SOXXXXX");
+    ASSERT_TRUE(play(fixture, makeMove(true, 8, 7, "CATS")));
+    EXPECT_EQ(fixture.rules->historyPosition(), 2);
+    EXPECT_EQ(fixture.rules->history().size(),
+              static_cast<std::size_t>(fixture.rules->historyPosition() + 1));
+    EXPECT_STREQ(fixture.rules->history().back().move.word, "CATS");
+    EXPECT_EQ(fixture.game->board()[8][10].letter, 'S');
+}
+
+TEST(GameClassic, NavigationClampsRestoresAndRefreshes)
+{
+    RulesFixture fixture;
+    fixture.start({"Ann", "Bob"});
+    fixture.setRack(0, "CATXXXX");
+    ASSERT_TRUE(play(fixture, makeMove(true, 8, 7, "CAT")));
+    ASSERT_TRUE(fixture.rules->passOrExchange("", ""));
+    const auto afterCat = fixture.game->board();
+
+    const std::size_t refreshes = fixture.view.refreshes.size();
+    fixture.rules->goFirst();
+    EXPECT_EQ(fixture.rules->historyPosition(), 0);
+    EXPECT_EQ(fixture.game->board(), glyph::Board{});
+    EXPECT_EQ(fixture.rules->currentPlayerIndex(), 0);
+    EXPECT_EQ(fixture.view.refreshes.size(), refreshes + 1);
+    fixture.rules->goPrevious();
+    EXPECT_EQ(fixture.rules->historyPosition(), 0);
+    fixture.rules->goTo(99);
+    EXPECT_EQ(fixture.rules->historyPosition(), 2);
+    EXPECT_EQ(fixture.game->board(), afterCat);
+    fixture.rules->goNext();
+    EXPECT_EQ(fixture.rules->historyPosition(), 2);
+    fixture.rules->goTo(-4);
+    EXPECT_EQ(fixture.rules->historyPosition(), 0);
+    fixture.rules->goLast();
+    EXPECT_EQ(fixture.rules->historyPosition(), 2);
+    EXPECT_EQ(fixture.rules->passCount(), 1);
+    EXPECT_EQ(fixture.rules->currentPlayerIndex(), 0);
+    EXPECT_EQ(fixture.rules->round(), 2);
+}
+
+TEST(GameClassic, ClockCountsDownWarnsOnceAndStopsAtZero)
+{
+    RulesFixture fixture;
+    fixture.start({"Ann", "Bob"});
+    auto& ann = fixture.rules->players()[0];
+    ann.timeLeft = 2;
+    fixture.rules->tickClock();
+    EXPECT_EQ(ann.timeLeft, 1);
+    EXPECT_TRUE(fixture.view.warnings.empty());
+    fixture.rules->tickClock();
+    EXPECT_EQ(ann.timeLeft, 0);
+    ASSERT_EQ(fixture.view.warnings.size(), 1u);
+    EXPECT_EQ(fixture.view.warnings[0], "Ann is out of time!!!");
+    fixture.rules->tickClock();
+    EXPECT_EQ(ann.timeLeft, 0);
+    EXPECT_EQ(fixture.view.warnings.size(), 1u);
+    EXPECT_EQ(fixture.rules->currentPlayerIndex(), 0) << "running out of time does not end the turn";
+    EXPECT_EQ(fixture.rules->players()[1].timeLeft, 25 * 60);
+}
+
+TEST(GameClassic, ClockStandsStillWhilePausedOrAfterTheGame)
+{
+    RulesFixture fixture;
+    fixture.start({"Ann", "Bob"});
+    fixture.view.isPaused = true;
+    fixture.rules->tickClock();
+    EXPECT_EQ(player(fixture, 0).timeLeft, 25 * 60);
+    fixture.view.isPaused = false;
+    fixture.rules->tickClock();
+    EXPECT_EQ(player(fixture, 0).timeLeft, 25 * 60 - 1);
+
+    for (int pass = 0; pass < 3; ++pass)
+        fixture.rules->passOrExchange("", "");
+    ASSERT_TRUE(fixture.rules->isGameOver());
+    const int left = player(fixture, 1).timeLeft;
+    fixture.rules->tickClock();
+    EXPECT_EQ(player(fixture, 1).timeLeft, left);
+
+    RulesFixture idle;
+    idle.rules->tickClock();
+    EXPECT_TRUE(idle.view.warnings.empty());
+}

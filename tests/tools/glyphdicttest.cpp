@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <sys/wait.h>
+
+#include "support/dicbytes.h"
+
+using glyph::test::TempDir;
+
+namespace
+{
+
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// Runs glyphdict from dist/ with the arguments (already quoted), capturing both outputs.
+ToolRun glyphdict(const TempDir& dir, const std::string& arguments)
+{
+    const std::string command = std::string("\"") + GLYPH_DIST_DIR + "/glyphdict\" " + arguments + " >\"" +
+                                dir.file("stdout") + "\" 2>\"" + dir.file("stderr") + "\"";
+    const int raw = std::system(command.c_str());
+    const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return {status, dir.read("stdout"), dir.read("stderr")};
+}
+
+std::string quoted(const std::string& path)
+{
+    return "\"" + path + "\"";
+}
+
+} // namespace
+
+TEST(Glyphdict, BuildsLooksUpEditsListsAndDescribesADictionary)
+{
+    TempDir dir;
+    const std::string list = dir.write("words.txt", "tan\nan\nin\n");
+    const std::string dic = quoted(dir.file("x.dic"));
+    ToolRun run = glyphdict(dir, "build " + quoted(list) + " " + dic + " --author Me");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("Writing to file..."), std::string::npos);
+    EXPECT_EQ(dir.read("words.txt"), "AN\nIN\nTAN\n");
+
+    run = glyphdict(dir, "lookup " + dic + " an TAN ta qzx");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "an yes\nTAN yes\nta no\nqzx no\n");
+    EXPECT_EQ(glyphdict(dir, "lookup " + dic + " an in").status, 0);
+
+    ASSERT_EQ(glyphdict(dir, "add " + dic + " bat Zebra").status, 0);
+    ASSERT_EQ(glyphdict(dir, "delete " + dic + " an").status, 0);
+    run = glyphdict(dir, "list " + dic);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "BAT\nIN\nTAN\nZEBRA\n");
+
+    run = glyphdict(dir, "info " + dic);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("Author: Me\n"), std::string::npos);
+    EXPECT_NE(run.out.find("Words: 4\n"), std::string::npos);
+}
+
+TEST(Glyphdict, ErrorsAreOneLineOnStderrWithANonZeroStatus)
+{
+    TempDir dir;
+    ToolRun run = glyphdict(dir, "lookup " + quoted(dir.file("none.dic")) + " cat");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "glyphdict: Can't open " + dir.file("none.dic") + " for reading\n");
+    EXPECT_EQ(run.out, "");
+
+    const std::string bad = dir.write("bad.dic", "Not a dictionary at all");
+    run = glyphdict(dir, "add " + quoted(bad) + " cat");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "glyphdict: Invalid " + bad + " file\n");
+    EXPECT_EQ(dir.read("bad.dic"), "Not a dictionary at all");
+
+    run = glyphdict(dir, "add " + quoted(bad) + " 3d");
+    EXPECT_NE(run.status, 0);
+    EXPECT_EQ(run.err, "glyphdict: not a word of 1 to 29 letters: 3d\n");
+
+    run = glyphdict(dir, "frobnicate");
+    EXPECT_NE(run.status, 0);
+    EXPECT_NE(run.err.find("unknown command"), std::string::npos);
+    EXPECT_NE(glyphdict(dir, "lookup").status, 0);
+}
+
+TEST(Glyphdict, HelpListsEveryCommand)
+{
+    TempDir dir;
+    const ToolRun run = glyphdict(dir, "--help");
+    EXPECT_EQ(run.status, 0);
+    for (const char* name : {"build", "add", "delete", "lookup", "list", "info"})
+        EXPECT_NE(run.out.find(std::string("  ") + name + " "), std::string::npos) << name;
+}

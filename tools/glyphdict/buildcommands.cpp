@@ -1,0 +1,104 @@
+// glyphdict build, add and delete: the commands that write dictionaries.
+#include <cstdio>
+#include <string>
+
+#include "command.h"
+#include "dictionary/dawgbuilder.h"
+#include "toolsupport.h"
+
+namespace glyph::tool
+{
+
+namespace
+{
+
+constexpr char kDefaultAuthor[] = "Glyphmosaic";
+
+void printProgress(const std::string& status)
+{
+    std::fprintf(stderr, "%s\n", status.c_str());
+}
+
+int report(bool built, const DawgBuilder& builder)
+{
+    if (!built)
+        return fail("could not write " + builder.destinationPath() +
+                    " (unreadable word list, stop, full pool or write error)");
+    std::fprintf(stderr, "Wrote %s: %u words, %u nodes\n", builder.destinationPath().c_str(),
+                 builder.wordsInserted(), builder.nodesNow());
+    return kExitSuccess;
+}
+
+int runBuild(const Arguments& arguments)
+{
+    std::string author = kDefaultAuthor;
+    Arguments paths;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == "--author" && i + 1 < arguments.size())
+            author = arguments[++i];
+        else
+            paths.push_back(arguments[i]);
+    }
+    if (paths.size() != 2)
+        return usage("build");
+    DawgBuilder builder;
+    builder.setSourcePath(paths[0]);
+    builder.setDestinationPath(paths[1]);
+    builder.setAuthor(author);
+    builder.setStatusListener(printProgress);
+    return report(builder.buildFromWordList(), builder);
+}
+
+// Normalises the words typed on the command line; false (after a message) if one is unusable.
+bool collectWords(const Arguments& arguments, std::vector<std::string>& words)
+{
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string word = dictionaryWord(arguments[i]);
+        if (word.empty() || word.size() >= DawgBuilder::kMaxWordLength) {
+            fail("not a word of 1 to 29 letters: " + arguments[i]);
+            return false;
+        }
+        words.push_back(word);
+    }
+    return true;
+}
+
+// Rewrites the dictionary in place with the words added or deleted.
+int runEdit(const Arguments& arguments, const char* name, bool add)
+{
+    if (arguments.size() < 2)
+        return usage(name);
+    std::vector<std::string> words;
+    if (!collectWords(arguments, words))
+        return kExitUsage;
+    LoadedDictionary loaded(arguments[0]);
+    if (!loaded.ok())
+        return kExitFailure;
+    DawgBuilder builder;
+    builder.setDestinationPath(arguments[0]);
+    builder.setAuthor(loaded.dictionary().author());
+    builder.setStatusListener(printProgress);
+    const bool built =
+        add ? builder.addWords(loaded.dictionary(), words) : builder.deleteWords(loaded.dictionary(), words);
+    return report(built, builder);
+}
+
+int runAdd(const Arguments& arguments)
+{
+    return runEdit(arguments, "add", true);
+}
+int runDelete(const Arguments& arguments)
+{
+    return runEdit(arguments, "delete", false);
+}
+
+const Registration buildCommand({"build", "WORDLIST OUT.dic [--author TEXT]",
+                                 "Builds a dictionary from a word list (an unsorted list is sorted in place)",
+                                 runBuild});
+const Registration addCommand({"add", "DIC WORD...", "Rewrites the dictionary with the words added", runAdd});
+const Registration deleteCommand({"delete", "DIC WORD...", "Rewrites the dictionary without the words",
+                                  runDelete});
+
+} // namespace
+
+} // namespace glyph::tool

@@ -1,0 +1,78 @@
+// glyphdict lookup, list and info: the commands that read a dictionary.
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "command.h"
+#include "toolsupport.h"
+
+namespace glyph::tool
+{
+
+namespace
+{
+
+int runLookup(const Arguments& arguments)
+{
+    if (arguments.size() < 2)
+        return usage("lookup");
+    LoadedDictionary loaded(arguments[0]);
+    if (!loaded.ok())
+        return kExitFailure;
+    bool allFound = true;
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        // A word with anything but letters is not in any dictionary.
+        const std::string word = dictionaryWord(arguments[i]);
+        const bool found = word.size() == arguments[i].size() && loaded.dictionary().contains(word.c_str());
+        std::printf("%s %s\n", arguments[i].c_str(), found ? "yes" : "no");
+        allFound = allFound && found;
+    }
+    return allFound ? kExitSuccess : kExitFailure;
+}
+
+void printWord(const char* word, void* context)
+{
+    auto* out = static_cast<std::string*>(context);
+    out->append(word);
+    out->push_back('\n');
+}
+
+int runList(const Arguments& arguments)
+{
+    if (arguments.size() != 1)
+        return usage("list");
+    LoadedDictionary loaded(arguments[0]);
+    if (!loaded.ok())
+        return kExitFailure;
+    std::string out;
+    loaded.dictionary().forEachWord(printWord, &out);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return kExitSuccess;
+}
+
+int runInfo(const Arguments& arguments)
+{
+    if (arguments.size() != 1)
+        return usage("info");
+    LoadedDictionary loaded(arguments[0]);
+    if (!loaded.ok())
+        return kExitFailure;
+    const Dictionary& dictionary = loaded.dictionary();
+    std::error_code error;
+    const auto size = std::filesystem::file_size(arguments[0], error);
+    std::printf("File: %s\nAuthor: %s\nWords: %u\nNodes: %u\nSize: %llu bytes\n",
+                dictionary.fileName().c_str(), dictionary.author().c_str(), dictionary.wordCount(),
+                dictionary.nodeCount(), error ? 0ull : static_cast<unsigned long long>(size));
+    return kExitSuccess;
+}
+
+const Registration lookupCommand({"lookup", "DIC WORD...",
+                                  "Says yes or no for each word; fails if one is missing", runLookup});
+const Registration listCommand({"list", "DIC", "Prints every word, one per line, in alphabetical order",
+                                runList});
+const Registration infoCommand({"info", "DIC", "Prints the file name, author, word and node counts and size",
+                                runInfo});
+
+} // namespace
+
+} // namespace glyph::tool

@@ -1,0 +1,223 @@
+// glyphdict search, anagram, advanced, palindromes and speed: the word searches of the
+// dictionary dialog from the command line. Each prints one line per found word (word, score,
+// vowels, consonants, length, tab-separated), then a last line with the total and the time.
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+
+#include "command.h"
+#include "dictionary/palindromelist.h"
+#include "dictionary/searchstate.h"
+#include "dictionary/speedtest.h"
+#include "engine/letterset.h"
+#include "toolsupport.h"
+
+namespace glyph::tool
+{
+
+namespace
+{
+
+constexpr char kDefaultLimit[] = "100";
+constexpr char kDefaultSet[] = "Sets/English.set";
+constexpr char kDefaultSeconds[] = "1";
+constexpr std::int64_t kMsPerSecond = 1000;
+
+/// The positional arguments, the "--option VALUE" pairs and the "--flag"s of one command.
+struct ParsedArguments {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> values;
+    std::set<std::string> flags;
+
+    std::string value(const std::string& option, const std::string& fallback = "") const
+    {
+        const auto found = values.find(option);
+        return found == values.end() ? fallback : found->second;
+    }
+};
+
+/// Splits the arguments; prints what is wrong and returns nothing on an unknown option, a
+/// missing value or a wrong number of positional arguments.
+std::optional<ParsedArguments> parse(const Arguments& arguments, std::size_t positionalCount,
+                                     const std::set<std::string>& valueOptions,
+                                     const std::set<std::string>& flags = {})
+{
+    ParsedArguments parsed;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument.rfind("--", 0) != 0) {
+            parsed.positional.push_back(argument);
+        } else if (flags.count(argument) != 0) {
+            parsed.flags.insert(argument);
+        } else if (valueOptions.count(argument) != 0 && i + 1 < arguments.size()) {
+            parsed.values[argument] = arguments[++i];
+        } else {
+            fail((valueOptions.count(argument) != 0 ? "missing value for " : "unknown option ") + argument);
+            return std::nullopt;
+        }
+    }
+    if (parsed.positional.size() != positionalCount)
+        return std::nullopt;
+    return parsed;
+}
+
+/// The letter set named by --set; else "Sets/English.set" in the working folder; else the one
+/// in the data folder that holds the dictionary (the "Sets" folder beside its folder).
+bool loadLetterSet(const ParsedArguments& arguments, LetterSet& letterSet, WarningSink& warnings)
+{
+    std::string path = arguments.value("--set");
+    if (path.empty()) {
+        path = kDefaultSet;
+        const auto beside =
+            std::filesystem::path(arguments.positional[0]).parent_path().parent_path() / kDefaultSet;
+        if (!std::ifstream(path) && std::ifstream(beside))
+            path = beside.string();
+    }
+    return letterSet.load(path, warnings);
+}
+
+void printRow(const SearchResult::Row& row)
+{
+    std::printf("%s\t%d\t%d\t%d\t%d\n", row.word.c_str(), row.score, row.vowels, row.consonants, row.length);
+}
+
+void printTotal(std::uint32_t count, std::int64_t elapsedMs)
+{
+    SearchResult timing;
+    timing.elapsedMs = elapsedMs;
+    std::printf("Total: %u\t%s\n", count, timing.elapsedText().c_str());
+}
+
+void printResult(const SearchResult& result)
+{
+    for (const SearchResult::Row& row : result.rows)
+        printRow(row);
+    printTotal(result.matchCount, result.elapsedMs);
+}
+
+std::int64_t millisecondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
+/// Loads the dictionary (first positional argument) and the letter set, then runs the search.
+template <typename Search> int withDictionary(const ParsedArguments& arguments, Search search)
+{
+    LoadedDictionary loaded(arguments.positional[0]);
+    if (!loaded.ok())
+        return kExitFailure;
+    StderrWarnings warnings;
+    LetterSet letterSet;
+    if (!loadLetterSet(arguments, letterSet, warnings))
+        return kExitFailure;
+    return search(loaded.dictionary(), letterSet);
+}
+
+int runSimpleOrAnagram(const Arguments& arguments, const char* name, bool anagram)
+{
+    const auto parsed = parse(arguments, 2, {"--limit", "--set"});
+    if (!parsed)
+        return usage(name);
+    return withDictionary(*parsed, [&](const Dictionary& dictionary, const LetterSet& letterSet) {
+        SearchState search(dictionary, letterSet);
+        const auto result = search.runSimpleOrAnagram(parsed->positional[1],
+                                                      parsed->value("--limit", kDefaultLimit), anagram);
+        printResult(result.value_or(SearchResult{}));
+        return kExitSuccess;
+    });
+}
+
+int runSearch(const Arguments& arguments)
+{
+    return runSimpleOrAnagram(arguments, "search", false);
+}
+
+int runAnagram(const Arguments& arguments)
+{
+    return runSimpleOrAnagram(arguments, "anagram", true);
+}
+
+int runAdvanced(const Arguments& arguments)
+{
+    const auto parsed = parse(arguments, 2,
+                              {"--min-length", "--max-length", "--min-value", "--max-value", "--forced",
+                               "--optional", "--banned", "--limit", "--set"},
+                              {"--palindrome"});
+    if (!parsed)
+        return usage("advanced");
+    AdvancedFilters filters;
+    filters.minLength = parsed->value("--min-length");
+    filters.maxLength = parsed->value("--max-length");
+    filters.minValue = parsed->value("--min-value");
+    filters.maxValue = parsed->value("--max-value");
+    filters.forced = parsed->value("--forced");
+    filters.optional = parsed->value("--optional");
+    filters.banned = parsed->value("--banned");
+    filters.palindrome = parsed->flags.count("--palindrome") != 0;
+    return withDictionary(*parsed, [&](const Dictionary& dictionary, const LetterSet& letterSet) {
+        SearchState search(dictionary, letterSet);
+        printResult(
+            search.runAdvanced(parsed->positional[1], parsed->value("--limit", kDefaultLimit), filters));
+        return kExitSuccess;
+    });
+}
+
+int runPalindromes(const Arguments& arguments)
+{
+    const auto parsed = parse(arguments, 1, {"--set"});
+    if (!parsed)
+        return usage("palindromes");
+    return withDictionary(*parsed, [](const Dictionary& dictionary, const LetterSet& letterSet) {
+        const auto started = std::chrono::steady_clock::now();
+        PalindromeList list;
+        list.collect(dictionary);
+        const std::int64_t elapsedMs = millisecondsSince(started);
+        for (const std::string& word : list.words())
+            printRow(SearchResult::Row::describe(word, letterSet));
+        printTotal(static_cast<std::uint32_t>(list.words().size()), elapsedMs);
+        return kExitSuccess;
+    });
+}
+
+int runSpeed(const Arguments& arguments)
+{
+    const auto parsed = parse(arguments, 1, {"--seconds"});
+    if (!parsed)
+        return usage("speed");
+    LoadedDictionary loaded(parsed->positional[0]);
+    if (!loaded.ok())
+        return kExitFailure;
+    const std::int64_t seconds = SearchState::readNumber(parsed->value("--seconds", kDefaultSeconds));
+    SpeedTest test(loaded.dictionary());
+    const auto started = std::chrono::steady_clock::now();
+    do {
+        std::printf("%s\n", test.tick().c_str());
+    } while (millisecondsSince(started) < seconds * kMsPerSecond);
+    printTotal(static_cast<std::uint32_t>(test.runs()), millisecondsSince(started));
+    return kExitSuccess;
+}
+
+const Registration searchCommand({"search", "DIC PATTERN [--limit N] [--set FILE]",
+                                  "Lists the words matching a pattern (* ? & / \\ $ > 0-9)", runSearch});
+const Registration anagramCommand({"anagram", "DIC LETTERS [--limit N] [--set FILE]",
+                                   "Lists the words made of exactly these letters", runAnagram});
+const Registration advancedCommand(
+    {"advanced",
+     "DIC PATTERN [--min-length N --max-length N --min-value N --max-value N --forced LETTERS "
+     "--optional LETTERS --banned LETTERS --palindrome --limit N --set FILE]",
+     "Lists the words matching a pattern and the filters (empty maxima find nothing)", runAdvanced});
+const Registration palindromesCommand({"palindromes", "DIC [--set FILE]",
+                                       "Lists the palindromes, longest first", runPalindromes});
+const Registration speedCommand({"speed", "DIC [--seconds N]",
+                                 "Measures how many words per second a walk of the dictionary delivers",
+                                 runSpeed});
+
+} // namespace
+
+} // namespace glyph::tool

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+#include "dictionary/dictionary.h"
+#include "engine/gameview.h"
+
+namespace glyph::tool
+{
+
+/// Prints the core's warnings as "glyphdict: <text>" lines on stderr.
+class StderrWarnings : public WarningSink
+{
+public:
+    void showWarning(const std::string& text) override;
+};
+
+/// A dictionary loaded from a file for one command, its warnings going to stderr.
+class LoadedDictionary
+{
+public:
+    /// Loads the file; ok() tells whether it worked (the warning was printed if not).
+    explicit LoadedDictionary(const std::string& path);
+    bool ok() const { return m_ok; }
+    const Dictionary& dictionary() const { return m_dictionary; }
+
+private:
+    StderrWarnings m_warnings;
+    Dictionary m_dictionary{m_warnings};
+    bool m_ok;
+};
+
+/// The word as the dictionary stores it: letters upper-cased, cut at the first non-letter.
+std::string dictionaryWord(const std::string& text);
+
+} // namespace glyph::tool
