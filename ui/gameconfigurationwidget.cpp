@@ -11,9 +11,11 @@
 #include "ui/mainwindow.h"
 #include "ui/uitext.h"
 
-namespace glyph {
+namespace glyph
+{
 
-namespace {
+namespace
+{
 
 constexpr int kNameLength = 49;
 constexpr int kRackLength = 30;
@@ -34,7 +36,8 @@ GameConfigurationWidget::GameConfigurationWidget(Game& game, MainWindow& window,
 {
     setupUi(this);
     setObjectName("gameConfiguration");
-    players->setHorizontalHeaderLabels({tr("Name"), tr("Letters"), tr("Score"), tr("Time(sec)"), tr("Player Type")});
+    players->setHorizontalHeaderLabels(
+        {tr("Name"), tr("Letters"), tr("Score"), tr("Time(sec)"), tr("Player Type")});
     players->horizontalHeader()->setStretchLastSection(true);
     // Board cells wide and high enough to click and type into comfortably.
     table->horizontalHeader()->setMinimumSectionSize(kBoardCellSize);
@@ -52,12 +55,13 @@ void GameConfigurationWidget::refresh()
     for (int i = 0; i < count; ++i) {
         const Player& player = rules->players()[i];
         players->setItem(i, NameColumn, new QTableWidgetItem(uitext::name(player)));
-        players->setItem(i, LettersColumn,
-                         new QTableWidgetItem(QString::fromStdString(letters::toUserText(uitext::rack(player)))));
+        players->setItem(
+            i, LettersColumn,
+            new QTableWidgetItem(QString::fromStdString(letters::toUserText(uitext::rack(player)))));
         players->setItem(i, ScoreColumn, new QTableWidgetItem(QString::number(player.score)));
         players->setItem(i, TimeColumn, new QTableWidgetItem(QString::number(player.timeLeft)));
-        players->setCellWidget(i, TypeColumn,
-                               new QLabel(player.isComputer() ? uitext::profile(player) : tr("Human"), players));
+        players->setCellWidget(
+            i, TypeColumn, new QLabel(player.isComputer() ? uitext::profile(player) : tr("Human"), players));
     }
     players->resizeColumnsToContents();
 
@@ -126,7 +130,8 @@ void GameConfigurationWidget::applyPlayers()
     for (int i = 0; i < static_cast<int>(seats.size()) && i < players->rowCount(); ++i) {
         Player& player = seats[i];
         player.setName(cellText(*players, i, NameColumn).left(kNameLength).toStdString());
-        player.setRack(letters::fromUserText(cellText(*players, i, LettersColumn).toStdString()).substr(0, kRackLength));
+        player.setRack(
+            letters::fromUserText(cellText(*players, i, LettersColumn).toStdString()).substr(0, kRackLength));
         player.score = readSigned(cellText(*players, i, ScoreColumn));
         player.timeLeft = readSigned(cellText(*players, i, TimeColumn));
     }

@@ -4,14 +4,16 @@
 
 #include "ui_gameconfigurationwidget.h"
 
-namespace glyph {
+namespace glyph
+{
 
 class Game;
 class MainWindow;
 
 /// Shows the game in progress as editable tables (players and board squares) and writes the
 /// edits back into the game on request.
-class GameConfigurationWidget : public QWidget, public Ui::UIGameConfigurationWidget {
+class GameConfigurationWidget : public QWidget, public Ui::UIGameConfigurationWidget
+{
     Q_OBJECT
 
 public:

@@ -11,9 +11,11 @@
 #include "ui/mainwindow.h"
 #include "ui/uitext.h"
 
-namespace glyph {
+namespace glyph
+{
 
-namespace {
+namespace
+{
 const char* const kGeometryKey = "GameOverDialogKey";
 enum Column { NameColumn, LettersColumn, PenaltyColumn, ScoreColumn, ColumnCount };
 } // namespace
@@ -54,7 +56,8 @@ void GameOverDialog::fill()
         auto* score = new QTableWidgetItem;
         score->setData(Qt::DisplayRole, static_cast<int>(player.score));
         table->setItem(i, NameColumn, new QTableWidgetItem(uitext::name(player)));
-        table->setItem(i, LettersColumn, new QTableWidgetItem(QString::fromStdString(letters::toUserText(rack))));
+        table->setItem(i, LettersColumn,
+                       new QTableWidgetItem(QString::fromStdString(letters::toUserText(rack))));
         table->setItem(i, PenaltyColumn, new QTableWidgetItem(penalty));
         table->setItem(i, ScoreColumn, score);
         if (player.score == best)

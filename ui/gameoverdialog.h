@@ -4,13 +4,15 @@
 
 #include "ui_gameoverdialog.h"
 
-namespace glyph {
+namespace glyph
+{
 
 class Game;
 class MainWindow;
 
 /// The final standings: each player's letters left, penalty or gain, and final score.
-class GameOverDialog : public QDialog, public Ui::UIGameOverDialog {
+class GameOverDialog : public QDialog, public Ui::UIGameOverDialog
+{
     Q_OBJECT
 
 public:

@@ -1,6 +1,7 @@
 #include "ui/jokerdialog.h"
 
-namespace glyph {
+namespace glyph
+{
 
 JokerDialog::JokerDialog(QWidget* parent) : QDialog(parent)
 {

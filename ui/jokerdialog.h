@@ -4,10 +4,12 @@
 
 #include "ui_jokerdialog.h"
 
-namespace glyph {
+namespace glyph
+{
 
 /// Asks which letter a joker dropped on the board stands for.
-class JokerDialog : public QDialog, public Ui::UIJokerDialog {
+class JokerDialog : public QDialog, public Ui::UIJokerDialog
+{
     Q_OBJECT
 
 public:

@@ -26,9 +26,11 @@
 #include "ui/rackwidget.h"
 #include "ui/tablewidget.h"
 
-namespace glyph {
+namespace glyph
+{
 
-namespace {
+namespace
+{
 
 const char* const kProductName = "Glyphmosaic";
 const char* const kGeometryKey = "MainWindowKey";
@@ -113,18 +115,20 @@ void MainWindow::buildMenus()
     addCommand(exportMenu, tr("Move list to TXT"), {}, &MainWindow::moves2TXTClicked, kLater);
     exportMenu->setEnabled(kLater);
     file->addSeparator();
-    m_openAction = addCommand(file, tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::openClicked);
-    m_saveAction = addCommand(file, tr("&Save..."), QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::saveClicked);
-    m_printAction = addCommand(file, tr("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P), &MainWindow::printClicked,
-                               kLater);
+    m_openAction =
+        addCommand(file, tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::openClicked);
+    m_saveAction =
+        addCommand(file, tr("&Save..."), QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::saveClicked);
+    m_printAction = addCommand(file, tr("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P),
+                               &MainWindow::printClicked, kLater);
     file->addSeparator();
     addCommand(file, tr("P&references..."), {}, &MainWindow::preferencesClicked, kLater);
     file->addSeparator();
     addCommand(file, tr("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_X), &MainWindow::exitClicked);
 
     QMenu* gameMenu = menuBar()->addMenu(tr("&Game"));
-    m_newGameAction =
-        addCommand(gameMenu, tr("&New Game"), QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::newGameClicked);
+    m_newGameAction = addCommand(gameMenu, tr("&New Game"), QKeySequence(Qt::CTRL | Qt::Key_N),
+                                 &MainWindow::newGameClicked);
     gameMenu->addSeparator();
     addCommand(gameMenu, tr("&Bag"), QKeySequence(Qt::CTRL | Qt::Key_B), &MainWindow::bagClicked, kLater);
     m_moveListAction = addCommand(gameMenu, tr("&Move list"), {}, &MainWindow::moveListClicked, kLater);
@@ -133,8 +137,8 @@ void MainWindow::buildMenus()
     gameMenu->addSeparator();
     m_firstAction = addCommand(gameMenu, tr("&First Move"), QKeySequence(Qt::CTRL | Qt::Key_Home),
                                &MainWindow::firstClicked);
-    m_lastAction =
-        addCommand(gameMenu, tr("&Last Move"), QKeySequence(Qt::CTRL | Qt::Key_End), &MainWindow::lastClicked);
+    m_lastAction = addCommand(gameMenu, tr("&Last Move"), QKeySequence(Qt::CTRL | Qt::Key_End),
+                              &MainWindow::lastClicked);
     m_previousAction = addCommand(gameMenu, tr("&Previous"), QKeySequence(Qt::CTRL | Qt::Key_Left),
                                   &MainWindow::previousClicked);
     m_nextAction =
@@ -200,7 +204,8 @@ void MainWindow::buildToolBar()
 void MainWindow::updateCaption()
 {
     if (m_game.rules() != nullptr)
-        setWindowTitle(QString::fromLatin1(kProductName) + " - " + QString::fromStdString(m_game.rules()->name()));
+        setWindowTitle(QString::fromLatin1(kProductName) + " - " +
+                       QString::fromStdString(m_game.rules()->name()));
 }
 
 // ---- the game's view ----
@@ -284,7 +289,8 @@ void MainWindow::wait(int milliseconds)
     // A local event loop sleeps between events instead of spinning while the time passes.
     while (stopwatch.elapsed() < duration) {
         QEventLoop loop;
-        const int slice = std::max(1, static_cast<int>(std::min<qint64>(duration / 2, duration - stopwatch.elapsed())));
+        const int slice =
+            std::max(1, static_cast<int>(std::min<qint64>(duration / 2, duration - stopwatch.elapsed())));
         QTimer::singleShot(slice, &loop, &QEventLoop::quit);
         loop.exec();
     }
@@ -305,14 +311,16 @@ void MainWindow::updateDictionaryInfo()
 
 // ---- message boxes and dialogs ----
 
-int MainWindow::message(QWidget* parent, QMessageBox::Icon icon, const QString& text, const QStringList& buttons)
+int MainWindow::message(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                        const QStringList& buttons)
 {
     if (m_messageHandler)
         return m_messageHandler(MessageRequest{icon, text, buttons});
     QMessageBox box(icon, QString::fromLatin1(kProductName), text, QMessageBox::NoButton, parent);
     QList<QAbstractButton*> added;
     for (const QString& caption : buttons)
-        added.append(box.addButton(caption, added.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole));
+        added.append(
+            box.addButton(caption, added.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole));
     if (!added.isEmpty())
         box.setDefaultButton(qobject_cast<QPushButton*>(added.first()));
     box.exec();
@@ -361,8 +369,9 @@ void MainWindow::openClicked()
     if (m_game.rules() == nullptr)
         return;
     m_paused = true;
-    const QString filter = QString::asprintf("%s (*.%s)\n", m_game.rules()->name().c_str(), kSavedGameExtension) +
-                           tr("All files (*.*)");
+    const QString filter =
+        QString::asprintf("%s (*.%s)\n", m_game.rules()->name().c_str(), kSavedGameExtension) +
+        tr("All files (*.*)");
     const QString fileName = QFileDialog::getOpenFileName(nullptr, QString(), kGamesFolder, filter);
     m_paused = false;
     if (!fileName.isEmpty())
@@ -374,7 +383,8 @@ void MainWindow::saveClicked()
     if (m_game.rules() == nullptr || m_game.rules()->history().empty())
         return;
     m_paused = true;
-    const QString filter = QString::asprintf("%s (*.%s)", m_game.rules()->name().c_str(), kSavedGameExtension);
+    const QString filter =
+        QString::asprintf("%s (*.%s)", m_game.rules()->name().c_str(), kSavedGameExtension);
     const QString fileName = QFileDialog::getSaveFileName(nullptr, QString(), kGamesFolder, filter);
     if (!fileName.isEmpty())
         m_game.rules()->save(savedGameName(fileName).toStdString());
@@ -400,7 +410,8 @@ void MainWindow::newGameClicked()
         NewGameDialog dialog(m_game, *this, this);
         runDialog(dialog);
     }
-    if (m_game.rules() != nullptr && m_game.rules()->inProgress() && m_game.rules()->currentPlayer().isComputer())
+    if (m_game.rules() != nullptr && m_game.rules()->inProgress() &&
+        m_game.rules()->currentPlayer().isComputer())
         QTimer::singleShot(kNewGameComputerDelay, m_rack, &RackWidget::moveClicked);
 }
 
@@ -440,8 +451,10 @@ void MainWindow::indexClicked()
 void MainWindow::shortcutsClicked()
 {
     message(nullptr, QMessageBox::Information,
-            tr("Left click on the piece to take back\n   Right click on table to take back all moves\n   Drag & drop "
-               "letters on the rack\n   Double click on table to move\n   Double click on table for next player\n   "
+            tr("Left click on the piece to take back\n   Right click on table to take back all moves\n   "
+               "Drag & drop "
+               "letters on the rack\n   Double click on table to move\n   Double click on table for next "
+               "player\n   "
                "Escape to intrerupt computer turn"),
             {tr("OK")});
 }

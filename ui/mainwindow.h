@@ -14,7 +14,8 @@ class QSplitter;
 class QTabWidget;
 class QToolBar;
 
-namespace glyph {
+namespace glyph
+{
 
 class Game;
 class GameConfigurationWidget;
@@ -24,7 +25,8 @@ class TableWidget;
 
 /// The program's one top-level window: board, rack, panel and editors in splitters and tabs,
 /// the menus and toolbar, and the view through which the game reports to the user.
-class MainWindow : public QMainWindow, public GameView {
+class MainWindow : public QMainWindow, public GameView
+{
     Q_OBJECT
 
 public:

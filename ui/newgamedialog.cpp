@@ -6,18 +6,20 @@
 #include <QTableWidgetItem>
 
 #include <algorithm>
-#include <random>
 
 #include "engine/game.h"
 #include "engine/gamerules.h"
 #include "engine/gameview.h"
+#include "engine/random.h"
 #include "preferences/preferences.h"
 #include "ui/mainwindow.h"
 #include "ui/uitext.h"
 
-namespace glyph {
+namespace glyph
+{
 
-namespace {
+namespace
+{
 
 const char* const kGeometryKey = "NewGameDialogKey";
 const char* const kSetsFolder = "Sets/";
@@ -52,7 +54,8 @@ NewGameDialog::NewGameDialog(Game& game, MainWindow& window, QWidget* parent)
     set->addItems(folderEntries(kSetsFolder, "*.set"));
     selectStored(*set, QString::fromStdString(preferences.string("GameSetKey")), kSetsFolder);
     dictionary->addItems(folderEntries(kDictionariesFolder, "*.dic"));
-    selectStored(*dictionary, QString::fromStdString(preferences.string("GameDictionaryKey")), kDictionariesFolder);
+    selectStored(*dictionary, QString::fromStdString(preferences.string("GameDictionaryKey")),
+                 kDictionariesFolder);
 
     players->setColumnCount(2);
     players->setHorizontalHeaderLabels({tr("Name"), tr("Profile")});
@@ -60,7 +63,8 @@ NewGameDialog::NewGameDialog(Game& game, MainWindow& window, QWidget* parent)
     players->setRowCount(0);
     const GameRules* rules = m_game.rules();
     const bool seated = rules != nullptr && !rules->players().empty();
-    playersNumber->setText(QString::number(seated ? static_cast<int>(rules->players().size()) : kDefaultSeats));
+    playersNumber->setText(
+        QString::number(seated ? static_cast<int>(rules->players().size()) : kDefaultSeats));
     recreateButtons();
     if (seated) {
         for (int i = 0; i < static_cast<int>(rules->players().size()) && i < players->rowCount(); ++i) {
@@ -89,7 +93,8 @@ NewGameDialog::~NewGameDialog()
 
 QStringList NewGameDialog::folderEntries(const QString& folder, const QString& pattern)
 {
-    return QDir(folder).entryList({pattern}, QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    return QDir(folder).entryList({pattern}, QDir::AllEntries | QDir::NoDotAndDotDot,
+                                  QDir::Name | QDir::IgnoreCase);
 }
 
 bool NewGameDialog::selectStored(QComboBox& list, const QString& value, const QString& prefix)
@@ -134,7 +139,8 @@ void NewGameDialog::recreateButtons()
         if (i < remembered.size() && remembered[i] < choice->count())
             choice->setCurrentIndex(remembered[i]);
         players->setCellWidget(i, ProfileColumn, choice);
-        players->setItem(i, NameColumn, new QTableWidgetItem(QString::asprintf(qPrintable(tr("Player%d")), i + 1)));
+        players->setItem(i, NameColumn,
+                         new QTableWidgetItem(QString::asprintf(qPrintable(tr("Player%d")), i + 1)));
     }
 }
 
@@ -157,16 +163,16 @@ void NewGameDialog::okClicked()
         return;
     }
     if (randomStart->isChecked()) {
-        std::mt19937 generator(std::random_device{}());
-        std::shuffle(seated.begin(), seated.end(), generator);
-        std::shuffle(seated.begin(), seated.end(), generator);
+        std::shuffle(seated.begin(), seated.end(), random::generator());
+        std::shuffle(seated.begin(), seated.end(), random::generator());
     }
 
     Preferences& preferences = m_game.preferences();
     preferences.setInteger("GameBonusKey", static_cast<int>(readUnsigned(bonus->text())));
     preferences.setInteger("GameClassicTimeKey", static_cast<int>(readUnsigned(time->text())));
     preferences.setString("GameSetKey", (kSetsFolder + set->currentText()).toStdString());
-    preferences.setString("GameDictionaryKey", (kDictionariesFolder + dictionary->currentText()).toStdString());
+    preferences.setString("GameDictionaryKey",
+                          (kDictionariesFolder + dictionary->currentText()).toStdString());
     if (!m_game.loadSettings())
         return;
 

@@ -7,14 +7,16 @@
 
 class QComboBox;
 
-namespace glyph {
+namespace glyph
+{
 
 class Game;
 class MainWindow;
 
 /// Chooses game type, letter set, dictionary, time, bonus and the seated players, then starts
 /// a new game with them.
-class NewGameDialog : public QDialog, public Ui::UINewGameDialog {
+class NewGameDialog : public QDialog, public Ui::UINewGameDialog
+{
     Q_OBJECT
 
 public:

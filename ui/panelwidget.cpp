@@ -8,9 +8,11 @@
 #include "ui/mainwindow.h"
 #include "ui/uitext.h"
 
-namespace glyph {
+namespace glyph
+{
 
-namespace {
+namespace
+{
 
 const char* const kLogoFile = "Images/logo.bmp";
 constexpr int kSecondsPerMinute = 60;
@@ -75,7 +77,8 @@ void PanelWidget::refresh()
         setCell(i, NameColumn, uitext::name(seat));
         setCell(i, ScoreColumn, QString::number(seat.score));
         setCell(i, TimeColumn, clockText(seat.timeLeft));
-        setCell(i, TypeColumn, seat.isComputer() ? uitext::profile(seat).left(kProfileTypeLength) : tr("Human"));
+        setCell(i, TypeColumn,
+                seat.isComputer() ? uitext::profile(seat).left(kProfileTypeLength) : tr("Human"));
     }
     // Only the player to move is marked: older marks would soon cover every row.
     playersSituation->clearSelection();

@@ -5,14 +5,16 @@
 
 #include "ui_panelwidget.h"
 
-namespace glyph {
+namespace glyph
+{
 
 class Game;
 class MainWindow;
 
 /// The players' panel: logo, the current player's score and clock, bag and round, the move
 /// the placed tiles would make, and a table of all players. Its timer runs the clocks.
-class PanelWidget : public QWidget, public Ui::UIPanelWidget {
+class PanelWidget : public QWidget, public Ui::UIPanelWidget
+{
     Q_OBJECT
 
 public:

@@ -10,9 +10,11 @@
 #include "engine/gamerules.h"
 #include "ui/mainwindow.h"
 
-namespace glyph {
+namespace glyph
+{
 
-namespace {
+namespace
+{
 const char* const kGeometryKey = "PasDialogKey";
 }
 
@@ -26,7 +28,8 @@ PasChangeDialog::PasChangeDialog(Game& game, QWidget* parent) : QDialog(parent),
         const std::size_t length = strnlen(player.rack, sizeof player.rack);
         for (std::size_t i = 0; i < length; ++i) {
             const char letter = player.rack[i];
-            auto* toggle = new QCheckBox(letter == kJoker ? QString("?") : QString(QChar::fromLatin1(letter)), group);
+            auto* toggle =
+                new QCheckBox(letter == kJoker ? QString("?") : QString(QChar::fromLatin1(letter)), group);
             row->addWidget(toggle);
             m_toggles.append(toggle);
         }

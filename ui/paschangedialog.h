@@ -7,12 +7,14 @@
 
 class QCheckBox;
 
-namespace glyph {
+namespace glyph
+{
 
 class Game;
 
 /// Picks the tiles of the current player's rack to exchange; none ticked is a pass.
-class PasChangeDialog : public QDialog, public Ui::UIPasChangeDialog {
+class PasChangeDialog : public QDialog, public Ui::UIPasChangeDialog
+{
     Q_OBJECT
 
 public:

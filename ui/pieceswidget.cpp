@@ -18,9 +18,11 @@
 #include "ui/tablewidget.h"
 #include "ui/uipreferences.h"
 
-namespace glyph {
+namespace glyph
+{
 
-namespace {
+namespace
+{
 
 const char* const kDragText = "SF";
 constexpr int kMinimumSlots = 7;
@@ -72,7 +74,7 @@ void PiecesWidget::paintEvent(QPaintEvent*)
         const RackSlot& slot = tiles[i];
         const int x = i * tile;
         painter.setBrush(uiprefs::colour(m_game, i == m_game.selectedSlot() ? "ColorSelectedKey"
-                                                                              : "ColorLetterBackgroundKey"));
+                                                                            : "ColorLetterBackgroundKey"));
         painter.setPen(uiprefs::colour(m_game, "ColorLetterKey"));
         painter.drawRoundedRect(QRect(x, 0, tile - 1, h - 1), kRoundness, kRoundness, Qt::RelativeSize);
         if (slot.placed)
@@ -112,8 +114,8 @@ void PiecesWidget::buildDragPicture(int slot)
     m_dragPicture.fill(Qt::transparent);
     const char letter = m_game.rackSlots()[slot].letter;
     QPainter painter(&m_dragPicture);
-    table->drawSquare(painter, -1, -1, letter == kJoker ? '?' : letter, letters::value(m_game.letterSet(), letter),
-                      false, false);
+    table->drawSquare(painter, -1, -1, letter == kJoker ? '?' : letter,
+                      letters::value(m_game.letterSet(), letter), false, false);
 }
 
 void PiecesWidget::mousePressEvent(QMouseEvent* event)
@@ -149,7 +151,8 @@ bool PiecesWidget::reorder(const QPoint& point)
         return false;
     const int target = point.x() / tile;
     const int selected = m_game.selectedSlot();
-    if (target == selected || selected < 0 || selected >= m_game.rackSlotCount() || target >= m_game.rackSlotCount())
+    if (target == selected || selected < 0 || selected >= m_game.rackSlotCount() ||
+        target >= m_game.rackSlotCount())
         return false;
     std::swap(m_game.rackSlots()[target], m_game.rackSlots()[selected]);
     m_game.setSelectedSlot(target);

@@ -3,14 +3,16 @@
 #include <QGroupBox>
 #include <QPixmap>
 
-namespace glyph {
+namespace glyph
+{
 
 class Game;
 class MainWindow;
 
 /// The tile strip of the rack: draws the current player's tiles, lets the human pick one up
 /// and drag it to the board, and reorders tiles dropped on the strip.
-class PiecesWidget : public QGroupBox {
+class PiecesWidget : public QGroupBox
+{
 public:
     PiecesWidget(Game& game, MainWindow& window, QGroupBox* parent);
 

@@ -10,9 +10,11 @@
 #include "ui/paschangedialog.h"
 #include "ui/uitext.h"
 
-namespace glyph {
+namespace glyph
+{
 
-namespace {
+namespace
+{
 constexpr int kComputerDelay = 150;
 constexpr int kComputerMoveDisplay = 2000;
 } // namespace
@@ -52,7 +54,8 @@ void RackWidget::refresh()
 void RackWidget::chainComputerTurn()
 {
     const GameRules* rules = m_game.rules();
-    if (rules != nullptr && rules->inProgress() && !rules->isGameOver() && rules->currentPlayer().isComputer())
+    if (rules != nullptr && rules->inProgress() && !rules->isGameOver() &&
+        rules->currentPlayer().isComputer())
         m_computerTimer.start(kComputerDelay);
 }
 

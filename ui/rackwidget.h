@@ -6,14 +6,16 @@
 #include "ui/pieceswidget.h"
 #include "ui_rackwidget.h"
 
-namespace glyph {
+namespace glyph
+{
 
 class Game;
 class MainWindow;
 
 /// The current player's rack with the Move and Pas/Change buttons; it also runs the chain of
 /// computer turns through a short single-shot timer.
-class RackWidget : public QWidget, public Ui::UIRackWidget {
+class RackWidget : public QWidget, public Ui::UIRackWidget
+{
     Q_OBJECT
 
 public:

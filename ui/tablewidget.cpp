@@ -19,9 +19,11 @@
 #include "ui/rackwidget.h"
 #include "ui/uipreferences.h"
 
-namespace glyph {
+namespace glyph
+{
 
-namespace {
+namespace
+{
 
 constexpr int kBlinkPeriod = 250;
 constexpr int kBlinkPhases = 5;
@@ -103,8 +105,8 @@ void TableWidget::drawSquare(QPainter& painter, int line, int column, char lette
 
     painter.setPen(uiprefs::colour(m_game, value != 0 ? "ColorLetterKey" : "ColorJokerKey"));
     painter.setFont(uiprefs::font(m_game, "FontLetterKey", 2 * cell.height() / 3));
-    painter.drawText(QRect(x + kSquareGap, y, 3 * cell.width() / 5, cell.height() - kSquareGap), Qt::AlignCenter,
-                     QString(QChar::fromLatin1(letter)));
+    painter.drawText(QRect(x + kSquareGap, y, 3 * cell.width() / 5, cell.height() - kSquareGap),
+                     Qt::AlignCenter, QString(QChar::fromLatin1(letter)));
     painter.setFont(uiprefs::font(m_game, "FontValueKey", cell.height() / 4));
     painter.drawText(QRect(x + 3 * cell.width() / 5, y, cell.width() / 3, cell.height() - kSquareGap),
                      Qt::AlignHCenter | Qt::AlignBottom, QString::number(value));
@@ -116,7 +118,9 @@ void TableWidget::paintSquares(QPainter& painter, const QSize&)
     for (int line = 1; line <= m_game.rows(); ++line) {
         for (int column = 1; column <= m_game.columns(); ++column) {
             const Square& square = board[line][column];
-            const int value = square.letter == 0 ? -1 : (square.joker ? 0 : letters::value(m_game.letterSet(), square.letter));
+            const int value = square.letter == 0
+                                  ? -1
+                                  : (square.joker ? 0 : letters::value(m_game.letterSet(), square.letter));
             drawSquare(painter, line, column, square.letter, value, square.letter != 0, false);
         }
     }
@@ -171,8 +175,8 @@ void TableWidget::paintPlacedTiles(QPainter& painter)
         if (!slot.placed)
             continue;
         const char shown = slot.letter == kJoker ? slot.jokerLetter : slot.letter;
-        drawSquare(painter, slot.row, slot.column, shown, letters::value(m_game.letterSet(), slot.letter), false,
-                   true);
+        drawSquare(painter, slot.row, slot.column, shown, letters::value(m_game.letterSet(), slot.letter),
+                   false, true);
     }
 }
 
@@ -333,8 +337,10 @@ QString TableWidget::wordText(int line, int column, bool across) const
     if (word.size() < 2)
         return {};
     if (across)
-        return QString::asprintf("(%c%d) %s - %d", geometry::rowName(firstLine), firstColumn, qPrintable(word), sum);
-    return QString::asprintf("(%d%c) %s - %d", firstColumn, geometry::rowName(firstLine), qPrintable(word), sum);
+        return QString::asprintf("(%c%d) %s - %d", geometry::rowName(firstLine), firstColumn,
+                                 qPrintable(word), sum);
+    return QString::asprintf("(%d%c) %s - %d", firstColumn, geometry::rowName(firstLine), qPrintable(word),
+                             sum);
 }
 
 QString TableWidget::tipText(const QPoint& point) const
@@ -367,9 +373,10 @@ QString TableWidget::tipText(const QPoint& point) const
         const int free = squares - occupied;
         const double freePercent = kPercent * free / squares;
         const QByteArray format =
-            QCoreApplication::translate("QObject", "(%c%d) %s\nFree: %d (%.2f%%)\nOcupied: %d (%.2f%%)").toUtf8();
-        return QString::asprintf(format.constData(), geometry::rowName(line), column, qPrintable(premium), free,
-                                 freePercent, occupied, kPercent - freePercent);
+            QCoreApplication::translate("QObject", "(%c%d) %s\nFree: %d (%.2f%%)\nOcupied: %d (%.2f%%)")
+                .toUtf8();
+        return QString::asprintf(format.constData(), geometry::rowName(line), column, qPrintable(premium),
+                                 free, freePercent, occupied, kPercent - freePercent);
     }
     QString tip = QString::asprintf("(%c%d) %s\n", geometry::rowName(line), column, qPrintable(premium));
     const QString acrossText = wordText(line, column, true);

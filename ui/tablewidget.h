@@ -8,14 +8,16 @@
 class QPaintDevice;
 class QPainter;
 
-namespace glyph {
+namespace glyph
+{
 
 class Game;
 class MainWindow;
 
 /// The board: margins with line and column labels, premium squares, tiles, the tiles placed
 /// this turn (blinking), drag and drop from the rack, take-back with the mouse and tooltips.
-class TableWidget : public QWidget {
+class TableWidget : public QWidget
+{
     Q_OBJECT
 
 public:

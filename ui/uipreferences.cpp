@@ -5,7 +5,8 @@
 #include "engine/game.h"
 #include "preferences/preferences.h"
 
-namespace glyph::uiprefs {
+namespace glyph::uiprefs
+{
 
 QColor colour(Game& game, const char* key)
 {

@@ -3,13 +3,15 @@
 #include <QColor>
 #include <QFont>
 
-namespace glyph {
+namespace glyph
+{
 
 class Game;
 
 /// Typed reads of the preferences for drawing code: every call reads the store again, so a
 /// changed colour or font shows at the next paint.
-namespace uiprefs {
+namespace uiprefs
+{
 
 /// The colour under key (black when the key is unknown).
 QColor colour(Game& game, const char* key);

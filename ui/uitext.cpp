@@ -4,7 +4,8 @@
 
 #include "engine/player.h"
 
-namespace glyph::uitext {
+namespace glyph::uitext
+{
 
 QString name(const Player& player)
 {

@@ -4,12 +4,14 @@
 
 #include <string>
 
-namespace glyph {
+namespace glyph
+{
 
 struct Player;
 
 /// Safe reads of a player's fixed-size text fields for display.
-namespace uitext {
+namespace uitext
+{
 
 /// The player's name (never reads past its field).
 QString name(const Player& player);

@@ -2,11 +2,13 @@
 
 #include "engine/gameview.h"
 
-namespace glyph {
+namespace glyph
+{
 
 /// The view the game is built with before the window exists: it passes every call on to the
 /// window once one is attached, and until then sends warnings to a fallback view.
-class ViewRelay : public GameView {
+class ViewRelay : public GameView
+{
 public:
     explicit ViewRelay(GameView& fallback) : m_fallback(fallback) {}
 

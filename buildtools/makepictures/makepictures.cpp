@@ -15,7 +15,8 @@
 
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 struct Picture {
     const char* output;
@@ -24,12 +25,18 @@ struct Picture {
 
 // Each toolbar picture and the Adwaita icon it is made from.
 const Picture kPictures[] = {
-    {"newgame.xpm", "document-new"},   {"open.xpm", "document-open"},
-    {"save.xpm", "document-save"},     {"print.xpm", "document-print"},
-    {"movelist.xpm", "format-justify-left"}, {"firstmove.xpm", "go-first"},
-    {"lastmove.xpm", "go-last"},       {"previousmove.xpm", "go-previous"},
-    {"nextmove.xpm", "go-next"},       {"dictionary.xpm", "accessories-dictionary"},
-    {"topmoves.xpm", "trophy-gold"},   {"about.xpm", "help-about"},
+    {"newgame.xpm", "document-new"},
+    {"open.xpm", "document-open"},
+    {"save.xpm", "document-save"},
+    {"print.xpm", "document-print"},
+    {"movelist.xpm", "format-justify-left"},
+    {"firstmove.xpm", "go-first"},
+    {"lastmove.xpm", "go-last"},
+    {"previousmove.xpm", "go-previous"},
+    {"nextmove.xpm", "go-next"},
+    {"dictionary.xpm", "accessories-dictionary"},
+    {"topmoves.xpm", "trophy-gold"},
+    {"about.xpm", "help-about"},
 };
 
 const char* const kIconSize = "24x24";
@@ -55,7 +62,8 @@ bool convertIcons(const QString& theme, const QString& output)
         const QString source = findIcon(theme, picture.icon);
         QImage image(source);
         if (source.isEmpty() || image.isNull()) {
-            std::fprintf(stderr, "makepictures: icon %s not found under %s\n", picture.icon, qPrintable(theme));
+            std::fprintf(stderr, "makepictures: icon %s not found under %s\n", picture.icon,
+                         qPrintable(theme));
             ok = false;
             continue;
         }

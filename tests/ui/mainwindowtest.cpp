@@ -13,7 +13,8 @@
 
 using glyph::test::WindowFixture;
 
-namespace {
+namespace
+{
 
 /// The items of a menu as "text|shortcut", a separator as "-", a submenu as "text>".
 QStringList describe(const QMenu& menu)
@@ -32,7 +33,8 @@ QStringList describe(const QMenu& menu)
 
 } // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -57,14 +59,16 @@ void MainWindowTest::menusListTheCommandsInOrder()
     QCOMPARE(describe(*menus[0]->menu()),
              (QStringList{"Export>", "-", "&Open...|Ctrl+O", "&Save...|Ctrl+S", "&Print...|Ctrl+P", "-",
                           "P&references...|", "-", "&Exit|Ctrl+X"}));
-    QCOMPARE(describe(*menus[0]->menu()->actions()[0]->menu()), (QStringList{"Table to BMP|", "Move list to TXT|"}));
+    QCOMPARE(describe(*menus[0]->menu()->actions()[0]->menu()),
+             (QStringList{"Table to BMP|", "Move list to TXT|"}));
     QCOMPARE(menus[1]->text(), QString("&Game"));
     QCOMPARE(describe(*menus[1]->menu()),
              (QStringList{"&New Game|Ctrl+N", "-", "&Bag|Ctrl+B", "&Move list|", "&Top moves|Ctrl+T", "-",
-                          "&First Move|Ctrl+Home", "&Last Move|Ctrl+End", "&Previous|Ctrl+Left", "&Next|Ctrl+Right"}));
+                          "&First Move|Ctrl+Home", "&Last Move|Ctrl+End", "&Previous|Ctrl+Left",
+                          "&Next|Ctrl+Right"}));
     QCOMPARE(menus[2]->text(), QString("&Tools"));
-    QCOMPARE(describe(*menus[2]->menu()), (QStringList{"&Dictionary|Ctrl+D", "&Conversion...|", "-", "Palindrom|", "-",
-                                                       "&Speed Test|"}));
+    QCOMPARE(describe(*menus[2]->menu()),
+             (QStringList{"&Dictionary|Ctrl+D", "&Conversion...|", "-", "Palindrom|", "-", "&Speed Test|"}));
     QCOMPARE(menus[3]->text(), QString("&Help"));
     QCOMPARE(describe(*menus[3]->menu()),
              (QStringList{"&Index|F1", "&Shortcuts|", "&Tip of day|", "-", "&About|"}));
@@ -84,9 +88,9 @@ void MainWindowTest::toolbarHoldsTheButtonsWithTheirPictures()
     QStringList items;
     for (const QAction* action : toolBar->actions())
         items << (action->isSeparator() ? QString("|") : action->toolTip());
-    QCOMPARE(items.mid(0, 16), (QStringList{"New game", "Open", "Save", "Print", "|", "Move list", "|", "First move",
-                                            "Last move", "Previous move", "Next move", "|", "Dictionary",
-                                            "Top moves", "|", "About"}));
+    QCOMPARE(items.mid(0, 16), (QStringList{"New game", "Open", "Save", "Print", "|", "Move list", "|",
+                                            "First move", "Last move", "Previous move", "Next move", "|",
+                                            "Dictionary", "Top moves", "|", "About"}));
     QCOMPARE(items.size(), 17); // and the filler
 }
 

@@ -10,7 +10,8 @@
 
 using glyph::test::WindowFixture;
 
-namespace {
+namespace
+{
 
 QStringList seats(const glyph::NewGameDialog& dialog)
 {
@@ -22,7 +23,8 @@ QStringList seats(const glyph::NewGameDialog& dialog)
 
 } // namespace
 
-class NewGameConfigurationTest : public QObject {
+class NewGameConfigurationTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -45,8 +47,8 @@ void NewGameConfigurationTest::firstDialogSeatsAHumanAndTheFirstProfiles()
     QCOMPARE(dialog.gameType->count(), 1);
     QCOMPARE(dialog.gameType->itemText(0), QString("Tabulo Classic"));
     QCOMPARE(dialog.playersNumber->text(), QString("4"));
-    QCOMPARE(seats(dialog), (QStringList{"Player1=Human", "Player2=alpha.cpu", "Player3=beta.cpu",
-                                         "Player4=gamma.cpu"}));
+    QCOMPARE(seats(dialog),
+             (QStringList{"Player1=Human", "Player2=alpha.cpu", "Player3=beta.cpu", "Player4=gamma.cpu"}));
     QCOMPARE(dialog.seatChoice(0)->count(), 5); // Close, Human and three profiles
 }
 
@@ -55,13 +57,14 @@ void NewGameConfigurationTest::applyKeepsChoicesAndResetsNames()
     WindowFixture fixture({"alpha.cpu"});
     glyph::NewGameDialog dialog(*fixture.game, *fixture.window, nullptr);
     // Only one profile: the third and fourth seats have no default and stay closed.
-    QCOMPARE(seats(dialog), (QStringList{"Player1=Human", "Player2=alpha.cpu", "Player3=Close", "Player4=Close"}));
+    QCOMPARE(seats(dialog),
+             (QStringList{"Player1=Human", "Player2=alpha.cpu", "Player3=Close", "Player4=Close"}));
     dialog.seatChoice(2)->setCurrentIndex(1);
     dialog.players->item(0, 0)->setText("Ann");
     dialog.playersNumber->setText("6");
     dialog.recreateButtons();
-    QCOMPARE(seats(dialog), (QStringList{"Player1=Human", "Player2=alpha.cpu", "Player3=Human", "Player4=Close",
-                                         "Player5=Close", "Player6=Close"}));
+    QCOMPARE(seats(dialog), (QStringList{"Player1=Human", "Player2=alpha.cpu", "Player3=Human",
+                                         "Player4=Close", "Player5=Close", "Player6=Close"}));
     dialog.playersNumber->setText("many");
     dialog.recreateButtons();
     QCOMPARE(dialog.players->rowCount(), 0);
@@ -182,7 +185,7 @@ void NewGameConfigurationTest::editorReadsRacksAndNumbers()
     QCOMPARE(std::string(ann.rack), std::string("AB["));
     QCOMPARE(ann.score, -12);
     QCOMPARE(ann.timeLeft, 0);
-    QCOMPARE(fixture.game->rackSlotCount(), 3); // the rack slots follow the edited rack
+    QCOMPARE(fixture.game->rackSlotCount(), 3);                    // the rack slots follow the edited rack
     QCOMPARE(fixture.game->rules()->bag().total(), bagBefore + 4); // four tiles left the racks
     QCOMPARE(editor.players->item(0, 1)->text(), QString("AB?"));
 }

@@ -13,7 +13,8 @@
 
 using glyph::test::WindowFixture;
 
-namespace {
+namespace
+{
 
 QPoint square(int line, int column)
 {
@@ -35,7 +36,8 @@ std::string slotLetters(const glyph::Game& game)
 
 } // namespace
 
-class RackPanelTest : public QObject {
+class RackPanelTest : public QObject
+{
     Q_OBJECT
 
 private slots:

@@ -11,7 +11,8 @@
 
 using glyph::test::WindowFixture;
 
-namespace {
+namespace
+{
 
 constexpr int kCellWidth = 40;
 constexpr int kCellHeight = 30;
@@ -30,8 +31,8 @@ void dropAt(glyph::TableWidget& table, const QPoint& point, const QString& text 
 
 void click(glyph::TableWidget& table, const QPoint& point, Qt::MouseButton button)
 {
-    QMouseEvent event(QEvent::MouseButtonPress, QPointF(point), table.mapToGlobal(QPointF(point)), button, button,
-                      Qt::NoModifier);
+    QMouseEvent event(QEvent::MouseButtonPress, QPointF(point), table.mapToGlobal(QPointF(point)), button,
+                      button, Qt::NoModifier);
     QCoreApplication::sendEvent(&table, &event);
 }
 
@@ -45,7 +46,8 @@ int placedCount(const glyph::Game& game)
 
 } // namespace
 
-class TableWidgetTest : public QObject {
+class TableWidgetTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -151,7 +153,8 @@ void TableWidgetTest::dropsOutsideOrOnTakenSquaresAreRefused()
     fixture.game->setSelectedSlot(1);
     dropAt(table, inside(8, 8));
     QCOMPARE(fixture.messages,
-             (std::vector<QString>{"Must be on the table!", "The current position is ocupied", "You move already here"}));
+             (std::vector<QString>{"Must be on the table!", "The current position is ocupied",
+                                   "You move already here"}));
     QCOMPARE(placedCount(*fixture.game), 1);
     QCOMPARE(fixture.game->selectedSlot(), 1);
 }
@@ -253,7 +256,9 @@ void TableWidgetTest::squaresUseTheLastMatchingPremiumColour()
         fixture.preferences->getColour(key, value);
         return value;
     };
-    auto at = [&](int line, int column) { return image.pixelColor(column * kCellWidth + 6, line * kCellHeight + 6); };
+    auto at = [&](int line, int column) {
+        return image.pixelColor(column * kCellWidth + 6, line * kCellHeight + 6);
+    };
     QCOMPARE(at(2, 2), colour("ColorLetterX3Key")); // word x 2 and letter x 3
     QCOMPARE(at(8, 8), colour("ColorWordX2Key"));
     QCOMPARE(at(1, 1), colour("ColorWordX3Key"));

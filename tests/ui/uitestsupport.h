@@ -19,15 +19,16 @@
 #include <string>
 #include <vector>
 
+#include "dictionary/dictionary.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
 #include "preferences/preferences.h"
-#include "dictionary/dictionary.h"
 #include "support/recordingview.h"
 #include "ui/mainwindow.h"
 #include "ui/viewrelay.h"
 
-namespace glyph::test {
+namespace glyph::test
+{
 
 constexpr std::uint32_t kLastFlag = 1u << 26;
 constexpr std::uint32_t kEndOfWordFlag = 1u << 25;
@@ -107,13 +108,16 @@ inline std::vector<DawgNode> trieNodes(std::vector<std::string> words)
 /// A letter set file: count, value and vowel flag per letter, then the joker (2 tiles, value 0).
 inline std::string letterSetText()
 {
-    static const int counts[26] = {9, 2, 2, 4, 12, 2, 3, 2, 9, 1, 1, 4, 2, 6, 8, 2, 1, 6, 4, 6, 4, 2, 2, 1, 2, 1};
-    static const int values[26] = {1, 3, 3, 2, 1, 4, 2, 4, 1, 8, 5, 1, 3, 1, 1, 3, 10, 1, 1, 1, 1, 4, 4, 8, 4, 10};
+    static const int counts[26] = {9, 2, 2, 4, 12, 2, 3, 2, 9, 1, 1, 4, 2,
+                                   6, 8, 2, 1, 6,  4, 6, 4, 2, 2, 1, 2, 1};
+    static const int values[26] = {1, 3, 3, 2,  1, 4, 2, 4, 1, 8, 5, 1, 3,
+                                   1, 1, 3, 10, 1, 1, 1, 1, 4, 4, 8, 4, 10};
     std::string text;
     for (int i = 0; i < 26; ++i) {
         const char letter = static_cast<char>('A' + i);
         const bool vowel = std::string("AEIOU").find(letter) != std::string::npos;
-        text += std::to_string(counts[i]) + " " + std::to_string(values[i]) + " " + (vowel ? "1" : "0") + "\n";
+        text +=
+            std::to_string(counts[i]) + " " + std::to_string(values[i]) + " " + (vowel ? "1" : "0") + "\n";
     }
     text += "2 0 0\n";
     return text;
@@ -122,17 +126,19 @@ inline std::string letterSetText()
 /// Short words enough for two computer players to play a whole game.
 inline std::vector<std::string> testWords()
 {
-    return {"AA", "AB", "AD", "AE", "AG", "AH", "AI", "AL", "AM", "AN", "AR", "AS", "AT", "AW", "AX", "AY",
-            "BA", "BE", "BI", "BO", "BY", "DA", "DE", "DO", "ED", "EF", "EH", "EL", "EM", "EN", "ER", "ES",
-            "EX", "FA", "FE", "GO", "HA", "HE", "HI", "HM", "HO", "ID", "IF", "IN", "IS", "IT", "JO", "KA",
-            "KI", "LA", "LI", "LO", "MA", "ME", "MI", "MO", "MU", "MY", "NA", "NE", "NO", "NU", "OD", "OE",
-            "OF", "OH", "OI", "OM", "ON", "OP", "OR", "OS", "OW", "OX", "OY", "PA", "PE", "PI", "QI", "RE",
-            "SH", "SI", "SO", "TA", "TI", "TO", "UH", "UM", "UN", "UP", "US", "UT", "WE", "WO", "XI", "XU",
-            "YA", "YE", "YO", "ZA", "CAT", "COT", "DOG", "TEA", "EAT", "ATE", "TAN", "RAT", "ART", "TAR"};
+    return {"AA", "AB", "AD",  "AE",  "AG",  "AH",  "AI",  "AL",  "AM",  "AN",  "AR",  "AS", "AT", "AW",
+            "AX", "AY", "BA",  "BE",  "BI",  "BO",  "BY",  "DA",  "DE",  "DO",  "ED",  "EF", "EH", "EL",
+            "EM", "EN", "ER",  "ES",  "EX",  "FA",  "FE",  "GO",  "HA",  "HE",  "HI",  "HM", "HO", "ID",
+            "IF", "IN", "IS",  "IT",  "JO",  "KA",  "KI",  "LA",  "LI",  "LO",  "MA",  "ME", "MI", "MO",
+            "MU", "MY", "NA",  "NE",  "NO",  "NU",  "OD",  "OE",  "OF",  "OH",  "OI",  "OM", "ON", "OP",
+            "OR", "OS", "OW",  "OX",  "OY",  "PA",  "PE",  "PI",  "QI",  "RE",  "SH",  "SI", "SO", "TA",
+            "TI", "TO", "UH",  "UM",  "UN",  "UP",  "US",  "UT",  "WE",  "WO",  "XI",  "XU", "YA", "YE",
+            "YO", "ZA", "CAT", "COT", "DOG", "TEA", "EAT", "ATE", "TAN", "RAT", "ART", "TAR"};
 }
 
 /// The folder, files, preferences, game and window of one test.
-class WindowFixture {
+class WindowFixture
+{
 public:
     /// Creates Sets/Test.set, Dictionaries/Test.dic and the named (empty) profiles in a fresh
     /// folder, makes it the working folder and builds the game and its window.

@@ -8,7 +8,8 @@
 
 using glyph::test::WindowFixture;
 
-class WholeGameTest : public QObject {
+class WholeGameTest : public QObject
+{
     Q_OBJECT
 
 private slots:
