@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QtTest>
 
+#include "ui/gameoverdialog.h"
+#include "ui/jokerdialog.h"
 #include "ui/panelwidget.h"
 #include "ui/paschangedialog.h"
 #include "ui/rackwidget.h"
@@ -48,6 +50,8 @@ private slots:
     void playedMoveScoresAndPassesTheTurn();
     void exchangeReturnsTheTickedTiles();
     void clockWarnsOnceAtZeroAndStopsWhilePaused();
+    void gameOverShowsPenaltiesAndTheLastBestPlayer();
+    void smallDialogsListLettersAndJokers();
 };
 
 void RackPanelTest::droppingATileOnTheStripSwapsAndTheSelectionFollows()
@@ -200,6 +204,48 @@ void RackPanelTest::clockWarnsOnceAtZeroAndStopsWhilePaused()
     QCOMPARE(fixture.messages, std::vector<QString>{"Ann is out of time!!!"});
     QCOMPARE(panel.playersSituation->item(0, 2)->text(), QString("00:00"));
     QCOMPARE(fixture.game->rules()->players()[1].timeLeft, fixture.game->time() * 60);
+}
+
+void RackPanelTest::gameOverShowsPenaltiesAndTheLastBestPlayer()
+{
+    WindowFixture fixture;
+    fixture.start({{"Ann", ""}, {"Bob", ""}, {"Cid", ""}});
+    auto& players = fixture.game->rules()->players();
+    players[0].setRack("Q[");
+    players[0].score = 40;
+    players[1].setRack("");
+    players[1].score = 52;
+    players[2].setRack("AE");
+    players[2].score = 52;
+    glyph::GameOverDialog dialog(*fixture.game, nullptr);
+    QCOMPARE(dialog.table->columnCount(), 4);
+    QCOMPARE(dialog.table->horizontalHeaderItem(2)->text(), QString("Penalty"));
+    QStringList rows;
+    for (int row = 0; row < dialog.table->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < 4; ++column)
+            cells << dialog.table->item(row, column)->text();
+        rows << cells.join(",");
+    }
+    // Q is worth 10 and the joker 0, A and E 1 each: 12 in all goes to the empty rack.
+    QCOMPARE(rows, (QStringList{"Ann,Q?,-10,40", "Bob,,+12,52", "Cid,AE,-2,52"}));
+    QCOMPARE(dialog.winner->text(), QString("The winner is: Cid")); // a tie names the last
+}
+
+void RackPanelTest::smallDialogsListLettersAndJokers()
+{
+    glyph::JokerDialog joker(nullptr);
+    QCOMPARE(joker.joker->count(), 26);
+    QCOMPARE(joker.joker->itemText(25), QString("Z"));
+    QCOMPARE(joker.letter(), 'A');
+
+    WindowFixture fixture;
+    fixture.start({{"Ann", ""}, {"Bob", ""}});
+    fixture.setRack("K[E");
+    glyph::PasChangeDialog pas(*fixture.game, nullptr);
+    QCOMPARE(pas.toggles().size(), 3);
+    QCOMPARE(pas.toggles()[1]->text(), QString("?"));
+    QVERIFY(!pas.toggles()[0]->isChecked());
 }
 
 QTEST_MAIN(RackPanelTest)
