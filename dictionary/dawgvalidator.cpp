@@ -1,7 +1,9 @@
 #include "dictionary/dawgvalidator.h"
 
 #include <algorithm>
-#include <vector>
+#include <memory>
+
+#include "dictionary/nodepool.h"
 
 namespace glyph
 {
@@ -11,84 +13,129 @@ namespace
 
 constexpr std::uint32_t kLetterCount = 26;
 constexpr std::uint32_t kFirstLetterList = 1;
+// The most letters that the builder's tree can hold: a larger expanded tree cannot come from
+// a word list, and walking it could take practically forever.
+constexpr std::uint32_t kMaxTreeNodes = NodePool::kNodesPerBlock * NodePool::kMaxBlocks;
 
-// Per entry: not seen yet, being evaluated (on the path), or done with a known height.
-constexpr std::uint8_t kUnseen = 0;
-constexpr std::uint8_t kOpen = 1;
-constexpr std::uint8_t kDoneBase = 2;
+// One 32-bit word per entry, so that following a child index touches one place: zero while
+// unseen, kOpen while its list is being checked, and once finished kDone with its height and
+// tree size (the tree size is at most kMaxTreeNodes, which fits in kTreeBits).
+constexpr std::uint32_t kUnseen = 0;
+constexpr std::uint32_t kOpen = 1u << 31;
+constexpr std::uint32_t kDone = 1u << 30;
+constexpr int kTreeBits = 23;
+constexpr std::uint32_t kTreeMask = (1u << kTreeBits) - 1;
+static_assert(kMaxTreeNodes <= kTreeMask);
 
 std::uint32_t letterCode(DawgNode node)
 {
     return node >> 27;
 }
 
-// The height of entry i is the deepest path below any entry from i to the end of its list:
-// height(i) = max(1 + height(child), height(i + 1) unless i is last). It is evaluated
-// depth-first with an explicit stack; meeting an open entry again means a path loops.
+// The height of entry i is the deepest path below the entries from i to the end of its list:
+// height(i) = max(1 + height(child), height(i + 1) unless i is last). Alongside, tree(i) counts
+// the nodes of the tree that those entries expand to. A list is first scanned forward (fields,
+// order, end), then its entries are finished from its end back to its start, descending into
+// unseen child lists first. So the entries of a list still open are the one being finished
+// and those before it: a child list that reaches one of them contains a loop.
 class HeightWalk
 {
 public:
-    HeightWalk(const DawgNode* nodes, std::uint32_t count) : m_nodes(nodes), m_count(count), m_state(count) {}
+    HeightWalk(const DawgNode* nodes, std::uint32_t count)
+        : m_nodes(nodes), m_count(count), m_state(std::make_unique<std::uint32_t[]>(count))
+    {
+    }
 
     bool run(std::uint32_t start)
     {
-        m_stack.push_back(start);
-        while (!m_stack.empty()) {
-            const std::uint32_t index = m_stack.back();
-            const std::uint8_t state = m_state[index];
-            if (state >= kDoneBase) {
-                m_stack.pop_back();
-            } else if (state == kOpen) {
-                if (!finish(index))
-                    return false;
-                m_stack.pop_back();
-            } else if (!open(index)) {
+        std::size_t depth = 0;
+        if (!openList(start, m_frames[depth++]))
+            return false;
+        while (depth > 0) {
+            Frame& frame = m_frames[depth - 1];
+            const Step step = finishEntries(frame);
+            if (step == Step::Failed)
                 return false;
+            if (step == Step::Finished) {
+                --depth;
+                continue;
             }
+            if (depth == DawgValidator::kMaxDepth ||
+                !openList(childIndex(m_nodes[frame.at]), m_frames[depth++]))
+                return false;
         }
         return true;
     }
 
 private:
-    // Checks the entry's own fields and queues what its height depends on.
-    bool open(std::uint32_t index)
+    // One list being finished: entries start..end, `at` the entry in hand.
+    struct Frame {
+        std::uint32_t start;
+        std::uint32_t end;
+        std::uint32_t at;
+    };
+    enum class Step { Finished, Descend, Failed };
+
+    // Checks the list's entries up to its last one, or up to an entry already finished.
+    bool openList(std::uint32_t start, Frame& frame)
     {
-        const DawgNode node = m_nodes[index];
-        if (letterCode(node) >= kLetterCount)
-            return false;
-        m_state[index] = kOpen;
-        if (!isLast(node) && !queue(index + 1))
-            return false;
-        return childIndex(node) == 0 || queue(childIndex(node));
+        for (std::uint32_t index = start;; ++index) {
+            const DawgNode node = m_nodes[index];
+            if (letterCode(node) >= kLetterCount || childIndex(node) >= m_count)
+                return false;
+            m_state[index] = kOpen;
+            if (isLast(node)) {
+                frame = {start, index, index};
+                return true;
+            }
+            // Look-ups stop at the first letter not smaller than the one sought: lists ascend.
+            const std::uint32_t next = index + 1;
+            if (next >= m_count || letterCode(m_nodes[next]) <= letterCode(node) || m_state[next] == kOpen)
+                return false;
+            if (m_state[next] != kUnseen) {
+                frame = {start, index, index};
+                return true;
+            }
+        }
     }
 
-    bool queue(std::uint32_t index)
+    // Finishes entries from `at` back to the start, stopping at a child list not seen yet.
+    Step finishEntries(Frame& frame)
     {
-        if (index >= m_count || m_state[index] == kOpen)
-            return false;
-        if (m_state[index] == kUnseen)
-            m_stack.push_back(index);
-        return true;
+        for (;; --frame.at) {
+            const std::uint32_t index = frame.at;
+            const DawgNode node = m_nodes[index];
+            std::uint32_t height = 1;
+            std::uint32_t tree = 1;
+            if (const std::uint32_t child = childIndex(node); child != 0) {
+                const std::uint32_t state = m_state[child];
+                if (state == kUnseen)
+                    return Step::Descend;
+                if (state == kOpen)
+                    return Step::Failed;
+                height += heightOf(state);
+                tree += state & kTreeMask;
+            }
+            if (!isLast(node)) {
+                const std::uint32_t state = m_state[index + 1];
+                height = std::max(height, heightOf(state));
+                tree += state & kTreeMask;
+            }
+            // Each term is at most kMaxTreeNodes, so the sum cannot wrap.
+            if (height > DawgValidator::kMaxDepth || tree > kMaxTreeNodes)
+                return Step::Failed;
+            m_state[index] = kDone | height << kTreeBits | tree;
+            if (index == frame.start)
+                return Step::Finished;
+        }
     }
 
-    std::uint32_t height(std::uint32_t index) const { return m_state[index] - kDoneBase; }
-
-    bool finish(std::uint32_t index)
-    {
-        const DawgNode node = m_nodes[index];
-        std::uint32_t result = 1 + (childIndex(node) != 0 ? height(childIndex(node)) : 0);
-        if (!isLast(node))
-            result = std::max(result, height(index + 1));
-        if (result > DawgValidator::kMaxDepth)
-            return false;
-        m_state[index] = static_cast<std::uint8_t>(kDoneBase + result);
-        return true;
-    }
+    static std::uint32_t heightOf(std::uint32_t state) { return (state & ~(kDone | kOpen)) >> kTreeBits; }
 
     const DawgNode* m_nodes;
     std::uint32_t m_count;
-    std::vector<std::uint8_t> m_state;
-    std::vector<std::uint32_t> m_stack;
+    std::unique_ptr<std::uint32_t[]> m_state;
+    Frame m_frames[DawgValidator::kMaxDepth];
 };
 
 } // namespace

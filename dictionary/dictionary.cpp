@@ -54,38 +54,34 @@ std::uint32_t characterCode(char c)
     return static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<signed char>(c)));
 }
 
-// Depth-first walk of a sound array; the word is built in one buffer for the whole walk.
-class WordWalk
+// Depth-first walk of a sound array, without recursion: `parents` holds the entry that led to
+// each level. The word is built in one buffer for the whole walk.
+void walkWords(const DawgNode* nodes, Dictionary::WordCallback callback, void* context)
 {
-public:
-    WordWalk(const DawgNode* nodes, Dictionary::WordCallback callback, void* context)
-        : m_nodes(nodes), m_callback(callback), m_context(context)
-    {
-    }
-
-    void walkList(std::uint32_t index, std::size_t depth)
-    {
-        for (;; ++index) {
-            const DawgNode node = m_nodes[index];
-            m_word[depth] = letter(node);
-            if (isEndOfWord(node)) {
-                m_word[depth + 1] = '\0';
-                if (m_callback != nullptr)
-                    m_callback(m_word, m_context);
-            }
-            if (childIndex(node) != 0)
-                walkList(childIndex(node), depth + 1);
-            if (isLast(node))
-                return;
+    char word[kWalkBufferSize];
+    std::uint32_t parents[kWalkBufferSize];
+    std::size_t depth = 0;
+    std::uint32_t index = kFirstLetterList;
+    for (;;) {
+        const DawgNode node = nodes[index];
+        word[depth] = letter(node);
+        if (isEndOfWord(node) && callback != nullptr) {
+            word[depth + 1] = '\0';
+            callback(word, context);
         }
+        if (childIndex(node) != 0) {
+            parents[depth++] = index;
+            index = childIndex(node);
+            continue;
+        }
+        while (isLast(nodes[index])) {
+            if (depth == 0)
+                return;
+            index = parents[--depth];
+        }
+        ++index;
     }
-
-private:
-    const DawgNode* m_nodes;
-    Dictionary::WordCallback m_callback;
-    void* m_context;
-    char m_word[kWalkBufferSize] = {};
-};
+}
 
 } // namespace
 
@@ -135,7 +131,9 @@ bool Dictionary::readNodes(std::ifstream& file, const unsigned char* header)
     if (!file || fileEnd - dataStart < static_cast<std::streamoff>(dataSize))
         return false;
 
-    auto nodes = std::make_unique<DawgNode[]>(nodeCount);
+    // Only the bytes that the data does not cover need clearing.
+    auto nodes = std::make_unique_for_overwrite<DawgNode[]>(nodeCount);
+    std::memset(reinterpret_cast<char*>(nodes.get()) + dataSize, 0, nodeCount * kNodeSize - dataSize);
     file.read(reinterpret_cast<char*>(nodes.get()), dataSize);
     if (!file || file.gcount() != static_cast<std::streamsize>(dataSize))
         return false;
@@ -186,8 +184,7 @@ void Dictionary::forEachWord(WordCallback callback, void* context) const
 {
     if (!m_nodes)
         return;
-    WordWalk walk(m_nodes.get(), callback, context);
-    walk.walkList(kFirstLetterList, 0);
+    walkWords(m_nodes.get(), callback, context);
 }
 
 } // namespace glyph

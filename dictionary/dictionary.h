@@ -30,7 +30,8 @@ public:
     /// Loads a ".dic" file; the same path again is a no-op unless forced. False after one of
     /// the warnings "Can't open %s for reading", "Invalid %s file" (both keep the dictionary)
     /// or "Corrupted data in %s file" (the dictionary is then empty, with no file name).
-    /// A loaded array is sound: indexes inside it, no loops, no path deeper than 39 letters.
+    /// A loaded array is sound: ascending lists, indexes inside it, no loops, no path deeper
+    /// than 39 letters.
     bool load(const std::string& path, bool force = false);
     /// True when the upper-case word is in the dictionary; false when nothing is loaded.
     bool contains(const char* word) const;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ai/luahost.h"
+#include "ai/movegenerator.h"
 #include "engine/boardgeometry.h"
 #include "engine/gamerules.h"
 #include "engine/gameview.h"
@@ -25,7 +27,8 @@ int boardSize(const Preferences& preferences, const char* key)
 } // namespace
 
 Game::Game(Preferences& preferences, GameView& view)
-    : m_preferences(preferences), m_view(view), m_dictionary(view)
+    : m_preferences(preferences), m_view(view), m_dictionary(view),
+      m_moveGenerator(std::make_unique<MoveGenerator>(*this)), m_scriptHost(std::make_unique<LuaHost>(*this))
 {
     m_selectedSlot = -1;
     m_rackSlotCount = 0;
@@ -34,7 +37,8 @@ Game::Game(Preferences& preferences, GameView& view)
 
 Game::~Game()
 {
-    // The rules refer to the game, so they go first; the other members follow in reverse order.
+    // The rules refer to the game, so they go first; the other members follow in reverse order
+    // (script host, move generator, dictionary).
     m_rules.reset();
 }
 

@@ -15,6 +15,8 @@ namespace glyph {
 
 class GameRules;
 class GameView;
+class LuaHost;
+class MoveGenerator;
 class Preferences;
 
 /// The game object: settings read from the preferences (board size, premium squares, letter
@@ -40,6 +42,11 @@ public:
     const Dictionary& dictionary() const { return m_dictionary; }
     const LetterSet& letterSet() const { return m_letterSet; }
     LetterSet& letterSet() { return m_letterSet; }
+    /// The move generator of the computer players and the top-moves list.
+    MoveGenerator& moveGenerator() { return *m_moveGenerator; }
+    const MoveGenerator& moveGenerator() const { return *m_moveGenerator; }
+    /// The Lua host that runs the computer players' profiles.
+    LuaHost& scriptHost() { return *m_scriptHost; }
 
     /// The rules in use, or null before one is given.
     GameRules* rules() { return m_rules.get(); }
@@ -88,6 +95,8 @@ private:
     GameView& m_view;
     std::vector<RackSlot> m_placedTiles;
     Dictionary m_dictionary;
+    std::unique_ptr<MoveGenerator> m_moveGenerator;
+    std::unique_ptr<LuaHost> m_scriptHost;
     Board m_board{};
     int m_rows = 15;
     int m_columns = 15;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -239,6 +240,9 @@ TEST_F(DictionaryLoad, MalformedArraysAreCorrupted)
     expectCorrupted(dicBytes({0x00000001, node('A', true, true, 0)}));
     // A list without its last flag runs off the end of the array.
     expectCorrupted(dicBytes({kRootNode, node('A', false, true, 0), node('B', false, true, 0)}));
+    // Lists must ascend, each letter once, or look-ups would miss words that the walk reports.
+    expectCorrupted(dicBytes({kRootNode, node('C', false, true, 0), node('A', true, true, 0)}));
+    expectCorrupted(dicBytes({kRootNode, node('A', false, true, 0), node('A', true, true, 0)}));
     // Letter codes 26 to 31 do not name a letter.
     expectCorrupted(
         dicBytes({kRootNode, (26u << 27) | glyph::test::kLastFlag | glyph::test::kEndOfWordFlag}));
@@ -273,20 +277,43 @@ TEST_F(DictionaryLoad, PathsOfThirtyNineLettersLoadButDeeperOnesAreCorrupted)
     expectCorrupted(dicBytes(chainOfLetters(1000), 1));
 }
 
-TEST_F(DictionaryLoad, SharedListsReachedAlongManyPathsLoadQuickly)
+namespace
 {
-    // 39 levels, each a list [A, B] whose both entries share the next level: 2^39 paths, 78 nodes.
+
+// `levels` lists [A, B] whose two entries share the next level: 2^levels words of `levels`
+// letters from 2 x levels nodes.
+std::vector<glyph::DawgNode> binaryLevels(std::uint32_t levels)
+{
     std::vector<glyph::DawgNode> nodes{glyph::test::kRootNode};
-    constexpr std::uint32_t levels = 39;
     for (std::uint32_t level = 0; level < levels; ++level) {
-        const std::uint32_t child = level + 1 < levels ? nodes.size() + 2 : 0;
-        nodes.push_back(node('A', false, false, child));
+        const auto child = static_cast<std::uint32_t>(level + 1 < levels ? nodes.size() + 2 : 0);
+        nodes.push_back(node('A', false, level + 1 == levels, child));
         nodes.push_back(node('B', true, level + 1 == levels, child));
     }
-    ASSERT_TRUE(dictionary.load(dir.write("wide.dic", dicBytes(nodes))));
-    EXPECT_TRUE(dictionary.contains(std::string(39, 'B').c_str()));
-    EXPECT_TRUE(dictionary.contains((std::string(20, 'A') + std::string(19, 'B')).c_str()));
-    EXPECT_FALSE(dictionary.contains(std::string(38, 'B').c_str()));
+    return nodes;
+}
+
+} // namespace
+
+TEST_F(DictionaryLoad, SharedListsLoadAndWalkWhenTheirTreeCouldBeBuilt)
+{
+    ASSERT_TRUE(dictionary.load(dir.write("wide.dic", dicBytes(binaryLevels(12)))));
+    EXPECT_TRUE(dictionary.contains(std::string(12, 'B').c_str()));
+    EXPECT_TRUE(dictionary.contains((std::string(5, 'A') + std::string(7, 'B')).c_str()));
+    EXPECT_FALSE(dictionary.contains(std::string(11, 'B').c_str()));
+    const Words words = allWords(dictionary);
+    ASSERT_EQ(words.size(), 4096u);
+    EXPECT_EQ(words.front(), std::string(12, 'A'));
+    EXPECT_TRUE(std::is_sorted(words.begin(), words.end()));
+}
+
+TEST_F(DictionaryLoad, SharedListsExpandingBeyondAnyBuildableTreeAreCorrupted)
+{
+    // 2^39 words from 78 nodes: a walk would never end.
+    expectCorrupted(dicBytes(binaryLevels(39)));
+    // 22 levels expand to 8,388,606 tree nodes, just past the builder's 8,388,352.
+    expectCorrupted(dicBytes(binaryLevels(22)));
+    ASSERT_TRUE(dictionary.load(dir.write("ok.dic", dicBytes(binaryLevels(21)))));
 }
 
 TEST_F(DictionaryLoad, AuthorFieldWithoutTerminatorStopsAtItsEnd)

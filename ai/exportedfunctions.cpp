@@ -1,0 +1,211 @@
+#include "ai/exportedfunctions.h"
+
+#include <climits>
+#include <cmath>
+#include <cstring>
+#include <lua.hpp>
+#include <string>
+
+#include "ai/luahost.h"
+#include "ai/movegenerator.h"
+#include "engine/game.h"
+#include "engine/gamerules.h"
+#include "engine/gameview.h"
+
+namespace glyph
+{
+
+namespace
+{
+
+/// Longest text SetSolution keeps for the word and for the jokers.
+constexpr std::size_t kSolutionTextLength = sizeof(Move::word) - 1;
+/// TableLetter answers for lines and columns 1..kTableLetterBound whatever the board size.
+constexpr int kTableLetterBound = 30;
+/// Results of a function that returns a move.
+constexpr int kMoveValues = 6;
+
+/// A number argument as a whole number, truncated toward zero; anything else reads as 0.
+int wholeNumber(lua_State* state, int index)
+{
+    const double value = static_cast<double>(lua_tonumber(state, index));
+    if (std::isnan(value))
+        return 0;
+    if (value >= static_cast<double>(INT_MAX))
+        return INT_MAX;
+    if (value <= static_cast<double>(INT_MIN))
+        return INT_MIN;
+    return static_cast<int>(value);
+}
+
+/// A string argument copied into a Move text field; other values give an empty text.
+void copyText(lua_State* state, int index, char* field)
+{
+    std::size_t length = 0;
+    const char* text = nullptr;
+    if (lua_type(state, index) == LUA_TSTRING || lua_type(state, index) == LUA_TNUMBER)
+        text = lua_tolstring(state, index, &length);
+    const std::size_t kept = text == nullptr ? 0 : strnlen(text, std::min(length, kSolutionTextLength));
+    if (kept > 0)
+        std::memcpy(field, text, kept);
+    field[kept] = 0;
+}
+
+int pushMove(lua_State* state, const Move& move)
+{
+    lua_pushinteger(state, move.horiz);
+    lua_pushinteger(state, move.col);
+    lua_pushinteger(state, move.lin);
+    lua_pushinteger(state, move.score);
+    lua_pushlstring(state, move.word, strnlen(move.word, sizeof move.word));
+    lua_pushlstring(state, move.jokers, strnlen(move.jokers, sizeof move.jokers));
+    return kMoveValues;
+}
+
+Game& gameOf(lua_State* state)
+{
+    return LuaHost::fromState(state).game();
+}
+
+int debugLine(lua_State* state)
+{
+    std::string line;
+    const int count = lua_gettop(state);
+    for (int index = 1; index <= count; ++index) {
+        if (index > 1)
+            line += ' ';
+        switch (lua_type(state, index)) {
+        case LUA_TSTRING:
+        case LUA_TNUMBER: {
+            lua_pushvalue(state, index);
+            std::size_t length = 0;
+            const char* text = lua_tolstring(state, -1, &length);
+            line.append(text, length);
+            lua_pop(state, 1);
+            break;
+        }
+        case LUA_TNIL:
+            line += "nil";
+            break;
+        case LUA_TBOOLEAN:
+            line += lua_toboolean(state, index) ? "true" : "false";
+            break;
+        default:
+            line += luaL_typename(state, index);
+            break;
+        }
+    }
+    gameOf(state).view().appendScriptOutput(line);
+    return 0;
+}
+
+int setSolution(lua_State* state)
+{
+    if (lua_gettop(state) != kMoveValues)
+        return 0;
+    Move move;
+    move.horiz = wholeNumber(state, 1) != 0 ? 1 : 0;
+    move.col = static_cast<std::int8_t>(wholeNumber(state, 2));
+    move.lin = static_cast<std::int8_t>(wholeNumber(state, 3));
+    move.score = wholeNumber(state, 4);
+    copyText(state, 5, move.word);
+    copyText(state, 6, move.jokers);
+    LuaHost::fromState(state).setSolution(move);
+    return 0;
+}
+
+int movesNumber(lua_State* state)
+{
+    lua_pushinteger(state, gameOf(state).moveGenerator().size());
+    return 1;
+}
+
+int moveAt(lua_State* state)
+{
+    if (lua_gettop(state) < 1)
+        return 0;
+    const Move* move = gameOf(state).moveGenerator().moveAt(wholeNumber(state, 1));
+    return move == nullptr ? 0 : pushMove(state, *move);
+}
+
+int playerRack(lua_State* state)
+{
+    const GameRules* rules = gameOf(state).rules();
+    const char* rack = rules != nullptr ? rules->currentPlayer().rack : "";
+    lua_pushlstring(state, rack, strnlen(rack, sizeof(Player::rack)));
+    return 1;
+}
+
+int tableLetter(lua_State* state)
+{
+    if (lua_gettop(state) < 2)
+        return 0;
+    const int lin = wholeNumber(state, 1);
+    const int col = wholeNumber(state, 2);
+    if (lin < 1 || lin > kTableLetterBound || col < 1 || col > kTableLetterBound)
+        return 0;
+    const Game& game = gameOf(state);
+    Square square;
+    if (lin <= game.rows() && col <= game.columns())
+        square = game.board()[lin][col];
+    const char text[2] = {square.letter, 0};
+    lua_pushstring(state, text);
+    lua_pushboolean(state, square.letter != 0 && square.joker != 0);
+    return 2;
+}
+
+int bagLettersNumber(lua_State* state)
+{
+    const GameRules* rules = gameOf(state).rules();
+    lua_pushinteger(state, rules != nullptr ? rules->bag().total() : 0);
+    return 1;
+}
+
+int findMoveWithScore(lua_State* state)
+{
+    if (lua_gettop(state) < 1)
+        return 0;
+    return pushMove(state, gameOf(state).moveGenerator().findMoveWithScore(wholeNumber(state, 1)));
+}
+
+int exchangeLetters(lua_State* state)
+{
+    if (lua_gettop(state) < 1 || lua_type(state, 1) != LUA_TSTRING) {
+        lua_pushboolean(state, 0);
+        return 1;
+    }
+    // Letters as the rack holds them; '?' also names a joker and lower case is accepted.
+    std::string letters;
+    for (const char* text = lua_tostring(state, 1); *text != 0; ++text) {
+        const char code = *text;
+        if (code >= 'a' && code <= 'z')
+            letters += static_cast<char>(code - 'a' + 'A');
+        else if (code == '?')
+            letters += kJoker;
+        else if (code >= 'A' && code <= kJoker)
+            letters += code;
+        else {
+            lua_pushboolean(state, 0);
+            return 1;
+        }
+    }
+    lua_pushboolean(state, LuaHost::fromState(state).requestExchange(letters));
+    return 1;
+}
+
+} // namespace
+
+const ExportedFunction kExportedFunctions[kExportedFunctionRows] = {
+    {"Debug", "...", "", debugLine},
+    {"SetSolution", "bool horiz, int col, int lin, int score, str word, str jokers", "", setSolution},
+    {"MovesNumber", "", "int number", movesNumber},
+    {"MoveAt", "int index", "bool horiz, int col, int lin, int score, str word, str jokers", moveAt},
+    {"PlayerRack", "", "str rack", playerRack},
+    {"TableLetter", "int lin, int col", "str letter, bool isJoker", tableLetter},
+    {"BagLettersNumber", "", "int total", bagLettersNumber},
+    {"FindMoveWithScore", "int score", "bool horiz, int col, int lin, int score, str word, str jokers",
+     findMoveWithScore},
+    {"ExchangeLetters", "str letters", "bool accepted", exchangeLetters},
+};
+
+} // namespace glyph

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+
+#include "engine/move.h"
+
+struct lua_State;
+struct lua_Debug;
+
+namespace glyph
+{
+
+class Game;
+struct Player;
+
+/// Runs the computer players' profile scripts in one Lua state kept for the whole run, with
+/// the exported functions, and holds the turn's solution that the scripts may replace.
+class LuaHost
+{
+public:
+    /// Run time after which a script is stopped, unless set otherwise.
+    static constexpr std::chrono::milliseconds kDefaultRunTimeLimit{10000};
+    /// Shortest time the thinking notice stays up.
+    static constexpr int kMinimumThinkingMs = 1500;
+    /// How long the "PASED" notice stays up.
+    static constexpr int kPassNoticeMs = 1500;
+
+    /// Opens the state with base, coroutine, table, io, os, string, math and debug, and
+    /// registers the exported functions as globals.
+    explicit LuaHost(Game& game);
+    ~LuaHost();
+    LuaHost(const LuaHost&) = delete;
+    LuaHost& operator=(const LuaHost&) = delete;
+
+    /// One computer turn: notice, generate, profile script, the 1.5 s minimum, the pass
+    /// notice when the solution is empty; returns the solution.
+    Move computerTurn(const Player& player);
+    /// Plays a turn's solution: the exchange the script asked for, else `playMove`.
+    bool playSolution(const Move& solution);
+    /// Runs a Lua file in the shared state; true when it FAILED (message on stderr).
+    bool runFile(const std::string& path);
+    /// Runs Lua text in the shared state; false after an "Error: " line in the output pane.
+    bool runText(const std::string& text);
+
+    const Move& solution() const { return m_solution; }
+    void setSolution(const Move& move);
+    /// Letters the script asked to exchange this turn (empty: none).
+    const std::string& exchangeLetters() const { return m_exchangeLetters; }
+    /// Asks for an exchange of these rack letters; false when they are not in the current
+    /// player's rack or the bag does not allow it. The solution becomes a pass.
+    bool requestExchange(const std::string& letters);
+
+    /// Folder the profiles are read from ("Profiles/" unless set otherwise).
+    const std::string& profileFolder() const { return m_profileFolder; }
+    void setProfileFolder(const std::string& folder) { m_profileFolder = folder; }
+    std::chrono::milliseconds runTimeLimit() const { return m_runTimeLimit; }
+    void setRunTimeLimit(std::chrono::milliseconds limit) { m_runTimeLimit = limit; }
+
+    Game& game() { return m_game; }
+    lua_State* state() { return m_state; }
+    /// The host that owns a state (or one of its coroutines).
+    static LuaHost& fromState(lua_State* state);
+
+private:
+    bool run(int loadStatus, std::string& error);
+    static void limitHook(lua_State* state, lua_Debug* debug);
+
+    Game& m_game;
+    lua_State* m_state = nullptr;
+    Move m_solution;
+    std::string m_exchangeLetters;
+    std::string m_profileFolder = "Profiles/";
+    std::chrono::milliseconds m_runTimeLimit = kDefaultRunTimeLimit;
+    std::chrono::steady_clock::time_point m_deadline;
+    bool m_stopping = false;
+};
+
+} // namespace glyph

@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ai/exportedfunctions.h"
+#include "ai/luahost.h"
+#include "ai/movegenerator.h"
+#include "aitable.h"
+#include "bruteforcefinder.h"
+#include "engine/gamerules.h"
+
+using glyph::LuaHost;
+using glyph::Move;
+using glyph::test::AiTable;
+using glyph::test::makePlayer;
+using glyph::test::moveKey;
+
+namespace
+{
+
+// A game in progress with A,T on the centre line and the first player holding "AT[".
+class ExportedFunctions : public ::testing::Test
+{
+protected:
+    ExportedFunctions()
+    {
+        table.start({makePlayer("Ann", "", "AT["), makePlayer("Bob", "", "EEE")});
+        table.write(8, 7, "AT", true);
+        table.put(7, 8, 'T', true);
+        table.game().moveGenerator().generate("AT[");
+    }
+
+    // Runs the text and returns the one line it printed with Debug.
+    std::string printed(const std::string& text)
+    {
+        table.view().scriptOutput.clear();
+        EXPECT_TRUE(host().runText(text)) << text;
+        EXPECT_EQ(table.view().scriptOutput.size(), 1u) << text;
+        return table.view().scriptOutput.empty() ? std::string() : table.view().scriptOutput.back();
+    }
+
+    LuaHost& host() { return table.game().scriptHost(); }
+
+    AiTable table{{"AT", "TA", "TAT", "ATT", "TT"}};
+};
+
+} // namespace
+
+TEST_F(ExportedFunctions, TableListsTheNineFunctionsThenAnEmptyRow)
+{
+    const char* names[] = {"Debug",          "SetSolution", "MovesNumber",      "MoveAt",
+                           "PlayerRack",     "TableLetter", "BagLettersNumber", "FindMoveWithScore",
+                           "ExchangeLetters"};
+    for (int row = 0; row < 9; ++row) {
+        EXPECT_STREQ(glyph::kExportedFunctions[row].name, names[row]);
+        EXPECT_NE(glyph::kExportedFunctions[row].function, nullptr);
+    }
+    EXPECT_EQ(glyph::kExportedFunctions[9].name, nullptr);
+    EXPECT_STREQ(glyph::kExportedFunctions[3].output,
+                 "bool horiz, int col, int lin, int score, str word, str jokers");
+}
+
+TEST_F(ExportedFunctions, DebugWritesEveryValueOnOneLine)
+{
+    EXPECT_EQ(printed("Debug(1, nil, true, {})"), "1 nil true table");
+    EXPECT_EQ(printed("Debug()"), "");
+    EXPECT_EQ(printed("Debug('a b', 2.5, false, print)"), "a b 2.5 false function");
+}
+
+TEST_F(ExportedFunctions, SetSolutionNeedsExactlySixValues)
+{
+    host().setSolution(Move{});
+    ASSERT_TRUE(host().runText("SetSolution(1, 8, 8, 5, 'AT')"));
+    EXPECT_TRUE(host().solution().isPass());
+    ASSERT_TRUE(host().runText("SetSolution(1, 8, 8, 5, 'AT', '', 7)"));
+    EXPECT_TRUE(host().solution().isPass());
+
+    ASSERT_TRUE(host().runText("SetSolution(true, 7.9, -3.9, 12.5, 'T[T', 'A')"));
+    const Move& move = host().solution();
+    EXPECT_EQ(move.horiz, 0);
+    EXPECT_EQ(move.col, 7);
+    EXPECT_EQ(move.lin, -3);
+    EXPECT_EQ(move.score, 12);
+    EXPECT_STREQ(move.word, "T[T");
+    EXPECT_STREQ(move.jokers, "A");
+
+    ASSERT_TRUE(host().runText("SetSolution(2, 300, 8, 1e20, {}, nil)"));
+    EXPECT_EQ(host().solution().horiz, 1);
+    EXPECT_EQ(host().solution().col, static_cast<std::int8_t>(300));
+    EXPECT_EQ(host().solution().score, INT32_MAX);
+    EXPECT_STREQ(host().solution().word, "");
+    EXPECT_STREQ(host().solution().jokers, "");
+
+    ASSERT_TRUE(host().runText("SetSolution(1, 1, 1, 0, string.rep('A', 40), 42)"));
+    EXPECT_EQ(std::string(host().solution().word), std::string(29, 'A'));
+    EXPECT_STREQ(host().solution().jokers, "42");
+}
+
+TEST_F(ExportedFunctions, MoveAtReadsTheListFromTheBestAndNothingOutsideIt)
+{
+    const glyph::MoveGenerator& generator = table.game().moveGenerator();
+    EXPECT_EQ(printed("Debug(MovesNumber())"), std::to_string(generator.size()));
+    const Move& best = *generator.moveAt(0);
+    EXPECT_EQ(printed("Debug(MoveAt(0))"), std::to_string(best.horiz) + " " + std::to_string(best.col) + " " +
+                                               std::to_string(best.lin) + " " + std::to_string(best.score) +
+                                               " " + best.word + " " + best.jokers);
+    EXPECT_EQ(
+        printed("Debug(select('#', MoveAt(MovesNumber())), select('#', MoveAt(-1)), select('#', MoveAt()))"),
+        "0 0 0");
+    EXPECT_EQ(printed("local a = {MoveAt(1.9)} local b = {MoveAt(1)} Debug(a[5] == b[5] and a[2] == b[2])"),
+              "true");
+}
+
+TEST_F(ExportedFunctions, FindMoveWithScoreReturnsTheFirstMoveAtOrBelowTheScore)
+{
+    const Move& best = *table.game().moveGenerator().moveAt(0);
+    EXPECT_EQ(printed("Debug(FindMoveWithScore(-1))"), "1 -1 -1 0  ");
+    EXPECT_EQ(printed("Debug(select(5, FindMoveWithScore(1000)))"),
+              std::string(best.word) + " " + best.jokers);
+    EXPECT_EQ(printed("Debug(select('#', FindMoveWithScore()))"), "0");
+    const Move lower = table.game().moveGenerator().findMoveWithScore(best.score - 1);
+    EXPECT_EQ(printed("Debug(select(4, FindMoveWithScore(" + std::to_string(best.score - 1) + ")))"),
+              std::to_string(lower.score) + " " + lower.word + " " + lower.jokers);
+}
+
+TEST_F(ExportedFunctions, ANoMoveRackListsOnlyThePassRecord)
+{
+    table.game().moveGenerator().generate("QQ");
+    EXPECT_EQ(printed("Debug(MovesNumber(), MoveAt(0))"), "1 1 -1 -1 0  ");
+}
+
+TEST_F(ExportedFunctions, TableLetterReadsSquaresOneToThirty)
+{
+    EXPECT_EQ(printed("Debug(TableLetter(8, 7))"), "A false");
+    EXPECT_EQ(printed("Debug(TableLetter(7, 8))"), "T true");
+    EXPECT_EQ(printed("Debug(TableLetter(1, 1))"), " false");
+    EXPECT_EQ(printed("Debug(TableLetter(30, 30))"), " false");
+    EXPECT_EQ(printed("Debug(select('#', TableLetter(0, 1)), select('#', TableLetter(31, 1)),"
+                      " select('#', TableLetter(1, 0)), select('#', TableLetter(1)))"),
+              "0 0 0 0");
+}
+
+TEST_F(ExportedFunctions, TableLetterReadsSquaresBeyondTheBoardAsEmpty)
+{
+    table.put(20, 20, 'Q');
+    EXPECT_EQ(printed("Debug(TableLetter(20, 20))"), " false");
+}
+
+TEST_F(ExportedFunctions, PlayerRackAndBagLettersNumberReadTheGame)
+{
+    EXPECT_EQ(printed("Debug(PlayerRack())"), "AT[");
+    EXPECT_EQ(printed("Debug(BagLettersNumber())"), std::to_string(table.game().rules()->bag().total()));
+}
+
+TEST_F(ExportedFunctions, ExchangeLettersTakesOnlyRackLettersWhileTheBagAllows)
+{
+    ASSERT_TRUE(table.game().rules()->canExchange());
+    EXPECT_EQ(
+        printed("Debug(ExchangeLetters('AQ'), ExchangeLetters(''), ExchangeLetters(5), ExchangeLetters())"),
+        "false false false false");
+    EXPECT_TRUE(host().exchangeLetters().empty());
+    EXPECT_EQ(printed("Debug(ExchangeLetters('a?'))"), "true");
+    EXPECT_EQ(host().exchangeLetters(), "A[");
+    EXPECT_TRUE(host().solution().isPass());
+    ASSERT_TRUE(host().runText("SetSolution(MoveAt(0))"));
+    EXPECT_TRUE(host().exchangeLetters().empty());
+}
+
+TEST_F(ExportedFunctions, NeverRaiseErrorsWhateverTheArguments)
+{
+    EXPECT_TRUE(
+        host().runText("MoveAt('x') MoveAt({}) TableLetter('a', nil) FindMoveWithScore(0/0)"
+                       " SetSolution() SetSolution(nil, nil, nil, nil, nil, nil) Debug(MoveAt(1e300))"));
+}

@@ -1,0 +1,175 @@
+// glyphplay: plays, lists and tests computer players from the command line, beside the game
+// in its folder (the data paths are relative to the working folder).
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ai/luahost.h"
+#include "ai/movegenerator.h"
+#include "engine/game.h"
+#include "engine/gameclassic.h"
+#include "engine/letters.h"
+#include "preferences/preferences.h"
+#include "selfplay.h"
+#include "toolview.h"
+
+namespace
+{
+
+using glyph::Game;
+using glyph::Move;
+
+const char* const kUsage =
+    "usage:\n"
+    "  glyphplay selfplay --games N --players PROFILE,PROFILE[,...] [--seed S] [--check] [--save FILE.tc]\n"
+    "  glyphplay moves GAME.tc [--entry K]\n"
+    "  glyphplay script PROFILE.cpu GAME.tc [--entry K]\n"
+    "Profiles are file names in Profiles/; run from the game's folder.\n";
+
+int usage()
+{
+    std::fputs(kUsage, stderr);
+    return 2;
+}
+
+bool parseNumber(const std::string& text, long long low, long long high, long long& out)
+{
+    char* end = nullptr;
+    const long long value = std::strtoll(text.c_str(), &end, 10);
+    if (text.empty() || *end != 0 || value < low || value > high)
+        return false;
+    out = value;
+    return true;
+}
+
+std::vector<std::string> splitList(const std::string& text)
+{
+    std::vector<std::string> items;
+    std::stringstream stream(text);
+    for (std::string item; std::getline(stream, item, ',');)
+        if (!item.empty())
+            items.push_back(item);
+    return items;
+}
+
+std::string moveLine(const Game& game, const Move& move)
+{
+    return game.moveText(move, game.board()) + " " + std::to_string(move.score);
+}
+
+// Loads a saved game and goes to the history entry asked for (the last by default).
+bool openGame(Game& game, const std::string& file, const std::string& entry)
+{
+    game.setRules(std::make_unique<glyph::GameClassic>(game));
+    glyph::GameRules& rules = *game.rules();
+    if (!rules.load(file))
+        return false;
+    long long index = static_cast<long long>(rules.history().size()) - 1;
+    if (!entry.empty() && !parseNumber(entry, 0, index, index)) {
+        std::fprintf(stderr, "glyphplay: entry %s is not between 0 and %lld\n", entry.c_str(), index);
+        return false;
+    }
+    rules.goTo(static_cast<int>(index));
+    return true;
+}
+
+int listMoves(Game& game, const std::string& file, const std::string& entry)
+{
+    if (!openGame(game, file, entry))
+        return 1;
+    glyph::MoveGenerator& generator = game.moveGenerator();
+    generator.generate(game.rules()->currentPlayer().rack);
+    for (const Move& move : generator.moves())
+        std::printf("%s\n", moveLine(game, move).c_str());
+    return 0;
+}
+
+int testScript(Game& game, glyph::ToolView& view, const std::string& profile, const std::string& file,
+               const std::string& entry)
+{
+    std::ifstream in(profile, std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "glyphplay: cannot read %s\n", profile.c_str());
+        return 1;
+    }
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!openGame(game, file, entry))
+        return 1;
+    // As the editor's Test does: list the moves, then run the text; the solution is not
+    // preset, so a script that sets nothing leaves the previous solution (a pass here).
+    const Move best = game.moveGenerator().generate(game.rules()->currentPlayer().rack);
+    view.printScriptOutput(true);
+    const bool ran = game.scriptHost().runText(text);
+    std::printf("best: %s\n", moveLine(game, best).c_str());
+    std::printf("solution: %s\n", moveLine(game, game.scriptHost().solution()).c_str());
+    if (!game.scriptHost().exchangeLetters().empty())
+        std::printf("exchange: %s\n",
+                    glyph::letters::toUserText(game.scriptHost().exchangeLetters()).c_str());
+    return ran ? 0 : 1;
+}
+
+int selfPlay(Game& game, glyph::ToolView& view, const std::vector<std::string>& args)
+{
+    glyph::SelfPlay::Options options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        long long number = 0;
+        if (arg == "--games" && hasValue && parseNumber(args[++i], 1, 100000000, number))
+            options.games = static_cast<int>(number);
+        else if (arg == "--players" && hasValue)
+            options.profiles = splitList(args[++i]);
+        else if (arg == "--seed" && hasValue && parseNumber(args[++i], 0, UINT32_MAX, number)) {
+            options.seeded = true;
+            options.seed = static_cast<std::uint32_t>(number);
+        } else if (arg == "--check")
+            options.check = true;
+        else if (arg == "--save" && hasValue)
+            options.saveFile = args[++i];
+        else
+            return usage();
+    }
+    if (options.profiles.size() < 2)
+        return usage();
+    for (const std::string& profile : options.profiles)
+        if (!std::ifstream(game.scriptHost().profileFolder() + profile)) {
+            std::fprintf(stderr, "glyphplay: no profile %s in %s\n", profile.c_str(),
+                         game.scriptHost().profileFolder().c_str());
+            return 1;
+        }
+    glyph::SelfPlay play(game, view, options);
+    return play.run() ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty())
+        return usage();
+    glyph::ToolView view;
+    // The tool reads the preferences but never writes them back (loading a game changes some
+    // keys), so the store is deliberately never destroyed.
+    static glyph::Preferences* preferences = new glyph::Preferences("Preferences.ini", &view);
+    Game game(*preferences, view);
+    const std::string& command = args[0];
+    auto option = [&args](std::size_t from, const char* name) {
+        for (std::size_t i = from; i + 1 < args.size(); ++i)
+            if (args[i] == name)
+                return args[i + 1];
+        return std::string();
+    };
+    if (command == "selfplay")
+        return selfPlay(game, view, std::vector<std::string>(args.begin() + 1, args.end()));
+    if (command == "moves" && (args.size() == 2 || (args.size() == 4 && args[2] == "--entry")))
+        return listMoves(game, args[1], option(2, "--entry"));
+    if (command == "script" && (args.size() == 3 || (args.size() == 5 && args[3] == "--entry")))
+        return testScript(game, view, args[1], args[2], option(3, "--entry"));
+    return usage();
+}
