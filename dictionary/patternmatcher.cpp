@@ -13,6 +13,9 @@ namespace
 constexpr int kHighValue = 3;       // '$': letters worth more than this
 constexpr int kVeryHighValue = 7;   // '>': letters worth more than this
 constexpr int kZeroDigitValue = 10; // the digit '0' stands for letters worth 10
+// Longest word whose '&' pieces are remembered; dictionary words are far shorter, and longer
+// ones are simply looked up again.
+constexpr std::size_t kMaxRememberedLength = 64;
 
 char upper(char c)
 {
@@ -117,8 +120,12 @@ void PatternMatcher::compile(const std::string& internalPattern)
     m_nextNotRun.assign(count, count);
     m_memoColumn.assign(count, 0);
     m_memoColumns = 0;
-    for (std::size_t k = 0; k < count; ++k) {
-        if (m_elements[k].kind != PatternElement::AnyRun)
+    // Only an element other than '*' that follows a '*' or an '&' is ever retried from several
+    // places, so only those get a column.
+    for (std::size_t k = 1; k < count; ++k) {
+        const std::int32_t before = m_elements[k - 1].kind;
+        if (m_elements[k].kind != PatternElement::AnyRun &&
+            (before == PatternElement::AnyRun || before == PatternElement::WordPart))
             m_memoColumn[k] = m_memoColumns++;
     }
     for (std::size_t k = count; k-- > 0;) {
@@ -126,7 +133,11 @@ void PatternMatcher::compile(const std::string& internalPattern)
         if (k + 1 < count)
             m_nextNotRun[k] = m_elements[k + 1].kind == PatternElement::AnyRun ? m_nextNotRun[k + 1] : k + 1;
     }
+    m_hasWordParts = std::any_of(m_elements.begin(), m_elements.end(),
+                                 [](const PatternElement& e) { return e.kind == PatternElement::WordPart; });
     m_failed.clear();
+    m_wordAsked.clear();
+    m_wordAnswer.clear();
     m_stamp = 0;
 }
 
@@ -145,13 +156,18 @@ void PatternMatcher::startWord()
     ++m_stamp;
     if (m_stamp == 0) {
         std::fill(m_failed.begin(), m_failed.end(), 0);
+        std::fill(m_wordAsked.begin(), m_wordAsked.end(), 0);
         m_stamp = 1;
     }
-    // Every element other than '*' needs a letter, so a word that got past the length test has
-    // at least as many letters as there are columns: the table stays small.
+    // One row per position, one column per element that follows a '*' or an '&'.
     const std::size_t needed = (m_word.size() + 1) * m_memoColumns;
     if (m_failed.size() < needed)
         m_failed.resize(needed, 0);
+    const std::size_t side = m_word.size() + 1;
+    if (m_hasWordParts && m_word.size() <= kMaxRememberedLength && m_wordAsked.size() < side * side) {
+        m_wordAsked.resize(side * side, 0);
+        m_wordAnswer.resize(side * side, 0);
+    }
 }
 
 bool PatternMatcher::matchFrom(std::size_t position, std::size_t element)
@@ -222,7 +238,8 @@ bool PatternMatcher::matchAfterWord(std::size_t position, std::size_t element)
 {
     const std::size_t next = element + 1;
     const bool nextIsRun = m_elements[next].kind == PatternElement::AnyRun;
-    for (std::size_t length = 1; position + length <= m_word.size(); ++length) {
+    // The piece must leave at least the letters the following elements need.
+    for (std::size_t length = 1; position + length + m_minLetters[next] <= m_word.size(); ++length) {
         if (!isWord(position, length))
             continue;
         // A '*' next only hands on to remembered elements, so it is tried directly.
@@ -234,7 +251,7 @@ bool PatternMatcher::matchAfterWord(std::size_t position, std::size_t element)
 
 bool PatternMatcher::tryFrom(std::size_t position, std::size_t element)
 {
-    // Only elements other than '*' come here.
+    // Only elements other than '*' that follow a '*' or an '&' come here.
     // Each (position, element) pair is worked out at most once per word, which keeps patterns
     // with many '*' and '&' polynomial in the word length.
     std::uint32_t& failedMark = m_failed[position * m_memoColumns + m_memoColumn[element]];
@@ -247,6 +264,18 @@ bool PatternMatcher::tryFrom(std::size_t position, std::size_t element)
 }
 
 bool PatternMatcher::isWord(std::size_t position, std::size_t length)
+{
+    if (m_word.size() > kMaxRememberedLength)
+        return askWordTest(position, length);
+    const std::size_t index = position * (m_word.size() + 1) + length;
+    if (m_wordAsked[index] != m_stamp) {
+        m_wordAsked[index] = m_stamp;
+        m_wordAnswer[index] = askWordTest(position, length) ? 1 : 0;
+    }
+    return m_wordAnswer[index] != 0;
+}
+
+bool PatternMatcher::askWordTest(std::size_t position, std::size_t length)
 {
     if (!m_wordTest)
         return false;

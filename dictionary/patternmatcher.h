@@ -43,6 +43,7 @@ private:
     bool matchAfterWord(std::size_t position, std::size_t element);
     bool tryFrom(std::size_t position, std::size_t element);
     bool isWord(std::size_t position, std::size_t length);
+    bool askWordTest(std::size_t position, std::size_t length);
     void startWord();
 
     std::vector<PatternElement> m_elements;
@@ -55,9 +56,14 @@ private:
     std::string_view m_word;
     /// Prefixes handed to the word test, NUL-terminated; grows with the word.
     std::string m_wordBuffer;
-    /// Per element other than '*': its place among those elements (the memo's column).
+    /// Per element other than '*' that follows a '*' or an '&': its column in m_failed.
     std::vector<std::size_t> m_memoColumn;
     std::size_t m_memoColumns = 0;
+    bool m_hasWordParts = false;
+    /// Per (position, length) of the current word: whether the word test was asked (marked
+    /// with m_stamp) and its answer, so each piece is looked up once whatever the '&' count.
+    std::vector<std::uint32_t> m_wordAsked;
+    std::vector<std::uint8_t> m_wordAnswer;
     /// Failed (position, element) pairs of the current word, marked with m_stamp.
     std::vector<std::uint32_t> m_failed;
     std::uint32_t m_stamp = 0;

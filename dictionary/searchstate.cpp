@@ -126,9 +126,6 @@ void SearchState::readFilters(const AdvancedFilters& filters)
         m_valueOf[code] = letters::value(m_letterSet, static_cast<char>(code));
 
     m_banned = upperCased(filters.banned);
-    m_isBanned.fill(false);
-    for (char c : m_banned)
-        m_isBanned[static_cast<unsigned char>(c)] = true;
 
     const std::string forced = PatternMatcher::translatePattern(upperCased(filters.forced), m_letterSet);
     m_forcedCounts.fill(0);
@@ -139,13 +136,16 @@ void SearchState::readFilters(const AdvancedFilters& filters)
     m_forcedActive = !forced.empty();
 
     m_stock.clear();
-    m_inStock.fill(false);
     for (char c : PatternMatcher::translatePattern(upperCased(filters.optional), m_letterSet)) {
-        if (c == '{' || c == '}' || c == '&' || c == '*' || c == '?')
-            continue;
-        m_stock += c;
-        m_inStock[static_cast<unsigned char>(c)] = true;
+        if (c != '{' && c != '}' && c != '&' && c != '*' && c != '?')
+            m_stock += c;
     }
+    // A letter is excluded when banned, or when there is a stock that lacks it.
+    m_excluded.fill(!m_stock.empty());
+    for (char c : m_stock)
+        m_excluded[static_cast<unsigned char>(c)] = false;
+    for (char c : m_banned)
+        m_excluded[static_cast<unsigned char>(c)] = true;
 }
 
 void SearchState::walk(void (*callback)(const char*, void*))
@@ -175,38 +175,37 @@ SearchResult SearchState::finish(std::int64_t elapsedMs)
 
 bool SearchState::isAnagramMatch(const char* word) const
 {
-    if (m_anagramImpossible || std::strlen(word) != m_anagramLength)
+    if (m_anagramImpossible)
         return false;
+    // No letter may occur more often than in the text; with equal lengths the counts are then
+    // equal, which settles most words after their first letters.
     Counts counts{};
-    for (const char* p = word; *p != '\0'; ++p) {
-        const int index = countIndex(*p);
-        if (index < 0)
+    std::size_t length = 0;
+    for (; word[length] != '\0'; ++length) {
+        const int index = countIndex(word[length]);
+        if (index < 0 ||
+            ++counts[static_cast<std::size_t>(index)] > m_anagramCounts[static_cast<std::size_t>(index)])
             return false;
-        ++counts[static_cast<std::size_t>(index)];
     }
-    return counts == m_anagramCounts;
+    return length == m_anagramLength;
 }
 
 bool SearchState::passesFilters(const char* word)
 {
-    const std::size_t length = std::strlen(word);
+    // One pass measures the word, sums its value and meets the banned letters and the stock;
+    // which test rejects a word first makes no difference to the result.
+    std::size_t length = 0;
+    std::int32_t value = 0;
+    for (; word[length] != '\0'; ++length) {
+        const auto code = static_cast<unsigned char>(word[length]);
+        if (m_excluded[code])
+            return false;
+        value += m_valueOf[code];
+    }
     if (length < m_minLength || length > m_maxLength)
         return false;
-    std::int32_t value = 0;
-    for (const char* p = word; *p != '\0'; ++p)
-        value += m_valueOf[static_cast<unsigned char>(*p)];
     if (value < m_minValue || value > m_maxValue)
         return false;
-    for (const char* p = word; *p != '\0'; ++p) {
-        if (m_isBanned[static_cast<unsigned char>(*p)])
-            return false;
-    }
-    if (!m_stock.empty()) {
-        for (const char* p = word; *p != '\0'; ++p) {
-            if (!m_inStock[static_cast<unsigned char>(*p)])
-                return false;
-        }
-    }
     if (m_forcedActive && !hasForcedLetters(word, length))
         return false;
     if (m_matcher.isEmpty() || !m_matcher.match(std::string_view(word, length)))

@@ -85,9 +85,8 @@ private:
     bool m_palindromeOnly = false;
     /// Per character code: its value in the letter set, read once per search.
     std::array<std::int32_t, 256> m_valueOf{};
-    /// Per character code: whether it is banned, whether the stock holds it.
-    std::array<bool, 256> m_isBanned{};
-    std::array<bool, 256> m_inStock{};
+    /// Per character code: whether it rejects a word (banned, or missing from the stock).
+    std::array<bool, 256> m_excluded{};
 };
 
 } // namespace glyph
