@@ -63,6 +63,7 @@ inline std::uint32_t childAt(std::uint32_t first, std::uint32_t all, int code)
 MoveGenerator::MoveGenerator(const Game& game) : m_game(game)
 {
     m_moves.reserve(kInitialReserve);
+    m_leftParts.reserve(kInitialReserve);
 }
 
 const Move* MoveGenerator::moveAt(int index) const
@@ -113,6 +114,7 @@ Move MoveGenerator::generate(std::string_view rack)
     m_wordLength = 0;
     m_jokersLaid = 0;
     m_word.fill(0);
+    collectLeftParts();
 
     const int centreRow = geometry::centreRow(m_rows);
     const int centreColumn = geometry::centreColumn(m_columns);
@@ -304,7 +306,7 @@ void MoveGenerator::scan(const Board& grid, const CheckGrid& checks, int lines, 
             if (left)
                 extendRight(kRootNode, previousAnchor + 1);
             else
-                leftPart(kRootNode, leftPartLimit(position - previousAnchor - 1));
+                leftPart(leftPartLimit(position - previousAnchor - 1));
             previousAnchor = position;
         }
     }
@@ -323,7 +325,7 @@ void MoveGenerator::searchFirstMove()
     while (limit < kFirstMoveLeftLimit && m_anchor - limit - 1 >= 1 &&
            m_line[m_anchor - limit - 1].letter == 0)
         ++limit;
-    leftPart(kRootNode, leftPartLimit(limit));
+    leftPart(leftPartLimit(limit));
 }
 
 int MoveGenerator::leftPartLimit(int emptySquares) const
@@ -356,22 +358,88 @@ template <typename Next> void MoveGenerator::tryLetter(std::uint32_t childIndex,
     }
 }
 
-void MoveGenerator::leftPart(std::uint32_t nodeIndex, int limit)
+void MoveGenerator::collectLeftParts()
 {
+    // Every left part the rack can lay is the same at every anchor: they are listed once per
+    // generate, depth first as the search meets them, each with the end of its subtree.
+    m_leftParts.clear();
+    m_leftParts.push_back(LeftPart{kRootNode, 0, 0, 0, 0});
+    collectLeftParts(kRootNode, 0, std::clamp(m_rackTiles - 1, 0, kMaxWordLength - 1));
+    m_leftParts[0].end = static_cast<std::uint32_t>(m_leftParts.size());
+}
+
+void MoveGenerator::collectLeftParts(std::uint32_t nodeIndex, int depth, int maxDepth)
+{
+    if (depth >= maxDepth)
+        return;
     const GraphNode& entry = m_graph[nodeIndex];
     const std::uint32_t all = entry.letters & kAlphabetMask;
-    // The anchor square is empty and records nothing, so extending is only worth a call when
-    // some child letter may go there.
-    if ((all & m_checks[m_anchor] & available()) != 0)
-        extendRight(nodeIndex, m_anchor);
-    if (limit <= 0)
-        return;
-    const std::uint32_t first = entry.child;
     for (std::uint32_t letters = all & available(); letters != 0; letters &= letters - 1) {
         const int code = std::countr_zero(letters);
-        tryLetter(childAt(first, all, code), code,
-                  [this, limit](std::uint32_t next) { leftPart(next, limit - 1); });
+        tryLetter(childAt(entry.child, all, code), code, [this, depth, maxDepth, code](std::uint32_t next) {
+            const std::size_t at = m_leftParts.size();
+            const bool joker = m_word[static_cast<std::size_t>(m_wordLength - 1)] == kJoker;
+            m_leftParts.push_back(LeftPart{next, 0, static_cast<std::uint8_t>(depth + 1),
+                                           static_cast<std::uint8_t>(code),
+                                           static_cast<std::uint8_t>(joker)});
+            collectLeftParts(next, depth + 1, maxDepth);
+            m_leftParts[at].end = static_cast<std::uint32_t>(m_leftParts.size());
+        });
     }
+}
+
+void MoveGenerator::layLeftLetter(const LeftPart& part)
+{
+    if (part.joker != 0) {
+        --m_rackCounts[kJokerIndex];
+        m_jokerLetters[static_cast<std::size_t>(m_jokersLaid++)] = static_cast<char>('A' + part.code);
+        m_word[static_cast<std::size_t>(m_wordLength++)] = kJoker;
+        return;
+    }
+    if (--m_rackCounts[part.code] == 0)
+        m_rackLetters &= ~(1u << part.code);
+    m_word[static_cast<std::size_t>(m_wordLength++)] = static_cast<char>('A' + part.code);
+}
+
+void MoveGenerator::takeBackLeftLetter(const LeftPart& part)
+{
+    --m_wordLength;
+    if (part.joker != 0) {
+        --m_jokersLaid;
+        ++m_rackCounts[kJokerIndex];
+        return;
+    }
+    if (m_rackCounts[part.code]++ == 0)
+        m_rackLetters |= 1u << part.code;
+}
+
+void MoveGenerator::leftPart(int limit)
+{
+    // Walks the listed left parts no longer than the limit, laying and taking back letters as
+    // the depth-first order goes down and up, and extends each one through the anchor.
+    std::array<const LeftPart*, kBoardCells> laid{};
+    int depth = 0;
+    for (std::size_t i = 0; i < m_leftParts.size();) {
+        const LeftPart& part = m_leftParts[i];
+        if (part.depth > limit) {
+            i = part.end;
+            continue;
+        }
+        for (; depth >= part.depth && depth > 0; --depth)
+            takeBackLeftLetter(*laid[static_cast<std::size_t>(depth)]);
+        if (part.depth > 0) {
+            layLeftLetter(part);
+            depth = part.depth;
+            laid[static_cast<std::size_t>(depth)] = &part;
+        }
+        // The anchor square is empty and records nothing, so extending is only worth a call
+        // when some child letter may go there.
+        if ((m_graph[part.node].letters & m_checks[m_anchor] & available() & kAlphabetMask) != 0)
+            extendRight(part.node, m_anchor);
+        ++i;
+    }
+    for (; depth > 0; --depth)
+        takeBackLeftLetter(*laid[static_cast<std::size_t>(depth)]);
 }
 
 void MoveGenerator::extendRight(std::uint32_t nodeIndex, int position)

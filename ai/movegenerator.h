@@ -55,7 +55,18 @@ private:
     }
     void scan(const Board& grid, const CheckGrid& checks, int lines, int positions);
     void searchFirstMove();
-    void leftPart(std::uint32_t nodeIndex, int limit);
+    struct LeftPart {
+        std::uint32_t node; ///< node reached by the letters laid so far
+        std::uint32_t end;  ///< index after the last left part that extends this one
+        std::uint8_t depth; ///< letters laid
+        std::uint8_t code;  ///< the last letter laid, 0 = 'A'
+        std::uint8_t joker; ///< 1 when that letter is a joker
+    };
+    void collectLeftParts();
+    void collectLeftParts(std::uint32_t nodeIndex, int depth, int maxDepth);
+    void layLeftLetter(const LeftPart& part);
+    void takeBackLeftLetter(const LeftPart& part);
+    void leftPart(int limit);
     int leftPartLimit(int emptySquares) const;
     void extendRight(std::uint32_t nodeIndex, int position);
     template <typename Next> void tryLetter(std::uint32_t childIndex, int code, Next next);
@@ -104,6 +115,7 @@ private:
     };
     DictionaryStamp m_stamp;
     bool m_listsAscending = false;
+    std::vector<LeftPart> m_leftParts;
     std::vector<Move> m_sortBuffer;
     std::vector<int> m_scoreCounts;
 };
