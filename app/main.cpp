@@ -1,8 +1,6 @@
 // The program's entry: creates the preferences, the game and the window in order, runs the
 // event loop and tears them down in reverse, which writes "Preferences.ini".
 #include <QApplication>
-#include <QMainWindow>
-#include <QString>
 #include <QTranslator>
 
 #include <memory>
@@ -11,21 +9,19 @@
 #include "engine/gamerules.h"
 #include "engine/random.h"
 #include "preferences/preferences.h"
+#include "ui/mainwindow.h"
 #include "ui/messageboxview.h"
+#include "ui/panelwidget.h"
 #include "ui/startup.h"
+#include "ui/viewrelay.h"
 
 namespace
 {
 
 constexpr unsigned char kClassicGameType = 0;
 
-/// The game window: caption "Glyphmosaic - " and the rules' name.
-std::unique_ptr<QMainWindow> createMainWindow(glyph::Game& game)
-{
-    auto window = std::make_unique<QMainWindow>();
-    window->setWindowTitle(QStringLiteral("Glyphmosaic - ") + QString::fromStdString(game.rules()->name()));
-    return window;
-}
+/// Period of the players' clocks.
+constexpr int kClockPeriod = 1000;
 
 } // namespace
 
@@ -35,7 +31,9 @@ int main(int argc, char** argv)
     glyph::random::reseed();
     startup::warnOnSmallDesktop();
 
-    MessageBoxView view;
+    // Until the window exists the game's messages go to plain message boxes; then to the window.
+    MessageBoxView messageBoxes;
+    glyph::ViewRelay view(messageBoxes);
     auto preferences = std::make_unique<glyph::Preferences>("Preferences.ini", &view);
     QTranslator translator;
     startup::applyLanguage(*preferences, translator);
@@ -45,11 +43,14 @@ int main(int argc, char** argv)
     auto game = std::make_unique<glyph::Game>(*preferences, view);
     game->setRules(glyph::createRules(kClassicGameType, *game));
 
-    auto window = createMainWindow(*game);
+    auto window = std::make_unique<glyph::MainWindow>(*game);
+    view.setTarget(window.get());
+    window->panel()->startClock(kClockPeriod);
     window->showMaximized();
     startup::restoreGeometry(*preferences, "MainWindowKey", *window);
 
     const int exitCode = QApplication::exec();
+    view.setTarget(nullptr);
     window.reset();
     game.reset();
     preferences.reset();

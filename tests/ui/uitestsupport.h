@@ -1,0 +1,244 @@
+#pragma once
+
+// A game window on a small made-up word list, letter set and profiles, in a folder of its own
+// that becomes the working folder; message boxes and modal dialogs are answered by the test.
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <deque>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dictionary/dictionary.h"
+#include "engine/game.h"
+#include "engine/gamerules.h"
+#include "preferences/preferences.h"
+#include "support/recordingview.h"
+#include "ui/mainwindow.h"
+#include "ui/viewrelay.h"
+
+namespace glyph::test
+{
+
+constexpr std::uint32_t kLastFlag = 1u << 26;
+constexpr std::uint32_t kEndOfWordFlag = 1u << 25;
+/// Entry 0: the root, leading to the list at index 1.
+constexpr std::uint32_t kRootNode = kLastFlag | 1u;
+
+inline DawgNode node(char letter, bool last, bool endOfWord, std::uint32_t child)
+{
+    return static_cast<std::uint32_t>(letter - 'A') << 27 | (last ? kLastFlag : 0) |
+           (endOfWord ? kEndOfWordFlag : 0) | child;
+}
+
+inline void appendUint32(std::string& bytes, std::uint32_t value)
+{
+    for (int shift = 0; shift < 32; shift += 8)
+        bytes.push_back(static_cast<char>((value >> shift) & 0xFFu));
+}
+
+/// A ".dic" file: signature, author, word count, node count, data size, then the nodes.
+inline std::string dicFile(const std::vector<DawgNode>& nodes, std::uint32_t wordCount)
+{
+    std::string bytes("Glyphmosaic", 11);
+    bytes.resize(12, '\0');
+    std::string author("Glyphmosaic");
+    author.resize(32, '\0');
+    bytes += author;
+    const auto count = static_cast<std::uint32_t>(nodes.size());
+    appendUint32(bytes, wordCount);
+    appendUint32(bytes, count);
+    appendUint32(bytes, count * 4);
+    for (DawgNode n : nodes)
+        appendUint32(bytes, n);
+    return bytes;
+}
+
+/// The node array of a plain letter tree (no shared tails) holding the words, which must be
+/// upper case.
+inline std::vector<DawgNode> trieNodes(std::vector<std::string> words)
+{
+    struct TrieNode {
+        std::map<char, std::unique_ptr<TrieNode>> children;
+        bool endOfWord = false;
+    };
+    TrieNode root;
+    for (const std::string& word : words) {
+        TrieNode* at = &root;
+        for (char letter : word) {
+            auto& child = at->children[letter];
+            if (!child)
+                child = std::make_unique<TrieNode>();
+            at = child.get();
+        }
+        at->endOfWord = true;
+    }
+    std::vector<DawgNode> nodes{kRootNode};
+    // Each list is laid out in one block; the blocks of a node's children are appended after.
+    std::deque<std::pair<const TrieNode*, std::size_t>> pending{{&root, 1}};
+    nodes.resize(1 + root.children.size());
+    while (!pending.empty()) {
+        auto [parent, first] = pending.front();
+        pending.pop_front();
+        std::size_t index = first;
+        std::size_t remaining = parent->children.size();
+        for (const auto& [letter, child] : parent->children) {
+            std::uint32_t childIndex = 0;
+            if (!child->children.empty()) {
+                childIndex = static_cast<std::uint32_t>(nodes.size());
+                nodes.resize(nodes.size() + child->children.size());
+                pending.push_back({child.get(), childIndex});
+            }
+            nodes[index++] = node(letter, --remaining == 0, child->endOfWord, childIndex);
+        }
+    }
+    return nodes;
+}
+
+/// A letter set file: count, value and vowel flag per letter, then the joker (2 tiles, value 0).
+inline std::string letterSetText()
+{
+    static const int counts[26] = {9, 2, 2, 4, 12, 2, 3, 2, 9, 1, 1, 4, 2,
+                                   6, 8, 2, 1, 6,  4, 6, 4, 2, 2, 1, 2, 1};
+    static const int values[26] = {1, 3, 3, 2,  1, 4, 2, 4, 1, 8, 5, 1, 3,
+                                   1, 1, 3, 10, 1, 1, 1, 1, 4, 4, 8, 4, 10};
+    std::string text;
+    for (int i = 0; i < 26; ++i) {
+        const char letter = static_cast<char>('A' + i);
+        const bool vowel = std::string("AEIOU").find(letter) != std::string::npos;
+        text +=
+            std::to_string(counts[i]) + " " + std::to_string(values[i]) + " " + (vowel ? "1" : "0") + "\n";
+    }
+    text += "2 0 0\n";
+    return text;
+}
+
+/// Short words enough for two computer players to play a whole game.
+inline std::vector<std::string> testWords()
+{
+    return {"AA", "AB", "AD",  "AE",  "AG",  "AH",  "AI",  "AL",  "AM",  "AN",  "AR",  "AS", "AT", "AW",
+            "AX", "AY", "BA",  "BE",  "BI",  "BO",  "BY",  "DA",  "DE",  "DO",  "ED",  "EF", "EH", "EL",
+            "EM", "EN", "ER",  "ES",  "EX",  "FA",  "FE",  "GO",  "HA",  "HE",  "HI",  "HM", "HO", "ID",
+            "IF", "IN", "IS",  "IT",  "JO",  "KA",  "KI",  "LA",  "LI",  "LO",  "MA",  "ME", "MI", "MO",
+            "MU", "MY", "NA",  "NE",  "NO",  "NU",  "OD",  "OE",  "OF",  "OH",  "OI",  "OM", "ON", "OP",
+            "OR", "OS", "OW",  "OX",  "OY",  "PA",  "PE",  "PI",  "QI",  "RE",  "SH",  "SI", "SO", "TA",
+            "TI", "TO", "UH",  "UM",  "UN",  "UP",  "US",  "UT",  "WE",  "WO",  "XI",  "XU", "YA", "YE",
+            "YO", "ZA", "CAT", "COT", "DOG", "TEA", "EAT", "ATE", "TAN", "RAT", "ART", "TAR"};
+}
+
+/// The folder, files, preferences, game and window of one test.
+class WindowFixture
+{
+public:
+    /// Creates Sets/Test.set, Dictionaries/Test.dic and the named (empty) profiles in a fresh
+    /// folder, makes it the working folder and builds the game and its window.
+    explicit WindowFixture(const std::vector<std::string>& profiles = {"alpha.cpu", "beta.cpu", "gamma.cpu"})
+        : m_previousFolder(QDir::currentPath())
+    {
+        for (const char* folder : {"Sets", "Dictionaries", "Profiles", "Games"})
+            QDir(m_folder.path()).mkpath(folder);
+        write("Sets/Test.set", letterSetText());
+        write("Dictionaries/Test.dic", dicFile(trieNodes(testWords()), testWords().size()));
+        for (const std::string& profile : profiles)
+            write("Profiles/" + profile, "-- plays the best move\n");
+        QDir::setCurrent(m_folder.path());
+
+        preferences = std::make_unique<Preferences>(path("Preferences.ini"), &fallback);
+        preferences->setString("GameSetKey", "Sets/Test.set");
+        preferences->setString("GameDictionaryKey", "Dictionaries/Test.dic");
+        // A few premium squares of each kind, one square carrying two kinds.
+        preferences->setString("MultiWordsX3Key", "1 1 |");
+        preferences->setString("MultiWordsX2Key", "8 8 |2 2 |");
+        preferences->setString("MultiLettersX3Key", "2 2 |");
+        preferences->setString("MultiLettersX2Key", "4 1 |");
+        relay = std::make_unique<ViewRelay>(fallback);
+        game = std::make_unique<Game>(*preferences, *relay);
+        game->setRules(createRules(0, *game));
+        window = std::make_unique<MainWindow>(*game);
+        relay->setTarget(window.get());
+        window->setWaitFactor(0);
+        window->setMessageHandler([this](const MainWindow::MessageRequest& request) {
+            messages.push_back(request.text);
+            return answer;
+        });
+        window->setDialogHandler([this](QDialog& dialog) {
+            dialogs.push_back(dialog.metaObject()->className());
+            return onDialog ? onDialog(dialog) : static_cast<int>(QDialog::Rejected);
+        });
+        window->resize(1280, 1024);
+    }
+
+    ~WindowFixture()
+    {
+        relay->setTarget(nullptr);
+        window.reset();
+        game.reset();
+        preferences.reset();
+        QDir::setCurrent(m_previousFolder);
+    }
+
+    /// Starts a game with these players (name, profile; empty profile for a human).
+    void start(const std::vector<std::pair<std::string, std::string>>& seats)
+    {
+        std::vector<Player> players;
+        for (const auto& [name, profile] : seats) {
+            Player player;
+            player.setName(name);
+            player.setProfile(profile);
+            players.push_back(player);
+        }
+        game->setRules(createRules(0, *game));
+        game->rules()->start(players);
+        window->refresh(false);
+    }
+
+    /// Gives the current player exactly this rack (internal codes) and reloads the rack slots.
+    void setRack(const std::string& rack)
+    {
+        game->rules()->currentPlayer().setRack(rack);
+        game->reloadRackSlots();
+        window->refresh(false);
+    }
+
+    std::string path(const std::string& name) const
+    {
+        return (m_folder.path() + "/" + QString::fromStdString(name)).toStdString();
+    }
+
+    /// Writes a file in the test's folder.
+    void write(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream out(path(name), std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+
+    RecordingView fallback;
+    std::unique_ptr<Preferences> preferences;
+    std::unique_ptr<ViewRelay> relay;
+    std::unique_ptr<Game> game;
+    std::unique_ptr<MainWindow> window;
+    /// Texts of the message boxes shown, in order.
+    std::vector<QString> messages;
+    /// Class names of the modal dialogs run, in order.
+    std::vector<QString> dialogs;
+    /// The button index every message box is answered with.
+    int answer = 0;
+    /// What to do with a modal dialog instead of running it (default: reject it).
+    std::function<int(QDialog&)> onDialog;
+
+private:
+    QTemporaryDir m_folder;
+    QString m_previousFolder;
+};
+
+} // namespace glyph::test

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+
+#include "ui_gameconfigurationwidget.h"
+
+namespace glyph
+{
+
+class Game;
+class MainWindow;
+
+/// Shows the game in progress as editable tables (players and board squares) and writes the
+/// edits back into the game on request.
+class GameConfigurationWidget : public QWidget, public Ui::UIGameConfigurationWidget
+{
+    Q_OBJECT
+
+public:
+    GameConfigurationWidget(Game& game, MainWindow& window, QWidget* parent);
+
+    /// Shows the players, the board and the settings of the game in progress.
+    void refresh();
+
+public slots:
+    /// Empties the board editor after confirmation (the board changes only on Apply).
+    void clearTableClicked();
+    /// Shows the board of the game in the board editor again.
+    void restoreTableClicked();
+    /// Writes players and board into the game after confirmation and recomputes the bag.
+    void applyClicked();
+
+private:
+    QString cellText(const QTableWidget& table, int row, int column) const;
+    void applyPlayers();
+    void applyBoard();
+
+    Game& m_game;
+    MainWindow& m_window;
+};
+
+} // namespace glyph

@@ -1,0 +1,69 @@
+#include "ui/gameoverdialog.h"
+
+#include <QHeaderView>
+
+#include <algorithm>
+#include <climits>
+
+#include "engine/game.h"
+#include "engine/gamerules.h"
+#include "engine/letters.h"
+#include "ui/mainwindow.h"
+#include "ui/uitext.h"
+
+namespace glyph
+{
+
+namespace
+{
+const char* const kGeometryKey = "GameOverDialogKey";
+enum Column { NameColumn, LettersColumn, PenaltyColumn, ScoreColumn, ColumnCount };
+} // namespace
+
+GameOverDialog::GameOverDialog(Game& game, QWidget* parent) : QDialog(parent), m_game(game)
+{
+    setupUi(this);
+    MainWindow::restoreGeometry(m_game, *this, kGeometryKey);
+    table->setColumnCount(ColumnCount);
+    table->setHorizontalHeaderLabels({tr("Player"), tr("Letters"), tr("Penalty"), tr("Final Score")});
+    fill();
+    table->setSortingEnabled(true);
+}
+
+GameOverDialog::~GameOverDialog()
+{
+    MainWindow::storeGeometry(m_game, *this, kGeometryKey);
+}
+
+void GameOverDialog::fill()
+{
+    if (m_game.rules() == nullptr)
+        return;
+    const std::vector<Player>& players = m_game.rules()->players();
+    int best = INT_MIN;
+    int leftOver = 0;
+    for (const Player& player : players) {
+        best = std::max(best, static_cast<int>(player.score));
+        leftOver += letters::stringValue(m_game.letterSet(), uitext::rack(player));
+    }
+    table->setRowCount(static_cast<int>(players.size()));
+    for (int i = 0; i < static_cast<int>(players.size()); ++i) {
+        const Player& player = players[i];
+        const std::string rack = uitext::rack(player);
+        const int rackValue = letters::stringValue(m_game.letterSet(), rack);
+        const QString penalty =
+            rack.empty() ? QString::asprintf("+%d", leftOver) : QString::asprintf("-%d", rackValue);
+        auto* score = new QTableWidgetItem;
+        score->setData(Qt::DisplayRole, static_cast<int>(player.score));
+        table->setItem(i, NameColumn, new QTableWidgetItem(uitext::name(player)));
+        table->setItem(i, LettersColumn,
+                       new QTableWidgetItem(QString::fromStdString(letters::toUserText(rack))));
+        table->setItem(i, PenaltyColumn, new QTableWidgetItem(penalty));
+        table->setItem(i, ScoreColumn, score);
+        if (player.score == best)
+            winner->setText(uitext::withText(tr("The winner is: %s"), uitext::name(player)));
+    }
+    table->resizeColumnsToContents();
+}
+
+} // namespace glyph

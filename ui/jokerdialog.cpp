@@ -1,0 +1,21 @@
+#include "ui/jokerdialog.h"
+
+namespace glyph
+{
+
+JokerDialog::JokerDialog(QWidget* parent) : QDialog(parent)
+{
+    setupUi(this);
+    for (char letter = 'A'; letter <= 'Z'; ++letter)
+        joker->addItem(QString(QChar::fromLatin1(letter)));
+    joker->setCurrentIndex(0);
+    connect(Ui::UIJokerDialog::close, &QPushButton::clicked, this, &QDialog::close);
+}
+
+char JokerDialog::letter() const
+{
+    const QString text = joker->currentText();
+    return text.isEmpty() ? 'A' : text.at(0).toLatin1();
+}
+
+} // namespace glyph

@@ -1,0 +1,479 @@
+#include "ui/mainwindow.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+
+#include <algorithm>
+
+#include "engine/game.h"
+#include "engine/gamerules.h"
+#include "preferences/preferences.h"
+#include "ui/gameconfigurationwidget.h"
+#include "ui/gameoverdialog.h"
+#include "ui/newgamedialog.h"
+#include "ui/panelwidget.h"
+#include "ui/rackwidget.h"
+#include "ui/tablewidget.h"
+
+namespace glyph
+{
+
+namespace
+{
+
+const char* const kProductName = "Glyphmosaic";
+const char* const kGeometryKey = "MainWindowKey";
+const char* const kGamesFolder = "Games/";
+const char* const kSavedGameExtension = "tc";
+constexpr int kTabsMinimumWidth = 200;
+constexpr int kTabsMinimumHeight = 400;
+constexpr int kRackMinimumWidth = 400;
+constexpr int kRackMinimumHeight = 80;
+constexpr int kPanelMaximumWidth = 330;
+constexpr int kPanelMaximumHeight = 10000;
+constexpr int kNewGameComputerDelay = 1000;
+constexpr int kToolBarIconSize = 24;
+constexpr int kNoticeMargin = 12;
+
+} // namespace
+
+MainWindow::MainWindow(Game& game) : QMainWindow(nullptr), m_game(game)
+{
+    buildWidgets();
+    buildMenus();
+    buildToolBar();
+    connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::tabCurrentChanged);
+    updateCaption();
+}
+
+MainWindow::~MainWindow()
+{
+    storeGeometry(m_game, *this, kGeometryKey);
+    hideThinkingNotice();
+}
+
+void MainWindow::buildWidgets()
+{
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName("splitter");
+    setCentralWidget(m_splitter);
+    m_left = new QSplitter(Qt::Vertical, m_splitter);
+    m_left->setObjectName("left");
+    m_right = new QSplitter(Qt::Horizontal, m_splitter);
+    m_right->setObjectName("right");
+
+    m_tabs = new QTabWidget(m_left);
+    m_tabs->setMinimumSize(kTabsMinimumWidth, kTabsMinimumHeight);
+    m_rack = new RackWidget(m_game, *this, m_left);
+    m_panel = new PanelWidget(m_game, *this, m_right);
+    m_table = new TableWidget(m_game, *this, m_tabs);
+    m_tabs->addTab(m_table, tr("Table"));
+    m_gameConfiguration = new GameConfigurationWidget(m_game, *this, m_tabs);
+    m_tabs->addTab(m_gameConfiguration, tr("Game Configuration"));
+    m_aiEditor = new QWidget(m_tabs);
+    m_aiEditor->setObjectName("aiEditor");
+    m_tabs->addTab(m_aiEditor, tr("AI Editor"));
+
+    m_rack->setMinimumSize(kRackMinimumWidth, kRackMinimumHeight);
+    m_left->setStretchFactor(0, 1);
+    m_left->setStretchFactor(1, 0);
+    m_left->setCollapsible(1, false);
+    m_panel->setMaximumSize(kPanelMaximumWidth, kPanelMaximumHeight);
+    m_splitter->setStretchFactor(0, 1);
+    m_splitter->setStretchFactor(1, 0);
+}
+
+QAction* MainWindow::addCommand(QMenu* menu, const QString& text, const QKeySequence& shortcut,
+                                void (MainWindow::*slot)(), bool available)
+{
+    QAction* action = menu->addAction(text);
+    action->setShortcut(shortcut);
+    action->setEnabled(available);
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+}
+
+void MainWindow::buildMenus()
+{
+    // Commands whose dialogs are not part of this program yet are shown but disabled.
+    constexpr bool kLater = false;
+
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QMenu* exportMenu = file->addMenu(tr("Export"));
+    addCommand(exportMenu, tr("Table to BMP"), {}, &MainWindow::table2BMPClicked, kLater);
+    addCommand(exportMenu, tr("Move list to TXT"), {}, &MainWindow::moves2TXTClicked, kLater);
+    exportMenu->setEnabled(kLater);
+    file->addSeparator();
+    m_openAction =
+        addCommand(file, tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::openClicked);
+    m_saveAction =
+        addCommand(file, tr("&Save..."), QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::saveClicked);
+    m_printAction = addCommand(file, tr("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P),
+                               &MainWindow::printClicked, kLater);
+    file->addSeparator();
+    addCommand(file, tr("P&references..."), {}, &MainWindow::preferencesClicked, kLater);
+    file->addSeparator();
+    addCommand(file, tr("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_X), &MainWindow::exitClicked);
+
+    QMenu* gameMenu = menuBar()->addMenu(tr("&Game"));
+    m_newGameAction = addCommand(gameMenu, tr("&New Game"), QKeySequence(Qt::CTRL | Qt::Key_N),
+                                 &MainWindow::newGameClicked);
+    gameMenu->addSeparator();
+    addCommand(gameMenu, tr("&Bag"), QKeySequence(Qt::CTRL | Qt::Key_B), &MainWindow::bagClicked, kLater);
+    m_moveListAction = addCommand(gameMenu, tr("&Move list"), {}, &MainWindow::moveListClicked, kLater);
+    m_topMovesAction = addCommand(gameMenu, tr("&Top moves"), QKeySequence(Qt::CTRL | Qt::Key_T),
+                                  &MainWindow::topMovesClicked, kLater);
+    gameMenu->addSeparator();
+    m_firstAction = addCommand(gameMenu, tr("&First Move"), QKeySequence(Qt::CTRL | Qt::Key_Home),
+                               &MainWindow::firstClicked);
+    m_lastAction = addCommand(gameMenu, tr("&Last Move"), QKeySequence(Qt::CTRL | Qt::Key_End),
+                              &MainWindow::lastClicked);
+    m_previousAction = addCommand(gameMenu, tr("&Previous"), QKeySequence(Qt::CTRL | Qt::Key_Left),
+                                  &MainWindow::previousClicked);
+    m_nextAction =
+        addCommand(gameMenu, tr("&Next"), QKeySequence(Qt::CTRL | Qt::Key_Right), &MainWindow::nextClicked);
+
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    m_dictionaryAction = addCommand(tools, tr("&Dictionary"), QKeySequence(Qt::CTRL | Qt::Key_D),
+                                    &MainWindow::dictionaryClicked, kLater);
+    addCommand(tools, tr("&Conversion..."), {}, &MainWindow::conversionClicked, kLater);
+    tools->addSeparator();
+    addCommand(tools, tr("Palindrom"), {}, &MainWindow::palindromClicked, kLater);
+    tools->addSeparator();
+    addCommand(tools, tr("&Speed Test"), {}, &MainWindow::speedTestClicked, kLater);
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    addCommand(help, tr("&Index"), QKeySequence(Qt::Key_F1), &MainWindow::indexClicked);
+    addCommand(help, tr("&Shortcuts"), {}, &MainWindow::shortcutsClicked);
+    addCommand(help, tr("&Tip of day"), {}, &MainWindow::tipOfDayClicked, kLater);
+    help->addSeparator();
+    m_aboutAction = addCommand(help, tr("&About"), {}, &MainWindow::aboutClicked, kLater);
+}
+
+void MainWindow::addToolButton(const char* picture, const QString& text, QAction* command)
+{
+    QAction* button = m_toolBar->addAction(QIcon(QString::fromLatin1(picture)), text);
+    button->setToolTip(text);
+    button->setEnabled(command->isEnabled());
+    connect(button, &QAction::triggered, command, &QAction::trigger);
+}
+
+void MainWindow::buildToolBar()
+{
+    m_toolBar = new QToolBar(tr("tool"), this);
+    m_toolBar->setObjectName("tool");
+    m_toolBar->setMovable(false);
+    m_toolBar->setIconSize(QSize(kToolBarIconSize, kToolBarIconSize));
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+
+    addToolButton("Images/newgame.xpm", tr("New game"), m_newGameAction);
+    addToolButton("Images/open.xpm", tr("Open"), m_openAction);
+    addToolButton("Images/save.xpm", tr("Save"), m_saveAction);
+    addToolButton("Images/print.xpm", tr("Print"), m_printAction);
+    m_toolBar->addSeparator();
+    addToolButton("Images/movelist.xpm", tr("Move list"), m_moveListAction);
+    m_toolBar->addSeparator();
+    addToolButton("Images/firstmove.xpm", tr("First move"), m_firstAction);
+    addToolButton("Images/lastmove.xpm", tr("Last move"), m_lastAction);
+    addToolButton("Images/previousmove.xpm", tr("Previous move"), m_previousAction);
+    addToolButton("Images/nextmove.xpm", tr("Next move"), m_nextAction);
+    m_toolBar->addSeparator();
+    addToolButton("Images/dictionary.xpm", tr("Dictionary"), m_dictionaryAction);
+    addToolButton("Images/topmoves.xpm", tr("Top moves"), m_topMovesAction);
+    m_toolBar->addSeparator();
+    addToolButton("Images/about.xpm", tr("About"), m_aboutAction);
+
+    // The filler stretches so that the toolbar spans the window's width.
+    m_toolBarFiller = new QLabel(m_toolBar);
+    m_toolBarFiller->setAlignment(Qt::AlignHCenter);
+    m_toolBarFiller->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    m_toolBar->addWidget(m_toolBarFiller);
+}
+
+void MainWindow::updateCaption()
+{
+    if (m_game.rules() != nullptr)
+        setWindowTitle(QString::fromLatin1(kProductName) + " - " +
+                       QString::fromStdString(m_game.rules()->name()));
+}
+
+// ---- the game's view ----
+
+void MainWindow::showWarning(const std::string& text)
+{
+    message(nullptr, QMessageBox::Warning, QString::fromStdString(text), {tr("OK")});
+}
+
+void MainWindow::refresh(bool onlyUpdateBoard)
+{
+    updateCaption();
+    m_panel->refresh();
+    m_rack->refresh();
+    if (onlyUpdateBoard)
+        m_table->update();
+    else
+        m_table->redrawSquares();
+    m_gameConfiguration->refresh();
+}
+
+void MainWindow::refreshWithoutBoard()
+{
+    updateCaption();
+    m_panel->refresh();
+    m_rack->refresh();
+    m_gameConfiguration->refresh();
+}
+
+void MainWindow::erasePlacedTiles()
+{
+    m_table->erasePlacedTiles();
+}
+
+void MainWindow::showGameOver()
+{
+    GameOverDialog dialog(m_game, this);
+    runDialog(dialog);
+}
+
+void MainWindow::showThinkingNotice(const std::string& text)
+{
+    if (m_thinkingNotice != nullptr)
+        return;
+    m_thinkingNotice = new QLabel(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::FramelessWindowHint);
+    m_thinkingNotice->setObjectName("splash");
+    m_thinkingNotice->setAttribute(Qt::WA_DeleteOnClose);
+    m_thinkingNotice->setFrameStyle(QFrame::WinPanel | QFrame::Raised);
+    m_thinkingNotice->setWindowTitle(QString::fromLatin1(kProductName));
+    m_thinkingNotice->setText(QString::fromStdString(text));
+    m_thinkingNotice->setAlignment(Qt::AlignCenter);
+    m_thinkingNotice->setMargin(kNoticeMargin);
+    m_thinkingNotice->adjustSize();
+    const QRect board(m_table->mapToGlobal(QPoint(0, 0)), m_table->size());
+    m_thinkingNotice->move(board.center() - m_thinkingNotice->rect().center());
+    m_thinkingNotice->show();
+    setFocus();
+    QCoreApplication::processEvents();
+}
+
+void MainWindow::hideThinkingNotice()
+{
+    delete m_thinkingNotice;
+    m_thinkingNotice = nullptr;
+}
+
+void MainWindow::setInteractive(bool enabled)
+{
+    menuBar()->setEnabled(enabled);
+    m_rack->setEnabled(enabled);
+    m_gameConfiguration->setEnabled(enabled);
+}
+
+void MainWindow::wait(int milliseconds)
+{
+    const int duration = static_cast<int>(milliseconds * m_waitFactor);
+    setInteractive(false);
+    m_paused = true;
+    QElapsedTimer stopwatch;
+    stopwatch.start();
+    // A local event loop sleeps between events instead of spinning while the time passes.
+    while (stopwatch.elapsed() < duration) {
+        QEventLoop loop;
+        const int slice =
+            std::max(1, static_cast<int>(std::min<qint64>(duration / 2, duration - stopwatch.elapsed())));
+        QTimer::singleShot(slice, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    QCoreApplication::processEvents();
+    m_paused = false;
+    setInteractive(true);
+}
+
+void MainWindow::appendScriptOutput(const std::string&)
+{
+    // The profile editor's output pane is not part of this window yet; script output is dropped.
+}
+
+void MainWindow::updateDictionaryInfo()
+{
+    // The dictionary window is not part of this window yet: nothing shows dictionary details.
+}
+
+// ---- message boxes and dialogs ----
+
+int MainWindow::message(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                        const QStringList& buttons)
+{
+    if (m_messageHandler)
+        return m_messageHandler(MessageRequest{icon, text, buttons});
+    QMessageBox box(icon, QString::fromLatin1(kProductName), text, QMessageBox::NoButton, parent);
+    QList<QAbstractButton*> added;
+    for (const QString& caption : buttons)
+        added.append(
+            box.addButton(caption, added.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole));
+    if (!added.isEmpty())
+        box.setDefaultButton(qobject_cast<QPushButton*>(added.first()));
+    box.exec();
+    return static_cast<int>(added.indexOf(box.clickedButton()));
+}
+
+int MainWindow::runDialog(QDialog& dialog)
+{
+    if (m_dialogHandler)
+        return m_dialogHandler(dialog);
+    return dialog.exec();
+}
+
+void MainWindow::restoreGeometry(Game& game, QWidget& window, const char* key)
+{
+    QRect geometry;
+    if (!game.preferences().getGeometry(key, geometry))
+        return;
+    window.resize(geometry.size());
+    window.move(geometry.topLeft());
+}
+
+void MainWindow::storeGeometry(Game& game, const QWidget& window, const char* key)
+{
+    game.preferences().setGeometry(key, QRect(window.frameGeometry().topLeft(), window.size()));
+}
+
+// ---- commands ----
+
+void MainWindow::table2BMPClicked() {}
+void MainWindow::moves2TXTClicked() {}
+void MainWindow::printClicked() {}
+void MainWindow::preferencesClicked() {}
+void MainWindow::bagClicked() {}
+void MainWindow::moveListClicked() {}
+void MainWindow::topMovesClicked() {}
+void MainWindow::dictionaryClicked() {}
+void MainWindow::conversionClicked() {}
+void MainWindow::palindromClicked() {}
+void MainWindow::speedTestClicked() {}
+void MainWindow::tipOfDayClicked() {}
+void MainWindow::aboutClicked() {}
+
+void MainWindow::openClicked()
+{
+    if (m_game.rules() == nullptr)
+        return;
+    m_paused = true;
+    const QString filter =
+        QString::asprintf("%s (*.%s)\n", m_game.rules()->name().c_str(), kSavedGameExtension) +
+        tr("All files (*.*)");
+    const QString fileName = QFileDialog::getOpenFileName(nullptr, QString(), kGamesFolder, filter);
+    m_paused = false;
+    if (!fileName.isEmpty())
+        m_game.rules()->load(fileName.toStdString());
+}
+
+void MainWindow::saveClicked()
+{
+    if (m_game.rules() == nullptr || m_game.rules()->history().empty())
+        return;
+    m_paused = true;
+    const QString filter =
+        QString::asprintf("%s (*.%s)", m_game.rules()->name().c_str(), kSavedGameExtension);
+    const QString fileName = QFileDialog::getSaveFileName(nullptr, QString(), kGamesFolder, filter);
+    if (!fileName.isEmpty())
+        m_game.rules()->save(savedGameName(fileName).toStdString());
+    m_paused = false;
+}
+
+QString MainWindow::savedGameName(const QString& chosen)
+{
+    if (chosen.contains('.'))
+        return chosen;
+    return chosen + "." + kSavedGameExtension;
+}
+
+void MainWindow::exitClicked()
+{
+    if (message(this, QMessageBox::Warning, "Are you sure?", {"Yes", "No"}) == 0)
+        QCoreApplication::exit(0);
+}
+
+void MainWindow::newGameClicked()
+{
+    {
+        NewGameDialog dialog(m_game, *this, this);
+        runDialog(dialog);
+    }
+    if (m_game.rules() != nullptr && m_game.rules()->inProgress() &&
+        m_game.rules()->currentPlayer().isComputer())
+        QTimer::singleShot(kNewGameComputerDelay, m_rack, &RackWidget::moveClicked);
+}
+
+void MainWindow::firstClicked()
+{
+    if (m_game.rules() != nullptr)
+        m_game.rules()->goFirst();
+    refresh(false);
+}
+
+void MainWindow::lastClicked()
+{
+    if (m_game.rules() != nullptr)
+        m_game.rules()->goLast();
+    refresh(false);
+}
+
+void MainWindow::previousClicked()
+{
+    if (m_game.rules() != nullptr)
+        m_game.rules()->goPrevious();
+    refresh(false);
+}
+
+void MainWindow::nextClicked()
+{
+    if (m_game.rules() != nullptr)
+        m_game.rules()->goNext();
+    refresh(false);
+}
+
+void MainWindow::indexClicked()
+{
+    message(this, QMessageBox::Information, "Not implemented yet", {tr("OK")});
+}
+
+void MainWindow::shortcutsClicked()
+{
+    message(nullptr, QMessageBox::Information,
+            tr("Left click on the piece to take back\n   Right click on table to take back all moves\n   "
+               "Drag & drop "
+               "letters on the rack\n   Double click on table to move\n   Double click on table for next "
+               "player\n   "
+               "Escape to intrerupt computer turn"),
+            {tr("OK")});
+}
+
+void MainWindow::tabCurrentChanged(int index)
+{
+    QWidget* page = m_tabs->widget(index);
+    m_paused = page != m_table;
+    if (page == m_gameConfiguration)
+        m_gameConfiguration->refresh();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        m_rack->stopComputerTimer();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+} // namespace glyph

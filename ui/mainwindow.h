@@ -1,0 +1,166 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QStringList>
+
+#include <functional>
+
+#include "engine/gameview.h"
+
+class QDialog;
+class QLabel;
+class QSplitter;
+class QTabWidget;
+class QToolBar;
+
+namespace glyph
+{
+
+class Game;
+class GameConfigurationWidget;
+class PanelWidget;
+class RackWidget;
+class TableWidget;
+
+/// The program's one top-level window: board, rack, panel and editors in splitters and tabs,
+/// the menus and toolbar, and the view through which the game reports to the user.
+class MainWindow : public QMainWindow, public GameView
+{
+    Q_OBJECT
+
+public:
+    /// A message box as the window is about to show it.
+    struct MessageRequest {
+        QMessageBox::Icon icon;
+        QString text;
+        QStringList buttons;
+    };
+    /// Answers a message box instead of the user: returns the index of the button pressed, -1 for none.
+    using MessageHandler = std::function<int(const MessageRequest&)>;
+    /// Runs a modal dialog instead of exec(): returns the dialog's result.
+    using DialogHandler = std::function<int(QDialog&)>;
+
+    explicit MainWindow(Game& game);
+    /// Stores the geometry under "MainWindowKey" and removes a thinking notice still shown.
+    ~MainWindow() override;
+
+    Game& game() { return m_game; }
+    TableWidget* table() const { return m_table; }
+    RackWidget* rack() const { return m_rack; }
+    PanelWidget* panel() const { return m_panel; }
+    GameConfigurationWidget* gameConfiguration() const { return m_gameConfiguration; }
+    QTabWidget* tabs() const { return m_tabs; }
+    /// The thinking notice while one is shown, else null.
+    QLabel* thinkingNotice() const { return m_thinkingNotice; }
+
+    // The game's view.
+    void showWarning(const std::string& text) override;
+    void refresh(bool onlyUpdateBoard) override;
+    void refreshWithoutBoard() override;
+    void erasePlacedTiles() override;
+    void showGameOver() override;
+    void showThinkingNotice(const std::string& text) override;
+    void hideThinkingNotice() override;
+    void wait(int milliseconds) override;
+    void appendScriptOutput(const std::string& line) override;
+    bool paused() const override { return m_paused; }
+
+    /// Sets or clears the flag that stops the players' clocks (not counted).
+    void setPaused(bool paused) { m_paused = paused; }
+    /// Asks the dictionary window to show the loaded dictionary's details again.
+    void updateDictionaryInfo();
+
+    /// Shows a message box captioned "Glyphmosaic" with the given buttons (the first is the
+    /// default); returns the index of the button pressed, -1 when the box was closed otherwise.
+    int message(QWidget* parent, QMessageBox::Icon icon, const QString& text, const QStringList& buttons);
+    /// Runs a dialog modally (or through the dialog handler) and returns its result.
+    int runDialog(QDialog& dialog);
+    /// Replaces the user for message boxes (null: real boxes).
+    void setMessageHandler(MessageHandler handler) { m_messageHandler = std::move(handler); }
+    /// Replaces exec() for modal dialogs (null: real dialogs).
+    void setDialogHandler(DialogHandler handler) { m_dialogHandler = std::move(handler); }
+    /// Scales every timed wait (1: real time; 0: no waiting), for demonstrations and tests.
+    void setWaitFactor(double factor) { m_waitFactor = factor; }
+
+    /// The name a game is saved under: ".tc" appended when the chosen name holds no dot at all.
+    static QString savedGameName(const QString& chosen);
+    /// Resizes and moves a window to the geometry stored under key, if there is one.
+    static void restoreGeometry(Game& game, QWidget& window, const char* key);
+    /// Stores a window's frame position and client size under key.
+    static void storeGeometry(Game& game, const QWidget& window, const char* key);
+
+public slots:
+    void table2BMPClicked();
+    void moves2TXTClicked();
+    void openClicked();
+    void saveClicked();
+    void printClicked();
+    void preferencesClicked();
+    void exitClicked();
+    void newGameClicked();
+    void bagClicked();
+    void moveListClicked();
+    void topMovesClicked();
+    void firstClicked();
+    void lastClicked();
+    void previousClicked();
+    void nextClicked();
+    void dictionaryClicked();
+    void conversionClicked();
+    void palindromClicked();
+    void speedTestClicked();
+    void indexClicked();
+    void shortcutsClicked();
+    void tipOfDayClicked();
+    void aboutClicked();
+    void tabCurrentChanged(int index);
+
+protected:
+    /// Escape stops the computer-move timer of the rack; nothing else is handled.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildWidgets();
+    void buildMenus();
+    void buildToolBar();
+    QAction* addCommand(QMenu* menu, const QString& text, const QKeySequence& shortcut,
+                        void (MainWindow::*slot)(), bool available = true);
+    void addToolButton(const char* picture, const QString& text, QAction* command);
+    void updateCaption();
+    void setInteractive(bool enabled);
+
+    Game& m_game;
+    QLabel* m_toolBarFiller = nullptr;
+    RackWidget* m_rack = nullptr;
+    PanelWidget* m_panel = nullptr;
+    TableWidget* m_table = nullptr;
+    GameConfigurationWidget* m_gameConfiguration = nullptr;
+    QWidget* m_aiEditor = nullptr;
+    bool m_paused = false;
+    QSplitter* m_splitter = nullptr;
+    QSplitter* m_left = nullptr;
+    QSplitter* m_right = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QLabel* m_thinkingNotice = nullptr;
+    MessageHandler m_messageHandler;
+    DialogHandler m_dialogHandler;
+    double m_waitFactor = 1.0;
+
+    // Commands by menu, kept for the toolbar buttons that share them.
+    QAction* m_newGameAction = nullptr;
+    QAction* m_openAction = nullptr;
+    QAction* m_saveAction = nullptr;
+    QAction* m_printAction = nullptr;
+    QAction* m_moveListAction = nullptr;
+    QAction* m_firstAction = nullptr;
+    QAction* m_lastAction = nullptr;
+    QAction* m_previousAction = nullptr;
+    QAction* m_nextAction = nullptr;
+    QAction* m_dictionaryAction = nullptr;
+    QAction* m_topMovesAction = nullptr;
+    QAction* m_aboutAction = nullptr;
+};
+
+} // namespace glyph

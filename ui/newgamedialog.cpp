@@ -1,0 +1,188 @@
+#include "ui/newgamedialog.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QTableWidgetItem>
+
+#include <algorithm>
+
+#include "engine/game.h"
+#include "engine/gamerules.h"
+#include "engine/gameview.h"
+#include "engine/random.h"
+#include "preferences/preferences.h"
+#include "ui/mainwindow.h"
+#include "ui/uitext.h"
+
+namespace glyph
+{
+
+namespace
+{
+
+const char* const kGeometryKey = "NewGameDialogKey";
+const char* const kSetsFolder = "Sets/";
+const char* const kDictionariesFolder = "Dictionaries/";
+const char* const kProfilesFolder = "Profiles/";
+constexpr int kDefaultSeats = 4;
+constexpr int kClose = 0;
+constexpr int kHuman = 1;
+constexpr int kMinimumPlayers = 2;
+enum Column { NameColumn, ProfileColumn };
+
+unsigned readUnsigned(const QString& text)
+{
+    bool ok = false;
+    const unsigned value = text.trimmed().toUInt(&ok);
+    return ok ? value : 0;
+}
+
+} // namespace
+
+NewGameDialog::NewGameDialog(Game& game, MainWindow& window, QWidget* parent)
+    : QDialog(parent), m_game(game), m_window(window)
+{
+    setupUi(this);
+    m_window.setPaused(true);
+    MainWindow::restoreGeometry(m_game, *this, kGeometryKey);
+
+    for (int i = 0; kGameTypes[i].code != kGameTypeEnd; ++i)
+        gameType->addItem(tr(kGameTypes[i].displayName));
+
+    Preferences& preferences = m_game.preferences();
+    set->addItems(folderEntries(kSetsFolder, "*.set"));
+    selectStored(*set, QString::fromStdString(preferences.string("GameSetKey")), kSetsFolder);
+    dictionary->addItems(folderEntries(kDictionariesFolder, "*.dic"));
+    selectStored(*dictionary, QString::fromStdString(preferences.string("GameDictionaryKey")),
+                 kDictionariesFolder);
+
+    players->setColumnCount(2);
+    players->setHorizontalHeaderLabels({tr("Name"), tr("Profile")});
+    players->horizontalHeader()->setStretchLastSection(true);
+    players->setRowCount(0);
+    const GameRules* rules = m_game.rules();
+    const bool seated = rules != nullptr && !rules->players().empty();
+    playersNumber->setText(
+        QString::number(seated ? static_cast<int>(rules->players().size()) : kDefaultSeats));
+    recreateButtons();
+    if (seated) {
+        for (int i = 0; i < static_cast<int>(rules->players().size()) && i < players->rowCount(); ++i) {
+            const Player& player = rules->players()[i];
+            players->item(i, NameColumn)->setText(uitext::name(player));
+            QComboBox* choice = seatChoice(i);
+            if (player.isComputer())
+                selectStored(*choice, uitext::profile(player), kProfilesFolder);
+            else
+                choice->setCurrentIndex(kHuman);
+        }
+    }
+    bonus->setText(QString::number(preferences.integer("GameBonusKey")));
+    time->setText(QString::number(preferences.integer("GameClassicTimeKey")));
+
+    connect(apply, &QPushButton::clicked, this, &NewGameDialog::recreateButtons);
+    connect(ok, &QPushButton::clicked, this, &NewGameDialog::okClicked);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::close);
+}
+
+NewGameDialog::~NewGameDialog()
+{
+    MainWindow::storeGeometry(m_game, *this, kGeometryKey);
+    m_window.setPaused(false);
+}
+
+QStringList NewGameDialog::folderEntries(const QString& folder, const QString& pattern)
+{
+    return QDir(folder).entryList({pattern}, QDir::AllEntries | QDir::NoDotAndDotDot,
+                                  QDir::Name | QDir::IgnoreCase);
+}
+
+bool NewGameDialog::selectStored(QComboBox& list, const QString& value, const QString& prefix)
+{
+    for (int i = 0; i < list.count(); ++i) {
+        if ((prefix + list.itemText(i)).contains(value, Qt::CaseInsensitive)) {
+            list.setCurrentIndex(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+QComboBox* NewGameDialog::seatChoice(int row) const
+{
+    return qobject_cast<QComboBox*>(players->cellWidget(row, ProfileColumn));
+}
+
+void NewGameDialog::rebuildProfileChoices()
+{
+    m_profileChoices = QStringList{tr("Close"), tr("Human")} + folderEntries(kProfilesFolder, "*.cpu");
+}
+
+void NewGameDialog::recreateButtons()
+{
+    QList<int> remembered;
+    for (int i = 0; i < players->rowCount(); ++i)
+        remembered.append(seatChoice(i) != nullptr ? seatChoice(i)->currentIndex() : kClose);
+    players->setRowCount(0);
+    const int seats = static_cast<int>(readUnsigned(playersNumber->text()));
+    if (seats == 0)
+        return;
+
+    rebuildProfileChoices();
+    players->setRowCount(seats);
+    for (int i = 0; i < seats; ++i) {
+        auto* choice = new QComboBox(players);
+        choice->setEditable(false);
+        choice->addItems(m_profileChoices);
+        const int preset = i < kDefaultSeats ? i + 1 : kClose;
+        choice->setCurrentIndex(preset < choice->count() ? preset : kClose);
+        if (i < remembered.size() && remembered[i] < choice->count())
+            choice->setCurrentIndex(remembered[i]);
+        players->setCellWidget(i, ProfileColumn, choice);
+        players->setItem(i, NameColumn,
+                         new QTableWidgetItem(QString::asprintf(qPrintable(tr("Player%d")), i + 1)));
+    }
+}
+
+void NewGameDialog::okClicked()
+{
+    std::vector<Player> seated;
+    for (int i = 0; i < players->rowCount(); ++i) {
+        const QComboBox* choice = seatChoice(i);
+        if (choice == nullptr || choice->currentIndex() == kClose)
+            continue;
+        Player player;
+        if (choice->currentIndex() != kHuman)
+            player.setProfile(choice->currentText().toStdString());
+        const QTableWidgetItem* name = players->item(i, NameColumn);
+        player.setName(name != nullptr ? name->text().toStdString() : std::string());
+        seated.push_back(player);
+    }
+    if (static_cast<int>(seated.size()) < kMinimumPlayers) {
+        glyph::showWarning(m_window, "%s", qPrintable(tr("Choose 2 or more players")));
+        return;
+    }
+    if (randomStart->isChecked()) {
+        std::shuffle(seated.begin(), seated.end(), random::generator());
+        std::shuffle(seated.begin(), seated.end(), random::generator());
+    }
+
+    Preferences& preferences = m_game.preferences();
+    preferences.setInteger("GameBonusKey", static_cast<int>(readUnsigned(bonus->text())));
+    preferences.setInteger("GameClassicTimeKey", static_cast<int>(readUnsigned(time->text())));
+    preferences.setString("GameSetKey", (kSetsFolder + set->currentText()).toStdString());
+    preferences.setString("GameDictionaryKey",
+                          (kDictionariesFolder + dictionary->currentText()).toStdString());
+    if (!m_game.loadSettings())
+        return;
+
+    const unsigned char code = kGameTypes[std::max(0, gameType->currentIndex())].code;
+    m_game.setRules(createRules(code, m_game));
+    if (m_game.rules() != nullptr)
+        m_game.rules()->start(seated);
+    m_window.refresh(false);
+    m_window.updateDictionaryInfo();
+    accept();
+}
+
+} // namespace glyph

@@ -1,0 +1,112 @@
+#include "ui/panelwidget.h"
+
+#include <QHeaderView>
+#include <QPixmap>
+
+#include "engine/game.h"
+#include "engine/gamerules.h"
+#include "ui/mainwindow.h"
+#include "ui/uitext.h"
+
+namespace glyph
+{
+
+namespace
+{
+
+const char* const kLogoFile = "Images/logo.bmp";
+constexpr int kSecondsPerMinute = 60;
+constexpr int kProfileTypeLength = 6;
+enum Column { NameColumn, ScoreColumn, TimeColumn, TypeColumn, ColumnCount };
+
+QString clockText(int seconds)
+{
+    return QString::asprintf("%02d:%02d", seconds / kSecondsPerMinute, seconds % kSecondsPerMinute);
+}
+
+} // namespace
+
+PanelWidget::PanelWidget(Game& game, MainWindow& window, QWidget* parent)
+    : QWidget(parent), m_game(game), m_window(window)
+{
+    setupUi(this);
+    setFocusPolicy(Qt::NoFocus);
+    image->setPixmap(QPixmap(kLogoFile));
+    playersSituation->setHorizontalHeaderLabels({tr("Name"), tr("Score"), tr("Time"), tr("Type")});
+    playersSituation->verticalHeader()->hide();
+    playersSituation->horizontalHeader()->setStretchLastSection(true);
+    playersSituation->setSelectionBehavior(QAbstractItemView::SelectRows);
+    playersSituation->setSelectionMode(QAbstractItemView::SingleSelection);
+    playersSituation->resizeColumnsToContents();
+    playersSituation->setCurrentItem(nullptr);
+    connect(&m_clockTimer, &QTimer::timeout, this, &PanelWidget::timerOut);
+}
+
+void PanelWidget::setCell(int row, int column, const QString& text)
+{
+    QTableWidgetItem* item = playersSituation->item(row, column);
+    if (item == nullptr) {
+        item = new QTableWidgetItem;
+        playersSituation->setItem(row, column, item);
+    }
+    item->setText(text);
+}
+
+void PanelWidget::refresh()
+{
+    GameRules* rules = m_game.rules();
+    const bool inProgress = rules != nullptr && rules->inProgress();
+    const Player* player = inProgress ? &rules->currentPlayer() : nullptr;
+    playerName->setTitle(player != nullptr ? uitext::name(*player) : tr("Player"));
+    round->display(rules != nullptr ? rules->round() : 0);
+    score->display(player != nullptr ? player->score : 0);
+    minutes->display(player != nullptr ? player->timeLeft / kSecondsPerMinute : 0);
+    seconds->display(player != nullptr ? player->timeLeft % kSecondsPerMinute : 0);
+
+    Move move;
+    if (inProgress && m_game.buildHumanMove(move))
+        currentMove->setText(QString::fromStdString(m_game.moveText(move, m_game.board())) +
+                             QString::asprintf(" %dp", move.score));
+    else
+        currentMove->setText(tr("==-NO MOVE-=="));
+
+    const int count = inProgress ? static_cast<int>(rules->players().size()) : 0;
+    playersSituation->setRowCount(count);
+    for (int i = 0; i < count; ++i) {
+        const Player& seat = rules->players()[i];
+        setCell(i, NameColumn, uitext::name(seat));
+        setCell(i, ScoreColumn, QString::number(seat.score));
+        setCell(i, TimeColumn, clockText(seat.timeLeft));
+        setCell(i, TypeColumn,
+                seat.isComputer() ? uitext::profile(seat).left(kProfileTypeLength) : tr("Human"));
+    }
+    // Only the player to move is marked: older marks would soon cover every row.
+    playersSituation->clearSelection();
+    if (inProgress)
+        playersSituation->selectRow(rules->currentPlayerIndex());
+    playersSituation->resizeColumnsToContents();
+    bagRemaining->display(rules != nullptr ? rules->bag().total() : 0);
+}
+
+void PanelWidget::showTimes()
+{
+    GameRules* rules = m_game.rules();
+    const Player& player = rules->currentPlayer();
+    minutes->display(player.timeLeft / kSecondsPerMinute);
+    seconds->display(player.timeLeft % kSecondsPerMinute);
+    for (int i = 0; i < static_cast<int>(rules->players().size()) && i < playersSituation->rowCount(); ++i)
+        setCell(i, TimeColumn, clockText(rules->players()[i].timeLeft));
+}
+
+void PanelWidget::timerOut()
+{
+    GameRules* rules = m_game.rules();
+    if (rules == nullptr || !rules->inProgress() || rules->isGameOver() || m_window.paused() ||
+        rules->currentPlayer().timeLeft <= 0)
+        return;
+    // The rules count the second down and warn once when the clock reaches zero.
+    rules->tickClock();
+    showTimes();
+}
+
+} // namespace glyph

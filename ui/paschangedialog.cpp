@@ -1,0 +1,46 @@
+#include "ui/paschangedialog.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+
+#include <cstring>
+
+#include "engine/board.h"
+#include "engine/game.h"
+#include "engine/gamerules.h"
+#include "ui/mainwindow.h"
+
+namespace glyph
+{
+
+namespace
+{
+const char* const kGeometryKey = "PasDialogKey";
+}
+
+PasChangeDialog::PasChangeDialog(Game& game, QWidget* parent) : QDialog(parent), m_game(game)
+{
+    setupUi(this);
+    MainWindow::restoreGeometry(m_game, *this, kGeometryKey);
+    auto* row = new QHBoxLayout(group);
+    if (m_game.rules() != nullptr) {
+        const Player& player = m_game.rules()->currentPlayer();
+        const std::size_t length = strnlen(player.rack, sizeof player.rack);
+        for (std::size_t i = 0; i < length; ++i) {
+            const char letter = player.rack[i];
+            auto* toggle =
+                new QCheckBox(letter == kJoker ? QString("?") : QString(QChar::fromLatin1(letter)), group);
+            row->addWidget(toggle);
+            m_toggles.append(toggle);
+        }
+    }
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+PasChangeDialog::~PasChangeDialog()
+{
+    MainWindow::storeGeometry(m_game, *this, kGeometryKey);
+}
+
+} // namespace glyph

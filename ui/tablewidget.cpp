@@ -1,0 +1,407 @@
+#include "ui/tablewidget.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QHelpEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include <algorithm>
+
+#include "engine/boardgeometry.h"
+#include "engine/game.h"
+#include "engine/gamerules.h"
+#include "engine/letters.h"
+#include "ui/jokerdialog.h"
+#include "ui/mainwindow.h"
+#include "ui/rackwidget.h"
+#include "ui/uipreferences.h"
+
+namespace glyph
+{
+
+namespace
+{
+
+constexpr int kBlinkPeriod = 250;
+constexpr int kBlinkPhases = 5;
+constexpr int kSquareGap = 4;
+constexpr int kRoundness = 25;
+constexpr int kTipSize = 30;
+constexpr int kFrameWidthDivisor = 10;
+constexpr double kPercent = 100.0;
+
+} // namespace
+
+TableWidget::TableWidget(Game& game, MainWindow& window, QWidget* parent)
+    : QWidget(parent), m_game(game), m_window(window)
+{
+    setObjectName("table");
+    setAcceptDrops(true);
+    setCursor(Qt::PointingHandCursor);
+    connect(&m_blinkTimer, &QTimer::timeout, this, &TableWidget::timerOut);
+    m_blinkTimer.start(kBlinkPeriod);
+}
+
+QSize TableWidget::cellSize(const QSize& deviceSize) const
+{
+    return {deviceSize.width() / (m_game.columns() + 1), deviceSize.height() / (m_game.rows() + 1)};
+}
+
+QPoint TableWidget::squareAt(const QPoint& point) const
+{
+    const QSize cell = cellSize(size());
+    if (cell.width() <= 0 || cell.height() <= 0 || point.x() < 0 || point.y() < 0)
+        return {-1, -1};
+    return {point.x() / cell.width(), point.y() / cell.height()};
+}
+
+QRect TableWidget::squareRect(int line, int column) const
+{
+    const QSize cell = cellSize(size());
+    return {column * cell.width(), line * cell.height(), cell.width(), cell.height()};
+}
+
+void TableWidget::drawSquare(QPainter& painter, int line, int column, char letter, int value, bool occupied,
+                             bool highlighted)
+{
+    const QSize device(painter.device()->width(), painter.device()->height());
+    const bool onBoard = line > -1 && column > -1;
+    QSize cell = device;
+    if (onBoard) {
+        cell = cellSize(device);
+    } else {
+        line = 0;
+        column = 0;
+    }
+
+    const QColor tileBackground = uiprefs::colour(m_game, "ColorLetterBackgroundKey");
+    QColor fill = tileBackground;
+    if (onBoard) {
+        if (m_game.wordMultiplier(line, column) == 3)
+            fill = uiprefs::colour(m_game, "ColorWordX3Key");
+        if (m_game.wordMultiplier(line, column) == 2)
+            fill = uiprefs::colour(m_game, "ColorWordX2Key");
+        if (m_game.letterMultiplier(line, column) == 3)
+            fill = uiprefs::colour(m_game, "ColorLetterX3Key");
+        if (m_game.letterMultiplier(line, column) == 2)
+            fill = uiprefs::colour(m_game, "ColorLetterX2Key");
+    }
+    if (occupied)
+        fill = uiprefs::colour(m_game, "ColorOcupiedKey");
+    if (highlighted)
+        fill = uiprefs::colour(m_game, "ColorCurrentMoveKey");
+
+    const int x = column * cell.width();
+    const int y = line * cell.height();
+    painter.setPen(tileBackground);
+    painter.setBrush(fill);
+    painter.drawRoundedRect(QRect(x, y, cell.width() - kSquareGap, cell.height() - kSquareGap), kRoundness,
+                            kRoundness, Qt::RelativeSize);
+    if (letter == 0)
+        return;
+
+    painter.setPen(uiprefs::colour(m_game, value != 0 ? "ColorLetterKey" : "ColorJokerKey"));
+    painter.setFont(uiprefs::font(m_game, "FontLetterKey", 2 * cell.height() / 3));
+    painter.drawText(QRect(x + kSquareGap, y, 3 * cell.width() / 5, cell.height() - kSquareGap),
+                     Qt::AlignCenter, QString(QChar::fromLatin1(letter)));
+    painter.setFont(uiprefs::font(m_game, "FontValueKey", cell.height() / 4));
+    painter.drawText(QRect(x + 3 * cell.width() / 5, y, cell.width() / 3, cell.height() - kSquareGap),
+                     Qt::AlignHCenter | Qt::AlignBottom, QString::number(value));
+}
+
+void TableWidget::paintSquares(QPainter& painter, const QSize&)
+{
+    const Board& board = m_game.board();
+    for (int line = 1; line <= m_game.rows(); ++line) {
+        for (int column = 1; column <= m_game.columns(); ++column) {
+            const Square& square = board[line][column];
+            const int value = square.letter == 0
+                                  ? -1
+                                  : (square.joker ? 0 : letters::value(m_game.letterSet(), square.letter));
+            drawSquare(painter, line, column, square.letter, value, square.letter != 0, false);
+        }
+    }
+}
+
+void TableWidget::paintHighlightFrame(QPainter& painter, const QSize& deviceSize)
+{
+    const QSize cell = cellSize(deviceSize);
+    QPen pen(uiprefs::colour(m_game, "ColorSelectedKey"));
+    pen.setWidth(cell.width() / kFrameWidthDivisor);
+    pen.setStyle(Qt::SolidLine);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    const int length = static_cast<int>(qstrnlen(m_highlightedMove.word, sizeof m_highlightedMove.word));
+    if (length == 0)
+        return;
+    const int x = m_highlightedMove.col * cell.width();
+    const int y = m_highlightedMove.lin * cell.height();
+    if (m_highlightedMove.horiz)
+        painter.drawRect(x, y, length * cell.width(), cell.height());
+    else
+        painter.drawRect(x, y, cell.width(), length * cell.height());
+}
+
+void TableWidget::paint(QPaintDevice& device)
+{
+    QPainter painter(&device);
+    const QSize deviceSize(device.width(), device.height());
+    const QSize cell = cellSize(deviceSize);
+    painter.fillRect(QRect(QPoint(0, 0), deviceSize), uiprefs::colour(m_game, "ColorBackgroundKey"));
+
+    painter.setPen(uiprefs::colour(m_game, "ColorMarginKey"));
+    painter.setFont(uiprefs::font(m_game, "FontMarginKey", cell.height() / 2));
+    for (int line = 1; line <= m_game.rows(); ++line)
+        painter.drawText(QRect(0, line * cell.height(), cell.width(), cell.height()), Qt::AlignCenter,
+                         QString(QChar::fromLatin1(geometry::rowName(line))));
+    for (int column = 1; column <= m_game.columns(); ++column)
+        painter.drawText(QRect(column * cell.width(), 0, cell.width(), cell.height()), Qt::AlignCenter,
+                         QString::number(column));
+
+    paintSquares(painter, deviceSize);
+    paintHighlightFrame(painter, deviceSize);
+}
+
+void TableWidget::paintPlacedTiles(QPainter& painter)
+{
+    if (m_blinkCounter == 0)
+        return;
+    const auto& tiles = m_game.rackSlots();
+    for (int i = 0; i < m_game.rackSlotCount(); ++i) {
+        const RackSlot& slot = tiles[i];
+        if (!slot.placed)
+            continue;
+        const char shown = slot.letter == kJoker ? slot.jokerLetter : slot.letter;
+        drawSquare(painter, slot.row, slot.column, shown, letters::value(m_game.letterSet(), slot.letter),
+                   false, true);
+    }
+}
+
+void TableWidget::paintEvent(QPaintEvent*)
+{
+    paint(*this);
+    QPainter painter(this);
+    paintPlacedTiles(painter);
+}
+
+void TableWidget::redrawSquares()
+{
+    repaint();
+}
+
+void TableWidget::updatePlacedSquares()
+{
+    const auto& tiles = m_game.rackSlots();
+    for (int i = 0; i < m_game.rackSlotCount(); ++i)
+        if (tiles[i].placed)
+            update(squareRect(tiles[i].row, tiles[i].column));
+}
+
+void TableWidget::erasePlacedTiles()
+{
+    // The squares are painted again from the rack tiles as they are when the paint happens,
+    // so a tile that has left the board by then shows as an empty square.
+    updatePlacedSquares();
+}
+
+void TableWidget::timerOut()
+{
+    if (m_game.rackSlotCount() == 0)
+        return;
+    m_blinkCounter = (m_blinkCounter + 1) % kBlinkPhases;
+    updatePlacedSquares();
+}
+
+// ---- mouse ----
+
+void TableWidget::mousePressEvent(QMouseEvent* event)
+{
+    auto& tiles = m_game.rackSlots();
+    if (event->button() == Qt::RightButton) {
+        erasePlacedTiles();
+        for (int i = 0; i < m_game.rackSlotCount(); ++i)
+            tiles[i].placed = 0;
+        m_window.refreshWithoutBoard();
+        return;
+    }
+    const QPoint square = squareAt(event->position().toPoint());
+    for (int i = 0; i < m_game.rackSlotCount(); ++i) {
+        if (tiles[i].placed && tiles[i].row == square.y() && tiles[i].column == square.x()) {
+            erasePlacedTiles();
+            tiles[i].placed = 0;
+            m_window.refreshWithoutBoard();
+            return;
+        }
+    }
+}
+
+void TableWidget::mouseDoubleClickEvent(QMouseEvent*)
+{
+    GameRules* rules = m_game.rules();
+    if (rules == nullptr || !rules->inProgress() || rules->isGameOver())
+        return;
+    m_window.rack()->moveClicked();
+}
+
+// ---- drag and drop ----
+
+void TableWidget::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasText())
+        event->acceptProposedAction();
+}
+
+void TableWidget::dragMoveEvent(QDragMoveEvent* event)
+{
+    event->acceptProposedAction();
+}
+
+void TableWidget::refuseDrop(const QString& text)
+{
+    m_window.message(this, QMessageBox::Warning, text, {tr("&Close")});
+}
+
+void TableWidget::dropEvent(QDropEvent* event)
+{
+    if (!event->mimeData()->hasText())
+        return;
+    event->acceptProposedAction();
+    drop(event->mimeData()->text(), event->position().toPoint());
+}
+
+bool TableWidget::drop(const QString& text, const QPoint& point)
+{
+    const int selected = m_game.selectedSlot();
+    if (text.isEmpty() || selected < 0 || selected >= m_game.rackSlotCount())
+        return false;
+    const QPoint square = squareAt(point);
+    const int line = square.y();
+    const int column = square.x();
+    if (line < 1 || line > m_game.rows() || column < 1 || column > m_game.columns()) {
+        refuseDrop(tr("Must be on the table!"));
+        return false;
+    }
+    if (m_game.board()[line][column].letter != 0) {
+        refuseDrop(tr("The current position is ocupied"));
+        return false;
+    }
+    auto& tiles = m_game.rackSlots();
+    for (int i = 0; i < m_game.rackSlotCount(); ++i) {
+        if (tiles[i].placed && tiles[i].row == line && tiles[i].column == column) {
+            refuseDrop(tr("You move already here"));
+            return false;
+        }
+    }
+
+    RackSlot& slot = tiles[selected];
+    slot.placed = 1;
+    slot.row = static_cast<std::uint8_t>(line);
+    slot.column = static_cast<std::uint8_t>(column);
+    if (slot.letter == kJoker) {
+        JokerDialog dialog(nullptr);
+        m_window.runDialog(dialog);
+        slot.jokerLetter = dialog.letter();
+    }
+    m_game.setSelectedSlot(-1);
+    m_window.refreshWithoutBoard();
+    return true;
+}
+
+// ---- tooltip ----
+
+QString TableWidget::wordText(int line, int column, bool across) const
+{
+    const Board& board = m_game.board();
+    const int stepLine = across ? 0 : 1;
+    const int stepColumn = across ? 1 : 0;
+    int firstLine = line;
+    int firstColumn = column;
+    while (m_game.isOccupied(firstLine - stepLine, firstColumn - stepColumn)) {
+        firstLine -= stepLine;
+        firstColumn -= stepColumn;
+    }
+    QString word;
+    int sum = 0;
+    for (int l = firstLine, c = firstColumn; m_game.isOccupied(l, c); l += stepLine, c += stepColumn) {
+        const Square& square = board[l][c];
+        if (square.joker) {
+            word += QChar::fromLatin1(square.letter).toLower();
+        } else {
+            word += QChar::fromLatin1(square.letter);
+            sum += letters::value(m_game.letterSet(), square.letter);
+        }
+    }
+    if (word.size() < 2)
+        return {};
+    if (across)
+        return QString::asprintf("(%c%d) %s - %d", geometry::rowName(firstLine), firstColumn,
+                                 qPrintable(word), sum);
+    return QString::asprintf("(%d%c) %s - %d", firstColumn, geometry::rowName(firstLine), qPrintable(word),
+                             sum);
+}
+
+QString TableWidget::tipText(const QPoint& point) const
+{
+    if (uiprefs::integer(m_game, "ShowTableTooltipKey") == 0)
+        return {};
+    const QSize cell = cellSize(size());
+    if (cell.width() == 0 || cell.height() == 0)
+        return {};
+    const QPoint square = squareAt(point);
+    const int line = square.y();
+    const int column = square.x();
+    if (line < 1 || line > m_game.rows() || column < 1 || column > m_game.columns())
+        return {};
+
+    QString premium;
+    if (m_game.wordMultiplier(line, column) != 1)
+        premium = QString::asprintf(qPrintable(QCoreApplication::translate("QObject", "word x %d")),
+                                    m_game.wordMultiplier(line, column));
+    if (m_game.letterMultiplier(line, column) != 1)
+        premium = QString::asprintf(qPrintable(QCoreApplication::translate("QObject", "letter x %d")),
+                                    m_game.letterMultiplier(line, column));
+
+    if (!m_game.isOccupied(line, column)) {
+        int occupied = 0;
+        for (int l = 1; l <= m_game.rows(); ++l)
+            for (int c = 1; c <= m_game.columns(); ++c)
+                occupied += m_game.isOccupied(l, c) ? 1 : 0;
+        const int squares = m_game.rows() * m_game.columns();
+        const int free = squares - occupied;
+        const double freePercent = kPercent * free / squares;
+        const QByteArray format =
+            QCoreApplication::translate("QObject", "(%c%d) %s\nFree: %d (%.2f%%)\nOcupied: %d (%.2f%%)")
+                .toUtf8();
+        return QString::asprintf(format.constData(), geometry::rowName(line), column, qPrintable(premium),
+                                 free, freePercent, occupied, kPercent - freePercent);
+    }
+    QString tip = QString::asprintf("(%c%d) %s\n", geometry::rowName(line), column, qPrintable(premium));
+    const QString acrossText = wordText(line, column, true);
+    const QString downText = wordText(line, column, false);
+    if (!acrossText.isEmpty())
+        tip += acrossText + "\n";
+    if (!downText.isEmpty())
+        tip += downText;
+    return tip;
+}
+
+bool TableWidget::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = tipText(help->pos());
+        if (text.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), text, this, QRect(help->pos(), QSize(kTipSize, kTipSize)));
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+} // namespace glyph

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+#include "engine/move.h"
+
+class QPaintDevice;
+class QPainter;
+
+namespace glyph
+{
+
+class Game;
+class MainWindow;
+
+/// The board: margins with line and column labels, premium squares, tiles, the tiles placed
+/// this turn (blinking), drag and drop from the rack, take-back with the mouse and tooltips.
+class TableWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    TableWidget(Game& game, MainWindow& window, QWidget* parent);
+
+    /// Full paint of the board on any paint device (widget, printer page, picture).
+    void paint(QPaintDevice& device);
+    /// Repaints the squares and the highlighted-move frame at once.
+    void redrawSquares();
+    /// Draws one square; line and column -1 make the whole device one square.
+    void drawSquare(QPainter& painter, int line, int column, char letter, int value, bool occupied,
+                    bool highlighted);
+    /// Redraws the squares of the tiles placed this turn as empty squares.
+    void erasePlacedTiles();
+
+    /// The move framed on the board; the pass record frames nothing.
+    const Move& highlightedMove() const { return m_highlightedMove; }
+    void setHighlightedMove(const Move& move) { m_highlightedMove = move; }
+
+    /// Cell size of the grid (board plus margins) on a device of the given size.
+    QSize cellSize(const QSize& deviceSize) const;
+    /// The board line and column under a point of the widget (0 = margin).
+    QPoint squareAt(const QPoint& point) const;
+    /// The tooltip text for a point of the widget; empty when no tip is shown.
+    QString tipText(const QPoint& point) const;
+    /// Lays the picked-up rack tile on the square under the point (a drop carrying text);
+    /// refuses squares off the board or taken. False when nothing was laid.
+    bool drop(const QString& text, const QPoint& point);
+    /// The blink counter: the placed tiles are hidden while it is 0.
+    int blinkCounter() const { return m_blinkCounter; }
+
+public slots:
+    /// The blink tick: shows the placed tiles, hiding them one tick in five.
+    void timerOut();
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void paintSquares(QPainter& painter, const QSize& deviceSize);
+    void paintHighlightFrame(QPainter& painter, const QSize& deviceSize);
+    void paintPlacedTiles(QPainter& painter);
+    void updatePlacedSquares();
+    QRect squareRect(int line, int column) const;
+    void refuseDrop(const QString& text);
+    QString wordText(int line, int column, bool across) const;
+
+    Game& m_game;
+    MainWindow& m_window;
+    QTimer m_blinkTimer;
+    Move m_highlightedMove;
+    int m_blinkCounter = 0;
+};
+
+} // namespace glyph
