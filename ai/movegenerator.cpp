@@ -90,6 +90,9 @@ Move MoveGenerator::generate(std::string_view rack)
         if (count < UINT8_MAX)
             ++count;
     }
+    m_rackTiles = 0;
+    for (std::uint8_t count : m_rackCounts)
+        m_rackTiles += count;
     m_rackLetters = 0;
     for (int code = 0; code < kAlphabetSize; ++code)
         if (m_rackCounts[static_cast<std::size_t>(code)] != 0)
@@ -301,7 +304,7 @@ void MoveGenerator::scan(const Board& grid, const CheckGrid& checks, int lines, 
             if (left)
                 extendRight(kRootNode, previousAnchor + 1);
             else
-                leftPart(kRootNode, position - previousAnchor - 1);
+                leftPart(kRootNode, leftPartLimit(position - previousAnchor - 1));
             previousAnchor = position;
         }
     }
@@ -320,7 +323,13 @@ void MoveGenerator::searchFirstMove()
     while (limit < kFirstMoveLeftLimit && m_anchor - limit - 1 >= 1 &&
            m_line[m_anchor - limit - 1].letter == 0)
         ++limit;
-    leftPart(kRootNode, limit);
+    leftPart(kRootNode, leftPartLimit(limit));
+}
+
+int MoveGenerator::leftPartLimit(int emptySquares) const
+{
+    // The anchor square needs a tile of its own, so a left part can use all tiles but one.
+    return std::min(emptySquares, m_rackTiles - 1);
 }
 
 template <typename Next> void MoveGenerator::tryLetter(std::uint32_t childIndex, int code, Next next)
@@ -367,29 +376,28 @@ void MoveGenerator::leftPart(std::uint32_t nodeIndex, int limit)
 
 void MoveGenerator::extendRight(std::uint32_t nodeIndex, int position)
 {
-    const GraphNode& entry = m_graph[nodeIndex];
-    const char tile = m_line[position].letter;
-    if (tile == 0) {
-        if ((entry.letters & kEndOfWordBit) != 0 && position != m_anchor)
-            record(position);
-        const std::uint32_t all = entry.letters & kAlphabetMask;
-        const std::uint32_t first = entry.child;
-        const std::uint32_t wanted = all & m_checks[position] & available();
-
-        for (std::uint32_t letters = wanted; letters != 0; letters &= letters - 1) {
-            const int code = std::countr_zero(letters);
-            tryLetter(childAt(first, all, code), code,
-                      [this, position](std::uint32_t next) { extendRight(next, position + 1); });
+    // Tiles on the board are followed in a loop: each must be the letter of a child.
+    const int length = m_wordLength;
+    for (char tile = m_line[position].letter; tile != 0; tile = m_line[++position].letter) {
+        nodeIndex = childOf(nodeIndex, tile - 'A');
+        if (nodeIndex == kNoNode || m_wordLength >= kMaxWordLength) {
+            m_wordLength = length;
+            return;
         }
-        return;
+        m_word[m_wordLength++] = tile;
     }
-    // A tile on the board: follow the child with its letter, if there is one.
-    const std::uint32_t child = childOf(nodeIndex, tile - 'A');
-    if (child == kNoNode || m_wordLength >= kMaxWordLength)
-        return;
-    m_word[m_wordLength++] = tile;
-    extendRight(child, position + 1);
-    --m_wordLength;
+    const GraphNode& entry = m_graph[nodeIndex];
+    if ((entry.letters & kEndOfWordBit) != 0 && position != m_anchor)
+        record(position);
+    const std::uint32_t all = entry.letters & kAlphabetMask;
+    const std::uint32_t first = entry.child;
+    for (std::uint32_t letters = all & m_checks[position] & available(); letters != 0;
+         letters &= letters - 1) {
+        const int code = std::countr_zero(letters);
+        tryLetter(childAt(first, all, code), code,
+                  [this, position](std::uint32_t next) { extendRight(next, position + 1); });
+    }
+    m_wordLength = length;
 }
 
 void MoveGenerator::record(int endPosition)

@@ -56,6 +56,7 @@ private:
     void scan(const Board& grid, const CheckGrid& checks, int lines, int positions);
     void searchFirstMove();
     void leftPart(std::uint32_t nodeIndex, int limit);
+    int leftPartLimit(int emptySquares) const;
     void extendRight(std::uint32_t nodeIndex, int position);
     template <typename Next> void tryLetter(std::uint32_t childIndex, int code, Next next);
     void record(int endPosition);
@@ -68,6 +69,7 @@ private:
     CheckGrid m_downChecks{};
     std::array<std::uint8_t, kLetterCount> m_rackCounts{};
     std::uint32_t m_rackLetters = 0;
+    int m_rackTiles = 0;
     const Square* m_line = nullptr;
     const std::uint32_t* m_checks = nullptr;
     std::array<char, kBoardCells> m_jokerLetters{};

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QScopeGuard>
 
 #include "ai/luahost.h"
 #include "engine/game.h"
@@ -62,8 +63,11 @@ void RackWidget::chainComputerTurn()
 void RackWidget::moveClicked()
 {
     GameRules* rules = m_game.rules();
-    if (rules == nullptr || !rules->inProgress() || rules->isGameOver())
+    if (m_moving || rules == nullptr || !rules->inProgress() || rules->isGameOver())
         return;
+    // A computer turn processes events while it waits: a second turn must not start inside it.
+    m_moving = true;
+    const auto done = qScopeGuard([this] { m_moving = false; });
     Move chosen;
     if (rules->currentPlayer().isComputer()) {
         LuaHost& host = m_game.scriptHost();

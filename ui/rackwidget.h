@@ -32,7 +32,8 @@ public:
     PiecesWidget* pieces() const { return m_pieces; }
 
 public slots:
-    /// Plays the human's placed tiles, or runs the computer player's turn.
+    /// Plays the human's placed tiles, or runs the computer player's turn; ignored while a
+    /// turn started earlier is still running (its waits let the board be double-clicked).
     void moveClicked();
     /// Passes or exchanges the tiles chosen in the pass/change dialog.
     void pasChangeClicked();
@@ -44,6 +45,7 @@ private:
     MainWindow& m_window;
     QTimer m_computerTimer;
     PiecesWidget* m_pieces = nullptr;
+    bool m_moving = false;
 };
 
 } // namespace glyph

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QToolBar>
@@ -45,6 +46,7 @@ private slots:
     void secondThinkingNoticeChangesNothing();
     void waitPausesAndDisablesTheCommands();
     void escapeStopsTheComputerChain();
+    void doubleClickDuringAComputerTurnStartsNoSecondTurn();
     void exitAsksFirst();
     void helpBoxesShowTheirTexts();
     void savedGamesGetTheExtensionOnlyWithoutADot();
@@ -173,6 +175,26 @@ void MainWindowTest::escapeStopsTheComputerChain()
     QCOMPARE(fixture.game->rules()->currentPlayerIndex(), 0);
     QVERIFY(fixture.window->rack()->computerTurnPending());
     QTRY_COMPARE_WITH_TIMEOUT(fixture.game->rules()->currentPlayerIndex(), 1, 2000);
+}
+
+void MainWindowTest::doubleClickDuringAComputerTurnStartsNoSecondTurn()
+{
+    WindowFixture fixture;
+    fixture.start({{"Cpu1", "alpha.cpu"}, {"Ann", ""}});
+    fixture.window->setWaitFactor(0.05); // the turn's waits still process events
+    int startedDuringTheTurn = 0;
+    QTimer::singleShot(20, [&] {
+        const std::size_t before = fixture.game->rules()->history().size();
+        QMouseEvent click(QEvent::MouseButtonDblClick, QPointF(50, 50), QPointF(50, 50), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(fixture.window->table(), &click);
+        startedDuringTheTurn = static_cast<int>(fixture.game->rules()->history().size() - before);
+    });
+    const std::size_t before = fixture.game->rules()->history().size();
+    fixture.window->rack()->moveClicked();
+    QCOMPARE(startedDuringTheTurn, 0);
+    QCOMPARE(fixture.game->rules()->history().size(), before + 1); // one turn played
+    QCOMPARE(fixture.game->rules()->currentPlayerIndex(), 1);
 }
 
 void MainWindowTest::exitAsksFirst()

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+#include "support/tempdir.h"
+
+using glyph::test::TempDir;
+
+namespace
+{
+
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// Runs glyphplay in dist/, where the relative data paths hold, capturing both outputs.
+ToolRun glyphplay(const TempDir& dir, const std::string& arguments)
+{
+    const std::string command = std::string("cd \"") + GLYPH_DIST_DIR + "\" && ./glyphplay " + arguments +
+                                " >\"" + dir.file("stdout") + "\" 2>\"" + dir.file("stderr") + "\"";
+    const int raw = std::system(command.c_str());
+    const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return {status, dir.read("stdout"), dir.read("stderr")};
+}
+
+std::vector<std::string> lines(const std::string& text)
+{
+    std::vector<std::string> result;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+        result.push_back(line);
+    return result;
+}
+
+} // namespace
+
+TEST(Glyphplay, PlaysCheckedGamesSavesTheLastAndListsAndTestsItsPositions)
+{
+    TempDir dir;
+    const std::string saved = dir.file("last.tc");
+    ToolRun run =
+        glyphplay(dir, "selfplay --games 3 --players Greedy.cpu,Strategist.cpu --seed 5 --check --save \"" +
+                           saved + "\"");
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    const std::vector<std::string> summary = lines(run.out);
+    ASSERT_EQ(summary.size(), 3u) << run.out;
+    EXPECT_EQ(summary[0].rfind("player 1 Greedy.cpu: wins ", 0), 0u) << summary[0];
+    EXPECT_EQ(summary[1].rfind("player 2 Strategist.cpu: wins ", 0), 0u) << summary[1];
+    EXPECT_NE(summary[2].find("games per second"), std::string::npos);
+
+    run = glyphplay(dir, "moves \"" + saved + "\" --entry 2");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> moves = lines(run.out);
+    ASSERT_GE(moves.size(), 2u);
+    // Highest score first, the pass among the moves, each line "notation score".
+    int previous = 1 << 30;
+    bool pass = false;
+    for (const std::string& line : moves) {
+        const std::size_t blank = line.rfind(' ');
+        ASSERT_NE(blank, std::string::npos) << line;
+        const int score = std::stoi(line.substr(blank + 1));
+        EXPECT_LE(score, previous) << line;
+        previous = score;
+        pass = pass || line == "PAS / CHANGE 0";
+    }
+    EXPECT_TRUE(pass);
+
+    const std::string script =
+        dir.write("Say.cpu", "Debug('moves', MovesNumber())\nSetSolution(MoveAt(0))\n");
+    run = glyphplay(dir, "script \"" + script + "\" \"" + saved + "\" --entry 2");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> output = lines(run.out);
+    ASSERT_EQ(output.size(), 3u) << run.out;
+    EXPECT_EQ(output[0], "moves " + std::to_string(moves.size()));
+    EXPECT_EQ(output[1], "best: " + moves[0]);
+    EXPECT_EQ(output[2], "solution: " + moves[0]);
+}
+
+TEST(Glyphplay, ReportsScriptErrorsAndRefusesBadArguments)
+{
+    TempDir dir;
+    const std::string saved = dir.file("one.tc");
+    ASSERT_EQ(
+        glyphplay(dir, "selfplay --games 1 --players Greedy.cpu,Greedy.cpu --save \"" + saved + "\"").status,
+        0);
+    const std::string broken = dir.write("Broken.cpu", "local x = = 1\n");
+    ToolRun run = glyphplay(dir, "script \"" + broken + "\" \"" + saved + "\"");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out.rfind("Error: [string \"local x = = 1...\"]:1:", 0), 0u) << run.out;
+
+    EXPECT_EQ(glyphplay(dir, "").status, 2);
+    EXPECT_EQ(glyphplay(dir, "selfplay --games 0 --players Greedy.cpu,Greedy.cpu").status, 2);
+    EXPECT_EQ(glyphplay(dir, "selfplay --games 2 --players Greedy.cpu").status, 2);
+    run = glyphplay(dir, "selfplay --games 2 --players Greedy.cpu,Nobody.cpu");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Nobody.cpu"), std::string::npos);
+    EXPECT_EQ(glyphplay(dir, "moves \"" + saved + "\" --entry 9999").status, 1);
+}
