@@ -181,7 +181,8 @@ bool PatternMatcher::matchFrom(std::size_t position, std::size_t element)
         case PatternElement::Literal:
             if (e.isLast && left != e.text.size())
                 return false;
-            if (m_word.compare(position, e.text.size(), e.text) != 0)
+            // The first letter alone turns most words away, before a full comparison.
+            if (m_word[position] != e.text[0] || m_word.compare(position, e.text.size(), e.text) != 0)
                 return false;
             if (e.isLast)
                 return true;

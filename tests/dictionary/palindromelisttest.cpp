@@ -45,15 +45,6 @@ TEST_F(PalindromeListTest, EqualLengthsKeepAlphabeticalOrder)
     EXPECT_EQ(list.words(), (Words{"REFER", "ABBA", "NOON", "TOOT", "A", "I", "O"}));
 }
 
-TEST_F(PalindromeListTest, CollectingAgainReplacesTheList)
-{
-    loadWords({"NOON"});
-    PalindromeList list;
-    list.collect(dictionary);
-    list.collect(dictionary);
-    EXPECT_EQ(list.words(), (Words{"NOON"}));
-}
-
 TEST_F(PalindromeListTest, EmptyDictionaryGivesAnEmptyListAndClipboardText)
 {
     loadWords({});

@@ -225,12 +225,3 @@ TEST(SearchNumbers, TypedNumbersReadTheirLeadingDigits)
     EXPECT_EQ(SearchState::readNumber("-5"), 0u);
     EXPECT_EQ(SearchState::readNumber("123456789012345"), 4294967295u);
 }
-
-TEST(SearchTime, ShownAsSecondsAndMilliseconds)
-{
-    SearchResult result;
-    result.elapsedMs = 5;
-    EXPECT_EQ(result.elapsedText(), "00:005 sec");
-    result.elapsedMs = 12345;
-    EXPECT_EQ(result.elapsedText(), "12:345 sec");
-}
