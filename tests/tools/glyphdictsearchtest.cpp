@@ -3,36 +3,18 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <utility>
 #include <sys/wait.h>
+#include <utility>
 
-#include "support/tempdir.h"
+#include "support/toolrun.h"
 
+using glyph::test::glyphdict;
+using glyph::test::quoted;
 using glyph::test::TempDir;
+using glyph::test::ToolRun;
 
 namespace
 {
-
-struct SearchRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-// Runs glyphdict from dist/ with the arguments (already quoted), capturing both outputs.
-SearchRun glyphdict(const TempDir& dir, const std::string& arguments)
-{
-    const std::string command = std::string("\"") + GLYPH_DIST_DIR + "/glyphdict\" " + arguments + " >\"" +
-                                dir.file("stdout") + "\" 2>\"" + dir.file("stderr") + "\"";
-    const int raw = std::system(command.c_str());
-    const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return {status, dir.read("stdout"), dir.read("stderr")};
-}
-
-std::string quoted(const std::string& path)
-{
-    return "\"" + path + "\"";
-}
 
 // Tile values 1 for every letter but C (3) and V (4); vowels A E I O U.
 std::string letterSetText()
@@ -64,7 +46,7 @@ protected:
         std::filesystem::create_directories(dir.path() / "Sets");
         const std::string list = dir.write("words.txt", "a\nact\ncat\ncats\ncot\nlevel\nnoon\ntact\nvat\n");
         dic = quoted(dir.file("Dictionaries/words.dic"));
-        const SearchRun built = glyphdict(dir, "build " + quoted(list) + " " + dic);
+        const ToolRun built = glyphdict(dir, "build " + quoted(list) + " " + dic);
         ASSERT_EQ(built.status, 0) << built.err;
         set = quoted(dir.write("Sets/English.set", letterSetText()));
     }
@@ -78,7 +60,7 @@ protected:
 
 TEST_F(GlyphdictSearch, AnagramListsRowsThenTheTotal)
 {
-    const SearchRun run = glyphdict(dir, "anagram " + dic + " TAC --set " + set);
+    const ToolRun run = glyphdict(dir, "anagram " + dic + " TAC --set " + set);
     ASSERT_EQ(run.status, 0) << run.err;
     const auto [rows, total] = rowsAndTotal(run.out);
     EXPECT_EQ(rows, "ACT\t5\t1\t2\t3\nCAT\t5\t1\t2\t3\n");
@@ -88,7 +70,7 @@ TEST_F(GlyphdictSearch, AnagramListsRowsThenTheTotal)
 
 TEST_F(GlyphdictSearch, SearchHonoursTheLimitAndCountsEveryMatch)
 {
-    const SearchRun run = glyphdict(dir, "search " + dic + " '*' --limit 2 --set " + set);
+    const ToolRun run = glyphdict(dir, "search " + dic + " '*' --limit 2 --set " + set);
     ASSERT_EQ(run.status, 0) << run.err;
     const auto [rows, total] = rowsAndTotal(run.out);
     EXPECT_EQ(rows, "A\t1\t1\t0\t1\nACT\t5\t1\t2\t3\n");
@@ -97,10 +79,10 @@ TEST_F(GlyphdictSearch, SearchHonoursTheLimitAndCountsEveryMatch)
 
 TEST_F(GlyphdictSearch, AdvancedAppliesEveryFilter)
 {
-    SearchRun run = glyphdict(dir, "advanced " + dic +
-                                       " '?AT*' --min-length 3 --max-length 4 --min-value 4 --max-value 6 "
-                                       "--forced T --optional CATV --banned S --set " +
-                                       set);
+    ToolRun run = glyphdict(dir, "advanced " + dic +
+                                     " '?AT*' --min-length 3 --max-length 4 --min-value 4 --max-value 6 "
+                                     "--forced T --optional CATV --banned S --set " +
+                                     set);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(rowsAndTotal(run.out).first, "CAT\t5\t1\t2\t3\nVAT\t6\t1\t2\t3\n");
 
@@ -118,7 +100,7 @@ TEST_F(GlyphdictSearch, AdvancedAppliesEveryFilter)
 
 TEST_F(GlyphdictSearch, PalindromesComeLongestFirst)
 {
-    const SearchRun run = glyphdict(dir, "palindromes " + dic + " --set " + set);
+    const ToolRun run = glyphdict(dir, "palindromes " + dic + " --set " + set);
     ASSERT_EQ(run.status, 0) << run.err;
     const auto [rows, total] = rowsAndTotal(run.out);
     EXPECT_EQ(rows, "LEVEL\t8\t2\t3\t5\nNOON\t4\t2\t2\t4\nA\t1\t1\t0\t1\n");
@@ -127,14 +109,14 @@ TEST_F(GlyphdictSearch, PalindromesComeLongestFirst)
 
 TEST_F(GlyphdictSearch, LetterSetDefaultsToTheOneBesideTheDictionaryFolder)
 {
-    const SearchRun run = glyphdict(dir, "anagram " + dic + " VAT");
+    const ToolRun run = glyphdict(dir, "anagram " + dic + " VAT");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(rowsAndTotal(run.out).first, "VAT\t6\t1\t2\t3\n");
 }
 
 TEST_F(GlyphdictSearch, SpeedPrintsRatesAndTheNumberOfMeasurements)
 {
-    const SearchRun run = glyphdict(dir, "speed " + dic + " --seconds 0");
+    const ToolRun run = glyphdict(dir, "speed " + dic + " --seconds 0");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out.rfind(" Current ", 0), 0u) << run.out;
     EXPECT_NE(run.out.find(" words/s \n Average "), std::string::npos) << run.out;
@@ -143,7 +125,7 @@ TEST_F(GlyphdictSearch, SpeedPrintsRatesAndTheNumberOfMeasurements)
 
 TEST_F(GlyphdictSearch, BadArgumentsAndFilesFailWithAMessage)
 {
-    SearchRun run = glyphdict(dir, "search " + dic + " CAT --bogus 1");
+    ToolRun run = glyphdict(dir, "search " + dic + " CAT --bogus 1");
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("unknown option --bogus"), std::string::npos) << run.err;
     EXPECT_EQ(glyphdict(dir, "anagram " + dic).status, 2);

@@ -1,39 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
-#include <sys/wait.h>
 
 #include "support/dicbytes.h"
+#include "support/toolrun.h"
 
+using glyph::test::glyphdict;
+using glyph::test::quoted;
 using glyph::test::TempDir;
-
-namespace
-{
-
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-// Runs glyphdict from dist/ with the arguments (already quoted), capturing both outputs.
-ToolRun glyphdict(const TempDir& dir, const std::string& arguments)
-{
-    const std::string command = std::string("\"") + GLYPH_DIST_DIR + "/glyphdict\" " + arguments + " >\"" +
-                                dir.file("stdout") + "\" 2>\"" + dir.file("stderr") + "\"";
-    const int raw = std::system(command.c_str());
-    const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return {status, dir.read("stdout"), dir.read("stderr")};
-}
-
-std::string quoted(const std::string& path)
-{
-    return "\"" + path + "\"";
-}
-
-} // namespace
+using glyph::test::ToolRun;
 
 TEST(Glyphdict, BuildsLooksUpEditsListsAndDescribesADictionary)
 {

@@ -6,27 +6,19 @@
 #include <sys/wait.h>
 #include <vector>
 
-#include "support/tempdir.h"
+#include "support/toolrun.h"
 
 using glyph::test::TempDir;
+using glyph::test::ToolRun;
 
 namespace
 {
 
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 // Runs glyphplay in dist/, where the relative data paths hold, capturing both outputs.
 ToolRun glyphplay(const TempDir& dir, const std::string& arguments)
 {
-    const std::string command = std::string("cd \"") + GLYPH_DIST_DIR + "\" && ./glyphplay " + arguments +
-                                " >\"" + dir.file("stdout") + "\" 2>\"" + dir.file("stderr") + "\"";
-    const int raw = std::system(command.c_str());
-    const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return {status, dir.read("stdout"), dir.read("stderr")};
+    return glyph::test::runTool(dir,
+                                std::string("cd \"") + GLYPH_DIST_DIR + "\" && ./glyphplay " + arguments);
 }
 
 std::vector<std::string> lines(const std::string& text)
