@@ -5,7 +5,8 @@
 #include <memory>
 #include <string>
 
-namespace glyph {
+namespace glyph
+{
 
 class WarningSink;
 
@@ -13,13 +14,26 @@ class WarningSink;
 /// child index (24-0; 0 = no children).
 using DawgNode = std::uint32_t;
 
-inline char letter(DawgNode node) { return static_cast<char>('A' + (node >> 27)); }
-inline bool isLast(DawgNode node) { return (node >> 26) & 1u; }
-inline bool isEndOfWord(DawgNode node) { return (node >> 25) & 1u; }
-inline std::uint32_t childIndex(DawgNode node) { return node & 0x1FFFFFFu; }
+inline char letter(DawgNode node)
+{
+    return static_cast<char>('A' + (node >> 27));
+}
+inline bool isLast(DawgNode node)
+{
+    return (node >> 26) & 1u;
+}
+inline bool isEndOfWord(DawgNode node)
+{
+    return (node >> 25) & 1u;
+}
+inline std::uint32_t childIndex(DawgNode node)
+{
+    return node & 0x1FFFFFFu;
+}
 
 /// The loaded word list: a ".dic" file's node array, used as is. Read-only in memory.
-class Dictionary {
+class Dictionary
+{
 public:
     /// Called once per word during a walk; `word` is valid only during the call.
     using WordCallback = void (*)(const char* word, void* context);

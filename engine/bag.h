@@ -7,14 +7,16 @@
 
 #include "engine/board.h"
 
-namespace glyph {
+namespace glyph
+{
 
 class LetterSet;
 struct Player;
 
 /// The undrawn tiles, as counts per letter and as a shuffled sequence drawn in order.
 /// Its 1,116-byte image is stored in history snapshots and saved games.
-class Bag {
+class Bag
+{
 public:
     static constexpr int kImageSize = 1116;
     static constexpr int kMaxTiles = 999;

@@ -3,7 +3,8 @@
 #include <array>
 #include <cstdint>
 
-namespace glyph {
+namespace glyph
+{
 
 /// Storage size of the board in each direction; squares are numbered from 1, so index 0 and
 /// the indices beyond the board size stay empty.

@@ -11,7 +11,8 @@
 #include "engine/move.h"
 #include "engine/rackslot.h"
 
-namespace glyph {
+namespace glyph
+{
 
 class GameRules;
 class GameView;
@@ -22,7 +23,8 @@ class Preferences;
 /// The game object: settings read from the preferences (board size, premium squares, letter
 /// set, dictionary, bonus, time), the board, the rack slots of the current player, and the
 /// rules object that holds the game in progress. It reports to the window through the view.
-class Game {
+class Game
+{
 public:
     /// Builds the members and loads the settings at once (`loadSettings`).
     Game(Preferences& preferences, GameView& view);

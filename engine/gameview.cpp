@@ -3,7 +3,8 @@
 #include <cstdarg>
 #include <cstdio>
 
-namespace glyph {
+namespace glyph
+{
 
 void showWarning(WarningSink& sink, const char* format, ...)
 {

@@ -2,11 +2,13 @@
 
 #include <string>
 
-namespace glyph {
+namespace glyph
+{
 
 /// Receives the warnings of file readers, writers and rules. The window shows them in a
 /// message box captioned "Glyphmosaic"; tools print them; tests record them.
-class WarningSink {
+class WarningSink
+{
 public:
     virtual ~WarningSink() = default;
     /// Shows one warning text (already formatted) and returns when the user has seen it.
@@ -22,7 +24,8 @@ void showWarning(WarningSink& sink, const char* format, ...)
 
 /// What the core asks of the window: redraws, the game-over dialog, the computer turn's
 /// notice and timed wait, and script output. The window implements it; tests record calls.
-class GameView : public WarningSink {
+class GameView : public WarningSink
+{
 public:
     /// Brings caption, panel, rack and board up to date (board repainted fully when
     /// onlyUpdateBoard is true, squares redrawn at once otherwise).
@@ -45,7 +48,8 @@ public:
 };
 
 /// A view that does nothing: for tools and for code that runs without a window.
-class NullView : public GameView {
+class NullView : public GameView
+{
 public:
     void showWarning(const std::string&) override {}
     void refresh(bool) override {}

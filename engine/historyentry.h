@@ -8,7 +8,8 @@
 #include "engine/move.h"
 #include "engine/player.h"
 
-namespace glyph {
+namespace glyph
+{
 
 /// A snapshot of the game after one turn (or at the start), with the move that led to it.
 struct HistoryEntry {

@@ -5,12 +5,14 @@
 
 #include "engine/board.h"
 
-namespace glyph {
+namespace glyph
+{
 
 class LetterSet;
 
 /// Letter and text helpers shared by the rules, the search and the dialogs.
-namespace letters {
+namespace letters
+{
 
 /// Value of a letter code 'A'..'[' in the set; 0 for any other code.
 int value(const LetterSet& set, char code);

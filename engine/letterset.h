@@ -6,13 +6,15 @@
 
 #include "engine/board.h"
 
-namespace glyph {
+namespace glyph
+{
 
 class WarningSink;
 
 /// Per letter ('A'..'Z', then the joker) the tiles a full bag holds, their value and the
 /// vowel flag, read from a ".set" file of 27 lines "count value vowel".
-class LetterSet {
+class LetterSet
+{
 public:
     struct Entry {
         std::int16_t value = 0;

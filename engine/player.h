@@ -3,7 +3,8 @@
 #include <cstdint>
 #include <string>
 
-namespace glyph {
+namespace glyph
+{
 
 /// A seat at the table: name, computer profile file (empty for a human), score, time left
 /// in seconds and rack (internal letter codes, at most 7 in play).

@@ -2,7 +2,8 @@
 
 #include <cstdint>
 
-namespace glyph {
+namespace glyph
+{
 
 /// Most rack slots the game keeps for the current player.
 constexpr int kMaxRackSlots = 30;

@@ -7,13 +7,15 @@ class QColor;
 class QFont;
 class QRect;
 
-namespace glyph {
+namespace glyph
+{
 
 class WarningSink;
 
 /// Every setting of the program as text under a key ending in "Key", with built-in defaults,
 /// persisted in "Preferences.ini" as key line / value line pairs in key order.
-class Preferences {
+class Preferences
+{
 public:
     /// Fills the defaults, then loads the file (a missing file is normal).
     explicit Preferences(std::string fileName = "Preferences.ini", WarningSink* warnings = nullptr);

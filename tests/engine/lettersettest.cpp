@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "engine/letterset.h"
-#include "support/tempdir.h"
 #include "support/recordingview.h"
+#include "support/tempdir.h"
 
 using glyph::LetterSet;
 using glyph::test::RecordingView;

@@ -5,8 +5,8 @@
 #include <QRect>
 
 #include "preferences/preferences.h"
-#include "support/tempdir.h"
 #include "support/recordingview.h"
+#include "support/tempdir.h"
 
 using glyph::Preferences;
 using glyph::test::RecordingView;
@@ -273,8 +273,7 @@ TEST(Preferences, SaveReplacesTheFileWithoutLeavingTemporaryFiles)
     }
     EXPECT_EQ(dir.read("Preferences.ini"), "GameBonusKey\n70\n");
     int files = 0;
-    for ([[maybe_unused]] const auto& entry :
-         std::filesystem::directory_iterator(dir.path()))
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path()))
         ++files;
     EXPECT_EQ(files, 1);
 }

@@ -5,10 +5,12 @@
 
 #include "engine/gameview.h"
 
-namespace glyph::test {
+namespace glyph::test
+{
 
 /// A view that records what the core asked of it, for tests.
-class RecordingView : public GameView {
+class RecordingView : public GameView
+{
 public:
     void showWarning(const std::string& text) override { warnings.push_back(text); }
     void refresh(bool onlyUpdateBoard) override { refreshes.push_back(onlyUpdateBoard); }
