@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,87 +11,12 @@
 #include "engine/game.h"
 #include "engine/gameclassic.h"
 #include "preferences/preferences.h"
+#include "dicfilewriter.h"
 #include "recordingview.h"
 #include "tempdir.h"
 
 namespace glyph::test
 {
-
-/// Writes a ".dic" file holding these upper-case words: a plain trie whose node lists are
-/// laid out one after another (nothing shared, which the format allows).
-inline void writeDictionary(const std::string& path, const std::vector<std::string>& words)
-{
-    struct Node {
-        std::map<char, int> children;
-        bool endOfWord = false;
-    };
-    std::vector<Node> trie(1);
-    for (const std::string& word : words) {
-        int at = 0;
-        for (char letter : word) {
-            auto found = trie[at].children.find(letter);
-            if (found == trie[at].children.end()) {
-                trie.push_back({});
-                found = trie[at].children.emplace(letter, static_cast<int>(trie.size()) - 1).first;
-            }
-            at = found->second;
-        }
-        trie[at].endOfWord = true;
-    }
-    if (trie[0].children.empty()) {
-        trie.push_back({});
-        trie[0].children.emplace('A', 1);
-    }
-
-    // Breadth first: each trie node's child list gets a run of entries.
-    std::vector<std::uint32_t> nodes{0x04000001u};
-    std::vector<int> pending{0};
-    std::vector<std::pair<std::size_t, int>> childFixups; // entry index, trie node
-    for (std::size_t next = 0; next < pending.size(); ++next) {
-        const Node& parent = trie[pending[next]];
-        std::size_t count = 0;
-        for (const auto& [letter, child] : parent.children) {
-            std::uint32_t entry = static_cast<std::uint32_t>(letter - 'A') << 27;
-            if (++count == parent.children.size())
-                entry |= 1u << 26;
-            if (trie[child].endOfWord)
-                entry |= 1u << 25;
-            nodes.push_back(entry);
-            if (!trie[child].children.empty()) {
-                childFixups.emplace_back(nodes.size() - 1, static_cast<int>(pending.size()));
-                pending.push_back(child);
-            }
-        }
-    }
-    // The list of pending[i] starts after the lists of pending[0..i).
-    std::vector<std::uint32_t> listStarts(pending.size());
-    std::uint32_t start = 1;
-    for (std::size_t i = 0; i < pending.size(); ++i) {
-        listStarts[i] = start;
-        start += static_cast<std::uint32_t>(trie[pending[i]].children.size());
-    }
-    for (const auto& [entry, list] : childFixups)
-        nodes[entry] |= listStarts[list];
-
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    std::array<char, 56> header{};
-    const std::string signature = "Glyphmosaic";
-    std::copy(signature.begin(), signature.end(), header.begin());
-    std::copy(signature.begin(), signature.end(), header.begin() + 12);
-    auto put32 = [](char* at, std::uint32_t value) {
-        for (int i = 0; i < 4; ++i)
-            at[i] = static_cast<char>(value >> (8 * i));
-    };
-    put32(header.data() + 44, static_cast<std::uint32_t>(words.size()));
-    put32(header.data() + 48, static_cast<std::uint32_t>(nodes.size()));
-    put32(header.data() + 52, static_cast<std::uint32_t>(nodes.size() * 4));
-    out.write(header.data(), header.size());
-    for (std::uint32_t node : nodes) {
-        char bytes[4];
-        put32(bytes, node);
-        out.write(bytes, 4);
-    }
-}
 
 /// Letter values of the test set, 'A'..'Z' then the joker.
 inline constexpr std::array<int, 27> kTestValues = {1, 3, 3,  2, 1, 4, 2, 4, 1, 8, 5, 1,  3, 1,
@@ -127,7 +51,7 @@ public:
     explicit RulesFixture(const std::vector<std::string>& words = kTestWords,
                           const std::array<int, 27>& counts = kFullCounts)
     {
-        writeDictionary(dir.file("test.dic"), words);
+        DicFileWriter::write(dir.file("test.dic"), words);
         writeLetterSet(dir.file("test.set"), counts);
         preferences = std::make_unique<Preferences>(dir.file("Preferences.ini"), &view);
         preferences->setInteger("TableRowsKey", 15);
