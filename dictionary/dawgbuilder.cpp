@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "dictionary/dicformat.h"
 #include "dictionary/dictionary.h"
 
 namespace glyph
@@ -15,18 +16,8 @@ namespace glyph
 namespace
 {
 
-constexpr char kSignature[] = "Glyphmosaic";
-constexpr std::size_t kHeaderSize = 56;
-constexpr std::size_t kAuthorOffset = 12;
-constexpr std::size_t kAuthorLength = 29;
-constexpr std::size_t kWordCountOffset = 44;
-constexpr std::size_t kNodeCountOffset = 48;
-constexpr std::size_t kDataSizeOffset = 52;
-constexpr std::size_t kNodeSize = 4;
-constexpr std::uint32_t kRootNode = 0x04000001;
-constexpr std::uint32_t kLastFlag = 1u << 26;
-constexpr std::uint32_t kEndOfWordFlag = 1u << 25;
-constexpr int kLetterShift = 27;
+using namespace dicformat;
+
 constexpr std::size_t kSortReserve = 50000;
 constexpr int kPercent = 100;
 

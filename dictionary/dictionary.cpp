@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "dictionary/dawgvalidator.h"
+#include "dictionary/dicformat.h"
 #include "engine/gameview.h"
 
 namespace glyph
@@ -13,16 +14,9 @@ namespace glyph
 namespace
 {
 
-constexpr char kSignature[] = "Glyphmosaic";
+using namespace dicformat;
+
 constexpr char kDefaultAuthor[] = "Glyphmosaic";
-constexpr std::size_t kSignatureSize = 12;
-constexpr std::size_t kAuthorOffset = 12;
-constexpr std::size_t kAuthorFieldSize = 32;
-constexpr std::size_t kWordCountOffset = 44;
-constexpr std::size_t kNodeCountOffset = 48;
-constexpr std::size_t kDataSizeOffset = 52;
-constexpr std::size_t kHeaderSize = 56;
-constexpr std::uint64_t kNodeSize = sizeof(DawgNode);
 // The child index has 25 bits, so no array can hold more entries than this.
 constexpr std::uint64_t kMaxNodeCount = std::uint64_t{1} << 25;
 constexpr std::uint32_t kFirstLetterList = 1;
@@ -121,7 +115,7 @@ bool Dictionary::readNodes(std::ifstream& file, const unsigned char* header)
     const std::uint32_t wordCount = readUint32(header + kWordCountOffset);
     const std::uint32_t nodeCount = readUint32(header + kNodeCountOffset);
     const std::uint32_t dataSize = readUint32(header + kDataSizeOffset);
-    if (nodeCount > kMaxNodeCount || dataSize > nodeCount * kNodeSize)
+    if (nodeCount > kMaxNodeCount || dataSize > std::uint64_t{nodeCount} * kNodeSize)
         return false;
     // Refuse a count that the file cannot hold before allocating for it.
     const std::streamoff dataStart = file.tellg();
@@ -133,7 +127,8 @@ bool Dictionary::readNodes(std::ifstream& file, const unsigned char* header)
 
     // Only the bytes that the data does not cover need clearing.
     auto nodes = std::make_unique_for_overwrite<DawgNode[]>(nodeCount);
-    std::memset(reinterpret_cast<char*>(nodes.get()) + dataSize, 0, nodeCount * kNodeSize - dataSize);
+    std::memset(reinterpret_cast<char*>(nodes.get()) + dataSize, 0,
+                std::size_t{nodeCount} * kNodeSize - dataSize);
     file.read(reinterpret_cast<char*>(nodes.get()), dataSize);
     if (!file || file.gcount() != static_cast<std::streamsize>(dataSize))
         return false;
