@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
+./scripts/check-layers.sh
 jobs=$(nproc)
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release

@@ -6,6 +6,7 @@
 #include <lua.hpp>
 #include <string>
 
+#include "ai/aiplayers.h"
 #include "ai/luahost.h"
 #include "ai/movegenerator.h"
 #include "engine/game.h"
@@ -116,7 +117,7 @@ int setSolution(lua_State* state)
 
 int movesNumber(lua_State* state)
 {
-    lua_pushinteger(state, gameOf(state).moveGenerator().size());
+    lua_pushinteger(state, moveGenerator(gameOf(state)).size());
     return 1;
 }
 
@@ -124,7 +125,7 @@ int moveAt(lua_State* state)
 {
     if (lua_gettop(state) < 1)
         return 0;
-    const Move* move = gameOf(state).moveGenerator().moveAt(wholeNumber(state, 1));
+    const Move* move = moveGenerator(gameOf(state)).moveAt(wholeNumber(state, 1));
     return move == nullptr ? 0 : pushMove(state, *move);
 }
 
@@ -165,7 +166,7 @@ int findMoveWithScore(lua_State* state)
 {
     if (lua_gettop(state) < 1)
         return 0;
-    return pushMove(state, gameOf(state).moveGenerator().findMoveWithScore(wholeNumber(state, 1)));
+    return pushMove(state, moveGenerator(gameOf(state)).findMoveWithScore(wholeNumber(state, 1)));
 }
 
 int exchangeLetters(lua_State* state)

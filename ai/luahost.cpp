@@ -4,6 +4,7 @@
 #include <cstring>
 #include <lua.hpp>
 
+#include "ai/aiplayers.h"
 #include "ai/exportedfunctions.h"
 #include "ai/movegenerator.h"
 #include "engine/game.h"
@@ -149,7 +150,7 @@ Move LuaHost::computerTurn(const Player& player)
     const Clock::time_point started = Clock::now();
 
     m_exchangeLetters.clear();
-    m_solution = m_game.moveGenerator().generate(fieldText(player.rack, sizeof player.rack));
+    m_solution = moveGenerator(m_game).generate(fieldText(player.rack, sizeof player.rack));
     runFile(m_profileFolder + fieldText(player.profile, sizeof player.profile));
 
     const auto elapsed =

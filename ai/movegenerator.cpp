@@ -135,19 +135,15 @@ Move MoveGenerator::generate(std::string_view rack)
 bool MoveGenerator::prepareLetterMasks(const Dictionary& dictionary)
 {
     // No dictionary: nothing to search. The search graph is rebuilt only when another array
-    // is loaded; a few sampled nodes guard against a reload that happens to reuse the memory.
+    // is loaded, which the dictionary's generation tells.
     m_nodes = dictionary.nodes();
     m_nodeCount = dictionary.nodeCount();
     if (m_nodes == nullptr || m_nodeCount <= kFirstLetterList)
         return false;
-    DictionaryStamp stamp{m_nodes, m_nodeCount, dictionary.wordCount(), dictionary.fileName(), 0};
-    constexpr std::uint32_t kSamples = 64;
-    for (std::uint32_t i = 0; i < kSamples; ++i)
-        stamp.sample =
-            stamp.sample * 1000003u + m_nodes[static_cast<std::uint64_t>(i) * m_nodeCount / kSamples];
-    if (stamp == m_stamp)
+    if (m_graphDictionary == &dictionary && m_graphGeneration == dictionary.generation())
         return m_listsAscending;
-    m_stamp = stamp;
+    m_graphDictionary = &dictionary;
+    m_graphGeneration = dictionary.generation();
     m_listsAscending = buildGraph();
     if (!m_listsAscending)
         m_graph.clear();

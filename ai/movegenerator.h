@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/board.h"
 #include "dictionary/dictionary.h"
-#include "engine/board.h"
 #include "engine/move.h"
 
 namespace glyph
@@ -105,15 +105,9 @@ private:
         std::uint32_t child;
     };
     std::vector<GraphNode> m_graph;
-    struct DictionaryStamp {
-        const DawgNode* nodes = nullptr;
-        std::uint32_t nodeCount = 0;
-        std::uint32_t wordCount = 0;
-        std::string fileName;
-        std::uint64_t sample = 0;
-        bool operator==(const DictionaryStamp&) const = default;
-    };
-    DictionaryStamp m_stamp;
+    // The dictionary and its generation that m_graph was built from.
+    const Dictionary* m_graphDictionary = nullptr;
+    std::uint64_t m_graphGeneration = 0;
     bool m_listsAscending = false;
     std::vector<LeftPart> m_leftParts;
     std::vector<Move> m_sortBuffer;

@@ -5,9 +5,10 @@
 
 #include <memory>
 
+#include "ai/aiplayers.h"
+#include "base/random.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
-#include "engine/random.h"
 #include "preferences/preferences.h"
 #include "ui/mainwindow.h"
 #include "ui/messageboxview.h"
@@ -41,6 +42,7 @@ int main(int argc, char** argv)
     startup::applyFont(*preferences);
 
     auto game = std::make_unique<glyph::Game>(*preferences, view);
+    glyph::attachAiPlayers(*game);
     game->setRules(glyph::createRules(kClassicGameType, *game));
 
     auto window = std::make_unique<glyph::MainWindow>(*game);

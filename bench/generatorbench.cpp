@@ -9,12 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "ai/aiplayers.h"
 #include "ai/luahost.h"
 #include "ai/movegenerator.h"
+#include "base/random.h"
 #include "engine/game.h"
 #include "engine/gameclassic.h"
 #include "engine/gameview.h"
-#include "engine/random.h"
 #include "preferences/preferences.h"
 
 namespace
@@ -42,7 +43,8 @@ public:
         m_preferences.setString("GameSetKey", dist + "/Sets/English.set");
         m_preferences.setString("GameDictionaryKey", dist + "/Dictionaries/English.dic");
         m_game = std::make_unique<glyph::Game>(m_preferences, m_view);
-        m_game->scriptHost().setProfileFolder(dist + "/Profiles/");
+        glyph::attachAiPlayers(*m_game);
+        scriptHost(*m_game).setProfileFolder(dist + "/Profiles/");
     }
     glyph::Game& game() { return *m_game; }
 
@@ -69,7 +71,7 @@ std::vector<Position> midGamePositions(glyph::Game& game)
             const std::string rack = rules.currentPlayer().rack;
             if (turn >= kFirstTurn && rack.size() == glyph::kRackSize)
                 positions.push_back({game.board(), rack});
-            rules.playMove(game.moveGenerator().generate(rack));
+            rules.playMove(moveGenerator(game).generate(rack));
         }
     }
     return positions;
@@ -93,9 +95,9 @@ void generateMidGame(benchmark::State& state)
         game.board() = position.board;
         // Processor time of this call, so that other programs on the machine do not count.
         const std::clock_t started = std::clock();
-        benchmark::DoNotOptimize(game.moveGenerator().generate(position.rack));
+        benchmark::DoNotOptimize(moveGenerator(game).generate(position.rack));
         micros.push_back(1e6 * static_cast<double>(std::clock() - started) / CLOCKS_PER_SEC);
-        moves += game.moveGenerator().size();
+        moves += moveGenerator(game).size();
     }
     std::sort(micros.begin(), micros.end());
     state.counters["median_us"] = micros[micros.size() / 2];
@@ -120,7 +122,7 @@ void selfPlayGreedy(benchmark::State& state)
         }
         rules.start(players);
         for (int turn = 0; turn < 1000 && !rules.isGameOver(); ++turn)
-            game.scriptHost().playSolution(game.scriptHost().computerTurn(rules.currentPlayer()));
+            scriptHost(game).playSolution(scriptHost(game).computerTurn(rules.currentPlayer()));
     }
     state.SetItemsProcessed(state.iterations());
 }

@@ -6,11 +6,11 @@
 #include <iostream>
 #include <string>
 
+#include "base/letterset.h"
 #include "dictionary/dictionary.h"
 #include "dictionary/palindromelist.h"
 #include "dictionary/searchstate.h"
 #include "engine/gameview.h"
-#include "engine/letterset.h"
 
 namespace
 {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/atomicfile.h"
 #include "dictionary/dicformat.h"
 #include "dictionary/dictionary.h"
 
@@ -74,31 +75,6 @@ bool readWholeFile(const std::string& path, std::string& contents)
     contents.resize(static_cast<std::size_t>(size));
     in.read(contents.data(), size);
     return static_cast<bool>(in);
-}
-
-// Writes the bytes beside `path` and renames them into place only when all were written.
-bool writeFileAtomically(const std::string& path, const std::string& bytes)
-{
-    const std::string temporary = path + ".tmp";
-    bool written = false;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (out) {
-            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-            out.flush();
-            written = static_cast<bool>(out);
-            out.close();
-            written = written && !out.fail();
-        }
-    }
-    std::error_code error;
-    if (written)
-        std::filesystem::rename(temporary, path, error);
-    if (!written || error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
 }
 
 void putUint32(std::string& bytes, std::size_t offset, std::uint32_t value)
@@ -293,7 +269,7 @@ bool DawgBuilder::writeWordList(const std::vector<std::string>& words)
         text += word;
         text += '\n';
     }
-    return writeFileAtomically(m_sourcePath, text);
+    return writeFileAtomically(m_sourcePath, text) == WriteResult::Written;
 }
 
 namespace
@@ -550,7 +526,7 @@ bool DawgBuilder::writeDictionary()
     for (std::uint32_t i = 1; i < nodeCount; ++i)
         putUint32(bytes, kHeaderSize + kNodeSize * i, packed(order[i]));
     m_nodesNow.store(nodeCount, std::memory_order_relaxed);
-    return writeFileAtomically(m_destinationPath, bytes);
+    return writeFileAtomically(m_destinationPath, bytes) == WriteResult::Written;
 }
 
 } // namespace glyph

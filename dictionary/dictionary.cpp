@@ -4,9 +4,9 @@
 #include <cstring>
 #include <fstream>
 
+#include "base/warningsink.h"
 #include "dictionary/dawgvalidator.h"
 #include "dictionary/dicformat.h"
-#include "engine/gameview.h"
 
 namespace glyph
 {
@@ -143,6 +143,7 @@ bool Dictionary::readNodes(std::ifstream& file, const unsigned char* header)
     m_wordCount = wordCount;
     m_nodeCount = nodeCount;
     m_nodes = std::move(nodes);
+    ++m_generation;
     return true;
 }
 
@@ -153,6 +154,7 @@ void Dictionary::clear()
     m_wordCount = 0;
     m_nodeCount = 0;
     m_nodes.reset();
+    ++m_generation;
 }
 
 bool Dictionary::contains(const char* word) const

@@ -58,6 +58,9 @@ public:
     std::uint32_t nodeCount() const { return m_nodeCount; }
     /// The node array (entry 0 is the root), or null before a successful load.
     const DawgNode* nodes() const { return m_nodes.get(); }
+    /// Changes each time the node array is replaced or dropped, so that users of the graph
+    /// (the move generator) can tell that what they derived from it is stale.
+    std::uint64_t generation() const { return m_generation; }
 
 private:
     /// Reads the node array that the header announces and takes the header over; false when
@@ -72,6 +75,7 @@ private:
     std::uint32_t m_wordCount = 0;
     std::uint32_t m_nodeCount = 0;
     std::unique_ptr<DawgNode[]> m_nodes;
+    std::uint64_t m_generation = 0;
 };
 
 } // namespace glyph

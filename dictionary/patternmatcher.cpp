@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/letterset.h"
+#include "base/letterset.h"
 
 namespace glyph
 {

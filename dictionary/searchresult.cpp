@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "engine/letters.h"
+#include "base/letters.h"
 
 namespace glyph
 {

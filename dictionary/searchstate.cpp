@@ -4,9 +4,9 @@
 #include <cstring>
 #include <limits>
 
+#include "base/letters.h"
 #include "dictionary/dictionary.h"
 #include "dictionary/palindromelist.h"
-#include "engine/letters.h"
 
 namespace glyph
 {

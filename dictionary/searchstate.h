@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "base/board.h"
 #include "dictionary/advancedfilters.h"
 #include "dictionary/patternmatcher.h"
 #include "dictionary/searchresult.h"
-#include "engine/board.h"
 
 namespace glyph
 {

@@ -2,8 +2,8 @@
 
 #include <chrono>
 
+#include "base/letters.h"
 #include "dictionary/dictionary.h"
-#include "engine/letters.h"
 
 namespace glyph
 {

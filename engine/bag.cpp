@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "engine/byteio.h"
-#include "engine/letterset.h"
+#include "base/byteio.h"
+#include "base/letterset.h"
+#include "base/random.h"
 #include "engine/player.h"
-#include "engine/random.h"
 
 namespace glyph
 {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/board.h"
+#include "base/board.h"
 
 namespace glyph
 {

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "engine/textscan.h"
+#include "base/textscan.h"
 
 namespace glyph::geometry
 {

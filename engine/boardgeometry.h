@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/board.h"
+#include "base/board.h"
 
 namespace glyph
 {

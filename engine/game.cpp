@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "ai/luahost.h"
-#include "ai/movegenerator.h"
 #include "engine/boardgeometry.h"
 #include "engine/gamerules.h"
 #include "engine/gameview.h"
@@ -27,8 +25,7 @@ int boardSize(const Preferences& preferences, const char* key)
 } // namespace
 
 Game::Game(Preferences& preferences, GameView& view)
-    : m_preferences(preferences), m_view(view), m_dictionary(view),
-      m_moveGenerator(std::make_unique<MoveGenerator>(*this)), m_scriptHost(std::make_unique<LuaHost>(*this))
+    : m_preferences(preferences), m_view(view), m_dictionary(view)
 {
     m_selectedSlot = -1;
     m_rackSlotCount = 0;
@@ -37,9 +34,10 @@ Game::Game(Preferences& preferences, GameView& view)
 
 Game::~Game()
 {
-    // The rules refer to the game, so they go first; the other members follow in reverse order
-    // (script host, move generator, dictionary).
+    // The rules and the computer players refer to the game, so they go first; the other
+    // members follow in reverse order.
     m_rules.reset();
+    m_computerPlayers.reset();
 }
 
 bool Game::loadSettings()

@@ -5,9 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "base/board.h"
+#include "base/letterset.h"
 #include "dictionary/dictionary.h"
-#include "engine/board.h"
-#include "engine/letterset.h"
+#include "engine/computerplayers.h"
 #include "engine/move.h"
 #include "engine/rackslot.h"
 
@@ -16,8 +17,6 @@ namespace glyph
 
 class GameRules;
 class GameView;
-class LuaHost;
-class MoveGenerator;
 class Preferences;
 
 /// The game object: settings read from the preferences (board size, premium squares, letter
@@ -44,11 +43,15 @@ public:
     const Dictionary& dictionary() const { return m_dictionary; }
     const LetterSet& letterSet() const { return m_letterSet; }
     LetterSet& letterSet() { return m_letterSet; }
-    /// The move generator of the computer players and the top-moves list.
-    MoveGenerator& moveGenerator() { return *m_moveGenerator; }
-    const MoveGenerator& moveGenerator() const { return *m_moveGenerator; }
-    /// The Lua host that runs the computer players' profiles.
-    LuaHost& scriptHost() { return *m_scriptHost; }
+    /// The computer players attached to this game (move generator and profile host), or null
+    /// when none are attached (the engine itself never needs them).
+    ComputerPlayers* computerPlayers() { return m_computerPlayers.get(); }
+    const ComputerPlayers* computerPlayers() const { return m_computerPlayers.get(); }
+    /// Attaches the computer players; they are destroyed with the game, before its dictionary.
+    void setComputerPlayers(std::unique_ptr<ComputerPlayers> players)
+    {
+        m_computerPlayers = std::move(players);
+    }
 
     /// The rules in use, or null before one is given.
     GameRules* rules() { return m_rules.get(); }
@@ -97,8 +100,7 @@ private:
     GameView& m_view;
     std::vector<RackSlot> m_placedTiles;
     Dictionary m_dictionary;
-    std::unique_ptr<MoveGenerator> m_moveGenerator;
-    std::unique_ptr<LuaHost> m_scriptHost;
+    std::unique_ptr<ComputerPlayers> m_computerPlayers;
     Board m_board{};
     int m_rows = 15;
     int m_columns = 15;

@@ -7,10 +7,11 @@
 #include <iterator>
 #include <sstream>
 
+#include "base/atomicfile.h"
+#include "base/letters.h"
 #include "engine/boardgeometry.h"
 #include "engine/game.h"
 #include "engine/gameview.h"
-#include "engine/letters.h"
 #include "engine/moveplacement.h"
 #include "engine/savedgame.h"
 #include "preferences/preferences.h"
@@ -407,21 +408,17 @@ bool GameClassic::save(const std::string& fileName)
 
 bool GameClassic::writeFileAtomically(const std::string& fileName, const std::string& bytes)
 {
-    const std::string temporary = fileName + ".tmp";
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    if (!file) {
+    switch (glyph::writeFileAtomically(fileName, bytes)) {
+    case WriteResult::Written:
+        return true;
+    case WriteResult::NotCreated:
         showWarning(m_game.view(), "Can't open %s for writing", fileName.c_str());
         return false;
+    case WriteResult::NotWritten:
+        break;
     }
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    std::error_code error;
-    if (!file || (std::filesystem::rename(temporary, fileName, error), error)) {
-        std::filesystem::remove(temporary, error);
-        showWarning(m_game.view(), "Can't write to %s", fileName.c_str());
-        return false;
-    }
-    return true;
+    showWarning(m_game.view(), "Can't write to %s", fileName.c_str());
+    return false;
 }
 
 bool GameClassic::load(const std::string& fileName)

@@ -2,25 +2,10 @@
 
 #include <string>
 
+#include "base/warningsink.h"
+
 namespace glyph
 {
-
-/// Receives the warnings of file readers, writers and rules. The window shows them in a
-/// message box captioned "Glyphmosaic"; tools print them; tests record them.
-class WarningSink
-{
-public:
-    virtual ~WarningSink() = default;
-    /// Shows one warning text (already formatted) and returns when the user has seen it.
-    virtual void showWarning(const std::string& text) = 0;
-};
-
-/// Formats printf-style into a 1,024-character buffer and hands the text to the sink.
-void showWarning(WarningSink& sink, const char* format, ...)
-#if defined(__GNUC__)
-    __attribute__((format(printf, 2, 3)))
-#endif
-    ;
 
 /// What the core asks of the window: redraws, the game-over dialog, the computer turn's
 /// notice and timed wait, and script output. The window implements it; tests record calls.

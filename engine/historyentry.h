@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/board.h"
 #include "engine/bag.h"
-#include "engine/board.h"
 #include "engine/move.h"
 #include "engine/player.h"
 

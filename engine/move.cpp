@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "engine/board.h"
-#include "engine/byteio.h"
+#include "base/board.h"
+#include "base/byteio.h"
 
 namespace glyph
 {

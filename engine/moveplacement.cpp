@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/letters.h"
 #include "engine/boardgeometry.h"
-#include "engine/letters.h"
 
 namespace glyph::placement
 {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/board.h"
+#include "base/board.h"
 #include "engine/move.h"
 
 namespace glyph

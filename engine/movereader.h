@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "engine/board.h"
+#include "base/board.h"
 #include "engine/move.h"
 #include "engine/moveplacement.h"
 #include "engine/rackslot.h"

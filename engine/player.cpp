@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "engine/board.h"
-#include "engine/byteio.h"
+#include "base/board.h"
+#include "base/byteio.h"
 
 namespace glyph
 {

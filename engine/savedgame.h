@@ -3,8 +3,8 @@
 #include <iosfwd>
 #include <string>
 
+#include "base/board.h"
 #include "engine/bag.h"
-#include "engine/board.h"
 #include "engine/historyentry.h"
 
 namespace glyph

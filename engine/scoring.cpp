@@ -1,7 +1,7 @@
 #include "engine/scoring.h"
 
+#include "base/letters.h"
 #include "engine/game.h"
-#include "engine/letters.h"
 #include "engine/moveplacement.h"
 
 namespace glyph::scoring

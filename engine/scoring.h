@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/board.h"
+#include "base/board.h"
 #include "engine/move.h"
 
 namespace glyph

@@ -3,7 +3,6 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
-#include <QSaveFile>
 #include <QString>
 
 #include <algorithm>
@@ -11,8 +10,9 @@
 #include <fstream>
 #include <string_view>
 
-#include "engine/gameview.h"
-#include "engine/textscan.h"
+#include "base/atomicfile.h"
+#include "base/textscan.h"
+#include "base/warningsink.h"
 
 namespace glyph
 {
@@ -185,13 +185,7 @@ bool Preferences::save() const
         text += value;
         text += '\n';
     }
-    // The file is written beside the old one and renamed over it only when complete.
-    QSaveFile file(QString::fromStdString(m_fileName));
-    const bool written =
-        file.open(QIODevice::WriteOnly) &&
-        file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
-        file.commit();
-    if (!written) {
+    if (writeFileAtomically(m_fileName, text) != WriteResult::Written) {
         if (m_warnings != nullptr)
             showWarning(*m_warnings, "Can't write to %s", m_fileName.c_str());
         return false;

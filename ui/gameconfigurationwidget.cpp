@@ -3,10 +3,10 @@
 #include <QHeaderView>
 #include <QLabel>
 
+#include "base/letters.h"
 #include "engine/boardgeometry.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
-#include "engine/letters.h"
 #include "preferences/preferences.h"
 #include "ui/mainwindow.h"
 #include "ui/uitext.h"

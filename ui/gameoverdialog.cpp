@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <climits>
 
+#include "base/letters.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
-#include "engine/letters.h"
 #include "ui/mainwindow.h"
 #include "ui/uitext.h"
 

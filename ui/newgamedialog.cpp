@@ -7,10 +7,10 @@
 
 #include <algorithm>
 
+#include "base/random.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
 #include "engine/gameview.h"
-#include "engine/random.h"
 #include "preferences/preferences.h"
 #include "ui/mainwindow.h"
 #include "ui/uitext.h"

@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "engine/board.h"
+#include "base/board.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
 #include "ui/mainwindow.h"

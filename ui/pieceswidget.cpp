@@ -11,9 +11,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/letters.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
-#include "engine/letters.h"
 #include "ui/mainwindow.h"
 #include "ui/tablewidget.h"
 #include "ui/uipreferences.h"

@@ -1,4 +1,5 @@
 #include "ui/rackwidget.h"
+#include "ai/aiplayers.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -70,7 +71,7 @@ void RackWidget::moveClicked()
     const auto done = qScopeGuard([this] { m_moving = false; });
     Move chosen;
     if (rules->currentPlayer().isComputer()) {
-        LuaHost& host = m_game.scriptHost();
+        LuaHost& host = scriptHost(m_game);
         chosen = host.computerTurn(rules->currentPlayer());
         m_game.showMoveInRackSlots(chosen);
         m_window.refresh(false);

@@ -10,10 +10,10 @@
 
 #include <algorithm>
 
+#include "base/letters.h"
 #include "engine/boardgeometry.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
-#include "engine/letters.h"
 #include "ui/jokerdialog.h"
 #include "ui/mainwindow.h"
 #include "ui/rackwidget.h"

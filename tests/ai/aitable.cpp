@@ -1,4 +1,5 @@
 #include "aitable.h"
+#include "ai/aiplayers.h"
 
 #include <atomic>
 #include <chrono>
@@ -80,8 +81,9 @@ AiTable::AiTable(const std::vector<std::string>& words, int rows, int columns)
     m_preferences->setString("MultiLettersX3Key", "2 6 | 6 2 | 6 6 | 7 9 |");
     m_preferences->setString("MultiLettersX2Key", "1 4 | 4 1 | 7 7 | 8 4 | 9 8 |");
     m_game = std::make_unique<Game>(*m_preferences, m_view);
+    attachAiPlayers(*m_game);
     m_game->setRules(std::make_unique<GameClassic>(*m_game));
-    m_game->scriptHost().setProfileFolder(m_folder);
+    scriptHost(*m_game).setProfileFolder(m_folder);
 }
 
 AiTable::~AiTable()

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ai/aiplayers.h"
 #include "ai/exportedfunctions.h"
 #include "ai/luahost.h"
 #include "ai/movegenerator.h"
@@ -27,7 +28,7 @@ protected:
         table.start({makePlayer("Ann", "", "AT["), makePlayer("Bob", "", "EEE")});
         table.write(8, 7, "AT", true);
         table.put(7, 8, 'T', true);
-        table.game().moveGenerator().generate("AT[");
+        moveGenerator(table.game()).generate("AT[");
     }
 
     // Runs the text and returns the one line it printed with Debug.
@@ -39,7 +40,7 @@ protected:
         return table.view().scriptOutput.empty() ? std::string() : table.view().scriptOutput.back();
     }
 
-    LuaHost& host() { return table.game().scriptHost(); }
+    LuaHost& host() { return scriptHost(table.game()); }
 
     AiTable table{{"AT", "TA", "TAT", "ATT", "TT"}};
 };
@@ -98,7 +99,7 @@ TEST_F(ExportedFunctions, SetSolutionNeedsExactlySixValues)
 
 TEST_F(ExportedFunctions, MoveAtReadsTheListFromTheBestAndNothingOutsideIt)
 {
-    const glyph::MoveGenerator& generator = table.game().moveGenerator();
+    const glyph::MoveGenerator& generator = moveGenerator(table.game());
     EXPECT_EQ(printed("Debug(MovesNumber())"), std::to_string(generator.size()));
     const Move& best = *generator.moveAt(0);
     EXPECT_EQ(printed("Debug(MoveAt(0))"), std::to_string(best.horiz) + " " + std::to_string(best.col) + " " +
@@ -113,19 +114,19 @@ TEST_F(ExportedFunctions, MoveAtReadsTheListFromTheBestAndNothingOutsideIt)
 
 TEST_F(ExportedFunctions, FindMoveWithScoreReturnsTheFirstMoveAtOrBelowTheScore)
 {
-    const Move& best = *table.game().moveGenerator().moveAt(0);
+    const Move& best = *moveGenerator(table.game()).moveAt(0);
     EXPECT_EQ(printed("Debug(FindMoveWithScore(-1))"), "1 -1 -1 0  ");
     EXPECT_EQ(printed("Debug(select(5, FindMoveWithScore(1000)))"),
               std::string(best.word) + " " + best.jokers);
     EXPECT_EQ(printed("Debug(select('#', FindMoveWithScore()))"), "0");
-    const Move lower = table.game().moveGenerator().findMoveWithScore(best.score - 1);
+    const Move lower = moveGenerator(table.game()).findMoveWithScore(best.score - 1);
     EXPECT_EQ(printed("Debug(select(4, FindMoveWithScore(" + std::to_string(best.score - 1) + ")))"),
               std::to_string(lower.score) + " " + lower.word + " " + lower.jokers);
 }
 
 TEST_F(ExportedFunctions, ANoMoveRackListsOnlyThePassRecord)
 {
-    table.game().moveGenerator().generate("QQ");
+    moveGenerator(table.game()).generate("QQ");
     EXPECT_EQ(printed("Debug(MovesNumber(), MoveAt(0))"), "1 1 -1 -1 0  ");
 }
 

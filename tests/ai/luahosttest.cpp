@@ -3,6 +3,7 @@
 #include <chrono>
 #include <string>
 
+#include "ai/aiplayers.h"
 #include "ai/luahost.h"
 #include "ai/movegenerator.h"
 #include "aitable.h"
@@ -23,7 +24,7 @@ class LuaHostTest : public ::testing::Test
 protected:
     LuaHostTest() { table.write(8, 7, "AT", true); }
 
-    LuaHost& host() { return table.game().scriptHost(); }
+    LuaHost& host() { return scriptHost(table.game()); }
     const glyph::Player& player(int index)
     {
         return table.game().rules()->players()[static_cast<std::size_t>(index)];
@@ -38,7 +39,7 @@ TEST_F(LuaHostTest, AnEmptyProfilePlaysTheBestMoveAfterTheThinkingNotice)
 {
     table.start({makePlayer("Ann", table.writeProfile("Empty.cpu", ""), "ATE")});
     const Move solution = host().computerTurn(player(0));
-    const Move best = *table.game().moveGenerator().moveAt(0);
+    const Move best = *moveGenerator(table.game()).moveAt(0);
     EXPECT_FALSE(solution.isPass());
     EXPECT_EQ(moveKey(solution), moveKey(best));
     ASSERT_EQ(table.view().notices.size(), 1u);
@@ -77,7 +78,7 @@ TEST_F(LuaHostTest, AScriptChoosesAnotherMoveFromTheList)
     table.start(
         {makePlayer("Di", table.writeProfile("Last.cpu", "SetSolution(MoveAt(MovesNumber() - 1))"), "ATE")});
     const Move solution = host().computerTurn(player(0));
-    const glyph::MoveGenerator& generator = table.game().moveGenerator();
+    const glyph::MoveGenerator& generator = moveGenerator(table.game());
     EXPECT_EQ(moveKey(solution), moveKey(*generator.moveAt(generator.size() - 1)));
 }
 
@@ -87,9 +88,9 @@ TEST_F(LuaHostTest, AFailingProfileKeepsTheSolutionAsItWasWhenItStopped)
         {makePlayer("Ed", table.writeProfile("Broken.cpu", "SetSolution(MoveAt(1)) error('boom')"), "ATE"),
          makePlayer("Flo", "Missing.cpu", "ATE")});
     const Move chosen = host().computerTurn(player(0));
-    EXPECT_EQ(moveKey(chosen), moveKey(*table.game().moveGenerator().moveAt(1)));
+    EXPECT_EQ(moveKey(chosen), moveKey(*moveGenerator(table.game()).moveAt(1)));
     const Move best = host().computerTurn(player(1));
-    EXPECT_EQ(moveKey(best), moveKey(*table.game().moveGenerator().moveAt(0)));
+    EXPECT_EQ(moveKey(best), moveKey(*moveGenerator(table.game()).moveAt(0)));
     EXPECT_TRUE(table.view().scriptOutput.empty());
 }
 
@@ -153,7 +154,7 @@ TEST_F(LuaHostTest, ARunawayScriptIsStoppedAndTheTurnPlaysTheSolutionSoFar)
     const std::string runaway = "SetSolution(MoveAt(1)) while true do end";
     table.start({makePlayer("Ivy", table.writeProfile("Runaway.cpu", runaway), "ATE")});
     const Move solution = host().computerTurn(player(0));
-    EXPECT_EQ(moveKey(solution), moveKey(*table.game().moveGenerator().moveAt(1)));
+    EXPECT_EQ(moveKey(solution), moveKey(*moveGenerator(table.game()).moveAt(1)));
     EXPECT_EQ(table.view().scriptOutput.back().rfind("Error: ", 0), 0u);
     EXPECT_LT(Clock::now() - started, std::chrono::seconds(5));
 

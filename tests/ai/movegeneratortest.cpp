@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ai/aiplayers.h"
 #include "ai/movegenerator.h"
 #include "aitable.h"
 #include "bruteforcefinder.h"
@@ -81,7 +82,7 @@ void expectSameMovesAsBruteForce(int rows, int columns, int positions, unsigned 
         if (!firstMove)
             scatterTiles(random, table, alphabet, 25);
         const std::string rack = randomRack(random, alphabet);
-        MoveGenerator& generator = table.game().moveGenerator();
+        MoveGenerator& generator = moveGenerator(table.game());
         generator.generate(rack);
         const std::vector<Move> expected = bruteForceMoves(table.game(), words, rack);
         ASSERT_EQ(keys(generator.moves(), false), keys(expected, true))
@@ -114,8 +115,8 @@ TEST(MoveGenerator, FirstMoveListsOnlyAcrossWordsOverTheCentreOnAnyBoardSize)
     expectSameMovesAsBruteForce(29, 29, 10, 15, true);
 
     AiTable table({"ABCDEFG", "EFG", "GA", "AB"}, 15, 5);
-    table.game().moveGenerator().generate("ABCDEFG");
-    const auto& moves = table.game().moveGenerator().moves();
+    moveGenerator(table.game()).generate("ABCDEFG");
+    const auto& moves = moveGenerator(table.game()).moves();
     ASSERT_GT(moves.size(), 1u);
     for (const Move& move : moves) {
         if (move.isPass())
@@ -134,12 +135,12 @@ TEST(MoveGenerator, ListsAWordAsLongAsTheWidestBoard)
     ASSERT_EQ(longWord.size(), 29u);
     AiTable table({longWord, "AB"}, 29, 29);
     table.write(15, 1, longWord.substr(0, 28), true);
-    const Move best = table.game().moveGenerator().generate("C[");
+    const Move best = moveGenerator(table.game()).generate("C[");
     EXPECT_EQ(std::string(best.word), longWord);
     EXPECT_EQ(best.col, 1);
     EXPECT_EQ(best.lin, 15);
     std::set<std::string> found;
-    for (const Move& move : table.game().moveGenerator().moves())
+    for (const Move& move : moveGenerator(table.game()).moves())
         found.insert(std::string(move.word) + "/" + move.jokers);
     EXPECT_TRUE(found.count(longWord + "/"));
     EXPECT_TRUE(found.count(longWord.substr(0, 28) + "[/C"));
@@ -148,9 +149,9 @@ TEST(MoveGenerator, ListsAWordAsLongAsTheWidestBoard)
 TEST(MoveGenerator, ListsBothTheLetterAndTheJokerVersionOfAWord)
 {
     AiTable table({"AB", "BA"});
-    table.game().moveGenerator().generate("AB[");
+    moveGenerator(table.game()).generate("AB[");
     std::set<std::string> found;
-    for (const Move& move : table.game().moveGenerator().moves())
+    for (const Move& move : moveGenerator(table.game()).moves())
         found.insert(std::string(move.word) + "/" + move.jokers);
     for (const char* expected : {"AB/", "[B/A", "A[/B", "BA/", "[A/B", "B[/A"})
         EXPECT_TRUE(found.count(expected)) << expected;
@@ -162,7 +163,7 @@ TEST(MoveGenerator, ListsAOneTileMoveOnceAcrossAndOnceDownWithTheSameScore)
     AiTable table({"AT", "ET"});
     table.put(8, 8, 'A');
     table.put(7, 9, 'E');
-    MoveGenerator& generator = table.game().moveGenerator();
+    MoveGenerator& generator = moveGenerator(table.game());
     generator.generate("T");
     int across = -1;
     int down = -1;
@@ -186,7 +187,7 @@ TEST(MoveGenerator, SortsByScoreKeepingTheOrderOfEqualScoresAndThePassBeforeZero
     AiTable table({"AT", "TA", "QAT"});
     table.put(8, 7, 'A', true);
     table.put(8, 8, 'T', true);
-    MoveGenerator& generator = table.game().moveGenerator();
+    MoveGenerator& generator = moveGenerator(table.game());
     const Move best = generator.generate("Q[");
     const auto& moves = generator.moves();
     for (std::size_t i = 1; i < moves.size(); ++i)
@@ -217,7 +218,7 @@ TEST(MoveGenerator, AnEmptyRackOrNoMoveGivesThePassRecordOnly)
 {
     AiTable table({"AT"});
     table.put(8, 8, 'A');
-    MoveGenerator& generator = table.game().moveGenerator();
+    MoveGenerator& generator = moveGenerator(table.game());
     EXPECT_TRUE(generator.generate("").isPass());
     ASSERT_EQ(generator.size(), 1);
     EXPECT_TRUE(generator.moveAt(0)->isPass());
@@ -234,10 +235,11 @@ TEST(MoveGenerator, WithoutADictionaryGivesThePassRecordOnly)
     preferences.setString("GameSetKey", table.game().preferences().string("GameSetKey"));
     preferences.setString("GameDictionaryKey", table.file("Missing.dic"));
     glyph::Game bare(preferences, table.view());
+    glyph::attachAiPlayers(bare);
     ASSERT_EQ(bare.dictionary().nodes(), nullptr);
     bare.board()[8][8] = glyph::Square{'A', 0};
-    EXPECT_TRUE(bare.moveGenerator().generate("AT").isPass());
-    EXPECT_EQ(bare.moveGenerator().size(), 1);
+    EXPECT_TRUE(moveGenerator(bare).generate("AT").isPass());
+    EXPECT_EQ(moveGenerator(bare).size(), 1);
 }
 
 TEST(MoveGenerator, IgnoresTilesLeftBeyondTheBoardSize)
@@ -246,15 +248,15 @@ TEST(MoveGenerator, IgnoresTilesLeftBeyondTheBoardSize)
     AiTable table({"AT", "ATE"}, 9, 9);
     table.write(5, 8, "AT", true);
     table.put(5, 10, 'E');
-    table.game().moveGenerator().generate("E");
-    for (const Move& move : table.game().moveGenerator().moves())
+    moveGenerator(table.game()).generate("E");
+    for (const Move& move : moveGenerator(table.game()).moves())
         EXPECT_NE(std::string(move.word), "ATE") << moveKey(move);
 }
 
 TEST(MoveGenerator, KeepsTheListUntilTheNextGenerateOrClear)
 {
     AiTable table({"AT", "TA"});
-    MoveGenerator& generator = table.game().moveGenerator();
+    MoveGenerator& generator = moveGenerator(table.game());
     const Move best = generator.generate("AT");
     const int size = generator.size();
     ASSERT_GT(size, 1);

@@ -3,8 +3,8 @@
 #include <array>
 #include <set>
 
+#include "base/letterset.h"
 #include "engine/bag.h"
-#include "engine/letterset.h"
 #include "engine/player.h"
 
 using namespace glyph;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/letters.h"
+#include "base/letters.h"
 #include "support/rulesfixture.h"
 
 using glyph::Move;

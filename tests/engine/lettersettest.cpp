@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/letterset.h"
+#include "base/letterset.h"
 #include "support/recordingview.h"
 #include "support/tempdir.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "engine/letters.h"
-#include "engine/letterset.h"
+#include "base/letters.h"
+#include "base/letterset.h"
 
 using namespace glyph;
 

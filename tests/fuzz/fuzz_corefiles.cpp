@@ -13,10 +13,10 @@
 #include <QFont>
 #include <QRect>
 
+#include "base/letterset.h"
 #include "engine/bag.h"
 #include "engine/boardgeometry.h"
 #include "engine/gameview.h"
-#include "engine/letterset.h"
 #include "engine/player.h"
 #include "preferences/preferences.h"
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "base/letterset.h"
 #include "dictionary/patternmatcher.h"
-#include "engine/letterset.h"
 
 namespace
 {

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/letterset.h"
 #include "dictionary/dictionary.h"
-#include "engine/letterset.h"
 #include "support/dicbytes.h"
 #include "support/dicfilewriter.h"
 #include "support/recordingview.h"

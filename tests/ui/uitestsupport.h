@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "ai/aiplayers.h"
 #include "dictionary/dictionary.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
@@ -163,6 +164,7 @@ public:
         preferences->setString("MultiLettersX2Key", "4 1 |");
         relay = std::make_unique<ViewRelay>(fallback);
         game = std::make_unique<Game>(*preferences, *relay);
+        glyph::attachAiPlayers(*game);
         game->setRules(createRules(0, *game));
         window = std::make_unique<MainWindow>(*game);
         relay->setTarget(window.get());

@@ -10,11 +10,11 @@
 #include <set>
 #include <string>
 
+#include "base/letterset.h"
 #include "command.h"
 #include "dictionary/palindromelist.h"
 #include "dictionary/searchstate.h"
 #include "dictionary/speedtest.h"
-#include "engine/letterset.h"
 #include "toolsupport.h"
 
 namespace glyph::tool

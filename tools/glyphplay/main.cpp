@@ -9,11 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "ai/aiplayers.h"
 #include "ai/luahost.h"
 #include "ai/movegenerator.h"
+#include "base/letters.h"
 #include "engine/game.h"
 #include "engine/gameclassic.h"
-#include "engine/letters.h"
 #include "preferences/preferences.h"
 #include "selfplay.h"
 #include "toolview.h"
@@ -82,7 +83,7 @@ int listMoves(Game& game, const std::string& file, const std::string& entry)
 {
     if (!openGame(game, file, entry))
         return 1;
-    glyph::MoveGenerator& generator = game.moveGenerator();
+    glyph::MoveGenerator& generator = moveGenerator(game);
     generator.generate(game.rules()->currentPlayer().rack);
     for (const Move& move : generator.moves())
         std::printf("%s\n", moveLine(game, move).c_str());
@@ -102,14 +103,13 @@ int testScript(Game& game, glyph::ToolView& view, const std::string& profile, co
         return 1;
     // As the editor's Test does: list the moves, then run the text; the solution is not
     // preset, so a script that sets nothing leaves the previous solution (a pass here).
-    const Move best = game.moveGenerator().generate(game.rules()->currentPlayer().rack);
+    const Move best = moveGenerator(game).generate(game.rules()->currentPlayer().rack);
     view.printScriptOutput(true);
-    const bool ran = game.scriptHost().runText(text);
+    const bool ran = scriptHost(game).runText(text);
     std::printf("best: %s\n", moveLine(game, best).c_str());
-    std::printf("solution: %s\n", moveLine(game, game.scriptHost().solution()).c_str());
-    if (!game.scriptHost().exchangeLetters().empty())
-        std::printf("exchange: %s\n",
-                    glyph::letters::toUserText(game.scriptHost().exchangeLetters()).c_str());
+    std::printf("solution: %s\n", moveLine(game, scriptHost(game).solution()).c_str());
+    if (!scriptHost(game).exchangeLetters().empty())
+        std::printf("exchange: %s\n", glyph::letters::toUserText(scriptHost(game).exchangeLetters()).c_str());
     return ran ? 0 : 1;
 }
 
@@ -137,9 +137,9 @@ int selfPlay(Game& game, glyph::ToolView& view, const std::vector<std::string>& 
     if (options.profiles.size() < 2)
         return usage();
     for (const std::string& profile : options.profiles)
-        if (!std::ifstream(game.scriptHost().profileFolder() + profile)) {
+        if (!std::ifstream(scriptHost(game).profileFolder() + profile)) {
             std::fprintf(stderr, "glyphplay: no profile %s in %s\n", profile.c_str(),
-                         game.scriptHost().profileFolder().c_str());
+                         scriptHost(game).profileFolder().c_str());
             return 1;
         }
     glyph::SelfPlay play(game, view, options);
@@ -158,6 +158,7 @@ int main(int argc, char** argv)
     // keys), so the store is deliberately never destroyed.
     static glyph::Preferences* preferences = new glyph::Preferences("Preferences.ini", &view);
     Game game(*preferences, view);
+    attachAiPlayers(game);
     const std::string& command = args[0];
     auto option = [&args](std::size_t from, const char* name) {
         for (std::size_t i = from; i + 1 < args.size(); ++i)

@@ -1,4 +1,5 @@
 #include "selfplay.h"
+#include "ai/aiplayers.h"
 
 #include <algorithm>
 #include <chrono>
@@ -7,11 +8,11 @@
 
 #include "ai/luahost.h"
 #include "ai/movegenerator.h"
+#include "base/letters.h"
+#include "base/random.h"
 #include "engine/game.h"
 #include "engine/gameclassic.h"
-#include "engine/letters.h"
 #include "engine/player.h"
-#include "engine/random.h"
 #include "toolview.h"
 
 namespace glyph
@@ -40,7 +41,7 @@ bool SelfPlay::run()
 {
     if (m_options.seeded) {
         random::seed(m_options.seed);
-        m_game.scriptHost().runText("math.randomseed(" + std::to_string(m_options.seed) + ")");
+        scriptHost(m_game).runText("math.randomseed(" + std::to_string(m_options.seed) + ")");
     }
     const auto started = std::chrono::steady_clock::now();
     for (int number = 0; number < m_options.games; ++number)
@@ -76,7 +77,7 @@ bool SelfPlay::playGame(int number)
         std::fprintf(stderr, "glyphplay: the game could not start\n");
         return false;
     }
-    LuaHost& host = m_game.scriptHost();
+    LuaHost& host = scriptHost(m_game);
     for (int turn = 0; !rules.isGameOver(); ++turn) {
         if (turn == kMaxTurns) {
             printPosition("the game did not end", nullptr);
@@ -111,7 +112,7 @@ bool SelfPlay::checkTurn()
 {
     // Every listed move must pass the rules' validation (its warnings kept, not shown) and
     // carry the score the rules give it.
-    const MoveGenerator& generator = m_game.moveGenerator();
+    const MoveGenerator& generator = moveGenerator(m_game);
     for (const Move& move : generator.moves()) {
         if (move.isPass())
             continue;

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "engine/board.h"
+#include "base/board.h"
 
 namespace glyph
 {

@@ -1,4 +1,4 @@
-#include "engine/textscan.h"
+#include "base/textscan.h"
 
 #include <charconv>
 

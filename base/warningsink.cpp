@@ -1,4 +1,4 @@
-#include "engine/gameview.h"
+#include "base/warningsink.h"
 
 #include <cstdarg>
 #include <cstdio>

@@ -1,11 +1,11 @@
-#include "engine/letterset.h"
+#include "base/letterset.h"
 
 #include <fstream>
 #include <limits>
 #include <string_view>
 
-#include "engine/gameview.h"
-#include "engine/textscan.h"
+#include "base/textscan.h"
+#include "base/warningsink.h"
 
 namespace glyph
 {

@@ -1,6 +1,6 @@
-#include "engine/letters.h"
+#include "base/letters.h"
 
-#include "engine/letterset.h"
+#include "base/letterset.h"
 
 namespace glyph::letters
 {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/board.h"
+#include "base/board.h"
 
 namespace glyph
 {
