@@ -19,7 +19,6 @@ using namespace dicformat;
 constexpr char kDefaultAuthor[] = "Glyphmosaic";
 // The child index has 25 bits, so no array can hold more entries than this.
 constexpr std::uint64_t kMaxNodeCount = std::uint64_t{1} << 25;
-constexpr std::uint32_t kFirstLetterList = 1;
 // The walk's word buffer: the deepest sound path plus the terminator.
 constexpr std::size_t kWalkBufferSize = DawgValidator::kMaxDepth + 1;
 
@@ -55,7 +54,7 @@ void walkWords(const DawgNode* nodes, Dictionary::WordCallback callback, void* c
     char word[kWalkBufferSize];
     std::uint32_t parents[kWalkBufferSize];
     std::size_t depth = 0;
-    std::uint32_t index = kFirstLetterList;
+    std::uint32_t index = dicformat::kFirstLetterListIndex;
     for (;;) {
         const DawgNode node = nodes[index];
         word[depth] = letter(node);
@@ -161,7 +160,7 @@ bool Dictionary::contains(const char* word) const
 {
     if (!m_nodes || word == nullptr || *word == '\0')
         return false;
-    std::uint32_t index = kFirstLetterList;
+    std::uint32_t index = dicformat::kFirstLetterListIndex;
     for (;;) {
         const std::uint32_t sought = characterCode(*word);
         DawgNode node = m_nodes[index];
