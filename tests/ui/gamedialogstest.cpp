@@ -263,6 +263,7 @@ void GameDialogsTest::moveListRefusesGoingToNoMove()
     tiles[0].placed = 1;
     tiles[0].row = 1;
     tiles[0].column = 1;
+    fixture.game->setSelectedSlot(2);
     const auto before = tiles;
     {
         glyph::MovesListDialog dialog(*fixture.game, *fixture.window, nullptr);
@@ -273,8 +274,9 @@ void GameDialogsTest::moveListRefusesGoingToNoMove()
         QCOMPARE(fixture.messages, (std::vector<QString>{"Please select a move", "Please select a move"}));
         QCOMPARE(fixture.game->rules()->historyPosition(), 3);
     }
-    // Closing without going back puts this turn's placement back.
+    // Closing without going back puts this turn's placement and picked-up tile back.
     QVERIFY(sameSlots(tiles, before));
+    QCOMPARE(fixture.game->selectedSlot(), 2);
 }
 
 void GameDialogsTest::bagViewListsAndCountsTheTiles()
