@@ -11,6 +11,7 @@
 #include "ai/aiplayers.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
+#include "preferences/keys.h"
 #include "preferences/preferences.h"
 #include "ui/mainwindow.h"
 #include "ui/tablewidget.h"
@@ -21,8 +22,8 @@ namespace glyph
 
 namespace
 {
-const char* const kGeometryKey = "TopDialogKey";
-const char* const kRowsKey = "TopPreferedKey";
+const char* const kGeometryKey = keys::kTopDialog;
+const char* const kRowsKey = keys::kTopPrefered;
 constexpr int kDefaultRows = 100;
 enum Column { MoveColumn, ScoreColumn, ColumnCount };
 } // namespace

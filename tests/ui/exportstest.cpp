@@ -11,6 +11,7 @@
 #include <QToolBar>
 #include <QtTest>
 
+#include "preferences/keys.h"
 #include "ui/tablewidget.h"
 #include "uitestsupport.h"
 
@@ -200,7 +201,7 @@ void ExportsTest::bitmapShowsTheBoardWithoutThisTurnsTiles()
     glyph::TableWidget& table = *fixture.window->table();
     table.timerOut();
     QVERIFY(table.blinkCounter() != 0);
-    const QColor currentMove = preferredColour(fixture, "ColorCurrentMoveKey");
+    const QColor currentMove = preferredColour(fixture, glyph::keys::kColorCurrentMove);
     QCOMPARE(squareColour(table.grab().toImage(), table, 10, 10), currentMove);
 
     chooseFile(fixture, "Games/board.bmp");
@@ -209,10 +210,11 @@ void ExportsTest::bitmapShowsTheBoardWithoutThisTurnsTiles()
     const QImage image("Games/board.bmp");
     QVERIFY(!image.isNull());
     QCOMPARE(image.size(), table.size());
-    QCOMPARE(squareColour(image, table, 8, 8), preferredColour(fixture, "ColorOcupiedKey"));
-    QCOMPARE(squareColour(image, table, 10, 10), preferredColour(fixture, "ColorLetterBackgroundKey"));
-    QCOMPARE(squareColour(image, table, 1, 1), preferredColour(fixture, "ColorWordX3Key"));
-    QCOMPARE(image.pixelColor(1, 1), preferredColour(fixture, "ColorBackgroundKey"));
+    QCOMPARE(squareColour(image, table, 8, 8), preferredColour(fixture, glyph::keys::kColorOcupied));
+    QCOMPARE(squareColour(image, table, 10, 10),
+             preferredColour(fixture, glyph::keys::kColorLetterBackground));
+    QCOMPARE(squareColour(image, table, 1, 1), preferredColour(fixture, glyph::keys::kColorWordX3));
+    QCOMPARE(image.pixelColor(1, 1), preferredColour(fixture, glyph::keys::kColorBackground));
     // The laid tiles stay where the game put them: the export changed nothing.
     QCOMPARE(fixture.game->rackSlots()[0].placed, std::uint8_t{1});
 }

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <set>
 
+#include "preferences/keys.h"
 #include "ui/bagviewdialog.h"
 #include "ui/moveslistdialog.h"
 #include "ui/rackwidget.h"
@@ -151,7 +152,7 @@ void GameDialogsTest::viewLimitsTheRowsButCopyTakesEveryMove()
         QCOMPARE(dialog.table->rowCount(), 0);
     }
     // The non-numeric view was kept as 0, so the next dialog starts empty.
-    QCOMPARE(fixture.preferences->integer("TopPreferedKey", -1), 0);
+    QCOMPARE(fixture.preferences->integer(glyph::keys::kTopPrefered, -1), 0);
     glyph::TopMovesDialog again(*fixture.game, *fixture.window, fixture.window.get());
     QCOMPARE(again.view->text(), QString("0"));
     QCOMPARE(again.table->rowCount(), 0);
