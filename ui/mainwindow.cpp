@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileDialog>
@@ -43,6 +44,7 @@ const char* const kProductName = "Glyphmosaic";
 const char* const kGeometryKey = keys::kMainWindow;
 const char* const kGamesFolder = "Games/";
 const char* const kSavedGameExtension = "tc";
+const char* const kPrintFileName = "board.pdf";
 constexpr int kTabsMinimumWidth = 200;
 constexpr int kTabsMinimumHeight = 400;
 constexpr int kRackMinimumWidth = 400;
@@ -447,6 +449,9 @@ void MainWindow::printClicked()
     QPrinter printer(QPrinter::ScreenResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setFullPage(true);
+    // Printing to a file starts in the games folder, as the other exports do.
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        printer.setOutputFileName(QDir(kGamesFolder).absoluteFilePath(kPrintFileName));
     QPrintDialog dialog(&printer, this);
     if (runDialog(dialog) == QDialog::Accepted)
         exports::printBoard(*m_table, printer);

@@ -228,9 +228,12 @@ void ExportsTest::printingPaintsOneLandscapePage()
     const QString pdf = QDir::current().absoluteFilePath("Games/board.pdf");
     const QString blankPdf = QDir::current().absoluteFilePath("Games/blank.pdf");
     bool landscape = false;
+    QString startName = "no printer file";
     fixture.onDialog = [&](QDialog& dialog) {
         QPrinter* printer = dynamic_cast<QPrintDialog&>(dialog).printer();
         landscape = printer->pageLayout().orientation() == QPageLayout::Landscape;
+        if (printer->outputFormat() == QPrinter::PdfFormat)
+            startName = printer->outputFileName();
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(pdf);
         // A page with nothing on it, from the same settings, to compare with.
@@ -244,6 +247,8 @@ void ExportsTest::printingPaintsOneLandscapePage()
     fixture.window->printClicked();
     QCOMPARE(fixture.dialogs, std::vector<QString>{"QPrintDialog"});
     QVERIFY(landscape);
+    // Without a printer the page goes to a file, proposed in the games folder.
+    QVERIFY(startName == "no printer file" || startName == pdf);
     const QByteArray bytes = contents(pdf);
     QVERIFY(bytes.startsWith("%PDF"));
     QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
