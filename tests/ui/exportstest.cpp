@@ -57,9 +57,10 @@ void pass(WindowFixture& fixture)
 /// The window answering the save-file dialog with this name (relative to the test's folder).
 void chooseFile(WindowFixture& fixture, const QString& name, QStringList* asked = nullptr)
 {
+    glyph::MainWindow* window = fixture.window.get();
     fixture.window->setFileNameHandler([=](const QString& folder, const QString& filter) {
         if (asked != nullptr)
-            *asked << folder + " " + filter;
+            *asked << folder + " " + filter + (window->paused() ? " paused" : "");
         return name;
     });
 }
@@ -126,7 +127,7 @@ void ExportsTest::movesTextStopsAtTheShownPosition()
     QStringList asked;
     chooseFile(fixture, "Games/moves", &asked);
     fixture.window->moves2TXTClicked();
-    QCOMPARE(asked, QStringList{"Games/ *.txt"});
+    QCOMPARE(asked, QStringList{"Games/ *.txt paused"});
     QVERIFY(fixture.messages.empty());
     QVERIFY(!fixture.window->paused());
     const QString header = "No. " + cell("Ann") + cell("Bob");

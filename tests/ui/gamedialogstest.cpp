@@ -150,10 +150,12 @@ void GameDialogsTest::viewLimitsTheRowsButCopyTakesEveryMove()
 
         dialog.view->setText("five");
         QCOMPARE(dialog.table->rowCount(), 0);
+        dialog.resize(300, 400);
     }
     // The non-numeric view was kept as 0, so the next dialog starts empty.
     QCOMPARE(fixture.preferences->integer(glyph::keys::kTopPrefered, -1), 0);
     glyph::TopMovesDialog again(*fixture.game, *fixture.window, fixture.window.get());
+    QCOMPARE(again.size(), QSize(300, 400));
     QCOMPARE(again.view->text(), QString("0"));
     QCOMPARE(again.table->rowCount(), 0);
     QVERIFY(again.moves().size() > 5);
