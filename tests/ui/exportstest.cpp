@@ -4,11 +4,9 @@
 #include <QDir>
 #include <QImage>
 #include <QImageReader>
-#include <QMenuBar>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QToolBar>
 #include <QtTest>
 
 #include "preferences/keys.h"
@@ -86,7 +84,6 @@ class ExportsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void commandsAreEnabledInMenuAndToolbar();
     void movesTextStopsAtTheShownPosition();
     void longNamesFillTheirColumn();
     void noMoveLeavesTheFileEmptyAndWarns();
@@ -95,25 +92,6 @@ private slots:
     void printingPaintsOneLandscapePage();
     void unwritableFolderOnlyWarns();
 };
-
-void ExportsTest::commandsAreEnabledInMenuAndToolbar()
-{
-    WindowFixture fixture;
-    const QList<QAction*> menus = fixture.window->menuBar()->actions();
-    const QList<QAction*> file = menus[0]->menu()->actions();
-    QMenu* exportMenu = file[0]->menu();
-    QVERIFY(exportMenu->isEnabled());
-    for (QAction* command : exportMenu->actions())
-        QVERIFY(command->isEnabled());
-    QCOMPARE(file[4]->text(), QString("&Print..."));
-    QVERIFY(file[4]->isEnabled());
-    const QList<QAction*> game = menus[1]->menu()->actions();
-    for (int item : {2, 3, 4})
-        QVERIFY2(game[item]->isEnabled(), qPrintable(game[item]->text()));
-    for (QAction* button : fixture.window->findChild<QToolBar*>("tool")->actions())
-        if (QStringList{"Print", "Move list", "Top moves"}.contains(button->toolTip()))
-            QVERIFY2(button->isEnabled(), qPrintable(button->toolTip()));
-}
 
 void ExportsTest::movesTextStopsAtTheShownPosition()
 {
