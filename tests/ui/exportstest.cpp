@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "preferences/keys.h"
+#include "ui/uipreferences.h"
 #include "ui/tablewidget.h"
 #include "uitestsupport.h"
 
@@ -73,7 +74,7 @@ QColor squareColour(const QImage& image, const glyph::TableWidget& table, int li
 QColor preferredColour(WindowFixture& fixture, const char* key)
 {
     QColor colour;
-    fixture.preferences->getColour(key, colour);
+    glyph::uiprefs::getColour(*fixture.preferences, key, colour);
     return colour;
 }
 
