@@ -354,7 +354,8 @@ void MainWindow::restoreGeometry(Game& game, QWidget& window, const char* key)
 
 void MainWindow::storeGeometry(Game& game, const QWidget& window, const char* key)
 {
-    glyph::uiprefs::setGeometry(game.preferences(), key, QRect(window.frameGeometry().topLeft(), window.size()));
+    glyph::uiprefs::setGeometry(game.preferences(), key,
+                                QRect(window.frameGeometry().topLeft(), window.size()));
 }
 
 // ---- commands ----
