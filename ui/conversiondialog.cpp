@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "engine/game.h"
+#include "preferences/keys.h"
 #include "ui/mainwindow.h"
 
 namespace glyph
@@ -15,7 +16,7 @@ namespace glyph
 namespace
 {
 
-const char* const kGeometryKey = "ConversionDialogKey";
+const char* const kGeometryKey = keys::kConversionDialog;
 const char* const kDictionariesFolder = "Dictionaries/";
 const char* const kDictionaryExtension = ".dic";
 constexpr int kTickMs = 1000;

@@ -11,6 +11,7 @@
 #include "dictionary/dictionary.h"
 #include "dictionary/searchresult.h"
 #include "engine/game.h"
+#include "preferences/keys.h"
 #include "ui/conversiondialog.h"
 #include "ui/mainwindow.h"
 #include "ui/uitext.h"
@@ -21,7 +22,7 @@ namespace glyph
 namespace
 {
 
-const char* const kGeometryKey = "DictionaryDialogKey";
+const char* const kGeometryKey = keys::kDictionaryDialog;
 constexpr int kStatisticRows = 5;
 constexpr unsigned kBytesPerNode = 4;
 constexpr unsigned kBytesPerKb = 1024;

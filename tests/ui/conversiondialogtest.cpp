@@ -12,6 +12,7 @@
 
 #include "dictionary/dawgbuilder.h"
 #include "engine/game.h"
+#include "preferences/keys.h"
 #include "ui/conversiondialog.h"
 #include "uitestsupport.h"
 
@@ -140,8 +141,8 @@ void ConversionDialogTest::aRunToTheEndWritesTheDictionaryAndSaysSo()
 void ConversionDialogTest::longWordsAreCutByTheLargerBoardDimension()
 {
     WindowFixture fixture;
-    fixture.preferences->setInteger("TableRowsKey", 15);
-    fixture.preferences->setInteger("TableColumnsKey", 21);
+    fixture.preferences->setInteger(glyph::keys::kTableRows, 15);
+    fixture.preferences->setInteger(glyph::keys::kTableColumns, 21);
     QVERIFY(fixture.game->loadSettings());
     // Sixteen and twenty-one letters: only the first fits a row of 21 squares.
     fixture.write("Dictionaries/Long.txt", "zoo\nincomprehensible\nabcdefghijklmnopqrstu\n");

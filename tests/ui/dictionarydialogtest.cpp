@@ -11,6 +11,7 @@
 #include "engine/game.h"
 #include "engine/gamerules.h"
 #include "engine/move.h"
+#include "preferences/keys.h"
 #include "ui/conversiondialog.h"
 #include "ui/dictionarydialog.h"
 #include "uitestsupport.h"
@@ -411,7 +412,7 @@ void DictionaryDialogTest::theWindowIsBuiltOnceAndKeepsItsFields()
     // Its geometry is stored when the main window goes, and restored when the next one comes.
     fixture.window.reset();
     QRect stored;
-    QVERIFY(fixture.preferences->getGeometry("DictionaryDialogKey", stored));
+    QVERIFY(fixture.preferences->getGeometry(glyph::keys::kDictionaryDialog, stored));
     QCOMPARE(stored.size(), QSize(520, 480));
     glyph::MainWindow next(*fixture.game);
     QCOMPARE(next.dictionaryDialog()->size(), QSize(520, 480));
