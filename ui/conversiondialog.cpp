@@ -39,7 +39,8 @@ ConversionDialog::ConversionDialog(Game& game, MainWindow& window, QWidget* pare
     table->setColumnCount(1);
     table->setRowCount(kProgressRows);
     table->setHorizontalHeaderLabels({tr("Informations")});
-    table->horizontalHeader()->setStretchLastSection(true);
+    // The one column spans the table, so the rows never need a scroll bar or a resize.
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     for (int row = 0; row < kProgressRows; ++row)
         table->setItem(row, 0, new QTableWidgetItem);
 
@@ -48,6 +49,7 @@ ConversionDialog::ConversionDialog(Game& game, MainWindow& window, QWidget* pare
     connect(start, &QPushButton::clicked, this, &ConversionDialog::startClicked);
     connect(stop, &QPushButton::clicked, this, &ConversionDialog::stopClicked);
     connect(Ui::UIConversionDialog::close, &QPushButton::clicked, this, &QWidget::close);
+    m_timer.setTimerType(Qt::PreciseTimer); // a tick never comes early, so the seconds shown are whole
     connect(&m_timer, &QTimer::timeout, this, &ConversionDialog::timeOut);
     // The end of a run shows at once instead of at the next tick.
     connect(&m_worker, &QThread::finished, this, &ConversionDialog::workerFinished);
@@ -106,6 +108,9 @@ void ConversionDialog::startClicked()
     m_builder.setBoardDimension(std::max(m_game.rows(), m_game.columns()));
     m_worker.prepare(m_mode, m_words);
     m_previousNodes = 0;
+    // The rows of a previous run stay out of sight until the first tick of this one.
+    for (int row = StatusRow; row <= TimeRow; ++row)
+        table->item(row, 0)->setText(QString());
     m_worker.start();
     m_runClock.start();
     m_timer.start(kTickMs);
@@ -138,7 +143,6 @@ void ConversionDialog::timeOut()
     showProgress();
     if (m_worker.isFinished())
         finishRun(true);
-    table->resizeColumnsToContents();
 }
 
 void ConversionDialog::showProgress()

@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QTableWidgetItem>
 
 #include "engine/game.h"
@@ -25,6 +26,7 @@ PalindromDialog::PalindromDialog(Game& game, MainWindow& window, QWidget* parent
         table->setItem(row, 0,
                        new QTableWidgetItem(QString::fromStdString(words[static_cast<std::size_t>(row)])));
     table->resizeColumnsToContents();
+    table->horizontalHeader()->setStretchLastSection(true); // and no empty band beside it
 
     connect(copyClipboard, &QPushButton::clicked, this, &PalindromDialog::copyClicked);
 }
