@@ -14,6 +14,7 @@
 #include "preferences/keys.h"
 #include "ui/conversiondialog.h"
 #include "ui/dictionarydialog.h"
+#include "ui/uipreferences.h"
 #include "uitestsupport.h"
 
 using glyph::ConversionDialog;
@@ -412,7 +413,7 @@ void DictionaryDialogTest::theWindowIsBuiltOnceAndKeepsItsFields()
     // Its geometry is stored when the main window goes, and restored when the next one comes.
     fixture.window.reset();
     QRect stored;
-    QVERIFY(fixture.preferences->getGeometry(glyph::keys::kDictionaryDialog, stored));
+    QVERIFY(glyph::uiprefs::getGeometry(*fixture.preferences, glyph::keys::kDictionaryDialog, stored));
     QCOMPARE(stored.size(), QSize(520, 480));
     glyph::MainWindow next(*fixture.game);
     QCOMPARE(next.dictionaryDialog()->size(), QSize(520, 480));
