@@ -152,6 +152,12 @@ void DictionaryDialogTest::typingAPatternShowsTheMatchesUpToTheViewLimit()
     QCOMPARE(firstColumn(*dialog.tableFind), endingInT.mid(0, 2));
     QCOMPARE(dialog.total->text(), QString::number(endingInT.size()));
 
+    // A view limit that is no number stores no rows; the total still counts every match.
+    dialog.view->setText("many");
+    QCOMPARE(dialog.tableFind->rowCount(), 0);
+    QCOMPARE(dialog.total->text(), QString::number(endingInT.size()));
+    dialog.view->setText("2");
+
     // Clearing the text leaves the last results in place.
     dialog.wordFind->clear();
     QCOMPARE(dialog.tableFind->rowCount(), 2);
@@ -399,7 +405,13 @@ void DictionaryDialogTest::theWindowIsBuiltOnceAndKeepsItsFields()
     QVERIFY(dialog != nullptr);
     QVERIFY(!dialog->isModal());
     QVERIFY(!dialog->isVisible());
-    fixture.window->dictionaryClicked();
+    QAction* command = nullptr; // Tools > Dictionary, as the user chooses it
+    for (QAction* action : fixture.window->findChildren<QAction*>()) {
+        if (action->text() == "&Dictionary")
+            command = action;
+    }
+    QVERIFY(command != nullptr && command->isEnabled());
+    command->trigger();
     QVERIFY(dialog->isVisible());
     QVERIFY(!fixture.window->paused()); // a modeless window does not stop the clocks
     dialog->wordFind->setText("cat");
