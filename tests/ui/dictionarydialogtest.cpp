@@ -321,7 +321,7 @@ void DictionaryDialogTest::applyDeleteTakesTheWordOutOfTheGameAtOnce()
     cat.col = 7;
     std::string("CAT").copy(cat.word, 3);
     fixture.game->computeScore(cat, fixture.game->board());
-    QVERIFY(fixture.game->rules()->validateMove(cat));
+    QVERIFY(fixture.game->rules()->validateMove(cat).ok());
     fixture.messages.clear();
 
     DictionaryDialog& dialog = *fixture.window->dictionaryDialog();
