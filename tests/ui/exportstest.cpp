@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "preferences/keys.h"
+#include "ui/uipreferences.h"
 #include "ui/tablewidget.h"
 #include "ui/uipreferences.h"
 #include "uitestsupport.h"
