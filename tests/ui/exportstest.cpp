@@ -12,7 +12,6 @@
 #include "preferences/keys.h"
 #include "ui/uipreferences.h"
 #include "ui/tablewidget.h"
-#include "ui/uipreferences.h"
 #include "uitestsupport.h"
 
 using glyph::Move;
