@@ -25,13 +25,17 @@
 #include "preferences/keys.h"
 #include "preferences/preferences.h"
 #include "ui/bagviewdialog.h"
+#include "ui/conversiondialog.h"
+#include "ui/dictionarydialog.h"
 #include "ui/exports.h"
 #include "ui/gameconfigurationwidget.h"
 #include "ui/gameoverdialog.h"
 #include "ui/moveslistdialog.h"
 #include "ui/newgamedialog.h"
+#include "ui/palindromdialog.h"
 #include "ui/panelwidget.h"
 #include "ui/rackwidget.h"
+#include "ui/speedtestdialog.h"
 #include "ui/tablewidget.h"
 #include "ui/topmovesdialog.h"
 
@@ -63,6 +67,7 @@ MainWindow::MainWindow(Game& game) : QMainWindow(nullptr), m_game(game)
     buildWidgets();
     buildMenus();
     buildToolBar();
+    m_dictionaryDialog = new DictionaryDialog(m_game, *this, this);
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::tabCurrentChanged);
     updateCaption();
 }
@@ -155,12 +160,12 @@ void MainWindow::buildMenus()
 
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     m_dictionaryAction = addCommand(tools, tr("&Dictionary"), QKeySequence(Qt::CTRL | Qt::Key_D),
-                                    &MainWindow::dictionaryClicked, kLater);
-    addCommand(tools, tr("&Conversion..."), {}, &MainWindow::conversionClicked, kLater);
+                                    &MainWindow::dictionaryClicked);
+    addCommand(tools, tr("&Conversion..."), {}, &MainWindow::conversionClicked);
     tools->addSeparator();
-    addCommand(tools, tr("Palindrom"), {}, &MainWindow::palindromClicked, kLater);
+    addCommand(tools, tr("Palindrom"), {}, &MainWindow::palindromClicked);
     tools->addSeparator();
-    addCommand(tools, tr("&Speed Test"), {}, &MainWindow::speedTestClicked, kLater);
+    addCommand(tools, tr("&Speed Test"), {}, &MainWindow::speedTestClicked);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     addCommand(help, tr("&Index"), QKeySequence(Qt::Key_F1), &MainWindow::indexClicked);
@@ -315,7 +320,7 @@ void MainWindow::appendScriptOutput(const std::string&)
 
 void MainWindow::updateDictionaryInfo()
 {
-    // The dictionary window is not part of this window yet: nothing shows dictionary details.
+    m_dictionaryDialog->refreshStatistics();
 }
 
 // ---- message boxes and dialogs ----
@@ -361,10 +366,6 @@ void MainWindow::storeGeometry(Game& game, const QWidget& window, const char* ke
 // ---- commands ----
 
 void MainWindow::preferencesClicked() {}
-void MainWindow::dictionaryClicked() {}
-void MainWindow::conversionClicked() {}
-void MainWindow::palindromClicked() {}
-void MainWindow::speedTestClicked() {}
 void MainWindow::tipOfDayClicked() {}
 void MainWindow::aboutClicked() {}
 
@@ -503,6 +504,32 @@ void MainWindow::nextClicked()
     if (m_game.rules() != nullptr)
         m_game.rules()->goNext();
     refresh(false);
+}
+
+void MainWindow::dictionaryClicked()
+{
+    m_dictionaryDialog->show();
+    m_dictionaryDialog->raise();
+    m_dictionaryDialog->activateWindow();
+    m_dictionaryDialog->wordFind->setFocus();
+}
+
+void MainWindow::conversionClicked()
+{
+    ConversionDialog dialog(m_game, *this, this);
+    runDialog(dialog);
+}
+
+void MainWindow::palindromClicked()
+{
+    PalindromDialog dialog(m_game, *this, this);
+    runDialog(dialog);
+}
+
+void MainWindow::speedTestClicked()
+{
+    SpeedTestDialog dialog(m_game, *this, this);
+    runDialog(dialog);
 }
 
 void MainWindow::indexClicked()
