@@ -278,6 +278,8 @@ void MainWindow::setInteractive(bool enabled)
     menuBar()->setEnabled(enabled);
     m_rack->setEnabled(enabled);
     m_gameConfiguration->setEnabled(enabled);
+    // A test run inside a computer turn's wait would replace the turn's move list and solution.
+    m_aiEditor->testButton->setEnabled(enabled);
 }
 
 void MainWindow::wait(int milliseconds)

@@ -430,6 +430,14 @@ void AIEditorWidgetTest::testShowsScriptErrorsAndSurvivesARunawayScript()
     fixture.script()->setPlainText("Debug('after', nil, true, {})");
     fixture.editor()->testButton->click();
     QCOMPARE(fixture.logLines().last(), QString("after nil true table"));
+
+    // No test run starts inside a computer turn's wait, which keeps the turn's solution.
+    bool enabledDuringWait = true;
+    fixture.window->setWaitFactor(1);
+    QTimer::singleShot(10, [&] { enabledDuringWait = fixture.editor()->testButton->isEnabled(); });
+    fixture.window->wait(60);
+    QVERIFY(!enabledDuringWait);
+    QVERIFY(fixture.editor()->testButton->isEnabled());
 }
 
 void AIEditorWidgetTest::computerTurnsWriteTheirDebugLinesToTheLog()
