@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QToolTip>
 
@@ -51,6 +52,8 @@ LuaEditorWidget::LuaEditorWidget(QWidget* parent) : QPlainTextEdit(parent)
             [this](QListWidgetItem* item) { listBoxSelected(m_list->row(item)); });
 
     connect(document(), &QTextDocument::contentsChange, this, [this] { m_textChanged = true; });
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &LuaEditorWidget::followScroll);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &LuaEditorWidget::followScroll);
 }
 
 void LuaEditorWidget::rescan()
@@ -164,8 +167,18 @@ void LuaEditorWidget::hideTip()
     setFocus();
 }
 
-void LuaEditorWidget::placeUnderLine(QWidget& popup, int line, int column) const
+void LuaEditorWidget::followScroll()
 {
+    for (QWidget* popup : {static_cast<QWidget*>(m_tip), static_cast<QWidget*>(m_list)}) {
+        if (!popup->isHidden())
+            placeUnderLine(*popup, m_popupLine, m_popupColumn);
+    }
+}
+
+void LuaEditorWidget::placeUnderLine(QWidget& popup, int line, int column)
+{
+    m_popupLine = line;
+    m_popupColumn = column;
     const QTextBlock block = document()->findBlockByNumber(line);
     QTextCursor cursor(block);
     cursor.setPosition(block.position() + std::clamp(column, 0, std::max(0, block.length() - 1)));

@@ -52,7 +52,8 @@ private:
     void showTip(int line, int column);
     void hideList();
     void hideTip();
-    void placeUnderLine(QWidget& popup, int line, int column) const;
+    void placeUnderLine(QWidget& popup, int line, int column);
+    void followScroll();
     std::string lineText(int line) const;
     std::string wordBeforeCursor() const;
     void insertCompletion(const QString& item);
@@ -61,6 +62,9 @@ private:
     QLabel* m_tip = nullptr;
     QListWidget* m_list = nullptr;
     bool m_textChanged = false;
+    /// Where the shown tip and list were placed, so that they follow when the text scrolls.
+    int m_popupLine = 0;
+    int m_popupColumn = 0;
 };
 
 } // namespace glyph

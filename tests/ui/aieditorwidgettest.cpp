@@ -234,6 +234,11 @@ void AIEditorWidgetTest::tipAndListStayBesideTheCursorInAScrolledScript()
     const QRect tip = fixture.script()->tip()->geometry();
     QVERIFY2(visible.contains(tip), qPrintable(QString("tip at %1,%2").arg(tip.x()).arg(tip.y())));
     QVERIFY(qAbs(tip.center().y() - cursor.center().y()) < 3 * tip.height());
+    // Scrolling moves the tip with its line.
+    QScrollBar* scroll = fixture.script()->verticalScrollBar();
+    scroll->setValue(scroll->value() - 3);
+    const QRect moved = fixture.script()->cursorRect().translated(fixture.script()->viewport()->pos());
+    QCOMPARE(fixture.script()->tip()->y() - tip.y(), moved.y() - cursor.y());
 
     fixture.type(")\nval");
     fixture.completeKey();
