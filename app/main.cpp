@@ -56,6 +56,7 @@ int main(int argc, char** argv)
     view.setTarget(nullptr);
     window.reset();
     game.reset();
+    preferences->save();
     preferences.reset();
     return exitCode;
 }

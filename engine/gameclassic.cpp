@@ -54,21 +54,14 @@ Move spelled(const Move& move)
 /// The cross word through the empty square at `index` of the move, with the move's letter in it.
 std::string crossWord(const Game& game, const Move& move, int index)
 {
-    const placement::Extent extent = extentOf(game);
     const int dRow = move.horiz ? 1 : 0;
     const int dColumn = move.horiz ? 0 : 1;
     const int row = placement::rowAt(move, index);
     const int column = placement::columnAt(move, index);
-    int r = row - dRow;
-    int c = column - dColumn;
-    while (placement::isOccupied(game.board(), extent, r, c)) {
-        r -= dRow;
-        c -= dColumn;
-    }
+    const placement::Run run =
+        placement::runThrough(game.board(), extentOf(game), row, column, dRow, dColumn);
     std::string word;
-    for (r += dRow, c += dColumn;
-         (r == row && c == column) || placement::isOccupied(game.board(), extent, r, c);
-         r += dRow, c += dColumn)
+    for (int i = 0, r = run.row, c = run.column; i < run.length; ++i, r += dRow, c += dColumn)
         word += (r == row && c == column) ? move.word[index] : game.board()[r][c].letter;
     return word;
 }

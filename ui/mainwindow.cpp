@@ -1,4 +1,5 @@
 #include "ui/mainwindow.h"
+#include "ui/uipreferences.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -341,7 +342,7 @@ int MainWindow::runDialog(QDialog& dialog)
 void MainWindow::restoreGeometry(Game& game, QWidget& window, const char* key)
 {
     QRect geometry;
-    if (!game.preferences().getGeometry(key, geometry))
+    if (!glyph::uiprefs::getGeometry(game.preferences(), key, geometry))
         return;
     window.resize(geometry.size());
     window.move(geometry.topLeft());
@@ -349,7 +350,7 @@ void MainWindow::restoreGeometry(Game& game, QWidget& window, const char* key)
 
 void MainWindow::storeGeometry(Game& game, const QWidget& window, const char* key)
 {
-    game.preferences().setGeometry(key, QRect(window.frameGeometry().topLeft(), window.size()));
+    glyph::uiprefs::setGeometry(game.preferences(), key, QRect(window.frameGeometry().topLeft(), window.size()));
 }
 
 // ---- commands ----
