@@ -3,12 +3,15 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
@@ -22,12 +25,16 @@
 #include "preferences/keys.h"
 #include "preferences/preferences.h"
 #include "ui/aieditorwidget.h"
+#include "ui/bagviewdialog.h"
+#include "ui/exports.h"
 #include "ui/gameconfigurationwidget.h"
 #include "ui/gameoverdialog.h"
+#include "ui/moveslistdialog.h"
 #include "ui/newgamedialog.h"
 #include "ui/panelwidget.h"
 #include "ui/rackwidget.h"
 #include "ui/tablewidget.h"
+#include "ui/topmovesdialog.h"
 
 namespace glyph
 {
@@ -39,6 +46,7 @@ const char* const kProductName = "Glyphmosaic";
 const char* const kGeometryKey = keys::kMainWindow;
 const char* const kGamesFolder = "Games/";
 const char* const kSavedGameExtension = "tc";
+const char* const kPrintFileName = "board.pdf";
 constexpr int kTabsMinimumWidth = 200;
 constexpr int kTabsMinimumHeight = 400;
 constexpr int kRackMinimumWidth = 400;
@@ -113,16 +121,15 @@ void MainWindow::buildMenus()
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
     QMenu* exportMenu = file->addMenu(tr("Export"));
-    addCommand(exportMenu, tr("Table to BMP"), {}, &MainWindow::table2BMPClicked, kLater);
-    addCommand(exportMenu, tr("Move list to TXT"), {}, &MainWindow::moves2TXTClicked, kLater);
-    exportMenu->setEnabled(kLater);
+    addCommand(exportMenu, tr("Table to BMP"), {}, &MainWindow::table2BMPClicked);
+    addCommand(exportMenu, tr("Move list to TXT"), {}, &MainWindow::moves2TXTClicked);
     file->addSeparator();
     m_openAction =
         addCommand(file, tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::openClicked);
     m_saveAction =
         addCommand(file, tr("&Save..."), QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::saveClicked);
-    m_printAction = addCommand(file, tr("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P),
-                               &MainWindow::printClicked, kLater);
+    m_printAction =
+        addCommand(file, tr("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P), &MainWindow::printClicked);
     file->addSeparator();
     addCommand(file, tr("P&references..."), {}, &MainWindow::preferencesClicked, kLater);
     file->addSeparator();
@@ -132,10 +139,10 @@ void MainWindow::buildMenus()
     m_newGameAction = addCommand(gameMenu, tr("&New Game"), QKeySequence(Qt::CTRL | Qt::Key_N),
                                  &MainWindow::newGameClicked);
     gameMenu->addSeparator();
-    addCommand(gameMenu, tr("&Bag"), QKeySequence(Qt::CTRL | Qt::Key_B), &MainWindow::bagClicked, kLater);
-    m_moveListAction = addCommand(gameMenu, tr("&Move list"), {}, &MainWindow::moveListClicked, kLater);
+    addCommand(gameMenu, tr("&Bag"), QKeySequence(Qt::CTRL | Qt::Key_B), &MainWindow::bagClicked);
+    m_moveListAction = addCommand(gameMenu, tr("&Move list"), {}, &MainWindow::moveListClicked);
     m_topMovesAction = addCommand(gameMenu, tr("&Top moves"), QKeySequence(Qt::CTRL | Qt::Key_T),
-                                  &MainWindow::topMovesClicked, kLater);
+                                  &MainWindow::topMovesClicked);
     gameMenu->addSeparator();
     m_firstAction = addCommand(gameMenu, tr("&First Move"), QKeySequence(Qt::CTRL | Qt::Key_Home),
                                &MainWindow::firstClicked);
@@ -355,13 +362,7 @@ void MainWindow::storeGeometry(Game& game, const QWidget& window, const char* ke
 
 // ---- commands ----
 
-void MainWindow::table2BMPClicked() {}
-void MainWindow::moves2TXTClicked() {}
-void MainWindow::printClicked() {}
 void MainWindow::preferencesClicked() {}
-void MainWindow::bagClicked() {}
-void MainWindow::moveListClicked() {}
-void MainWindow::topMovesClicked() {}
 void MainWindow::dictionaryClicked() {}
 void MainWindow::conversionClicked() {}
 void MainWindow::palindromClicked() {}
@@ -418,6 +419,64 @@ void MainWindow::newGameClicked()
     if (m_game.rules() != nullptr && m_game.rules()->inProgress() &&
         m_game.rules()->currentPlayer().isComputer())
         QTimer::singleShot(kNewGameComputerDelay, m_rack, &RackWidget::moveClicked);
+}
+
+QString MainWindow::chooseSaveFileName(const QString& folder, const QString& filter)
+{
+    if (m_fileNameHandler)
+        return m_fileNameHandler(folder, filter);
+    return QFileDialog::getSaveFileName(nullptr, QString(), folder, filter);
+}
+
+void MainWindow::table2BMPClicked()
+{
+    m_paused = true;
+    const QString chosen = chooseSaveFileName(kGamesFolder, "*.bmp");
+    if (!chosen.isEmpty() && !exports::saveBoardBitmap(*m_table, exports::withExtension(chosen, "bmp")))
+        message(this, QMessageBox::Warning, tr("Can't save *.bmp"), {tr("OK")});
+    m_paused = false;
+}
+
+void MainWindow::moves2TXTClicked()
+{
+    m_paused = true;
+    const QString chosen = chooseSaveFileName(kGamesFolder, "*.txt");
+    if (!chosen.isEmpty() && !exports::writeMovesText(m_game, exports::withExtension(chosen, "txt")))
+        message(this, QMessageBox::Warning, tr("Can't create text file"), {tr("OK")});
+    m_paused = false;
+}
+
+void MainWindow::printClicked()
+{
+    // Screen resolution keeps the fonts, whose point sizes follow the cell height, in
+    // proportion to the cells as on the screen.
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setFullPage(true);
+    // Printing to a file starts in the games folder, as the other exports do.
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        printer.setOutputFileName(QDir(kGamesFolder).absoluteFilePath(kPrintFileName));
+    QPrintDialog dialog(&printer, this);
+    if (runDialog(dialog) == QDialog::Accepted)
+        exports::printBoard(*m_table, printer);
+}
+
+void MainWindow::bagClicked()
+{
+    BagViewDialog dialog(m_game, *this, nullptr);
+    runDialog(dialog);
+}
+
+void MainWindow::moveListClicked()
+{
+    MovesListDialog dialog(m_game, *this, nullptr);
+    runDialog(dialog);
+}
+
+void MainWindow::topMovesClicked()
+{
+    TopMovesDialog dialog(m_game, *this, this);
+    runDialog(dialog);
 }
 
 void MainWindow::firstClicked()
