@@ -1,0 +1,258 @@
+#!/usr/bin/env bash
+# Plants faults in the core and the tools one at a time and tells which ones the core tests
+# catch: for each fault, replace one exact piece of text, build the core tests and tools in
+# build-mutation/, run glyph_core_tests (the tool tests are part of it), record caught or
+# missed, and put the file back. The original of the file is kept in a copy and restored after
+# every fault, also when the run is interrupted.
+#
+#   scripts/mutation.sh               every fault
+#   scripts/mutation.sh 3 17          only faults 3 and 17
+#   scripts/mutation.sh --list        the faults, numbered
+#   scripts/mutation.sh --check       only checks that each fault's text occurs exactly once
+#
+# A fault whose text is missing or not unique is reported as "stale" and not counted.
+# Environment: MUTATION_BUILD (build folder, default build-mutation), MUTATION_TIMEOUT
+# (seconds per test run, default 300).
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+build=${MUTATION_BUILD:-build-mutation}
+timeout_seconds=${MUTATION_TIMEOUT:-300}
+
+# One fault per line: file @@ text to find @@ replacement. "<NL>" in either text is a newline.
+faults=$(cat <<'EOF'
+engine/gameclassic.cpp @@ return m_bag.total() >= kRackSize; @@ return m_bag.total() > kRackSize;
+engine/gameclassic.cpp @@ if (cross.size() > 1 && !m_game @@ if (cross.size() > 2 && !m_game
+engine/gameclassic.cpp @@ if (m_bag.total() > 0) @@ if (m_bag.total() >= 0)
+engine/gameclassic.cpp @@ if (player.rack[0] == 0) @@ if (player.rack[1] == 0)
+engine/gameclassic.cpp @@ return writeFileAtomically(fileName, text.str()); @@ std::ofstream out(fileName, std::ios::binary | std::ios::trunc);<NL>    return static_cast<bool>(out << text.str());
+engine/gameclassic.cpp @@ if (start > centre || centre >= start + length) @@ if (start > centre || centre > start + length)
+engine/gameclassic.cpp @@ if (m_passCount >= static_cast<int>(m_players.size()) + 1) @@ if (m_passCount >= static_cast<int>(m_players.size()) + 2)
+engine/gameclassic.cpp @@ finisher->score += total; @@ finisher->score += 0;
+engine/gameclassic.cpp @@ if (exchange && (!canExchange() || !letters::isAnagram(letters + kept, currentPlayer().rack))) @@ if (exchange && !canExchange())
+engine/gameclassic.cpp @@         m_passCount = 0;<NL>        for (char letter : letters) @@         for (char letter : letters)
+engine/gameclassic.cpp @@ m_historyPosition = std::clamp(index, 0, last); @@ m_historyPosition = std::clamp(index, 0, std::max(0, last - 1));
+engine/gameclassic.cpp @@ return in.peek() == std::char_traits<char>::eof(); @@ return true;
+engine/gameclassic.cpp @@         m_game.board() = board;<NL> @@ <NL>
+engine/bag.cpp @@ for (int row = 1; row <= lastRow; ++row) @@ for (int row = 1; row < lastRow; ++row)
+engine/bag.cpp @@ for (int column = 1; column <= lastColumn; ++column) @@ for (int column = 1; column < lastColumn; ++column)
+engine/bag.cpp @@ removeTile(square.joker != 0 ? kJoker : square.letter); @@ removeTile(square.letter);
+engine/bag.cpp @@ ++m_counts[letter - 'A'];<NL>    rebuild(); @@ rebuild();
+engine/bag.cpp @@ static_cast<int>(out.size()) < wanted) @@ static_cast<int>(out.size()) <= wanted)
+engine/bag.cpp @@ if (seen != counts) @@ if (false)
+engine/bag.cpp @@ m_counts[letter - 'A'] <= 0) @@ m_counts[letter - 'A'] < 0)
+engine/moveplacement.cpp @@ !isOccupied(board, extent, rowAt(move, length), columnAt(move, length)); @@ true;
+engine/moveplacement.cpp @@ return !isOccupied(board, extent, rowAt(move, -1), columnAt(move, -1)) && @@ return true &&
+engine/moveplacement.cpp @@ for (int k = 0; k < kLetterCount; ++k)<NL>        if (needed[k] > held[k]) @@ for (int k = 0; k < kLetterCount - 1; ++k)<NL>        if (needed[k] > held[k])
+engine/moveplacement.cpp @@ isOccupied(board, extent, row + 1, column) || isOccupied(board, extent, row, column - 1) || @@ isOccupied(board, extent, row, column - 1) ||
+engine/moveplacement.cpp @@ else if (board[row][column].letter != move.word[index]) @@ else if (false)
+engine/moveplacement.cpp @@ if (!firstMove && !touchesBoard(move, board, extent)) @@ if (!firstMove && !touchesBoard(move, board, extent) && false)
+engine/moveplacement.cpp @@ return jokers == jokersLength(move); @@ return jokers >= jokersLength(move);
+engine/moveplacement.cpp @@ square.joker = 1; @@ square.joker = 0;
+engine/moveplacement.cpp @@ kept.erase(found, 1); @@ kept.erase(found, 0);
+engine/moveplacement.cpp @@ "(%c%d)", geometry::rowName(move.lin), move.col); @@ "(%d%c)", move.col, geometry::rowName(move.lin));
+engine/moveplacement.cpp @@ while (isOccupied(board, extent, run.row - dRow, run.column - dColumn)) { @@ while (false) {
+engine/moveplacement.h @@ return row >= 1 && row <= rows && column >= 1 && column <= columns; @@ return row >= 1 && row <= rows && column >= 1 && column < columns;
+engine/scoring.cpp @@ if (newTiles == kBonusTiles) @@ if (newTiles > kBonusTiles)
+engine/scoring.cpp @@ crossTotal += (crossScore + letterScore) * multiplier; @@ crossTotal += crossScore + letterScore * multiplier;
+engine/scoring.cpp @@ return square.joker ? 0 : letters::value( @@ return letters::value(
+engine/scoring.cpp @@ wordProduct *= multiplier; @@ wordProduct *= 1;
+engine/scoring.cpp @@ return run.length > 1; @@ return run.length > 0;
+engine/game.cpp @@ return row >= 1 && row <= m_rows && column >= 1 && column <= m_columns && @@ return row >= 1 && row < m_rows && column >= 1 && column <= m_columns &&
+engine/game.cpp @@ return size >= 1 && size <= kMaxBoardSize ? size : kDefaultBoardSize; @@ return size > 1 && size <= kMaxBoardSize ? size : kDefaultBoardSize;
+engine/game.cpp @@ return size >= 1 && size <= kMaxBoardSize ? size : kDefaultBoardSize; @@ return size >= 1 && size < kMaxBoardSize ? size : kDefaultBoardSize;
+engine/boardgeometry.cpp @@ grid[row % kBoardCells][column % kBoardCells] = multiplier; @@ grid[column % kBoardCells][row % kBoardCells] = multiplier;
+engine/boardgeometry.h @@ return columns / 2 + 1; @@ return (columns + 1) / 2;
+engine/movereader.cpp @@ if (word.size() < 2 || word.size() >= sizeof out.word || !(touching || centreEmpty)) @@ if (word.size() < 2 || word.size() >= sizeof out.word)
+engine/savedgame.cpp @@ current >= players || @@ current > players ||
+engine/player.cpp @@ if (*p < 'A' || *p > static_cast<std::uint8_t>(kJoker)) @@ if (*p < 'A')
+dictionary/dictionary.cpp @@             return isEndOfWord(node); @@             return true;
+dictionary/dictionary.cpp @@ if (!force && !m_fileName.empty() && path == m_fileName) @@ if (!m_fileName.empty() && path == m_fileName)
+dictionary/dictionary.cpp @@ if (!DawgValidator::isSound(nodes.get(), nodeCount)) @@ if (false)
+dictionary/dictionary.cpp @@ if (isEndOfWord(node) && callback != nullptr) { @@ if (isEndOfWord(node) && callback != nullptr && depth > 0) {
+dictionary/dawgbuilder.cpp @@     std::sort(deleteList.begin(), deleteList.end());<NL> @@ <NL>
+dictionary/dawgbuilder.cpp @@ return writeFileAtomically(m_destinationPath, bytes) == WriteResult::Written; @@ std::ofstream out(m_destinationPath, std::ios::binary | std::ios::trunc);<NL>    return static_cast<bool>(out << bytes);
+dictionary/dawgbuilder.cpp @@ if (!word.empty() && word.size() < kMaxWordLength && isUpperWord(word)) @@ if (!word.empty() && word.size() < kMaxWordLength - 1 && isUpperWord(word))
+dictionary/dawgbuilder.cpp @@ sortedWords.erase(std::unique(sortedWords.begin(), sortedWords.end()), sortedWords.end()); @@ ;
+dictionary/dawgbuilder.cpp @@ sorted = previous.empty() || !(word < previous); @@ sorted = true;
+dictionary/dawgbuilder.cpp @@ if (std::binary_search(self->doomed->begin(), self->doomed->end(), word)) @@ if (!self->doomed->empty() && self->doomed->front() == word)
+dictionary/dawgbuilder.cpp @@ walk.insertExtraBefore(std::string_view("\x7F")); @@ ;
+dictionary/dawgvalidator.cpp @@ if (letterCode(node) >= kLetterCount || childIndex(node) >= m_count) @@ if (childIndex(node) >= m_count)
+dictionary/dawgvalidator.cpp @@ if (!isLast(root) || childIndex(root) != dicformat::kFirstLetterListIndex) @@ if (!isLast(root))
+dictionary/patternmatcher.cpp @@ return letterSetText(set, [](const Entry& e) { return e.vowel != 0; }); @@ return letterSetText(set, [](const Entry& e) { return e.vowel >= 0; });
+dictionary/patternmatcher.cpp @@ if (e.isLast && left != e.text.size()) @@ if (false)
+dictionary/patternmatcher.cpp @@ return left == 1; @@ return left >= 1;
+ai/movegenerator.cpp @@ constexpr int kFirstMoveLeftLimit = kRackSize - 1; @@ constexpr int kFirstMoveLeftLimit = kRackSize - 2;
+ai/movegenerator.cpp @@ return std::min(emptySquares, m_rackTiles - 1); @@ return std::min(emptySquares, m_rackTiles - 2);
+ai/movegenerator.cpp @@ const bool below = grid[line + 1][position].letter != 0; @@ const bool below = false;
+ai/movegenerator.cpp @@ if (end != kNoNode && (m_graph[end].letters & kEndOfWordBit) != 0) @@ if (end != kNoNode)
+ai/movegenerator.cpp @@ for (int row = 1; row <= m_rows; ++row) @@ for (int row = 1; row < m_rows; ++row)
+ai/movegenerator.cpp @@ if (move.score <= score) @@ if (move.score < score)
+ai/movegenerator.cpp @@ m_jokerLetters[m_jokersLaid++] = static_cast<char>('A' + code); @@ m_jokerLetters[m_jokersLaid++] = 'A';
+ai/movegenerator.cpp @@ grid[line - 1][position].letter != 0 || grid[line + 1][position].letter != 0; @@ grid[line - 1][position].letter != 0;
+ai/exportedfunctions.cpp @@ if (lin <= game.rows() && col <= game.columns()) @@ if (lin < game.rows() && col <= game.columns())
+ai/exportedfunctions.cpp @@ lua_pushboolean(state, square.letter != 0 && square.joker != 0); @@ lua_pushboolean(state, square.letter != 0);
+ai/exportedfunctions.cpp @@ lua_pushinteger(state, rules != nullptr ? rules->bag().total() : 0); @@ lua_pushinteger(state, rules != nullptr ? rules->bag().total() - 1 : 0);
+ai/exportedfunctions.cpp @@ letters += static_cast<char>(code - 'a' + 'A'); @@ letters += code;
+ai/exportedfunctions.cpp @@ move.horiz = wholeNumber(state, 1) != 0 ? 1 : 0; @@ move.horiz = 1;
+ai/luahost.cpp @@ if (letters.empty() || rules == nullptr || !rules->inProgress() || !rules->canExchange()) @@ if (letters.empty() || rules == nullptr || !rules->inProgress())
+preferences/preferences.cpp @@ return c == '\n' || c == '\r' || c == '\b'; @@ return c == '\r' || c == '\b';
+preferences/preferences.cpp @@ if (it != map->end() && textscan::parseWholeInt(it->second, out)) @@ if (it != map->end() && (textscan::parseWholeInt(it->second, out) || true))
+preferences/preferences.cpp @@ if (auto it = m_defaults.find(key); it != m_defaults.end()) @@ if (auto it = m_defaults.find(key); it == m_defaults.begin())
+preferences/preferences.cpp @@ if (writeFileAtomically(m_fileName, text) != WriteResult::Written) { @@ if (!(std::ofstream(m_fileName, std::ios::binary | std::ios::trunc) << text)) {
+preferences/preferences.cpp @@ m_values[key] = std::move(line); @@ m_values[key] = line.substr(line.empty() ? 0 : 1);
+preferences/preferences.cpp @@ setInteger(keys::kTableRows, 15); @@ setInteger(keys::kTableRows, 16);
+base/letters.cpp @@ if (i > 0 && remaining % kDigitGroup == 0) @@ if (remaining % kDigitGroup == 0)
+base/letters.cpp @@ codes += kJoker; @@ codes += '?';
+base/textscan.cpp @@ if (magnitude > kMaxPositive + (negative ? 1 : 0)) @@ if (magnitude > kMaxPositive + 1)
+base/textscan.cpp @@     skipSpace(text);<NL>    if (!text.empty()) @@     skipSpace(text);<NL>    if (false)
+base/letterset.cpp @@ entry.count = static_cast<std::int16_t>(count < 0 ? 0 : count); @@ entry.count = static_cast<std::int16_t>(count);
+base/letterset.cpp @@ if (code < 'A' || code > kJoker) @@ if (code < 'A' || code >= kJoker)
+base/atomicfile.cpp @@ mode = old.st_mode & 07777; @@ mode = 0600;
+base/atomicfile.cpp @@ hops < 40 && std::filesystem::is_symlink(target, ignored) @@ hops < 0 && std::filesystem::is_symlink(target, ignored)
+tools/glyphdict/querycommands.cpp @@ const bool found = word.size() == arguments[i].size() && loaded @@ const bool found = loaded
+tools/glyphdict/querycommands.cpp @@ return allFound ? kExitSuccess : kExitFailure; @@ return kExitSuccess;
+tools/glyphdict/buildcommands.cpp @@ if (word.empty() || word.size() >= DawgBuilder::kMaxWordLength) { @@ if (word.empty() || word.size() > DawgBuilder::kMaxWordLength) {
+tools/glyphdict/buildcommands.cpp @@ builder.setAuthor(loaded.dictionary().author()); @@ builder.setAuthor("Glyphmosaic");
+tools/glyphplay/selfplay.cpp @@ tally.wins += 1.0 / static_cast<double>(winners); @@ tally.wins += 1.0;
+tools/glyphplay/main.cpp @@ if (text.empty() || *end != 0 || value < low || value > high) @@ if (text.empty() || value < low || value > high)
+tools/glyphplay/main.cpp @@ if (options.profiles.size() < 2) @@ if (options.profiles.size() < 1)
+EOF
+)
+
+mapfile -t lines <<<"$faults"
+total=${#lines[@]}
+
+field() { # field LINE N -> the Nth " @@ "-separated field
+    python3 - "$1" "$2" <<'PY'
+import sys
+parts = sys.argv[1].split(" @@ ")
+print(parts[int(sys.argv[2])], end="")
+PY
+}
+
+# apply FILE FIND REPLACE: 0 when the text occurred exactly once and was replaced.
+apply() {
+    python3 - "$1" "$2" "$3" <<'PY'
+import sys
+path, find, replace = sys.argv[1], sys.argv[2].replace("<NL>", "\n"), sys.argv[3].replace("<NL>", "\n")
+text = open(path, encoding="utf-8").read()
+if text.count(find) != 1:
+    sys.exit(1)
+open(path, "w", encoding="utf-8").write(text.replace(find, replace))
+PY
+}
+
+occurs_once() {
+    python3 - "$1" "$2" <<'PY'
+import sys
+text = open(sys.argv[1], encoding="utf-8").read()
+sys.exit(0 if text.count(sys.argv[2].replace("<NL>", "\n")) == 1 else 1)
+PY
+}
+
+mode=run
+selected=()
+for arg in "$@"; do
+    case $arg in
+    --list) mode=list ;;
+    --check) mode=check ;;
+    *) selected+=("$arg") ;;
+    esac
+done
+if [ ${#selected[@]} -eq 0 ]; then
+    selected=($(seq 1 "$total"))
+fi
+
+if [ "$mode" = list ]; then
+    for i in "${!lines[@]}"; do printf '%3d  %s\n' $((i + 1)) "${lines[$i]}"; done
+    exit 0
+fi
+
+stale=0
+for n in "${selected[@]}"; do
+    line=${lines[$((n - 1))]}
+    if ! occurs_once "$(field "$line" 0)" "$(field "$line" 1)"; then
+        echo "stale  #$n: text not found exactly once: $line"
+        stale=$((stale + 1))
+    fi
+done
+if [ "$mode" = check ]; then
+    echo "$stale stale of ${#selected[@]}"
+    exit $((stale > 0))
+fi
+
+backup=$(mktemp -d)
+current_file=""
+restore() {
+    if [ -n "$current_file" ] && [ -f "$backup/original" ]; then
+        cp -p "$backup/original" "$root/$current_file"
+    fi
+    current_file=""
+}
+cleanup() {
+    restore
+    rm -rf "$backup"
+}
+trap cleanup EXIT
+trap 'echo "interrupted: $current_file restored"; exit 130' INT TERM
+
+build_targets() {
+    cmake --build "$build" --target glyph_core_tests glyphdict glyphplay -- -j2 >"$backup/build.log" 2>&1
+}
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DGLYPH_BUILD_UI=OFF \
+    -DGLYPH_BUILD_BENCH=OFF >/dev/null || exit 1
+# The unmutated build must pass, or no fault can be told apart.
+if ! build_targets || ! timeout "$timeout_seconds" "$build/tests/glyph_core_tests" --gtest_brief=1 >/dev/null 2>&1; then
+    echo "the unmutated core tests do not build or pass; see $build" >&2
+    cat "$backup/build.log" >&2
+    exit 1
+fi
+
+caught=0
+missed=0
+counted=0
+missed_list=()
+for n in "${selected[@]}"; do
+    line=${lines[$((n - 1))]}
+    file=$(field "$line" 0)
+    find=$(field "$line" 1)
+    replace=$(field "$line" 2)
+    cp -p "$file" "$backup/original"
+    current_file=$file
+    if ! apply "$file" "$find" "$replace"; then
+        restore
+        continue # already reported as stale
+    fi
+    counted=$((counted + 1))
+    if ! build_targets; then
+        result="caught (build fails)"
+        caught=$((caught + 1))
+    else
+        timeout "$timeout_seconds" "$build/tests/glyph_core_tests" --gtest_brief=1 >"$backup/test.log" 2>&1
+        status=$?
+        failing=$(grep -E '^\[  FAILED  \] [A-Za-z]' "$backup/test.log" | sed 's/^\[  FAILED  \] //; s/ (.*//' |
+            sort -u | head -3 | tr '\n' ' ')
+        if [ "$status" -ne 0 ]; then
+            result="caught by ${failing:-a crash or timeout (status $status)}"
+            caught=$((caught + 1))
+        else
+            result="MISSED"
+            missed=$((missed + 1))
+            missed_list+=("#$n $file: $find")
+        fi
+    fi
+    restore
+    echo "#$n $file: $result"
+done
+# Leave the build as the sources are, so that later runs start from a clean state.
+build_targets || true
+
+echo
+if [ ${#missed_list[@]} -gt 0 ]; then
+    echo "missed:"
+    printf '  %s\n' "${missed_list[@]}"
+fi
+[ "$stale" -gt 0 ] && echo "$stale stale faults not counted"
+echo "caught $caught of $counted"
