@@ -130,21 +130,19 @@ TEST_F(ExportedFunctions, ANoMoveRackListsOnlyThePassRecord)
     EXPECT_EQ(printed("Debug(MovesNumber(), MoveAt(0))"), "1 1 -1 -1 0  ");
 }
 
-TEST_F(ExportedFunctions, TableLetterReadsSquaresOneToThirty)
+TEST_F(ExportedFunctions, TableLetterReadsSquaresOneToThirtyAndBeyondTheBoardAsEmpty)
 {
-    EXPECT_EQ(printed("Debug(TableLetter(8, 7))"), "A false");
-    EXPECT_EQ(printed("Debug(TableLetter(7, 8))"), "T true");
-    EXPECT_EQ(printed("Debug(TableLetter(1, 1))"), " false");
-    EXPECT_EQ(printed("Debug(TableLetter(30, 30))"), " false");
+    table.put(15, 1, 'Z');
+    table.put(1, 15, 'Q', true);
+    table.put(15, 15, 'X');
+    table.put(16, 16, 'K'); // beyond the 15 x 15 board
+    const std::string squares =
+        "local function s(l, c) local t, j = TableLetter(l, c) return t .. ':' .. tostring(j) end "
+        "Debug(s(8, 7), s(7, 8), s(1, 1), s(15, 1), s(1, 15), s(15, 15), s(16, 16), s(30, 30))";
+    EXPECT_EQ(printed(squares), "A:false T:true :false Z:false Q:true X:false :false :false");
     EXPECT_EQ(printed("Debug(select('#', TableLetter(0, 1)), select('#', TableLetter(31, 1)),"
                       " select('#', TableLetter(1, 0)), select('#', TableLetter(1)))"),
               "0 0 0 0");
-}
-
-TEST_F(ExportedFunctions, TableLetterReadsSquaresBeyondTheBoardAsEmpty)
-{
-    table.put(20, 20, 'Q');
-    EXPECT_EQ(printed("Debug(TableLetter(20, 20))"), " false");
 }
 
 TEST_F(ExportedFunctions, PlayerRackAndBagLettersNumberReadTheGame)

@@ -183,8 +183,12 @@ TEST(SavedGame, SavingReplacesAnEarlierFileAndFailsCleanly)
     playFiveSnapshots(fixture);
     const std::string path = fixture.dir.file("game.tc");
     writeFile(path, "old contents");
+    // A second name of the old file keeps the old bytes: the save writes a new file and
+    // renames it over the old one, so a failure part-way leaves the old game intact.
+    std::filesystem::create_hard_link(path, fixture.dir.file("old.tc"));
     ASSERT_TRUE(fixture.rules->save(path));
     EXPECT_EQ(readFile(path).substr(0, 10), "3 players\n");
+    EXPECT_EQ(readFile(fixture.dir.file("old.tc")), "old contents");
 
     const std::string missing = fixture.dir.file("no-such-folder/game.tc");
     EXPECT_FALSE(fixture.rules->save(missing));

@@ -199,6 +199,14 @@ TEST(Preferences, SaveReplacesTheFileWithoutLeavingTemporaryFiles)
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path()))
         ++files;
     EXPECT_EQ(files, 1);
+
+    // A new file replaces the old one: another name of the old file keeps the old values.
+    std::filesystem::create_hard_link(path, dir.file("Old.ini"));
+    Preferences prefs(path);
+    prefs.setInteger("GameBonusKey", 80);
+    ASSERT_TRUE(prefs.save());
+    EXPECT_EQ(dir.read("Preferences.ini"), "GameBonusKey\n80\n");
+    EXPECT_EQ(dir.read("Old.ini"), "GameBonusKey\n70\n");
 }
 
 TEST(Preferences, DestroyingTheStoreWritesNothing)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "support/dicbytes.h"
@@ -36,6 +37,31 @@ TEST(Glyphdict, BuildsLooksUpEditsListsAndDescribesADictionary)
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("Author: Me\n"), std::string::npos);
     EXPECT_NE(run.out.find("Words: 4\n"), std::string::npos);
+}
+
+TEST(Glyphdict, EditsWriteAFreshFileAndRefuseWhatTheyCannotStore)
+{
+    TempDir dir;
+    const std::string list = dir.write("words.txt", "AN\nCAT\nIN\nTAN\nTO\n");
+    const std::string dic = quoted(dir.file("x.dic"));
+    ASSERT_EQ(glyphdict(dir, "build " + quoted(list) + " " + dic).status, 0);
+
+    ToolRun run = glyphdict(dir, "lookup " + dic + " an1 in");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "an1 no\nin yes\n") << "a word with a digit is no word";
+
+    const std::string thirty(30, 'Q');
+    run = glyphdict(dir, "add " + dic + " " + thirty);
+    EXPECT_NE(run.status, 0);
+    EXPECT_EQ(run.err, "glyphdict: not a word of 1 to 29 letters: " + thirty + "\n");
+    ASSERT_EQ(glyphdict(dir, "add " + dic + " " + thirty.substr(1)).status, 0);
+
+    // Several words out of order; the old file, under a second name, keeps its bytes.
+    const std::string before = dir.read("x.dic");
+    std::filesystem::create_hard_link(dir.file("x.dic"), dir.file("old.dic"));
+    ASSERT_EQ(glyphdict(dir, "delete " + dic + " to an cat").status, 0);
+    EXPECT_EQ(glyphdict(dir, "list " + dic).out, "IN\n" + thirty.substr(1) + "\nTAN\n");
+    EXPECT_EQ(dir.read("old.dic"), before);
 }
 
 TEST(Glyphdict, ErrorsAreOneLineOnStderrWithANonZeroStatus)
