@@ -47,20 +47,6 @@ protected:
 
 } // namespace
 
-TEST_F(ExportedFunctions, TableListsTheNineFunctionsThenAnEmptyRow)
-{
-    const char* names[] = {"Debug",          "SetSolution", "MovesNumber",      "MoveAt",
-                           "PlayerRack",     "TableLetter", "BagLettersNumber", "FindMoveWithScore",
-                           "ExchangeLetters"};
-    for (int row = 0; row < 9; ++row) {
-        EXPECT_STREQ(glyph::kExportedFunctions[row].name, names[row]);
-        EXPECT_NE(glyph::kExportedFunctions[row].function, nullptr);
-    }
-    EXPECT_EQ(glyph::kExportedFunctions[9].name, nullptr);
-    EXPECT_STREQ(glyph::kExportedFunctions[3].output,
-                 "bool horiz, int col, int lin, int score, str word, str jokers");
-}
-
 TEST_F(ExportedFunctions, DebugWritesEveryValueOnOneLine)
 {
     EXPECT_EQ(printed("Debug(1, nil, true, {})"), "1 nil true table");

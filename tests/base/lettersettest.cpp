@@ -21,28 +21,6 @@ std::string lines(int count, const std::string& line)
 
 } // namespace
 
-TEST(LetterSet, ShippedEnglishSetHoldsTheStandardHundredTiles)
-{
-    RecordingView view;
-    LetterSet set;
-    ASSERT_TRUE(set.load(std::string(GLYPH_SOURCE_DIR) + "/data/Sets/English.set", view));
-    EXPECT_TRUE(view.warnings.empty());
-    int total = 0;
-    std::string vowels;
-    for (int k = 0; k < glyph::kLetterCount; ++k) {
-        total += set.entryAt(k).count;
-        if (set.entryAt(k).vowel != 0)
-            vowels += static_cast<char>('A' + k);
-    }
-    EXPECT_EQ(total, 100);
-    EXPECT_EQ(vowels, "AEIOU");
-    EXPECT_EQ(set.entry('E').count, 12);
-    EXPECT_EQ(set.entry('Q').value, 10);
-    EXPECT_EQ(set.entry('K').value, 5);
-    EXPECT_EQ(set.entry(glyph::kJoker).count, 2);
-    EXPECT_EQ(set.entry(glyph::kJoker).value, 0);
-}
-
 TEST(LetterSet, MissingFileWarnsFailsAndLeavesTheSetZeroed)
 {
     TempDir dir;

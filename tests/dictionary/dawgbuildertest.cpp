@@ -245,30 +245,6 @@ TEST_F(Builder, ExhaustedPoolFailsWithoutTouchingTheDestination)
     EXPECT_TRUE(small.buildFromWordList());
 }
 
-TEST_F(Builder, StatusTextsFollowThePhases)
-{
-    std::vector<std::string> statuses;
-    builder.setStatusListener([&](const std::string& status) { statuses.push_back(status); });
-    ASSERT_TRUE(buildFrom("dog\ncat\n"));
-    ASSERT_GE(statuses.size(), 4u);
-    EXPECT_EQ(statuses[0], "Checking for already sorted list...");
-    EXPECT_EQ(statuses[1], "Lexical sort...");
-    EXPECT_EQ(statuses[2], "Create DAWG...");
-    EXPECT_EQ(statuses[3], "Compute depth...");
-    EXPECT_EQ(statuses[4], "Sorting hash...");
-    EXPECT_EQ(statuses[5], "Sorting hash(3%)");
-    EXPECT_EQ(statuses[6], "Sorting hash(7%)");
-    EXPECT_EQ(statuses[30], "Sorting hash(100%)");
-    EXPECT_EQ(statuses[31], "Compacting(0%)...");
-    EXPECT_EQ(statuses[32], "Compacting(3%)...");
-    EXPECT_EQ(statuses[60], "Compacting(96%)...");
-    EXPECT_EQ(statuses[61], "Writing to file...");
-    EXPECT_EQ(statuses.size(), 62u);
-    EXPECT_EQ(builder.status(), "Writing to file...");
-    EXPECT_EQ(builder.currentHeight(), 29);
-    EXPECT_EQ(builder.currentLetter(), 'Z');
-}
-
 TEST_F(Builder, ProgressCanBeReadFromAnotherThreadDuringARun)
 {
     Words words;

@@ -193,11 +193,12 @@ TEST_F(DictionaryLoad, SignatureIsComparedAsTextUpToItsTerminator)
     EXPECT_TRUE(dictionary.contains("AN"));
 }
 
-TEST_F(DictionaryLoad, TruncatedFileAtEveryLengthIsCorruptedAndLeavesNothingLoaded)
+TEST_F(DictionaryLoad, TruncatedFileIsCorruptedAndLeavesNothingLoaded)
 {
     const std::string whole = exampleDicBytes();
     const std::string good = dir.write("good.dic", whole);
-    for (std::size_t length = 0; length < whole.size(); ++length) {
+    // Inside the signature, just short of a whole header, and one byte short of the nodes.
+    for (const std::size_t length : {std::size_t{4}, std::size_t{55}, whole.size() - 1}) {
         SCOPED_TRACE(length);
         ASSERT_TRUE(dictionary.load(good, true));
         expectCorrupted(whole.substr(0, length));

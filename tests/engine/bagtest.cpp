@@ -163,17 +163,13 @@ TEST(Bag, RecomputeFromBoardRemovesRacksAndBoardTiles)
     expectConsistent(bag);
 }
 
-TEST(Bag, ImageRoundTripsFieldByField)
+TEST(Bag, ImageRoundTrips)
 {
     Bag bag;
     bag.fillFromLetterSet(setWithCounts(2));
     bag.draw(4);
     std::array<std::uint8_t, Bag::kImageSize> image{};
     bag.writeImage(image.data());
-    EXPECT_EQ(image[0], 50); // total, little-endian
-    EXPECT_EQ(image[1], 0);
-    EXPECT_EQ(image[4 + 27 * 4], 4); // next
-    EXPECT_EQ(image[4 + 28 * 4], static_cast<std::uint8_t>(bag.sequence()[0]));
     Bag copy;
     ASSERT_TRUE(copy.readImage(image.data()));
     EXPECT_EQ(copy.total(), bag.total());
