@@ -203,8 +203,9 @@ build_targets() {
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DGLYPH_BUILD_UI=OFF \
     -DGLYPH_BUILD_BENCH=OFF >/dev/null || exit 1
-# The unmutated build must pass, or no fault can be told apart.
-if ! build_targets || ! timeout "$timeout_seconds" "$build/tests/glyph_core_tests" --gtest_brief=1 >/dev/null 2>&1; then
+# The unmutated build (with the data that glyphplay reads from dist/) must pass, or no fault
+# can be told apart.
+if ! cmake --build "$build" -- -j2 >"$backup/build.log" 2>&1 || ! build_targets || ! timeout "$timeout_seconds" "$build/tests/glyph_core_tests" --gtest_brief=1 >/dev/null 2>&1; then
     echo "the unmutated core tests do not build or pass; see $build" >&2
     cat "$backup/build.log" >&2
     exit 1
