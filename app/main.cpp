@@ -1,7 +1,6 @@
 // The program's entry: creates the preferences, the game and the window in order, runs the
 // event loop and tears them down in reverse, which writes "Preferences.ini".
 #include <QApplication>
-#include <QTranslator>
 
 #include <memory>
 
@@ -14,6 +13,8 @@
 #include "ui/messageboxview.h"
 #include "ui/panelwidget.h"
 #include "ui/startup.h"
+#include "ui/tipofdaydialog.h"
+#include "ui/translation.h"
 #include "ui/viewrelay.h"
 
 namespace
@@ -36,8 +37,7 @@ int main(int argc, char** argv)
     MessageBoxView messageBoxes;
     glyph::ViewRelay view(messageBoxes);
     auto preferences = std::make_unique<glyph::Preferences>("Preferences.ini", &view);
-    QTranslator translator;
-    startup::applyLanguage(*preferences, translator);
+    startup::applyLanguage(*preferences, translation::translator());
     startup::applyStyle(*preferences);
     startup::applyFont(*preferences);
 
@@ -49,6 +49,10 @@ int main(int argc, char** argv)
     view.setTarget(window.get());
     window->panel()->startClock(kClockPeriod);
     window->showMaximized();
+    if (preferences->integer("TipShowKey") != 0) {
+        glyph::TipOfDayDialog tip(*game, *window, window.get());
+        window->runDialog(tip);
+    }
     startup::restoreGeometry(*preferences, "MainWindowKey", *window);
 
     const int exitCode = QApplication::exec();

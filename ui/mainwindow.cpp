@@ -19,12 +19,17 @@
 #include "engine/game.h"
 #include "engine/gamerules.h"
 #include "preferences/preferences.h"
+#include "ui/aboutdialog.h"
 #include "ui/gameconfigurationwidget.h"
 #include "ui/gameoverdialog.h"
+#include "ui/helpdialog.h"
 #include "ui/newgamedialog.h"
 #include "ui/panelwidget.h"
+#include "ui/preferencesdialog.h"
 #include "ui/rackwidget.h"
 #include "ui/tablewidget.h"
+#include "ui/tipofdaydialog.h"
+#include "ui/translation.h"
 
 namespace glyph
 {
@@ -122,7 +127,7 @@ void MainWindow::buildMenus()
     m_printAction = addCommand(file, tr("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P),
                                &MainWindow::printClicked, kLater);
     file->addSeparator();
-    addCommand(file, tr("P&references..."), {}, &MainWindow::preferencesClicked, kLater);
+    addCommand(file, tr("P&references..."), {}, &MainWindow::preferencesClicked);
     file->addSeparator();
     addCommand(file, tr("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_X), &MainWindow::exitClicked);
 
@@ -156,9 +161,9 @@ void MainWindow::buildMenus()
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     addCommand(help, tr("&Index"), QKeySequence(Qt::Key_F1), &MainWindow::indexClicked);
     addCommand(help, tr("&Shortcuts"), {}, &MainWindow::shortcutsClicked);
-    addCommand(help, tr("&Tip of day"), {}, &MainWindow::tipOfDayClicked, kLater);
+    addCommand(help, tr("&Tip of day"), {}, &MainWindow::tipOfDayClicked);
     help->addSeparator();
-    m_aboutAction = addCommand(help, tr("&About"), {}, &MainWindow::aboutClicked, kLater);
+    m_aboutAction = addCommand(help, tr("&About"), {}, &MainWindow::aboutClicked);
 }
 
 void MainWindow::addToolButton(const char* picture, const QString& text, QAction* command)
@@ -213,6 +218,11 @@ void MainWindow::updateCaption()
 void MainWindow::showWarning(const std::string& text)
 {
     message(nullptr, QMessageBox::Warning, QString::fromStdString(text), {tr("OK")});
+}
+
+std::string MainWindow::translate(const char* text)
+{
+    return translation::translateFormat(translation::kCoreContext, text).toStdString();
 }
 
 void MainWindow::refresh(bool onlyUpdateBoard)
@@ -353,7 +363,6 @@ void MainWindow::storeGeometry(Game& game, const QWidget& window, const char* ke
 void MainWindow::table2BMPClicked() {}
 void MainWindow::moves2TXTClicked() {}
 void MainWindow::printClicked() {}
-void MainWindow::preferencesClicked() {}
 void MainWindow::bagClicked() {}
 void MainWindow::moveListClicked() {}
 void MainWindow::topMovesClicked() {}
@@ -361,8 +370,6 @@ void MainWindow::dictionaryClicked() {}
 void MainWindow::conversionClicked() {}
 void MainWindow::palindromClicked() {}
 void MainWindow::speedTestClicked() {}
-void MainWindow::tipOfDayClicked() {}
-void MainWindow::aboutClicked() {}
 
 void MainWindow::openClicked()
 {
@@ -443,9 +450,28 @@ void MainWindow::nextClicked()
     refresh(false);
 }
 
+void MainWindow::preferencesClicked()
+{
+    PreferencesDialog dialog(m_game, *this, this);
+    runDialog(dialog);
+}
+
 void MainWindow::indexClicked()
 {
-    message(this, QMessageBox::Information, "Not implemented yet", {tr("OK")});
+    HelpDialog dialog(*this, this);
+    runDialog(dialog);
+}
+
+void MainWindow::tipOfDayClicked()
+{
+    TipOfDayDialog dialog(m_game, *this, this);
+    runDialog(dialog);
+}
+
+void MainWindow::aboutClicked()
+{
+    AboutDialog dialog(*this, this);
+    runDialog(dialog);
 }
 
 void MainWindow::shortcutsClicked()
@@ -474,6 +500,44 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::retranslate()
+{
+    // The menus and the toolbar are built again in the new language. The old ones may be
+    // running the command that changed it (the preferences dialog), so they are detached and
+    // disabled (their shortcuts die with them) now and deleted only later.
+    const QList<QAction*> menus = menuBar()->actions();
+    menuBar()->clear();
+    for (QAction* entry : menus) {
+        if (QMenu* menu = entry->menu()) {
+            for (QAction* command : menu->findChildren<QAction*>())
+                command->setEnabled(false);
+            menu->deleteLater();
+        }
+    }
+    removeToolBar(m_toolBar);
+    for (QAction* button : m_toolBar->actions())
+        button->setEnabled(false);
+    m_toolBar->hide();
+    m_toolBar->deleteLater();
+    buildMenus();
+    buildToolBar();
+
+    m_tabs->setTabText(m_tabs->indexOf(m_table), tr("Table"));
+    m_tabs->setTabText(m_tabs->indexOf(m_gameConfiguration), tr("Game Configuration"));
+    m_tabs->setTabText(m_tabs->indexOf(m_aiEditor), tr("AI Editor"));
+    m_rack->retranslateUi(m_rack);
+    m_panel->retranslateUi(m_panel);
+    m_gameConfiguration->retranslateUi(m_gameConfiguration);
+    refresh(false);
 }
 
 } // namespace glyph

@@ -50,6 +50,8 @@ void applyLanguage(glyph::Preferences& preferences, QTranslator& translator)
     else if (language.find("Romana") != std::string::npos)
         preferences.setString("TipFileKey", "Help/TipOfDay.rom");
     preferences.setString("LanguageKey", language);
+    // A translator installed twice would be asked twice; the last language chosen comes first.
+    QCoreApplication::removeTranslator(&translator);
     if (translator.load(QString::fromStdString(language)))
         QCoreApplication::installTranslator(&translator);
 }
