@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1">
+<TS version="2.1" language="en">
 <context>
     <name>Game</name>
     <message>
@@ -859,11 +859,11 @@ Ocupied: %d (%.2f%%)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Tiles already lie outside a board of %1 x %2, so this game goes on on its board of %3 x %4. The new size is used from the next game.</source>
+        <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>OK</source>
+        <source>Tiles are already laid, so this game goes on on its board of %3 x %4. The board of %1 x %2 is used from the next game.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,31 +1,31 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1">
+<TS version="2.1" language="ro_RO" sourcelanguage="en">
 <context>
     <name>Game</name>
     <message>
         <source>Can&apos;t open %s for reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Nu pot deschide %s pentru citire</translation>
     </message>
     <message>
         <source>Can&apos;t open %s for writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Nu pot deschide %s pentru scriere</translation>
     </message>
     <message>
         <source>Can&apos;t write to %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Nu pot scrie în %s</translation>
     </message>
     <message>
         <source>Corrupted data in %s file</source>
-        <translation type="unfinished"></translation>
+        <translation>Date deteriorate în fișierul %s</translation>
     </message>
     <message>
         <source>Invalid %s file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fișierul %s nu este valid</translation>
     </message>
     <message>
         <source>%s is out of time!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>%s a rămas fără timp!!!</translation>
     </message>
     <message>
         <source>
@@ -34,7 +34,12 @@ Please Wait...
   %s is thinking  
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Vă rugăm așteptați...
+
+  %s se gândește  
+
+</translation>
     </message>
     <message>
         <source>
@@ -43,638 +48,645 @@ Please Wait...
 
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+  %s  A PASAT  
+
+
+</translation>
     </message>
     <message>
         <source>Word %s is NOT in dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuvântul %s NU este în dicționar</translation>
     </message>
     <message>
         <source>Word %s doesn&apos;t exist in dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuvântul %s nu există în dicționar</translation>
     </message>
     <message>
         <source>First word %s must have lenght &gt;= 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Primul cuvânt, %s, trebuie să aibă cel puțin 2 litere</translation>
     </message>
     <message>
         <source>First word %s MUST be on central line</source>
-        <translation type="unfinished"></translation>
+        <translation>Primul cuvânt, %s, TREBUIE să fie pe linia centrală</translation>
     </message>
     <message>
         <source>First word %s MUST be on central column</source>
-        <translation type="unfinished"></translation>
+        <translation>Primul cuvânt, %s, TREBUIE să fie pe coloana centrală</translation>
     </message>
     <message>
         <source>First word %s MUST traverse central square</source>
-        <translation type="unfinished"></translation>
+        <translation>Primul cuvânt, %s, TREBUIE să treacă prin pătratul central</translation>
     </message>
     <message>
         <source>Move %s lays no tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Mutarea %s nu pune nicio piesă</translation>
     </message>
     <message>
         <source>Move %s is not well formed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mutarea %s nu este bine formată</translation>
     </message>
     <message>
         <source>Move %s does not fit on the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Mutarea %s nu încape pe tablă</translation>
     </message>
     <message>
         <source>Move %s does not cover the whole word on the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Mutarea %s nu acoperă tot cuvântul de pe tablă</translation>
     </message>
     <message>
         <source>Move %s does not agree with the tiles on the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Mutarea %s nu se potrivește cu piesele de pe tablă</translation>
     </message>
     <message>
         <source>Move %s needs letters that are not in the rack</source>
-        <translation type="unfinished"></translation>
+        <translation>Mutarea %s cere litere care nu sunt pe suport</translation>
     </message>
     <message>
         <source>Move %s does not touch the tiles on the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Mutarea %s nu atinge piesele de pe tablă</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>word x %d</source>
-        <translation type="unfinished"></translation>
+        <translation>cuvânt x %d</translation>
     </message>
     <message>
         <source>letter x %d</source>
-        <translation type="unfinished"></translation>
+        <translation>literă x %d</translation>
     </message>
     <message>
         <source>(%c%d) %s
 Free: %d (%.2f%%)
 Ocupied: %d (%.2f%%)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%c%d) %s
+Libere: %d (%.2f%%)
+Ocupate: %d (%.2f%%)</translation>
     </message>
 </context>
 <context>
     <name>UIAboutDialog</name>
     <message>
         <source>About Glyphmosaic</source>
-        <translation type="unfinished"></translation>
+        <translation>Despre Glyphmosaic</translation>
     </message>
     <message>
         <source>&amp;Author</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Autor</translation>
     </message>
     <message>
         <source>L&amp;icense</source>
-        <translation type="unfinished"></translation>
+        <translation>L&amp;icență</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>UIGameConfigurationWidget</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nume</translation>
     </message>
     <message>
         <source>Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Litere</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Scor</translation>
     </message>
     <message>
         <source>Time(sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Timp (sec)</translation>
     </message>
     <message>
         <source>Player Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip jucător</translation>
     </message>
     <message>
         <source>&amp;Clear Table</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Golește tabla</translation>
     </message>
     <message>
         <source>&amp;Restore Table</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Refă tabla</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aplică</translation>
     </message>
 </context>
 <context>
     <name>UIGameOverDialog</name>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Joc terminat</translation>
     </message>
 </context>
 <context>
     <name>UIHelpDialog</name>
     <message>
         <source>Glyphmosaic Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajutor Glyphmosaic</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Îna&amp;poi</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>În&amp;chide</translation>
     </message>
 </context>
 <context>
     <name>UIJokerDialog</name>
     <message>
         <source>Joker</source>
-        <translation type="unfinished"></translation>
+        <translation>Joker</translation>
     </message>
     <message>
         <source>Select a letter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alegeți o literă:</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>În&amp;chide</translation>
     </message>
 </context>
 <context>
     <name>UINewGameDialog</name>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Joc nou</translation>
     </message>
     <message>
         <source>Game Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipul jocului:</translation>
     </message>
     <message>
         <source>Letters set:</source>
-        <translation type="unfinished"></translation>
+        <translation>Setul de litere:</translation>
     </message>
     <message>
         <source>Dictionary:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dicționar:</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Timp:</translation>
     </message>
     <message>
         <source>Bonus:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus:</translation>
     </message>
     <message>
         <source>Players Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Număr de jucători:</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aplică</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nume</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>Random Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Început aleator</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Renunță</translation>
     </message>
 </context>
 <context>
     <name>UIPanelWidget</name>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Jucător</translation>
     </message>
     <message>
         <source>Score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scor:</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Timp:</translation>
     </message>
     <message>
         <source>Bag:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sac:</translation>
     </message>
     <message>
         <source>Round:</source>
-        <translation type="unfinished"></translation>
+        <translation>Runda:</translation>
     </message>
     <message>
         <source>Current Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Mutarea curentă</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nume</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Scor</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Timp</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip</translation>
     </message>
 </context>
 <context>
     <name>UIPasChangeDialog</name>
     <message>
         <source>Pas / Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas / Schimb</translation>
     </message>
     <message>
         <source>Check the letters for exchange</source>
-        <translation type="unfinished"></translation>
+        <translation>Bifați literele de schimbat</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Renunță</translation>
     </message>
 </context>
 <context>
     <name>UIPreferencesDialog</name>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferințe</translation>
     </message>
     <message>
         <source>&amp;General</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;General</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Limba</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Stil</translation>
     </message>
     <message>
         <source>Show table tooltip</source>
-        <translation type="unfinished"></translation>
+        <translation>Arată indicii pe tablă</translation>
     </message>
     <message>
         <source>Show Computer Rack</source>
-        <translation type="unfinished"></translation>
+        <translation>Arată suportul calculatorului</translation>
     </message>
     <message>
         <source>&amp;Fonts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fonturi</translation>
     </message>
     <message>
         <source>&amp;Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Culori</translation>
     </message>
     <message>
         <source>&amp;Table</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tabla</translation>
     </message>
     <message>
         <source>Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Linii</translation>
     </message>
     <message>
         <source>Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Coloane</translation>
     </message>
     <message>
         <source>&amp;Set</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Setează</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aplică</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Renunță</translation>
     </message>
 </context>
 <context>
     <name>UIRackWidget</name>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Jucător</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mută</translation>
     </message>
     <message>
         <source>&amp;Pas/Change</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pas/Schimb</translation>
     </message>
 </context>
 <context>
     <name>UITipOfDayDialog</name>
     <message>
         <source>Tip of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfatul zilei</translation>
     </message>
     <message>
         <source>Show tip next time</source>
-        <translation type="unfinished"></translation>
+        <translation>Arată un sfat data viitoare</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Următorul</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>În&amp;chide</translation>
     </message>
 </context>
 <context>
     <name>glyph::GameConfigurationWidget</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nume</translation>
     </message>
     <message>
         <source>Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Litere</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Scor</translation>
     </message>
     <message>
         <source>Time(sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Timp (sec)</translation>
     </message>
     <message>
         <source>Player Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip jucător</translation>
     </message>
     <message>
         <source>Human</source>
-        <translation type="unfinished"></translation>
+        <translation>Om</translation>
     </message>
     <message>
         <source>Bonus: %dp</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus: %dp</translation>
     </message>
     <message>
         <source>Do you want to clear the table?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vreți să goliți tabla?</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Renunță</translation>
     </message>
     <message>
         <source>Are you sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunteți sigur?</translation>
     </message>
 </context>
 <context>
     <name>glyph::GameOverDialog</name>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Jucător</translation>
     </message>
     <message>
         <source>Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Litere</translation>
     </message>
     <message>
         <source>Penalty</source>
-        <translation type="unfinished"></translation>
+        <translation>Penalizare</translation>
     </message>
     <message>
         <source>Final Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Scor final</translation>
     </message>
     <message>
         <source>The winner is: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Câștigătorul este: %s</translation>
     </message>
 </context>
 <context>
     <name>glyph::MainWindow</name>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablă</translation>
     </message>
     <message>
         <source>Game Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurația jocului</translation>
     </message>
     <message>
         <source>AI Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor IA</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fișier</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>Table to BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla în BMP</translation>
     </message>
     <message>
         <source>Move list to TXT</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista mutărilor în TXT</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deschide...</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvează...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipărește...</translation>
     </message>
     <message>
         <source>P&amp;references...</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;referințe...</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ieșire</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Joc</translation>
     </message>
     <message>
         <source>&amp;New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Joc &amp;nou</translation>
     </message>
     <message>
         <source>&amp;Bag</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sac</translation>
     </message>
     <message>
         <source>&amp;Move list</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lista mutărilor</translation>
     </message>
     <message>
         <source>&amp;Top moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Mutări de &amp;top</translation>
     </message>
     <message>
         <source>&amp;First Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prima mutare</translation>
     </message>
     <message>
         <source>&amp;Last Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ultima mutare</translation>
     </message>
     <message>
         <source>&amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anterioara</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Ur&amp;mătoarea</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unelte</translation>
     </message>
     <message>
         <source>&amp;Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dicționar</translation>
     </message>
     <message>
         <source>&amp;Conversion...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conversie...</translation>
     </message>
     <message>
         <source>Palindrom</source>
-        <translation type="unfinished"></translation>
+        <translation>Palindroame</translation>
     </message>
     <message>
         <source>&amp;Speed Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test de &amp;viteză</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;jutor</translation>
     </message>
     <message>
         <source>&amp;Index</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cuprins</translation>
     </message>
     <message>
         <source>&amp;Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Scurtături</translation>
     </message>
     <message>
         <source>&amp;Tip of day</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfatul &amp;zilei</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Despre</translation>
     </message>
     <message>
         <source>tool</source>
-        <translation type="unfinished"></translation>
+        <translation>unelte</translation>
     </message>
     <message>
         <source>New game</source>
-        <translation type="unfinished"></translation>
+        <translation>Joc nou</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Deschide</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvează</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipărește</translation>
     </message>
     <message>
         <source>Move list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista mutărilor</translation>
     </message>
     <message>
         <source>First move</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima mutare</translation>
     </message>
     <message>
         <source>Last move</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultima mutare</translation>
     </message>
     <message>
         <source>Previous move</source>
-        <translation type="unfinished"></translation>
+        <translation>Mutarea anterioară</translation>
     </message>
     <message>
         <source>Next move</source>
-        <translation type="unfinished"></translation>
+        <translation>Mutarea următoare</translation>
     </message>
     <message>
         <source>Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Dicționar</translation>
     </message>
     <message>
         <source>Top moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Mutări de top</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Despre</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Toate fișierele (*.*)</translation>
     </message>
     <message>
         <source>Left click on the piece to take back
@@ -683,229 +695,234 @@ Ocupied: %d (%.2f%%)</source>
    Double click on table to move
    Double click on table for next player
    Escape to intrerupt computer turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic stânga pe piesă pentru a o lua înapoi
+   Clic dreapta pe tablă pentru a lua înapoi toate piesele
+   Trageți &amp; lăsați literele pe suport
+   Dublu clic pe tablă pentru a muta
+   Dublu clic pe tablă pentru jucătorul următor
+   Escape pentru a întrerupe rândul calculatorului</translation>
     </message>
 </context>
 <context>
     <name>glyph::NewGameDialog</name>
     <message>
         <source>Tabulo Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabulo Clasic</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nume</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Închide</translation>
     </message>
     <message>
         <source>Human</source>
-        <translation type="unfinished"></translation>
+        <translation>Om</translation>
     </message>
     <message>
         <source>Player%d</source>
-        <translation type="unfinished"></translation>
+        <translation>Jucător%d</translation>
     </message>
     <message>
         <source>Choose 2 or more players</source>
-        <translation type="unfinished"></translation>
+        <translation>Alegeți 2 sau mai mulți jucători</translation>
     </message>
 </context>
 <context>
     <name>glyph::PanelWidget</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nume</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Scor</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Timp</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Jucător</translation>
     </message>
     <message>
         <source>==-NO MOVE-==</source>
-        <translation type="unfinished"></translation>
+        <translation>==-NICIO MUTARE-==</translation>
     </message>
     <message>
         <source>Human</source>
-        <translation type="unfinished"></translation>
+        <translation>Om</translation>
     </message>
 </context>
 <context>
     <name>glyph::PreferencesDialog</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Literă</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valoare</translation>
     </message>
     <message>
         <source>Margin</source>
-        <translation type="unfinished"></translation>
+        <translation>Margine</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fundal</translation>
     </message>
     <message>
         <source>Joker</source>
-        <translation type="unfinished"></translation>
+        <translation>Joker</translation>
     </message>
     <message>
         <source>LetterX2</source>
-        <translation type="unfinished"></translation>
+        <translation>LiterăX2</translation>
     </message>
     <message>
         <source>LetterX3</source>
-        <translation type="unfinished"></translation>
+        <translation>LiterăX3</translation>
     </message>
     <message>
         <source>WordX2</source>
-        <translation type="unfinished"></translation>
+        <translation>CuvântX2</translation>
     </message>
     <message>
         <source>WordX3</source>
-        <translation type="unfinished"></translation>
+        <translation>CuvântX3</translation>
     </message>
     <message>
         <source>Current Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Mutarea curentă</translation>
     </message>
     <message>
         <source>Ocupied</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocupat</translation>
     </message>
     <message>
         <source>Letter Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fundalul literei</translation>
     </message>
     <message>
         <source>Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Selectat</translation>
     </message>
     <message>
         <source>Motif Plus</source>
-        <translation type="unfinished"></translation>
+        <translation>Motif Plus</translation>
     </message>
     <message>
         <source>Motif</source>
-        <translation type="unfinished"></translation>
+        <translation>Motif</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows</translation>
     </message>
     <message>
         <source>SGI</source>
-        <translation type="unfinished"></translation>
+        <translation>SGI</translation>
     </message>
     <message>
         <source>Platinum</source>
-        <translation type="unfinished"></translation>
+        <translation>Platinum</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Linie</translation>
     </message>
     <message>
         <source>Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Coloană</translation>
     </message>
     <message>
         <source>xLetter</source>
-        <translation type="unfinished"></translation>
+        <translation>xLiteră</translation>
     </message>
     <message>
         <source>xWord</source>
-        <translation type="unfinished"></translation>
+        <translation>xCuvânt</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descriere</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Font</translation>
     </message>
     <message>
         <source>Choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Alege</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tiles already lie outside a board of %1 x %2, so this game goes on on its board of %3 x %4. The new size is used from the next game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Culoare</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Tiles are already laid, so this game goes on on its board of %3 x %4. The board of %1 x %2 is used from the next game.</source>
+        <translation>Sunt deja piese pe tablă, așa că acest joc continuă pe tabla sa de %3 x %4. Tabla de %1 x %2 se folosește de la jocul următor.</translation>
     </message>
 </context>
 <context>
     <name>glyph::RackWidget</name>
     <message>
         <source> rack</source>
-        <translation type="unfinished"></translation>
+        <translation> - suport</translation>
     </message>
     <message>
         <source>Please make a valid move first</source>
-        <translation type="unfinished"></translation>
+        <translation>Faceți mai întâi o mutare validă</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>glyph::TableWidget</name>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>În&amp;chide</translation>
     </message>
     <message>
         <source>Must be on the table!</source>
-        <translation type="unfinished"></translation>
+        <translation>Trebuie să fie pe tablă!</translation>
     </message>
     <message>
         <source>The current position is ocupied</source>
-        <translation type="unfinished"></translation>
+        <translation>Poziția curentă este ocupată</translation>
     </message>
     <message>
         <source>You move already here</source>
-        <translation type="unfinished"></translation>
+        <translation>Ați mutat deja aici</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Recomanded resolution is minimum 1024 x 768</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezoluția recomandată este de minimum 1024 x 768</translation>
     </message>
 </context>
 </TS>
