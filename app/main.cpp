@@ -8,6 +8,7 @@
 #include "base/random.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
+#include "preferences/keys.h"
 #include "preferences/preferences.h"
 #include "ui/mainwindow.h"
 #include "ui/messageboxview.h"
@@ -49,11 +50,11 @@ int main(int argc, char** argv)
     view.setTarget(window.get());
     window->panel()->startClock(kClockPeriod);
     window->showMaximized();
-    if (preferences->integer("TipShowKey") != 0) {
+    if (preferences->integer(glyph::keys::kTipShow) != 0) {
         glyph::TipOfDayDialog tip(*game, *window, window.get());
         window->runDialog(tip);
     }
-    startup::restoreGeometry(*preferences, "MainWindowKey", *window);
+    startup::restoreGeometry(*preferences, glyph::keys::kMainWindow, *window);
 
     const int exitCode = QApplication::exec();
     view.setTarget(nullptr);

@@ -13,6 +13,7 @@
 #include "base/atomicfile.h"
 #include "base/textscan.h"
 #include "base/warningsink.h"
+#include "preferences/keys.h"
 
 namespace glyph
 {
@@ -116,40 +117,40 @@ Preferences::~Preferences()
 
 void Preferences::fillDefaults()
 {
-    setInteger("TableRowsKey", 15);
-    setInteger("TableColumnsKey", 15);
-    setInteger("GameBonusKey", 50);
-    setInteger("GameClassicTimeKey", 25);
-    setString("GameSetKey", "Sets/English.set");
-    setString("GameDictionaryKey", "Dictionaries/English.dic");
-    setInteger("PreferencesStyleKey", 4);
-    setString("LanguageKey", "Languages/English.qm");
-    setInteger("ShowTableTooltipKey", 1);
-    setInteger("ShowComputerRackKey", 1);
-    setInteger("TipShowKey", 1);
-    setString("TipFileKey", "Help/TipOfDay.eng");
+    setInteger(keys::kTableRows, 15);
+    setInteger(keys::kTableColumns, 15);
+    setInteger(keys::kGameBonus, 50);
+    setInteger(keys::kGameClassicTime, 25);
+    setString(keys::kGameSet, "Sets/English.set");
+    setString(keys::kGameDictionary, "Dictionaries/English.dic");
+    setInteger(keys::kPreferencesStyle, 4);
+    setString(keys::kLanguage, "Languages/English.qm");
+    setInteger(keys::kShowTableTooltip, 1);
+    setInteger(keys::kShowComputerRack, 1);
+    setInteger(keys::kTipShow, 1);
+    setString(keys::kTipFile, "Help/TipOfDay.eng");
     // Fonts in their stored form (size, weight, bold, italic, underline, family), so that the
     // defaults need no font database.
-    setString("FontGeneralKey", "11 50 0 0 0 Verdana");
-    setString("FontLetterKey", "12 50 0 0 0 Times");
-    setString("FontValueKey", "12 50 0 0 0 Times");
-    setString("FontMarginKey", "12 50 0 0 0 Times");
-    setString("ColorBackgroundKey", "132 198 0");
-    setString("ColorMarginKey", "255 255 127");
-    setString("ColorJokerKey", "170 255 127");
-    setString("ColorLetterKey", "0 0 0");
-    setString("ColorLetterX2Key", "170 170 255");
-    setString("ColorLetterX3Key", "77 153 230");
-    setString("ColorCurrentMoveKey", "180 202 141");
-    setString("ColorOcupiedKey", "203 122 204");
-    setString("ColorLetterBackgroundKey", "255 255 255");
-    setString("ColorSelectedKey", "255 255 0");
-    setString("ColorWordX2Key", "255 170 0");
-    setString("ColorWordX3Key", "208 69 104");
-    setString("MultiWordsX3Key", kWordsX3);
-    setString("MultiLettersX3Key", kLettersX3);
-    setString("MultiWordsX2Key", kWordsX2);
-    setString("MultiLettersX2Key", kLettersX2);
+    setString(keys::kFontGeneral, "11 50 0 0 0 Verdana");
+    setString(keys::kFontLetter, "12 50 0 0 0 Times");
+    setString(keys::kFontValue, "12 50 0 0 0 Times");
+    setString(keys::kFontMargin, "12 50 0 0 0 Times");
+    setString(keys::kColorBackground, "132 198 0");
+    setString(keys::kColorMargin, "255 255 127");
+    setString(keys::kColorJoker, "170 255 127");
+    setString(keys::kColorLetter, "0 0 0");
+    setString(keys::kColorLetterX2, "170 170 255");
+    setString(keys::kColorLetterX3, "77 153 230");
+    setString(keys::kColorCurrentMove, "180 202 141");
+    setString(keys::kColorOcupied, "203 122 204");
+    setString(keys::kColorLetterBackground, "255 255 255");
+    setString(keys::kColorSelected, "255 255 0");
+    setString(keys::kColorWordX2, "255 170 0");
+    setString(keys::kColorWordX3, "208 69 104");
+    setString(keys::kMultiWordsX3, kWordsX3);
+    setString(keys::kMultiLettersX3, kLettersX3);
+    setString(keys::kMultiWordsX2, kWordsX2);
+    setString(keys::kMultiLettersX2, kLettersX2);
 }
 
 bool Preferences::load()

@@ -18,6 +18,7 @@
 
 #include "engine/game.h"
 #include "engine/gamerules.h"
+#include "preferences/keys.h"
 #include "preferences/preferences.h"
 #include "ui/aboutdialog.h"
 #include "ui/gameconfigurationwidget.h"
@@ -38,7 +39,7 @@ namespace
 {
 
 const char* const kProductName = "Glyphmosaic";
-const char* const kGeometryKey = "MainWindowKey";
+const char* const kGeometryKey = keys::kMainWindow;
 const char* const kGamesFolder = "Games/";
 const char* const kSavedGameExtension = "tc";
 constexpr int kTabsMinimumWidth = 200;

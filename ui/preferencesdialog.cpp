@@ -12,6 +12,7 @@
 
 #include "engine/game.h"
 #include "engine/gamerules.h"
+#include "preferences/keys.h"
 #include "preferences/preferences.h"
 #include "ui/mainwindow.h"
 #include "ui/startup.h"
@@ -23,7 +24,7 @@ namespace glyph
 namespace
 {
 
-const char* const kGeometryKey = "PreferencesDialogKey";
+const char* const kGeometryKey = keys::kPreferencesDialog;
 const char* const kLanguagesFolder = "Languages/";
 constexpr int kSizeModulus = 30;
 constexpr int kDefaultSize = 15;
@@ -35,25 +36,25 @@ struct Row {
 };
 
 const Row kFontRowTable[PreferencesDialog::kFontRows] = {
-    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "General"), "FontGeneralKey"},
-    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "Letter"), "FontLetterKey"},
-    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "Value"), "FontValueKey"},
-    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "Margin"), "FontMarginKey"},
+    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "General"), keys::kFontGeneral},
+    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "Letter"), keys::kFontLetter},
+    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "Value"), keys::kFontValue},
+    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "Margin"), keys::kFontMargin},
 };
 
 const Row kColourRowTable[PreferencesDialog::kColourRows] = {
-    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "Background"), "ColorBackgroundKey"},
-    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "Margin"), "ColorMarginKey"},
-    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "Joker"), "ColorJokerKey"},
-    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "Letter"), "ColorLetterKey"},
-    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "LetterX2"), "ColorLetterX2Key"},
-    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "LetterX3"), "ColorLetterX3Key"},
-    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "WordX2"), "ColorWordX2Key"},
-    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "WordX3"), "ColorWordX3Key"},
-    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "Current Move"), "ColorCurrentMoveKey"},
-    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "Ocupied"), "ColorOcupiedKey"},
-    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "Letter Background"), "ColorLetterBackgroundKey"},
-    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "Selected"), "ColorSelectedKey"},
+    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "Background"), keys::kColorBackground},
+    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "Margin"), keys::kColorMargin},
+    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "Joker"), keys::kColorJoker},
+    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "Letter"), keys::kColorLetter},
+    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "LetterX2"), keys::kColorLetterX2},
+    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "LetterX3"), keys::kColorLetterX3},
+    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "WordX2"), keys::kColorWordX2},
+    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "WordX3"), keys::kColorWordX3},
+    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "Current Move"), keys::kColorCurrentMove},
+    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "Ocupied"), keys::kColorOcupied},
+    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "Letter Background"), keys::kColorLetterBackground},
+    {QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "Selected"), keys::kColorSelected},
 };
 
 // In the order of the stored style numbers 0 to 4.
@@ -96,8 +97,8 @@ PreferencesDialog::PreferencesDialog(Game& game, MainWindow& window, QWidget* pa
     fillGeneral();
     fillFonts();
     fillColours();
-    lines->setText(QString::number(m_game.preferences().integer("TableRowsKey", kDefaultSize)));
-    columns->setText(QString::number(m_game.preferences().integer("TableColumnsKey", kDefaultSize)));
+    lines->setText(QString::number(m_game.preferences().integer(keys::kTableRows, kDefaultSize)));
+    columns->setText(QString::number(m_game.preferences().integer(keys::kTableColumns, kDefaultSize)));
     table->setColumnCount(4);
     table->setHorizontalHeaderLabels({tr("Line"), tr("Column"), tr("xLetter"), tr("xWord")});
     table->verticalHeader()->hide();
@@ -121,7 +122,7 @@ void PreferencesDialog::fillGeneral()
     QStringList names = QDir(kLanguagesFolder).entryList({"*.qm"}, QDir::Files);
     names.sort(Qt::CaseInsensitive);
     languageList->addItems(names);
-    const QString stored = QString::fromStdString(preferences.string("LanguageKey"));
+    const QString stored = QString::fromStdString(preferences.string(keys::kLanguage));
     for (int i = 0; i < names.size(); ++i) {
         if (stored.contains(kLanguagesFolder + names[i])) {
             languageList->setCurrentIndex(i);
@@ -130,10 +131,10 @@ void PreferencesDialog::fillGeneral()
     }
     for (const char* name : kStyleNames)
         styleList->addItem(tr(name));
-    const int styleNumber = preferences.integer("PreferencesStyleKey", kPlatinum);
+    const int styleNumber = preferences.integer(keys::kPreferencesStyle, kPlatinum);
     styleList->setCurrentIndex(styleNumber >= 0 && styleNumber < kStyleCount ? styleNumber : kPlatinum);
-    showTableTooltip->setChecked(preferences.integer("ShowTableTooltipKey") != 0);
-    showComputerRack->setChecked(preferences.integer("ShowComputerRackKey") != 0);
+    showTableTooltip->setChecked(preferences.integer(keys::kShowTableTooltip) != 0);
+    showComputerRack->setChecked(preferences.integer(keys::kShowComputerRack) != 0);
 }
 
 void PreferencesDialog::fillFonts()
@@ -252,29 +253,30 @@ void PreferencesDialog::storePremiumLists()
             words[word] += square;
     }
     Preferences& preferences = m_game.preferences();
-    preferences.setString("MultiWordsX3Key", words[3]);
-    preferences.setString("MultiWordsX2Key", words[2]);
-    preferences.setString("MultiLettersX3Key", letters[3]);
-    preferences.setString("MultiLettersX2Key", letters[2]);
+    preferences.setString(keys::kMultiWordsX3, words[3]);
+    preferences.setString(keys::kMultiWordsX2, words[2]);
+    preferences.setString(keys::kMultiLettersX3, letters[3]);
+    preferences.setString(keys::kMultiLettersX2, letters[2]);
 }
 
 void PreferencesDialog::applyClicked()
 {
     Preferences& preferences = m_game.preferences();
     if (languageList->currentIndex() >= 0) {
-        preferences.setString("LanguageKey", (kLanguagesFolder + languageList->currentText()).toStdString());
+        preferences.setString(keys::kLanguage,
+                              (kLanguagesFolder + languageList->currentText()).toStdString());
         startup::applyLanguage(preferences, translation::translator());
     }
-    preferences.setInteger("PreferencesStyleKey", styleList->currentIndex());
+    preferences.setInteger(keys::kPreferencesStyle, styleList->currentIndex());
     startup::applyStyle(preferences);
-    preferences.setInteger("ShowTableTooltipKey", showTableTooltip->isChecked() ? 1 : 0);
-    preferences.setInteger("ShowComputerRackKey", showComputerRack->isChecked() ? 1 : 0);
+    preferences.setInteger(keys::kShowTableTooltip, showTableTooltip->isChecked() ? 1 : 0);
+    preferences.setInteger(keys::kShowComputerRack, showComputerRack->isChecked() ? 1 : 0);
     for (int row = 0; row < kFontRows; ++row)
         preferences.setFont(kFontRowTable[row].key, m_fonts[row]);
     for (int row = 0; row < kColourRows; ++row)
         preferences.setColour(kColourRowTable[row].key, m_colours[row]);
-    preferences.setInteger("TableRowsKey", storedSize(lines->text()));
-    preferences.setInteger("TableColumnsKey", storedSize(columns->text()));
+    preferences.setInteger(keys::kTableRows, storedSize(lines->text()));
+    preferences.setInteger(keys::kTableColumns, storedSize(columns->text()));
     storePremiumLists();
     reloadGame();
     startup::applyFont(preferences);
@@ -295,8 +297,8 @@ void PreferencesDialog::reloadGame()
     m_window.message(this, QMessageBox::Information,
                      tr("Tiles are already laid, so this game goes on on its board of %3 x %4. The board "
                         "of %1 x %2 is used from the next game.")
-                         .arg(preferences.integer("TableRowsKey"))
-                         .arg(preferences.integer("TableColumnsKey"))
+                         .arg(preferences.integer(keys::kTableRows))
+                         .arg(preferences.integer(keys::kTableColumns))
                          .arg(rows)
                          .arg(columnCount),
                      {tr("OK")});

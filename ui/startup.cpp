@@ -11,6 +11,7 @@
 #include <QTranslator>
 #include <QWidget>
 
+#include "preferences/keys.h"
 #include "preferences/preferences.h"
 
 namespace startup
@@ -44,12 +45,12 @@ void warnOnSmallDesktop()
 
 void applyLanguage(glyph::Preferences& preferences, QTranslator& translator)
 {
-    const std::string language = preferences.string("LanguageKey");
+    const std::string language = preferences.string(glyph::keys::kLanguage);
     if (language.find("English") != std::string::npos)
-        preferences.setString("TipFileKey", "Help/TipOfDay.eng");
+        preferences.setString(glyph::keys::kTipFile, "Help/TipOfDay.eng");
     else if (language.find("Romana") != std::string::npos)
-        preferences.setString("TipFileKey", "Help/TipOfDay.rom");
-    preferences.setString("LanguageKey", language);
+        preferences.setString(glyph::keys::kTipFile, "Help/TipOfDay.rom");
+    preferences.setString(glyph::keys::kLanguage, language);
     // A translator installed twice would be asked twice; the last language chosen comes first.
     QCoreApplication::removeTranslator(&translator);
     if (translator.load(QString::fromStdString(language)))
@@ -74,16 +75,16 @@ QString styleKey(int styleNumber)
 
 void applyStyle(glyph::Preferences& preferences)
 {
-    const int styleNumber = preferences.integer("PreferencesStyleKey", kPlatinum);
+    const int styleNumber = preferences.integer(glyph::keys::kPreferencesStyle, kPlatinum);
     if (QStyleFactory::keys().contains(styleKey(styleNumber), Qt::CaseInsensitive))
         QApplication::setStyle(styleKey(styleNumber));
-    preferences.setInteger("PreferencesStyleKey", styleNumber);
+    preferences.setInteger(glyph::keys::kPreferencesStyle, styleNumber);
 }
 
 void applyFont(const glyph::Preferences& preferences)
 {
     QFont font = QApplication::font();
-    if (preferences.getFont("FontGeneralKey", font))
+    if (preferences.getFont(glyph::keys::kFontGeneral, font))
         QApplication::setFont(font);
 }
 

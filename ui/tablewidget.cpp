@@ -14,6 +14,7 @@
 #include "engine/boardgeometry.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
+#include "preferences/keys.h"
 #include "ui/jokerdialog.h"
 #include "ui/mainwindow.h"
 #include "ui/rackwidget.h"
@@ -77,22 +78,22 @@ void TableWidget::drawSquare(QPainter& painter, int line, int column, char lette
         column = 0;
     }
 
-    const QColor tileBackground = uiprefs::colour(m_game, "ColorLetterBackgroundKey");
+    const QColor tileBackground = uiprefs::colour(m_game, keys::kColorLetterBackground);
     QColor fill = tileBackground;
     if (onBoard) {
         if (m_game.wordMultiplier(line, column) == 3)
-            fill = uiprefs::colour(m_game, "ColorWordX3Key");
+            fill = uiprefs::colour(m_game, keys::kColorWordX3);
         if (m_game.wordMultiplier(line, column) == 2)
-            fill = uiprefs::colour(m_game, "ColorWordX2Key");
+            fill = uiprefs::colour(m_game, keys::kColorWordX2);
         if (m_game.letterMultiplier(line, column) == 3)
-            fill = uiprefs::colour(m_game, "ColorLetterX3Key");
+            fill = uiprefs::colour(m_game, keys::kColorLetterX3);
         if (m_game.letterMultiplier(line, column) == 2)
-            fill = uiprefs::colour(m_game, "ColorLetterX2Key");
+            fill = uiprefs::colour(m_game, keys::kColorLetterX2);
     }
     if (occupied)
-        fill = uiprefs::colour(m_game, "ColorOcupiedKey");
+        fill = uiprefs::colour(m_game, keys::kColorOcupied);
     if (highlighted)
-        fill = uiprefs::colour(m_game, "ColorCurrentMoveKey");
+        fill = uiprefs::colour(m_game, keys::kColorCurrentMove);
 
     const int x = column * cell.width();
     const int y = line * cell.height();
@@ -103,11 +104,11 @@ void TableWidget::drawSquare(QPainter& painter, int line, int column, char lette
     if (letter == 0)
         return;
 
-    painter.setPen(uiprefs::colour(m_game, value != 0 ? "ColorLetterKey" : "ColorJokerKey"));
-    painter.setFont(uiprefs::font(m_game, "FontLetterKey", 2 * cell.height() / 3));
+    painter.setPen(uiprefs::colour(m_game, value != 0 ? keys::kColorLetter : keys::kColorJoker));
+    painter.setFont(uiprefs::font(m_game, keys::kFontLetter, 2 * cell.height() / 3));
     painter.drawText(QRect(x + kSquareGap, y, 3 * cell.width() / 5, cell.height() - kSquareGap),
                      Qt::AlignCenter, QString(QChar::fromLatin1(letter)));
-    painter.setFont(uiprefs::font(m_game, "FontValueKey", cell.height() / 4));
+    painter.setFont(uiprefs::font(m_game, keys::kFontValue, cell.height() / 4));
     painter.drawText(QRect(x + 3 * cell.width() / 5, y, cell.width() / 3, cell.height() - kSquareGap),
                      Qt::AlignHCenter | Qt::AlignBottom, QString::number(value));
 }
@@ -129,7 +130,7 @@ void TableWidget::paintSquares(QPainter& painter, const QSize&)
 void TableWidget::paintHighlightFrame(QPainter& painter, const QSize& deviceSize)
 {
     const QSize cell = cellSize(deviceSize);
-    QPen pen(uiprefs::colour(m_game, "ColorSelectedKey"));
+    QPen pen(uiprefs::colour(m_game, keys::kColorSelected));
     pen.setWidth(cell.width() / kFrameWidthDivisor);
     pen.setStyle(Qt::SolidLine);
     painter.setPen(pen);
@@ -150,10 +151,10 @@ void TableWidget::paint(QPaintDevice& device)
     QPainter painter(&device);
     const QSize deviceSize(device.width(), device.height());
     const QSize cell = cellSize(deviceSize);
-    painter.fillRect(QRect(QPoint(0, 0), deviceSize), uiprefs::colour(m_game, "ColorBackgroundKey"));
+    painter.fillRect(QRect(QPoint(0, 0), deviceSize), uiprefs::colour(m_game, keys::kColorBackground));
 
-    painter.setPen(uiprefs::colour(m_game, "ColorMarginKey"));
-    painter.setFont(uiprefs::font(m_game, "FontMarginKey", cell.height() / 2));
+    painter.setPen(uiprefs::colour(m_game, keys::kColorMargin));
+    painter.setFont(uiprefs::font(m_game, keys::kFontMargin, cell.height() / 2));
     for (int line = 1; line <= m_game.rows(); ++line)
         painter.drawText(QRect(0, line * cell.height(), cell.width(), cell.height()), Qt::AlignCenter,
                          QString(QChar::fromLatin1(geometry::rowName(line))));
@@ -345,7 +346,7 @@ QString TableWidget::wordText(int line, int column, bool across) const
 
 QString TableWidget::tipText(const QPoint& point) const
 {
-    if (uiprefs::integer(m_game, "ShowTableTooltipKey") == 0)
+    if (uiprefs::integer(m_game, keys::kShowTableTooltip) == 0)
         return {};
     const QSize cell = cellSize(size());
     if (cell.width() == 0 || cell.height() == 0)

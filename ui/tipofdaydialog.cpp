@@ -5,6 +5,7 @@
 
 #include "base/random.h"
 #include "engine/game.h"
+#include "preferences/keys.h"
 #include "preferences/preferences.h"
 #include "ui/mainwindow.h"
 
@@ -35,7 +36,7 @@ TipOfDayDialog::TipOfDayDialog(Game& game, MainWindow& window, QWidget* parent)
 
 TipOfDayDialog::~TipOfDayDialog()
 {
-    m_game.preferences().setInteger("TipShowKey", showNextTime->isChecked() ? 1 : 0);
+    m_game.preferences().setInteger(keys::kTipShow, showNextTime->isChecked() ? 1 : 0);
     m_window.setPaused(false);
 }
 
@@ -77,7 +78,7 @@ QString TipOfDayDialog::tipAt(const QStringList& lines, int index)
 
 void TipOfDayDialog::nextClicked()
 {
-    const QStringList lines = readLines(QString::fromStdString(m_game.preferences().string("TipFileKey")));
+    const QStringList lines = readLines(QString::fromStdString(m_game.preferences().string(keys::kTipFile)));
     if (lines.isEmpty())
         return;
     // The text after the last empty line is a tip too, unless the file ends with empty lines.
