@@ -513,22 +513,22 @@ void MainWindow::changeEvent(QEvent* event)
 void MainWindow::retranslate()
 {
     // The menus and the toolbar are built again in the new language. The old ones may be
-    // running the command that changed it (the preferences dialog), so they are detached and
-    // disabled (their shortcuts die with them) now and deleted only later.
+    // running the command that changed it (the preferences dialog, opened from the menu), so
+    // they are only detached, hidden and disabled (so that their shortcuts die); they stay
+    // children of the window until it goes, a few small objects per language change.
     const QList<QAction*> menus = menuBar()->actions();
     menuBar()->clear();
     for (QAction* entry : menus) {
         if (QMenu* menu = entry->menu()) {
             for (QAction* command : menu->findChildren<QAction*>())
                 command->setEnabled(false);
-            menu->deleteLater();
+            menu->hide();
         }
     }
     removeToolBar(m_toolBar);
     for (QAction* button : m_toolBar->actions())
         button->setEnabled(false);
     m_toolBar->hide();
-    m_toolBar->deleteLater();
     buildMenus();
     buildToolBar();
 
