@@ -610,7 +610,7 @@ Ocupate: %d (%.2f%%)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>A&amp;jutor</translation>
+        <translation>&amp;Ajutor</translation>
     </message>
     <message>
         <source>&amp;Index</source>

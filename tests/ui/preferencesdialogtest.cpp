@@ -56,6 +56,23 @@ QColor paintedColour(glyph::TableWidget& table, int line, int column)
                             line * cell.height() + cell.height() / 2);
 }
 
+/// True when no two of the actions share an accelerator letter.
+bool distinctAccelerators(const QList<QAction*>& actions)
+{
+    QSet<QChar> seen;
+    for (const QAction* action : actions) {
+        const QString text = QString(action->text()).remove("&&");
+        const qsizetype at = text.indexOf('&');
+        if (at < 0 || at + 1 >= text.size())
+            continue;
+        const QChar letter = text.at(at + 1).toLower();
+        if (seen.contains(letter))
+            return false;
+        seen.insert(letter);
+    }
+    return true;
+}
+
 std::string letterAt(const WindowFixture& fixture, int line, int column)
 {
     const char letter = fixture.game->board()[line][column].letter;
@@ -296,8 +313,12 @@ void PreferencesDialogTest::romanaTranslatesTheMenusAndChoosesItsTips()
     const QList<QAction*> menus = fixture.window->menuBar()->actions();
     QCOMPARE(menus.size(), 4);
     QCOMPARE(menus[0]->text(), QString::fromUtf8("&Fișier"));
-    QCOMPARE(menus[3]->text(), QString::fromUtf8("A&jutor"));
+    QCOMPARE(menus[3]->text(), QString::fromUtf8("&Ajutor"));
     QCOMPARE(fixture.window->tabs()->tabText(0), QString::fromUtf8("Tablă"));
+    // Alt plus a letter must reach one menu, and one command within it.
+    QVERIFY2(distinctAccelerators(menus), "menu bar");
+    for (QAction* menu : menus)
+        QVERIFY2(distinctAccelerators(menu->menu()->actions()), qPrintable(menu->text()));
     // The core's messages are translated too, with their placeholders filled.
     fixture.game->view().showWarning(fixture.game->view().translate("Can't open %s for reading"));
     QVERIFY(!fixture.messages.empty());
