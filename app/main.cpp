@@ -21,8 +21,6 @@
 namespace
 {
 
-constexpr unsigned char kClassicGameType = 0;
-
 /// Period of the players' clocks.
 constexpr int kClockPeriod = 1000;
 
@@ -44,7 +42,7 @@ int main(int argc, char** argv)
 
     auto game = std::make_unique<glyph::Game>(*preferences, view);
     glyph::attachAiPlayers(*game);
-    game->setRules(glyph::createRules(kClassicGameType, *game));
+    game->setRules(glyph::createRules(glyph::kClassicGameType, *game));
 
     auto window = std::make_unique<glyph::MainWindow>(*game);
     view.setTarget(window.get());
@@ -60,6 +58,7 @@ int main(int argc, char** argv)
     view.setTarget(nullptr);
     window.reset();
     game.reset();
+    preferences->save();
     preferences.reset();
     return exitCode;
 }

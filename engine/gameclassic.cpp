@@ -54,21 +54,14 @@ Move spelled(const Move& move)
 /// The cross word through the empty square at `index` of the move, with the move's letter in it.
 std::string crossWord(const Game& game, const Move& move, int index)
 {
-    const placement::Extent extent = extentOf(game);
     const int dRow = move.horiz ? 1 : 0;
     const int dColumn = move.horiz ? 0 : 1;
     const int row = placement::rowAt(move, index);
     const int column = placement::columnAt(move, index);
-    int r = row - dRow;
-    int c = column - dColumn;
-    while (placement::isOccupied(game.board(), extent, r, c)) {
-        r -= dRow;
-        c -= dColumn;
-    }
+    const placement::Run run =
+        placement::runThrough(game.board(), extentOf(game), row, column, dRow, dColumn);
     std::string word;
-    for (r += dRow, c += dColumn;
-         (r == row && c == column) || placement::isOccupied(game.board(), extent, r, c);
-         r += dRow, c += dColumn)
+    for (int i = 0, r = run.row, c = run.column; i < run.length; ++i, r += dRow, c += dColumn)
         word += (r == row && c == column) ? move.word[index] : game.board()[r][c].letter;
     return word;
 }
@@ -130,8 +123,16 @@ bool GameClassic::playMove(const Move& move)
         showGameOver();
         return false;
     }
-    if (move.score == 0 || !isPlayable(move) || !validateMove(move))
+    if (move.score == 0)
         return passOrExchange("", "");
+    MoveProblem problem = placementProblem(move);
+    if (problem.ok())
+        problem = validateMove(move);
+    if (!problem.ok()) {
+        // Shown through its format, which the view translates, rather than as finished text.
+        showWarning(m_game.view(), problem.format(), problem.detail.c_str());
+        return passOrExchange("", "");
+    }
 
     Player& player = currentPlayer();
     const std::string kept = m_game.keptLetters(player.rack, move);
@@ -144,17 +145,16 @@ bool GameClassic::playMove(const Move& move)
     return true;
 }
 
-bool GameClassic::isPlayable(const Move& move)
+MoveProblem GameClassic::placementProblem(const Move& move)
 {
     const Player& player = currentPlayer();
     const bool firstMove =
         !m_game.isOccupied(geometry::centreRow(m_game.rows()), geometry::centreColumn(m_game.columns()));
-    const char* error =
-        placement::placementError(move, m_game.board(), extentOf(m_game), player.rack, firstMove);
-    if (!error)
-        return true;
-    showWarning(m_game.view(), error, m_game.moveText(move, m_game.board()).c_str());
-    return false;
+    const MoveProblem::Kind kind =
+        placement::placementProblem(move, m_game.board(), extentOf(m_game), player.rack, firstMove);
+    if (kind == MoveProblem::Kind::None)
+        return {};
+    return {kind, m_game.moveText(move, m_game.board())};
 }
 
 bool GameClassic::passOrExchange(const std::string& letters, const std::string& kept)
@@ -252,13 +252,12 @@ void GameClassic::tickClock()
 
 // Validation --------------------------------------------------------------------------------
 
-bool GameClassic::validateMove(const Move& move)
+MoveProblem GameClassic::validateMove(const Move& move)
 {
+    using Kind = MoveProblem::Kind;
     const Move copy = spelled(move);
-    if (!m_game.dictionary().contains(copy.word)) {
-        showWarning(m_game.view(), "Word %s is NOT in dictionary", copy.word);
-        return false;
-    }
+    if (!m_game.dictionary().contains(copy.word))
+        return {Kind::UnknownWord, copy.word};
     if (!m_game.isOccupied(geometry::centreRow(m_game.rows()), geometry::centreColumn(m_game.columns())))
         return validateFirstMove(copy);
 
@@ -269,41 +268,30 @@ bool GameClassic::validateMove(const Move& move)
                                   placement::columnAt(copy, i)))
             continue;
         const std::string cross = crossWord(m_game, copy, i);
-        if (cross.size() > 1 && !m_game.dictionary().contains(cross.c_str())) {
-            showWarning(m_game.view(),
-                        copy.horiz ? "Word %s is NOT in dictionary" : "Word %s doesn't exist in dictionary",
-                        cross.c_str());
-            return false;
-        }
+        if (cross.size() > 1 && !m_game.dictionary().contains(cross.c_str()))
+            return {copy.horiz ? Kind::UnknownWord : Kind::UnknownCrossWordOfDownMove, cross};
     }
-    return true;
+    return {};
 }
 
-bool GameClassic::validateFirstMove(const Move& move)
+MoveProblem GameClassic::validateFirstMove(const Move& move)
 {
+    using Kind = MoveProblem::Kind;
     const std::string word(move.word, placement::wordLength(move));
     const int length = static_cast<int>(word.size());
     const int centreRow = geometry::centreRow(m_game.rows());
     const int centreColumn = geometry::centreColumn(m_game.columns());
-    if (length < 2) {
-        showWarning(m_game.view(), "First word %s must have lenght >= 2", word.c_str());
-        return false;
-    }
-    if (move.horiz && move.lin != centreRow) {
-        showWarning(m_game.view(), "First word %s MUST be on central line", word.c_str());
-        return false;
-    }
-    if (!move.horiz && move.col != centreColumn) {
-        showWarning(m_game.view(), "First word %s MUST be on central column", word.c_str());
-        return false;
-    }
+    if (length < 2)
+        return {Kind::FirstWordTooShort, word};
+    if (move.horiz && move.lin != centreRow)
+        return {Kind::FirstWordOffCentreLine, word};
+    if (!move.horiz && move.col != centreColumn)
+        return {Kind::FirstWordOffCentreColumn, word};
     const int start = move.horiz ? move.col : move.lin;
     const int centre = move.horiz ? centreColumn : centreRow;
-    if (start > centre || centre >= start + length) {
-        showWarning(m_game.view(), "First word %s MUST traverse central square", word.c_str());
-        return false;
-    }
-    return true;
+    if (start > centre || centre >= start + length)
+        return {Kind::FirstWordMissesCentre, word};
+    return {};
 }
 
 // History -----------------------------------------------------------------------------------

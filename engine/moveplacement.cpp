@@ -85,6 +85,20 @@ bool isOccupied(const Board& board, const Extent& extent, int row, int column)
            board[row][column].letter != 0;
 }
 
+Run runThrough(const Board& board, const Extent& extent, int row, int column, int dRow, int dColumn)
+{
+    auto filled = [&](int r, int c) { return (r == row && c == column) || isOccupied(board, extent, r, c); };
+    Run run{row, column, 1};
+    while (isOccupied(board, extent, run.row - dRow, run.column - dColumn)) {
+        run.row -= dRow;
+        run.column -= dColumn;
+    }
+    run.length = 0;
+    for (int r = run.row, c = run.column; filled(r, c); r += dRow, c += dColumn)
+        ++run.length;
+    return run;
+}
+
 int wordLength(const Move& move)
 {
     return static_cast<int>(strnlen(move.word, kWordField));
@@ -162,17 +176,18 @@ std::string moveText(const Move& move, const Board& board, const Extent& extent,
     return position + shown;
 }
 
-const char* placementError(const Move& move, const Board& board, const Extent& extent,
-                           const std::string& rack, bool firstMove)
+MoveProblem::Kind placementProblem(const Move& move, const Board& board, const Extent& extent,
+                                   const std::string& rack, bool firstMove)
 {
+    using Kind = MoveProblem::Kind;
     if (wordLength(move) == 0)
-        return "Move %s lays no tile";
+        return Kind::LaysNoTile;
     if (!isWellFormed(move))
-        return "Move %s is not well formed";
+        return Kind::NotWellFormed;
     if (!fitsOnBoard(move, extent))
-        return "Move %s does not fit on the board";
+        return Kind::OffBoard;
     if (!isWholeWord(move, board, extent))
-        return "Move %s does not cover the whole word on the board";
+        return Kind::NotWholeWord;
 
     std::string laid;
     bool agrees = true;
@@ -183,18 +198,18 @@ const char* placementError(const Move& move, const Board& board, const Extent& e
             agrees = false;
     });
     if (!agrees)
-        return "Move %s does not agree with the tiles on the board";
+        return Kind::DisagreesWithBoard;
     if (laid.empty())
-        return "Move %s lays no tile";
+        return Kind::LaysNoTile;
 
     const auto needed = letters::histogram(laid);
     const auto held = letters::histogram(rack);
     for (int k = 0; k < kLetterCount; ++k)
         if (needed[k] > held[k])
-            return "Move %s needs letters that are not in the rack";
+            return Kind::LettersNotInRack;
     if (!firstMove && !touchesBoard(move, board, extent))
-        return "Move %s does not touch the tiles on the board";
-    return nullptr;
+        return Kind::NotTouching;
+    return Kind::None;
 }
 
 } // namespace glyph::placement

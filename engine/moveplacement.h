@@ -4,6 +4,7 @@
 
 #include "base/board.h"
 #include "engine/move.h"
+#include "engine/moveproblem.h"
 
 namespace glyph
 {
@@ -27,6 +28,17 @@ struct Extent {
 
 /// True when the square lies inside the extent and holds a tile.
 bool isOccupied(const Board& board, const Extent& extent, int row, int column);
+
+/// A line of squares: the first square and how many follow along (dRow, dColumn).
+struct Run {
+    int row = 0;
+    int column = 0;
+    int length = 0;
+};
+/// The unbroken line of tiles through (row, column) read along (dRow, dColumn), with that
+/// square counted as filled even when empty (the square a move is about to fill). The one scan
+/// of the words that cross a square, shared by validation, scoring and the board's tooltip.
+Run runThrough(const Board& board, const Extent& extent, int row, int column, int dRow, int dColumn);
 /// Number of letters in the move's word (never more than its field holds).
 int wordLength(const Move& move);
 /// Row and column of the letter at `index` of the move's word.
@@ -41,10 +53,10 @@ void layMove(const Move& move, Board& board, const Extent& extent);
 /// Notation "(H4)CAT" across, "(4H)CAT" down, "PAS / CHANGE" for an empty word; jokers in
 /// lower case. `newTiles`, when given, receives the number of tiles the move lays.
 std::string moveText(const Move& move, const Board& board, const Extent& extent, int* newTiles);
-/// Null when the move can be laid from `rack` on `board`; otherwise a warning format with one
-/// "%s" for the move's notation. `firstMove` leaves the centre rule to the first-move checks.
-const char* placementError(const Move& move, const Board& board, const Extent& extent,
-                           const std::string& rack, bool firstMove);
+/// Kind::None when the move can be laid from `rack` on `board`; otherwise what is wrong with
+/// its placement. `firstMove` leaves the centre rule to the first-move checks.
+MoveProblem::Kind placementProblem(const Move& move, const Board& board, const Extent& extent,
+                                   const std::string& rack, bool firstMove);
 
 } // namespace placement
 } // namespace glyph

@@ -1,13 +1,17 @@
 #include "ui/mainwindow.h"
+#include "ui/uipreferences.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
@@ -21,15 +25,19 @@
 #include "preferences/keys.h"
 #include "preferences/preferences.h"
 #include "ui/aboutdialog.h"
+#include "ui/bagviewdialog.h"
+#include "ui/exports.h"
 #include "ui/gameconfigurationwidget.h"
 #include "ui/gameoverdialog.h"
 #include "ui/helpdialog.h"
+#include "ui/moveslistdialog.h"
 #include "ui/newgamedialog.h"
 #include "ui/panelwidget.h"
 #include "ui/preferencesdialog.h"
 #include "ui/rackwidget.h"
 #include "ui/tablewidget.h"
 #include "ui/tipofdaydialog.h"
+#include "ui/topmovesdialog.h"
 #include "ui/translation.h"
 
 namespace glyph
@@ -42,6 +50,7 @@ const char* const kProductName = "Glyphmosaic";
 const char* const kGeometryKey = keys::kMainWindow;
 const char* const kGamesFolder = "Games/";
 const char* const kSavedGameExtension = "tc";
+const char* const kPrintFileName = "board.pdf";
 constexpr int kTabsMinimumWidth = 200;
 constexpr int kTabsMinimumHeight = 400;
 constexpr int kRackMinimumWidth = 400;
@@ -117,16 +126,15 @@ void MainWindow::buildMenus()
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
     QMenu* exportMenu = file->addMenu(tr("Export"));
-    addCommand(exportMenu, tr("Table to BMP"), {}, &MainWindow::table2BMPClicked, kLater);
-    addCommand(exportMenu, tr("Move list to TXT"), {}, &MainWindow::moves2TXTClicked, kLater);
-    exportMenu->setEnabled(kLater);
+    addCommand(exportMenu, tr("Table to BMP"), {}, &MainWindow::table2BMPClicked);
+    addCommand(exportMenu, tr("Move list to TXT"), {}, &MainWindow::moves2TXTClicked);
     file->addSeparator();
     m_openAction =
         addCommand(file, tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::openClicked);
     m_saveAction =
         addCommand(file, tr("&Save..."), QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::saveClicked);
-    m_printAction = addCommand(file, tr("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P),
-                               &MainWindow::printClicked, kLater);
+    m_printAction =
+        addCommand(file, tr("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P), &MainWindow::printClicked);
     file->addSeparator();
     addCommand(file, tr("P&references..."), {}, &MainWindow::preferencesClicked);
     file->addSeparator();
@@ -136,10 +144,10 @@ void MainWindow::buildMenus()
     m_newGameAction = addCommand(gameMenu, tr("&New Game"), QKeySequence(Qt::CTRL | Qt::Key_N),
                                  &MainWindow::newGameClicked);
     gameMenu->addSeparator();
-    addCommand(gameMenu, tr("&Bag"), QKeySequence(Qt::CTRL | Qt::Key_B), &MainWindow::bagClicked, kLater);
-    m_moveListAction = addCommand(gameMenu, tr("&Move list"), {}, &MainWindow::moveListClicked, kLater);
+    addCommand(gameMenu, tr("&Bag"), QKeySequence(Qt::CTRL | Qt::Key_B), &MainWindow::bagClicked);
+    m_moveListAction = addCommand(gameMenu, tr("&Move list"), {}, &MainWindow::moveListClicked);
     m_topMovesAction = addCommand(gameMenu, tr("&Top moves"), QKeySequence(Qt::CTRL | Qt::Key_T),
-                                  &MainWindow::topMovesClicked, kLater);
+                                  &MainWindow::topMovesClicked);
     gameMenu->addSeparator();
     m_firstAction = addCommand(gameMenu, tr("&First Move"), QKeySequence(Qt::CTRL | Qt::Key_Home),
                                &MainWindow::firstClicked);
@@ -348,7 +356,7 @@ int MainWindow::runDialog(QDialog& dialog)
 void MainWindow::restoreGeometry(Game& game, QWidget& window, const char* key)
 {
     QRect geometry;
-    if (!game.preferences().getGeometry(key, geometry))
+    if (!glyph::uiprefs::getGeometry(game.preferences(), key, geometry))
         return;
     window.resize(geometry.size());
     window.move(geometry.topLeft());
@@ -356,17 +364,12 @@ void MainWindow::restoreGeometry(Game& game, QWidget& window, const char* key)
 
 void MainWindow::storeGeometry(Game& game, const QWidget& window, const char* key)
 {
-    game.preferences().setGeometry(key, QRect(window.frameGeometry().topLeft(), window.size()));
+    glyph::uiprefs::setGeometry(game.preferences(), key,
+                                QRect(window.frameGeometry().topLeft(), window.size()));
 }
 
 // ---- commands ----
 
-void MainWindow::table2BMPClicked() {}
-void MainWindow::moves2TXTClicked() {}
-void MainWindow::printClicked() {}
-void MainWindow::bagClicked() {}
-void MainWindow::moveListClicked() {}
-void MainWindow::topMovesClicked() {}
 void MainWindow::dictionaryClicked() {}
 void MainWindow::conversionClicked() {}
 void MainWindow::palindromClicked() {}
@@ -421,6 +424,64 @@ void MainWindow::newGameClicked()
     if (m_game.rules() != nullptr && m_game.rules()->inProgress() &&
         m_game.rules()->currentPlayer().isComputer())
         QTimer::singleShot(kNewGameComputerDelay, m_rack, &RackWidget::moveClicked);
+}
+
+QString MainWindow::chooseSaveFileName(const QString& folder, const QString& filter)
+{
+    if (m_fileNameHandler)
+        return m_fileNameHandler(folder, filter);
+    return QFileDialog::getSaveFileName(nullptr, QString(), folder, filter);
+}
+
+void MainWindow::table2BMPClicked()
+{
+    m_paused = true;
+    const QString chosen = chooseSaveFileName(kGamesFolder, "*.bmp");
+    if (!chosen.isEmpty() && !exports::saveBoardBitmap(*m_table, exports::withExtension(chosen, "bmp")))
+        message(this, QMessageBox::Warning, tr("Can't save *.bmp"), {tr("OK")});
+    m_paused = false;
+}
+
+void MainWindow::moves2TXTClicked()
+{
+    m_paused = true;
+    const QString chosen = chooseSaveFileName(kGamesFolder, "*.txt");
+    if (!chosen.isEmpty() && !exports::writeMovesText(m_game, exports::withExtension(chosen, "txt")))
+        message(this, QMessageBox::Warning, tr("Can't create text file"), {tr("OK")});
+    m_paused = false;
+}
+
+void MainWindow::printClicked()
+{
+    // Screen resolution keeps the fonts, whose point sizes follow the cell height, in
+    // proportion to the cells as on the screen.
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setFullPage(true);
+    // Printing to a file starts in the games folder, as the other exports do.
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        printer.setOutputFileName(QDir(kGamesFolder).absoluteFilePath(kPrintFileName));
+    QPrintDialog dialog(&printer, this);
+    if (runDialog(dialog) == QDialog::Accepted)
+        exports::printBoard(*m_table, printer);
+}
+
+void MainWindow::bagClicked()
+{
+    BagViewDialog dialog(m_game, *this, nullptr);
+    runDialog(dialog);
+}
+
+void MainWindow::moveListClicked()
+{
+    MovesListDialog dialog(m_game, *this, nullptr);
+    runDialog(dialog);
+}
+
+void MainWindow::topMovesClicked()
+{
+    TopMovesDialog dialog(m_game, *this, this);
+    runDialog(dialog);
 }
 
 void MainWindow::firstClicked()

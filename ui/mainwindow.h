@@ -40,6 +40,9 @@ public:
     using MessageHandler = std::function<int(const MessageRequest&)>;
     /// Runs a modal dialog instead of exec(): returns the dialog's result.
     using DialogHandler = std::function<int(QDialog&)>;
+    /// Chooses a file to save to instead of the file dialog, from a start folder and a filter:
+    /// returns the name, empty when cancelled.
+    using FileNameHandler = std::function<QString(const QString& folder, const QString& filter)>;
 
     explicit MainWindow(Game& game);
     /// Stores the geometry under "MainWindowKey" and removes a thinking notice still shown.
@@ -81,6 +84,8 @@ public:
     void setMessageHandler(MessageHandler handler) { m_messageHandler = std::move(handler); }
     /// Replaces exec() for modal dialogs (null: real dialogs).
     void setDialogHandler(DialogHandler handler) { m_dialogHandler = std::move(handler); }
+    /// Replaces the save-file dialog of the exports (null: the real dialog).
+    void setFileNameHandler(FileNameHandler handler) { m_fileNameHandler = std::move(handler); }
     /// Scales every timed wait (1: real time; 0: no waiting), for demonstrations and tests.
     void setWaitFactor(double factor) { m_waitFactor = factor; }
 
@@ -133,6 +138,7 @@ private:
     void updateCaption();
     void retranslate();
     void setInteractive(bool enabled);
+    QString chooseSaveFileName(const QString& folder, const QString& filter);
 
     Game& m_game;
     QLabel* m_toolBarFiller = nullptr;
@@ -150,6 +156,7 @@ private:
     QLabel* m_thinkingNotice = nullptr;
     MessageHandler m_messageHandler;
     DialogHandler m_dialogHandler;
+    FileNameHandler m_fileNameHandler;
     double m_waitFactor = 1.0;
 
     // Commands by menu, kept for the toolbar buttons that share them.

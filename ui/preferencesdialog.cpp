@@ -17,6 +17,7 @@
 #include "ui/mainwindow.h"
 #include "ui/startup.h"
 #include "ui/translation.h"
+#include "ui/uipreferences.h"
 
 namespace glyph
 {
@@ -146,7 +147,7 @@ void PreferencesDialog::fillFonts()
     fonts->horizontalHeader()->setSectionResizeMode(ValueColumn, QHeaderView::Stretch);
     for (int row = 0; row < kFontRows; ++row) {
         m_fonts[row] = QApplication::font();
-        m_game.preferences().getFont(kFontRowTable[row].key, m_fonts[row]);
+        uiprefs::getFont(m_game.preferences(), kFontRowTable[row].key, m_fonts[row]);
         fonts->setItem(row, DescriptionColumn, fixedItem(tr(kFontRowTable[row].description)));
         fonts->setItem(row, ValueColumn, fixedItem(m_fonts[row].family()));
         auto* button = new QPushButton(QStringLiteral("..."), fonts);
@@ -164,7 +165,7 @@ void PreferencesDialog::fillColours()
     colors->horizontalHeader()->setSectionResizeMode(ValueColumn, QHeaderView::Stretch);
     for (int row = 0; row < kColourRows; ++row) {
         m_colours[row] = Qt::black;
-        m_game.preferences().getColour(kColourRowTable[row].key, m_colours[row]);
+        uiprefs::getColour(m_game.preferences(), kColourRowTable[row].key, m_colours[row]);
         colors->setItem(row, DescriptionColumn, fixedItem(tr(kColourRowTable[row].description)));
         colors->setItem(row, ValueColumn, fixedItem(QString()));
         showColour(row);
@@ -272,9 +273,9 @@ void PreferencesDialog::applyClicked()
     preferences.setInteger(keys::kShowTableTooltip, showTableTooltip->isChecked() ? 1 : 0);
     preferences.setInteger(keys::kShowComputerRack, showComputerRack->isChecked() ? 1 : 0);
     for (int row = 0; row < kFontRows; ++row)
-        preferences.setFont(kFontRowTable[row].key, m_fonts[row]);
+        uiprefs::setFont(preferences, kFontRowTable[row].key, m_fonts[row]);
     for (int row = 0; row < kColourRows; ++row)
-        preferences.setColour(kColourRowTable[row].key, m_colours[row]);
+        uiprefs::setColour(preferences, kColourRowTable[row].key, m_colours[row]);
     preferences.setInteger(keys::kTableRows, storedSize(lines->text()));
     preferences.setInteger(keys::kTableColumns, storedSize(columns->text()));
     storePremiumLists();

@@ -1,4 +1,5 @@
 #include "ui/startup.h"
+#include "ui/uipreferences.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -84,14 +85,14 @@ void applyStyle(glyph::Preferences& preferences)
 void applyFont(const glyph::Preferences& preferences)
 {
     QFont font = QApplication::font();
-    if (preferences.getFont(glyph::keys::kFontGeneral, font))
+    if (glyph::uiprefs::getFont(preferences, glyph::keys::kFontGeneral, font))
         QApplication::setFont(font);
 }
 
 void restoreGeometry(const glyph::Preferences& preferences, const std::string& key, QWidget& window)
 {
     QRect geometry = window.geometry();
-    if (!preferences.getGeometry(key, geometry))
+    if (!glyph::uiprefs::getGeometry(preferences, key, geometry))
         return;
     window.resize(geometry.size());
     window.move(geometry.topLeft());

@@ -14,6 +14,7 @@
 #include "engine/boardgeometry.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
+#include "engine/moveplacement.h"
 #include "preferences/keys.h"
 #include "ui/jokerdialog.h"
 #include "ui/mainwindow.h"
@@ -318,15 +319,15 @@ QString TableWidget::wordText(int line, int column, bool across) const
     const Board& board = m_game.board();
     const int stepLine = across ? 0 : 1;
     const int stepColumn = across ? 1 : 0;
-    int firstLine = line;
-    int firstColumn = column;
-    while (m_game.isOccupied(firstLine - stepLine, firstColumn - stepColumn)) {
-        firstLine -= stepLine;
-        firstColumn -= stepColumn;
-    }
+    if (!m_game.isOccupied(line, column))
+        return {};
+    const placement::Run run =
+        placement::runThrough(board, {m_game.rows(), m_game.columns()}, line, column, stepLine, stepColumn);
+    if (run.length < 2)
+        return {};
     QString word;
     int sum = 0;
-    for (int l = firstLine, c = firstColumn; m_game.isOccupied(l, c); l += stepLine, c += stepColumn) {
+    for (int i = 0, l = run.row, c = run.column; i < run.length; ++i, l += stepLine, c += stepColumn) {
         const Square& square = board[l][c];
         if (square.joker) {
             word += QChar::fromLatin1(square.letter).toLower();
@@ -335,13 +336,10 @@ QString TableWidget::wordText(int line, int column, bool across) const
             sum += letters::value(m_game.letterSet(), square.letter);
         }
     }
-    if (word.size() < 2)
-        return {};
     if (across)
-        return QString::asprintf("(%c%d) %s - %d", geometry::rowName(firstLine), firstColumn,
-                                 qPrintable(word), sum);
-    return QString::asprintf("(%d%c) %s - %d", firstColumn, geometry::rowName(firstLine), qPrintable(word),
-                             sum);
+        return QString::asprintf("(%c%d) %s - %d", geometry::rowName(run.row), run.column, qPrintable(word),
+                                 sum);
+    return QString::asprintf("(%d%c) %s - %d", run.column, geometry::rowName(run.row), qPrintable(word), sum);
 }
 
 QString TableWidget::tipText(const QPoint& point) const

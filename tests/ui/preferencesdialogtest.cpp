@@ -11,6 +11,7 @@
 #include "ui/preferencesdialog.h"
 #include "ui/tablewidget.h"
 #include "ui/translation.h"
+#include "ui/uipreferences.h"
 #include "uitestsupport.h"
 
 using glyph::Move;
@@ -182,7 +183,7 @@ void PreferencesDialogTest::cancelledChoosersKeepTheWorkingCopies()
     dialog.applyClicked();
     QCOMPARE(fixture.preferences->string("ColorWordX3Key"), std::string("10 20 30"));
     QFont stored;
-    QVERIFY(fixture.preferences->getFont("FontLetterKey", stored));
+    QVERIFY(glyph::uiprefs::getFont(*fixture.preferences, "FontLetterKey", stored));
     QCOMPARE(stored.family(), QString("Courier New"));
 }
 
@@ -207,7 +208,7 @@ void PreferencesDialogTest::premiumTableRoundTripsThroughStoreAndPaint()
     QCOMPARE(fixture.game->wordMultiplier(3, 5), 3);
     QCOMPARE(fixture.game->wordMultiplier(8, 8), 1);
     QColor wordX3;
-    QVERIFY(fixture.preferences->getColour("ColorWordX3Key", wordX3));
+    QVERIFY(glyph::uiprefs::getColour(*fixture.preferences, "ColorWordX3Key", wordX3));
     QCOMPARE(paintedColour(*fixture.window->table(), 3, 5), wordX3);
     QVERIFY(paintedColour(*fixture.window->table(), 8, 8) != wordX3);
 
