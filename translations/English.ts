@@ -99,6 +99,13 @@ Please Wait...
     </message>
 </context>
 <context>
+    <name>MovesListDialog</name>
+    <message>
+        <source>No. </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>word x %d</source>
@@ -131,6 +138,13 @@ Ocupied: %d (%.2f%%)</source>
     </message>
     <message>
         <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UIBagViewDialog</name>
+    <message>
+        <source>Bag View</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -203,6 +217,17 @@ Ocupied: %d (%.2f%%)</source>
     </message>
     <message>
         <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UIMovesListDialog</name>
+    <message>
+        <source>Moves List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Go to move</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -417,6 +442,29 @@ Ocupied: %d (%.2f%%)</source>
     </message>
     <message>
         <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UITopMovesDialog</name>
+    <message>
+        <source>Top Moves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Place</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -685,6 +733,14 @@ Ocupied: %d (%.2f%%)</source>
    Escape to intrerupt computer turn</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Can&apos;t save *.bmp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t create text file</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>glyph::NewGameDialog</name>
@@ -898,6 +954,21 @@ Ocupied: %d (%.2f%%)</source>
     </message>
     <message>
         <source>You move already here</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>glyph::TopMovesDialog</name>
+    <message>
+        <source>Move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total time: %d msec</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -109,6 +109,13 @@ Vă rugăm așteptați...
     </message>
 </context>
 <context>
+    <name>MovesListDialog</name>
+    <message>
+        <source>No. </source>
+        <translation>Nr. </translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>word x %d</source>
@@ -144,6 +151,13 @@ Ocupate: %d (%.2f%%)</translation>
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>UIBagViewDialog</name>
+    <message>
+        <source>Bag View</source>
+        <translation>Conținutul sacului</translation>
     </message>
 </context>
 <context>
@@ -216,6 +230,17 @@ Ocupate: %d (%.2f%%)</translation>
     <message>
         <source>&amp;Close</source>
         <translation>În&amp;chide</translation>
+    </message>
+</context>
+<context>
+    <name>UIMovesListDialog</name>
+    <message>
+        <source>Moves List</source>
+        <translation>Lista mutărilor</translation>
+    </message>
+    <message>
+        <source>&amp;Go to move</source>
+        <translation>&amp;Mergi la mutare</translation>
     </message>
 </context>
 <context>
@@ -430,6 +455,29 @@ Ocupate: %d (%.2f%%)</translation>
     <message>
         <source>&amp;Close</source>
         <translation>În&amp;chide</translation>
+    </message>
+</context>
+<context>
+    <name>UITopMovesDialog</name>
+    <message>
+        <source>Top Moves</source>
+        <translation>Mutări de top</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <translation>Afișează:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiază</translation>
+    </message>
+    <message>
+        <source>&amp;Place</source>
+        <translation>&amp;Pune</translation>
     </message>
 </context>
 <context>
@@ -702,6 +750,14 @@ Ocupate: %d (%.2f%%)</translation>
    Dublu clic pe tablă pentru jucătorul următor
    Escape pentru a întrerupe rândul calculatorului</translation>
     </message>
+    <message>
+        <source>Can&apos;t save *.bmp</source>
+        <translation>Nu pot salva *.bmp</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create text file</source>
+        <translation>Nu pot crea fișierul text</translation>
+    </message>
 </context>
 <context>
     <name>glyph::NewGameDialog</name>
@@ -916,6 +972,21 @@ Ocupate: %d (%.2f%%)</translation>
     <message>
         <source>You move already here</source>
         <translation>Ați mutat deja aici</translation>
+    </message>
+</context>
+<context>
+    <name>glyph::TopMovesDialog</name>
+    <message>
+        <source>Move</source>
+        <translation>Mutare</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Scor</translation>
+    </message>
+    <message>
+        <source>Total time: %d msec</source>
+        <translation>Timp total: %d ms</translation>
     </message>
 </context>
 <context>
