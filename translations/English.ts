@@ -149,6 +149,168 @@ Ocupied: %d (%.2f%%)</source>
     </message>
 </context>
 <context>
+    <name>UIConversionDialog</name>
+    <message>
+        <source>Conversion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Destination:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UIDictionaryDialog</name>
+    <message>
+        <source>Dictionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word to find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simple search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Advanced search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anagram</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Advanced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length between:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value between:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Palindrom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;*&apos; mean 0 or more letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;?&apos; means one letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;/&apos; mean vowel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;\&apos; mean conson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;$&apos; mean value &gt; 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;&gt;&apos; mean value &gt; 7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;1&apos; .. &apos;0&apos; mean value 1 .. 10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;&amp;&apos; mean a valid word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forced letters:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optional letters stock:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baned letters:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>UIGameConfigurationWidget</name>
     <message>
         <source>Name</source>
@@ -283,6 +445,17 @@ Ocupied: %d (%.2f%%)</source>
     </message>
     <message>
         <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UIPalindromDialog</name>
+    <message>
+        <source>Palindroms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy to clipboard</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -427,6 +600,17 @@ Ocupied: %d (%.2f%%)</source>
     </message>
 </context>
 <context>
+    <name>UISpeedTestDialog</name>
+    <message>
+        <source>Speed Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>UITipOfDayDialog</name>
     <message>
         <source>Tip of the day</source>
@@ -465,6 +649,124 @@ Ocupied: %d (%.2f%%)</source>
     </message>
     <message>
         <source>&amp;Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>glyph::ConversionDialog</name>
+    <message>
+        <source>Informations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dictionary (*.dic)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words number: %d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Depth: %d of %d (%c)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nodes: %d of %d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time: %02d:%02d  %d(nodes/sec)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abort or conversion error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conversion success</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>glyph::DictionaryDialog</name>
+    <message>
+        <source>Word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dictionary - </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File name: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Author: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nodes: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%s Kb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not valid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -774,6 +1076,13 @@ Ocupied: %d (%.2f%%)</source>
     </message>
 </context>
 <context>
+    <name>glyph::PalindromDialog</name>
+    <message>
+        <source>Words</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>glyph::PanelWidget</name>
     <message>
         <source>Name</source>
@@ -935,6 +1244,15 @@ Ocupied: %d (%.2f%%)</source>
     </message>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>glyph::SpeedTestDialog</name>
+    <message>
+        <source> Current %s words/s 
+ Average %s words/s 
+ %s</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -161,6 +161,168 @@ Ocupate: %d (%.2f%%)</translation>
     </message>
 </context>
 <context>
+    <name>UIConversionDialog</name>
+    <message>
+        <source>Conversion</source>
+        <translation>Conversie</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation>Sursa:</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Răsfoiește</translation>
+    </message>
+    <message>
+        <source>Destination:</source>
+        <translation>Destinația:</translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation>Autor:</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Pornește</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Oprește</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>În&amp;chide</translation>
+    </message>
+</context>
+<context>
+    <name>UIDictionaryDialog</name>
+    <message>
+        <source>Dictionary</source>
+        <translation>Dicționar</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Caută</translation>
+    </message>
+    <message>
+        <source>Word to find:</source>
+        <translation>Cuvântul căutat:</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <translation>Afișează:</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>Simple search</source>
+        <translation>Căutare simplă</translation>
+    </message>
+    <message>
+        <source>Advanced search</source>
+        <translation>Căutare avansată</translation>
+    </message>
+    <message>
+        <source>Anagram</source>
+        <translation>Anagramă</translation>
+    </message>
+    <message>
+        <source>&amp;Advanced</source>
+        <translation>&amp;Avansat</translation>
+    </message>
+    <message>
+        <source>Length between:</source>
+        <translation>Lungimea între:</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>și</translation>
+    </message>
+    <message>
+        <source>Value between:</source>
+        <translation>Valoarea între:</translation>
+    </message>
+    <message>
+        <source>Palindrom</source>
+        <translation>Palindrom</translation>
+    </message>
+    <message>
+        <source>&apos;*&apos; mean 0 or more letters</source>
+        <translation>&apos;*&apos; înseamnă 0 sau mai multe litere</translation>
+    </message>
+    <message>
+        <source>&apos;?&apos; means one letter</source>
+        <translation>&apos;?&apos; înseamnă o literă</translation>
+    </message>
+    <message>
+        <source>&apos;/&apos; mean vowel</source>
+        <translation>&apos;/&apos; înseamnă vocală</translation>
+    </message>
+    <message>
+        <source>&apos;\&apos; mean conson</source>
+        <translation>&apos;\&apos; înseamnă consoană</translation>
+    </message>
+    <message>
+        <source>&apos;$&apos; mean value &gt; 3</source>
+        <translation>&apos;$&apos; înseamnă valoare &gt; 3</translation>
+    </message>
+    <message>
+        <source>&apos;&gt;&apos; mean value &gt; 7</source>
+        <translation>&apos;&gt;&apos; înseamnă valoare &gt; 7</translation>
+    </message>
+    <message>
+        <source>&apos;1&apos; .. &apos;0&apos; mean value 1 .. 10</source>
+        <translation>&apos;1&apos; .. &apos;0&apos; înseamnă valoarea 1 .. 10</translation>
+    </message>
+    <message>
+        <source>&apos;&amp;&apos; mean a valid word</source>
+        <translation>&apos;&amp;&apos; înseamnă un cuvânt valid</translation>
+    </message>
+    <message>
+        <source>Forced letters:</source>
+        <translation>Litere obligatorii:</translation>
+    </message>
+    <message>
+        <source>Optional letters stock:</source>
+        <translation>Stoc de litere opționale:</translation>
+    </message>
+    <message>
+        <source>Baned letters:</source>
+        <translation>Litere interzise:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editare</translation>
+    </message>
+    <message>
+        <source>Add words</source>
+        <translation>Adaugă cuvinte</translation>
+    </message>
+    <message>
+        <source>Delete words</source>
+        <translation>Șterge cuvinte</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Aplică</translation>
+    </message>
+    <message>
+        <source>&amp;Clear list</source>
+        <translation>&amp;Golește lista</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <translation>&amp;Statistici</translation>
+    </message>
+</context>
+<context>
     <name>UIGameConfigurationWidget</name>
     <message>
         <source>Name</source>
@@ -296,6 +458,17 @@ Ocupate: %d (%.2f%%)</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Renunță</translation>
+    </message>
+</context>
+<context>
+    <name>UIPalindromDialog</name>
+    <message>
+        <source>Palindroms</source>
+        <translation>Palindroame</translation>
+    </message>
+    <message>
+        <source>&amp;Copy to clipboard</source>
+        <translation>&amp;Copiază în clipboard</translation>
     </message>
 </context>
 <context>
@@ -439,6 +612,17 @@ Ocupate: %d (%.2f%%)</translation>
     </message>
 </context>
 <context>
+    <name>UISpeedTestDialog</name>
+    <message>
+        <source>Speed Test</source>
+        <translation>Test de viteză</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>În&amp;chide</translation>
+    </message>
+</context>
+<context>
     <name>UITipOfDayDialog</name>
     <message>
         <source>Tip of the day</source>
@@ -478,6 +662,124 @@ Ocupate: %d (%.2f%%)</translation>
     <message>
         <source>&amp;Place</source>
         <translation>&amp;Pune</translation>
+    </message>
+</context>
+<context>
+    <name>glyph::ConversionDialog</name>
+    <message>
+        <source>Informations</source>
+        <translation>Informații</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>Dictionary (*.dic)</source>
+        <translation>Dicționar (*.dic)</translation>
+    </message>
+    <message>
+        <source>Words number: %d</source>
+        <translation>Număr de cuvinte: %d</translation>
+    </message>
+    <message>
+        <source>Depth: %d of %d (%c)</source>
+        <translation>Adâncime: %d din %d (%c)</translation>
+    </message>
+    <message>
+        <source>Nodes: %d of %d</source>
+        <translation>Noduri: %d din %d</translation>
+    </message>
+    <message>
+        <source>Time: %02d:%02d  %d(nodes/sec)</source>
+        <translation>Timp: %02d:%02d  %d(noduri/sec)</translation>
+    </message>
+    <message>
+        <source>Abort or conversion error</source>
+        <translation>Conversie oprită sau eșuată</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Conversion success</source>
+        <translation>Conversie reușită</translation>
+    </message>
+</context>
+<context>
+    <name>glyph::DictionaryDialog</name>
+    <message>
+        <source>Word</source>
+        <translation>Cuvânt</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Scor</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Lungime</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stare</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Dictionary - </source>
+        <translation>Dicționar - </translation>
+    </message>
+    <message>
+        <source>File name: </source>
+        <translation>Fișier: </translation>
+    </message>
+    <message>
+        <source>Author: </source>
+        <translation>Autor: </translation>
+    </message>
+    <message>
+        <source>Words: </source>
+        <translation>Cuvinte: </translation>
+    </message>
+    <message>
+        <source>Nodes: </source>
+        <translation>Noduri: </translation>
+    </message>
+    <message>
+        <source>Size: </source>
+        <translation>Mărime: </translation>
+    </message>
+    <message>
+        <source>%s Kb</source>
+        <translation>%s Kb</translation>
+    </message>
+    <message>
+        <source>Not valid</source>
+        <translation>Nevalid</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Da</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nu</translation>
     </message>
 </context>
 <context>
@@ -791,6 +1093,13 @@ Ocupate: %d (%.2f%%)</translation>
     </message>
 </context>
 <context>
+    <name>glyph::PalindromDialog</name>
+    <message>
+        <source>Words</source>
+        <translation>Cuvinte</translation>
+    </message>
+</context>
+<context>
     <name>glyph::PanelWidget</name>
     <message>
         <source>Name</source>
@@ -953,6 +1262,17 @@ Ocupate: %d (%.2f%%)</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>glyph::SpeedTestDialog</name>
+    <message>
+        <source> Current %s words/s 
+ Average %s words/s 
+ %s</source>
+        <translation> Acum %s cuvinte/s 
+ Media %s cuvinte/s 
+ %s</translation>
     </message>
 </context>
 <context>

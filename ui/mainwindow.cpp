@@ -26,15 +26,19 @@
 #include "preferences/preferences.h"
 #include "ui/aboutdialog.h"
 #include "ui/bagviewdialog.h"
+#include "ui/conversiondialog.h"
+#include "ui/dictionarydialog.h"
 #include "ui/exports.h"
 #include "ui/gameconfigurationwidget.h"
 #include "ui/gameoverdialog.h"
 #include "ui/helpdialog.h"
 #include "ui/moveslistdialog.h"
 #include "ui/newgamedialog.h"
+#include "ui/palindromdialog.h"
 #include "ui/panelwidget.h"
 #include "ui/preferencesdialog.h"
 #include "ui/rackwidget.h"
+#include "ui/speedtestdialog.h"
 #include "ui/tablewidget.h"
 #include "ui/tipofdaydialog.h"
 #include "ui/topmovesdialog.h"
@@ -68,6 +72,7 @@ MainWindow::MainWindow(Game& game) : QMainWindow(nullptr), m_game(game)
     buildWidgets();
     buildMenus();
     buildToolBar();
+    m_dictionaryDialog = new DictionaryDialog(m_game, *this, this);
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::tabCurrentChanged);
     updateCaption();
 }
@@ -121,9 +126,6 @@ QAction* MainWindow::addCommand(QMenu* menu, const QString& text, const QKeySequ
 
 void MainWindow::buildMenus()
 {
-    // Commands whose dialogs are not part of this program yet are shown but disabled.
-    constexpr bool kLater = false;
-
     QMenu* file = menuBar()->addMenu(tr("&File"));
     QMenu* exportMenu = file->addMenu(tr("Export"));
     addCommand(exportMenu, tr("Table to BMP"), {}, &MainWindow::table2BMPClicked);
@@ -160,12 +162,12 @@ void MainWindow::buildMenus()
 
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     m_dictionaryAction = addCommand(tools, tr("&Dictionary"), QKeySequence(Qt::CTRL | Qt::Key_D),
-                                    &MainWindow::dictionaryClicked, kLater);
-    addCommand(tools, tr("&Conversion..."), {}, &MainWindow::conversionClicked, kLater);
+                                    &MainWindow::dictionaryClicked);
+    addCommand(tools, tr("&Conversion..."), {}, &MainWindow::conversionClicked);
     tools->addSeparator();
-    addCommand(tools, tr("Palindrom"), {}, &MainWindow::palindromClicked, kLater);
+    addCommand(tools, tr("Palindrom"), {}, &MainWindow::palindromClicked);
     tools->addSeparator();
-    addCommand(tools, tr("&Speed Test"), {}, &MainWindow::speedTestClicked, kLater);
+    addCommand(tools, tr("&Speed Test"), {}, &MainWindow::speedTestClicked);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     addCommand(help, tr("&Index"), QKeySequence(Qt::Key_F1), &MainWindow::indexClicked);
@@ -325,7 +327,7 @@ void MainWindow::appendScriptOutput(const std::string&)
 
 void MainWindow::updateDictionaryInfo()
 {
-    // The dictionary window is not part of this window yet: nothing shows dictionary details.
+    m_dictionaryDialog->refreshStatistics();
 }
 
 // ---- message boxes and dialogs ----
@@ -369,11 +371,6 @@ void MainWindow::storeGeometry(Game& game, const QWidget& window, const char* ke
 }
 
 // ---- commands ----
-
-void MainWindow::dictionaryClicked() {}
-void MainWindow::conversionClicked() {}
-void MainWindow::palindromClicked() {}
-void MainWindow::speedTestClicked() {}
 
 void MainWindow::openClicked()
 {
@@ -515,6 +512,32 @@ void MainWindow::nextClicked()
 void MainWindow::preferencesClicked()
 {
     PreferencesDialog dialog(m_game, *this, this);
+    runDialog(dialog);
+}
+
+void MainWindow::dictionaryClicked()
+{
+    m_dictionaryDialog->show();
+    m_dictionaryDialog->raise();
+    m_dictionaryDialog->activateWindow();
+    m_dictionaryDialog->wordFind->setFocus();
+}
+
+void MainWindow::conversionClicked()
+{
+    ConversionDialog dialog(m_game, *this, this);
+    runDialog(dialog);
+}
+
+void MainWindow::palindromClicked()
+{
+    PalindromDialog dialog(m_game, *this, this);
+    runDialog(dialog);
+}
+
+void MainWindow::speedTestClicked()
+{
+    SpeedTestDialog dialog(m_game, *this, this);
     runDialog(dialog);
 }
 

@@ -17,6 +17,7 @@ class QToolBar;
 namespace glyph
 {
 
+class DictionaryDialog;
 class Game;
 class GameConfigurationWidget;
 class PanelWidget;
@@ -54,6 +55,8 @@ public:
     PanelWidget* panel() const { return m_panel; }
     GameConfigurationWidget* gameConfiguration() const { return m_gameConfiguration; }
     QTabWidget* tabs() const { return m_tabs; }
+    /// The modeless dictionary window, built with this window and shown on demand.
+    DictionaryDialog* dictionaryDialog() const { return m_dictionaryDialog; }
     /// The thinking notice while one is shown, else null.
     QLabel* thinkingNotice() const { return m_thinkingNotice; }
 
@@ -154,6 +157,7 @@ private:
     QTabWidget* m_tabs = nullptr;
     QToolBar* m_toolBar = nullptr;
     QLabel* m_thinkingNotice = nullptr;
+    DictionaryDialog* m_dictionaryDialog = nullptr;
     MessageHandler m_messageHandler;
     DialogHandler m_dialogHandler;
     FileNameHandler m_fileNameHandler;

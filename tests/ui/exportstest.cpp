@@ -10,8 +10,8 @@
 #include <QtTest>
 
 #include "preferences/keys.h"
-#include "ui/uipreferences.h"
 #include "ui/tablewidget.h"
+#include "ui/uipreferences.h"
 #include "uitestsupport.h"
 
 using glyph::Move;
