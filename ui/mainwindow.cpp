@@ -613,6 +613,7 @@ void MainWindow::retranslate()
     for (QAction* button : m_toolBar->actions())
         button->setEnabled(false);
     m_toolBar->hide();
+    m_toolBar->setObjectName(QString()); // "tool" names the toolbar in use only
     buildMenus();
     buildToolBar();
 

@@ -316,6 +316,10 @@ void PreferencesDialogTest::romanaTranslatesTheMenusAndChoosesItsTips()
     QCOMPARE(menus[0]->text(), QString::fromUtf8("&Fișier"));
     QCOMPARE(menus[3]->text(), QString::fromUtf8("&Ajutor"));
     QCOMPARE(fixture.window->tabs()->tabText(0), QString::fromUtf8("Tablă"));
+    // One toolbar in use, its buttons in Romanian.
+    const auto* toolBar = fixture.window->findChild<QToolBar*>("tool");
+    QVERIFY(toolBar != nullptr && toolBar->isVisibleTo(fixture.window.get()));
+    QCOMPARE(toolBar->actions().first()->text(), QString("Joc nou"));
     // Alt plus a letter must reach one menu, and one command within it.
     QVERIFY2(distinctAccelerators(menus), "menu bar");
     for (QAction* menu : menus)
