@@ -123,6 +123,37 @@ Ocupied: %d (%.2f%%)</source>
     </message>
 </context>
 <context>
+    <name>UIAIEditorWidget</name>
+    <message>
+        <source>AI Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Browse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>UIAboutDialog</name>
     <message>
         <source>About Glyphmosaic</source>
@@ -649,6 +680,26 @@ Ocupied: %d (%.2f%%)</source>
     </message>
     <message>
         <source>&amp;Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>glyph::AIEditorWidget</name>
+    <message>
+        <source>CPU files (*.cpu)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t open %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t save %s</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

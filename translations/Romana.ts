@@ -135,6 +135,37 @@ Ocupate: %d (%.2f%%)</translation>
     </message>
 </context>
 <context>
+    <name>UIAIEditorWidget</name>
+    <message>
+        <source>AI Editor</source>
+        <translation>Editor IA</translation>
+    </message>
+    <message>
+        <source>Current File:</source>
+        <translation>Fișierul curent:</translation>
+    </message>
+    <message>
+        <source>&amp;Browse</source>
+        <translation>&amp;Răsfoiește</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nou</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvează</translation>
+    </message>
+    <message>
+        <source>&amp;Clear output</source>
+        <translation>&amp;Golește ieșirea</translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation>&amp;Testează</translation>
+    </message>
+</context>
+<context>
     <name>UIAboutDialog</name>
     <message>
         <source>About Glyphmosaic</source>
@@ -662,6 +693,27 @@ Ocupate: %d (%.2f%%)</translation>
     <message>
         <source>&amp;Place</source>
         <translation>&amp;Pune</translation>
+    </message>
+</context>
+<context>
+    <name>glyph::AIEditorWidget</name>
+    <message>
+        <source>CPU files (*.cpu)
+</source>
+        <translation>Fișiere CPU (*.cpu)
+</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open %s</source>
+        <translation>Nu pot deschide %s</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Toate fișierele (*.*)</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save %s</source>
+        <translation>Nu pot salva %s</translation>
     </message>
 </context>
 <context>
