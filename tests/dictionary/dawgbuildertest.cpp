@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <filesystem>
 #include <random>
 #include <set>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "dictionary/dawgbuilder.h"
@@ -243,46 +241,6 @@ TEST_F(Builder, ExhaustedPoolFailsWithoutTouchingTheDestination)
     // The same builder succeeds on a list that fits.
     small.setSourcePath(dir.write("list.txt", "cat\n"));
     EXPECT_TRUE(small.buildFromWordList());
-}
-
-TEST_F(Builder, ProgressCanBeReadFromAnotherThreadDuringARun)
-{
-    Words words;
-    std::mt19937 random(7);
-    for (int i = 0; i < 20000; ++i) {
-        std::string word;
-        for (int n = 3 + static_cast<int>(random() % 8); n > 0; --n)
-            word += static_cast<char>('A' + random() % 26);
-        words.push_back(word);
-    }
-    std::sort(words.begin(), words.end());
-    builder.setSourcePath(dir.write("list.txt", lines(words)));
-    builder.setDestinationPath(dir.file("out.dic"));
-    const std::set<std::string> fixed{"",
-                                      "Checking for already sorted list...",
-                                      "Create DAWG...",
-                                      "Compute depth...",
-                                      "Sorting hash...",
-                                      "Writing to file..."};
-    std::atomic<bool> done{false};
-    std::atomic<int> oddStatuses{0};
-    std::thread reader([&] {
-        while (!done.load()) {
-            const std::string status = builder.status();
-            const bool known = fixed.count(status) != 0 || status.rfind("Sorting hash(", 0) == 0 ||
-                               status.rfind("Compacting(", 0) == 0;
-            if (!known)
-                ++oddStatuses;
-            if (builder.nodesNow() > builder.nodesCreated() + 1)
-                ++oddStatuses;
-        }
-    });
-    const bool built = builder.buildFromWordList();
-    done = true;
-    reader.join();
-    EXPECT_TRUE(built);
-    EXPECT_EQ(oddStatuses.load(), 0);
-    EXPECT_EQ(builder.wordsInserted(), words.size());
 }
 
 class BuilderEdits : public Builder

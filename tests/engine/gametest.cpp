@@ -88,22 +88,6 @@ TEST(Game, SettingsComeFromThePreferencesAndLaterListsWin)
     EXPECT_EQ(game.wordMultiplier(1, 1), 1); // the default lists are gone
 }
 
-TEST(Game, SizesOutsideTheBoardLimitsFallBackToFifteen)
-{
-    GameFiles files;
-    files.prefs.setInteger("TableRowsKey", 40);
-    files.prefs.setInteger("TableColumnsKey", -3);
-    RecordingView view;
-    Game game(files.prefs, view);
-    EXPECT_EQ(game.rows(), 15);
-    EXPECT_EQ(game.columns(), 15);
-    files.prefs.setInteger("TableRowsKey", 29);
-    files.prefs.setInteger("TableColumnsKey", 0);
-    ASSERT_TRUE(game.loadSettings());
-    EXPECT_EQ(game.rows(), 29);
-    EXPECT_EQ(game.columns(), 15);
-}
-
 TEST(Game, MissingSetFailsBeforeTheDictionaryIsLoaded)
 {
     GameFiles files;
