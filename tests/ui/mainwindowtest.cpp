@@ -1,11 +1,9 @@
-// The main window: menus and toolbar, caption, thinking notice, waits, Escape, exit and saving.
+// The main window: caption, thinking notice, waits, Escape, exit and saving.
 
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QSplitter>
 #include <QTabWidget>
-#include <QToolBar>
 #include <QtTest>
 
 #include "ui/rackwidget.h"
@@ -14,34 +12,11 @@
 
 using glyph::test::WindowFixture;
 
-namespace
-{
-
-/// The items of a menu as "text|shortcut", a separator as "-", a submenu as "text>".
-QStringList describe(const QMenu& menu)
-{
-    QStringList items;
-    for (const QAction* action : menu.actions()) {
-        if (action->isSeparator())
-            items << "-";
-        else if (action->menu() != nullptr)
-            items << action->text() + ">";
-        else
-            items << action->text() + "|" + action->shortcut().toString();
-    }
-    return items;
-}
-
-} // namespace
-
 class MainWindowTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void menusListTheCommandsInOrder();
-    void toolbarHoldsTheButtonsWithTheirPictures();
-    void widgetsSitInTheirSplittersAndTabs();
     void captionNamesTheRules();
     void secondThinkingNoticeChangesNothing();
     void waitPausesAndDisablesTheCommands();
@@ -52,65 +27,8 @@ private slots:
     void savedGamesGetTheExtensionOnlyWithoutADot();
 };
 
-void MainWindowTest::menusListTheCommandsInOrder()
-{
-    WindowFixture fixture;
-    const QList<QAction*> menus = fixture.window->menuBar()->actions();
-    QCOMPARE(menus.size(), 4);
-    QCOMPARE(menus[0]->text(), QString("&File"));
-    QCOMPARE(describe(*menus[0]->menu()),
-             (QStringList{"Export>", "-", "&Open...|Ctrl+O", "&Save...|Ctrl+S", "&Print...|Ctrl+P", "-",
-                          "P&references...|", "-", "&Exit|Ctrl+X"}));
-    QCOMPARE(describe(*menus[0]->menu()->actions()[0]->menu()),
-             (QStringList{"Table to BMP|", "Move list to TXT|"}));
-    QCOMPARE(menus[1]->text(), QString("&Game"));
-    QCOMPARE(describe(*menus[1]->menu()),
-             (QStringList{"&New Game|Ctrl+N", "-", "&Bag|Ctrl+B", "&Move list|", "&Top moves|Ctrl+T", "-",
-                          "&First Move|Ctrl+Home", "&Last Move|Ctrl+End", "&Previous|Ctrl+Left",
-                          "&Next|Ctrl+Right"}));
-    QCOMPARE(menus[2]->text(), QString("&Tools"));
-    QCOMPARE(describe(*menus[2]->menu()),
-             (QStringList{"&Dictionary|Ctrl+D", "&Conversion...|", "-", "Palindrom|", "-", "&Speed Test|"}));
-    QCOMPARE(menus[3]->text(), QString("&Help"));
-    QCOMPARE(describe(*menus[3]->menu()),
-             (QStringList{"&Index|F1", "&Shortcuts|", "&Tip of day|", "-", "&About|"}));
 
-    // The game's own commands are enabled.
-    const QList<QAction*> game = menus[1]->menu()->actions();
-    QVERIFY(game[0]->isEnabled());
-    QVERIFY(game[6]->isEnabled());
-}
 
-void MainWindowTest::toolbarHoldsTheButtonsWithTheirPictures()
-{
-    WindowFixture fixture;
-    auto* toolBar = fixture.window->findChild<QToolBar*>("tool");
-    QVERIFY(toolBar != nullptr);
-    QStringList items;
-    for (const QAction* action : toolBar->actions())
-        items << (action->isSeparator() ? QString("|") : action->toolTip());
-    QCOMPARE(items.mid(0, 16), (QStringList{"New game", "Open", "Save", "Print", "|", "Move list", "|",
-                                            "First move", "Last move", "Previous move", "Next move", "|",
-                                            "Dictionary", "Top moves", "|", "About"}));
-    QCOMPARE(items.size(), 17); // and the filler
-}
-
-void MainWindowTest::widgetsSitInTheirSplittersAndTabs()
-{
-    WindowFixture fixture;
-    auto* splitter = qobject_cast<QSplitter*>(fixture.window->centralWidget());
-    QVERIFY(splitter != nullptr);
-    QCOMPARE(splitter->objectName(), QString("splitter"));
-    QCOMPARE(splitter->widget(0)->objectName(), QString("left"));
-    QCOMPARE(splitter->widget(1)->objectName(), QString("right"));
-    QTabWidget* tabs = fixture.window->tabs();
-    QCOMPARE(tabs->count(), 3);
-    QCOMPARE(tabs->tabText(0), QString("Table"));
-    QCOMPARE(tabs->tabText(1), QString("Game Configuration"));
-    QCOMPARE(tabs->tabText(2), QString("AI Editor"));
-    QCOMPARE(tabs->minimumSize(), QSize(200, 400));
-    QCOMPARE(fixture.window->rack()->minimumSize(), QSize(400, 80));
-}
 
 void MainWindowTest::captionNamesTheRules()
 {
