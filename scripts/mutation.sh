@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Plants faults in the core and the tools one at a time and tells which ones the core tests
 # catch: for each fault, replace one exact piece of text, build the core tests and tools in
-# build-mutation/, run glyph_core_tests (the tool tests are part of it), record caught or
-# missed, and put the file back. The original of the file is kept in a copy and restored after
+# build-mutation/, run glyph_core_tests (the tool tests are part of it) until the first failing
+# test, record caught (and by which test) or missed, and put the file back. The original of the file is kept in a copy and restored after
 # every fault, also when the run is interrupted.
 #
 #   scripts/mutation.sh               every fault
@@ -123,12 +123,13 @@ EOF
 mapfile -t lines <<<"$faults"
 total=${#lines[@]}
 
-field() { # field LINE N -> the Nth " @@ "-separated field
-    python3 - "$1" "$2" <<'PY'
-import sys
-parts = sys.argv[1].split(" @@ ")
-print(parts[int(sys.argv[2])], end="")
-PY
+field() { # field LINE N -> the Nth " @@ "-separated field (0, 1 or 2)
+    local line=$1 rest
+    case $2 in
+    0) printf '%s' "${line%% @@ *}" ;;
+    1) rest=${line#* @@ }; printf '%s' "${rest%% @@ *}" ;;
+    2) printf '%s' "${line##* @@ }" ;;
+    esac
 }
 
 # apply FILE FIND REPLACE: 0 when the text occurred exactly once and was replaced.
@@ -231,7 +232,8 @@ for n in "${selected[@]}"; do
         result="caught (build fails)"
         caught=$((caught + 1))
     else
-        timeout "$timeout_seconds" "$build/tests/glyph_core_tests" --gtest_brief=1 >"$backup/test.log" 2>&1
+        timeout "$timeout_seconds" "$build/tests/glyph_core_tests" --gtest_brief=1 --gtest_fail_fast \
+            >"$backup/test.log" 2>&1
         status=$?
         failing=$(grep -E '^\[  FAILED  \] [A-Za-z]' "$backup/test.log" | sed 's/^\[  FAILED  \] //; s/ (.*//' |
             sort -u | head -3 | tr '\n' ' ')
