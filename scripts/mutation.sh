@@ -187,7 +187,8 @@ backup=$(mktemp -d)
 current_file=""
 restore() {
     if [ -n "$current_file" ] && [ -f "$backup/original" ]; then
-        cp -p "$backup/original" "$root/$current_file"
+        # A plain copy gives the restored file a new time, so that the next build compiles it again.
+        cp "$backup/original" "$root/$current_file"
     fi
     current_file=""
 }
@@ -201,6 +202,10 @@ trap 'echo "interrupted: $current_file restored"; exit 130' INT TERM
 build_targets() {
     cmake --build "$build" --target glyph_core_tests glyphdict glyphplay -- -j2 >"$backup/build.log" 2>&1
 }
+
+# Every file that a fault touches is compiled afresh from its clean text first, in case an
+# earlier run was stopped after a faulty build.
+for line in "${lines[@]}"; do touch "$(field "$line" 0)"; done
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DGLYPH_BUILD_UI=OFF \
     -DGLYPH_BUILD_BENCH=OFF >/dev/null || exit 1
