@@ -132,9 +132,10 @@ TEST(Preferences, MissingFileOnLoadKeepsTheValues)
 TEST(Preferences, IntegerThatIsNotANumberIsRejected)
 {
     TempDir dir;
-    const std::string path =
-        dir.write("Preferences.ini", "TableRowsKey\nabc\nTopPreferedKey\n12x\nGameBonusKey\n 60 \n"
-                                     "GameClassicTimeKey\n99999999999\n");
+    const std::string path = dir.write(
+        "Preferences.ini",
+        "TableRowsKey\nabc\nTopPreferedKey\n12x\nGameBonusKey\n 60 \n"
+        "GameClassicTimeKey\n99999999999\nTableColumnsKey\n2147483648\nMainWindowKey\n-2147483648\n");
     Preferences prefs(path);
     int rows = -1;
     ASSERT_TRUE(prefs.getInteger("TableRowsKey", rows)); // falls back to the default
@@ -142,6 +143,8 @@ TEST(Preferences, IntegerThatIsNotANumberIsRejected)
     int top = 100;
     EXPECT_FALSE(prefs.getInteger("TopPreferedKey", top));
     EXPECT_EQ(top, 100);
+    EXPECT_EQ(prefs.integer("TableColumnsKey"), 15) << "one past the largest int";
+    EXPECT_EQ(prefs.integer("MainWindowKey"), -2147483647 - 1) << "the smallest int";
     EXPECT_EQ(prefs.integer("GameBonusKey"), 60);
     EXPECT_EQ(prefs.integer("GameClassicTimeKey"), 25);
 }
@@ -186,13 +189,16 @@ TEST(Preferences, SaveReplacesTheFileWithoutLeavingTemporaryFiles)
         ++files;
     EXPECT_EQ(files, 1);
 
-    // A new file replaces the old one: another name of the old file keeps the old values.
+    // A new file replaces the old one, with the old one's permissions: another name of the old
+    // file keeps the old values.
+    std::filesystem::permissions(path, std::filesystem::perms(0640));
     std::filesystem::create_hard_link(path, dir.file("Old.ini"));
     Preferences prefs(path);
     prefs.setInteger("GameBonusKey", 80);
     ASSERT_TRUE(prefs.save());
     EXPECT_EQ(dir.read("Preferences.ini"), "GameBonusKey\n80\n");
     EXPECT_EQ(dir.read("Old.ini"), "GameBonusKey\n70\n");
+    EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0640));
 }
 
 TEST(Preferences, DestroyingTheStoreWritesNothing)

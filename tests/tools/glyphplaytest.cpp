@@ -88,6 +88,7 @@ TEST(Glyphplay, ReportsScriptErrorsAndRefusesBadArguments)
 
     EXPECT_EQ(glyphplay(dir, "").status, 2);
     EXPECT_EQ(glyphplay(dir, "selfplay --games 0 --players Greedy.cpu,Greedy.cpu").status, 2);
+    EXPECT_EQ(glyphplay(dir, "selfplay --games 2x --players Greedy.cpu,Greedy.cpu").status, 2);
     EXPECT_EQ(glyphplay(dir, "selfplay --games 2 --players Greedy.cpu").status, 2);
     run = glyphplay(dir, "selfplay --games 2 --players Greedy.cpu,Nobody.cpu");
     EXPECT_EQ(run.status, 1);
