@@ -94,3 +94,26 @@ TEST(Glyphplay, ReportsScriptErrorsAndRefusesBadArguments)
     EXPECT_NE(run.err.find("Nobody.cpu"), std::string::npos);
     EXPECT_EQ(glyphplay(dir, "moves \"" + saved + "\" --entry 9999").status, 1);
 }
+
+TEST(Glyphplay, ShippedProfilesEndEveryGameWhateverTheBoardShape)
+{
+    // Narrow boards block quickly; there an exchange (which is no pass) could go on forever.
+    TempDir dir;
+    const char* const shapes[] = {"1 1", "1 29", "29 1", "2 2", "3 29", "29 3", "28 5", "5 28", "15 15"};
+    auto play = [&dir](const std::string& players, int rows, int columns) {
+        return glyphplay(dir, "selfplay --games 2 --players " + players + " --seed 3 --check --rows " +
+                                  std::to_string(rows) + " --cols " + std::to_string(columns));
+    };
+    for (const char* shape : shapes) {
+        std::istringstream numbers(shape);
+        int rows = 0;
+        int columns = 0;
+        numbers >> rows >> columns;
+        const ToolRun run = play("Strategist.cpu,Greedy.cpu,Strategist.cpu", rows, columns);
+        EXPECT_EQ(run.status, 0) << rows << " x " << columns << "\n" << run.out << run.err;
+    }
+    const ToolRun mixed = play("Strategist.cpu,Beginner.cpu,Greedy.cpu,Strategist.cpu", 3, 29);
+    EXPECT_EQ(mixed.status, 0) << mixed.out << mixed.err;
+    // A shape outside the boards the game has is refused.
+    EXPECT_EQ(glyphplay(dir, "selfplay --players Greedy.cpu,Greedy.cpu --rows 30 --cols 5").status, 2);
+}

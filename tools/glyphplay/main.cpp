@@ -12,6 +12,7 @@
 #include "ai/aiplayers.h"
 #include "ai/luahost.h"
 #include "ai/movegenerator.h"
+#include "base/board.h"
 #include "base/letters.h"
 #include "engine/game.h"
 #include "engine/gameclassic.h"
@@ -28,6 +29,7 @@ using glyph::Move;
 const char* const kUsage =
     "usage:\n"
     "  glyphplay selfplay --games N --players PROFILE,PROFILE[,...] [--seed S] [--check] [--save FILE.tc]\n"
+    "           [--rows R --cols C]\n"
     "  glyphplay moves GAME.tc [--entry K]\n"
     "  glyphplay script PROFILE.cpu GAME.tc [--entry K]\n"
     "Profiles are file names in Profiles/; run from the game's folder.\n";
@@ -131,6 +133,10 @@ int selfPlay(Game& game, glyph::ToolView& view, const std::vector<std::string>& 
             options.check = true;
         else if (arg == "--save" && hasValue)
             options.saveFile = args[++i];
+        else if (arg == "--rows" && hasValue && parseNumber(args[++i], 1, glyph::kMaxBoardSize, number))
+            options.rows = static_cast<int>(number);
+        else if (arg == "--cols" && hasValue && parseNumber(args[++i], 1, glyph::kMaxBoardSize, number))
+            options.columns = static_cast<int>(number);
         else
             return usage();
     }
