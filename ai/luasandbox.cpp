@@ -1,5 +1,6 @@
 #include "ai/luasandbox.h"
 
+#include <algorithm>
 #include <lua.hpp>
 
 #include "ai/luahost.h"
@@ -43,6 +44,48 @@ int setMetatableWithoutFinalizer(lua_State* state)
     lua_pushvalue(state, lua_upvalueindex(1));
     lua_insert(state, 1);
     lua_call(state, count, 1);
+    return 1;
+}
+
+/// Elements `table.move` copies between two looks at the host's limits.
+constexpr lua_Integer kMoveChunk = 4096;
+
+/// `table.move` in chunks, looking at the host's limits in between: the library's loop runs in
+/// C, and a range of 2^62 elements would never end.
+int chunkedMove(lua_State* state)
+{
+    const lua_Integer first = luaL_checkinteger(state, 2);
+    const lua_Integer last = luaL_checkinteger(state, 3);
+    const lua_Integer target = luaL_checkinteger(state, 4);
+    const int destination = lua_isnoneornil(state, 5) ? 1 : 5;
+    if (last < first) {
+        lua_settop(state, 5);
+        lua_pushvalue(state, lua_upvalueindex(1));
+        lua_insert(state, 1);
+        lua_call(state, 5, 1);
+        return 1;
+    }
+    luaL_argcheck(state, first > 0 || last < LUA_MAXINTEGER + first, 3, "too many elements to move");
+    const lua_Integer count = last - first;
+    luaL_argcheck(state, target <= LUA_MAXINTEGER - count, 4, "destination wrap around");
+    // Overlapping upwards in one table, the copy runs from the end, so the chunks do too.
+    const bool downwards = target > first && target <= last &&
+                           (destination == 1 || lua_compare(state, 1, destination, LUA_OPEQ));
+    for (lua_Integer done = 0; done <= count; done += kMoveChunk) {
+        const lua_Integer size = std::min(kMoveChunk - 1, count - done);
+        const lua_Integer from = downwards ? last - done - size : first + done;
+        lua_pushvalue(state, lua_upvalueindex(1));
+        lua_pushvalue(state, 1);
+        lua_pushinteger(state, from);
+        lua_pushinteger(state, from + size);
+        lua_pushinteger(state, target + (from - first));
+        lua_pushvalue(state, destination);
+        lua_call(state, 5, 0);
+        LuaHost::checkLimits(state);
+        if (count - done < kMoveChunk)
+            break;
+    }
+    lua_pushvalue(state, destination);
     return 1;
 }
 
@@ -117,6 +160,11 @@ void LuaSandbox::open(lua_State* state)
     openLibrary(state, LUA_STRLIBNAME, luaopen_string);
     openLibrary(state, LUA_MATHLIBNAME, luaopen_math);
     LuaStringMatcher::install(state);
+    lua_getglobal(state, LUA_TABLIBNAME);
+    lua_getfield(state, -1, "move");
+    lua_pushcclosure(state, chunkedMove, 1);
+    lua_setfield(state, -2, "move");
+    lua_pop(state, 1);
 
     lua_pushnil(state);
     lua_setglobal(state, "dofile");
