@@ -1,6 +1,7 @@
 #include "ui/mainwindow.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -124,7 +125,8 @@ void MainWindow::buildMenus()
     file->addSeparator();
     addCommand(file, tr("P&references..."), {}, &MainWindow::preferencesClicked, kLater);
     file->addSeparator();
-    addCommand(file, tr("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_X), &MainWindow::exitClicked);
+    QAction* exitAction =
+        addCommand(file, tr("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_X), &MainWindow::exitClicked);
 
     QMenu* gameMenu = menuBar()->addMenu(tr("&Game"));
     m_newGameAction = addCommand(gameMenu, tr("&New Game"), QKeySequence(Qt::CTRL | Qt::Key_N),
@@ -159,6 +161,9 @@ void MainWindow::buildMenus()
     addCommand(help, tr("&Tip of day"), {}, &MainWindow::tipOfDayClicked, kLater);
     help->addSeparator();
     m_aboutAction = addCommand(help, tr("&About"), {}, &MainWindow::aboutClicked, kLater);
+
+    m_gameCommands = {m_newGameAction, m_openAction,     exitAction,  m_firstAction,
+                      m_lastAction,    m_previousAction, m_nextAction};
 }
 
 void MainWindow::addToolButton(const char* picture, const QString& text, QAction* command)
@@ -167,6 +172,8 @@ void MainWindow::addToolButton(const char* picture, const QString& text, QAction
     button->setToolTip(text);
     button->setEnabled(command->isEnabled());
     connect(button, &QAction::triggered, command, &QAction::trigger);
+    if (m_gameCommands.contains(command))
+        m_gameCommands.append(button);
 }
 
 void MainWindow::buildToolBar()
@@ -203,9 +210,14 @@ void MainWindow::buildToolBar()
 
 void MainWindow::updateCaption()
 {
-    if (m_game.rules() != nullptr)
-        setWindowTitle(QString::fromLatin1(kProductName) + " - " +
-                       QString::fromStdString(m_game.rules()->name()));
+    if (m_game.rules() == nullptr)
+        return;
+    QString caption =
+        QString::fromLatin1(kProductName) + " - " + QString::fromStdString(m_game.rules()->name());
+    const QString fileName = m_fileState.fileName(m_game);
+    if (!fileName.isEmpty())
+        caption += " - " + fileName;
+    setWindowTitle(caption);
 }
 
 // ---- the game's view ----
@@ -220,9 +232,10 @@ void MainWindow::refresh(bool onlyUpdateBoard)
     updateCaption();
     m_panel->refresh();
     m_rack->refresh();
-    if (onlyUpdateBoard)
+    if (onlyUpdateBoard) {
+        m_table->placementChanged();
         m_table->update();
-    else
+    } else
         m_table->redrawSquares();
     m_gameConfiguration->refresh();
 }
@@ -232,6 +245,7 @@ void MainWindow::refreshWithoutBoard()
     updateCaption();
     m_panel->refresh();
     m_rack->refresh();
+    m_table->placementChanged();
     m_gameConfiguration->refresh();
 }
 
@@ -242,6 +256,8 @@ void MainWindow::erasePlacedTiles()
 
 void MainWindow::showGameOver()
 {
+    // The panel shows the scores after the end-of-game penalties, as the dialog does.
+    m_panel->refresh();
     GameOverDialog dialog(m_game, this);
     runDialog(dialog);
 }
@@ -274,9 +290,23 @@ void MainWindow::hideThinkingNotice()
 
 void MainWindow::setInteractive(bool enabled)
 {
+    m_waiting = !enabled;
+    updateCommands();
+}
+
+bool MainWindow::gameCommandsLocked() const
+{
+    return m_waiting || m_rack->computerTurnRunning();
+}
+
+void MainWindow::updateCommands()
+{
+    const bool enabled = !gameCommandsLocked();
     menuBar()->setEnabled(enabled);
     m_rack->setEnabled(enabled);
     m_gameConfiguration->setEnabled(enabled);
+    for (QAction* command : m_gameCommands)
+        command->setEnabled(enabled);
 }
 
 void MainWindow::wait(int milliseconds)
@@ -318,9 +348,14 @@ int MainWindow::message(QWidget* parent, QMessageBox::Icon icon, const QString& 
         return m_messageHandler(MessageRequest{icon, text, buttons});
     QMessageBox box(icon, QString::fromLatin1(kProductName), text, QMessageBox::NoButton, parent);
     QList<QAbstractButton*> added;
-    for (const QString& caption : buttons)
-        added.append(
-            box.addButton(caption, added.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole));
+    // The first button accepts, the last rejects (Escape), any between is destructive.
+    for (const QString& caption : buttons) {
+        const bool last = added.size() == buttons.size() - 1;
+        const QMessageBox::ButtonRole role = added.isEmpty() ? QMessageBox::AcceptRole
+                                             : last          ? QMessageBox::RejectRole
+                                                             : QMessageBox::DestructiveRole;
+        added.append(box.addButton(caption, role));
+    }
     if (!added.isEmpty())
         box.setDefaultButton(qobject_cast<QPushButton*>(added.first()));
     box.exec();
@@ -364,31 +399,70 @@ void MainWindow::speedTestClicked() {}
 void MainWindow::tipOfDayClicked() {}
 void MainWindow::aboutClicked() {}
 
+QString MainWindow::chooseFileName(bool save, const QString& filter)
+{
+    if (m_fileNameHandler)
+        return m_fileNameHandler(save, filter);
+    return save ? QFileDialog::getSaveFileName(nullptr, QString(), kGamesFolder, filter)
+                : QFileDialog::getOpenFileName(nullptr, QString(), kGamesFolder, filter);
+}
+
 void MainWindow::openClicked()
 {
-    if (m_game.rules() == nullptr)
+    if (m_game.rules() == nullptr || gameCommandsLocked() || !settleUnsavedGame())
         return;
     m_paused = true;
     const QString filter =
         QString::asprintf("%s (*.%s)\n", m_game.rules()->name().c_str(), kSavedGameExtension) +
         tr("All files (*.*)");
-    const QString fileName = QFileDialog::getOpenFileName(nullptr, QString(), kGamesFolder, filter);
+    const QString fileName = chooseFileName(false, filter);
     m_paused = false;
-    if (!fileName.isEmpty())
-        m_game.rules()->load(fileName.toStdString());
+    if (!fileName.isEmpty() && m_game.rules()->load(fileName.toStdString())) {
+        m_fileState.markSaved(m_game, fileName);
+        updateCaption();
+    }
+}
+
+bool MainWindow::saveGame()
+{
+    m_paused = true;
+    const QString filter =
+        QString::asprintf("%s (*.%s)", m_game.rules()->name().c_str(), kSavedGameExtension);
+    const QString fileName = chooseFileName(true, filter);
+    bool saved = false;
+    if (!fileName.isEmpty()) {
+        const QString name = savedGameName(fileName);
+        saved = m_game.rules()->save(name.toStdString());
+        if (saved)
+            m_fileState.markSaved(m_game, name);
+    }
+    m_paused = false;
+    updateCaption();
+    return saved;
 }
 
 void MainWindow::saveClicked()
 {
-    if (m_game.rules() == nullptr || m_game.rules()->history().empty())
+    if (m_game.rules() == nullptr || m_game.rules()->history().empty()) {
+        message(this, QMessageBox::Information, tr("There is no game to save."), {tr("OK")});
         return;
-    m_paused = true;
-    const QString filter =
-        QString::asprintf("%s (*.%s)", m_game.rules()->name().c_str(), kSavedGameExtension);
-    const QString fileName = QFileDialog::getSaveFileName(nullptr, QString(), kGamesFolder, filter);
-    if (!fileName.isEmpty())
-        m_game.rules()->save(savedGameName(fileName).toStdString());
-    m_paused = false;
+    }
+    saveGame();
+}
+
+bool MainWindow::settleUnsavedGame()
+{
+    if (!m_fileState.unsaved(m_game))
+        return true;
+    switch (message(this, QMessageBox::Question, tr("Save the game in progress?"),
+                    {tr("&Save"), tr("&Discard"), tr("&Cancel")})) {
+    case 0:
+        return saveGame();
+    case 1:
+        return true;
+    default:
+        return false;
+    }
 }
 
 QString MainWindow::savedGameName(const QString& chosen)
@@ -400,15 +474,36 @@ QString MainWindow::savedGameName(const QString& chosen)
 
 void MainWindow::exitClicked()
 {
+    if (gameCommandsLocked())
+        return;
+    // With unsaved turns the save question is the confirmation; otherwise ask as always.
+    if (m_fileState.unsaved(m_game)) {
+        if (settleUnsavedGame())
+            QCoreApplication::exit(0);
+        return;
+    }
     if (message(this, QMessageBox::Warning, "Are you sure?", {"Yes", "No"}) == 0)
         QCoreApplication::exit(0);
 }
 
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (gameCommandsLocked() || !settleUnsavedGame())
+        event->ignore();
+    else
+        event->accept();
+}
+
 void MainWindow::newGameClicked()
 {
+    if (gameCommandsLocked() || !settleUnsavedGame())
+        return;
     {
         NewGameDialog dialog(m_game, *this, this);
-        runDialog(dialog);
+        if (runDialog(dialog) == QDialog::Accepted) {
+            m_fileState.markNew(m_game);
+            updateCaption();
+        }
     }
     if (m_game.rules() != nullptr && m_game.rules()->inProgress() &&
         m_game.rules()->currentPlayer().isComputer())
@@ -417,6 +512,8 @@ void MainWindow::newGameClicked()
 
 void MainWindow::firstClicked()
 {
+    if (gameCommandsLocked())
+        return;
     if (m_game.rules() != nullptr)
         m_game.rules()->goFirst();
     refresh(false);
@@ -424,6 +521,8 @@ void MainWindow::firstClicked()
 
 void MainWindow::lastClicked()
 {
+    if (gameCommandsLocked())
+        return;
     if (m_game.rules() != nullptr)
         m_game.rules()->goLast();
     refresh(false);
@@ -431,6 +530,8 @@ void MainWindow::lastClicked()
 
 void MainWindow::previousClicked()
 {
+    if (gameCommandsLocked())
+        return;
     if (m_game.rules() != nullptr)
         m_game.rules()->goPrevious();
     refresh(false);
@@ -438,6 +539,8 @@ void MainWindow::previousClicked()
 
 void MainWindow::nextClicked()
 {
+    if (gameCommandsLocked())
+        return;
     if (m_game.rules() != nullptr)
         m_game.rules()->goNext();
     refresh(false);

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "engine/gameview.h"
+#include "ui/gamefilestate.h"
 
 class QDialog;
 class QLabel;
@@ -40,6 +41,8 @@ public:
     using MessageHandler = std::function<int(const MessageRequest&)>;
     /// Runs a modal dialog instead of exec(): returns the dialog's result.
     using DialogHandler = std::function<int(QDialog&)>;
+    /// Chooses a file instead of the file dialog (save: a name to write): empty for none.
+    using FileNameHandler = std::function<QString(bool save, const QString& filter)>;
 
     explicit MainWindow(Game& game);
     /// Stores the geometry under "MainWindowKey" and removes a thinking notice still shown.
@@ -80,6 +83,13 @@ public:
     void setMessageHandler(MessageHandler handler) { m_messageHandler = std::move(handler); }
     /// Replaces exec() for modal dialogs (null: real dialogs).
     void setDialogHandler(DialogHandler handler) { m_dialogHandler = std::move(handler); }
+    /// Replaces the open and save file dialogs of games (null: real dialogs).
+    void setFileNameHandler(FileNameHandler handler) { m_fileNameHandler = std::move(handler); }
+    /// Enables the commands that start, load, change or end a game unless a computer turn or
+    /// a timed wait is running; the rack calls it when a computer turn starts and ends.
+    void updateCommands();
+    /// True while commands that start, load, change or end a game must be refused.
+    bool gameCommandsLocked() const;
     /// Scales every timed wait (1: real time; 0: no waiting), for demonstrations and tests.
     void setWaitFactor(double factor) { m_waitFactor = factor; }
 
@@ -117,6 +127,8 @@ public slots:
     void tabCurrentChanged(int index);
 
 protected:
+    /// Closing the window asks about an unsaved game like Exit; refused during a computer turn.
+    void closeEvent(QCloseEvent* event) override;
     /// Escape stops the computer-move timer of the rack; nothing else is handled.
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -129,6 +141,11 @@ private:
     void addToolButton(const char* picture, const QString& text, QAction* command);
     void updateCaption();
     void setInteractive(bool enabled);
+    /// Offers to save a game in progress with unsaved turns; false when the user cancels.
+    bool settleUnsavedGame();
+    /// Runs the save dialog and saves the game; false when nothing was saved.
+    bool saveGame();
+    QString chooseFileName(bool save, const QString& filter);
 
     Game& m_game;
     QLabel* m_toolBarFiller = nullptr;
@@ -146,7 +163,12 @@ private:
     QLabel* m_thinkingNotice = nullptr;
     MessageHandler m_messageHandler;
     DialogHandler m_dialogHandler;
+    FileNameHandler m_fileNameHandler;
     double m_waitFactor = 1.0;
+    bool m_waiting = false;
+    GameFileState m_fileState;
+    // The commands refused during a computer turn, and the toolbar buttons that mirror them.
+    QList<QAction*> m_gameCommands;
 
     // Commands by menu, kept for the toolbar buttons that share them.
     QAction* m_newGameAction = nullptr;

@@ -31,6 +31,7 @@ PanelWidget::PanelWidget(Game& game, MainWindow& window, QWidget* parent)
 {
     setupUi(this);
     setFocusPolicy(Qt::NoFocus);
+    currentMove->setWordWrap(true);
     image->setPixmap(QPixmap(kLogoFile));
     playersSituation->setHorizontalHeaderLabels({tr("Name"), tr("Score"), tr("Time"), tr("Type")});
     playersSituation->verticalHeader()->hide();
@@ -64,9 +65,12 @@ void PanelWidget::refresh()
     seconds->display(player != nullptr ? player->timeLeft % kSecondsPerMinute : 0);
 
     Move move;
+    const QString lastMove = inProgress ? lastMoveText(*rules) : QString();
     if (inProgress && m_game.buildHumanMove(move))
         currentMove->setText(QString::fromStdString(m_game.moveText(move, m_game.board())) +
                              QString::asprintf(" %dp", move.score));
+    else if (!lastMove.isEmpty())
+        currentMove->setText(lastMove);
     else
         currentMove->setText(tr("==-NO MOVE-=="));
 
@@ -79,6 +83,8 @@ void PanelWidget::refresh()
         setCell(i, TimeColumn, clockText(seat.timeLeft));
         setCell(i, TypeColumn,
                 seat.isComputer() ? uitext::profile(seat).left(kProfileTypeLength) : tr("Human"));
+        // The column shows the profile's first letters; the whole file name is in the tip.
+        playersSituation->item(i, TypeColumn)->setToolTip(uitext::profile(seat));
     }
     // Only the player to move is marked: older marks would soon cover every row.
     playersSituation->clearSelection();
@@ -86,6 +92,26 @@ void PanelWidget::refresh()
         playersSituation->selectRow(rules->currentPlayerIndex());
     playersSituation->resizeColumnsToContents();
     bagRemaining->display(rules != nullptr ? rules->bag().total() : 0);
+}
+
+QString PanelWidget::lastMoveText(const GameRules& rules) const
+{
+    // While no tile of this turn is placed, the box names the turn that led to the position.
+    for (int i = 0; i < m_game.rackSlotCount(); ++i)
+        if (m_game.rackSlots()[i].placed)
+            return {};
+    const int position = rules.historyPosition();
+    if (position < 1 || position >= static_cast<int>(rules.history().size()))
+        return {};
+    const HistoryEntry& before = rules.history()[position - 1];
+    const Move& move = rules.history()[position].move;
+    if (before.currentPlayer < 0 || before.currentPlayer >= static_cast<int>(before.players.size()))
+        return {};
+    QString text = uitext::name(before.players[before.currentPlayer]) + ": " +
+                   QString::fromStdString(m_game.moveText(move, before.board));
+    if (!move.isPass())
+        text += QString::asprintf(" %dp", move.score);
+    return text;
 }
 
 void PanelWidget::showTimes()
