@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -26,6 +27,7 @@
 #include "ui/panelwidget.h"
 #include "ui/rackwidget.h"
 #include "ui/tablewidget.h"
+#include "ui/uitext.h"
 
 namespace glyph
 {
@@ -358,6 +360,10 @@ int MainWindow::message(QWidget* parent, QMessageBox::Icon icon, const QString& 
     }
     if (!added.isEmpty())
         box.setDefaultButton(qobject_cast<QPushButton*>(added.first()));
+    // A short text would leave the box too narrow for its caption.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(uitext::captionWidth(box), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
     return static_cast<int>(added.indexOf(box.clickedButton()));
 }
