@@ -23,10 +23,6 @@ constexpr std::uint32_t kEndOfWordBit = 1u << 31;
 constexpr int kAlphabetSize = 26;
 /// Rack-count index of the jokers.
 constexpr int kJokerIndex = kLetterCount - 1;
-/// Index of the first-letter list in the node array.
-constexpr std::uint32_t kFirstLetterList = 1;
-/// Index of the root node, where every search starts.
-constexpr std::uint32_t kRootNode = 0;
 /// Marks "no such node".
 constexpr std::uint32_t kNoNode = 0xFFFFFFFFu;
 /// Letters laid to the left of the centre at most on the first move.
@@ -40,7 +36,7 @@ constexpr int kCountingSortRange = 8192;
 
 int letterCode(DawgNode node)
 {
-    return static_cast<int>(node >> 27);
+    return static_cast<int>(node >> dicformat::kLetterShift);
 }
 
 /// Set bits of a mask, computed inline (the library call costs more than the count).
@@ -138,7 +134,7 @@ bool MoveGenerator::prepareLetterMasks(const Dictionary& dictionary)
     // is loaded, which the dictionary's generation tells.
     m_nodes = dictionary.nodes();
     m_nodeCount = dictionary.nodeCount();
-    if (m_nodes == nullptr || m_nodeCount <= kFirstLetterList)
+    if (m_nodes == nullptr || m_nodeCount <= dicformat::kFirstLetterListIndex)
         return false;
     if (m_graphDictionary == &dictionary && m_graphGeneration == dictionary.generation())
         return m_listsAscending;
@@ -165,7 +161,7 @@ bool MoveGenerator::buildGraph()
     // mask, end-of-word flag and the new place of its child list.
     std::vector<std::uint32_t> newStart(m_nodeCount, 0);
     std::vector<std::uint32_t> order;
-    std::uint32_t nextFree = kFirstLetterList;
+    std::uint32_t nextFree = dicformat::kFirstLetterListIndex;
     auto place = [&](std::uint32_t start) {
         if (start == 0 || start >= m_nodeCount || newStart[start] != 0)
             return;
@@ -173,7 +169,7 @@ bool MoveGenerator::buildGraph()
         nextFree += listLength(start);
         order.push_back(start);
     };
-    place(childIndex(m_nodes[kRootNode]));
+    place(childIndex(m_nodes[dicformat::kRootIndex]));
     for (std::size_t k = 0; k < order.size(); ++k) {
         const std::uint32_t start = order[k];
         const std::uint32_t length = listLength(start);
@@ -200,7 +196,7 @@ bool MoveGenerator::buildGraph()
         out.child = mask != 0 ? newStart[child] : 0;
         return true;
     };
-    if (!entryFor(m_nodes[kRootNode], m_graph[kRootNode]))
+    if (!entryFor(m_nodes[dicformat::kRootIndex], m_graph[dicformat::kRootIndex]))
         return false;
     for (const std::uint32_t start : order) {
         const std::uint32_t length = listLength(start);
@@ -263,7 +259,7 @@ std::uint32_t MoveGenerator::crossCheck(const Board& grid, int line, int positio
     int top = line;
     while (top > 1 && grid[top - 1][position].letter != 0)
         --top;
-    std::uint32_t prefix = kRootNode;
+    std::uint32_t prefix = dicformat::kRootIndex;
     for (int k = top; k < line && prefix != kNoNode; ++k)
         prefix = childOf(prefix, grid[k][position].letter - 'A');
     if (prefix == kNoNode)
@@ -300,7 +296,7 @@ void MoveGenerator::scan(const Board& grid, const CheckGrid& checks, int lines, 
                 continue;
             m_anchor = position;
             if (left)
-                extendRight(kRootNode, previousAnchor + 1);
+                extendRight(dicformat::kRootIndex, previousAnchor + 1);
             else
                 leftPart(leftPartLimit(position - previousAnchor - 1));
             previousAnchor = position;
@@ -359,8 +355,8 @@ void MoveGenerator::collectLeftParts()
     // Every left part the rack can lay is the same at every anchor: they are listed once per
     // generate, depth first as the search meets them, each with the end of its subtree.
     m_leftParts.clear();
-    m_leftParts.push_back(LeftPart{kRootNode, 0, 0, 0, 0});
-    collectLeftParts(kRootNode, 0, std::clamp(m_rackTiles - 1, 0, kMaxWordLength - 1));
+    m_leftParts.push_back(LeftPart{dicformat::kRootIndex, 0, 0, 0, 0});
+    collectLeftParts(dicformat::kRootIndex, 0, std::clamp(m_rackTiles - 1, 0, kMaxWordLength - 1));
     m_leftParts[0].end = static_cast<std::uint32_t>(m_leftParts.size());
 }
 

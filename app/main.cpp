@@ -9,6 +9,7 @@
 #include "base/random.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
+#include "preferences/keys.h"
 #include "preferences/preferences.h"
 #include "ui/mainwindow.h"
 #include "ui/messageboxview.h"
@@ -50,12 +51,13 @@ int main(int argc, char** argv)
     view.setTarget(window.get());
     window->panel()->startClock(kClockPeriod);
     window->showMaximized();
-    startup::restoreGeometry(*preferences, "MainWindowKey", *window);
+    startup::restoreGeometry(*preferences, glyph::keys::kMainWindow, *window);
 
     const int exitCode = QApplication::exec();
     view.setTarget(nullptr);
     window.reset();
     game.reset();
+    preferences->save();
     preferences.reset();
     return exitCode;
 }

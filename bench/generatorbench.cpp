@@ -16,6 +16,7 @@
 #include "engine/game.h"
 #include "engine/gameclassic.h"
 #include "engine/gameview.h"
+#include "preferences/keys.h"
 #include "preferences/preferences.h"
 
 namespace
@@ -40,8 +41,8 @@ public:
                         &m_view)
     {
         const std::string dist = GLYPH_DIST_DIR;
-        m_preferences.setString("GameSetKey", dist + "/Sets/English.set");
-        m_preferences.setString("GameDictionaryKey", dist + "/Dictionaries/English.dic");
+        m_preferences.setString(glyph::keys::kGameSet, dist + "/Sets/English.set");
+        m_preferences.setString(glyph::keys::kGameDictionary, dist + "/Dictionaries/English.dic");
         m_game = std::make_unique<glyph::Game>(m_preferences, m_view);
         glyph::attachAiPlayers(*m_game);
         scriptHost(*m_game).setProfileFolder(dist + "/Profiles/");

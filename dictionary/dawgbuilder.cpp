@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "base/atomicfile.h"
+#include "base/byteio.h"
 #include "dictionary/dicformat.h"
 #include "dictionary/dictionary.h"
 
@@ -79,8 +80,7 @@ bool readWholeFile(const std::string& path, std::string& contents)
 
 void putUint32(std::string& bytes, std::size_t offset, std::uint32_t value)
 {
-    for (std::size_t i = 0; i < kNodeSize; ++i)
-        bytes[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFFu);
+    byteio::putUint32(reinterpret_cast<std::uint8_t*>(bytes.data()) + offset, value);
 }
 
 bool sameList(const TrieNode* a, const TrieNode* b)

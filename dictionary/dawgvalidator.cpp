@@ -12,7 +12,6 @@ namespace
 {
 
 constexpr std::uint32_t kLetterCount = 26;
-constexpr std::uint32_t kFirstLetterList = 1;
 // The most letters that the builder's tree can hold: a larger expanded tree cannot come from
 // a word list, and walking it could take practically forever.
 constexpr std::uint32_t kMaxTreeNodes = NodePool::kNodesPerBlock * NodePool::kMaxBlocks;
@@ -29,7 +28,7 @@ static_assert(kMaxTreeNodes <= kTreeMask);
 
 std::uint32_t letterCode(DawgNode node)
 {
-    return node >> 27;
+    return node >> dicformat::kLetterShift;
 }
 
 // The height of entry i is the deepest path below the entries from i to the end of its list:
@@ -142,13 +141,13 @@ private:
 
 bool DawgValidator::isSound(const DawgNode* nodes, std::uint32_t count)
 {
-    if (nodes == nullptr || count <= kFirstLetterList)
+    if (nodes == nullptr || count <= dicformat::kFirstLetterListIndex)
         return false;
     const DawgNode root = nodes[0];
-    if (!isLast(root) || childIndex(root) != kFirstLetterList)
+    if (!isLast(root) || childIndex(root) != dicformat::kFirstLetterListIndex)
         return false;
     HeightWalk walk(nodes, count);
-    return walk.run(kFirstLetterList);
+    return walk.run(dicformat::kFirstLetterListIndex);
 }
 
 } // namespace glyph

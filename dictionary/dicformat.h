@@ -22,11 +22,19 @@ constexpr std::size_t kNodeCountOffset = 48;
 constexpr std::size_t kDataSizeOffset = 52;
 constexpr std::size_t kHeaderSize = 56;
 constexpr std::size_t kNodeSize = 4;
-/// Entry 0: letter code 0, last flag, child index 1 (the first-letter list).
-constexpr std::uint32_t kRootNode = 0x04000001;
+
+// A packed node: letter code (bits 31-27, 0 = 'A'), last-of-list flag (26), end-of-word flag
+// (25) and the index of its child list (24-0; 0 = no children).
+constexpr int kLetterShift = 27;
 constexpr std::uint32_t kLastFlag = 1u << 26;
 constexpr std::uint32_t kEndOfWordFlag = 1u << 25;
-constexpr int kLetterShift = 27;
+constexpr std::uint32_t kChildMask = (1u << 25) - 1u;
+
+/// Where the root entry lies in the node array, and where the list of first letters starts.
+constexpr std::uint32_t kRootIndex = 0;
+constexpr std::uint32_t kFirstLetterListIndex = 1;
+/// The packed value of the root entry: letter code 0, last flag, child = the first-letter list.
+constexpr std::uint32_t kRootNode = kLastFlag | kFirstLetterListIndex;
 
 } // namespace dicformat
 } // namespace glyph

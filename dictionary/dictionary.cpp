@@ -4,6 +4,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "base/byteio.h"
 #include "base/warningsink.h"
 #include "dictionary/dawgvalidator.h"
 #include "dictionary/dicformat.h"
@@ -19,15 +20,8 @@ using namespace dicformat;
 constexpr char kDefaultAuthor[] = "Glyphmosaic";
 // The child index has 25 bits, so no array can hold more entries than this.
 constexpr std::uint64_t kMaxNodeCount = std::uint64_t{1} << 25;
-constexpr std::uint32_t kFirstLetterList = 1;
 // The walk's word buffer: the deepest sound path plus the terminator.
 constexpr std::size_t kWalkBufferSize = DawgValidator::kMaxDepth + 1;
-
-std::uint32_t readUint32(const unsigned char* bytes)
-{
-    return std::uint32_t{bytes[0]} | std::uint32_t{bytes[1]} << 8 | std::uint32_t{bytes[2]} << 16 |
-           std::uint32_t{bytes[3]} << 24;
-}
 
 // A header holding the defaults that a short file keeps for the bytes it lacks.
 void fillDefaultHeader(unsigned char* header)
@@ -55,7 +49,7 @@ void walkWords(const DawgNode* nodes, Dictionary::WordCallback callback, void* c
     char word[kWalkBufferSize];
     std::uint32_t parents[kWalkBufferSize];
     std::size_t depth = 0;
-    std::uint32_t index = kFirstLetterList;
+    std::uint32_t index = dicformat::kFirstLetterListIndex;
     for (;;) {
         const DawgNode node = nodes[index];
         word[depth] = letter(node);
@@ -112,9 +106,9 @@ bool Dictionary::load(const std::string& path, bool force)
 bool Dictionary::readNodes(std::ifstream& file, const unsigned char* header)
 {
     const auto* authorField = reinterpret_cast<const char*>(header + kAuthorOffset);
-    const std::uint32_t wordCount = readUint32(header + kWordCountOffset);
-    const std::uint32_t nodeCount = readUint32(header + kNodeCountOffset);
-    const std::uint32_t dataSize = readUint32(header + kDataSizeOffset);
+    const std::uint32_t wordCount = byteio::getUint32(header + kWordCountOffset);
+    const std::uint32_t nodeCount = byteio::getUint32(header + kNodeCountOffset);
+    const std::uint32_t dataSize = byteio::getUint32(header + kDataSizeOffset);
     if (nodeCount > kMaxNodeCount || dataSize > std::uint64_t{nodeCount} * kNodeSize)
         return false;
     // Refuse a count that the file cannot hold before allocating for it.
@@ -134,7 +128,7 @@ bool Dictionary::readNodes(std::ifstream& file, const unsigned char* header)
         return false;
     if constexpr (std::endian::native == std::endian::big) {
         for (std::uint32_t i = 0; i < nodeCount; ++i)
-            nodes[i] = readUint32(reinterpret_cast<const unsigned char*>(&nodes[i]));
+            nodes[i] = byteio::getUint32(reinterpret_cast<const unsigned char*>(&nodes[i]));
     }
     if (!DawgValidator::isSound(nodes.get(), nodeCount))
         return false;
@@ -161,7 +155,7 @@ bool Dictionary::contains(const char* word) const
 {
     if (!m_nodes || word == nullptr || *word == '\0')
         return false;
-    std::uint32_t index = kFirstLetterList;
+    std::uint32_t index = dicformat::kFirstLetterListIndex;
     for (;;) {
         const std::uint32_t sought = characterCode(*word);
         DawgNode node = m_nodes[index];

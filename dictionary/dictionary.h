@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "dictionary/dicformat.h"
+
 namespace glyph
 {
 
@@ -16,19 +18,19 @@ using DawgNode = std::uint32_t;
 
 inline char letter(DawgNode node)
 {
-    return static_cast<char>('A' + (node >> 27));
+    return static_cast<char>('A' + (node >> dicformat::kLetterShift));
 }
 inline bool isLast(DawgNode node)
 {
-    return (node >> 26) & 1u;
+    return (node & dicformat::kLastFlag) != 0;
 }
 inline bool isEndOfWord(DawgNode node)
 {
-    return (node >> 25) & 1u;
+    return (node & dicformat::kEndOfWordFlag) != 0;
 }
 inline std::uint32_t childIndex(DawgNode node)
 {
-    return node & 0x1FFFFFFu;
+    return node & dicformat::kChildMask;
 }
 
 /// The loaded word list: a ".dic" file's node array, used as is. Read-only in memory.

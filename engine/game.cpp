@@ -5,6 +5,7 @@
 #include "engine/boardgeometry.h"
 #include "engine/gamerules.h"
 #include "engine/gameview.h"
+#include "preferences/keys.h"
 #include "preferences/preferences.h"
 
 namespace glyph
@@ -42,24 +43,24 @@ Game::~Game()
 
 bool Game::loadSettings()
 {
-    m_rows = boardSize(m_preferences, "TableRowsKey");
-    m_columns = boardSize(m_preferences, "TableColumnsKey");
-    m_bonus = m_preferences.integer("GameBonusKey", m_bonus);
-    m_time = m_preferences.integer("GameClassicTimeKey", m_time);
+    m_rows = boardSize(m_preferences, keys::kTableRows);
+    m_columns = boardSize(m_preferences, keys::kTableColumns);
+    m_bonus = m_preferences.integer(keys::kGameBonus, m_bonus);
+    m_time = m_preferences.integer(keys::kGameClassicTime, m_time);
 
     m_board = Board{};
     for (auto& row : m_letterMultipliers)
         row.fill(1);
     for (auto& row : m_wordMultipliers)
         row.fill(1);
-    geometry::applyPremiumList(m_preferences.string("MultiLettersX2Key"), m_letterMultipliers, 2);
-    geometry::applyPremiumList(m_preferences.string("MultiLettersX3Key"), m_letterMultipliers, 3);
-    geometry::applyPremiumList(m_preferences.string("MultiWordsX2Key"), m_wordMultipliers, 2);
-    geometry::applyPremiumList(m_preferences.string("MultiWordsX3Key"), m_wordMultipliers, 3);
+    geometry::applyPremiumList(m_preferences.string(keys::kMultiLettersX2), m_letterMultipliers, 2);
+    geometry::applyPremiumList(m_preferences.string(keys::kMultiLettersX3), m_letterMultipliers, 3);
+    geometry::applyPremiumList(m_preferences.string(keys::kMultiWordsX2), m_wordMultipliers, 2);
+    geometry::applyPremiumList(m_preferences.string(keys::kMultiWordsX3), m_wordMultipliers, 3);
 
-    if (!m_letterSet.load(m_preferences.string("GameSetKey"), m_view))
+    if (!m_letterSet.load(m_preferences.string(keys::kGameSet), m_view))
         return false;
-    return m_dictionary.load(m_preferences.string("GameDictionaryKey"));
+    return m_dictionary.load(m_preferences.string(keys::kGameDictionary));
 }
 
 void Game::reloadRackSlots()

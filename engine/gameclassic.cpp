@@ -14,6 +14,7 @@
 #include "engine/gameview.h"
 #include "engine/moveplacement.h"
 #include "engine/savedgame.h"
+#include "preferences/keys.h"
 #include "preferences/preferences.h"
 
 namespace glyph
@@ -23,11 +24,6 @@ namespace
 {
 
 constexpr int kSecondsPerMinute = 60;
-
-const char* const kDictionaryKey = "GameDictionaryKey";
-const char* const kSetKey = "GameSetKey";
-const char* const kTimeKey = "GameClassicTimeKey";
-const char* const kBonusKey = "GameBonusKey";
 
 /// Message for a saved game that cannot be read back whole.
 const char* const kDamagedFile = "Corrupted data in %s file";
@@ -58,21 +54,14 @@ Move spelled(const Move& move)
 /// The cross word through the empty square at `index` of the move, with the move's letter in it.
 std::string crossWord(const Game& game, const Move& move, int index)
 {
-    const placement::Extent extent = extentOf(game);
     const int dRow = move.horiz ? 1 : 0;
     const int dColumn = move.horiz ? 0 : 1;
     const int row = placement::rowAt(move, index);
     const int column = placement::columnAt(move, index);
-    int r = row - dRow;
-    int c = column - dColumn;
-    while (placement::isOccupied(game.board(), extent, r, c)) {
-        r -= dRow;
-        c -= dColumn;
-    }
+    const placement::Run run =
+        placement::runThrough(game.board(), extentOf(game), row, column, dRow, dColumn);
     std::string word;
-    for (r += dRow, c += dColumn;
-         (r == row && c == column) || placement::isOccupied(game.board(), extent, r, c);
-         r += dRow, c += dColumn)
+    for (int i = 0, r = run.row, c = run.column; i < run.length; ++i, r += dRow, c += dColumn)
         word += (r == row && c == column) ? move.word[index] : game.board()[r][c].letter;
     return word;
 }
@@ -86,15 +75,15 @@ struct SavedSettings {
 
     static SavedSettings read(const Preferences& preferences)
     {
-        return {preferences.string(kDictionaryKey), preferences.string(kSetKey), preferences.string(kTimeKey),
-                preferences.string(kBonusKey)};
+        return {preferences.string(keys::kGameDictionary), preferences.string(keys::kGameSet),
+                preferences.string(keys::kGameClassicTime), preferences.string(keys::kGameBonus)};
     }
     void write(Preferences& preferences) const
     {
-        preferences.setString(kDictionaryKey, dictionary);
-        preferences.setString(kSetKey, letterSet);
-        preferences.setString(kTimeKey, time);
-        preferences.setString(kBonusKey, bonus);
+        preferences.setString(keys::kGameDictionary, dictionary);
+        preferences.setString(keys::kGameSet, letterSet);
+        preferences.setString(keys::kGameClassicTime, time);
+        preferences.setString(keys::kGameBonus, bonus);
     }
 };
 
@@ -396,9 +385,11 @@ bool GameClassic::save(const std::string& fileName)
     const Preferences& preferences = m_game.preferences();
     char line[64];
     std::snprintf(line, sizeof line, "%d players\n", static_cast<int>(m_players.size()));
-    text << line << preferences.string(kDictionaryKey) << '\n' << preferences.string(kSetKey) << '\n';
-    std::snprintf(line, sizeof line, "%d time\n%d bonus\n%d history\n", preferences.integer(kTimeKey),
-                  preferences.integer(kBonusKey), static_cast<int>(m_history.size()));
+    text << line << preferences.string(keys::kGameDictionary) << '\n'
+         << preferences.string(keys::kGameSet) << '\n';
+    std::snprintf(line, sizeof line, "%d time\n%d bonus\n%d history\n",
+                  preferences.integer(keys::kGameClassicTime), preferences.integer(keys::kGameBonus),
+                  static_cast<int>(m_history.size()));
     text << line;
     for (const HistoryEntry& entry : m_history)
         if (!writeHistoryEntry(text, entry))
@@ -443,10 +434,10 @@ bool GameClassic::loadBytes(const std::string& bytes, const std::string& fileNam
     Preferences& preferences = m_game.preferences();
     const SavedSettings previous = SavedSettings::read(preferences);
     const Board board = m_game.board();
-    preferences.setString(kDictionaryKey, contents.dictionary);
-    preferences.setString(kSetKey, contents.letterSet);
-    preferences.setInteger(kTimeKey, contents.time);
-    preferences.setInteger(kBonusKey, contents.bonus);
+    preferences.setString(keys::kGameDictionary, contents.dictionary);
+    preferences.setString(keys::kGameSet, contents.letterSet);
+    preferences.setInteger(keys::kGameClassicTime, contents.time);
+    preferences.setInteger(keys::kGameBonus, contents.bonus);
     if (!m_game.loadSettings()) {
         // Put the game in progress back as it was: its settings and the board they cleared.
         previous.write(preferences);

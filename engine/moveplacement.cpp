@@ -85,6 +85,20 @@ bool isOccupied(const Board& board, const Extent& extent, int row, int column)
            board[row][column].letter != 0;
 }
 
+Run runThrough(const Board& board, const Extent& extent, int row, int column, int dRow, int dColumn)
+{
+    auto filled = [&](int r, int c) { return (r == row && c == column) || isOccupied(board, extent, r, c); };
+    Run run{row, column, 1};
+    while (isOccupied(board, extent, run.row - dRow, run.column - dColumn)) {
+        run.row -= dRow;
+        run.column -= dColumn;
+    }
+    run.length = 0;
+    for (int r = run.row, c = run.column; filled(r, c); r += dRow, c += dColumn)
+        ++run.length;
+    return run;
+}
+
 int wordLength(const Move& move)
 {
     return static_cast<int>(strnlen(move.word, kWordField));

@@ -27,6 +27,17 @@ struct Extent {
 
 /// True when the square lies inside the extent and holds a tile.
 bool isOccupied(const Board& board, const Extent& extent, int row, int column);
+
+/// A line of squares: the first square and how many follow along (dRow, dColumn).
+struct Run {
+    int row = 0;
+    int column = 0;
+    int length = 0;
+};
+/// The unbroken line of tiles through (row, column) read along (dRow, dColumn), with that
+/// square counted as filled even when empty (the square a move is about to fill). The one scan
+/// of the words that cross a square, shared by validation, scoring and the board's tooltip.
+Run runThrough(const Board& board, const Extent& extent, int row, int column, int dRow, int dColumn);
 /// Number of letters in the move's word (never more than its field holds).
 int wordLength(const Move& move);
 /// Row and column of the letter at `index` of the move's word.

@@ -47,21 +47,12 @@ struct Scorer {
     /// along (dRow, dColumn); false when no tile adjoins the square in that direction.
     bool crossSum(int row, int column, int dRow, int dColumn, int& sum) const
     {
-        int r = row - dRow;
-        int c = column - dColumn;
-        while (occupied(r, c)) {
-            r -= dRow;
-            c -= dColumn;
-        }
-        bool found = false;
+        const placement::Run run = placement::runThrough(board, extent, row, column, dRow, dColumn);
         sum = 0;
-        for (r += dRow, c += dColumn; (r == row && c == column) || occupied(r, c); r += dRow, c += dColumn) {
-            if (r == row && c == column)
-                continue;
-            sum += squareScore(r, c);
-            found = true;
-        }
-        return found;
+        for (int i = 0, r = run.row, c = run.column; i < run.length; ++i, r += dRow, c += dColumn)
+            if (r != row || c != column)
+                sum += squareScore(r, c);
+        return run.length > 1;
     }
 };
 

@@ -1,10 +1,5 @@
 #include "preferences/preferences.h"
 
-#include <QColor>
-#include <QFont>
-#include <QRect>
-#include <QString>
-
 #include <algorithm>
 #include <array>
 #include <fstream>
@@ -13,6 +8,7 @@
 #include "base/atomicfile.h"
 #include "base/textscan.h"
 #include "base/warningsink.h"
+#include "preferences/keys.h"
 
 namespace glyph
 {
@@ -20,73 +16,10 @@ namespace glyph
 namespace
 {
 
-// The font weights of the file use the 0..99 scale (50 normal, 75 bold); Qt 6 uses 100..900.
-struct WeightPair {
-    int stored;
-    int qt;
-};
-constexpr std::array<WeightPair, 10> kWeights{{{0, 100},
-                                               {12, 200},
-                                               {25, 300},
-                                               {50, 400},
-                                               {57, 500},
-                                               {63, 600},
-                                               {75, 700},
-                                               {81, 800},
-                                               {87, 900},
-                                               {99, 1000}}};
-constexpr int kStoredNormal = 50;
-constexpr int kStoredBold = 75;
-constexpr int kColourMax = 255;
-
-/// Linear interpolation through the weight table, from one scale to the other.
-int convertWeight(int weight, int WeightPair::*from, int WeightPair::*to)
-{
-    if (weight <= kWeights.front().*from)
-        return kWeights.front().*to;
-    for (std::size_t i = 1; i < kWeights.size(); ++i) {
-        const WeightPair& low = kWeights[i - 1];
-        const WeightPair& high = kWeights[i];
-        if (weight <= high.*from)
-            return low.*to + (weight - low.*from) * (high.*to - low.*to) / (high.*from - low.*from);
-    }
-    return kWeights.back().*to;
-}
-
-int toStoredWeight(int qtWeight)
-{
-    return convertWeight(qtWeight, &WeightPair::qt, &WeightPair::stored);
-}
-int toQtWeight(int storedWeight)
-{
-    return convertWeight(storedWeight, &WeightPair::stored, &WeightPair::qt);
-}
-
-/// Reads up to `count` blank-separated numbers into out[0..count), stopping at the first that
-/// is missing (later outputs keep their values); returns how many were read.
-int scanNumbers(std::string_view& text, int* out, int count)
-{
-    int read = 0;
-    while (read < count && textscan::readInt(text, out[read]))
-        ++read;
-    return read;
-}
-
 /// Removes the characters that end or break a line from text stored one value per line.
 std::string withoutLineBreaks(std::string text)
 {
     std::erase_if(text, [](char c) { return c == '\n' || c == '\r' || c == '\b'; });
-    return text;
-}
-
-std::string joinNumbers(std::initializer_list<int> numbers)
-{
-    std::string text;
-    for (int n : numbers) {
-        if (!text.empty())
-            text += ' ';
-        text += std::to_string(n);
-    }
     return text;
 }
 
@@ -109,47 +42,42 @@ Preferences::Preferences(std::string fileName, WarningSink* warnings)
     load();
 }
 
-Preferences::~Preferences()
-{
-    save();
-}
-
 void Preferences::fillDefaults()
 {
-    setInteger("TableRowsKey", 15);
-    setInteger("TableColumnsKey", 15);
-    setInteger("GameBonusKey", 50);
-    setInteger("GameClassicTimeKey", 25);
-    setString("GameSetKey", "Sets/English.set");
-    setString("GameDictionaryKey", "Dictionaries/English.dic");
-    setInteger("PreferencesStyleKey", 4);
-    setString("LanguageKey", "Languages/English.qm");
-    setInteger("ShowTableTooltipKey", 1);
-    setInteger("ShowComputerRackKey", 1);
-    setInteger("TipShowKey", 1);
-    setString("TipFileKey", "Help/TipOfDay.eng");
+    setInteger(keys::kTableRows, 15);
+    setInteger(keys::kTableColumns, 15);
+    setInteger(keys::kGameBonus, 50);
+    setInteger(keys::kGameClassicTime, 25);
+    setString(keys::kGameSet, "Sets/English.set");
+    setString(keys::kGameDictionary, "Dictionaries/English.dic");
+    setInteger(keys::kPreferencesStyle, 4);
+    setString(keys::kLanguage, "Languages/English.qm");
+    setInteger(keys::kShowTableTooltip, 1);
+    setInteger(keys::kShowComputerRack, 1);
+    setInteger(keys::kTipShow, 1);
+    setString(keys::kTipFile, "Help/TipOfDay.eng");
     // Fonts in their stored form (size, weight, bold, italic, underline, family), so that the
     // defaults need no font database.
-    setString("FontGeneralKey", "11 50 0 0 0 Verdana");
-    setString("FontLetterKey", "12 50 0 0 0 Times");
-    setString("FontValueKey", "12 50 0 0 0 Times");
-    setString("FontMarginKey", "12 50 0 0 0 Times");
-    setString("ColorBackgroundKey", "132 198 0");
-    setString("ColorMarginKey", "255 255 127");
-    setString("ColorJokerKey", "170 255 127");
-    setString("ColorLetterKey", "0 0 0");
-    setString("ColorLetterX2Key", "170 170 255");
-    setString("ColorLetterX3Key", "77 153 230");
-    setString("ColorCurrentMoveKey", "180 202 141");
-    setString("ColorOcupiedKey", "203 122 204");
-    setString("ColorLetterBackgroundKey", "255 255 255");
-    setString("ColorSelectedKey", "255 255 0");
-    setString("ColorWordX2Key", "255 170 0");
-    setString("ColorWordX3Key", "208 69 104");
-    setString("MultiWordsX3Key", kWordsX3);
-    setString("MultiLettersX3Key", kLettersX3);
-    setString("MultiWordsX2Key", kWordsX2);
-    setString("MultiLettersX2Key", kLettersX2);
+    setString(keys::kFontGeneral, "11 50 0 0 0 Verdana");
+    setString(keys::kFontLetter, "12 50 0 0 0 Times");
+    setString(keys::kFontValue, "12 50 0 0 0 Times");
+    setString(keys::kFontMargin, "12 50 0 0 0 Times");
+    setString(keys::kColorBackground, "132 198 0");
+    setString(keys::kColorMargin, "255 255 127");
+    setString(keys::kColorJoker, "170 255 127");
+    setString(keys::kColorLetter, "0 0 0");
+    setString(keys::kColorLetterX2, "170 170 255");
+    setString(keys::kColorLetterX3, "77 153 230");
+    setString(keys::kColorCurrentMove, "180 202 141");
+    setString(keys::kColorOcupied, "203 122 204");
+    setString(keys::kColorLetterBackground, "255 255 255");
+    setString(keys::kColorSelected, "255 255 0");
+    setString(keys::kColorWordX2, "255 170 0");
+    setString(keys::kColorWordX3, "208 69 104");
+    setString(keys::kMultiWordsX3, kWordsX3);
+    setString(keys::kMultiLettersX3, kLettersX3);
+    setString(keys::kMultiWordsX2, kWordsX2);
+    setString(keys::kMultiLettersX2, kLettersX2);
 }
 
 bool Preferences::load()
@@ -203,24 +131,6 @@ void Preferences::setString(const std::string& key, const std::string& value)
     m_values[withoutLineBreaks(key)] = withoutLineBreaks(value);
 }
 
-void Preferences::setColour(const std::string& key, const QColor& colour)
-{
-    setString(key, joinNumbers({colour.red(), colour.green(), colour.blue()}));
-}
-
-void Preferences::setFont(const std::string& key, const QFont& font)
-{
-    const int weight = toStoredWeight(font.weight());
-    const std::string numbers = joinNumbers({font.pointSize(), weight, weight > kStoredNormal ? 1 : 0,
-                                             font.italic() ? 1 : 0, font.underline() ? 1 : 0});
-    setString(key, numbers + ' ' + font.family().toStdString());
-}
-
-void Preferences::setGeometry(const std::string& key, const QRect& geometry)
-{
-    setString(key, joinNumbers({geometry.x(), geometry.y(), geometry.width(), geometry.height()}));
-}
-
 const std::string* Preferences::find(const std::string& key) const
 {
     if (auto it = m_values.find(key); it != m_values.end())
@@ -247,59 +157,6 @@ bool Preferences::getString(const std::string& key, std::string& out) const
     if (value == nullptr)
         return false;
     out = *value;
-    return true;
-}
-
-bool Preferences::getColour(const std::string& key, QColor& out) const
-{
-    const std::string* value = find(key);
-    if (value == nullptr)
-        return false;
-    int rgb[] = {out.red(), out.green(), out.blue()};
-    std::string_view text = *value;
-    scanNumbers(text, rgb, 3);
-    for (int& component : rgb)
-        component = std::clamp(component, 0, kColourMax);
-    out.setRgb(rgb[0], rgb[1], rgb[2]);
-    return true;
-}
-
-bool Preferences::getFont(const std::string& key, QFont& out) const
-{
-    const std::string* value = find(key);
-    if (value == nullptr)
-        return false;
-    const int storedWeight = toStoredWeight(out.weight());
-    int fields[] = {out.pointSize(), storedWeight, storedWeight > kStoredNormal ? 1 : 0, out.italic() ? 1 : 0,
-                    out.underline() ? 1 : 0};
-    constexpr int kFieldCount = 5;
-    std::string_view text = *value;
-    QString family = out.family();
-    if (scanNumbers(text, fields, kFieldCount) == kFieldCount) {
-        textscan::skipSpace(text);
-        family = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    }
-    const auto [pointSize, weight, bold, italic, underline] = fields;
-    out.setFamily(family);
-    if (pointSize > 0)
-        out.setPointSize(pointSize);
-    out.setWeight(static_cast<QFont::Weight>(toQtWeight(weight)));
-    // The bold field decides the final weight.
-    out.setWeight(static_cast<QFont::Weight>(toQtWeight(bold != 0 ? kStoredBold : kStoredNormal)));
-    out.setItalic(italic != 0);
-    out.setUnderline(underline != 0);
-    return true;
-}
-
-bool Preferences::getGeometry(const std::string& key, QRect& out) const
-{
-    const std::string* value = find(key);
-    if (value == nullptr)
-        return false;
-    int fields[] = {out.x(), out.y(), out.width(), out.height()};
-    std::string_view text = *value;
-    scanNumbers(text, fields, 4);
-    out = QRect(fields[0], fields[1], fields[2], fields[3]);
     return true;
 }
 

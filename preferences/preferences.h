@@ -3,24 +3,22 @@
 #include <map>
 #include <string>
 
-class QColor;
-class QFont;
-class QRect;
-
 namespace glyph
 {
 
 class WarningSink;
 
 /// Every setting of the program as text under a key ending in "Key", with built-in defaults,
-/// persisted in "Preferences.ini" as key line / value line pairs in key order.
+/// persisted in "Preferences.ini" as key line / value line pairs in key order. Colours, fonts
+/// and geometries are stored as their text here; the window turns them into Qt types
+/// (ui/uipreferences.h).
 class Preferences
 {
 public:
     /// Fills the defaults, then loads the file (a missing file is normal).
     explicit Preferences(std::string fileName = "Preferences.ini", WarningSink* warnings = nullptr);
-    /// Saves the file.
-    ~Preferences();
+    /// Does not save: the owner calls `save()` when the values are to be kept.
+    ~Preferences() = default;
     Preferences(const Preferences&) = delete;
     Preferences& operator=(const Preferences&) = delete;
 
@@ -33,19 +31,12 @@ public:
 
     void setInteger(const std::string& key, int value);
     void setString(const std::string& key, const std::string& value);
-    void setColour(const std::string& key, const QColor& colour);
-    void setFont(const std::string& key, const QFont& font);
-    /// Stores x, y of the frame and width, height of the client area.
-    void setGeometry(const std::string& key, const QRect& geometry);
 
     /// Each getter looks in the values, then the defaults; it returns false and leaves `out`
     /// unchanged when the key is in neither (or, for integers, is not a number). An integer
     /// value that is not a number is passed over in favour of the default.
     bool getInteger(const std::string& key, int& out) const;
     bool getString(const std::string& key, std::string& out) const;
-    bool getColour(const std::string& key, QColor& out) const;
-    bool getFont(const std::string& key, QFont& out) const;
-    bool getGeometry(const std::string& key, QRect& out) const;
 
     /// Convenience forms that return the value, or the fallback when the key is unknown.
     int integer(const std::string& key, int fallback = 0) const;

@@ -7,6 +7,7 @@
 #include "engine/boardgeometry.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
+#include "preferences/keys.h"
 #include "preferences/preferences.h"
 #include "ui/mainwindow.h"
 #include "ui/uitext.h"
@@ -68,8 +69,8 @@ void GameConfigurationWidget::refresh()
     restoreTableClicked();
 
     Preferences& preferences = m_game.preferences();
-    set->setText(QString::fromStdString(preferences.string("GameSetKey")));
-    dictionary->setText(QString::fromStdString(preferences.string("GameDictionaryKey")));
+    set->setText(QString::fromStdString(preferences.string(keys::kGameSet)));
+    dictionary->setText(QString::fromStdString(preferences.string(keys::kGameDictionary)));
     bonus->setText(QString::asprintf(qPrintable(tr("Bonus: %dp")), m_game.bonus()));
 }
 

@@ -8,6 +8,7 @@
 #include "base/letters.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
+#include "preferences/keys.h"
 #include "ui/mainwindow.h"
 #include "ui/uitext.h"
 
@@ -16,7 +17,7 @@ namespace glyph
 
 namespace
 {
-const char* const kGeometryKey = "GameOverDialogKey";
+const char* const kGeometryKey = keys::kGameOverDialog;
 enum Column { NameColumn, LettersColumn, PenaltyColumn, ScoreColumn, ColumnCount };
 } // namespace
 

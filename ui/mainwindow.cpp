@@ -1,4 +1,5 @@
 #include "ui/mainwindow.h"
+#include "ui/uipreferences.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -20,6 +21,7 @@
 
 #include "engine/game.h"
 #include "engine/gamerules.h"
+#include "preferences/keys.h"
 #include "preferences/preferences.h"
 #include "ui/gameconfigurationwidget.h"
 #include "ui/gameoverdialog.h"
@@ -36,7 +38,7 @@ namespace
 {
 
 const char* const kProductName = "Glyphmosaic";
-const char* const kGeometryKey = "MainWindowKey";
+const char* const kGeometryKey = keys::kMainWindow;
 const char* const kGamesFolder = "Games/";
 const char* const kSavedGameExtension = "tc";
 constexpr int kTabsMinimumWidth = 200;
@@ -378,7 +380,7 @@ int MainWindow::runDialog(QDialog& dialog)
 void MainWindow::restoreGeometry(Game& game, QWidget& window, const char* key)
 {
     QRect geometry;
-    if (!game.preferences().getGeometry(key, geometry))
+    if (!glyph::uiprefs::getGeometry(game.preferences(), key, geometry))
         return;
     window.resize(geometry.size());
     window.move(geometry.topLeft());
@@ -386,7 +388,7 @@ void MainWindow::restoreGeometry(Game& game, QWidget& window, const char* key)
 
 void MainWindow::storeGeometry(Game& game, const QWidget& window, const char* key)
 {
-    game.preferences().setGeometry(key, QRect(window.frameGeometry().topLeft(), window.size()));
+    glyph::uiprefs::setGeometry(game.preferences(), key, QRect(window.frameGeometry().topLeft(), window.size()));
 }
 
 // ---- commands ----

@@ -11,6 +11,7 @@
 #include "engine/game.h"
 #include "engine/gamerules.h"
 #include "engine/gameview.h"
+#include "preferences/keys.h"
 #include "preferences/preferences.h"
 #include "ui/mainwindow.h"
 #include "ui/uitext.h"
@@ -21,7 +22,7 @@ namespace glyph
 namespace
 {
 
-const char* const kGeometryKey = "NewGameDialogKey";
+const char* const kGeometryKey = keys::kNewGameDialog;
 const char* const kSetsFolder = "Sets/";
 const char* const kDictionariesFolder = "Dictionaries/";
 const char* const kProfilesFolder = "Profiles/";
@@ -52,9 +53,9 @@ NewGameDialog::NewGameDialog(Game& game, MainWindow& window, QWidget* parent)
 
     Preferences& preferences = m_game.preferences();
     set->addItems(folderEntries(kSetsFolder, "*.set"));
-    selectStored(*set, QString::fromStdString(preferences.string("GameSetKey")), kSetsFolder);
+    selectStored(*set, QString::fromStdString(preferences.string(keys::kGameSet)), kSetsFolder);
     dictionary->addItems(folderEntries(kDictionariesFolder, "*.dic"));
-    selectStored(*dictionary, QString::fromStdString(preferences.string("GameDictionaryKey")),
+    selectStored(*dictionary, QString::fromStdString(preferences.string(keys::kGameDictionary)),
                  kDictionariesFolder);
 
     players->setColumnCount(2);
@@ -77,8 +78,8 @@ NewGameDialog::NewGameDialog(Game& game, MainWindow& window, QWidget* parent)
                 choice->setCurrentIndex(kHuman);
         }
     }
-    bonus->setText(QString::number(preferences.integer("GameBonusKey")));
-    time->setText(QString::number(preferences.integer("GameClassicTimeKey")));
+    bonus->setText(QString::number(preferences.integer(keys::kGameBonus)));
+    time->setText(QString::number(preferences.integer(keys::kGameClassicTime)));
 
     connect(apply, &QPushButton::clicked, this, &NewGameDialog::recreateButtons);
     connect(ok, &QPushButton::clicked, this, &NewGameDialog::okClicked);
@@ -168,10 +169,10 @@ void NewGameDialog::okClicked()
     }
 
     Preferences& preferences = m_game.preferences();
-    preferences.setInteger("GameBonusKey", static_cast<int>(readUnsigned(bonus->text())));
-    preferences.setInteger("GameClassicTimeKey", static_cast<int>(readUnsigned(time->text())));
-    preferences.setString("GameSetKey", (kSetsFolder + set->currentText()).toStdString());
-    preferences.setString("GameDictionaryKey",
+    preferences.setInteger(keys::kGameBonus, static_cast<int>(readUnsigned(bonus->text())));
+    preferences.setInteger(keys::kGameClassicTime, static_cast<int>(readUnsigned(time->text())));
+    preferences.setString(keys::kGameSet, (kSetsFolder + set->currentText()).toStdString());
+    preferences.setString(keys::kGameDictionary,
                           (kDictionariesFolder + dictionary->currentText()).toStdString());
     if (!m_game.loadSettings())
         return;

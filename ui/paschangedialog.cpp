@@ -8,6 +8,7 @@
 #include "base/board.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
+#include "preferences/keys.h"
 #include "ui/mainwindow.h"
 
 namespace glyph
@@ -15,7 +16,7 @@ namespace glyph
 
 namespace
 {
-const char* const kGeometryKey = "PasDialogKey";
+const char* const kGeometryKey = keys::kPasDialog;
 }
 
 PasChangeDialog::PasChangeDialog(Game& game, QWidget* parent) : QDialog(parent), m_game(game)

@@ -14,6 +14,7 @@
 #include "base/letters.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
+#include "preferences/keys.h"
 #include "ui/mainwindow.h"
 #include "ui/tablewidget.h"
 #include "ui/uipreferences.h"
@@ -63,12 +64,12 @@ void PiecesWidget::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const int h = height();
     const int tile = tileWidth();
-    painter.fillRect(rect(), uiprefs::colour(m_game, "ColorBackgroundKey"));
-    if (uiprefs::integer(m_game, "ShowComputerRackKey") == 0 && computerToMove())
+    painter.fillRect(rect(), uiprefs::colour(m_game, keys::kColorBackground));
+    if (uiprefs::integer(m_game, keys::kShowComputerRack) == 0 && computerToMove())
         return;
 
-    const QFont letterFont = uiprefs::font(m_game, "FontLetterKey", h / 3);
-    const QFont valueFont = uiprefs::font(m_game, "FontValueKey", h / 5);
+    const QFont letterFont = uiprefs::font(m_game, keys::kFontLetter, h / 3);
+    const QFont valueFont = uiprefs::font(m_game, keys::kFontValue, h / 5);
     const auto& tiles = m_game.rackSlots();
     painter.setRenderHint(QPainter::Antialiasing);
     for (int i = 0; i < m_game.rackSlotCount(); ++i) {
@@ -78,14 +79,14 @@ void PiecesWidget::paintEvent(QPaintEvent*)
         if (slot.placed) {
             // The tile lies on the board: its place is an outline, so it is not taken for a blank.
             painter.setBrush(Qt::NoBrush);
-            painter.setPen(QPen(uiprefs::colour(m_game, "ColorMarginKey"), 1, Qt::DashLine));
+            painter.setPen(QPen(uiprefs::colour(m_game, keys::kColorMargin), 1, Qt::DashLine));
             painter.drawRoundedRect(place.adjusted(kPlaceInset, kPlaceInset, -kPlaceInset, -kPlaceInset),
                                     kRoundness, kRoundness, Qt::RelativeSize);
             continue;
         }
-        painter.setBrush(uiprefs::colour(m_game, i == m_game.selectedSlot() ? "ColorSelectedKey"
-                                                                            : "ColorLetterBackgroundKey"));
-        painter.setPen(uiprefs::colour(m_game, "ColorLetterKey"));
+        painter.setBrush(uiprefs::colour(m_game, i == m_game.selectedSlot() ? keys::kColorSelected
+                                                                            : keys::kColorLetterBackground));
+        painter.setPen(uiprefs::colour(m_game, keys::kColorLetter));
         painter.drawRoundedRect(place, kRoundness, kRoundness, Qt::RelativeSize);
         painter.setFont(letterFont);
         painter.drawText(QRect(x + kLetterInset, 0, 2 * tile / 3, h), Qt::AlignRight | Qt::AlignVCenter,

@@ -1,4 +1,5 @@
 #include "ui/startup.h"
+#include "ui/uipreferences.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -13,6 +14,7 @@
 #include <QWidget>
 
 #include "base/datafolder.h"
+#include "preferences/keys.h"
 #include "preferences/preferences.h"
 
 namespace startup
@@ -55,12 +57,12 @@ void warnOnSmallDesktop()
 
 void applyLanguage(glyph::Preferences& preferences, QTranslator& translator)
 {
-    const std::string language = preferences.string("LanguageKey");
+    const std::string language = preferences.string(glyph::keys::kLanguage);
     if (language.find("English") != std::string::npos)
-        preferences.setString("TipFileKey", "Help/TipOfDay.eng");
+        preferences.setString(glyph::keys::kTipFile, "Help/TipOfDay.eng");
     else if (language.find("Romana") != std::string::npos)
-        preferences.setString("TipFileKey", "Help/TipOfDay.rom");
-    preferences.setString("LanguageKey", language);
+        preferences.setString(glyph::keys::kTipFile, "Help/TipOfDay.rom");
+    preferences.setString(glyph::keys::kLanguage, language);
     if (translator.load(QString::fromStdString(language)))
         QCoreApplication::installTranslator(&translator);
 }
@@ -83,23 +85,23 @@ QString styleKey(int styleNumber)
 
 void applyStyle(glyph::Preferences& preferences)
 {
-    const int styleNumber = preferences.integer("PreferencesStyleKey", kPlatinum);
+    const int styleNumber = preferences.integer(glyph::keys::kPreferencesStyle, kPlatinum);
     if (QStyleFactory::keys().contains(styleKey(styleNumber), Qt::CaseInsensitive))
         QApplication::setStyle(styleKey(styleNumber));
-    preferences.setInteger("PreferencesStyleKey", styleNumber);
+    preferences.setInteger(glyph::keys::kPreferencesStyle, styleNumber);
 }
 
 void applyFont(const glyph::Preferences& preferences)
 {
     QFont font = QApplication::font();
-    if (preferences.getFont("FontGeneralKey", font))
+    if (glyph::uiprefs::getFont(preferences, glyph::keys::kFontGeneral, font))
         QApplication::setFont(font);
 }
 
 void restoreGeometry(const glyph::Preferences& preferences, const std::string& key, QWidget& window)
 {
     QRect geometry = window.geometry();
-    if (!preferences.getGeometry(key, geometry))
+    if (!glyph::uiprefs::getGeometry(preferences, key, geometry))
         return;
     window.resize(geometry.size());
     window.move(geometry.topLeft());

@@ -15,6 +15,8 @@
 #include "engine/boardgeometry.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
+#include "engine/moveplacement.h"
+#include "preferences/keys.h"
 #include "ui/jokerdialog.h"
 #include "ui/mainwindow.h"
 #include "ui/rackwidget.h"
@@ -86,22 +88,22 @@ void TableWidget::drawSquare(QPainter& painter, int line, int column, char lette
         column = 0;
     }
 
-    const QColor tileBackground = uiprefs::colour(m_game, "ColorLetterBackgroundKey");
+    const QColor tileBackground = uiprefs::colour(m_game, keys::kColorLetterBackground);
     QColor fill = tileBackground;
     if (onBoard) {
         if (m_game.wordMultiplier(line, column) == 3)
-            fill = uiprefs::colour(m_game, "ColorWordX3Key");
+            fill = uiprefs::colour(m_game, keys::kColorWordX3);
         if (m_game.wordMultiplier(line, column) == 2)
-            fill = uiprefs::colour(m_game, "ColorWordX2Key");
+            fill = uiprefs::colour(m_game, keys::kColorWordX2);
         if (m_game.letterMultiplier(line, column) == 3)
-            fill = uiprefs::colour(m_game, "ColorLetterX3Key");
+            fill = uiprefs::colour(m_game, keys::kColorLetterX3);
         if (m_game.letterMultiplier(line, column) == 2)
-            fill = uiprefs::colour(m_game, "ColorLetterX2Key");
+            fill = uiprefs::colour(m_game, keys::kColorLetterX2);
     }
     if (occupied)
-        fill = uiprefs::colour(m_game, "ColorOcupiedKey");
+        fill = uiprefs::colour(m_game, keys::kColorOcupied);
     if (highlighted)
-        fill = uiprefs::colour(m_game, "ColorCurrentMoveKey");
+        fill = uiprefs::colour(m_game, keys::kColorCurrentMove);
 
     const int x = column * cell.width();
     const int y = line * cell.height();
@@ -115,11 +117,11 @@ void TableWidget::drawSquare(QPainter& painter, int line, int column, char lette
         return;
     }
 
-    painter.setPen(uiprefs::colour(m_game, value != 0 ? "ColorLetterKey" : "ColorJokerKey"));
-    painter.setFont(uiprefs::font(m_game, "FontLetterKey", 2 * cell.height() / 3));
+    painter.setPen(uiprefs::colour(m_game, value != 0 ? keys::kColorLetter : keys::kColorJoker));
+    painter.setFont(uiprefs::font(m_game, keys::kFontLetter, 2 * cell.height() / 3));
     painter.drawText(QRect(x + kSquareGap, y, 3 * cell.width() / 5, cell.height() - kSquareGap),
                      Qt::AlignCenter, QString(QChar::fromLatin1(letter)));
-    painter.setFont(uiprefs::font(m_game, "FontValueKey", cell.height() / 4));
+    painter.setFont(uiprefs::font(m_game, keys::kFontValue, cell.height() / 4));
     painter.drawText(QRect(x + 3 * cell.width() / 5, y, cell.width() / 3, cell.height() - kSquareGap),
                      Qt::AlignHCenter | Qt::AlignBottom, QString::number(value));
 }
@@ -140,8 +142,8 @@ void TableWidget::drawPremiumLabel(QPainter& painter, const QRect& square, int l
         label = kCentreStar;
     if (label.isEmpty())
         return;
-    painter.setPen(uiprefs::colour(m_game, "ColorLetterKey"));
-    painter.setFont(uiprefs::font(m_game, "FontValueKey", square.height() / kLabelSizeDivisor + 1));
+    painter.setPen(uiprefs::colour(m_game, keys::kColorLetter));
+    painter.setFont(uiprefs::font(m_game, keys::kFontValue, square.height() / kLabelSizeDivisor + 1));
     painter.drawText(square, Qt::AlignCenter, label);
 }
 
@@ -162,7 +164,7 @@ void TableWidget::paintSquares(QPainter& painter, const QSize&)
 void TableWidget::paintHighlightFrame(QPainter& painter, const QSize& deviceSize)
 {
     const QSize cell = cellSize(deviceSize);
-    QPen pen(uiprefs::colour(m_game, "ColorSelectedKey"));
+    QPen pen(uiprefs::colour(m_game, keys::kColorSelected));
     pen.setWidth(cell.width() / kFrameWidthDivisor);
     pen.setStyle(Qt::SolidLine);
     painter.setPen(pen);
@@ -184,10 +186,10 @@ void TableWidget::paint(QPaintDevice& device)
     QPainter painter(&device);
     const QSize deviceSize(device.width(), device.height());
     const QSize cell = cellSize(deviceSize);
-    painter.fillRect(QRect(QPoint(0, 0), deviceSize), uiprefs::colour(m_game, "ColorBackgroundKey"));
+    painter.fillRect(QRect(QPoint(0, 0), deviceSize), uiprefs::colour(m_game, keys::kColorBackground));
 
-    painter.setPen(uiprefs::colour(m_game, "ColorMarginKey"));
-    painter.setFont(uiprefs::font(m_game, "FontMarginKey", cell.height() / 2));
+    painter.setPen(uiprefs::colour(m_game, keys::kColorMargin));
+    painter.setFont(uiprefs::font(m_game, keys::kFontMargin, cell.height() / 2));
     for (int line = 1; line <= m_game.rows(); ++line)
         painter.drawText(QRect(0, line * cell.height(), cell.width(), cell.height()), Qt::AlignCenter,
                          QString(QChar::fromLatin1(geometry::rowName(line))));
@@ -393,15 +395,15 @@ QString TableWidget::wordText(int line, int column, bool across) const
     const Board& board = m_game.board();
     const int stepLine = across ? 0 : 1;
     const int stepColumn = across ? 1 : 0;
-    int firstLine = line;
-    int firstColumn = column;
-    while (m_game.isOccupied(firstLine - stepLine, firstColumn - stepColumn)) {
-        firstLine -= stepLine;
-        firstColumn -= stepColumn;
-    }
+    if (!m_game.isOccupied(line, column))
+        return {};
+    const placement::Run run =
+        placement::runThrough(board, {m_game.rows(), m_game.columns()}, line, column, stepLine, stepColumn);
+    if (run.length < 2)
+        return {};
     QString word;
     int sum = 0;
-    for (int l = firstLine, c = firstColumn; m_game.isOccupied(l, c); l += stepLine, c += stepColumn) {
+    for (int i = 0, l = run.row, c = run.column; i < run.length; ++i, l += stepLine, c += stepColumn) {
         const Square& square = board[l][c];
         if (square.joker) {
             word += QChar::fromLatin1(square.letter).toLower();
@@ -410,18 +412,15 @@ QString TableWidget::wordText(int line, int column, bool across) const
             sum += letters::value(m_game.letterSet(), square.letter);
         }
     }
-    if (word.size() < 2)
-        return {};
     if (across)
-        return QString::asprintf("(%c%d) %s - %d", geometry::rowName(firstLine), firstColumn,
-                                 qPrintable(word), sum);
-    return QString::asprintf("(%d%c) %s - %d", firstColumn, geometry::rowName(firstLine), qPrintable(word),
-                             sum);
+        return QString::asprintf("(%c%d) %s - %d", geometry::rowName(run.row), run.column, qPrintable(word),
+                                 sum);
+    return QString::asprintf("(%d%c) %s - %d", run.column, geometry::rowName(run.row), qPrintable(word), sum);
 }
 
 QString TableWidget::tipText(const QPoint& point) const
 {
-    if (uiprefs::integer(m_game, "ShowTableTooltipKey") == 0)
+    if (uiprefs::integer(m_game, keys::kShowTableTooltip) == 0)
         return {};
     const QSize cell = cellSize(size());
     if (cell.width() == 0 || cell.height() == 0)

@@ -269,7 +269,9 @@ TEST(PatternMatching, ManyRunsAndWordsStayFastOnLongWords)
     Matcher runs("*?*?*?*?*?*?*?*?*?*?*?*?Z");
     Matcher wordParts("&&&&&&&&&&&&&&Z", words);
     Matcher mixed("*&*&*&*&*&*&*&*&*&Z", words);
-    Matcher manyRuns(std::string(100000, '*') + "Z");
+    std::string manyStars(100000, '*');
+    manyStars += 'Z';
+    Matcher manyRuns(manyStars);
 
     const auto started = std::chrono::steady_clock::now();
     EXPECT_FALSE(runs(word));

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "ui/gameoverdialog.h"
+#include "ui/uipreferences.h"
 #include "ui/panelwidget.h"
 #include "ui/rackwidget.h"
 #include "ui/tablewidget.h"
@@ -157,7 +158,7 @@ void GameFlowTest::lastMoveIsFramedAndNamedUntilATileIsLaid()
 
     // The frame is on the screen: its top edge runs along the top of line H over column 8.
     QColor frame;
-    fixture.preferences->getColour("ColorSelectedKey", frame);
+    glyph::uiprefs::getColour(*fixture.preferences, "ColorSelectedKey", frame);
     const QSize cell = table.cellSize(table.size());
     const QPoint edge(8 * cell.width() + cell.width() / 2, 8 * cell.height());
     QCoreApplication::processEvents();

@@ -106,6 +106,7 @@ private slots:
             QTranslator translator;
             startup::applyLanguage(prefs, translator);
             startup::applyStyle(prefs);
+            QVERIFY(prefs.save());
         }
         const std::string saved = dir.read("Preferences.ini");
         QVERIFY(saved.find("LanguageKey\nLanguages/English.qm\n") != std::string::npos);

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "ui/jokerdialog.h"
+#include "ui/uipreferences.h"
 #include "ui/panelwidget.h"
 #include "ui/tablewidget.h"
 #include "uitestsupport.h"
@@ -235,7 +236,7 @@ void TableWidgetTest::placedTilesAreHiddenOneTickInFive()
     dropAt(table, inside(5, 5)); // a plain square, away from the premiums
 
     QColor current;
-    fixture.preferences->getColour("ColorCurrentMoveKey", current);
+    glyph::uiprefs::getColour(*fixture.preferences, "ColorCurrentMoveKey", current);
     const QPoint centre(5 * kCellWidth + 3, 5 * kCellHeight + 21); // inside the tile, left of its letter
     int hidden = 0;
     for (int tick = 0; tick < 10; ++tick) {
@@ -256,7 +257,7 @@ void TableWidgetTest::squaresUseTheLastMatchingPremiumColour()
     const QImage image = table.grab().toImage();
     auto colour = [&](const char* key) {
         QColor value;
-        fixture.preferences->getColour(key, value);
+        glyph::uiprefs::getColour(*fixture.preferences, key, value);
         return value;
     };
     auto at = [&](int line, int column) {
@@ -269,7 +270,7 @@ void TableWidgetTest::squaresUseTheLastMatchingPremiumColour()
     QCOMPARE(at(6, 6), colour("ColorLetterBackgroundKey"));
 
     fixture.game->board()[6][6] = glyph::Square{'E', 0};
-    fixture.preferences->setColour("ColorOcupiedKey", QColor(1, 2, 3));
+    glyph::uiprefs::setColour(*fixture.preferences, "ColorOcupiedKey", QColor(1, 2, 3));
     const QImage after = table.grab().toImage();
     QCOMPARE(after.pixelColor(6 * kCellWidth + 6, 6 * kCellHeight + 6), QColor(1, 2, 3));
 }
@@ -305,8 +306,8 @@ void TableWidgetTest::laidAndTakenBackTilesReachTheScreenAtOnce()
     glyph::TableWidget& table = *fixture.window->table();
     QColor placed;
     QColor empty;
-    fixture.preferences->getColour("ColorCurrentMoveKey", placed);
-    fixture.preferences->getColour("ColorLetterBackgroundKey", empty);
+    glyph::uiprefs::getColour(*fixture.preferences, "ColorCurrentMoveKey", placed);
+    glyph::uiprefs::getColour(*fixture.preferences, "ColorLetterBackgroundKey", empty);
     const QSize cell = table.cellSize(table.size());
     auto centreOf = [&](int line, int column) {
         return QPoint(column * cell.width() + cell.width() / 2, line * cell.height() + cell.height() / 2);

@@ -24,6 +24,8 @@
 #include "engine/game.h"
 #include "engine/gamerules.h"
 #include "preferences/preferences.h"
+#include "support/dicbytes.h"
+#include "support/dicfilewriter.h"
 #include "support/recordingview.h"
 #include "ui/mainwindow.h"
 #include "ui/viewrelay.h"
@@ -31,79 +33,16 @@
 namespace glyph::test
 {
 
-constexpr std::uint32_t kLastFlag = 1u << 26;
-constexpr std::uint32_t kEndOfWordFlag = 1u << 25;
-/// Entry 0: the root, leading to the list at index 1.
-constexpr std::uint32_t kRootNode = kLastFlag | 1u;
-
-inline DawgNode node(char letter, bool last, bool endOfWord, std::uint32_t child)
-{
-    return static_cast<std::uint32_t>(letter - 'A') << 27 | (last ? kLastFlag : 0) |
-           (endOfWord ? kEndOfWordFlag : 0) | child;
-}
-
-inline void appendUint32(std::string& bytes, std::uint32_t value)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        bytes.push_back(static_cast<char>((value >> shift) & 0xFFu));
-}
-
-/// A ".dic" file: signature, author, word count, node count, data size, then the nodes.
+/// A ".dic" file holding the node array (the shared test writer's layout).
 inline std::string dicFile(const std::vector<DawgNode>& nodes, std::uint32_t wordCount)
 {
-    std::string bytes("Glyphmosaic", 11);
-    bytes.resize(12, '\0');
-    std::string author("Glyphmosaic");
-    author.resize(32, '\0');
-    bytes += author;
-    const auto count = static_cast<std::uint32_t>(nodes.size());
-    appendUint32(bytes, wordCount);
-    appendUint32(bytes, count);
-    appendUint32(bytes, count * 4);
-    for (DawgNode n : nodes)
-        appendUint32(bytes, n);
-    return bytes;
+    return dicBytes(nodes, wordCount);
 }
 
-/// The node array of a plain letter tree (no shared tails) holding the words, which must be
-/// upper case.
-inline std::vector<DawgNode> trieNodes(std::vector<std::string> words)
+/// The node array of a plain letter tree holding the words, which must be upper case.
+inline std::vector<DawgNode> trieNodes(const std::vector<std::string>& words)
 {
-    struct TrieNode {
-        std::map<char, std::unique_ptr<TrieNode>> children;
-        bool endOfWord = false;
-    };
-    TrieNode root;
-    for (const std::string& word : words) {
-        TrieNode* at = &root;
-        for (char letter : word) {
-            auto& child = at->children[letter];
-            if (!child)
-                child = std::make_unique<TrieNode>();
-            at = child.get();
-        }
-        at->endOfWord = true;
-    }
-    std::vector<DawgNode> nodes{kRootNode};
-    // Each list is laid out in one block; the blocks of a node's children are appended after.
-    std::deque<std::pair<const TrieNode*, std::size_t>> pending{{&root, 1}};
-    nodes.resize(1 + root.children.size());
-    while (!pending.empty()) {
-        auto [parent, first] = pending.front();
-        pending.pop_front();
-        std::size_t index = first;
-        std::size_t remaining = parent->children.size();
-        for (const auto& [letter, child] : parent->children) {
-            std::uint32_t childIndex = 0;
-            if (!child->children.empty()) {
-                childIndex = static_cast<std::uint32_t>(nodes.size());
-                nodes.resize(nodes.size() + child->children.size());
-                pending.push_back({child.get(), childIndex});
-            }
-            nodes[index++] = node(letter, --remaining == 0, child->endOfWord, childIndex);
-        }
-    }
-    return nodes;
+    return DicFileWriter::nodesFor(words);
 }
 
 /// A letter set file: count, value and vowel flag per letter, then the joker (2 tiles, value 0).

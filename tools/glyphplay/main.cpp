@@ -179,10 +179,9 @@ int main(int argc, char** argv)
         std::filesystem::current_path(data);
     }
     glyph::ToolView view;
-    // The tool reads the preferences but never writes them back (loading a game changes some
-    // keys), so the store is deliberately never destroyed.
-    static glyph::Preferences* preferences = new glyph::Preferences("Preferences.ini", &view);
-    Game game(*preferences, view);
+    // The tool reads the preferences but never saves them (loading a game changes some keys).
+    glyph::Preferences preferences("Preferences.ini", &view);
+    Game game(preferences, view);
     attachAiPlayers(game);
     const std::string& command = args[0];
     auto option = [&args](std::size_t from, const char* name) {
