@@ -48,10 +48,8 @@ void GameOverDialog::fitToTable()
         height += table->rowHeight(row);
     table->setFixedSize(width, height);
     uitext::fitCaption(*this);
-    const QPoint position = pos();
-    adjustSize();
+    // Only the size changes: a stored position stays, and without one the dialog is centred.
     resize(std::max(sizeHint().width(), minimumWidth()), sizeHint().height());
-    move(position);
 }
 
 GameOverDialog::~GameOverDialog()

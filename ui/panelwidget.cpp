@@ -2,6 +2,9 @@
 
 #include <QHeaderView>
 #include <QPixmap>
+#include <QScrollBar>
+
+#include <algorithm>
 
 #include "engine/game.h"
 #include "engine/gamerules.h"
@@ -17,6 +20,10 @@ namespace
 const char* const kLogoFile = "Images/logo.bmp";
 constexpr int kSecondsPerMinute = 60;
 constexpr int kProfileTypeLength = 6;
+// The panel is at most 330 pixels wide; its contents sit inside its margins.
+constexpr int kWidestContents = 330 - 2 * 11;
+// Space a table cell keeps around its text.
+constexpr int kCellPadding = 12;
 enum Column { NameColumn, ScoreColumn, TimeColumn, TypeColumn, ColumnCount };
 
 QString clockText(int seconds)
@@ -91,6 +98,7 @@ void PanelWidget::refresh()
     if (inProgress)
         playersSituation->selectRow(rules->currentPlayerIndex());
     playersSituation->resizeColumnsToContents();
+    keepTextsWhole();
     bagRemaining->display(rules != nullptr ? rules->bag().total() : 0);
 }
 
@@ -112,6 +120,29 @@ QString PanelWidget::lastMoveText(const GameRules& rules) const
     if (!move.isPass())
         text += QString::asprintf(" %dp", move.score);
     return text;
+}
+
+void PanelWidget::keepTextsWhole()
+{
+    // The panel may not shrink below its texts (up to its greatest width): the players' columns
+    // side by side and the current move on one line; a longer move wraps.
+    // Room for the vertical scroll bar too, which appears when the rows outgrow the height.
+    int tableWidth =
+        2 * playersSituation->frameWidth() + playersSituation->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < TypeColumn; ++column)
+        tableWidth += playersSituation->columnWidth(column);
+    // The last column stretches, never below the default section size: measure its texts.
+    int typeWidth = std::max(playersSituation->horizontalHeader()->sectionSizeHint(TypeColumn),
+                             playersSituation->horizontalHeader()->defaultSectionSize());
+    for (int row = 0; row < playersSituation->rowCount(); ++row)
+        typeWidth = std::max(typeWidth, playersSituation->fontMetrics().horizontalAdvance(
+                                            playersSituation->item(row, TypeColumn)->text()) +
+                                            kCellPadding);
+    tableWidth += typeWidth;
+    playersSituation->setMinimumWidth(std::min(tableWidth, kWidestContents));
+    const int moveWidth = currentMove->fontMetrics().horizontalAdvance(currentMove->text()) +
+                          2 * (currentMove->frameWidth() + currentMove->margin());
+    currentMove->setMinimumWidth(std::min(moveWidth, kWidestContents));
 }
 
 void PanelWidget::showTimes()

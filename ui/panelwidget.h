@@ -33,6 +33,7 @@ public slots:
 
 private:
     void showTimes();
+    void keepTextsWhole();
     /// "Name: notation score" of the turn that led to the position shown, while no tile of
     /// this turn is placed; empty otherwise and at the start.
     QString lastMoveText(const GameRules& rules) const;
