@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 ./scripts/check-layers.sh
 jobs=$(nproc)
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DGLYPH_BUILD_BENCH=ON
 cmake --build build -j "$jobs"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
 

@@ -123,12 +123,12 @@ bool LuaHost::runFile(const std::string& path)
 {
     std::string error;
     if (run(luaL_loadfile(m_state, path.c_str()), error))
-        return false;
+        return true;
     std::fprintf(stderr, "%s\n", error.c_str());
     if (m_stopping)
         m_game.view().appendScriptOutput("Error: " + error);
     m_stopping = false;
-    return true;
+    return false;
 }
 
 bool LuaHost::runText(const std::string& text)

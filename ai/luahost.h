@@ -38,7 +38,8 @@ public:
     Move computerTurn(const Player& player);
     /// Plays a turn's solution: the exchange the script asked for, else `playMove`.
     bool playSolution(const Move& solution);
-    /// Runs a Lua file in the shared state; true when it FAILED (message on stderr).
+    /// Runs a Lua file in the shared state; false when it could not be loaded or failed (the
+    /// message on stderr).
     bool runFile(const std::string& path);
     /// Runs Lua text in the shared state; false after an "Error: " line in the output pane.
     bool runText(const std::string& text);

@@ -20,8 +20,6 @@
 namespace
 {
 
-constexpr unsigned char kClassicGameType = 0;
-
 /// Period of the players' clocks.
 constexpr int kClockPeriod = 1000;
 
@@ -45,7 +43,7 @@ int main(int argc, char** argv)
 
     auto game = std::make_unique<glyph::Game>(*preferences, view);
     glyph::attachAiPlayers(*game);
-    game->setRules(glyph::createRules(kClassicGameType, *game));
+    game->setRules(glyph::createRules(glyph::kClassicGameType, *game));
 
     auto window = std::make_unique<glyph::MainWindow>(*game);
     view.setTarget(window.get());

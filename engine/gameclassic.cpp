@@ -123,8 +123,15 @@ bool GameClassic::playMove(const Move& move)
         showGameOver();
         return false;
     }
-    if (move.score == 0 || !isPlayable(move) || !validateMove(move))
+    if (move.score == 0)
         return passOrExchange("", "");
+    MoveProblem problem = placementProblem(move);
+    if (problem.ok())
+        problem = validateMove(move);
+    if (!problem.ok()) {
+        showWarning(m_game.view(), "%s", problem.message().c_str());
+        return passOrExchange("", "");
+    }
 
     Player& player = currentPlayer();
     const std::string kept = m_game.keptLetters(player.rack, move);
@@ -137,17 +144,16 @@ bool GameClassic::playMove(const Move& move)
     return true;
 }
 
-bool GameClassic::isPlayable(const Move& move)
+MoveProblem GameClassic::placementProblem(const Move& move)
 {
     const Player& player = currentPlayer();
     const bool firstMove =
         !m_game.isOccupied(geometry::centreRow(m_game.rows()), geometry::centreColumn(m_game.columns()));
-    const char* error =
-        placement::placementError(move, m_game.board(), extentOf(m_game), player.rack, firstMove);
-    if (!error)
-        return true;
-    showWarning(m_game.view(), error, m_game.moveText(move, m_game.board()).c_str());
-    return false;
+    const MoveProblem::Kind kind =
+        placement::placementProblem(move, m_game.board(), extentOf(m_game), player.rack, firstMove);
+    if (kind == MoveProblem::Kind::None)
+        return {};
+    return {kind, m_game.moveText(move, m_game.board())};
 }
 
 bool GameClassic::passOrExchange(const std::string& letters, const std::string& kept)
@@ -245,13 +251,12 @@ void GameClassic::tickClock()
 
 // Validation --------------------------------------------------------------------------------
 
-bool GameClassic::validateMove(const Move& move)
+MoveProblem GameClassic::validateMove(const Move& move)
 {
+    using Kind = MoveProblem::Kind;
     const Move copy = spelled(move);
-    if (!m_game.dictionary().contains(copy.word)) {
-        showWarning(m_game.view(), "Word %s is NOT in dictionary", copy.word);
-        return false;
-    }
+    if (!m_game.dictionary().contains(copy.word))
+        return {Kind::UnknownWord, copy.word};
     if (!m_game.isOccupied(geometry::centreRow(m_game.rows()), geometry::centreColumn(m_game.columns())))
         return validateFirstMove(copy);
 
@@ -262,41 +267,30 @@ bool GameClassic::validateMove(const Move& move)
                                   placement::columnAt(copy, i)))
             continue;
         const std::string cross = crossWord(m_game, copy, i);
-        if (cross.size() > 1 && !m_game.dictionary().contains(cross.c_str())) {
-            showWarning(m_game.view(),
-                        copy.horiz ? "Word %s is NOT in dictionary" : "Word %s doesn't exist in dictionary",
-                        cross.c_str());
-            return false;
-        }
+        if (cross.size() > 1 && !m_game.dictionary().contains(cross.c_str()))
+            return {copy.horiz ? Kind::UnknownWord : Kind::UnknownCrossWordOfDownMove, cross};
     }
-    return true;
+    return {};
 }
 
-bool GameClassic::validateFirstMove(const Move& move)
+MoveProblem GameClassic::validateFirstMove(const Move& move)
 {
+    using Kind = MoveProblem::Kind;
     const std::string word(move.word, placement::wordLength(move));
     const int length = static_cast<int>(word.size());
     const int centreRow = geometry::centreRow(m_game.rows());
     const int centreColumn = geometry::centreColumn(m_game.columns());
-    if (length < 2) {
-        showWarning(m_game.view(), "First word %s must have lenght >= 2", word.c_str());
-        return false;
-    }
-    if (move.horiz && move.lin != centreRow) {
-        showWarning(m_game.view(), "First word %s MUST be on central line", word.c_str());
-        return false;
-    }
-    if (!move.horiz && move.col != centreColumn) {
-        showWarning(m_game.view(), "First word %s MUST be on central column", word.c_str());
-        return false;
-    }
+    if (length < 2)
+        return {Kind::FirstWordTooShort, word};
+    if (move.horiz && move.lin != centreRow)
+        return {Kind::FirstWordOffCentreLine, word};
+    if (!move.horiz && move.col != centreColumn)
+        return {Kind::FirstWordOffCentreColumn, word};
     const int start = move.horiz ? move.col : move.lin;
     const int centre = move.horiz ? centreColumn : centreRow;
-    if (start > centre || centre >= start + length) {
-        showWarning(m_game.view(), "First word %s MUST traverse central square", word.c_str());
-        return false;
-    }
-    return true;
+    if (start > centre || centre >= start + length)
+        return {Kind::FirstWordMissesCentre, word};
+    return {};
 }
 
 // History -----------------------------------------------------------------------------------

@@ -32,8 +32,8 @@ public:
     void goPrevious() override;
     void goNext() override;
     void goTo(int index) override;
-    bool validateMove(const Move& move) override;
-    bool validateFirstMove(const Move& move) override;
+    MoveProblem validateMove(const Move& move) override;
+    MoveProblem validateFirstMove(const Move& move) override;
     void addHistory(const Move& move) override;
     void restoreHistory() override;
     bool writeHistoryEntry(std::ostream& file, const HistoryEntry& entry) override;
@@ -54,8 +54,8 @@ private:
         std::vector<HistoryEntry> history;
     };
 
-    /// False, after a warning naming what is wrong, when the move cannot be laid at all.
-    bool isPlayable(const Move& move);
+    /// What keeps the move from being laid from the current rack at all (nothing when `ok()`).
+    MoveProblem placementProblem(const Move& move);
     /// Moves to the snapshot at `index` (clamped), restores it and refreshes the view.
     void showPosition(int index);
     /// Writes the bytes to a temporary file beside `fileName` and renames it into place.

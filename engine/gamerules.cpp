@@ -6,7 +6,7 @@ namespace glyph
 {
 
 const GameType kGameTypes[] = {
-    {0, "Tabulo Classic"},
+    {kClassicGameType, "Tabulo Classic"},
     {kGameTypeEnd, "Last"},
 };
 
@@ -19,8 +19,6 @@ Player& emptyPlayer()
     static Player empty;
     return empty;
 }
-
-constexpr unsigned char kClassicCode = 0;
 
 } // namespace
 
@@ -40,7 +38,7 @@ Player& GameRules::currentPlayer()
 
 std::unique_ptr<GameRules> createRules(unsigned char typeCode, Game& game)
 {
-    if (typeCode == kClassicCode)
+    if (typeCode == kClassicGameType)
         return std::make_unique<GameClassic>(game);
     return nullptr;
 }

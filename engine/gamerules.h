@@ -8,6 +8,7 @@
 #include "engine/bag.h"
 #include "engine/historyentry.h"
 #include "engine/move.h"
+#include "engine/moveproblem.h"
 #include "engine/player.h"
 
 namespace glyph
@@ -43,8 +44,12 @@ public:
     virtual void goPrevious() = 0;
     virtual void goNext() = 0;
     virtual void goTo(int index) = 0;
-    virtual bool validateMove(const Move& move) = 0;
-    virtual bool validateFirstMove(const Move& move) = 0;
+    /// What is wrong with the move against the dictionary and the first-move rules (nothing
+    /// when `ok()`); shows nothing: `playMove` shows the problem's message.
+    virtual MoveProblem validateMove(const Move& move) = 0;
+    /// The first-move rules alone: two letters at least, on the centre line or column, across
+    /// the centre square.
+    virtual MoveProblem validateFirstMove(const Move& move) = 0;
     virtual void addHistory(const Move& move) = 0;
     virtual void restoreHistory() = 0;
     virtual bool writeHistoryEntry(std::ostream& file, const HistoryEntry& entry) = 0;
@@ -85,12 +90,15 @@ struct GameType {
     const char* displayName;
 };
 
-/// The game-type table: {0, "Tabulo Classic"}, then the end row {1, "Last"}.
-extern const GameType kGameTypes[];
+/// Type code of the classic game, the one game type there is.
+constexpr unsigned char kClassicGameType = 0;
 /// Type code of the end row of the game-type table.
 constexpr unsigned char kGameTypeEnd = 1;
+/// The game-type table: {kClassicGameType, "Tabulo Classic"}, then the end row {1, "Last"}.
+extern const GameType kGameTypes[];
 
-/// Creates the rules object of a game type (0: "Game Classic"); null for an unknown code.
+/// Creates the rules object of a game type (kClassicGameType: "Game Classic"); null for an
+/// unknown code.
 std::unique_ptr<GameRules> createRules(unsigned char typeCode, Game& game);
 
 } // namespace glyph

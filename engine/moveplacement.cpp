@@ -176,17 +176,18 @@ std::string moveText(const Move& move, const Board& board, const Extent& extent,
     return position + shown;
 }
 
-const char* placementError(const Move& move, const Board& board, const Extent& extent,
-                           const std::string& rack, bool firstMove)
+MoveProblem::Kind placementProblem(const Move& move, const Board& board, const Extent& extent,
+                                   const std::string& rack, bool firstMove)
 {
+    using Kind = MoveProblem::Kind;
     if (wordLength(move) == 0)
-        return "Move %s lays no tile";
+        return Kind::LaysNoTile;
     if (!isWellFormed(move))
-        return "Move %s is not well formed";
+        return Kind::NotWellFormed;
     if (!fitsOnBoard(move, extent))
-        return "Move %s does not fit on the board";
+        return Kind::OffBoard;
     if (!isWholeWord(move, board, extent))
-        return "Move %s does not cover the whole word on the board";
+        return Kind::NotWholeWord;
 
     std::string laid;
     bool agrees = true;
@@ -197,18 +198,18 @@ const char* placementError(const Move& move, const Board& board, const Extent& e
             agrees = false;
     });
     if (!agrees)
-        return "Move %s does not agree with the tiles on the board";
+        return Kind::DisagreesWithBoard;
     if (laid.empty())
-        return "Move %s lays no tile";
+        return Kind::LaysNoTile;
 
     const auto needed = letters::histogram(laid);
     const auto held = letters::histogram(rack);
     for (int k = 0; k < kLetterCount; ++k)
         if (needed[k] > held[k])
-            return "Move %s needs letters that are not in the rack";
+            return Kind::LettersNotInRack;
     if (!firstMove && !touchesBoard(move, board, extent))
-        return "Move %s does not touch the tiles on the board";
-    return nullptr;
+        return Kind::NotTouching;
+    return Kind::None;
 }
 
 } // namespace glyph::placement

@@ -4,6 +4,7 @@
 
 #include "base/board.h"
 #include "engine/move.h"
+#include "engine/moveproblem.h"
 
 namespace glyph
 {
@@ -52,10 +53,10 @@ void layMove(const Move& move, Board& board, const Extent& extent);
 /// Notation "(H4)CAT" across, "(4H)CAT" down, "PAS / CHANGE" for an empty word; jokers in
 /// lower case. `newTiles`, when given, receives the number of tiles the move lays.
 std::string moveText(const Move& move, const Board& board, const Extent& extent, int* newTiles);
-/// Null when the move can be laid from `rack` on `board`; otherwise a warning format with one
-/// "%s" for the move's notation. `firstMove` leaves the centre rule to the first-move checks.
-const char* placementError(const Move& move, const Board& board, const Extent& extent,
-                           const std::string& rack, bool firstMove);
+/// Kind::None when the move can be laid from `rack` on `board`; otherwise what is wrong with
+/// its placement. `firstMove` leaves the centre rule to the first-move checks.
+MoveProblem::Kind placementProblem(const Move& move, const Board& board, const Extent& extent,
+                                   const std::string& rack, bool firstMove);
 
 } // namespace placement
 } // namespace glyph

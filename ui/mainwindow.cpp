@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileDialog>
@@ -11,6 +12,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
@@ -23,12 +26,20 @@
 #include "engine/gamerules.h"
 #include "preferences/keys.h"
 #include "preferences/preferences.h"
+#include "ui/bagviewdialog.h"
+#include "ui/conversiondialog.h"
+#include "ui/dictionarydialog.h"
+#include "ui/exports.h"
 #include "ui/gameconfigurationwidget.h"
 #include "ui/gameoverdialog.h"
+#include "ui/moveslistdialog.h"
 #include "ui/newgamedialog.h"
+#include "ui/palindromdialog.h"
 #include "ui/panelwidget.h"
 #include "ui/rackwidget.h"
+#include "ui/speedtestdialog.h"
 #include "ui/tablewidget.h"
+#include "ui/topmovesdialog.h"
 #include "ui/uitext.h"
 
 namespace glyph
@@ -41,6 +52,7 @@ const char* const kProductName = "Glyphmosaic";
 const char* const kGeometryKey = keys::kMainWindow;
 const char* const kGamesFolder = "Games/";
 const char* const kSavedGameExtension = "tc";
+const char* const kPrintFileName = "board.pdf";
 constexpr int kTabsMinimumWidth = 200;
 constexpr int kTabsMinimumHeight = 400;
 constexpr int kRackMinimumWidth = 400;
@@ -58,6 +70,7 @@ MainWindow::MainWindow(Game& game) : QMainWindow(nullptr), m_game(game)
     buildWidgets();
     buildMenus();
     buildToolBar();
+    m_dictionaryDialog = new DictionaryDialog(m_game, *this, this);
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::tabCurrentChanged);
     updateCaption();
 }
@@ -116,16 +129,15 @@ void MainWindow::buildMenus()
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
     QMenu* exportMenu = file->addMenu(tr("Export"));
-    addCommand(exportMenu, tr("Table to BMP"), {}, &MainWindow::table2BMPClicked, kLater);
-    addCommand(exportMenu, tr("Move list to TXT"), {}, &MainWindow::moves2TXTClicked, kLater);
-    exportMenu->setEnabled(kLater);
+    addCommand(exportMenu, tr("Table to BMP"), {}, &MainWindow::table2BMPClicked);
+    addCommand(exportMenu, tr("Move list to TXT"), {}, &MainWindow::moves2TXTClicked);
     file->addSeparator();
     m_openAction =
         addCommand(file, tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::openClicked);
     m_saveAction =
         addCommand(file, tr("&Save..."), QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::saveClicked);
-    m_printAction = addCommand(file, tr("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P),
-                               &MainWindow::printClicked, kLater);
+    m_printAction =
+        addCommand(file, tr("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P), &MainWindow::printClicked);
     file->addSeparator();
     addCommand(file, tr("P&references..."), {}, &MainWindow::preferencesClicked, kLater);
     file->addSeparator();
@@ -136,10 +148,10 @@ void MainWindow::buildMenus()
     m_newGameAction = addCommand(gameMenu, tr("&New Game"), QKeySequence(Qt::CTRL | Qt::Key_N),
                                  &MainWindow::newGameClicked);
     gameMenu->addSeparator();
-    addCommand(gameMenu, tr("&Bag"), QKeySequence(Qt::CTRL | Qt::Key_B), &MainWindow::bagClicked, kLater);
-    m_moveListAction = addCommand(gameMenu, tr("&Move list"), {}, &MainWindow::moveListClicked, kLater);
+    addCommand(gameMenu, tr("&Bag"), QKeySequence(Qt::CTRL | Qt::Key_B), &MainWindow::bagClicked);
+    m_moveListAction = addCommand(gameMenu, tr("&Move list"), {}, &MainWindow::moveListClicked);
     m_topMovesAction = addCommand(gameMenu, tr("&Top moves"), QKeySequence(Qt::CTRL | Qt::Key_T),
-                                  &MainWindow::topMovesClicked, kLater);
+                                  &MainWindow::topMovesClicked);
     gameMenu->addSeparator();
     m_firstAction = addCommand(gameMenu, tr("&First Move"), QKeySequence(Qt::CTRL | Qt::Key_Home),
                                &MainWindow::firstClicked);
@@ -152,12 +164,12 @@ void MainWindow::buildMenus()
 
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     m_dictionaryAction = addCommand(tools, tr("&Dictionary"), QKeySequence(Qt::CTRL | Qt::Key_D),
-                                    &MainWindow::dictionaryClicked, kLater);
-    addCommand(tools, tr("&Conversion..."), {}, &MainWindow::conversionClicked, kLater);
+                                    &MainWindow::dictionaryClicked);
+    addCommand(tools, tr("&Conversion..."), {}, &MainWindow::conversionClicked);
     tools->addSeparator();
-    addCommand(tools, tr("Palindrom"), {}, &MainWindow::palindromClicked, kLater);
+    addCommand(tools, tr("Palindrom"), {}, &MainWindow::palindromClicked);
     tools->addSeparator();
-    addCommand(tools, tr("&Speed Test"), {}, &MainWindow::speedTestClicked, kLater);
+    addCommand(tools, tr("&Speed Test"), {}, &MainWindow::speedTestClicked);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     addCommand(help, tr("&Index"), QKeySequence(Qt::Key_F1), &MainWindow::indexClicked);
@@ -166,8 +178,8 @@ void MainWindow::buildMenus()
     help->addSeparator();
     m_aboutAction = addCommand(help, tr("&About"), {}, &MainWindow::aboutClicked, kLater);
 
-    m_gameCommands = {m_newGameAction, m_openAction,     exitAction,  m_firstAction,
-                      m_lastAction,    m_previousAction, m_nextAction};
+    m_gameCommands = {m_newGameAction,  m_openAction, exitAction,       m_firstAction,   m_lastAction,
+                      m_previousAction, m_nextAction, m_moveListAction, m_topMovesAction};
 }
 
 void MainWindow::addToolButton(const char* picture, const QString& text, QAction* command)
@@ -340,7 +352,7 @@ void MainWindow::appendScriptOutput(const std::string&)
 
 void MainWindow::updateDictionaryInfo()
 {
-    // The dictionary window is not part of this window yet: nothing shows dictionary details.
+    m_dictionaryDialog->refreshStatistics();
 }
 
 // ---- message boxes and dialogs ----
@@ -388,31 +400,21 @@ void MainWindow::restoreGeometry(Game& game, QWidget& window, const char* key)
 
 void MainWindow::storeGeometry(Game& game, const QWidget& window, const char* key)
 {
-    glyph::uiprefs::setGeometry(game.preferences(), key, QRect(window.frameGeometry().topLeft(), window.size()));
+    glyph::uiprefs::setGeometry(game.preferences(), key,
+                                QRect(window.frameGeometry().topLeft(), window.size()));
 }
 
 // ---- commands ----
 
-void MainWindow::table2BMPClicked() {}
-void MainWindow::moves2TXTClicked() {}
-void MainWindow::printClicked() {}
 void MainWindow::preferencesClicked() {}
-void MainWindow::bagClicked() {}
-void MainWindow::moveListClicked() {}
-void MainWindow::topMovesClicked() {}
-void MainWindow::dictionaryClicked() {}
-void MainWindow::conversionClicked() {}
-void MainWindow::palindromClicked() {}
-void MainWindow::speedTestClicked() {}
 void MainWindow::tipOfDayClicked() {}
 void MainWindow::aboutClicked() {}
 
-QString MainWindow::chooseFileName(bool save, const QString& filter)
+QString MainWindow::chooseOpenFileName(const QString& folder, const QString& filter)
 {
-    if (m_fileNameHandler)
-        return m_fileNameHandler(save, filter);
-    return save ? QFileDialog::getSaveFileName(nullptr, QString(), kGamesFolder, filter)
-                : QFileDialog::getOpenFileName(nullptr, QString(), kGamesFolder, filter);
+    if (m_openFileNameHandler)
+        return m_openFileNameHandler(folder, filter);
+    return QFileDialog::getOpenFileName(nullptr, QString(), folder, filter);
 }
 
 void MainWindow::openClicked()
@@ -423,7 +425,7 @@ void MainWindow::openClicked()
     const QString filter =
         QString::asprintf("%s (*.%s)\n", m_game.rules()->name().c_str(), kSavedGameExtension) +
         tr("All files (*.*)");
-    const QString fileName = chooseFileName(false, filter);
+    const QString fileName = chooseOpenFileName(kGamesFolder, filter);
     m_paused = false;
     if (!fileName.isEmpty() && m_game.rules()->load(fileName.toStdString())) {
         m_fileState.markSaved(m_game, fileName);
@@ -436,7 +438,7 @@ bool MainWindow::saveGame()
     m_paused = true;
     const QString filter =
         QString::asprintf("%s (*.%s)", m_game.rules()->name().c_str(), kSavedGameExtension);
-    const QString fileName = chooseFileName(true, filter);
+    const QString fileName = chooseSaveFileName(kGamesFolder, filter);
     bool saved = false;
     if (!fileName.isEmpty()) {
         const QString name = savedGameName(fileName);
@@ -518,6 +520,70 @@ void MainWindow::newGameClicked()
         QTimer::singleShot(kNewGameComputerDelay, m_rack, &RackWidget::moveClicked);
 }
 
+QString MainWindow::chooseSaveFileName(const QString& folder, const QString& filter)
+{
+    if (m_fileNameHandler)
+        return m_fileNameHandler(folder, filter);
+    return QFileDialog::getSaveFileName(nullptr, QString(), folder, filter);
+}
+
+void MainWindow::table2BMPClicked()
+{
+    m_paused = true;
+    const QString chosen = chooseSaveFileName(kGamesFolder, "*.bmp");
+    if (!chosen.isEmpty() && !exports::saveBoardBitmap(*m_table, exports::withExtension(chosen, "bmp")))
+        message(this, QMessageBox::Warning, tr("Can't save *.bmp"), {tr("OK")});
+    m_paused = false;
+}
+
+void MainWindow::moves2TXTClicked()
+{
+    m_paused = true;
+    const QString chosen = chooseSaveFileName(kGamesFolder, "*.txt");
+    if (!chosen.isEmpty() && !exports::writeMovesText(m_game, exports::withExtension(chosen, "txt")))
+        message(this, QMessageBox::Warning, tr("Can't create text file"), {tr("OK")});
+    m_paused = false;
+}
+
+void MainWindow::printClicked()
+{
+    // Screen resolution keeps the fonts, whose point sizes follow the cell height, in
+    // proportion to the cells as on the screen.
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setFullPage(true);
+    // Printing to a file starts in the games folder, as the other exports do.
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        printer.setOutputFileName(QDir(kGamesFolder).absoluteFilePath(kPrintFileName));
+    QPrintDialog dialog(&printer, this);
+    if (runDialog(dialog) == QDialog::Accepted)
+        exports::printBoard(*m_table, printer);
+}
+
+void MainWindow::bagClicked()
+{
+    BagViewDialog dialog(m_game, *this, nullptr);
+    runDialog(dialog);
+}
+
+void MainWindow::moveListClicked()
+{
+    // Going to a move or laying one would cut into a computer turn.
+    if (gameCommandsLocked())
+        return;
+    MovesListDialog dialog(m_game, *this, nullptr);
+    runDialog(dialog);
+}
+
+void MainWindow::topMovesClicked()
+{
+    // Going to a move or laying one would cut into a computer turn.
+    if (gameCommandsLocked())
+        return;
+    TopMovesDialog dialog(m_game, *this, this);
+    runDialog(dialog);
+}
+
 void MainWindow::firstClicked()
 {
     if (gameCommandsLocked())
@@ -552,6 +618,32 @@ void MainWindow::nextClicked()
     if (m_game.rules() != nullptr)
         m_game.rules()->goNext();
     refresh(false);
+}
+
+void MainWindow::dictionaryClicked()
+{
+    m_dictionaryDialog->show();
+    m_dictionaryDialog->raise();
+    m_dictionaryDialog->activateWindow();
+    m_dictionaryDialog->wordFind->setFocus();
+}
+
+void MainWindow::conversionClicked()
+{
+    ConversionDialog dialog(m_game, *this, this);
+    runDialog(dialog);
+}
+
+void MainWindow::palindromClicked()
+{
+    PalindromDialog dialog(m_game, *this, this);
+    runDialog(dialog);
+}
+
+void MainWindow::speedTestClicked()
+{
+    SpeedTestDialog dialog(m_game, *this, this);
+    runDialog(dialog);
 }
 
 void MainWindow::indexClicked()

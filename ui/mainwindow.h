@@ -18,6 +18,7 @@ class QToolBar;
 namespace glyph
 {
 
+class DictionaryDialog;
 class Game;
 class GameConfigurationWidget;
 class PanelWidget;
@@ -41,8 +42,9 @@ public:
     using MessageHandler = std::function<int(const MessageRequest&)>;
     /// Runs a modal dialog instead of exec(): returns the dialog's result.
     using DialogHandler = std::function<int(QDialog&)>;
-    /// Chooses a file instead of the file dialog (save: a name to write): empty for none.
-    using FileNameHandler = std::function<QString(bool save, const QString& filter)>;
+    /// Chooses a file to save to instead of the file dialog, from a start folder and a filter:
+    /// returns the name, empty when cancelled.
+    using FileNameHandler = std::function<QString(const QString& folder, const QString& filter)>;
 
     explicit MainWindow(Game& game);
     /// Stores the geometry under "MainWindowKey" and removes a thinking notice still shown.
@@ -54,6 +56,8 @@ public:
     PanelWidget* panel() const { return m_panel; }
     GameConfigurationWidget* gameConfiguration() const { return m_gameConfiguration; }
     QTabWidget* tabs() const { return m_tabs; }
+    /// The modeless dictionary window, built with this window and shown on demand.
+    DictionaryDialog* dictionaryDialog() const { return m_dictionaryDialog; }
     /// The thinking notice while one is shown, else null.
     QLabel* thinkingNotice() const { return m_thinkingNotice; }
 
@@ -83,13 +87,15 @@ public:
     void setMessageHandler(MessageHandler handler) { m_messageHandler = std::move(handler); }
     /// Replaces exec() for modal dialogs (null: real dialogs).
     void setDialogHandler(DialogHandler handler) { m_dialogHandler = std::move(handler); }
-    /// Replaces the open and save file dialogs of games (null: real dialogs).
-    void setFileNameHandler(FileNameHandler handler) { m_fileNameHandler = std::move(handler); }
+    /// Replaces the open-file dialog of games, same contract (null: the real dialog).
+    void setOpenFileNameHandler(FileNameHandler handler) { m_openFileNameHandler = std::move(handler); }
     /// Enables the commands that start, load, change or end a game unless a computer turn or
     /// a timed wait is running; the rack calls it when a computer turn starts and ends.
     void updateCommands();
     /// True while commands that start, load, change or end a game must be refused.
     bool gameCommandsLocked() const;
+    /// Replaces the save-file dialog of the exports and of saved games (null: the real dialog).
+    void setFileNameHandler(FileNameHandler handler) { m_fileNameHandler = std::move(handler); }
     /// Scales every timed wait (1: real time; 0: no waiting), for demonstrations and tests.
     void setWaitFactor(double factor) { m_waitFactor = factor; }
 
@@ -145,7 +151,8 @@ private:
     bool settleUnsavedGame();
     /// Runs the save dialog and saves the game; false when nothing was saved.
     bool saveGame();
-    QString chooseFileName(bool save, const QString& filter);
+    QString chooseOpenFileName(const QString& folder, const QString& filter);
+    QString chooseSaveFileName(const QString& folder, const QString& filter);
 
     Game& m_game;
     QLabel* m_toolBarFiller = nullptr;
@@ -161,9 +168,11 @@ private:
     QTabWidget* m_tabs = nullptr;
     QToolBar* m_toolBar = nullptr;
     QLabel* m_thinkingNotice = nullptr;
+    DictionaryDialog* m_dictionaryDialog = nullptr;
     MessageHandler m_messageHandler;
     DialogHandler m_dialogHandler;
     FileNameHandler m_fileNameHandler;
+    FileNameHandler m_openFileNameHandler;
     double m_waitFactor = 1.0;
     bool m_waiting = false;
     GameFileState m_fileState;

@@ -120,10 +120,10 @@ TEST_F(LuaHostTest, RunTextReportsErrorsWithTheChunkText)
     EXPECT_TRUE(host().runText("return 1"));
 }
 
-TEST_F(LuaHostTest, RunFileAnswersTrueWhenItFailed)
+TEST_F(LuaHostTest, RunFileAnswersFalseWhenItFailed)
 {
-    EXPECT_TRUE(host().runFile(table.file("Nothing.cpu")));
-    EXPECT_FALSE(host().runFile(table.file(table.writeProfile("Fine.cpu", "fine = true"))));
+    EXPECT_FALSE(host().runFile(table.file("Nothing.cpu")));
+    EXPECT_TRUE(host().runFile(table.file(table.writeProfile("Fine.cpu", "fine = true"))));
     EXPECT_TRUE(table.view().scriptOutput.empty());
 }
 

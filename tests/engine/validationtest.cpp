@@ -13,14 +13,16 @@ using glyph::test::RulesFixture;
 namespace
 {
 
-/// Runs validateMove and returns the one warning it gave ("" when it accepted the move).
+/// Runs validateMove and returns the warning its problem gives ("" when it accepted the move);
+/// validation itself shows nothing.
 std::string validationWarning(RulesFixture& fixture, const Move& move, bool first = false)
 {
     fixture.view.warnings.clear();
-    const bool valid = first ? fixture.rules->validateFirstMove(move) : fixture.rules->validateMove(move);
-    EXPECT_EQ(valid, fixture.view.warnings.empty());
-    EXPECT_LE(fixture.view.warnings.size(), 1u);
-    return fixture.view.warnings.empty() ? "" : fixture.view.warnings.front();
+    const glyph::MoveProblem problem =
+        first ? fixture.rules->validateFirstMove(move) : fixture.rules->validateMove(move);
+    EXPECT_TRUE(fixture.view.warnings.empty());
+    EXPECT_EQ(problem.ok(), problem.message().empty());
+    return problem.message();
 }
 
 } // namespace

@@ -9,7 +9,6 @@
 #include <fstream>
 #include <string>
 
-
 #include "base/letterset.h"
 #include "engine/bag.h"
 #include "engine/boardgeometry.h"

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "dicfilewriter.h"
 #include "engine/game.h"
 #include "engine/gameclassic.h"
 #include "preferences/preferences.h"
-#include "dicfilewriter.h"
 #include "recordingview.h"
 #include "tempdir.h"
 

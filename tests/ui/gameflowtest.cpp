@@ -7,10 +7,10 @@
 #include <QtTest>
 
 #include "ui/gameoverdialog.h"
-#include "ui/uipreferences.h"
 #include "ui/panelwidget.h"
 #include "ui/rackwidget.h"
 #include "ui/tablewidget.h"
+#include "ui/uipreferences.h"
 #include "uitestsupport.h"
 
 using glyph::test::WindowFixture;
@@ -62,16 +62,19 @@ void GameFlowTest::gameCommandsAreRefusedDuringAComputerTurn()
     WindowFixture fixture;
     fixture.start({{"Cpu", "alpha.cpu"}, {"Ann", ""}});
     glyph::MainWindow& window = *fixture.window;
-    const QList<QAction*> commands = actionsNamed(
-        window, {"&New Game", "New game", "&Open...", "Open", "&Exit", "&First Move", "First move",
-                 "&Last Move", "Last move", "&Previous", "Previous move", "&Next", "Next move"});
-    QCOMPARE(commands.size(), 13);
+    const QList<QAction*> commands =
+        actionsNamed(window, {"&New Game", "New game", "&Open...", "Open", "&Exit", "&First Move",
+                              "First move", "&Last Move", "Last move", "&Previous", "Previous move", "&Next",
+                              "Next move", "&Move list", "Move list", "&Top moves", "Top moves"});
+    QCOMPARE(commands.size(), 17);
     fixture.answer = 1; // should a question slip through: "No", never leave the program
     int fileDialogs = 0;
-    window.setFileNameHandler([&](bool, const QString&) {
+    auto countDialog = [&](const QString&, const QString&) {
         ++fileDialogs;
         return QString();
-    });
+    };
+    window.setFileNameHandler(countDialog);
+    window.setOpenFileNameHandler(countDialog);
 
     // Inside the computer's turn (its waits process events) every way in is tried.
     bool anyEnabled = true;
@@ -85,13 +88,15 @@ void GameFlowTest::gameCommandsAreRefusedDuringAComputerTurn()
         window.exitClicked();
         window.firstClicked();
         window.previousClicked();
+        window.moveListClicked();
+        window.topMovesClicked();
         historyDuring = fixture.game->rules()->history().size();
     });
     window.rack()->moveClicked();
 
     QVERIFY(!anyEnabled);
     QCOMPARE(historyDuring, std::size_t(1)); // still the start: nothing stepped or replaced it
-    QVERIFY(fixture.dialogs.empty());        // no new-game dialog
+    QVERIFY(fixture.dialogs.empty());        // no new-game, move-list or top-moves dialog
     QVERIFY(fixture.messages.empty());       // no exit question
     QCOMPARE(fileDialogs, 0);                // no open dialog
     QCOMPARE(fixture.game->rules()->history().size(), std::size_t(2)); // the computer played
@@ -195,10 +200,14 @@ void GameFlowTest::unsavedGamesAreOfferedForSaving()
     glyph::MainWindow& window = *fixture.window;
     std::vector<bool> fileDialogs; // true: save
     QStringList fileAnswers;
-    window.setFileNameHandler([&](bool save, const QString&) {
-        fileDialogs.push_back(save);
-        return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
-    });
+    auto chooser = [&](bool save) {
+        return [&, save](const QString&, const QString&) {
+            fileDialogs.push_back(save);
+            return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+        };
+    };
+    window.setFileNameHandler(chooser(true));
+    window.setOpenFileNameHandler(chooser(false));
     const QString question = "Save the game in progress?";
 
     window.saveClicked(); // no game yet

@@ -6,9 +6,9 @@
 #include <QtTest>
 
 #include "ui/jokerdialog.h"
-#include "ui/uipreferences.h"
 #include "ui/panelwidget.h"
 #include "ui/tablewidget.h"
+#include "ui/uipreferences.h"
 #include "uitestsupport.h"
 
 using glyph::test::WindowFixture;

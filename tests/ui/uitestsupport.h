@@ -104,7 +104,7 @@ public:
         relay = std::make_unique<ViewRelay>(fallback);
         game = std::make_unique<Game>(*preferences, *relay);
         glyph::attachAiPlayers(*game);
-        game->setRules(createRules(0, *game));
+        game->setRules(createRules(kClassicGameType, *game));
         window = std::make_unique<MainWindow>(*game);
         relay->setTarget(window.get());
         window->setWaitFactor(0);
@@ -138,7 +138,7 @@ public:
             player.setProfile(profile);
             players.push_back(player);
         }
-        game->setRules(createRules(0, *game));
+        game->setRules(createRules(kClassicGameType, *game));
         game->rules()->start(players);
         window->refresh(false);
     }

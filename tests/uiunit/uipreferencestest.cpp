@@ -57,7 +57,6 @@ TEST(UiPreferences, FontFamilyKeepsItsSpacesAndBoldFieldDecidesTheWeight)
     EXPECT_TRUE(value.underline());
 }
 
-
 TEST(UiPreferences, FontRoundTripWritesBoldFromTheWeight)
 {
     TempDir dir;
@@ -76,7 +75,6 @@ TEST(UiPreferences, FontRoundTripWritesBoldFromTheWeight)
     EXPECT_EQ(back.weight(), QFont::Bold);
     EXPECT_TRUE(back.underline());
 }
-
 
 TEST(UiPreferences, ShortValuesLeaveTheRemainingFieldsUnchanged)
 {
@@ -98,7 +96,6 @@ TEST(UiPreferences, ShortValuesLeaveTheRemainingFieldsUnchanged)
     EXPECT_EQ(geometry, QRect(5, 6, 3, 4));
 }
 
-
 TEST(UiPreferences, ColourComponentsOutsideTheRangeAreClamped)
 {
     TempDir dir;
@@ -108,4 +105,3 @@ TEST(UiPreferences, ColourComponentsOutsideTheRangeAreClamped)
     ASSERT_TRUE(uiprefs::getColour(prefs, "ColorMarginKey", margin));
     EXPECT_EQ(margin, QColor(0, 255, 128));
 }
-

@@ -110,17 +110,14 @@ bool SelfPlay::playGame(int number)
 
 bool SelfPlay::checkTurn()
 {
-    // Every listed move must pass the rules' validation (its warnings kept, not shown) and
-    // carry the score the rules give it.
+    // Every listed move must pass the rules' validation and carry the score the rules give it.
     const MoveGenerator& generator = moveGenerator(m_game);
     for (const Move& move : generator.moves()) {
         if (move.isPass())
             continue;
-        m_view.capture(true);
-        const bool valid = m_game.rules()->validateMove(move);
-        m_view.capture(false);
-        if (!valid) {
-            printPosition("a listed move is refused by the rules", &move);
+        const MoveProblem problem = m_game.rules()->validateMove(move);
+        if (!problem.ok()) {
+            printPosition("a listed move is refused by the rules: " + problem.message(), &move);
             return false;
         }
         Move rescored = move;
@@ -171,8 +168,6 @@ void SelfPlay::printPosition(const std::string& reason, const Move* move)
     if (move != nullptr)
         std::printf("move: %s %d (word %s, jokers %s)\n", m_game.moveText(*move, m_game.board()).c_str(),
                     move->score, move->word, move->jokers);
-    for (const std::string& warning : m_view.captured())
-        std::printf("warning: %s\n", warning.c_str());
     for (int row = 1; row <= m_game.rows(); ++row) {
         std::string line;
         for (int column = 1; column <= m_game.columns(); ++column) {

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+
+namespace glyph
+{
+
+/// What is wrong with a move, as the rules' checks find it: the kind of fault and the word
+/// or notation that the warning names. The caller decides whether and how to show it.
+struct MoveProblem {
+    enum class Kind {
+        None,
+        // Placement: `detail` is the move's notation.
+        LaysNoTile,
+        NotWellFormed,
+        OffBoard,
+        NotWholeWord,
+        DisagreesWithBoard,
+        LettersNotInRack,
+        NotTouching,
+        // Dictionary: `detail` is the word that is not in it.
+        UnknownWord,
+        /// A cross word of a down move (the warning's wording differs from the others).
+        UnknownCrossWordOfDownMove,
+        // First move: `detail` is the move's word.
+        FirstWordTooShort,
+        FirstWordOffCentreLine,
+        FirstWordOffCentreColumn,
+        FirstWordMissesCentre,
+    };
+
+    Kind kind = Kind::None;
+    std::string detail;
+
+    /// True when nothing is wrong.
+    bool ok() const { return kind == Kind::None; }
+    /// The warning the user sees, e.g. "Word CXT is NOT in dictionary"; empty when ok.
+    std::string message() const;
+};
+
+} // namespace glyph

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+
+#include "ui_bagviewdialog.h"
+
+namespace glyph
+{
+
+class Game;
+class MainWindow;
+
+/// The tiles left in the bag, letter by letter, with the count of vowels, consonants and all.
+class BagViewDialog : public QDialog, public Ui::UIBagViewDialog
+{
+    Q_OBJECT
+
+public:
+    /// Fills the text from the bag and pauses the clocks.
+    BagViewDialog(Game& game, MainWindow& window, QWidget* parent);
+    /// Resumes the clocks.
+    ~BagViewDialog() override;
+
+private:
+    MainWindow& m_window;
+};
+
+} // namespace glyph
