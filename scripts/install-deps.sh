@@ -7,12 +7,14 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     libgl-dev liblua5.4-dev libgtest-dev libbenchmark-dev
-    xvfb xauth npm adwaita-icon-theme
+    xvfb xauth adwaita-icon-theme
 )
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
+# npm fetches the word list; any npm will do (a nodejs package may already bring its own).
+command -v npm >/dev/null 2>&1 || missing+=(npm)
 if [ ${#missing[@]} -gt 0 ]; then
     sudo_cmd=()
     [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
