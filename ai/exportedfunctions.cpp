@@ -209,4 +209,13 @@ const ExportedFunction kExportedFunctions[kExportedFunctionRows] = {
     {"ExchangeLetters", "str letters", "bool accepted", exchangeLetters},
 };
 
+const ExportedFunction* findExportedFunction(std::string_view name)
+{
+    for (int row = 0; row < kExportedFunctionRows && kExportedFunctions[row].name != nullptr; ++row) {
+        if (name == kExportedFunctions[row].name)
+            return &kExportedFunctions[row];
+    }
+    return nullptr;
+}
+
 } // namespace glyph

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 struct lua_State;
 
 namespace glyph
@@ -18,5 +20,8 @@ constexpr int kExportedFunctionRows = 100;
 
 /// The functions registered in the script host's state, in registration order.
 extern const ExportedFunction kExportedFunctions[kExportedFunctionRows];
+
+/// The row of the exported function with this name, or null when there is none.
+const ExportedFunction* findExportedFunction(std::string_view name);
 
 } // namespace glyph

@@ -26,6 +26,7 @@
 #include "engine/gamerules.h"
 #include "preferences/keys.h"
 #include "preferences/preferences.h"
+#include "ui/aieditorwidget.h"
 #include "ui/bagviewdialog.h"
 #include "ui/conversiondialog.h"
 #include "ui/dictionarydialog.h"
@@ -99,8 +100,7 @@ void MainWindow::buildWidgets()
     m_tabs->addTab(m_table, tr("Table"));
     m_gameConfiguration = new GameConfigurationWidget(m_game, *this, m_tabs);
     m_tabs->addTab(m_gameConfiguration, tr("Game Configuration"));
-    m_aiEditor = new QWidget(m_tabs);
-    m_aiEditor->setObjectName("aiEditor");
+    m_aiEditor = new AIEditorWidget(m_game, m_tabs);
     m_tabs->addTab(m_aiEditor, tr("AI Editor"));
 
     m_rack->setMinimumSize(kRackMinimumWidth, kRackMinimumHeight);
@@ -323,6 +323,8 @@ void MainWindow::updateCommands()
     m_gameConfiguration->setEnabled(enabled);
     for (QAction* command : m_gameCommands)
         command->setEnabled(enabled);
+    // A test run inside a computer turn's wait would replace the turn's move list and solution.
+    m_aiEditor->testButton->setEnabled(enabled);
 }
 
 void MainWindow::wait(int milliseconds)
@@ -345,9 +347,10 @@ void MainWindow::wait(int milliseconds)
     setInteractive(true);
 }
 
-void MainWindow::appendScriptOutput(const std::string&)
+void MainWindow::appendScriptOutput(const std::string& line)
 {
-    // The profile editor's output pane is not part of this window yet; script output is dropped.
+    // Scripts are Latin-1 text, and so is what they print.
+    m_aiEditor->appendOutput(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
 }
 
 void MainWindow::updateDictionaryInfo()

@@ -18,6 +18,7 @@ class QToolBar;
 namespace glyph
 {
 
+class AIEditorWidget;
 class DictionaryDialog;
 class Game;
 class GameConfigurationWidget;
@@ -55,6 +56,7 @@ public:
     RackWidget* rack() const { return m_rack; }
     PanelWidget* panel() const { return m_panel; }
     GameConfigurationWidget* gameConfiguration() const { return m_gameConfiguration; }
+    AIEditorWidget* aiEditor() const { return m_aiEditor; }
     QTabWidget* tabs() const { return m_tabs; }
     /// The modeless dictionary window, built with this window and shown on demand.
     DictionaryDialog* dictionaryDialog() const { return m_dictionaryDialog; }
@@ -160,7 +162,7 @@ private:
     PanelWidget* m_panel = nullptr;
     TableWidget* m_table = nullptr;
     GameConfigurationWidget* m_gameConfiguration = nullptr;
-    QWidget* m_aiEditor = nullptr;
+    AIEditorWidget* m_aiEditor = nullptr;
     bool m_paused = false;
     QSplitter* m_splitter = nullptr;
     QSplitter* m_left = nullptr;

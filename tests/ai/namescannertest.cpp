@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ai/namescanner.h"
+
+using glyph::NameScanner;
+using Names = std::set<std::string>;
+using List = std::vector<std::string>;
+
+namespace
+{
+
+constexpr std::size_t kNoMatch = std::string_view::npos;
+
+Names identifiersOf(std::string_view text)
+{
+    NameScanner scanner;
+    scanner.scan(text);
+    return scanner.identifiers();
+}
+
+} // namespace
+
+TEST(NameScanner, IdentifiersAreRunsOfLettersAndDigitsOutsideKeywords)
+{
+    // An underscore splits a name; a keyword also matches the start of a longer word.
+    EXPECT_EQ(identifiersOf("my_score = 3"), (Names{"my", "score"}));
+    EXPECT_EQ(identifiersOf("endgame = 1"), (Names{"game"}));
+    EXPECT_EQ(identifiersOf("local x2 = y + 10 -- note here\nif x2 then z = \"a b\" end"),
+              (Names{"x2", "y", "z"}));
+    // A call with arguments is one token, so its names are not collected; an empty call is
+    // read as a name and two parentheses.
+    EXPECT_EQ(identifiersOf("Debug(a, 1)"), Names{});
+    EXPECT_EQ(identifiersOf("n = MovesNumber()"), (Names{"n", "MovesNumber"}));
+}
+
+TEST(NameScanner, IdentifiersReflectOnlyTheLastScanAndClearTheMessage)
+{
+    NameScanner scanner;
+    scanner.scan("alpha = beta");
+    EXPECT_EQ(scanner.identifiers(), (Names{"alpha", "beta"}));
+    EXPECT_EQ(scanner.matchToken("x", 0, 29), kNoMatch);
+    EXPECT_EQ(scanner.message(), "Parser: Unknow token 29");
+    scanner.scan("gamma");
+    EXPECT_EQ(scanner.identifiers(), Names{"gamma"});
+    EXPECT_EQ(scanner.message(), "");
+}
+
+TEST(NameScanner, TokensCountTheBlanksBeforeThemAndMatchByPrefix)
+{
+    NameScanner scanner;
+    EXPECT_EQ(scanner.matchToken("  \t\nend", 0, NameScanner::End), 7u);
+    EXPECT_EQ(scanner.matchToken("endgame", 0, NameScanner::End), 3u);
+    EXPECT_EQ(scanner.matchToken("x -- note\ny", 1, NameScanner::Comment), 8u);
+    EXPECT_EQ(scanner.matchToken("a >= b", 1, NameScanner::GreaterOrEqual), 3u);
+    EXPECT_EQ(scanner.matchToken("\"a\nb\" x", 0, NameScanner::String), 5u);
+    EXPECT_EQ(scanner.matchToken("\"open", 0, NameScanner::String), kNoMatch);
+    EXPECT_EQ(scanner.matchToken("abc12_d", 0, NameScanner::Identifier), 5u);
+    EXPECT_EQ(scanner.matchToken("f(a, 1, b) + 2", 0, NameScanner::Call), 10u);
+    EXPECT_EQ(scanner.matchToken("MovesNumber()", 0, NameScanner::Call), kNoMatch);
+    EXPECT_EQ(scanner.matchToken("f(g(1))", 0, NameScanner::Call), kNoMatch);
+    EXPECT_EQ(scanner.message(), "");
+}
+
+TEST(NameScanner, RecognisedDefinitionsAreKeptAfterTheirTextIsGone)
+{
+    NameScanner scanner;
+    scanner.scan("function Pick(a, b) return a end\nx = 1");
+    EXPECT_EQ(scanner.definedFunctions(), Names{"Pick"});
+    // Names inside a recognised definition are not collected as identifiers.
+    EXPECT_EQ(scanner.identifiers(), Names{"x"});
+    scanner.scan("x = 1");
+    EXPECT_EQ(scanner.definedFunctions(), Names{"Pick"});
+    EXPECT_EQ(scanner.identifiers(), Names{"x"});
+}
+
+TEST(NameScanner, DefinitionsWithNestedBlocksAreRecognised)
+{
+    NameScanner scanner;
+    scanner.scan("function Best(limit)\n"
+                 "  local best = 0\n"
+                 "  for i = 1, limit do\n"
+                 "    if i > best then best = i else Debug(i) end\n"
+                 "  end\n"
+                 "  while best > 10 do best = best - 1 end\n"
+                 "  return best\n"
+                 "end\n"
+                 "function NoArguments() end\n");
+    EXPECT_EQ(scanner.definedFunctions(), (Names{"Best", "NoArguments"}));
+    EXPECT_EQ(scanner.identifiers(), Names{});
+}
+
+TEST(NameScanner, AnIncompleteDefinitionIsReadTokenByToken)
+{
+    NameScanner scanner;
+    // No end; a block that closes but leaves the function open; a character the grammar does
+    // not know. The name and its parameters then read as a call, which collects no names.
+    scanner.scan("function Open(a) x = a\n");
+    EXPECT_EQ(scanner.identifiers(), (Names{"a", "x"}));
+    scanner.scan("function Half(a) if a then b = 1 end\n");
+    EXPECT_EQ(scanner.identifiers(), (Names{"a", "b"}));
+    scanner.scan("function Dotted(t) return t.size end");
+    EXPECT_EQ(scanner.definedFunctions(), Names{});
+    EXPECT_EQ(scanner.identifiers(), (Names{"t", "size"}));
+}
+
+TEST(NameScanner, CompletionsListEverySourceSortedWithCaseSignificant)
+{
+    NameScanner scanner;
+    scanner.scan("function Mop(a) return a end\nMood = 1\nmore = Mop");
+    // Mop is both defined and met as an identifier afterwards: it is listed for each source.
+    EXPECT_EQ(scanner.completions("Mo"), (List{"Mood", "Mop", "Mop", "MoveAt", "MovesNumber"}));
+    EXPECT_EQ(scanner.completions("mo"), List{"more"});
+    // The word being typed is itself an identifier of the text; it completes nothing.
+    EXPECT_EQ(scanner.completions("Mood"), List{});
+    scanner.scan("Tabl");
+    EXPECT_EQ(scanner.completions("Tabl"), List{"TableLetter"});
+    EXPECT_EQ(NameScanner().completions("Tabl"), List{"TableLetter"});
+    EXPECT_EQ(NameScanner().completions("Exch"), List{"ExchangeLetters"});
+    EXPECT_EQ(NameScanner().completions("Zz"), List{});
+    // An empty word lists every name, starting with the exported functions.
+    const List all = NameScanner().completions("");
+    EXPECT_EQ(all.size(), 9u);
+    EXPECT_TRUE(std::is_sorted(all.begin(), all.end()));
+}
+
+TEST(NameScanner, CompletionsOfAWordWithDigitsBeginWithTheWholeWord)
+{
+    NameScanner scanner;
+    scanner.scan("x1a = 1 xyz = 2 x12 = 3");
+    EXPECT_EQ(scanner.completions("x1"), (List{"x12", "x1a"}));
+}
+
+TEST(NameScanner, DeeplyNestedBlocksAreReadWithoutExhaustingTheStack)
+{
+    std::string nested = "function Deep(a)\n";
+    for (int level = 0; level < 50; ++level)
+        nested += "if a then while a do\n";
+    for (int level = 0; level < 100; ++level)
+        nested += "end\n";
+    nested += "end\n";
+    NameScanner scanner;
+    scanner.scan(nested);
+    EXPECT_EQ(scanner.definedFunctions(), Names{"Deep"});
+
+    std::string hostile = "function Hostile(a)\n";
+    for (int level = 0; level < 200000; ++level)
+        hostile += "if a then ";
+    scanner.scan(hostile + "x = 1");
+    EXPECT_EQ(scanner.definedFunctions(), Names{"Deep"});
+    EXPECT_EQ(scanner.identifiers(), (Names{"a", "x"}));
+}
+
+TEST(NameScanner, TheWordBeforeAColumnStopsAtAnythingButLettersAndDigits)
+{
+    EXPECT_EQ(NameScanner::wordBefore("x = MoveAt(", 10, false), "MoveAt");
+    EXPECT_EQ(NameScanner::wordBefore("x = MoveAt(", 11, false), "");
+    EXPECT_EQ(NameScanner::wordBefore("x = MoveAt (", 12, true), "MoveAt");
+    EXPECT_EQ(NameScanner::wordBefore("my_sco", 6, false), "sco");
+    EXPECT_EQ(NameScanner::wordBefore("Tabl", 2, false), "Ta");
+    EXPECT_EQ(NameScanner::wordBefore("ab", 99, false), "ab");
+    EXPECT_EQ(NameScanner::wordBefore("(((", 3, true), "");
+}
+
+TEST(NameScanner, AnyBytesScanSafelyIntoNamesFoundInTheText)
+{
+    std::mt19937 random(7);
+    // Bytes weighted toward the characters the grammar cares about.
+    const std::string alphabet = "function end if then else for do while return local ( ) , \" -- = + "
+                                 "\n\t_.[]{}~#abcXYZ019\x80\xe9\xff";
+    for (int round = 0; round < 300; ++round) {
+        std::string text(static_cast<std::size_t>(random() % 400), '\0');
+        for (char& c : text)
+            c = random() % 8 == 0 ? static_cast<char>(random() % 256) : alphabet[random() % alphabet.size()];
+        NameScanner scanner;
+        scanner.scan(text);
+        Names all = scanner.identifiers();
+        all.insert(scanner.definedFunctions().begin(), scanner.definedFunctions().end());
+        for (const std::string& name : all) {
+            ASSERT_FALSE(name.empty());
+            ASSERT_TRUE(std::isalpha(static_cast<unsigned char>(name[0])) != 0) << name;
+            for (char c : name)
+                ASSERT_TRUE(std::isalnum(static_cast<unsigned char>(c)) != 0) << name;
+            ASSERT_NE(text.find(name), std::string::npos) << name;
+        }
+        EXPECT_EQ(scanner.message(), "");
+    }
+}
