@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -93,4 +94,21 @@ TEST(Glyphplay, ReportsScriptErrorsAndRefusesBadArguments)
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("Nobody.cpu"), std::string::npos);
     EXPECT_EQ(glyphplay(dir, "moves \"" + saved + "\" --entry 9999").status, 1);
+}
+
+TEST(Glyphplay, StartedFromAFolderWithoutDataUsesTheDataBesideItAndKeepsFileArguments)
+{
+    TempDir dir;
+    const ToolRun run =
+        glyph::test::runTool(dir, "cd \"" + dir.path().string() + "\" && \"" + GLYPH_DIST_DIR +
+                                      "/glyphplay\" selfplay --games 1 --players "
+                                      "Greedy.cpu,Greedy.cpu --seed 4 --save game.tc");
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    // The saved game lands in the folder it was started from, not beside the program.
+    EXPECT_TRUE(std::ifstream(dir.file("game.tc")).good());
+    const ToolRun moves =
+        glyph::test::runTool(dir, "cd \"" + dir.path().string() + "\" && \"" + GLYPH_DIST_DIR +
+                                      "/glyphplay\" moves game.tc --entry 0");
+    ASSERT_EQ(moves.status, 0) << moves.err;
+    EXPECT_FALSE(moves.out.empty());
 }
