@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -116,4 +117,21 @@ TEST(Glyphplay, ShippedProfilesEndEveryGameWhateverTheBoardShape)
     EXPECT_EQ(mixed.status, 0) << mixed.out << mixed.err;
     // A shape outside the boards the game has is refused.
     EXPECT_EQ(glyphplay(dir, "selfplay --players Greedy.cpu,Greedy.cpu --rows 30 --cols 5").status, 2);
+}
+
+TEST(Glyphplay, StartedFromAFolderWithoutDataUsesTheDataBesideItAndKeepsFileArguments)
+{
+    TempDir dir;
+    const ToolRun run =
+        glyph::test::runTool(dir, "cd \"" + dir.path().string() + "\" && \"" + GLYPH_DIST_DIR +
+                                      "/glyphplay\" selfplay --games 1 --players "
+                                      "Greedy.cpu,Greedy.cpu --seed 4 --save game.tc");
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    // The saved game lands in the folder it was started from, not beside the program.
+    EXPECT_TRUE(std::ifstream(dir.file("game.tc")).good());
+    const ToolRun moves =
+        glyph::test::runTool(dir, "cd \"" + dir.path().string() + "\" && \"" + GLYPH_DIST_DIR +
+                                      "/glyphplay\" moves game.tc --entry 0");
+    ASSERT_EQ(moves.status, 0) << moves.err;
+    EXPECT_FALSE(moves.out.empty());
 }

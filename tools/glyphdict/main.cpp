@@ -2,7 +2,9 @@
 #include <cstdio>
 #include <string>
 
+#include "base/datafolder.h"
 #include "command.h"
+#include "toolsupport.h"
 
 using glyph::tool::Arguments;
 using glyph::tool::CommandTable;
@@ -30,6 +32,7 @@ int main(int argc, char** argv)
         printHelp(stderr);
         return glyph::tool::kExitUsage;
     }
+    glyph::tool::setProgramFolder(glyph::datafolder::programFolder(argv[0]));
     const std::string name = argv[1];
     if (name == "--help" || name == "-h" || name == "help") {
         printHelp(stdout);

@@ -67,7 +67,8 @@ std::optional<ParsedArguments> parse(const Arguments& arguments, std::size_t pos
 }
 
 /// The letter set named by --set; else "Sets/English.set" in the working folder; else the one
-/// in the data folder that holds the dictionary (the "Sets" folder beside its folder).
+/// in the data folder that holds the dictionary (the "Sets" folder beside its folder); else
+/// the one beside the program.
 bool loadLetterSet(const ParsedArguments& arguments, LetterSet& letterSet, WarningSink& warnings)
 {
     std::string path = arguments.value("--set");
@@ -75,8 +76,11 @@ bool loadLetterSet(const ParsedArguments& arguments, LetterSet& letterSet, Warni
         path = kDefaultSet;
         const auto beside =
             std::filesystem::path(arguments.positional[0]).parent_path().parent_path() / kDefaultSet;
+        const auto besideProgram = programFolder() / kDefaultSet;
         if (!std::ifstream(path) && std::ifstream(beside))
             path = beside.string();
+        else if (!std::ifstream(path) && !programFolder().empty() && std::ifstream(besideProgram))
+            path = besideProgram.string();
     }
     return letterSet.load(path, warnings);
 }
