@@ -4,13 +4,13 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <set>
 #include <string>
 
 #include "base/letterset.h"
+#include "base/regularfile.h"
 #include "command.h"
 #include "dictionary/palindromelist.h"
 #include "dictionary/searchstate.h"
@@ -75,7 +75,8 @@ bool loadLetterSet(const ParsedArguments& arguments, LetterSet& letterSet, Warni
         path = kDefaultSet;
         const auto beside =
             std::filesystem::path(arguments.positional[0]).parent_path().parent_path() / kDefaultSet;
-        if (!std::ifstream(path) && std::ifstream(beside))
+        if (RegularFile(path).status() != RegularFile::Status::Read &&
+            RegularFile(beside.string()).status() == RegularFile::Status::Read)
             path = beside.string();
     }
     return letterSet.load(path, warnings);
