@@ -26,10 +26,10 @@ std::string fieldText(const char* field, std::size_t size)
     return std::string(field, strnlen(field, size));
 }
 
-std::string formatNotice(const char* format, const std::string& name)
+std::string formatNotice(const std::string& format, const std::string& name)
 {
     char text[256];
-    std::snprintf(text, sizeof text, format, name.c_str());
+    std::snprintf(text, sizeof text, format.c_str(), name.c_str());
     return text;
 }
 
@@ -146,7 +146,7 @@ Move LuaHost::computerTurn(const Player& player)
     using Clock = std::chrono::steady_clock;
     const std::string name = fieldText(player.name, sizeof player.name);
     GameView& view = m_game.view();
-    view.showThinkingNotice(formatNotice("\nPlease Wait...\n\n  %s is thinking  \n\n", name));
+    view.showThinkingNotice(formatNotice(view.translate("\nPlease Wait...\n\n  %s is thinking  \n\n"), name));
     const Clock::time_point started = Clock::now();
 
     m_exchangeLetters.clear();
@@ -159,7 +159,7 @@ Move LuaHost::computerTurn(const Player& player)
         view.wait(static_cast<int>(kMinimumThinkingMs - elapsed));
     view.hideThinkingNotice();
     if (m_solution.isPass()) {
-        view.showThinkingNotice(formatNotice("\n\n  %s  PASED  \n\n\n", name));
+        view.showThinkingNotice(formatNotice(view.translate("\n\n  %s  PASED  \n\n\n"), name));
         view.wait(kPassNoticeMs);
         view.hideThinkingNotice();
     }

@@ -1,7 +1,6 @@
 // The program's entry: creates the preferences, the game and the window in order, runs the
 // event loop and tears them down in reverse, which writes "Preferences.ini".
 #include <QApplication>
-#include <QTranslator>
 
 #include <memory>
 
@@ -15,6 +14,8 @@
 #include "ui/messageboxview.h"
 #include "ui/panelwidget.h"
 #include "ui/startup.h"
+#include "ui/tipofdaydialog.h"
+#include "ui/translation.h"
 #include "ui/viewrelay.h"
 
 namespace
@@ -35,8 +36,7 @@ int main(int argc, char** argv)
     MessageBoxView messageBoxes;
     glyph::ViewRelay view(messageBoxes);
     auto preferences = std::make_unique<glyph::Preferences>("Preferences.ini", &view);
-    QTranslator translator;
-    startup::applyLanguage(*preferences, translator);
+    startup::applyLanguage(*preferences, translation::translator());
     startup::applyStyle(*preferences);
     startup::applyFont(*preferences);
 
@@ -48,6 +48,10 @@ int main(int argc, char** argv)
     view.setTarget(window.get());
     window->panel()->startClock(kClockPeriod);
     window->showMaximized();
+    if (preferences->integer(glyph::keys::kTipShow) != 0) {
+        glyph::TipOfDayDialog tip(*game, *window, window.get());
+        window->runDialog(tip);
+    }
     startup::restoreGeometry(*preferences, glyph::keys::kMainWindow, *window);
 
     const int exitCode = QApplication::exec();

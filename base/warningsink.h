@@ -13,9 +13,13 @@ public:
     virtual ~WarningSink() = default;
     /// Shows one warning text (already formatted) and returns when the user has seen it.
     virtual void showWarning(const std::string& text) = 0;
+    /// The user's language version of a program text (a printf format keeps its conversions);
+    /// the text itself when there is no translation.
+    virtual std::string translate(const char* text) { return text; }
 };
 
-/// Formats printf-style into a 1,024-character buffer and hands the text to the sink.
+/// Translates the format through the sink, formats printf-style into a 1,024-character buffer
+/// and hands the text to the sink.
 void showWarning(WarningSink& sink, const char* format, ...)
 #if defined(__GNUC__)
     __attribute__((format(printf, 2, 3)))

@@ -23,6 +23,16 @@ int boardSize(const Preferences& preferences, const char* key)
     return size >= 1 && size <= kMaxBoardSize ? size : kDefaultBoardSize;
 }
 
+/// True when a tile lies beyond rows x columns.
+bool holdsTileOutside(const Board& board, int rows, int columns)
+{
+    for (int row = 1; row < kBoardCells; ++row)
+        for (int column = 1; column < kBoardCells; ++column)
+            if (board[row][column].letter != 0 && (row > rows || column > columns))
+                return true;
+    return false;
+}
+
 } // namespace
 
 Game::Game(Preferences& preferences, GameView& view)
@@ -62,6 +72,34 @@ bool Game::loadSettings()
     if (!m_letterSet.load(m_preferences.string(keys::kGameSet), m_view))
         return false;
     return m_dictionary.load(m_preferences.string(keys::kGameDictionary));
+}
+
+bool Game::reloadSettingsKeepingGame(bool& sizeKept)
+{
+    const int rows = m_rows;
+    const int columns = m_columns;
+    const Board board = m_board;
+    const bool loaded = loadSettings();
+    m_board = board;
+    sizeKept = false;
+    if (m_rules == nullptr || !m_rules->inProgress())
+        return loaded;
+    // Once tiles are laid, a board that cuts one off, or whose centre square moves (the first
+    // move would seem not made), cannot carry this game on.
+    bool laid = holdsTileOutside(m_board, 0, 0);
+    bool cutOff = holdsTileOutside(m_board, m_rows, m_columns);
+    for (const HistoryEntry& entry : m_rules->history()) {
+        laid = laid || holdsTileOutside(entry.board, 0, 0);
+        cutOff = cutOff || holdsTileOutside(entry.board, m_rows, m_columns);
+    }
+    const bool centreMoves = geometry::centreRow(m_rows) != geometry::centreRow(rows) ||
+                             geometry::centreColumn(m_columns) != geometry::centreColumn(columns);
+    if (cutOff || (laid && centreMoves)) {
+        m_rows = rows;
+        m_columns = columns;
+        sizeKept = true;
+    }
+    return loaded;
 }
 
 void Game::reloadRackSlots()

@@ -130,7 +130,8 @@ bool GameClassic::playMove(const Move& move)
     if (problem.ok())
         problem = validateMove(move);
     if (!problem.ok()) {
-        showWarning(m_game.view(), "%s", problem.message().c_str());
+        // Shown through its format, which the view translates, rather than as finished text.
+        showWarning(m_game.view(), problem.format(), problem.detail.c_str());
         return passOrExchange("", "");
     }
 

@@ -47,6 +47,11 @@ const char* formatOf(MoveProblem::Kind kind)
 
 } // namespace
 
+const char* MoveProblem::format() const
+{
+    return formatOf(kind);
+}
+
 std::string MoveProblem::message() const
 {
     if (ok())

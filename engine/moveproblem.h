@@ -36,6 +36,9 @@ struct MoveProblem {
     bool ok() const { return kind == Kind::None; }
     /// The warning the user sees, e.g. "Word CXT is NOT in dictionary"; empty when ok.
     std::string message() const;
+    /// The printf format of the warning, with one "%s" for the detail ("" when ok), so that a
+    /// view can show it in the user's language.
+    const char* format() const;
 };
 
 } // namespace glyph

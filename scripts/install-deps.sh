@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     libgl-dev liblua5.4-dev libgtest-dev libbenchmark-dev
-    xvfb xauth wamerican-huge adwaita-icon-theme
+    xvfb xauth wamerican-huge adwaita-icon-theme hunspell-ro hunspell-tools
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -24,6 +24,7 @@
 #include "engine/gamerules.h"
 #include "preferences/keys.h"
 #include "preferences/preferences.h"
+#include "ui/aboutdialog.h"
 #include "ui/aieditorwidget.h"
 #include "ui/bagviewdialog.h"
 #include "ui/conversiondialog.h"
@@ -31,14 +32,18 @@
 #include "ui/exports.h"
 #include "ui/gameconfigurationwidget.h"
 #include "ui/gameoverdialog.h"
+#include "ui/helpdialog.h"
 #include "ui/moveslistdialog.h"
 #include "ui/newgamedialog.h"
 #include "ui/palindromdialog.h"
 #include "ui/panelwidget.h"
+#include "ui/preferencesdialog.h"
 #include "ui/rackwidget.h"
 #include "ui/speedtestdialog.h"
 #include "ui/tablewidget.h"
+#include "ui/tipofdaydialog.h"
 #include "ui/topmovesdialog.h"
+#include "ui/translation.h"
 
 namespace glyph
 {
@@ -121,9 +126,6 @@ QAction* MainWindow::addCommand(QMenu* menu, const QString& text, const QKeySequ
 
 void MainWindow::buildMenus()
 {
-    // Commands whose dialogs are not part of this program yet are shown but disabled.
-    constexpr bool kLater = false;
-
     QMenu* file = menuBar()->addMenu(tr("&File"));
     QMenu* exportMenu = file->addMenu(tr("Export"));
     addCommand(exportMenu, tr("Table to BMP"), {}, &MainWindow::table2BMPClicked);
@@ -136,7 +138,7 @@ void MainWindow::buildMenus()
     m_printAction =
         addCommand(file, tr("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P), &MainWindow::printClicked);
     file->addSeparator();
-    addCommand(file, tr("P&references..."), {}, &MainWindow::preferencesClicked, kLater);
+    addCommand(file, tr("P&references..."), {}, &MainWindow::preferencesClicked);
     file->addSeparator();
     addCommand(file, tr("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_X), &MainWindow::exitClicked);
 
@@ -170,9 +172,9 @@ void MainWindow::buildMenus()
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     addCommand(help, tr("&Index"), QKeySequence(Qt::Key_F1), &MainWindow::indexClicked);
     addCommand(help, tr("&Shortcuts"), {}, &MainWindow::shortcutsClicked);
-    addCommand(help, tr("&Tip of day"), {}, &MainWindow::tipOfDayClicked, kLater);
+    addCommand(help, tr("&Tip of day"), {}, &MainWindow::tipOfDayClicked);
     help->addSeparator();
-    m_aboutAction = addCommand(help, tr("&About"), {}, &MainWindow::aboutClicked, kLater);
+    m_aboutAction = addCommand(help, tr("&About"), {}, &MainWindow::aboutClicked);
 }
 
 void MainWindow::addToolButton(const char* picture, const QString& text, QAction* command)
@@ -227,6 +229,11 @@ void MainWindow::updateCaption()
 void MainWindow::showWarning(const std::string& text)
 {
     message(nullptr, QMessageBox::Warning, QString::fromStdString(text), {tr("OK")});
+}
+
+std::string MainWindow::translate(const char* text)
+{
+    return translation::translateFormat(translation::kCoreContext, text).toStdString();
 }
 
 void MainWindow::refresh(bool onlyUpdateBoard)
@@ -368,10 +375,6 @@ void MainWindow::storeGeometry(Game& game, const QWidget& window, const char* ke
 
 // ---- commands ----
 
-void MainWindow::preferencesClicked() {}
-void MainWindow::tipOfDayClicked() {}
-void MainWindow::aboutClicked() {}
-
 void MainWindow::openClicked()
 {
     if (m_game.rules() == nullptr)
@@ -509,6 +512,12 @@ void MainWindow::nextClicked()
     refresh(false);
 }
 
+void MainWindow::preferencesClicked()
+{
+    PreferencesDialog dialog(m_game, *this, this);
+    runDialog(dialog);
+}
+
 void MainWindow::dictionaryClicked()
 {
     m_dictionaryDialog->show();
@@ -537,7 +546,20 @@ void MainWindow::speedTestClicked()
 
 void MainWindow::indexClicked()
 {
-    message(this, QMessageBox::Information, "Not implemented yet", {tr("OK")});
+    HelpDialog dialog(*this, this);
+    runDialog(dialog);
+}
+
+void MainWindow::tipOfDayClicked()
+{
+    TipOfDayDialog dialog(m_game, *this, this);
+    runDialog(dialog);
+}
+
+void MainWindow::aboutClicked()
+{
+    AboutDialog dialog(*this, this);
+    runDialog(dialog);
 }
 
 void MainWindow::shortcutsClicked()
@@ -566,6 +588,46 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::retranslate()
+{
+    // The menus and the toolbar are built again in the new language. The old ones may be
+    // running the command that changed it (the preferences dialog, opened from the menu), so
+    // they are only detached, hidden and disabled (so that their shortcuts die); they stay
+    // children of the window until it goes, a few small objects per language change.
+    const QList<QAction*> menus = menuBar()->actions();
+    menuBar()->clear();
+    for (QAction* entry : menus) {
+        if (QMenu* menu = entry->menu()) {
+            for (QAction* command : menu->findChildren<QAction*>())
+                command->setEnabled(false);
+            menu->hide();
+        }
+    }
+    removeToolBar(m_toolBar);
+    for (QAction* button : m_toolBar->actions())
+        button->setEnabled(false);
+    m_toolBar->hide();
+    m_toolBar->setObjectName(QString()); // "tool" names the toolbar in use only
+    buildMenus();
+    buildToolBar();
+
+    m_tabs->setTabText(m_tabs->indexOf(m_table), tr("Table"));
+    m_tabs->setTabText(m_tabs->indexOf(m_gameConfiguration), tr("Game Configuration"));
+    m_tabs->setTabText(m_tabs->indexOf(m_aiEditor), tr("AI Editor"));
+    m_rack->retranslateUi(m_rack);
+    m_panel->retranslateUi(m_panel);
+    m_gameConfiguration->retranslateUi(m_gameConfiguration);
+    m_aiEditor->retranslateUi(m_aiEditor);
+    refresh(false);
 }
 
 } // namespace glyph

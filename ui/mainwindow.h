@@ -64,6 +64,7 @@ public:
 
     // The game's view.
     void showWarning(const std::string& text) override;
+    std::string translate(const char* text) override;
     void refresh(bool onlyUpdateBoard) override;
     void refreshWithoutBoard() override;
     void erasePlacedTiles() override;
@@ -129,6 +130,8 @@ public slots:
 protected:
     /// Escape stops the computer-move timer of the rack; nothing else is handled.
     void keyPressEvent(QKeyEvent* event) override;
+    /// A new language installed: menus, toolbar, tab titles and the forms are translated again.
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildWidgets();
@@ -138,6 +141,7 @@ private:
                         void (MainWindow::*slot)(), bool available = true);
     void addToolButton(const char* picture, const QString& text, QAction* command);
     void updateCaption();
+    void retranslate();
     void setInteractive(bool enabled);
     QString chooseSaveFileName(const QString& folder, const QString& filter);
 

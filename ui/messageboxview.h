@@ -9,4 +9,6 @@ class MessageBoxView : public glyph::NullView
 public:
     /// Shows the text in a modal warning box with one button, parented to no window.
     void showWarning(const std::string& text) override;
+    /// The text in the installed language (context "Game").
+    std::string translate(const char* text) override;
 };

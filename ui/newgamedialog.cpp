@@ -31,6 +31,9 @@ constexpr int kClose = 0;
 constexpr int kHuman = 1;
 constexpr int kMinimumPlayers = 2;
 enum Column { NameColumn, ProfileColumn };
+// The display names of the game-type table, which the list translates in this context.
+[[maybe_unused]] const char* const kGameTypeNames[] = {
+    QT_TRANSLATE_NOOP("glyph::NewGameDialog", "Tabulo Classic")};
 
 unsigned readUnsigned(const QString& text)
 {

@@ -52,6 +52,8 @@ void applyLanguage(glyph::Preferences& preferences, QTranslator& translator)
     else if (language.find("Romana") != std::string::npos)
         preferences.setString(glyph::keys::kTipFile, "Help/TipOfDay.rom");
     preferences.setString(glyph::keys::kLanguage, language);
+    // A translator installed twice would be asked twice; the last language chosen comes first.
+    QCoreApplication::removeTranslator(&translator);
     if (translator.load(QString::fromStdString(language)))
         QCoreApplication::installTranslator(&translator);
 }

@@ -9,12 +9,12 @@ namespace glyph::uitext
 
 QString name(const Player& player)
 {
-    return QString::fromLatin1(player.name, static_cast<qsizetype>(strnlen(player.name, sizeof player.name)));
+    return QString::fromUtf8(player.name, static_cast<qsizetype>(strnlen(player.name, sizeof player.name)));
 }
 
 QString profile(const Player& player)
 {
-    return QString::fromLatin1(player.profile,
+    return QString::fromUtf8(player.profile,
                                static_cast<qsizetype>(strnlen(player.profile, sizeof player.profile)));
 }
 

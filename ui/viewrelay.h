@@ -16,6 +16,7 @@ public:
     void setTarget(GameView* target) { m_target = target; }
 
     void showWarning(const std::string& text) override { current().showWarning(text); }
+    std::string translate(const char* text) override { return current().translate(text); }
     void refresh(bool onlyUpdateBoard) override { current().refresh(onlyUpdateBoard); }
     void refreshWithoutBoard() override { current().refreshWithoutBoard(); }
     void erasePlacedTiles() override { current().erasePlacedTiles(); }

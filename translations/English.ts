@@ -1,0 +1,1351 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>Game</name>
+    <message>
+        <source>Can&apos;t open %s for reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t open %s for writing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t write to %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Corrupted data in %s file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid %s file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%s is out of time!!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Please Wait...
+
+  %s is thinking  
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+  %s  PASED  
+
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word %s is NOT in dictionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word %s doesn&apos;t exist in dictionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First word %s must have lenght &gt;= 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First word %s MUST be on central line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First word %s MUST be on central column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First word %s MUST traverse central square</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move %s lays no tile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move %s is not well formed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move %s does not fit on the board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move %s does not cover the whole word on the board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move %s does not agree with the tiles on the board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move %s needs letters that are not in the rack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move %s does not touch the tiles on the board</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MovesListDialog</name>
+    <message>
+        <source>No. </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>word x %d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>letter x %d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(%c%d) %s
+Free: %d (%.2f%%)
+Ocupied: %d (%.2f%%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UIAIEditorWidget</name>
+    <message>
+        <source>AI Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Browse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UIAboutDialog</name>
+    <message>
+        <source>About Glyphmosaic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Author</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&amp;icense</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UIBagViewDialog</name>
+    <message>
+        <source>Bag View</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UIConversionDialog</name>
+    <message>
+        <source>Conversion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Destination:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UIDictionaryDialog</name>
+    <message>
+        <source>Dictionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word to find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simple search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Advanced search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anagram</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Advanced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length between:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value between:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Palindrom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;*&apos; mean 0 or more letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;?&apos; means one letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;/&apos; mean vowel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;\&apos; mean conson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;$&apos; mean value &gt; 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;&gt;&apos; mean value &gt; 7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;1&apos; .. &apos;0&apos; mean value 1 .. 10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;&amp;&apos; mean a valid word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forced letters:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optional letters stock:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baned letters:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UIGameConfigurationWidget</name>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time(sec)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Restore Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UIGameOverDialog</name>
+    <message>
+        <source>Game Over</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UIHelpDialog</name>
+    <message>
+        <source>Glyphmosaic Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UIJokerDialog</name>
+    <message>
+        <source>Joker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a letter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UIMovesListDialog</name>
+    <message>
+        <source>Moves List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Go to move</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UINewGameDialog</name>
+    <message>
+        <source>New Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letters set:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dictionary:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bonus:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Players Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Random Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UIPalindromDialog</name>
+    <message>
+        <source>Palindroms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy to clipboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UIPanelWidget</name>
+    <message>
+        <source>Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bag:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current Move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UIPasChangeDialog</name>
+    <message>
+        <source>Pas / Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the letters for exchange</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UIPreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show table tooltip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Computer Rack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fonts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Colors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UIRackWidget</name>
+    <message>
+        <source>Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Pas/Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UISpeedTestDialog</name>
+    <message>
+        <source>Speed Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UITipOfDayDialog</name>
+    <message>
+        <source>Tip of the day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show tip next time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UITopMovesDialog</name>
+    <message>
+        <source>Top Moves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>glyph::AIEditorWidget</name>
+    <message>
+        <source>CPU files (*.cpu)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t open %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t save %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>glyph::ConversionDialog</name>
+    <message>
+        <source>Informations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dictionary (*.dic)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words number: %d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Depth: %d of %d (%c)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nodes: %d of %d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time: %02d:%02d  %d(nodes/sec)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abort or conversion error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conversion success</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>glyph::DictionaryDialog</name>
+    <message>
+        <source>Word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dictionary - </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File name: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Author: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nodes: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%s Kb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not valid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>glyph::GameConfigurationWidget</name>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time(sec)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Human</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bonus: %dp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to clear the table?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>glyph::GameOverDialog</name>
+    <message>
+        <source>Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Penalty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Final Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The winner is: %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>glyph::MainWindow</name>
+    <message>
+        <source>Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game Configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AI Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Table to BMP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move list to TXT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;references...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Top moves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;First Move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Last Move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Dictionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Conversion...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Palindrom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Speed Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tip of day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tool</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dictionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top moves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left click on the piece to take back
+   Right click on table to take back all moves
+   Drag &amp; drop letters on the rack
+   Double click on table to move
+   Double click on table for next player
+   Escape to intrerupt computer turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t save *.bmp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t create text file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>glyph::NewGameDialog</name>
+    <message>
+        <source>Tabulo Classic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Human</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player%d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose 2 or more players</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>glyph::PalindromDialog</name>
+    <message>
+        <source>Words</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>glyph::PanelWidget</name>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>==-NO MOVE-==</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Human</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>glyph::PreferencesDialog</name>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Joker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LetterX2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LetterX3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WordX2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WordX3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current Move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ocupied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letter Background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Motif Plus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Motif</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SGI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Platinum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>xLetter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>xWord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tiles are already laid, so this game goes on on its board of %3 x %4. The board of %1 x %2 is used from the next game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>glyph::RackWidget</name>
+    <message>
+        <source> rack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please make a valid move first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>glyph::SpeedTestDialog</name>
+    <message>
+        <source> Current %s words/s 
+ Average %s words/s 
+ %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>glyph::TableWidget</name>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Must be on the table!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The current position is ocupied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You move already here</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>glyph::TopMovesDialog</name>
+    <message>
+        <source>Move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total time: %d msec</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Recomanded resolution is minimum 1024 x 768</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

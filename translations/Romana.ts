@@ -1,0 +1,1371 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ro_RO" sourcelanguage="en">
+<context>
+    <name>Game</name>
+    <message>
+        <source>Can&apos;t open %s for reading</source>
+        <translation>Nu pot deschide %s pentru citire</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open %s for writing</source>
+        <translation>Nu pot deschide %s pentru scriere</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write to %s</source>
+        <translation>Nu pot scrie în %s</translation>
+    </message>
+    <message>
+        <source>Corrupted data in %s file</source>
+        <translation>Date deteriorate în fișierul %s</translation>
+    </message>
+    <message>
+        <source>Invalid %s file</source>
+        <translation>Fișierul %s nu este valid</translation>
+    </message>
+    <message>
+        <source>%s is out of time!!!</source>
+        <translation>%s a rămas fără timp!!!</translation>
+    </message>
+    <message>
+        <source>
+Please Wait...
+
+  %s is thinking  
+
+</source>
+        <translation>
+Vă rugăm așteptați...
+
+  %s se gândește  
+
+</translation>
+    </message>
+    <message>
+        <source>
+
+  %s  PASED  
+
+
+</source>
+        <translation>
+
+  %s  A PASAT  
+
+
+</translation>
+    </message>
+    <message>
+        <source>Word %s is NOT in dictionary</source>
+        <translation>Cuvântul %s NU este în dicționar</translation>
+    </message>
+    <message>
+        <source>Word %s doesn&apos;t exist in dictionary</source>
+        <translation>Cuvântul %s nu există în dicționar</translation>
+    </message>
+    <message>
+        <source>First word %s must have lenght &gt;= 2</source>
+        <translation>Primul cuvânt, %s, trebuie să aibă cel puțin 2 litere</translation>
+    </message>
+    <message>
+        <source>First word %s MUST be on central line</source>
+        <translation>Primul cuvânt, %s, TREBUIE să fie pe linia centrală</translation>
+    </message>
+    <message>
+        <source>First word %s MUST be on central column</source>
+        <translation>Primul cuvânt, %s, TREBUIE să fie pe coloana centrală</translation>
+    </message>
+    <message>
+        <source>First word %s MUST traverse central square</source>
+        <translation>Primul cuvânt, %s, TREBUIE să treacă prin pătratul central</translation>
+    </message>
+    <message>
+        <source>Move %s lays no tile</source>
+        <translation>Mutarea %s nu pune nicio piesă</translation>
+    </message>
+    <message>
+        <source>Move %s is not well formed</source>
+        <translation>Mutarea %s nu este bine formată</translation>
+    </message>
+    <message>
+        <source>Move %s does not fit on the board</source>
+        <translation>Mutarea %s nu încape pe tablă</translation>
+    </message>
+    <message>
+        <source>Move %s does not cover the whole word on the board</source>
+        <translation>Mutarea %s nu acoperă tot cuvântul de pe tablă</translation>
+    </message>
+    <message>
+        <source>Move %s does not agree with the tiles on the board</source>
+        <translation>Mutarea %s nu se potrivește cu piesele de pe tablă</translation>
+    </message>
+    <message>
+        <source>Move %s needs letters that are not in the rack</source>
+        <translation>Mutarea %s cere litere care nu sunt pe suport</translation>
+    </message>
+    <message>
+        <source>Move %s does not touch the tiles on the board</source>
+        <translation>Mutarea %s nu atinge piesele de pe tablă</translation>
+    </message>
+</context>
+<context>
+    <name>MovesListDialog</name>
+    <message>
+        <source>No. </source>
+        <translation>Nr. </translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>word x %d</source>
+        <translation>cuvânt x %d</translation>
+    </message>
+    <message>
+        <source>letter x %d</source>
+        <translation>literă x %d</translation>
+    </message>
+    <message>
+        <source>(%c%d) %s
+Free: %d (%.2f%%)
+Ocupied: %d (%.2f%%)</source>
+        <translation>(%c%d) %s
+Libere: %d (%.2f%%)
+Ocupate: %d (%.2f%%)</translation>
+    </message>
+</context>
+<context>
+    <name>UIAIEditorWidget</name>
+    <message>
+        <source>AI Editor</source>
+        <translation>Editor IA</translation>
+    </message>
+    <message>
+        <source>Current File:</source>
+        <translation>Fișierul curent:</translation>
+    </message>
+    <message>
+        <source>&amp;Browse</source>
+        <translation>&amp;Răsfoiește</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nou</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvează</translation>
+    </message>
+    <message>
+        <source>&amp;Clear output</source>
+        <translation>&amp;Golește ieșirea</translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation>&amp;Testează</translation>
+    </message>
+</context>
+<context>
+    <name>UIAboutDialog</name>
+    <message>
+        <source>About Glyphmosaic</source>
+        <translation>Despre Glyphmosaic</translation>
+    </message>
+    <message>
+        <source>&amp;Author</source>
+        <translation>&amp;Autor</translation>
+    </message>
+    <message>
+        <source>L&amp;icense</source>
+        <translation>L&amp;icență</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>UIBagViewDialog</name>
+    <message>
+        <source>Bag View</source>
+        <translation>Conținutul sacului</translation>
+    </message>
+</context>
+<context>
+    <name>UIConversionDialog</name>
+    <message>
+        <source>Conversion</source>
+        <translation>Conversie</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation>Sursa:</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Răsfoiește</translation>
+    </message>
+    <message>
+        <source>Destination:</source>
+        <translation>Destinația:</translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation>Autor:</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Pornește</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Oprește</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>În&amp;chide</translation>
+    </message>
+</context>
+<context>
+    <name>UIDictionaryDialog</name>
+    <message>
+        <source>Dictionary</source>
+        <translation>Dicționar</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Caută</translation>
+    </message>
+    <message>
+        <source>Word to find:</source>
+        <translation>Cuvântul căutat:</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <translation>Afișează:</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>Simple search</source>
+        <translation>Căutare simplă</translation>
+    </message>
+    <message>
+        <source>Advanced search</source>
+        <translation>Căutare avansată</translation>
+    </message>
+    <message>
+        <source>Anagram</source>
+        <translation>Anagramă</translation>
+    </message>
+    <message>
+        <source>&amp;Advanced</source>
+        <translation>&amp;Avansat</translation>
+    </message>
+    <message>
+        <source>Length between:</source>
+        <translation>Lungimea între:</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>și</translation>
+    </message>
+    <message>
+        <source>Value between:</source>
+        <translation>Valoarea între:</translation>
+    </message>
+    <message>
+        <source>Palindrom</source>
+        <translation>Palindrom</translation>
+    </message>
+    <message>
+        <source>&apos;*&apos; mean 0 or more letters</source>
+        <translation>&apos;*&apos; înseamnă 0 sau mai multe litere</translation>
+    </message>
+    <message>
+        <source>&apos;?&apos; means one letter</source>
+        <translation>&apos;?&apos; înseamnă o literă</translation>
+    </message>
+    <message>
+        <source>&apos;/&apos; mean vowel</source>
+        <translation>&apos;/&apos; înseamnă vocală</translation>
+    </message>
+    <message>
+        <source>&apos;\&apos; mean conson</source>
+        <translation>&apos;\&apos; înseamnă consoană</translation>
+    </message>
+    <message>
+        <source>&apos;$&apos; mean value &gt; 3</source>
+        <translation>&apos;$&apos; înseamnă valoare &gt; 3</translation>
+    </message>
+    <message>
+        <source>&apos;&gt;&apos; mean value &gt; 7</source>
+        <translation>&apos;&gt;&apos; înseamnă valoare &gt; 7</translation>
+    </message>
+    <message>
+        <source>&apos;1&apos; .. &apos;0&apos; mean value 1 .. 10</source>
+        <translation>&apos;1&apos; .. &apos;0&apos; înseamnă valoarea 1 .. 10</translation>
+    </message>
+    <message>
+        <source>&apos;&amp;&apos; mean a valid word</source>
+        <translation>&apos;&amp;&apos; înseamnă un cuvânt valid</translation>
+    </message>
+    <message>
+        <source>Forced letters:</source>
+        <translation>Litere obligatorii:</translation>
+    </message>
+    <message>
+        <source>Optional letters stock:</source>
+        <translation>Stoc de litere opționale:</translation>
+    </message>
+    <message>
+        <source>Baned letters:</source>
+        <translation>Litere interzise:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editare</translation>
+    </message>
+    <message>
+        <source>Add words</source>
+        <translation>Adaugă cuvinte</translation>
+    </message>
+    <message>
+        <source>Delete words</source>
+        <translation>Șterge cuvinte</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Aplică</translation>
+    </message>
+    <message>
+        <source>&amp;Clear list</source>
+        <translation>&amp;Golește lista</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <translation>&amp;Statistici</translation>
+    </message>
+</context>
+<context>
+    <name>UIGameConfigurationWidget</name>
+    <message>
+        <source>Name</source>
+        <translation>Nume</translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <translation>Litere</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Scor</translation>
+    </message>
+    <message>
+        <source>Time(sec)</source>
+        <translation>Timp (sec)</translation>
+    </message>
+    <message>
+        <source>Player Type</source>
+        <translation>Tip jucător</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Table</source>
+        <translation>&amp;Golește tabla</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Table</source>
+        <translation>&amp;Refă tabla</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Aplică</translation>
+    </message>
+</context>
+<context>
+    <name>UIGameOverDialog</name>
+    <message>
+        <source>Game Over</source>
+        <translation>Joc terminat</translation>
+    </message>
+</context>
+<context>
+    <name>UIHelpDialog</name>
+    <message>
+        <source>Glyphmosaic Help</source>
+        <translation>Ajutor Glyphmosaic</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>Îna&amp;poi</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>În&amp;chide</translation>
+    </message>
+</context>
+<context>
+    <name>UIJokerDialog</name>
+    <message>
+        <source>Joker</source>
+        <translation>Joker</translation>
+    </message>
+    <message>
+        <source>Select a letter:</source>
+        <translation>Alegeți o literă:</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>În&amp;chide</translation>
+    </message>
+</context>
+<context>
+    <name>UIMovesListDialog</name>
+    <message>
+        <source>Moves List</source>
+        <translation>Lista mutărilor</translation>
+    </message>
+    <message>
+        <source>&amp;Go to move</source>
+        <translation>&amp;Mergi la mutare</translation>
+    </message>
+</context>
+<context>
+    <name>UINewGameDialog</name>
+    <message>
+        <source>New Game</source>
+        <translation>Joc nou</translation>
+    </message>
+    <message>
+        <source>Game Type:</source>
+        <translation>Tipul jocului:</translation>
+    </message>
+    <message>
+        <source>Letters set:</source>
+        <translation>Setul de litere:</translation>
+    </message>
+    <message>
+        <source>Dictionary:</source>
+        <translation>Dicționar:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Timp:</translation>
+    </message>
+    <message>
+        <source>Bonus:</source>
+        <translation>Bonus:</translation>
+    </message>
+    <message>
+        <source>Players Number:</source>
+        <translation>Număr de jucători:</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Aplică</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nume</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Random Start</source>
+        <translation>Început aleator</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Renunță</translation>
+    </message>
+</context>
+<context>
+    <name>UIPalindromDialog</name>
+    <message>
+        <source>Palindroms</source>
+        <translation>Palindroame</translation>
+    </message>
+    <message>
+        <source>&amp;Copy to clipboard</source>
+        <translation>&amp;Copiază în clipboard</translation>
+    </message>
+</context>
+<context>
+    <name>UIPanelWidget</name>
+    <message>
+        <source>Player</source>
+        <translation>Jucător</translation>
+    </message>
+    <message>
+        <source>Score:</source>
+        <translation>Scor:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Timp:</translation>
+    </message>
+    <message>
+        <source>Bag:</source>
+        <translation>Sac:</translation>
+    </message>
+    <message>
+        <source>Round:</source>
+        <translation>Runda:</translation>
+    </message>
+    <message>
+        <source>Current Move</source>
+        <translation>Mutarea curentă</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nume</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Scor</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Timp</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tip</translation>
+    </message>
+</context>
+<context>
+    <name>UIPasChangeDialog</name>
+    <message>
+        <source>Pas / Change</source>
+        <translation>Pas / Schimb</translation>
+    </message>
+    <message>
+        <source>Check the letters for exchange</source>
+        <translation>Bifați literele de schimbat</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Renunță</translation>
+    </message>
+</context>
+<context>
+    <name>UIPreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferințe</translation>
+    </message>
+    <message>
+        <source>&amp;General</source>
+        <translation>&amp;General</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Limba</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>Show table tooltip</source>
+        <translation>Arată indicii pe tablă</translation>
+    </message>
+    <message>
+        <source>Show Computer Rack</source>
+        <translation>Arată suportul calculatorului</translation>
+    </message>
+    <message>
+        <source>&amp;Fonts</source>
+        <translation>&amp;Fonturi</translation>
+    </message>
+    <message>
+        <source>&amp;Colors</source>
+        <translation>&amp;Culori</translation>
+    </message>
+    <message>
+        <source>&amp;Table</source>
+        <translation>&amp;Tabla</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Linii</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Coloane</translation>
+    </message>
+    <message>
+        <source>&amp;Set</source>
+        <translation>&amp;Setează</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Aplică</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Renunță</translation>
+    </message>
+</context>
+<context>
+    <name>UIRackWidget</name>
+    <message>
+        <source>Player</source>
+        <translation>Jucător</translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation>&amp;Mută</translation>
+    </message>
+    <message>
+        <source>&amp;Pas/Change</source>
+        <translation>&amp;Pas/Schimb</translation>
+    </message>
+</context>
+<context>
+    <name>UISpeedTestDialog</name>
+    <message>
+        <source>Speed Test</source>
+        <translation>Test de viteză</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>În&amp;chide</translation>
+    </message>
+</context>
+<context>
+    <name>UITipOfDayDialog</name>
+    <message>
+        <source>Tip of the day</source>
+        <translation>Sfatul zilei</translation>
+    </message>
+    <message>
+        <source>Show tip next time</source>
+        <translation>Arată un sfat data viitoare</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Următorul</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>În&amp;chide</translation>
+    </message>
+</context>
+<context>
+    <name>UITopMovesDialog</name>
+    <message>
+        <source>Top Moves</source>
+        <translation>Mutări de top</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <translation>Afișează:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiază</translation>
+    </message>
+    <message>
+        <source>&amp;Place</source>
+        <translation>&amp;Pune</translation>
+    </message>
+</context>
+<context>
+    <name>glyph::AIEditorWidget</name>
+    <message>
+        <source>CPU files (*.cpu)
+</source>
+        <translation>Fișiere CPU (*.cpu)
+</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open %s</source>
+        <translation>Nu pot deschide %s</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Toate fișierele (*.*)</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save %s</source>
+        <translation>Nu pot salva %s</translation>
+    </message>
+</context>
+<context>
+    <name>glyph::ConversionDialog</name>
+    <message>
+        <source>Informations</source>
+        <translation>Informații</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>Dictionary (*.dic)</source>
+        <translation>Dicționar (*.dic)</translation>
+    </message>
+    <message>
+        <source>Words number: %d</source>
+        <translation>Număr de cuvinte: %d</translation>
+    </message>
+    <message>
+        <source>Depth: %d of %d (%c)</source>
+        <translation>Adâncime: %d din %d (%c)</translation>
+    </message>
+    <message>
+        <source>Nodes: %d of %d</source>
+        <translation>Noduri: %d din %d</translation>
+    </message>
+    <message>
+        <source>Time: %02d:%02d  %d(nodes/sec)</source>
+        <translation>Timp: %02d:%02d  %d(noduri/sec)</translation>
+    </message>
+    <message>
+        <source>Abort or conversion error</source>
+        <translation>Conversie oprită sau eșuată</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Conversion success</source>
+        <translation>Conversie reușită</translation>
+    </message>
+</context>
+<context>
+    <name>glyph::DictionaryDialog</name>
+    <message>
+        <source>Word</source>
+        <translation>Cuvânt</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Scor</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Lungime</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stare</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Dictionary - </source>
+        <translation>Dicționar - </translation>
+    </message>
+    <message>
+        <source>File name: </source>
+        <translation>Fișier: </translation>
+    </message>
+    <message>
+        <source>Author: </source>
+        <translation>Autor: </translation>
+    </message>
+    <message>
+        <source>Words: </source>
+        <translation>Cuvinte: </translation>
+    </message>
+    <message>
+        <source>Nodes: </source>
+        <translation>Noduri: </translation>
+    </message>
+    <message>
+        <source>Size: </source>
+        <translation>Mărime: </translation>
+    </message>
+    <message>
+        <source>%s Kb</source>
+        <translation>%s Kb</translation>
+    </message>
+    <message>
+        <source>Not valid</source>
+        <translation>Nevalid</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Da</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nu</translation>
+    </message>
+</context>
+<context>
+    <name>glyph::GameConfigurationWidget</name>
+    <message>
+        <source>Name</source>
+        <translation>Nume</translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <translation>Litere</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Scor</translation>
+    </message>
+    <message>
+        <source>Time(sec)</source>
+        <translation>Timp (sec)</translation>
+    </message>
+    <message>
+        <source>Player Type</source>
+        <translation>Tip jucător</translation>
+    </message>
+    <message>
+        <source>Human</source>
+        <translation>Om</translation>
+    </message>
+    <message>
+        <source>Bonus: %dp</source>
+        <translation>Bonus: %dp</translation>
+    </message>
+    <message>
+        <source>Do you want to clear the table?</source>
+        <translation>Vreți să goliți tabla?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Renunță</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Sunteți sigur?</translation>
+    </message>
+</context>
+<context>
+    <name>glyph::GameOverDialog</name>
+    <message>
+        <source>Player</source>
+        <translation>Jucător</translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <translation>Litere</translation>
+    </message>
+    <message>
+        <source>Penalty</source>
+        <translation>Penalizare</translation>
+    </message>
+    <message>
+        <source>Final Score</source>
+        <translation>Scor final</translation>
+    </message>
+    <message>
+        <source>The winner is: %s</source>
+        <translation>Câștigătorul este: %s</translation>
+    </message>
+</context>
+<context>
+    <name>glyph::MainWindow</name>
+    <message>
+        <source>Table</source>
+        <translation>Tablă</translation>
+    </message>
+    <message>
+        <source>Game Configuration</source>
+        <translation>Configurația jocului</translation>
+    </message>
+    <message>
+        <source>AI Editor</source>
+        <translation>Editor IA</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fișier</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Table to BMP</source>
+        <translation>Tabla în BMP</translation>
+    </message>
+    <message>
+        <source>Move list to TXT</source>
+        <translation>Lista mutărilor în TXT</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Deschide...</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Salvează...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Tipărește...</translation>
+    </message>
+    <message>
+        <source>P&amp;references...</source>
+        <translation>P&amp;referințe...</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Ieșire</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Joc</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>Joc &amp;nou</translation>
+    </message>
+    <message>
+        <source>&amp;Bag</source>
+        <translation>&amp;Sac</translation>
+    </message>
+    <message>
+        <source>&amp;Move list</source>
+        <translation>&amp;Lista mutărilor</translation>
+    </message>
+    <message>
+        <source>&amp;Top moves</source>
+        <translation>Mutări de &amp;top</translation>
+    </message>
+    <message>
+        <source>&amp;First Move</source>
+        <translation>&amp;Prima mutare</translation>
+    </message>
+    <message>
+        <source>&amp;Last Move</source>
+        <translation>&amp;Ultima mutare</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Anterioara</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>Ur&amp;mătoarea</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Unelte</translation>
+    </message>
+    <message>
+        <source>&amp;Dictionary</source>
+        <translation>&amp;Dicționar</translation>
+    </message>
+    <message>
+        <source>&amp;Conversion...</source>
+        <translation>&amp;Conversie...</translation>
+    </message>
+    <message>
+        <source>Palindrom</source>
+        <translation>Palindroame</translation>
+    </message>
+    <message>
+        <source>&amp;Speed Test</source>
+        <translation>Test de &amp;viteză</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Ajutor</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>&amp;Cuprins</translation>
+    </message>
+    <message>
+        <source>&amp;Shortcuts</source>
+        <translation>&amp;Scurtături</translation>
+    </message>
+    <message>
+        <source>&amp;Tip of day</source>
+        <translation>Sfatul &amp;zilei</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Despre</translation>
+    </message>
+    <message>
+        <source>tool</source>
+        <translation>unelte</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Joc nou</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Deschide</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvează</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Tipărește</translation>
+    </message>
+    <message>
+        <source>Move list</source>
+        <translation>Lista mutărilor</translation>
+    </message>
+    <message>
+        <source>First move</source>
+        <translation>Prima mutare</translation>
+    </message>
+    <message>
+        <source>Last move</source>
+        <translation>Ultima mutare</translation>
+    </message>
+    <message>
+        <source>Previous move</source>
+        <translation>Mutarea anterioară</translation>
+    </message>
+    <message>
+        <source>Next move</source>
+        <translation>Mutarea următoare</translation>
+    </message>
+    <message>
+        <source>Dictionary</source>
+        <translation>Dicționar</translation>
+    </message>
+    <message>
+        <source>Top moves</source>
+        <translation>Mutări de top</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Despre</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Toate fișierele (*.*)</translation>
+    </message>
+    <message>
+        <source>Left click on the piece to take back
+   Right click on table to take back all moves
+   Drag &amp; drop letters on the rack
+   Double click on table to move
+   Double click on table for next player
+   Escape to intrerupt computer turn</source>
+        <translation>Clic stânga pe piesă pentru a o lua înapoi
+   Clic dreapta pe tablă pentru a lua înapoi toate piesele
+   Trageți &amp; lăsați literele pe suport
+   Dublu clic pe tablă pentru a muta
+   Dublu clic pe tablă pentru jucătorul următor
+   Escape pentru a întrerupe rândul calculatorului</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save *.bmp</source>
+        <translation>Nu pot salva *.bmp</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create text file</source>
+        <translation>Nu pot crea fișierul text</translation>
+    </message>
+</context>
+<context>
+    <name>glyph::NewGameDialog</name>
+    <message>
+        <source>Tabulo Classic</source>
+        <translation>Tabulo Clasic</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nume</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Închide</translation>
+    </message>
+    <message>
+        <source>Human</source>
+        <translation>Om</translation>
+    </message>
+    <message>
+        <source>Player%d</source>
+        <translation>Jucător%d</translation>
+    </message>
+    <message>
+        <source>Choose 2 or more players</source>
+        <translation>Alegeți 2 sau mai mulți jucători</translation>
+    </message>
+</context>
+<context>
+    <name>glyph::PalindromDialog</name>
+    <message>
+        <source>Words</source>
+        <translation>Cuvinte</translation>
+    </message>
+</context>
+<context>
+    <name>glyph::PanelWidget</name>
+    <message>
+        <source>Name</source>
+        <translation>Nume</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Scor</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Timp</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Jucător</translation>
+    </message>
+    <message>
+        <source>==-NO MOVE-==</source>
+        <translation>==-NICIO MUTARE-==</translation>
+    </message>
+    <message>
+        <source>Human</source>
+        <translation>Om</translation>
+    </message>
+</context>
+<context>
+    <name>glyph::PreferencesDialog</name>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Literă</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valoare</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>Margine</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fundal</translation>
+    </message>
+    <message>
+        <source>Joker</source>
+        <translation>Joker</translation>
+    </message>
+    <message>
+        <source>LetterX2</source>
+        <translation>LiterăX2</translation>
+    </message>
+    <message>
+        <source>LetterX3</source>
+        <translation>LiterăX3</translation>
+    </message>
+    <message>
+        <source>WordX2</source>
+        <translation>CuvântX2</translation>
+    </message>
+    <message>
+        <source>WordX3</source>
+        <translation>CuvântX3</translation>
+    </message>
+    <message>
+        <source>Current Move</source>
+        <translation>Mutarea curentă</translation>
+    </message>
+    <message>
+        <source>Ocupied</source>
+        <translation>Ocupat</translation>
+    </message>
+    <message>
+        <source>Letter Background</source>
+        <translation>Fundalul literei</translation>
+    </message>
+    <message>
+        <source>Selected</source>
+        <translation>Selectat</translation>
+    </message>
+    <message>
+        <source>Motif Plus</source>
+        <translation>Motif Plus</translation>
+    </message>
+    <message>
+        <source>Motif</source>
+        <translation>Motif</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>SGI</source>
+        <translation>SGI</translation>
+    </message>
+    <message>
+        <source>Platinum</source>
+        <translation>Platinum</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Coloană</translation>
+    </message>
+    <message>
+        <source>xLetter</source>
+        <translation>xLiteră</translation>
+    </message>
+    <message>
+        <source>xWord</source>
+        <translation>xCuvânt</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descriere</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Alege</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Culoare</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Tiles are already laid, so this game goes on on its board of %3 x %4. The board of %1 x %2 is used from the next game.</source>
+        <translation>Sunt deja piese pe tablă, așa că acest joc continuă pe tabla sa de %3 x %4. Tabla de %1 x %2 se folosește de la jocul următor.</translation>
+    </message>
+</context>
+<context>
+    <name>glyph::RackWidget</name>
+    <message>
+        <source> rack</source>
+        <translation> - suport</translation>
+    </message>
+    <message>
+        <source>Please make a valid move first</source>
+        <translation>Faceți mai întâi o mutare validă</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>glyph::SpeedTestDialog</name>
+    <message>
+        <source> Current %s words/s 
+ Average %s words/s 
+ %s</source>
+        <translation> Acum %s cuvinte/s 
+ Media %s cuvinte/s 
+ %s</translation>
+    </message>
+</context>
+<context>
+    <name>glyph::TableWidget</name>
+    <message>
+        <source>&amp;Close</source>
+        <translation>În&amp;chide</translation>
+    </message>
+    <message>
+        <source>Must be on the table!</source>
+        <translation>Trebuie să fie pe tablă!</translation>
+    </message>
+    <message>
+        <source>The current position is ocupied</source>
+        <translation>Poziția curentă este ocupată</translation>
+    </message>
+    <message>
+        <source>You move already here</source>
+        <translation>Ați mutat deja aici</translation>
+    </message>
+</context>
+<context>
+    <name>glyph::TopMovesDialog</name>
+    <message>
+        <source>Move</source>
+        <translation>Mutare</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Scor</translation>
+    </message>
+    <message>
+        <source>Total time: %d msec</source>
+        <translation>Timp total: %d ms</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Recomanded resolution is minimum 1024 x 768</source>
+        <translation>Rezoluția recomandată este de minimum 1024 x 768</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,43 @@
+#include "ui/aboutdialog.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QUrl>
+
+#include "ui/mainwindow.h"
+
+namespace glyph
+{
+
+namespace
+{
+constexpr int kPagePointSize = 10;
+} // namespace
+
+AboutDialog::AboutDialog(MainWindow& window, QWidget* parent) : QDialog(parent), m_window(window)
+{
+    setupUi(this);
+    m_window.setPaused(true);
+    showPage(*program, "/Help/Program.html");
+    showPage(*author, "/Help/Author.html");
+    showPage(*license, "/Help/GNU.html");
+}
+
+AboutDialog::~AboutDialog()
+{
+    m_window.setPaused(false);
+}
+
+void AboutDialog::showPage(QTextBrowser& browser, const QString& name)
+{
+    QFont font = browser.font();
+    font.setPointSize(kPagePointSize);
+    browser.setFont(font);
+    const QString path = QDir::currentPath() + name;
+    // QTextBrowser complains on the console about a missing source; a missing page is normal.
+    if (QFileInfo(path).isFile())
+        browser.setSource(QUrl::fromLocalFile(path));
+}
+
+} // namespace glyph
