@@ -84,19 +84,13 @@ RegularFile::Status RegularFile::readAll(std::uint64_t maxBytes, std::string& by
 
 std::string RegularFile::describe(Status status, const std::string& path)
 {
-    switch (status) {
-    case Status::Read:
-        break;
-    case Status::NotOpened:
-        return "cannot open " + path;
-    case Status::NotRegular:
-        return path + " is not a regular file";
-    case Status::TooLarge:
-        return path + " is too large";
-    case Status::ReadError:
-        return "cannot read " + path;
-    }
-    return std::string();
+    // For the command-line tools, which speak English only; the program itself shows each
+    // format's own message.
+    static const char* const reasons[] = {"", "cannot open %s", "%s is not a regular file", "%s is too large",
+                                          "cannot read %s"};
+    const std::string reason = reasons[static_cast<int>(status)];
+    const std::size_t at = reason.find("%s");
+    return at == std::string::npos ? reason : reason.substr(0, at) + path + reason.substr(at + 2);
 }
 
 RegularFile::Status RegularFile::readFile(const std::string& path, std::uint64_t maxBytes, std::string& bytes)

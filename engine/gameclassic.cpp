@@ -379,7 +379,7 @@ bool GameClassic::save(const std::string& fileName)
         return false;
     const Preferences& preferences = m_game.preferences();
     if (!canBeLoadedBack(preferences)) {
-        showWarning(m_game.view(), "Can't save %s: the game could not be loaded back", fileName.c_str());
+        showWarning(m_game.view(), "Can't write to %s", fileName.c_str());
         return false;
     }
     std::ostringstream text;
@@ -395,7 +395,7 @@ bool GameClassic::save(const std::string& fileName)
         if (!writeHistoryEntry(text, entry))
             return false;
     if (static_cast<long long>(text.tellp()) > savedgame::kMaxFileBytes) {
-        showWarning(m_game.view(), "Can't save %s: the game could not be loaded back", fileName.c_str());
+        showWarning(m_game.view(), "Can't write to %s", fileName.c_str());
         return false;
     }
     return writeFileAtomically(fileName, text.str());
