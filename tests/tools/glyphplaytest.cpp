@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -132,4 +133,21 @@ TEST(Glyphplay, RefusesMorePlayersThanAGameSeats)
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "glyphplay: 150 players given, a game seats at most 143\n");
     EXPECT_FALSE(std::filesystem::exists(dir.file("x.tc")));
+}
+
+TEST(Glyphplay, StartedFromAFolderWithoutDataUsesTheDataBesideItAndKeepsFileArguments)
+{
+    TempDir dir;
+    const ToolRun run =
+        glyph::test::runTool(dir, "cd \"" + dir.path().string() + "\" && \"" + GLYPH_DIST_DIR +
+                                      "/glyphplay\" selfplay --games 1 --players "
+                                      "Greedy.cpu,Greedy.cpu --seed 4 --save game.tc");
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    // The saved game lands in the folder it was started from, not beside the program.
+    EXPECT_TRUE(std::ifstream(dir.file("game.tc")).good());
+    const ToolRun moves =
+        glyph::test::runTool(dir, "cd \"" + dir.path().string() + "\" && \"" + GLYPH_DIST_DIR +
+                                      "/glyphplay\" moves game.tc --entry 0");
+    ASSERT_EQ(moves.status, 0) << moves.err;
+    EXPECT_FALSE(moves.out.empty());
 }

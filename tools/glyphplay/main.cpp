@@ -1,10 +1,12 @@
 // glyphplay: plays, lists and tests computer players from the command line, beside the game
-// in its folder (the data paths are relative to the working folder).
+// in its folder (the data paths are relative to the working folder; when that holds no data,
+// the program's own folder is used).
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <filesystem>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -13,6 +15,7 @@
 #include "ai/aiplayers.h"
 #include "ai/luahost.h"
 #include "ai/movegenerator.h"
+#include "base/datafolder.h"
 #include "base/letters.h"
 #include "base/regularfile.h"
 #include "engine/game.h"
@@ -36,7 +39,8 @@ const char* const kUsage =
     "  glyphplay selfplay --games N --players PROFILE,PROFILE[,...] [--seed S] [--check] [--save FILE.tc]\n"
     "  glyphplay moves GAME.tc [--entry K]\n"
     "  glyphplay script PROFILE.cpu GAME.tc [--entry K]\n"
-    "Profiles are file names in Profiles/; run from the game's folder.\n";
+    "Profiles are file names in Profiles/ of the game's folder (the working folder, or the\n"
+    "program's folder when the working folder holds no data).\n";
 
 int usage()
 {
@@ -157,10 +161,31 @@ int selfPlay(Game& game, glyph::ToolView& view, const std::vector<std::string>& 
     return play.run() ? 0 : 1;
 }
 
-int run(const std::vector<std::string>& args)
+// Makes the file arguments absolute, so that they still name the same files after the
+// working folder has changed: GAME.tc, PROFILE.cpu and the file after --save.
+void makeFileArgumentsAbsolute(std::vector<std::string>& args)
+{
+    auto absolute = [](std::string& file) { file = std::filesystem::absolute(file).string(); };
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const bool fileOfCommand = (args[0] == "moves" && i == 1) || (args[0] == "script" && i <= 2);
+        if (fileOfCommand && args[i].rfind("--", 0) != 0)
+            absolute(args[i]);
+        if (args[0] == "selfplay" && args[i - 1] == "--save")
+            absolute(args[i]);
+    }
+}
+
+int run(std::vector<std::string> args, const char* program)
 {
     if (args.empty())
         return usage();
+    const std::filesystem::path working = std::filesystem::current_path();
+    const std::filesystem::path data =
+        glyph::datafolder::choose(working, glyph::datafolder::programFolder(program));
+    if (data != working) {
+        makeFileArgumentsAbsolute(args);
+        std::filesystem::current_path(data);
+    }
     glyph::ToolView view;
     // The tool reads the preferences but never saves them (loading a game changes some keys).
     glyph::Preferences preferences("Preferences.ini", &view);
@@ -197,10 +222,9 @@ int checkedOutput(int status)
 
 int main(int argc, char** argv)
 {
-    const std::vector<std::string> args(argv + 1, argv + argc);
     int status = 1;
     try {
-        status = run(args);
+        status = run(std::vector<std::string>(argv + 1, argv + argc), argv[0]);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "glyphplay: stopped: %s\n", error.what());
     } catch (...) {
