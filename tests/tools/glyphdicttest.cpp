@@ -98,8 +98,8 @@ TEST(Glyphdict, FailsWhenItsOutputCannotBeWrittenOrItsInputIsNoFile)
     const std::string dic = dir.file("e.dic");
     ASSERT_EQ(glyphdict(dir, "build " + quoted(list) + " " + quoted(dic)).status, 0);
     const std::string tool = std::string("\"") + GLYPH_DIST_DIR + "/glyphdict\" ";
-    for (const std::string arguments : {"list " + quoted(dic), "info " + quoted(dic),
-                                        "lookup " + quoted(dic) + " cat", std::string("--help")}) {
+    for (const std::string& arguments : {"list " + quoted(dic), "info " + quoted(dic),
+                                         "lookup " + quoted(dic) + " cat", std::string("--help")}) {
         const ToolRun run = glyph::test::runTool(dir, "( " + tool + arguments + " > /dev/full )");
         EXPECT_EQ(run.status, 1) << arguments;
         EXPECT_EQ(run.err.rfind("glyphdict: cannot write to standard output", 0), 0u) << arguments << run.err;
@@ -107,7 +107,7 @@ TEST(Glyphdict, FailsWhenItsOutputCannotBeWrittenOrItsInputIsNoFile)
     }
 
     // Folders and devices as word lists or dictionaries: one line and a failure, no abort.
-    for (const std::string arguments :
+    for (const std::string& arguments :
          {"build /tmp " + quoted(dir.file("out.dic")), "build /dev/zero " + quoted(dir.file("out.dic")),
           std::string("list /tmp"), "add " + quoted(dir.path().string()) + " cat"}) {
         const ToolRun run = glyphdict(dir, arguments);

@@ -106,7 +106,7 @@ TEST(Glyphplay, RefusesFilesThatAreNotGamesOrProfilesWithOneLine)
         glyphplay(dir, "selfplay --games 1 --players Greedy.cpu,Greedy.cpu --save \"" + saved + "\"").status,
         0);
     const std::string profile = dir.write("Pass.cpu", "\n");
-    for (const std::string arguments :
+    for (const std::string& arguments :
          {std::string("moves /tmp"), std::string("moves /dev/zero"), "script /tmp \"" + saved + "\"",
           "script \"" + profile + "\" /tmp", "script /dev/zero \"" + saved + "\""}) {
         const ToolRun run = glyphplay(dir, arguments);
