@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -117,6 +119,43 @@ TEST(Glyphplay, ShippedProfilesEndEveryGameWhateverTheBoardShape)
     EXPECT_EQ(mixed.status, 0) << mixed.out << mixed.err;
     // A shape outside the boards the game has is refused.
     EXPECT_EQ(glyphplay(dir, "selfplay --players Greedy.cpu,Greedy.cpu --rows 30 --cols 5").status, 2);
+}
+
+TEST(Glyphplay, RefusesFilesThatAreNotGamesOrProfilesWithOneLine)
+{
+    TempDir dir;
+    const std::string saved = dir.file("one.tc");
+    ASSERT_EQ(
+        glyphplay(dir, "selfplay --games 1 --players Greedy.cpu,Greedy.cpu --save \"" + saved + "\"").status,
+        0);
+    const std::string profile = dir.write("Pass.cpu", "\n");
+    for (const std::string& arguments :
+         {std::string("moves /tmp"), std::string("moves /dev/zero"), "script /tmp \"" + saved + "\"",
+          "script \"" + profile + "\" /tmp", "script /dev/zero \"" + saved + "\""}) {
+        const ToolRun run = glyphplay(dir, arguments);
+        EXPECT_EQ(run.status, 1) << arguments;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << arguments << run.err;
+        EXPECT_EQ(run.err.find("terminate"), std::string::npos) << run.err;
+    }
+
+    const ToolRun full =
+        glyph::test::runTool(dir, std::string("( cd \"") + GLYPH_DIST_DIR + "\" && ./glyphplay moves \"" +
+                                      saved + "\" > /dev/full )");
+    EXPECT_EQ(full.status, 1);
+    EXPECT_EQ(full.err.rfind("glyphplay: cannot write to standard output", 0), 0u) << full.err;
+}
+
+TEST(Glyphplay, RefusesMorePlayersThanAGameSeats)
+{
+    TempDir dir;
+    std::string many = "Greedy.cpu";
+    for (int i = 1; i < 150; ++i)
+        many += ",Greedy.cpu";
+    const ToolRun run =
+        glyphplay(dir, "selfplay --games 1 --players " + many + " --save \"" + dir.file("x.tc") + "\"");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "glyphplay: 150 players given, a game seats at most 143\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("x.tc")));
 }
 
 TEST(Glyphplay, StartedFromAFolderWithoutDataUsesTheDataBesideItAndKeepsFileArguments)

@@ -1,11 +1,12 @@
 // glyphplay: plays, lists and tests computer players from the command line, beside the game
 // in its folder (the data paths are relative to the working folder; when that holds no data,
 // the program's own folder is used).
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <exception>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -17,6 +18,7 @@
 #include "base/board.h"
 #include "base/datafolder.h"
 #include "base/letters.h"
+#include "base/regularfile.h"
 #include "engine/game.h"
 #include "engine/gameclassic.h"
 #include "preferences/preferences.h"
@@ -28,6 +30,10 @@ namespace
 
 using glyph::Game;
 using glyph::Move;
+using glyph::RegularFile;
+
+/// Largest profile read, as in the profile editor.
+constexpr std::uint64_t kMaxProfileBytes = 8 * 1024 * 1024;
 
 const char* const kUsage =
     "usage:\n"
@@ -99,12 +105,12 @@ int listMoves(Game& game, const std::string& file, const std::string& entry)
 int testScript(Game& game, glyph::ToolView& view, const std::string& profile, const std::string& file,
                const std::string& entry)
 {
-    std::ifstream in(profile, std::ios::binary);
-    if (!in) {
-        std::fprintf(stderr, "glyphplay: cannot read %s\n", profile.c_str());
+    std::string text;
+    const RegularFile::Status status = RegularFile::readFile(profile, kMaxProfileBytes, text);
+    if (status != RegularFile::Status::Read) {
+        std::fprintf(stderr, "glyphplay: %s\n", RegularFile::describe(status, profile).c_str());
         return 1;
     }
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (!openGame(game, file, entry))
         return 1;
     // As the editor's Test does: list the moves, then run the text; the solution is not
@@ -146,8 +152,13 @@ int selfPlay(Game& game, glyph::ToolView& view, const std::vector<std::string>& 
     }
     if (options.profiles.size() < 2)
         return usage();
+    if (options.profiles.size() > static_cast<std::size_t>(glyph::kMaxPlayers)) {
+        std::fprintf(stderr, "glyphplay: %zu players given, a game seats at most %d\n",
+                     options.profiles.size(), glyph::kMaxPlayers);
+        return 1;
+    }
     for (const std::string& profile : options.profiles)
-        if (!std::ifstream(scriptHost(game).profileFolder() + profile)) {
+        if (RegularFile(scriptHost(game).profileFolder() + profile).status() != RegularFile::Status::Read) {
             std::fprintf(stderr, "glyphplay: no profile %s in %s\n", profile.c_str(),
                          scriptHost(game).profileFolder().c_str());
             return 1;
@@ -170,16 +181,13 @@ void makeFileArgumentsAbsolute(std::vector<std::string>& args)
     }
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int run(std::vector<std::string> args, const char* program)
 {
-    std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty())
         return usage();
     const std::filesystem::path working = std::filesystem::current_path();
     const std::filesystem::path data =
-        glyph::datafolder::choose(working, glyph::datafolder::programFolder(argv[0]));
+        glyph::datafolder::choose(working, glyph::datafolder::programFolder(program));
     if (data != working) {
         makeFileArgumentsAbsolute(args);
         std::filesystem::current_path(data);
@@ -203,4 +211,30 @@ int main(int argc, char** argv)
     if (command == "script" && (args.size() == 3 || (args.size() == 5 && args[3] == "--entry")))
         return testScript(game, view, args[1], args[2], option(3, "--entry"));
     return usage();
+}
+
+// What was printed only counts when it reached standard output: a full disk or a closed pipe
+// turns a success into a failure.
+int checkedOutput(int status)
+{
+    if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0)
+        return status;
+    const int error = errno;
+    std::fprintf(stderr, "glyphplay: cannot write to standard output: %s\n", std::strerror(error));
+    return status == 0 ? 1 : status;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    int status = 1;
+    try {
+        status = run(std::vector<std::string>(argv + 1, argv + argc), argv[0]);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "glyphplay: stopped: %s\n", error.what());
+    } catch (...) {
+        std::fprintf(stderr, "glyphplay: stopped by an unexpected error\n");
+    }
+    return checkedOutput(status);
 }
