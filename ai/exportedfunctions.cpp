@@ -1,5 +1,6 @@
 #include "ai/exportedfunctions.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstring>
@@ -25,6 +26,10 @@ constexpr std::size_t kSolutionTextLength = sizeof(Move::word) - 1;
 constexpr int kTableLetterBound = 30;
 /// Results of a function that returns a move.
 constexpr int kMoveValues = 6;
+/// Largest score, either way, that SetSolution accepts: far above any real move (a whole
+/// board of the dearest letters on triple words stays below it), and small enough that the
+/// scores of every move a game can hold add up without overflowing a player's total.
+constexpr int kLargestScriptScore = 1000000;
 
 /// A number argument as a whole number, truncated toward zero; anything else reads as 0.
 int wholeNumber(lua_State* state, int index)
@@ -108,7 +113,7 @@ int setSolution(lua_State* state)
     move.horiz = wholeNumber(state, 1) != 0 ? 1 : 0;
     move.col = static_cast<std::int8_t>(wholeNumber(state, 2));
     move.lin = static_cast<std::int8_t>(wholeNumber(state, 3));
-    move.score = wholeNumber(state, 4);
+    move.score = std::clamp(wholeNumber(state, 4), -kLargestScriptScore, kLargestScriptScore);
     copyText(state, 5, move.word);
     copyText(state, 6, move.jokers);
     LuaHost::fromState(state).setSolution(move);

@@ -1,11 +1,13 @@
 #include "ai/luahost.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <lua.hpp>
 
 #include "ai/aiplayers.h"
 #include "ai/exportedfunctions.h"
+#include "ai/luasandbox.h"
 #include "ai/movegenerator.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
@@ -20,6 +22,14 @@ namespace
 
 /// Instructions between two looks at the clock while a script runs.
 constexpr int kHookInstructionCount = 10000;
+/// Longest line of printed text kept before it goes to the script output unfinished.
+constexpr std::size_t kLongestPendingLine = 4096;
+
+int panic(lua_State* state)
+{
+    std::fprintf(stderr, "Lua: unprotected error: %s\n", lua_tostring(state, -1));
+    return 0;
+}
 
 std::string fieldText(const char* field, std::size_t size)
 {
@@ -37,16 +47,10 @@ std::string formatNotice(const std::string& format, const std::string& name)
 
 LuaHost::LuaHost(Game& game) : m_game(game)
 {
-    m_state = luaL_newstate();
+    m_state = lua_newstate(allocate, this);
+    lua_atpanic(m_state, panic);
     *static_cast<LuaHost**>(lua_getextraspace(m_state)) = this;
-    const luaL_Reg libraries[] = {{LUA_GNAME, luaopen_base},       {LUA_COLIBNAME, luaopen_coroutine},
-                                  {LUA_TABLIBNAME, luaopen_table}, {LUA_IOLIBNAME, luaopen_io},
-                                  {LUA_OSLIBNAME, luaopen_os},     {LUA_STRLIBNAME, luaopen_string},
-                                  {LUA_MATHLIBNAME, luaopen_math}, {LUA_DBLIBNAME, luaopen_debug}};
-    for (const luaL_Reg& library : libraries) {
-        luaL_requiref(m_state, library.name, library.func, 1);
-        lua_pop(m_state, 1);
-    }
+    LuaSandbox::open(m_state);
     for (int row = 0; row < kExportedFunctionRows && kExportedFunctions[row].name != nullptr; ++row) {
         if (kExportedFunctions[row].function == nullptr)
             continue;
@@ -88,33 +92,92 @@ bool LuaHost::requestExchange(const std::string& letters)
     return true;
 }
 
-void LuaHost::limitHook(lua_State* state, lua_Debug*)
+void* LuaHost::allocate(void* owner, void* block, std::size_t oldSize, std::size_t newSize)
+{
+    LuaHost& host = *static_cast<LuaHost*>(owner);
+    const std::size_t held = block == nullptr ? 0 : oldSize;
+    if (newSize == 0) {
+        std::free(block);
+        host.m_memoryUsed -= held;
+        return nullptr;
+    }
+    // Only a running script is limited: the host's own work between runs must not fail.
+    if (newSize > held && host.m_running && host.m_memoryUsed - held + newSize > host.m_memoryLimit) {
+        if (host.m_stopReason == StopReason::None)
+            host.m_stopReason = StopReason::Memory;
+        return nullptr;
+    }
+    void* grown = std::realloc(block, newSize);
+    if (grown != nullptr)
+        host.m_memoryUsed = host.m_memoryUsed - held + newSize;
+    return grown;
+}
+
+void LuaHost::checkLimits(lua_State* state)
 {
     LuaHost& host = fromState(state);
-    if (!host.m_stopping && std::chrono::steady_clock::now() < host.m_deadline)
+    if (!host.m_running)
+        return;
+    if (host.m_stopReason == StopReason::None && std::chrono::steady_clock::now() < host.m_deadline)
         return;
     // From now on every instruction fails, so a script that catches the error cannot go on.
-    host.m_stopping = true;
     lua_sethook(state, limitHook, LUA_MASKCOUNT, 1);
+    if (host.m_stopReason == StopReason::Memory)
+        luaL_error(state, "script stopped: it used more than %d MB",
+                   static_cast<int>(host.m_memoryLimit >> 20));
+    host.m_stopReason = StopReason::Time;
     luaL_error(state, "script stopped: it ran longer than %d ms",
                static_cast<int>(host.m_runTimeLimit.count()));
 }
 
-bool LuaHost::run(int loadStatus, std::string& error)
+void LuaHost::limitHook(lua_State* state, lua_Debug*)
+{
+    checkLimits(state);
+}
+
+void LuaHost::writeScriptText(std::string_view text)
+{
+    for (char code : text) {
+        if (code == '\n' || m_pendingText.size() >= kLongestPendingLine) {
+            m_game.view().appendScriptOutput(m_pendingText);
+            m_pendingText.clear();
+        }
+        if (code != '\n')
+            m_pendingText += code;
+    }
+}
+
+void LuaHost::flushScriptText()
+{
+    if (!m_pendingText.empty())
+        m_game.view().appendScriptOutput(m_pendingText);
+    m_pendingText.clear();
+}
+
+void LuaHost::beginRun()
+{
+    m_stopReason = StopReason::None;
+    m_running = true;
+    m_deadline = std::chrono::steady_clock::now() + m_runTimeLimit;
+    lua_sethook(m_state, limitHook, LUA_MASKCOUNT, kHookInstructionCount);
+}
+
+bool LuaHost::finishRun(int loadStatus, std::string& error)
 {
     int status = loadStatus;
-    if (status == LUA_OK) {
-        m_stopping = false;
-        m_deadline = std::chrono::steady_clock::now() + m_runTimeLimit;
-        lua_sethook(m_state, limitHook, LUA_MASKCOUNT, kHookInstructionCount);
-        status = lua_pcall(m_state, 0, 0, 0);
-        lua_sethook(m_state, nullptr, 0, 0);
-    }
     if (status == LUA_OK)
+        status = lua_pcall(m_state, 0, 0, 0);
+    lua_sethook(m_state, nullptr, 0, 0);
+    m_running = false;
+    flushScriptText();
+    if (status == LUA_OK && m_stopReason == StopReason::None)
         return true;
-    const char* message = lua_tostring(m_state, -1);
+    const char* message = status == LUA_OK ? nullptr : lua_tostring(m_state, -1);
     error = message != nullptr ? message
                                : std::string("(error object is a ") + luaL_typename(m_state, -1) + " value)";
+    // A memory error raised inside Lua itself says "not enough memory"; name the limit instead.
+    if (m_stopReason == StopReason::Memory && error.find("script stopped") == std::string::npos)
+        error = "script stopped: it used more than " + std::to_string(m_memoryLimit >> 20) + " MB";
     lua_settop(m_state, 0);
     return false;
 }
@@ -122,21 +185,21 @@ bool LuaHost::run(int loadStatus, std::string& error)
 bool LuaHost::runFile(const std::string& path)
 {
     std::string error;
-    if (run(luaL_loadfile(m_state, path.c_str()), error))
+    beginRun();
+    if (finishRun(luaL_loadfilex(m_state, path.c_str(), "t"), error))
         return true;
     std::fprintf(stderr, "%s\n", error.c_str());
-    if (m_stopping)
+    if (m_stopReason != StopReason::None)
         m_game.view().appendScriptOutput("Error: " + error);
-    m_stopping = false;
     return false;
 }
 
 bool LuaHost::runText(const std::string& text)
 {
     std::string error;
-    if (run(luaL_loadstring(m_state, text.c_str()), error))
+    beginRun();
+    if (finishRun(luaL_loadbufferx(m_state, text.data(), text.size(), text.c_str(), "t"), error))
         return true;
-    m_stopping = false;
     m_game.view().appendScriptOutput("Error: " + error);
     return false;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "engine/move.h"
 
@@ -21,13 +23,15 @@ class LuaHost
 public:
     /// Run time after which a script is stopped, unless set otherwise.
     static constexpr std::chrono::milliseconds kDefaultRunTimeLimit{10000};
+    /// Memory the state may hold while a script runs, unless set otherwise.
+    static constexpr std::size_t kDefaultMemoryLimit = std::size_t{256} << 20;
     /// Shortest time the thinking notice stays up.
     static constexpr int kMinimumThinkingMs = 1500;
     /// How long the "PASED" notice stays up.
     static constexpr int kPassNoticeMs = 1500;
 
-    /// Opens the state with base, coroutine, table, io, os, string, math and debug, and
-    /// registers the exported functions as globals.
+    /// Opens the state with the profile sandbox's libraries (see `LuaSandbox`), with memory
+    /// counted by the host, and registers the exported functions as globals.
     explicit LuaHost(Game& game);
     ~LuaHost();
     LuaHost(const LuaHost&) = delete;
@@ -57,6 +61,17 @@ public:
     void setProfileFolder(const std::string& folder) { m_profileFolder = folder; }
     std::chrono::milliseconds runTimeLimit() const { return m_runTimeLimit; }
     void setRunTimeLimit(std::chrono::milliseconds limit) { m_runTimeLimit = limit; }
+    std::size_t memoryLimit() const { return m_memoryLimit; }
+    void setMemoryLimit(std::size_t bytes) { m_memoryLimit = bytes; }
+    /// Bytes the Lua state holds now.
+    std::size_t memoryUsed() const { return m_memoryUsed; }
+
+    /// Text a script printed (`print`, `io.write`): each complete line goes to the script output,
+    /// the rest when the run ends.
+    void writeScriptText(std::string_view text);
+    /// Stops the running script with a Lua error once it has run too long or used too much
+    /// memory; for library functions that work long inside C, where the hook cannot look.
+    static void checkLimits(lua_State* state);
 
     Game& game() { return m_game; }
     lua_State* state() { return m_state; }
@@ -64,8 +79,13 @@ public:
     static LuaHost& fromState(lua_State* state);
 
 private:
-    bool run(int loadStatus, std::string& error);
+    enum class StopReason { None, Time, Memory };
+
+    void beginRun();
+    bool finishRun(int loadStatus, std::string& error);
+    void flushScriptText();
     static void limitHook(lua_State* state, lua_Debug* debug);
+    static void* allocate(void* host, void* block, std::size_t oldSize, std::size_t newSize);
 
     Game& m_game;
     lua_State* m_state = nullptr;
@@ -74,7 +94,11 @@ private:
     std::string m_profileFolder = "Profiles/";
     std::chrono::milliseconds m_runTimeLimit = kDefaultRunTimeLimit;
     std::chrono::steady_clock::time_point m_deadline;
-    bool m_stopping = false;
+    StopReason m_stopReason = StopReason::None;
+    bool m_running = false;
+    std::size_t m_memoryLimit = kDefaultMemoryLimit;
+    std::size_t m_memoryUsed = 0;
+    std::string m_pendingText;
 };
 
 } // namespace glyph

@@ -29,6 +29,7 @@ constexpr int kClockPeriod = 1000;
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    startup::useDataBesideProgram(QCoreApplication::applicationDirPath());
     glyph::random::reseed();
     startup::warnOnSmallDesktop();
 

@@ -4,10 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <vector>
 
 namespace glyph
 {
@@ -15,26 +17,58 @@ namespace glyph
 namespace
 {
 
-WriteResult fail(WriteResult result, std::string* error, const std::string& what)
+constexpr int kMaxLinkHops = 40;
+constexpr int kNameAttempts = 100;
+
+WriteResult fail(WriteResult result, std::string* error, const std::string& what, int code)
 {
     if (error != nullptr)
-        *error = what + ": " + std::strerror(errno);
+        *error = what + ": " + std::strerror(code);
     return result;
 }
 
 // The file that will really be replaced: a symbolic link is followed to its target (which
-// need not exist yet), so that the link itself stays in place.
+// need not exist yet), so that the link itself stays in place. Empty for a link loop.
 std::string resolvedTarget(const std::string& path)
 {
     std::error_code ignored;
     std::filesystem::path target = path;
-    for (int hops = 0; hops < 40 && std::filesystem::is_symlink(target, ignored); ++hops) {
+    for (int hops = 0; std::filesystem::is_symlink(target, ignored); ++hops) {
         const std::filesystem::path link = std::filesystem::read_symlink(target, ignored);
-        if (ignored)
-            break;
+        if (ignored || hops == kMaxLinkHops)
+            return std::string();
         target = link.is_absolute() ? link : target.parent_path() / link;
     }
     return target.string();
+}
+
+// A name no other writer can have chosen: process, a counter and the clock, mixed.
+std::string uniqueSuffix()
+{
+    static std::atomic<unsigned long long> counter{0};
+    unsigned long long mix =
+        static_cast<unsigned long long>(::getpid()) * 0x9E3779B97F4A7C15ull ^
+        counter.fetch_add(1) * 0xBF58476D1CE4E5B9ull ^
+        static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
+    mix ^= mix >> 31;
+    char text[24];
+    std::snprintf(text, sizeof text, ".%012llx", mix & 0xFFFFFFFFFFFFull);
+    return text;
+}
+
+// Creates a new temporary file beside the target: O_EXCL never reuses an existing name and
+// O_NOFOLLOW never writes through a link planted under it. A new file gets 0666 less the
+// umask, as any file the program creates.
+int createTemporary(const std::filesystem::path& folder, const std::string& targetName, std::string& name)
+{
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        name = (folder / ("." + targetName + uniqueSuffix() + ".tmp")).string();
+        const int descriptor =
+            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (descriptor >= 0 || errno != EEXIST)
+            return descriptor;
+    }
+    return -1;
 }
 
 bool writeAll(int descriptor, std::string_view bytes)
@@ -43,6 +77,8 @@ bool writeAll(int descriptor, std::string_view bytes)
         const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR)
             continue;
+        if (written == 0)
+            errno = EIO;
         if (written <= 0)
             return false;
         bytes.remove_prefix(static_cast<std::size_t>(written));
@@ -50,7 +86,16 @@ bool writeAll(int descriptor, std::string_view bytes)
     return true;
 }
 
-// Makes the rename itself durable; a folder that cannot be synced is not an error.
+// The replaced file's permission bits, and its owner where the process may keep it (as root).
+bool keepAttributes(int descriptor, const struct stat& old)
+{
+    if (::fchown(descriptor, old.st_uid, old.st_gid) != 0 && errno != EPERM)
+        return false;
+    return ::fchmod(descriptor, old.st_mode & 07777) == 0;
+}
+
+// Makes the rename itself durable; a folder that cannot be synced is not an error, as the
+// file is already complete under its name.
 void syncFolder(const std::string& folder)
 {
     const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -65,48 +110,40 @@ void syncFolder(const std::string& folder)
 WriteResult writeFileAtomically(const std::string& path, std::string_view bytes, std::string* error)
 {
     const std::string target = resolvedTarget(path);
+    if (target.empty())
+        return fail(WriteResult::NotCreated, error, "Can't follow the links of " + path, ELOOP);
+    struct stat old {
+    };
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    // A folder, device or FIFO under the name is never replaced by a file.
+    if (exists && !S_ISREG(old.st_mode))
+        return fail(WriteResult::NotCreated, error, "Can't replace " + path + ", not a regular file",
+                    S_ISDIR(old.st_mode) ? EISDIR : EINVAL);
     std::filesystem::path folder = std::filesystem::path(target).parent_path();
     if (folder.empty())
         folder = ".";
 
-    // mkstemp opens with O_CREAT | O_EXCL: an existing name, link or not, is never reused.
-    std::string hidden = std::filesystem::path(target).filename().string();
-    hidden.insert(0, 1, '.');
-    hidden.append(".XXXXXX");
-    const std::string pattern = (folder / hidden).string();
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    const int descriptor = ::mkstemp(name.data());
+    std::string temporary;
+    const int descriptor =
+        createTemporary(folder, std::filesystem::path(target).filename().string(), temporary);
     if (descriptor < 0)
-        return fail(WriteResult::NotCreated, error, "Can't create a temporary file beside " + path);
-    const std::string temporary = name.data();
+        return fail(WriteResult::NotCreated, error, "Can't create a temporary file beside " + path, errno);
 
-    // Keep the permissions of the file being replaced; a new file gets the usual ones.
-    struct stat old {
-    };
-    mode_t mode = 0;
-    if (::stat(target.c_str(), &old) == 0) {
-        mode = old.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
+    bool written = (!exists || keepAttributes(descriptor, old)) && writeAll(descriptor, bytes) &&
+                   ::fsync(descriptor) == 0;
+    int code = errno;
+    if (::close(descriptor) != 0 && written) {
+        written = false;
+        code = errno;
     }
-
-    const bool written =
-        ::fchmod(descriptor, mode) == 0 && writeAll(descriptor, bytes) && ::fsync(descriptor) == 0;
-    const int savedErrno = errno;
-    const bool closed = ::close(descriptor) == 0;
-    if (!written || !closed) {
-        errno = written ? errno : savedErrno;
-        const WriteResult result = fail(WriteResult::NotWritten, error, "Can't write " + path);
+    if (!written) {
         ::unlink(temporary.c_str());
-        return result;
+        return fail(WriteResult::NotWritten, error, "Can't write " + path, code);
     }
     if (::rename(temporary.c_str(), target.c_str()) != 0) {
-        const WriteResult result = fail(WriteResult::NotWritten, error, "Can't replace " + path);
+        code = errno;
         ::unlink(temporary.c_str());
-        return result;
+        return fail(WriteResult::NotWritten, error, "Can't replace " + path, code);
     }
     syncFolder(folder.string());
     return WriteResult::Written;

@@ -22,9 +22,17 @@ public:
         std::uint8_t vowel = 0;
     };
 
+    /// Largest set file read: 27 lines of at most 1,024 characters, with room to spare.
+    static constexpr int kMaxFileBytes = 64 * 1024;
+    /// Largest tile value, either sign: a seven-tile move across a whole line of tiles of
+    /// such values, times every multiplier, stays far inside an int.
+    static constexpr int kMaxValue = 1000;
+
     /// Zeroes every entry.
     void clear();
-    /// Zeroes the set, then reads the file; false after "Can't open %s for reading".
+    /// Zeroes the set, then reads the file; false after "Can't open %s for reading" (also for
+    /// a name that is not a regular file of at most kMaxFileBytes). Values are clamped to
+    /// -kMaxValue..kMaxValue.
     bool load(const std::string& fileName, WarningSink& warnings);
 
     /// Entry of a letter code 'A'..'['; codes outside that range give a zero entry.

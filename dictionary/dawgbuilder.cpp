@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 
 #include "base/atomicfile.h"
 #include "base/byteio.h"
+#include "base/regularfile.h"
 #include "dictionary/dicformat.h"
 #include "dictionary/dictionary.h"
 
@@ -65,17 +65,7 @@ std::size_t wordOfLine(std::string_view line, char* out, std::size_t capacity)
 
 bool readWholeFile(const std::string& path, std::string& contents)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    in.seekg(0);
-    if (!in || size < 0)
-        return false;
-    contents.resize(static_cast<std::size_t>(size));
-    in.read(contents.data(), size);
-    return static_cast<bool>(in);
+    return RegularFile::readFile(path, DawgBuilder::kMaxWordListBytes, contents) == RegularFile::Status::Read;
 }
 
 void putUint32(std::string& bytes, std::size_t offset, std::uint32_t value)
@@ -295,8 +285,6 @@ struct MergeWalk {
         auto* self = static_cast<MergeWalk*>(context);
         const std::string_view word(text);
         self->insertExtraBefore(word);
-        if (word.size() >= DawgBuilder::kMaxWordLength)
-            return;
         if (std::binary_search(self->doomed->begin(), self->doomed->end(), word))
             return;
         self->ok = self->ok && self->insert(self->builder, word);
@@ -335,8 +323,9 @@ bool DawgBuilder::rebuild(const Dictionary& dictionary, const std::vector<std::s
                        0,
                        [](DawgBuilder* builder, std::string_view word) { return builder->insert(word); },
                        true};
-        if (dictionary.wordCount() != 0)
-            dictionary.forEachWord(&MergeWalk::visit, &walk);
+        // The walk runs whatever the header's word count says: the count is for information
+        // only, and a dictionary whose count is 0 may still hold words.
+        dictionary.forEachWord(&MergeWalk::visit, &walk);
         walk.insertExtraBefore(std::string_view("\x7F"));
         ok = walk.ok;
     }
@@ -421,9 +410,17 @@ bool DawgBuilder::compact()
             lists += bucket.size();
     ListTable table(lists);
     m_nodesNow.store(m_nodesCreated.load(std::memory_order_relaxed), std::memory_order_relaxed);
-    for (std::size_t height = 0; height < kHeights; ++height) {
-        m_currentHeight.store(static_cast<int>(height), std::memory_order_relaxed);
-        setStatus("Compacting(" + std::to_string(height * kPercent / kHeights) + "%)...");
+    // Heights from kMaxWordLength on hold only long words kept from a loaded dictionary.
+    std::size_t heights = kMaxWordLength;
+    for (std::size_t height = kMaxWordLength; height < kHeights; ++height)
+        for (const Bucket& bucket : m_heightBuckets[height])
+            heights = bucket.empty() ? heights : height + 1;
+    for (std::size_t height = 0; height < heights; ++height) {
+        m_currentHeight.store(static_cast<int>(std::min(height, kMaxWordLength - 1)),
+                              std::memory_order_relaxed);
+        // Heights past those of new words occur only for long words kept from a dictionary.
+        const std::size_t shown = std::min(height * kPercent / kMaxWordLength, std::size_t{kPercent - 1});
+        setStatus("Compacting(" + std::to_string(shown) + "%)...");
         if (abortRequested())
             return false;
         for (std::size_t letter = 0; letter < kLetters; ++letter) {

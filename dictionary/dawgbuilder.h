@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "dictionary/dawgvalidator.h"
 #include "dictionary/nodepool.h"
 
 namespace glyph
@@ -22,8 +23,12 @@ class Dictionary;
 class DawgBuilder
 {
 public:
-    /// Words of this many letters or more are never inserted.
+    /// New words (from a word list or typed) of this many letters or more are never inserted.
     static constexpr std::size_t kMaxWordLength = 30;
+    /// Longest word a loaded dictionary may hold; add and delete keep every such word.
+    static constexpr std::size_t kMaxStoredLength = DawgValidator::kMaxDepth;
+    /// Largest word list read: far more words than the node pool can hold.
+    static constexpr std::uint64_t kMaxWordListBytes = 256ULL * 1024 * 1024;
     /// The board's larger dimension on the standard board.
     static constexpr int kDefaultBoardDimension = 15;
 
@@ -32,10 +37,11 @@ public:
     /// Builds `destinationPath` from the word list `sourcePath`, first rewriting the list
     /// sorted in place when it is not. False when nothing was written.
     bool buildFromWordList();
-    /// Rebuilds `destinationPath` from the dictionary's words plus the new ones (upper case;
-    /// others and words of 30 letters or more are refused). False when nothing was written.
+    /// Rebuilds `destinationPath` from every word of the dictionary (its header's word count
+    /// is not trusted) plus the new ones (upper case; others and words of 30 letters or more
+    /// are refused). False when nothing was written.
     bool addWords(const Dictionary& dictionary, const std::vector<std::string>& newWords);
-    /// Rebuilds `destinationPath` from the dictionary's words except the doomed ones.
+    /// Rebuilds `destinationPath` from every word of the dictionary except the doomed ones.
     bool deleteWords(const Dictionary& dictionary, const std::vector<std::string>& doomedWords);
 
     /// Upper-cases the word in place and cuts it at the first character that is not a letter
@@ -73,7 +79,7 @@ public:
 
 private:
     static constexpr std::size_t kLetters = 26;
-    static constexpr std::size_t kHeights = 30;
+    static constexpr std::size_t kHeights = kMaxStoredLength;
     using Bucket = std::vector<TrieNode*>;
 
     void startRun();
@@ -105,7 +111,7 @@ private:
     NodePool m_pool;
     // The previous word and its nodes, so that sorted words skip their common prefix.
     std::string m_previousWord;
-    std::array<TrieNode*, kMaxWordLength> m_path{};
+    std::array<TrieNode*, kMaxStoredLength> m_path{};
 
     std::atomic<std::uint32_t> m_wordsInserted{0};
     std::atomic<std::uint32_t> m_nodesNow{0};

@@ -1,10 +1,11 @@
 #include "dictionary/dictionary.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
-#include <fstream>
 
 #include "base/byteio.h"
+#include "base/regularfile.h"
 #include "base/warningsink.h"
 #include "dictionary/dawgvalidator.h"
 #include "dictionary/dicformat.h"
@@ -81,15 +82,16 @@ bool Dictionary::load(const std::string& path, bool force)
 {
     if (!force && !m_fileName.empty() && path == m_fileName)
         return true;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    // Only a regular file is a dictionary: a folder, FIFO or device is refused unread.
+    RegularFile file(path);
+    if (file.status() != RegularFile::Status::Read) {
         showWarning(m_warnings, "Can't open %s for reading", path.c_str());
         return false;
     }
     unsigned char header[kHeaderSize];
     fillDefaultHeader(header);
-    file.read(reinterpret_cast<char*>(header), kHeaderSize);
-    const bool headerComplete = file.gcount() == static_cast<std::streamsize>(kHeaderSize);
+    const std::uint64_t headerBytes = std::min<std::uint64_t>(file.size(), kHeaderSize);
+    const bool headerComplete = file.read(header, headerBytes) && headerBytes == kHeaderSize;
     if (std::memcmp(header, kSignature, kSignatureSize) != 0) {
         showWarning(m_warnings, "Invalid %s file", path.c_str());
         return false;
@@ -103,7 +105,7 @@ bool Dictionary::load(const std::string& path, bool force)
     return true;
 }
 
-bool Dictionary::readNodes(std::ifstream& file, const unsigned char* header)
+bool Dictionary::readNodes(RegularFile& file, const unsigned char* header)
 {
     const auto* authorField = reinterpret_cast<const char*>(header + kAuthorOffset);
     const std::uint32_t wordCount = byteio::getUint32(header + kWordCountOffset);
@@ -112,19 +114,14 @@ bool Dictionary::readNodes(std::ifstream& file, const unsigned char* header)
     if (nodeCount > kMaxNodeCount || dataSize > std::uint64_t{nodeCount} * kNodeSize)
         return false;
     // Refuse a count that the file cannot hold before allocating for it.
-    const std::streamoff dataStart = file.tellg();
-    file.seekg(0, std::ios::end);
-    const std::streamoff fileEnd = file.tellg();
-    file.seekg(dataStart);
-    if (!file || fileEnd - dataStart < static_cast<std::streamoff>(dataSize))
+    if (file.size() - kHeaderSize < dataSize)
         return false;
 
     // Only the bytes that the data does not cover need clearing.
     auto nodes = std::make_unique_for_overwrite<DawgNode[]>(nodeCount);
     std::memset(reinterpret_cast<char*>(nodes.get()) + dataSize, 0,
                 std::size_t{nodeCount} * kNodeSize - dataSize);
-    file.read(reinterpret_cast<char*>(nodes.get()), dataSize);
-    if (!file || file.gcount() != static_cast<std::streamsize>(dataSize))
+    if (!file.read(nodes.get(), dataSize))
         return false;
     if constexpr (std::endian::native == std::endian::big) {
         for (std::uint32_t i = 0; i < nodeCount; ++i)

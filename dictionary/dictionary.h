@@ -10,6 +10,7 @@
 namespace glyph
 {
 
+class RegularFile;
 class WarningSink;
 
 /// A packed DAWG node: letter code (bits 31-27), last-of-list (26), end-of-word (25) and
@@ -67,7 +68,7 @@ public:
 private:
     /// Reads the node array that the header announces and takes the header over; false when
     /// the data is short or the array is not sound. Changes nothing on failure.
-    bool readNodes(std::ifstream& file, const unsigned char* header);
+    bool readNodes(RegularFile& file, const unsigned char* header);
     /// Back to the state before the first load: no file, no array.
     void clear();
 

@@ -55,8 +55,9 @@ bool Game::loadSettings()
 {
     m_rows = boardSize(m_preferences, keys::kTableRows);
     m_columns = boardSize(m_preferences, keys::kTableColumns);
-    m_bonus = m_preferences.integer(keys::kGameBonus, m_bonus);
-    m_time = m_preferences.integer(keys::kGameClassicTime, m_time);
+    // Clamped so that a clock in seconds and a score with the bonus cannot overflow.
+    m_bonus = std::clamp(m_preferences.integer(keys::kGameBonus, m_bonus), 0, kMaxBonus);
+    m_time = std::clamp(m_preferences.integer(keys::kGameClassicTime, m_time), 0, kMaxMinutes);
 
     m_board = Board{};
     for (auto& row : m_letterMultipliers)

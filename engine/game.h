@@ -72,8 +72,13 @@ public:
     int wordMultiplier(int row, int column) const { return m_wordMultipliers[row][column]; }
     /// True when the square lies on the board and holds a tile.
     bool isOccupied(int row, int column) const;
+    /// Largest seven-tile bonus and largest minutes per player taken from the preferences.
+    static constexpr int kMaxBonus = 1'000'000;
+    static constexpr int kMaxMinutes = 100'000;
+
+    /// Seven-tile bonus, 0..kMaxBonus.
     int bonus() const { return m_bonus; }
-    /// Minutes of playing time each player gets.
+    /// Minutes of playing time each player gets, 0..kMaxMinutes.
     int time() const { return m_time; }
 
     std::array<RackSlot, kMaxRackSlots>& rackSlots() { return m_rackSlots; }

@@ -9,6 +9,7 @@
 
 #include "base/atomicfile.h"
 #include "base/letters.h"
+#include "base/regularfile.h"
 #include "engine/boardgeometry.h"
 #include "engine/game.h"
 #include "engine/gameview.h"
@@ -98,7 +99,7 @@ std::string GameClassic::name() const
 
 bool GameClassic::start(const std::vector<Player>& players)
 {
-    if (players.empty())
+    if (players.empty() || static_cast<int>(players.size()) > kMaxPlayers)
         return false;
     m_bag.fillFromLetterSet(m_game.letterSet());
     m_players = players;
@@ -137,7 +138,7 @@ bool GameClassic::playMove(const Move& move)
     Player& player = currentPlayer();
     const std::string kept = m_game.keptLetters(player.rack, move);
     m_game.layMove(move, m_game.board());
-    player.score += move.score;
+    player.addScore(move.score);
     player.setRack(refilledRack(m_bag, kept));
     m_passCount = 0;
     nextPlayer();
@@ -225,13 +226,13 @@ void GameClassic::finalScoring()
     Player* finisher = nullptr;
     for (Player& player : m_players) {
         const int penalty = letters::stringValue(m_game.letterSet(), player.rack);
-        player.score -= penalty;
+        player.addScore(-penalty);
         total += penalty;
         if (penalty == 0)
             finisher = &player;
     }
     if (finisher)
-        finisher->score += total;
+        finisher->addScore(total);
 }
 
 void GameClassic::showGameOver()
@@ -376,8 +377,12 @@ bool GameClassic::save(const std::string& fileName)
 {
     if (!inProgress())
         return false;
-    std::ostringstream text;
     const Preferences& preferences = m_game.preferences();
+    if (!canBeLoadedBack(preferences)) {
+        showWarning(m_game.view(), "Can't write to %s", fileName.c_str());
+        return false;
+    }
+    std::ostringstream text;
     char line[64];
     std::snprintf(line, sizeof line, "%d players\n", static_cast<int>(m_players.size()));
     text << line << preferences.string(keys::kGameDictionary) << '\n'
@@ -389,7 +394,21 @@ bool GameClassic::save(const std::string& fileName)
     for (const HistoryEntry& entry : m_history)
         if (!writeHistoryEntry(text, entry))
             return false;
+    if (static_cast<long long>(text.tellp()) > savedgame::kMaxFileBytes) {
+        showWarning(m_game.view(), "Can't write to %s", fileName.c_str());
+        return false;
+    }
     return writeFileAtomically(fileName, text.str());
+}
+
+bool GameClassic::canBeLoadedBack(const Preferences& preferences) const
+{
+    auto isLine = [](const std::string& text) {
+        return text.size() <= static_cast<std::size_t>(savedgame::kMaxLineLength) &&
+               text.find_first_of("\n\r\b") == std::string::npos;
+    };
+    return !m_players.empty() && static_cast<int>(m_players.size()) <= kMaxPlayers &&
+           isLine(preferences.string(keys::kGameDictionary)) && isLine(preferences.string(keys::kGameSet));
 }
 
 bool GameClassic::writeFileAtomically(const std::string& fileName, const std::string& bytes)
@@ -409,12 +428,17 @@ bool GameClassic::writeFileAtomically(const std::string& fileName, const std::st
 
 bool GameClassic::load(const std::string& fileName)
 {
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file) {
+    // Only a regular file is a saved game; a folder, FIFO or device is refused unread.
+    RegularFile file(fileName);
+    if (file.status() != RegularFile::Status::Read) {
         showWarning(m_game.view(), "Can't open %s for reading", fileName.c_str());
         return false;
     }
-    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    std::string bytes;
+    if (file.readAll(savedgame::kMaxFileBytes, bytes) != RegularFile::Status::Read) {
+        showWarning(m_game.view(), kDamagedFile, fileName.c_str());
+        return false;
+    }
     return loadBytes(bytes, fileName);
 }
 
@@ -453,7 +477,7 @@ bool GameClassic::parseSavedGame(const std::string& bytes, SavedGameContents& co
     std::string line;
     std::size_t pos = 0;
     if (!savedgame::readLine(in, line) || !savedgame::scanInteger(line, pos, contents.players) ||
-        contents.players < 1 || contents.players > savedgame::kMaxPlayers)
+        contents.players < 1 || contents.players > kMaxPlayers)
         return false;
     if (!savedgame::readLine(in, contents.dictionary) || !savedgame::readLine(in, contents.letterSet))
         return false;

@@ -9,6 +9,8 @@
 namespace glyph
 {
 
+class Preferences;
+
 /// The classic rules: racks of seven, turns in order, pass and exchange, the end by passes
 /// or an empty rack with an empty bag, rack penalties, history and saved games.
 class GameClassic : public GameRules
@@ -60,6 +62,9 @@ private:
     void showPosition(int index);
     /// Writes the bytes to a temporary file beside `fileName` and renames it into place.
     bool writeFileAtomically(const std::string& fileName, const std::string& bytes);
+    /// False when the loader would refuse what save would write: too many players, or a
+    /// dictionary or letter-set name that is not one line.
+    bool canBeLoadedBack(const Preferences& preferences) const;
     bool parseSavedGame(const std::string& bytes, SavedGameContents& contents);
     static bool readNumberLine(std::istream& in, int& value);
 };

@@ -1,9 +1,11 @@
 #include "engine/move.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "base/board.h"
 #include "base/byteio.h"
+#include "engine/player.h"
 
 namespace glyph
 {
@@ -73,7 +75,7 @@ bool Move::readImage(const std::uint8_t* in)
     horiz = in[kHorizOffset];
     col = static_cast<std::int8_t>(in[kColOffset]);
     lin = static_cast<std::int8_t>(in[kLinOffset]);
-    score = byteio::getInt32(in + kScoreOffset);
+    score = std::clamp(byteio::getInt32(in + kScoreOffset), -Player::kMaxScore, Player::kMaxScore);
     // Bytes after the terminators carry nothing; keep them zero so images compare equal.
     std::memset(word, 0, sizeof word);
     std::memset(jokers, 0, sizeof jokers);

@@ -58,6 +58,12 @@ void Player::setRack(const std::string& text)
     copyField(rack, text);
 }
 
+void Player::addScore(int points)
+{
+    const long long sum = static_cast<long long>(score) + points;
+    score = static_cast<std::int32_t>(std::clamp<long long>(sum, -kMaxScore, kMaxScore));
+}
+
 void Player::writeImage(std::uint8_t* out) const
 {
     std::memcpy(out + kNameOffset, name, sizeof name);
@@ -74,8 +80,8 @@ bool Player::readImage(const std::uint8_t* in)
         return false;
     std::memcpy(name, in + kNameOffset, sizeof name);
     std::memcpy(profile, in + kProfileOffset, sizeof profile);
-    score = byteio::getInt32(in + kScoreOffset);
-    timeLeft = byteio::getInt32(in + kTimeOffset);
+    score = std::clamp(byteio::getInt32(in + kScoreOffset), -kMaxScore, kMaxScore);
+    timeLeft = std::clamp(byteio::getInt32(in + kTimeOffset), -kMaxSeconds, kMaxSeconds);
     std::memcpy(rack, in + kRackOffset, sizeof rack);
     return true;
 }

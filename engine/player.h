@@ -17,6 +17,13 @@ struct Player {
 
     /// Byte size of the little-endian image stored in history snapshots and saved games.
     static constexpr int kImageSize = 140;
+    /// Scores stay within -kMaxScore..kMaxScore, so that adding any two never overflows.
+    static constexpr int kMaxScore = 1'000'000'000;
+    /// Clocks stay within -kMaxSeconds..kMaxSeconds (100,000 minutes).
+    static constexpr int kMaxSeconds = 100'000 * 60;
+
+    /// Adds points to the score, which stops at -kMaxScore or kMaxScore.
+    void addScore(int points);
 
     bool isComputer() const { return profile[0] != 0; }
     /// Copies text into a field, cut to leave room for the terminator.
@@ -26,7 +33,8 @@ struct Player {
 
     void writeImage(std::uint8_t* out) const;
     /// Reads a 140-byte image; false (and the player unchanged) when a string field is not
-    /// terminated or the rack holds codes other than 'A'..'['.
+    /// terminated or the rack holds codes other than 'A'..'['. The score and the clock are
+    /// clamped to their ranges.
     bool readImage(const std::uint8_t* in);
 };
 

@@ -17,10 +17,8 @@ namespace savedgame
 
 /// Longest text line a saved game holds, terminator excluded.
 constexpr int kMaxLineLength = 1024;
-/// Most players a saved game may seat. A full bag holds at most 999 tiles, which deals a
-/// rack of 7 to at most 143 seats; from the 144th seat on a rack starts empty with the bag
-/// empty, so such a game is over before its first move and is never worth saving.
-constexpr int kMaxPlayers = (Bag::kMaxTiles + kRackSize - 1) / kRackSize;
+/// Largest saved game read: thousands of history entries of a full table fit many times.
+constexpr long long kMaxFileBytes = 256LL * 1024 * 1024;
 /// Smallest entry line, "1 0 0" and its line feed.
 constexpr int kMinEntryLine = 6;
 

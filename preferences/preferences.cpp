@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
 #include <string_view>
 
 #include "base/atomicfile.h"
+#include "base/regularfile.h"
 #include "base/textscan.h"
 #include "base/warningsink.h"
 #include "preferences/keys.h"
@@ -82,17 +82,20 @@ void Preferences::fillDefaults()
 
 bool Preferences::load()
 {
-    std::ifstream file(m_fileName, std::ios::binary);
-    if (!file)
+    // Only a regular file of sensible size is read: a folder, FIFO or device leaves the
+    // settings as they are, as a missing file does.
+    std::string text;
+    if (RegularFile::readFile(m_fileName, kMaxFileBytes, text) != RegularFile::Status::Read)
         return false;
     m_values.clear();
-    std::string line;
     std::string key;
     bool haveKey = false;
     bool readAny = false;
-    while (std::getline(file, line)) {
+    for (std::string_view rest = text; !rest.empty();) {
+        const std::size_t end = std::min(rest.find('\n'), rest.size());
+        std::string line = withoutLineBreaks(std::string(rest.substr(0, std::min(end, kMaxLineLength))));
+        rest.remove_prefix(std::min(end + 1, rest.size()));
         readAny = true;
-        line = withoutLineBreaks(std::move(line));
         if (!haveKey) {
             key = std::move(line);
             haveKey = true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <map>
 #include <string>
 
@@ -22,7 +24,13 @@ public:
     Preferences(const Preferences&) = delete;
     Preferences& operator=(const Preferences&) = delete;
 
-    /// Replaces the values with the file's pairs; false (values unchanged) when it cannot be read.
+    /// Longest line read; the rest of a longer line is dropped.
+    static constexpr std::size_t kMaxLineLength = 65535;
+    /// Largest file read; a larger one, or a name that is not a regular file, is not read.
+    static constexpr std::uint64_t kMaxFileBytes = 16 * 1024 * 1024;
+
+    /// Replaces the values with the file's pairs; false (values unchanged) when it is not a
+    /// regular file of at most kMaxFileBytes or cannot be read.
     bool load();
     /// Writes the values atomically; false after "Can't write to %s".
     bool save() const;

@@ -1094,6 +1094,26 @@ Ocupied: %d (%.2f%%)</source>
         <source>Can&apos;t create text file</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>There is no game to save.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the game in progress?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>glyph::NewGameDialog</name>
@@ -1323,6 +1343,22 @@ Ocupied: %d (%.2f%%)</source>
     </message>
     <message>
         <source>You move already here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3W</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2W</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3L</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2L</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

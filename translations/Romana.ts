@@ -1112,6 +1112,26 @@ Ocupate: %d (%.2f%%)</translation>
         <source>Can&apos;t create text file</source>
         <translation>Nu pot crea fișierul text</translation>
     </message>
+    <message>
+        <source>There is no game to save.</source>
+        <translation>Nu există niciun joc de salvat.</translation>
+    </message>
+    <message>
+        <source>Save the game in progress?</source>
+        <translation>Salvați jocul în desfășurare?</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvează</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Nu salva</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Renunță</translation>
+    </message>
 </context>
 <context>
     <name>glyph::NewGameDialog</name>
@@ -1344,6 +1364,22 @@ Ocupate: %d (%.2f%%)</translation>
     <message>
         <source>You move already here</source>
         <translation>Ați mutat deja aici</translation>
+    </message>
+    <message>
+        <source>3W</source>
+        <translation>3C</translation>
+    </message>
+    <message>
+        <source>2W</source>
+        <translation>2C</translation>
+    </message>
+    <message>
+        <source>3L</source>
+        <translation>3L</translation>
+    </message>
+    <message>
+        <source>2L</source>
+        <translation>2L</translation>
     </message>
 </context>
 <context>

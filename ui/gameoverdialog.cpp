@@ -29,6 +29,27 @@ GameOverDialog::GameOverDialog(Game& game, QWidget* parent) : QDialog(parent), m
     table->setHorizontalHeaderLabels({tr("Player"), tr("Letters"), tr("Penalty"), tr("Final Score")});
     fill();
     table->setSortingEnabled(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    fitToTable();
+}
+
+void GameOverDialog::fitToTable()
+{
+    // The table shows every row and column without scrolling and the dialog wraps it closely.
+    table->verticalHeader()->hide();
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int frame = 2 * table->frameWidth();
+    int width = frame;
+    for (int column = 0; column < table->columnCount(); ++column)
+        width += table->columnWidth(column);
+    int height = frame + table->horizontalHeader()->height();
+    for (int row = 0; row < table->rowCount(); ++row)
+        height += table->rowHeight(row);
+    table->setFixedSize(width, height);
+    uitext::fitCaption(*this);
+    // Only the size changes: a stored position stays, and without one the dialog is centred.
+    resize(std::max(sizeHint().width(), minimumWidth()), sizeHint().height());
 }
 
 GameOverDialog::~GameOverDialog()

@@ -22,6 +22,7 @@ public:
 
 private:
     void fill();
+    void fitToTable();
 
     Game& m_game;
 };

@@ -1,5 +1,7 @@
 #include "ui/jokerdialog.h"
 
+#include "ui/uitext.h"
+
 namespace glyph
 {
 
@@ -10,6 +12,7 @@ JokerDialog::JokerDialog(QWidget* parent) : QDialog(parent)
         joker->addItem(QString(QChar::fromLatin1(letter)));
     joker->setCurrentIndex(0);
     connect(Ui::UIJokerDialog::close, &QPushButton::clicked, this, &QDialog::close);
+    uitext::fitCaption(*this);
 }
 
 char JokerDialog::letter() const

@@ -2,11 +2,13 @@
 #include "ui/uipreferences.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -44,6 +46,7 @@
 #include "ui/tipofdaydialog.h"
 #include "ui/topmovesdialog.h"
 #include "ui/translation.h"
+#include "ui/uitext.h"
 
 namespace glyph
 {
@@ -140,7 +143,8 @@ void MainWindow::buildMenus()
     file->addSeparator();
     addCommand(file, tr("P&references..."), {}, &MainWindow::preferencesClicked);
     file->addSeparator();
-    addCommand(file, tr("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_X), &MainWindow::exitClicked);
+    QAction* exitAction =
+        addCommand(file, tr("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_X), &MainWindow::exitClicked);
 
     QMenu* gameMenu = menuBar()->addMenu(tr("&Game"));
     m_newGameAction = addCommand(gameMenu, tr("&New Game"), QKeySequence(Qt::CTRL | Qt::Key_N),
@@ -175,6 +179,9 @@ void MainWindow::buildMenus()
     addCommand(help, tr("&Tip of day"), {}, &MainWindow::tipOfDayClicked);
     help->addSeparator();
     m_aboutAction = addCommand(help, tr("&About"), {}, &MainWindow::aboutClicked);
+
+    m_gameCommands = {m_newGameAction,  m_openAction, exitAction,       m_firstAction,   m_lastAction,
+                      m_previousAction, m_nextAction, m_moveListAction, m_topMovesAction};
 }
 
 void MainWindow::addToolButton(const char* picture, const QString& text, QAction* command)
@@ -183,6 +190,8 @@ void MainWindow::addToolButton(const char* picture, const QString& text, QAction
     button->setToolTip(text);
     button->setEnabled(command->isEnabled());
     connect(button, &QAction::triggered, command, &QAction::trigger);
+    if (m_gameCommands.contains(command))
+        m_gameCommands.append(button);
 }
 
 void MainWindow::buildToolBar()
@@ -219,9 +228,14 @@ void MainWindow::buildToolBar()
 
 void MainWindow::updateCaption()
 {
-    if (m_game.rules() != nullptr)
-        setWindowTitle(QString::fromLatin1(kProductName) + " - " +
-                       QString::fromStdString(m_game.rules()->name()));
+    if (m_game.rules() == nullptr)
+        return;
+    QString caption =
+        QString::fromLatin1(kProductName) + " - " + QString::fromStdString(m_game.rules()->name());
+    const QString fileName = m_fileState.fileName(m_game);
+    if (!fileName.isEmpty())
+        caption += " - " + fileName;
+    setWindowTitle(caption);
 }
 
 // ---- the game's view ----
@@ -241,9 +255,10 @@ void MainWindow::refresh(bool onlyUpdateBoard)
     updateCaption();
     m_panel->refresh();
     m_rack->refresh();
-    if (onlyUpdateBoard)
+    if (onlyUpdateBoard) {
+        m_table->placementChanged();
         m_table->update();
-    else
+    } else
         m_table->redrawSquares();
     m_gameConfiguration->refresh();
 }
@@ -253,6 +268,7 @@ void MainWindow::refreshWithoutBoard()
     updateCaption();
     m_panel->refresh();
     m_rack->refresh();
+    m_table->placementChanged();
     m_gameConfiguration->refresh();
 }
 
@@ -263,6 +279,8 @@ void MainWindow::erasePlacedTiles()
 
 void MainWindow::showGameOver()
 {
+    // The panel shows the scores after the end-of-game penalties, as the dialog does.
+    m_panel->refresh();
     GameOverDialog dialog(m_game, this);
     runDialog(dialog);
 }
@@ -295,9 +313,23 @@ void MainWindow::hideThinkingNotice()
 
 void MainWindow::setInteractive(bool enabled)
 {
+    m_waiting = !enabled;
+    updateCommands();
+}
+
+bool MainWindow::gameCommandsLocked() const
+{
+    return m_waiting || m_rack->computerTurnRunning();
+}
+
+void MainWindow::updateCommands()
+{
+    const bool enabled = !gameCommandsLocked();
     menuBar()->setEnabled(enabled);
     m_rack->setEnabled(enabled);
     m_gameConfiguration->setEnabled(enabled);
+    for (QAction* command : m_gameCommands)
+        command->setEnabled(enabled);
     // A test run inside a computer turn's wait would replace the turn's move list and solution.
     m_aiEditor->testButton->setEnabled(enabled);
 }
@@ -342,11 +374,20 @@ int MainWindow::message(QWidget* parent, QMessageBox::Icon icon, const QString& 
         return m_messageHandler(MessageRequest{icon, text, buttons});
     QMessageBox box(icon, QString::fromLatin1(kProductName), text, QMessageBox::NoButton, parent);
     QList<QAbstractButton*> added;
-    for (const QString& caption : buttons)
-        added.append(
-            box.addButton(caption, added.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole));
+    // The first button accepts, the last rejects (Escape), any between is destructive.
+    for (const QString& caption : buttons) {
+        const bool last = added.size() == buttons.size() - 1;
+        const QMessageBox::ButtonRole role = added.isEmpty() ? QMessageBox::AcceptRole
+                                             : last          ? QMessageBox::RejectRole
+                                                             : QMessageBox::DestructiveRole;
+        added.append(box.addButton(caption, role));
+    }
     if (!added.isEmpty())
         box.setDefaultButton(qobject_cast<QPushButton*>(added.first()));
+    // A short text would leave the box too narrow for its caption.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(uitext::captionWidth(box), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
     return static_cast<int>(added.indexOf(box.clickedButton()));
 }
@@ -375,31 +416,69 @@ void MainWindow::storeGeometry(Game& game, const QWidget& window, const char* ke
 
 // ---- commands ----
 
+QString MainWindow::chooseOpenFileName(const QString& folder, const QString& filter)
+{
+    if (m_openFileNameHandler)
+        return m_openFileNameHandler(folder, filter);
+    return QFileDialog::getOpenFileName(nullptr, QString(), folder, filter);
+}
+
 void MainWindow::openClicked()
 {
-    if (m_game.rules() == nullptr)
+    if (m_game.rules() == nullptr || gameCommandsLocked() || !settleUnsavedGame())
         return;
     m_paused = true;
     const QString filter =
         QString::asprintf("%s (*.%s)\n", m_game.rules()->name().c_str(), kSavedGameExtension) +
         tr("All files (*.*)");
-    const QString fileName = QFileDialog::getOpenFileName(nullptr, QString(), kGamesFolder, filter);
+    const QString fileName = chooseOpenFileName(kGamesFolder, filter);
     m_paused = false;
-    if (!fileName.isEmpty())
-        m_game.rules()->load(fileName.toStdString());
+    if (!fileName.isEmpty() && m_game.rules()->load(fileName.toStdString())) {
+        m_fileState.markSaved(m_game, fileName);
+        updateCaption();
+    }
+}
+
+bool MainWindow::saveGame()
+{
+    m_paused = true;
+    const QString filter =
+        QString::asprintf("%s (*.%s)", m_game.rules()->name().c_str(), kSavedGameExtension);
+    const QString fileName = chooseSaveFileName(kGamesFolder, filter);
+    bool saved = false;
+    if (!fileName.isEmpty()) {
+        const QString name = savedGameName(fileName);
+        saved = m_game.rules()->save(name.toStdString());
+        if (saved)
+            m_fileState.markSaved(m_game, name);
+    }
+    m_paused = false;
+    updateCaption();
+    return saved;
 }
 
 void MainWindow::saveClicked()
 {
-    if (m_game.rules() == nullptr || m_game.rules()->history().empty())
+    if (m_game.rules() == nullptr || m_game.rules()->history().empty()) {
+        message(this, QMessageBox::Information, tr("There is no game to save."), {tr("OK")});
         return;
-    m_paused = true;
-    const QString filter =
-        QString::asprintf("%s (*.%s)", m_game.rules()->name().c_str(), kSavedGameExtension);
-    const QString fileName = QFileDialog::getSaveFileName(nullptr, QString(), kGamesFolder, filter);
-    if (!fileName.isEmpty())
-        m_game.rules()->save(savedGameName(fileName).toStdString());
-    m_paused = false;
+    }
+    saveGame();
+}
+
+bool MainWindow::settleUnsavedGame()
+{
+    if (!m_fileState.unsaved(m_game))
+        return true;
+    switch (message(this, QMessageBox::Question, tr("Save the game in progress?"),
+                    {tr("&Save"), tr("&Discard"), tr("&Cancel")})) {
+    case 0:
+        return saveGame();
+    case 1:
+        return true;
+    default:
+        return false;
+    }
 }
 
 QString MainWindow::savedGameName(const QString& chosen)
@@ -411,15 +490,36 @@ QString MainWindow::savedGameName(const QString& chosen)
 
 void MainWindow::exitClicked()
 {
+    if (gameCommandsLocked())
+        return;
+    // With unsaved turns the save question is the confirmation; otherwise ask as always.
+    if (m_fileState.unsaved(m_game)) {
+        if (settleUnsavedGame())
+            QCoreApplication::exit(0);
+        return;
+    }
     if (message(this, QMessageBox::Warning, "Are you sure?", {"Yes", "No"}) == 0)
         QCoreApplication::exit(0);
 }
 
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (gameCommandsLocked() || !settleUnsavedGame())
+        event->ignore();
+    else
+        event->accept();
+}
+
 void MainWindow::newGameClicked()
 {
+    if (gameCommandsLocked() || !settleUnsavedGame())
+        return;
     {
         NewGameDialog dialog(m_game, *this, this);
-        runDialog(dialog);
+        if (runDialog(dialog) == QDialog::Accepted) {
+            m_fileState.markNew(m_game);
+            updateCaption();
+        }
     }
     if (m_game.rules() != nullptr && m_game.rules()->inProgress() &&
         m_game.rules()->currentPlayer().isComputer())
@@ -474,18 +574,26 @@ void MainWindow::bagClicked()
 
 void MainWindow::moveListClicked()
 {
+    // Going to a move or laying one would cut into a computer turn.
+    if (gameCommandsLocked())
+        return;
     MovesListDialog dialog(m_game, *this, nullptr);
     runDialog(dialog);
 }
 
 void MainWindow::topMovesClicked()
 {
+    // Going to a move or laying one would cut into a computer turn.
+    if (gameCommandsLocked())
+        return;
     TopMovesDialog dialog(m_game, *this, this);
     runDialog(dialog);
 }
 
 void MainWindow::firstClicked()
 {
+    if (gameCommandsLocked())
+        return;
     if (m_game.rules() != nullptr)
         m_game.rules()->goFirst();
     refresh(false);
@@ -493,6 +601,8 @@ void MainWindow::firstClicked()
 
 void MainWindow::lastClicked()
 {
+    if (gameCommandsLocked())
+        return;
     if (m_game.rules() != nullptr)
         m_game.rules()->goLast();
     refresh(false);
@@ -500,6 +610,8 @@ void MainWindow::lastClicked()
 
 void MainWindow::previousClicked()
 {
+    if (gameCommandsLocked())
+        return;
     if (m_game.rules() != nullptr)
         m_game.rules()->goPrevious();
     refresh(false);
@@ -507,6 +619,8 @@ void MainWindow::previousClicked()
 
 void MainWindow::nextClicked()
 {
+    if (gameCommandsLocked())
+        return;
     if (m_game.rules() != nullptr)
         m_game.rules()->goNext();
     refresh(false);

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "engine/gameview.h"
+#include "ui/gamefilestate.h"
 
 class QDialog;
 class QLabel;
@@ -89,7 +90,14 @@ public:
     void setMessageHandler(MessageHandler handler) { m_messageHandler = std::move(handler); }
     /// Replaces exec() for modal dialogs (null: real dialogs).
     void setDialogHandler(DialogHandler handler) { m_dialogHandler = std::move(handler); }
-    /// Replaces the save-file dialog of the exports (null: the real dialog).
+    /// Replaces the open-file dialog of games, same contract (null: the real dialog).
+    void setOpenFileNameHandler(FileNameHandler handler) { m_openFileNameHandler = std::move(handler); }
+    /// Enables the commands that start, load, change or end a game unless a computer turn or
+    /// a timed wait is running; the rack calls it when a computer turn starts and ends.
+    void updateCommands();
+    /// True while commands that start, load, change or end a game must be refused.
+    bool gameCommandsLocked() const;
+    /// Replaces the save-file dialog of the exports and of saved games (null: the real dialog).
     void setFileNameHandler(FileNameHandler handler) { m_fileNameHandler = std::move(handler); }
     /// Scales every timed wait (1: real time; 0: no waiting), for demonstrations and tests.
     void setWaitFactor(double factor) { m_waitFactor = factor; }
@@ -128,6 +136,8 @@ public slots:
     void tabCurrentChanged(int index);
 
 protected:
+    /// Closing the window asks about an unsaved game like Exit; refused during a computer turn.
+    void closeEvent(QCloseEvent* event) override;
     /// Escape stops the computer-move timer of the rack; nothing else is handled.
     void keyPressEvent(QKeyEvent* event) override;
     /// A new language installed: menus, toolbar, tab titles and the forms are translated again.
@@ -143,6 +153,11 @@ private:
     void updateCaption();
     void retranslate();
     void setInteractive(bool enabled);
+    /// Offers to save a game in progress with unsaved turns; false when the user cancels.
+    bool settleUnsavedGame();
+    /// Runs the save dialog and saves the game; false when nothing was saved.
+    bool saveGame();
+    QString chooseOpenFileName(const QString& folder, const QString& filter);
     QString chooseSaveFileName(const QString& folder, const QString& filter);
 
     Game& m_game;
@@ -163,7 +178,12 @@ private:
     MessageHandler m_messageHandler;
     DialogHandler m_dialogHandler;
     FileNameHandler m_fileNameHandler;
+    FileNameHandler m_openFileNameHandler;
     double m_waitFactor = 1.0;
+    bool m_waiting = false;
+    GameFileState m_fileState;
+    // The commands refused during a computer turn, and the toolbar buttons that mirror them.
+    QList<QAction*> m_gameCommands;
 
     // Commands by menu, kept for the toolbar buttons that share them.
     QAction* m_newGameAction = nullptr;

@@ -128,7 +128,11 @@ void NewGameDialog::recreateButtons()
     for (int i = 0; i < players->rowCount(); ++i)
         remembered.append(seatChoice(i) != nullptr ? seatChoice(i)->currentIndex() : kClose);
     players->setRowCount(0);
-    const int seats = static_cast<int>(readUnsigned(playersNumber->text()));
+    // No more seats than a game may hold, so that every game started can be saved and loaded.
+    const unsigned typed = readUnsigned(playersNumber->text());
+    const int seats = static_cast<int>(std::min(typed, static_cast<unsigned>(glyph::kMaxPlayers)));
+    if (typed > static_cast<unsigned>(seats))
+        playersNumber->setText(QString::number(seats));
     if (seats == 0)
         return;
 
@@ -172,8 +176,10 @@ void NewGameDialog::okClicked()
     }
 
     Preferences& preferences = m_game.preferences();
-    preferences.setInteger(keys::kGameBonus, static_cast<int>(readUnsigned(bonus->text())));
-    preferences.setInteger(keys::kGameClassicTime, static_cast<int>(readUnsigned(time->text())));
+    preferences.setInteger(
+        keys::kGameBonus, static_cast<int>(std::min(readUnsigned(bonus->text()), unsigned{Game::kMaxBonus})));
+    preferences.setInteger(keys::kGameClassicTime, static_cast<int>(std::min(readUnsigned(time->text()),
+                                                                             unsigned{Game::kMaxMinutes})));
     preferences.setString(keys::kGameSet, (kSetsFolder + set->currentText()).toStdString());
     preferences.setString(keys::kGameDictionary,
                           (kDictionariesFolder + dictionary->currentText()).toStdString());

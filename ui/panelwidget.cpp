@@ -2,6 +2,9 @@
 
 #include <QHeaderView>
 #include <QPixmap>
+#include <QScrollBar>
+
+#include <algorithm>
 
 #include "engine/game.h"
 #include "engine/gamerules.h"
@@ -17,6 +20,10 @@ namespace
 const char* const kLogoFile = "Images/logo.bmp";
 constexpr int kSecondsPerMinute = 60;
 constexpr int kProfileTypeLength = 6;
+// The panel is at most 330 pixels wide; its contents sit inside its margins.
+constexpr int kWidestContents = 330 - 2 * 11;
+// Space a table cell keeps around its text.
+constexpr int kCellPadding = 12;
 enum Column { NameColumn, ScoreColumn, TimeColumn, TypeColumn, ColumnCount };
 
 QString clockText(int seconds)
@@ -31,6 +38,7 @@ PanelWidget::PanelWidget(Game& game, MainWindow& window, QWidget* parent)
 {
     setupUi(this);
     setFocusPolicy(Qt::NoFocus);
+    currentMove->setWordWrap(true);
     image->setPixmap(QPixmap(kLogoFile));
     playersSituation->setHorizontalHeaderLabels({tr("Name"), tr("Score"), tr("Time"), tr("Type")});
     playersSituation->verticalHeader()->hide();
@@ -64,9 +72,12 @@ void PanelWidget::refresh()
     seconds->display(player != nullptr ? player->timeLeft % kSecondsPerMinute : 0);
 
     Move move;
+    const QString lastMove = inProgress ? lastMoveText(*rules) : QString();
     if (inProgress && m_game.buildHumanMove(move))
         currentMove->setText(QString::fromStdString(m_game.moveText(move, m_game.board())) +
                              QString::asprintf(" %dp", move.score));
+    else if (!lastMove.isEmpty())
+        currentMove->setText(lastMove);
     else
         currentMove->setText(tr("==-NO MOVE-=="));
 
@@ -79,13 +90,59 @@ void PanelWidget::refresh()
         setCell(i, TimeColumn, clockText(seat.timeLeft));
         setCell(i, TypeColumn,
                 seat.isComputer() ? uitext::profile(seat).left(kProfileTypeLength) : tr("Human"));
+        // The column shows the profile's first letters; the whole file name is in the tip.
+        playersSituation->item(i, TypeColumn)->setToolTip(uitext::profile(seat));
     }
     // Only the player to move is marked: older marks would soon cover every row.
     playersSituation->clearSelection();
     if (inProgress)
         playersSituation->selectRow(rules->currentPlayerIndex());
     playersSituation->resizeColumnsToContents();
+    keepTextsWhole();
     bagRemaining->display(rules != nullptr ? rules->bag().total() : 0);
+}
+
+QString PanelWidget::lastMoveText(const GameRules& rules) const
+{
+    // While no tile of this turn is placed, the box names the turn that led to the position.
+    for (int i = 0; i < m_game.rackSlotCount(); ++i)
+        if (m_game.rackSlots()[i].placed)
+            return {};
+    const int position = rules.historyPosition();
+    if (position < 1 || position >= static_cast<int>(rules.history().size()))
+        return {};
+    const HistoryEntry& before = rules.history()[position - 1];
+    const Move& move = rules.history()[position].move;
+    if (before.currentPlayer < 0 || before.currentPlayer >= static_cast<int>(before.players.size()))
+        return {};
+    QString text = uitext::name(before.players[before.currentPlayer]) + ": " +
+                   QString::fromStdString(m_game.moveText(move, before.board));
+    if (!move.isPass())
+        text += QString::asprintf(" %dp", move.score);
+    return text;
+}
+
+void PanelWidget::keepTextsWhole()
+{
+    // The panel may not shrink below its texts (up to its greatest width): the players' columns
+    // side by side and the current move on one line; a longer move wraps.
+    // Room for the vertical scroll bar too, which appears when the rows outgrow the height.
+    int tableWidth =
+        2 * playersSituation->frameWidth() + playersSituation->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < TypeColumn; ++column)
+        tableWidth += playersSituation->columnWidth(column);
+    // The last column stretches, never below the default section size: measure its texts.
+    int typeWidth = std::max(playersSituation->horizontalHeader()->sectionSizeHint(TypeColumn),
+                             playersSituation->horizontalHeader()->defaultSectionSize());
+    for (int row = 0; row < playersSituation->rowCount(); ++row)
+        typeWidth = std::max(typeWidth, playersSituation->fontMetrics().horizontalAdvance(
+                                            playersSituation->item(row, TypeColumn)->text()) +
+                                            kCellPadding);
+    tableWidth += typeWidth;
+    playersSituation->setMinimumWidth(std::min(tableWidth, kWidestContents));
+    const int moveWidth = currentMove->fontMetrics().horizontalAdvance(currentMove->text()) +
+                          2 * (currentMove->frameWidth() + currentMove->margin());
+    currentMove->setMinimumWidth(std::min(moveWidth, kWidestContents));
 }
 
 void PanelWidget::showTimes()

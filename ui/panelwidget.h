@@ -9,6 +9,7 @@ namespace glyph
 {
 
 class Game;
+class GameRules;
 class MainWindow;
 
 /// The players' panel: logo, the current player's score and clock, bag and round, the move
@@ -32,6 +33,10 @@ public slots:
 
 private:
     void showTimes();
+    void keepTextsWhole();
+    /// "Name: notation score" of the turn that led to the position shown, while no tile of
+    /// this turn is placed; empty otherwise and at the start.
+    QString lastMoveText(const GameRules& rules) const;
     void setCell(int row, int column, const QString& text);
 
     Game& m_game;

@@ -29,6 +29,7 @@ const char* const kDragText = "SF";
 constexpr int kMinimumSlots = 7;
 constexpr int kRoundness = 25;
 constexpr int kLetterInset = 2;
+constexpr int kPlaceInset = 3;
 
 QString shownLetter(char letter)
 {
@@ -74,12 +75,19 @@ void PiecesWidget::paintEvent(QPaintEvent*)
     for (int i = 0; i < m_game.rackSlotCount(); ++i) {
         const RackSlot& slot = tiles[i];
         const int x = i * tile;
+        const QRect place(x, 0, tile - 1, h - 1);
+        if (slot.placed) {
+            // The tile lies on the board: its place is an outline, so it is not taken for a blank.
+            painter.setBrush(Qt::NoBrush);
+            painter.setPen(QPen(uiprefs::colour(m_game, keys::kColorMargin), 1, Qt::DashLine));
+            painter.drawRoundedRect(place.adjusted(kPlaceInset, kPlaceInset, -kPlaceInset, -kPlaceInset),
+                                    kRoundness, kRoundness, Qt::RelativeSize);
+            continue;
+        }
         painter.setBrush(uiprefs::colour(m_game, i == m_game.selectedSlot() ? keys::kColorSelected
                                                                             : keys::kColorLetterBackground));
         painter.setPen(uiprefs::colour(m_game, keys::kColorLetter));
-        painter.drawRoundedRect(QRect(x, 0, tile - 1, h - 1), kRoundness, kRoundness, Qt::RelativeSize);
-        if (slot.placed)
-            continue;
+        painter.drawRoundedRect(place, kRoundness, kRoundness, Qt::RelativeSize);
         painter.setFont(letterFont);
         painter.drawText(QRect(x + kLetterInset, 0, 2 * tile / 3, h), Qt::AlignRight | Qt::AlignVCenter,
                          shownLetter(slot.letter));
@@ -98,7 +106,7 @@ bool PiecesWidget::pickUp(const QPoint& point)
     if (i >= m_game.rackSlotCount() || m_game.rackSlots()[i].placed)
         return false;
     m_game.setSelectedSlot(i);
-    repaint();
+    update();
     buildDragPicture(i);
     return true;
 }
@@ -157,7 +165,7 @@ bool PiecesWidget::reorder(const QPoint& point)
         return false;
     std::swap(m_game.rackSlots()[target], m_game.rackSlots()[selected]);
     m_game.setSelectedSlot(target);
-    repaint();
+    update();
     return true;
 }
 

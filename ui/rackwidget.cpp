@@ -50,7 +50,7 @@ void RackWidget::refresh()
         Ui::UIRackWidget::move->setEnabled(false);
         pas->setEnabled(false);
     }
-    m_pieces->repaint();
+    m_pieces->update();
 }
 
 void RackWidget::chainComputerTurn()
@@ -71,6 +71,13 @@ void RackWidget::moveClicked()
     const auto done = qScopeGuard([this] { m_moving = false; });
     Move chosen;
     if (rules->currentPlayer().isComputer()) {
+        // Commands that start, load, change or end a game wait until the turn is played.
+        m_computerTurn = true;
+        m_window.updateCommands();
+        const auto turnDone = qScopeGuard([this] {
+            m_computerTurn = false;
+            m_window.updateCommands();
+        });
         LuaHost& host = scriptHost(m_game);
         chosen = host.computerTurn(rules->currentPlayer());
         m_game.showMoveInRackSlots(chosen);

@@ -30,6 +30,8 @@ public:
     /// True while the next computer turn is pending.
     bool computerTurnPending() const { return m_computerTimer.isActive(); }
     PiecesWidget* pieces() const { return m_pieces; }
+    /// True from the start of a computer turn until its move or pass has been played.
+    bool computerTurnRunning() const { return m_computerTurn; }
 
 public slots:
     /// Plays the human's placed tiles, or runs the computer player's turn; ignored while a
@@ -46,6 +48,7 @@ private:
     QTimer m_computerTimer;
     PiecesWidget* m_pieces = nullptr;
     bool m_moving = false;
+    bool m_computerTurn = false;
 };
 
 } // namespace glyph

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFont>
 #include <QMessageBox>
 #include <QRect>
@@ -12,6 +13,7 @@
 #include <QTranslator>
 #include <QWidget>
 
+#include "base/datafolder.h"
 #include "preferences/keys.h"
 #include "preferences/preferences.h"
 
@@ -29,6 +31,15 @@ constexpr int kSgi = 3;
 constexpr int kPlatinum = 4;
 
 } // namespace
+
+QString useDataBesideProgram(const QString& programFolder)
+{
+    const std::filesystem::path working = QDir::currentPath().toStdString();
+    const std::filesystem::path chosen = glyph::datafolder::choose(working, programFolder.toStdString());
+    if (chosen != working)
+        QDir::setCurrent(QString::fromStdString(chosen.string()));
+    return QDir::currentPath();
+}
 
 bool isDesktopTooSmall(const QSize& size)
 {

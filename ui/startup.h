@@ -18,6 +18,11 @@ class Preferences;
 namespace startup
 {
 
+/// Makes the program's folder the working folder when the working folder lacks the data
+/// folders and the program's folder has them, so that data and "Preferences.ini" are found
+/// when the game is started from elsewhere. Returns the working folder in use.
+QString useDataBesideProgram(const QString& programFolder);
+
 /// Smallest desktop the game is laid out for.
 constexpr int kMinimumDesktopWidth = 1024;
 constexpr int kMinimumDesktopHeight = 768;

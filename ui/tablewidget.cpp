@@ -9,6 +9,7 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <string_view>
 
 #include "base/letters.h"
 #include "engine/boardgeometry.h"
@@ -34,6 +35,14 @@ constexpr int kRoundness = 25;
 constexpr int kTipSize = 30;
 constexpr int kFrameWidthDivisor = 10;
 constexpr double kPercent = 100.0;
+constexpr int kLabelSizeDivisor = 4;
+const QChar kCentreStar(0x2605);
+
+bool sameFrame(const Move& a, const Move& b)
+{
+    return a.horiz == b.horiz && a.col == b.col && a.lin == b.lin &&
+           std::string_view(a.word) == std::string_view(b.word);
+}
 
 } // namespace
 
@@ -100,10 +109,13 @@ void TableWidget::drawSquare(QPainter& painter, int line, int column, char lette
     const int y = line * cell.height();
     painter.setPen(tileBackground);
     painter.setBrush(fill);
-    painter.drawRoundedRect(QRect(x, y, cell.width() - kSquareGap, cell.height() - kSquareGap), kRoundness,
-                            kRoundness, Qt::RelativeSize);
-    if (letter == 0)
+    const QRect square(x, y, cell.width() - kSquareGap, cell.height() - kSquareGap);
+    painter.drawRoundedRect(square, kRoundness, kRoundness, Qt::RelativeSize);
+    if (letter == 0) {
+        if (onBoard && !occupied && !highlighted)
+            drawPremiumLabel(painter, square, line, column);
         return;
+    }
 
     painter.setPen(uiprefs::colour(m_game, value != 0 ? keys::kColorLetter : keys::kColorJoker));
     painter.setFont(uiprefs::font(m_game, keys::kFontLetter, 2 * cell.height() / 3));
@@ -112,6 +124,27 @@ void TableWidget::drawSquare(QPainter& painter, int line, int column, char lette
     painter.setFont(uiprefs::font(m_game, keys::kFontValue, cell.height() / 4));
     painter.drawText(QRect(x + 3 * cell.width() / 5, y, cell.width() / 3, cell.height() - kSquareGap),
                      Qt::AlignHCenter | Qt::AlignBottom, QString::number(value));
+}
+
+void TableWidget::drawPremiumLabel(QPainter& painter, const QRect& square, int line, int column)
+{
+    // The label names the premium whose colour the square has; the centre gets a star.
+    QString label;
+    if (m_game.wordMultiplier(line, column) == 3)
+        label = tr("3W");
+    if (m_game.wordMultiplier(line, column) == 2)
+        label = tr("2W");
+    if (m_game.letterMultiplier(line, column) == 3)
+        label = tr("3L");
+    if (m_game.letterMultiplier(line, column) == 2)
+        label = tr("2L");
+    if (line == geometry::centreRow(m_game.rows()) && column == geometry::centreColumn(m_game.columns()))
+        label = kCentreStar;
+    if (label.isEmpty())
+        return;
+    painter.setPen(uiprefs::colour(m_game, keys::kColorLetter));
+    painter.setFont(uiprefs::font(m_game, keys::kFontValue, square.height() / kLabelSizeDivisor + 1));
+    painter.drawText(square, Qt::AlignCenter, label);
 }
 
 void TableWidget::paintSquares(QPainter& painter, const QSize&)
@@ -136,12 +169,13 @@ void TableWidget::paintHighlightFrame(QPainter& painter, const QSize& deviceSize
     pen.setStyle(Qt::SolidLine);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    const int length = static_cast<int>(qstrnlen(m_highlightedMove.word, sizeof m_highlightedMove.word));
+    const Move framed = framedMove();
+    const int length = static_cast<int>(qstrnlen(framed.word, sizeof framed.word));
     if (length == 0)
         return;
-    const int x = m_highlightedMove.col * cell.width();
-    const int y = m_highlightedMove.lin * cell.height();
-    if (m_highlightedMove.horiz)
+    const int x = framed.col * cell.width();
+    const int y = framed.lin * cell.height();
+    if (framed.horiz)
         painter.drawRect(x, y, length * cell.width(), cell.height());
     else
         painter.drawRect(x, y, cell.width(), length * cell.height());
@@ -191,15 +225,53 @@ void TableWidget::paintEvent(QPaintEvent*)
 
 void TableWidget::redrawSquares()
 {
+    m_paintedSquares = placedSquares();
+    m_paintedFrame = framedMove();
     repaint();
+}
+
+QList<QPoint> TableWidget::placedSquares() const
+{
+    QList<QPoint> squares;
+    const auto& tiles = m_game.rackSlots();
+    for (int i = 0; i < m_game.rackSlotCount(); ++i)
+        if (tiles[i].placed)
+            squares.append(QPoint(tiles[i].column, tiles[i].row));
+    return squares;
 }
 
 void TableWidget::updatePlacedSquares()
 {
-    const auto& tiles = m_game.rackSlots();
-    for (int i = 0; i < m_game.rackSlotCount(); ++i)
-        if (tiles[i].placed)
-            update(squareRect(tiles[i].row, tiles[i].column));
+    for (const QPoint& square : placedSquares())
+        update(squareRect(square.y(), square.x()));
+}
+
+Move TableWidget::framedMove() const
+{
+    if (!m_highlightedMove.isPass())
+        return m_highlightedMove;
+    const GameRules* rules = m_game.rules();
+    if (rules == nullptr || !rules->inProgress() || !placedSquares().isEmpty())
+        return {};
+    const int position = rules->historyPosition();
+    if (position <= 0 || position >= static_cast<int>(rules->history().size()))
+        return {};
+    return rules->history()[position].move;
+}
+
+void TableWidget::placementChanged()
+{
+    // Repaints are scheduled from the state as it is now, after the change: a square left or
+    // newly taken, or the last move's frame appearing or going, repaints the whole board.
+    const QList<QPoint> squares = placedSquares();
+    const Move frame = framedMove();
+    if (squares != m_paintedSquares || !sameFrame(frame, m_paintedFrame)) {
+        if (squares.size() > m_paintedSquares.size())
+            m_blinkCounter = 1; // a tile just laid shows at once, not after a hidden phase
+        m_paintedSquares = squares;
+        m_paintedFrame = frame;
+        update();
+    }
 }
 
 void TableWidget::erasePlacedTiles()
@@ -221,6 +293,9 @@ void TableWidget::timerOut()
 
 void TableWidget::mousePressEvent(QMouseEvent* event)
 {
+    // During a computer turn the placed tiles are the computer's move on show.
+    if (m_window.gameCommandsLocked())
+        return;
     auto& tiles = m_game.rackSlots();
     if (event->button() == Qt::RightButton) {
         erasePlacedTiles();
@@ -234,6 +309,7 @@ void TableWidget::mousePressEvent(QMouseEvent* event)
         if (tiles[i].placed && tiles[i].row == square.y() && tiles[i].column == square.x()) {
             erasePlacedTiles();
             tiles[i].placed = 0;
+            m_blinkCounter = 1; // the tiles left on the board stay in sight
             m_window.refreshWithoutBoard();
             return;
         }

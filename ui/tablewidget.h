@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPoint>
 #include <QTimer>
 #include <QWidget>
 
@@ -36,6 +38,12 @@ public:
     /// The move framed on the board; the pass record frames nothing.
     const Move& highlightedMove() const { return m_highlightedMove; }
     void setHighlightedMove(const Move& move) { m_highlightedMove = move; }
+    /// The move drawn in the frame: the highlighted move when there is one, else the move that
+    /// led to the position shown while no tile of this turn is placed; else the pass record.
+    Move framedMove() const;
+    /// Schedules a repaint after the tiles placed this turn or the shown position changed
+    /// (drop, take-back, a move played, the history stepped) and shows the placed tiles at once.
+    void placementChanged();
 
     /// Cell size of the grid (board plus margins) on a device of the given size.
     QSize cellSize(const QSize& deviceSize) const;
@@ -67,6 +75,8 @@ private:
     void paintHighlightFrame(QPainter& painter, const QSize& deviceSize);
     void paintPlacedTiles(QPainter& painter);
     void updatePlacedSquares();
+    QList<QPoint> placedSquares() const;
+    void drawPremiumLabel(QPainter& painter, const QRect& square, int line, int column);
     QRect squareRect(int line, int column) const;
     void refuseDrop(const QString& text);
     QString wordText(int line, int column, bool across) const;
@@ -76,6 +86,9 @@ private:
     QTimer m_blinkTimer;
     Move m_highlightedMove;
     int m_blinkCounter = 0;
+    // What the last scheduled full repaint showed, to tell when the placement has changed.
+    QList<QPoint> m_paintedSquares;
+    Move m_paintedFrame;
 };
 
 } // namespace glyph

@@ -1,5 +1,10 @@
 #include "ui/uitext.h"
 
+#include <QApplication>
+#include <QFontMetrics>
+#include <QWidget>
+
+#include <algorithm>
 #include <cstring>
 
 #include "engine/player.h"
@@ -30,6 +35,24 @@ QString withText(const QString& format, const QString& text)
     if (at >= 0)
         result.replace(at, 2, text);
     return result;
+}
+
+namespace
+{
+// Room for the window manager's icon and its minimise, maximise and close buttons.
+constexpr int kTitleBarButtons = 160;
+} // namespace
+
+int captionWidth(const QWidget& window)
+{
+    QFont title = QApplication::font();
+    title.setBold(true);
+    return QFontMetrics(title).horizontalAdvance(window.windowTitle()) + kTitleBarButtons;
+}
+
+void fitCaption(QWidget& window)
+{
+    window.setMinimumWidth(std::max(window.minimumWidth(), captionWidth(window)));
 }
 
 } // namespace glyph::uitext

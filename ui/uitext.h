@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QWidget;
+
 #include <string>
 
 namespace glyph
@@ -21,6 +23,11 @@ QString profile(const Player& player);
 std::string rack(const Player& player);
 /// Fills a printf-style translated format holding one "%s".
 QString withText(const QString& format, const QString& text);
+/// The width a top-level window needs for its caption to show whole beside the title bar's
+/// buttons.
+int captionWidth(const QWidget& window);
+/// Raises a top-level window's minimum width to its caption width.
+void fitCaption(QWidget& window);
 
 } // namespace uitext
 } // namespace glyph

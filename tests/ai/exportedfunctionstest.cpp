@@ -74,7 +74,9 @@ TEST_F(ExportedFunctions, SetSolutionNeedsExactlySixValues)
     ASSERT_TRUE(host().runText("SetSolution(2, 300, 8, 1e20, {}, nil)"));
     EXPECT_EQ(host().solution().horiz, 1);
     EXPECT_EQ(host().solution().col, static_cast<std::int8_t>(300));
-    EXPECT_EQ(host().solution().score, INT32_MAX);
+    // A huge score is cut to a size that a player's total can add up without overflowing.
+    EXPECT_GE(host().solution().score, 10000);
+    EXPECT_LE(host().solution().score, INT32_MAX / 1000);
     EXPECT_STREQ(host().solution().word, "");
     EXPECT_STREQ(host().solution().jokers, "");
 

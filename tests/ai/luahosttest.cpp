@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <string>
 
 #include "ai/aiplayers.h"
@@ -176,4 +178,141 @@ TEST_F(LuaHostTest, PlaySolutionExchangesWhenTheScriptAskedForIt)
     EXPECT_EQ(table.game().rules()->passCount(), 0);
     EXPECT_EQ(table.game().rules()->bag().total(), bagBefore + 3 - 7);
     EXPECT_EQ(std::string(player(0).rack).size(), 7u);
+}
+
+// Profiles are shared files: each test below is something a hostile profile tried.
+namespace
+{
+
+class HostileProfile : public LuaHostTest
+{
+protected:
+    HostileProfile() { host().setRunTimeLimit(std::chrono::milliseconds(300)); }
+
+    // Runs the text, expecting it to be stopped or refused, and returns the error line.
+    std::string refusal(const std::string& text)
+    {
+        table.view().scriptOutput.clear();
+        EXPECT_FALSE(host().runText(text)) << text;
+        return table.view().scriptOutput.empty() ? std::string() : table.view().scriptOutput.back();
+    }
+
+    bool exists(const std::string& name) { return std::filesystem::exists(table.file(name)); }
+};
+
+} // namespace
+
+TEST_F(HostileProfile, ReachesNoFileProgramOrProcess)
+{
+    // Absent first, so that a failing check never runs them.
+    ASSERT_TRUE(host().runText("Debug(os.exit, os.execute, os.remove, os.rename, os.getenv, os.tmpname,"
+                               " io.open, io.lines, io.popen, io.read, dofile, loadfile, require)"));
+    ASSERT_EQ(table.view().scriptOutput.back(), "nil nil nil nil nil nil nil nil nil nil nil nil nil");
+    const std::string victim = table.writeFile("victim.txt", "kept");
+    EXPECT_NE(refusal("os.exit(0)").find("os.exit"), std::string::npos);
+    refusal("io.open('" + table.file("written.txt") + "', 'w'):write('x')");
+    refusal("os.execute('touch " + table.file("executed.txt") + "')");
+    refusal("os.remove('" + victim + "')");
+    EXPECT_FALSE(exists("written.txt"));
+    EXPECT_FALSE(exists("executed.txt"));
+    EXPECT_TRUE(std::filesystem::exists(victim));
+    // Still there: the clock, the date and the traceback.
+    ASSERT_TRUE(host().runText("Debug(type(os.time()), type(os.clock()), type(os.date('%Y')),"
+                               " type(debug.traceback()), debug.sethook, debug.getupvalue)"));
+    EXPECT_EQ(table.view().scriptOutput.back(), "number number string string nil nil");
+}
+
+TEST_F(HostileProfile, RunsNoBinaryChunk)
+{
+    // A precompiled chunk with one byte changed crashes the interpreter when it runs.
+    const std::string damaged = "local s = string.dump(function(a) return a + 1 end)\n"
+                                "s = s:sub(1, 30) .. '\\255' .. s:sub(32)\n";
+    const std::string loaded = damaged + "local f, e = load(s) Debug(f, e)";
+    ASSERT_TRUE(host().runText(loaded));
+    EXPECT_NE(table.view().scriptOutput.back().find("nil attempt to load a binary chunk"), std::string::npos)
+        << table.view().scriptOutput.back();
+    ASSERT_TRUE(host().runText(damaged + "Debug(load(s, 'x', 'b'))"));
+    EXPECT_EQ(table.view().scriptOutput.back().rfind("nil attempt to load a binary chunk", 0), 0u);
+    // Text still loads, from a string and from a reader function, with an environment.
+    ASSERT_TRUE(host().runText("local parts = {'return ', 'x'} local i = 0\n"
+                               "Debug(load('return 6 * 7')(), load(function() i = i + 1 return parts[i] end,"
+                               " 'r', 't', {x = 'env'})())"));
+    EXPECT_EQ(table.view().scriptOutput.back(), "42 env");
+    // Nor is a precompiled profile file run.
+    const std::string binary = table.writeFile("Binary.cpu", std::string("\x1bLua\x54\x00", 6) + "junk");
+    EXPECT_FALSE(host().runFile(binary));
+}
+
+TEST_F(HostileProfile, CannotEscapeTheTimeLimit)
+{
+    // Without its hook, or inside a slow pattern match, a script ran on for minutes.
+    EXPECT_NE(refusal("pcall(debug.sethook) local t = os.clock() while os.clock() - t < 5 do end")
+                  .find("script stopped"),
+              std::string::npos);
+    const std::string slowFind = "string.find(string.rep('a', 60), string.rep('a-', 6) .. 'b')";
+    EXPECT_NE(refusal(slowFind).find("script stopped: it ran longer than 300 ms"), std::string::npos);
+    EXPECT_NE(refusal("local s = string.rep('a', 50) s:gsub(string.rep('a*', 6) .. 'b', '')").find("stopped"),
+              std::string::npos);
+    const std::string needle =
+        "local s = string.rep('a', 1000000) local n = string.rep('a', 100000) .. 'b'\n";
+    EXPECT_NE(refusal(needle + "s:find(n, 1, true)").find("stopped"), std::string::npos);
+    EXPECT_NE(refusal("table.move({}, 1, math.maxinteger - 1, 1)").find("stopped"), std::string::npos);
+    // A finalizer runs with hooks off, at any later moment: none may be set, not even by
+    // adding __gc to a metatable already in use.
+    EXPECT_NE(refusal("setmetatable({}, {__gc = function() local t = os.clock()"
+                      " while os.clock() - t < 5 do end end})")
+                  .find("__gc"),
+              std::string::npos);
+    ASSERT_TRUE(host().runText("local mt = {} local t = setmetatable({}, mt)"
+                               " mt.__gc = function() Debug('finalized') end t = nil collectgarbage()"));
+    EXPECT_TRUE(host().runText("collectgarbage() Debug('done')"));
+    EXPECT_EQ(table.view().scriptOutput.back(), "done");
+    EXPECT_EQ(std::count(table.view().scriptOutput.begin(), table.view().scriptOutput.end(), "finalized"), 0);
+}
+
+TEST_F(HostileProfile, IsStoppedAtTheMemoryLimitAndTheTurnPlaysTheSolutionSoFar)
+{
+    host().setRunTimeLimit(std::chrono::milliseconds(20000));
+    host().setMemoryLimit(std::size_t{32} << 20);
+    const std::size_t before = host().memoryUsed();
+    const std::string tables = refusal("local t = {} for i = 1, 1e9 do t[i] = {i} end");
+    EXPECT_EQ(tables.rfind("Error: ", 0), 0u);
+    EXPECT_NE(tables.find("script stopped: it used more than 32 MB"), std::string::npos) << tables;
+    EXPECT_NE(refusal("local s = string.rep('x', 2^31)").find("it used more than 32 MB"), std::string::npos);
+    EXPECT_NE(refusal("local s = string.rep('x', 1e6) local t = {} while true do"
+                      " pcall(function() t[#t + 1] = s .. #t end) end")
+                  .find("it used more than 32 MB"),
+              std::string::npos);
+    // What the stopped scripts held is freed with them.
+    ASSERT_TRUE(host().runText("collectgarbage()"));
+    EXPECT_LT(host().memoryUsed(), before + (std::size_t{1} << 20));
+
+    const std::string greedy = "SetSolution(MoveAt(1)) local t = {} while true do t[#t + 1] = {} end";
+    table.start({makePlayer("Lu", table.writeProfile("Greedy.cpu", greedy), "ATE")});
+    const Move solution = host().computerTurn(player(0));
+    EXPECT_EQ(moveKey(solution), moveKey(*moveGenerator(table.game()).moveAt(1)));
+    EXPECT_NE(table.view().scriptOutput.back().find("it used more than 32 MB"), std::string::npos);
+}
+
+TEST_F(HostileProfile, AHugeScoreDoesNotOverflowThePlayersTotal)
+{
+    const std::string inflate =
+        "local m = {MoveAt(0)} SetSolution(m[1], m[2], m[3], math.maxinteger, m[5], m[6])";
+    table.start({makePlayer("Max", table.writeProfile("Inflate.cpu", inflate), "ATE"),
+                 makePlayer("Min", table.writeProfile("Inflate.cpu", inflate), "ATE")});
+    for (int turn = 0; turn < 4; ++turn)
+        ASSERT_TRUE(host().playSolution(host().computerTurn(table.game().rules()->currentPlayer())));
+    for (int seat = 0; seat < 2; ++seat) {
+        EXPECT_GT(player(seat).score, 0);
+        EXPECT_LE(player(seat).score, 4 * 1000000);
+    }
+}
+
+TEST_F(LuaHostTest, PrintAndIoWriteGoToTheScriptOutput)
+{
+    ASSERT_TRUE(host().runText("print(1, nil, true) io.write('a', 2, '\\n', 'b') io.write('c')"));
+    ASSERT_EQ(table.view().scriptOutput.size(), 3u);
+    EXPECT_EQ(table.view().scriptOutput[0], "1\tnil\ttrue");
+    EXPECT_EQ(table.view().scriptOutput[1], "a2");
+    EXPECT_EQ(table.view().scriptOutput[2], "bc");
 }

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+
 #include "base/letterset.h"
 #include "support/recordingview.h"
 #include "support/tempdir.h"
@@ -104,4 +108,34 @@ TEST(LetterSet, CodesOutsideTheLettersGiveAZeroEntry)
     EXPECT_EQ(set.entry('a').count, 0);
     EXPECT_EQ(set.entry('@').value, 0);
     EXPECT_EQ(set.entry('Z').count, 3);
+}
+
+TEST(LetterSet, OnlyARegularFileOfSensibleSizeIsASet)
+{
+    TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("fifo.set").c_str(), 0600), 0); // no writer: reading would block
+    std::filesystem::create_directory(dir.file("folder.set"));
+    const std::string huge =
+        dir.write("huge.set", lines(27, "3 2 1") + std::string(LetterSet::kMaxFileBytes, '#'));
+    for (const std::string& name :
+         {std::string("/dev/zero"), dir.file("fifo.set"), dir.file("folder.set"), huge}) {
+        RecordingView view;
+        LetterSet set;
+        EXPECT_FALSE(set.load(name, view)) << name;
+        ASSERT_EQ(view.warnings.size(), 1u) << name;
+        EXPECT_EQ(view.warnings[0], "Can't open " + name + " for reading");
+        EXPECT_EQ(set.entry('A').count, 0) << name;
+    }
+}
+
+TEST(LetterSet, TileValuesAreClampedSoThatScoresCannotOverflow)
+{
+    TempDir dir;
+    RecordingView view;
+    LetterSet set;
+    ASSERT_TRUE(set.load(dir.write("wild.set", "5 32767 1\n5 -32768 0\n" + lines(25, "2 7 0")), view));
+    EXPECT_EQ(set.entry('A').value, LetterSet::kMaxValue);
+    EXPECT_EQ(set.entry('B').value, -LetterSet::kMaxValue);
+    EXPECT_EQ(set.entry('C').value, 7);
+    EXPECT_EQ(set.entry('A').count, 5);
 }

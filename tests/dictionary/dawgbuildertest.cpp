@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <random>
@@ -11,6 +13,7 @@
 #include "dictionary/dictionary.h"
 #include "pairwiseoracle.h"
 #include "support/dicbytes.h"
+#include "support/dicfilewriter.h"
 #include "support/recordingview.h"
 
 using glyph::DawgBuilder;
@@ -358,5 +361,65 @@ TEST_F(Builder, OutputMatchesThePairwiseComparisonByteForByte)
         loadOutput();
         EXPECT_EQ(allWords(dictionary), words);
         EXPECT_EQ(dictionary.nodeCount(), builder.nodesNow());
+    }
+}
+
+TEST_F(BuilderEdits, EditsKeepEveryWordWhateverTheHeaderCountSays)
+{
+    // A dictionary whose header claims no words although its graph holds three.
+    std::string bytes = dir.read("out.dic");
+    std::fill(bytes.begin() + 44, bytes.begin() + 48, '\0');
+    const std::string zeroCount = dir.write("zero.dic", bytes);
+    ASSERT_TRUE(dictionary.load(zeroCount, true));
+    ASSERT_EQ(dictionary.wordCount(), 0u);
+    builder.setDestinationPath(zeroCount);
+
+    ASSERT_TRUE(builder.addWords(dictionary, {"EMU"}));
+    ASSERT_TRUE(dictionary.load(zeroCount, true));
+    EXPECT_EQ(allWords(dictionary), (Words{"CAT", "CATS", "DOG", "EMU"}));
+    EXPECT_EQ(dictionary.wordCount(), 4u) << "the header counts the words again";
+
+    std::fill(bytes.begin() + 44, bytes.begin() + 48, '\0');
+    ASSERT_TRUE(dictionary.load(dir.write("zero.dic", bytes), true));
+    ASSERT_TRUE(builder.deleteWords(dictionary, {"DOG"}));
+    ASSERT_TRUE(dictionary.load(zeroCount, true));
+    EXPECT_EQ(allWords(dictionary), (Words{"CAT", "CATS"}));
+}
+
+TEST_F(BuilderEdits, EditsKeepWordsAsLongAsADictionaryMayHold)
+{
+    // Words longer than the board (15 and more letters) and longer than new words may be
+    // (30 and more), up to the 39 letters a loaded dictionary can hold.
+    const Words longWords = {std::string(15, 'L'), std::string(16, 'M') + "S", std::string(29, 'N'),
+                             std::string(30, 'P'), std::string(DawgBuilder::kMaxStoredLength, 'Q')};
+    const std::string path = dir.file("long.dic");
+    ASSERT_TRUE(glyph::test::DicFileWriter::write(path, longWords));
+    ASSERT_TRUE(dictionary.load(path, true));
+    ASSERT_EQ(allWords(dictionary), longWords);
+    builder.setDestinationPath(path);
+
+    ASSERT_TRUE(builder.addWords(dictionary, {"CAT"}));
+    ASSERT_TRUE(dictionary.load(path, true));
+    Words expected = longWords;
+    expected.insert(expected.begin(), "CAT");
+    EXPECT_EQ(allWords(dictionary), expected);
+
+    ASSERT_TRUE(builder.deleteWords(dictionary, {"CAT", std::string(29, 'N')}));
+    ASSERT_TRUE(dictionary.load(path, true));
+    expected.erase(std::find(expected.begin(), expected.end(), std::string(29, 'N')));
+    expected.erase(expected.begin());
+    EXPECT_EQ(allWords(dictionary), expected);
+}
+
+TEST_F(Builder, AWordListMustBeARegularFile)
+{
+    ASSERT_EQ(::mkfifo(dir.file("fifo.txt").c_str(), 0600), 0);
+    std::filesystem::create_directory(dir.file("folder.txt"));
+    for (const std::string& source :
+         {dir.file("fifo.txt"), dir.file("folder.txt"), std::string("/dev/zero")}) {
+        builder.setSourcePath(source);
+        builder.setDestinationPath(dir.file("out.dic"));
+        EXPECT_FALSE(builder.buildFromWordList()) << source;
+        EXPECT_FALSE(outputExists()) << source;
     }
 }

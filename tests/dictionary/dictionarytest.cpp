@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -324,4 +327,18 @@ TEST_F(DictionaryLoad, AuthorFieldWithoutTerminatorStopsAtItsEnd)
         bytes[i] = 'x';
     ASSERT_TRUE(dictionary.load(dir.write("author.dic", bytes)));
     EXPECT_EQ(dictionary.author(), std::string(32, 'x'));
+}
+
+TEST_F(DictionaryLoad, FoldersFifosAndDevicesAreNotOpenedAsDictionaries)
+{
+    ASSERT_TRUE(dictionary.load(dir.write("ok.dic", exampleDicBytes())));
+    ASSERT_EQ(::mkfifo(dir.file("fifo.dic").c_str(), 0600), 0);
+    std::filesystem::create_directory(dir.file("folder.dic"));
+    for (const std::string& path : {dir.file("fifo.dic"), dir.file("folder.dic"), std::string("/dev/zero")}) {
+        view.warnings.clear();
+        EXPECT_FALSE(dictionary.load(path, true)) << path;
+        ASSERT_EQ(view.warnings.size(), 1u) << path;
+        EXPECT_EQ(view.warnings[0], "Can't open " + path + " for reading");
+        EXPECT_TRUE(dictionary.contains("TAN")) << "the loaded dictionary stays";
+    }
 }

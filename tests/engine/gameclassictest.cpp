@@ -334,3 +334,28 @@ TEST(GameClassic, ClockStandsStillWhilePausedOrAfterTheGame)
     idle.rules->tickClock();
     EXPECT_TRUE(idle.view.warnings.empty());
 }
+
+TEST(GameClassic, HugeTimesAndBonusesFromThePreferencesCannotOverflow)
+{
+    RulesFixture fixture;
+    fixture.preferences->setInteger("GameClassicTimeKey", 2147483647);
+    fixture.preferences->setInteger("GameBonusKey", 2147483647);
+    ASSERT_TRUE(fixture.game->loadSettings());
+    fixture.start({"Ann", "Bob"});
+    EXPECT_EQ(fixture.rules->players()[0].timeLeft, glyph::Game::kMaxMinutes * 60);
+
+    // A seven-tile opening: the bonus is added to the word's score, no wrap to a negative.
+    Move seven = makeMove(true, 8, 4, "CATSDOG");
+    fixture.game->computeScore(seven, fixture.game->board());
+    Move plain = seven;
+    fixture.preferences->setInteger("GameBonusKey", 0);
+    ASSERT_TRUE(fixture.game->loadSettings());
+    fixture.game->computeScore(plain, fixture.game->board());
+    EXPECT_EQ(seven.score, plain.score + glyph::Game::kMaxBonus);
+
+    fixture.preferences->setInteger("GameClassicTimeKey", -5);
+    fixture.preferences->setInteger("GameBonusKey", -5);
+    ASSERT_TRUE(fixture.game->loadSettings());
+    EXPECT_EQ(fixture.game->time(), 0);
+    EXPECT_EQ(fixture.game->bonus(), 0);
+}

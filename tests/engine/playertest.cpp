@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 
 #include "engine/player.h"
@@ -72,4 +73,30 @@ TEST(Player, ImagesWithUnterminatedOrBadFieldsAreRejected)
     expectRejected([](auto& im) { std::memset(im.data() + 108, 'A', 32); });
     expectRejected([](auto& im) { im[109] = 'b'; });
     expectRejected([](auto& im) { im[108] = '\\'; });
+}
+
+TEST(Player, ScoresAndClocksStayInsideTheirBounds)
+{
+    Player player;
+    player.score = Player::kMaxScore - 5;
+    player.addScore(Player::kMaxScore);
+    EXPECT_EQ(player.score, Player::kMaxScore);
+    player.addScore(-(Player::kMaxScore / 2) * 3);
+    EXPECT_EQ(player.score, -Player::kMaxScore / 2);
+    player.addScore(-Player::kMaxScore);
+    player.addScore(-Player::kMaxScore);
+    EXPECT_EQ(player.score, -Player::kMaxScore);
+
+    // An image from a file with the extreme 32-bit values reads back clamped.
+    std::array<std::uint8_t, Player::kImageSize> image{};
+    Player extreme;
+    extreme.score = INT32_MAX;
+    extreme.timeLeft = INT32_MIN;
+    extreme.writeImage(image.data());
+    Player read;
+    ASSERT_TRUE(read.readImage(image.data()));
+    EXPECT_EQ(read.score, Player::kMaxScore);
+    EXPECT_EQ(read.timeLeft, -Player::kMaxSeconds);
+    read.addScore(INT32_MAX);
+    EXPECT_EQ(read.score, Player::kMaxScore);
 }

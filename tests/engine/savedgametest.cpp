@@ -7,6 +7,7 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 #include "support/rulesfixture.h"
@@ -312,4 +313,103 @@ TEST(SavedGame, FlippedBytesEitherLoadWholeOrChangeNothing)
     }
     EXPECT_GT(loadedCount, 0) << "flips in names or scores still load";
     EXPECT_LT(loadedCount, 3000);
+}
+
+TEST(SavedGame, OnlyRegularFilesAreLoadedAsGamesOrTheirLetterSets)
+{
+    RulesFixture saved;
+    playFiveSnapshots(saved);
+    const std::string path = saved.dir.file("game.tc");
+    ASSERT_TRUE(saved.rules->save(path));
+    const std::string bytes = readFile(path);
+
+    RulesFixture fixture;
+    fixture.start({"Zed", "Yan"});
+    const GameState before(fixture);
+    ASSERT_EQ(::mkfifo(fixture.dir.file("fifo").c_str(), 0600), 0); // no writer: a read would block
+    std::filesystem::create_directory(fixture.dir.file("folder"));
+
+    // The game file itself.
+    for (const std::string& name :
+         {fixture.dir.file("folder"), fixture.dir.file("fifo"), std::string("/dev/zero")}) {
+        fixture.view.warnings.clear();
+        EXPECT_FALSE(fixture.rules->load(name)) << name;
+        ASSERT_EQ(fixture.view.warnings.size(), 1u) << name;
+        EXPECT_EQ(fixture.view.warnings[0], "Can't open " + name + " for reading");
+        EXPECT_TRUE(GameState(fixture) == before) << name;
+    }
+
+    // The letter set it names: never a set with every letter worth nothing.
+    const std::string setName = saved.dir.file("test.set");
+    for (const std::string& name :
+         {std::string("/dev/zero"), fixture.dir.file("folder"), fixture.dir.file("fifo")}) {
+        std::string other = bytes;
+        other.replace(other.find(setName), setName.size(), name);
+        fixture.view.warnings.clear();
+        EXPECT_FALSE(fixture.rules->loadBytes(other, "other.tc")) << name;
+        ASSERT_FALSE(fixture.view.warnings.empty()) << name;
+        EXPECT_EQ(fixture.view.warnings[0], "Can't open " + name + " for reading");
+        EXPECT_TRUE(GameState(fixture) == before) << name;
+        EXPECT_EQ(fixture.game->letterSet().entry('Q').value, 10) << name;
+    }
+}
+
+TEST(SavedGame, HugeTimesBonusesAndScoresAreClampedOnLoad)
+{
+    RulesFixture saved;
+    playFiveSnapshots(saved);
+    const std::string path = saved.dir.file("game.tc");
+    ASSERT_TRUE(saved.rules->save(path));
+    std::string bytes = readFile(path);
+    bytes.replace(bytes.find("25 time\n50 bonus\n"), 17, "2147483647 time\n2147483647 bonus\n");
+    // Ann's score in the last snapshot's first player record (name at 0, score at 100).
+    const std::size_t lastAnn = bytes.rfind(std::string("Ann\0", 4));
+    ASSERT_NE(lastAnn, std::string::npos);
+    for (int i = 0; i < 4; ++i)
+        bytes[lastAnn + 100 + i] = static_cast<char>(i == 3 ? 0x7F : 0xFF);
+
+    RulesFixture fixture;
+    ASSERT_TRUE(fixture.rules->loadBytes(bytes, "huge.tc"));
+    EXPECT_EQ(fixture.game->bonus(), glyph::Game::kMaxBonus);
+    EXPECT_EQ(fixture.game->time(), glyph::Game::kMaxMinutes);
+    fixture.rules->goLast();
+    EXPECT_EQ(fixture.rules->players()[0].score, glyph::Player::kMaxScore);
+
+    // The clock of a new game from these settings fits in its seconds.
+    fixture.start({"Zed", "Yan"});
+    EXPECT_EQ(fixture.rules->players()[0].timeLeft, glyph::Game::kMaxMinutes * 60);
+
+    fixture.game->board() = glyph::Board{};
+    // A seven-tile move with the clamped bonus scores the bonus on top, never a wrapped sum.
+    Move seven = makeMove(true, 8, 4, "CATSDOG");
+    fixture.game->computeScore(seven, fixture.game->board());
+    EXPECT_GT(seven.score, glyph::Game::kMaxBonus);
+}
+
+TEST(SavedGame, AGameThatCouldNotBeLoadedBackIsNeverWritten)
+{
+    RulesFixture fixture;
+    std::vector<std::string> names(glyph::kMaxPlayers + 1, "P");
+    std::vector<glyph::Player> seats(names.size());
+    EXPECT_FALSE(fixture.rules->start(seats)) << "more seats than a bag can deal to";
+
+    seats.pop_back();
+    ASSERT_TRUE(fixture.rules->start(seats));
+    const std::string full = fixture.dir.file("full.tc");
+    ASSERT_TRUE(fixture.rules->save(full));
+    RulesFixture loaded;
+    EXPECT_TRUE(loaded.rules->load(full)) << "the largest table loads back";
+    EXPECT_EQ(loaded.rules->players().size(), static_cast<std::size_t>(glyph::kMaxPlayers));
+
+    fixture.rules->players().emplace_back();
+    const std::string crowded = fixture.dir.file("crowded.tc");
+    fixture.view.warnings.clear();
+    EXPECT_FALSE(fixture.rules->save(crowded));
+    EXPECT_FALSE(std::filesystem::exists(crowded));
+    EXPECT_EQ(fixture.view.warnings.size(), 1u);
+
+    fixture.rules->players().pop_back();
+    fixture.preferences->setString("GameSetKey", std::string(2000, 's'));
+    EXPECT_FALSE(fixture.rules->save(crowded)) << "a name longer than a line the loader reads";
+    EXPECT_FALSE(std::filesystem::exists(crowded));
 }

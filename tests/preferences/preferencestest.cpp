@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "preferences/preferences.h"
@@ -211,4 +213,23 @@ TEST(Preferences, DestroyingTheStoreWritesNothing)
         prefs.setInteger("GameBonusKey", 70);
     }
     EXPECT_EQ(dir.read("Preferences.ini"), "GameBonusKey\n10\n");
+}
+
+TEST(Preferences, OnlyARegularFileIsReadAsTheSettings)
+{
+    TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("fifo.ini").c_str(), 0600), 0); // no writer: a read would block
+    std::filesystem::create_directory(dir.file("folder.ini"));
+    for (const std::string& name : {dir.file("fifo.ini"), dir.file("folder.ini"), std::string("/dev/zero")}) {
+        Preferences preferences(name);
+        EXPECT_FALSE(preferences.load()) << name;
+        EXPECT_EQ(preferences.integer("TableRowsKey"), 15) << name;
+    }
+
+    // A value line longer than any the program writes is cut, and the pairs after it still read.
+    const std::string path =
+        dir.write("long.ini", "ColorJokerKey\n" + std::string(100000, '7') + "\nTableRowsKey\n11\n");
+    Preferences preferences(path);
+    EXPECT_EQ(preferences.string("ColorJokerKey").size(), Preferences::kMaxLineLength);
+    EXPECT_EQ(preferences.integer("TableRowsKey"), 11);
 }

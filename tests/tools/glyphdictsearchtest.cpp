@@ -139,3 +139,17 @@ TEST_F(GlyphdictSearch, BadArgumentsAndFilesFailWithAMessage)
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("Can't open"), std::string::npos) << run.err;
 }
+
+TEST(GlyphdictDataFolder, SearchOutsideTheGameFolderUsesTheLetterSetBesideTheProgram)
+{
+    // A dictionary alone in a folder with no Sets/ near it, searched from that folder.
+    TempDir dir;
+    const std::string list = dir.write("words.txt", "cat\nact\ntack\n");
+    ASSERT_EQ(glyphdict(dir, "build " + quoted(list) + " " + quoted(dir.file("my.dic"))).status, 0);
+    const ToolRun run = glyph::test::runTool(dir, "cd " + quoted(dir.path().string()) + " && " +
+                                                      quoted(std::string(GLYPH_DIST_DIR) + "/glyphdict") +
+                                                      " search my.dic CAT");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("CAT\t", 0), 0u) << run.out;
+    EXPECT_EQ(run.err.find("Can't open"), std::string::npos) << run.err;
+}

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -80,7 +81,7 @@ TEST(Glyphdict, ErrorsAreOneLineOnStderrWithANonZeroStatus)
 
     run = glyphdict(dir, "add " + quoted(bad) + " 3d");
     EXPECT_NE(run.status, 0);
-    EXPECT_EQ(run.err, "glyphdict: not a word of 1 to 29 letters: 3d\n");
+    EXPECT_EQ(run.err, "glyphdict: not a word of 1 to 29 letters A-Z: 3d\n");
 
     run = glyphdict(dir, "frobnicate");
     EXPECT_NE(run.status, 0);
@@ -95,4 +96,49 @@ TEST(Glyphdict, HelpListsEveryCommand)
     EXPECT_EQ(run.status, 0);
     for (const char* name : {"build", "add", "delete", "lookup", "list", "info"})
         EXPECT_NE(run.out.find(std::string("  ") + name + " "), std::string::npos) << name;
+}
+
+TEST(Glyphdict, EditsRefuseWordsThatAreNotAllLettersAndWriteNothing)
+{
+    TempDir dir;
+    const std::string list = dir.write("words.txt", "cat\ncats\nxylo\n");
+    const std::string dic = dir.file("e.dic");
+    ASSERT_EQ(glyphdict(dir, "build " + quoted(list) + " " + quoted(dic)).status, 0);
+    const std::string before = dir.read("e.dic");
+    for (const char* word : {"cat's", "xylo-phonic", "caf\xc3\xa9", "a b"}) {
+        const char* command = std::string(word) == "cat's" ? "delete " : "add ";
+        const ToolRun run = glyphdict(dir, command + quoted(dic) + " dog " + quoted(word));
+        EXPECT_NE(run.status, 0) << word;
+        EXPECT_EQ(run.err, "glyphdict: not a word of 1 to 29 letters A-Z: " + std::string(word) + "\n");
+        EXPECT_EQ(dir.read("e.dic"), before) << word;
+    }
+    EXPECT_EQ(glyphdict(dir, "delete " + quoted(dic) + " Cat").status, 0) << "letters of either case";
+    EXPECT_EQ(glyphdict(dir, "list " + quoted(dic)).out, "CATS\nXYLO\n");
+}
+
+TEST(Glyphdict, FailsWhenItsOutputCannotBeWrittenOrItsInputIsNoFile)
+{
+    TempDir dir;
+    const std::string list = dir.write("words.txt", "cat\ndog\n");
+    const std::string dic = dir.file("e.dic");
+    ASSERT_EQ(glyphdict(dir, "build " + quoted(list) + " " + quoted(dic)).status, 0);
+    const std::string tool = std::string("\"") + GLYPH_DIST_DIR + "/glyphdict\" ";
+    for (const std::string& arguments : {"list " + quoted(dic), "info " + quoted(dic),
+                                         "lookup " + quoted(dic) + " cat", std::string("--help")}) {
+        const ToolRun run = glyph::test::runTool(dir, "( " + tool + arguments + " > /dev/full )");
+        EXPECT_EQ(run.status, 1) << arguments;
+        EXPECT_EQ(run.err.rfind("glyphdict: cannot write to standard output", 0), 0u) << arguments << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+
+    // Folders and devices as word lists or dictionaries: one line and a failure, no abort.
+    for (const std::string& arguments :
+         {"build /tmp " + quoted(dir.file("out.dic")), "build /dev/zero " + quoted(dir.file("out.dic")),
+          std::string("list /tmp"), "add " + quoted(dir.path().string()) + " cat"}) {
+        const ToolRun run = glyphdict(dir, arguments);
+        EXPECT_EQ(run.status, 1) << arguments;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << arguments << run.err;
+        EXPECT_EQ(run.err.rfind("glyphdict: ", 0), 0u) << run.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.dic")));
 }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -94,4 +97,81 @@ TEST(Glyphplay, ReportsScriptErrorsAndRefusesBadArguments)
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("Nobody.cpu"), std::string::npos);
     EXPECT_EQ(glyphplay(dir, "moves \"" + saved + "\" --entry 9999").status, 1);
+}
+
+TEST(Glyphplay, ShippedProfilesEndEveryGameWhateverTheBoardShape)
+{
+    // Narrow boards block quickly; there an exchange (which is no pass) could go on forever.
+    TempDir dir;
+    const char* const shapes[] = {"1 1", "1 29", "29 1", "2 2", "3 29", "29 3", "28 5", "5 28", "15 15"};
+    auto play = [&dir](const std::string& players, int rows, int columns) {
+        return glyphplay(dir, "selfplay --games 2 --players " + players + " --seed 3 --check --rows " +
+                                  std::to_string(rows) + " --cols " + std::to_string(columns));
+    };
+    for (const char* shape : shapes) {
+        std::istringstream numbers(shape);
+        int rows = 0;
+        int columns = 0;
+        numbers >> rows >> columns;
+        const ToolRun run = play("Strategist.cpu,Greedy.cpu,Strategist.cpu", rows, columns);
+        EXPECT_EQ(run.status, 0) << rows << " x " << columns << "\n" << run.out << run.err;
+    }
+    const ToolRun mixed = play("Strategist.cpu,Beginner.cpu,Greedy.cpu,Strategist.cpu", 3, 29);
+    EXPECT_EQ(mixed.status, 0) << mixed.out << mixed.err;
+    // A shape outside the boards the game has is refused.
+    EXPECT_EQ(glyphplay(dir, "selfplay --players Greedy.cpu,Greedy.cpu --rows 30 --cols 5").status, 2);
+}
+
+TEST(Glyphplay, RefusesFilesThatAreNotGamesOrProfilesWithOneLine)
+{
+    TempDir dir;
+    const std::string saved = dir.file("one.tc");
+    ASSERT_EQ(
+        glyphplay(dir, "selfplay --games 1 --players Greedy.cpu,Greedy.cpu --save \"" + saved + "\"").status,
+        0);
+    const std::string profile = dir.write("Pass.cpu", "\n");
+    for (const std::string& arguments :
+         {std::string("moves /tmp"), std::string("moves /dev/zero"), "script /tmp \"" + saved + "\"",
+          "script \"" + profile + "\" /tmp", "script /dev/zero \"" + saved + "\""}) {
+        const ToolRun run = glyphplay(dir, arguments);
+        EXPECT_EQ(run.status, 1) << arguments;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << arguments << run.err;
+        EXPECT_EQ(run.err.find("terminate"), std::string::npos) << run.err;
+    }
+
+    const ToolRun full =
+        glyph::test::runTool(dir, std::string("( cd \"") + GLYPH_DIST_DIR + "\" && ./glyphplay moves \"" +
+                                      saved + "\" > /dev/full )");
+    EXPECT_EQ(full.status, 1);
+    EXPECT_EQ(full.err.rfind("glyphplay: cannot write to standard output", 0), 0u) << full.err;
+}
+
+TEST(Glyphplay, RefusesMorePlayersThanAGameSeats)
+{
+    TempDir dir;
+    std::string many = "Greedy.cpu";
+    for (int i = 1; i < 150; ++i)
+        many += ",Greedy.cpu";
+    const ToolRun run =
+        glyphplay(dir, "selfplay --games 1 --players " + many + " --save \"" + dir.file("x.tc") + "\"");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "glyphplay: 150 players given, a game seats at most 143\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("x.tc")));
+}
+
+TEST(Glyphplay, StartedFromAFolderWithoutDataUsesTheDataBesideItAndKeepsFileArguments)
+{
+    TempDir dir;
+    const ToolRun run =
+        glyph::test::runTool(dir, "cd \"" + dir.path().string() + "\" && \"" + GLYPH_DIST_DIR +
+                                      "/glyphplay\" selfplay --games 1 --players "
+                                      "Greedy.cpu,Greedy.cpu --seed 4 --save game.tc");
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    // The saved game lands in the folder it was started from, not beside the program.
+    EXPECT_TRUE(std::ifstream(dir.file("game.tc")).good());
+    const ToolRun moves =
+        glyph::test::runTool(dir, "cd \"" + dir.path().string() + "\" && \"" + GLYPH_DIST_DIR +
+                                      "/glyphplay\" moves game.tc --entry 0");
+    ASSERT_EQ(moves.status, 0) << moves.err;
+    EXPECT_FALSE(moves.out.empty());
 }

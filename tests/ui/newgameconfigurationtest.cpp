@@ -4,6 +4,7 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include "engine/gamerules.h"
 #include "ui/gameconfigurationwidget.h"
 #include "ui/newgamedialog.h"
 #include "uitestsupport.h"
@@ -32,6 +33,7 @@ private slots:
     void applyKeepsChoicesAndResetsNames();
     void storedFilesAreSelectedIgnoringCase();
     void fewerThanTwoPlayersAreRefused();
+    void seatsStopAtTheLargestTableAGameHolds();
     void okStartsTheGameInTableOrder();
     void dialogShowsTheGameInProgress();
     void editorLaysJokersFromLowerCase();
@@ -68,6 +70,17 @@ void NewGameConfigurationTest::applyKeepsChoicesAndResetsNames()
     dialog.playersNumber->setText("many");
     dialog.recreateButtons();
     QCOMPARE(dialog.players->rowCount(), 0);
+}
+
+void NewGameConfigurationTest::seatsStopAtTheLargestTableAGameHolds()
+{
+    // More seats than a full bag deals to would give a game that cannot be saved and loaded.
+    WindowFixture fixture({"alpha.cpu"});
+    glyph::NewGameDialog dialog(*fixture.game, *fixture.window, nullptr);
+    dialog.playersNumber->setText("500");
+    dialog.recreateButtons();
+    QCOMPARE(dialog.players->rowCount(), glyph::kMaxPlayers);
+    QCOMPARE(dialog.playersNumber->text(), QString::number(glyph::kMaxPlayers));
 }
 
 void NewGameConfigurationTest::storedFilesAreSelectedIgnoringCase()

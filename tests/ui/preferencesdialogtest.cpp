@@ -53,8 +53,10 @@ QColor paintedColour(glyph::TableWidget& table, int line, int column)
 {
     const QSize cell = table.cellSize(table.size());
     const QImage image = table.grab().toImage();
-    return image.pixelColor(column * cell.width() + cell.width() / 2,
-                            line * cell.height() + cell.height() / 2);
+    // A quarter in from the square's corner: clear of its frame and of the premium label in the
+    // middle.
+    return image.pixelColor(column * cell.width() + cell.width() / 4,
+                            line * cell.height() + cell.height() / 4);
 }
 
 /// True when no two of the actions share an accelerator letter.

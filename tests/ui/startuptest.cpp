@@ -1,7 +1,9 @@
 #include <QApplication>
+#include <QDir>
 #include <QFont>
 #include <QSize>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QWidget>
 #include <QtTest>
@@ -18,6 +20,38 @@ class StartupTest : public QObject
     Q_OBJECT
 
 private slots:
+    void dataBesideTheProgramIsUsedWhenTheWorkingFolderHasNone()
+    {
+        QTemporaryDir program;
+        QTemporaryDir elsewhere;
+        QTemporaryDir other;
+        for (const char* folder : {"Sets", "Dictionaries"})
+            QVERIFY(QDir(program.path()).mkpath(folder));
+        const QString previous = QDir::currentPath();
+        const QString programFolder = QDir(program.path()).canonicalPath();
+
+        // Started from a folder without data: the program's folder becomes the working folder,
+        // so the relative data paths and "Preferences.ini" are the ones beside the program.
+        QDir::setCurrent(elsewhere.path());
+        QCOMPARE(startup::useDataBesideProgram(program.path()), programFolder);
+        QCOMPARE(QDir::currentPath(), programFolder);
+        QVERIFY(QFile::exists("Sets") && QFile::exists("Dictionaries"));
+
+        // A working folder with data of its own keeps it.
+        for (const char* folder : {"Sets", "Dictionaries"})
+            QVERIFY(QDir(other.path()).mkpath(folder));
+        QDir::setCurrent(other.path());
+        startup::useDataBesideProgram(program.path());
+        QCOMPARE(QDir::currentPath(), QDir(other.path()).canonicalPath());
+
+        // Neither has data (only a Sets folder beside the program): nothing moves.
+        QVERIFY(QDir(program.path()).rmdir("Dictionaries"));
+        QDir::setCurrent(elsewhere.path());
+        startup::useDataBesideProgram(program.path());
+        QCOMPARE(QDir::currentPath(), QDir(elsewhere.path()).canonicalPath());
+        QDir::setCurrent(previous);
+    }
+
     void desktopOfExactlyTheMinimumSizeIsEnough()
     {
         QVERIFY(!startup::isDesktopTooSmall(QSize(1024, 768)));

@@ -2,6 +2,7 @@
 
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QtTest>
 
 #include "ui/jokerdialog.h"
@@ -63,6 +64,8 @@ private slots:
     void mouseTakesTilesBack();
     void placedTilesAreHiddenOneTickInFive();
     void squaresUseTheLastMatchingPremiumColour();
+    void laidAndTakenBackTilesReachTheScreenAtOnce();
+    void emptyPremiumSquaresAreLabelled();
 };
 
 void TableWidgetTest::cellsDivideTheWidgetIncludingTheMargins()
@@ -270,6 +273,98 @@ void TableWidgetTest::squaresUseTheLastMatchingPremiumColour()
     glyph::uiprefs::setColour(*fixture.preferences, "ColorOcupiedKey", QColor(1, 2, 3));
     const QImage after = table.grab().toImage();
     QCOMPARE(after.pixelColor(6 * kCellWidth + 6, 6 * kCellHeight + 6), QColor(1, 2, 3));
+}
+
+namespace
+{
+
+/// What the window shows on the screen now (the backing store), not a fresh rendering.
+QImage onScreen(glyph::MainWindow& window)
+{
+    return window.screen()->grabWindow(window.winId()).toImage();
+}
+
+/// The colour on screen inside the square of line, column of the window's board, left of
+/// where a tile's letter is drawn.
+QColor squareColour(glyph::MainWindow& window, const QImage& screen, int line, int column)
+{
+    glyph::TableWidget& table = *window.table();
+    const QSize cell = table.cellSize(table.size());
+    const QPoint inSquare(column * cell.width() + 3, line * cell.height() + cell.height() / 2);
+    return screen.pixelColor(table.mapTo(&window, inSquare));
+}
+
+} // namespace
+
+void TableWidgetTest::laidAndTakenBackTilesReachTheScreenAtOnce()
+{
+    WindowFixture fixture;
+    fixture.start({{"Ann", ""}, {"Bob", ""}});
+    fixture.setRack("CATSDOG");
+    fixture.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(fixture.window.get()));
+    glyph::TableWidget& table = *fixture.window->table();
+    QColor placed;
+    QColor empty;
+    glyph::uiprefs::getColour(*fixture.preferences, "ColorCurrentMoveKey", placed);
+    glyph::uiprefs::getColour(*fixture.preferences, "ColorLetterBackgroundKey", empty);
+    const QSize cell = table.cellSize(table.size());
+    auto centreOf = [&](int line, int column) {
+        return QPoint(column * cell.width() + cell.width() / 2, line * cell.height() + cell.height() / 2);
+    };
+
+    // Each drop is on the screen as soon as the events are processed, whatever the blink phase;
+    // no blink tick comes in between (the blink period is far longer than this).
+    const int lines[] = {5, 5, 5, 6};
+    const int columns[] = {5, 6, 7, 5};
+    for (int i = 0; i < 4; ++i) {
+        for (int tick = 0; tick < i; ++tick) // a different blink phase for each drop
+            table.timerOut();
+        fixture.game->setSelectedSlot(i);
+        QVERIFY(table.drop("SF", centreOf(lines[i], columns[i])));
+        QCoreApplication::processEvents();
+        const QImage screen = onScreen(*fixture.window);
+        for (int j = 0; j <= i; ++j)
+            QCOMPARE(squareColour(*fixture.window, screen, lines[j], columns[j]), placed);
+    }
+
+    // Taking one back empties its square and leaves the others in sight.
+    click(table, centreOf(5, 6), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QImage screen = onScreen(*fixture.window);
+    QCOMPARE(squareColour(*fixture.window, screen, 5, 6), empty);
+    for (const QPoint& kept : {QPoint(5, 5), QPoint(7, 5), QPoint(5, 6)})
+        QCOMPARE(squareColour(*fixture.window, screen, kept.y(), kept.x()), placed);
+
+    // A right click takes all back.
+    click(table, centreOf(1, 1), Qt::RightButton);
+    QCoreApplication::processEvents();
+    screen = onScreen(*fixture.window);
+    for (const QPoint& gone : {QPoint(5, 5), QPoint(7, 5), QPoint(5, 6)})
+        QCOMPARE(squareColour(*fixture.window, screen, gone.y(), gone.x()), empty);
+}
+
+void TableWidgetTest::emptyPremiumSquaresAreLabelled()
+{
+    WindowFixture fixture;
+    glyph::TableWidget table(*fixture.game, *fixture.window, nullptr);
+    table.resize(640, 480);
+    // A label leaves marks of another colour inside the square's fill; a plain square has none.
+    auto inked = [&](const QImage& image, int line, int column) {
+        const QColor fill = image.pixelColor(column * kCellWidth + 5, line * kCellHeight + 5);
+        int count = 0;
+        for (int y = line * kCellHeight + 5; y < (line + 1) * kCellHeight - 8; ++y)
+            for (int x = column * kCellWidth + 5; x < (column + 1) * kCellWidth - 8; ++x)
+                count += image.pixelColor(x, y) != fill ? 1 : 0;
+        return count;
+    };
+    const QImage image = table.grab().toImage();
+    for (const QPoint& premium : {QPoint(1, 1), QPoint(2, 2), QPoint(1, 4), QPoint(8, 8)})
+        QVERIFY2(inked(image, premium.y(), premium.x()) > 0, "premium square without label");
+    QCOMPARE(inked(image, 6, 6), 0);
+
+    fixture.game->board()[6][6] = glyph::Square{'E', 0}; // the oracle sees a letter too
+    QVERIFY(inked(table.grab().toImage(), 6, 6) > 0);
 }
 
 QTEST_MAIN(TableWidgetTest)

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <string>
 
+#include "base/regularfile.h"
 #include "command.h"
 #include "dictionary/dawgbuilder.h"
 #include "toolsupport.h"
@@ -41,6 +42,10 @@ int runBuild(const Arguments& arguments)
     }
     if (paths.size() != 2)
         return usage("build");
+    // A folder, FIFO or device is named as such before any work starts.
+    const RegularFile::Status source = RegularFile(paths[0]).status();
+    if (source != RegularFile::Status::Read)
+        return fail(RegularFile::describe(source, paths[0]));
     DawgBuilder builder;
     builder.setSourcePath(paths[0]);
     builder.setDestinationPath(paths[1]);
@@ -49,13 +54,15 @@ int runBuild(const Arguments& arguments)
     return report(builder.buildFromWordList(), builder);
 }
 
-// Normalises the words typed on the command line; false (after a message) if one is unusable.
+// Upper-cases the words typed on the command line; false (after a message naming it) if one
+// is not 1 to 29 letters A-Z in either case: "cat's" is refused, not taken for CAT.
 bool collectWords(const Arguments& arguments, std::vector<std::string>& words)
 {
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string word = dictionaryWord(arguments[i]);
-        if (word.empty() || word.size() >= DawgBuilder::kMaxWordLength) {
-            fail("not a word of 1 to 29 letters: " + arguments[i]);
+        if (word.empty() || word.size() != arguments[i].size() ||
+            word.size() >= DawgBuilder::kMaxWordLength) {
+            fail("not a word of 1 to 29 letters A-Z: " + arguments[i]);
             return false;
         }
         words.push_back(word);

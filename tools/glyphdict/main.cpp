@@ -1,8 +1,13 @@
 // glyphdict: builds, edits and reads Glyphmosaic dictionaries from the command line.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <exception>
 #include <string>
 
+#include "base/datafolder.h"
 #include "command.h"
+#include "toolsupport.h"
 
 using glyph::tool::Arguments;
 using glyph::tool::CommandTable;
@@ -22,6 +27,29 @@ void printHelp(std::FILE* out)
     std::fprintf(out, "\nProgress goes to stderr; errors are one line on stderr and a non-zero exit.\n");
 }
 
+// Runs the command; anything it throws ends the tool with one line instead of an abort.
+int runCommand(const glyph::tool::Command& command, const Arguments& arguments)
+{
+    try {
+        return command.run(arguments);
+    } catch (const std::exception& error) {
+        return glyph::tool::fail(std::string("stopped: ") + error.what());
+    } catch (...) {
+        return glyph::tool::fail("stopped by an unexpected error");
+    }
+}
+
+// What was printed only counts when it reached standard output: a full disk or a closed pipe
+// turns a success into a failure.
+int checkedOutput(int status)
+{
+    if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0)
+        return status;
+    const int error = errno;
+    std::fprintf(stderr, "glyphdict: cannot write to standard output: %s\n", std::strerror(error));
+    return status == glyph::tool::kExitSuccess ? glyph::tool::kExitFailure : status;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -30,10 +58,11 @@ int main(int argc, char** argv)
         printHelp(stderr);
         return glyph::tool::kExitUsage;
     }
+    glyph::tool::setProgramFolder(glyph::datafolder::programFolder(argv[0]));
     const std::string name = argv[1];
     if (name == "--help" || name == "-h" || name == "help") {
         printHelp(stdout);
-        return glyph::tool::kExitSuccess;
+        return checkedOutput(glyph::tool::kExitSuccess);
     }
     const glyph::tool::Command* command = CommandTable::instance().find(name);
     if (command == nullptr) {
@@ -44,8 +73,8 @@ int main(int argc, char** argv)
     for (const std::string& argument : arguments) {
         if (argument == "--help" || argument == "-h") {
             glyph::tool::usage(name);
-            return glyph::tool::kExitSuccess;
+            return checkedOutput(glyph::tool::kExitSuccess);
         }
     }
-    return command->run(arguments);
+    return checkedOutput(runCommand(*command, arguments));
 }

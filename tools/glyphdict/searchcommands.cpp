@@ -4,13 +4,13 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <set>
 #include <string>
 
 #include "base/letterset.h"
+#include "base/regularfile.h"
 #include "command.h"
 #include "dictionary/palindromelist.h"
 #include "dictionary/searchstate.h"
@@ -66,8 +66,14 @@ std::optional<ParsedArguments> parse(const Arguments& arguments, std::size_t pos
     return parsed;
 }
 
+bool isRegularFile(const std::string& path)
+{
+    return RegularFile(path).status() == RegularFile::Status::Read;
+}
+
 /// The letter set named by --set; else "Sets/English.set" in the working folder; else the one
-/// in the data folder that holds the dictionary (the "Sets" folder beside its folder).
+/// in the data folder that holds the dictionary (the "Sets" folder beside its folder); else
+/// the one beside the program.
 bool loadLetterSet(const ParsedArguments& arguments, LetterSet& letterSet, WarningSink& warnings)
 {
     std::string path = arguments.value("--set");
@@ -75,8 +81,11 @@ bool loadLetterSet(const ParsedArguments& arguments, LetterSet& letterSet, Warni
         path = kDefaultSet;
         const auto beside =
             std::filesystem::path(arguments.positional[0]).parent_path().parent_path() / kDefaultSet;
-        if (!std::ifstream(path) && std::ifstream(beside))
+        const auto besideProgram = programFolder() / kDefaultSet;
+        if (!isRegularFile(path) && isRegularFile(beside.string()))
             path = beside.string();
+        else if (!isRegularFile(path) && !programFolder().empty() && isRegularFile(besideProgram.string()))
+            path = besideProgram.string();
     }
     return letterSet.load(path, warnings);
 }

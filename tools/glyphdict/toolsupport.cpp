@@ -19,4 +19,23 @@ std::string dictionaryWord(const std::string& text)
     return DawgBuilder::normalizedWord(text);
 }
 
+namespace
+{
+std::filesystem::path& programFolderStore()
+{
+    static std::filesystem::path folder;
+    return folder;
+}
+} // namespace
+
+void setProgramFolder(const std::filesystem::path& folder)
+{
+    programFolderStore() = folder;
+}
+
+const std::filesystem::path& programFolder()
+{
+    return programFolderStore();
+}
+
 } // namespace glyph::tool

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "dictionary/dictionary.h"
@@ -29,6 +30,11 @@ private:
     Dictionary m_dictionary{m_warnings};
     bool m_ok;
 };
+
+/// Remembers the folder of the running program (set once by main from argv[0]).
+void setProgramFolder(const std::filesystem::path& folder);
+/// The folder of the running program; empty when unknown.
+const std::filesystem::path& programFolder();
 
 /// The word as the dictionary stores it: letters upper-cased, cut at the first non-letter.
 std::string dictionaryWord(const std::string& text);

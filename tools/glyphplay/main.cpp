@@ -1,9 +1,12 @@
 // glyphplay: plays, lists and tests computer players from the command line, beside the game
-// in its folder (the data paths are relative to the working folder).
+// in its folder (the data paths are relative to the working folder; when that holds no data,
+// the program's own folder is used).
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
+#include <cstring>
+#include <exception>
+#include <filesystem>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -12,7 +15,10 @@
 #include "ai/aiplayers.h"
 #include "ai/luahost.h"
 #include "ai/movegenerator.h"
+#include "base/board.h"
+#include "base/datafolder.h"
 #include "base/letters.h"
+#include "base/regularfile.h"
 #include "engine/game.h"
 #include "engine/gameclassic.h"
 #include "preferences/preferences.h"
@@ -24,13 +30,19 @@ namespace
 
 using glyph::Game;
 using glyph::Move;
+using glyph::RegularFile;
+
+/// Largest profile read, as in the profile editor.
+constexpr std::uint64_t kMaxProfileBytes = 8 * 1024 * 1024;
 
 const char* const kUsage =
     "usage:\n"
     "  glyphplay selfplay --games N --players PROFILE,PROFILE[,...] [--seed S] [--check] [--save FILE.tc]\n"
+    "           [--rows R --cols C]\n"
     "  glyphplay moves GAME.tc [--entry K]\n"
     "  glyphplay script PROFILE.cpu GAME.tc [--entry K]\n"
-    "Profiles are file names in Profiles/; run from the game's folder.\n";
+    "Profiles are file names in Profiles/ of the game's folder (the working folder, or the\n"
+    "program's folder when the working folder holds no data).\n";
 
 int usage()
 {
@@ -93,12 +105,12 @@ int listMoves(Game& game, const std::string& file, const std::string& entry)
 int testScript(Game& game, glyph::ToolView& view, const std::string& profile, const std::string& file,
                const std::string& entry)
 {
-    std::ifstream in(profile, std::ios::binary);
-    if (!in) {
-        std::fprintf(stderr, "glyphplay: cannot read %s\n", profile.c_str());
+    std::string text;
+    const RegularFile::Status status = RegularFile::readFile(profile, kMaxProfileBytes, text);
+    if (status != RegularFile::Status::Read) {
+        std::fprintf(stderr, "glyphplay: %s\n", RegularFile::describe(status, profile).c_str());
         return 1;
     }
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (!openGame(game, file, entry))
         return 1;
     // As the editor's Test does: list the moves, then run the text; the solution is not
@@ -131,13 +143,22 @@ int selfPlay(Game& game, glyph::ToolView& view, const std::vector<std::string>& 
             options.check = true;
         else if (arg == "--save" && hasValue)
             options.saveFile = args[++i];
+        else if (arg == "--rows" && hasValue && parseNumber(args[++i], 1, glyph::kMaxBoardSize, number))
+            options.rows = static_cast<int>(number);
+        else if (arg == "--cols" && hasValue && parseNumber(args[++i], 1, glyph::kMaxBoardSize, number))
+            options.columns = static_cast<int>(number);
         else
             return usage();
     }
     if (options.profiles.size() < 2)
         return usage();
+    if (options.profiles.size() > static_cast<std::size_t>(glyph::kMaxPlayers)) {
+        std::fprintf(stderr, "glyphplay: %zu players given, a game seats at most %d\n",
+                     options.profiles.size(), glyph::kMaxPlayers);
+        return 1;
+    }
     for (const std::string& profile : options.profiles)
-        if (!std::ifstream(scriptHost(game).profileFolder() + profile)) {
+        if (RegularFile(scriptHost(game).profileFolder() + profile).status() != RegularFile::Status::Read) {
             std::fprintf(stderr, "glyphplay: no profile %s in %s\n", profile.c_str(),
                          scriptHost(game).profileFolder().c_str());
             return 1;
@@ -146,13 +167,31 @@ int selfPlay(Game& game, glyph::ToolView& view, const std::vector<std::string>& 
     return play.run() ? 0 : 1;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+// Makes the file arguments absolute, so that they still name the same files after the
+// working folder has changed: GAME.tc, PROFILE.cpu and the file after --save.
+void makeFileArgumentsAbsolute(std::vector<std::string>& args)
 {
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    auto absolute = [](std::string& file) { file = std::filesystem::absolute(file).string(); };
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const bool fileOfCommand = (args[0] == "moves" && i == 1) || (args[0] == "script" && i <= 2);
+        if (fileOfCommand && args[i].rfind("--", 0) != 0)
+            absolute(args[i]);
+        if (args[0] == "selfplay" && args[i - 1] == "--save")
+            absolute(args[i]);
+    }
+}
+
+int run(std::vector<std::string> args, const char* program)
+{
     if (args.empty())
         return usage();
+    const std::filesystem::path working = std::filesystem::current_path();
+    const std::filesystem::path data =
+        glyph::datafolder::choose(working, glyph::datafolder::programFolder(program));
+    if (data != working) {
+        makeFileArgumentsAbsolute(args);
+        std::filesystem::current_path(data);
+    }
     glyph::ToolView view;
     // The tool reads the preferences but never saves them (loading a game changes some keys).
     glyph::Preferences preferences("Preferences.ini", &view);
@@ -172,4 +211,30 @@ int main(int argc, char** argv)
     if (command == "script" && (args.size() == 3 || (args.size() == 5 && args[3] == "--entry")))
         return testScript(game, view, args[1], args[2], option(3, "--entry"));
     return usage();
+}
+
+// What was printed only counts when it reached standard output: a full disk or a closed pipe
+// turns a success into a failure.
+int checkedOutput(int status)
+{
+    if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0)
+        return status;
+    const int error = errno;
+    std::fprintf(stderr, "glyphplay: cannot write to standard output: %s\n", std::strerror(error));
+    return status == 0 ? 1 : status;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    int status = 1;
+    try {
+        status = run(std::vector<std::string>(argv + 1, argv + argc), argv[0]);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "glyphplay: stopped: %s\n", error.what());
+    } catch (...) {
+        std::fprintf(stderr, "glyphplay: stopped by an unexpected error\n");
+    }
+    return checkedOutput(status);
 }

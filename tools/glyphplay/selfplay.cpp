@@ -13,6 +13,8 @@
 #include "engine/game.h"
 #include "engine/gameclassic.h"
 #include "engine/player.h"
+#include "preferences/keys.h"
+#include "preferences/preferences.h"
 #include "toolview.h"
 
 namespace glyph
@@ -66,7 +68,12 @@ bool SelfPlay::playGame(int number)
         players[seat].setName(baseName(profile) + " " + std::to_string(tallyOf[seat] + 1));
         players[seat].setProfile(profile);
     }
-    // As the new-game dialog does: settings afresh (an empty board), then new rules.
+    // As the new-game dialog does: settings afresh (an empty board), then new rules. The
+    // preferences are never saved by the tool, so the board size asked for stays in this run.
+    if (m_options.rows > 0)
+        m_game.preferences().setInteger(keys::kTableRows, m_options.rows);
+    if (m_options.columns > 0)
+        m_game.preferences().setInteger(keys::kTableColumns, m_options.columns);
     if (!m_game.loadSettings()) {
         std::fprintf(stderr, "glyphplay: the settings could not be loaded\n");
         return false;

@@ -24,6 +24,9 @@ public:
         std::uint32_t seed = 0;
         bool check = false;
         std::string saveFile;
+        /// Board size; 0 keeps the one in the preferences.
+        int rows = 0;
+        int columns = 0;
     };
 
     SelfPlay(Game& game, ToolView& view, Options options);

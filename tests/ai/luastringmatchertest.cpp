@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <lua.hpp>
+#include <random>
+#include <string>
+
+#include "ai/aiplayers.h"
+#include "ai/luahost.h"
+#include "aitable.h"
+
+namespace
+{
+
+// Runs every pattern function on its arguments and sums up the results (or the error) as text.
+const char* const kProbe = R"(
+function probe(s, p, init, repl)
+    local out = {}
+    local function add(...)
+        local t = {select('#', ...)}
+        for i = 1, t[1] do t[#t + 1] = tostring((select(i, ...))) end
+        out[#out + 1] = table.concat(t, ',')
+    end
+    local function gmatched()
+        local r = {}
+        for a, b in string.gmatch(s, p, init) do
+            r[#r + 1] = tostring(a) .. '/' .. tostring(b)
+            if #r > 40 then break end
+        end
+        return table.concat(r, ' ')
+    end
+    add(pcall(string.find, s, p, init))
+    add(pcall(string.find, s, p, init, true))
+    add(pcall(string.match, s, p, init))
+    add(pcall(gmatched))
+    add(pcall(string.gsub, s, p, repl))
+    add(pcall(string.gsub, s, p, function(a, b) if b then return a .. '=' .. tostring(b) end end, 3))
+    add(pcall(string.gsub, s, p, {a = 'X', ab = false, ['1'] = 7}))
+    add(pcall(function() return (s .. ''):find(p) end))
+    return table.concat(out, '|')
+end
+)";
+
+std::string callProbe(lua_State* state, const std::string& s, const std::string& p, int init,
+                      const std::string& repl)
+{
+    lua_getglobal(state, "probe");
+    lua_pushlstring(state, s.data(), s.size());
+    lua_pushlstring(state, p.data(), p.size());
+    lua_pushinteger(state, init);
+    lua_pushlstring(state, repl.data(), repl.size());
+    if (lua_pcall(state, 4, 1, 0) != LUA_OK)
+        return std::string("probe failed: ") + lua_tostring(state, -1);
+    std::string result = lua_tostring(state, -1);
+    lua_pop(state, 1);
+    return result;
+}
+
+std::string pick(std::mt19937& random, const std::vector<std::string>& pieces, int count)
+{
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += pieces[random() % pieces.size()];
+    return text;
+}
+
+} // namespace
+
+// The pattern functions of profiles are a rewrite that can be stopped; they must answer as the
+// Lua library itself does, errors included.
+TEST(LuaStringMatcher, AnswersAsTheLuaStringLibraryDoes)
+{
+    glyph::test::AiTable table({"AT"});
+    lua_State* sandboxed = glyph::scriptHost(table.game()).state();
+    lua_State* reference = luaL_newstate();
+    luaL_openlibs(reference);
+    ASSERT_EQ(luaL_dostring(reference, kProbe), LUA_OK);
+    ASSERT_EQ(luaL_dostring(sandboxed, kProbe), LUA_OK);
+
+    const std::vector<std::string> subjectPieces = {"a", "b", "ab", "(", ")", "1", " ", "A", "%", "\n", ""};
+    const std::vector<std::string> patternPieces = {
+        "a",  "b",  ".", "%a", "%d", "%s", "%W", "[ab]", "[^a]", "[a-c]", "[%d)]",
+        "*",  "+",  "-", "?",  "(",  ")",  "()", "^",    "$",    "%b()",  "%f[%w]",
+        "%1", "%2", "%", "[",  "]",  "%(", "a*", "(a+)", "(.-)b"};
+    const std::vector<std::string> replacements = {"<%0>", "%1%1", "x", "%2", "%%", "%", "%z", ""};
+    std::mt19937 random(20260101);
+    for (int round = 0; round < 6000; ++round) {
+        const std::string s = pick(random, subjectPieces, static_cast<int>(random() % 8));
+        const std::string p = pick(random, patternPieces, 1 + static_cast<int>(random() % 4));
+        const int init = static_cast<int>(random() % 11) - 4;
+        const std::string& repl = replacements[random() % replacements.size()];
+        ASSERT_EQ(callProbe(sandboxed, s, p, init, repl), callProbe(reference, s, p, init, repl))
+            << "subject \"" << s << "\" pattern \"" << p << "\" init " << init << " replacement \"" << repl
+            << "\"";
+    }
+    lua_close(reference);
+}
+
+// The sandbox's table.move copies in chunks so that it can be stopped; overlapping ranges
+// across chunk boundaries must come out as the library's own copy gives them.
+TEST(LuaSandboxTableMove, CopiesAsTheLuaTableLibraryDoes)
+{
+    const char* const probe = R"(
+function moved(size, first, last, target, other)
+    local t = {}
+    for i = 1, size do t[i] = i end
+    local into = other and {} or t
+    local ok, e = pcall(table.move, t, first, last, target, other and into or nil)
+    local sum = 0
+    for k, v in pairs(into) do sum = (sum * 31 + k * 7 + v) % 1000000007 end
+    return tostring(ok) .. ' ' .. tostring(ok and e == into or e) .. ' ' .. sum
+end)";
+    glyph::test::AiTable table({"AT"});
+    lua_State* sandboxed = glyph::scriptHost(table.game()).state();
+    lua_State* reference = luaL_newstate();
+    luaL_openlibs(reference);
+    ASSERT_EQ(luaL_dostring(reference, probe), LUA_OK);
+    ASSERT_EQ(luaL_dostring(sandboxed, probe), LUA_OK);
+    auto run = [](lua_State* state, lua_Integer first, lua_Integer last, lua_Integer target, bool other) {
+        lua_getglobal(state, "moved");
+        lua_pushinteger(state, 10000);
+        lua_pushinteger(state, first);
+        lua_pushinteger(state, last);
+        lua_pushinteger(state, target);
+        lua_pushboolean(state, other);
+        lua_call(state, 5, 1);
+        std::string result = lua_tostring(state, -1);
+        lua_pop(state, 1);
+        return result;
+    };
+    const lua_Integer cases[][3] = {{1, 9000, 3},    {3, 9000, 1},    {1, 4096, 2},    {2, 4097, 1},
+                                    {1, 8193, 4095}, {5, 10000, 5},   {0, -3, 2},      {-2, 5000, 100},
+                                    {1, 1, 9999},    {100, 8000, 99}, {100, 8000, 101}};
+    for (const auto& move : cases)
+        for (bool other : {false, true})
+            EXPECT_EQ(run(sandboxed, move[0], move[1], move[2], other),
+                      run(reference, move[0], move[1], move[2], other))
+                << move[0] << " " << move[1] << " " << move[2] << " other " << other;
+    lua_close(reference);
+}

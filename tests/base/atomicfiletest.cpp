@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "base/atomicfile.h"
+#include "support/tempdir.h"
+
+using glyph::writeFileAtomically;
+using glyph::WriteResult;
+using glyph::test::TempDir;
+namespace fs = std::filesystem;
+
+namespace
+{
+
+// Names in the folder other than the ones expected: a temporary file left behind shows here.
+std::vector<std::string> namesIn(const fs::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+mode_t permissions(const std::string& path)
+{
+    struct stat info {
+    };
+    return ::stat(path.c_str(), &info) == 0 ? (info.st_mode & 07777) : 0;
+}
+
+} // namespace
+
+TEST(AtomicFile, NeverWritesThroughALinkPlantedAtATemporaryName)
+{
+    TempDir dir;
+    const std::string victim = dir.write("victim", "precious");
+    const std::string target = dir.write("d.dic", "old");
+    // The names a writer with a fixed temporary name would use, each a link to the victim.
+    for (const char* name : {"d.dic.tmp", ".d.dic.tmp", "d.dic~", ".d.dic.XXXXXX"})
+        fs::create_symlink(victim, dir.file(name));
+
+    for (int round = 0; round < 20; ++round)
+        ASSERT_EQ(writeFileAtomically(target, "new " + std::to_string(round)), WriteResult::Written);
+    EXPECT_EQ(dir.read("victim"), "precious");
+    EXPECT_EQ(dir.read("d.dic"), "new 19");
+    EXPECT_FALSE(fs::is_symlink(target));
+    EXPECT_EQ(namesIn(dir.path()).size(), 6u) << "no temporary file is left behind";
+}
+
+TEST(AtomicFile, ReplacesTheFileALinkPointsToAndKeepsTheLink)
+{
+    TempDir dir;
+    fs::create_directory(dir.file("real"));
+    const std::string real = dir.write("real/words.dic", "old");
+    const std::string link = dir.file("words.dic");
+    fs::create_symlink("real/words.dic", link); // relative, as users make them
+    const std::string chain = dir.file("chain.dic");
+    fs::create_symlink(link, chain);
+
+    ASSERT_EQ(writeFileAtomically(chain, "new"), WriteResult::Written);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_TRUE(fs::is_symlink(chain));
+    EXPECT_EQ(dir.read("real/words.dic"), "new");
+
+    // A dangling link creates the file it names.
+    fs::create_symlink("real/fresh.dic", dir.file("fresh.dic"));
+    ASSERT_EQ(writeFileAtomically(dir.file("fresh.dic"), "made"), WriteResult::Written);
+    EXPECT_TRUE(fs::is_symlink(dir.file("fresh.dic")));
+    EXPECT_EQ(dir.read("real/fresh.dic"), "made");
+
+    // A loop of links is refused, not replaced by a file.
+    fs::create_symlink(dir.file("loop2"), dir.file("loop1"));
+    fs::create_symlink(dir.file("loop1"), dir.file("loop2"));
+    std::string error;
+    EXPECT_EQ(writeFileAtomically(dir.file("loop1"), "x", &error), WriteResult::NotCreated);
+    EXPECT_TRUE(fs::is_symlink(dir.file("loop1")));
+    EXPECT_FALSE(error.empty());
+}
+
+TEST(AtomicFile, KeepsThePermissionsOfTheFileItReplaces)
+{
+    TempDir dir;
+    const std::string secret = dir.write("secret.ini", "a");
+    ASSERT_EQ(::chmod(secret.c_str(), 0600), 0);
+    ASSERT_EQ(writeFileAtomically(secret, "b"), WriteResult::Written);
+    EXPECT_EQ(permissions(secret), 0600u);
+
+    const std::string shared = dir.write("shared.txt", "a");
+    ASSERT_EQ(::chmod(shared.c_str(), 0664), 0);
+    ASSERT_EQ(writeFileAtomically(shared, "b"), WriteResult::Written);
+    EXPECT_EQ(permissions(shared), 0664u);
+
+    // A new file gets what the umask leaves of rw for everyone, not mkstemp's 0600.
+    const mode_t mask = ::umask(022);
+    ASSERT_EQ(writeFileAtomically(dir.file("new.txt"), "c"), WriteResult::Written);
+    ::umask(mask);
+    EXPECT_EQ(permissions(dir.file("new.txt")), 0644u);
+}
+
+TEST(AtomicFile, RefusesToReplaceWhatIsNotARegularFile)
+{
+    TempDir dir;
+    fs::create_directory(dir.file("folder"));
+    ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+    for (const char* name : {"folder", "fifo"}) {
+        std::string error;
+        EXPECT_EQ(writeFileAtomically(dir.file(name), "x", &error), WriteResult::NotCreated) << name;
+        EXPECT_NE(error.find(name), std::string::npos) << error;
+    }
+    EXPECT_TRUE(fs::is_directory(dir.file("folder")));
+    EXPECT_TRUE(fs::is_fifo(dir.file("fifo")));
+    EXPECT_EQ(namesIn(dir.path()).size(), 2u);
+}
+
+TEST(AtomicFile, AReadOnlyFolderFailsCleanlyWithTheOldFileIntact)
+{
+    TempDir dir;
+    fs::create_directory(dir.file("locked"));
+    const std::string target = dir.write("locked/game.tc", "old");
+    ASSERT_EQ(::chmod(dir.file("locked").c_str(), 0555), 0);
+    if (::access(dir.file("locked").c_str(), W_OK) == 0) {
+        // Root writes anyway; make the folder immutable to the writer by mounting it read-only.
+        if (::mount(dir.file("locked").c_str(), dir.file("locked").c_str(), nullptr, MS_BIND, nullptr) != 0 ||
+            ::mount(nullptr, dir.file("locked").c_str(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY,
+                    nullptr) != 0) {
+            ::umount(dir.file("locked").c_str());
+            ::chmod(dir.file("locked").c_str(), 0755);
+            GTEST_SKIP() << "the folder stays writable for this user and no read-only bind mount is allowed";
+        }
+    }
+    std::string error;
+    const WriteResult result = writeFileAtomically(target, "new", &error);
+    const std::string after = dir.read("locked/game.tc");
+    const auto names = namesIn(dir.file("locked"));
+    ::umount(dir.file("locked").c_str());
+    ::chmod(dir.file("locked").c_str(), 0755);
+
+    EXPECT_EQ(result, WriteResult::NotCreated);
+    EXPECT_NE(error.find(target), std::string::npos) << error;
+    EXPECT_EQ(after, "old");
+    EXPECT_EQ(names, std::vector<std::string>{"game.tc"});
+}
+
+TEST(AtomicFile, AFullDiskLeavesTheOldFileAndNoTemporaryFile)
+{
+    TempDir dir;
+    const std::string mountPoint = dir.file("small");
+    fs::create_directory(mountPoint);
+    if (::mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a small tmpfs here (needs root): " << std::strerror(errno);
+    const std::string target = mountPoint + "/game.tc";
+    {
+        std::ofstream(target) << "old";
+    }
+    std::string error;
+    const WriteResult result = writeFileAtomically(target, std::string(256 * 1024, 'x'), &error);
+    const std::string after = [&] {
+        std::ifstream in(target);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }();
+    const auto names = namesIn(mountPoint);
+    ::umount(mountPoint.c_str());
+
+    EXPECT_EQ(result, WriteResult::NotWritten);
+    EXPECT_NE(error.find("No space"), std::string::npos) << error;
+    EXPECT_EQ(after, "old");
+    EXPECT_EQ(names, std::vector<std::string>{"game.tc"});
+}
