@@ -28,7 +28,7 @@ engine/gameclassic.cpp @@ if (player.rack[0] == 0) @@ if (player.rack[1] == 0)
 engine/gameclassic.cpp @@ return writeFileAtomically(fileName, text.str()); @@ std::ofstream out(fileName, std::ios::binary | std::ios::trunc);<NL>    return static_cast<bool>(out << text.str());
 engine/gameclassic.cpp @@ if (start > centre || centre >= start + length) @@ if (start > centre || centre > start + length)
 engine/gameclassic.cpp @@ if (m_passCount >= static_cast<int>(m_players.size()) + 1) @@ if (m_passCount >= static_cast<int>(m_players.size()) + 2)
-engine/gameclassic.cpp @@ finisher->score += total; @@ finisher->score += 0;
+engine/gameclassic.cpp @@ finisher->addScore(total); @@ finisher->addScore(0);
 engine/gameclassic.cpp @@ if (exchange && (!canExchange() || !letters::isAnagram(letters + kept, currentPlayer().rack))) @@ if (exchange && !canExchange())
 engine/gameclassic.cpp @@         m_passCount = 0;<NL>        for (char letter : letters) @@         for (char letter : letters)
 engine/gameclassic.cpp @@ m_historyPosition = std::clamp(index, 0, last); @@ m_historyPosition = std::clamp(index, 0, std::max(0, last - 1));
@@ -108,11 +108,11 @@ base/textscan.cpp @@ if (magnitude > kMaxPositive + (negative ? 1 : 0)) @@ if (m
 base/textscan.cpp @@     skipSpace(text);<NL>    if (!text.empty()) @@     skipSpace(text);<NL>    if (false)
 base/letterset.cpp @@ entry.count = static_cast<std::int16_t>(count < 0 ? 0 : count); @@ entry.count = static_cast<std::int16_t>(count);
 base/letterset.cpp @@ if (code < 'A' || code > kJoker) @@ if (code < 'A' || code >= kJoker)
-base/atomicfile.cpp @@ mode = old.st_mode & 07777; @@ mode = 0600;
-base/atomicfile.cpp @@ hops < 40 && std::filesystem::is_symlink(target, ignored) @@ hops < 0 && std::filesystem::is_symlink(target, ignored)
+base/atomicfile.cpp @@ return ::fchmod(descriptor, old.st_mode & 07777) == 0; @@ return ::fchmod(descriptor, 0600) == 0;
+base/atomicfile.cpp @@ for (int hops = 0; std::filesystem::is_symlink(target, ignored); ++hops) { @@ for (int hops = 0; false && std::filesystem::is_symlink(target, ignored); ++hops) {
 tools/glyphdict/querycommands.cpp @@ const bool found = word.size() == arguments[i].size() && loaded @@ const bool found = loaded
 tools/glyphdict/querycommands.cpp @@ return allFound ? kExitSuccess : kExitFailure; @@ return kExitSuccess;
-tools/glyphdict/buildcommands.cpp @@ if (word.empty() || word.size() >= DawgBuilder::kMaxWordLength) { @@ if (word.empty() || word.size() > DawgBuilder::kMaxWordLength) {
+tools/glyphdict/buildcommands.cpp @@ word.size() >= DawgBuilder::kMaxWordLength) { @@ word.size() > DawgBuilder::kMaxWordLength) {
 tools/glyphdict/buildcommands.cpp @@ builder.setAuthor(loaded.dictionary().author()); @@ builder.setAuthor("Glyphmosaic");
 tools/glyphplay/selfplay.cpp @@ tally.wins += 1.0 / static_cast<double>(winners); @@ tally.wins += 1.0;
 tools/glyphplay/main.cpp @@ if (text.empty() || *end != 0 || value < low || value > high) @@ if (text.empty() || value < low || value > high)

@@ -54,7 +54,7 @@ TEST(Glyphdict, EditsWriteAFreshFileAndRefuseWhatTheyCannotStore)
     const std::string thirty(30, 'Q');
     run = glyphdict(dir, "add " + dic + " " + thirty);
     EXPECT_NE(run.status, 0);
-    EXPECT_EQ(run.err, "glyphdict: not a word of 1 to 29 letters: " + thirty + "\n");
+    EXPECT_EQ(run.err, "glyphdict: not a word of 1 to 29 letters A-Z: " + thirty + "\n");
     ASSERT_EQ(glyphdict(dir, "add " + dic + " " + thirty.substr(1)).status, 0);
 
     // Several words out of order; the old file, under a second name, keeps its bytes.
