@@ -8,6 +8,7 @@
 
 #include "ai/aiplayers.h"
 #include "base/atomicfile.h"
+#include "base/regularfile.h"
 #include "base/warningsink.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
@@ -26,7 +27,7 @@ const char* const kProfileExtension = ".cpu";
 /// fill the memory.
 constexpr int kLogLines = 10000;
 /// Largest profile loaded; scripts are a few kilobytes, so anything near this is not one.
-constexpr qint64 kMaxProfileBytes = 8 * 1024 * 1024;
+constexpr std::uint64_t kMaxProfileBytes = 8 * 1024 * 1024;
 
 /// A profile's bytes as editor text: Latin-1, lines without carriage returns or backspaces.
 QString profileText(const QByteArray& bytes)
@@ -83,15 +84,13 @@ void AIEditorWidget::browseClicked()
     // A cancelled dialog gives an empty path, which holds no ".cpu" either.
     if (!path.contains(kProfileExtension))
         return;
-    QFile file(path);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly) && file.size() <= kMaxProfileBytes)
-        bytes = file.read(kMaxProfileBytes + 1);
-    if (!file.isOpen() || file.error() != QFileDevice::NoError || bytes.size() > kMaxProfileBytes) {
+    std::string bytes;
+    if (RegularFile::readFile(QFile::encodeName(path).toStdString(), kMaxProfileBytes, bytes) !=
+        RegularFile::Status::Read) {
         warn(tr("Can't open %s"), path);
         return;
     }
-    editor->setPlainText(profileText(bytes));
+    editor->setPlainText(profileText(QByteArray::fromStdString(bytes)));
     fileName->setText(path);
 }
 

@@ -4,6 +4,7 @@
 #include <QPixmap>
 
 #include "base/random.h"
+#include "base/regularfile.h"
 #include "engine/game.h"
 #include "preferences/keys.h"
 #include "preferences/preferences.h"
@@ -17,7 +18,7 @@ namespace
 const char* const kLogoFile = "Images/logo.bmp";
 constexpr int kLogoHeight = 96;
 // A tip file is a few kilobytes; anything far larger is not one.
-constexpr qint64 kLargestTipFile = 1 << 20;
+constexpr std::uint64_t kLargestTipFile = 1 << 20;
 } // namespace
 
 TipOfDayDialog::TipOfDayDialog(Game& game, MainWindow& window, QWidget* parent)
@@ -42,10 +43,11 @@ TipOfDayDialog::~TipOfDayDialog()
 
 QStringList TipOfDayDialog::readLines(const QString& fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestTipFile)
+    std::string bytes;
+    if (RegularFile::readFile(QFile::encodeName(fileName).toStdString(), kLargestTipFile, bytes) !=
+        RegularFile::Status::Read)
         return {};
-    QString text = QString::fromUtf8(file.readAll());
+    QString text = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
     text.remove(QChar('\r'));
     text.remove(QChar('\b'));
     QStringList lines = text.split(QChar('\n'));
