@@ -76,6 +76,15 @@ void playFiveSnapshots(RulesFixture& fixture)
     ASSERT_EQ(fixture.rules->history().size(), 5u);
 }
 
+/// Plays the five-snapshot game in `saved`, saves it as game.tc in its folder and gives back
+/// the file's bytes.
+void saveFiveSnapshots(RulesFixture& saved, std::string& bytes)
+{
+    playFiveSnapshots(saved);
+    ASSERT_TRUE(saved.rules->save(saved.dir.file("game.tc")));
+    bytes = readFile(saved.dir.file("game.tc"));
+}
+
 /// What a failed load must leave alone.
 struct GameState {
     explicit GameState(RulesFixture& f)
@@ -200,10 +209,8 @@ TEST(SavedGame, SavingReplacesAnEarlierFileAndFailsCleanly)
 TEST(SavedGame, LoadFailuresLeaveTheGameAndPreferencesAlone)
 {
     RulesFixture saved;
-    playFiveSnapshots(saved);
-    const std::string path = saved.dir.file("game.tc");
-    ASSERT_TRUE(saved.rules->save(path));
-    const std::string bytes = readFile(path);
+    std::string bytes;
+    ASSERT_NO_FATAL_FAILURE(saveFiveSnapshots(saved, bytes));
 
     RulesFixture fixture;
     fixture.start({"Zed", "Yan"});
@@ -262,9 +269,8 @@ TEST(SavedGame, LoadFailuresLeaveTheGameAndPreferencesAlone)
 TEST(SavedGame, ACutFileIsRefusedWithoutChangingAnything)
 {
     RulesFixture saved;
-    playFiveSnapshots(saved);
-    ASSERT_TRUE(saved.rules->save(saved.dir.file("game.tc")));
-    const std::string bytes = readFile(saved.dir.file("game.tc"));
+    std::string bytes;
+    ASSERT_NO_FATAL_FAILURE(saveFiveSnapshots(saved, bytes));
 
     RulesFixture fixture;
     fixture.start({"Zed", "Yan"});
@@ -281,9 +287,8 @@ TEST(SavedGame, ACutFileIsRefusedWithoutChangingAnything)
 TEST(SavedGame, FlippedBytesEitherLoadWholeOrChangeNothing)
 {
     RulesFixture saved;
-    playFiveSnapshots(saved);
-    ASSERT_TRUE(saved.rules->save(saved.dir.file("game.tc")));
-    const std::string bytes = readFile(saved.dir.file("game.tc"));
+    std::string bytes;
+    ASSERT_NO_FATAL_FAILURE(saveFiveSnapshots(saved, bytes));
 
     RulesFixture fixture;
     fixture.start({"Zed", "Yan"});
@@ -318,10 +323,8 @@ TEST(SavedGame, FlippedBytesEitherLoadWholeOrChangeNothing)
 TEST(SavedGame, OnlyRegularFilesAreLoadedAsGamesOrTheirLetterSets)
 {
     RulesFixture saved;
-    playFiveSnapshots(saved);
-    const std::string path = saved.dir.file("game.tc");
-    ASSERT_TRUE(saved.rules->save(path));
-    const std::string bytes = readFile(path);
+    std::string bytes;
+    ASSERT_NO_FATAL_FAILURE(saveFiveSnapshots(saved, bytes));
 
     RulesFixture fixture;
     fixture.start({"Zed", "Yan"});
@@ -357,10 +360,8 @@ TEST(SavedGame, OnlyRegularFilesAreLoadedAsGamesOrTheirLetterSets)
 TEST(SavedGame, HugeTimesBonusesAndScoresAreClampedOnLoad)
 {
     RulesFixture saved;
-    playFiveSnapshots(saved);
-    const std::string path = saved.dir.file("game.tc");
-    ASSERT_TRUE(saved.rules->save(path));
-    std::string bytes = readFile(path);
+    std::string bytes;
+    ASSERT_NO_FATAL_FAILURE(saveFiveSnapshots(saved, bytes));
     bytes.replace(bytes.find("25 time\n50 bonus\n"), 17, "2147483647 time\n2147483647 bonus\n");
     // Ann's score in the last snapshot's first player record (name at 0, score at 100).
     const std::size_t lastAnn = bytes.rfind(std::string("Ann\0", 4));
