@@ -9,6 +9,8 @@
 #   scripts/mutation.sh 3 17          only faults 3 and 17
 #   scripts/mutation.sh --list        the faults, numbered
 #   scripts/mutation.sh --check       only checks that each fault's text occurs exactly once
+#   scripts/mutation.sh --every 3     runs the whole suite for each fault and names every test
+#                                     that catches it (slower; shows which tests earn their keep)
 #
 # A fault whose text is missing or not unique is reported as "stale" and not counted.
 # Environment: MUTATION_BUILD (build folder, default build-mutation), MUTATION_TIMEOUT
@@ -153,11 +155,13 @@ PY
 }
 
 mode=run
+every=0
 selected=()
 for arg in "$@"; do
     case $arg in
     --list) mode=list ;;
     --check) mode=check ;;
+    --every) every=1 ;;
     *) selected+=("$arg") ;;
     esac
 done
@@ -237,11 +241,17 @@ for n in "${selected[@]}"; do
         result="caught (build fails)"
         caught=$((caught + 1))
     else
-        timeout "$timeout_seconds" "$build/tests/glyph_core_tests" --gtest_brief=1 --gtest_fail_fast \
+        fail_fast=--gtest_fail_fast
+        shown=3
+        if [ "$every" -eq 1 ]; then
+            fail_fast=
+            shown=1000
+        fi
+        timeout "$timeout_seconds" "$build/tests/glyph_core_tests" --gtest_brief=1 $fail_fast \
             >"$backup/test.log" 2>&1
         status=$?
         failing=$(grep -E '^\[  FAILED  \] [A-Za-z]' "$backup/test.log" | sed 's/^\[  FAILED  \] //; s/ (.*//' |
-            sort -u | head -3 | tr '\n' ' ')
+            sort -u | head -$shown | tr '\n' ' ')
         if [ "$status" -ne 0 ]; then
             result="caught by ${failing:-a crash or timeout (status $status)}"
             caught=$((caught + 1))
