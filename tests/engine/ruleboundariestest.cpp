@@ -155,24 +155,3 @@ TEST(RuleBoundaries, TheLastTileIsDrawnAndTheGameEndsWhenARackEmpties)
     EXPECT_TRUE(fixture.rules->isGameOver());
     EXPECT_EQ(fixture.view.gameOverDialogs, 1);
 }
-
-TEST(RuleBoundaries, BagRecountCoversTheWholeBoardToItsLastRowAndColumn)
-{
-    RulesFixture fixture;
-    fixture.start({"Ann", "Bob"});
-    glyph::Board board{};
-    board[1][1] = {'X', 0};
-    board[15][1] = {'Q', 0};
-    board[1][15] = {'Z', 0};
-    board[15][15] = {'J', 1}; // a joker standing for J
-    board[16][16] = {'K', 0}; // off the board: not counted
-    glyph::Bag bag;
-    bag.recomputeFromBoard(fixture.game->letterSet(), {}, board, 15, 15);
-    const auto& counts = glyph::test::kFullCounts;
-    EXPECT_EQ(bag.count('X' - 'A'), counts['X' - 'A'] - 1);
-    EXPECT_EQ(bag.count('Q' - 'A'), counts['Q' - 'A'] - 1);
-    EXPECT_EQ(bag.count('Z' - 'A'), counts['Z' - 'A'] - 1);
-    EXPECT_EQ(bag.count('J' - 'A'), counts['J' - 'A']);
-    EXPECT_EQ(bag.count(26), counts[26] - 1);
-    EXPECT_EQ(bag.count('K' - 'A'), counts['K' - 'A']);
-}
