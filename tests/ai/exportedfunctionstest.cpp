@@ -13,6 +13,7 @@
 using glyph::LuaHost;
 using glyph::Move;
 using glyph::test::AiTable;
+using glyph::test::putWord;
 using glyph::test::makePlayer;
 using glyph::test::moveKey;
 
@@ -26,21 +27,21 @@ protected:
     ExportedFunctions()
     {
         table.start({makePlayer("Ann", "", "AT["), makePlayer("Bob", "", "EEE")});
-        table.write(8, 7, "AT", true);
+        putWord(table.game->board(), true, 8, 7, "AT");
         table.put(7, 8, 'T', true);
-        moveGenerator(table.game()).generate("AT[");
+        moveGenerator(*table.game).generate("AT[");
     }
 
     // Runs the text and returns the one line it printed with Debug.
     std::string printed(const std::string& text)
     {
-        table.view().scriptOutput.clear();
+        table.view.scriptOutput.clear();
         EXPECT_TRUE(host().runText(text)) << text;
-        EXPECT_EQ(table.view().scriptOutput.size(), 1u) << text;
-        return table.view().scriptOutput.empty() ? std::string() : table.view().scriptOutput.back();
+        EXPECT_EQ(table.view.scriptOutput.size(), 1u) << text;
+        return table.view.scriptOutput.empty() ? std::string() : table.view.scriptOutput.back();
     }
 
-    LuaHost& host() { return scriptHost(table.game()); }
+    LuaHost& host() { return scriptHost(*table.game); }
 
     AiTable table{{"AT", "TA", "TAT", "ATT", "TT"}};
 };
@@ -87,7 +88,7 @@ TEST_F(ExportedFunctions, SetSolutionNeedsExactlySixValues)
 
 TEST_F(ExportedFunctions, MoveAtReadsTheListFromTheBestAndNothingOutsideIt)
 {
-    const glyph::MoveGenerator& generator = moveGenerator(table.game());
+    const glyph::MoveGenerator& generator = moveGenerator(*table.game);
     EXPECT_EQ(printed("Debug(MovesNumber())"), std::to_string(generator.size()));
     const Move& best = *generator.moveAt(0);
     EXPECT_EQ(printed("Debug(MoveAt(0))"), std::to_string(best.horiz) + " " + std::to_string(best.col) + " " +
@@ -102,19 +103,19 @@ TEST_F(ExportedFunctions, MoveAtReadsTheListFromTheBestAndNothingOutsideIt)
 
 TEST_F(ExportedFunctions, FindMoveWithScoreReturnsTheFirstMoveAtOrBelowTheScore)
 {
-    const Move& best = *moveGenerator(table.game()).moveAt(0);
+    const Move& best = *moveGenerator(*table.game).moveAt(0);
     EXPECT_EQ(printed("Debug(FindMoveWithScore(-1))"), "1 -1 -1 0  ");
     EXPECT_EQ(printed("Debug(select(5, FindMoveWithScore(1000)))"),
               std::string(best.word) + " " + best.jokers);
     EXPECT_EQ(printed("Debug(select('#', FindMoveWithScore()))"), "0");
-    const Move lower = moveGenerator(table.game()).findMoveWithScore(best.score - 1);
+    const Move lower = moveGenerator(*table.game).findMoveWithScore(best.score - 1);
     EXPECT_EQ(printed("Debug(select(4, FindMoveWithScore(" + std::to_string(best.score - 1) + ")))"),
               std::to_string(lower.score) + " " + lower.word + " " + lower.jokers);
 }
 
 TEST_F(ExportedFunctions, ANoMoveRackListsOnlyThePassRecord)
 {
-    moveGenerator(table.game()).generate("QQ");
+    moveGenerator(*table.game).generate("QQ");
     EXPECT_EQ(printed("Debug(MovesNumber(), MoveAt(0))"), "1 1 -1 -1 0  ");
 }
 
@@ -136,12 +137,12 @@ TEST_F(ExportedFunctions, TableLetterReadsSquaresOneToThirtyAndBeyondTheBoardAsE
 TEST_F(ExportedFunctions, PlayerRackAndBagLettersNumberReadTheGame)
 {
     EXPECT_EQ(printed("Debug(PlayerRack())"), "AT[");
-    EXPECT_EQ(printed("Debug(BagLettersNumber())"), std::to_string(table.game().rules()->bag().total()));
+    EXPECT_EQ(printed("Debug(BagLettersNumber())"), std::to_string(table.rules->bag().total()));
 }
 
 TEST_F(ExportedFunctions, ExchangeLettersTakesOnlyRackLettersWhileTheBagAllows)
 {
-    ASSERT_TRUE(table.game().rules()->canExchange());
+    ASSERT_TRUE(table.rules->canExchange());
     EXPECT_EQ(
         printed("Debug(ExchangeLetters('AQ'), ExchangeLetters(''), ExchangeLetters(5), ExchangeLetters())"),
         "false false false false");

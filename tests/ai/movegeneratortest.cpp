@@ -14,6 +14,7 @@
 using glyph::Move;
 using glyph::MoveGenerator;
 using glyph::test::AiTable;
+using glyph::test::putWord;
 using glyph::test::bruteForceMoves;
 using glyph::test::moveKey;
 
@@ -60,7 +61,7 @@ std::string randomRack(std::mt19937& random, const std::string& alphabet)
 // Scatters tiles (some jokers) over the board, always covering the centre square.
 void scatterTiles(std::mt19937& random, AiTable& table, const std::string& alphabet, int percent)
 {
-    glyph::Game& game = table.game();
+    glyph::Game& game = *table.game;
     for (int row = 1; row <= game.rows(); ++row)
         for (int column = 1; column <= game.columns(); ++column)
             if (std::uniform_int_distribution<int>(0, 99)(random) < percent)
@@ -78,13 +79,13 @@ void expectSameMovesAsBruteForce(int rows, int columns, int positions, unsigned 
     const std::set<std::string> words = randomWords(random, 120, 6, alphabet);
     AiTable table(std::vector<std::string>(words.begin(), words.end()), rows, columns);
     for (int n = 0; n < positions; ++n) {
-        table.game().board() = glyph::Board{};
+        table.game->board() = glyph::Board{};
         if (!firstMove)
             scatterTiles(random, table, alphabet, 25);
         const std::string rack = randomRack(random, alphabet);
-        MoveGenerator& generator = moveGenerator(table.game());
+        MoveGenerator& generator = moveGenerator(*table.game);
         generator.generate(rack);
-        const std::vector<Move> expected = bruteForceMoves(table.game(), words, rack);
+        const std::vector<Move> expected = bruteForceMoves(*table.game, words, rack);
         ASSERT_EQ(keys(generator.moves(), false), keys(expected, true))
             << rows << "x" << columns << " position " << n << " rack " << rack;
         EXPECT_EQ(std::count_if(generator.moves().begin(), generator.moves().end(),
@@ -116,9 +117,9 @@ TEST(MoveGenerator, FirstMoveListsOnlyAcrossWordsOverTheCentreOnAnyBoardSize)
 
     // Seven-letter words reach six squares left of the centre, and no further.
     AiTable wide({"ABCDEFG", "BCDEFGA"});
-    moveGenerator(wide.game()).generate("ABCDEFG");
+    moveGenerator(*wide.game).generate("ABCDEFG");
     std::set<std::string> found;
-    for (const Move& move : moveGenerator(wide.game()).moves())
+    for (const Move& move : moveGenerator(*wide.game).moves())
         found.insert(std::to_string(move.horiz) + std::to_string(move.lin) + "," + std::to_string(move.col) +
                      move.word);
     for (int column = 2; column <= 8; ++column)
@@ -131,13 +132,13 @@ TEST(MoveGenerator, ListsAWordAsLongAsTheWidestBoard)
     const std::string longWord = "ABCDEFGHIJKLMNOPQRSTUVWXYZABC";
     ASSERT_EQ(longWord.size(), 29u);
     AiTable table({longWord, "AB"}, 29, 29);
-    table.write(15, 1, longWord.substr(0, 28), true);
-    const Move best = moveGenerator(table.game()).generate("C[");
+    putWord(table.game->board(), true, 15, 1, longWord.substr(0, 28));
+    const Move best = moveGenerator(*table.game).generate("C[");
     EXPECT_EQ(std::string(best.word), longWord);
     EXPECT_EQ(best.col, 1);
     EXPECT_EQ(best.lin, 15);
     std::set<std::string> found;
-    for (const Move& move : moveGenerator(table.game()).moves())
+    for (const Move& move : moveGenerator(*table.game).moves())
         found.insert(std::string(move.word) + "/" + move.jokers);
     EXPECT_TRUE(found.count(longWord + "/"));
     EXPECT_TRUE(found.count(longWord.substr(0, 28) + "[/C"));
@@ -146,9 +147,9 @@ TEST(MoveGenerator, ListsAWordAsLongAsTheWidestBoard)
 TEST(MoveGenerator, ListsBothTheLetterAndTheJokerVersionOfAWord)
 {
     AiTable table({"AB", "BA"});
-    moveGenerator(table.game()).generate("AB[");
+    moveGenerator(*table.game).generate("AB[");
     std::set<std::string> found;
-    for (const Move& move : moveGenerator(table.game()).moves())
+    for (const Move& move : moveGenerator(*table.game).moves())
         found.insert(std::string(move.word) + "/" + move.jokers);
     for (const char* expected : {"AB/", "[B/A", "A[/B", "BA/", "[A/B", "B[/A"})
         EXPECT_TRUE(found.count(expected)) << expected;
@@ -160,7 +161,7 @@ TEST(MoveGenerator, ListsAOneTileMoveOnceAcrossAndOnceDownWithTheSameScore)
     AiTable table({"AT", "ET"});
     table.put(8, 8, 'A');
     table.put(7, 9, 'E');
-    MoveGenerator& generator = moveGenerator(table.game());
+    MoveGenerator& generator = moveGenerator(*table.game);
     generator.generate("T");
     int across = -1;
     int down = -1;
@@ -184,7 +185,7 @@ TEST(MoveGenerator, SortsByScoreKeepingTheOrderOfEqualScoresAndThePassBeforeZero
     AiTable table({"AT", "TA", "QAT"});
     table.put(8, 7, 'A', true);
     table.put(8, 8, 'T', true);
-    MoveGenerator& generator = moveGenerator(table.game());
+    MoveGenerator& generator = moveGenerator(*table.game);
     const Move best = generator.generate("Q[");
     const auto& moves = generator.moves();
     for (std::size_t i = 1; i < moves.size(); ++i)
@@ -215,7 +216,7 @@ TEST(MoveGenerator, AnEmptyRackOrNoMoveGivesThePassRecordOnly)
 {
     AiTable table({"AT"});
     table.put(8, 8, 'A');
-    MoveGenerator& generator = moveGenerator(table.game());
+    MoveGenerator& generator = moveGenerator(*table.game);
     EXPECT_TRUE(generator.generate("").isPass());
     ASSERT_EQ(generator.size(), 1);
     EXPECT_TRUE(generator.moveAt(0)->isPass());
@@ -228,10 +229,10 @@ TEST(MoveGenerator, AnEmptyRackOrNoMoveGivesThePassRecordOnly)
 TEST(MoveGenerator, WithoutADictionaryGivesThePassRecordOnly)
 {
     AiTable table({"AT"});
-    glyph::Preferences preferences(table.file("Other.ini"), &table.view());
-    preferences.setString("GameSetKey", table.game().preferences().string("GameSetKey"));
-    preferences.setString("GameDictionaryKey", table.file("Missing.dic"));
-    glyph::Game bare(preferences, table.view());
+    glyph::Preferences preferences(table.dir.file("Other.ini"), &table.view);
+    preferences.setString("GameSetKey", table.game->preferences().string("GameSetKey"));
+    preferences.setString("GameDictionaryKey", table.dir.file("Missing.dic"));
+    glyph::Game bare(preferences, table.view);
     glyph::attachAiPlayers(bare);
     ASSERT_EQ(bare.dictionary().nodes(), nullptr);
     bare.board()[8][8] = glyph::Square{'A', 0};
@@ -243,17 +244,17 @@ TEST(MoveGenerator, IgnoresTilesLeftBeyondTheBoardSize)
 {
     // A game loaded with a smaller board may keep tiles outside it; they must not be extended.
     AiTable table({"AT", "ATE"}, 9, 9);
-    table.write(5, 8, "AT", true);
+    putWord(table.game->board(), true, 5, 8, "AT");
     table.put(5, 10, 'E');
-    moveGenerator(table.game()).generate("E");
-    for (const Move& move : moveGenerator(table.game()).moves())
+    moveGenerator(*table.game).generate("E");
+    for (const Move& move : moveGenerator(*table.game).moves())
         EXPECT_NE(std::string(move.word), "ATE") << moveKey(move);
 }
 
 TEST(MoveGenerator, KeepsTheListUntilTheNextGenerateOrClear)
 {
     AiTable table({"AT", "TA"});
-    MoveGenerator& generator = moveGenerator(table.game());
+    MoveGenerator& generator = moveGenerator(*table.game);
     const Move best = generator.generate("AT");
     const int size = generator.size();
     ASSERT_GT(size, 1);

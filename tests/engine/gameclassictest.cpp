@@ -153,40 +153,6 @@ TEST(GameClassic, FinalScoringGivesThePenaltiesToTheLastPlayerWithNothingLeft)
         << "only the last finisher is paid";
 }
 
-TEST(GameClassic, RefusedMovesWarnAndCountAsPassesWithoutDamage)
-{
-    struct Case {
-        Move move;
-        const char* warning;
-    };
-    const Case cases[] = {
-        {makeMove(true, 8, 7, "CATA"), "Word CATA is NOT in dictionary"},
-        {makeMove(false, 8, 9, "TAX"), "Move (9H)TAX needs letters that are not in the rack"},
-        {makeMove(true, 8, 14, "TOGA"), "Move (H14)TOGA does not fit on the board"},
-        {makeMove(true, 8, 7, "COTS"), "Move (H7)COTS does not agree with the tiles on the board"},
-        {makeMove(true, 8, 8, "AT"), "Move (H8)AT does not cover the whole word on the board"},
-        {makeMove(true, 8, 7, "CAT"), "Move (H7)CAT lays no tile"},
-        {makeMove(true, 2, 2, "TO"), "Move (B2)TO does not touch the tiles on the board"},
-        {makeMove(true, 9, 9, "[O", ""), "Move (I9)?O is not well formed"},
-    };
-    for (const Case& c : cases) {
-        RulesFixture fixture;
-        fixture.start({"Ann", "Bob"});
-        putWord(fixture.game->board(), true, 8, 7, "CAT");
-        fixture.setRack(0, "STOGA[");
-        Move move = c.move;
-        move.score = 5;
-        const auto boardBefore = fixture.game->board();
-        EXPECT_TRUE(fixture.rules->playMove(move)) << c.warning;
-        EXPECT_EQ(fixture.view.warnings, std::vector<std::string>{c.warning});
-        EXPECT_EQ(fixture.game->board(), boardBefore) << c.warning;
-        EXPECT_STREQ(player(fixture, 0).rack, "STOGA[") << c.warning;
-        EXPECT_EQ(player(fixture, 0).score, 0) << c.warning;
-        EXPECT_EQ(fixture.rules->passCount(), 1) << c.warning;
-        EXPECT_EQ(fixture.rules->currentPlayerIndex(), 1) << c.warning;
-    }
-}
-
 TEST(GameClassic, HistoryNavigationClampsAndPlayingFromAnEarlierPositionTakesBackTheRest)
 {
     RulesFixture fixture;
