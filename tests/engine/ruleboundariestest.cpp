@@ -47,7 +47,8 @@ TEST(RuleBoundaries, MovesAroundAWordOnTheBoard)
     const char* const kRefused = ""; // refused by the dictionary: the text is checked elsewhere
     // CAT across on the centre line (8,7..9) and AT in the bottom-right corner (15,14..15).
     const Case cases[] = {
-        {"parallel, cross words AT and TO", makeMove(true, 9, 8, "TO"), "TO", nullptr},
+        {"parallel below, cross words AT and TO", makeMove(true, 9, 8, "TO"), "TO", nullptr},
+        {"parallel above, cross words TA and AT", makeMove(true, 7, 8, "TA"), "TA", nullptr},
         {"parallel, cross word AO is no word", makeMove(true, 9, 8, "OX"), "OX", kRefused},
         {"runs on into the C after its end", makeMove(true, 8, 5, "GO"), "GO", kRefused},
         {"follows the T before its start", makeMove(true, 8, 10, "SO"), "SO", kRefused},
