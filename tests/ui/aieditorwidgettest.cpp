@@ -60,111 +60,108 @@ class AIEditorWidgetTest : public QObject
     Q_OBJECT
 
 private slots:
-    void browseAndSaveKeepToCpuFiles();
-    void completionListAndTipOfferTheScriptingNames();
-    void testRunsTheScriptOnTheCurrentPositionAndPlaysNothing();
-};
-
-void AIEditorWidgetTest::browseAndSaveKeepToCpuFiles()
-{
-    EditorFixture fixture;
-    fixture.write("Profiles/notes.txt", "not = 'a profile'\n");
-    fixture.write("Profiles/Upper.CPU", "upper = 1\n");
-    fixture.write("Profiles/kept.cpu.old", "old = 1\r\nDebug(\"caf\xe9\")\r\n");
-    fixture.script()->setPlainText("mine = 1");
-    // Cancelled, or no ".cpu" (case counts): nothing is loaded; unreadable: a warning.
-    for (const char* ignored : {"", "Profiles/notes.txt", "Profiles/Upper.CPU", "Profiles/missing.cpu"}) {
-        fixture.chosen = QString::fromLatin1(ignored);
+    void browseAndSaveKeepToCpuFiles()
+    {
+        EditorFixture fixture;
+        fixture.write("Profiles/notes.txt", "not = 'a profile'\n");
+        fixture.write("Profiles/Upper.CPU", "upper = 1\n");
+        fixture.write("Profiles/kept.cpu.old", "old = 1\r\nDebug(\"caf\xe9\")\r\n");
+        fixture.script()->setPlainText("mine = 1");
+        // Cancelled, or no ".cpu" (case counts): nothing is loaded; unreadable: a warning.
+        for (const char* ignored : {"", "Profiles/notes.txt", "Profiles/Upper.CPU", "Profiles/missing.cpu"}) {
+            fixture.chosen = QString::fromLatin1(ignored);
+            fixture.editor()->browse->click();
+            QCOMPARE(fixture.script()->toPlainText(), QString("mine = 1"));
+            QCOMPARE(fixture.editor()->fileName->text(), QString());
+        }
+        QCOMPARE(fixture.messages, std::vector<QString>{"Can't open Profiles/missing.cpu"});
+        // ".cpu" anywhere in the path will do; carriage returns go, Latin-1 letters stay.
+        fixture.chosen = "Profiles/kept.cpu.old";
         fixture.editor()->browse->click();
-        QCOMPARE(fixture.script()->toPlainText(), QString("mine = 1"));
-        QCOMPARE(fixture.editor()->fileName->text(), QString());
-    }
-    QCOMPARE(fixture.messages, std::vector<QString>{"Can't open Profiles/missing.cpu"});
-    // ".cpu" anywhere in the path will do; carriage returns go, Latin-1 letters stay.
-    fixture.chosen = "Profiles/kept.cpu.old";
-    fixture.editor()->browse->click();
-    const QString text = QString::fromLatin1("old = 1\nDebug(\"caf\xe9\")\n");
-    QCOMPARE(fixture.script()->toPlainText(), text);
-    QCOMPARE(fixture.editor()->fileName->text(), QString("Profiles/kept.cpu.old"));
+        const QString text = QString::fromLatin1("old = 1\nDebug(\"caf\xe9\")\n");
+        QCOMPARE(fixture.script()->toPlainText(), text);
+        QCOMPARE(fixture.editor()->fileName->text(), QString("Profiles/kept.cpu.old"));
 
-    // Saving appends ".cpu" unless the name holds it already, in that case.
-    const std::pair<const char*, const char*> saves[] = {{"Profiles/mine", "Profiles/mine.cpu"},
-                                                         {"Profiles/a.cpu.v2", "Profiles/a.cpu.v2"},
-                                                         {"Profiles/b.CPU", "Profiles/b.CPU.cpu"}};
-    for (const auto& [chosen, written] : saves) {
-        fixture.chosen = fixture.at(chosen);
+        // Saving appends ".cpu" unless the name holds it already, in that case.
+        const std::pair<const char*, const char*> saves[] = {{"Profiles/mine", "Profiles/mine.cpu"},
+                                                             {"Profiles/a.cpu.v2", "Profiles/a.cpu.v2"},
+                                                             {"Profiles/b.CPU", "Profiles/b.CPU.cpu"}};
+        for (const auto& [chosen, written] : saves) {
+            fixture.chosen = fixture.at(chosen);
+            fixture.editor()->saveButton->click();
+            QFile file(fixture.at(written));
+            QVERIFY2(file.open(QIODevice::ReadOnly), written);
+            QCOMPARE(QString::fromLatin1(file.readAll()), text);
+            QCOMPARE(fixture.editor()->fileName->text(), fixture.at(written));
+        }
+        fixture.chosen = fixture.at("no such folder/c");
         fixture.editor()->saveButton->click();
-        QFile file(fixture.at(written));
-        QVERIFY2(file.open(QIODevice::ReadOnly), written);
-        QCOMPARE(QString::fromLatin1(file.readAll()), text);
-        QCOMPARE(fixture.editor()->fileName->text(), fixture.at(written));
+        QCOMPARE(fixture.messages.back(), "Can't save " + fixture.at("no such folder/c.cpu"));
+        QCOMPARE(fixture.editor()->fileName->text(), fixture.at("Profiles/b.CPU.cpu"));
     }
-    fixture.chosen = fixture.at("no such folder/c");
-    fixture.editor()->saveButton->click();
-    QCOMPARE(fixture.messages.back(), "Can't save " + fixture.at("no such folder/c.cpu"));
-    QCOMPARE(fixture.editor()->fileName->text(), fixture.at("Profiles/b.CPU.cpu"));
-}
 
-void AIEditorWidgetTest::completionListAndTipOfferTheScriptingNames()
-{
-    EditorFixture fixture;
-    // One name fits: it is written at once; several: the list shows them, the script's own too.
-    fixture.type("Tabl");
-    fixture.complete();
-    QCOMPARE(fixture.script()->toPlainText(), QString("TableLetter"));
-    QVERIFY(!fixture.listShown());
-    fixture.type("Mood = 1", true);
-    fixture.type("Mo", true);
-    fixture.complete();
-    QVERIFY(fixture.listShown());
-    QCOMPARE(fixture.items(), (QStringList{"Mood", "MoveAt", "MovesNumber"}));
-    QTest::keyClick(fixture.script(), Qt::Key_Down);
-    QTest::keyClick(fixture.script()->completionList(), Qt::Key_Down);
-    QTest::keyClick(fixture.script()->completionList(), Qt::Key_Return);
-    QCOMPARE(fixture.script()->toPlainText().section('\n', -1), QString("MoveAt"));
-    QVERIFY(!fixture.listShown());
-    QVERIFY(fixture.script()->hasFocus());
+    void completionListAndTipOfferTheScriptingNames()
+    {
+        EditorFixture fixture;
+        // One name fits: it is written at once; several: the list shows them, the script's own too.
+        fixture.type("Tabl");
+        fixture.complete();
+        QCOMPARE(fixture.script()->toPlainText(), QString("TableLetter"));
+        QVERIFY(!fixture.listShown());
+        fixture.type("Mood = 1", true);
+        fixture.type("Mo", true);
+        fixture.complete();
+        QVERIFY(fixture.listShown());
+        QCOMPARE(fixture.items(), (QStringList{"Mood", "MoveAt", "MovesNumber"}));
+        QTest::keyClick(fixture.script(), Qt::Key_Down);
+        QTest::keyClick(fixture.script()->completionList(), Qt::Key_Down);
+        QTest::keyClick(fixture.script()->completionList(), Qt::Key_Return);
+        QCOMPARE(fixture.script()->toPlainText().section('\n', -1), QString("MoveAt"));
+        QVERIFY(!fixture.listShown());
+        QVERIFY(fixture.script()->hasFocus());
 
-    // The tip shows an exported function's results, name and arguments until the call is closed.
-    fixture.type("(");
-    QVERIFY(fixture.tipShown());
-    QCOMPARE(fixture.script()->tip()->text(),
-             QString("bool horiz, int col, int lin, int score, str word, str jokers\nMoveAt\nint index"));
-    fixture.type("0)");
-    QVERIFY(!fixture.tipShown());
-    fixture.type("print(", true);
-    QVERIFY(!fixture.tipShown());
-    fixture.type(")", true);
-    fixture.type("Debug (");
-    QCOMPARE(fixture.script()->tip()->text(), QString("\nDebug\n..."));
-    QTest::keyClick(fixture.script(), Qt::Key_Escape);
-    QVERIFY(!fixture.tipShown());
-}
+        // The tip shows an exported function's results, name and arguments until the call is closed.
+        fixture.type("(");
+        QVERIFY(fixture.tipShown());
+        QCOMPARE(fixture.script()->tip()->text(),
+                 QString("bool horiz, int col, int lin, int score, str word, str jokers\nMoveAt\nint index"));
+        fixture.type("0)");
+        QVERIFY(!fixture.tipShown());
+        fixture.type("print(", true);
+        QVERIFY(!fixture.tipShown());
+        fixture.type(")", true);
+        fixture.type("Debug (");
+        QCOMPARE(fixture.script()->tip()->text(), QString("\nDebug\n..."));
+        QTest::keyClick(fixture.script(), Qt::Key_Escape);
+        QVERIFY(!fixture.tipShown());
+    }
 
-void AIEditorWidgetTest::testRunsTheScriptOnTheCurrentPositionAndPlaysNothing()
-{
-    EditorFixture fixture;
-    fixture.start({{"Ann", ""}, {"Bob", ""}});
-    fixture.setRack("CATDOGE");
-    const glyph::Board board = fixture.game->board();
-    const std::size_t history = fixture.game->rules()->history().size();
-    fixture.script()->setPlainText("Debug(MovesNumber())\nSetSolution(MoveAt(0))\nDebug(PlayerRack(), nil)");
-    fixture.editor()->testButton->click();
+    void testRunsTheScriptOnTheCurrentPositionAndPlaysNothing()
+    {
+        EditorFixture fixture;
+        fixture.start({{"Ann", ""}, {"Bob", ""}});
+        fixture.setRack("CATDOGE");
+        const glyph::Board board = fixture.game->board();
+        const std::size_t history = fixture.game->rules()->history().size();
+        fixture.script()->setPlainText(
+            "Debug(MovesNumber())\nSetSolution(MoveAt(0))\nDebug(PlayerRack(), nil)");
+        fixture.editor()->testButton->click();
 
-    glyph::MoveGenerator fresh(*fixture.game);
-    fresh.generate("CATDOGE");
-    QVERIFY(fresh.size() > 1);
-    QCOMPARE(fixture.editor()->log->toPlainText(), QString("%1\nCATDOGE nil").arg(fresh.size()));
-    QVERIFY(fixture.game->board() == board);
-    QCOMPARE(fixture.game->rules()->history().size(), history);
-    QCOMPARE(fixture.game->rules()->currentPlayerIndex(), 0);
-    QCOMPARE(std::string(fixture.game->rules()->currentPlayer().rack), std::string("CATDOGE"));
+        glyph::MoveGenerator fresh(*fixture.game);
+        fresh.generate("CATDOGE");
+        QVERIFY(fresh.size() > 1);
+        QCOMPARE(fixture.editor()->log->toPlainText(), QString("%1\nCATDOGE nil").arg(fresh.size()));
+        QVERIFY(fixture.game->board() == board);
+        QCOMPARE(fixture.game->rules()->history().size(), history);
+        QCOMPARE(fixture.game->rules()->currentPlayerIndex(), 0);
+        QCOMPARE(std::string(fixture.game->rules()->currentPlayer().rack), std::string("CATDOGE"));
 
-    fixture.script()->setPlainText("x = = 1");
-    fixture.editor()->testButton->click();
-    const QString last = fixture.editor()->log->toPlainText().section('\n', -1);
-    QVERIFY2(last.startsWith("Error: [string \"x = = 1\"]:1:"), qPrintable(last));
-}
+        fixture.script()->setPlainText("x = = 1");
+        fixture.editor()->testButton->click();
+        const QString last = fixture.editor()->log->toPlainText().section('\n', -1);
+        QVERIFY2(last.startsWith("Error: [string \"x = = 1\"]:1:"), qPrintable(last));
+    }
+};
 
 QTEST_MAIN(AIEditorWidgetTest)
 #include "aieditorwidgettest.moc"

@@ -68,27 +68,10 @@ QStringList tableRows(const QTableWidget& table)
     return rows;
 }
 
-/// Types a word into a row of the Edit page's table through its cell editor, as the user would.
-void typeEditWord(DictionaryDialog& dialog, int row, const QString& text)
+/// Writes a word into a row of the Edit page's table, as the cell editor does.
+void setEditWord(DictionaryDialog& dialog, int row, const QString& text)
 {
-    dialog.show();
-    dialog.tabW->setCurrentWidget(dialog.editPage);
-    dialog.editTable->setCurrentCell(row, 0);
-    dialog.editTable->edit(dialog.editTable->model()->index(row, 0));
-    QLineEdit* editor = nullptr;
-    for (QLineEdit* open : dialog.editTable->viewport()->findChildren<QLineEdit*>())
-        editor = open->isVisible() ? open : editor;
-    QVERIFY(editor != nullptr);
-    editor->clear();
-    QTest::keyClicks(editor, text);
-    QTest::keyClick(editor, Qt::Key_Return);
-    QCoreApplication::processEvents(); // the editor hands its text over in a queued call
-}
-
-QString editStatus(const DictionaryDialog& dialog, int row)
-{
-    const QTableWidgetItem* item = dialog.editTable->item(row, 1);
-    return item != nullptr ? item->text() : QString();
+    dialog.editTable->model()->setData(dialog.editTable->model()->index(row, 0), text);
 }
 
 /// Presses Start in a conversion dialog and waits for the run's end.
@@ -100,12 +83,6 @@ int runConversion(QDialog& dialog)
     return ended ? QDialog::Accepted : QDialog::Rejected;
 }
 
-QByteArray contents(const std::string& path)
-{
-    QFile file(QString::fromStdString(path));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
 } // namespace
 
 class DictionaryDialogTest : public QObject
@@ -113,184 +90,162 @@ class DictionaryDialogTest : public QObject
     Q_OBJECT
 
 private slots:
-    void searchesListTheMatchingWordsWithTheirNumbers();
-    void applyRebuildsTheLoadedDictionaryWithTheEditedWords();
-    void conversionBuildsADictionaryFromAWordList();
-    void stopAndFailedRunsKeepTheOldDictionary();
-    void palindromesAreListedLongestFirstAndCopied();
-};
+    void searchesListTheMatchingWordsWithTheirNumbers()
+    {
+        WindowFixture fixture;
+        DictionaryDialog& dialog = *fixture.window->dictionaryDialog();
+        // Each key typed searches again: "?" is one letter, "*" any run, "/" any vowel of the set.
+        const std::pair<const char*, const char*> patterns[] = {
+            {"c?t", "C.T"}, {"*t", ".*T"}, {"//", "[AEIOU]{2}"}};
+        for (const auto& [typed, expected] : patterns) {
+            dialog.wordFind->clear();
+            QTest::keyClicks(dialog.wordFind, typed);
+            QCOMPARE(tableRows(*dialog.tableFind), rowsMatching(expected));
+            QCOMPARE(dialog.total->text(), QString::number(rowsMatching(expected).size()));
+        }
+        // The view limit cuts the table, not the total.
+        dialog.view->setText("2");
+        QCOMPARE(tableRows(*dialog.tableFind), rowsMatching("[AEIOU]{2}").mid(0, 2));
+        QCOMPARE(dialog.total->text(), QString::number(rowsMatching("[AEIOU]{2}").size()));
+        dialog.view->setText("100");
 
-void DictionaryDialogTest::searchesListTheMatchingWordsWithTheirNumbers()
-{
-    WindowFixture fixture;
-    DictionaryDialog& dialog = *fixture.window->dictionaryDialog();
-    // Each key typed searches again: "?" is one letter, "*" any run, "/" any vowel of the set.
-    const std::pair<const char*, const char*> patterns[] = {
-        {"c?t", "C.T"}, {"*t", ".*T"}, {"//", "[AEIOU]{2}"}};
-    for (const auto& [typed, expected] : patterns) {
+        dialog.anagram->setChecked(true);
+        dialog.wordFind->setText("tar");
+        QCOMPARE(tableRows(*dialog.tableFind), rowsMatching("ART|RAT|TAR"));
+        dialog.wordFind->setText("tart");
+        QCOMPARE(dialog.total->text(), QString("0"));
+
+        // Advanced mode searches on Return only, with the filters of its page.
+        dialog.advanced->setChecked(true);
+        dialog.minimLength->setText("3");
+        dialog.maximLength->setText("3");
+        dialog.minimValue->setText("0");
+        dialog.maximValue->setText("100");
+        dialog.banedLetters->setText("c");
         dialog.wordFind->clear();
-        QTest::keyClicks(dialog.wordFind, typed);
-        QCOMPARE(tableRows(*dialog.tableFind), rowsMatching(expected));
-        QCOMPARE(dialog.total->text(), QString::number(rowsMatching(expected).size()));
+        QTest::keyClicks(dialog.wordFind, "*");
+        QCOMPARE(dialog.tableFind->rowCount(), 0);
+        QTest::keyClick(dialog.wordFind, Qt::Key_Return);
+        QCOMPARE(tableRows(*dialog.tableFind), rowsMatching("[ABD-Z]{3}"));
+        dialog.banedLetters->clear();
+        dialog.minimLength->setText("2");
+        dialog.forcedLetters->setText("t");
+        QTest::keyClick(dialog.wordFind, Qt::Key_Return);
+        QCOMPARE(tableRows(*dialog.tableFind), rowsMatching("(?=.*T).{2,3}"));
+        dialog.forcedLetters->clear();
+        dialog.palindrom->setChecked(true);
+        QTest::keyClick(dialog.wordFind, Qt::Key_Return);
+        QCOMPARE(tableRows(*dialog.tableFind), rowsMatching("AA"));
     }
-    // The view limit cuts the table, not the total.
-    dialog.view->setText("2");
-    QCOMPARE(tableRows(*dialog.tableFind), rowsMatching("[AEIOU]{2}").mid(0, 2));
-    QCOMPARE(dialog.total->text(), QString::number(rowsMatching("[AEIOU]{2}").size()));
-    dialog.view->setText("100");
 
-    dialog.anagram->setChecked(true);
-    dialog.wordFind->setText("tar");
-    QCOMPARE(tableRows(*dialog.tableFind), rowsMatching("ART|RAT|TAR"));
-    dialog.wordFind->setText("tart");
-    QCOMPARE(dialog.total->text(), QString("0"));
+    void applyRebuildsTheDictionaryThePalindromeListReads()
+    {
+        WindowFixture fixture;
+        DictionaryDialog& dialog = *fixture.window->dictionaryDialog();
+        const auto words = static_cast<int>(glyph::test::testWords().size());
+        const char* const typed[] = {"level", "dog", "noon", " NOON ", "xylo-phonic", "otto"};
+        for (int row = 0; row < 6; ++row)
+            setEditWord(dialog, row, typed[row]);
+        QCOMPARE(dialog.editTable->item(0, 1)->text(), QString("No"));
+        QCOMPARE(dialog.editTable->item(1, 1)->text(), QString("Yes"));
+        QCOMPARE(dialog.editTable->item(4, 1)->text(), QString("Not valid"));
 
-    // Advanced mode searches on Return only, with the filters of its page.
-    dialog.advanced->setChecked(true);
-    dialog.minimLength->setText("3");
-    dialog.maximLength->setText("3");
-    dialog.minimValue->setText("0");
-    dialog.maximValue->setText("100");
-    dialog.banedLetters->setText("c");
-    dialog.wordFind->clear();
-    QTest::keyClicks(dialog.wordFind, "*");
-    QCOMPARE(dialog.tableFind->rowCount(), 0);
-    QTest::keyClick(dialog.wordFind, Qt::Key_Return);
-    QCOMPARE(tableRows(*dialog.tableFind), rowsMatching("[ABD-Z]{3}"));
-    dialog.banedLetters->clear();
-    dialog.minimLength->setText("2");
-    dialog.forcedLetters->setText("t");
-    QTest::keyClick(dialog.wordFind, Qt::Key_Return);
-    QCOMPARE(tableRows(*dialog.tableFind), rowsMatching("(?=.*T).{2,3}"));
-    dialog.forcedLetters->clear();
-    dialog.palindrom->setChecked(true);
-    QTest::keyClick(dialog.wordFind, Qt::Key_Return);
-    QCOMPARE(tableRows(*dialog.tableFind), rowsMatching("AA"));
-}
+        // NOON is added once although listed twice; cut at its hyphen, XYLO would be added.
+        fixture.onDialog = runConversion;
+        dialog.applyClicked();
+        QCOMPARE(fixture.messages, std::vector<QString>{"Conversion success"});
+        QVERIFY(!fixture.game->dictionary().contains("XYLO"));
+        QCOMPARE(fixture.game->dictionary().wordCount(), words + 3u);
+        QCOMPARE(dialog.statisticTable->item(2, 1)->text(), QString::number(words + 3));
+        QCOMPARE(dialog.editTable->item(0, 1)->text(), QString("Yes"));
 
-void DictionaryDialogTest::applyRebuildsTheLoadedDictionaryWithTheEditedWords()
-{
-    WindowFixture fixture;
-    DictionaryDialog& dialog = *fixture.window->dictionaryDialog();
-    const auto words = static_cast<int>(glyph::test::testWords().size());
-    QCOMPARE(dialog.windowTitle(), QString("Dictionary - Dictionaries/Test.dic"));
-    typeEditWord(dialog, 0, "catx");
-    typeEditWord(dialog, 1, "dog");
-    typeEditWord(dialog, 2, " CATX ");
-    typeEditWord(dialog, 3, "xylo-phonic");
-    QCOMPARE(editStatus(dialog, 0), QString("No"));
-    QCOMPARE(editStatus(dialog, 1), QString("Yes"));
-    QCOMPARE(editStatus(dialog, 3), QString("Not valid"));
+        // Deleting: "cat's" is not valid, so it must not delete CAT.
+        dialog.clearListClicked();
+        dialog.deleteWords->setChecked(true);
+        setEditWord(dialog, 0, "cot");
+        setEditWord(dialog, 1, "cat's");
+        dialog.applyClicked();
+        QVERIFY(!fixture.game->dictionary().contains("COT"));
+        QVERIFY(fixture.game->dictionary().contains("CAT"));
+        glyph::Dictionary reread(fixture.fallback);
+        QVERIFY(reread.load(fixture.path("Dictionaries/Test.dic")));
+        QCOMPARE(reread.wordCount(), words + 2u);
 
-    // Added once although listed twice; cut at its hyphen, XYLO would have been added too.
-    fixture.onDialog = runConversion;
-    dialog.applyClicked();
-    QCOMPARE(fixture.messages, std::vector<QString>{"Conversion success"});
-    QVERIFY(fixture.game->dictionary().contains("CATX"));
-    QVERIFY(!fixture.game->dictionary().contains("XYLO"));
-    QCOMPARE(fixture.game->dictionary().wordCount(), words + 1u);
-    QCOMPARE(dialog.statisticTable->item(2, 1)->text(), QString::number(words + 1));
-    QCOMPARE(editStatus(dialog, 0), QString("Yes"));
-    dialog.wordFind->setText("catx");
-    QCOMPARE(dialog.tableFind->item(0, 0)->text(), QString("CATX"));
+        // The palindromes of the game's dictionary now, longest first, and copied as listed.
+        QStringList rows;
+        fixture.onDialog = [&](QDialog& shown) {
+            auto& palindromes = dynamic_cast<glyph::PalindromDialog&>(shown);
+            rows = tableRows(*palindromes.table);
+            QGuiApplication::clipboard()->clear();
+            palindromes.copyClipboard->click();
+            return static_cast<int>(QDialog::Accepted);
+        };
+        fixture.window->palindromClicked();
+        QCOMPARE(rows, (QStringList{"LEVEL", "NOON", "OTTO", "AA"}));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("LEVEL\nNOON\nOTTO\nAA\n"));
 
-    // Deleting: "cat's" is not valid, so it must not delete CAT.
-    dialog.clearListClicked();
-    dialog.deleteWords->setChecked(true);
-    typeEditWord(dialog, 0, "cot");
-    typeEditWord(dialog, 1, "cat's");
-    dialog.applyClicked();
-    QVERIFY(!fixture.game->dictionary().contains("COT"));
-    QVERIFY(fixture.game->dictionary().contains("CAT"));
-    glyph::Dictionary reread(fixture.fallback);
-    QVERIFY(reread.load(fixture.path("Dictionaries/Test.dic")));
-    QCOMPARE(reread.wordCount(), static_cast<std::uint32_t>(words));
+        // A rebuilt file that cannot be read back is reported, and the statistics say so.
+        fixture.write("Dictionaries/Test.dic", "Glyphmosaic");
+        fixture.onDialog = nullptr;
+        fixture.messages.clear();
+        dialog.applyClicked();
+        QCOMPARE(fixture.messages, std::vector<QString>{"Corrupted data in Dictionaries/Test.dic file"});
+        QCOMPARE(dialog.statisticTable->item(3, 1)->text(), QString("0"));
+    }
 
-    // A rebuilt file that cannot be read back is reported, and the statistics say so.
-    fixture.write("Dictionaries/Test.dic", "Glyphmosaic");
-    fixture.onDialog = nullptr;
-    fixture.messages.clear();
-    dialog.applyClicked();
-    QCOMPARE(fixture.messages, std::vector<QString>{"Corrupted data in Dictionaries/Test.dic file"});
-    QCOMPARE(dialog.statisticTable->item(3, 1)->text(), QString("0"));
-}
+    void conversionReplacesTheDictionaryOnlyWhenItRunsToTheEnd()
+    {
+        WindowFixture fixture;
+        fixture.write("Dictionaries/English.txt", "art\ncat\ntea\n");
+        const QStringList files = QDir("Dictionaries").entryList(QDir::Files | QDir::Hidden);
+        {
+            ConversionDialog dialog(*fixture.game, *fixture.window, nullptr);
+            // The run waits where compaction starts until Stop is pressed, however fast the machine.
+            glyph::DawgBuilder& builder = dialog.builder();
+            std::atomic<bool> held{false};
+            builder.setStatusListener([&](const std::string& status) {
+                if (status.rfind("Compacting", 0) != 0 || held.exchange(true))
+                    return;
+                const QDeadlineTimer deadline(10000);
+                while (!builder.abortRequested() && !deadline.hasExpired())
+                    QThread::msleep(1);
+            });
+            dialog.start->click();
+            QVERIFY(QTest::qWaitFor([&] { return held.load(); }, 10000));
+            QVERIFY(!dialog.start->isEnabled());
+            dialog.stop->click();
+            QVERIFY(!dialog.isRunning() && dialog.start->isEnabled());
+            dialog.in->setText("Dictionaries/Missing.txt");
+            runConversion(dialog);
+        }
+        QCOMPARE(fixture.messages, std::vector<QString>(2, "Abort or conversion error"));
+        QCOMPARE(QDir("Dictionaries").entryList(QDir::Files | QDir::Hidden), files);
+        glyph::Dictionary built(fixture.fallback);
+        QVERIFY(built.load(fixture.path("Dictionaries/Test.dic")));
+        QCOMPARE(built.wordCount(), glyph::test::testWords().size());
 
-void DictionaryDialogTest::conversionBuildsADictionaryFromAWordList()
-{
-    WindowFixture fixture;
-    // Unsorted, mixed case, with a duplicate and a line cut at its blank.
-    fixture.write("Dictionaries/English.txt", "tea\nCat\nzebra crossing\ncat\nart\n");
-    bool paused = false;
-    fixture.onDialog = [&](QDialog& shown) {
-        paused = fixture.window->paused();
-        return runConversion(shown);
-    };
-    fixture.window->conversionClicked();
-    QVERIFY(paused);
-    QVERIFY(!fixture.window->paused());
-    QCOMPARE(fixture.messages, std::vector<QString>{"Conversion success"});
-    glyph::Dictionary built(fixture.fallback);
-    QVERIFY(built.load(fixture.path("Dictionaries/Test.dic")));
-    QCOMPARE(built.wordCount(), 4u);
-    for (const char* word : {"ART", "CAT", "TEA", "ZEBRA"})
-        QVERIFY2(built.contains(word), word);
-    QCOMPARE(built.author(), std::string("Glyphmosaic"));
-
-    // A destination chosen without any "." gets the extension.
-    QCOMPARE(ConversionDialog::dictionaryName("Dictionaries/mine"), QString("Dictionaries/mine.dic"));
-    QCOMPARE(ConversionDialog::dictionaryName("Dictionaries/my.dict"), QString("Dictionaries/my.dict"));
-}
-
-void DictionaryDialogTest::stopAndFailedRunsKeepTheOldDictionary()
-{
-    WindowFixture fixture;
-    fixture.write("Dictionaries/English.txt", "art\ncat\ntea\n");
-    fixture.write("Dictionaries/Old.dic", "the previous dictionary");
-    const QStringList filesBefore = QDir("Dictionaries").entryList(QDir::Files | QDir::Hidden);
-    ConversionDialog dialog(*fixture.game, *fixture.window, nullptr);
-    dialog.out->setText("Dictionaries/Old.dic");
-    // The run waits where compaction starts until Stop is pressed, however fast the machine.
-    glyph::DawgBuilder& builder = dialog.builder();
-    std::atomic<bool> held{false};
-    builder.setStatusListener([&](const std::string& status) {
-        if (status.rfind("Compacting", 0) != 0 || held.exchange(true))
-            return;
-        const QDeadlineTimer deadline(10000);
-        while (!builder.abortRequested() && !deadline.hasExpired())
-            QThread::msleep(1);
-    });
-    dialog.start->click();
-    QVERIFY(QTest::qWaitFor([&] { return held.load(); }, 10000));
-    QVERIFY(!dialog.start->isEnabled());
-    dialog.stop->click();
-    QVERIFY(!dialog.isRunning());
-    QVERIFY(dialog.start->isEnabled());
-
-    dialog.in->setText("Dictionaries/Missing.txt");
-    runConversion(dialog);
-    QCOMPARE(fixture.messages, std::vector<QString>(2, "Abort or conversion error"));
-    QCOMPARE(contents(fixture.path("Dictionaries/Old.dic")), QByteArray("the previous dictionary"));
-    QCOMPARE(QDir("Dictionaries").entryList(QDir::Files | QDir::Hidden), filesBefore);
-}
-
-void DictionaryDialogTest::palindromesAreListedLongestFirstAndCopied()
-{
-    WindowFixture fixture;
-    const std::vector<std::string> words = {"A", "CAT", "LEVEL", "NOON", "OTTO", "TACT"};
-    fixture.write("Dictionaries/Own.dic", glyph::test::dicFile(glyph::test::trieNodes(words), words.size()));
-    QVERIFY(fixture.game->dictionary().load("Dictionaries/Own.dic"));
-    QStringList rows;
-    fixture.onDialog = [&](QDialog& shown) {
-        auto& dialog = dynamic_cast<glyph::PalindromDialog&>(shown);
-        rows = tableRows(*dialog.table);
-        QGuiApplication::clipboard()->clear();
-        dialog.copyClipboard->click();
-        return static_cast<int>(QDialog::Accepted);
-    };
-    fixture.window->palindromClicked();
-    QCOMPARE(rows, (QStringList{"LEVEL", "NOON", "OTTO", "A"}));
-    QCOMPARE(QGuiApplication::clipboard()->text(), QString("LEVEL\nNOON\nOTTO\nA\n"));
-}
+        // Unsorted, mixed case, with a duplicate and a line cut at its blank; the clocks wait.
+        fixture.write("Dictionaries/English.txt", "tea\nCat\nzebra crossing\ncat\nart\n");
+        fixture.messages.clear();
+        bool paused = false;
+        fixture.onDialog = [&](QDialog& shown) {
+            paused = fixture.window->paused();
+            return runConversion(shown);
+        };
+        fixture.window->conversionClicked();
+        QVERIFY(paused && !fixture.window->paused());
+        QCOMPARE(fixture.messages, std::vector<QString>{"Conversion success"});
+        glyph::Dictionary rebuilt(fixture.fallback);
+        QVERIFY(rebuilt.load(fixture.path("Dictionaries/Test.dic")));
+        QCOMPARE(rebuilt.wordCount(), 4u);
+        for (const char* word : {"ART", "CAT", "TEA", "ZEBRA"})
+            QVERIFY2(rebuilt.contains(word), word);
+        QCOMPARE(rebuilt.author(), std::string("Glyphmosaic"));
+        // A destination chosen without any "." gets the extension.
+        QCOMPARE(ConversionDialog::dictionaryName("Dictionaries/mine"), QString("Dictionaries/mine.dic"));
+        QCOMPARE(ConversionDialog::dictionaryName("Dictionaries/my.dict"), QString("Dictionaries/my.dict"));
+    }
+};
 
 QTEST_MAIN(DictionaryDialogTest)
 #include "dictionarydialogtest.moc"

@@ -23,188 +23,183 @@ class StartupTest : public QObject
     Q_OBJECT
 
 private slots:
-    void dataBesideTheProgramIsUsedWhenTheWorkingFolderHasNone();
-    void styleLanguageFontAndGeometryComeFromThePreferences();
-    void coloursFontsAndGeometriesRoundTripThroughTheFile();
-    void tipsAreWholeParagraphsAndTheBoxDecidesTheNextStart();
-    void aboutAndHelpShowThePagesOfTheHelpFolder();
-};
-
-void StartupTest::dataBesideTheProgramIsUsedWhenTheWorkingFolderHasNone()
-{
-    QTemporaryDir program;
-    QTemporaryDir elsewhere;
-    QTemporaryDir other;
-    for (const char* folder : {"Sets", "Dictionaries"}) {
-        QVERIFY(QDir(program.path()).mkpath(folder));
-        QVERIFY(QDir(other.path()).mkpath(folder));
-    }
-    const QString previous = QDir::currentPath();
-    // Started from a folder without data: the data and "Preferences.ini" beside the program.
-    QDir::setCurrent(elsewhere.path());
-    QCOMPARE(startup::useDataBesideProgram(program.path()), QDir(program.path()).canonicalPath());
-    QCOMPARE(QDir::currentPath(), QDir(program.path()).canonicalPath());
-    // A working folder with data of its own keeps it.
-    QDir::setCurrent(other.path());
-    startup::useDataBesideProgram(program.path());
-    QCOMPARE(QDir::currentPath(), QDir(other.path()).canonicalPath());
-    QDir::setCurrent(previous);
-}
-
-void StartupTest::styleLanguageFontAndGeometryComeFromThePreferences()
-{
-    QVERIFY(!startup::isDesktopTooSmall(QSize(1024, 768)));
-    QVERIFY(startup::isDesktopTooSmall(QSize(1023, 768)));
-    QVERIFY(startup::isDesktopTooSmall(QSize(1024, 767)));
-
-    TempDir dir;
-    Preferences prefs(dir.file("Preferences.ini"));
-    prefs.setInteger("PreferencesStyleKey", 2);
-    startup::applyStyle(prefs);
-    QCOMPARE(QApplication::style()->name(), QString("windows"));
-    prefs.setInteger("PreferencesStyleKey", 7);
-    startup::applyStyle(prefs);
-    QCOMPARE(QApplication::style()->name(), QString("fusion"));
-    QCOMPARE(prefs.integer("PreferencesStyleKey"), 7);
-
-    // The language picks the tip file; a tip file of the user's own outlives another language.
-    QTranslator translator;
-    const std::pair<const char*, const char*> languages[] = {{"Languages/Romana.qm", "Help/TipOfDay.rom"},
-                                                             {"Languages/English.qm", "Help/TipOfDay.eng"}};
-    for (const auto& [language, tips] : languages) {
-        prefs.setString("LanguageKey", language);
-        startup::applyLanguage(prefs, translator);
-        QCOMPARE(prefs.string("TipFileKey"), std::string(tips));
-    }
-    prefs.setString("TipFileKey", "Help/Mine.txt");
-    prefs.setString("LanguageKey", "Languages/Deutsch.qm");
-    startup::applyLanguage(prefs, translator);
-    QCOMPARE(prefs.string("TipFileKey"), std::string("Help/Mine.txt"));
-
-    prefs.setString("FontGeneralKey", "13 75 1 0 0 Courier New");
-    startup::applyFont(prefs);
-    QCOMPARE(QApplication::font().family(), QString("Courier New"));
-    QCOMPARE(QApplication::font().pointSize(), 13);
-    QVERIFY(QApplication::font().bold());
-
-    QWidget window;
-    window.resize(200, 100);
-    startup::restoreGeometry(prefs, "MainWindowKey", window);
-    QCOMPARE(window.size(), QSize(200, 100));
-    prefs.setString("MainWindowKey", "30 40 500 300");
-    startup::restoreGeometry(prefs, "MainWindowKey", window);
-    QCOMPARE(window.geometry(), QRect(30, 40, 500, 300));
-}
-
-void StartupTest::coloursFontsAndGeometriesRoundTripThroughTheFile()
-{
-    namespace uiprefs = glyph::uiprefs;
-    TempDir dir;
-    const std::string path = dir.write("Preferences.ini", "FontValueKey\n14 63 0 0 1 Times New Roman\n"
-                                                          "ColorPlayerKey\n-5 300 128\nFontLetterKey\n9 50\n"
-                                                          "DictionaryDialogKey\n5 6 x 8\n");
-    QFont font("DejaVu Sans Mono");
-    font.setPointSize(13);
-    font.setWeight(QFont::Bold);
-    font.setUnderline(true);
+    void dataBesideTheProgramIsUsedWhenTheWorkingFolderHasNone()
     {
-        Preferences prefs(path);
-        uiprefs::setColour(prefs, "ColorMarginKey", QColor(1, 2, 3));
-        uiprefs::setGeometry(prefs, "MainWindowKey", QRect(10, 20, 800, 600));
-        uiprefs::setFont(prefs, "FontMarginKey", font);
-        QVERIFY(prefs.save());
-    }
-    Preferences prefs(path);
-    QColor colour;
-    QVERIFY(uiprefs::getColour(prefs, "ColorMarginKey", colour));
-    QCOMPARE(colour, QColor(1, 2, 3));
-    QRect geometry;
-    QVERIFY(uiprefs::getGeometry(prefs, "MainWindowKey", geometry));
-    QCOMPARE(geometry, QRect(10, 20, 800, 600));
-    QFont back;
-    QVERIFY(uiprefs::getFont(prefs, "FontMarginKey", back));
-    QCOMPARE(back.family(), font.family());
-    QCOMPARE(back.pointSize(), 13);
-    QCOMPARE(back.weight(), QFont::Bold);
-    QVERIFY(back.underline() && !back.italic());
-
-    // The bold field, not the weight, decides; a family keeps its blanks.
-    QVERIFY(uiprefs::getFont(prefs, "FontValueKey", back));
-    QCOMPARE(back.family(), QString("Times New Roman"));
-    QCOMPARE(back.weight(), QFont::Normal);
-    // Components out of range are clamped; short values leave the remaining fields alone.
-    QVERIFY(uiprefs::getColour(prefs, "ColorPlayerKey", colour));
-    QCOMPARE(colour, QColor(0, 255, 128));
-    QVERIFY(uiprefs::getFont(prefs, "FontLetterKey", back));
-    QCOMPARE(back.family(), QString("Times New Roman"));
-    QCOMPARE(back.pointSize(), 9);
-    QVERIFY(uiprefs::getGeometry(prefs, "DictionaryDialogKey", geometry));
-    QCOMPARE(geometry, QRect(5, 6, 800, 600));
-    QVERIFY(!uiprefs::getGeometry(prefs, "NoSuchKey", geometry));
-    QCOMPARE(geometry, QRect(5, 6, 800, 600));
-}
-
-void StartupTest::tipsAreWholeParagraphsAndTheBoxDecidesTheNextStart()
-{
-    WindowFixture fixture;
-    QDir().mkpath("Help");
-    fixture.write("Help/Tips.txt", "First tip,\ntwo lines.\n\nSecond tip.\r\n\r\nThird tip, last.");
-    fixture.write("Help/One.txt", "Only one tip\nover two lines");
-    fixture.preferences->setString("TipFileKey", "Help/Tips.txt");
-    const std::set<QString> tips = {"First tip,\ntwo lines.\n", "Second tip.\n", "Third tip, last.\n"};
-    std::set<QString> seen;
-    {
-        glyph::TipOfDayDialog dialog(*fixture.game, *fixture.window, fixture.window.get());
-        QVERIFY(fixture.window->paused());
-        for (int i = 0; i < 200 && seen.size() < tips.size(); ++i) {
-            QVERIFY2(tips.count(dialog.tip->toPlainText()) == 1, qPrintable(dialog.tip->toPlainText()));
-            seen.insert(dialog.tip->toPlainText());
-            dialog.next->click();
+        QTemporaryDir program;
+        QTemporaryDir elsewhere;
+        QTemporaryDir other;
+        for (const char* folder : {"Sets", "Dictionaries"}) {
+            QVERIFY(QDir(program.path()).mkpath(folder));
+            QVERIFY(QDir(other.path()).mkpath(folder));
         }
-        QVERIFY(!dialog.showNextTime->isChecked());
+        const QString previous = QDir::currentPath();
+        // Started from a folder without data: the data and "Preferences.ini" beside the program.
+        QDir::setCurrent(elsewhere.path());
+        QCOMPARE(startup::useDataBesideProgram(program.path()), QDir(program.path()).canonicalPath());
+        QCOMPARE(QDir::currentPath(), QDir(program.path()).canonicalPath());
+        // A working folder with data of its own keeps it.
+        QDir::setCurrent(other.path());
+        startup::useDataBesideProgram(program.path());
+        QCOMPARE(QDir::currentPath(), QDir(other.path()).canonicalPath());
+        QDir::setCurrent(previous);
     }
-    QCOMPARE(seen, tips);
-    QVERIFY(!fixture.window->paused());
-    QCOMPARE(fixture.preferences->integer("TipShowKey"), 0);
 
-    // A file without empty lines is one tip; a missing file leaves the text empty, unannounced.
-    fixture.preferences->setString("TipFileKey", "Help/One.txt");
+    void styleLanguageFontAndGeometryComeFromThePreferences()
     {
-        glyph::TipOfDayDialog dialog(*fixture.game, *fixture.window, fixture.window.get());
-        dialog.next->click();
-        QCOMPARE(dialog.tip->toPlainText(), QString("Only one tip\nover two lines\n"));
-        dialog.showNextTime->setChecked(true);
-    }
-    QCOMPARE(fixture.preferences->integer("TipShowKey"), 1);
-    fixture.preferences->setString("TipFileKey", "Help/Nowhere.eng");
-    glyph::TipOfDayDialog dialog(*fixture.game, *fixture.window, fixture.window.get());
-    QVERIFY(dialog.tip->toPlainText().isEmpty());
-    QVERIFY(fixture.messages.empty() && fixture.fallback.warnings.empty());
-}
+        QVERIFY(!startup::isDesktopTooSmall(QSize(1024, 768)));
+        QVERIFY(startup::isDesktopTooSmall(QSize(1023, 768)));
+        QVERIFY(startup::isDesktopTooSmall(QSize(1024, 767)));
 
-void StartupTest::aboutAndHelpShowThePagesOfTheHelpFolder()
-{
-    WindowFixture fixture;
-    QDir().mkpath("Help");
-    fixture.write("Help/Program.html", "<html><body><p>Rules here.</p></body></html>");
-    fixture.write("Help/Author.html", "<html><body><p>Written by us.</p></body></html>");
-    QStringList shown;
-    bool paused = true;
-    fixture.onDialog = [&](QDialog& dialog) {
-        paused = paused && fixture.window->paused();
-        for (QTextBrowser* page : dialog.findChildren<QTextBrowser*>())
-            shown << page->toPlainText().trimmed();
-        return static_cast<int>(QDialog::Accepted);
-    };
-    fixture.window->aboutClicked();
-    fixture.window->indexClicked();
-    QCOMPARE(fixture.dialogs, (std::vector<QString>{"glyph::AboutDialog", "glyph::HelpDialog"}));
-    QVERIFY(paused && !fixture.window->paused());
-    // The licence page is missing: its tab stays empty, without a message.
-    shown.sort();
-    QCOMPARE(shown, (QStringList{"", "Rules here.", "Rules here.", "Written by us."}));
-    QVERIFY(fixture.messages.empty());
-}
+        TempDir dir;
+        Preferences prefs(dir.file("Preferences.ini"));
+        prefs.setInteger("PreferencesStyleKey", 2);
+        startup::applyStyle(prefs);
+        QCOMPARE(QApplication::style()->name(), QString("windows"));
+        prefs.setInteger("PreferencesStyleKey", 7);
+        startup::applyStyle(prefs);
+        QCOMPARE(QApplication::style()->name(), QString("fusion"));
+        QCOMPARE(prefs.integer("PreferencesStyleKey"), 7);
+
+        // The language picks the tip file; a tip file of the user's own outlives another language.
+        QTranslator translator;
+        const std::pair<const char*, const char*> languages[] = {
+            {"Languages/Romana.qm", "Help/TipOfDay.rom"}, {"Languages/English.qm", "Help/TipOfDay.eng"}};
+        for (const auto& [language, tips] : languages) {
+            prefs.setString("LanguageKey", language);
+            startup::applyLanguage(prefs, translator);
+            QCOMPARE(prefs.string("TipFileKey"), std::string(tips));
+        }
+        prefs.setString("TipFileKey", "Help/Mine.txt");
+        prefs.setString("LanguageKey", "Languages/Deutsch.qm");
+        startup::applyLanguage(prefs, translator);
+        QCOMPARE(prefs.string("TipFileKey"), std::string("Help/Mine.txt"));
+
+        prefs.setString("FontGeneralKey", "13 75 1 0 0 Courier New");
+        startup::applyFont(prefs);
+        QCOMPARE(QApplication::font().family(), QString("Courier New"));
+        QCOMPARE(QApplication::font().pointSize(), 13);
+        QVERIFY(QApplication::font().bold());
+
+        QWidget window;
+        window.resize(200, 100);
+        startup::restoreGeometry(prefs, "MainWindowKey", window);
+        QCOMPARE(window.size(), QSize(200, 100));
+        prefs.setString("MainWindowKey", "30 40 500 300");
+        startup::restoreGeometry(prefs, "MainWindowKey", window);
+        QCOMPARE(window.geometry(), QRect(30, 40, 500, 300));
+    }
+
+    void coloursFontsAndGeometriesRoundTripThroughTheFile()
+    {
+        namespace uiprefs = glyph::uiprefs;
+        TempDir dir;
+        const std::string path =
+            dir.write("Preferences.ini", "FontValueKey\n14 63 0 0 1 Times New Roman\n"
+                                         "ColorPlayerKey\n-5 300 128\nFontLetterKey\n9 50\n"
+                                         "DictionaryDialogKey\n5 6 x 8\n");
+        QFont font("DejaVu Sans Mono");
+        font.setPointSize(13);
+        font.setWeight(QFont::Bold);
+        font.setUnderline(true);
+        {
+            Preferences prefs(path);
+            uiprefs::setColour(prefs, "ColorMarginKey", QColor(1, 2, 3));
+            uiprefs::setGeometry(prefs, "MainWindowKey", QRect(10, 20, 800, 600));
+            uiprefs::setFont(prefs, "FontMarginKey", font);
+            QVERIFY(prefs.save());
+        }
+        Preferences prefs(path);
+        QColor colour;
+        QVERIFY(uiprefs::getColour(prefs, "ColorMarginKey", colour));
+        QCOMPARE(colour, QColor(1, 2, 3));
+        QRect geometry;
+        QVERIFY(uiprefs::getGeometry(prefs, "MainWindowKey", geometry));
+        QCOMPARE(geometry, QRect(10, 20, 800, 600));
+        QFont back;
+        QVERIFY(uiprefs::getFont(prefs, "FontMarginKey", back));
+        QCOMPARE(back.family(), font.family());
+        QCOMPARE(back.pointSize(), 13);
+        QCOMPARE(back.weight(), QFont::Bold);
+        QVERIFY(back.underline() && !back.italic());
+
+        // The bold field, not the weight, decides; a family keeps its blanks.
+        QVERIFY(uiprefs::getFont(prefs, "FontValueKey", back));
+        QCOMPARE(back.family(), QString("Times New Roman"));
+        QCOMPARE(back.weight(), QFont::Normal);
+        // Components out of range are clamped; short values leave the remaining fields alone.
+        QVERIFY(uiprefs::getColour(prefs, "ColorPlayerKey", colour));
+        QCOMPARE(colour, QColor(0, 255, 128));
+        QVERIFY(uiprefs::getFont(prefs, "FontLetterKey", back));
+        QCOMPARE(back.family(), QString("Times New Roman"));
+        QCOMPARE(back.pointSize(), 9);
+        QVERIFY(uiprefs::getGeometry(prefs, "DictionaryDialogKey", geometry));
+        QCOMPARE(geometry, QRect(5, 6, 800, 600));
+        QVERIFY(!uiprefs::getGeometry(prefs, "NoSuchKey", geometry));
+        QCOMPARE(geometry, QRect(5, 6, 800, 600));
+    }
+
+    void tipsAreWholeParagraphsAndTheBoxDecidesTheNextStart()
+    {
+        WindowFixture fixture;
+        QDir().mkpath("Help");
+        fixture.write("Help/Tips.txt", "First tip,\ntwo lines.\n\nSecond tip.\r\n\r\nThird tip, last.");
+        fixture.write("Help/One.txt", "Only one tip\nover two lines");
+        fixture.preferences->setString("TipFileKey", "Help/Tips.txt");
+        const std::set<QString> tips = {"First tip,\ntwo lines.\n", "Second tip.\n", "Third tip, last.\n"};
+        std::set<QString> seen;
+        {
+            glyph::TipOfDayDialog dialog(*fixture.game, *fixture.window, fixture.window.get());
+            QVERIFY(fixture.window->paused());
+            for (int i = 0; i < 200 && seen.size() < tips.size(); ++i) {
+                QVERIFY2(tips.count(dialog.tip->toPlainText()) == 1, qPrintable(dialog.tip->toPlainText()));
+                seen.insert(dialog.tip->toPlainText());
+                dialog.next->click();
+            }
+            QVERIFY(!dialog.showNextTime->isChecked());
+        }
+        QCOMPARE(seen, tips);
+        QVERIFY(!fixture.window->paused());
+        QCOMPARE(fixture.preferences->integer("TipShowKey"), 0);
+
+        // A file without empty lines is one tip; a missing file leaves the text empty, unannounced.
+        fixture.preferences->setString("TipFileKey", "Help/One.txt");
+        {
+            glyph::TipOfDayDialog dialog(*fixture.game, *fixture.window, fixture.window.get());
+            dialog.next->click();
+            QCOMPARE(dialog.tip->toPlainText(), QString("Only one tip\nover two lines\n"));
+            dialog.showNextTime->setChecked(true);
+        }
+        QCOMPARE(fixture.preferences->integer("TipShowKey"), 1);
+        fixture.preferences->setString("TipFileKey", "Help/Nowhere.eng");
+        glyph::TipOfDayDialog dialog(*fixture.game, *fixture.window, fixture.window.get());
+        QVERIFY(dialog.tip->toPlainText().isEmpty());
+        QVERIFY(fixture.messages.empty() && fixture.fallback.warnings.empty());
+    }
+
+    void aboutAndHelpShowThePagesOfTheHelpFolder()
+    {
+        WindowFixture fixture;
+        QDir().mkpath("Help");
+        fixture.write("Help/Program.html", "<html><body><p>Rules here.</p></body></html>");
+        fixture.write("Help/Author.html", "<html><body><p>Written by us.</p></body></html>");
+        QStringList shown;
+        bool paused = true;
+        fixture.onDialog = [&](QDialog& dialog) {
+            paused = paused && fixture.window->paused();
+            for (QTextBrowser* page : dialog.findChildren<QTextBrowser*>())
+                shown << page->toPlainText().trimmed();
+            return static_cast<int>(QDialog::Accepted);
+        };
+        fixture.window->aboutClicked();
+        fixture.window->indexClicked();
+        QCOMPARE(fixture.dialogs, (std::vector<QString>{"glyph::AboutDialog", "glyph::HelpDialog"}));
+        QVERIFY(paused && !fixture.window->paused());
+        // The licence page is missing: its tab stays empty, without a message.
+        shown.sort();
+        QCOMPARE(shown, (QStringList{"", "Rules here.", "Rules here.", "Written by us."}));
+        QVERIFY(fixture.messages.empty());
+    }
+};
 
 QTEST_MAIN(StartupTest)
 #include "startuptest.moc"
