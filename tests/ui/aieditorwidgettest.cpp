@@ -29,13 +29,6 @@ public:
 
     glyph::AIEditorWidget* editor() const { return window->aiEditor(); }
     glyph::LuaEditorWidget* script() const { return editor()->editor; }
-    QStringList items() const
-    {
-        QStringList texts;
-        for (int row = 0; row < script()->completionList()->count(); ++row)
-            texts << script()->completionList()->item(row)->text();
-        return texts;
-    }
     bool listShown() const { return !script()->completionList()->isHidden(); }
     bool tipShown() const { return !script()->tip()->isHidden(); }
     /// Types a line as the user would, key by key, after a Return when asked.
@@ -108,10 +101,14 @@ private slots:
         fixture.type("Mo", true);
         fixture.complete();
         QVERIFY(fixture.listShown());
-        QCOMPARE(fixture.items(), (QStringList{"Mood", "MoveAt", "MovesNumber"}));
+        QListWidget* list = fixture.script()->completionList();
+        QStringList items;
+        for (int row = 0; row < list->count(); ++row)
+            items << list->item(row)->text();
+        QCOMPARE(items, (QStringList{"Mood", "MoveAt", "MovesNumber"}));
         QTest::keyClick(fixture.script(), Qt::Key_Down);
-        QTest::keyClick(fixture.script()->completionList(), Qt::Key_Down);
-        QTest::keyClick(fixture.script()->completionList(), Qt::Key_Return);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
         QCOMPARE(fixture.script()->toPlainText().section('\n', -1), QString("MoveAt"));
         QVERIFY(!fixture.listShown());
 
