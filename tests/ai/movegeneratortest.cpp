@@ -188,6 +188,7 @@ TEST(MoveGenerator, OrdersByScoreThenSearchOrderWithThePassBeforeTheZeroScores)
     jokers.put(9, 9, 'T');
     EXPECT_EQ(moveKey(*sorted.moveAt(0)), moveKey(best));
     EXPECT_EQ(moveKey(sorted.findMoveWithScore(1000)), moveKey(best));
+    EXPECT_EQ(moveKey(sorted.findMoveWithScore(best.score)), moveKey(best)) << "at or below the score";
     EXPECT_TRUE(sorted.findMoveWithScore(-1).isPass());
     // Only a joker: nothing scores, so the pass record comes first and is returned.
     jokers.game->board()[9][9] = {};
