@@ -9,12 +9,11 @@
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
+#include <QtTest>
 
-#include <algorithm>
-#include <deque>
+#include <cstring>
 #include <fstream>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,6 +27,8 @@
 #include "support/dicfilewriter.h"
 #include "support/recordingview.h"
 #include "ui/mainwindow.h"
+#include "ui/tablewidget.h"
+#include "ui/uipreferences.h"
 #include "ui/viewrelay.h"
 
 namespace glyph::test
@@ -45,24 +46,6 @@ inline std::vector<DawgNode> trieNodes(const std::vector<std::string>& words)
     return DicFileWriter::nodesFor(words);
 }
 
-/// A letter set file: count, value and vowel flag per letter, then the joker (2 tiles, value 0).
-inline std::string letterSetText()
-{
-    static const int counts[26] = {9, 2, 2, 4, 12, 2, 3, 2, 9, 1, 1, 4, 2,
-                                   6, 8, 2, 1, 6,  4, 6, 4, 2, 2, 1, 2, 1};
-    static const int values[26] = {1, 3, 3, 2,  1, 4, 2, 4, 1, 8, 5, 1, 3,
-                                   1, 1, 3, 10, 1, 1, 1, 1, 4, 4, 8, 4, 10};
-    std::string text;
-    for (int i = 0; i < 26; ++i) {
-        const char letter = static_cast<char>('A' + i);
-        const bool vowel = std::string("AEIOU").find(letter) != std::string::npos;
-        text +=
-            std::to_string(counts[i]) + " " + std::to_string(values[i]) + " " + (vowel ? "1" : "0") + "\n";
-    }
-    text += "2 0 0\n";
-    return text;
-}
-
 /// Short words enough for two computer players to play a whole game.
 inline std::vector<std::string> testWords()
 {
@@ -76,6 +59,14 @@ inline std::vector<std::string> testWords()
             "YO", "ZA", "CAT", "COT", "DOG", "TEA", "EAT", "ATE", "TAN", "RAT", "ART", "TAR"};
 }
 
+/// A point inside the square at line, column of a board widget as it is sized now: half-way
+/// down its left edge, clear of the frame and of where a tile's letter is drawn.
+inline QPoint squarePoint(const TableWidget& table, int line, int column)
+{
+    const QSize cell = table.cellSize(table.size());
+    return {column * cell.width() + 3, line * cell.height() + cell.height() / 2};
+}
+
 /// The folder, files, preferences, game and window of one test.
 class WindowFixture
 {
@@ -87,7 +78,16 @@ public:
     {
         for (const char* folder : {"Sets", "Dictionaries", "Profiles", "Games"})
             QDir(m_folder.path()).mkpath(folder);
-        write("Sets/Test.set", letterSetText());
+        // Count, value and vowel flag of A to Z, then two jokers worth nothing.
+        const int counts[26] = {9, 2, 2, 4, 12, 2, 3, 2, 9, 1, 1, 4, 2,
+                                6, 8, 2, 1, 6,  4, 6, 4, 2, 2, 1, 2, 1};
+        const int values[26] = {1, 3, 3, 2,  1, 4, 2, 4, 1, 8, 5, 1, 3,
+                                1, 1, 3, 10, 1, 1, 1, 1, 4, 4, 8, 4, 10};
+        std::string set;
+        for (int i = 0; i < 26; ++i)
+            set += std::to_string(counts[i]) + " " + std::to_string(values[i]) +
+                   (std::strchr("AEIOU", 'A' + i) != nullptr ? " 1\n" : " 0\n");
+        write("Sets/Test.set", set + "2 0 0\n");
         write("Dictionaries/Test.dic", dicFile(trieNodes(testWords()), testWords().size()));
         for (const std::string& profile : profiles)
             write("Profiles/" + profile, "-- plays the best move\n");
@@ -149,6 +149,44 @@ public:
         game->rules()->currentPlayer().setRack(rack);
         game->reloadRackSlots();
         window->refresh(false);
+    }
+
+    /// Shows the window, so that its board has its real size and paints on the screen.
+    void show() const
+    {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    /// Picks up the rack slot and drops it on the window's board; false when it was refused.
+    bool lay(int slot, int line, int column) const
+    {
+        game->setSelectedSlot(slot);
+        return window->table()->drop("SF", squarePoint(*window->table(), line, column));
+    }
+
+    /// Scores and plays a word for the player to move; false when it is refused or passed.
+    bool play(const char* word, int line, int column, bool across = true) const
+    {
+        Move move;
+        move.horiz = across ? 1 : 0;
+        move.lin = static_cast<std::int8_t>(line);
+        move.col = static_cast<std::int8_t>(column);
+        std::strncpy(move.word, word, sizeof move.word - 1);
+        game->computeScore(move, game->board());
+        const std::size_t before = game->rules()->history().size();
+        game->rules()->playMove(move);
+        window->refresh(false);
+        return game->rules()->history().size() == before + 1 &&
+               !game->rules()->history().back().move.isPass();
+    }
+
+    /// The colour the preferences give to this key.
+    QColor colour(const char* key) const
+    {
+        QColor value;
+        uiprefs::getColour(*preferences, key, value);
+        return value;
     }
 
     std::string path(const std::string& name) const
