@@ -1,9 +1,12 @@
-// The board widget: laying tiles and taking them back, blinking, tooltips and square colours.
+// Laying tiles: the rack's strip, the board's drops and take-backs, Move and Pas/Change.
 
+#include <QCheckBox>
 #include <QScreen>
 
 #include "ui/jokerdialog.h"
 #include "ui/panelwidget.h"
+#include "ui/paschangedialog.h"
+#include "ui/rackwidget.h"
 #include "uitestsupport.h"
 
 using glyph::test::squarePoint;
@@ -11,6 +14,14 @@ using glyph::test::WindowFixture;
 
 namespace
 {
+
+std::string slotLetters(const glyph::Game& game)
+{
+    std::string letters;
+    for (int i = 0; i < game.rackSlotCount(); ++i)
+        letters += game.rackSlots()[i].letter;
+    return letters;
+}
 
 int placedCount(const glyph::Game& game)
 {
@@ -35,12 +46,11 @@ class TableWidgetTest : public QObject
     Q_OBJECT
 
 private slots:
-    void tilesAreLaidOnFreeSquaresAndTakenBackByClicks();
-    void tooltipsNameTheSquareItsPremiumAndItsWords();
-    void squaresShowTheirPremiumColourAndLabel();
+    void tilesAreLaidTakenBackByClicksAndPlayed();
+    void stripSwapsAndExchangesTheHumansTiles();
 };
 
-void TableWidgetTest::tilesAreLaidOnFreeSquaresAndTakenBackByClicks()
+void TableWidgetTest::tilesAreLaidTakenBackByClicksAndPlayed()
 {
     WindowFixture fixture;
     fixture.start({{"Ann", ""}, {"Bob", ""}});
@@ -59,8 +69,7 @@ void TableWidgetTest::tilesAreLaidOnFreeSquaresAndTakenBackByClicks()
     QCOMPARE(fixture.game->selectedSlot(), -1);
     QVERIFY(!table.drop("SF", squarePoint(table, 8, 9))); // nothing picked up
     QVERIFY(!fixture.lay(1, 8, 8));
-    QCOMPARE(fixture.messages, (std::vector<QString>{"The current position is ocupied",
-                                                     "Must be on the table!", "You move already here"}));
+    QCOMPARE(fixture.messages.size(), std::size_t(3));
     QVERIFY(fixture.lay(1, 8, 9));
     QCOMPARE(current.text(), QString("(H8)AT 4p")); // both letters worth 1, H8 doubles the word
 
@@ -89,77 +98,71 @@ void TableWidgetTest::tilesAreLaidOnFreeSquaresAndTakenBackByClicks()
     QCOMPARE(shownColour(window, 8, 8), laid);
     QCOMPARE(current.text(), QString("==-NO MOVE-=="));
 
-    // The laid tiles blink: hidden one tick in five.
-    int hidden = 0;
-    for (int tick = 0; tick < 10; ++tick) {
-        table.timerOut();
-        hidden += table.grab().toImage().pixelColor(squarePoint(table, 8, 8)) != laid ? 1 : 0;
-    }
-    QCOMPARE(hidden, 2);
-
     // A right click anywhere takes all back.
     QTest::mouseClick(&table, Qt::RightButton, {}, squarePoint(table, 1, 1));
     QCOMPARE(placedCount(*fixture.game), 0);
     QCOMPARE(shownColour(window, 8, 8), fixture.colour("ColorWordX2Key"));
     QCOMPARE(shownColour(window, 8, 10), empty);
+
+    // Move plays only what is laid, and hands the turn on.
+    window.rack()->moveClicked();
+    QCOMPARE(fixture.game->rules()->currentPlayerIndex(), 0);
+    QVERIFY(fixture.lay(0, 8, 8) && fixture.lay(1, 8, 9));
+    window.rack()->moveClicked();
+    QCOMPARE(fixture.messages,
+             (std::vector<QString>{"The current position is ocupied", "Must be on the table!",
+                                   "You move already here", "Please make a valid move first"}));
+    QCOMPARE(fixture.game->board()[8][9].letter, 'T');
+    QCOMPARE(fixture.window->panel()->playersSituation->item(0, 1)->text(), QString("4"));
+    QCOMPARE(fixture.game->rules()->currentPlayerIndex(), 1);
+    QCOMPARE(window.rack()->playerName->text(), QString("Bob rack"));
 }
 
-void TableWidgetTest::tooltipsNameTheSquareItsPremiumAndItsWords()
+void TableWidgetTest::stripSwapsAndExchangesTheHumansTiles()
 {
     WindowFixture fixture;
-    glyph::TableWidget table(*fixture.game, *fixture.window, nullptr);
-    table.resize(640, 480);
-    auto tip = [&](int line, int column) { return table.tipText(squarePoint(table, line, column)); };
-    QCOMPARE(tip(8, 8), QString("(H8) word x 2\nFree: 225 (100.00%)\nOcupied: 0 (0.00%)"));
-    QVERIFY(tip(2, 2).startsWith("(B2) letter x 3\n")); // the letter premium wins over the word's
+    fixture.start({{"Ann", ""}, {"Cpu", "alpha.cpu"}});
+    fixture.setRack("ABCDEFG");
+    glyph::PiecesWidget& pieces = *fixture.window->rack()->pieces();
+    pieces.resize(700, 60); // tiles 100 pixels wide
 
-    // C A T across on line H from column 7, the A a joker; A T down from H8.
-    glyph::Board& board = fixture.game->board();
-    board[8][7] = glyph::Square{'C', 0};
-    board[8][8] = glyph::Square{'A', 1};
-    board[8][9] = glyph::Square{'T', 0};
-    board[9][8] = glyph::Square{'T', 0};
-    board[12][12] = glyph::Square{'X', 0}; // stands alone in both directions
-    QCOMPARE(tip(1, 1), QString("(A1) word x 3\nFree: 220 (97.78%)\nOcupied: 5 (2.22%)"));
-    QCOMPARE(tip(8, 8), QString("(H8) word x 2\n(H7) CaT - 4\n(8H) aT - 1"));
-    QCOMPARE(tip(9, 8), QString("(I8) \n(8H) aT - 1"));
-    QCOMPARE(tip(12, 12), QString("(L12) \n"));
+    QVERIFY(pieces.pickUp(QPoint(150, 30)));
+    QCOMPARE(fixture.game->selectedSlot(), 1);
+    QVERIFY(pieces.reorder(QPoint(250, 30)));
+    QCOMPARE(slotLetters(*fixture.game), std::string("ACBDEFG"));
+    QCOMPARE(fixture.game->selectedSlot(), 2); // the selection follows the tile
+    QVERIFY(!pieces.reorder(QPoint(250, 30))); // onto itself
 
-    QCOMPARE(table.tipText(QPoint(2, 100)), QString()); // the margin
-    fixture.preferences->setInteger("ShowTableTooltipKey", 0);
-    QCOMPARE(tip(8, 8), QString());
-}
+    fixture.setRack("ABC"); // three tiles still take a seventh of the strip each
+    QVERIFY(pieces.pickUp(QPoint(50, 30)));
+    QVERIFY(!pieces.reorder(QPoint(550, 30))); // beyond the last tile
+    QVERIFY(!pieces.pickUp(QPoint(450, 30)));
+    QCOMPARE(slotLetters(*fixture.game), std::string("ABC"));
 
-void TableWidgetTest::squaresShowTheirPremiumColourAndLabel()
-{
-    WindowFixture fixture;
-    glyph::TableWidget table(*fixture.game, *fixture.window, nullptr);
-    table.resize(640, 480);
-    // A label or a letter leaves marks of another colour inside the square's fill.
-    auto inked = [](const QImage& image, int line, int column) {
-        const QColor fill = image.pixelColor(column * 40 + 5, line * 30 + 5);
-        int count = 0;
-        for (int y = line * 30 + 5; y < line * 30 + 22; ++y)
-            for (int x = column * 40 + 5; x < column * 40 + 32; ++x)
-                count += image.pixelColor(x, y) != fill ? 1 : 0;
-        return count;
+    // Ticked tiles go back to the bag: the set's one Q and one Z at most come out. Cancel
+    // changes nothing.
+    fixture.setRack("QQZZEEA");
+    const int bagBefore = fixture.game->rules()->bag().total();
+    fixture.window->rack()->pasChangeClicked();
+    QCOMPARE(fixture.game->rules()->currentPlayerIndex(), 0);
+    fixture.onDialog = [](QDialog& dialog) {
+        auto& pas = dynamic_cast<glyph::PasChangeDialog&>(dialog);
+        for (int i = 0; i < 4 && pas.toggles().size() == 7; ++i)
+            pas.toggles()[i]->setChecked(true);
+        return int(QDialog::Accepted);
     };
-    const QImage image = table.grab().toImage();
-    const std::vector<std::tuple<int, int, const char*>> squares = {{2, 2, "ColorLetterX3Key"},
-                                                                    {8, 8, "ColorWordX2Key"},
-                                                                    {1, 1, "ColorWordX3Key"},
-                                                                    {4, 1, "ColorLetterX2Key"},
-                                                                    {6, 6, "ColorLetterBackgroundKey"}};
-    for (const auto& [line, column, key] : squares) {
-        QCOMPARE(image.pixelColor(column * 40 + 5, line * 30 + 5), fixture.colour(key));
-        QCOMPARE(inked(image, line, column) > 0, line != 6); // the plain square has no label
-    }
+    fixture.window->rack()->pasChangeClicked();
+    QCOMPARE(fixture.dialogs, (std::vector<QString>{"glyph::PasChangeDialog", "glyph::PasChangeDialog"}));
+    QCOMPARE(fixture.game->rules()->bag().total(), bagBefore);
+    const std::string rack = fixture.game->rules()->players()[0].rack;
+    auto count = [&](char letter) { return std::count(rack.begin(), rack.end(), letter); };
+    QVERIFY(rack.size() == 7 && count('E') >= 2 && count('A') >= 1 && count('Q') <= 1 && count('Z') <= 1);
 
-    fixture.game->board()[6][6] = glyph::Square{'E', 0};
-    glyph::uiprefs::setColour(*fixture.preferences, "ColorOcupiedKey", QColor(1, 2, 3));
-    const QImage after = table.grab().toImage();
-    QCOMPARE(after.pixelColor(6 * 40 + 5, 6 * 30 + 5), QColor(1, 2, 3));
-    QVERIFY(inked(after, 6, 6) > 0);
+    // The computer's tiles cannot be picked up, nor can it be made to pass.
+    QCOMPARE(fixture.game->rules()->currentPlayerIndex(), 1);
+    QVERIFY(!pieces.pickUp(QPoint(50, 30)));
+    QCOMPARE(fixture.game->selectedSlot(), -1);
+    QVERIFY(!fixture.window->rack()->pas->isEnabled());
 }
 
 QTEST_MAIN(TableWidgetTest)
