@@ -15,8 +15,7 @@ class GameFlowTest : public QObject
 
 private slots:
     void computersPlayTheSameGameThroughTheWindowAsWithout();
-    void gameCommandsWaitWhileAComputerPlays();
-    void escapeStopsTheComputerChain();
+    void computerTurnsLockTheCommandsAndEscapeStopsTheirChain();
     void unsavedGamesAreOfferedForSaving();
 };
 
@@ -30,11 +29,8 @@ void GameFlowTest::computersPlayTheSameGameThroughTheWindowAsWithout()
         for (int row = 0; row < over.table->rowCount(); ++row)
             shown << over.table->item(row, 0)->text() + " " + over.table->item(row, 3)->text();
         for (const glyph::HistoryEntry& entry : fixture.game->rules()->history())
-            shown << QString("%1 %2,%3 %4")
-                         .arg(entry.move.word)
-                         .arg(entry.move.lin)
-                         .arg(entry.move.col)
-                         .arg(entry.move.score);
+            shown << QString::fromStdString(fixture.game->moveText(entry.move, entry.board)) + " " +
+                         QString::number(entry.move.score);
         return int(QDialog::Accepted);
     };
     glyph::random::seed(16); // a bag that gives a long game
@@ -62,11 +58,11 @@ void GameFlowTest::computersPlayTheSameGameThroughTheWindowAsWithout()
     QCOMPARE(shown, throughWindow);
 }
 
-void GameFlowTest::gameCommandsWaitWhileAComputerPlays()
+void GameFlowTest::computerTurnsLockTheCommandsAndEscapeStopsTheirChain()
 {
     WindowFixture fixture;
     glyph::random::seed(1); // a bag from which the computer has a word to lay, and so waits
-    fixture.start({{"Cpu", "alpha.cpu"}, {"Ann", ""}});
+    fixture.start({{"Cpu1", "alpha.cpu"}, {"Cpu2", "beta.cpu"}});
     glyph::MainWindow& window = *fixture.window;
     QAction* newGame = nullptr;
     for (QAction* action : window.findChildren<QAction*>())
@@ -96,24 +92,15 @@ void GameFlowTest::gameCommandsWaitWhileAComputerPlays()
     window.rack()->moveClicked();
     QVERIFY(!enabledDuring);
     QCOMPARE(historyDuring, std::size_t(1)); // still the start: nothing stepped, replaced or played it
-    QVERIFY(fixture.dialogs.empty());
-    QVERIFY(fixture.messages.empty());
+    QVERIFY(fixture.dialogs.empty() && fixture.messages.empty());      // no dialog, question or file chooser
     QCOMPARE(fixture.game->rules()->history().size(), std::size_t(2)); // the computer played once
     QVERIFY(newGame->isEnabled());
-}
 
-void GameFlowTest::escapeStopsTheComputerChain()
-{
-    WindowFixture fixture;
-    fixture.start({{"Cpu1", "alpha.cpu"}, {"Cpu2", "beta.cpu"}});
-    glyph::RackWidget& rack = *fixture.window->rack();
-    rack.moveClicked();
-    QCOMPARE(fixture.game->rules()->currentPlayerIndex(), 1);
-    QTest::keyClick(fixture.window.get(), Qt::Key_Escape);
+    // Escape stops the chain of computer turns; Move starts it again.
+    QTest::keyClick(&window, Qt::Key_Escape);
     QTest::qWait(400);
-    QCOMPARE(fixture.game->rules()->currentPlayerIndex(), 1); // no turn started by itself
-
-    rack.moveClicked(); // Move starts it again, and the chain goes on
+    QCOMPARE(fixture.game->rules()->currentPlayerIndex(), 1);
+    window.rack()->moveClicked();
     QCOMPARE(fixture.game->rules()->currentPlayerIndex(), 0);
     QTRY_COMPARE_WITH_TIMEOUT(fixture.game->rules()->currentPlayerIndex(), 1, 2000);
 }

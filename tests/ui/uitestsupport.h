@@ -3,13 +3,8 @@
 // A game window on a small made-up word list, letter set and profiles, in a folder of its own
 // that becomes the working folder; message boxes and modal dialogs are answered by the test.
 
-#include <QApplication>
-#include <QDialog>
-#include <QDir>
-#include <QFile>
-#include <QString>
-#include <QTemporaryDir>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <cstring>
 #include <fstream>
@@ -165,20 +160,17 @@ public:
         return window->table()->drop("SF", squarePoint(*window->table(), line, column));
     }
 
-    /// Scores and plays a word for the player to move; false when it is refused or passed.
-    bool play(const char* word, int line, int column, bool across = true) const
+    /// Scores and plays a word across for the player to move; false when it is refused.
+    bool play(const char* word, int line, int column) const
     {
         Move move;
-        move.horiz = across ? 1 : 0;
         move.lin = static_cast<std::int8_t>(line);
         move.col = static_cast<std::int8_t>(column);
         std::strncpy(move.word, word, sizeof move.word - 1);
         game->computeScore(move, game->board());
-        const std::size_t before = game->rules()->history().size();
-        game->rules()->playMove(move);
+        const bool played = game->rules()->playMove(move) && !game->rules()->history().back().move.isPass();
         window->refresh(false);
-        return game->rules()->history().size() == before + 1 &&
-               !game->rules()->history().back().move.isPass();
+        return played;
     }
 
     /// The colour the preferences give to this key.
