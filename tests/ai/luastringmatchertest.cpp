@@ -70,7 +70,7 @@ std::string pick(std::mt19937& random, const std::vector<std::string>& pieces, i
 TEST(LuaStringMatcher, AnswersAsTheLuaStringLibraryDoes)
 {
     glyph::test::AiTable table({"AT"});
-    lua_State* sandboxed = glyph::scriptHost(table.game()).state();
+    lua_State* sandboxed = glyph::scriptHost(*table.game).state();
     lua_State* reference = luaL_newstate();
     luaL_openlibs(reference);
     ASSERT_EQ(luaL_dostring(reference, kProbe), LUA_OK);
@@ -110,7 +110,7 @@ function moved(size, first, last, target, other)
     return tostring(ok) .. ' ' .. tostring(ok and e == into or e) .. ' ' .. sum
 end)";
     glyph::test::AiTable table({"AT"});
-    lua_State* sandboxed = glyph::scriptHost(table.game()).state();
+    lua_State* sandboxed = glyph::scriptHost(*table.game).state();
     lua_State* reference = luaL_newstate();
     luaL_openlibs(reference);
     ASSERT_EQ(luaL_dostring(reference, probe), LUA_OK);

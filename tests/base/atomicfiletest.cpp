@@ -42,7 +42,7 @@ mode_t permissions(const std::string& path)
 
 } // namespace
 
-TEST(AtomicFile, NeverWritesThroughALinkPlantedAtATemporaryName)
+TEST(AtomicFile, NeverWritesThroughALinkPlantedAtATemporaryNameNorOverWhatIsNotAFile)
 {
     TempDir dir;
     const std::string victim = dir.write("victim", "precious");
@@ -50,68 +50,12 @@ TEST(AtomicFile, NeverWritesThroughALinkPlantedAtATemporaryName)
     // The names a writer with a fixed temporary name would use, each a link to the victim.
     for (const char* name : {"d.dic.tmp", ".d.dic.tmp", "d.dic~", ".d.dic.XXXXXX"})
         fs::create_symlink(victim, dir.file(name));
-
     for (int round = 0; round < 20; ++round)
         ASSERT_EQ(writeFileAtomically(target, "new " + std::to_string(round)), WriteResult::Written);
     EXPECT_EQ(dir.read("victim"), "precious");
     EXPECT_EQ(dir.read("d.dic"), "new 19");
     EXPECT_FALSE(fs::is_symlink(target));
-    EXPECT_EQ(namesIn(dir.path()).size(), 6u) << "no temporary file is left behind";
-}
 
-TEST(AtomicFile, ReplacesTheFileALinkPointsToAndKeepsTheLink)
-{
-    TempDir dir;
-    fs::create_directory(dir.file("real"));
-    const std::string real = dir.write("real/words.dic", "old");
-    const std::string link = dir.file("words.dic");
-    fs::create_symlink("real/words.dic", link); // relative, as users make them
-    const std::string chain = dir.file("chain.dic");
-    fs::create_symlink(link, chain);
-
-    ASSERT_EQ(writeFileAtomically(chain, "new"), WriteResult::Written);
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_TRUE(fs::is_symlink(chain));
-    EXPECT_EQ(dir.read("real/words.dic"), "new");
-
-    // A dangling link creates the file it names.
-    fs::create_symlink("real/fresh.dic", dir.file("fresh.dic"));
-    ASSERT_EQ(writeFileAtomically(dir.file("fresh.dic"), "made"), WriteResult::Written);
-    EXPECT_TRUE(fs::is_symlink(dir.file("fresh.dic")));
-    EXPECT_EQ(dir.read("real/fresh.dic"), "made");
-
-    // A loop of links is refused, not replaced by a file.
-    fs::create_symlink(dir.file("loop2"), dir.file("loop1"));
-    fs::create_symlink(dir.file("loop1"), dir.file("loop2"));
-    std::string error;
-    EXPECT_EQ(writeFileAtomically(dir.file("loop1"), "x", &error), WriteResult::NotCreated);
-    EXPECT_TRUE(fs::is_symlink(dir.file("loop1")));
-    EXPECT_FALSE(error.empty());
-}
-
-TEST(AtomicFile, KeepsThePermissionsOfTheFileItReplaces)
-{
-    TempDir dir;
-    const std::string secret = dir.write("secret.ini", "a");
-    ASSERT_EQ(::chmod(secret.c_str(), 0600), 0);
-    ASSERT_EQ(writeFileAtomically(secret, "b"), WriteResult::Written);
-    EXPECT_EQ(permissions(secret), 0600u);
-
-    const std::string shared = dir.write("shared.txt", "a");
-    ASSERT_EQ(::chmod(shared.c_str(), 0664), 0);
-    ASSERT_EQ(writeFileAtomically(shared, "b"), WriteResult::Written);
-    EXPECT_EQ(permissions(shared), 0664u);
-
-    // A new file gets what the umask leaves of rw for everyone, not mkstemp's 0600.
-    const mode_t mask = ::umask(022);
-    ASSERT_EQ(writeFileAtomically(dir.file("new.txt"), "c"), WriteResult::Written);
-    ::umask(mask);
-    EXPECT_EQ(permissions(dir.file("new.txt")), 0644u);
-}
-
-TEST(AtomicFile, RefusesToReplaceWhatIsNotARegularFile)
-{
-    TempDir dir;
     fs::create_directory(dir.file("folder"));
     ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
     for (const char* name : {"folder", "fifo"}) {
@@ -121,7 +65,41 @@ TEST(AtomicFile, RefusesToReplaceWhatIsNotARegularFile)
     }
     EXPECT_TRUE(fs::is_directory(dir.file("folder")));
     EXPECT_TRUE(fs::is_fifo(dir.file("fifo")));
-    EXPECT_EQ(namesIn(dir.path()).size(), 2u);
+    EXPECT_EQ(namesIn(dir.path()).size(), 8u) << "no temporary file is left behind";
+}
+
+TEST(AtomicFile, ReplacesTheFileALinkPointsToKeepingTheLinkAndThePermissions)
+{
+    TempDir dir;
+    fs::create_directory(dir.file("real"));
+    const std::string real = dir.write("real/words.dic", "old");
+    ASSERT_EQ(::chmod(real.c_str(), 0604), 0);
+    const std::string link = dir.file("words.dic");
+    fs::create_symlink("real/words.dic", link); // relative, as users make them
+    const std::string chain = dir.file("chain.dic");
+    fs::create_symlink(link, chain);
+    ASSERT_EQ(writeFileAtomically(chain, "new"), WriteResult::Written);
+    EXPECT_TRUE(fs::is_symlink(link) && fs::is_symlink(chain));
+    EXPECT_EQ(dir.read("real/words.dic"), "new");
+    EXPECT_EQ(permissions(real), 0604u);
+
+    // A dangling link creates the file it names, with what the umask leaves of rw for everyone
+    // (not mkstemp's 0600).
+    fs::create_symlink("real/fresh.dic", dir.file("fresh.dic"));
+    const mode_t mask = ::umask(022);
+    ASSERT_EQ(writeFileAtomically(dir.file("fresh.dic"), "made"), WriteResult::Written);
+    ::umask(mask);
+    EXPECT_TRUE(fs::is_symlink(dir.file("fresh.dic")));
+    EXPECT_EQ(dir.read("real/fresh.dic"), "made");
+    EXPECT_EQ(permissions(dir.file("real/fresh.dic")), 0644u);
+
+    // A loop of links is refused, not replaced by a file.
+    fs::create_symlink(dir.file("loop2"), dir.file("loop1"));
+    fs::create_symlink(dir.file("loop1"), dir.file("loop2"));
+    std::string error;
+    EXPECT_EQ(writeFileAtomically(dir.file("loop1"), "x", &error), WriteResult::NotCreated);
+    EXPECT_TRUE(fs::is_symlink(dir.file("loop1")));
+    EXPECT_FALSE(error.empty());
 }
 
 TEST(AtomicFile, AReadOnlyFolderFailsCleanlyWithTheOldFileIntact)

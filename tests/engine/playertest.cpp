@@ -1,72 +1,56 @@
+// The fixed-size records a saved game is made of: a player and a move, written little-endian
+// and read back only when every field is sound.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdint>
 #include <cstring>
 
+#include "engine/move.h"
 #include "engine/player.h"
+#include "support/rulesfixture.h"
 
+using glyph::Move;
 using glyph::Player;
+using glyph::test::makeMove;
 
-TEST(Player, SettersCutTextToLeaveTheTerminator)
+TEST(Player, TextFieldsKeepTheirTerminatorAndScoresStayInsideTheirBounds)
 {
     Player player;
     player.setName(std::string(80, 'N'));
     EXPECT_EQ(std::strlen(player.name), 49u);
-    player.setName("Ann");
-    EXPECT_STREQ(player.name, "Ann");
-    EXPECT_EQ(player.name[3], 0);
-    EXPECT_EQ(player.name[49], 0);
     player.setProfile("Profiles/Strong.cpu");
     EXPECT_TRUE(player.isComputer());
-    player.setProfile("");
-    EXPECT_FALSE(player.isComputer());
-    player.setRack("ABC[");
-    EXPECT_STREQ(player.rack, "ABC[");
+    player.score = Player::kMaxScore - 5;
+    player.addScore(Player::kMaxScore);
+    EXPECT_EQ(player.score, Player::kMaxScore);
+    player.addScore(-(Player::kMaxScore / 2) * 3);
+    EXPECT_EQ(player.score, -Player::kMaxScore / 2);
+    player.addScore(-Player::kMaxScore);
+    EXPECT_EQ(player.score, -Player::kMaxScore);
 }
 
-TEST(Player, ImageRoundTripsWithLittleEndianNumbers)
-{
-    Player player;
-    player.setName("Computer One");
-    player.setProfile("Greedy.cpu");
-    player.score = 0x01020304;
-    player.timeLeft = -2;
-    player.setRack("QU[ZE");
-    std::array<std::uint8_t, Player::kImageSize> image{};
-    player.writeImage(image.data());
-    EXPECT_EQ(std::memcmp(image.data(), "Computer One", 12), 0);
-    EXPECT_EQ(std::memcmp(image.data() + 50, "Greedy.cpu", 10), 0);
-    EXPECT_EQ(image[100], 0x04);
-    EXPECT_EQ(image[103], 0x01);
-    EXPECT_EQ(image[104], 0xFE);
-    EXPECT_EQ(image[107], 0xFF);
-    EXPECT_EQ(std::memcmp(image.data() + 108, "QU[ZE", 6), 0);
-
-    Player copy;
-    ASSERT_TRUE(copy.readImage(image.data()));
-    EXPECT_STREQ(copy.name, "Computer One");
-    EXPECT_STREQ(copy.profile, "Greedy.cpu");
-    EXPECT_EQ(copy.score, 0x01020304);
-    EXPECT_EQ(copy.timeLeft, -2);
-    EXPECT_STREQ(copy.rack, "QU[ZE");
-}
-
-TEST(Player, ImagesWithUnterminatedOrBadFieldsAreRejected)
+TEST(Player, ImageIsLittleEndianAndClampsOrRejectsWhatAFileMayHold)
 {
     Player player;
     player.setName("Ann");
+    player.score = 0x7F020304;
+    player.timeLeft = INT32_MIN;
     player.setRack("AB");
     std::array<std::uint8_t, Player::kImageSize> good{};
     player.writeImage(good.data());
+    EXPECT_EQ(good[100] + good[103], 0x04 + 0x7F) << "score at 100, little-endian";
+    Player read;
+    ASSERT_TRUE(read.readImage(good.data()));
+    EXPECT_EQ(read.score, Player::kMaxScore);
+    EXPECT_EQ(read.timeLeft, -Player::kMaxSeconds);
 
-    Player target;
-    target.setName("Kept");
+    read.setName("Kept");
     auto expectRejected = [&](auto change) {
         auto image = good;
         change(image);
-        EXPECT_FALSE(target.readImage(image.data()));
-        EXPECT_STREQ(target.name, "Kept");
+        EXPECT_FALSE(read.readImage(image.data()));
+        EXPECT_STREQ(read.name, "Kept");
     };
     expectRejected([](auto& im) { std::memset(im.data(), 'x', 50); });
     expectRejected([](auto& im) { std::memset(im.data() + 50, 'x', 50); });
@@ -75,28 +59,29 @@ TEST(Player, ImagesWithUnterminatedOrBadFieldsAreRejected)
     expectRejected([](auto& im) { im[108] = '\\'; });
 }
 
-TEST(Player, ScoresAndClocksStayInsideTheirBounds)
+TEST(MoveImage, IsLittleEndianKeepsThePassRecordAndRejectsDamage)
 {
-    Player player;
-    player.score = Player::kMaxScore - 5;
-    player.addScore(Player::kMaxScore);
-    EXPECT_EQ(player.score, Player::kMaxScore);
-    player.addScore(-(Player::kMaxScore / 2) * 3);
-    EXPECT_EQ(player.score, -Player::kMaxScore / 2);
-    player.addScore(-Player::kMaxScore);
-    player.addScore(-Player::kMaxScore);
-    EXPECT_EQ(player.score, -Player::kMaxScore);
+    std::array<std::uint8_t, Move::kImageSize> image{};
+    makeMove(false, 8, 4, "C[T", "A", 0x01020304).writeImage(image.data());
+    const std::uint8_t fields[] = {0, 4, 8, 0, 4, 3, 2, 1, 'C', '[', 'T', 0};
+    EXPECT_EQ(std::memcmp(image.data(), fields, sizeof fields), 0);
+    EXPECT_EQ(std::memcmp(image.data() + 38, "A", 2), 0);
 
-    // An image from a file with the extreme 32-bit values reads back clamped.
-    std::array<std::uint8_t, Player::kImageSize> image{};
-    Player extreme;
-    extreme.score = INT32_MAX;
-    extreme.timeLeft = INT32_MIN;
-    extreme.writeImage(image.data());
-    Player read;
+    Move{}.writeImage(image.data());
+    Move read = makeMove(true, 3, 3, "AT");
     ASSERT_TRUE(read.readImage(image.data()));
-    EXPECT_EQ(read.score, Player::kMaxScore);
-    EXPECT_EQ(read.timeLeft, -Player::kMaxSeconds);
-    read.addScore(INT32_MAX);
-    EXPECT_EQ(read.score, Player::kMaxScore);
+    EXPECT_TRUE(read.isPass() && read.col == -1 && read.lin == -1);
+
+    auto expectRejected = [&](auto change) {
+        makeMove(true, 8, 8, "C[T", "A", 10).writeImage(image.data());
+        change(image);
+        read = makeMove(false, 1, 2, "GO", "", 3);
+        EXPECT_FALSE(read.readImage(image.data()));
+        EXPECT_STREQ(read.word, "GO");
+    };
+    expectRejected([](auto& im) { im[8] = 'c'; });                         // lower-case letter
+    expectRejected([](auto& im) { im[38] = '['; });                        // a joker standing for a joker
+    expectRejected([](auto& im) { im[39] = 'B'; });                        // more joker letters than jokers
+    expectRejected([](auto& im) { im[38] = 0; });                          // fewer joker letters than jokers
+    expectRejected([](auto& im) { std::memset(im.data() + 8, 'S', 30); }); // no terminator
 }

