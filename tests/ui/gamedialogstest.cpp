@@ -105,7 +105,7 @@ void GameDialogsTest::moveListGoesBackToTheChosenTurn()
     const glyph::Board afterTurn3 = rules.history()[3].board;
     {
         glyph::MovesListDialog dialog(*fixture.game, *fixture.window, nullptr);
-        // A row per round, a column per player.
+        // A row per round, its cells the turns played.
         QCOMPARE(dialog.table->rowCount(), 3);
         const Move& third = rules.history()[3].move;
         QCOMPARE(dialog.table->item(1, 0)->text(),

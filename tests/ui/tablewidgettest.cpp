@@ -60,7 +60,7 @@ void TableWidgetTest::tilesAreLaidTakenBackByClicksAndPlayed()
     QVERIFY(fixture.lay(2, 8, 10));
     QCOMPARE(fixture.game->rackSlots()[2].jokerLetter, 'E');
 
-    // Every laid tile is on the screen at once, whatever the blink phase.
+    // Every laid tile is on the screen at once, not at the next blink tick.
     const QColor laid = fixture.colour("ColorCurrentMoveKey");
     const QColor empty = fixture.colour("ColorLetterBackgroundKey");
     for (int column = 8; column <= 10; ++column)
