@@ -1,19 +1,40 @@
-#include <QApplication>
-#include <QDir>
-#include <QFont>
-#include <QSize>
-#include <QStyle>
-#include <QTemporaryDir>
-#include <QTranslator>
-#include <QWidget>
+// What the program takes from its preferences and its folders: the data folder, the style,
+// language, font and geometry at start-up, the stored colours, fonts and geometries, the tip
+// of the day, the about box, and the Romanian translation of every text.
+
+#include <QProcess>
+#include <QXmlStreamReader>
 #include <QtTest>
 
-#include "preferences/preferences.h"
+#include <set>
+
 #include "support/tempdir.h"
 #include "ui/startup.h"
+#include "ui/tipofdaydialog.h"
+#include "ui/translation.h"
+#include "ui/uipreferences.h"
+#include "uitestsupport.h"
 
-using glyph::Preferences;
-using glyph::test::TempDir;
+using glyph::test::WindowFixture;
+
+namespace
+{
+
+/// What a translation must keep: the printf conversions in order, Qt's %n markers in any
+/// order, and the number of accelerator marks.
+QString placeholders(QString text)
+{
+    static const QRegularExpression marker("%[1-9][0-9]?(?![0-9.a-zA-Z])");
+    QStringList markers;
+    for (auto match = marker.globalMatch(text); match.hasNext();)
+        markers << match.next().captured();
+    markers.sort();
+    const auto accelerators = text.remove("&&").count('&');
+    return translation::conversions(text).join(' ') + " | " + markers.join(' ') + " | " +
+           QString::number(accelerators);
+}
+
+} // namespace
 
 class StartupTest : public QObject
 {
@@ -24,112 +45,187 @@ private slots:
     {
         QTemporaryDir program;
         QTemporaryDir elsewhere;
-        QTemporaryDir other;
         for (const char* folder : {"Sets", "Dictionaries"})
             QVERIFY(QDir(program.path()).mkpath(folder));
         const QString previous = QDir::currentPath();
-        const QString programFolder = QDir(program.path()).canonicalPath();
-
-        // Started from a folder without data: the program's folder becomes the working folder,
-        // so the relative data paths and "Preferences.ini" are the ones beside the program.
+        // Started from a folder without data: the data and "Preferences.ini" beside the program.
         QDir::setCurrent(elsewhere.path());
-        QCOMPARE(startup::useDataBesideProgram(program.path()), programFolder);
-        QCOMPARE(QDir::currentPath(), programFolder);
-        QVERIFY(QFile::exists("Sets") && QFile::exists("Dictionaries"));
-
+        QCOMPARE(startup::useDataBesideProgram(program.path()), QDir(program.path()).canonicalPath());
+        QCOMPARE(QDir::currentPath(), QDir(program.path()).canonicalPath());
         // A working folder with data of its own keeps it.
         for (const char* folder : {"Sets", "Dictionaries"})
-            QVERIFY(QDir(other.path()).mkpath(folder));
-        QDir::setCurrent(other.path());
-        startup::useDataBesideProgram(program.path());
-        QCOMPARE(QDir::currentPath(), QDir(other.path()).canonicalPath());
-
-        // Neither has data (only a Sets folder beside the program): nothing moves.
-        QVERIFY(QDir(program.path()).rmdir("Dictionaries"));
-        QDir::setCurrent(elsewhere.path());
-        startup::useDataBesideProgram(program.path());
-        QCOMPARE(QDir::currentPath(), QDir(elsewhere.path()).canonicalPath());
+            QVERIFY(QDir(elsewhere.path()).mkpath(folder));
+        startup::useDataBesideProgram(elsewhere.path());
+        QCOMPARE(QDir::currentPath(), QDir(program.path()).canonicalPath());
         QDir::setCurrent(previous);
     }
 
-    void desktopOfExactlyTheMinimumSizeIsEnough()
+    void styleLanguageFontAndGeometryComeFromThePreferences()
     {
         QVERIFY(!startup::isDesktopTooSmall(QSize(1024, 768)));
         QVERIFY(startup::isDesktopTooSmall(QSize(1023, 768)));
         QVERIFY(startup::isDesktopTooSmall(QSize(1024, 767)));
-        QVERIFY(!startup::isDesktopTooSmall(QSize(1920, 1080)));
-    }
 
-    void styleNumbersMapOntoQtStylesAndAreWrittenBackUnchanged()
-    {
-        TempDir dir;
-        Preferences prefs(dir.file("Preferences.ini"));
+        glyph::test::TempDir dir;
+        glyph::Preferences prefs(dir.file("Preferences.ini"));
         prefs.setInteger("PreferencesStyleKey", 2);
         startup::applyStyle(prefs);
         QCOMPARE(QApplication::style()->name(), QString("windows"));
         prefs.setInteger("PreferencesStyleKey", 7);
         startup::applyStyle(prefs);
         QCOMPARE(QApplication::style()->name(), QString("fusion"));
-        QCOMPARE(prefs.integer("PreferencesStyleKey"), 7);
-    }
 
-    void languageNameChoosesTheTipFile()
-    {
-        TempDir dir;
-        Preferences prefs(dir.file("Preferences.ini"));
+        // The language picks the tip file; a tip file of the user's own outlives another language.
         QTranslator translator;
-        prefs.setString("LanguageKey", "Languages/Romana.qm");
-        startup::applyLanguage(prefs, translator);
-        QCOMPARE(prefs.string("TipFileKey"), std::string("Help/TipOfDay.rom"));
-        prefs.setString("LanguageKey", "Languages/English.qm");
-        startup::applyLanguage(prefs, translator);
-        QCOMPARE(prefs.string("TipFileKey"), std::string("Help/TipOfDay.eng"));
         prefs.setString("TipFileKey", "Help/Mine.txt");
-        prefs.setString("LanguageKey", "Languages/Deutsch.qm");
-        startup::applyLanguage(prefs, translator);
-        QCOMPARE(prefs.string("TipFileKey"), std::string("Help/Mine.txt"));
-        QVERIFY(translator.isEmpty()); // none of these files exists
-    }
-
-    void startupStepsLeaveLanguageAndStyleInTheSavedFile()
-    {
-        TempDir dir;
-        {
-            Preferences prefs(dir.file("Preferences.ini"));
-            QTranslator translator;
+        const std::pair<const char*, const char*> languages[] = {
+            {"Languages/Deutsch.qm", "Help/Mine.txt"},
+            {"Languages/Romana.qm", "Help/TipOfDay.rom"},
+            {"Languages/English.qm", "Help/TipOfDay.eng"}};
+        for (const auto& [language, tips] : languages) {
+            prefs.setString("LanguageKey", language);
             startup::applyLanguage(prefs, translator);
-            startup::applyStyle(prefs);
-            QVERIFY(prefs.save());
+            QCOMPARE(prefs.string("TipFileKey"), std::string(tips));
         }
-        const std::string saved = dir.read("Preferences.ini");
-        QVERIFY(saved.find("LanguageKey\nLanguages/English.qm\n") != std::string::npos);
-        QVERIFY(saved.find("PreferencesStyleKey\n4\n") != std::string::npos);
-    }
 
-    void generalFontBecomesTheApplicationFont()
-    {
-        TempDir dir;
-        Preferences prefs(dir.file("Preferences.ini"));
         prefs.setString("FontGeneralKey", "13 75 1 0 0 Courier New");
         startup::applyFont(prefs);
-        const QFont font = QApplication::font();
-        QCOMPARE(font.family(), QString("Courier New"));
-        QCOMPARE(font.pointSize(), 13);
-        QVERIFY(font.bold());
-    }
+        QCOMPARE(QApplication::font().family(), QString("Courier New"));
+        QCOMPARE(QApplication::font().pointSize(), 13);
+        QVERIFY(QApplication::font().bold());
 
-    void windowGeometryIsRestoredOnlyWhenStored()
-    {
-        TempDir dir;
-        Preferences prefs(dir.file("Preferences.ini"));
         QWidget window;
         window.resize(200, 100);
         startup::restoreGeometry(prefs, "MainWindowKey", window);
         QCOMPARE(window.size(), QSize(200, 100));
         prefs.setString("MainWindowKey", "30 40 500 300");
         startup::restoreGeometry(prefs, "MainWindowKey", window);
-        QCOMPARE(window.size(), QSize(500, 300));
-        QCOMPARE(window.pos(), QPoint(30, 40));
+        QCOMPARE(window.geometry(), QRect(30, 40, 500, 300));
+    }
+
+    void coloursFontsAndGeometriesRoundTripThroughTheFile()
+    {
+        namespace uiprefs = glyph::uiprefs;
+        // Written by hand: the bold field, not the weight, decides; components out of range are
+        // clamped; a short value leaves the remaining fields as they were.
+        glyph::test::TempDir dir;
+        const std::string path = dir.write(
+            "Preferences.ini",
+            "FontValueKey\n14 63 0 0 1 Times\nColorPlayerKey\n-5 300 128\nDictionaryDialogKey\n5 6 x\n");
+        QFont font("Times New Roman");
+        font.setPointSize(13);
+        font.setWeight(QFont::Bold);
+        font.setUnderline(true);
+        {
+            glyph::Preferences prefs(path);
+            uiprefs::setColour(prefs, "ColorMarginKey", QColor(1, 2, 3));
+            uiprefs::setGeometry(prefs, "MainWindowKey", QRect(10, 20, 800, 600));
+            uiprefs::setFont(prefs, "FontMarginKey", font);
+            QVERIFY(prefs.save());
+        }
+        glyph::Preferences prefs(path);
+        QColor colour;
+        QVERIFY(uiprefs::getColour(prefs, "ColorMarginKey", colour));
+        QCOMPARE(colour, QColor(1, 2, 3));
+        QRect geometry;
+        QVERIFY(uiprefs::getGeometry(prefs, "MainWindowKey", geometry));
+        QCOMPARE(geometry, QRect(10, 20, 800, 600));
+        QFont back;
+        QVERIFY(uiprefs::getFont(prefs, "FontMarginKey", back));
+        QCOMPARE(back.family(), font.family());
+        QCOMPARE(back.pointSize(), 13);
+        QVERIFY(back.bold() && back.underline() && !back.italic());
+
+        QVERIFY(uiprefs::getFont(prefs, "FontValueKey", back));
+        QVERIFY(!back.bold());
+        QVERIFY(uiprefs::getColour(prefs, "ColorPlayerKey", colour));
+        QCOMPARE(colour, QColor(0, 255, 128));
+        QVERIFY(uiprefs::getGeometry(prefs, "DictionaryDialogKey", geometry));
+        QCOMPARE(geometry, QRect(5, 6, 800, 600));
+    }
+
+    void tipOfTheDayAboutAndHelpShowTheFilesOfTheHelpFolder()
+    {
+        WindowFixture fixture;
+        QDir().mkpath("Help");
+        fixture.write("Help/Tips.txt", "First tip,\ntwo lines.\n\nSecond tip.\r\n\r\nThird tip, last.");
+        fixture.write("Help/One.txt", "Only one tip\nover two lines");
+        fixture.preferences->setString("TipFileKey", "Help/Tips.txt");
+        const std::set<QString> tips = {"First tip,\ntwo lines.\n", "Second tip.\n", "Third tip, last.\n"};
+        std::set<QString> seen;
+        {
+            glyph::TipOfDayDialog dialog(*fixture.game, *fixture.window, fixture.window.get());
+            for (int i = 0; i < 200 && seen.size() < tips.size(); ++i) {
+                QVERIFY2(tips.count(dialog.tip->toPlainText()) == 1, qPrintable(dialog.tip->toPlainText()));
+                seen.insert(dialog.tip->toPlainText());
+                dialog.next->click();
+            }
+            QVERIFY(!dialog.showNextTime->isChecked());
+        }
+        QCOMPARE(seen, tips);
+        QCOMPARE(fixture.preferences->integer("TipShowKey"), 0);
+        // From the menus: a file without empty lines is one tip, and ticking the box keeps tips
+        // coming; about and help show the pages, and a missing page stays empty.
+        fixture.preferences->setString("TipFileKey", "Help/One.txt");
+        fixture.write("Help/Program.html", "<html><body><p>Rules here.</p></body></html>");
+        fixture.write("Help/Author.html", "<html><body><p>Written by us.</p></body></html>");
+        QStringList shown;
+        bool paused = true;
+        fixture.onDialog = [&](QDialog& dialog) {
+            paused = paused && fixture.window->paused();
+            for (QTextBrowser* page : dialog.findChildren<QTextBrowser*>())
+                shown << page->toPlainText().trimmed();
+            for (QPlainTextEdit* tip : dialog.findChildren<QPlainTextEdit*>())
+                shown << tip->toPlainText();
+            for (QCheckBox* box : dialog.findChildren<QCheckBox*>())
+                box->setChecked(true);
+            return static_cast<int>(QDialog::Accepted);
+        };
+        fixture.window->tipOfDayClicked();
+        fixture.window->aboutClicked();
+        fixture.window->indexClicked();
+        QVERIFY(paused && !fixture.window->paused());
+        QCOMPARE(fixture.preferences->integer("TipShowKey"), 1);
+        shown.sort();
+        QCOMPARE(shown, (QStringList{"", "Only one tip\nover two lines\n", "Rules here.", "Rules here.",
+                                     "Written by us."}));
+        QVERIFY(fixture.messages.empty());
+    }
+
+    void everyTextOfTheProgramHasAFinishedRomanianTranslation()
+    {
+        // lupdate brings a copy of the translation in step with the sources: a text new to it
+        // comes in unfinished, a text gone from the sources is marked vanished.
+        QTemporaryDir folder;
+        const QString copy = folder.filePath("Romana.ts");
+        QVERIFY(QFile::copy(GLYPH_SOURCE_DIR "/translations/Romana.ts", copy));
+        QProcess lupdate;
+        lupdate.setWorkingDirectory(GLYPH_SOURCE_DIR);
+        lupdate.start(GLYPH_LUPDATE, {"-silent", "-locations", "none", "-I", ".", "ui", "app", "-ts", copy});
+        QVERIFY(lupdate.waitForFinished(120000));
+        QCOMPARE(lupdate.exitCode(), 0);
+        QFile file(copy);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QString source;
+        int checked = 0;
+        while (!xml.atEnd()) {
+            if (!xml.readNextStartElement())
+                continue;
+            if (xml.name() == QLatin1String("source"))
+                source = xml.readElementText();
+            if (xml.name() != QLatin1String("translation"))
+                continue;
+            const QString type = xml.attributes().value("type").toString();
+            const QString translation = xml.readElementText();
+            if (type == "vanished" || type == "obsolete")
+                continue;
+            ++checked;
+            QVERIFY2(type.isEmpty() && !translation.isEmpty(), qPrintable("no Romanian for " + source));
+            QVERIFY2(placeholders(translation) == placeholders(source),
+                     qPrintable("placeholders differ in " + source + " -> " + translation));
+        }
+        QVERIFY(checked > 150);
     }
 };
 
