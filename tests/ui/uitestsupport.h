@@ -29,16 +29,16 @@
 namespace glyph::test
 {
 
-/// A ".dic" file holding the node array (the shared test writer's layout).
-inline std::string dicFile(const std::vector<DawgNode>& nodes, std::uint32_t wordCount)
+/// A letter set file: count, value and vowel flag per letter, then the joker (2 tiles, value 0).
+inline std::string letterSetText()
 {
-    return dicBytes(nodes, wordCount);
-}
-
-/// The node array of a plain letter tree holding the words, which must be upper case.
-inline std::vector<DawgNode> trieNodes(const std::vector<std::string>& words)
-{
-    return DicFileWriter::nodesFor(words);
+    const int counts[26] = {9, 2, 2, 4, 12, 2, 3, 2, 9, 1, 1, 4, 2, 6, 8, 2, 1, 6, 4, 6, 4, 2, 2, 1, 2, 1};
+    const int values[26] = {1, 3, 3, 2, 1, 4, 2, 4, 1, 8, 5, 1, 3, 1, 1, 3, 10, 1, 1, 1, 1, 4, 4, 8, 4, 10};
+    std::string text;
+    for (int i = 0; i < 26; ++i)
+        text += std::to_string(counts[i]) + " " + std::to_string(values[i]) +
+                (std::strchr("AEIOU", 'A' + i) != nullptr ? " 1\n" : " 0\n");
+    return text + "2 0 0\n";
 }
 
 /// Short words enough for two computer players to play a whole game.
@@ -66,26 +66,16 @@ inline QPoint squarePoint(const TableWidget& table, int line, int column)
 class WindowFixture
 {
 public:
-    /// Creates Sets/Test.set, Dictionaries/Test.dic and the named (empty) profiles in a fresh
+    /// Creates Sets/Test.set, Dictionaries/Test.dic and three (empty) profiles in a fresh
     /// folder, makes it the working folder and builds the game and its window.
-    explicit WindowFixture(const std::vector<std::string>& profiles = {"alpha.cpu", "beta.cpu", "gamma.cpu"})
-        : m_previousFolder(QDir::currentPath())
+    WindowFixture() : m_previousFolder(QDir::currentPath())
     {
         for (const char* folder : {"Sets", "Dictionaries", "Profiles", "Games"})
             QDir(m_folder.path()).mkpath(folder);
-        // Count, value and vowel flag of A to Z, then two jokers worth nothing.
-        const int counts[26] = {9, 2, 2, 4, 12, 2, 3, 2, 9, 1, 1, 4, 2,
-                                6, 8, 2, 1, 6,  4, 6, 4, 2, 2, 1, 2, 1};
-        const int values[26] = {1, 3, 3, 2,  1, 4, 2, 4, 1, 8, 5, 1, 3,
-                                1, 1, 3, 10, 1, 1, 1, 1, 4, 4, 8, 4, 10};
-        std::string set;
-        for (int i = 0; i < 26; ++i)
-            set += std::to_string(counts[i]) + " " + std::to_string(values[i]) +
-                   (std::strchr("AEIOU", 'A' + i) != nullptr ? " 1\n" : " 0\n");
-        write("Sets/Test.set", set + "2 0 0\n");
-        write("Dictionaries/Test.dic", dicFile(trieNodes(testWords()), testWords().size()));
-        for (const std::string& profile : profiles)
-            write("Profiles/" + profile, "-- plays the best move\n");
+        write("Sets/Test.set", letterSetText());
+        write("Dictionaries/Test.dic", dicBytes(DicFileWriter::nodesFor(testWords()), testWords().size()));
+        for (const char* profile : {"alpha.cpu", "beta.cpu", "gamma.cpu"})
+            write(std::string("Profiles/") + profile, "-- plays the best move\n");
         QDir::setCurrent(m_folder.path());
 
         preferences = std::make_unique<Preferences>(path("Preferences.ini"), &fallback);
