@@ -1,17 +1,12 @@
-// The top-moves, move-list and bag dialogs as the user meets them in a game in progress.
+// The dialogs of a game: top moves, move list and bag in a game in progress, and the new-game
+// and preferences dialogs that set one up.
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QtTest>
-
-#include <cstring>
-#include <set>
-
-#include "preferences/keys.h"
+#include "ai/movegenerator.h"
 #include "ui/bagviewdialog.h"
 #include "ui/moveslistdialog.h"
+#include "ui/newgamedialog.h"
+#include "ui/preferencesdialog.h"
 #include "ui/rackwidget.h"
-#include "ui/tablewidget.h"
 #include "ui/topmovesdialog.h"
 #include "uitestsupport.h"
 
@@ -21,48 +16,25 @@ using glyph::test::WindowFixture;
 namespace
 {
 
-constexpr int kCentre = 8;
-const char* const kRack = "CATEQZJ";
-
-/// True when the word can be laid from the rack's letters (no jokers in these racks).
-bool formable(const std::string& word, std::string rack)
+/// The tile picked up, then each rack slot's letter and square (-1 when not laid).
+QString slotsText(const glyph::Game& game)
 {
-    for (char letter : word) {
-        const auto at = rack.find(letter);
-        if (at == std::string::npos)
-            return false;
-        rack.erase(at, 1);
+    QString text = QString::number(game.selectedSlot());
+    for (int i = 0; i < game.rackSlotCount(); ++i) {
+        const glyph::RackSlot& slot = game.rackSlots()[i];
+        text += QString(" %1%2,%3").arg(slot.letter).arg(slot.placed ? slot.row : -1).arg(slot.column);
     }
-    return true;
-}
-
-/// A game of two humans with the rack given to the first.
-void startTwoHumans(WindowFixture& fixture, const std::string& rack = kRack)
-{
-    fixture.start({{"Ann", ""}, {"Bob", ""}});
-    fixture.setRack(rack);
+    return text;
 }
 
 /// Plays the current player's best move from a fixed rack, or passes when there is none.
 void playTurn(WindowFixture& fixture)
 {
     fixture.setRack("AEIOTRS");
-    glyph::MoveGenerator& generator = glyph::moveGenerator(*fixture.game);
-    const Move best = generator.generate(fixture.game->rules()->currentPlayer().rack);
-    if (best.isPass())
-        fixture.game->rules()->passOrExchange("", "");
-    else
-        QVERIFY(fixture.game->rules()->playMove(best));
-}
-
-bool sameSlots(const std::array<glyph::RackSlot, glyph::kMaxRackSlots>& a,
-               const std::array<glyph::RackSlot, glyph::kMaxRackSlots>& b)
-{
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (a[i].letter != b[i].letter || a[i].placed != b[i].placed || a[i].row != b[i].row ||
-            a[i].column != b[i].column || a[i].jokerLetter != b[i].jokerLetter)
-            return false;
-    return true;
+    const Move best =
+        glyph::moveGenerator(*fixture.game).generate(fixture.game->rules()->currentPlayer().rack);
+    QVERIFY(best.isPass() ? fixture.game->rules()->passOrExchange("", "")
+                          : fixture.game->rules()->playMove(best));
 }
 
 } // namespace
@@ -72,220 +44,93 @@ class GameDialogsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void topMovesOnAnEmptyBoardCrossTheCentre();
-    void viewLimitsTheRowsButCopyTakesEveryMove();
-    void placeKeepsTheMoveAndClosingWithoutPlaceRestores();
-    void moveListHasARowPerRoundAndGoesBack();
-    void moveListRefusesGoingToNoMove();
+    void topMovesListsEveryMoveAndOnlyPlaceKeepsOne();
+    void moveListGoesBackToTheChosenTurn();
     void bagViewListsAndCountsTheTiles();
+    void newGameSeatsTwoToTheLargestTableInOrder();
+    void preferencesTakeTheSizeRuleAndStoreOnlyOnOkOrApply();
 };
 
-void GameDialogsTest::topMovesOnAnEmptyBoardCrossTheCentre()
+void GameDialogsTest::topMovesListsEveryMoveAndOnlyPlaceKeepsOne()
 {
     WindowFixture fixture;
-    startTwoHumans(fixture);
-    glyph::TopMovesDialog dialog(*fixture.game, *fixture.window, fixture.window.get());
-    QVERIFY(fixture.window->paused());
-
-    // Every formable word once at each across position that covers the centre, plus the pass.
-    std::size_t expected = 1;
-    for (const std::string& word : glyph::test::testWords())
-        if (formable(word, kRack))
-            expected += word.size();
-    const std::vector<Move>& moves = dialog.moves();
-    QCOMPARE(moves.size(), expected);
-    QCOMPARE(dialog.total->text(), QString::number(expected));
-    QCOMPARE(dialog.table->rowCount(), static_cast<int>(expected));
-    QVERIFY(QRegularExpression("^Total time: \\d+ msec$").match(dialog.time->text()).hasMatch());
-
-    std::set<std::string> seen;
-    int passes = 0;
-    for (int row = 0; row < dialog.table->rowCount(); ++row) {
-        const Move& move = moves[static_cast<std::size_t>(row)];
-        const QString text = dialog.table->item(row, 0)->text();
-        QCOMPARE(dialog.table->item(row, 1)->text(), QString::number(move.score));
-        if (move.isPass()) {
-            ++passes;
-            QCOMPARE(text, QString("PAS / CHANGE"));
-            QCOMPARE(move.score, 0);
-            continue;
-        }
-        const int length = static_cast<int>(std::strlen(move.word));
-        QCOMPARE(move.horiz, std::uint8_t{1});
-        QCOMPARE(int(move.lin), kCentre);
-        QVERIFY(move.col <= kCentre && move.col + length - 1 >= kCentre);
-        QVERIFY(move.score > 0);
-        QVERIFY(text.startsWith("(H"));
-        QVERIFY(seen.insert(text.toStdString()).second);
-    }
-    QCOMPARE(passes, 1);
-    QVERIFY(moves.back().isPass());
-    // The dialog works on its own copy: the generator's list is left empty.
-    QCOMPARE(glyph::moveGenerator(*fixture.game).size(), 0);
-    // The best move is shown on the board at once as this turn's placement.
-    Move shown;
-    QVERIFY(fixture.game->buildHumanMove(shown));
-    QCOMPARE(QString(shown.word), QString(moves.front().word));
-}
-
-void GameDialogsTest::viewLimitsTheRowsButCopyTakesEveryMove()
-{
-    WindowFixture fixture;
-    startTwoHumans(fixture);
-    {
-        glyph::TopMovesDialog dialog(*fixture.game, *fixture.window, fixture.window.get());
-        QCOMPARE(dialog.view->text(), QString("100"));
-        const std::size_t all = dialog.moves().size();
-        QVERIFY(all > 5);
-        dialog.view->setText("5");
-        QCOMPARE(dialog.table->rowCount(), 5);
-
-        dialog.copyClicked();
-        const QStringList lines = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), static_cast<qsizetype>(all));
-        for (int row = 0; row < 5; ++row)
-            QCOMPARE(lines[row],
-                     dialog.table->item(row, 0)->text() + " " + dialog.table->item(row, 1)->text() + "p");
-        QCOMPARE(lines.last(), QString("PAS / CHANGE 0p"));
-
-        dialog.view->setText("five");
-        QCOMPARE(dialog.table->rowCount(), 0);
-        dialog.resize(300, 400);
-    }
-    // The non-numeric view was kept as 0, so the next dialog starts empty.
-    QCOMPARE(fixture.preferences->integer(glyph::keys::kTopPrefered, -1), 0);
-    glyph::TopMovesDialog again(*fixture.game, *fixture.window, fixture.window.get());
-    QCOMPARE(again.size(), QSize(300, 400));
-    QCOMPARE(again.view->text(), QString("0"));
-    QCOMPARE(again.table->rowCount(), 0);
-    QVERIFY(again.moves().size() > 5);
-}
-
-void GameDialogsTest::placeKeepsTheMoveAndClosingWithoutPlaceRestores()
-{
-    WindowFixture fixture;
-    startTwoHumans(fixture);
-    // The user has laid the C on the board and picked up the A.
-    auto& tiles = fixture.game->rackSlots();
-    tiles[0].placed = 1;
-    tiles[0].row = 3;
-    tiles[0].column = 3;
+    fixture.start({{"Ann", ""}, {"Bob", ""}});
+    fixture.show();
+    const std::string rack = "CATEQZJ";
+    fixture.setRack(rack);
+    QVERIFY(fixture.lay(0, 3, 3)); // the user has laid the C and picked up the A
     fixture.game->setSelectedSlot(1);
-    const auto before = tiles;
-
+    const QString before = slotsText(*fixture.game);
     Move chosen;
     {
         glyph::TopMovesDialog dialog(*fixture.game, *fixture.window, fixture.window.get());
-        dialog.table->setCurrentCell(2, 0);
-        chosen = dialog.moves()[2];
-        QVERIFY(!sameSlots(tiles, before));
-    }
-    QVERIFY(sameSlots(tiles, before));
-    QCOMPARE(fixture.game->selectedSlot(), 1);
-    QVERIFY(!fixture.window->paused());
+        // On the empty board: every word the rack forms, once at each across place over the
+        // centre, and the pass last.
+        std::string letters = rack;
+        std::sort(letters.begin(), letters.end());
+        std::size_t expected = 1;
+        for (std::string word : glyph::test::testWords()) {
+            std::sort(word.begin(), word.end());
+            expected +=
+                std::includes(letters.begin(), letters.end(), word.begin(), word.end()) ? word.size() : 0;
+        }
+        QCOMPARE(std::size_t(dialog.table->rowCount()), expected);
+        QVERIFY(dialog.moves().back().isPass());
 
+        dialog.table->setCurrentCell(2, 0); // laid on the board at once
+        chosen = dialog.moves()[2];
+    }
+    // Closed without Place: the user's own placement and picked-up tile come back.
+    QCOMPARE(slotsText(*fixture.game), before);
     {
         glyph::TopMovesDialog dialog(*fixture.game, *fixture.window, fixture.window.get());
         dialog.table->setCurrentCell(2, 0);
         dialog.placeClicked();
     }
-    QCOMPARE(fixture.game->selectedSlot(), -1);
     Move laid;
     QVERIFY(fixture.game->buildHumanMove(laid));
-    QCOMPARE(QString(laid.word), QString(chosen.word));
-    QCOMPARE(laid.lin, chosen.lin);
-    QCOMPARE(laid.col, chosen.col);
-
-    // Move plays it.
+    QCOMPARE(fixture.game->moveText(laid, fixture.game->board()),
+             fixture.game->moveText(chosen, fixture.game->board()));
     fixture.window->rack()->moveClicked();
-    QCOMPARE(fixture.game->rules()->historyPosition(), 1);
     QCOMPARE(fixture.game->rules()->history()[1].move.score, chosen.score);
-    QCOMPARE(fixture.game->board()[chosen.lin][chosen.col].letter, chosen.word[0]);
 }
 
-void GameDialogsTest::moveListHasARowPerRoundAndGoesBack()
+void GameDialogsTest::moveListGoesBackToTheChosenTurn()
 {
     WindowFixture fixture;
-    startTwoHumans(fixture);
+    fixture.start({{"Ann", ""}, {"Bob", ""}});
     for (int turn = 0; turn < 5; ++turn)
         playTurn(fixture);
     glyph::GameRules& rules = *fixture.game->rules();
-    QCOMPARE(rules.historyPosition(), 5);
     const glyph::Board afterTurn3 = rules.history()[3].board;
-
     {
         glyph::MovesListDialog dialog(*fixture.game, *fixture.window, nullptr);
-        QVERIFY(fixture.window->paused());
+        // A row per round, its cells the turns played.
         QCOMPARE(dialog.table->rowCount(), 3);
-        QCOMPARE(dialog.table->columnCount(), 2);
-        QCOMPARE(dialog.table->horizontalHeaderItem(0)->text(), QString("Ann"));
-        QCOMPARE(dialog.table->horizontalHeaderItem(1)->text(), QString("Bob"));
-        QVERIFY(dialog.table->item(2, 0) != nullptr);
-        QVERIFY(dialog.table->item(2, 1) == nullptr);
         const Move& third = rules.history()[3].move;
         QCOMPARE(dialog.table->item(1, 0)->text(),
-                 QString::fromStdString(fixture.game->moveText(third, fixture.game->board())) + " " +
+                 QString::fromStdString(fixture.game->moveText(third, afterTurn3)) + " " +
                      QString::number(third.score));
-
-        // The chosen turn is framed on the board.
+        dialog.goClicked();                 // nothing chosen
+        dialog.table->setCurrentCell(2, 1); // the empty cell after the last turn
+        dialog.goClicked();
+        QCOMPARE(fixture.messages, (std::vector<QString>{"Please select a move", "Please select a move"}));
+        QCOMPARE(rules.historyPosition(), 5);
         dialog.table->setCurrentCell(1, 0);
         QCOMPARE(QString(fixture.window->table()->highlightedMove().word), QString(third.word));
         dialog.goClicked();
-        QCOMPARE(rules.historyPosition(), 3);
     }
-    QVERIFY(fixture.window->table()->highlightedMove().isPass());
-    QVERIFY(!fixture.window->paused());
+    QCOMPARE(rules.historyPosition(), 3);
     QVERIFY(std::memcmp(&fixture.game->board(), &afterTurn3, sizeof afterTurn3) == 0);
-    QCOMPARE(fixture.game->rules()->currentPlayerIndex(), 1);
-
     // Play goes on from turn 3: the later turns are dropped.
     playTurn(fixture);
-    QCOMPARE(rules.historyPosition(), 4);
     QCOMPARE(static_cast<int>(rules.history().size()), 5);
-    glyph::MovesListDialog after(*fixture.game, *fixture.window, nullptr);
-    QCOMPARE(after.table->rowCount(), 2);
-    QVERIFY(after.table->item(1, 1) != nullptr);
-}
-
-void GameDialogsTest::moveListRefusesGoingToNoMove()
-{
-    WindowFixture fixture;
-    {
-        // No game: an empty list that touches nothing.
-        glyph::MovesListDialog dialog(*fixture.game, *fixture.window, nullptr);
-        QCOMPARE(dialog.table->rowCount(), 0);
-        QCOMPARE(dialog.table->columnCount(), 0);
-        QVERIFY(!fixture.window->paused());
-        dialog.goClicked();
-        QVERIFY(fixture.messages.empty());
-    }
-    startTwoHumans(fixture);
-    for (int turn = 0; turn < 3; ++turn)
-        playTurn(fixture);
-    auto& tiles = fixture.game->rackSlots();
-    tiles[0].placed = 1;
-    tiles[0].row = 1;
-    tiles[0].column = 1;
-    fixture.game->setSelectedSlot(2);
-    const auto before = tiles;
-    {
-        glyph::MovesListDialog dialog(*fixture.game, *fixture.window, nullptr);
-        dialog.goClicked();
-        // The empty cell after the last turn is no move either.
-        dialog.table->setCurrentCell(1, 1);
-        dialog.goClicked();
-        QCOMPARE(fixture.messages, (std::vector<QString>{"Please select a move", "Please select a move"}));
-        QCOMPARE(fixture.game->rules()->historyPosition(), 3);
-    }
-    // Closing without going back puts this turn's placement and picked-up tile back.
-    QVERIFY(sameSlots(tiles, before));
-    QCOMPARE(fixture.game->selectedSlot(), 2);
 }
 
 void GameDialogsTest::bagViewListsAndCountsTheTiles()
 {
     WindowFixture fixture;
-    startTwoHumans(fixture);
+    fixture.start({{"Ann", ""}, {"Bob", ""}});
     glyph::Bag& bag = fixture.game->rules()->bag();
     bag = glyph::Bag{};
     for (char tile : std::string("[EATA"))
@@ -297,6 +142,72 @@ void GameDialogsTest::bagViewListsAndCountsTheTiles()
         QCOMPARE(dialog.information->text(), QString("Vowels(3) Consons(1) Total(5)"));
     }
     QVERIFY(!fixture.window->paused());
+}
+
+void GameDialogsTest::newGameSeatsTwoToTheLargestTableInOrder()
+{
+    WindowFixture fixture;
+    {
+        glyph::NewGameDialog dialog(*fixture.game, *fixture.window, nullptr);
+        auto seats = [&] {
+            QStringList rows;
+            for (int i = 0; i < dialog.players->rowCount(); ++i)
+                rows << dialog.players->item(i, 0)->text() + "=" + dialog.seatChoice(i)->currentText();
+            return rows;
+        };
+        // A human first, then the profiles in order.
+        QCOMPARE(seats(), (QStringList{"Player1=Human", "Player2=alpha.cpu", "Player3=beta.cpu",
+                                       "Player4=gamma.cpu"}));
+        dialog.playersNumber->setText("500"); // more than a full bag deals racks to
+        dialog.recreateButtons();
+        QCOMPARE(dialog.players->rowCount(), glyph::kMaxPlayers);
+        dialog.playersNumber->setText("3");
+        dialog.recreateButtons();
+        dialog.seatChoice(1)->setCurrentIndex(0); // closed
+        dialog.seatChoice(2)->setCurrentIndex(0);
+        dialog.okClicked();
+        QCOMPARE(fixture.messages, std::vector<QString>{"Choose 2 or more players"});
+        QVERIFY(!fixture.game->rules()->inProgress());
+        dialog.seatChoice(2)->setCurrentText("gamma.cpu");
+        dialog.players->item(2, 0)->setText("Gem");
+        dialog.time->setText("3");
+        dialog.okClicked();
+    }
+    const auto& players = fixture.game->rules()->players();
+    QCOMPARE(players.size(), std::size_t(2));
+    QCOMPARE(QString(players[0].name) + players[0].profile, QString("Player1"));
+    QCOMPARE(QString(players[1].name) + "=" + players[1].profile, QString("Gem=gamma.cpu"));
+    QCOMPARE(players[0].timeLeft, 180);
+}
+
+void GameDialogsTest::preferencesTakeTheSizeRuleAndStoreOnlyOnOkOrApply()
+{
+    WindowFixture fixture;
+    // A typed size is taken modulo 30, with 15 for 0 and for what is no number.
+    for (const auto& [typed, size] :
+         std::vector<std::pair<QString, int>>{{"0", 15}, {"31", 1}, {"45", 15}, {"29", 29}, {"abc", 15}}) {
+        glyph::PreferencesDialog dialog(*fixture.game, *fixture.window, fixture.window.get());
+        dialog.lines->setText(typed);
+        dialog.columns->setText(typed);
+        dialog.setClicked();
+        dialog.applyClicked();
+        QCOMPARE(fixture.preferences->integer("TableRowsKey"), size);
+        QCOMPARE(fixture.game->columns(), size);
+    }
+
+    // Cancel stores nothing, not even a colour chosen; OK stores all.
+    const std::string wordX3 = fixture.preferences->string("ColorWordX3Key");
+    for (const bool ok : {false, true}) {
+        glyph::PreferencesDialog dialog(*fixture.game, *fixture.window, fixture.window.get());
+        dialog.styleList->setCurrentIndex(3);
+        dialog.lines->setText("11");
+        dialog.setColourChooser([](const QColor&) { return QColor(1, 2, 3); });
+        dialog.chooseColour(7); // WordX3
+        (ok ? dialog.ok : dialog.cancel)->click();
+        QCOMPARE(fixture.preferences->integer("PreferencesStyleKey"), ok ? 3 : 4);
+        QCOMPARE(fixture.preferences->integer("TableRowsKey"), ok ? 11 : 15);
+        QCOMPARE(fixture.preferences->string("ColorWordX3Key"), ok ? std::string("1 2 3") : wordX3);
+    }
 }
 
 QTEST_MAIN(GameDialogsTest)

@@ -3,18 +3,12 @@
 // A game window on a small made-up word list, letter set and profiles, in a folder of its own
 // that becomes the working folder; message boxes and modal dialogs are answered by the test.
 
-#include <QApplication>
-#include <QDialog>
-#include <QDir>
-#include <QFile>
-#include <QString>
-#include <QTemporaryDir>
+#include <QtTest>
+#include <QtWidgets>
 
-#include <algorithm>
-#include <deque>
+#include <cstring>
 #include <fstream>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,39 +22,23 @@
 #include "support/dicfilewriter.h"
 #include "support/recordingview.h"
 #include "ui/mainwindow.h"
+#include "ui/tablewidget.h"
+#include "ui/uipreferences.h"
 #include "ui/viewrelay.h"
 
 namespace glyph::test
 {
 
-/// A ".dic" file holding the node array (the shared test writer's layout).
-inline std::string dicFile(const std::vector<DawgNode>& nodes, std::uint32_t wordCount)
-{
-    return dicBytes(nodes, wordCount);
-}
-
-/// The node array of a plain letter tree holding the words, which must be upper case.
-inline std::vector<DawgNode> trieNodes(const std::vector<std::string>& words)
-{
-    return DicFileWriter::nodesFor(words);
-}
-
 /// A letter set file: count, value and vowel flag per letter, then the joker (2 tiles, value 0).
 inline std::string letterSetText()
 {
-    static const int counts[26] = {9, 2, 2, 4, 12, 2, 3, 2, 9, 1, 1, 4, 2,
-                                   6, 8, 2, 1, 6,  4, 6, 4, 2, 2, 1, 2, 1};
-    static const int values[26] = {1, 3, 3, 2,  1, 4, 2, 4, 1, 8, 5, 1, 3,
-                                   1, 1, 3, 10, 1, 1, 1, 1, 4, 4, 8, 4, 10};
+    const int counts[26] = {9, 2, 2, 4, 12, 2, 3, 2, 9, 1, 1, 4, 2, 6, 8, 2, 1, 6, 4, 6, 4, 2, 2, 1, 2, 1};
+    const int values[26] = {1, 3, 3, 2, 1, 4, 2, 4, 1, 8, 5, 1, 3, 1, 1, 3, 10, 1, 1, 1, 1, 4, 4, 8, 4, 10};
     std::string text;
-    for (int i = 0; i < 26; ++i) {
-        const char letter = static_cast<char>('A' + i);
-        const bool vowel = std::string("AEIOU").find(letter) != std::string::npos;
-        text +=
-            std::to_string(counts[i]) + " " + std::to_string(values[i]) + " " + (vowel ? "1" : "0") + "\n";
-    }
-    text += "2 0 0\n";
-    return text;
+    for (int i = 0; i < 26; ++i)
+        text += std::to_string(counts[i]) + " " + std::to_string(values[i]) +
+                (std::strchr("AEIOU", 'A' + i) != nullptr ? " 1\n" : " 0\n");
+    return text + "2 0 0\n";
 }
 
 /// Short words enough for two computer players to play a whole game.
@@ -76,21 +54,28 @@ inline std::vector<std::string> testWords()
             "YO", "ZA", "CAT", "COT", "DOG", "TEA", "EAT", "ATE", "TAN", "RAT", "ART", "TAR"};
 }
 
+/// A point inside the square at line, column of a board widget as it is sized now: half-way
+/// down its left edge, clear of the frame and of where a tile's letter is drawn.
+inline QPoint squarePoint(const TableWidget& table, int line, int column)
+{
+    const QSize cell = table.cellSize(table.size());
+    return {column * cell.width() + 3, line * cell.height() + cell.height() / 2};
+}
+
 /// The folder, files, preferences, game and window of one test.
 class WindowFixture
 {
 public:
-    /// Creates Sets/Test.set, Dictionaries/Test.dic and the named (empty) profiles in a fresh
+    /// Creates Sets/Test.set, Dictionaries/Test.dic and three (empty) profiles in a fresh
     /// folder, makes it the working folder and builds the game and its window.
-    explicit WindowFixture(const std::vector<std::string>& profiles = {"alpha.cpu", "beta.cpu", "gamma.cpu"})
-        : m_previousFolder(QDir::currentPath())
+    WindowFixture() : m_previousFolder(QDir::currentPath())
     {
         for (const char* folder : {"Sets", "Dictionaries", "Profiles", "Games"})
             QDir(m_folder.path()).mkpath(folder);
         write("Sets/Test.set", letterSetText());
-        write("Dictionaries/Test.dic", dicFile(trieNodes(testWords()), testWords().size()));
-        for (const std::string& profile : profiles)
-            write("Profiles/" + profile, "-- plays the best move\n");
+        write("Dictionaries/Test.dic", dicBytes(DicFileWriter::nodesFor(testWords()), testWords().size()));
+        for (const char* profile : {"alpha.cpu", "beta.cpu", "gamma.cpu"})
+            write(std::string("Profiles/") + profile, "-- plays the best move\n");
         QDir::setCurrent(m_folder.path());
 
         preferences = std::make_unique<Preferences>(path("Preferences.ini"), &fallback);
@@ -149,6 +134,41 @@ public:
         game->rules()->currentPlayer().setRack(rack);
         game->reloadRackSlots();
         window->refresh(false);
+    }
+
+    /// Shows the window, so that its board has its real size and paints on the screen.
+    void show() const
+    {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    /// Picks up the rack slot and drops it on the window's board; false when it was refused.
+    bool lay(int slot, int line, int column) const
+    {
+        game->setSelectedSlot(slot);
+        return window->table()->drop("SF", squarePoint(*window->table(), line, column));
+    }
+
+    /// Scores and plays a word across for the player to move; false when it is refused.
+    bool play(const char* word, int line, int column) const
+    {
+        Move move;
+        move.lin = static_cast<std::int8_t>(line);
+        move.col = static_cast<std::int8_t>(column);
+        std::strncpy(move.word, word, sizeof move.word - 1);
+        game->computeScore(move, game->board());
+        const bool played = game->rules()->playMove(move) && !game->rules()->history().back().move.isPass();
+        window->refresh(false);
+        return played;
+    }
+
+    /// The colour the preferences give to this key.
+    QColor colour(const char* key) const
+    {
+        QColor value;
+        uiprefs::getColour(*preferences, key, value);
+        return value;
     }
 
     std::string path(const std::string& name) const
