@@ -31,58 +31,32 @@ std::vector<std::string> keys(const std::vector<Move>& moves, bool withPass)
     return result;
 }
 
-// Random words over a few letters, so that boards and racks meet many of them.
-std::set<std::string> randomWords(std::mt19937& random, int count, int maxLength, const std::string& alphabet)
+// Random text of the letters AEST, `n` long; one letter in ten a joker when `jokers` is set.
+std::string randomLetters(std::mt19937& random, int n, bool jokers)
 {
-    std::set<std::string> words;
-    std::uniform_int_distribution<int> length(1, maxLength);
-    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
-    while (static_cast<int>(words.size()) < count) {
-        std::string word;
-        for (int n = length(random); n > 0; --n)
-            word += alphabet[pick(random)];
-        words.insert(word);
-    }
-    return words;
-}
-
-std::string randomRack(std::mt19937& random, const std::string& alphabet)
-{
-    std::string rack;
-    const int size = std::uniform_int_distribution<int>(0, 7)(random);
-    for (int i = 0; i < size; ++i) {
-        const bool joker = std::uniform_int_distribution<int>(0, 9)(random) == 0;
-        rack += joker ? '['
-                      : alphabet[std::uniform_int_distribution<std::size_t>(0, alphabet.size() - 1)(random)];
-    }
-    return rack;
-}
-
-// Scatters tiles (some jokers) over the board, always covering the centre square.
-void scatterTiles(std::mt19937& random, AiTable& table, const std::string& alphabet, int percent)
-{
-    glyph::Game& game = *table.game;
-    for (int row = 1; row <= game.rows(); ++row)
-        for (int column = 1; column <= game.columns(); ++column)
-            if (std::uniform_int_distribution<int>(0, 99)(random) < percent)
-                table.put(
-                    row, column,
-                    alphabet[std::uniform_int_distribution<std::size_t>(0, alphabet.size() - 1)(random)],
-                    std::uniform_int_distribution<int>(0, 7)(random) == 0);
-    table.put(game.rows() / 2 + 1, game.columns() / 2 + 1, alphabet[0]);
+    std::string text;
+    for (; n > 0; --n)
+        text += jokers && random() % 10 == 0 ? '[' : "AEST"[random() % 4];
+    return text;
 }
 
 void expectSameMovesAsBruteForce(int rows, int columns, int positions, unsigned seed, bool firstMove)
 {
     std::mt19937 random(seed);
-    const std::string alphabet = "AEST";
-    const std::set<std::string> words = randomWords(random, 120, 6, alphabet);
+    std::set<std::string> words; // so many short words that boards and racks meet many of them
+    while (words.size() < 120)
+        words.insert(randomLetters(random, 1 + static_cast<int>(random() % 6), false));
     AiTable table(std::vector<std::string>(words.begin(), words.end()), rows, columns);
     for (int n = 0; n < positions; ++n) {
+        // A quarter of the squares (some jokers) and the centre square hold tiles.
         table.game->board() = glyph::Board{};
+        for (int row = 1; row <= rows && !firstMove; ++row)
+            for (int column = 1; column <= columns; ++column)
+                if (random() % 4 == 0)
+                    table.put(row, column, randomLetters(random, 1, false)[0], random() % 8 == 0);
         if (!firstMove)
-            scatterTiles(random, table, alphabet, 25);
-        const std::string rack = randomRack(random, alphabet);
+            table.put(rows / 2 + 1, columns / 2 + 1, 'A');
+        const std::string rack = randomLetters(random, static_cast<int>(random() % 8), true);
         MoveGenerator& generator = moveGenerator(*table.game);
         generator.generate(rack);
         const std::vector<Move> expected = bruteForceMoves(*table.game, words, rack);
