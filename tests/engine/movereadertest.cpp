@@ -114,19 +114,3 @@ TEST(MoveLetters, LayingAndKeepingTakeOnlyTheNewTilesJokersAsJokers)
     EXPECT_EQ(board[8][10], (glyph::Square{'S', 0}));
     EXPECT_EQ(board[8][11], glyph::Square{});
 }
-
-TEST(MoveLetters, ShowingAMoveMarksTheRackSlotsItLays)
-{
-    Placing p("TAS[CXX");
-    putWord(p.game->board(), true, 8, 7, "CAT");
-    p.place('X', 1, 1);
-    p.game->showMoveInRackSlots(makeMove(false, 7, 10, "[S", "A"));
-    std::string shown;
-    for (int i = 0; i < p.game->rackSlotCount(); ++i) {
-        const auto& slot = p.game->rackSlots()[i];
-        if (slot.placed)
-            shown += std::string{slot.letter, slot.jokerLetter == 0 ? '-' : slot.jokerLetter} +
-                     std::to_string(slot.row) + "," + std::to_string(slot.column) + " ";
-    }
-    EXPECT_EQ(shown, "S-8,10 [A7,10 ") << "the earlier placed X is taken back";
-}
