@@ -101,7 +101,7 @@ ai/luahost.cpp @@ if (letters.empty() || rules == nullptr || !rules->inProgress(
 preferences/preferences.cpp @@ return c == '\n' || c == '\r' || c == '\b'; @@ return c == '\r' || c == '\b';
 preferences/preferences.cpp @@ if (it != map->end() && textscan::parseWholeInt(it->second, out)) @@ if (it != map->end() && (textscan::parseWholeInt(it->second, out) || true))
 preferences/preferences.cpp @@ if (auto it = m_defaults.find(key); it != m_defaults.end()) @@ if (auto it = m_defaults.find(key); it == m_defaults.begin())
-preferences/preferences.cpp @@ if (writeFileAtomically(m_fileName, text) != WriteResult::Written) { @@ if (!(std::ofstream(m_fileName, std::ios::binary | std::ios::trunc) << text)) {
+preferences/preferences.cpp @@ #include "base/atomicfile.h" @@ #include "base/atomicfile.h"<NL>#include <fstream><NL>#define writeFileAtomically(path, text) (std::ofstream(path, std::ios::binary | std::ios::trunc) << (text) ? glyph::WriteResult::Written : glyph::WriteResult::NotWritten)
 preferences/preferences.cpp @@ m_values[key] = std::move(line); @@ m_values[key] = line.substr(line.empty() ? 0 : 1);
 preferences/preferences.cpp @@ setInteger(keys::kTableRows, 15); @@ setInteger(keys::kTableRows, 16);
 base/letters.cpp @@ if (i > 0 && remaining % kDigitGroup == 0) @@ if (remaining % kDigitGroup == 0)
