@@ -73,7 +73,7 @@ dictionary/dictionary.cpp @@ if (!force && !m_fileName.empty() && path == m_file
 dictionary/dictionary.cpp @@ if (!DawgValidator::isSound(nodes.get(), nodeCount)) @@ if (false)
 dictionary/dictionary.cpp @@ if (isEndOfWord(node) && callback != nullptr) { @@ if (isEndOfWord(node) && callback != nullptr && depth > 0) {
 dictionary/dawgbuilder.cpp @@     std::sort(deleteList.begin(), deleteList.end());<NL> @@ <NL>
-dictionary/dawgbuilder.cpp @@ return writeFileAtomically(m_destinationPath, bytes) == WriteResult::Written; @@ std::ofstream out(m_destinationPath, std::ios::binary | std::ios::trunc);<NL>    return static_cast<bool>(out << bytes);
+dictionary/dawgbuilder.cpp @@ #include "base/atomicfile.h" @@ #include "base/atomicfile.h"<NL>#include <fstream><NL>#define writeFileAtomically(path, text) (std::ofstream(path, std::ios::binary | std::ios::trunc) << (text) ? glyph::WriteResult::Written : glyph::WriteResult::NotWritten)
 dictionary/dawgbuilder.cpp @@ if (!word.empty() && word.size() < kMaxWordLength && isUpperWord(word)) @@ if (!word.empty() && word.size() < kMaxWordLength - 1 && isUpperWord(word))
 dictionary/dawgbuilder.cpp @@ sortedWords.erase(std::unique(sortedWords.begin(), sortedWords.end()), sortedWords.end()); @@ ;
 dictionary/dawgbuilder.cpp @@ sorted = previous.empty() || !(word < previous); @@ sorted = true;
