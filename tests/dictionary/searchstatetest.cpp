@@ -1,9 +1,15 @@
+// The searches of the dictionary dialog, its palindrome list and its speed test.
+#include <algorithm>
+#include <random>
+#include <set>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "dictionary/palindromelist.h"
 #include "dictionary/searchstate.h"
+#include "dictionary/speedtest.h"
 #include "support/searchfixture.h"
 
 using glyph::AdvancedFilters;
@@ -17,7 +23,7 @@ namespace
 const Words kWords = {"A", "ACT",   "CAT",  "CATS", "CATSUP", "COT", "CUP",
                       "I", "LEVEL", "NOON", "SCAT", "TACT",   "UP"};
 
-/// Open bounds: every length and value passes.
+// Open bounds: every length and value passes.
 AdvancedFilters openFilters()
 {
     return AdvancedFilters{"0", "15", "0", "100", "", "", "", false};
@@ -28,19 +34,21 @@ class SearchStateTest : public glyph::test::DictionaryFixture
 protected:
     void SetUp() override { loadWords(kWords); }
 
-    Words simple(const std::string& text, const std::string& limit = "100")
+    Words simple(const std::string& text, bool anagram = false)
     {
-        const auto result = search.runSimpleOrAnagram(text, limit, false);
-        return result ? result->words() : Words{"<not run>"};
-    }
-    Words anagram(const std::string& text)
-    {
-        const auto result = search.runSimpleOrAnagram(text, "100", true);
+        const auto result = search.runSimpleOrAnagram(text, "1000", anagram);
         return result ? result->words() : Words{"<not run>"};
     }
     Words advanced(const std::string& text, const AdvancedFilters& filters)
     {
-        return search.runAdvanced(text, "100", filters).words();
+        return search.runAdvanced(text, "1000", filters).words();
+    }
+    // The words of the list that pass the test, read one by one.
+    template <typename Test> static Words scan(const Words& words, Test passes)
+    {
+        Words found;
+        std::copy_if(words.begin(), words.end(), std::back_inserter(found), passes);
+        return found;
     }
 
     SearchState search{dictionary, letterSet};
@@ -48,136 +56,22 @@ protected:
 
 } // namespace
 
-TEST_F(SearchStateTest, SimplePatternsFindTheirWordsInAlphabeticalOrder)
+TEST_F(SearchStateTest, PatternsAndAnagramsFindTheirWordsInOrder)
 {
     EXPECT_EQ(simple("CAT*"), (Words{"CAT", "CATS", "CATSUP"}));
-    EXPECT_EQ(simple("*CAT"), (Words{"CAT", "SCAT"}));
     EXPECT_EQ(simple("c?t"), (Words{"CAT", "COT"}));
     EXPECT_EQ(simple("/"), (Words{"A", "I"}));
     EXPECT_EQ(simple("&&"), (Words{"CATSUP"}));
     EXPECT_EQ(simple("*"), kWords);
-    EXPECT_EQ(simple("?"), (Words{"A", "I"}));
-    EXPECT_EQ(simple("CAT"), (Words{"CAT"}));
     EXPECT_EQ(simple("-!"), Words{});
-}
-
-TEST_F(SearchStateTest, EmptySearchTextRunsNothing)
-{
+    EXPECT_EQ(simple("tca", true), (Words{"ACT", "CAT"}));
+    EXPECT_EQ(simple("TACT", true), (Words{"TACT"}));
+    // Anagram texts holding anything but letters find nothing.
+    for (const std::string text : {"TACTT", "TA C", "TAC?", "TA[C", "TAC\xC3\xA9", "TAC\x7F"})
+        EXPECT_EQ(simple(text, true), Words{}) << text;
     EXPECT_FALSE(search.runSimpleOrAnagram("", "100", false).has_value());
     EXPECT_FALSE(search.runSimpleOrAnagram("", "100", true).has_value());
-}
-
-TEST_F(SearchStateTest, LimitStoresTheFirstMatchesWhileTheTotalCountsAll)
-{
-    const auto two = search.runSimpleOrAnagram("*", "2", false);
-    ASSERT_TRUE(two);
-    EXPECT_EQ(two->words(), (Words{"A", "ACT"}));
-    EXPECT_EQ(two->matchCount, kWords.size());
-    EXPECT_EQ(search.limit(), 2);
-
-    const auto notANumber = search.runSimpleOrAnagram("*", "many", false);
-    ASSERT_TRUE(notANumber);
-    EXPECT_TRUE(notANumber->rows.empty());
-    EXPECT_EQ(notANumber->matchCount, kWords.size());
-}
-
-TEST_F(SearchStateTest, RowsGiveScoreVowelsConsonantsAndLength)
-{
-    const auto result = search.runSimpleOrAnagram("C?T", "10", false);
-    ASSERT_TRUE(result);
-    ASSERT_EQ(result->rows.size(), 2u);
-    EXPECT_EQ(result->rows[0], (SearchResult::Row{"CAT", 5, 1, 2, 3}));
-    EXPECT_EQ(result->rows[1], (SearchResult::Row{"COT", 5, 1, 2, 3}));
-}
-
-TEST_F(SearchStateTest, AnagramsUseExactlyTheGivenLetters)
-{
-    EXPECT_EQ(anagram("TAC"), (Words{"ACT", "CAT"}));
-    EXPECT_EQ(anagram("tca"), (Words{"ACT", "CAT"}));
-    EXPECT_EQ(anagram("TACT"), (Words{"TACT"}));
-    EXPECT_EQ(anagram("TACTT"), Words{});
-    EXPECT_EQ(anagram("NOOON"), Words{});
-}
-
-TEST_F(SearchStateTest, AnagramTextWithCharactersNoWordHoldsFindsNothing)
-{
-    EXPECT_EQ(anagram("TA C"), Words{});
-    EXPECT_EQ(anagram("TAC?"), Words{});
-    EXPECT_EQ(anagram("TA[C"), Words{});
-    EXPECT_EQ(anagram("TAC\xC3\xA9"), Words{});
-    EXPECT_EQ(anagram(std::string("TAC\x7F")), Words{});
-}
-
-TEST_F(SearchStateTest, AdvancedSearchWithEmptyTextOrBoundsFindsNothing)
-{
-    const SearchResult empty = search.runAdvanced("", "100", openFilters());
-    EXPECT_TRUE(empty.rows.empty());
-    EXPECT_EQ(empty.matchCount, 0u);
-    EXPECT_EQ(advanced("*", AdvancedFilters{}), Words{});
-
-    AdvancedFilters noMaxLength = openFilters();
-    noMaxLength.maxLength = "";
-    EXPECT_EQ(advanced("*", noMaxLength), Words{});
-    AdvancedFilters noMaxValue = openFilters();
-    noMaxValue.maxValue = "x";
-    EXPECT_EQ(advanced("*", noMaxValue), Words{});
-    EXPECT_EQ(advanced("*", openFilters()), kWords);
-}
-
-TEST_F(SearchStateTest, AdvancedLengthValueAndPalindromeFilters)
-{
-    AdvancedFilters palindromes = openFilters();
-    palindromes.minLength = "2";
-    palindromes.palindrome = true;
-    EXPECT_EQ(advanced("*", palindromes), (Words{"LEVEL", "NOON"}));
-
-    AdvancedFilters threeLetters = openFilters();
-    threeLetters.minLength = "3";
-    threeLetters.maxLength = "3";
-    EXPECT_EQ(advanced("*", threeLetters), (Words{"ACT", "CAT", "COT", "CUP"}));
-
-    AdvancedFilters values = openFilters();
-    values.minValue = "6";
-    values.maxValue = "7";
-    EXPECT_EQ(advanced("*", values), (Words{"CATS", "CUP", "SCAT", "TACT"}));
-}
-
-TEST_F(SearchStateTest, AdvancedLetterFilters)
-{
-    AdvancedFilters banned = openFilters();
-    banned.banned = "s";
-    EXPECT_EQ(advanced("CAT*", banned), (Words{"CAT"}));
-
-    AdvancedFilters stock = openFilters();
-    stock.optional = "CAT";
-    EXPECT_EQ(advanced("*", stock), (Words{"A", "ACT", "CAT", "TACT"}));
-
-    AdvancedFilters vowelStock = openFilters();
-    vowelStock.optional = "/N*&";
-    EXPECT_EQ(advanced("*", vowelStock), (Words{"A", "I", "NOON"}));
-
-    AdvancedFilters forced = openFilters();
-    forced.forced = "tt";
-    EXPECT_EQ(advanced("*", forced), (Words{"TACT"}));
-
-    AdvancedFilters twoVowels = openFilters();
-    twoVowels.forced = "/";
-    EXPECT_EQ(advanced("*", twoVowels), Words{});
-    twoVowels.forced = "CU";
-    EXPECT_EQ(advanced("*", twoVowels), (Words{"CATSUP", "CUP"}));
-}
-
-TEST_F(SearchStateTest, AdvancedSearchAppliesThePatternAndLimit)
-{
-    EXPECT_EQ(advanced("C?T", openFilters()), (Words{"CAT", "COT"}));
-    EXPECT_EQ(advanced("{}", openFilters()), Words{});
-    const SearchResult limited = search.runAdvanced("*", "3", openFilters());
-    EXPECT_EQ(limited.words(), (Words{"A", "ACT", "CAT"}));
-    EXPECT_EQ(limited.matchCount, kWords.size());
-}
-
-TEST_F(SearchStateTest, DigitShorthandFollowsTheCurrentLetterValues)
-{
+    // Values follow the letter set as it is now.
     EXPECT_EQ(simple("3AT"), (Words{"CAT"}));
     for (char c : std::string("BCMP"))
         letterSet.entryAt(c - 'A').value = 4;
@@ -185,43 +79,153 @@ TEST_F(SearchStateTest, DigitShorthandFollowsTheCurrentLetterValues)
     EXPECT_EQ(simple("4AT"), (Words{"CAT"}));
 }
 
-class LargeSearchTest : public glyph::test::DictionaryFixture
+TEST_F(SearchStateTest, LimitKeepsTheFirstRowsWhileTheTotalCountsEveryMatch)
 {
-};
+    const auto two = search.runSimpleOrAnagram("C?T", "2 rows", false);
+    ASSERT_TRUE(two);
+    EXPECT_EQ(two->rows, (std::vector<SearchResult::Row>{{"CAT", 5, 1, 2, 3}, {"COT", 5, 1, 2, 3}}));
+    const SearchResult limited = search.runAdvanced("*", "3", openFilters());
+    EXPECT_EQ(limited.words(), (Words{"A", "ACT", "CAT"}));
+    EXPECT_EQ(limited.matchCount, kWords.size());
+    const auto notANumber = search.runSimpleOrAnagram("*", "many", false);
+    EXPECT_TRUE(notANumber->rows.empty());
+    EXPECT_EQ(notANumber->matchCount, kWords.size());
 
-TEST_F(LargeSearchTest, LimitIsCappedAtOneThousandRows)
-{
-    Words words;
+    Words many;
     for (char a = 'A'; a <= 'Z'; ++a)
         for (char b = 'A'; b <= 'Z'; ++b)
-            for (char c = 'A'; c <= 'C'; ++c)
-                words.push_back({a, b, c});
-    loadWords(words);
-    SearchState search(dictionary, letterSet);
-    const auto result = search.runSimpleOrAnagram("*", "5000", false);
-    ASSERT_TRUE(result);
+            for (char c : {'A', 'B'})
+                many.push_back({a, b, c});
+    loadWords(many);
+    const auto capped = search.runSimpleOrAnagram("*", "5000", false);
     EXPECT_EQ(search.limit(), SearchState::kMaxLimit);
-    EXPECT_EQ(result->rows.size(), 1000u);
-    EXPECT_EQ(result->matchCount, words.size());
-    EXPECT_EQ(result->rows.back().word, words[999]);
+    EXPECT_EQ(capped->rows.size(), 1000u);
+    EXPECT_EQ(capped->matchCount, many.size());
+    EXPECT_EQ(capped->rows.back().word, many[999]);
+    loadWords({});
+    EXPECT_EQ(search.runSimpleOrAnagram("*", "100", false)->matchCount, 0u);
+    EXPECT_EQ(search.runAdvanced("*", "100", openFilters()).matchCount, 0u);
 }
 
-TEST_F(LargeSearchTest, EmptyDictionaryFindsNothing)
+TEST_F(SearchStateTest, AdvancedSearchNeedsTextAndUpperBoundsAndReadsShorthands)
 {
-    loadWords({});
-    SearchState search(dictionary, letterSet);
-    const auto result = search.runSimpleOrAnagram("*", "100", false);
-    ASSERT_TRUE(result);
-    EXPECT_EQ(result->matchCount, 0u);
-    EXPECT_EQ(search.runAdvanced("*", "100", openFilters()).matchCount, 0u);
+    EXPECT_EQ(search.runAdvanced("", "100", openFilters()).matchCount, 0u);
+    EXPECT_EQ(advanced("*", AdvancedFilters{}), Words{});
+    AdvancedFilters filters = openFilters();
+    filters.maxValue = "x";
+    EXPECT_EQ(advanced("*", filters), Words{});
+    filters = openFilters();
+    EXPECT_EQ(advanced("C?T", filters), (Words{"CAT", "COT"}));
+    filters.banned = "s";
+    EXPECT_EQ(advanced("CAT*", filters), (Words{"CAT"}));
+    filters = openFilters();
+    filters.optional = "/N*&";
+    EXPECT_EQ(advanced("*", filters), (Words{"A", "I", "NOON"}));
+    filters = openFilters();
+    filters.forced = "/";
+    EXPECT_EQ(advanced("*", filters), Words{}) << "every vowel at once";
+    filters.forced = "cu";
+    EXPECT_EQ(advanced("*", filters), (Words{"CATSUP", "CUP"}));
+}
+
+TEST_F(SearchStateTest, AnagramsAndFiltersAgreeWithAPlainScanOfTheWords)
+{
+    std::mt19937 random(7);
+    auto pick = [&random](int low, int high) { return low + static_cast<int>(random() % (high - low + 1)); };
+    auto someLetters = [&pick](int most) {
+        std::string text;
+        for (int n = pick(0, most); n > 0; --n)
+            text += "ACELNOSTU"[pick(0, 8)];
+        return text;
+    };
+    std::set<std::string> unique;
+    while (unique.size() < 400) {
+        const std::string half = someLetters(3);
+        unique.insert(pick(0, 3) == 0 ? half + std::string(half.rbegin(), half.rend())
+                                      : half + someLetters(3));
+    }
+    unique.erase("");
+    const Words words(unique.begin(), unique.end());
+    loadWords(words);
+    auto letterCount = [](const std::string& text, char c) {
+        return std::count(text.begin(), text.end(), c);
+    };
+
+    for (int round = 0; round < 200; ++round) {
+        std::string letters = words[random() % words.size()];
+        std::shuffle(letters.begin(), letters.end(), random);
+        EXPECT_EQ(simple(letters, true), scan(words,
+                                              [&](const std::string& word) {
+                                                  return std::is_permutation(word.begin(), word.end(),
+                                                                             letters.begin(), letters.end());
+                                              }))
+            << letters;
+
+        const int minLength = pick(0, 4), maxLength = pick(2, 7), minValue = pick(0, 6),
+                  maxValue = pick(3, 14);
+        const std::string banned = someLetters(2), forced = someLetters(2);
+        const std::string stock = pick(0, 1) == 0 ? "" : someLetters(8);
+        const bool palindrome = pick(0, 3) == 0;
+        const AdvancedFilters filters{std::to_string(minLength),
+                                      std::to_string(maxLength),
+                                      std::to_string(minValue),
+                                      std::to_string(maxValue),
+                                      forced,
+                                      stock,
+                                      banned,
+                                      palindrome};
+        const SearchResult result = search.runAdvanced("*", "1000", filters);
+        const Words expected = scan(words, [&](const std::string& word) {
+            int value = 0;
+            bool passes = true;
+            for (char c : word) {
+                value += letterSet.entry(c).value;
+                passes = passes && banned.find(c) == std::string::npos &&
+                         (stock.empty() || stock.find(c) != std::string::npos);
+            }
+            for (char c : forced)
+                passes = passes && letterCount(word, c) >= letterCount(forced, c);
+            return passes && static_cast<int>(word.size()) >= minLength &&
+                   static_cast<int>(word.size()) <= maxLength && value >= minValue && value <= maxValue &&
+                   (!palindrome || std::equal(word.begin(), word.end(), word.rbegin()));
+        });
+        EXPECT_EQ(result.words(), expected) << "round " << round;
+        EXPECT_EQ(result.matchCount, expected.size());
+        fprintf(stderr, "%zu ", expected.size());
+    }
 }
 
 TEST(SearchNumbers, TypedNumbersReadTheirLeadingDigits)
 {
     EXPECT_EQ(SearchState::readNumber("42"), 42u);
     EXPECT_EQ(SearchState::readNumber("  7 letters"), 7u);
-    EXPECT_EQ(SearchState::readNumber(""), 0u);
     EXPECT_EQ(SearchState::readNumber("abc"), 0u);
     EXPECT_EQ(SearchState::readNumber("-5"), 0u);
     EXPECT_EQ(SearchState::readNumber("123456789012345"), 4294967295u);
+}
+
+TEST_F(SearchStateTest, PalindromesComeLongestFirstThenAlphabetically)
+{
+    EXPECT_TRUE(glyph::isPalindrome("LEVELS", 5));
+    EXPECT_FALSE(glyph::isPalindrome("LEVELS", 6));
+    loadWords({"A", "ABBA", "ABCA", "AB", "CAT", "I", "NOON", "O", "REFER", "TOOT"});
+    glyph::PalindromeList list;
+    list.collect(dictionary);
+    EXPECT_EQ(list.words(), (Words{"REFER", "ABBA", "NOON", "TOOT", "A", "I", "O"}));
+    EXPECT_EQ(list.clipboardText(), "REFER\nABBA\nNOON\nTOOT\nA\nI\nO\n");
+}
+
+TEST_F(SearchStateTest, SpeedTestAveragesItsMeasurements)
+{
+    glyph::SpeedTest test(dictionary);
+    test.tick();
+    EXPECT_EQ(test.runs(), 1);
+    EXPECT_GT(test.rateSum(), 0.0);
+    glyph::SpeedTest fixed(dictionary);
+    fixed.addRate(100.0);
+    fixed.addRate(301.0);
+    EXPECT_EQ(fixed.message(-5.0), " Current 0 words/s \n Average 200 words/s \n " + path);
+    loadWords({});
+    glyph::SpeedTest empty(dictionary);
+    EXPECT_EQ(empty.tick(), " Current 0 words/s \n Average 0 words/s \n " + path);
 }

@@ -1,144 +1,171 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
-#include "support/dicbytes.h"
 #include "support/toolrun.h"
 
-using glyph::test::glyphdict;
 using glyph::test::quoted;
-using glyph::test::TempDir;
 using glyph::test::ToolRun;
 
-TEST(Glyphdict, BuildsLooksUpEditsListsAndDescribesADictionary)
+namespace
 {
-    TempDir dir;
-    const std::string list = dir.write("words.txt", "tan\nan\nin\n");
-    const std::string dic = quoted(dir.file("x.dic"));
-    ToolRun run = glyphdict(dir, "build " + quoted(list) + " " + dic + " --author Me");
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.err.find("Writing to file..."), std::string::npos);
-    EXPECT_EQ(dir.read("words.txt"), "AN\nIN\nTAN\n");
 
-    run = glyphdict(dir, "lookup " + dic + " an TAN ta qzx");
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "an yes\nTAN yes\nta no\nqzx no\n");
-    EXPECT_EQ(glyphdict(dir, "lookup " + dic + " an in").status, 0);
-
-    ASSERT_EQ(glyphdict(dir, "add " + dic + " bat Zebra").status, 0);
-    ASSERT_EQ(glyphdict(dir, "delete " + dic + " an").status, 0);
-    run = glyphdict(dir, "list " + dic);
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "BAT\nIN\nTAN\nZEBRA\n");
-
-    run = glyphdict(dir, "info " + dic);
-    EXPECT_EQ(run.status, 0);
-    EXPECT_NE(run.out.find("Author: Me\n"), std::string::npos);
-    EXPECT_NE(run.out.find("Words: 4\n"), std::string::npos);
+// What a search printed before its last line ("Total: N\t00:000 sec"), and the count.
+std::string rows(const std::string& out)
+{
+    const std::size_t total = out.rfind("Total: ");
+    return total == std::string::npos ? "no total in: " + out : out.substr(0, total);
 }
 
-TEST(Glyphdict, EditsWriteAFreshFileAndRefuseWhatTheyCannotStore)
+class Glyphdict : public ::testing::Test
 {
-    TempDir dir;
-    const std::string list = dir.write("words.txt", "AN\nCAT\nIN\nTAN\nTO\n");
-    const std::string dic = quoted(dir.file("x.dic"));
-    ASSERT_EQ(glyphdict(dir, "build " + quoted(list) + " " + dic).status, 0);
+protected:
+    // A game folder with Dictionaries/words.dic built from an unsorted list, and Sets/English.set
+    // whose values are 1 for every letter but C (3) and V (4).
+    void SetUp() override
+    {
+        std::filesystem::create_directories(dir.path() / "Dictionaries");
+        std::filesystem::create_directories(dir.path() / "Sets");
+        std::string set;
+        for (char c = 'A'; c <= '['; ++c)
+            set += std::string("1 ") +
+                   (c == 'C'   ? "3"
+                    : c == 'V' ? "4"
+                    : c == '[' ? "0"
+                               : "1") +
+                   (std::string("AEIOU").find(c) != std::string::npos ? " 1\n" : " 0\n");
+        dir.write("Sets/English.set", set);
+        const std::string list = dir.write("words.txt", "tan\nan\nin\nact\ncat\nlevel\nnoon\nvat\n");
+        const ToolRun built = run("build " + quoted(list) + " " + dic + " --author Me");
+        ASSERT_EQ(built.status, 0) << built.err;
+        EXPECT_NE(built.err.find("Writing to file..."), std::string::npos) << "progress goes to stderr";
+        EXPECT_EQ(dir.read("words.txt"), "ACT\nAN\nCAT\nIN\nLEVEL\nNOON\nTAN\nVAT\n");
+    }
 
-    ToolRun run = glyphdict(dir, "lookup " + dic + " an1 in");
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "an1 no\nin yes\n") << "a word with a digit is no word";
+    ToolRun run(const std::string& arguments) { return glyph::test::glyphdict(dir, arguments); }
 
-    const std::string thirty(30, 'Q');
-    run = glyphdict(dir, "add " + dic + " " + thirty);
-    EXPECT_NE(run.status, 0);
-    EXPECT_EQ(run.err, "glyphdict: not a word of 1 to 29 letters A-Z: " + thirty + "\n");
-    ASSERT_EQ(glyphdict(dir, "add " + dic + " " + thirty.substr(1)).status, 0);
+    glyph::test::TempDir dir;
+    const std::string dic = quoted(dir.file("Dictionaries/words.dic"));
+};
 
-    // Several words out of order; the old file, under a second name, keeps its bytes.
-    const std::string before = dir.read("x.dic");
-    std::filesystem::create_hard_link(dir.file("x.dic"), dir.file("old.dic"));
-    ASSERT_EQ(glyphdict(dir, "delete " + dic + " to an cat").status, 0);
-    EXPECT_EQ(glyphdict(dir, "list " + dic).out, "IN\n" + thirty.substr(1) + "\nTAN\n");
+} // namespace
+
+TEST_F(Glyphdict, LooksUpEditsListsAndDescribesADictionary)
+{
+    ToolRun result = run("lookup " + dic + " an TAN ta an1 qzx");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "an yes\nTAN yes\nta no\nan1 no\nqzx no\n");
+    EXPECT_EQ(run("lookup " + dic + " an in").status, 0);
+
+    // Words out of order and of either case; the old file, under a second name, keeps its bytes.
+    const std::string before = dir.read("Dictionaries/words.dic");
+    std::filesystem::create_hard_link(dir.file("Dictionaries/words.dic"), dir.file("old.dic"));
+    const std::string q29(29, 'Q');
+    ASSERT_EQ(run("add " + dic + " Zebra bat " + q29).status, 0);
+    ASSERT_EQ(run("delete " + dic + " vat level Cat noon").status, 0);
     EXPECT_EQ(dir.read("old.dic"), before);
+    result = run("list " + dic);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "ACT\nAN\nBAT\nIN\n" + q29 + "\nTAN\nZEBRA\n");
+    result = run("info " + dic);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_NE(result.out.find("Author: Me\n"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("Words: 7\n"), std::string::npos) << result.out;
+
+    // A word the dictionary cannot store stops the whole edit.
+    const std::string edited = dir.read("Dictionaries/words.dic");
+    for (const std::string& word : {std::string(30, 'Q'), std::string("cat's"), std::string("caf\xc3\xa9"),
+                                    std::string("a b"), std::string("3d")}) {
+        for (const char* command : {"add ", "delete "}) {
+            result = run(command + dic + " dog " + quoted(word));
+            EXPECT_EQ(result.status, 2) << word;
+            EXPECT_EQ(result.err, "glyphdict: not a word of 1 to 29 letters A-Z: " + word + "\n");
+        }
+    }
+    EXPECT_EQ(dir.read("Dictionaries/words.dic"), edited);
 }
 
-TEST(Glyphdict, ErrorsAreOneLineOnStderrWithANonZeroStatus)
+TEST_F(Glyphdict, SearchesPrintRowsAndTheTotalOfEveryMatch)
 {
-    TempDir dir;
-    ToolRun run = glyphdict(dir, "lookup " + quoted(dir.file("none.dic")) + " cat");
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "glyphdict: Can't open " + dir.file("none.dic") + " for reading\n");
-    EXPECT_EQ(run.out, "");
+    const std::string set = " --set " + quoted(dir.file("Sets/English.set"));
+    ToolRun result = run("anagram " + dic + " TAC" + set);
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(rows(result.out), "ACT\t5\t1\t2\t3\nCAT\t5\t1\t2\t3\n");
+    EXPECT_NE(result.out.find("Total: 2\t"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find(" sec\n"), std::string::npos) << result.out;
+    result = run("search " + dic + " '*' --limit 2" + set);
+    EXPECT_EQ(rows(result.out), "ACT\t5\t1\t2\t3\nAN\t2\t1\t1\t2\n");
+    EXPECT_NE(result.out.find("Total: 8\t"), std::string::npos) << result.out;
+    result =
+        run("advanced " + dic +
+            " '?AT*' --min-length 3 --max-length 4 --min-value 4 --max-value 6 --forced T --optional CATV "
+            "--banned S" +
+            set);
+    EXPECT_EQ(rows(result.out), "CAT\t5\t1\t2\t3\nVAT\t6\t1\t2\t3\n");
+    result =
+        run("advanced " + dic + " '*' --min-length 2 --max-length 15 --max-value 100 --palindrome" + set);
+    EXPECT_EQ(rows(result.out), "LEVEL\t8\t2\t3\t5\nNOON\t4\t2\t2\t4\n");
+    EXPECT_EQ(rows(run("advanced " + dic + " '*'" + set).out), "") << "no upper bounds, no words";
+    result = run("palindromes " + dic + set);
+    EXPECT_EQ(rows(result.out), "LEVEL\t8\t2\t3\t5\nNOON\t4\t2\t2\t4\n");
+    // Without --set, the letter set beside the dictionary's folder.
+    EXPECT_EQ(rows(run("anagram " + dic + " VAT").out), "VAT\t6\t1\t2\t3\n");
+    result = run("speed " + dic + " --seconds 0");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out.rfind(" Current ", 0), 0u) << result.out;
+    EXPECT_NE(result.out.find("Total: 1\t"), std::string::npos) << result.out;
 
+    // A dictionary alone in a folder, searched from there, uses the letter set beside the program.
+    const ToolRun outside = glyph::test::runTool(
+        dir, "cd " + quoted(dir.path().string()) + "/Dictionaries && " +
+                 quoted(std::string(GLYPH_DIST_DIR) + "/glyphdict") + " search words.dic CAT");
+    ASSERT_EQ(outside.status, 0) << outside.err;
+    EXPECT_EQ(outside.out.rfind("CAT\t", 0), 0u) << outside.out;
+}
+
+TEST_F(Glyphdict, ErrorsAreOneLineOnStderrWithANonZeroStatus)
+{
+    const std::string none = dir.file("none.dic");
     const std::string bad = dir.write("bad.dic", "Not a dictionary at all");
-    run = glyphdict(dir, "add " + quoted(bad) + " cat");
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "glyphdict: Invalid " + bad + " file\n");
+    const std::string tool = quoted(std::string(GLYPH_DIST_DIR) + "/glyphdict") + " ";
+    const struct {
+        std::string arguments;
+        int status;
+        std::string message; // the start of stderr, one line when the status is 1
+    } cases[] = {
+        {"lookup " + quoted(none) + " cat", 1, "glyphdict: Can't open " + none + " for reading\n"},
+        {"add " + quoted(bad) + " cat", 1, "glyphdict: Invalid " + bad + " file\n"},
+        {"anagram " + dic + " TAC --set " + quoted(dir.file("none.set")), 1, "glyphdict: Can't open"},
+        {"frobnicate", 2, "glyphdict: unknown command"},
+        {"search " + dic + " CAT --bogus 1", 2, "glyphdict: unknown option --bogus"},
+        {"anagram " + dic, 2, "usage: glyphdict anagram DIC LETTERS"},
+        {"advanced " + dic + " '*' --limit", 2, ""},
+        {"build /tmp " + quoted(dir.file("out.dic")), 1, "glyphdict: "},
+        {"build /dev/zero " + quoted(dir.file("out.dic")), 1, "glyphdict: "},
+        {"list /tmp", 1, "glyphdict: "},
+        {"add " + quoted(dir.path().string()) + " cat", 1, "glyphdict: "},
+    };
+    for (const auto& c : cases) {
+        const ToolRun result = run(c.arguments);
+        EXPECT_EQ(result.status, c.status) << c.arguments;
+        EXPECT_EQ(result.err.rfind(c.message, 0), 0u) << c.arguments << ": " << result.err;
+        EXPECT_TRUE(c.status != 1 || std::count(result.err.begin(), result.err.end(), '\n') == 1)
+            << result.err;
+    }
     EXPECT_EQ(dir.read("bad.dic"), "Not a dictionary at all");
-
-    run = glyphdict(dir, "add " + quoted(bad) + " 3d");
-    EXPECT_NE(run.status, 0);
-    EXPECT_EQ(run.err, "glyphdict: not a word of 1 to 29 letters A-Z: 3d\n");
-
-    run = glyphdict(dir, "frobnicate");
-    EXPECT_NE(run.status, 0);
-    EXPECT_NE(run.err.find("unknown command"), std::string::npos);
-    EXPECT_NE(glyphdict(dir, "lookup").status, 0);
-}
-
-TEST(Glyphdict, HelpListsEveryCommand)
-{
-    TempDir dir;
-    const ToolRun run = glyphdict(dir, "--help");
-    EXPECT_EQ(run.status, 0);
-    for (const char* name : {"build", "add", "delete", "lookup", "list", "info"})
-        EXPECT_NE(run.out.find(std::string("  ") + name + " "), std::string::npos) << name;
-}
-
-TEST(Glyphdict, EditsRefuseWordsThatAreNotAllLettersAndWriteNothing)
-{
-    TempDir dir;
-    const std::string list = dir.write("words.txt", "cat\ncats\nxylo\n");
-    const std::string dic = dir.file("e.dic");
-    ASSERT_EQ(glyphdict(dir, "build " + quoted(list) + " " + quoted(dic)).status, 0);
-    const std::string before = dir.read("e.dic");
-    for (const char* word : {"cat's", "xylo-phonic", "caf\xc3\xa9", "a b"}) {
-        const char* command = std::string(word) == "cat's" ? "delete " : "add ";
-        const ToolRun run = glyphdict(dir, command + quoted(dic) + " dog " + quoted(word));
-        EXPECT_NE(run.status, 0) << word;
-        EXPECT_EQ(run.err, "glyphdict: not a word of 1 to 29 letters A-Z: " + std::string(word) + "\n");
-        EXPECT_EQ(dir.read("e.dic"), before) << word;
-    }
-    EXPECT_EQ(glyphdict(dir, "delete " + quoted(dic) + " Cat").status, 0) << "letters of either case";
-    EXPECT_EQ(glyphdict(dir, "list " + quoted(dic)).out, "CATS\nXYLO\n");
-}
-
-TEST(Glyphdict, FailsWhenItsOutputCannotBeWrittenOrItsInputIsNoFile)
-{
-    TempDir dir;
-    const std::string list = dir.write("words.txt", "cat\ndog\n");
-    const std::string dic = dir.file("e.dic");
-    ASSERT_EQ(glyphdict(dir, "build " + quoted(list) + " " + quoted(dic)).status, 0);
-    const std::string tool = std::string("\"") + GLYPH_DIST_DIR + "/glyphdict\" ";
-    for (const std::string& arguments : {"list " + quoted(dic), "info " + quoted(dic),
-                                         "lookup " + quoted(dic) + " cat", std::string("--help")}) {
-        const ToolRun run = glyph::test::runTool(dir, "( " + tool + arguments + " > /dev/full )");
-        EXPECT_EQ(run.status, 1) << arguments;
-        EXPECT_EQ(run.err.rfind("glyphdict: cannot write to standard output", 0), 0u) << arguments << run.err;
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
-    }
-
-    // Folders and devices as word lists or dictionaries: one line and a failure, no abort.
-    for (const std::string& arguments :
-         {"build /tmp " + quoted(dir.file("out.dic")), "build /dev/zero " + quoted(dir.file("out.dic")),
-          std::string("list /tmp"), "add " + quoted(dir.path().string()) + " cat"}) {
-        const ToolRun run = glyphdict(dir, arguments);
-        EXPECT_EQ(run.status, 1) << arguments;
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << arguments << run.err;
-        EXPECT_EQ(run.err.rfind("glyphdict: ", 0), 0u) << run.err;
-    }
     EXPECT_FALSE(std::filesystem::exists(dir.file("out.dic")));
+
+    for (const std::string& arguments :
+         {"list " + dic, "info " + dic, "lookup " + dic + " cat", std::string("--help")}) {
+        const ToolRun result = glyph::test::runTool(dir, "( " + tool + arguments + " > /dev/full )");
+        EXPECT_EQ(result.status, 1) << arguments;
+        EXPECT_EQ(result.err.rfind("glyphdict: cannot write to standard output", 0), 0u) << result.err;
+    }
+    const ToolRun help = run("--help");
+    EXPECT_EQ(help.status, 0);
+    for (const char* name :
+         {"build", "add", "delete", "lookup", "list", "info", "search", "anagram", "speed"})
+        EXPECT_NE(help.out.find(std::string("  ") + name + " "), std::string::npos) << name;
 }
