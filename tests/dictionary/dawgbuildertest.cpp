@@ -200,99 +200,76 @@ TEST_F(Builder, WordListIsCutAtNonLettersAndRewrittenSortedOnlyWhenItIsNot)
 
 TEST_F(Builder, FailedOrStoppedBuildsKeepTheOldFile)
 {
+    // 40,000 distinct five-letter words: far more than one block of 32,767 nodes holds.
+    std::string many;
+    for (int i = 0; i < 40000; ++i) {
+        for (int power = 26 * 26 * 26 * 26; power > 0; power /= 26)
+            many += static_cast<char>('A' + i / power % 26);
+        many += '\n';
+    }
+    DawgBuilder small(1);
+    small.setSourcePath(dir.write("many.txt", many));
     dir.write("out.dic", "old contents");
-    auto expectNothingWritten = [this](const std::string& why) {
-        EXPECT_FALSE(builder.buildFromWordList()) << why;
-        EXPECT_EQ(dir.read("out.dic"), "old contents") << why;
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3) << why;
-    };
-    ASSERT_EQ(::mkfifo(dir.file("fifo.txt").c_str(), 0600), 0);
     dir.write("list.txt", "cat\ncats\nrat\nrats\n");
-    builder.setDestinationPath(dir.file("out.dic"));
+    ASSERT_EQ(::mkfifo(dir.file("fifo.txt").c_str(), 0600), 0);
+    auto expectNothingWritten = [this](DawgBuilder& failing, const std::string& why) {
+        failing.setDestinationPath(dir.file("out.dic"));
+        EXPECT_FALSE(failing.buildFromWordList()) << why;
+        EXPECT_EQ(dir.read("out.dic"), "old contents") << why;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 4) << why;
+    };
+    expectNothingWritten(small, "too many nodes");
     for (const std::string& source :
          {dir.file("none.txt"), dir.file("fifo.txt"), dir.path().string(), std::string("/dev/zero")}) {
         builder.setSourcePath(source);
-        expectNothingWritten(source);
+        expectNothingWritten(builder, source);
     }
     builder.setSourcePath(dir.file("list.txt"));
     builder.setStatusListener([this](const std::string& status) {
         if (status.rfind("Compacting", 0) == 0)
             builder.requestAbort();
     });
-    expectNothingWritten("stopped while compacting");
-    // A stop is forgotten at the start of the next run.
+    expectNothingWritten(builder, "stopped while compacting");
+    // A stop is forgotten at the start of the next run; a full pool is emptied.
     builder.setStatusListener(nullptr);
     EXPECT_TRUE(buildFrom("cat\n"));
     EXPECT_FALSE(builder.abortRequested());
+    small.setSourcePath(dir.file("list.txt"));
+    EXPECT_TRUE(small.buildFromWordList());
     builder.setDestinationPath(dir.file("no/such/folder/out.dic"));
     EXPECT_FALSE(builder.buildFromWordList());
 }
 
-TEST_F(Builder, ExhaustedNodePoolFailsWithoutTouchingTheDestination)
-{
-    DawgBuilder small(1); // one block of 32,767 nodes
-    dir.write("out.dic", "old contents");
-    // 40,000 distinct five-letter words in ascending order: far more than 32,767 nodes.
-    Words words;
-    for (int i = 0; i < 40000; ++i) {
-        std::string word(5, 'A');
-        for (int position = 4, rest = i; position >= 0; --position, rest /= 26)
-            word[position] = static_cast<char>('A' + rest % 26);
-        words.push_back(word);
-    }
-    small.setSourcePath(dir.write("list.txt", lines(words)));
-    small.setDestinationPath(dir.file("out.dic"));
-    EXPECT_FALSE(small.buildFromWordList());
-    EXPECT_EQ(dir.read("out.dic"), "old contents");
-    small.setSourcePath(dir.write("list.txt", "cat\n"));
-    EXPECT_TRUE(small.buildFromWordList()) << "the same builder succeeds on a list that fits";
-}
-
 TEST_F(Builder, EditsGiveTheFileOfTheResultingList)
 {
-    ASSERT_TRUE(buildFrom("cat\ncats\ndog\n"));
-    ASSERT_EQ(builtWords(), (Words{"CAT", "CATS", "DOG"}));
-    // Words out of order, one already there, and words that are refused.
+    // A dictionary whose header claims no words, holding words longer than the board and than new
+    // words may be, up to the 39 letters a loaded dictionary can hold.
+    const std::string m17 = std::string(16, 'M') + "S", n29(29, 'N'), p30(30, 'P'), q39(39, 'Q');
+    ASSERT_TRUE(
+        glyph::test::DicFileWriter::write(dir.file("out.dic"), {"CAT", "CATS", "DOG", m17, n29, p30, q39}));
+    std::string bytes = dir.read("out.dic");
+    std::fill(bytes.begin() + 44, bytes.begin() + 48, '\0');
+    dir.write("out.dic", bytes);
+    ASSERT_TRUE(dictionary.load(dir.file("out.dic"), true));
+    ASSERT_EQ(dictionary.wordCount(), 0u);
+    builder.setDestinationPath(dir.file("out.dic"));
+    builder.setAuthor("Owner");
+
+    // Words out of order, and words that are refused.
     ASSERT_TRUE(
         builder.addWords(dictionary, {"ZOO", "CA", "ANT", "DOGS", "", "lower", "AB1", std::string(30, 'X')}));
-    const Words added{"ANT", "CA", "CAT", "CATS", "DOG", "DOGS", "ZOO"};
+    const Words added{"ANT", "CA", "CAT", "CATS", "DOG", "DOGS", m17, n29, p30, q39, "ZOO"};
     EXPECT_EQ(dir.read("out.dic"), PlainBuilder().build(added, "Owner"));
-    ASSERT_EQ(builtWords(), added);
-    ASSERT_TRUE(builder.deleteWords(dictionary, {"ZOO", "cats", "CA", "DO", "ANT"}));
-    EXPECT_EQ(dir.read("out.dic"), PlainBuilder().build({"CAT", "CATS", "DOG", "DOGS"}, "Owner"));
-    ASSERT_EQ(builtWords(), (Words{"CAT", "CATS", "DOG", "DOGS"}));
+    EXPECT_EQ(builtWords(), added);
+    ASSERT_TRUE(builder.deleteWords(dictionary, {"ZOO", "cats", n29, "CA", "DO", "ANT"}));
+    const Words left{"CAT", "CATS", "DOG", "DOGS", m17, p30, q39};
+    EXPECT_EQ(dir.read("out.dic"), PlainBuilder().build(left, "Owner"));
+    EXPECT_EQ(builtWords(), left);
     builder.setAuthor("Someone else");
     ASSERT_TRUE(builder.deleteWords(dictionary, {"HORSE"}));
-    EXPECT_EQ(dir.read("out.dic"), PlainBuilder().build({"CAT", "CATS", "DOG", "DOGS"}, "Someone else"));
+    EXPECT_EQ(dir.read("out.dic"), PlainBuilder().build(left, "Someone else"));
     // An unloaded dictionary contributes nothing.
     Dictionary empty(view);
     ASSERT_TRUE(builder.addWords(empty, {"OX"}));
     EXPECT_EQ(builtWords(), Words{"OX"});
-}
-
-TEST_F(Builder, EditsKeepEveryWordOfTheGraphWhateverItsHeaderSays)
-{
-    // Words longer than the board and than new words may be, up to the 39 letters a loaded
-    // dictionary can hold, in a file whose header claims no words at all.
-    const std::string n29(29, 'N');
-    Words words{std::string(15, 'L'), std::string(16, 'M') + "S", n29, std::string(30, 'P'),
-                std::string(DawgBuilder::kMaxStoredLength, 'Q')};
-    const std::string path = dir.file("out.dic");
-    ASSERT_TRUE(glyph::test::DicFileWriter::write(path, words));
-    std::string bytes = dir.read("out.dic");
-    std::fill(bytes.begin() + 44, bytes.begin() + 48, '\0');
-    dir.write("out.dic", bytes);
-    ASSERT_TRUE(dictionary.load(path, true));
-    ASSERT_EQ(dictionary.wordCount(), 0u);
-    builder.setDestinationPath(path);
-    builder.setAuthor("Owner");
-
-    ASSERT_TRUE(builder.addWords(dictionary, {"CAT"}));
-    words.insert(words.begin(), "CAT");
-    EXPECT_EQ(dir.read("out.dic"), PlainBuilder().build(words, "Owner"));
-    ASSERT_EQ(builtWords(), words);
-    ASSERT_TRUE(builder.deleteWords(dictionary, {n29, "CAT"}));
-    words.erase(std::find(words.begin(), words.end(), n29));
-    words.erase(words.begin());
-    EXPECT_EQ(builtWords(), words);
 }

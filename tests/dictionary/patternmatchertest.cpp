@@ -1,3 +1,4 @@
+#include <memory>
 #include <random>
 #include <set>
 #include <string>
@@ -14,25 +15,14 @@ using glyph::PatternMatcher;
 namespace
 {
 
-// A matcher compiled from an internal pattern, whose '&' accepts the given words.
-class Matcher
+// A matcher of the internal pattern whose '&' accepts the given words.
+std::unique_ptr<PatternMatcher> compiled(const std::string& pattern, const std::set<std::string>& words = {})
 {
-public:
-    explicit Matcher(const std::string& pattern, std::set<std::string> words = {}) : m_words(std::move(words))
-    {
-        m_matcher.setWordTest([this](const char* word) { return m_words.count(word) != 0; });
-        m_matcher.compile(pattern);
-    }
-    bool operator()(const std::string& word, std::size_t element = 0)
-    {
-        return m_matcher.match(word, element);
-    }
-    const std::vector<PatternElement>& elements() const { return m_matcher.elements(); }
-
-private:
-    std::set<std::string> m_words;
-    PatternMatcher m_matcher;
-};
+    auto matcher = std::make_unique<PatternMatcher>();
+    matcher->setWordTest([words](const char* word) { return words.count(word) != 0; });
+    matcher->compile(pattern);
+    return matcher;
+}
 
 // A straightforward reading of the matching rules, without any shortcut, to hold the
 // matcher's shortcuts to on small cases.
@@ -99,17 +89,15 @@ TEST(PatternTranslation, KeepsLettersAndWildcardsAndWritesShorthandsAsSetsOfTheL
 
 TEST(PatternCompilation, SplitsLiteralsWildcardsAndSetsAndMarksTheLastElement)
 {
-    Matcher matcher("CAT*?&{AE}x-Y{QZ");
+    const auto matcher = compiled("CAT*?&{AE}x-Y{QZ");
     const std::vector<PatternElement> expected = {
         {PatternElement::Literal, "CAT", false},  {PatternElement::AnyRun, "*", false},
         {PatternElement::OneLetter, "?", false},  {PatternElement::WordPart, "&", false},
         {PatternElement::LetterSet, "AE", false}, {PatternElement::Literal, "x", false},
         {PatternElement::Literal, "Y", false},    {PatternElement::LetterSet, "QZ", true},
     };
-    EXPECT_EQ(matcher.elements(), expected);
-    Matcher nothing("-+!");
-    EXPECT_FALSE(nothing("CAT"));
-    EXPECT_FALSE(nothing(""));
+    EXPECT_EQ(matcher->elements(), expected);
+    EXPECT_FALSE(compiled("-+!")->match("")) << "no elements, no match";
 }
 
 TEST(PatternMatching, AgreesWithAPlainReadingOfTheRulesOnRandomCases)
@@ -122,15 +110,15 @@ TEST(PatternMatching, AgreesWithAPlainReadingOfTheRulesOnRandomCases)
         std::string pattern;
         for (int n = 1 + static_cast<int>(random() % 6); n > 0; --n)
             pattern += pieces[random() % 10];
-        Matcher matcher(pattern, words);
+        const auto matcher = compiled(pattern, words);
         for (int w = 0; w < 10; ++w) {
             std::string word;
             for (int n = static_cast<int>(random() % 8); n > 0; --n)
                 word += static_cast<char>('A' + random() % 2);
             // Mostly from the first element, sometimes from a later one or past the end.
-            const std::size_t start = w < 8 ? 0 : random() % (matcher.elements().size() + 1);
-            const bool expected = reference(matcher.elements(), words, word, start);
-            ASSERT_EQ(matcher(word, start), expected) << pattern << " " << word << " from " << start;
+            const std::size_t start = w < 8 ? 0 : random() % (matcher->elements().size() + 1);
+            const bool expected = reference(matcher->elements(), words, word, start);
+            ASSERT_EQ(matcher->match(word, start), expected) << pattern << " " << word << " from " << start;
             matches += expected ? 1 : 0;
         }
     }
@@ -149,14 +137,13 @@ TEST(PatternMatching, ManyRunsAndWordPartsFinishOnLongWords)
     for (const std::string& pattern :
          {std::string("*?*?*?*?*?*?*?*?*?*?*?*?Z"), std::string("&&&&&&&&&&&&&&Z"),
           std::string("*&*&*&*&*&*&*&*&*&Z"), std::string(100000, '*') + "Z"}) {
-        Matcher matcher(pattern, words);
-        EXPECT_FALSE(matcher(word)) << pattern.substr(0, 30);
-        EXPECT_TRUE(matcher(word + "Z")) << pattern.substr(0, 30);
+        const auto matcher = compiled(pattern, words);
+        EXPECT_FALSE(matcher->match(word)) << pattern.substr(0, 30);
+        EXPECT_TRUE(matcher->match(word + "Z")) << pattern.substr(0, 30);
     }
     // Words far longer than the pieces the matcher remembers.
     const std::string longWord(5000, 'A');
-    EXPECT_TRUE(Matcher("&&", {longWord.substr(0, 4000), longWord.substr(4000)})(longWord));
-    Matcher lastWord("A&", {longWord.substr(1)});
-    EXPECT_TRUE(lastWord(longWord));
-    EXPECT_FALSE(lastWord(longWord + "B"));
+    EXPECT_TRUE(compiled("&&", {longWord.substr(0, 4000), longWord.substr(4000)})->match(longWord));
+    EXPECT_TRUE(compiled("A&", {longWord.substr(1)})->match(longWord));
+    EXPECT_FALSE(compiled("A&", {longWord.substr(1)})->match(longWord + "B"));
 }

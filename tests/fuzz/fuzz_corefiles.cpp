@@ -1,9 +1,8 @@
-// Feeds arbitrary bytes to the readers of the core's small file formats: bag and player
-// images, premium lists, letter sets and the preferences file. The first byte picks the reader.
+// Feeds arbitrary bytes to the readers of the core's small file formats, the first byte picking
+// the reader: bag and player images, premium lists, letter sets and the preferences file.
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -19,19 +18,6 @@
 namespace
 {
 
-const std::string& scratchFile()
-{
-    static const std::string path =
-        (std::filesystem::temp_directory_path() / "glyph-fuzz-corefiles.txt").string();
-    return path;
-}
-
-void writeScratch(const std::uint8_t* data, std::size_t size)
-{
-    std::ofstream out(scratchFile(), std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-}
-
 void checkBag(const glyph::Bag& bag)
 {
     int sum = 0;
@@ -41,90 +27,56 @@ void checkBag(const glyph::Bag& bag)
         std::abort();
 }
 
-void fuzzBag(const std::uint8_t* data, std::size_t size)
-{
-    std::array<std::uint8_t, glyph::Bag::kImageSize> image{};
-    std::copy_n(data, std::min(size, image.size()), image.begin());
-    glyph::Bag bag;
-    if (!bag.readImage(image.data()))
-        return;
-    checkBag(bag);
-    bag.draw(7);
-    checkBag(bag);
-    bag.returnTile('E');
-    checkBag(bag);
-    bag.removeTile('[');
-    checkBag(bag);
-}
-
-void fuzzPlayer(const std::uint8_t* data, std::size_t size)
-{
-    std::array<std::uint8_t, glyph::Player::kImageSize> image{};
-    std::copy_n(data, std::min(size, image.size()), image.begin());
-    glyph::Player player;
-    if (!player.readImage(image.data()))
-        return;
-    std::array<std::uint8_t, glyph::Player::kImageSize> again{};
-    player.writeImage(again.data());
-    glyph::Player copy;
-    if (!copy.readImage(again.data()))
-        std::abort();
-}
-
-void fuzzPremiumList(const std::uint8_t* data, std::size_t size)
-{
-    glyph::MultiplierGrid grid{};
-    glyph::geometry::applyPremiumList(std::string(reinterpret_cast<const char*>(data), size), grid, 3);
-}
-
-void fuzzLetterSet(const std::uint8_t* data, std::size_t size)
-{
-    writeScratch(data, size);
-    glyph::NullView view;
-    glyph::LetterSet set;
-    set.load(scratchFile(), view);
-    glyph::Bag bag;
-    bag.fillFromLetterSet(set);
-    checkBag(bag);
-}
-
-void fuzzPreferences(const std::uint8_t* data, std::size_t size)
-{
-    writeScratch(data, size);
-    glyph::Preferences prefs(scratchFile());
-    int number = 0;
-    prefs.getInteger("TableRowsKey", number);
-    std::string text;
-    prefs.getString("ColorMarginKey", text);
-    // Writing the values back must not fail on anything that was read.
-    prefs.save();
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size == 0)
         return 0;
-    const std::uint8_t selector = data[0];
-    ++data;
-    --size;
-    switch (selector % 5) {
+    const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
+    static const std::string path = std::filesystem::temp_directory_path() / "glyph-fuzz-corefiles.txt";
+    std::ofstream(path, std::ios::binary) << bytes;
+    std::array<std::uint8_t, std::max(glyph::Bag::kImageSize, glyph::Player::kImageSize)> image{};
+    std::copy_n(bytes.begin(), std::min(bytes.size(), image.size()), image.begin());
+    glyph::NullView view;
+    glyph::Bag bag;
+    glyph::Player player;
+    glyph::MultiplierGrid grid{};
+    glyph::LetterSet set;
+    switch (data[0] % 5) {
     case 0:
-        fuzzBag(data, size);
+        if (bag.readImage(image.data())) {
+            checkBag(bag);
+            bag.draw(7);
+            bag.returnTile('E');
+            bag.removeTile('[');
+            checkBag(bag);
+        }
         break;
     case 1:
-        fuzzPlayer(data, size);
+        // An image read back in after writing must be accepted again.
+        if (player.readImage(image.data())) {
+            player.writeImage(image.data());
+            if (!glyph::Player().readImage(image.data()))
+                std::abort();
+        }
         break;
     case 2:
-        fuzzPremiumList(data, size);
+        glyph::geometry::applyPremiumList(bytes, grid, 3);
         break;
     case 3:
-        fuzzLetterSet(data, size);
+        set.load(path, view);
+        bag.fillFromLetterSet(set);
+        checkBag(bag);
         break;
-    default:
-        fuzzPreferences(data, size);
-        break;
+    default: {
+        glyph::Preferences preferences(path);
+        std::string text;
+        int number = 0;
+        preferences.getInteger("TableRowsKey", number);
+        preferences.getString("ColorMarginKey", text);
+        preferences.save(); // writing back what was read must not fail
+    }
     }
     return 0;
 }
