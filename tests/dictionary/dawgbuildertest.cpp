@@ -153,47 +153,43 @@ TEST_F(Builder, OutputMatchesThePlainBuilderByteForByte)
 
 TEST_F(Builder, WordListIsCutAtNonLettersAndRewrittenSortedOnlyWhenItIsNot)
 {
-    const std::string q14(14, 'Q');
+    const std::string q14(14, 'Q'), b29(29, 'B'), z20(20, 'Z'), cab = "CA" + std::string(18, 'B');
     const std::string dashes = "abc" + std::string(3000, '-') + "xyz";
     const struct {
         std::string list;
         int boardDimension;
-        std::string rewritten; // empty: the list stays as it was
+        bool rewritten; // as the words, one a line
         Words words;
     } cases[] = {
-        {"zebra\nApple\n" + std::string(15, 'q') + "\napple\n\n3D\n" + q14 + "\nmango tree\ndon't\nZEBRA\n",
+        {"zebra\nApple\nqqqqqqqqqqqqqqq\napple\n\n3D\n" + q14 + "\nmango tree\ndon't\nZEBRA\n",
          15,
-         "APPLE\nDON\nMANGO\n" + q14 + "\nZEBRA\n",
+         true,
          {"APPLE", "DON", "MANGO", q14, "ZEBRA"}},
-        {"caf\xC3\xA9\r\ncar\nCat\nCAT\n", 15, "", {"CAF", "CAR", "CAT"}},
-        {"dog\nzebra\ncat\nhorse\nmouse\nox\n", 5, "CAT\nDOG\nOX\n", {"CAT", "DOG", "OX"}},
+        {"caf\xC3\xA9\r\ncar\nCat\nCAT\n", 15, false, {"CAF", "CAR", "CAT"}},
+        {"dog\nzebra\ncat\nhorse\nmouse\nox\n", 5, true, {"CAT", "DOG", "OX"}},
         // A sorted list keeps words of up to 29 letters, whatever the board.
-        {"a\n" + std::string(29, 'B') + "\n" + std::string(30, 'C') + "\nhello world\n3D\n\nzoo\n",
+        {"a\n" + b29 + "\n" + std::string(30, 'C') + "\nhello world\n3D\n\nzoo\n",
          15,
-         "",
-         {"A", std::string(29, 'B'), "HELLO", "ZOO"}},
+         false,
+         {"A", b29, "HELLO", "ZOO"}},
         {dashes + "\nable\n" + std::string(2000, 'k') + "\nmoon\nzulu\n",
          15,
-         "",
+         false,
          {"ABC", "ABLE", "MOON", "ZULU"}},
         {"zulu\n" + dashes + "\n" + std::string(150, 'k') + "\nmoon\nable\n",
          15,
-         "ABC\nABLE\nMOON\nZULU\n",
+         true,
          {"ABC", "ABLE", "MOON", "ZULU"}},
         // Long words are left out of the order check but inserted: Z... comes before CAT.
-        {"bat\n" + std::string(20, 'z') + "\ncat\nca" + std::string(18, 'b') + "\n",
-         15,
-         "",
-         {"BAT", "CA" + std::string(18, 'B'), "CAT", std::string(20, 'Z')}},
+        {"bat\n" + z20 + "\ncat\nca" + std::string(18, 'b') + "\n", 15, false, {"BAT", cab, "CAT", z20}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.list.substr(0, 20));
         builder.setBoardDimension(c.boardDimension);
         ASSERT_TRUE(buildFrom(c.list));
-        EXPECT_EQ(dir.read("list.txt"), c.rewritten.empty() ? c.list : c.rewritten);
-        const Words words = builtWords();
-        EXPECT_EQ(words, c.words);
-        for (const std::string& word : words)
+        EXPECT_EQ(dir.read("list.txt"), c.rewritten ? lines(c.words) : c.list);
+        EXPECT_EQ(builtWords(), c.words);
+        for (const std::string& word : c.words)
             EXPECT_TRUE(dictionary.contains(word.c_str())) << word;
     }
 }

@@ -66,9 +66,14 @@ TEST(Glyphplay, PlaysCheckedGamesSavesTheLastAndListsAndTestsItsPositions)
 
 TEST(Glyphplay, RefusesBadArgumentsAndFilesWithAStatusAndOneLine)
 {
+    // Started from a folder without data, it uses the data beside it and keeps file arguments
+    // relative to the folder it was started from.
     TempDir dir;
+    const std::string folder = dir.path().string();
+    ASSERT_EQ(
+        glyphplay(dir, "selfplay --games 1 --players Greedy.cpu,Greedy.cpu --save one.tc", folder).status, 0);
+    EXPECT_FALSE(glyphplay(dir, "moves one.tc --entry 0", folder).out.empty());
     const std::string saved = quoted(dir.file("one.tc"));
-    ASSERT_EQ(glyphplay(dir, "selfplay --games 1 --players Greedy.cpu,Greedy.cpu --save " + saved).status, 0);
     const std::string broken = quoted(dir.write("Broken.cpu", "local x = = 1\n"));
     ToolRun run = glyphplay(dir, "script " + broken + " " + saved);
     EXPECT_EQ(run.status, 1);
@@ -103,29 +108,17 @@ TEST(Glyphplay, ShippedProfilesEndEveryGameWhateverTheBoardShape)
 {
     // Narrow boards block quickly; there an exchange (which is no pass) could go on forever.
     TempDir dir;
-    for (const char* shape : {"1 1", "1 29", "29 1", "2 2", "3 29", "29 3", "28 5", "5 28", "15 15"}) {
-        std::istringstream numbers(shape);
-        std::string rows, columns;
-        numbers >> rows >> columns;
-        const std::string players = std::string(shape) == "3 29"
-                                        ? "Strategist.cpu,Beginner.cpu,Greedy.cpu,Strategist.cpu"
-                                        : "Strategist.cpu,Greedy.cpu,Strategist.cpu";
-        const ToolRun run = glyphplay(dir, "selfplay --games 2 --players " + players +
-                                               " --seed 3 --check --rows " + rows + " --cols " + columns);
+    const std::string shapes[] = {"1 --cols 1",  "1 --cols 29", "29 --cols 1", "2 --cols 2",
+                                  "29 --cols 3", "28 --cols 5", "5 --cols 28", "15 --cols 15"};
+    for (const std::string& shape : shapes) {
+        const ToolRun run =
+            glyphplay(dir, "selfplay --games 2 --players Strategist.cpu,Greedy.cpu,Strategist.cpu "
+                           "--seed 3 --check --rows " +
+                               shape);
         EXPECT_EQ(run.status, 0) << shape << "\n" << run.out << run.err;
     }
-}
-
-TEST(Glyphplay, StartedFromAFolderWithoutDataUsesTheDataBesideItAndKeepsFileArguments)
-{
-    TempDir dir;
-    const std::string folder = dir.path().string();
-    ToolRun run =
-        glyphplay(dir, "selfplay --games 1 --players Greedy.cpu,Greedy.cpu --seed 4 --save game.tc", folder);
-    ASSERT_EQ(run.status, 0) << run.out << run.err;
-    // The saved game lands in the folder it was started from, not beside the program.
-    EXPECT_TRUE(std::filesystem::exists(dir.file("game.tc")));
-    run = glyphplay(dir, "moves game.tc --entry 0", folder);
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_FALSE(run.out.empty());
+    const ToolRun mixed =
+        glyphplay(dir, "selfplay --games 2 --players Strategist.cpu,Beginner.cpu,Greedy.cpu,"
+                       "Strategist.cpu --seed 3 --check --rows 3 --cols 29");
+    EXPECT_EQ(mixed.status, 0) << mixed.out << mixed.err;
 }
