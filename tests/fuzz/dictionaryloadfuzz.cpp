@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the dictionary loader as a ".dic" file; whatever loads must be looked
 // up and walked safely, each walked word found again and coming after the one before.
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -12,17 +13,16 @@ namespace
 {
 
 struct Walk {
-    const glyph::Dictionary* dictionary;
+    const glyph::Dictionary& dictionary;
     std::string previous;
 };
 
 void checkWord(const char* word, void* context)
 {
     auto* walk = static_cast<Walk*>(context);
-    const std::string text(word);
-    if (text.empty() || text.size() > 39 || !walk->dictionary->contains(word) || !(walk->previous < text))
+    if (std::string(word).size() > 39 || !walk->dictionary.contains(word) || !(walk->previous < word))
         __builtin_trap();
-    walk->previous = text;
+    walk->previous = word;
 }
 
 } // namespace
@@ -36,16 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     glyph::Dictionary dictionary(view);
     if (!dictionary.load(path, true) && (dictionary.nodes() != nullptr || !dictionary.fileName().empty()))
         __builtin_trap();
-    // Look-ups of letter runs taken from the input itself.
-    std::string word;
-    for (std::size_t i = 0; i < size && i < 4096; ++i) {
-        word.push_back(static_cast<char>('A' + data[i] % 27));
-        if (data[i] == 0 || word.size() == 64) {
-            dictionary.contains(word.c_str());
-            word.clear();
-        }
-    }
-    Walk walk{&dictionary, ""};
+    // The input's first bytes as a word, letters or not.
+    dictionary.contains(
+        std::string(reinterpret_cast<const char*>(data), std::min<std::size_t>(size, 64)).c_str());
+    Walk walk{dictionary, ""};
     dictionary.forEachWord(checkWord, &walk);
     return 0;
 }

@@ -122,3 +122,29 @@ TEST(Glyphplay, ShippedProfilesEndEveryGameWhateverTheBoardShape)
                        "Strategist.cpu --seed 3 --check --rows 3 --cols 29");
     EXPECT_EQ(mixed.status, 0) << mixed.out << mixed.err;
 }
+
+// The shipped Romanian game: the dictionary the build makes from hunspell-ro, and computer games
+// played on it with its letter set.
+TEST(RomanianGame, DictionaryKnowsFoldedWordsAndComputerPlayersFinishCheckedGames)
+{
+    TempDir dir;
+    const std::string lookup = "lookup " + quoted(GLYPH_DIST_DIR "/Dictionaries/Romana.dic") + " ";
+    // casă, țară, încă, șarpe, pâine, învățătoare: diacritics folded to the set's letters.
+    EXPECT_EQ(glyph::test::glyphdict(dir, lookup + "casa tara inca sarpe paine invatatoare").status, 0);
+    // Not there: proper names, words the set cannot spell even with its jokers (k, e, y, w: three
+    // letters the set lacks), and words of more than 15 letters.
+    EXPECT_EQ(glyph::test::glyphdict(dir, lookup + "bucuresti keyword neabacterianului").out,
+              "bucuresti no\nkeyword no\nneabacterianului no\n");
+
+    std::filesystem::create_directories(dir.path() / "game/Games");
+    for (const char* data : {"Sets", "Dictionaries", "Profiles"})
+        std::filesystem::create_directory_symlink(std::string(GLYPH_DIST_DIR "/") + data,
+                                                  dir.path() / "game" / data);
+    dir.write("game/Preferences.ini",
+              "GameDictionaryKey\nDictionaries/Romana.dic\nGameSetKey\nSets/Romana.set\n");
+    const ToolRun run = glyphplay(
+        dir, "selfplay --games 4 --players Greedy.cpu,Strategist.cpu --seed 3 --check", dir.file("game"));
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_NE(run.out.find("4 games in"), std::string::npos) << run.out;
+    EXPECT_TRUE(run.err.empty()) << run.err;
+}
