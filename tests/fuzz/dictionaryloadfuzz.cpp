@@ -9,24 +9,6 @@
 #include "dictionary/dictionary.h"
 #include "engine/gameview.h"
 
-namespace
-{
-
-struct Walk {
-    const glyph::Dictionary& dictionary;
-    std::string previous;
-};
-
-void checkWord(const char* word, void* context)
-{
-    auto* walk = static_cast<Walk*>(context);
-    if (std::string(word).size() > 39 || !walk->dictionary.contains(word) || !(walk->previous < word))
-        __builtin_trap();
-    walk->previous = word;
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     static const std::string path = std::filesystem::temp_directory_path() / "glyph-fuzz-dictionary.dic";
@@ -39,7 +21,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The input's first bytes as a word, letters or not.
     dictionary.contains(
         std::string(reinterpret_cast<const char*>(data), std::min<std::size_t>(size, 64)).c_str());
-    Walk walk{dictionary, ""};
-    dictionary.forEachWord(checkWord, &walk);
+    std::pair<const glyph::Dictionary*, std::string> walk{&dictionary, ""};
+    dictionary.forEachWord(
+        [](const char* word, void* context) {
+            auto& [walked, previous] =
+                *static_cast<std::pair<const glyph::Dictionary*, std::string>*>(context);
+            if (std::string(word).size() > 39 || !walked->contains(word) || !(previous < word))
+                __builtin_trap();
+            previous = word;
+        },
+        &walk);
     return 0;
 }

@@ -10,23 +10,18 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const glyph::LetterSet set = [] {
-        glyph::LetterSet values;
-        for (int i = 0; i < glyph::kLetterCount; ++i) {
-            values.entryAt(i).value = static_cast<std::int16_t>(i % 11);
-            values.entryAt(i).vowel = static_cast<std::uint8_t>(i % 4 == 0);
-        }
-        return values;
-    }();
+    static glyph::LetterSet set;
+    for (int i = 0; i < glyph::kLetterCount; ++i) {
+        set.entryAt(i).value = static_cast<std::int16_t>(i % 11);
+        set.entryAt(i).vowel = static_cast<std::uint8_t>(i % 4 == 0);
+    }
     const std::string input(reinterpret_cast<const char*>(data), size);
     std::istringstream lines(input);
     std::string line;
     std::getline(lines, line);
     glyph::PatternMatcher matcher;
-    matcher.setWordTest([](const char* word) {
-        const std::string text(word);
-        return text.size() <= 3 && text.find_first_not_of("ABC") == std::string::npos;
-    });
+    matcher.setWordTest(
+        [](const char* word) { return std::string("A AB ABC B BC C").find(word) != std::string::npos; });
     matcher.compile(glyph::PatternMatcher::translatePattern(line, set));
     while (std::getline(lines, line))
         matcher.match(line.substr(0, 64));

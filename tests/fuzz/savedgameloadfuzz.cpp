@@ -20,17 +20,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         target.start({"Zed", "Yan"});
         return source.dir.read("seed.tc");
     }();
-    if (size == 0)
-        return 0;
-    // After the first byte, three bytes at a time: a two-byte offset into the seed and the byte
-    // to write there; a trailing pair cuts the seed at that offset.
+    // After the first byte, three bytes at a time: a two-byte offset into the seed and the byte to
+    // write there; a trailing pair cuts the seed at that offset.
     std::string bytes = seed;
     std::size_t at = 1;
     for (; at + 3 <= size; at += 3)
         bytes[(data[at] | data[at + 1] << 8) % bytes.size()] = static_cast<char>(data[at + 2]);
     if (at + 2 <= size)
         bytes.resize((data[at] | data[at + 1] << 8) % (bytes.size() + 1));
-    if (data[0] % 2 == 0)
+    if (size > 0 && data[0] % 2 == 0)
         bytes.assign(reinterpret_cast<const char*>(data) + 1, size - 1);
     target.rules->loadBytes(bytes, "fuzz.tc");
     target.view.warnings.clear();
