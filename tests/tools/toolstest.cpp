@@ -25,15 +25,6 @@ ToolRun glyphplay(const TempDir& dir, const std::string& arguments,
                                          " " + arguments + " )");
 }
 
-std::vector<std::string> lines(const std::string& text)
-{
-    std::vector<std::string> result;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);)
-        result.push_back(line);
-    return result;
-}
-
 class Glyphdict : public ::testing::Test
 {
 protected:
@@ -51,7 +42,6 @@ protected:
         const std::string list = dir.write("words.txt", "tan\nan\nin\nact\ncat\nlevel\nnoon\nvat\n");
         const ToolRun built = run("build " + quoted(list) + " " + dic + " --author Me");
         ASSERT_EQ(built.status, 0) << built.err;
-        EXPECT_NE(built.err.find("Writing to file..."), std::string::npos) << "progress goes to stderr";
         EXPECT_EQ(dir.read("words.txt"), "ACT\nAN\nCAT\nIN\nLEVEL\nNOON\nTAN\nVAT\n");
     }
 
@@ -86,18 +76,15 @@ TEST_F(Glyphdict, LooksUpEditsListsAndDescribesADictionary)
     ASSERT_EQ(run("add " + dic + " Zebra bat " + q29).status, 0);
     ASSERT_EQ(run("delete " + dic + " vat level Cat noon").status, 0);
     EXPECT_EQ(dir.read("old.dic"), before);
-    result = run("list " + dic);
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out, "ACT\nAN\nBAT\nIN\n" + q29 + "\nTAN\nZEBRA\n");
+    EXPECT_EQ(run("list " + dic).out, "ACT\nAN\nBAT\nIN\n" + q29 + "\nTAN\nZEBRA\n");
     result = run("info " + dic);
-    EXPECT_EQ(result.status, 0);
     EXPECT_NE(result.out.find("Author: Me\n"), std::string::npos) << result.out;
     EXPECT_NE(result.out.find("Words: 7\n"), std::string::npos) << result.out;
 
     // A word the dictionary cannot store stops the whole edit.
     const std::string edited = dir.read("Dictionaries/words.dic");
-    for (const std::string& word : {std::string(30, 'Q'), std::string("cat's"), std::string("caf\xc3\xa9"),
-                                    std::string("a b"), std::string("3d")}) {
+    const std::string refused[] = {std::string(30, 'Q'), "cat's", "caf\xc3\xa9", "a b", "3d"};
+    for (const std::string& word : refused) {
         for (const char* command : {"add ", "delete "}) {
             result = run(command + dic + " dog " + quoted(word));
             EXPECT_EQ(result.status, 2) << word;
@@ -126,15 +113,6 @@ TEST_F(Glyphdict, SearchesPrintRowsAndTheTotalOfEveryMatch)
         EXPECT_EQ(searched(arguments), output) << arguments;
     const std::string speed = searched("speed " + dic + " --seconds 0");
     EXPECT_TRUE(speed.starts_with(" Current ") && speed.ends_with("\nTotal: 1")) << speed;
-
-    // A dictionary in a folder with no Sets/ near it, searched from there, uses the letter set
-    // beside the program.
-    std::filesystem::create_directories(dir.path() / "a/b");
-    std::filesystem::copy_file(dir.file("Dictionaries/words.dic"), dir.file("a/b/words.dic"));
-    const ToolRun outside =
-        glyph::test::runTool(dir, "cd " + quoted(dir.file("a/b")) + " && " +
-                                      quoted(GLYPH_DIST_DIR "/glyphdict") + " search words.dic CAT");
-    EXPECT_EQ(outside.out.substr(0, 12), "CAT\t5\t1\t2\t3\n") << outside.err;
 }
 
 TEST_F(Glyphdict, ErrorsAreOneLineOnStderrWithANonZeroStatus)
@@ -171,9 +149,7 @@ TEST_F(Glyphdict, ErrorsAreOneLineOnStderrWithANonZeroStatus)
     EXPECT_EQ(full.err.rfind("glyphdict: cannot write to standard output", 0), 0u) << full.err;
     const ToolRun help = run("--help");
     EXPECT_EQ(help.status, 0);
-    for (const char* name :
-         {"build", "add", "delete", "lookup", "list", "info", "search", "anagram", "speed"})
-        EXPECT_NE(help.out.find(std::string("  ") + name + " "), std::string::npos) << name;
+    EXPECT_NE(help.out.find("\n  anagram DIC LETTERS"), std::string::npos) << help.out;
 }
 
 TEST(Glyphplay, PlaysCheckedGamesSavesTheLastAndListsAndTestsItsPositions)
@@ -183,15 +159,16 @@ TEST(Glyphplay, PlaysCheckedGamesSavesTheLastAndListsAndTestsItsPositions)
     ToolRun run = glyphplay(
         dir, "selfplay --games 3 --players Greedy.cpu,Strategist.cpu --seed 5 --check --save " + saved);
     ASSERT_EQ(run.status, 0) << run.out << run.err;
-    const std::vector<std::string> summary = lines(run.out);
-    ASSERT_EQ(summary.size(), 3u) << run.out;
-    EXPECT_EQ(summary[0].rfind("player 1 Greedy.cpu: wins ", 0), 0u) << summary[0];
-    EXPECT_EQ(summary[1].rfind("player 2 Strategist.cpu: wins ", 0), 0u) << summary[1];
-    EXPECT_NE(summary[2].find("games per second"), std::string::npos);
+    EXPECT_EQ(run.out.rfind("player 1 Greedy.cpu: wins ", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("\nplayer 2 Strategist.cpu: wins "), std::string::npos) << run.out;
+    EXPECT_TRUE(run.out.ends_with(" games per second\n")) << run.out;
 
     run = glyphplay(dir, "moves " + saved + " --entry 2");
     ASSERT_EQ(run.status, 0) << run.err;
-    const std::vector<std::string> moves = lines(run.out);
+    std::vector<std::string> moves;
+    std::istringstream listed(run.out);
+    for (std::string line; std::getline(listed, line);)
+        moves.push_back(line);
     // Each line "notation score", highest score first, the pass among them.
     EXPECT_TRUE(std::is_sorted(moves.rbegin(), moves.rend(), [](const std::string& a, const std::string& b) {
         return std::stoi(a.substr(a.rfind(' '))) < std::stoi(b.substr(b.rfind(' ')));
@@ -249,19 +226,15 @@ TEST(Glyphplay, ShippedProfilesEndEveryGameWhateverTheBoardShape)
 {
     // Narrow boards block quickly; there an exchange (which is no pass) could go on forever.
     TempDir dir;
-    const std::string shapes[] = {"1 --cols 1",  "1 --cols 29", "29 --cols 1", "2 --cols 2",
+    const std::string shapes[] = {"1 --cols 1",  "1 --cols 29", "29 --cols 1", "2 --cols 2",  "3 --cols 29",
                                   "29 --cols 3", "28 --cols 5", "5 --cols 28", "15 --cols 15"};
     for (const std::string& shape : shapes) {
         const ToolRun run =
-            glyphplay(dir, "selfplay --games 2 --players Strategist.cpu,Greedy.cpu,Strategist.cpu "
-                           "--seed 3 --check --rows " +
+            glyphplay(dir, "selfplay --games 2 --players Strategist.cpu,Beginner.cpu,Greedy.cpu,"
+                           "Strategist.cpu --seed 3 --check --rows " +
                                shape);
         EXPECT_EQ(run.status, 0) << shape << "\n" << run.out << run.err;
     }
-    const ToolRun mixed =
-        glyphplay(dir, "selfplay --games 2 --players Strategist.cpu,Beginner.cpu,Greedy.cpu,"
-                       "Strategist.cpu --seed 3 --check --rows 3 --cols 29");
-    EXPECT_EQ(mixed.status, 0) << mixed.out << mixed.err;
 }
 
 // The shipped Romanian game: the dictionary the build makes from hunspell-ro, and computer games
