@@ -250,7 +250,7 @@ TEST_F(DictionaryLoad, ShippedEnglishHoldsTheGameTwoLetterWordsAndNoAbbreviation
 TEST_F(Builder, OutputMatchesThePlainBuilderByteForByte)
 {
     ASSERT_TRUE(buildFrom("an\nin\ntan\n", "Glyphmosaic"));
-    EXPECT_EQ(folder.read("out.dic"), glyph::test::exampleDicBytes());
+    EXPECT_EQ(folder.read("out.dic"), exampleDicBytes());
     const std::string longAuthor(40, 'w'); // cut to 29 characters
     for (const auto& [seed, count, alphabet] :
          {std::tuple{1u, 3000, 5}, std::tuple{2u, 4000, 26}, std::tuple{3u, 2000, 3}, std::tuple{4u, 50, 26},
@@ -280,6 +280,7 @@ TEST_F(Builder, WordListIsCutAtNonLettersAndRewrittenSortedOnlyWhenItIsNot)
         bool rewritten; // as the words, one a line
         Words words;
     } cases[] = {
+        // An unsorted list is sorted without duplicates and without words as long as the board.
         {"zebra\nApple\nqqqqqqqqqqqqqqq\napple\n\n3D\n" + q14 + "\nmango tree\ndon't\nZEBRA\n",
          15,
          true,

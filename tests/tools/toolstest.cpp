@@ -183,7 +183,7 @@ TEST(Glyphplay, PlaysCheckedGamesSavesTheLastAndListsAndTestsItsPositions)
                            "\nsolution: " + moves[0] + "\n");
 }
 
-TEST(Glyphplay, RefusesBadArgumentsAndFilesWithAStatusAndOneLine)
+TEST(Glyphplay, KeepsRelativePathsAndRefusesBadArgumentsAndFilesWithOneLine)
 {
     // Started from a folder without data, it uses the data beside it and keeps file arguments
     // relative to the folder it was started from.
