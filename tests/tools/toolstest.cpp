@@ -161,7 +161,6 @@ TEST(Glyphplay, PlaysCheckedGamesSavesTheLastAndListsAndTestsItsPositions)
     ASSERT_EQ(run.status, 0) << run.out << run.err;
     EXPECT_EQ(run.out.rfind("player 1 Greedy.cpu: wins ", 0), 0u) << run.out;
     EXPECT_NE(run.out.find("\nplayer 2 Strategist.cpu: wins "), std::string::npos) << run.out;
-    EXPECT_TRUE(run.out.ends_with(" games per second\n")) << run.out;
 
     run = glyphplay(dir, "moves " + saved + " --entry 2");
     ASSERT_EQ(run.status, 0) << run.err;
@@ -234,6 +233,12 @@ TEST(Glyphplay, ShippedProfilesEndEveryGameWhateverTheBoardShape)
                            "Strategist.cpu --seed 3 --check --rows " +
                                shape);
         EXPECT_EQ(run.status, 0) << shape << "\n" << run.out << run.err;
+        // Each game has one win, shared among the players who tie (shown to one decimal).
+        double wins = 0;
+        for (std::size_t at = run.out.find("wins "); at != std::string::npos;
+             at = run.out.find("wins ", at + 1))
+            wins += std::stod(run.out.substr(at + 5));
+        EXPECT_NEAR(wins, 2.0, 0.25) << shape << "\n" << run.out;
     }
 }
 
@@ -259,6 +264,5 @@ TEST(RomanianGame, DictionaryKnowsFoldedWordsAndComputerPlayersFinishCheckedGame
     const ToolRun run = glyphplay(
         dir, "selfplay --games 4 --players Greedy.cpu,Strategist.cpu --seed 3 --check", dir.file("game"));
     ASSERT_EQ(run.status, 0) << run.out << run.err;
-    EXPECT_NE(run.out.find("4 games in"), std::string::npos) << run.out;
     EXPECT_TRUE(run.err.empty()) << run.err;
 }
