@@ -1,344 +1,372 @@
+// Reading, looking up and walking ".dic" files, and building and editing them.
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
+#include <random>
+#include <set>
 #include <string>
 #include <vector>
 
-#include "dictionary/dictionary.h"
-#include "support/dicbytes.h"
-#include "support/recordingview.h"
+#include "dictionary/dawgbuilder.h"
+#include "support/searchfixture.h"
 
+using glyph::DawgBuilder;
+using glyph::DawgNode;
 using glyph::Dictionary;
 using glyph::test::allWords;
 using glyph::test::dicBytes;
 using glyph::test::dicHeader;
 using glyph::test::exampleDicBytes;
+using glyph::test::kRootNode;
 using glyph::test::node;
-using glyph::test::RecordingView;
-using glyph::test::TempDir;
 using Words = std::vector<std::string>;
 
 namespace
 {
 
-// A dictionary of a single word of `length` letters A, one node list per letter.
-std::vector<glyph::DawgNode> chainOfLetters(std::uint32_t length)
+// `count` levels of lists [A], or [A, B] whose entries share the next level: one word of `count`
+// letters, or 2^count words from 2 x count nodes.
+std::vector<DawgNode> levels(std::uint32_t count, bool shared)
 {
-    std::vector<glyph::DawgNode> nodes{glyph::test::kRootNode};
-    for (std::uint32_t i = 1; i <= length; ++i)
-        nodes.push_back(node('A', true, i == length, i == length ? 0 : i + 1));
+    std::vector<DawgNode> nodes{kRootNode};
+    for (std::uint32_t level = 1; level <= count; ++level) {
+        const auto child = static_cast<std::uint32_t>(level < count ? nodes.size() + (shared ? 2 : 1) : 0);
+        if (shared)
+            nodes.push_back(node('A', false, level == count, child));
+        nodes.push_back(node(shared ? 'B' : 'A', true, level == count, child));
+    }
     return nodes;
 }
 
-class DictionaryLoad : public ::testing::Test
+// A deliberately plain builder to hold the real one to: a letter tree of the words, where each
+// child list becomes the first one met that spells the same letters, ends of words and lists
+// below it. The first-letter list always starts with A and is never shared.
+class PlainBuilder
 {
-protected:
-    // Loads hand-made bytes; expects a failure with exactly the one given warning.
-    void expectRefused(const std::string& bytes, const char* format)
+public:
+    std::string build(const Words& words, const std::string& author)
     {
-        const std::string path = dir.write("bad.dic", bytes);
-        view.warnings.clear();
-        EXPECT_FALSE(dictionary.load(path, true));
-        ASSERT_EQ(view.warnings.size(), 1u);
-        char expected[1024];
-        std::snprintf(expected, sizeof expected, format, path.c_str());
-        EXPECT_EQ(view.warnings[0], expected);
+        Tree root;
+        root.children['A'];
+        for (const std::string& word : words) {
+            Tree* tree = &root;
+            for (char c : word)
+                tree = &tree->children[c];
+            tree->endOfWord = true;
+        }
+        number(root.children, false);
+        return dicBytes(m_nodes, static_cast<std::uint32_t>(words.size()), author.substr(0, 29));
     }
 
-    void expectCorrupted(const std::string& bytes)
+private:
+    struct Tree {
+        bool endOfWord = false;
+        std::map<char, Tree> children;
+    };
+
+    static std::string spell(const std::map<char, Tree>& list)
     {
-        expectRefused(bytes, "Corrupted data in %s file");
-        EXPECT_TRUE(dictionary.fileName().empty());
-        EXPECT_EQ(dictionary.nodeCount(), 0u);
-        EXPECT_EQ(dictionary.wordCount(), 0u);
-        EXPECT_EQ(dictionary.nodes(), nullptr);
-        EXPECT_FALSE(dictionary.contains("AN"));
-        EXPECT_TRUE(allWords(dictionary).empty());
+        std::string text;
+        for (const auto& [letter, tree] : list)
+            text += letter + std::string(tree.endOfWord ? "." : "") + "(" + spell(tree.children) + ")";
+        return text;
     }
 
-    TempDir dir;
-    RecordingView view;
-    Dictionary dictionary{view};
+    // Gives the list's entries their places, list by list, and returns the first place.
+    std::uint32_t number(const std::map<char, Tree>& list, bool shared)
+    {
+        const std::string text = spell(list);
+        if (shared && m_places.count(text) != 0)
+            return m_places[text];
+        const auto first = static_cast<std::uint32_t>(m_nodes.size());
+        if (shared)
+            m_places[text] = first;
+        for (const auto& [letter, tree] : list)
+            m_nodes.push_back(node(letter, &tree == &list.rbegin()->second, tree.endOfWord, 0));
+        std::uint32_t place = first;
+        for (const auto& [letter, tree] : list) {
+            if (!tree.children.empty())
+                m_nodes[place] |= number(tree.children, true);
+            ++place;
+        }
+        return first;
+    }
+
+    std::vector<DawgNode> m_nodes{kRootNode};
+    std::map<std::string, std::uint32_t> m_places;
 };
 
-} // namespace
-
-TEST(Dictionary, UnloadedDictionaryHasDefaultsFindsNothingAndWalksNothing)
+std::string lines(const Words& words)
 {
-    RecordingView view;
-    Dictionary dictionary(view);
-    EXPECT_EQ(dictionary.fileName(), "");
-    EXPECT_EQ(dictionary.author(), "Glyphmosaic");
-    EXPECT_EQ(dictionary.wordCount(), 0u);
-    EXPECT_EQ(dictionary.nodeCount(), 0u);
-    EXPECT_EQ(dictionary.nodes(), nullptr);
-    EXPECT_FALSE(dictionary.contains("A"));
-    EXPECT_TRUE(allWords(dictionary).empty());
-    dictionary.forEachWord(nullptr, nullptr);
-    EXPECT_TRUE(view.warnings.empty());
+    std::string text;
+    for (const std::string& word : words)
+        text += word + "\n";
+    return text;
 }
 
-TEST_F(DictionaryLoad, ExampleFileLoadsWithItsHeaderAndArray)
+// Words over a few letters with shared stems and endings, so that many lists are equal.
+Words randomWords(unsigned seed, int count, int alphabet)
 {
-    const std::string path = dir.write("example.dic", exampleDicBytes());
-    ASSERT_TRUE(dictionary.load(path));
-    EXPECT_TRUE(view.warnings.empty());
-    EXPECT_EQ(dictionary.fileName(), path);
+    std::mt19937 random(seed);
+    const Words endings{"", "S", "ED", "ING", "ER", "ERS", "LY"};
+    std::set<std::string> words;
+    while (static_cast<int>(words.size()) < count) {
+        std::string word;
+        for (int n = 1 + static_cast<int>(random() % 6); n > 0; --n)
+            word += static_cast<char>('A' + random() % alphabet);
+        words.insert(word + endings[random() % endings.size()]);
+    }
+    return Words(words.begin(), words.end());
+}
+
+class DictionaryFiles : public glyph::test::DictionaryFixture
+{
+protected:
+    // Loads a path that must be refused and returns the one warning given.
+    std::string refusal(const std::string& file)
+    {
+        view.warnings.clear();
+        EXPECT_FALSE(dictionary.load(file, true)) << file;
+        return view.warnings.size() == 1 ? view.warnings[0]
+                                         : std::to_string(view.warnings.size()) + " warnings";
+    }
+
+    // Builds the list text into out.dic; returns the builder's result.
+    bool buildFrom(const std::string& text, const std::string& author = "Owner")
+    {
+        builder.setSourcePath(folder.write("list.txt", text));
+        builder.setDestinationPath(folder.file("out.dic"));
+        builder.setAuthor(author);
+        return builder.buildFromWordList();
+    }
+
+    // The words of out.dic, which must load.
+    Words builtWords()
+    {
+        EXPECT_TRUE(dictionary.load(folder.file("out.dic"), true));
+        return allWords(dictionary);
+    }
+
+    DawgBuilder builder;
+};
+using DictionaryLoad = DictionaryFiles;
+using Builder = DictionaryFiles;
+
+} // namespace
+
+TEST_F(DictionaryLoad, ExampleLoadsAndUnreadableOrForeignFilesKeepIt)
+{
+    EXPECT_FALSE(dictionary.contains("A")) << "nothing loaded yet";
+    EXPECT_FALSE(dictionary.load("")) << "an empty path is no path already loaded";
+    const std::string good = folder.write("good.dic", exampleDicBytes());
+    ASSERT_TRUE(dictionary.load(good));
     EXPECT_EQ(dictionary.author(), "Glyphmosaic");
     EXPECT_EQ(dictionary.wordCount(), 3u);
-    ASSERT_EQ(dictionary.nodeCount(), 6u);
-    const std::vector<glyph::DawgNode> expected{0x04000001, 0x00000004, 0x40000004,
-                                                0x9C000005, 0x6E000000, 0x04000004};
-    EXPECT_EQ(std::vector<glyph::DawgNode>(dictionary.nodes(), dictionary.nodes() + 6), expected);
-    const glyph::DawgNode t = dictionary.nodes()[3];
-    EXPECT_EQ(glyph::letter(t), 'T');
-    EXPECT_TRUE(glyph::isLast(t));
-    EXPECT_FALSE(glyph::isEndOfWord(t));
-    EXPECT_EQ(glyph::childIndex(t), 5u);
-    EXPECT_TRUE(glyph::isEndOfWord(dictionary.nodes()[4]));
-}
-
-TEST_F(DictionaryLoad, ExampleAnswersEveryLookup)
-{
-    ASSERT_TRUE(dictionary.load(dir.write("example.dic", exampleDicBytes())));
-    for (const char* word : {"AN", "IN", "TAN"})
-        EXPECT_TRUE(dictionary.contains(word)) << word;
-    for (const char* word : {"A", "TA", "ANT", "B", "Z", "", "an", "N", "TANS", "\xC1N", "A\xFF"})
-        EXPECT_FALSE(dictionary.contains(word)) << word;
-}
-
-TEST_F(DictionaryLoad, ExampleWalksInAlphabeticalOrderAndPassesTheContext)
-{
-    ASSERT_TRUE(dictionary.load(dir.write("example.dic", exampleDicBytes())));
-    EXPECT_EQ(allWords(dictionary), (Words{"AN", "IN", "TAN"}));
-    dictionary.forEachWord(nullptr, nullptr); // runs for its cost alone
-}
-
-TEST_F(DictionaryLoad, WordThatAlsoHasLongerExtensionsIsFoundAndReportedBothWays)
-{
-    // AN, ANT, AT: N is an end of word with a child list [T].
-    const std::vector<glyph::DawgNode> nodes{glyph::test::kRootNode, node('A', true, false, 2),
-                                             node('N', false, true, 4), node('T', true, true, 0),
-                                             node('T', true, true, 0)};
-    ASSERT_TRUE(dictionary.load(dir.write("ant.dic", dicBytes(nodes, 3))));
-    EXPECT_TRUE(dictionary.contains("AN"));
-    EXPECT_TRUE(dictionary.contains("ANT"));
-    EXPECT_TRUE(dictionary.contains("AT"));
-    EXPECT_FALSE(dictionary.contains("ANTS"));
-    EXPECT_EQ(allWords(dictionary), (Words{"AN", "ANT", "AT"}));
-}
-
-TEST_F(DictionaryLoad, SamePathIsNotReadAgainUnlessForced)
-{
-    const std::string path = dir.write("same.dic", exampleDicBytes());
-    ASSERT_TRUE(dictionary.load(path));
-    dir.write("same.dic", "not a dictionary");
-    EXPECT_TRUE(dictionary.load(path));
-    EXPECT_TRUE(view.warnings.empty());
-    EXPECT_TRUE(dictionary.contains("TAN"));
-
-    EXPECT_FALSE(dictionary.load(path, true));
-    ASSERT_EQ(view.warnings.size(), 1u);
-    EXPECT_EQ(view.warnings[0], "Invalid " + path + " file");
-
-    dir.write("same.dic", dicBytes({glyph::test::kRootNode, node('B', true, true, 0)}, 1, "Me"));
-    EXPECT_TRUE(dictionary.load(path, true));
-    EXPECT_EQ(dictionary.author(), "Me");
-    EXPECT_TRUE(dictionary.contains("B"));
-    EXPECT_FALSE(dictionary.contains("TAN"));
-}
-
-TEST_F(DictionaryLoad, MissingFileIsReportedAndKeepsTheLoadedDictionary)
-{
-    const std::string good = dir.write("good.dic", exampleDicBytes());
-    ASSERT_TRUE(dictionary.load(good));
-    const std::string missing = dir.file("missing.dic");
-    EXPECT_FALSE(dictionary.load(missing));
-    ASSERT_EQ(view.warnings.size(), 1u);
-    EXPECT_EQ(view.warnings[0], "Can't open " + missing + " for reading");
+    for (const char* word : {"TAN", "", "an", "TA", "\xC1N", "A\xFF"})
+        EXPECT_EQ(dictionary.contains(word), std::string(word) == "TAN") << word;
+    for (const std::string& path :
+         {folder.file("missing.dic"), folder.path().string(), std::string("/dev/zero")})
+        EXPECT_EQ(refusal(path), "Can't open " + path + " for reading");
+    std::string bytes = exampleDicBytes();
+    bytes[11] = '!'; // no terminator after the signature
+    const std::string noTerminator = folder.write("bad.dic", bytes);
+    EXPECT_EQ(refusal(noTerminator), "Invalid " + noTerminator + " file");
+    const std::string foreign = folder.write("foreign.dic", "Glyph!");
+    EXPECT_EQ(refusal(foreign), "Invalid " + foreign + " file");
     EXPECT_EQ(dictionary.fileName(), good);
     EXPECT_EQ(allWords(dictionary), (Words{"AN", "IN", "TAN"}));
-}
 
-TEST_F(DictionaryLoad, EmptyPathBeforeAnyLoadIsAFailureNotTheSamePath)
-{
-    EXPECT_FALSE(dictionary.load(""));
-    ASSERT_EQ(view.warnings.size(), 1u);
-    EXPECT_EQ(view.warnings[0], "Can't open  for reading");
-}
-
-TEST_F(DictionaryLoad, BadSignatureKeepsTheOldDictionaryUsable)
-{
-    const std::string good = dir.write("good.dic", exampleDicBytes());
-    ASSERT_TRUE(dictionary.load(good));
-    std::string bytes = exampleDicBytes();
-    bytes[0] = 'g';
-    expectRefused(bytes, "Invalid %s file");
-    bytes = exampleDicBytes();
-    bytes[11] = '!'; // no terminator after the name
-    expectRefused(bytes, "Invalid %s file");
-    expectRefused("Glyph!", "Invalid %s file");
-    EXPECT_EQ(dictionary.fileName(), good);
-    EXPECT_EQ(dictionary.nodeCount(), 6u);
+    // The same path is not read again unless forced.
+    folder.write("good.dic", "not a dictionary");
+    EXPECT_TRUE(dictionary.load(good));
     EXPECT_TRUE(dictionary.contains("TAN"));
-    EXPECT_EQ(allWords(dictionary), (Words{"AN", "IN", "TAN"}));
+    EXPECT_EQ(refusal(good), "Invalid " + good + " file");
+
+    // An author field without terminator stops at its end.
+    std::string author = exampleDicBytes();
+    std::fill(author.begin() + 12, author.begin() + 44, 'x');
+    ASSERT_TRUE(dictionary.load(folder.write("author.dic", author)));
+    EXPECT_EQ(dictionary.author(), std::string(32, 'x'));
+    // Shared lists expanding to the largest tree a builder could make.
+    EXPECT_TRUE(dictionary.load(folder.write("wide.dic", dicBytes(levels(21, true)))));
 }
 
-TEST_F(DictionaryLoad, SignatureIsComparedAsTextUpToItsTerminator)
-{
-    std::string bytes = exampleDicBytes();
-    bytes[0] = 'G';
-    bytes[11] = '\0';
-    ASSERT_TRUE(dictionary.load(dir.write("ok.dic", bytes)));
-    EXPECT_TRUE(dictionary.contains("AN"));
-}
-
-TEST_F(DictionaryLoad, TruncatedFileIsCorruptedAndLeavesNothingLoaded)
+TEST_F(DictionaryLoad, CorruptedFilesAreRefusedAndLeaveNothingLoaded)
 {
     const std::string whole = exampleDicBytes();
-    const std::string good = dir.write("good.dic", whole);
-    // Inside the signature, just short of a whole header, and one byte short of the nodes.
-    for (const std::size_t length : {std::size_t{4}, std::size_t{55}, whole.size() - 1}) {
-        SCOPED_TRACE(length);
+    const std::string good = folder.write("good.dic", whole);
+    const std::string files[] = {
+        // Cut inside the signature, short of a whole header, one byte short of the nodes.
+        whole.substr(0, 4), whole.substr(0, 55), whole.substr(0, whole.size() - 1),
+        // Counts that the file cannot hold or that disagree.
+        dicHeader("Glyphmosaic", 0, 5, 20), dicHeader("Glyphmosaic", 0, 0xFFFFFFFFu, 0xFFFFFFFCu),
+        dicHeader("Glyphmosaic", 3, 6, 28) + whole.substr(56) + std::string(4, '\0'),
+        // A child index at the node count.
+        dicBytes({kRootNode, node('A', true, true, 2)}),
+        // No first-letter list, or a root entry that is not last or points elsewhere.
+        dicBytes({}), dicBytes({kRootNode}),
+        dicBytes({0x04000002, node('A', true, true, 0), node('B', true, true, 0)}),
+        dicBytes({0x00000001, node('A', true, true, 0)}),
+        // A list running off the end, lists out of order or with a letter twice, letter code 26.
+        dicBytes({kRootNode, node('A', false, true, 0), node('B', false, true, 0)}),
+        dicBytes({kRootNode, node('C', false, true, 0), node('A', true, true, 0)}),
+        dicBytes({kRootNode, node('A', false, true, 0), node('A', true, true, 0)}),
+        dicBytes({kRootNode, (26u << 27) | glyph::test::kLastFlag | glyph::test::kEndOfWordFlag}),
+        // Cycles: through the first-letter list, and through the middle of it.
+        dicBytes({kRootNode, node('A', true, true, 1)}),
+        dicBytes(
+            {kRootNode, node('A', false, false, 3), node('C', true, false, 3), node('B', true, true, 2)}),
+        // Paths deeper than 39 letters, and shared lists expanding past the largest buildable tree.
+        dicBytes(levels(40, false)), dicBytes(levels(22, true))};
+    const std::string bad = folder.file("bad.dic");
+    for (const std::string& bytes : files) {
+        SCOPED_TRACE(&bytes - files);
         ASSERT_TRUE(dictionary.load(good, true));
-        expectCorrupted(whole.substr(0, length));
+        EXPECT_EQ(refusal(folder.write("bad.dic", bytes)), "Corrupted data in " + bad + " file");
+        EXPECT_TRUE(dictionary.fileName().empty());
+        EXPECT_EQ(dictionary.nodes(), nullptr);
+        EXPECT_FALSE(dictionary.contains("AN"));
         // The failed path is read again rather than taken as already loaded.
-        view.warnings.clear();
-        EXPECT_FALSE(dictionary.load(dir.file("bad.dic")));
-        EXPECT_EQ(view.warnings.size(), 1u);
+        EXPECT_FALSE(dictionary.load(bad));
     }
-    ASSERT_TRUE(dictionary.load(dir.write("whole.dic", whole)));
 }
 
-TEST_F(DictionaryLoad, HeaderWithNodeCountFiveAndNoDataIsCorrupted)
+// The English dictionary shipped in dist/: a list made for word games, not a spelling list full of
+// abbreviations that the computer players would lay for big scores.
+TEST_F(DictionaryLoad, ShippedEnglishHoldsTheGameTwoLetterWordsAndNoAbbreviations)
 {
-    expectCorrupted(dicHeader("Glyphmosaic", 0, 5, 20));
+    ASSERT_TRUE(dictionary.load(GLYPH_DIST_DIR "/Dictionaries/English.dic"));
+    EXPECT_GT(dictionary.wordCount(), 200000u);
+    for (const char* word : {"QI", "ZA", "XU", "AA", "ZO", "QUIXOTIC"})
+        EXPECT_TRUE(dictionary.contains(word)) << word;
+    for (const char* abbreviation : {"BD", "CF", "QT", "QL", "HP", "TV"})
+        EXPECT_FALSE(dictionary.contains(abbreviation)) << abbreviation;
 }
 
-TEST_F(DictionaryLoad, DataSizeBeyondTheNodeCountIsCorrupted)
+TEST_F(Builder, OutputMatchesThePlainBuilderByteForByte)
 {
-    std::string bytes =
-        dicHeader("Glyphmosaic", 3, 6, 28) + exampleDicBytes().substr(56) + std::string(4, '\0');
-    expectCorrupted(bytes);
-    expectCorrupted(dicHeader("Glyphmosaic", 0, 0xFFFFFFFFu, 0xFFFFFFFCu));
+    ASSERT_TRUE(buildFrom("an\nin\ntan\n", "Glyphmosaic"));
+    EXPECT_EQ(folder.read("out.dic"), exampleDicBytes());
+    const std::string longAuthor(40, 'w'); // cut to 29 characters
+    for (const auto& [seed, count, alphabet] :
+         {std::tuple{1u, 3000, 5}, std::tuple{2u, 4000, 26}, std::tuple{3u, 2000, 3}, std::tuple{4u, 50, 26},
+          std::tuple{5u, 0, 1}}) {
+        SCOPED_TRACE(seed);
+        const Words words = randomWords(seed, count, alphabet);
+        ASSERT_TRUE(buildFrom(lines(words), longAuthor));
+        EXPECT_EQ(folder.read("out.dic"), PlainBuilder().build(words, longAuthor));
+        EXPECT_EQ(builtWords(), words);
+        EXPECT_EQ(dictionary.nodeCount(), builder.nodesNow());
+        // Each word is found, and a letter more or less is found exactly when that is a word too.
+        for (const std::string& word : words)
+            for (const std::string& other : {word, word.substr(0, word.size() - 1), word + "A", word + "S"})
+                EXPECT_EQ(dictionary.contains(other.c_str()),
+                          std::binary_search(words.begin(), words.end(), other))
+                    << other;
+    }
 }
 
-TEST_F(DictionaryLoad, ChildIndexesAtOrBeyondTheNodeCountAreCorrupted)
+TEST_F(Builder, WordListIsCutAtNonLettersAndRewrittenSortedOnlyWhenItIsNot)
 {
-    using glyph::test::kRootNode;
-    expectCorrupted(dicBytes({kRootNode, node('A', true, true, 2)}));
-    expectCorrupted(dicBytes({kRootNode, node('A', true, false, 0x1FFFFFF)}));
-    // The array holds more bytes than the node count announces: still out of range.
-    expectCorrupted(dicHeader("x", 1, 2, 8) + dicBytes({kRootNode, node('A', true, false, 2), 0}).substr(56));
+    const std::string q14(14, 'Q'), b29(29, 'B'), z20(20, 'Z'), cab = "CA" + std::string(18, 'B');
+    const std::string dashes = "abc" + std::string(3000, '-') + "xyz";
+    const struct {
+        std::string list;
+        int boardDimension;
+        bool rewritten; // as the words, one a line
+        Words words;
+    } cases[] = {
+        // An unsorted list is sorted without duplicates and without words as long as the board.
+        {"zebra\nApple\nqqqqqqqqqqqqqqq\napple\n\n3D\n" + q14 + "\nmango tree\ndon't\nZEBRA\n",
+         15,
+         true,
+         {"APPLE", "DON", "MANGO", q14, "ZEBRA"}},
+        {"caf\xC3\xA9\r\ncar\nCat\nCAT\n", 15, false, {"CAF", "CAR", "CAT"}},
+        {"dog\nzebra\ncat\nhorse\nmouse\nox\n", 5, true, {"CAT", "DOG", "OX"}},
+        // A sorted list keeps words of up to 29 letters, whatever the board.
+        {"a\n" + b29 + "\n" + std::string(30, 'C') + "\nhello world\n3D\n\nzoo\n",
+         15,
+         false,
+         {"A", b29, "HELLO", "ZOO"}},
+        {"zulu\n" + dashes + "\n" + std::string(150, 'k') + "\nmoon\nable\n",
+         15,
+         true,
+         {"ABC", "ABLE", "MOON", "ZULU"}},
+        // Long words are left out of the order check but inserted: Z... comes before CAT.
+        {"bat\n" + z20 + "\ncat\nca" + std::string(18, 'b') + "\n", 15, false, {"BAT", cab, "CAT", z20}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.list.substr(0, 20));
+        builder.setBoardDimension(c.boardDimension);
+        ASSERT_TRUE(buildFrom(c.list));
+        EXPECT_EQ(folder.read("list.txt"), c.rewritten ? lines(c.words) : c.list);
+        EXPECT_EQ(builtWords(), c.words);
+    }
 }
 
-TEST_F(DictionaryLoad, MalformedArraysAreCorrupted)
+TEST_F(Builder, FailedOrStoppedBuildsKeepTheOldFile)
 {
-    using glyph::test::kRootNode;
-    expectCorrupted(dicBytes({}));
-    expectCorrupted(dicBytes({kRootNode}));
-    expectCorrupted(dicBytes({0x04000002, node('A', true, true, 0), node('B', true, true, 0)}));
-    expectCorrupted(dicBytes({0x00000001, node('A', true, true, 0)}));
-    // A list without its last flag runs off the end of the array.
-    expectCorrupted(dicBytes({kRootNode, node('A', false, true, 0), node('B', false, true, 0)}));
-    // Lists must ascend, each letter once, or look-ups would miss words that the walk reports.
-    expectCorrupted(dicBytes({kRootNode, node('C', false, true, 0), node('A', true, true, 0)}));
-    expectCorrupted(dicBytes({kRootNode, node('A', false, true, 0), node('A', true, true, 0)}));
-    // Letter codes 26 to 31 do not name a letter.
-    expectCorrupted(
-        dicBytes({kRootNode, (26u << 27) | glyph::test::kLastFlag | glyph::test::kEndOfWordFlag}));
+    // 40,000 words need far more nodes than one block of 32,767 holds.
+    DawgBuilder small(1);
+    small.setSourcePath(folder.write("many.txt", lines(randomWords(6, 40000, 26))));
+    folder.write("out.dic", "old contents");
+    folder.write("list.txt", "cat\ncats\nrat\nrats\n");
+    auto expectNothingWritten = [this](DawgBuilder& failing, const std::string& why) {
+        failing.setDestinationPath(folder.file("out.dic"));
+        EXPECT_FALSE(failing.buildFromWordList()) << why;
+        EXPECT_EQ(folder.read("out.dic"), "old contents") << why;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 3) << why;
+    };
+    expectNothingWritten(small, "too many nodes");
+    for (const std::string& source :
+         {folder.file("none.txt"), folder.path().string(), std::string("/dev/zero")}) {
+        builder.setSourcePath(source);
+        expectNothingWritten(builder, source);
+    }
+    builder.setSourcePath(folder.file("list.txt"));
+    builder.setStatusListener([this](const std::string& status) {
+        if (status.rfind("Compacting", 0) == 0)
+            builder.requestAbort();
+    });
+    expectNothingWritten(builder, "stopped while compacting");
+    // A stop is forgotten at the start of the next run; a full pool is emptied.
+    builder.setStatusListener(nullptr);
+    EXPECT_TRUE(buildFrom("cat\n"));
+    EXPECT_FALSE(builder.abortRequested());
+    small.setSourcePath(folder.file("list.txt"));
+    EXPECT_TRUE(small.buildFromWordList());
+    builder.setDestinationPath(folder.file("no/such/folder/out.dic"));
+    EXPECT_FALSE(builder.buildFromWordList());
 }
 
-TEST_F(DictionaryLoad, CyclesAreCorrupted)
+TEST_F(Builder, EditsGiveTheFileOfTheResultingList)
 {
-    using glyph::test::kRootNode;
-    // A's child list is the first-letter list itself: AAAA... never ends.
-    expectCorrupted(dicBytes({kRootNode, node('A', true, true, 1)}));
-    // B points back into the middle of the first-letter list, whose C leads to B again.
-    expectCorrupted(dicBytes(
-        {kRootNode, node('A', false, false, 3), node('C', true, false, 3), node('B', true, true, 2)}));
-    // Without the way back from C it is a sound dictionary of AB and ABC.
+    // A dictionary whose header claims no words, holding words longer than the board and than new
+    // words may be, up to the 39 letters a loaded dictionary can hold.
+    const std::string m17 = std::string(16, 'M') + "S", n29(29, 'N'), p30(30, 'P'), q39(39, 'Q');
+    ASSERT_TRUE(glyph::test::DicFileWriter::write(folder.file("out.dic"),
+                                                  {"CAT", "CATS", "DOG", m17, n29, p30, q39}));
+    std::string bytes = folder.read("out.dic");
+    std::fill(bytes.begin() + 44, bytes.begin() + 48, '\0');
+    folder.write("out.dic", bytes);
+    ASSERT_TRUE(dictionary.load(folder.file("out.dic"), true));
+    builder.setDestinationPath(folder.file("out.dic"));
+    builder.setAuthor("Owner");
+
+    // Words out of order, and words that are refused.
     ASSERT_TRUE(
-        dictionary.load(dir.write("ok.dic", dicBytes({kRootNode, node('A', false, false, 3),
-                                                      node('C', true, true, 0), node('B', true, true, 2)}))));
-    EXPECT_EQ(allWords(dictionary), (Words{"AB", "ABC", "C"}));
-    // A list whose second entry leads back to its first entry.
-    expectCorrupted(dicBytes(
-        {kRootNode, node('A', true, false, 2), node('B', false, true, 0), node('C', true, false, 2)}));
-}
-
-TEST_F(DictionaryLoad, PathsOfThirtyNineLettersLoadButDeeperOnesAreCorrupted)
-{
-    ASSERT_TRUE(dictionary.load(dir.write("deep.dic", dicBytes(chainOfLetters(39), 1))));
-    const std::string longest(39, 'A');
-    EXPECT_TRUE(dictionary.contains(longest.c_str()));
-    EXPECT_FALSE(dictionary.contains((longest + "A").c_str()));
-    EXPECT_EQ(allWords(dictionary), Words{longest});
-    expectCorrupted(dicBytes(chainOfLetters(40), 1));
-    expectCorrupted(dicBytes(chainOfLetters(1000), 1));
-}
-
-namespace
-{
-
-// `levels` lists [A, B] whose two entries share the next level: 2^levels words of `levels`
-// letters from 2 x levels nodes.
-std::vector<glyph::DawgNode> binaryLevels(std::uint32_t levels)
-{
-    std::vector<glyph::DawgNode> nodes{glyph::test::kRootNode};
-    for (std::uint32_t level = 0; level < levels; ++level) {
-        const auto child = static_cast<std::uint32_t>(level + 1 < levels ? nodes.size() + 2 : 0);
-        nodes.push_back(node('A', false, level + 1 == levels, child));
-        nodes.push_back(node('B', true, level + 1 == levels, child));
-    }
-    return nodes;
-}
-
-} // namespace
-
-TEST_F(DictionaryLoad, SharedListsLoadAndWalkWhenTheirTreeCouldBeBuilt)
-{
-    ASSERT_TRUE(dictionary.load(dir.write("wide.dic", dicBytes(binaryLevels(12)))));
-    EXPECT_TRUE(dictionary.contains(std::string(12, 'B').c_str()));
-    EXPECT_TRUE(dictionary.contains((std::string(5, 'A') + std::string(7, 'B')).c_str()));
-    EXPECT_FALSE(dictionary.contains(std::string(11, 'B').c_str()));
-    const Words words = allWords(dictionary);
-    ASSERT_EQ(words.size(), 4096u);
-    EXPECT_EQ(words.front(), std::string(12, 'A'));
-    EXPECT_TRUE(std::is_sorted(words.begin(), words.end()));
-}
-
-TEST_F(DictionaryLoad, SharedListsExpandingBeyondAnyBuildableTreeAreCorrupted)
-{
-    // 2^39 words from 78 nodes: a walk would never end.
-    expectCorrupted(dicBytes(binaryLevels(39)));
-    // 22 levels expand to 8,388,606 tree nodes, just past the builder's 8,388,352.
-    expectCorrupted(dicBytes(binaryLevels(22)));
-    ASSERT_TRUE(dictionary.load(dir.write("ok.dic", dicBytes(binaryLevels(21)))));
-}
-
-TEST_F(DictionaryLoad, AuthorFieldWithoutTerminatorStopsAtItsEnd)
-{
-    std::string bytes = exampleDicBytes();
-    for (std::size_t i = 12; i < 44; ++i)
-        bytes[i] = 'x';
-    ASSERT_TRUE(dictionary.load(dir.write("author.dic", bytes)));
-    EXPECT_EQ(dictionary.author(), std::string(32, 'x'));
-}
-
-TEST_F(DictionaryLoad, FoldersFifosAndDevicesAreNotOpenedAsDictionaries)
-{
-    ASSERT_TRUE(dictionary.load(dir.write("ok.dic", exampleDicBytes())));
-    ASSERT_EQ(::mkfifo(dir.file("fifo.dic").c_str(), 0600), 0);
-    std::filesystem::create_directory(dir.file("folder.dic"));
-    for (const std::string& path : {dir.file("fifo.dic"), dir.file("folder.dic"), std::string("/dev/zero")}) {
-        view.warnings.clear();
-        EXPECT_FALSE(dictionary.load(path, true)) << path;
-        ASSERT_EQ(view.warnings.size(), 1u) << path;
-        EXPECT_EQ(view.warnings[0], "Can't open " + path + " for reading");
-        EXPECT_TRUE(dictionary.contains("TAN")) << "the loaded dictionary stays";
-    }
+        builder.addWords(dictionary, {"ZOO", "CA", "ANT", "DOGS", "", "lower", "AB1", std::string(30, 'X')}));
+    const Words added{"ANT", "CA", "CAT", "CATS", "DOG", "DOGS", m17, n29, p30, q39, "ZOO"};
+    EXPECT_EQ(folder.read("out.dic"), PlainBuilder().build(added, "Owner"));
+    EXPECT_EQ(builtWords(), added);
+    ASSERT_TRUE(builder.deleteWords(dictionary, {"ZOO", "cats", n29, "CA", "DO", "ANT", "HORSE"}));
+    const Words left{"CAT", "CATS", "DOG", "DOGS", m17, p30, q39};
+    EXPECT_EQ(folder.read("out.dic"), PlainBuilder().build(left, "Owner"));
+    EXPECT_EQ(builtWords(), left);
+    // An unloaded dictionary contributes nothing.
+    Dictionary empty(view);
+    ASSERT_TRUE(builder.addWords(empty, {"OX"}));
+    EXPECT_EQ(builtWords(), Words{"OX"});
 }

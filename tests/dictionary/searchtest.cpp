@@ -1,0 +1,265 @@
+// Pattern matching, and the searches, palindrome list and speed test of the dictionary dialog.
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <random>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "dictionary/palindromelist.h"
+#include "dictionary/patternmatcher.h"
+#include "dictionary/searchstate.h"
+#include "dictionary/speedtest.h"
+#include "support/searchfixture.h"
+
+using glyph::AdvancedFilters;
+using glyph::PatternMatcher;
+using glyph::SearchResult;
+using glyph::SearchState;
+using Words = std::vector<std::string>;
+
+namespace
+{
+
+// A matcher of the internal pattern whose '&' accepts the given words.
+std::unique_ptr<PatternMatcher> compiled(const std::string& pattern, const std::set<std::string>& words = {})
+{
+    auto matcher = std::make_unique<PatternMatcher>();
+    matcher->setWordTest([words](const char* word) { return words.count(word) != 0; });
+    matcher->compile(pattern);
+    return matcher;
+}
+
+// The pattern as a regular expression, a plain reading of the rules: '?' is any letter, '*' any
+// run, '&' one of the words, {...} one letter of the set; a final run of several '*' needs a letter.
+std::regex asRegex(const std::string& pattern, const std::set<std::string>& words)
+{
+    std::string anyWord;
+    for (const std::string& word : words)
+        anyWord += (anyWord.empty() ? "(?:" : "|") + word;
+    const std::size_t stars = pattern.size() - 1 - pattern.find_last_not_of('*');
+    const std::map<char, std::string> wildcards{{'?', "."}, {'*', ".*"}, {'&', anyWord + ")"}};
+    std::string text;
+    for (std::size_t i = 0; i + stars < pattern.size(); ++i) {
+        if (pattern[i] == '{') {
+            const std::size_t end = pattern.find('}', i);
+            text += "[" + pattern.substr(i + 1, end - i - 1) + "]";
+            i = end;
+        } else {
+            text += wildcards.count(pattern[i]) != 0 ? wildcards.at(pattern[i]) : pattern.substr(i, 1);
+        }
+    }
+    return std::regex(text + (stars == 0 ? "" : stars == 1 ? ".*" : ".+"));
+}
+
+const Words kWords = {"A", "ACT",   "CAT",  "CATS", "CATSUP", "COT", "CUP",
+                      "I", "LEVEL", "NOON", "SCAT", "TACT",   "UP"};
+
+// Open bounds: every length and value passes.
+AdvancedFilters openFilters(const std::string& forced = "", const std::string& stock = "",
+                            const std::string& banned = "")
+{
+    return AdvancedFilters{"0", "15", "0", "100", forced, stock, banned, false};
+}
+
+class SearchStateTest : public glyph::test::DictionaryFixture
+{
+protected:
+    void SetUp() override { loadWords(kWords); }
+
+    Words simple(const std::string& text, bool anagram = false)
+    {
+        return search.runSimpleOrAnagram(text, "1000", anagram).value_or(SearchResult{}).words();
+    }
+    Words advanced(const std::string& text, const AdvancedFilters& filters)
+    {
+        return search.runAdvanced(text, "1000", filters).words();
+    }
+
+    SearchState search{dictionary, letterSet};
+};
+
+} // namespace
+
+TEST(PatternTranslation, KeepsLettersAndWildcardsAndWritesShorthandsAsSetsOfTheLetterSet)
+{
+    glyph::LetterSet set = glyph::test::englishValues();
+    const std::pair<const char*, const char*> cases[] = {
+        {"c?t*&", "C?T*&"},    {"{x}-y .z!", "XYZ"}, {"/", "{AEIOU}"},  {"\\", "{BCDFGHJKLMNPQRSTVWXYZ}"},
+        {"$", "{FHJKQVWXYZ}"}, {">", "{JQXZ}"},      {"a3", "A{BCMP}"}, {"0", "{QZ}"}};
+    for (const auto& [user, internal] : cases)
+        EXPECT_EQ(PatternMatcher::translatePattern(user, set), internal) << user;
+    for (char c : std::string("BCMP"))
+        set.entryAt(c - 'A').value = 4;
+    EXPECT_EQ(PatternMatcher::translatePattern("3", set), "{}") << "a value no letter has";
+}
+
+TEST(PatternMatching, AgreesWithAPlainReadingOfTheRulesOnRandomCases)
+{
+    std::mt19937 random(12345);
+    const std::string pieces[] = {"A", "B", "AB", "*", "*", "?", "&", "{AB}", "{}", "BA", "b"};
+    const std::set<std::string> words = {"A", "AB", "BA", "AAB", "B"};
+    int matches = 0;
+    for (int round = 0; round < 3000; ++round) {
+        std::string pattern;
+        for (int n = 1 + static_cast<int>(random() % 6); n > 0; --n)
+            pattern += pieces[random() % std::size(pieces)];
+        const auto matcher = compiled(pattern, words);
+        const std::regex reference = asRegex(pattern, words);
+        for (int w = 0; w < 10; ++w) {
+            std::string word;
+            for (int n = static_cast<int>(random() % 8); n > 0; --n)
+                word += static_cast<char>('A' + random() % 2);
+            const bool expected = std::regex_match(word, reference);
+            ASSERT_EQ(matcher->match(word), expected) << pattern << " " << word;
+            matches += expected ? 1 : 0;
+        }
+    }
+    // The random cases must exercise both outcomes to mean anything.
+    EXPECT_GT(matches, 1000);
+    EXPECT_LT(matches, 25000);
+}
+
+TEST(PatternMatching, ManyRunsAndWordPartsFinishOnLongWords)
+{
+    std::set<std::string> words;
+    for (std::size_t n = 1; n <= 39; ++n)
+        words.insert(std::string(n, 'A'));
+    const std::string word(39, 'A');
+    // Plain backtracking tries billions of splits on these before failing at the final Z.
+    const std::string patterns[] = {"*?*?*?*?*?*?*?*?*?*?*?*?Z", "&&&&&&&&&&&&&&Z", "*&*&*&*&*&*&*&*&*&Z",
+                                    std::string(100000, '*') + "Z"};
+    for (const std::string& pattern : patterns) {
+        const auto matcher = compiled(pattern, words);
+        EXPECT_FALSE(matcher->match(word)) << pattern.substr(0, 30);
+        EXPECT_TRUE(matcher->match(word + "Z")) << pattern.substr(0, 30);
+    }
+    // Words far longer than the pieces the matcher remembers.
+    const std::string longWord(5000, 'A');
+    EXPECT_TRUE(compiled("A&", {longWord.substr(1)})->match(longWord));
+}
+
+TEST_F(SearchStateTest, PatternsAndAnagramsFindTheirWordsInOrder)
+{
+    EXPECT_EQ(simple("c?t"), (Words{"CAT", "COT"}));
+    EXPECT_EQ(simple("&&"), (Words{"CATSUP"}));
+    EXPECT_EQ(simple("tca", true), (Words{"ACT", "CAT"}));
+    // Anagram texts holding anything but letters find nothing, and no text runs no search.
+    for (const std::string text : {"TA C", "TAC?", "TA[C", "TAC\xC3\xA9", "TAC\x7F"})
+        EXPECT_EQ(simple(text, true), Words{}) << text;
+    EXPECT_FALSE(search.runSimpleOrAnagram("", "100", false).has_value());
+    // Values follow the letter set as it is at each search.
+    EXPECT_EQ(simple("3AT"), (Words{"CAT"}));
+    for (char c : std::string("BCMP"))
+        letterSet.entryAt(c - 'A').value = 4;
+    EXPECT_EQ(simple("4AT"), (Words{"CAT"}));
+}
+
+TEST_F(SearchStateTest, LimitsBoundsAndShorthandsAsTyped)
+{
+    const auto two = search.runSimpleOrAnagram("C?T", " 2 rows", false);
+    EXPECT_EQ(two->rows, (std::vector<SearchResult::Row>{{"CAT", 5, 1, 2, 3}, {"COT", 5, 1, 2, 3}}));
+    const SearchResult limited = search.runAdvanced("*", "3", openFilters());
+    EXPECT_EQ(limited.words(), (Words{"A", "ACT", "CAT"}));
+    EXPECT_EQ(limited.matchCount, kWords.size());
+    const auto notANumber = search.runSimpleOrAnagram("*", "-5", false);
+    EXPECT_TRUE(notANumber->rows.empty());
+    EXPECT_EQ(notANumber->matchCount, kWords.size());
+    EXPECT_EQ(SearchState::readNumber("123456789012345"), 4294967295u);
+
+    // No text or no upper bound finds nothing; letters in any case, shorthands in the letter fields.
+    EXPECT_EQ(search.runAdvanced("", "100", openFilters()).matchCount, 0u);
+    EXPECT_EQ(advanced("*", AdvancedFilters{}), Words{});
+    EXPECT_EQ(advanced("CAT*", openFilters("", "", "s")), (Words{"CAT"}));
+    EXPECT_EQ(advanced("*", openFilters("", "/N*&")), (Words{"A", "I", "NOON"}));
+    EXPECT_EQ(advanced("*", openFilters("/")), Words{}) << "every vowel at once";
+
+    Words many; // AAA, AAB, ABA ... ZZB
+    for (int i = 0; i < 26 * 26 * 2; ++i)
+        many.push_back({static_cast<char>('A' + i / 52), static_cast<char>('A' + i / 2 % 26), "AB"[i % 2]});
+    loadWords(many);
+    const auto capped = search.runSimpleOrAnagram("*", "5000", false);
+    EXPECT_EQ(capped->rows.size(), 1000u);
+    EXPECT_EQ(capped->matchCount, many.size());
+    EXPECT_EQ(capped->rows.back().word, many[999]);
+    loadWords({});
+    EXPECT_EQ(search.runSimpleOrAnagram("*", "100", false)->matchCount, 0u);
+    EXPECT_EQ(search.runAdvanced("*", "100", openFilters()).matchCount, 0u);
+}
+
+TEST_F(SearchStateTest, AnagramsAndFiltersAgreeWithAPlainScanOfTheWords)
+{
+    std::mt19937 random(7);
+    auto pick = [&random](int low, int high) { return low + static_cast<int>(random() % (high - low + 1)); };
+    auto someLetters = [&pick](int most) {
+        std::string text;
+        for (int n = pick(0, most); n > 0; --n)
+            text += "ACELNOSTU"[pick(0, 8)];
+        return text;
+    };
+    std::set<std::string> unique;
+    while (unique.size() < 400)
+        unique.insert(someLetters(6));
+    unique.erase("");
+    const Words words(unique.begin(), unique.end());
+    loadWords(words);
+    // The words of the list that pass a test, read one by one.
+    auto scan = [&words](auto passes) {
+        Words found;
+        std::copy_if(words.begin(), words.end(), std::back_inserter(found), passes);
+        return found;
+    };
+
+    for (int round = 0; round < 200; ++round) {
+        std::string letters = words[random() % words.size()];
+        std::shuffle(letters.begin(), letters.end(), random);
+        const auto isAnagram = [&letters](const std::string& word) {
+            return std::is_permutation(word.begin(), word.end(), letters.begin(), letters.end());
+        };
+        EXPECT_EQ(simple(letters, true), scan(isAnagram)) << letters;
+
+        const AdvancedFilters f(std::to_string(pick(0, 4)), std::to_string(pick(2, 7)),
+                                std::to_string(pick(0, 6)), std::to_string(pick(3, 14)), someLetters(2),
+                                pick(0, 1) == 0 ? "" : someLetters(8), someLetters(2), pick(0, 3) == 0);
+        const Words expected = scan([&](const std::string& word) {
+            int value = 0;
+            bool passes = std::stoul(f.minLength) <= word.size() && word.size() <= std::stoul(f.maxLength);
+            for (char c : word) {
+                value += letterSet.entry(c).value;
+                passes = passes && f.banned.find(c) == std::string::npos &&
+                         (f.optional.empty() || f.optional.find(c) != std::string::npos);
+            }
+            for (char c : f.forced)
+                passes = passes && std::count(word.begin(), word.end(), c) >=
+                                       std::count(f.forced.begin(), f.forced.end(), c);
+            return passes && std::stoi(f.minValue) <= value && value <= std::stoi(f.maxValue) &&
+                   (!f.palindrome || std::equal(word.begin(), word.end(), word.rbegin()));
+        });
+        const SearchResult result = search.runAdvanced("*", "1000", f);
+        EXPECT_EQ(result.words(), expected) << "round " << round;
+        EXPECT_EQ(result.matchCount, expected.size());
+    }
+}
+
+TEST_F(SearchStateTest, PalindromesComeLongestFirstThenAlphabetically)
+{
+    loadWords({"A", "ABBA", "ABCA", "AB", "CAT", "I", "NOON", "O", "REFER", "TOOT"});
+    glyph::PalindromeList list;
+    list.collect(dictionary);
+    EXPECT_EQ(list.words(), (Words{"REFER", "ABBA", "NOON", "TOOT", "A", "I", "O"}));
+    EXPECT_EQ(list.clipboardText(), "REFER\nABBA\nNOON\nTOOT\nA\nI\nO\n");
+}
+
+TEST_F(SearchStateTest, SpeedTestShowsWholeRatesAndTheirAverage)
+{
+    glyph::SpeedTest test(dictionary);
+    test.addRate(100.0);
+    test.addRate(301.0);
+    EXPECT_EQ(test.message(-5.0), " Current 0 words/s \n Average 200 words/s \n " + path);
+    loadWords({});
+    EXPECT_EQ(glyph::SpeedTest(dictionary).tick(), " Current 0 words/s \n Average 0 words/s \n " + path);
+}

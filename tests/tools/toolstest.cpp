@@ -1,0 +1,268 @@
+// The command-line tools glyphdict and glyphplay, run as a user runs them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/toolrun.h"
+
+using glyph::test::quoted;
+using glyph::test::TempDir;
+using glyph::test::ToolRun;
+
+namespace
+{
+
+// Runs glyphplay from `folder` (dist/, where the relative data paths hold, unless given).
+ToolRun glyphplay(const TempDir& dir, const std::string& arguments,
+                  const std::string& folder = GLYPH_DIST_DIR)
+{
+    return glyph::test::runTool(dir, "( cd " + quoted(folder) + " && " + quoted(GLYPH_DIST_DIR "/glyphplay") +
+                                         " " + arguments + " )");
+}
+
+class Glyphdict : public ::testing::Test
+{
+protected:
+    // A game folder with Dictionaries/words.dic built from an unsorted list, and Sets/English.set
+    // whose values are 1 for every letter but C (3) and V (4).
+    void SetUp() override
+    {
+        std::filesystem::create_directories(dir.path() / "Dictionaries");
+        std::filesystem::create_directories(dir.path() / "Sets");
+        std::string set;
+        for (char c = 'A'; c <= '['; ++c)
+            set += std::string("1 ") + "113111111111111111111411110"[c - 'A'] +
+                   (std::strchr("AEIOU", c) ? " 1\n" : " 0\n");
+        dir.write("Sets/English.set", set);
+        const std::string list = dir.write("words.txt", "tan\nan\nin\nact\ncat\nlevel\nnoon\nvat\n");
+        const ToolRun built = run("build " + quoted(list) + " " + dic + " --author Me");
+        ASSERT_EQ(built.status, 0) << built.err;
+        EXPECT_EQ(dir.read("words.txt"), "ACT\nAN\nCAT\nIN\nLEVEL\nNOON\nTAN\nVAT\n");
+    }
+
+    ToolRun run(const std::string& arguments) { return glyph::test::glyphdict(dir, arguments); }
+
+    // What a search printed, up to the time on its last line ("Total: N\t00:000 sec").
+    std::string searched(const std::string& arguments)
+    {
+        const ToolRun result = run(arguments);
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_TRUE(result.out.ends_with(" sec\n")) << result.out;
+        return result.out.substr(0, result.out.rfind('\t'));
+    }
+
+    TempDir dir;
+    const std::string dic = quoted(dir.file("Dictionaries/words.dic"));
+};
+
+} // namespace
+
+TEST_F(Glyphdict, LooksUpEditsListsAndDescribesADictionary)
+{
+    ToolRun result = run("lookup " + dic + " an TAN ta an1 qzx");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "an yes\nTAN yes\nta no\nan1 no\nqzx no\n");
+    EXPECT_EQ(run("lookup " + dic + " an in").status, 0);
+
+    // Words out of order and of either case; the old file, under a second name, keeps its bytes.
+    const std::string before = dir.read("Dictionaries/words.dic");
+    std::filesystem::create_hard_link(dir.file("Dictionaries/words.dic"), dir.file("old.dic"));
+    const std::string q29(29, 'Q');
+    ASSERT_EQ(run("add " + dic + " Zebra bat " + q29).status, 0);
+    ASSERT_EQ(run("delete " + dic + " vat level Cat noon").status, 0);
+    EXPECT_EQ(dir.read("old.dic"), before);
+    EXPECT_EQ(run("list " + dic).out, "ACT\nAN\nBAT\nIN\n" + q29 + "\nTAN\nZEBRA\n");
+    result = run("info " + dic);
+    EXPECT_NE(result.out.find("Author: Me\n"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("Words: 7\n"), std::string::npos) << result.out;
+
+    // A word the dictionary cannot store stops the whole edit.
+    const std::string edited = dir.read("Dictionaries/words.dic");
+    const std::string refused[] = {std::string(30, 'Q'), "cat's", "caf\xc3\xa9", "a b", "3d"};
+    for (const std::string& word : refused) {
+        for (const char* command : {"add ", "delete "}) {
+            result = run(command + dic + " dog " + quoted(word));
+            EXPECT_EQ(result.status, 2) << word;
+            EXPECT_EQ(result.err, "glyphdict: not a word of 1 to 29 letters A-Z: " + word + "\n");
+        }
+    }
+    EXPECT_EQ(dir.read("Dictionaries/words.dic"), edited);
+}
+
+TEST_F(Glyphdict, SearchesPrintRowsAndTheTotalOfEveryMatch)
+{
+    const std::string set = " --set " + quoted(dir.file("Sets/English.set"));
+    const std::pair<std::string, std::string> cases[] = {
+        {"anagram " + dic + " TAC" + set, "ACT\t5\t1\t2\t3\nCAT\t5\t1\t2\t3\nTotal: 2"},
+        {"search " + dic + " '*' --limit 2" + set, "ACT\t5\t1\t2\t3\nAN\t2\t1\t1\t2\nTotal: 8"},
+        {"advanced " + dic +
+             " '?AT*' --min-length 3 --max-length 4 --min-value 4 --max-value 6 --forced T "
+             "--optional CATV --banned S" +
+             set,
+         "CAT\t5\t1\t2\t3\nVAT\t6\t1\t2\t3\nTotal: 2"},
+        {"palindromes " + dic + set, "LEVEL\t8\t2\t3\t5\nNOON\t4\t2\t2\t4\nTotal: 2"},
+        // Without --set, the letter set beside the dictionary's folder.
+        {"anagram " + dic + " VAT", "VAT\t6\t1\t2\t3\nTotal: 1"},
+    };
+    for (const auto& [arguments, output] : cases)
+        EXPECT_EQ(searched(arguments), output) << arguments;
+    const std::string speed = searched("speed " + dic + " --seconds 0");
+    EXPECT_TRUE(speed.starts_with(" Current ") && speed.ends_with("\nTotal: 1")) << speed;
+}
+
+TEST_F(Glyphdict, ErrorsAreOneLineOnStderrWithANonZeroStatus)
+{
+    const std::string none = dir.file("none.dic");
+    const std::string bad = dir.write("bad.dic", "Not a dictionary at all");
+    const struct {
+        std::string arguments;
+        int status;
+        std::string message; // the start of stderr, one line when the status is 1
+    } cases[] = {
+        {"lookup " + quoted(none) + " cat", 1, "glyphdict: Can't open " + none + " for reading\n"},
+        {"add " + quoted(bad) + " cat", 1, "glyphdict: Invalid " + bad + " file\n"},
+        {"anagram " + dic + " TAC --set " + quoted(dir.file("none.set")), 1, "glyphdict: Can't open"},
+        {"frobnicate", 2, "glyphdict: unknown command"},
+        {"search " + dic + " CAT --bogus 1", 2, "glyphdict: unknown option --bogus"},
+        {"anagram " + dic, 2, "usage: glyphdict anagram DIC LETTERS"},
+        {"build /tmp " + quoted(dir.file("out.dic")), 1, "glyphdict: "},
+        {"add " + quoted(dir.path().string()) + " cat", 1, "glyphdict: "},
+    };
+    for (const auto& c : cases) {
+        const ToolRun result = run(c.arguments);
+        EXPECT_EQ(result.status, c.status) << c.arguments;
+        EXPECT_EQ(result.err.rfind(c.message, 0), 0u) << c.arguments << ": " << result.err;
+        EXPECT_TRUE(c.status != 1 || std::count(result.err.begin(), result.err.end(), '\n') == 1)
+            << result.err;
+    }
+    EXPECT_EQ(dir.read("bad.dic"), "Not a dictionary at all");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.dic")));
+
+    const ToolRun full = glyph::test::runTool(dir, "( " + quoted(GLYPH_DIST_DIR "/glyphdict") + " list " +
+                                                       dic + " > /dev/full )");
+    EXPECT_EQ(full.status, 1);
+    EXPECT_EQ(full.err.rfind("glyphdict: cannot write to standard output", 0), 0u) << full.err;
+    const ToolRun help = run("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("\n  anagram DIC LETTERS"), std::string::npos) << help.out;
+}
+
+TEST(Glyphplay, PlaysCheckedGamesSavesTheLastAndListsAndTestsItsPositions)
+{
+    TempDir dir;
+    const std::string saved = quoted(dir.file("last.tc"));
+    ToolRun run = glyphplay(
+        dir, "selfplay --games 3 --players Greedy.cpu,Strategist.cpu --seed 5 --check --save " + saved);
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_EQ(run.out.rfind("player 1 Greedy.cpu: wins ", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("\nplayer 2 Strategist.cpu: wins "), std::string::npos) << run.out;
+
+    run = glyphplay(dir, "moves " + saved + " --entry 2");
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::vector<std::string> moves;
+    std::istringstream listed(run.out);
+    for (std::string line; std::getline(listed, line);)
+        moves.push_back(line);
+    // Each line "notation score", highest score first, the pass among them.
+    EXPECT_TRUE(std::is_sorted(moves.rbegin(), moves.rend(), [](const std::string& a, const std::string& b) {
+        return std::stoi(a.substr(a.rfind(' '))) < std::stoi(b.substr(b.rfind(' ')));
+    })) << run.out;
+    EXPECT_NE(std::find(moves.begin(), moves.end(), "PAS / CHANGE 0"), moves.end()) << run.out;
+
+    const std::string script =
+        dir.write("Say.cpu", "Debug('moves', MovesNumber())\nSetSolution(MoveAt(0))\n");
+    run = glyphplay(dir, "script " + quoted(script) + " " + saved + " --entry 2");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "moves " + std::to_string(moves.size()) + "\nbest: " + moves[0] +
+                           "\nsolution: " + moves[0] + "\n");
+}
+
+TEST(Glyphplay, KeepsRelativePathsAndRefusesBadArgumentsAndFilesWithOneLine)
+{
+    // Started from a folder without data, it uses the data beside it and keeps file arguments
+    // relative to the folder it was started from.
+    TempDir dir;
+    const std::string folder = dir.path().string();
+    ASSERT_EQ(
+        glyphplay(dir, "selfplay --games 1 --players Greedy.cpu,Greedy.cpu --save one.tc", folder).status, 0);
+    EXPECT_FALSE(glyphplay(dir, "moves one.tc --entry 0", folder).out.empty());
+    const std::string saved = quoted(dir.file("one.tc"));
+    const std::string broken = quoted(dir.write("Broken.cpu", "local x = = 1\n"));
+    ToolRun run = glyphplay(dir, "script " + broken + " " + saved);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out.rfind("Error: [string \"local x = = 1...\"]:1:", 0), 0u) << run.out;
+
+    for (const char* arguments :
+         {"", "selfplay --games 0 --players Greedy.cpu,Greedy.cpu",
+          "selfplay --games 2x --players Greedy.cpu,Greedy.cpu", "selfplay --games 2 --players Greedy.cpu",
+          "selfplay --players Greedy.cpu,Greedy.cpu --rows 30 --cols 5"})
+        EXPECT_EQ(glyphplay(dir, arguments).status, 2) << arguments;
+    std::string many = "Greedy.cpu";
+    for (int i = 1; i < 150; ++i)
+        many += ",Greedy.cpu";
+    run = glyphplay(dir, "selfplay --games 1 --players " + many + " --save " + quoted(dir.file("x.tc")));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "glyphplay: 150 players given, a game seats at most 143\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("x.tc")));
+
+    const std::string profile = quoted(dir.write("Pass.cpu", "\n"));
+    for (const std::string& arguments :
+         {std::string("selfplay --games 2 --players Greedy.cpu,Nobody.cpu"),
+          "moves " + saved + " --entry 9999", std::string("moves /tmp"), "script /tmp " + saved,
+          "script " + profile + " /tmp", "moves " + saved + " > /dev/full"}) {
+        run = glyphplay(dir, arguments);
+        EXPECT_EQ(run.status, 1) << arguments;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << arguments << run.err;
+    }
+}
+
+TEST(Glyphplay, ShippedProfilesEndEveryGameWhateverTheBoardShape)
+{
+    // Narrow boards block quickly; there an exchange (which is no pass) could go on forever.
+    TempDir dir;
+    const std::string shapes[] = {"1 --cols 1",  "1 --cols 29", "29 --cols 1", "2 --cols 2",  "3 --cols 29",
+                                  "29 --cols 3", "28 --cols 5", "5 --cols 28", "15 --cols 15"};
+    for (const std::string& shape : shapes) {
+        const ToolRun run =
+            glyphplay(dir, "selfplay --games 2 --players Strategist.cpu,Beginner.cpu,Greedy.cpu,"
+                           "Strategist.cpu --seed 3 --check --rows " +
+                               shape);
+        EXPECT_EQ(run.status, 0) << shape << "\n" << run.out << run.err;
+        // Each game has one win, shared among the players who tie (shown to one decimal).
+        double wins = 0;
+        for (std::size_t at = run.out.find("wins "); at != std::string::npos;
+             at = run.out.find("wins ", at + 1))
+            wins += std::stod(run.out.substr(at + 5));
+        EXPECT_NEAR(wins, 2.0, 0.25) << shape << "\n" << run.out;
+    }
+}
+
+// The shipped Romanian game: the dictionary the build makes from hunspell-ro, and computer games
+// played on it with its letter set.
+TEST(RomanianGame, DictionaryKnowsFoldedWordsAndComputerPlayersFinishCheckedGames)
+{
+    TempDir dir;
+    const std::string lookup = "lookup " + quoted(GLYPH_DIST_DIR "/Dictionaries/Romana.dic") + " ";
+    // casă, țară, încă, șarpe, pâine, învățătoare: diacritics folded to the set's letters.
+    EXPECT_EQ(glyph::test::glyphdict(dir, lookup + "casa tara inca sarpe paine invatatoare").status, 0);
+    // Not there: proper names, words the set cannot spell even with its jokers (k, e, y, w: three
+    // letters the set lacks), and words of more than 15 letters.
+    EXPECT_EQ(glyph::test::glyphdict(dir, lookup + "bucuresti keyword neabacterianului").out,
+              "bucuresti no\nkeyword no\nneabacterianului no\n");
+
+    std::filesystem::create_directories(dir.path() / "game/Games");
+    for (const char* data : {"Sets", "Dictionaries", "Profiles"})
+        std::filesystem::create_directory_symlink(std::string(GLYPH_DIST_DIR "/") + data,
+                                                  dir.path() / "game" / data);
+    dir.write("game/Preferences.ini",
+              "GameDictionaryKey\nDictionaries/Romana.dic\nGameSetKey\nSets/Romana.set\n");
+    const ToolRun run = glyphplay(
+        dir, "selfplay --games 4 --players Greedy.cpu,Strategist.cpu --seed 3 --check", dir.file("game"));
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_TRUE(run.err.empty()) << run.err;
+}
