@@ -137,3 +137,13 @@ TEST(GameRules, NoGameInProgressHasAnEmptySeatWhateverACallerWritesIntoIt)
     EXPECT_EQ(game.rules()->currentPlayer().score, 0);
     EXPECT_EQ(createRules(kGameTypeEnd, game), nullptr);
 }
+
+TEST(ShowWarning, FormatsPrintfStyleIntoOneMessageCutAtTheBufferSize)
+{
+    RecordingView view;
+    glyph::showWarning(view, "Can't open %s for reading", "Sets/None.set");
+    glyph::showWarning(view, "Word %s is NOT in dictionary", std::string(5000, 'x').c_str());
+    ASSERT_EQ(view.warnings.size(), 2u);
+    EXPECT_EQ(view.warnings[0], "Can't open Sets/None.set for reading");
+    EXPECT_EQ(view.warnings[1].size(), 1023u);
+}
