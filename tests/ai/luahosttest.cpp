@@ -90,23 +90,6 @@ TEST_F(LuaHostTest, ScriptsShareTheirGlobalsAndReportOutputAndErrors)
     EXPECT_TRUE(host().runFile(table.dir.file(table.writeProfile("Fine.cpu", "fine = true"))));
 }
 
-TEST_F(LuaHostTest, ARunawayScriptIsStoppedAndTheTurnPlaysTheSolutionSoFar)
-{
-    host().setRunTimeLimit(std::chrono::milliseconds(200));
-    EXPECT_FALSE(host().runText("while true do end"));
-    EXPECT_EQ(table.view.scriptOutput.back().rfind("Error: ", 0), 0u);
-    EXPECT_NE(table.view.scriptOutput.back().find("stopped"), std::string::npos);
-    // Neither catching the error nor a coroutine lets the script go on.
-    EXPECT_FALSE(host().runText("while true do pcall(function() while true do end end) end"));
-    EXPECT_FALSE(host().runText("coroutine.wrap(function() while true do end end)()"));
-
-    const std::string runaway = "SetSolution(MoveAt(1)) while true do end";
-    table.start({makePlayer("Ivy", table.writeProfile("Runaway.cpu", runaway), "ATE")});
-    const Move solution = host().computerTurn(player(0));
-    EXPECT_EQ(moveKey(solution), moveKey(*moveGenerator(*table.game).moveAt(1)));
-    EXPECT_TRUE(host().runText("Debug('after')")) << "the host is usable afterwards";
-}
-
 TEST_F(LuaHostTest, AScriptExchangesOnlyWhileTheBagHoldsSevenTiles)
 {
     table.start({makePlayer("Jo", table.writeProfile("Swap.cpu", "ExchangeLetters(PlayerRack())"), "ATE"),
@@ -197,6 +180,10 @@ TEST_F(HostileProfile, RunsNoBinaryChunk)
 
 TEST_F(HostileProfile, CannotEscapeTheTimeLimit)
 {
+    // Neither catching the error nor a coroutine lets a script go on.
+    EXPECT_NE(refusal("while true do pcall(function() while true do end end) end").find("stopped"),
+              std::string::npos);
+    EXPECT_FALSE(host().runText("coroutine.wrap(function() while true do end end)()"));
     // Without its hook, or inside a slow pattern match, a script ran on for minutes.
     EXPECT_NE(refusal("pcall(debug.sethook) local t = os.clock() while os.clock() - t < 5 do end")
                   .find("script stopped"),

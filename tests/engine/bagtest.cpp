@@ -69,20 +69,18 @@ TEST(Bag, RandomDrawsReturnsAndRemovalsKeepTilesCountsAndTotalInStep)
     }
 }
 
-TEST(Bag, DrawTakesTilesInSequenceOrderAtMostTwentyNineAndRebuildsShuffle)
+TEST(Bag, DrawTakesTilesInSequenceOrderAndRebuildsShuffle)
 {
     Bag bag;
     bag.fillFromLetterSet(setWithCounts(4));
     const std::string sequence(bag.sequence().data(), 29);
     EXPECT_EQ(bag.draw(40), sequence);
-    EXPECT_EQ(bag.draw(-3), "");
     std::set<std::string> orders;
     for (int i = 0; i < 5; ++i) {
         bag.rebuild();
         orders.insert(std::string(bag.sequence().data(), bag.total()));
     }
     EXPECT_GT(orders.size(), 1u);
-    EXPECT_FALSE(bag.removeTile('z'));
 }
 
 TEST(Bag, RecomputeFromBoardRemovesRacksAndBoardTilesJokersAsJokers)

@@ -19,8 +19,6 @@ TEST(Player, TextFieldsKeepTheirTerminatorAndScoresStayInsideTheirBounds)
     Player player;
     player.setName(std::string(80, 'N'));
     EXPECT_EQ(std::strlen(player.name), 49u);
-    player.setProfile("Profiles/Strong.cpu");
-    EXPECT_TRUE(player.isComputer());
     player.score = Player::kMaxScore - 5;
     player.addScore(Player::kMaxScore);
     EXPECT_EQ(player.score, Player::kMaxScore);
