@@ -39,7 +39,7 @@ public:
         QTest::keyClicks(script(), text);
     }
     void complete() const { QTest::keyClick(script(), Qt::Key_Space, Qt::ControlModifier); }
-    QString at(const std::string& name) const { return QString::fromStdString(path(name)); }
+    QString at(const std::string& name) const { return QString::fromStdString(folder.file(name)); }
 
     QString chosen;
 };
@@ -54,7 +54,7 @@ private slots:
     void browseAndSaveKeepToCpuFiles()
     {
         EditorFixture fixture;
-        fixture.write("Profiles/kept.cpu.old", "old = 1\r\nDebug(\"caf\xe9\")\r\n");
+        fixture.folder.write("Profiles/kept.cpu.old", "old = 1\r\nDebug(\"caf\xe9\")\r\n");
         fixture.script()->setPlainText("mine = 1");
         // Cancelled, or no ".cpu" (case counts): nothing is read; unreadable: a warning.
         for (const char* ignored : {"", "Profiles/notes.txt", "Profiles/Upper.CPU", "Profiles/missing.cpu"}) {
