@@ -1,10 +1,9 @@
 // What the program takes from its preferences and its folders: the data folder, the style,
-// language, font and geometry at start-up, the stored colours, fonts and geometries, the tip
-// of the day, the about box, and the Romanian translation of every text.
+// language, font, colours and geometry at start-up and as stored for the next, the tip of the
+// day, the about box and help, and the Romanian translation of every text.
 
 #include <QProcess>
 #include <QXmlStreamReader>
-#include <QtTest>
 
 #include <set>
 
@@ -67,72 +66,55 @@ private slots:
         QVERIFY(startup::isDesktopTooSmall(QSize(1024, 767)));
 
         glyph::test::TempDir dir;
-        glyph::Preferences prefs(dir.file("Preferences.ini"));
-        prefs.setInteger("PreferencesStyleKey", 2);
-        startup::applyStyle(prefs);
-        QCOMPARE(QApplication::style()->name(), QString("windows"));
-        prefs.setInteger("PreferencesStyleKey", 7);
-        startup::applyStyle(prefs);
-        QCOMPARE(QApplication::style()->name(), QString("fusion"));
-
-        // The language picks the tip file; a tip file of the user's own outlives another language.
-        QTranslator translator;
-        prefs.setString("TipFileKey", "Help/Mine.txt");
-        const std::pair<const char*, const char*> languages[] = {
-            {"Languages/Deutsch.qm", "Help/Mine.txt"},
-            {"Languages/Romana.qm", "Help/TipOfDay.rom"},
-            {"Languages/English.qm", "Help/TipOfDay.eng"}};
-        for (const auto& [language, tips] : languages) {
-            prefs.setString("LanguageKey", language);
-            startup::applyLanguage(prefs, translator);
-            QCOMPARE(prefs.string("TipFileKey"), std::string(tips));
-        }
-
-        // A light weight with the bold field set: the bold field, not the weight, decides.
-        prefs.setString("FontGeneralKey", "13 25 1 0 0 Courier New");
-        startup::applyFont(prefs);
-        QCOMPARE(QApplication::font().family(), QString("Courier New"));
-        QCOMPARE(QApplication::font().pointSize(), 13);
-        QVERIFY(QApplication::font().bold());
-
-        QWidget window;
-        prefs.setString("MainWindowKey", "30 40 500 300");
-        startup::restoreGeometry(prefs, "MainWindowKey", window);
-        QCOMPARE(window.geometry(), QRect(30, 40, 500, 300));
-    }
-
-    void coloursFontsAndGeometriesRoundTripThroughTheFile()
-    {
-        namespace uiprefs = glyph::uiprefs;
-        // Written by hand: components out of range are clamped; a short value leaves the
-        // remaining fields as they were.
-        glyph::test::TempDir dir;
-        const std::string path =
-            dir.write("Preferences.ini", "ColorPlayerKey\n-5 300 128\nDictionaryDialogKey\n5 6 x\n");
-        QFont font("Times New Roman");
-        font.setPointSize(13);
-        font.setWeight(QFont::Bold);
-        font.setUnderline(true);
+        // Written by hand: the bold field, not the weight, decides; colour components out of
+        // range are clamped.
+        const std::string path = dir.write(
+            "Preferences.ini", "FontGeneralKey\n13 25 1 0 0 Courier New\nColorPlayerKey\n-5 300 128\n");
         {
             glyph::Preferences prefs(path);
-            uiprefs::setGeometry(prefs, "MainWindowKey", QRect(10, 20, 800, 600));
-            uiprefs::setFont(prefs, "FontMarginKey", font);
+            prefs.setInteger("PreferencesStyleKey", 2);
+            startup::applyStyle(prefs);
+            QCOMPARE(QApplication::style()->name(), QString("windows"));
+            prefs.setInteger("PreferencesStyleKey", 7);
+            startup::applyStyle(prefs);
+            QCOMPARE(QApplication::style()->name(), QString("fusion"));
+
+            // The language picks the tip file; a tip file of the user's own outlives another language.
+            QTranslator translator;
+            prefs.setString("TipFileKey", "Help/Mine.txt");
+            const std::pair<const char*, const char*> languages[] = {
+                {"Languages/Deutsch.qm", "Help/Mine.txt"},
+                {"Languages/Romana.qm", "Help/TipOfDay.rom"},
+                {"Languages/English.qm", "Help/TipOfDay.eng"}};
+            for (const auto& [language, tips] : languages) {
+                prefs.setString("LanguageKey", language);
+                startup::applyLanguage(prefs, translator);
+                QCOMPARE(prefs.string("TipFileKey"), std::string(tips));
+            }
+
+            startup::applyFont(prefs);
+            QCOMPARE(QApplication::font().family(), QString("Courier New"));
+            QCOMPARE(QApplication::font().pointSize(), 13);
+            QVERIFY(QApplication::font().bold());
+            QColor colour;
+            QVERIFY(glyph::uiprefs::getColour(prefs, "ColorPlayerKey", colour));
+            QCOMPARE(colour, QColor(0, 255, 128));
+
+            // Stored for the next start: the font, now underlined, and the window's geometry.
+            QFont font = QApplication::font();
+            font.setUnderline(true);
+            glyph::uiprefs::setFont(prefs, "FontGeneralKey", font);
+            glyph::uiprefs::setGeometry(prefs, "MainWindowKey", QRect(30, 40, 500, 300));
             QVERIFY(prefs.save());
         }
         glyph::Preferences prefs(path);
-        QRect geometry;
-        QVERIFY(uiprefs::getGeometry(prefs, "MainWindowKey", geometry));
-        QCOMPARE(geometry, QRect(10, 20, 800, 600));
-        QFont back;
-        QVERIFY(uiprefs::getFont(prefs, "FontMarginKey", back));
-        QCOMPARE(back.family(), font.family());
-        QCOMPARE(back.pointSize(), 13);
-        QVERIFY(back.bold() && back.underline() && !back.italic());
-        QColor colour;
-        QVERIFY(uiprefs::getColour(prefs, "ColorPlayerKey", colour));
-        QCOMPARE(colour, QColor(0, 255, 128));
-        QVERIFY(uiprefs::getGeometry(prefs, "DictionaryDialogKey", geometry));
-        QCOMPARE(geometry, QRect(5, 6, 800, 600));
+        startup::applyFont(prefs);
+        QVERIFY(QApplication::font().underline() && QApplication::font().bold() &&
+                !QApplication::font().italic());
+        QCOMPARE(QApplication::font().family(), QString("Courier New"));
+        QWidget window;
+        startup::restoreGeometry(prefs, "MainWindowKey", window);
+        QCOMPARE(window.geometry(), QRect(30, 40, 500, 300));
     }
 
     void tipOfTheDayAboutAndHelpShowTheFilesOfTheHelpFolder()
