@@ -2,9 +2,6 @@
 // language, font, colours and geometry at start-up and as stored for the next, the tip of the
 // day, the about box and help, and the Romanian translation of every text.
 
-#include <QProcess>
-#include <QXmlStreamReader>
-
 #include <set>
 
 #include "support/tempdir.h"
