@@ -14,13 +14,6 @@ using glyph::test::WindowFixture;
 namespace
 {
 
-/// Reads a whole file; empty when it does not exist.
-QByteArray contents(const QString& name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 /// The window answering the save-file dialog with this name (relative to the test's folder).
 void chooseFile(WindowFixture& fixture, const QString& name)
 {
@@ -175,7 +168,7 @@ private slots:
         chooseFile(fixture, "Games/moves");
         fixture.window->moves2TXTClicked();
         QCOMPARE(fixture.messages, std::vector<QString>{"Can't create text file"});
-        QCOMPARE(contents("Games/moves.txt"), QByteArray());
+        QCOMPARE(fixture.folder.read("Games/moves.txt"), std::string());
 
         fixture.setRack("CATEEEE");
         QVERIFY(fixture.play("CAT", 8, 7));
@@ -185,13 +178,14 @@ private slots:
         const QString head = "No. " + QString("Ann").leftJustified(30) + QString("Bob").leftJustified(30) +
                              "\n" + QString(64, '-') + "\n1    " + QString("(H7)CAT 10p").leftJustified(30);
         const QString pass = QString("PAS / CHANGE 0p").leftJustified(30);
-        QCOMPARE(QString::fromLatin1(contents("Games/moves.txt")), head + pass + "\n2    " + pass + "\n");
+        QCOMPARE(fixture.folder.read("Games/moves.txt"),
+                 (head + pass + "\n2    " + pass + "\n").toStdString());
 
         // Stepped back to the first move, the text ends there.
         fixture.window->previousClicked();
         fixture.window->previousClicked();
         fixture.window->moves2TXTClicked();
-        QCOMPARE(QString::fromLatin1(contents("Games/moves.txt")), head + "\n");
+        QCOMPARE(fixture.folder.read("Games/moves.txt"), (head + "\n").toStdString());
 
         // The bitmap, whatever the case of its extension, shows the board without this turn's tiles.
         fixture.setRack("DOGEEEE");
@@ -202,7 +196,7 @@ private slots:
         fixture.window->table2BMPClicked();
         QCOMPARE(QDir("Games").entryList(QDir::Files, QDir::Name),
                  (QStringList{"board.BMP", "board.bmp", "moves.txt"}));
-        QCOMPARE(contents("Games/board.BMP").left(2), QByteArray("BM"));
+        QCOMPARE(fixture.folder.read("Games/board.BMP").substr(0, 2), "BM");
         const glyph::TableWidget& table = *fixture.window->table();
         const QImage image("Games/board.bmp");
         QCOMPARE(image.size(), table.size());
@@ -221,7 +215,7 @@ private slots:
         QCOMPARE(fixture.messages, (std::vector<QString>{"Can't create text file", "Can't create text file",
                                                          "Can't save *.bmp"}));
         QCOMPARE(QDir("Games").entryList(QDir::AllEntries | QDir::Hidden), before);
-        QCOMPARE(contents("Games/shelf"), QByteArray("not a folder"));
+        QCOMPARE(fixture.folder.read("Games/shelf"), "not a folder");
     }
 };
 
