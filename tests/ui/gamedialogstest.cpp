@@ -40,7 +40,6 @@ private slots:
     {
         WindowFixture fixture;
         fixture.start({{"Ann", ""}, {"Bob", ""}});
-        fixture.show();
         const std::string rack = "CATEQZJ";
         fixture.setRack(rack);
         QVERIFY(fixture.lay(0, 3, 3)); // the user has laid the C and picked up the A
@@ -181,7 +180,6 @@ private slots:
         WindowFixture fixture;
         fixture.start({{"Ann", ""}, {"Bob", ""}});
         fixture.setRack("AT[DEFG");
-        fixture.show();
         glyph::TableWidget& table = *fixture.window->table();
         glyph::MainWindow& window = *fixture.window;
         const QLabel& current = *window.panel()->currentMove;

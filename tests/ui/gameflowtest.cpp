@@ -161,7 +161,6 @@ private slots:
     void exportsWriteTheShownPositionOrSayWhyNot()
     {
         WindowFixture fixture;
-        fixture.show();
         fixture.start({{"Ann", ""}, {"Bob", ""}});
         // No move yet: no list to write, and the older file is emptied.
         fixture.folder.write("Games/moves.txt", "an older list\n");

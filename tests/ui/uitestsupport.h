@@ -67,7 +67,7 @@ class WindowFixture
 {
 public:
     /// Creates Sets/Test.set, Dictionaries/Test.dic and three (empty) profiles in a fresh
-    /// folder, makes it the working folder and builds the game and its window.
+    /// folder, makes it the working folder and builds and shows the game's window.
     WindowFixture()
     {
         for (const char* name : {"Sets", "Dictionaries", "Profiles", "Games"})
@@ -102,7 +102,10 @@ public:
             dialogs.push_back(dialog.metaObject()->className());
             return onDialog ? onDialog(dialog) : static_cast<int>(QDialog::Rejected);
         });
+        // Shown, so that the board has its real size and paints on the screen.
         window->resize(1280, 1024);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
 
     ~WindowFixture()
@@ -132,13 +135,6 @@ public:
         game->rules()->currentPlayer().setRack(rack);
         game->reloadRackSlots();
         window->refresh(false);
-    }
-
-    /// Shows the window, so that its board has its real size and paints on the screen.
-    void show() const
-    {
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
 
     /// Picks up the rack slot and drops it on the window's board; false when it was refused.
