@@ -115,7 +115,7 @@ private slots:
         QVERIFY(!fixture.window->paused());
     }
 
-    void newGameSeatsTwoToTheLargestTableInOrder()
+    void newGameAndPreferencesDialogsSetUpTheGame()
     {
         WindowFixture fixture;
         {
@@ -143,11 +143,7 @@ private slots:
         QCOMPARE(QString(players[0].name) + players[0].profile, QString("Player1"));
         QCOMPARE(QString(players[1].name) + "=" + players[1].profile, QString("Gem=gamma.cpu"));
         QCOMPARE(players[0].timeLeft, 180);
-    }
 
-    void preferencesTakeTheSizeRuleAndStoreOnlyOnOkOrApply()
-    {
-        WindowFixture fixture;
         // A typed size is taken modulo 30, with 15 for 0 and for what is no number.
         for (const auto& [typed, size] : std::vector<std::pair<QString, int>>{
                  {"0", 15}, {"31", 1}, {"45", 15}, {"29", 29}, {"abc", 15}}) {

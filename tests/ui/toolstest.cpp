@@ -229,43 +229,7 @@ private slots:
         QCOMPARE(ConversionDialog::dictionaryName("Dictionaries/my.dict"), QString("Dictionaries/my.dict"));
     }
 
-    void browseAndSaveKeepToCpuFiles()
-    {
-        EditorFixture fixture;
-        fixture.folder.write("Profiles/kept.cpu.old", "old = 1\r\nDebug(\"caf\xe9\")\r\n");
-        fixture.script()->setPlainText("mine = 1");
-        // Cancelled, or no ".cpu" (case counts): nothing is read; unreadable: a warning.
-        for (const char* ignored : {"", "Profiles/notes.txt", "Profiles/Upper.CPU", "Profiles/missing.cpu"}) {
-            fixture.chosen = QString::fromLatin1(ignored);
-            fixture.editor()->browse->click();
-            QCOMPARE(fixture.script()->toPlainText(), QString("mine = 1"));
-            QCOMPARE(fixture.editor()->fileName->text(), QString());
-        }
-        QCOMPARE(fixture.messages, std::vector<QString>{"Can't open Profiles/missing.cpu"});
-        // ".cpu" anywhere in the path will do; carriage returns go, Latin-1 letters stay.
-        fixture.chosen = "Profiles/kept.cpu.old";
-        fixture.editor()->browse->click();
-        const QString text = QString::fromLatin1("old = 1\nDebug(\"caf\xe9\")\n");
-        QCOMPARE(fixture.script()->toPlainText(), text);
-        QCOMPARE(fixture.editor()->fileName->text(), QString("Profiles/kept.cpu.old"));
-
-        // Saving appends ".cpu" unless the name holds it already, in that case.
-        const std::pair<const char*, const char*> saves[] = {{"Profiles/mine", "Profiles/mine.cpu"},
-                                                             {"Profiles/a.cpu.v2", "Profiles/a.cpu.v2"},
-                                                             {"Profiles/b.CPU", "Profiles/b.CPU.cpu"}};
-        for (const auto& [chosen, written] : saves) {
-            fixture.chosen = fixture.at(chosen);
-            fixture.editor()->saveButton->click();
-            QCOMPARE(QString::fromLatin1(fixture.folder.read(written).c_str()), text);
-            QCOMPARE(fixture.editor()->fileName->text(), fixture.at(written));
-        }
-        fixture.chosen = fixture.at("no such folder/c");
-        fixture.editor()->saveButton->click();
-        QCOMPARE(fixture.messages.back(), "Can't save " + fixture.at("no such folder/c.cpu"));
-        QCOMPARE(fixture.editor()->fileName->text(), fixture.at("Profiles/b.CPU.cpu"));
-    }
-
-    void completionListAndTipOfferTheScriptingNames()
+    void profileEditorCompletesLoadsSavesAndTestsAScript()
     {
         EditorFixture fixture;
         // One name fits: it is written at once; several: the list shows them, the script's own too.
@@ -297,11 +261,41 @@ private slots:
         QVERIFY(fixture.script()->tip()->isHidden());
         fixture.type("print(", true);
         QVERIFY(fixture.script()->tip()->isHidden());
-    }
 
-    void testRunsTheScriptOnTheCurrentPositionAndPlaysNothing()
-    {
-        EditorFixture fixture;
+        // Browse and Save keep to ".cpu" files.
+        fixture.folder.write("Profiles/kept.cpu.old", "old = 1\r\nDebug(\"caf\xe9\")\r\n");
+        fixture.script()->setPlainText("mine = 1");
+        // Cancelled, or no ".cpu" (case counts): nothing is read; unreadable: a warning.
+        for (const char* ignored : {"", "Profiles/notes.txt", "Profiles/Upper.CPU", "Profiles/missing.cpu"}) {
+            fixture.chosen = QString::fromLatin1(ignored);
+            fixture.editor()->browse->click();
+            QCOMPARE(fixture.script()->toPlainText(), QString("mine = 1"));
+            QCOMPARE(fixture.editor()->fileName->text(), QString());
+        }
+        QCOMPARE(fixture.messages, std::vector<QString>{"Can't open Profiles/missing.cpu"});
+        // ".cpu" anywhere in the path will do; carriage returns go, Latin-1 letters stay.
+        fixture.chosen = "Profiles/kept.cpu.old";
+        fixture.editor()->browse->click();
+        const QString text = QString::fromLatin1("old = 1\nDebug(\"caf\xe9\")\n");
+        QCOMPARE(fixture.script()->toPlainText(), text);
+        QCOMPARE(fixture.editor()->fileName->text(), QString("Profiles/kept.cpu.old"));
+
+        // Saving appends ".cpu" unless the name holds it already, in that case.
+        const std::pair<const char*, const char*> saves[] = {{"Profiles/mine", "Profiles/mine.cpu"},
+                                                             {"Profiles/a.cpu.v2", "Profiles/a.cpu.v2"},
+                                                             {"Profiles/b.CPU", "Profiles/b.CPU.cpu"}};
+        for (const auto& [chosen, written] : saves) {
+            fixture.chosen = fixture.at(chosen);
+            fixture.editor()->saveButton->click();
+            QCOMPARE(QString::fromLatin1(fixture.folder.read(written).c_str()), text);
+            QCOMPARE(fixture.editor()->fileName->text(), fixture.at(written));
+        }
+        fixture.chosen = fixture.at("no such folder/c");
+        fixture.editor()->saveButton->click();
+        QCOMPARE(fixture.messages.back(), "Can't save " + fixture.at("no such folder/c.cpu"));
+        QCOMPARE(fixture.editor()->fileName->text(), fixture.at("Profiles/b.CPU.cpu"));
+
+        // Test runs the script on the current position and plays nothing.
         fixture.start({{"Ann", ""}, {"Bob", ""}});
         fixture.setRack("CATDOGE");
         const glyph::Board board = fixture.game->board();
