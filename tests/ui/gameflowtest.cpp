@@ -129,8 +129,7 @@ private slots:
         window.setOpenFileNameHandler(chooser("open"));
         const QString question = "Save the game in progress?";
         fixture.start({{"Ann", ""}, {"Bob", ""}});
-        fixture.setRack("CATXXXX");
-        QVERIFY(fixture.play("CAT", 8, 7));
+        QVERIFY(fixture.game->rules()->passOrExchange("", ""));
 
         // Cancel keeps the game and asks for no file.
         fixture.answer = 2;
@@ -170,7 +169,8 @@ private slots:
         QCOMPARE(fixture.folder.read("Games/moves.txt"), std::string());
 
         fixture.setRack("CATEEEE");
-        QVERIFY(fixture.play("CAT", 8, 7));
+        QVERIFY(fixture.lay(0, 8, 7) && fixture.lay(1, 8, 8) && fixture.lay(2, 8, 9));
+        fixture.window->rack()->moveClicked();
         QVERIFY(fixture.game->rules()->passOrExchange("", ""));
         QVERIFY(fixture.game->rules()->passOrExchange("", ""));
         fixture.window->moves2TXTClicked();

@@ -37,7 +37,7 @@ class StartupTest : public QObject
     Q_OBJECT
 
 private slots:
-    void dataBesideTheProgramIsUsedWhenTheWorkingFolderHasNone()
+    void dataStyleLanguageFontAndGeometryComeFromTheFoldersAndPreferences()
     {
         QTemporaryDir program;
         QTemporaryDir elsewhere;
@@ -54,10 +54,7 @@ private slots:
         startup::useDataBesideProgram(elsewhere.path());
         QCOMPARE(QDir::currentPath(), QDir(program.path()).canonicalPath());
         QDir::setCurrent(previous);
-    }
 
-    void styleLanguageFontAndGeometryComeFromThePreferences()
-    {
         QVERIFY(!startup::isDesktopTooSmall(QSize(1024, 768)));
         QVERIFY(startup::isDesktopTooSmall(QSize(1023, 768)));
         QVERIFY(startup::isDesktopTooSmall(QSize(1024, 767)));
@@ -119,7 +116,6 @@ private slots:
         // From the menus, the game paused while each is shown: every tip of the file (empty lines
         // part them), the about and help pages, and a missing page empty.
         WindowFixture fixture;
-        QDir().mkpath("Help");
         fixture.folder.write("Help/Tips.txt",
                              "First tip,\ntwo lines.\n\nSecond tip.\r\n\r\nThird tip, last.");
         fixture.folder.write("Help/Program.html", "<html><body><p>Rules here.</p></body></html>");

@@ -70,7 +70,7 @@ public:
     /// folder, makes it the working folder and builds and shows the game's window.
     WindowFixture()
     {
-        for (const char* name : {"Sets", "Dictionaries", "Profiles", "Games"})
+        for (const char* name : {"Sets", "Dictionaries", "Profiles", "Games", "Help"})
             std::filesystem::create_directory(folder.file(name));
         folder.write("Sets/Test.set", letterSetText());
         folder.write("Dictionaries/Test.dic",
@@ -142,19 +142,6 @@ public:
     {
         game->setSelectedSlot(slot);
         return window->table()->drop("SF", squarePoint(*window->table(), line, column));
-    }
-
-    /// Scores and plays a word across for the player to move; false when it is refused.
-    bool play(const char* word, int line, int column) const
-    {
-        Move move;
-        move.lin = static_cast<std::int8_t>(line);
-        move.col = static_cast<std::int8_t>(column);
-        std::strncpy(move.word, word, sizeof move.word - 1);
-        game->computeScore(move, game->board());
-        const bool played = game->rules()->playMove(move) && !game->rules()->history().back().move.isPass();
-        window->refresh(false);
-        return played;
     }
 
     /// The colour the preferences give to this key.
