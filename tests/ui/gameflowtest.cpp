@@ -27,7 +27,7 @@ class GameFlowTest : public QObject
     Q_OBJECT
 
 private slots:
-    void computersPlayTheSameGameThroughTheWindowAsWithout()
+    void computersPlayThroughTheWindowAsWithoutItAndLockTheCommands()
     {
         WindowFixture fixture;
         QStringList shown; // what the game-over dialog and the history show
@@ -64,11 +64,10 @@ private slots:
         for (int turn = 0; turn < 1000 && !fixture.game->rules()->isGameOver(); ++turn)
             host.playSolution(host.computerTurn(fixture.game->rules()->currentPlayer()));
         QCOMPARE(shown, throughWindow);
-    }
 
-    void computerTurnsLockTheCommandsAndEscapeStopsTheirChain()
-    {
-        WindowFixture fixture;
+        fixture.dialogs.clear(); // a new game on an empty board
+        fixture.onDialog = nullptr;
+        QVERIFY(fixture.game->loadSettings());
         glyph::random::seed(1); // a bag from which the computer has a word to lay, and so waits
         fixture.start({{"Cpu1", "alpha.cpu"}, {"Cpu2", "beta.cpu"}});
         glyph::MainWindow& window = *fixture.window;
