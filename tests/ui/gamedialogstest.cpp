@@ -207,6 +207,7 @@ private slots:
         QTest::mouseClick(&table, Qt::LeftButton, {}, squarePoint(table, 8, 12));
         QTest::mouseClick(&table, Qt::LeftButton, {}, squarePoint(table, 8, 9));
         QCOMPARE(shownColour(window, 8, 9), empty);
+        QCOMPARE(shownColour(window, 8, 8), laid);
         QCOMPARE(current.text(), QString("==-NO MOVE-=="));
 
         // A right click anywhere takes all back.
