@@ -1,40 +1,32 @@
-// The dialogs of a game: top moves, move list and bag in a game in progress, and the new-game
-// and preferences dialogs that set one up.
+// Playing a turn through the window: laying tiles on the board and taking them back, the
+// rack's strip, Move and Pas/Change, and the dialogs of a game in progress (top moves, move
+// list, bag) and of setting one up (new game, preferences).
 
 #include "ai/movegenerator.h"
 #include "ui/bagviewdialog.h"
+#include "ui/jokerdialog.h"
 #include "ui/moveslistdialog.h"
 #include "ui/newgamedialog.h"
+#include "ui/panelwidget.h"
+#include "ui/paschangedialog.h"
 #include "ui/preferencesdialog.h"
 #include "ui/rackwidget.h"
 #include "ui/topmovesdialog.h"
 #include "uitestsupport.h"
 
 using glyph::Move;
+using glyph::test::squarePoint;
 using glyph::test::WindowFixture;
 
 namespace
 {
 
-/// The tile picked up, then each rack slot's letter and square (-1 when not laid).
-QString slotsText(const glyph::Game& game)
+/// The colour on the screen (the backing store, not a fresh rendering) inside a board square.
+QColor shownColour(glyph::MainWindow& window, int line, int column)
 {
-    QString text = QString::number(game.selectedSlot());
-    for (int i = 0; i < game.rackSlotCount(); ++i) {
-        const glyph::RackSlot& slot = game.rackSlots()[i];
-        text += QString(" %1%2,%3").arg(slot.letter).arg(slot.placed ? slot.row : -1).arg(slot.column);
-    }
-    return text;
-}
-
-/// Plays the current player's best move from a fixed rack, or passes when there is none.
-void playTurn(WindowFixture& fixture)
-{
-    fixture.setRack("AEIOTRS");
-    const Move best =
-        glyph::moveGenerator(*fixture.game).generate(fixture.game->rules()->currentPlayer().rack);
-    QVERIFY(best.isPass() ? fixture.game->rules()->passOrExchange("", "")
-                          : fixture.game->rules()->playMove(best));
+    QCoreApplication::processEvents();
+    const QImage screen = window.screen()->grabWindow(window.winId()).toImage();
+    return screen.pixelColor(window.table()->mapTo(&window, squarePoint(*window.table(), line, column)));
 }
 
 } // namespace
@@ -44,171 +36,231 @@ class GameDialogsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void topMovesListsEveryMoveAndOnlyPlaceKeepsOne();
-    void moveListGoesBackToTheChosenTurn();
-    void bagViewListsAndCountsTheTiles();
-    void newGameSeatsTwoToTheLargestTableInOrder();
-    void preferencesTakeTheSizeRuleAndStoreOnlyOnOkOrApply();
-};
-
-void GameDialogsTest::topMovesListsEveryMoveAndOnlyPlaceKeepsOne()
-{
-    WindowFixture fixture;
-    fixture.start({{"Ann", ""}, {"Bob", ""}});
-    fixture.show();
-    const std::string rack = "CATEQZJ";
-    fixture.setRack(rack);
-    QVERIFY(fixture.lay(0, 3, 3)); // the user has laid the C and picked up the A
-    fixture.game->setSelectedSlot(1);
-    const QString before = slotsText(*fixture.game);
-    Move chosen;
+    void topMovesListsEveryMoveAndOnlyPlaceKeepsOne()
     {
-        glyph::TopMovesDialog dialog(*fixture.game, *fixture.window, fixture.window.get());
-        // On the empty board: every word the rack forms, once at each across place over the
-        // centre, and the pass last.
-        std::string letters = rack;
-        std::sort(letters.begin(), letters.end());
-        std::size_t expected = 1;
-        for (std::string word : glyph::test::testWords()) {
-            std::sort(word.begin(), word.end());
-            expected +=
-                std::includes(letters.begin(), letters.end(), word.begin(), word.end()) ? word.size() : 0;
+        WindowFixture fixture;
+        fixture.start({{"Ann", ""}, {"Bob", ""}});
+        const std::string rack = "CATEQZJ";
+        fixture.setRack(rack);
+        QVERIFY(fixture.lay(0, 3, 3)); // the user has laid the C and picked up the A
+        fixture.game->setSelectedSlot(1);
+        const auto before = fixture.game->rackSlots();
+        Move chosen;
+        {
+            glyph::TopMovesDialog dialog(*fixture.game, *fixture.window, fixture.window.get());
+            // Every move the game's generator finds for the rack.
+            glyph::MoveGenerator fresh(*fixture.game);
+            fresh.generate(rack);
+            QCOMPARE(std::size_t(dialog.table->rowCount()), fresh.moves().size());
+
+            dialog.table->setCurrentCell(2, 0); // laid on the board at once
+            chosen = dialog.moves()[2];
         }
-        QCOMPARE(std::size_t(dialog.table->rowCount()), expected);
-        QVERIFY(dialog.moves().back().isPass());
-
-        dialog.table->setCurrentCell(2, 0); // laid on the board at once
-        chosen = dialog.moves()[2];
+        // Closed without Place: the user's own placement and picked-up tile come back.
+        QVERIFY(std::memcmp(&fixture.game->rackSlots(), &before, sizeof before) == 0);
+        QCOMPARE(fixture.game->selectedSlot(), 1);
+        {
+            glyph::TopMovesDialog dialog(*fixture.game, *fixture.window, fixture.window.get());
+            dialog.table->setCurrentCell(2, 0);
+            dialog.placeClicked();
+        }
+        Move laid;
+        QVERIFY(fixture.game->buildHumanMove(laid));
+        QCOMPARE(fixture.game->moveText(laid, fixture.game->board()),
+                 fixture.game->moveText(chosen, fixture.game->board()));
     }
-    // Closed without Place: the user's own placement and picked-up tile come back.
-    QCOMPARE(slotsText(*fixture.game), before);
-    {
-        glyph::TopMovesDialog dialog(*fixture.game, *fixture.window, fixture.window.get());
-        dialog.table->setCurrentCell(2, 0);
-        dialog.placeClicked();
-    }
-    Move laid;
-    QVERIFY(fixture.game->buildHumanMove(laid));
-    QCOMPARE(fixture.game->moveText(laid, fixture.game->board()),
-             fixture.game->moveText(chosen, fixture.game->board()));
-    fixture.window->rack()->moveClicked();
-    QCOMPARE(fixture.game->rules()->history()[1].move.score, chosen.score);
-}
 
-void GameDialogsTest::moveListGoesBackToTheChosenTurn()
-{
-    WindowFixture fixture;
-    fixture.start({{"Ann", ""}, {"Bob", ""}});
-    for (int turn = 0; turn < 5; ++turn)
-        playTurn(fixture);
-    glyph::GameRules& rules = *fixture.game->rules();
-    const glyph::Board afterTurn3 = rules.history()[3].board;
+    void moveListGoesBackToTheChosenTurnAndBagViewListsTheTiles()
     {
-        glyph::MovesListDialog dialog(*fixture.game, *fixture.window, nullptr);
-        // A row per round, its cells the turns played.
-        QCOMPARE(dialog.table->rowCount(), 3);
-        const Move& third = rules.history()[3].move;
-        QCOMPARE(dialog.table->item(1, 0)->text(),
-                 QString::fromStdString(fixture.game->moveText(third, afterTurn3)) + " " +
-                     QString::number(third.score));
-        dialog.goClicked();                 // nothing chosen
-        dialog.table->setCurrentCell(2, 1); // the empty cell after the last turn
-        dialog.goClicked();
-        QCOMPARE(fixture.messages, (std::vector<QString>{"Please select a move", "Please select a move"}));
-        QCOMPARE(rules.historyPosition(), 5);
-        dialog.table->setCurrentCell(1, 0);
-        QCOMPARE(QString(fixture.window->table()->highlightedMove().word), QString(third.word));
-        dialog.goClicked();
-    }
-    QCOMPARE(rules.historyPosition(), 3);
-    QVERIFY(std::memcmp(&fixture.game->board(), &afterTurn3, sizeof afterTurn3) == 0);
-    // Play goes on from turn 3: the later turns are dropped.
-    playTurn(fixture);
-    QCOMPARE(static_cast<int>(rules.history().size()), 5);
-}
+        WindowFixture fixture;
+        fixture.start({{"Ann", ""}, {"Bob", ""}});
+        glyph::GameRules& rules = *fixture.game->rules();
+        for (int turn = 0; turn < 5; ++turn) { // each the best move from a fixed rack, or a pass
+            fixture.setRack("AEIOTRS");
+            const Move best = glyph::moveGenerator(*fixture.game).generate(rules.currentPlayer().rack);
+            QVERIFY(best.isPass() ? rules.passOrExchange("", "") : rules.playMove(best));
+        }
+        const glyph::Board afterTurn3 = rules.history()[3].board;
+        {
+            glyph::MovesListDialog dialog(*fixture.game, *fixture.window, nullptr);
+            // A row per round, its cells the turns played.
+            const Move& third = rules.history()[3].move;
+            QCOMPARE(dialog.table->item(1, 0)->text(),
+                     QString::fromStdString(fixture.game->moveText(third, afterTurn3)) + " " +
+                         QString::number(third.score));
+            dialog.table->setCurrentCell(2, 1); // the empty cell after the last turn
+            dialog.goClicked();
+            QCOMPARE(fixture.messages, std::vector<QString>{"Please select a move"});
+            QCOMPARE(rules.historyPosition(), 5);
+            dialog.table->setCurrentCell(1, 0);
+            QCOMPARE(QString(fixture.window->table()->highlightedMove().word), QString(third.word));
+            dialog.goClicked();
+        }
+        QCOMPARE(rules.historyPosition(), 3);
+        QVERIFY(std::memcmp(&fixture.game->board(), &afterTurn3, sizeof afterTurn3) == 0);
 
-void GameDialogsTest::bagViewListsAndCountsTheTiles()
-{
-    WindowFixture fixture;
-    fixture.start({{"Ann", ""}, {"Bob", ""}});
-    glyph::Bag& bag = fixture.game->rules()->bag();
-    bag = glyph::Bag{};
-    for (char tile : std::string("[EATA"))
-        bag.returnTile(tile);
-    {
-        glyph::BagViewDialog dialog(*fixture.game, *fixture.window, nullptr);
-        QVERIFY(fixture.window->paused());
-        QCOMPARE(dialog.letters->toPlainText(), QString("A A E T ? "));
-        QCOMPARE(dialog.information->text(), QString("Vowels(3) Consons(1) Total(5)"));
+        // The bag window lists and counts what is left, the game paused meanwhile.
+        glyph::Bag& bag = rules.bag();
+        bag = glyph::Bag{};
+        for (char tile : std::string("[EATA"))
+            bag.returnTile(tile);
+        {
+            glyph::BagViewDialog dialog(*fixture.game, *fixture.window, nullptr);
+            QVERIFY(fixture.window->paused());
+            QCOMPARE(dialog.letters->toPlainText(), QString("A A E T ? "));
+            QCOMPARE(dialog.information->text(), QString("Vowels(3) Consons(1) Total(5)"));
+        }
+        QVERIFY(!fixture.window->paused());
     }
-    QVERIFY(!fixture.window->paused());
-}
 
-void GameDialogsTest::newGameSeatsTwoToTheLargestTableInOrder()
-{
-    WindowFixture fixture;
+    void newGameAndPreferencesDialogsSetUpTheGame()
     {
-        glyph::NewGameDialog dialog(*fixture.game, *fixture.window, nullptr);
-        auto seats = [&] {
-            QStringList rows;
-            for (int i = 0; i < dialog.players->rowCount(); ++i)
-                rows << dialog.players->item(i, 0)->text() + "=" + dialog.seatChoice(i)->currentText();
-            return rows;
+        WindowFixture fixture;
+        {
+            glyph::NewGameDialog dialog(*fixture.game, *fixture.window, nullptr);
+            // A human first, then the profiles in order.
+            for (const int seat : {0, 3})
+                QCOMPARE(dialog.seatChoice(seat)->currentText(), QString(seat == 0 ? "Human" : "gamma.cpu"));
+            dialog.playersNumber->setText("500"); // more than a full bag deals racks to
+            dialog.recreateButtons();
+            QCOMPARE(dialog.players->rowCount(), glyph::kMaxPlayers);
+            dialog.playersNumber->setText("3");
+            dialog.recreateButtons();
+            dialog.seatChoice(1)->setCurrentIndex(0); // closed
+            dialog.seatChoice(2)->setCurrentIndex(0);
+            dialog.okClicked();
+            QCOMPARE(fixture.messages, std::vector<QString>{"Choose 2 or more players"});
+            QVERIFY(!fixture.game->rules()->inProgress());
+            dialog.seatChoice(2)->setCurrentText("gamma.cpu");
+            dialog.players->item(2, 0)->setText("Gem");
+            dialog.time->setText("3");
+            dialog.okClicked();
+        }
+        const auto& players = fixture.game->rules()->players();
+        QCOMPARE(players.size(), std::size_t(2));
+        QCOMPARE(QString(players[0].name) + players[0].profile, QString("Player1"));
+        QCOMPARE(QString(players[1].name) + "=" + players[1].profile, QString("Gem=gamma.cpu"));
+        QCOMPARE(players[0].timeLeft, 180);
+
+        // A typed size is taken modulo 30, with 15 for 0 and for what is no number.
+        for (const auto& [typed, size] : std::vector<std::pair<QString, int>>{
+                 {"0", 15}, {"31", 1}, {"45", 15}, {"29", 29}, {"abc", 15}}) {
+            glyph::PreferencesDialog dialog(*fixture.game, *fixture.window, fixture.window.get());
+            dialog.lines->setText(typed);
+            dialog.columns->setText(typed);
+            dialog.setClicked();
+            dialog.applyClicked();
+            QCOMPARE(fixture.preferences->integer("TableRowsKey"), size);
+            QCOMPARE(fixture.game->columns(), size);
+        }
+
+        // Cancel stores nothing, not even a colour chosen; OK stores all.
+        const std::string wordX3 = fixture.preferences->string("ColorWordX3Key");
+        for (const bool ok : {false, true}) {
+            glyph::PreferencesDialog dialog(*fixture.game, *fixture.window, fixture.window.get());
+            dialog.styleList->setCurrentIndex(3);
+            dialog.lines->setText("11");
+            dialog.setColourChooser([](const QColor&) { return QColor(1, 2, 3); });
+            dialog.chooseColour(7); // WordX3
+            (ok ? dialog.ok : dialog.cancel)->click();
+            QCOMPARE(fixture.preferences->integer("PreferencesStyleKey"), ok ? 3 : 4);
+            QCOMPARE(fixture.preferences->integer("TableRowsKey"), ok ? 11 : 15);
+            QCOMPARE(fixture.preferences->string("ColorWordX3Key"), ok ? std::string("1 2 3") : wordX3);
+        }
+    }
+
+    void tilesAreLaidTakenBackPlayedSwappedAndExchanged()
+    {
+        WindowFixture fixture;
+        fixture.start({{"Ann", ""}, {"Bob", ""}});
+        fixture.setRack("AT[DEFG");
+        glyph::TableWidget& table = *fixture.window->table();
+        glyph::MainWindow& window = *fixture.window;
+        const QLabel& current = *window.panel()->currentMove;
+        fixture.game->board()[5][5] = glyph::Square{'Z', 0};
+
+        QVERIFY(!fixture.lay(0, 5, 5));
+        QVERIFY(!table.drop("SF", QPoint(2, squarePoint(table, 8, 8).y()))); // the line margin
+        QVERIFY(!table.drop("", squarePoint(table, 8, 8)));                  // a drop carrying no tile
+        QCOMPARE(fixture.game->selectedSlot(), 0); // still picked up after a refusal
+        QVERIFY(fixture.lay(0, 8, 8));
+        QVERIFY(!table.drop("SF", squarePoint(table, 8, 9))); // nothing picked up
+        QVERIFY(!fixture.lay(1, 8, 8));
+        QVERIFY(fixture.lay(1, 8, 9));
+        QCOMPARE(current.text(), QString("(H8)AT 4p")); // both letters worth 1, H8 doubles the word
+
+        // A joker takes the letter the dialog shows, even when it is closed without OK.
+        fixture.onDialog = [](QDialog& dialog) {
+            dynamic_cast<glyph::JokerDialog&>(dialog).joker->setCurrentIndex('E' - 'A');
+            return int(QDialog::Rejected);
         };
-        // A human first, then the profiles in order.
-        QCOMPARE(seats(), (QStringList{"Player1=Human", "Player2=alpha.cpu", "Player3=beta.cpu",
-                                       "Player4=gamma.cpu"}));
-        dialog.playersNumber->setText("500"); // more than a full bag deals racks to
-        dialog.recreateButtons();
-        QCOMPARE(dialog.players->rowCount(), glyph::kMaxPlayers);
-        dialog.playersNumber->setText("3");
-        dialog.recreateButtons();
-        dialog.seatChoice(1)->setCurrentIndex(0); // closed
-        dialog.seatChoice(2)->setCurrentIndex(0);
-        dialog.okClicked();
-        QCOMPARE(fixture.messages, std::vector<QString>{"Choose 2 or more players"});
-        QVERIFY(!fixture.game->rules()->inProgress());
-        dialog.seatChoice(2)->setCurrentText("gamma.cpu");
-        dialog.players->item(2, 0)->setText("Gem");
-        dialog.time->setText("3");
-        dialog.okClicked();
-    }
-    const auto& players = fixture.game->rules()->players();
-    QCOMPARE(players.size(), std::size_t(2));
-    QCOMPARE(QString(players[0].name) + players[0].profile, QString("Player1"));
-    QCOMPARE(QString(players[1].name) + "=" + players[1].profile, QString("Gem=gamma.cpu"));
-    QCOMPARE(players[0].timeLeft, 180);
-}
+        QVERIFY(fixture.lay(2, 8, 10));
+        QCOMPARE(fixture.game->rackSlots()[2].jokerLetter, 'E');
 
-void GameDialogsTest::preferencesTakeTheSizeRuleAndStoreOnlyOnOkOrApply()
-{
-    WindowFixture fixture;
-    // A typed size is taken modulo 30, with 15 for 0 and for what is no number.
-    for (const auto& [typed, size] :
-         std::vector<std::pair<QString, int>>{{"0", 15}, {"31", 1}, {"45", 15}, {"29", 29}, {"abc", 15}}) {
-        glyph::PreferencesDialog dialog(*fixture.game, *fixture.window, fixture.window.get());
-        dialog.lines->setText(typed);
-        dialog.columns->setText(typed);
-        dialog.setClicked();
-        dialog.applyClicked();
-        QCOMPARE(fixture.preferences->integer("TableRowsKey"), size);
-        QCOMPARE(fixture.game->columns(), size);
-    }
+        // Every laid tile is on the screen at once, not at the next blink tick.
+        const QColor laid = fixture.colour("ColorCurrentMoveKey");
+        const QColor empty = fixture.colour("ColorLetterBackgroundKey");
+        for (int column = 8; column <= 10; ++column)
+            QCOMPARE(shownColour(window, 8, column), laid);
 
-    // Cancel stores nothing, not even a colour chosen; OK stores all.
-    const std::string wordX3 = fixture.preferences->string("ColorWordX3Key");
-    for (const bool ok : {false, true}) {
-        glyph::PreferencesDialog dialog(*fixture.game, *fixture.window, fixture.window.get());
-        dialog.styleList->setCurrentIndex(3);
-        dialog.lines->setText("11");
-        dialog.setColourChooser([](const QColor&) { return QColor(1, 2, 3); });
-        dialog.chooseColour(7); // WordX3
-        (ok ? dialog.ok : dialog.cancel)->click();
-        QCOMPARE(fixture.preferences->integer("PreferencesStyleKey"), ok ? 3 : 4);
-        QCOMPARE(fixture.preferences->integer("TableRowsKey"), ok ? 11 : 15);
-        QCOMPARE(fixture.preferences->string("ColorWordX3Key"), ok ? std::string("1 2 3") : wordX3);
+        // A left click takes one tile back, a click on an empty square none.
+        QTest::mouseClick(&table, Qt::LeftButton, {}, squarePoint(table, 8, 12));
+        QTest::mouseClick(&table, Qt::LeftButton, {}, squarePoint(table, 8, 9));
+        QCOMPARE(shownColour(window, 8, 9), empty);
+        QCOMPARE(shownColour(window, 8, 8), laid);
+        QCOMPARE(current.text(), QString("==-NO MOVE-=="));
+
+        // A right click anywhere takes all back.
+        QTest::mouseClick(&table, Qt::RightButton, {}, squarePoint(table, 1, 1));
+        QVERIFY(!fixture.game->rackSlots()[0].placed && !fixture.game->rackSlots()[2].placed);
+        QCOMPARE(shownColour(window, 8, 10), empty);
+
+        // Move plays only what is laid, and hands the turn on.
+        window.rack()->moveClicked();
+        QVERIFY(fixture.lay(0, 8, 8) && fixture.lay(1, 8, 9));
+        window.rack()->moveClicked();
+        QCOMPARE(fixture.messages,
+                 (std::vector<QString>{"The current position is ocupied", "Must be on the table!",
+                                       "You move already here", "Please make a valid move first"}));
+        QCOMPARE(fixture.game->board()[8][9].letter, 'T');
+        QCOMPARE(fixture.window->panel()->playersSituation->item(0, 1)->text(), QString("4"));
+        QCOMPARE(window.rack()->playerName->text(), QString("Bob rack"));
+
+        // Bob's strip: a tile picked up and dropped on its neighbour swaps with it.
+        fixture.setRack("ABCDEFG");
+        glyph::PiecesWidget& pieces = *fixture.window->rack()->pieces();
+        pieces.resize(700, 60); // tiles 100 pixels wide
+
+        QVERIFY(pieces.pickUp(QPoint(150, 30)));
+        QCOMPARE(fixture.game->selectedSlot(), 1);
+        QVERIFY(pieces.reorder(QPoint(250, 30)));
+        QCOMPARE(QString(fixture.game->rackSlots()[1].letter) + fixture.game->rackSlots()[2].letter,
+                 QString("CB"));
+        QCOMPARE(fixture.game->selectedSlot(), 2); // the selection follows the tile
+
+        // Ticked tiles go back to the bag: the set's one Q and one Z at most come out. Cancel
+        // changes nothing.
+        fixture.setRack("QQZZEEA");
+        const int bagBefore = fixture.game->rules()->bag().total();
+        fixture.onDialog = nullptr;
+        fixture.window->rack()->pasChangeClicked();
+        QCOMPARE(fixture.game->rules()->currentPlayerIndex(), 1);
+        fixture.onDialog = [](QDialog& dialog) {
+            auto& pas = dynamic_cast<glyph::PasChangeDialog&>(dialog);
+            for (int i = 0; i < 4 && pas.toggles().size() == 7; ++i)
+                pas.toggles()[i]->setChecked(true);
+            return int(QDialog::Accepted);
+        };
+        fixture.window->rack()->pasChangeClicked();
+        QCOMPARE(fixture.dialogs, (std::vector<QString>{"glyph::JokerDialog", "glyph::PasChangeDialog",
+                                                        "glyph::PasChangeDialog"}));
+        QCOMPARE(fixture.game->rules()->bag().total(), bagBefore);
+        const std::string rack = fixture.game->rules()->players()[1].rack;
+        auto count = [&](char letter) { return std::count(rack.begin(), rack.end(), letter); };
+        QVERIFY(rack.size() == 7 && count('E') >= 2 && count('A') >= 1 && count('Q') <= 1 && count('Z') <= 1);
+        QCOMPARE(fixture.game->rules()->currentPlayerIndex(), 0);
     }
-}
+};
 
 QTEST_MAIN(GameDialogsTest)
 #include "gamedialogstest.moc"

@@ -1,3 +1,2 @@
-// The widget tests' shared support is header-only; this unit carries the precompiled Qt
-// headers that every widget test program reuses.
+// The widget tests' support is header-only; this unit carries their precompiled Qt headers.
 #include "ui/uitestsupport.h"

@@ -7,20 +7,20 @@
 #include <QtWidgets>
 
 #include <cstring>
-#include <fstream>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "ai/aiplayers.h"
-#include "dictionary/dictionary.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
 #include "preferences/preferences.h"
 #include "support/dicbytes.h"
 #include "support/dicfilewriter.h"
 #include "support/recordingview.h"
+#include "support/tempdir.h"
 #include "ui/mainwindow.h"
 #include "ui/tablewidget.h"
 #include "ui/uipreferences.h"
@@ -67,18 +67,19 @@ class WindowFixture
 {
 public:
     /// Creates Sets/Test.set, Dictionaries/Test.dic and three (empty) profiles in a fresh
-    /// folder, makes it the working folder and builds the game and its window.
-    WindowFixture() : m_previousFolder(QDir::currentPath())
+    /// folder, makes it the working folder and builds and shows the game's window.
+    WindowFixture()
     {
-        for (const char* folder : {"Sets", "Dictionaries", "Profiles", "Games"})
-            QDir(m_folder.path()).mkpath(folder);
-        write("Sets/Test.set", letterSetText());
-        write("Dictionaries/Test.dic", dicBytes(DicFileWriter::nodesFor(testWords()), testWords().size()));
+        for (const char* name : {"Sets", "Dictionaries", "Profiles", "Games", "Help"})
+            std::filesystem::create_directory(folder.file(name));
+        folder.write("Sets/Test.set", letterSetText());
+        folder.write("Dictionaries/Test.dic",
+                     dicBytes(DicFileWriter::nodesFor(testWords()), testWords().size()));
         for (const char* profile : {"alpha.cpu", "beta.cpu", "gamma.cpu"})
-            write(std::string("Profiles/") + profile, "-- plays the best move\n");
-        QDir::setCurrent(m_folder.path());
+            folder.write(std::string("Profiles/") + profile, "-- plays the best move\n");
+        QDir::setCurrent(QString::fromStdString(folder.path().string()));
 
-        preferences = std::make_unique<Preferences>(path("Preferences.ini"), &fallback);
+        preferences = std::make_unique<Preferences>(folder.file("Preferences.ini"), &fallback);
         preferences->setString("GameSetKey", "Sets/Test.set");
         preferences->setString("GameDictionaryKey", "Dictionaries/Test.dic");
         // A few premium squares of each kind, one square carrying two kinds.
@@ -101,15 +102,15 @@ public:
             dialogs.push_back(dialog.metaObject()->className());
             return onDialog ? onDialog(dialog) : static_cast<int>(QDialog::Rejected);
         });
+        // Shown, so that the board has its real size and paints on the screen.
         window->resize(1280, 1024);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
 
     ~WindowFixture()
     {
         relay->setTarget(nullptr);
-        window.reset();
-        game.reset();
-        preferences.reset();
         QDir::setCurrent(m_previousFolder);
     }
 
@@ -136,31 +137,11 @@ public:
         window->refresh(false);
     }
 
-    /// Shows the window, so that its board has its real size and paints on the screen.
-    void show() const
-    {
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
-
     /// Picks up the rack slot and drops it on the window's board; false when it was refused.
     bool lay(int slot, int line, int column) const
     {
         game->setSelectedSlot(slot);
         return window->table()->drop("SF", squarePoint(*window->table(), line, column));
-    }
-
-    /// Scores and plays a word across for the player to move; false when it is refused.
-    bool play(const char* word, int line, int column) const
-    {
-        Move move;
-        move.lin = static_cast<std::int8_t>(line);
-        move.col = static_cast<std::int8_t>(column);
-        std::strncpy(move.word, word, sizeof move.word - 1);
-        game->computeScore(move, game->board());
-        const bool played = game->rules()->playMove(move) && !game->rules()->history().back().move.isPass();
-        window->refresh(false);
-        return played;
     }
 
     /// The colour the preferences give to this key.
@@ -171,18 +152,8 @@ public:
         return value;
     }
 
-    std::string path(const std::string& name) const
-    {
-        return (m_folder.path() + "/" + QString::fromStdString(name)).toStdString();
-    }
-
-    /// Writes a file in the test's folder.
-    void write(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream out(path(name), std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
-
+    /// The test's folder, removed after everything else; the working folder meanwhile.
+    TempDir folder;
     RecordingView fallback;
     std::unique_ptr<Preferences> preferences;
     std::unique_ptr<ViewRelay> relay;
@@ -198,8 +169,7 @@ public:
     std::function<int(QDialog&)> onDialog;
 
 private:
-    QTemporaryDir m_folder;
-    QString m_previousFolder;
+    QString m_previousFolder = QDir::currentPath();
 };
 
 } // namespace glyph::test

@@ -1,0 +1,303 @@
+// The player's tools beside the game: the dictionary window's searches and its Edit page,
+// the palindrome list, the conversion dialog that builds a dictionary, and the profile editor
+// with its files, completion list, tip and Test run.
+
+#include <atomic>
+
+#include "ai/movegenerator.h"
+#include "dictionary/dawgbuilder.h"
+#include "ui/aieditorwidget.h"
+#include "ui/conversiondialog.h"
+#include "ui/dictionarydialog.h"
+#include "ui/luaeditorwidget.h"
+#include "ui/palindromdialog.h"
+#include "uitestsupport.h"
+
+using glyph::ConversionDialog;
+using glyph::DictionaryDialog;
+using glyph::test::WindowFixture;
+
+namespace
+{
+
+/// The fixture's words matching a regular expression, in alphabetical order.
+QStringList wordsMatching(const QString& pattern)
+{
+    const QRegularExpression expression(QRegularExpression::anchoredPattern(pattern));
+    QStringList words;
+    for (const std::string& word : glyph::test::testWords()) {
+        if (expression.match(QString::fromStdString(word)).hasMatch())
+            words << QString::fromStdString(word);
+    }
+    words.sort();
+    return words;
+}
+
+/// The rows of a table, the cells of each joined by blanks (only the first cell: the word).
+QStringList tableRows(const QTableWidget& table, bool wordOnly = false)
+{
+    QStringList rows;
+    for (int row = 0; row < table.rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < (wordOnly ? 1 : table.columnCount()); ++column)
+            cells << table.item(row, column)->text();
+        rows << cells.join(' ');
+    }
+    return rows;
+}
+
+/// Writes a word into a row of the Edit page's table, as the cell editor does.
+void setEditWord(DictionaryDialog& dialog, int row, const QString& text)
+{
+    dialog.editTable->model()->setData(dialog.editTable->model()->index(row, 0), text);
+}
+
+/// Presses Start in a conversion dialog and waits for the run's end.
+int runConversion(QDialog& dialog)
+{
+    auto& conversion = dynamic_cast<ConversionDialog&>(dialog);
+    conversion.startClicked();
+    const bool ended = QTest::qWaitFor([&] { return !conversion.isRunning(); }, 10000);
+    return ended ? QDialog::Accepted : QDialog::Rejected;
+}
+
+} // namespace
+
+class ToolsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void searchesAndEditsGoThroughTheGamesDictionary()
+    {
+        WindowFixture fixture;
+        DictionaryDialog& dialog = *fixture.window->dictionaryDialog();
+        // Each key typed searches again: "?" is one letter, "*" any run, "/" any vowel of the set.
+        const std::pair<const char*, const char*> patterns[] = {
+            {"c?t", "C.T"}, {"*t", ".*T"}, {"//", "[AEIOU]{2}"}};
+        for (const auto& [typed, expected] : patterns) {
+            dialog.wordFind->clear();
+            QTest::keyClicks(dialog.wordFind, typed);
+            QCOMPARE(tableRows(*dialog.tableFind, true), wordsMatching(expected));
+        }
+        // The view limit cuts the table, not the total.
+        dialog.view->setText("2");
+        QCOMPARE(tableRows(*dialog.tableFind, true), wordsMatching("[AEIOU]{2}").mid(0, 2));
+        QCOMPARE(dialog.total->text(), QString::number(wordsMatching("[AEIOU]{2}").size()));
+        dialog.view->setText("100");
+
+        dialog.anagram->setChecked(true);
+        dialog.wordFind->setText("tar");
+        QCOMPARE(tableRows(*dialog.tableFind, true), wordsMatching("ART|RAT|TAR"));
+        // A row: the word, its value from the set, vowels, consonants, length.
+        QCOMPARE(tableRows(*dialog.tableFind).front(), QString("ART 3 1 2 3"));
+
+        // Advanced mode searches on Return only, with the filters of its page.
+        dialog.advanced->setChecked(true);
+        dialog.minimLength->setText("2");
+        dialog.maximLength->setText("3");
+        dialog.minimValue->setText("0");
+        dialog.maximValue->setText("100");
+        dialog.banedLetters->setText("c");
+        dialog.forcedLetters->setText("t");
+        dialog.wordFind->clear();
+        QTest::keyClicks(dialog.wordFind, "*");
+        QCOMPARE(tableRows(*dialog.tableFind, true), wordsMatching("ART|RAT|TAR"));
+        QTest::keyClick(dialog.wordFind, Qt::Key_Return);
+        QCOMPARE(tableRows(*dialog.tableFind, true), wordsMatching("(?=.*T)[ABD-Z]{2,3}"));
+        dialog.forcedLetters->clear();
+        dialog.palindrom->setChecked(true);
+        QTest::keyClick(dialog.wordFind, Qt::Key_Return);
+        QCOMPARE(tableRows(*dialog.tableFind, true), wordsMatching("AA"));
+
+        // The Edit page: Apply adds or deletes the valid words listed, and the game uses them.
+        const auto words = static_cast<int>(glyph::test::testWords().size());
+        const char* const typed[] = {"level", "dog", "noon", " NOON ", "xylo-phonic", "otto"};
+        for (int row = 0; row < 6; ++row)
+            setEditWord(dialog, row, typed[row]);
+        QCOMPARE(dialog.editTable->item(0, 1)->text(), QString("No"));
+        QCOMPARE(dialog.editTable->item(1, 1)->text(), QString("Yes"));
+        QCOMPARE(dialog.editTable->item(4, 1)->text(), QString("Not valid"));
+
+        // NOON is added once although listed twice; cut at its hyphen, XYLO would be added.
+        fixture.onDialog = runConversion;
+        dialog.applyClicked();
+        QCOMPARE(fixture.messages, std::vector<QString>{"Conversion success"});
+        QVERIFY(!fixture.game->dictionary().contains("XYLO"));
+        QCOMPARE(fixture.game->dictionary().wordCount(), words + 3u);
+        QCOMPARE(dialog.statisticTable->item(2, 1)->text(), QString::number(words + 3));
+        QCOMPARE(dialog.editTable->item(0, 1)->text(), QString("Yes"));
+
+        // Deleting: "cat's" is not valid, so it must not delete CAT.
+        dialog.clearListClicked();
+        dialog.deleteWords->setChecked(true);
+        setEditWord(dialog, 0, "cot");
+        setEditWord(dialog, 1, "cat's");
+        dialog.applyClicked();
+        QVERIFY(!fixture.game->dictionary().contains("COT"));
+        QVERIFY(fixture.game->dictionary().contains("CAT"));
+        QCOMPARE(fixture.game->dictionary().wordCount(), words + 2u);
+
+        // The palindromes of the game's dictionary now, longest first, and copied as listed.
+        QStringList rows;
+        fixture.onDialog = [&](QDialog& shown) {
+            auto& palindromes = dynamic_cast<glyph::PalindromDialog&>(shown);
+            rows = tableRows(*palindromes.table);
+            QGuiApplication::clipboard()->clear();
+            palindromes.copyClipboard->click();
+            return static_cast<int>(QDialog::Accepted);
+        };
+        fixture.window->palindromClicked();
+        QCOMPARE(rows, (QStringList{"LEVEL", "NOON", "OTTO", "AA"}));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("LEVEL\nNOON\nOTTO\nAA\n"));
+
+        // A rebuilt file that cannot be read back is reported.
+        fixture.folder.write("Dictionaries/Test.dic", "Glyphmosaic");
+        fixture.onDialog = nullptr;
+        fixture.messages.clear();
+        dialog.applyClicked();
+        QCOMPARE(fixture.messages, std::vector<QString>{"Corrupted data in Dictionaries/Test.dic file"});
+    }
+
+    void conversionReplacesTheDictionaryOnlyWhenItRunsToTheEnd()
+    {
+        WindowFixture fixture;
+        fixture.folder.write("Dictionaries/English.txt", "art\ncat\ntea\n");
+        const QStringList files = QDir("Dictionaries").entryList(QDir::Files | QDir::Hidden);
+        const std::string before = fixture.folder.read("Dictionaries/Test.dic");
+        {
+            ConversionDialog dialog(*fixture.game, *fixture.window, nullptr);
+            // The run waits where compaction starts until Stop is pressed, however fast the machine.
+            glyph::DawgBuilder& builder = dialog.builder();
+            std::atomic<bool> held{false};
+            builder.setStatusListener([&](const std::string& status) {
+                if (status.rfind("Compacting", 0) != 0 || held.exchange(true))
+                    return;
+                const QDeadlineTimer deadline(10000);
+                while (!builder.abortRequested() && !deadline.hasExpired())
+                    QThread::msleep(1);
+            });
+            dialog.start->click();
+            QVERIFY(QTest::qWaitFor([&] { return held.load(); }, 10000));
+            dialog.stop->click();
+            QVERIFY(!dialog.isRunning() && dialog.start->isEnabled());
+        }
+        QCOMPARE(fixture.messages, std::vector<QString>{"Abort or conversion error"});
+        QCOMPARE(QDir("Dictionaries").entryList(QDir::Files | QDir::Hidden), files);
+        QVERIFY(fixture.folder.read("Dictionaries/Test.dic") == before);
+
+        // Run to the end from the menu, the list replaces the dictionary.
+        fixture.messages.clear();
+        fixture.onDialog = runConversion;
+        fixture.window->conversionClicked();
+        QCOMPARE(fixture.messages, std::vector<QString>{"Conversion success"});
+        glyph::Dictionary rebuilt(fixture.fallback);
+        QVERIFY(rebuilt.load(fixture.folder.file("Dictionaries/Test.dic")));
+        QCOMPARE(rebuilt.wordCount(), 3u);
+        for (const char* word : {"ART", "CAT", "TEA"})
+            QVERIFY2(rebuilt.contains(word), word);
+        // A destination chosen without any "." gets the extension.
+        QCOMPARE(ConversionDialog::dictionaryName("Dictionaries/mine"), QString("Dictionaries/mine.dic"));
+        QCOMPARE(ConversionDialog::dictionaryName("Dictionaries/my.dict"), QString("Dictionaries/my.dict"));
+    }
+
+    void profileEditorCompletesLoadsSavesAndTestsAScript()
+    {
+        WindowFixture fixture;
+        glyph::AIEditorWidget& editor = *fixture.window->aiEditor();
+        glyph::LuaEditorWidget& script = *editor.editor;
+        fixture.window->tabs()->setCurrentWidget(&editor);
+        script.setFocus();
+        QString chosen; // what the file chooser answers
+        editor.setFileChooser([&](bool, const QString&, const QString&) { return chosen; });
+        auto at = [&](const char* name) { return QString::fromStdString(fixture.folder.file(name)); };
+        // Types a line as the user would, key by key, after a Return when asked.
+        auto type = [&](const QString& text, bool newLine = false) {
+            if (newLine)
+                QTest::keyClick(&script, Qt::Key_Return);
+            QTest::keyClicks(&script, text);
+        };
+        // One name fits: it is written at once; several: the list shows them, the script's own too.
+        type("Tabl");
+        QTest::keyClick(&script, Qt::Key_Space, Qt::ControlModifier);
+        QCOMPARE(script.toPlainText(), QString("TableLetter"));
+        type("Mood = 1", true);
+        type("Mo", true);
+        QTest::keyClick(&script, Qt::Key_Space, Qt::ControlModifier);
+        QVERIFY(script.completionList()->isVisible());
+        QListWidget* list = script.completionList();
+        QStringList items;
+        for (int row = 0; row < list->count(); ++row)
+            items << list->item(row)->text();
+        QCOMPARE(items, (QStringList{"Mood", "MoveAt", "MovesNumber"}));
+        QTest::keyClick(&script, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(script.toPlainText().section('\n', -1), QString("MoveAt"));
+        QVERIFY(script.completionList()->isHidden());
+
+        // The tip shows an exported function's results, name and arguments until the call is closed.
+        type("(");
+        QVERIFY(script.tip()->isVisible());
+        QCOMPARE(script.tip()->text(),
+                 QString("bool horiz, int col, int lin, int score, str word, str jokers\nMoveAt\nint index"));
+        type("0)");
+        QVERIFY(script.tip()->isHidden());
+
+        // Browse reads ".cpu" files only: cancelled, or no ".cpu" (case counts), nothing is read;
+        // unreadable, a warning.
+        fixture.folder.write("Profiles/kept.cpu.old", "old = 1\r\nDebug(\"caf\xe9\")\r\n");
+        script.setPlainText("mine = 1");
+        for (const char* ignored : {"", "Profiles/notes.txt", "Profiles/Upper.CPU", "Profiles/missing.cpu"}) {
+            chosen = QString::fromLatin1(ignored);
+            editor.browse->click();
+            QCOMPARE(script.toPlainText(), QString("mine = 1"));
+            QCOMPARE(editor.fileName->text(), QString());
+        }
+        QCOMPARE(fixture.messages, std::vector<QString>{"Can't open Profiles/missing.cpu"});
+        // ".cpu" anywhere in the path will do; carriage returns go, Latin-1 letters stay.
+        chosen = "Profiles/kept.cpu.old";
+        editor.browse->click();
+        const QString text = QString::fromLatin1("old = 1\nDebug(\"caf\xe9\")\n");
+        QCOMPARE(script.toPlainText(), text);
+        QCOMPARE(editor.fileName->text(), QString("Profiles/kept.cpu.old"));
+
+        // Saving appends ".cpu" unless the name holds it already, in that case.
+        const std::pair<const char*, const char*> saves[] = {{"Profiles/mine", "Profiles/mine.cpu"},
+                                                             {"Profiles/a.cpu.v2", "Profiles/a.cpu.v2"},
+                                                             {"Profiles/b.CPU", "Profiles/b.CPU.cpu"}};
+        for (const auto& [name, written] : saves) {
+            chosen = at(name);
+            editor.saveButton->click();
+            QCOMPARE(QString::fromLatin1(fixture.folder.read(written).c_str()), text);
+            QCOMPARE(editor.fileName->text(), at(written));
+        }
+        chosen = at("no such folder/c");
+        editor.saveButton->click();
+        QCOMPARE(fixture.messages.back(), "Can't save " + at("no such folder/c.cpu"));
+        QCOMPARE(editor.fileName->text(), at("Profiles/b.CPU.cpu"));
+
+        // Test runs the script on the current position and plays nothing.
+        fixture.start({{"Ann", ""}, {"Bob", ""}});
+        fixture.setRack("CATDOGE");
+        const glyph::Board board = fixture.game->board();
+        const std::size_t history = fixture.game->rules()->history().size();
+        script.setPlainText("Debug(MovesNumber())\nSetSolution(MoveAt(0))\nDebug(PlayerRack(), nil)");
+        editor.testButton->click();
+
+        glyph::MoveGenerator fresh(*fixture.game);
+        fresh.generate("CATDOGE");
+        QCOMPARE(editor.log->toPlainText(), QString("%1\nCATDOGE nil").arg(fresh.size()));
+        QVERIFY(fixture.game->board() == board);
+        QCOMPARE(fixture.game->rules()->history().size(), history);
+        QCOMPARE(std::string(fixture.game->rules()->currentPlayer().rack), std::string("CATDOGE"));
+
+        script.setPlainText("x = = 1");
+        editor.testButton->click();
+        const QString last = editor.log->toPlainText().section('\n', -1);
+        QVERIFY2(last.startsWith("Error: [string \"x = = 1\"]:1:"), qPrintable(last));
+    }
+};
+
+QTEST_MAIN(ToolsTest)
+#include "toolstest.moc"
