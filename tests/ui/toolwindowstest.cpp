@@ -300,4 +300,4 @@ private slots:
 };
 
 QTEST_MAIN(ToolsTest)
-#include "toolstest.moc"
+#include "toolwindowstest.moc"
