@@ -40,19 +40,61 @@ function probe(s, p, init, repl)
 end
 )";
 
-std::string callProbe(lua_State* state, const std::string& s, const std::string& p, int init,
-                      const std::string& repl)
+// Moves part of a table of 10,000 numbers (onto itself or into another table) and sums up the
+// result as text.
+const char* const kMoveProbe = R"(
+function moved(size, first, last, target, other)
+    local t = {}
+    for i = 1, size do t[i] = i end
+    local into = other and {} or t
+    local ok, e = pcall(table.move, t, first, last, target, other and into or nil)
+    local sum = 0
+    for k, v in pairs(into) do sum = (sum * 31 + k * 7 + v) % 1000000007 end
+    return tostring(ok) .. ' ' .. tostring(ok and e == into or e) .. ' ' .. sum
+end)";
+
+/// The same Lua calls run in a profile's sandbox and in a plain interpreter with the standard
+/// libraries, to compare what they answer.
+class BothInterpreters
 {
-    lua_getglobal(state, "probe");
-    lua_pushlstring(state, s.data(), s.size());
-    lua_pushlstring(state, p.data(), p.size());
-    lua_pushinteger(state, init);
-    lua_pushlstring(state, repl.data(), repl.size());
-    if (lua_pcall(state, 4, 1, 0) != LUA_OK)
-        return std::string("probe failed: ") + lua_tostring(state, -1);
-    std::string result = lua_tostring(state, -1);
-    lua_pop(state, 1);
-    return result;
+public:
+    BothInterpreters()
+    {
+        luaL_openlibs(m_reference);
+        for (lua_State* state : {m_sandboxed, m_reference})
+            for (const char* probe : {kProbe, kMoveProbe})
+                EXPECT_EQ(luaL_dostring(state, probe), LUA_OK);
+    }
+    ~BothInterpreters() { lua_close(m_reference); }
+
+    /// Runs `return <call>` in both; the test fails when their answers differ.
+    void expectSameAnswer(const std::string& call)
+    {
+        EXPECT_EQ(answer(m_sandboxed, call), answer(m_reference, call)) << call;
+    }
+
+private:
+    static std::string answer(lua_State* state, const std::string& call)
+    {
+        if (luaL_dostring(state, ("return " + call).c_str()) != LUA_OK)
+            return std::string("failed: ") + lua_tostring(state, -1);
+        std::string result = lua_tostring(state, -1);
+        lua_pop(state, 1);
+        return result;
+    }
+
+    glyph::test::AiTable m_table{{"AT"}};
+    lua_State* m_sandboxed = glyph::scriptHost(*m_table.game).state();
+    lua_State* m_reference = luaL_newstate();
+};
+
+/// A Lua string literal holding exactly these bytes.
+std::string quoted(const std::string& bytes)
+{
+    std::string literal = "\"";
+    for (unsigned char c : bytes)
+        literal += "\\" + std::to_string(c);
+    return literal + "\"";
 }
 
 std::string pick(std::mt19937& random, const std::vector<std::string>& pieces, int count)
@@ -69,13 +111,7 @@ std::string pick(std::mt19937& random, const std::vector<std::string>& pieces, i
 // Lua library itself does, errors included.
 TEST(LuaStringMatcher, AnswersAsTheLuaStringLibraryDoes)
 {
-    glyph::test::AiTable table({"AT"});
-    lua_State* sandboxed = glyph::scriptHost(*table.game).state();
-    lua_State* reference = luaL_newstate();
-    luaL_openlibs(reference);
-    ASSERT_EQ(luaL_dostring(reference, kProbe), LUA_OK);
-    ASSERT_EQ(luaL_dostring(sandboxed, kProbe), LUA_OK);
-
+    BothInterpreters lua;
     const std::vector<std::string> subjectPieces = {"a", "b", "ab", "(", ")", "1", " ", "A", "%", "\n", ""};
     const std::vector<std::string> patternPieces = {
         "a",  "b",  ".", "%a", "%d", "%s", "%W", "[ab]", "[^a]", "[a-c]", "[%d)]",
@@ -88,52 +124,19 @@ TEST(LuaStringMatcher, AnswersAsTheLuaStringLibraryDoes)
         const std::string p = pick(random, patternPieces, 1 + static_cast<int>(random() % 4));
         const int init = static_cast<int>(random() % 11) - 4;
         const std::string& repl = replacements[random() % replacements.size()];
-        ASSERT_EQ(callProbe(sandboxed, s, p, init, repl), callProbe(reference, s, p, init, repl))
-            << "subject \"" << s << "\" pattern \"" << p << "\" init " << init << " replacement \"" << repl
-            << "\"";
+        lua.expectSameAnswer("probe(" + quoted(s) + ", " + quoted(p) + ", " + std::to_string(init) + ", " +
+                             quoted(repl) + ")");
     }
-    lua_close(reference);
 }
 
 // The sandbox's table.move copies in chunks so that it can be stopped; overlapping ranges
 // across chunk boundaries must come out as the library's own copy gives them.
 TEST(LuaSandboxTableMove, CopiesAsTheLuaTableLibraryDoes)
 {
-    const char* const probe = R"(
-function moved(size, first, last, target, other)
-    local t = {}
-    for i = 1, size do t[i] = i end
-    local into = other and {} or t
-    local ok, e = pcall(table.move, t, first, last, target, other and into or nil)
-    local sum = 0
-    for k, v in pairs(into) do sum = (sum * 31 + k * 7 + v) % 1000000007 end
-    return tostring(ok) .. ' ' .. tostring(ok and e == into or e) .. ' ' .. sum
-end)";
-    glyph::test::AiTable table({"AT"});
-    lua_State* sandboxed = glyph::scriptHost(*table.game).state();
-    lua_State* reference = luaL_newstate();
-    luaL_openlibs(reference);
-    ASSERT_EQ(luaL_dostring(reference, probe), LUA_OK);
-    ASSERT_EQ(luaL_dostring(sandboxed, probe), LUA_OK);
-    auto run = [](lua_State* state, lua_Integer first, lua_Integer last, lua_Integer target, bool other) {
-        lua_getglobal(state, "moved");
-        lua_pushinteger(state, 10000);
-        lua_pushinteger(state, first);
-        lua_pushinteger(state, last);
-        lua_pushinteger(state, target);
-        lua_pushboolean(state, other);
-        lua_call(state, 5, 1);
-        std::string result = lua_tostring(state, -1);
-        lua_pop(state, 1);
-        return result;
-    };
-    const lua_Integer cases[][3] = {{1, 9000, 3},    {3, 9000, 1},    {1, 4096, 2},    {2, 4097, 1},
-                                    {1, 8193, 4095}, {5, 10000, 5},   {0, -3, 2},      {-2, 5000, 100},
-                                    {1, 1, 9999},    {100, 8000, 99}, {100, 8000, 101}};
-    for (const auto& move : cases)
-        for (bool other : {false, true})
-            EXPECT_EQ(run(sandboxed, move[0], move[1], move[2], other),
-                      run(reference, move[0], move[1], move[2], other))
-                << move[0] << " " << move[1] << " " << move[2] << " other " << other;
-    lua_close(reference);
+    BothInterpreters lua;
+    for (const char* move :
+         {"1, 9000, 3", "3, 9000, 1", "1, 4096, 2", "2, 4097, 1", "1, 8193, 4095", "5, 10000, 5", "0, -3, 2",
+          "-2, 5000, 100", "1, 1, 9999", "100, 8000, 99", "100, 8000, 101"})
+        for (const char* other : {"false", "true"})
+            lua.expectSameAnswer(std::string("moved(10000, ") + move + ", " + other + ")");
 }
