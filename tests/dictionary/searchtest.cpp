@@ -1,4 +1,4 @@
-// Pattern matching, and the searches, palindrome list and speed test of the dictionary dialog.
+// Pattern matching, and the searches of the dictionary dialog.
 #include <algorithm>
 #include <map>
 #include <memory>
@@ -10,10 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include "dictionary/palindromelist.h"
 #include "dictionary/patternmatcher.h"
 #include "dictionary/searchstate.h"
-#include "dictionary/speedtest.h"
 #include "support/searchfixture.h"
 
 using glyph::AdvancedFilters;
@@ -87,15 +85,18 @@ protected:
 
 TEST(PatternTranslation, KeepsLettersAndWildcardsAndWritesShorthandsAsSetsOfTheLetterSet)
 {
-    glyph::LetterSet set = glyph::test::englishValues();
-    const std::pair<const char*, const char*> cases[] = {
-        {"c?t*&", "C?T*&"},    {"{x}-y .z!", "XYZ"}, {"/", "{AEIOU}"},  {"\\", "{BCDFGHJKLMNPQRSTVWXYZ}"},
-        {"$", "{FHJKQVWXYZ}"}, {">", "{JQXZ}"},      {"a3", "A{BCMP}"}, {"0", "{QZ}"}};
+    const glyph::LetterSet set = glyph::test::englishValues();
+    const std::pair<const char*, const char*> cases[] = {{"c?t*&", "C?T*&"},
+                                                         {"{x}-y .z!", "XYZ"},
+                                                         {"/", "{AEIOU}"},
+                                                         {"\\", "{BCDFGHJKLMNPQRSTVWXYZ}"},
+                                                         {"$", "{FHJKQVWXYZ}"},
+                                                         {">", "{JQXZ}"},
+                                                         {"a3", "A{BCMP}"},
+                                                         {"0", "{QZ}"},
+                                                         {"9", "{}"}}; // a value no letter has
     for (const auto& [user, internal] : cases)
         EXPECT_EQ(PatternMatcher::translatePattern(user, set), internal) << user;
-    for (char c : std::string("BCMP"))
-        set.entryAt(c - 'A').value = 4;
-    EXPECT_EQ(PatternMatcher::translatePattern("3", set), "{}") << "a value no letter has";
 }
 
 TEST(PatternMatching, AgreesWithAPlainReadingOfTheRulesOnRandomCases)
@@ -143,24 +144,13 @@ TEST(PatternMatching, ManyRunsAndWordPartsFinishOnLongWords)
     EXPECT_TRUE(compiled("A&", {longWord.substr(1)})->match(longWord));
 }
 
-TEST_F(SearchStateTest, PatternsAndAnagramsFindTheirWordsInOrder)
+TEST_F(SearchStateTest, PatternsLimitsBoundsAndShorthandsAsTyped)
 {
-    EXPECT_EQ(simple("c?t"), (Words{"CAT", "COT"}));
     EXPECT_EQ(simple("&&"), (Words{"CATSUP"}));
-    EXPECT_EQ(simple("tca", true), (Words{"ACT", "CAT"}));
     // Anagram texts holding anything but letters find nothing, and no text runs no search.
     for (const std::string text : {"TA C", "TAC?", "TA[C", "TAC\xC3\xA9", "TAC\x7F"})
         EXPECT_EQ(simple(text, true), Words{}) << text;
     EXPECT_FALSE(search.runSimpleOrAnagram("", "100", false).has_value());
-    // Values follow the letter set as it is at each search.
-    EXPECT_EQ(simple("3AT"), (Words{"CAT"}));
-    for (char c : std::string("BCMP"))
-        letterSet.entryAt(c - 'A').value = 4;
-    EXPECT_EQ(simple("4AT"), (Words{"CAT"}));
-}
-
-TEST_F(SearchStateTest, LimitsBoundsAndShorthandsAsTyped)
-{
     const auto two = search.runSimpleOrAnagram("C?T", " 2 rows", false);
     EXPECT_EQ(two->rows, (std::vector<SearchResult::Row>{{"CAT", 5, 1, 2, 3}, {"COT", 5, 1, 2, 3}}));
     const SearchResult limited = search.runAdvanced("*", "3", openFilters());
@@ -177,6 +167,11 @@ TEST_F(SearchStateTest, LimitsBoundsAndShorthandsAsTyped)
     EXPECT_EQ(advanced("CAT*", openFilters("", "", "s")), (Words{"CAT"}));
     EXPECT_EQ(advanced("*", openFilters("", "/N*&")), (Words{"A", "I", "NOON"}));
     EXPECT_EQ(advanced("*", openFilters("/")), Words{}) << "every vowel at once";
+    // Values follow the letter set as it is at each search.
+    EXPECT_EQ(simple("3AT"), (Words{"CAT"}));
+    for (char c : std::string("BCMP"))
+        letterSet.entryAt(c - 'A').value = 4;
+    EXPECT_EQ(simple("4AT"), (Words{"CAT"}));
 
     Words many; // AAA, AAB, ABA ... ZZB
     for (int i = 0; i < 26 * 26 * 2; ++i)
@@ -187,7 +182,6 @@ TEST_F(SearchStateTest, LimitsBoundsAndShorthandsAsTyped)
     EXPECT_EQ(capped->matchCount, many.size());
     EXPECT_EQ(capped->rows.back().word, many[999]);
     loadWords({});
-    EXPECT_EQ(search.runSimpleOrAnagram("*", "100", false)->matchCount, 0u);
     EXPECT_EQ(search.runAdvanced("*", "100", openFilters()).matchCount, 0u);
 }
 
@@ -243,23 +237,4 @@ TEST_F(SearchStateTest, AnagramsAndFiltersAgreeWithAPlainScanOfTheWords)
         EXPECT_EQ(result.words(), expected) << "round " << round;
         EXPECT_EQ(result.matchCount, expected.size());
     }
-}
-
-TEST_F(SearchStateTest, PalindromesComeLongestFirstThenAlphabetically)
-{
-    loadWords({"A", "ABBA", "ABCA", "AB", "CAT", "I", "NOON", "O", "REFER", "TOOT"});
-    glyph::PalindromeList list;
-    list.collect(dictionary);
-    EXPECT_EQ(list.words(), (Words{"REFER", "ABBA", "NOON", "TOOT", "A", "I", "O"}));
-    EXPECT_EQ(list.clipboardText(), "REFER\nABBA\nNOON\nTOOT\nA\nI\nO\n");
-}
-
-TEST_F(SearchStateTest, SpeedTestShowsWholeRatesAndTheirAverage)
-{
-    glyph::SpeedTest test(dictionary);
-    test.addRate(100.0);
-    test.addRate(301.0);
-    EXPECT_EQ(test.message(-5.0), " Current 0 words/s \n Average 200 words/s \n " + path);
-    loadWords({});
-    EXPECT_EQ(glyph::SpeedTest(dictionary).tick(), " Current 0 words/s \n Average 0 words/s \n " + path);
 }
