@@ -83,22 +83,6 @@ protected:
 
 } // namespace
 
-TEST(PatternTranslation, KeepsLettersAndWildcardsAndWritesShorthandsAsSetsOfTheLetterSet)
-{
-    const glyph::LetterSet set = glyph::test::englishValues();
-    const std::pair<const char*, const char*> cases[] = {{"c?t*&", "C?T*&"},
-                                                         {"{x}-y .z!", "XYZ"},
-                                                         {"/", "{AEIOU}"},
-                                                         {"\\", "{BCDFGHJKLMNPQRSTVWXYZ}"},
-                                                         {"$", "{FHJKQVWXYZ}"},
-                                                         {">", "{JQXZ}"},
-                                                         {"a3", "A{BCMP}"},
-                                                         {"0", "{QZ}"},
-                                                         {"9", "{}"}}; // a value no letter has
-    for (const auto& [user, internal] : cases)
-        EXPECT_EQ(PatternMatcher::translatePattern(user, set), internal) << user;
-}
-
 TEST(PatternMatching, AgreesWithAPlainReadingOfTheRulesOnRandomCases)
 {
     std::mt19937 random(12345);
@@ -144,8 +128,15 @@ TEST(PatternMatching, ManyRunsAndWordPartsFinishOnLongWords)
     EXPECT_TRUE(compiled("A&", {longWord.substr(1)})->match(longWord));
 }
 
-TEST_F(SearchStateTest, PatternsLimitsBoundsAndShorthandsAsTyped)
+TEST_F(SearchStateTest, PatternsShorthandsLimitsAndBoundsAsTyped)
 {
+    // Letters and wildcards are kept, shorthands become sets of the letter set ('9': a value no
+    // letter has).
+    const std::pair<const char*, const char*> translations[] = {
+        {"c?t*&", "C?T*&"},    {"{x}-y .z!", "XYZ"}, {"/", "{AEIOU}"},     {"\\", "{BCDFGHJKLMNPQRSTVWXYZ}"},
+        {"$", "{FHJKQVWXYZ}"}, {">", "{JQXZ}"},      {"a39", "A{BCMP}{}"}, {"0", "{QZ}"}};
+    for (const auto& [user, internal] : translations)
+        EXPECT_EQ(PatternMatcher::translatePattern(user, letterSet), internal) << user;
     EXPECT_EQ(simple("&&"), (Words{"CATSUP"}));
     // Anagram texts holding anything but letters find nothing, and no text runs no search.
     for (const std::string text : {"TA C", "TAC?", "TA[C", "TAC\xC3\xA9", "TAC\x7F"})

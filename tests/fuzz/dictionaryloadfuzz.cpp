@@ -5,9 +5,10 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
-#include "dictionary/dictionary.h"
 #include "engine/gameview.h"
+#include "support/dicbytes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -21,15 +22,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The input's first bytes as a word, letters or not.
     dictionary.contains(
         std::string(reinterpret_cast<const char*>(data), std::min<std::size_t>(size, 64)).c_str());
-    std::pair<const glyph::Dictionary*, std::string> walk{&dictionary, ""};
-    dictionary.forEachWord(
-        [](const char* word, void* context) {
-            auto& [walked, previous] =
-                *static_cast<std::pair<const glyph::Dictionary*, std::string>*>(context);
-            if (std::string(word).size() > 39 || !walked->contains(word) || !(previous < word))
-                __builtin_trap();
-            previous = word;
-        },
-        &walk);
+    const std::vector<std::string> words = glyph::test::allWords(dictionary);
+    for (std::size_t i = 0; i < words.size(); ++i)
+        if (words[i].size() > 39 || !dictionary.contains(words[i].c_str()) ||
+            (i > 0 && !(words[i - 1] < words[i])))
+            __builtin_trap();
     return 0;
 }
