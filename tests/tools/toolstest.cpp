@@ -95,13 +95,12 @@ TEST_F(Glyphdict, SearchesLooksUpEditsListsAndDescribesADictionary)
     // A word the dictionary cannot store stops the whole edit.
     const std::string edited = dir.read("Dictionaries/words.dic");
     const std::string refused[] = {std::string(30, 'Q'), "cat's", "caf\xc3\xa9", "a b", "3d"};
-    for (const std::string& word : refused) {
+    for (const std::string& word : refused)
         for (const char* command : {"add ", "delete "}) {
             result = run(command + dic + " dog " + quoted(word));
             EXPECT_EQ(result.status, 2) << word;
             EXPECT_EQ(result.err, "glyphdict: not a word of 1 to 29 letters A-Z: " + word + "\n");
         }
-    }
     EXPECT_EQ(dir.read("Dictionaries/words.dic"), edited);
 }
 
