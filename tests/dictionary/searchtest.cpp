@@ -40,17 +40,11 @@ std::regex asRegex(const std::string& pattern, const std::set<std::string>& word
     for (const std::string& word : words)
         anyWord += (anyWord.empty() ? "(?:" : "|") + word;
     const std::size_t stars = pattern.size() - 1 - pattern.find_last_not_of('*');
-    const std::map<char, std::string> wildcards{{'?', "."}, {'*', ".*"}, {'&', anyWord + ")"}};
+    const std::map<char, std::string> wildcards{
+        {'?', "."}, {'*', ".*"}, {'&', anyWord + ")"}, {'{', "["}, {'}', "]"}};
     std::string text;
-    for (std::size_t i = 0; i + stars < pattern.size(); ++i) {
-        if (pattern[i] == '{') {
-            const std::size_t end = pattern.find('}', i);
-            text += "[" + pattern.substr(i + 1, end - i - 1) + "]";
-            i = end;
-        } else {
-            text += wildcards.count(pattern[i]) != 0 ? wildcards.at(pattern[i]) : pattern.substr(i, 1);
-        }
-    }
+    for (std::size_t i = 0; i + stars < pattern.size(); ++i)
+        text += wildcards.count(pattern[i]) != 0 ? wildcards.at(pattern[i]) : pattern.substr(i, 1);
     return std::regex(text + (stars == 0 ? "" : stars == 1 ? ".*" : ".+"));
 }
 
@@ -72,10 +66,6 @@ protected:
     Words simple(const std::string& text, bool anagram = false)
     {
         return search.runSimpleOrAnagram(text, "1000", anagram).value_or(SearchResult{}).words();
-    }
-    Words advanced(const std::string& text, const AdvancedFilters& filters)
-    {
-        return search.runAdvanced(text, "1000", filters).words();
     }
 
     SearchState search{dictionary, letterSet};
@@ -127,8 +117,7 @@ TEST(PatternMatching, AgreesWithAPlainReadingOfTheRulesAndFinishesOnLongWords)
 
 TEST_F(SearchStateTest, PatternsShorthandsLimitsAndBoundsAsTyped)
 {
-    // Letters and wildcards are kept, shorthands become sets of the letter set ('9': a value no
-    // letter has).
+    // Letters and wildcards are kept, shorthands become sets of letters ('9': a value none has).
     const std::pair<const char*, const char*> translations[] = {
         {"c?t*&", "C?T*&"},    {"{x}-y .z!", "XYZ"}, {"/", "{AEIOU}"},     {"\\", "{BCDFGHJKLMNPQRSTVWXYZ}"},
         {"$", "{FHJKQVWXYZ}"}, {">", "{JQXZ}"},      {"a39", "A{BCMP}{}"}, {"0", "{QZ}"}};
@@ -149,10 +138,10 @@ TEST_F(SearchStateTest, PatternsShorthandsLimitsAndBoundsAsTyped)
 
     // No text or no upper bound finds nothing; letters in any case, shorthands in the letter fields.
     EXPECT_EQ(search.runAdvanced("", "100", openFilters()).matchCount, 0u);
-    EXPECT_EQ(advanced("*", AdvancedFilters{}), Words{});
-    EXPECT_EQ(advanced("CAT*", openFilters("", "", "s")), (Words{"CAT"}));
-    EXPECT_EQ(advanced("*", openFilters("", "/N*&")), (Words{"A", "I", "NOON"}));
-    EXPECT_EQ(advanced("*", openFilters("/")), Words{}) << "every vowel at once";
+    EXPECT_EQ(search.runAdvanced("*", "1000", AdvancedFilters{}).words(), Words{});
+    EXPECT_EQ(search.runAdvanced("CAT*", "1000", openFilters("", "", "s")).words(), (Words{"CAT"}));
+    EXPECT_EQ(search.runAdvanced("*", "1000", openFilters("", "/N*&")).words(), (Words{"A", "I", "NOON"}));
+    EXPECT_EQ(search.runAdvanced("*", "1000", openFilters("/")).words(), Words{}) << "every vowel at once";
     // Values follow the letter set as it is at each search.
     EXPECT_EQ(simple("3AT"), (Words{"CAT"}));
     for (char c : std::string("BCMP"))

@@ -27,8 +27,7 @@ ToolRun glyphplay(const TempDir& dir, const std::string& arguments,
 class Glyphdict : public ::testing::Test
 {
 protected:
-    // A game folder with Dictionaries/words.dic built from an unsorted list, and the shipped
-    // Sets/English.set.
+    // A game folder: Dictionaries/words.dic built from an unsorted list, the shipped Sets/English.set.
     void SetUp() override
     {
         std::filesystem::create_directories(dir.path() / "Dictionaries");
@@ -138,7 +137,7 @@ TEST_F(Glyphdict, ErrorsAreOneLineOnStderrWithANonZeroStatus)
     EXPECT_NE(help.out.find("\n  anagram DIC LETTERS"), std::string::npos) << help.out;
 }
 
-TEST(Glyphplay, PlaysCheckedGamesOnEveryBoardShapeAndListsAndTestsTheLastPosition)
+TEST(Glyphplay, PlaysListsAndTestsCheckedGamesOnEveryBoardAndRefusesBadInputWithOneLine)
 {
     // Started from a folder without data, it uses the data beside it and keeps file arguments
     // relative to the folder it was started from.
@@ -147,12 +146,10 @@ TEST(Glyphplay, PlaysCheckedGamesOnEveryBoardShapeAndListsAndTestsTheLastPositio
     // Narrow boards block quickly; there an exchange (which is no pass) could go on forever.
     const std::string shapes[] = {"1 --cols 1",  "1 --cols 29", "29 --cols 1", "2 --cols 2",  "3 --cols 29",
                                   "29 --cols 3", "28 --cols 5", "5 --cols 28", "15 --cols 15"};
+    const std::string selfplay = "selfplay --games 2 --players Strategist.cpu,Beginner.cpu,Greedy.cpu,"
+                                 "Strategist.cpu --seed 3 --check --save last.tc --rows ";
     for (const std::string& shape : shapes) {
-        const ToolRun run = glyphplay(dir,
-                                      "selfplay --games 2 --players Strategist.cpu,Beginner.cpu,Greedy.cpu,"
-                                      "Strategist.cpu --seed 3 --check --save last.tc --rows " +
-                                          shape,
-                                      folder);
+        const ToolRun run = glyphplay(dir, selfplay + shape, folder);
         EXPECT_EQ(run.status, 0) << shape << "\n" << run.out << run.err;
         // Each game has one win, shared among the players who tie (shown to one decimal).
         double wins = 0;
@@ -181,15 +178,10 @@ TEST(Glyphplay, PlaysCheckedGamesOnEveryBoardShapeAndListsAndTestsTheLastPositio
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "moves " + std::to_string(moves.size()) + "\nbest: " + moves[0] +
                            "\nsolution: " + moves[0] + "\n");
-}
 
-TEST(Glyphplay, RefusesBadArgumentsAndFilesWithOneLine)
-{
-    TempDir dir;
-    const std::string saved = quoted(dir.file("one.tc"));
-    ASSERT_EQ(glyphplay(dir, "selfplay --games 1 --players Greedy.cpu,Greedy.cpu --save " + saved).status, 0);
+    // Bad arguments, profiles and files are refused with one line.
     const std::string broken = quoted(dir.write("Broken.cpu", "local x = = 1\n"));
-    ToolRun run = glyphplay(dir, "script " + broken + " " + saved);
+    run = glyphplay(dir, "script " + broken + " " + saved);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out.rfind("Error: [string \"local x = = 1...\"]:1:", 0), 0u) << run.out;
 
@@ -217,9 +209,8 @@ TEST(Glyphplay, RefusesBadArgumentsAndFilesWithOneLine)
     }
 }
 
-// The shipped dictionaries: English made for word games, not a spelling list full of
-// abbreviations that the computer players would lay for big scores; Romanian made by the build
-// from hunspell-ro, and computer games played on it with its letter set.
+// The shipped dictionaries: English made for word games, without the abbreviations of a spelling
+// list; Romanian made by the build from hunspell-ro, and computer games played on it with its set.
 TEST(ShippedData, DictionariesHoldTheGameWordsAndComputerPlayersFinishRomanianGames)
 {
     TempDir dir;
