@@ -1,17 +1,22 @@
-// Feeds arbitrary bytes to the readers of the core's small text files, the first byte picking the
-// reader: premium lists, letter sets (then filling a bag) and the preferences file. Bag and player
-// images are reached through the saved games of savedgameloadfuzz.
+// Feeds arbitrary bytes to the readers of the core's files, the first byte picking the reader:
+// premium lists, letter sets (then filling a bag), preferences, saved games, and profiles run in the
+// script host's sandbox with small limits, as Lua text or bytes for `load`, which must stay sound.
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "ai/aiplayers.h"
+#include "ai/luahost.h"
+#include "ai/movegenerator.h"
 #include "base/letterset.h"
 #include "engine/bag.h"
 #include "engine/boardgeometry.h"
 #include "engine/gameview.h"
 #include "preferences/preferences.h"
+#include "tests/support/rulesfixture.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -20,10 +25,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
     static const std::string path = std::filesystem::temp_directory_path() / "glyph-fuzz-corefiles.txt";
     std::ofstream(path, std::ios::binary) << bytes;
-    if (data[0] % 3 == 0) {
+    if (data[0] % 5 == 0) {
         glyph::MultiplierGrid grid{};
         glyph::geometry::applyPremiumList(bytes, grid, 3);
-    } else if (data[0] % 3 == 1) {
+    } else if (data[0] % 5 == 1) {
         glyph::NullView view;
         glyph::LetterSet set;
         set.load(path, view);
@@ -35,11 +40,55 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             sum += bag.count(k);
         if (sum != bag.total() || bag.total() < 0 || bag.total() > glyph::Bag::kMaxTiles)
             std::abort();
-    } else {
+    } else if (data[0] % 5 == 2) {
         glyph::Preferences preferences(path);
         int number = 0;
         preferences.getInteger("TableRowsKey", number);
         preferences.save(); // writing back what was read must not fail
+    } else if (data[0] % 5 == 3) {
+        static glyph::test::RulesFixture target;
+        static const std::string seed = [] {
+            glyph::test::RulesFixture source;
+            source.start({"Ann", "Bob", "Cid"});
+            source.setRack(0, "CAT[XYZ");
+            glyph::Move cat = glyph::test::makeMove(true, 8, 7, "C[T", "A");
+            source.game->computeScore(cat, source.game->board());
+            source.rules->playMove(cat);
+            source.rules->passOrExchange("", "");
+            source.rules->save(source.dir.file("seed.tc"));
+            target.start({"Zed", "Yan"});
+            return source.dir.read("seed.tc");
+        }();
+        // The bytes as they are, or a valid saved game patched and cut by them, so that the fuzzer
+        // reaches the records past the header: three bytes at a time, a two-byte offset into the
+        // seed and the byte to write there; a trailing pair cuts the seed at that offset.
+        std::string game = seed;
+        std::size_t at = 1;
+        for (; at + 3 <= size; at += 3)
+            game[(data[at] | data[at + 1] << 8) % game.size()] = static_cast<char>(data[at + 2]);
+        if (at + 2 <= size)
+            game.resize((data[at] | data[at + 1] << 8) % (game.size() + 1));
+        target.rules->loadBytes(data[0] / 5 % 2 == 0 ? bytes : game, "fuzz.tc");
+        target.view.warnings.clear();
+        target.view.refreshes.clear();
+    } else {
+        static glyph::test::RulesFixture fixture;
+        static glyph::LuaHost& host = []() -> glyph::LuaHost& {
+            attachAiPlayers(*fixture.game);
+            fixture.start({"Ann", "Bob"});
+            glyph::LuaHost& started = glyph::scriptHost(*fixture.game);
+            started.setRunTimeLimit(std::chrono::milliseconds(20));
+            started.setMemoryLimit(std::size_t{16} << 20);
+            glyph::moveGenerator(*fixture.game).generate(fixture.rules->currentPlayer().rack);
+            return started;
+        }();
+        // A long string literal cannot hold "]==]" safely, so the bytes for `load` go in as escapes.
+        std::string escaped;
+        for (char c : bytes)
+            escaped += "\\" + std::to_string(static_cast<std::uint8_t>(c));
+        host.runText(data[0] / 5 % 2 == 0 ? bytes
+                                          : "local f = load(\"" + escaped + "\") if f then pcall(f) end");
+        fixture.view.scriptOutput.clear();
     }
     return 0;
 }

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -28,17 +27,12 @@ ToolRun glyphplay(const TempDir& dir, const std::string& arguments,
 class Glyphdict : public ::testing::Test
 {
 protected:
-    // A game folder with Dictionaries/words.dic built from an unsorted list, and Sets/English.set
-    // whose values are 1 for every letter but C (3) and V (4).
+    // A game folder: Dictionaries/words.dic built from an unsorted list, the shipped Sets/English.set.
     void SetUp() override
     {
         std::filesystem::create_directories(dir.path() / "Dictionaries");
         std::filesystem::create_directories(dir.path() / "Sets");
-        std::string set;
-        for (char c = 'A'; c <= '['; ++c)
-            set += std::string("1 ") + "113111111111111111111411110"[c - 'A'] +
-                   (std::strchr("AEIOU", c) ? " 1\n" : " 0\n");
-        dir.write("Sets/English.set", set);
+        std::filesystem::copy_file(GLYPH_DIST_DIR "/Sets/English.set", dir.file("Sets/English.set"));
         const std::string list = dir.write("words.txt", "tan\nan\nin\nact\ncat\nlevel\nnoon\nvat\n");
         const ToolRun built = run("build " + quoted(list) + " " + dic + " --author Me");
         ASSERT_EQ(built.status, 0) << built.err;
@@ -62,8 +56,24 @@ protected:
 
 } // namespace
 
-TEST_F(Glyphdict, LooksUpEditsListsAndDescribesADictionary)
+TEST_F(Glyphdict, SearchesLooksUpEditsListsAndDescribesADictionary)
 {
+    // Values from the letter set beside the dictionary's folder, or the one given.
+    const std::pair<std::string, std::string> cases[] = {
+        {"anagram " + dic + " TAC", "ACT\t5\t1\t2\t3\nCAT\t5\t1\t2\t3\nTotal: 2"},
+        {"search " + dic + " '*' --limit 2 --set " + quoted(GLYPH_DIST_DIR "/Sets/English.set"),
+         "ACT\t5\t1\t2\t3\nAN\t2\t1\t1\t2\nTotal: 8"},
+        {"advanced " + dic +
+             " '?AT*' --min-length 3 --max-length 4 --min-value 4 --max-value 6 --forced T "
+             "--optional CATV --banned S",
+         "CAT\t5\t1\t2\t3\nVAT\t6\t1\t2\t3\nTotal: 2"},
+        {"palindromes " + dic, "LEVEL\t8\t2\t3\t5\nNOON\t4\t2\t2\t4\nTotal: 2"},
+    };
+    for (const auto& [arguments, output] : cases)
+        EXPECT_EQ(searched(arguments), output) << arguments;
+    const std::string speed = searched("speed " + dic + " --seconds 0");
+    EXPECT_TRUE(speed.starts_with(" Current ") && speed.ends_with("\nTotal: 1")) << speed;
+
     ToolRun result = run("lookup " + dic + " an TAN ta an1 qzx");
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, "an yes\nTAN yes\nta no\nan1 no\nqzx no\n");
@@ -84,54 +94,29 @@ TEST_F(Glyphdict, LooksUpEditsListsAndDescribesADictionary)
     // A word the dictionary cannot store stops the whole edit.
     const std::string edited = dir.read("Dictionaries/words.dic");
     const std::string refused[] = {std::string(30, 'Q'), "cat's", "caf\xc3\xa9", "a b", "3d"};
-    for (const std::string& word : refused) {
+    for (const std::string& word : refused)
         for (const char* command : {"add ", "delete "}) {
             result = run(command + dic + " dog " + quoted(word));
             EXPECT_EQ(result.status, 2) << word;
             EXPECT_EQ(result.err, "glyphdict: not a word of 1 to 29 letters A-Z: " + word + "\n");
         }
-    }
     EXPECT_EQ(dir.read("Dictionaries/words.dic"), edited);
-}
-
-TEST_F(Glyphdict, SearchesPrintRowsAndTheTotalOfEveryMatch)
-{
-    const std::string set = " --set " + quoted(dir.file("Sets/English.set"));
-    const std::pair<std::string, std::string> cases[] = {
-        {"anagram " + dic + " TAC" + set, "ACT\t5\t1\t2\t3\nCAT\t5\t1\t2\t3\nTotal: 2"},
-        {"search " + dic + " '*' --limit 2" + set, "ACT\t5\t1\t2\t3\nAN\t2\t1\t1\t2\nTotal: 8"},
-        {"advanced " + dic +
-             " '?AT*' --min-length 3 --max-length 4 --min-value 4 --max-value 6 --forced T "
-             "--optional CATV --banned S" +
-             set,
-         "CAT\t5\t1\t2\t3\nVAT\t6\t1\t2\t3\nTotal: 2"},
-        {"palindromes " + dic + set, "LEVEL\t8\t2\t3\t5\nNOON\t4\t2\t2\t4\nTotal: 2"},
-        // Without --set, the letter set beside the dictionary's folder.
-        {"anagram " + dic + " VAT", "VAT\t6\t1\t2\t3\nTotal: 1"},
-    };
-    for (const auto& [arguments, output] : cases)
-        EXPECT_EQ(searched(arguments), output) << arguments;
-    const std::string speed = searched("speed " + dic + " --seconds 0");
-    EXPECT_TRUE(speed.starts_with(" Current ") && speed.ends_with("\nTotal: 1")) << speed;
 }
 
 TEST_F(Glyphdict, ErrorsAreOneLineOnStderrWithANonZeroStatus)
 {
-    const std::string none = dir.file("none.dic");
     const std::string bad = dir.write("bad.dic", "Not a dictionary at all");
     const struct {
         std::string arguments;
         int status;
         std::string message; // the start of stderr, one line when the status is 1
     } cases[] = {
-        {"lookup " + quoted(none) + " cat", 1, "glyphdict: Can't open " + none + " for reading\n"},
         {"add " + quoted(bad) + " cat", 1, "glyphdict: Invalid " + bad + " file\n"},
         {"anagram " + dic + " TAC --set " + quoted(dir.file("none.set")), 1, "glyphdict: Can't open"},
         {"frobnicate", 2, "glyphdict: unknown command"},
         {"search " + dic + " CAT --bogus 1", 2, "glyphdict: unknown option --bogus"},
         {"anagram " + dic, 2, "usage: glyphdict anagram DIC LETTERS"},
         {"build /tmp " + quoted(dir.file("out.dic")), 1, "glyphdict: "},
-        {"add " + quoted(dir.path().string()) + " cat", 1, "glyphdict: "},
     };
     for (const auto& c : cases) {
         const ToolRun result = run(c.arguments);
@@ -152,17 +137,29 @@ TEST_F(Glyphdict, ErrorsAreOneLineOnStderrWithANonZeroStatus)
     EXPECT_NE(help.out.find("\n  anagram DIC LETTERS"), std::string::npos) << help.out;
 }
 
-TEST(Glyphplay, PlaysCheckedGamesSavesTheLastAndListsAndTestsItsPositions)
+TEST(Glyphplay, PlaysListsAndTestsCheckedGamesOnEveryBoardAndRefusesBadInputWithOneLine)
 {
+    // Started from a folder without data, it uses the data beside it and keeps file arguments
+    // relative to the folder it was started from.
     TempDir dir;
-    const std::string saved = quoted(dir.file("last.tc"));
-    ToolRun run = glyphplay(
-        dir, "selfplay --games 3 --players Greedy.cpu,Strategist.cpu --seed 5 --check --save " + saved);
-    ASSERT_EQ(run.status, 0) << run.out << run.err;
-    EXPECT_EQ(run.out.rfind("player 1 Greedy.cpu: wins ", 0), 0u) << run.out;
-    EXPECT_NE(run.out.find("\nplayer 2 Strategist.cpu: wins "), std::string::npos) << run.out;
+    const std::string folder = dir.path().string();
+    // Narrow boards block quickly; there an exchange (which is no pass) could go on forever.
+    const std::string shapes[] = {"1 --cols 1",  "1 --cols 29", "29 --cols 1", "2 --cols 2",  "3 --cols 29",
+                                  "29 --cols 3", "28 --cols 5", "5 --cols 28", "15 --cols 15"};
+    const std::string selfplay = "selfplay --games 2 --players Strategist.cpu,Beginner.cpu,Greedy.cpu,"
+                                 "Strategist.cpu --seed 3 --check --save last.tc --rows ";
+    for (const std::string& shape : shapes) {
+        const ToolRun run = glyphplay(dir, selfplay + shape, folder);
+        EXPECT_EQ(run.status, 0) << shape << "\n" << run.out << run.err;
+        // Each game has one win, shared among the players who tie (shown to one decimal).
+        double wins = 0;
+        for (std::size_t at = run.out.find("wins "); at != std::string::npos;
+             at = run.out.find("wins ", at + 1))
+            wins += std::stod(run.out.substr(at + 5));
+        EXPECT_NEAR(wins, 2.0, 0.25) << shape << "\n" << run.out;
+    }
 
-    run = glyphplay(dir, "moves " + saved + " --entry 2");
+    ToolRun run = glyphplay(dir, "moves last.tc --entry 2", folder);
     ASSERT_EQ(run.status, 0) << run.err;
     std::vector<std::string> moves;
     std::istringstream listed(run.out);
@@ -174,26 +171,17 @@ TEST(Glyphplay, PlaysCheckedGamesSavesTheLastAndListsAndTestsItsPositions)
     })) << run.out;
     EXPECT_NE(std::find(moves.begin(), moves.end(), "PAS / CHANGE 0"), moves.end()) << run.out;
 
+    const std::string saved = quoted(dir.file("last.tc"));
     const std::string script =
         dir.write("Say.cpu", "Debug('moves', MovesNumber())\nSetSolution(MoveAt(0))\n");
     run = glyphplay(dir, "script " + quoted(script) + " " + saved + " --entry 2");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "moves " + std::to_string(moves.size()) + "\nbest: " + moves[0] +
                            "\nsolution: " + moves[0] + "\n");
-}
 
-TEST(Glyphplay, KeepsRelativePathsAndRefusesBadArgumentsAndFilesWithOneLine)
-{
-    // Started from a folder without data, it uses the data beside it and keeps file arguments
-    // relative to the folder it was started from.
-    TempDir dir;
-    const std::string folder = dir.path().string();
-    ASSERT_EQ(
-        glyphplay(dir, "selfplay --games 1 --players Greedy.cpu,Greedy.cpu --save one.tc", folder).status, 0);
-    EXPECT_FALSE(glyphplay(dir, "moves one.tc --entry 0", folder).out.empty());
-    const std::string saved = quoted(dir.file("one.tc"));
+    // Bad arguments, profiles and files are refused with one line.
     const std::string broken = quoted(dir.write("Broken.cpu", "local x = = 1\n"));
-    ToolRun run = glyphplay(dir, "script " + broken + " " + saved);
+    run = glyphplay(dir, "script " + broken + " " + saved);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out.rfind("Error: [string \"local x = = 1...\"]:1:", 0), 0u) << run.out;
 
@@ -221,32 +209,14 @@ TEST(Glyphplay, KeepsRelativePathsAndRefusesBadArgumentsAndFilesWithOneLine)
     }
 }
 
-TEST(Glyphplay, ShippedProfilesEndEveryGameWhateverTheBoardShape)
-{
-    // Narrow boards block quickly; there an exchange (which is no pass) could go on forever.
-    TempDir dir;
-    const std::string shapes[] = {"1 --cols 1",  "1 --cols 29", "29 --cols 1", "2 --cols 2",  "3 --cols 29",
-                                  "29 --cols 3", "28 --cols 5", "5 --cols 28", "15 --cols 15"};
-    for (const std::string& shape : shapes) {
-        const ToolRun run =
-            glyphplay(dir, "selfplay --games 2 --players Strategist.cpu,Beginner.cpu,Greedy.cpu,"
-                           "Strategist.cpu --seed 3 --check --rows " +
-                               shape);
-        EXPECT_EQ(run.status, 0) << shape << "\n" << run.out << run.err;
-        // Each game has one win, shared among the players who tie (shown to one decimal).
-        double wins = 0;
-        for (std::size_t at = run.out.find("wins "); at != std::string::npos;
-             at = run.out.find("wins ", at + 1))
-            wins += std::stod(run.out.substr(at + 5));
-        EXPECT_NEAR(wins, 2.0, 0.25) << shape << "\n" << run.out;
-    }
-}
-
-// The shipped Romanian game: the dictionary the build makes from hunspell-ro, and computer games
-// played on it with its letter set.
-TEST(RomanianGame, DictionaryKnowsFoldedWordsAndComputerPlayersFinishCheckedGames)
+// The shipped dictionaries: English made for word games, without the abbreviations of a spelling
+// list; Romanian made by the build from hunspell-ro, and computer games played on it with its set.
+TEST(ShippedData, DictionariesHoldTheGameWordsAndComputerPlayersFinishRomanianGames)
 {
     TempDir dir;
+    const std::string english = "lookup " + quoted(GLYPH_DIST_DIR "/Dictionaries/English.dic") + " ";
+    EXPECT_EQ(glyph::test::glyphdict(dir, english + "qi za xu quixotic bd qt tv").out,
+              "qi yes\nza yes\nxu yes\nquixotic yes\nbd no\nqt no\ntv no\n");
     const std::string lookup = "lookup " + quoted(GLYPH_DIST_DIR "/Dictionaries/Romana.dic") + " ";
     // casă, țară, încă, șarpe, pâine, învățătoare: diacritics folded to the set's letters.
     EXPECT_EQ(glyph::test::glyphdict(dir, lookup + "casa tara inca sarpe paine invatatoare").status, 0);
