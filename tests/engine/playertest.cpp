@@ -37,7 +37,7 @@ TEST(Player, ImageIsLittleEndianAndClampsOrRejectsWhatAFileMayHold)
     player.setRack("AB");
     std::array<std::uint8_t, Player::kImageSize> good{};
     player.writeImage(good.data());
-    EXPECT_EQ(good[100] + good[103], 0x04 + 0x7F) << "score at 100, little-endian";
+    EXPECT_EQ(good[100] * 256 + good[103], 0x047F) << "score at 100, little-endian";
     Player read;
     ASSERT_TRUE(read.readImage(good.data()));
     EXPECT_EQ(read.score, Player::kMaxScore);
