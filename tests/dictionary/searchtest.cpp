@@ -193,9 +193,10 @@ TEST_F(SearchStateTest, AnagramsAndFiltersAgreeWithAPlainScanOfTheWords)
                   }))
             << letters;
 
-        const AdvancedFilters f(std::to_string(pick(0, 4)), std::to_string(pick(2, 7)),
-                                std::to_string(pick(0, 6)), std::to_string(pick(3, 14)), someLetters(0, 2),
-                                pick(0, 1) == 0 ? "" : someLetters(1, 8), someLetters(0, 2), pick(0, 3) == 0);
+        const AdvancedFilters f{std::to_string(pick(0, 4)), std::to_string(pick(2, 7)),
+                                std::to_string(pick(0, 6)), std::to_string(pick(3, 14)),
+                                someLetters(0, 2),          pick(0, 1) == 0 ? "" : someLetters(1, 8),
+                                someLetters(0, 2),          pick(0, 3) == 0};
         const Words expected = scan([&](const std::string& word) {
             int value = 0;
             bool passes = std::stoul(f.minLength) <= word.size() && word.size() <= std::stoul(f.maxLength);
