@@ -109,7 +109,7 @@ private slots:
         QCOMPARE(fixture.game->rules()->currentPlayerIndex(), 1);
         window.rack()->moveClicked();
         QCOMPARE(fixture.game->rules()->currentPlayerIndex(), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(fixture.game->rules()->currentPlayerIndex(), 1, 2000);
+        QTRY_COMPARE_WITH_TIMEOUT(fixture.game->rules()->currentPlayerIndex(), 1, 10000);
     }
 
     void unsavedGamesAreOfferedForSaving()
