@@ -2,8 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,31 +9,13 @@
 #include "dicfilewriter.h"
 #include "engine/game.h"
 #include "engine/gameclassic.h"
+#include "englishset.h"
 #include "preferences/preferences.h"
 #include "recordingview.h"
 #include "tempdir.h"
 
 namespace glyph::test
 {
-
-/// Letter values of the test set, 'A'..'Z' then the joker.
-inline constexpr std::array<int, 27> kTestValues = {1, 3, 3,  2, 1, 4, 2, 4, 1, 8, 5, 1,  3, 1,
-                                                    1, 3, 10, 1, 1, 1, 1, 4, 4, 8, 4, 10, 0};
-
-/// Writes a ".set" file with the test values and these counts per letter (joker last).
-inline void writeLetterSet(const std::string& path, const std::array<int, 27>& counts)
-{
-    std::ofstream out(path, std::ios::trunc);
-    const std::string vowels = "AEIOU";
-    for (int k = 0; k < 27; ++k) {
-        const bool vowel = k < 26 && vowels.find(static_cast<char>('A' + k)) != std::string::npos;
-        out << counts[k] << ' ' << kTestValues[k] << ' ' << (vowel ? 1 : 0) << '\n';
-    }
-}
-
-/// Counts of a 100-tile bag.
-inline constexpr std::array<int, 27> kFullCounts = {9, 2, 2, 4, 12, 2, 3, 2, 9, 1, 1, 4, 2, 6,
-                                                    8, 2, 1, 6, 4,  6, 4, 2, 2, 1, 2, 1, 2};
 
 /// The words the rules tests play with.
 inline const std::vector<std::string> kTestWords = {"AT",  "AX",   "CAT",  "CATS", "TO",  "DOG",  "GO",
@@ -49,10 +29,10 @@ class RulesFixture
 {
 public:
     explicit RulesFixture(const std::vector<std::string>& words = kTestWords,
-                          const std::array<int, 27>& counts = kFullCounts)
+                          const std::array<int, 27>& counts = kEnglishCounts)
     {
         DicFileWriter::write(dir.file("test.dic"), words);
-        writeLetterSet(dir.file("test.set"), counts);
+        dir.write("test.set", letterSetText(counts));
         preferences = std::make_unique<Preferences>(dir.file("Preferences.ini"), &view);
         preferences->setInteger("TableRowsKey", 15);
         preferences->setInteger("TableColumnsKey", 15);

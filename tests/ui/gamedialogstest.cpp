@@ -2,6 +2,8 @@
 // rack's strip, Move and Pas/Change, and the dialogs of a game in progress (top moves, move
 // list, bag) and of setting one up (new game, preferences).
 
+#include <cstring>
+
 #include "ai/movegenerator.h"
 #include "ui/bagviewdialog.h"
 #include "ui/jokerdialog.h"

@@ -6,7 +6,6 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -19,6 +18,7 @@
 #include "preferences/preferences.h"
 #include "support/dicbytes.h"
 #include "support/dicfilewriter.h"
+#include "support/englishset.h"
 #include "support/recordingview.h"
 #include "support/tempdir.h"
 #include "ui/mainwindow.h"
@@ -28,18 +28,6 @@
 
 namespace glyph::test
 {
-
-/// A letter set file: count, value and vowel flag per letter, then the joker (2 tiles, value 0).
-inline std::string letterSetText()
-{
-    const int counts[26] = {9, 2, 2, 4, 12, 2, 3, 2, 9, 1, 1, 4, 2, 6, 8, 2, 1, 6, 4, 6, 4, 2, 2, 1, 2, 1};
-    const int values[26] = {1, 3, 3, 2, 1, 4, 2, 4, 1, 8, 5, 1, 3, 1, 1, 3, 10, 1, 1, 1, 1, 4, 4, 8, 4, 10};
-    std::string text;
-    for (int i = 0; i < 26; ++i)
-        text += std::to_string(counts[i]) + " " + std::to_string(values[i]) +
-                (std::strchr("AEIOU", 'A' + i) != nullptr ? " 1\n" : " 0\n");
-    return text + "2 0 0\n";
-}
 
 /// Short words enough for two computer players to play a whole game.
 inline std::vector<std::string> testWords()
