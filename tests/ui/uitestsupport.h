@@ -16,7 +16,6 @@
 #include "engine/game.h"
 #include "engine/gamerules.h"
 #include "preferences/preferences.h"
-#include "support/dicbytes.h"
 #include "support/dicfilewriter.h"
 #include "support/englishset.h"
 #include "support/recordingview.h"
@@ -61,8 +60,7 @@ public:
         for (const char* name : {"Sets", "Dictionaries", "Profiles", "Games", "Help"})
             std::filesystem::create_directory(folder.file(name));
         folder.write("Sets/Test.set", letterSetText());
-        folder.write("Dictionaries/Test.dic",
-                     dicBytes(DicFileWriter::nodesFor(testWords()), testWords().size()));
+        DicFileWriter::write(folder.file("Dictionaries/Test.dic"), testWords());
         for (const char* profile : {"alpha.cpu", "beta.cpu", "gamma.cpu"})
             folder.write(std::string("Profiles/") + profile, "-- plays the best move\n");
         QDir::setCurrent(QString::fromStdString(folder.path().string()));
