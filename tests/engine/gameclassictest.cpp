@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/letters.h"
 #include "support/rulesfixture.h"
 
 using glyph::Move;
@@ -16,15 +17,6 @@ using glyph::test::RulesFixture;
 
 namespace
 {
-
-/// The letter counts of a bag holding exactly these tiles.
-std::array<int, 27> bagOf(const std::string& tiles)
-{
-    std::array<int, 27> counts{};
-    for (char tile : tiles)
-        ++counts[static_cast<std::size_t>(tile - 'A')];
-    return counts;
-}
 
 /// Whether the rules play the move from the current player's rack: a refused move is turned
 /// into a pass.
@@ -195,7 +187,7 @@ TEST(GameClassic, StartDealsRacksSetsClocksAndTakesTheFirstSnapshot)
 
 TEST(GameClassic, GameEndsWhenTheBagIsEmptyAndARackEmpties)
 {
-    RulesFixture fixture(glyph::test::kTestWords, bagOf("AACDEEGOOSTTXX"));
+    RulesFixture fixture(glyph::test::kTestWords, glyph::letters::histogram("AACDEEGOOSTTXX"));
     fixture.start({"Ann", "Bob"});
     ASSERT_EQ(fixture.rules->bag().total(), 0);
     fixture.setRack(0, "CATS");
@@ -227,7 +219,7 @@ TEST(GameClassic, ExchangeNeedsSevenTilesInTheBagAndTheLettersInTheRack)
 {
     // Two racks of seven, then six or seven tiles left in the bag.
     for (const std::string left : {"ESTATE", "ESTATES"}) {
-        RulesFixture fixture(glyph::test::kTestWords, bagOf("AACDEEGOOSTTXX" + left));
+        RulesFixture fixture(glyph::test::kTestWords, glyph::letters::histogram("AACDEEGOOSTTXX" + left));
         fixture.start({"Ann", "Bob"});
         ASSERT_EQ(fixture.rules->bag().total(), static_cast<int>(left.size()));
         const bool allowed = left.size() == 7;
@@ -247,7 +239,8 @@ TEST(GameClassic, ExchangeNeedsSevenTilesInTheBagAndTheLettersInTheRack)
 
 TEST(GameClassic, TheLastTileIsDrawnAndTheGameEndsWhenARackEmpties)
 {
-    RulesFixture fixture(glyph::test::kTestWords, bagOf("AAAACCOOSSTTTTX")); // one left after the deal
+    RulesFixture fixture(glyph::test::kTestWords,
+                         glyph::letters::histogram("AAAACCOOSSTTTTX")); // one left after the deal
     fixture.start({"Ann", "Bob"});
     ASSERT_EQ(fixture.rules->bag().total(), 1);
     fixture.setRack(0, "CAT");
