@@ -106,9 +106,8 @@ bool getColour(const Preferences& preferences, const std::string& key, QColor& o
     std::string stored;
     if (!preferences.getString(key, stored))
         return false;
-    const std::string* value = &stored;
     int rgb[] = {out.red(), out.green(), out.blue()};
-    std::string_view text = *value;
+    std::string_view text = stored;
     scanNumbers(text, rgb, 3);
     for (int& component : rgb)
         component = std::clamp(component, 0, kColourMax);
@@ -121,12 +120,11 @@ bool getFont(const Preferences& preferences, const std::string& key, QFont& out)
     std::string stored;
     if (!preferences.getString(key, stored))
         return false;
-    const std::string* value = &stored;
     const int storedWeight = toStoredWeight(out.weight());
     int fields[] = {out.pointSize(), storedWeight, storedWeight > kStoredNormal ? 1 : 0, out.italic() ? 1 : 0,
                     out.underline() ? 1 : 0};
     constexpr int kFieldCount = 5;
-    std::string_view text = *value;
+    std::string_view text = stored;
     QString family = out.family();
     if (scanNumbers(text, fields, kFieldCount) == kFieldCount) {
         textscan::skipSpace(text);
@@ -136,8 +134,7 @@ bool getFont(const Preferences& preferences, const std::string& key, QFont& out)
     out.setFamily(family);
     if (pointSize > 0)
         out.setPointSize(pointSize);
-    out.setWeight(static_cast<QFont::Weight>(toQtWeight(weight)));
-    // The bold field decides the final weight.
+    // The bold field decides the weight; the weight field is kept in the file but not used.
     out.setWeight(static_cast<QFont::Weight>(toQtWeight(bold != 0 ? kStoredBold : kStoredNormal)));
     out.setItalic(italic != 0);
     out.setUnderline(underline != 0);
@@ -149,9 +146,8 @@ bool getGeometry(const Preferences& preferences, const std::string& key, QRect& 
     std::string stored;
     if (!preferences.getString(key, stored))
         return false;
-    const std::string* value = &stored;
     int fields[] = {out.x(), out.y(), out.width(), out.height()};
-    std::string_view text = *value;
+    std::string_view text = stored;
     scanNumbers(text, fields, 4);
     out = QRect(fields[0], fields[1], fields[2], fields[3]);
     return true;
