@@ -4,7 +4,7 @@
 # build/ once.
 set -euo pipefail
 packages=(
-    cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
+    cmake ninja-build g++ clang libclang-rt-14-dev pkg-config ccache
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     libgl-dev liblua5.4-dev libgtest-dev libbenchmark-dev
     xvfb xauth adwaita-icon-theme hunspell-ro hunspell-tools
