@@ -10,21 +10,14 @@
 #include "engine/gamerules.h"
 #include "preferences/keys.h"
 #include "preferences/preferences.h"
-#include "ui/mainwindow.h"
-#include "ui/messageboxview.h"
-#include "ui/panelwidget.h"
-#include "ui/startup.h"
-#include "ui/tipofdaydialog.h"
-#include "ui/translation.h"
-#include "ui/viewrelay.h"
-
-namespace
-{
-
-/// Period of the players' clocks.
-constexpr int kClockPeriod = 1000;
-
-} // namespace
+#include "ui/common/messageboxview.h"
+#include "ui/common/prompter.h"
+#include "ui/common/startup.h"
+#include "ui/common/translation.h"
+#include "ui/common/viewrelay.h"
+#include "ui/session/gamesession.h"
+#include "ui/window/mainwindow.h"
+#include "ui/window/tipofdaydialog.h"
 
 int main(int argc, char** argv)
 {
@@ -45,19 +38,22 @@ int main(int argc, char** argv)
     glyph::attachAiPlayers(*game);
     game->setRules(glyph::createRules(glyph::kClassicGameType, *game));
 
-    auto window = std::make_unique<glyph::MainWindow>(*game);
-    view.setTarget(window.get());
-    window->panel()->startClock(kClockPeriod);
+    glyph::Prompter prompter;
+    auto session = std::make_unique<glyph::GameSession>(*game, prompter);
+    auto window = std::make_unique<glyph::MainWindow>(*session);
+    view.setTarget(session.get());
+    session->startClock();
     window->showMaximized();
     if (preferences->integer(glyph::keys::kTipShow) != 0) {
-        glyph::TipOfDayDialog tip(*game, *window, window.get());
-        window->runDialog(tip);
+        glyph::TipOfDayDialog tip(*game, window.get());
+        prompter.runDialog(tip);
     }
     startup::restoreGeometry(*preferences, glyph::keys::kMainWindow, *window);
 
     const int exitCode = QApplication::exec();
     view.setTarget(nullptr);
     window.reset();
+    session.reset();
     game.reset();
     preferences->save();
     preferences.reset();
