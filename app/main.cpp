@@ -106,11 +106,15 @@ int main(int argc, char** argv)
                      kSaveNewGameOption);
         return 2;
     }
-    const glyph::DataFolders folders = chooseFolders();
+    // The window reads its pictures, help and translations from the working folder, so the
+    // shipped data becomes the working folder, and the data names stay relative to it as the
+    // window shows them ("Dictionaries/English.dic").
+    const glyph::DataFolders chosen = chooseFolders();
+    if (!chosen.shipped().empty())
+        QDir::setCurrent(QString::fromStdString(chosen.shipped().string()));
+    const glyph::DataFolders folders =
+        chosen.isPortable() ? glyph::DataFolders() : glyph::DataFolders({}, chosen.user(), chosen.config());
     folders.createUserFolders();
-    // The window reads its pictures, help and translations from the working folder.
-    if (!folders.shipped().empty())
-        QDir::setCurrent(QString::fromStdString(folders.shipped().string()));
     glyph::random::reseed();
     if (interactive)
         startup::warnOnSmallDesktop();
