@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 #include "ai/aiplayers.h"
 #include "base/datafolders.h"
@@ -58,12 +59,17 @@ glyph::DataFolders chooseFolders()
     return glyph::DataFolders::choose(candidates);
 }
 
-/// The file name after --save-new-game, empty without the option.
-QString saveNewGameName()
+/// The file name after --save-new-game: empty without the option, null when the option
+/// lacks a plain file name.
+std::optional<QString> saveNewGameName()
 {
     const QStringList arguments = QCoreApplication::arguments();
     const qsizetype at = arguments.indexOf(kSaveNewGameOption);
-    return at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1) : QString();
+    if (at < 0)
+        return QString();
+    if (at + 1 == arguments.size() || arguments.at(at + 1).isEmpty() || arguments.at(at + 1).contains('/'))
+        return std::nullopt;
+    return arguments.at(at + 1);
 }
 
 /// For scripted checks of an installation: starts a game of two human players, saves it
@@ -99,13 +105,13 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     // Lets the desktop match the window with its menu entry and icon.
     QGuiApplication::setDesktopFileName(GLYPH_APP_ID);
-    const QString saveName = saveNewGameName();
-    const bool interactive = saveName.isEmpty();
-    if (saveName.contains('/')) {
+    const std::optional<QString> saveName = saveNewGameName();
+    if (!saveName) {
         std::fprintf(stderr, "glyphmosaic: %s takes a file name, saved in the Games folder\n",
                      kSaveNewGameOption);
         return 2;
     }
+    const bool interactive = saveName->isEmpty();
     // The window reads its pictures, help and translations from the working folder, so the
     // shipped data becomes the working folder, and the data names stay relative to it as the
     // window shows them ("Dictionaries/English.dic").
@@ -141,7 +147,7 @@ int main(int argc, char** argv)
     }
     startup::restoreGeometry(*preferences, glyph::keys::kMainWindow, *window);
     if (!interactive)
-        QTimer::singleShot(0, window.get(), [&] { saveAndQuit(*window, folders, saveName); });
+        QTimer::singleShot(0, window.get(), [&] { saveAndQuit(*window, folders, *saveName); });
 
     const int exitCode = QApplication::exec();
     view.setTarget(nullptr);

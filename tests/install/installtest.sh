@@ -43,6 +43,11 @@ as_user() {
 config=$home/.config/glyphmosaic
 data=$home/.local/share/glyphmosaic
 
+for bad in "" "../First"; do
+    status=0
+    as_user timeout 120 "$prefix/bin/glyphmosaic" --save-new-game ${bad:+"$bad"} 2>/dev/null || status=$?
+    [ "$status" -eq 2 ] || fail "--save-new-game '$bad' ended with $status, not as a usage error"
+done
 as_user timeout 120 "$prefix/bin/glyphmosaic" --save-new-game First \
     || fail "glyphmosaic --save-new-game failed"
 [ -f "$config/Preferences.ini" ] || fail "no Preferences.ini in $config"
