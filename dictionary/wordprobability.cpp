@@ -21,6 +21,8 @@ WordProbability::WordProbability(const LetterSet& letterSet)
         m_picks[static_cast<std::size_t>(index)] = binomials(count);
         total += count;
     }
+    m_jokers = static_cast<std::size_t>(
+        std::min<long long>(std::max<long long>(0, letterSet.entryAt(kJokerIndex).count), kMaxLength));
     m_draws = binomials(total);
 }
 
@@ -48,19 +50,22 @@ long double WordProbability::ways(std::string_view word) const
         ++needed[static_cast<std::size_t>(upper - 'A')];
     }
     // byJokers[j]: the ways to draw the real tiles of the letters so far when j of their
-    // letters are left to jokers. Each letter spreads every entry over the jokers it takes.
+    // letters are left to jokers; never more than the bag's jokers. Each letter spreads every
+    // entry over the jokers it takes.
     Binomials byJokers{};
     byJokers[0] = 1.0L;
     std::size_t most = 0;
     for (std::size_t c = 0; c < kAlphabet; ++c) {
         if (needed[c] == 0)
             continue;
-        Binomials next{};
-        for (std::size_t j = 0; j <= most; ++j)
-            for (std::size_t k = 0; k <= needed[c]; ++k)
-                next[j + k] += byJokers[j] * m_picks[c][needed[c] - k];
-        byJokers = next;
-        most += needed[c];
+        const std::size_t reach = std::min(most + needed[c], m_jokers);
+        for (std::size_t j = reach + 1; j-- > 0;) {
+            long double sum = 0.0L;
+            for (std::size_t k = 0; k <= std::min(j, needed[c]); ++k)
+                sum += (j - k <= most ? byJokers[j - k] : 0.0L) * m_picks[c][needed[c] - k];
+            byJokers[j] = sum;
+        }
+        most = reach;
     }
     long double total = 0.0L;
     for (std::size_t j = 0; j <= most; ++j)

@@ -41,6 +41,8 @@ private:
     std::array<Binomials, kLetterCount> m_picks{};
     /// How many ways to draw k tiles from the whole bag.
     Binomials m_draws{};
+    /// The bag's jokers, as many as a word can use at most.
+    std::size_t m_jokers = 0;
 };
 
 } // namespace glyph
