@@ -14,8 +14,10 @@
 
 #include "dictionary/hookfinder.h"
 #include "dictionary/probabilityranking.h"
+#include "dictionary/quiz.h"
 #include "dictionary/racksearch.h"
 #include "dictionary/searchstate.h"
+#include "dictionary/studylist.h"
 #include "dictionary/wordprobability.h"
 #include "support/searchfixture.h"
 
@@ -281,4 +283,70 @@ TEST_F(WordStudyTest, HooksAndTheProbabilityOrderAgreeWithAPlainScan)
             << limit;
         EXPECT_EQ(result.matchCount, words.size());
     }
+}
+
+TEST_F(WordStudyTest, StudyListsRoundTripAndQuizzesMarkAnswersAsAPlainScanDoes)
+{
+    // Saved with or without hooks (joker letters in lower case), read back upper-cased.
+    Words list(words.begin(), words.begin() + 40);
+    list[0][0] = static_cast<char>(std::tolower(list[0][0]));
+    Words upper = list;
+    upper[0][0] = static_cast<char>(std::toupper(upper[0][0]));
+    const HookFinder finder(dictionary);
+    const std::string file = folder.file("study.txt");
+    for (const HookFinder* hooks : {static_cast<const HookFinder*>(nullptr), &finder}) {
+        ASSERT_TRUE(glyph::StudyList::save(file, list, hooks, view));
+        Words read;
+        ASSERT_TRUE(glyph::StudyList::load(file, read, view));
+        EXPECT_EQ(read, upper);
+    }
+    EXPECT_EQ(glyph::StudyList::text({"able"}, nullptr), "ABLE\n");
+    EXPECT_EQ(glyph::StudyList::wordOfLine("CT\t.AT.\tES"), "AT");
+    // A line that is no word, or a folder, changes nothing and says why once.
+    Words kept = {"KEPT"};
+    for (const std::string& text :
+         {std::string("CAT\nCAT'S\n"), std::string("a\tCAT\tS\n"), std::string(40, 'A')}) {
+        const std::string bad = folder.write("bad.txt", text);
+        EXPECT_FALSE(glyph::StudyList::load(bad, kept, view)) << text;
+    }
+    EXPECT_FALSE(glyph::StudyList::load(folder.path().string(), kept, view));
+    EXPECT_EQ(kept, Words{"KEPT"});
+    EXPECT_EQ(view.warnings.size(), 4u);
+    EXPECT_FALSE(glyph::StudyList::save(folder.file("none/study.txt"), list, nullptr, view));
+
+    // One question per alphagram of the list, in list order; the answers are every word of the
+    // dictionary with those letters, whether on the list or not.
+    Words asked;
+    for (int n = 0; n < 60; ++n)
+        asked.push_back(words[random() % words.size()]);
+    glyph::Quiz quiz(dictionary, asked);
+    std::set<std::string> seen;
+    std::size_t score = 0, possible = 0;
+    for (const std::string& word : asked) {
+        const std::string letters = glyph::Quiz::alphagram(word);
+        if (!seen.insert(letters).second)
+            continue;
+        ASSERT_EQ(quiz.question(), letters);
+        Words anagrams, typed = {"QQQ"};
+        for (const std::string& other : words)
+            if (glyph::Quiz::alphagram(other) == letters)
+                anagrams.push_back(other);
+        ASSERT_EQ(quiz.answerCount(), anagrams.size());
+        Words found, missed;
+        for (const std::string& anagram : anagrams)
+            (random() % 2 == 0 ? found : missed).push_back(anagram);
+        std::string text = "qqq, ";
+        for (const std::string& anagram : found)
+            text += anagram + " " + anagram + "\n";
+        const glyph::Quiz::Marking marking = quiz.answer(text);
+        EXPECT_EQ(marking.found, found);
+        EXPECT_EQ(marking.missed, missed);
+        EXPECT_EQ(marking.wrong, typed);
+        score += found.size();
+        possible += anagrams.size();
+    }
+    EXPECT_TRUE(quiz.finished());
+    EXPECT_EQ(quiz.questionCount(), seen.size());
+    EXPECT_EQ(quiz.score(), score);
+    EXPECT_EQ(quiz.possible(), possible);
 }
