@@ -18,6 +18,7 @@ private slots:
     {
         WindowFixture fixture(false);
         GameSession& session = *fixture.session;
+        QDir().mkpath("Games/.hidden");
         fixture.start({{"Ann", ""}, {"Bob", ""}});
         QSignalSpy positions(&session, &GameSession::positionChanged);
 
@@ -55,6 +56,11 @@ private slots:
         QCOMPARE(fixture.game->rules()->currentPlayerIndex(), 0);
         QCOMPARE(fixture.game->rules()->history().size(), std::size_t(5));
         QVERIFY(session.unsaved());
+
+        // Saved under the name chosen, ".tc" added only when the file's own name has no dot.
+        QVERIFY(session.saveAs(QDir::currentPath() + "/Games/.hidden/first"));
+        QVERIFY(QFile::exists("Games/.hidden/first.tc") && !session.unsaved());
+        QCOMPARE(GameSession::savedGameName("Games/first.game"), QString("Games/first.game"));
     }
 
     void computerTurnsChainOffTheWindowThreadUntilEscape()

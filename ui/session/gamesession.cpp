@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QThread>
 
 #include <algorithm>
@@ -434,7 +435,8 @@ bool GameSession::saveAs(const QString& fileName)
 
 QString GameSession::savedGameName(const QString& chosen)
 {
-    if (chosen.contains('.'))
+    // Only the file's own name counts: a dot in a folder of the path (~/.local) is no extension.
+    if (QFileInfo(chosen).fileName().contains('.'))
         return chosen;
     return chosen + "." + kSavedGameExtension;
 }

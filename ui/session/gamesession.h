@@ -118,7 +118,7 @@ public:
     bool unsaved() const { return m_fileState.unsaved(m_game); }
     /// "Glyphmosaic - <rules> [- <file>]".
     QString caption() const;
-    /// The name a game is saved under: ".tc" appended when the chosen name holds no dot at all.
+    /// The name a game is saved under: ".tc" appended when the file's name holds no dot.
     static QString savedGameName(const QString& chosen);
 
     // The clocks.
