@@ -32,7 +32,7 @@ const LeaveValues& AiPlayers::leaveValues()
     m_leavesRead = true;
     m_leavesSet = set;
     m_leaves = LeaveValues::handWritten(m_game.letterSet());
-    const std::string file = LeaveValues::fileForSet(set);
+    const std::string file = m_game.folders().find(LeaveValues::fileForSet(set));
     std::error_code error;
     if (!std::filesystem::exists(file, error))
         return m_leaves;

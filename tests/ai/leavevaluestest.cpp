@@ -68,9 +68,10 @@ TEST(LeaveValues, SurviveTheirFileRefuseABadOneUnchangedAndBoundEveryLeaveOfARac
         LeaveValues::Counts counts{};
         for (char letter : leave)
             ++counts[static_cast<std::size_t>(letter - 'A')];
-        if (!leave.empty())
+        if (!leave.empty()) {
             EXPECT_DOUBLE_EQ(values.bestSubsetValue(counts, static_cast<int>(leave.size()) - 1), best)
                 << leave;
+        }
     }
     EXPECT_EQ(values.value("ab?"), values.value("AB["));
 
