@@ -2,7 +2,13 @@
 
 #include <memory>
 
+#include <filesystem>
+#include <system_error>
+
 #include "engine/game.h"
+#include "engine/gameview.h"
+#include "preferences/keys.h"
+#include "preferences/preferences.h"
 
 namespace glyph
 {
@@ -17,6 +23,24 @@ AiPlayers& attached(Game& game)
 }
 
 } // namespace
+
+const LeaveValues& AiPlayers::leaveValues()
+{
+    const std::string set = m_game.preferences().string(keys::kGameSet);
+    if (m_leavesRead && set == m_leavesSet)
+        return m_leaves;
+    m_leavesRead = true;
+    m_leavesSet = set;
+    m_leaves = LeaveValues::handWritten(m_game.letterSet());
+    const std::string file = m_game.folders().find(LeaveValues::fileForSet(set));
+    std::error_code error;
+    if (!std::filesystem::exists(file, error))
+        return m_leaves;
+    std::string message;
+    if (!m_leaves.load(file, m_game.letterSet(), message))
+        m_game.view().showWarning(message);
+    return m_leaves;
+}
 
 AiPlayers& attachAiPlayers(Game& game)
 {
@@ -39,6 +63,11 @@ const MoveGenerator& moveGenerator(const Game& game)
 LuaHost& scriptHost(Game& game)
 {
     return attached(game).host();
+}
+
+const LeaveValues& leaveValues(Game& game)
+{
+    return attached(game).leaveValues();
 }
 
 } // namespace glyph

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+
+#include "ai/leavevalues.h"
 #include "ai/luahost.h"
 #include "ai/movegenerator.h"
 #include "engine/computerplayers.h"
@@ -14,14 +17,22 @@ class Game;
 class AiPlayers final : public ComputerPlayers
 {
 public:
-    explicit AiPlayers(Game& game) : m_generator(game), m_host(game) {}
+    explicit AiPlayers(Game& game) : m_game(game), m_generator(game), m_host(game) {}
 
     MoveGenerator& generator() { return m_generator; }
     LuaHost& host() { return m_host; }
+    /// The leave values of the letter set the game uses: the ".leaves" file beside the set,
+    /// read again when the set changes, or the hand-written values when there is none (a file
+    /// that cannot be read is reported once through the view).
+    const LeaveValues& leaveValues();
 
 private:
+    Game& m_game;
     MoveGenerator m_generator;
     LuaHost m_host;
+    LeaveValues m_leaves;
+    std::string m_leavesSet;
+    bool m_leavesRead = false;
 };
 
 /// Creates the computer players of `game` and attaches them (replacing any attached before).
@@ -32,5 +43,7 @@ MoveGenerator& moveGenerator(Game& game);
 const MoveGenerator& moveGenerator(const Game& game);
 /// The Lua host that runs the computer players' profiles; attached as above.
 LuaHost& scriptHost(Game& game);
+/// The leave values for the game's letter set; attached as above.
+const LeaveValues& leaveValues(Game& game);
 
 } // namespace glyph

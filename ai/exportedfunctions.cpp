@@ -199,6 +199,14 @@ int exchangeLetters(lua_State* state)
     return 1;
 }
 
+int leaveValue(lua_State* state)
+{
+    std::size_t length = 0;
+    const char* letters = lua_type(state, 1) == LUA_TSTRING ? lua_tolstring(state, 1, &length) : "";
+    lua_pushnumber(state, leaveValues(gameOf(state)).value(std::string_view(letters, length)));
+    return 1;
+}
+
 } // namespace
 
 const ExportedFunction kExportedFunctions[kExportedFunctionRows] = {
@@ -212,6 +220,7 @@ const ExportedFunction kExportedFunctions[kExportedFunctionRows] = {
     {"FindMoveWithScore", "int score", "bool horiz, int col, int lin, int score, str word, str jokers",
      findMoveWithScore},
     {"ExchangeLetters", "str letters", "bool accepted", exchangeLetters},
+    {"LeaveValue", "str letters", "num value", leaveValue},
 };
 
 const ExportedFunction* findExportedFunction(std::string_view name)

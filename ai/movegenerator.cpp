@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <functional>
 
+#include "ai/leavevalues.h"
+#include "base/letters.h"
 #include "engine/boardgeometry.h"
 #include "engine/game.h"
 
@@ -33,6 +36,8 @@ constexpr int kMaxWordLength = static_cast<int>(sizeof(Move::word)) - 1;
 constexpr std::size_t kInitialReserve = 8192;
 /// Widest score range sorted by counting; wider ranges use a comparison sort.
 constexpr int kCountingSortRange = 8192;
+/// Tiles a move must lay to earn the bonus.
+constexpr int kBonusTiles = 7;
 
 int letterCode(DawgNode node)
 {
@@ -79,6 +84,30 @@ Move MoveGenerator::findMoveWithScore(int score) const
 
 Move MoveGenerator::generate(std::string_view rack)
 {
+    m_mode = Mode::List;
+    m_moves.clear();
+    if (m_moves.capacity() < kInitialReserve)
+        m_moves.reserve(kInitialReserve);
+    m_moves.emplace_back();
+    if (!prepare(rack))
+        return m_moves.front();
+    search();
+    sortMoves();
+    return m_moves.front();
+}
+
+Move MoveGenerator::bestMove(std::string_view rack)
+{
+    return findBest(rack, nullptr);
+}
+
+Move MoveGenerator::bestMove(std::string_view rack, const LeaveValues& leaves)
+{
+    return findBest(rack, &leaves);
+}
+
+bool MoveGenerator::prepare(std::string_view rack)
+{
     m_rackCounts.fill(0);
     for (char code : rack) {
         if (code < 'A' || code > kJoker)
@@ -94,24 +123,21 @@ Move MoveGenerator::generate(std::string_view rack)
     for (int code = 0; code < kAlphabetSize; ++code)
         if (m_rackCounts[static_cast<std::size_t>(code)] != 0)
             m_rackLetters |= 1u << code;
-    m_moves.clear();
-    if (m_moves.capacity() < kInitialReserve)
-        m_moves.reserve(kInitialReserve);
-    m_moves.emplace_back();
 
     m_rows = std::clamp(m_game.rows(), 0, kMaxBoardSize);
     m_columns = std::clamp(m_game.columns(), 0, kMaxBoardSize);
     if (!prepareLetterMasks(m_game.dictionary()) || m_rows == 0 || m_columns == 0)
-        return m_moves.front();
-
-    copyBoards();
-    computeCrossChecks(m_board, m_acrossChecks, m_rows, m_columns);
-    computeCrossChecks(m_transposed, m_downChecks, m_columns, m_rows);
+        return false;
+    updateBoards();
     m_wordLength = 0;
     m_jokersLaid = 0;
     m_word.fill(0);
     collectLeftParts();
+    return true;
+}
 
+void MoveGenerator::search()
+{
     const int centreRow = geometry::centreRow(m_rows);
     const int centreColumn = geometry::centreColumn(m_columns);
     if (m_board[centreRow][centreColumn].letter != 0) {
@@ -124,8 +150,79 @@ Move MoveGenerator::generate(std::string_view rack)
     } else {
         searchFirstMove();
     }
-    sortMoves();
-    return m_moves.front();
+}
+
+void MoveGenerator::updateBoards()
+{
+    // The cross-checks of the last search stay valid for the squares whose neighbourhood did
+    // not change: when the dictionary and board size are the same and only a few squares
+    // differ (the tiles of a move laid or taken back), only the squares around them are
+    // computed again.
+    const Dictionary& dictionary = m_game.dictionary();
+    const bool reusable = m_checksValid && m_checksDictionary == &dictionary &&
+                          m_checksGeneration == dictionary.generation() && m_checksRows == m_rows &&
+                          m_checksColumns == m_columns;
+    m_checksValid = true;
+    m_checksDictionary = &dictionary;
+    m_checksGeneration = dictionary.generation();
+    m_checksRows = m_rows;
+    m_checksColumns = m_columns;
+    const Board& board = m_game.board();
+    std::array<std::pair<std::uint8_t, std::uint8_t>, kMaxChangedSquares> changed{};
+    int changes = 0;
+    for (int row = 1; row <= m_rows && reusable && changes <= kMaxChangedSquares; ++row)
+        for (int column = 1; column <= m_columns && changes <= kMaxChangedSquares; ++column) {
+            if (board[row][column] == m_board[row][column])
+                continue;
+            if (changes < kMaxChangedSquares)
+                changed[static_cast<std::size_t>(changes)] = {static_cast<std::uint8_t>(row),
+                                                              static_cast<std::uint8_t>(column)};
+            ++changes;
+        }
+    if (!reusable || changes > kMaxChangedSquares) {
+        copyBoards();
+        computeCrossChecks(m_board, m_acrossChecks, m_rows, m_columns);
+        computeCrossChecks(m_transposed, m_downChecks, m_columns, m_rows);
+        return;
+    }
+    for (int k = 0; k < changes; ++k) {
+        const auto [row, column] = changed[static_cast<std::size_t>(k)];
+        m_board[row][column] = board[row][column];
+        m_transposed[column][row] = board[row][column];
+    }
+    for (int k = 0; k < changes; ++k) {
+        const auto [row, column] = changed[static_cast<std::size_t>(k)];
+        refreshAround(m_board, m_acrossChecks, row, column, m_rows);
+        refreshAround(m_transposed, m_downChecks, column, row, m_columns);
+    }
+}
+
+void MoveGenerator::refreshAround(const Board& grid, CheckGrid& checks, int line, int position, int lines)
+{
+    // A square's set depends on the run of tiles directly above and below it, so a change
+    // reaches the square itself and the first empty square past the tiles either way.
+    refreshSquare(grid, checks, line, position);
+    int above = line - 1;
+    while (above >= 1 && grid[above][position].letter != 0)
+        --above;
+    if (above >= 1)
+        refreshSquare(grid, checks, above, position);
+    int below = line + 1;
+    while (below <= lines && grid[below][position].letter != 0)
+        ++below;
+    if (below <= lines)
+        refreshSquare(grid, checks, below, position);
+}
+
+void MoveGenerator::refreshSquare(const Board& grid, CheckGrid& checks, int line, int position)
+{
+    if (grid[line][position].letter != 0) {
+        checks[line][position] = 0;
+        return;
+    }
+    const bool above = grid[line - 1][position].letter != 0;
+    const bool below = grid[line + 1][position].letter != 0;
+    checks[line][position] = (above || below) ? crossCheck(grid, line, position) : kAllLetters;
 }
 
 bool MoveGenerator::prepareLetterMasks(const Dictionary& dictionary)
@@ -141,6 +238,7 @@ bool MoveGenerator::prepareLetterMasks(const Dictionary& dictionary)
     m_graphDictionary = &dictionary;
     m_graphGeneration = dictionary.generation();
     m_listsAscending = buildGraph();
+    m_bingoWords.clear();
     if (!m_listsAscending)
         m_graph.clear();
     return m_listsAscending;
@@ -225,13 +323,8 @@ void MoveGenerator::computeCrossChecks(const Board& grid, CheckGrid& checks, int
 {
     checks = CheckGrid{};
     for (int line = 1; line <= lines; ++line)
-        for (int position = 1; position <= positions; ++position) {
-            if (grid[line][position].letter != 0)
-                continue;
-            const bool above = grid[line - 1][position].letter != 0;
-            const bool below = grid[line + 1][position].letter != 0;
-            checks[line][position] = (above || below) ? crossCheck(grid, line, position) : kAllLetters;
-        }
+        for (int position = 1; position <= positions; ++position)
+            refreshSquare(grid, checks, line, position);
 }
 
 inline std::uint32_t MoveGenerator::childOf(std::uint32_t nodeIndex, int code) const
@@ -464,6 +557,10 @@ void MoveGenerator::record(int endPosition)
 {
     if (m_wordLength == 0 || m_wordLength > kMaxWordLength)
         return;
+    if (m_mode != Mode::List) {
+        considerBest(endPosition);
+        return;
+    }
     Move& move = m_moves.emplace_back();
     const int start = endPosition - m_wordLength;
     move.horiz = m_across;
@@ -474,6 +571,402 @@ void MoveGenerator::record(int endPosition)
     std::memcpy(move.jokers, m_jokerLetters.data(), static_cast<std::size_t>(m_jokersLaid));
     move.jokers[m_jokersLaid] = 0;
     m_game.computeScore(move, m_game.board());
+}
+
+Move MoveGenerator::findBest(std::string_view rack, const LeaveValues* leaves)
+{
+    m_mode = leaves != nullptr ? Mode::BestEquity : Mode::BestScore;
+    m_leaves = leaves;
+    m_haveBest = false;
+    m_bestValue = 0;
+    m_best = Move{};
+    if (prepare(rack)) {
+        prepareScoring();
+        sortTileValues();
+        // No leave is worth more than the best that some tiles of this rack can make.
+        m_leaveCeiling = leaves != nullptr ? leaves->bestSubsetValue(m_rackCounts, m_rackTiles - 1) : 0.0;
+        m_anchors.clear();
+        const int centreRow = geometry::centreRow(m_rows);
+        const int centreColumn = geometry::centreColumn(m_columns);
+        if (m_board[centreRow][centreColumn].letter != 0) {
+            collectAnchors(m_board, m_acrossChecks, m_rows, m_columns, true);
+            collectAnchors(m_transposed, m_downChecks, m_columns, m_rows, false);
+        } else {
+            // The first move has one anchor, the centre, searched as the list does.
+            m_scores = m_acrossScores[static_cast<std::size_t>(centreRow)].data();
+            m_anchorIndex = 0;
+            searchFirstMove();
+        }
+        // The most promising anchors first, so that the best move found early lets the
+        // bounds skip the rest.
+        std::stable_sort(m_anchors.begin(), m_anchors.end(),
+                         [](const Anchor& a, const Anchor& b) { return a.bound > b.bound; });
+        for (const Anchor& anchor : m_anchors) {
+            if (m_haveBest && anchor.bound < m_bestValue)
+                break;
+            // An equal bound can only tie, which goes to the anchor met first.
+            if (m_haveBest && anchor.bound == m_bestValue && anchor.index > m_bestAnchor)
+                continue;
+            searchAnchor(anchor);
+        }
+    }
+    m_mode = Mode::List;
+    m_leaves = nullptr;
+    if (!m_haveBest) {
+        m_bestValue = 0;
+        return Move{};
+    }
+    return m_best;
+}
+
+void MoveGenerator::prepareScoring()
+{
+    // Per square of each direction: the multipliers, the tile on it and the sum of the tiles
+    // of the cross word through it, so that a move is scored by one pass over its letters.
+    for (int code = 0; code < kLetterCount; ++code)
+        m_values[static_cast<std::size_t>(code)] =
+            letters::value(m_game.letterSet(), static_cast<char>('A' + code));
+    auto tileValue = [this](const Square& square) {
+        return square.letter == 0 || square.joker ? 0
+                                                  : m_values[static_cast<std::size_t>(square.letter - 'A')];
+    };
+    auto crossSum = [&](const Board& grid, int line, int position, int lines) {
+        int sum = 0;
+        for (int k = line - 1; k >= 1 && grid[k][position].letter != 0; --k)
+            sum += tileValue(grid[k][position]);
+        for (int k = line + 1; k <= lines && grid[k][position].letter != 0; ++k)
+            sum += tileValue(grid[k][position]);
+        return sum;
+    };
+    for (int row = 1; row <= m_rows; ++row)
+        for (int column = 1; column <= m_columns; ++column) {
+            const Square& square = m_board[row][column];
+            SquareScore across{};
+            across.tile = tileValue(square);
+            across.letterMultiplier = static_cast<std::int16_t>(m_game.letterMultiplier(row, column));
+            across.wordMultiplier = static_cast<std::int16_t>(m_game.wordMultiplier(row, column));
+            SquareScore down = across;
+            across.hasCross = m_board[row - 1][column].letter != 0 || m_board[row + 1][column].letter != 0;
+            across.cross = across.hasCross ? crossSum(m_board, row, column, m_rows) : 0;
+            down.hasCross =
+                m_transposed[column - 1][row].letter != 0 || m_transposed[column + 1][row].letter != 0;
+            down.cross = down.hasCross ? crossSum(m_transposed, column, row, m_columns) : 0;
+            m_acrossScores[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = across;
+            m_downScores[static_cast<std::size_t>(column)][static_cast<std::size_t>(row)] = down;
+        }
+}
+
+void MoveGenerator::collectAnchors(const Board& grid, const CheckGrid& checks, int lines, int positions,
+                                   bool across)
+{
+    // The anchors as `scan` meets them, numbered in that order, each with its bound.
+    for (int line = 1; line <= lines; ++line) {
+        int previousAnchor = 0;
+        for (int position = 1; position <= positions; ++position) {
+            if (grid[line][position].letter != 0)
+                continue;
+            const bool left = grid[line][position - 1].letter != 0;
+            const bool anchor = left || grid[line][position + 1].letter != 0 ||
+                                grid[line - 1][position].letter != 0 || grid[line + 1][position].letter != 0;
+            if (!anchor)
+                continue;
+            Anchor entry{0.0,
+                         static_cast<int>(m_anchors.size()),
+                         static_cast<std::uint8_t>(across ? 1 : 0),
+                         static_cast<std::uint8_t>(line),
+                         static_cast<std::uint8_t>(position),
+                         static_cast<std::uint8_t>(previousAnchor),
+                         static_cast<std::uint8_t>(left ? 1 : 0)};
+            previousAnchor = position;
+            // An anchor where no tile of the rack fits can hold no move.
+            if ((checks[line][position] & available() & kAlphabetMask) == 0)
+                continue;
+            // A move must score more than 0 to beat the pass.
+            const long long bound = anchorBound(entry);
+            if (bound <= 0)
+                continue;
+            entry.bound = static_cast<double>(bound) + m_leaveCeiling;
+            m_anchors.push_back(entry);
+        }
+    }
+}
+
+int MoveGenerator::tileBound(std::uint32_t checks) const
+{
+    // The dearest rack tile that may lie on a square with these cross-checks, at least 0;
+    // -1 when none may.
+    const std::uint32_t fits = checks & m_rackLetters & kAlphabetMask;
+    const bool jokerFits = m_rackCounts[kJokerIndex] != 0 && (checks & kAlphabetMask) != 0;
+    if (fits == 0 && !jokerFits)
+        return -1;
+    int best = jokerFits ? m_values[kJokerIndex] : 0;
+    for (std::uint32_t letters = fits; letters != 0; letters &= letters - 1)
+        best = std::max(best, m_values[static_cast<std::size_t>(std::countr_zero(letters))]);
+    return std::max(best, 0);
+}
+
+long long MoveGenerator::anchorBound(const Anchor& anchor)
+{
+    // What any move through the anchor can score at most: the squares it may cover are the
+    // left part's and those to the right up to as many empty squares as the rack has tiles
+    // (stopping at a square no rack tile fits); of these at most that many get a tile, each
+    // worth the dearest tile that fits, under the largest word multipliers, plus the bonus.
+    const Board& grid = anchor.across ? m_board : m_transposed;
+    const CheckGrid& checks = anchor.across ? m_acrossChecks : m_downChecks;
+    const ScoreGrid& scores = anchor.across ? m_acrossScores : m_downScores;
+    const int line = anchor.line;
+    const int positions = anchor.across ? m_columns : m_rows;
+    std::array<int, kBoardCells> letterGains{};
+    std::array<int, kBoardCells> crossGains{};
+    std::array<int, kBoardCells> multipliers{};
+    std::array<int, kBoardCells> where{};
+    int squares = 0;
+    long long boardSum = 0;
+    auto addSquare = [&](int position, int tile) {
+        const SquareScore& square =
+            scores[static_cast<std::size_t>(line)][static_cast<std::size_t>(position)];
+        const int letterGain = tile * square.letterMultiplier;
+        letterGains[static_cast<std::size_t>(squares)] = letterGain;
+        crossGains[static_cast<std::size_t>(squares)] =
+            square.hasCross ? std::max(0, square.cross + letterGain) * square.wordMultiplier : 0;
+        multipliers[static_cast<std::size_t>(squares)] = std::max<int>(1, square.wordMultiplier);
+        where[static_cast<std::size_t>(squares)] = position;
+        ++squares;
+    };
+    int start = anchor.position;
+    if (anchor.leftTile) {
+        for (int p = anchor.previous + 1; p < anchor.position; ++p)
+            boardSum += std::max(0, scores[static_cast<std::size_t>(line)][static_cast<std::size_t>(p)].tile);
+    } else {
+        start = anchor.position - leftPartLimit(anchor.position - anchor.previous - 1);
+        const int free = tileBound(kAllLetters);
+        for (int p = start; p < anchor.position; ++p)
+            addSquare(p, free);
+    }
+    int empties = 0;
+    for (int p = anchor.position; p <= positions; ++p) {
+        if (grid[line][p].letter != 0) {
+            boardSum += std::max(0, scores[static_cast<std::size_t>(line)][static_cast<std::size_t>(p)].tile);
+            continue;
+        }
+        const int tile = empties < m_rackTiles ? tileBound(checks[line][p]) : -1;
+        if (tile < 0)
+            break;
+        addSquare(p, tile);
+        ++empties;
+    }
+    int tiles = std::min(squares, m_rackTiles);
+    const bool bonus =
+        tiles >= kBonusTiles && bingoFits(grid[line].data(), where.data(), squares, anchor.position);
+    if (tiles >= kBonusTiles && !bonus)
+        tiles = kBonusTiles - 1;
+    auto topSum = [tiles, squares](std::array<int, kBoardCells>& values) {
+        std::partial_sort(values.begin(), values.begin() + tiles, values.begin() + squares,
+                          std::greater<int>());
+        long long sum = 0;
+        for (int k = 0; k < tiles; ++k)
+            sum += values[static_cast<std::size_t>(k)];
+        return sum;
+    };
+    // The dearest tiles on the largest letter multipliers bound the letters' sum as well.
+    std::array<int, kBoardCells> letterMultipliers{};
+    for (int k = 0; k < squares; ++k)
+        letterMultipliers[static_cast<std::size_t>(k)] =
+            scores[static_cast<std::size_t>(line)]
+                  [static_cast<std::size_t>(where[static_cast<std::size_t>(k)])]
+                      .letterMultiplier;
+    std::partial_sort(letterMultipliers.begin(), letterMultipliers.begin() + tiles,
+                      letterMultipliers.begin() + squares, std::greater<int>());
+    long long pairedSum = 0;
+    for (int k = 0; k < tiles; ++k)
+        pairedSum += static_cast<long long>(m_tileValues[static_cast<std::size_t>(k)]) *
+                     letterMultipliers[static_cast<std::size_t>(k)];
+    const long long letterSum = std::min(topSum(letterGains), pairedSum);
+    const long long crossSum = topSum(crossGains);
+    std::partial_sort(multipliers.begin(), multipliers.begin() + tiles, multipliers.begin() + squares,
+                      std::greater<int>());
+    long long product = 1;
+    for (int k = 0; k < tiles; ++k)
+        product *= multipliers[static_cast<std::size_t>(k)];
+    long long bound = product * (boardSum + letterSum) + crossSum;
+    if (bonus)
+        bound += m_game.bonus();
+    return bound;
+}
+
+void MoveGenerator::sortTileValues()
+{
+    // The rack's tile values (at least 0), dearest first.
+    m_tileValues.fill(0);
+    int k = 0;
+    for (int code = 0; code < kLetterCount; ++code)
+        for (int n = 0; n < m_rackCounts[static_cast<std::size_t>(code)] && k < kBoardCells; ++n)
+            m_tileValues[static_cast<std::size_t>(k++)] =
+                std::max(0, m_values[static_cast<std::size_t>(code)]);
+    std::sort(m_tileValues.begin(), m_tileValues.end(), std::greater<int>());
+}
+
+bool MoveGenerator::bingoFits(const Square* line, const int* empties, int count, int anchor)
+{
+    // A move laying seven tiles covers seven of the window's empty squares in a row, with the
+    // anchor among them, and the tiles between and around them: its word holds the rack's
+    // letters plus those board letters, so it can only be played when some word of at least
+    // seven letters has exactly those letters (a word's letters are known by their hash; a
+    // hash that two letter sets share only makes the bound weaker).
+    if (m_rackTiles != kBonusTiles || m_rackCounts[kJokerIndex] != 0)
+        return true;
+    if (m_bingoWords.empty())
+        buildBingoWords();
+    std::uint64_t rackHash = 0;
+    for (int code = 0; code < kAlphabetSize; ++code)
+        rackHash += m_rackCounts[static_cast<std::size_t>(code)] * letterHash(code);
+    for (int first = 0; first + kBonusTiles <= count; ++first) {
+        const int start = empties[first];
+        const int end = empties[first + kBonusTiles - 1];
+        if (start > anchor || end < anchor)
+            continue;
+        std::uint64_t hash = rackHash;
+        int p = start;
+        while (p > 1 && line[p - 1].letter != 0)
+            --p;
+        for (; p <= end || line[p].letter != 0; ++p)
+            if (line[p].letter != 0)
+                hash += letterHash(line[p].letter - 'A');
+        if (holdsBingoWord(hash))
+            return true;
+    }
+    return false;
+}
+
+std::uint64_t MoveGenerator::letterHash(int code)
+{
+    // Fixed odd multipliers spread by a 64-bit mix: the hash of a word's letters is the sum
+    // of its letters' hashes, whatever their order.
+    std::uint64_t x = 0x9E3779B97F4A7C15ull * static_cast<std::uint64_t>(code + 1);
+    x ^= x >> 31;
+    x *= 0xBF58476D1CE4E5B9ull;
+    x ^= x >> 29;
+    return x | 1u;
+}
+
+void MoveGenerator::buildBingoWords()
+{
+    // Every word of at least seven letters, by the hash of its letters, in an open-addressed
+    // table at most half full (built once per dictionary).
+    std::vector<std::uint64_t> hashes;
+    collectBingoWords(dicformat::kRootIndex, 0, 0, hashes);
+    std::size_t size = 64;
+    while (size < 2 * hashes.size())
+        size *= 2;
+    m_bingoWords.assign(size, 0);
+    for (std::uint64_t hash : hashes) {
+        const std::uint64_t key = hash == 0 ? 1 : hash;
+        std::size_t slot = static_cast<std::size_t>(key >> 7) & (size - 1);
+        while (m_bingoWords[slot] != 0 && m_bingoWords[slot] != key)
+            slot = (slot + 1) & (size - 1);
+        m_bingoWords[slot] = key;
+    }
+}
+
+void MoveGenerator::collectBingoWords(std::uint32_t nodeIndex, int depth, std::uint64_t hash,
+                                      std::vector<std::uint64_t>& hashes) const
+{
+    const GraphNode& entry = m_graph[nodeIndex];
+    if (depth >= kBonusTiles && (entry.letters & kEndOfWordBit) != 0)
+        hashes.push_back(hash);
+    if (depth >= kMaxWordLength)
+        return;
+    const std::uint32_t all = entry.letters & kAlphabetMask;
+    for (std::uint32_t letters = all; letters != 0; letters &= letters - 1) {
+        const int code = std::countr_zero(letters);
+        collectBingoWords(childAt(entry.child, all, code), depth + 1, hash + letterHash(code), hashes);
+    }
+}
+
+bool MoveGenerator::holdsBingoWord(std::uint64_t hash) const
+{
+    const std::uint64_t key = hash == 0 ? 1 : hash;
+    const std::size_t mask = m_bingoWords.size() - 1;
+    for (std::size_t slot = static_cast<std::size_t>(key >> 7) & mask; m_bingoWords[slot] != 0;
+         slot = (slot + 1) & mask)
+        if (m_bingoWords[slot] == key)
+            return true;
+    return false;
+}
+
+void MoveGenerator::searchAnchor(const Anchor& anchor)
+{
+    const Board& grid = anchor.across ? m_board : m_transposed;
+    const CheckGrid& checks = anchor.across ? m_acrossChecks : m_downChecks;
+    const ScoreGrid& scores = anchor.across ? m_acrossScores : m_downScores;
+    m_across = anchor.across;
+    m_lineNumber = anchor.line;
+    m_line = grid[anchor.line].data();
+    m_checks = checks[anchor.line].data();
+    m_scores = scores[anchor.line].data();
+    m_anchor = anchor.position;
+    m_anchorIndex = anchor.index;
+    m_wordLength = 0;
+    m_jokersLaid = 0;
+    if (anchor.leftTile)
+        extendRight(dicformat::kRootIndex, anchor.previous + 1);
+    else
+        leftPart(leftPartLimit(anchor.position - anchor.previous - 1));
+}
+
+int MoveGenerator::fastScore(int endPosition) const
+{
+    // The rules' scoring (see engine/scoring) over the squares read in prepareScoring.
+    const int start = endPosition - m_wordLength;
+    int wordProduct = 1;
+    int mainSum = 0;
+    int crossTotal = 0;
+    int newTiles = 0;
+    for (int i = 0; i < m_wordLength; ++i) {
+        const SquareScore& square = m_scores[start + i];
+        if (m_line[start + i].letter != 0) {
+            mainSum += square.tile;
+            continue;
+        }
+        const char code = m_word[static_cast<std::size_t>(i)];
+        const int letterScore = m_values[static_cast<std::size_t>(code - 'A')] * square.letterMultiplier;
+        if (m_wordLength >= 2)
+            mainSum += letterScore;
+        wordProduct *= square.wordMultiplier;
+        if (square.hasCross)
+            crossTotal += (square.cross + letterScore) * square.wordMultiplier;
+        ++newTiles;
+    }
+    int score = crossTotal + wordProduct * mainSum;
+    if (newTiles == kBonusTiles)
+        score += m_game.bonus();
+    return score;
+}
+
+void MoveGenerator::considerBest(int endPosition)
+{
+    const int score = fastScore(endPosition);
+    if (score <= 0)
+        return;
+    double value = score;
+    if (m_mode == Mode::BestEquity) {
+        value += m_leaves->value(m_rackCounts); // the tiles still in hand are the leave
+    }
+    if (m_haveBest && (value < m_bestValue || (value == m_bestValue && m_anchorIndex >= m_bestAnchor)))
+        return;
+    m_haveBest = true;
+    m_bestValue = value;
+    m_bestAnchor = m_anchorIndex;
+    Move& move = m_best;
+    const int start = endPosition - m_wordLength;
+    move.horiz = m_across;
+    move.col = static_cast<std::int8_t>(m_across ? start : m_lineNumber);
+    move.lin = static_cast<std::int8_t>(m_across ? m_lineNumber : start);
+    std::memcpy(move.word, m_word.data(), static_cast<std::size_t>(m_wordLength));
+    move.word[m_wordLength] = 0;
+    std::memcpy(move.jokers, m_jokerLetters.data(), static_cast<std::size_t>(m_jokersLaid));
+    move.jokers[m_jokersLaid] = 0;
+    move.score = score;
 }
 
 void MoveGenerator::sortMoves()

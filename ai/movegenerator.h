@@ -14,10 +14,12 @@ namespace glyph
 {
 
 class Game;
+class LeaveValues;
 
 /// Lists every move a rack can make on the game's board, scored by the game and sorted from
-/// the best down (anchors and cross-checks over the dictionary's node array). The list stays
-/// as it is until the next `generate` or `clear`.
+/// the best down (anchors and cross-checks over the dictionary's node array), or finds only
+/// the best move without listing. The list stays as it is until the next `generate` or
+/// `clear`. Cross-checks are kept between calls and updated around the squares that changed.
 class MoveGenerator
 {
 public:
@@ -26,6 +28,16 @@ public:
     /// Rebuilds the list for the rack ('A'..'Z', '[' for a joker) and returns its first entry:
     /// the best move, or the pass record when nothing scores more than 0.
     Move generate(std::string_view rack);
+
+    /// The move `generate` would put first, found without building the list (which is left as
+    /// it is): anchors whose bound cannot beat the best move found so far are skipped.
+    Move bestMove(std::string_view rack);
+    /// The move with the highest score plus value of the tiles it keeps, among the moves
+    /// scoring more than 0 (the first of the generation order on a tie); the pass record when
+    /// none does. The list is left as it is.
+    Move bestMove(std::string_view rack, const LeaveValues& leaves);
+    /// Score plus leave value of the last `bestMove` by leave value (0 for the pass record).
+    double bestEquity() const { return m_bestValue; }
 
     /// The list in sorted order, the pass record included.
     const std::vector<Move>& moves() const { return m_moves; }
@@ -39,9 +51,51 @@ public:
 
 private:
     using CheckGrid = std::array<std::array<std::uint32_t, kBoardCells>, kBoardCells>;
+    enum class Mode { List, BestScore, BestEquity };
+    /// Squares changed since the last search beyond which the cross-checks are all computed again.
+    static constexpr int kMaxChangedSquares = 64;
+    /// An anchor of the best-move search, with the bound of what a move through it can score.
+    struct Anchor {
+        double bound;
+        int index; ///< place in the generation order
+        std::uint8_t across;
+        std::uint8_t line;
+        std::uint8_t position;
+        std::uint8_t previous; ///< the anchor before it on its line, 0 for none
+        std::uint8_t leftTile; ///< 1 when a tile lies just left of it
+    };
+    /// What scoring needs of a square of a line, read once per best-move search.
+    struct SquareScore {
+        std::int32_t tile;  ///< value of the tile on it (0 for a joker or an empty square)
+        std::int32_t cross; ///< sum of the tiles of its cross word
+        std::int16_t letterMultiplier;
+        std::int16_t wordMultiplier;
+        std::uint8_t hasCross; ///< 1 when a tile lies next to it across the line
+    };
+    using ScoreGrid = std::array<std::array<SquareScore, kBoardCells>, kBoardCells>;
 
+    bool prepare(std::string_view rack);
+    void search();
+    Move findBest(std::string_view rack, const LeaveValues* leaves);
+    void updateBoards();
+    void refreshAround(const Board& grid, CheckGrid& checks, int line, int position, int lines);
+    void refreshSquare(const Board& grid, CheckGrid& checks, int line, int position);
     void copyBoards();
     void computeCrossChecks(const Board& grid, CheckGrid& checks, int lines, int positions);
+    void prepareScoring();
+    void collectAnchors(const Board& grid, const CheckGrid& checks, int lines, int positions, bool across);
+    long long anchorBound(const Anchor& anchor);
+    int tileBound(std::uint32_t checks) const;
+    void sortTileValues();
+    bool bingoFits(const Square* line, const int* empties, int count, int anchor);
+    static std::uint64_t letterHash(int code);
+    void buildBingoWords();
+    void collectBingoWords(std::uint32_t nodeIndex, int depth, std::uint64_t hash,
+                           std::vector<std::uint64_t>& hashes) const;
+    bool holdsBingoWord(std::uint64_t hash) const;
+    void searchAnchor(const Anchor& anchor);
+    void considerBest(int endPosition);
+    int fastScore(int endPosition) const;
     bool prepareLetterMasks(const Dictionary& dictionary);
     bool buildGraph();
     std::uint32_t listLength(std::uint32_t start) const;
@@ -110,6 +164,30 @@ private:
     std::uint64_t m_graphGeneration = 0;
     bool m_listsAscending = false;
     std::vector<LeftPart> m_leftParts;
+    // The board and dictionary the cross-checks were computed for.
+    bool m_checksValid = false;
+    const Dictionary* m_checksDictionary = nullptr;
+    std::uint64_t m_checksGeneration = 0;
+    int m_checksRows = 0;
+    int m_checksColumns = 0;
+    // The best-move search.
+    Mode m_mode = Mode::List;
+    const LeaveValues* m_leaves = nullptr;
+    std::vector<Anchor> m_anchors;
+    ScoreGrid m_acrossScores{};
+    ScoreGrid m_downScores{};
+    const SquareScore* m_scores = nullptr;
+    std::array<int, kLetterCount> m_values{};
+    int m_anchorIndex = 0;
+    int m_bestAnchor = 0;
+    bool m_haveBest = false;
+    double m_bestValue = 0;
+    double m_leaveCeiling = 0;
+    // Hashes of the letters of every word of seven letters or more, for the dictionary of
+    // m_graph (emptied when the graph is rebuilt).
+    std::vector<std::uint64_t> m_bingoWords;
+    std::array<int, kBoardCells> m_tileValues{};
+    Move m_best;
     std::vector<Move> m_sortBuffer;
     std::vector<int> m_scoreCounts;
 };

@@ -1,5 +1,6 @@
-// Move generation on fixed mid-game positions with the shipped English dictionary, and whole
-// self-play games between two greedy players. Reads the data from the dist folder.
+// Move generation on fixed mid-game positions with the shipped English dictionary (the full
+// list, the best move by score and the best by score plus leave, on the same positions), and
+// whole self-play games between two greedy players. Reads the data from the dist folder.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -10,8 +11,10 @@
 #include <vector>
 
 #include "ai/aiplayers.h"
+#include "ai/leavevalues.h"
 #include "ai/luahost.h"
 #include "ai/movegenerator.h"
+#include "base/letterset.h"
 #include "base/random.h"
 #include "engine/game.h"
 #include "engine/gameclassic.h"
@@ -78,7 +81,9 @@ std::vector<Position> midGamePositions(glyph::Game& game)
     return positions;
 }
 
-void generateMidGame(benchmark::State& state)
+/// Times one search per iteration over the mid-game positions in turn: `search` is given the
+/// generator and the rack and returns the number of moves it listed (0 for a best-move search).
+template <typename Search> void timeMidGame(benchmark::State& state, Search search)
 {
     BenchTable table;
     glyph::Game& game = table.game();
@@ -96,16 +101,49 @@ void generateMidGame(benchmark::State& state)
         game.board() = position.board;
         // Processor time of this call, so that other programs on the machine do not count.
         const std::clock_t started = std::clock();
-        benchmark::DoNotOptimize(moveGenerator(game).generate(position.rack));
+        moves += search(moveGenerator(game), position.rack);
         micros.push_back(1e6 * static_cast<double>(std::clock() - started) / CLOCKS_PER_SEC);
-        moves += moveGenerator(game).size();
     }
     std::sort(micros.begin(), micros.end());
+    double total = 0;
+    for (double micro : micros)
+        total += micro;
     state.counters["median_us"] = micros[micros.size() / 2];
+    state.counters["mean_cpu_us"] = total / static_cast<double>(micros.size());
     state.counters["positions"] = static_cast<double>(positions.size());
     state.counters["moves_per_position"] = static_cast<double>(moves) / static_cast<double>(micros.size());
 }
+
+void generateMidGame(benchmark::State& state)
+{
+    timeMidGame(state, [](glyph::MoveGenerator& generator, const std::string& rack) {
+        benchmark::DoNotOptimize(generator.generate(rack));
+        return generator.size();
+    });
+}
 BENCHMARK(generateMidGame)->Unit(benchmark::kMicrosecond);
+
+void bestByScoreMidGame(benchmark::State& state)
+{
+    timeMidGame(state, [](glyph::MoveGenerator& generator, const std::string& rack) {
+        benchmark::DoNotOptimize(generator.bestMove(rack));
+        return 0;
+    });
+}
+BENCHMARK(bestByScoreMidGame)->Unit(benchmark::kMicrosecond);
+
+void bestByEquityMidGame(benchmark::State& state)
+{
+    glyph::LetterSet set;
+    glyph::NullView view;
+    set.load(std::string(GLYPH_DIST_DIR) + "/Sets/English.set", view);
+    const glyph::LeaveValues leaves = glyph::LeaveValues::handWritten(set);
+    timeMidGame(state, [&leaves](glyph::MoveGenerator& generator, const std::string& rack) {
+        benchmark::DoNotOptimize(generator.bestMove(rack, leaves));
+        return 0;
+    });
+}
+BENCHMARK(bestByEquityMidGame)->Unit(benchmark::kMicrosecond);
 
 void selfPlayGreedy(benchmark::State& state)
 {

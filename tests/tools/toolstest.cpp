@@ -172,7 +172,7 @@ TEST(Glyphplay, PlaysListsAndTestsCheckedGamesOnEveryBoardAndRefusesBadInputWith
     const std::string shapes[] = {"1 --cols 1",  "1 --cols 29", "29 --cols 1", "2 --cols 2",  "3 --cols 29",
                                   "29 --cols 3", "28 --cols 5", "5 --cols 28", "15 --cols 15"};
     const std::string selfplay = "selfplay --games 2 --players Strategist.cpu,Beginner.cpu,Greedy.cpu,"
-                                 "Strategist.cpu --seed 3 --check --save last.tc --rows ";
+                                 "Casual.cpu --seed 3 --check --save last.tc --rows ";
     for (const std::string& shape : shapes) {
         const ToolRun run = glyphplay(dir, selfplay + shape, folder);
         EXPECT_EQ(run.status, 0) << shape << "\n" << run.out << run.err;
@@ -260,4 +260,33 @@ TEST(ShippedData, DictionariesHoldTheGameWordsAndComputerPlayersFinishRomanianGa
         dir, "selfplay --games 4 --players Greedy.cpu,Strategist.cpu --seed 3 --check", dir.file("game"));
     ASSERT_EQ(run.status, 0) << run.out << run.err;
     EXPECT_TRUE(run.err.empty()) << run.err;
+}
+
+// Leave values learned from self-play come out the same from the same seed however many
+// threads play the games, and differ with another seed.
+TEST(Glyphplay, TrainsLeaveValuesReproduciblyFromTheSeed)
+{
+    TempDir dir;
+    const std::string common =
+        "train-leaves --set Sets/English.set --dictionary Dictionaries/English.dic --games 6 ";
+    const std::string runs[][2] = {{"--seed 7 --threads 1", "one.leaves"},
+                                   {"--seed 7 --threads 2", "two.leaves"},
+                                   {"--seed 8", "other.leaves"}};
+    for (const auto& [options, file] : runs) {
+        const ToolRun run = glyphplay(dir, common + options + " --out " + quoted(dir.file(file)));
+        ASSERT_EQ(run.status, 0) << options << run.err;
+        EXPECT_NE(run.out.find("6 games"), std::string::npos) << run.out;
+    }
+    EXPECT_EQ(dir.read("one.leaves"), dir.read("two.leaves"));
+    EXPECT_NE(dir.read("one.leaves"), dir.read("other.leaves"));
+    EXPECT_NE(dir.read("one.leaves").find("tile ? "), std::string::npos);
+
+    EXPECT_EQ(glyphplay(dir, common + "--out x.leaves").status, 2) << "no seed";
+    const ToolRun run =
+        glyphplay(dir, "train-leaves --set /tmp --dictionary Dictionaries/English.dic --games 2 "
+                       "--seed 1 --out " +
+                           quoted(dir.file("x.leaves")));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("x.leaves")));
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ai/aiplayers.h"
+#include "ai/leavetrainer.h"
 #include "ai/luahost.h"
 #include "ai/movegenerator.h"
 #include "base/board.h"
@@ -41,6 +42,7 @@ const char* const kUsage =
     "           [--rows R --cols C]\n"
     "  glyphplay moves GAME.tc [--entry K]\n"
     "  glyphplay script PROFILE.cpu GAME.tc [--entry K]\n"
+    "  glyphplay train-leaves --set SET --dictionary DIC --games N --seed K --out FILE [--threads T]\n"
     "Profiles are file names in Profiles/ of the user's data folder or of the game's data\n"
     "(a portable copy's folder: the working folder or the program's folder when they hold\n"
     "the data, else ~/.local/share/glyphmosaic and the installed data).\n";
@@ -168,6 +170,36 @@ int selfPlay(Game& game, glyph::ToolView& view, const std::vector<std::string>& 
     return play.run() ? 0 : 1;
 }
 
+int trainLeaves(const std::vector<std::string>& args)
+{
+    glyph::LeaveTrainer::Options options;
+    bool seeded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        long long number = 0;
+        if (arg == "--set" && hasValue)
+            options.set = args[++i];
+        else if (arg == "--dictionary" && hasValue)
+            options.dictionary = args[++i];
+        else if (arg == "--out" && hasValue)
+            options.out = args[++i];
+        else if (arg == "--games" && hasValue && parseNumber(args[++i], 2, 10000000, number))
+            options.games = static_cast<int>(number);
+        else if (arg == "--seed" && hasValue && parseNumber(args[++i], 0, UINT32_MAX, number)) {
+            options.seed = static_cast<std::uint32_t>(number);
+            seeded = true;
+        } else if (arg == "--threads" && hasValue && parseNumber(args[++i], 1, 64, number))
+            options.threads = static_cast<int>(number);
+        else
+            return usage();
+    }
+    if (options.set.empty() || options.dictionary.empty() || options.out.empty() || !seeded)
+        return usage();
+    glyph::LeaveTrainer trainer(options);
+    return trainer.run() ? 0 : 1;
+}
+
 int run(const std::vector<std::string>& args, const char* program)
 {
     if (args.empty())
@@ -185,6 +217,8 @@ int run(const std::vector<std::string>& args, const char* program)
                 return args[i + 1];
         return std::string();
     };
+    if (command == "train-leaves")
+        return trainLeaves(std::vector<std::string>(args.begin() + 1, args.end()));
     if (command == "selfplay")
         return selfPlay(game, view, std::vector<std::string>(args.begin() + 1, args.end()));
     if (command == "moves" && (args.size() == 2 || (args.size() == 4 && args[2] == "--entry")))

@@ -1,0 +1,308 @@
+#include "ai/leavetrainer.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <thread>
+
+#include "ai/movegenerator.h"
+#include "base/letterset.h"
+#include "engine/game.h"
+#include "engine/gameview.h"
+#include "preferences/keys.h"
+#include "preferences/preferences.h"
+
+namespace glyph
+{
+
+namespace
+{
+
+constexpr int kJokerCode = kLetterCount - 1;
+/// Scoreless turns in a row after which a training game ends.
+constexpr int kMaxScorelessTurns = 6;
+/// Turns after which a training game ends whatever happens.
+constexpr int kMaxTurns = 200;
+/// Features: a constant, the tiles of each letter, the extra copies of each letter, and one
+/// per count of vowels and consonants held (the empty leave has none).
+constexpr int kTileFeatures = kLetterCount;
+constexpr int kBalanceSide = LeaveValues::kMaxBalance + 1;
+constexpr int kFeatureCount = 1 + 2 * kTileFeatures + kBalanceSide * kBalanceSide;
+/// Weight of the ridge term: small beside hundreds of thousands of samples, enough to give
+/// features that never vary (letters the set lacks) a value of 0.
+constexpr double kRidge = 1.0;
+/// Fits per round: each takes the next turns' leaves at the values the one before found.
+constexpr int kFitPasses = 3;
+
+/// One game's board, bag and racks, played by a generator of its own.
+class TrainingTable
+{
+public:
+    TrainingTable(const LeaveTrainer::Options& options)
+        : m_preferences("Preferences.ini", &m_view), m_game(m_preferences, m_view), m_generator(m_game)
+    {
+        m_preferences.setString(keys::kGameSet, options.set);
+        m_preferences.setString(keys::kGameDictionary, options.dictionary);
+        m_loaded = m_game.loadSettings() && m_game.dictionary().nodeCount() > 0;
+    }
+    bool loaded() const { return m_loaded; }
+    const LetterSet& letterSet() const { return m_game.letterSet(); }
+
+    /// Plays game `number` of the run and appends its samples.
+    void play(std::uint32_t seed, int number, const LeaveValues& leaves,
+              std::vector<LeaveTrainer::Sample>& samples);
+
+private:
+    std::string draw(std::string rack)
+    {
+        while (rack.size() < static_cast<std::size_t>(kRackSize) && !m_bag.empty()) {
+            rack += m_bag.back();
+            m_bag.pop_back();
+        }
+        return rack;
+    }
+
+    NullView m_view;
+    Preferences m_preferences;
+    Game m_game;
+    MoveGenerator m_generator;
+    std::vector<char> m_bag;
+    bool m_loaded = false;
+};
+
+LeaveValues::Counts countsOf(const std::string& letters)
+{
+    LeaveValues::Counts counts{};
+    for (char letter : letters)
+        if (letter >= 'A' && letter <= kJoker)
+            ++counts[static_cast<std::size_t>(letter - 'A')];
+    return counts;
+}
+
+void TrainingTable::play(std::uint32_t seed, int number, const LeaveValues& leaves,
+                         std::vector<LeaveTrainer::Sample>& samples)
+{
+    std::seed_seq sequence{seed, static_cast<std::uint32_t>(number)};
+    std::mt19937 random(sequence);
+    m_bag.clear();
+    for (int code = 0; code < kLetterCount; ++code)
+        for (int k = 0; k < m_game.letterSet().entryAt(code).count; ++k)
+            m_bag.push_back(static_cast<char>('A' + code));
+    std::shuffle(m_bag.begin(), m_bag.end(), random);
+    m_game.board() = Board{};
+    std::string racks[2] = {draw({}), draw({})};
+    // The sample each player left at its last turn, waiting for that player's next turn.
+    bool waiting[2] = {false, false};
+    LeaveTrainer::Sample pending[2]{};
+    int scoreless = 0;
+    for (int turn = 0; turn < kMaxTurns && scoreless < kMaxScorelessTurns; ++turn) {
+        const int player = turn % 2;
+        std::string& rack = racks[player];
+        const Move move = m_generator.bestMove(rack, leaves);
+        const bool refill = m_bag.size() >= static_cast<std::size_t>(kRackSize);
+        std::string kept;
+        if (move.isPass()) {
+            // Nothing scores: exchange everything while the bag allows, else pass.
+            if (refill) {
+                m_bag.insert(m_bag.begin(), rack.begin(), rack.end());
+                rack.clear();
+            }
+            kept = rack;
+            ++scoreless;
+        } else {
+            kept = m_game.keptLetters(rack, move);
+            m_game.layMove(move, m_game.board());
+            scoreless = 0;
+        }
+        if (waiting[player]) {
+            pending[player].nextScore = move.score;
+            pending[player].nextLeave = countsOf(kept);
+            samples.push_back(pending[player]);
+        }
+        waiting[player] = refill && !move.isPass();
+        pending[player].leave = countsOf(kept);
+        rack = draw(kept);
+        if (rack.empty())
+            break;
+    }
+}
+
+/// The features of a leave, written into `row` (kFeatureCount entries).
+void featuresOf(const LeaveValues::Counts& leave, const LeaveValues& flags, double* row)
+{
+    std::fill(row, row + kFeatureCount, 0.0);
+    row[0] = 1.0;
+    int vowels = 0;
+    int consonants = 0;
+    for (int code = 0; code < kLetterCount; ++code) {
+        const int count = leave[static_cast<std::size_t>(code)];
+        if (count == 0)
+            continue;
+        row[1 + code] = count;
+        row[1 + kTileFeatures + code] = count - 1;
+        if (code != kJokerCode)
+            (flags.isVowel(code) ? vowels : consonants) += count;
+    }
+    vowels = std::min(vowels, LeaveValues::kMaxBalance);
+    consonants = std::min(consonants, LeaveValues::kMaxBalance);
+    if (vowels + consonants > 0)
+        row[1 + 2 * kTileFeatures + vowels * kBalanceSide + consonants] = 1.0;
+}
+
+/// Solves the symmetric system in place by Gaussian elimination with partial pivoting.
+bool solve(std::vector<double>& matrix, std::vector<double>& vector, int size)
+{
+    for (int column = 0; column < size; ++column) {
+        int pivot = column;
+        for (int row = column + 1; row < size; ++row)
+            if (std::fabs(matrix[row * size + column]) > std::fabs(matrix[pivot * size + column]))
+                pivot = row;
+        if (std::fabs(matrix[pivot * size + column]) < 1e-12)
+            return false;
+        if (pivot != column) {
+            for (int k = 0; k < size; ++k)
+                std::swap(matrix[column * size + k], matrix[pivot * size + k]);
+            std::swap(vector[column], vector[pivot]);
+        }
+        for (int row = column + 1; row < size; ++row) {
+            const double factor = matrix[row * size + column] / matrix[column * size + column];
+            for (int k = column; k < size; ++k)
+                matrix[row * size + k] -= factor * matrix[column * size + k];
+            vector[row] -= factor * vector[column];
+        }
+    }
+    for (int row = size - 1; row >= 0; --row) {
+        double sum = vector[row];
+        for (int k = row + 1; k < size; ++k)
+            sum -= matrix[row * size + k] * vector[k];
+        vector[row] = sum / matrix[row * size + row];
+    }
+    return true;
+}
+
+double bounded(double value)
+{
+    return std::clamp(value, -LeaveValues::kMaxEntry, LeaveValues::kMaxEntry);
+}
+
+} // namespace
+
+bool LeaveTrainer::fit(const std::vector<Sample>& samples, const LeaveValues& start, LeaveValues& out)
+{
+    if (samples.empty())
+        return false;
+    std::vector<double> normal(kFeatureCount * kFeatureCount, 0.0);
+    std::vector<double> right(kFeatureCount, 0.0);
+    double row[kFeatureCount];
+    int used[kFeatureCount];
+    for (const Sample& sample : samples) {
+        featuresOf(sample.leave, start, row);
+        const double outcome = sample.nextScore + start.value(sample.nextLeave);
+        int count = 0;
+        for (int i = 0; i < kFeatureCount; ++i)
+            if (row[i] != 0)
+                used[count++] = i;
+        for (int a = 0; a < count; ++a) {
+            const int i = used[a];
+            right[i] += row[i] * outcome;
+            for (int b = 0; b < count; ++b)
+                normal[i * kFeatureCount + used[b]] += row[i] * row[used[b]];
+        }
+    }
+    // The constant is left free; every other weight is drawn toward 0.
+    for (int i = 1; i < kFeatureCount; ++i)
+        normal[i * kFeatureCount + i] += kRidge;
+    if (!solve(normal, right, kFeatureCount))
+        return false;
+    // The constant is what any turn brings; the rest is what the leave adds to it.
+    out = start;
+    for (int code = 0; code < kLetterCount; ++code) {
+        out.setTileValue(code, bounded(right[1 + code]));
+        out.setDuplicateValue(code, bounded(right[1 + kTileFeatures + code]));
+    }
+    for (int vowels = 0; vowels < kBalanceSide; ++vowels)
+        for (int consonants = 0; consonants < kBalanceSide; ++consonants)
+            out.setBalanceValue(
+                vowels, consonants,
+                vowels + consonants == 0
+                    ? 0.0
+                    : bounded(right[1 + 2 * kTileFeatures + vowels * kBalanceSide + consonants]));
+    return true;
+}
+
+bool LeaveTrainer::playRound(int firstGame, int games, const LeaveValues& leaves,
+                             std::vector<Sample>& samples)
+{
+    // Games are handed out one at a time; each keeps its samples apart until all are played,
+    // so that they are joined in the games' order.
+    std::vector<std::vector<Sample>> perGame(static_cast<std::size_t>(games));
+    std::atomic<int> next{0};
+    std::atomic<bool> failed{false};
+    auto worker = [&]() {
+        TrainingTable table(m_options);
+        if (!table.loaded()) {
+            failed = true;
+            return;
+        }
+        for (int game = next++; game < games && !failed; game = next++)
+            table.play(m_options.seed, firstGame + game, leaves, perGame[static_cast<std::size_t>(game)]);
+    };
+    std::vector<std::thread> threads;
+    for (int k = 1; k < std::max(1, m_options.threads); ++k)
+        threads.emplace_back(worker);
+    worker();
+    for (std::thread& thread : threads)
+        thread.join();
+    if (failed) {
+        std::fprintf(stderr, "glyphplay: the set %s or the dictionary %s could not be loaded\n",
+                     m_options.set.c_str(), m_options.dictionary.c_str());
+        return false;
+    }
+    for (const std::vector<Sample>& gameSamples : perGame)
+        samples.insert(samples.end(), gameSamples.begin(), gameSamples.end());
+    return true;
+}
+
+bool LeaveTrainer::refit(const std::vector<Sample>& samples, LeaveValues& leaves)
+{
+    for (int pass = 0; pass < kFitPasses; ++pass)
+        if (!fit(samples, leaves, leaves)) {
+            std::fprintf(stderr, "glyphplay: the games gave no turns to learn from\n");
+            return false;
+        }
+    return true;
+}
+
+bool LeaveTrainer::run()
+{
+    const auto started = std::chrono::steady_clock::now();
+    NullView view;
+    LetterSet set;
+    if (!set.load(m_options.set, view)) {
+        std::fprintf(stderr, "glyphplay: cannot read the letter set %s\n", m_options.set.c_str());
+        return false;
+    }
+    // Round one plays with the hand-written values, round two with what round one taught;
+    // the values written are fitted to both rounds' turns.
+    LeaveValues leaves = LeaveValues::handWritten(set);
+    std::vector<Sample> samples;
+    const int firstRound = m_options.games / 2;
+    if (!playRound(0, firstRound, leaves, samples) || !refit(samples, leaves))
+        return false;
+    if (!playRound(firstRound, m_options.games - firstRound, leaves, samples) || !refit(samples, leaves))
+        return false;
+    std::string error;
+    if (!leaves.save(m_options.out, error)) {
+        std::fprintf(stderr, "glyphplay: %s\n", error.c_str());
+        return false;
+    }
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
+    std::printf("%d games, %zu turns learned from, in %.1f s: %s\n", m_options.games, samples.size(),
+                elapsed.count(), m_options.out.c_str());
+    return true;
+}
+
+} // namespace glyph

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "ai/leavevalues.h"
+
+namespace glyph
+{
+
+/// Learns leave values from self-play: games between two players that each play the best move
+/// by score plus leave value, in two rounds (the second playing with the values the first
+/// learned). Each turn that leaves tiles while the bag can refill the rack gives one sample:
+/// the tiles kept, and what the player's next turn brought (its score plus the value of the
+/// tiles it kept in turn). A ridge regression over per-tile, duplicate and vowel-consonant
+/// features fits the values, a few times over as the next turns' leave values settle. Games are seeded from
+/// the seed and their number alone, so the result does not depend on how the games are shared out among the
+/// threads.
+class LeaveTrainer
+{
+public:
+    struct Options {
+        std::string set;
+        std::string dictionary;
+        std::string out;
+        int games = 1000;
+        std::uint32_t seed = 1;
+        int threads = 2;
+    };
+    /// One turn's kept tiles, and the score and kept tiles of the same player's next turn.
+    struct Sample {
+        LeaveValues::Counts leave;
+        LeaveValues::Counts nextLeave;
+        int nextScore;
+    };
+
+    explicit LeaveTrainer(Options options) : m_options(std::move(options)) {}
+    /// Trains and writes the file; false after one line on standard error.
+    bool run();
+
+    /// Fits values to the samples: what a leave is worth is what the next turn scores plus
+    /// the value, by `start`, of the tiles that turn keeps, above what an empty leave brings.
+    /// Vowel flags as in `start`; false when there are no samples.
+    static bool fit(const std::vector<Sample>& samples, const LeaveValues& start, LeaveValues& out);
+
+private:
+    bool refit(const std::vector<Sample>& samples, LeaveValues& leaves);
+    bool playRound(int firstGame, int games, const LeaveValues& leaves, std::vector<Sample>& samples);
+
+    Options m_options;
+};
+
+} // namespace glyph

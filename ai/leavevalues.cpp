@@ -1,0 +1,229 @@
+#include "ai/leavevalues.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <sstream>
+
+#include "base/atomicfile.h"
+#include "base/letterset.h"
+#include "base/regularfile.h"
+
+namespace glyph
+{
+
+namespace
+{
+
+constexpr int kJokerCode = kLetterCount - 1;
+/// The strategist's hand-written values per tile kept, 'A'..'Z' then the joker.
+constexpr std::array<double, kLetterCount> kHandWrittenTiles = {
+    1.0,  -2.0, 0.5,  0.5, 2.5, -2.0, -2.0, 0.5,  -0.5, -2.5, -1.5, -0.5, 0.0, 0.5,
+    -1.0, -1.0, -7.0, 1.5, 7.5, 0.5,  -3.5, -5.0, -3.5, 2.5,  -1.0, 1.5,  24.0};
+/// ... each extra copy of a letter (a second joker costs nothing) ...
+constexpr double kHandWrittenDuplicate = -3.5;
+/// ... and the square of the distance from a vowel share a little under half, times this.
+constexpr double kHandWrittenBalance = -2.0;
+constexpr double kHandWrittenVowelShare = 0.45;
+
+/// The letter code of a leave character, or -1 for one that names no tile.
+int codeOf(char letter)
+{
+    if (letter >= 'a' && letter <= 'z')
+        return letter - 'a';
+    if (letter >= 'A' && letter <= 'Z')
+        return letter - 'A';
+    if (letter == kJoker || letter == '?')
+        return kJokerCode;
+    return -1;
+}
+
+char userLetter(int code)
+{
+    return code == kJokerCode ? '?' : static_cast<char>('A' + code);
+}
+
+bool readNumber(std::istringstream& line, double& value)
+{
+    return static_cast<bool>(line >> value) && std::isfinite(value) &&
+           std::fabs(value) <= LeaveValues::kMaxEntry;
+}
+
+} // namespace
+
+LeaveValues LeaveValues::handWritten(const LetterSet& set)
+{
+    LeaveValues values;
+    values.m_tile = kHandWrittenTiles;
+    for (int code = 0; code < kJokerCode; ++code)
+        values.m_duplicate[static_cast<std::size_t>(code)] = kHandWrittenDuplicate;
+    for (int vowels = 0; vowels <= kMaxBalance; ++vowels)
+        for (int consonants = 0; vowels + consonants <= kMaxBalance; ++consonants) {
+            const double off = vowels - (vowels + consonants) * kHandWrittenVowelShare;
+            values.setBalanceValue(vowels, consonants, kHandWrittenBalance * off * off);
+        }
+    values.takeVowels(set);
+    return values;
+}
+
+void LeaveValues::takeVowels(const LetterSet& set)
+{
+    m_vowels = 0;
+    for (int code = 0; code < kJokerCode; ++code)
+        if (set.entryAt(code).vowel != 0)
+            m_vowels |= 1u << code;
+}
+
+double LeaveValues::balanceValue(int vowels, int consonants) const
+{
+    return m_balance[static_cast<std::size_t>(std::clamp(vowels, 0, kMaxBalance))]
+                    [static_cast<std::size_t>(std::clamp(consonants, 0, kMaxBalance))];
+}
+
+void LeaveValues::setBalanceValue(int vowels, int consonants, double value)
+{
+    m_balance[static_cast<std::size_t>(std::clamp(vowels, 0, kMaxBalance))]
+             [static_cast<std::size_t>(std::clamp(consonants, 0, kMaxBalance))] = value;
+}
+
+double LeaveValues::value(const Counts& counts) const
+{
+    double total = 0;
+    int vowels = 0;
+    int consonants = 0;
+    for (int code = 0; code < kLetterCount; ++code) {
+        const int count = counts[static_cast<std::size_t>(code)];
+        if (count == 0)
+            continue;
+        total += m_tile[static_cast<std::size_t>(code)] * count +
+                 m_duplicate[static_cast<std::size_t>(code)] * (count - 1);
+        if (code == kJokerCode)
+            continue;
+        (isVowel(code) ? vowels : consonants) += count;
+    }
+    return total + balanceValue(vowels, consonants);
+}
+
+double LeaveValues::value(std::string_view letters) const
+{
+    Counts counts{};
+    for (char letter : letters)
+        if (const int code = codeOf(letter); code >= 0 && counts[static_cast<std::size_t>(code)] < UINT8_MAX)
+            ++counts[static_cast<std::size_t>(code)];
+    return value(counts);
+}
+
+double LeaveValues::bestSubsetValue(const Counts& counts, int maxTiles) const
+{
+    // Racks hold a handful of tiles, so every sub-multiset is tried (at most 2^7 of them).
+    Counts leave{};
+    double best = value(leave);
+    collectBest(counts, leave, 0, 0, maxTiles, best);
+    return best;
+}
+
+void LeaveValues::collectBest(const Counts& rack, Counts& leave, int code, int tiles, int maxTiles,
+                              double& best) const
+{
+    while (code < kLetterCount && rack[static_cast<std::size_t>(code)] == 0)
+        ++code;
+    if (code == kLetterCount) {
+        best = std::max(best, value(leave));
+        return;
+    }
+    const int held = rack[static_cast<std::size_t>(code)];
+    for (int k = 0; k <= held && tiles + k <= maxTiles; ++k) {
+        leave[static_cast<std::size_t>(code)] = static_cast<std::uint8_t>(k);
+        collectBest(rack, leave, code + 1, tiles + k, maxTiles, best);
+    }
+    leave[static_cast<std::size_t>(code)] = 0;
+}
+
+std::string LeaveValues::fileForSet(const std::string& setPath)
+{
+    const std::size_t slash = setPath.find_last_of('/');
+    const std::size_t dot = setPath.rfind('.');
+    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    return (hasExtension ? setPath.substr(0, dot) : setPath) + ".leaves";
+}
+
+std::string LeaveValues::text() const
+{
+    std::string out = "# Glyphmosaic leave values: tile L V, duplicate L V (each extra copy), "
+                      "balance VOWELS CONSONANTS V\n";
+    char line[96];
+    for (int code = 0; code < kLetterCount; ++code) {
+        std::snprintf(line, sizeof line, "tile %c %.3f\n", userLetter(code),
+                      m_tile[static_cast<std::size_t>(code)]);
+        out += line;
+    }
+    for (int code = 0; code < kLetterCount; ++code) {
+        std::snprintf(line, sizeof line, "duplicate %c %.3f\n", userLetter(code),
+                      m_duplicate[static_cast<std::size_t>(code)]);
+        out += line;
+    }
+    for (int vowels = 0; vowels <= kMaxBalance; ++vowels)
+        for (int consonants = 0; consonants <= kMaxBalance; ++consonants) {
+            std::snprintf(line, sizeof line, "balance %d %d %.3f\n", vowels, consonants,
+                          balanceValue(vowels, consonants));
+            out += line;
+        }
+    return out;
+}
+
+bool LeaveValues::save(const std::string& path, std::string& error) const
+{
+    return writeFileAtomically(path, text(), &error) == WriteResult::Written;
+}
+
+bool LeaveValues::load(const std::string& path, const LetterSet& set, std::string& error)
+{
+    std::string bytes;
+    const RegularFile::Status status = RegularFile::readFile(path, kMaxFileBytes, bytes);
+    if (status != RegularFile::Status::Read) {
+        error = RegularFile::describe(status, path);
+        return false;
+    }
+    LeaveValues read;
+    std::istringstream lines(bytes);
+    int number = 0;
+    for (std::string text; std::getline(lines, text);) {
+        ++number;
+        if (!text.empty() && text.back() == '\r')
+            text.pop_back();
+        if (text.empty() || text[0] == '#')
+            continue;
+        std::istringstream line(text);
+        std::string kind;
+        line >> kind;
+        bool good = false;
+        if (kind == "tile" || kind == "duplicate") {
+            std::string letter;
+            double value = 0;
+            line >> letter;
+            const int code = letter.size() == 1 ? codeOf(letter[0]) : -1;
+            good = code >= 0 && readNumber(line, value);
+            if (good)
+                (kind == "tile" ? read.m_tile : read.m_duplicate)[static_cast<std::size_t>(code)] = value;
+        } else if (kind == "balance") {
+            int vowels = -1;
+            int consonants = -1;
+            double value = 0;
+            good = static_cast<bool>(line >> vowels >> consonants) && vowels >= 0 && vowels <= kMaxBalance &&
+                   consonants >= 0 && consonants <= kMaxBalance && readNumber(line, value);
+            if (good)
+                read.setBalanceValue(vowels, consonants, value);
+        }
+        std::string rest;
+        if (!good || line >> rest) {
+            error =
+                path + ": line " + std::to_string(number) + " is not a leave value: " + text.substr(0, 60);
+            return false;
+        }
+    }
+    read.takeVowels(set);
+    *this = read;
+    return true;
+}
+
+} // namespace glyph

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "base/board.h"
+
+namespace glyph
+{
+
+class LetterSet;
+
+/// The value, in points, of the tiles a move keeps on the rack (its leave): a linear model of
+/// a value per tile, a value per extra copy of a letter, and a value per count of vowels and
+/// consonants held. Learned from self-play (`glyphplay train-leaves`) or, for a set without a
+/// trained file, the hand-written numbers the strategist has always used.
+class LeaveValues
+{
+public:
+    /// Tiles per letter code, 0..25 for 'A'..'Z' and 26 for the joker.
+    using Counts = std::array<std::uint8_t, kLetterCount>;
+    /// Vowels and consonants counted up to this many (more count as this many).
+    static constexpr int kMaxBalance = kRackSize;
+    /// Largest value of one entry, either sign.
+    static constexpr double kMaxEntry = 1000.0;
+    /// Largest leave-value file read.
+    static constexpr std::uint64_t kMaxFileBytes = 64 * 1024;
+
+    /// The hand-written values, with the set's vowel flags.
+    static LeaveValues handWritten(const LetterSet& set);
+
+    /// The value of keeping these tiles.
+    double value(const Counts& counts) const;
+    /// The value of a leave written as rack letters ('A'..'Z', '[' or '?' for a joker, lower
+    /// case read as upper); other characters are ignored.
+    double value(std::string_view letters) const;
+    /// The largest value of any leave of at most `maxTiles` of these tiles.
+    double bestSubsetValue(const Counts& counts, int maxTiles) const;
+
+    double tileValue(int code) const { return m_tile[static_cast<std::size_t>(code)]; }
+    double duplicateValue(int code) const { return m_duplicate[static_cast<std::size_t>(code)]; }
+    double balanceValue(int vowels, int consonants) const;
+    void setTileValue(int code, double value) { m_tile[static_cast<std::size_t>(code)] = value; }
+    void setDuplicateValue(int code, double value) { m_duplicate[static_cast<std::size_t>(code)] = value; }
+    void setBalanceValue(int vowels, int consonants, double value);
+    bool isVowel(int code) const { return ((m_vowels >> code) & 1u) != 0; }
+
+    /// Reads a file written by `save`, taking vowel flags from the set; on failure `error`
+    /// holds one line and this object is unchanged.
+    bool load(const std::string& path, const LetterSet& set, std::string& error);
+    /// Writes the values as text through the atomic writer; false with `error` on failure.
+    bool save(const std::string& path, std::string& error) const;
+    /// The text `save` writes.
+    std::string text() const;
+
+    /// The leave-value file that goes with a letter-set file: the same name ending ".leaves".
+    static std::string fileForSet(const std::string& setPath);
+
+private:
+    void takeVowels(const LetterSet& set);
+    void collectBest(const Counts& rack, Counts& leave, int code, int tiles, int maxTiles,
+                     double& best) const;
+
+    std::array<double, kLetterCount> m_tile{};
+    std::array<double, kLetterCount> m_duplicate{};
+    std::array<std::array<double, kMaxBalance + 1>, kMaxBalance + 1> m_balance{};
+    std::uint32_t m_vowels = 0;
+};
+
+} // namespace glyph

@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "ai/aiplayers.h"
+#include "ai/leavetrainer.h"
+#include "ai/leavevalues.h"
+#include "aitable.h"
+
+using glyph::LeaveTrainer;
+using glyph::LeaveValues;
+using glyph::test::AiTable;
+using glyph::test::makePlayer;
+
+namespace
+{
+
+LeaveValues randomValues(std::mt19937& random, const glyph::LetterSet& set)
+{
+    LeaveValues values = LeaveValues::handWritten(set);
+    std::uniform_real_distribution<double> value(-20.0, 20.0);
+    for (int code = 0; code < glyph::kLetterCount; ++code) {
+        values.setTileValue(code, value(random));
+        values.setDuplicateValue(code, value(random));
+    }
+    for (int vowels = 0; vowels <= LeaveValues::kMaxBalance; ++vowels)
+        for (int consonants = 0; consonants <= LeaveValues::kMaxBalance; ++consonants)
+            values.setBalanceValue(vowels, consonants, vowels + consonants == 0 ? 0.0 : value(random));
+    return values;
+}
+
+std::string randomLeave(std::mt19937& random, int size)
+{
+    std::string leave;
+    for (int k = 0; k < size; ++k)
+        leave += random() % 9 == 0 ? '[' : static_cast<char>('A' + random() % 8);
+    return leave;
+}
+
+} // namespace
+
+TEST(LeaveValues, SurviveTheirFileRefuseABadOneUnchangedAndBoundEveryLeaveOfARack)
+{
+    AiTable table({"AT"});
+    const glyph::LetterSet& set = table.game->letterSet();
+    std::mt19937 random(5);
+    const LeaveValues values = randomValues(random, set);
+    std::string error;
+    ASSERT_TRUE(values.save(table.dir.file("a.leaves"), error)) << error;
+    LeaveValues read = LeaveValues::handWritten(set);
+    ASSERT_TRUE(read.load(table.dir.file("a.leaves"), set, error)) << error;
+    for (int n = 0; n < 200; ++n) {
+        const std::string leave = randomLeave(random, static_cast<int>(random() % 8));
+        EXPECT_NEAR(read.value(leave), values.value(leave), 0.01) << leave;
+        // The best sub-leave, against every choice of the rack's positions.
+        double best = values.value(std::string());
+        for (unsigned mask = 0; mask + 1 < (1u << leave.size()); ++mask) {
+            std::string kept;
+            for (std::size_t i = 0; i < leave.size(); ++i)
+                if ((mask >> i) & 1u)
+                    kept += leave[i];
+            best = std::max(best, values.value(kept));
+        }
+        LeaveValues::Counts counts{};
+        for (char letter : leave)
+            ++counts[static_cast<std::size_t>(letter - 'A')];
+        if (!leave.empty()) {
+            EXPECT_DOUBLE_EQ(values.bestSubsetValue(counts, static_cast<int>(leave.size()) - 1), best)
+                << leave;
+        }
+    }
+    EXPECT_EQ(values.value("ab?"), values.value("AB["));
+
+    const std::string good = table.dir.read("a.leaves");
+    for (const std::string& bad :
+         {good + "tile AB 1\n", good + "tile A 1e9\n", good + "balance 8 0 1\n", good + "tile A 1 2\n",
+          good + "weight A 1\n", std::string("tile A nan\n")}) {
+        table.dir.write("b.leaves", bad);
+        EXPECT_FALSE(read.load(table.dir.file("b.leaves"), set, error)) << bad;
+        EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 0) << error;
+        EXPECT_NEAR(read.value("ABC"), values.value("ABC"), 0.01);
+    }
+    EXPECT_FALSE(read.load(table.dir.path().string(), set, error));
+    EXPECT_EQ(LeaveValues::fileForSet("Sets/English.set"), "Sets/English.leaves");
+    EXPECT_EQ(LeaveValues::fileForSet("my.sets/Plain"), "my.sets/Plain.leaves");
+}
+
+TEST(LeaveValues, ProfilesReadTheFileBesideTheSetInUseOrTheHandWrittenValues)
+{
+    AiTable table({"AT"});
+    table.start({makePlayer("Ann", "", "AT"), makePlayer("Bob", "", "EE")});
+    auto leaveValue = [&table](const std::string& letters) {
+        table.view.scriptOutput.clear();
+        EXPECT_TRUE(scriptHost(*table.game).runText("Debug(LeaveValue('" + letters + "'))"));
+        return table.view.scriptOutput.empty() ? 0.0 : std::stod(table.view.scriptOutput.back());
+    };
+    const LeaveValues handWritten = LeaveValues::handWritten(table.game->letterSet());
+    EXPECT_NEAR(leaveValue("SS?Q"), handWritten.value("SS[Q"), 1e-6);
+
+    // Another set with a file beside it: its values; a bad file: one warning, hand-written values.
+    table.dir.write("other.set", table.dir.read("test.set"));
+    table.dir.write("other.leaves", "tile S 9.5\nduplicate S -1\n");
+    table.preferences->setString("GameSetKey", table.dir.file("other.set"));
+    EXPECT_NEAR(leaveValue("SS?Q"), 9.5 * 2 - 1, 1e-6);
+    table.dir.write("bad.set", table.dir.read("test.set"));
+    table.dir.write("bad.leaves", "tile S many\n");
+    table.preferences->setString("GameSetKey", table.dir.file("bad.set"));
+    EXPECT_NEAR(leaveValue("SS?Q"), handWritten.value("SS[Q"), 1e-6);
+    EXPECT_NEAR(leaveValue("Q"), handWritten.value("Q"), 1e-6);
+    EXPECT_EQ(table.view.warnings.size(), 1u);
+}
+
+TEST(LeaveTrainer, FitsValuesThatPredictWhatTheSamplesBring)
+{
+    // Samples whose outcome is a known linear value of the leave plus a constant: the fit
+    // must give every leave that value (the constant belongs to the empty leave).
+    AiTable table({"AT"});
+    std::mt19937 random(9);
+    const LeaveValues truth = randomValues(random, table.game->letterSet());
+    std::vector<LeaveTrainer::Sample> samples;
+    for (int n = 0; n < 20000; ++n) {
+        LeaveTrainer::Sample sample{};
+        for (char letter : randomLeave(random, 1 + static_cast<int>(random() % 6)))
+            ++sample.leave[static_cast<std::size_t>(letter - 'A')];
+        sample.nextScore = 0;
+        for (char letter : randomLeave(random, static_cast<int>(random() % 3)))
+            ++sample.nextLeave[static_cast<std::size_t>(letter - 'A')];
+        samples.push_back(sample);
+    }
+    // The outcome is the next score (rounded, as scores are) plus the next leave's value by
+    // the start values, all 0 here.
+    LeaveValues start = LeaveValues::handWritten(table.game->letterSet());
+    for (LeaveTrainer::Sample& sample : samples)
+        sample.nextScore = static_cast<int>(std::lround(truth.value(sample.leave) + 30.0));
+    LeaveValues fitted;
+    LeaveValues zero = start;
+    for (int code = 0; code < glyph::kLetterCount; ++code) {
+        zero.setTileValue(code, 0);
+        zero.setDuplicateValue(code, 0);
+    }
+    for (int vowels = 0; vowels <= LeaveValues::kMaxBalance; ++vowels)
+        for (int consonants = 0; consonants <= LeaveValues::kMaxBalance; ++consonants)
+            zero.setBalanceValue(vowels, consonants, 0);
+    ASSERT_TRUE(LeaveTrainer::fit(samples, zero, fitted));
+    for (int n = 0; n < 100; ++n) {
+        const std::string leave = randomLeave(random, 1 + static_cast<int>(random() % 6));
+        EXPECT_NEAR(fitted.value(leave), truth.value(leave), 1.0) << leave;
+    }
+    EXPECT_FALSE(LeaveTrainer::fit({}, zero, fitted));
+}
