@@ -184,7 +184,8 @@ bool LuaHost::finishRun(int loadStatus, std::string& error)
 
 bool LuaHost::runFile(const std::string& path)
 {
-    std::string error;
+    std::string& error = m_lastError;
+    error.clear();
     beginRun();
     if (finishRun(luaL_loadfilex(m_state, path.c_str(), "t"), error))
         return true;
@@ -212,14 +213,10 @@ std::string LuaHost::profilePath(const std::string& profile) const
 Move LuaHost::computerTurn(const Player& player)
 {
     using Clock = std::chrono::steady_clock;
-    const std::string name = fieldText(player.name, sizeof player.name);
     GameView& view = m_game.view();
-    view.showThinkingNotice(formatNotice(view.translate("\nPlease Wait...\n\n  %s is thinking  \n\n"), name));
+    view.showThinkingNotice(thinkingNotice(player));
     const Clock::time_point started = Clock::now();
-
-    m_exchangeLetters.clear();
-    m_solution = moveGenerator(m_game).generate(fieldText(player.rack, sizeof player.rack));
-    runFile(profilePath(fieldText(player.profile, sizeof player.profile)));
+    chooseMove(player);
 
     const auto elapsed =
         std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - started).count();
@@ -227,10 +224,30 @@ Move LuaHost::computerTurn(const Player& player)
         view.wait(static_cast<int>(kMinimumThinkingMs - elapsed));
     view.hideThinkingNotice();
     if (m_solution.isPass()) {
-        view.showThinkingNotice(formatNotice(view.translate("\n\n  %s  PASED  \n\n\n"), name));
+        view.showThinkingNotice(passNotice(player));
         view.wait(kPassNoticeMs);
         view.hideThinkingNotice();
     }
+    return m_solution;
+}
+
+std::string LuaHost::thinkingNotice(const Player& player)
+{
+    return formatNotice(m_game.view().translate("\nPlease Wait...\n\n  %s is thinking  \n\n"),
+                        fieldText(player.name, sizeof player.name));
+}
+
+std::string LuaHost::passNotice(const Player& player)
+{
+    return formatNotice(m_game.view().translate("\n\n  %s  PASED  \n\n\n"),
+                        fieldText(player.name, sizeof player.name));
+}
+
+Move LuaHost::chooseMove(const Player& player)
+{
+    m_exchangeLetters.clear();
+    m_solution = moveGenerator(m_game).generate(fieldText(player.rack, sizeof player.rack));
+    runFile(profilePath(fieldText(player.profile, sizeof player.profile)));
     return m_solution;
 }
 

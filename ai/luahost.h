@@ -37,9 +37,18 @@ public:
     LuaHost(const LuaHost&) = delete;
     LuaHost& operator=(const LuaHost&) = delete;
 
-    /// One computer turn: notice, generate, profile script, the 1.5 s minimum, the pass
-    /// notice when the solution is empty; returns the solution.
+    /// One computer turn: notice, `chooseMove`, the 1.5 s minimum, the pass notice when the
+    /// solution is empty; returns the solution.
     Move computerTurn(const Player& player);
+    /// The thinking of a computer turn without any notice or wait: generates the moves of the
+    /// player's rack and runs its profile; returns the solution. It may run on a worker thread
+    /// while nothing else touches the game; the script's output still goes to the game's view.
+    Move chooseMove(const Player& player);
+    /// The notices of a computer turn, in the view's language: thinking, and passing.
+    std::string thinkingNotice(const Player& player);
+    std::string passNotice(const Player& player);
+    /// The error of the last profile run, empty when it ran cleanly.
+    const std::string& lastError() const { return m_lastError; }
     /// Plays a turn's solution: the exchange the script asked for, else `playMove`.
     bool playSolution(const Move& solution);
     /// Runs a Lua file in the shared state; false when it could not be loaded or failed (the
@@ -102,6 +111,7 @@ private:
     std::size_t m_memoryLimit = kDefaultMemoryLimit;
     std::size_t m_memoryUsed = 0;
     std::string m_pendingText;
+    std::string m_lastError;
 };
 
 } // namespace glyph

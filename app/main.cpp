@@ -20,19 +20,18 @@
 #include "engine/player.h"
 #include "preferences/keys.h"
 #include "preferences/preferences.h"
-#include "ui/mainwindow.h"
-#include "ui/messageboxview.h"
-#include "ui/panelwidget.h"
-#include "ui/startup.h"
-#include "ui/tipofdaydialog.h"
-#include "ui/translation.h"
-#include "ui/viewrelay.h"
+#include "ui/common/messageboxview.h"
+#include "ui/common/prompter.h"
+#include "ui/common/startup.h"
+#include "ui/common/translation.h"
+#include "ui/common/viewrelay.h"
+#include "ui/session/gamesession.h"
+#include "ui/window/mainwindow.h"
+#include "ui/window/tipofdaydialog.h"
 
 namespace
 {
 
-/// Period of the players' clocks.
-constexpr int kClockPeriod = 1000;
 /// The option that saves a new game and quits without waiting for anyone (see `saveAndQuit`).
 const char* const kSaveNewGameOption = "--save-new-game";
 /// The folder of the programs' files inside the user's data and configuration folders.
@@ -76,22 +75,24 @@ std::optional<QString> saveNewGameName()
 /// through the window's Save command as `name` in the user's "Games" folder and closes the
 /// window. Nothing waits for a user: message boxes and dialogs are answered at once, their
 /// texts printed on standard error. Ends the event loop with 0 when the game was saved.
-void saveAndQuit(glyph::MainWindow& window, const glyph::DataFolders& folders, const QString& name)
+void saveAndQuit(glyph::MainWindow& window, glyph::GameSession& session, const glyph::DataFolders& folders,
+                 const QString& name)
 {
-    window.setMessageHandler([](const glyph::MainWindow::MessageRequest& request) {
+    glyph::Prompter& prompter = session.prompter();
+    prompter.setMessageHandler([](const glyph::Prompter::MessageRequest& request) {
         std::fprintf(stderr, "glyphmosaic: %s\n", qPrintable(request.text));
         return -1;
     });
     // The extension is settled on the bare name: a dot in a folder of the path (~/.local)
     // would keep the window from adding it.
     const QString file = QString::fromStdString(
-        folders.userFile("Games/" + glyph::MainWindow::savedGameName(name).toStdString()));
-    window.setFileNameHandler([file](const QString&, const QString&) { return file; });
+        folders.userFile("Games/" + glyph::GameSession::savedGameName(name).toStdString()));
+    prompter.setSaveFileNameHandler([file](const QString&, const QString&) { return file; });
     std::vector<glyph::Player> players(2);
     players[0].setName("Player 1");
     players[1].setName("Player 2");
-    const bool started = window.game().rules()->start(players);
-    window.refresh(false);
+    const bool started = session.game().rules()->start(players);
+    session.refresh(false);
     window.saveClicked();
     const bool saved = started && QFileInfo::exists(file);
     window.close();
@@ -137,21 +138,24 @@ int main(int argc, char** argv)
     glyph::attachAiPlayers(*game);
     game->setRules(glyph::createRules(glyph::kClassicGameType, *game));
 
-    auto window = std::make_unique<glyph::MainWindow>(*game);
-    view.setTarget(window.get());
-    window->panel()->startClock(kClockPeriod);
+    glyph::Prompter prompter;
+    auto session = std::make_unique<glyph::GameSession>(*game, prompter);
+    auto window = std::make_unique<glyph::MainWindow>(*session);
+    view.setTarget(session.get());
+    session->startClock();
     window->showMaximized();
     if (interactive && preferences->integer(glyph::keys::kTipShow) != 0) {
-        glyph::TipOfDayDialog tip(*game, *window, window.get());
-        window->runDialog(tip);
+        glyph::TipOfDayDialog tip(*game, window.get());
+        prompter.runDialog(tip);
     }
     startup::restoreGeometry(*preferences, glyph::keys::kMainWindow, *window);
     if (!interactive)
-        QTimer::singleShot(0, window.get(), [&] { saveAndQuit(*window, folders, *saveName); });
+        QTimer::singleShot(0, window.get(), [&] { saveAndQuit(*window, *session, folders, *saveName); });
 
     const int exitCode = QApplication::exec();
     view.setTarget(nullptr);
     window.reset();
+    session.reset();
     game.reset();
     preferences->save();
     preferences.reset();

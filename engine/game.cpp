@@ -123,6 +123,14 @@ void Game::setRules(std::unique_ptr<GameRules> rules)
     m_rules = std::move(rules);
 }
 
+bool Game::startNewGame(const std::vector<Player>& players, unsigned char gameType)
+{
+    if (!loadSettings())
+        return false;
+    setRules(createRules(gameType, *this));
+    return m_rules != nullptr && m_rules->start(players);
+}
+
 bool Game::isOccupied(int row, int column) const
 {
     return row >= 1 && row <= m_rows && column >= 1 && column <= m_columns &&

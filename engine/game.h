@@ -19,6 +19,7 @@ namespace glyph
 class GameRules;
 class GameView;
 class Preferences;
+struct Player;
 
 /// The game object: settings read from the preferences (board size, premium squares, letter
 /// set, dictionary, bonus, time), the board, the rack slots of the current player, and the
@@ -68,6 +69,11 @@ public:
     const GameRules* rules() const { return m_rules.get(); }
     /// Replaces the rules object (the old one is deleted first).
     void setRules(std::unique_ptr<GameRules> rules);
+    /// Starts a new game the one way every caller does: the settings afresh from the
+    /// preferences (an empty board), new rules of the game type, then the players seated in
+    /// this order. False, with the reason already reported, when the settings cannot be loaded,
+    /// the type is unknown or the rules refuse the players.
+    bool startNewGame(const std::vector<Player>& players, unsigned char gameType);
 
     Board& board() { return m_board; }
     const Board& board() const { return m_board; }

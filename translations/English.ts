@@ -704,6 +704,25 @@ Ocupied: %d (%.2f%%)</source>
     </message>
 </context>
 <context>
+    <name>glyph::BoardPainter</name>
+    <message>
+        <source>3W</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2W</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3L</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2L</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>glyph::ConversionDialog</name>
     <message>
         <source>Informations</source>
@@ -892,6 +911,49 @@ Ocupied: %d (%.2f%%)</source>
     </message>
 </context>
 <context>
+    <name>glyph::GameSession</name>
+    <message>
+        <source>Please make a valid move first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computer players stop after this turn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The profile %1 failed; the computer played %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the game in progress?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no game to save.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>glyph::MainWindow</name>
     <message>
         <source>Table</source>
@@ -1074,10 +1136,6 @@ Ocupied: %d (%.2f%%)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>All files (*.*)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Left click on the piece to take back
    Right click on table to take back all moves
    Drag &amp; drop letters on the rack
@@ -1092,26 +1150,6 @@ Ocupied: %d (%.2f%%)</source>
     </message>
     <message>
         <source>Can&apos;t create text file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>There is no game to save.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save the game in progress?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Discard</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1304,17 +1342,16 @@ Ocupied: %d (%.2f%%)</source>
     </message>
 </context>
 <context>
+    <name>glyph::Prompter</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>glyph::RackWidget</name>
     <message>
         <source> rack</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Please make a valid move first</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1343,22 +1380,6 @@ Ocupied: %d (%.2f%%)</source>
     </message>
     <message>
         <source>You move already here</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>3W</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>2W</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>3L</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>2L</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

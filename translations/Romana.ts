@@ -717,6 +717,25 @@ Ocupate: %d (%.2f%%)</translation>
     </message>
 </context>
 <context>
+    <name>glyph::BoardPainter</name>
+    <message>
+        <source>3W</source>
+        <translation>3C</translation>
+    </message>
+    <message>
+        <source>2W</source>
+        <translation>2C</translation>
+    </message>
+    <message>
+        <source>3L</source>
+        <translation>3L</translation>
+    </message>
+    <message>
+        <source>2L</source>
+        <translation>2L</translation>
+    </message>
+</context>
+<context>
     <name>glyph::ConversionDialog</name>
     <message>
         <source>Informations</source>
@@ -905,6 +924,49 @@ Ocupate: %d (%.2f%%)</translation>
     </message>
 </context>
 <context>
+    <name>glyph::GameSession</name>
+    <message>
+        <source>Please make a valid move first</source>
+        <translation>Faceți mai întâi o mutare validă</translation>
+    </message>
+    <message>
+        <source>The computer players stop after this turn.</source>
+        <translation>Jucătorii calculator se opresc după această mutare.</translation>
+    </message>
+    <message>
+        <source>The profile %1 failed; the computer played %2.</source>
+        <translation>Profilul %1 a eșuat; calculatorul a jucat %2.</translation>
+    </message>
+    <message>
+        <source>Save the game in progress?</source>
+        <translation>Salvați jocul în desfășurare?</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvează</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Nu salva</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Renunță</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Toate fișierele (*.*)</translation>
+    </message>
+    <message>
+        <source>There is no game to save.</source>
+        <translation>Nu există niciun joc de salvat.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>glyph::MainWindow</name>
     <message>
         <source>Table</source>
@@ -1087,10 +1149,6 @@ Ocupate: %d (%.2f%%)</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <source>All files (*.*)</source>
-        <translation>Toate fișierele (*.*)</translation>
-    </message>
-    <message>
         <source>Left click on the piece to take back
    Right click on table to take back all moves
    Drag &amp; drop letters on the rack
@@ -1111,26 +1169,6 @@ Ocupate: %d (%.2f%%)</translation>
     <message>
         <source>Can&apos;t create text file</source>
         <translation>Nu pot crea fișierul text</translation>
-    </message>
-    <message>
-        <source>There is no game to save.</source>
-        <translation>Nu există niciun joc de salvat.</translation>
-    </message>
-    <message>
-        <source>Save the game in progress?</source>
-        <translation>Salvați jocul în desfășurare?</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Salvează</translation>
-    </message>
-    <message>
-        <source>&amp;Discard</source>
-        <translation>&amp;Nu salva</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Renunță</translation>
     </message>
 </context>
 <context>
@@ -1322,18 +1360,17 @@ Ocupate: %d (%.2f%%)</translation>
     </message>
 </context>
 <context>
+    <name>glyph::Prompter</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>glyph::RackWidget</name>
     <message>
         <source> rack</source>
         <translation> - suport</translation>
-    </message>
-    <message>
-        <source>Please make a valid move first</source>
-        <translation>Faceți mai întâi o mutare validă</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1364,22 +1401,6 @@ Ocupate: %d (%.2f%%)</translation>
     <message>
         <source>You move already here</source>
         <translation>Ați mutat deja aici</translation>
-    </message>
-    <message>
-        <source>3W</source>
-        <translation>3C</translation>
-    </message>
-    <message>
-        <source>2W</source>
-        <translation>2C</translation>
-    </message>
-    <message>
-        <source>3L</source>
-        <translation>3L</translation>
-    </message>
-    <message>
-        <source>2L</source>
-        <translation>2L</translation>
     </message>
 </context>
 <context>

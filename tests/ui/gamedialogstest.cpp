@@ -5,18 +5,19 @@
 #include <cstring>
 
 #include "ai/movegenerator.h"
-#include "ui/bagviewdialog.h"
-#include "ui/jokerdialog.h"
-#include "ui/moveslistdialog.h"
-#include "ui/newgamedialog.h"
-#include "ui/panelwidget.h"
-#include "ui/paschangedialog.h"
-#include "ui/preferencesdialog.h"
-#include "ui/rackwidget.h"
-#include "ui/topmovesdialog.h"
+#include "ui/board/jokerdialog.h"
+#include "ui/board/panelwidget.h"
+#include "ui/board/paschangedialog.h"
+#include "ui/board/rackwidget.h"
+#include "ui/game/bagviewdialog.h"
+#include "ui/game/moveslistdialog.h"
+#include "ui/game/newgamedialog.h"
+#include "ui/game/preferencesdialog.h"
+#include "ui/game/topmovesdialog.h"
 #include "uitestsupport.h"
 
 using glyph::Move;
+using glyph::test::child;
 using glyph::test::squarePoint;
 using glyph::test::WindowFixture;
 
@@ -49,21 +50,21 @@ private slots:
         const auto before = fixture.game->rackSlots();
         Move chosen;
         {
-            glyph::TopMovesDialog dialog(*fixture.game, *fixture.window, fixture.window.get());
+            glyph::TopMovesDialog dialog(*fixture.session, fixture.window.get());
             // Every move the game's generator finds for the rack.
             glyph::MoveGenerator fresh(*fixture.game);
             fresh.generate(rack);
-            QCOMPARE(std::size_t(dialog.table->rowCount()), fresh.moves().size());
+            QCOMPARE(std::size_t(child<QTableWidget>(dialog, "table")->rowCount()), fresh.moves().size());
 
-            dialog.table->setCurrentCell(2, 0); // laid on the board at once
+            child<QTableWidget>(dialog, "table")->setCurrentCell(2, 0); // laid on the board at once
             chosen = dialog.moves()[2];
         }
         // Closed without Place: the user's own placement and picked-up tile come back.
         QVERIFY(std::memcmp(&fixture.game->rackSlots(), &before, sizeof before) == 0);
         QCOMPARE(fixture.game->selectedSlot(), 1);
         {
-            glyph::TopMovesDialog dialog(*fixture.game, *fixture.window, fixture.window.get());
-            dialog.table->setCurrentCell(2, 0);
+            glyph::TopMovesDialog dialog(*fixture.session, fixture.window.get());
+            child<QTableWidget>(dialog, "table")->setCurrentCell(2, 0);
             dialog.placeClicked();
         }
         Move laid;
@@ -84,18 +85,18 @@ private slots:
         }
         const glyph::Board afterTurn3 = rules.history()[3].board;
         {
-            glyph::MovesListDialog dialog(*fixture.game, *fixture.window, nullptr);
+            glyph::MovesListDialog dialog(*fixture.session, nullptr);
             // A row per round, its cells the turns played.
             const Move& third = rules.history()[3].move;
-            QCOMPARE(dialog.table->item(1, 0)->text(),
+            QCOMPARE(child<QTableWidget>(dialog, "table")->item(1, 0)->text(),
                      QString::fromStdString(fixture.game->moveText(third, afterTurn3)) + " " +
                          QString::number(third.score));
-            dialog.table->setCurrentCell(2, 1); // the empty cell after the last turn
+            child<QTableWidget>(dialog, "table")->setCurrentCell(2, 1); // the empty cell after the last turn
             dialog.goClicked();
             QCOMPARE(fixture.messages, std::vector<QString>{"Please select a move"});
             QCOMPARE(rules.historyPosition(), 5);
-            dialog.table->setCurrentCell(1, 0);
-            QCOMPARE(QString(fixture.window->table()->highlightedMove().word), QString(third.word));
+            child<QTableWidget>(dialog, "table")->setCurrentCell(1, 0);
+            QCOMPARE(QString(fixture.session->highlightedMove().word), QString(third.word));
             dialog.goClicked();
         }
         QCOMPARE(rules.historyPosition(), 3);
@@ -106,27 +107,31 @@ private slots:
         bag = glyph::Bag{};
         for (char tile : std::string("[EATA"))
             bag.returnTile(tile);
-        {
-            glyph::BagViewDialog dialog(*fixture.game, *fixture.window, nullptr);
-            QVERIFY(fixture.window->paused());
-            QCOMPARE(dialog.letters->toPlainText(), QString("A A E T ? "));
-            QCOMPARE(dialog.information->text(), QString("Vowels(3) Consons(1) Total(5)"));
-        }
-        QVERIFY(!fixture.window->paused());
+        QStringList bagShown;
+        fixture.onDialog = [&](QDialog& shown) {
+            auto& dialog = dynamic_cast<glyph::BagViewDialog&>(shown);
+            bagShown << (fixture.session->paused() ? "paused" : "running")
+                     << child<QPlainTextEdit>(dialog, "letters")->toPlainText()
+                     << child<QLabel>(dialog, "information")->text();
+            return int(QDialog::Accepted);
+        };
+        fixture.window->bagClicked();
+        QCOMPARE(bagShown, (QStringList{"paused", "A A E T ? ", "Vowels(3) Consons(1) Total(5)"}));
+        QVERIFY(!fixture.session->paused());
     }
 
     void newGameAndPreferencesDialogsSetUpTheGame()
     {
         WindowFixture fixture;
         {
-            glyph::NewGameDialog dialog(*fixture.game, *fixture.window, nullptr);
+            glyph::NewGameDialog dialog(*fixture.session, nullptr);
             // A human first, then the profiles in order.
             for (const int seat : {0, 3})
                 QCOMPARE(dialog.seatChoice(seat)->currentText(), QString(seat == 0 ? "Human" : "gamma.cpu"));
-            dialog.playersNumber->setText("500"); // more than a full bag deals racks to
+            child<QLineEdit>(dialog, "playersNumber")->setText("500"); // more than a full bag deals racks to
             dialog.recreateButtons();
-            QCOMPARE(dialog.players->rowCount(), glyph::kMaxPlayers);
-            dialog.playersNumber->setText("3");
+            QCOMPARE(child<QTableWidget>(dialog, "players")->rowCount(), glyph::kMaxPlayers);
+            child<QLineEdit>(dialog, "playersNumber")->setText("3");
             dialog.recreateButtons();
             dialog.seatChoice(1)->setCurrentIndex(0); // closed
             dialog.seatChoice(2)->setCurrentIndex(0);
@@ -134,8 +139,8 @@ private slots:
             QCOMPARE(fixture.messages, std::vector<QString>{"Choose 2 or more players"});
             QVERIFY(!fixture.game->rules()->inProgress());
             dialog.seatChoice(2)->setCurrentText("gamma.cpu");
-            dialog.players->item(2, 0)->setText("Gem");
-            dialog.time->setText("3");
+            child<QTableWidget>(dialog, "players")->item(2, 0)->setText("Gem");
+            child<QLineEdit>(dialog, "time")->setText("3");
             dialog.okClicked();
         }
         const auto& players = fixture.game->rules()->players();
@@ -147,9 +152,9 @@ private slots:
         // A typed size is taken modulo 30, with 15 for 0 and for what is no number.
         for (const auto& [typed, size] : std::vector<std::pair<QString, int>>{
                  {"0", 15}, {"31", 1}, {"45", 15}, {"29", 29}, {"abc", 15}}) {
-            glyph::PreferencesDialog dialog(*fixture.game, *fixture.window, fixture.window.get());
-            dialog.lines->setText(typed);
-            dialog.columns->setText(typed);
+            glyph::PreferencesDialog dialog(*fixture.session, fixture.window.get());
+            child<QLineEdit>(dialog, "lines")->setText(typed);
+            child<QLineEdit>(dialog, "columns")->setText(typed);
             dialog.setClicked();
             dialog.applyClicked();
             QCOMPARE(fixture.preferences->integer("TableRowsKey"), size);
@@ -159,12 +164,12 @@ private slots:
         // Cancel stores nothing, not even a colour chosen; OK stores all.
         const std::string wordX3 = fixture.preferences->string("ColorWordX3Key");
         for (const bool ok : {false, true}) {
-            glyph::PreferencesDialog dialog(*fixture.game, *fixture.window, fixture.window.get());
-            dialog.styleList->setCurrentIndex(3);
-            dialog.lines->setText("11");
+            glyph::PreferencesDialog dialog(*fixture.session, fixture.window.get());
+            child<QComboBox>(dialog, "styleList")->setCurrentIndex(3);
+            child<QLineEdit>(dialog, "lines")->setText("11");
             dialog.setColourChooser([](const QColor&) { return QColor(1, 2, 3); });
             dialog.chooseColour(7); // WordX3
-            (ok ? dialog.ok : dialog.cancel)->click();
+            (ok ? child<QPushButton>(dialog, "ok") : child<QPushButton>(dialog, "cancel"))->click();
             QCOMPARE(fixture.preferences->integer("PreferencesStyleKey"), ok ? 3 : 4);
             QCOMPARE(fixture.preferences->integer("TableRowsKey"), ok ? 11 : 15);
             QCOMPARE(fixture.preferences->string("ColorWordX3Key"), ok ? std::string("1 2 3") : wordX3);
@@ -178,7 +183,7 @@ private slots:
         fixture.setRack("AT[DEFG");
         glyph::TableWidget& table = *fixture.window->table();
         glyph::MainWindow& window = *fixture.window;
-        const QLabel& current = *window.panel()->currentMove;
+        const QLabel& current = *fixture.find<QLabel>("currentMove");
         fixture.game->board()[5][5] = glyph::Square{'Z', 0};
 
         QVERIFY(!fixture.lay(0, 5, 5));
@@ -193,7 +198,7 @@ private slots:
 
         // A joker takes the letter the dialog shows, even when it is closed without OK.
         fixture.onDialog = [](QDialog& dialog) {
-            dynamic_cast<glyph::JokerDialog&>(dialog).joker->setCurrentIndex('E' - 'A');
+            child<QComboBox>(dialog, "joker")->setCurrentIndex('E' - 'A');
             return int(QDialog::Rejected);
         };
         QVERIFY(fixture.lay(2, 8, 10));
@@ -218,19 +223,19 @@ private slots:
         QCOMPARE(shownColour(window, 8, 10), empty);
 
         // Move plays only what is laid, and hands the turn on.
-        window.rack()->moveClicked();
+        fixture.rack()->moveClicked();
         QVERIFY(fixture.lay(0, 8, 8) && fixture.lay(1, 8, 9));
-        window.rack()->moveClicked();
+        fixture.rack()->moveClicked();
         QCOMPARE(fixture.messages,
                  (std::vector<QString>{"The current position is ocupied", "Must be on the table!",
                                        "You move already here", "Please make a valid move first"}));
         QCOMPARE(fixture.game->board()[8][9].letter, 'T');
-        QCOMPARE(fixture.window->panel()->playersSituation->item(0, 1)->text(), QString("4"));
-        QCOMPARE(window.rack()->playerName->text(), QString("Bob rack"));
+        QCOMPARE(fixture.find<QTableWidget>("playersSituation")->item(0, 1)->text(), QString("4"));
+        QCOMPARE(fixture.rack()->findChild<QLabel*>("playerName")->text(), QString("Bob rack"));
 
         // Bob's strip: a tile picked up and dropped on its neighbour swaps with it.
         fixture.setRack("ABCDEFG");
-        glyph::PiecesWidget& pieces = *fixture.window->rack()->pieces();
+        glyph::PiecesWidget& pieces = *fixture.rack()->pieces();
         pieces.resize(700, 60); // tiles 100 pixels wide
 
         QVERIFY(pieces.pickUp(QPoint(150, 30)));
@@ -245,7 +250,7 @@ private slots:
         fixture.setRack("QQZZEEA");
         const int bagBefore = fixture.game->rules()->bag().total();
         fixture.onDialog = nullptr;
-        fixture.window->rack()->pasChangeClicked();
+        fixture.rack()->pasChangeClicked();
         QCOMPARE(fixture.game->rules()->currentPlayerIndex(), 1);
         fixture.onDialog = [](QDialog& dialog) {
             auto& pas = dynamic_cast<glyph::PasChangeDialog&>(dialog);
@@ -253,7 +258,7 @@ private slots:
                 pas.toggles()[i]->setChecked(true);
             return int(QDialog::Accepted);
         };
-        fixture.window->rack()->pasChangeClicked();
+        fixture.rack()->pasChangeClicked();
         QCOMPARE(fixture.dialogs, (std::vector<QString>{"glyph::JokerDialog", "glyph::PasChangeDialog",
                                                         "glyph::PasChangeDialog"}));
         QCOMPARE(fixture.game->rules()->bag().total(), bagBefore);

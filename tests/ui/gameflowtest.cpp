@@ -4,10 +4,12 @@
 
 #include "ai/luahost.h"
 #include "base/random.h"
-#include "ui/gameoverdialog.h"
-#include "ui/rackwidget.h"
+#include "ui/board/rackwidget.h"
+#include "ui/game/gameoverdialog.h"
+#include "ui/window/aboutdialog.h"
 #include "uitestsupport.h"
 
+using glyph::test::child;
 using glyph::test::squarePoint;
 using glyph::test::WindowFixture;
 
@@ -17,7 +19,7 @@ namespace
 /// The window answering the save-file dialog with this name (relative to the test's folder).
 void chooseFile(WindowFixture& fixture, const QString& name)
 {
-    fixture.window->setFileNameHandler([name](const QString&, const QString&) { return name; });
+    fixture.prompter.setSaveFileNameHandler([name](const QString&, const QString&) { return name; });
 }
 
 } // namespace
@@ -33,9 +35,10 @@ private slots:
         QStringList shown; // what the game-over dialog and the history show
         fixture.onDialog = [&](QDialog& dialog) {
             auto& over = dynamic_cast<glyph::GameOverDialog&>(dialog);
-            shown << over.winner->text();
-            for (int row = 0; row < over.table->rowCount(); ++row)
-                shown << over.table->item(row, 0)->text() + " " + over.table->item(row, 3)->text();
+            shown << child<QLabel>(over, "winner")->text();
+            for (int row = 0; row < child<QTableWidget>(over, "table")->rowCount(); ++row)
+                shown << child<QTableWidget>(over, "table")->item(row, 0)->text() + " " +
+                             child<QTableWidget>(over, "table")->item(row, 3)->text();
             for (const glyph::HistoryEntry& entry : fixture.game->rules()->history())
                 shown << QString::fromStdString(fixture.game->moveText(entry.move, entry.board)) + " " +
                              QString::number(entry.move.score);
@@ -43,10 +46,10 @@ private slots:
         };
         glyph::random::seed(16); // a bag that gives a long game
         fixture.start({{"Cpu1", "alpha.cpu"}, {"Cpu2", "beta.cpu"}});
-        fixture.window->rack()->moveClicked();
+        fixture.rack()->moveClicked();
         QTRY_VERIFY_WITH_TIMEOUT(fixture.game->rules()->isGameOver(), 60000);
-        QVERIFY(!fixture.window->rack()->Ui::UIRackWidget::move->isEnabled());
-        QVERIFY(shown.size() > 15);
+        QTRY_VERIFY(shown.size() > 15); // the game-over dialog comes once the last move is drawn
+        QVERIFY(!fixture.find<QPushButton>("move")->isEnabled());
         const auto& players = fixture.game->rules()->players();
         const glyph::Player& best =
             players[0].score > players[1].score ? players[0] : players[1]; // a tie: the last
@@ -63,7 +66,7 @@ private slots:
         glyph::LuaHost& host = glyph::scriptHost(*fixture.game);
         for (int turn = 0; turn < 1000 && !fixture.game->rules()->isGameOver(); ++turn)
             host.playSolution(host.computerTurn(fixture.game->rules()->currentPlayer()));
-        QCOMPARE(shown, throughWindow);
+        QTRY_COMPARE(shown, throughWindow);
 
         fixture.dialogs.clear(); // a new game on an empty board
         fixture.onDialog = nullptr;
@@ -71,45 +74,95 @@ private slots:
         glyph::random::seed(1); // a bag from which the computer has a word to lay, and so waits
         fixture.start({{"Cpu1", "alpha.cpu"}, {"Cpu2", "beta.cpu"}});
         glyph::MainWindow& window = *fixture.window;
-        QAction* newGame = nullptr;
+        glyph::GameSession& session = *fixture.session;
+        QAction* moveList = nullptr;
         for (QAction* action : window.findChildren<QAction*>())
-            newGame = action->text() == "&New Game" ? action : newGame;
-        QVERIFY(newGame != nullptr);
-        fixture.answer = 1; // should a question slip through: "No", never leave the program
-        window.setOpenFileNameHandler([&](const QString&, const QString&) {
-            fixture.messages.push_back("open file dialog");
-            return QString();
-        });
+            moveList = action->text() == "&Move list" ? action : moveList;
+        QVERIFY(moveList != nullptr);
 
-        // Inside the computer's turn (its waits process events) every way in is tried.
-        window.setWaitFactor(0.05);
+        // While the computer thinks and shows its move, the window repaints and answers, but
+        // the commands that step or replace the position are refused.
+        session.setWaitFactor(0.05);
         bool enabledDuring = true;
+        bool lockedDuring = false;
         std::size_t historyDuring = 0;
+        int paintsDuring = 0;
         QTimer::singleShot(20, &window, [&] {
-            enabledDuring = newGame->isEnabled();
-            window.newGameClicked();
-            window.openClicked();
-            window.exitClicked();
+            enabledDuring = moveList->isEnabled();
+            lockedDuring = session.locked();
             window.previousClicked();
             window.moveListClicked();
             window.topMovesClicked();
             QTest::mouseDClick(window.table(), Qt::LeftButton, {}, QPoint(50, 50)); // starts no second turn
             historyDuring = fixture.game->rules()->history().size();
+            // Escape stops the chain of computer turns after the turn under way.
+            QTest::keyClick(&window, Qt::Key_Escape);
         });
-        window.rack()->moveClicked();
-        QVERIFY(!enabledDuring);
-        QCOMPARE(historyDuring, std::size_t(1)); // still the start: nothing stepped, replaced or played it
-        QVERIFY(fixture.dialogs.empty() && fixture.messages.empty()); // no dialog, question or file chooser
+        QObject::connect(&session, &glyph::GameSession::thinking, &window, [&] {
+            window.table()->repaint();
+            ++paintsDuring;
+        });
+        fixture.rack()->moveClicked();
+        QVERIFY(session.locked());
+        QTRY_VERIFY_WITH_TIMEOUT(!session.locked(), 10000);
+        QVERIFY(!enabledDuring && lockedDuring && paintsDuring > 0);
+        QCOMPARE(historyDuring, std::size_t(1)); // still the start: nothing stepped or played it
+        QVERIFY(fixture.dialogs.empty() && fixture.messages.empty());      // no dialog or question
         QCOMPARE(fixture.game->rules()->history().size(), std::size_t(2)); // the computer played once
-        QVERIFY(newGame->isEnabled());
-
-        // Escape stops the chain of computer turns; Move starts it again.
-        QTest::keyClick(&window, Qt::Key_Escape);
-        QTest::qWait(400);
+        QVERIFY(moveList->isEnabled());
+        QTest::qWait(400); // and no turn followed
+        QCOMPARE(fixture.game->rules()->history().size(), std::size_t(2));
         QCOMPARE(fixture.game->rules()->currentPlayerIndex(), 1);
-        window.rack()->moveClicked();
-        QCOMPARE(fixture.game->rules()->currentPlayerIndex(), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(fixture.game->rules()->currentPlayerIndex(), 1, 10000);
+
+        // Move starts the chain again.
+        session.setWaitFactor(0.2); // turns long enough to be caught under way
+        fixture.rack()->moveClicked();
+        QTRY_COMPARE_WITH_TIMEOUT(fixture.game->rules()->currentPlayerIndex(), 0, 10000);
+
+        // New Game during a computer turn stops it, and the question and dialog come as always.
+        QTRY_VERIFY_WITH_TIMEOUT(session.locked(), 5000);
+        const std::size_t played = fixture.game->rules()->history().size();
+        fixture.answer = 1; // Discard
+        window.newGameClicked();
+        QVERIFY(!session.locked() && window.thinkingNotice() == nullptr);
+        QCOMPARE(fixture.game->rules()->history().size(), played); // the abandoned turn is not played
+        QCOMPARE(fixture.messages, std::vector<QString>{"Save the game in progress?"});
+        QCOMPARE(fixture.dialogs, std::vector<QString>{"glyph::NewGameDialog"});
+        QTest::qWait(300);
+        QCOMPARE(fixture.game->rules()->history().size(), played); // and no turn follows
+    }
+
+    void clocksRunOnlyWhileNothingHoldsThemStill()
+    {
+        WindowFixture fixture;
+        fixture.start({{"Ann", ""}, {"Bob", ""}});
+        glyph::GameSession& session = *fixture.session;
+        const int start = fixture.game->rules()->currentPlayer().timeLeft;
+        session.tick();
+        QCOMPARE(fixture.game->rules()->currentPlayer().timeLeft, start - 1);
+
+        // Another page shown, then a dialog opened and closed on it: the clocks stay still.
+        auto* tabs = fixture.find<QTabWidget>("tabs");
+        tabs->setCurrentIndex(1);
+        glyph::AboutDialog about(nullptr);
+        fixture.prompter.runDialog(about);
+        session.tick();
+        QVERIFY(session.paused());
+        QCOMPARE(fixture.game->rules()->currentPlayer().timeLeft, start - 1);
+        tabs->setCurrentIndex(0);
+        QVERIFY(!session.paused());
+        session.tick();
+        QCOMPARE(fixture.game->rules()->currentPlayer().timeLeft, start - 2);
+
+        // A computer turn holds them too, and the end of its wait does not release the page's hold.
+        tabs->setCurrentIndex(2);
+        fixture.start({{"Cpu", "alpha.cpu"}, {"Bob", ""}});
+        session.setWaitFactor(0.01);
+        fixture.rack()->moveClicked();
+        QTRY_VERIFY_WITH_TIMEOUT(!session.locked(), 10000);
+        QVERIFY(session.paused());
+        tabs->setCurrentIndex(0);
+        QVERIFY(!session.paused());
     }
 
     void unsavedGamesAreOfferedForSaving()
@@ -124,8 +177,8 @@ private slots:
                 return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
             };
         };
-        window.setFileNameHandler(chooser("save"));
-        window.setOpenFileNameHandler(chooser("open"));
+        fixture.prompter.setSaveFileNameHandler(chooser("save"));
+        fixture.prompter.setOpenFileNameHandler(chooser("open"));
         const QString question = "Save the game in progress?";
         fixture.start({{"Ann", ""}, {"Bob", ""}});
         QVERIFY(fixture.game->rules()->passOrExchange("", ""));
@@ -169,7 +222,7 @@ private slots:
 
         fixture.setRack("CATEEEE");
         QVERIFY(fixture.lay(0, 8, 7) && fixture.lay(1, 8, 8) && fixture.lay(2, 8, 9));
-        fixture.window->rack()->moveClicked();
+        fixture.rack()->moveClicked();
         QVERIFY(fixture.game->rules()->passOrExchange("", ""));
         QVERIFY(fixture.game->rules()->passOrExchange("", ""));
         fixture.window->moves2TXTClicked();

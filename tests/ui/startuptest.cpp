@@ -5,12 +5,13 @@
 #include <set>
 
 #include "support/tempdir.h"
-#include "ui/startup.h"
-#include "ui/tipofdaydialog.h"
-#include "ui/translation.h"
-#include "ui/uipreferences.h"
+#include "ui/common/startup.h"
+#include "ui/common/translation.h"
+#include "ui/common/uipreferences.h"
+#include "ui/window/tipofdaydialog.h"
 #include "uitestsupport.h"
 
+using glyph::test::child;
 using glyph::test::WindowFixture;
 
 namespace
@@ -125,24 +126,24 @@ private slots:
         QStringList shown;
         bool paused = true;
         fixture.onDialog = [&](QDialog& dialog) {
-            paused = paused && fixture.window->paused();
+            paused = paused && fixture.session->paused();
             for (QTextBrowser* page : dialog.findChildren<QTextBrowser*>())
                 shown << page->toPlainText().trimmed();
             if (auto* tips = qobject_cast<glyph::TipOfDayDialog*>(&dialog)) {
                 std::set<QString> seen; // Next shows them in a random order
                 for (int i = 0; i < 200 && seen.size() < 3; ++i) {
-                    seen.insert(tips->tip->toPlainText());
-                    tips->next->click();
+                    seen.insert(child<QPlainTextEdit>(*tips, "tip")->toPlainText());
+                    child<QPushButton>(*tips, "next")->click();
                 }
                 shown << QStringList(seen.begin(), seen.end());
-                tips->showNextTime->setChecked(true);
+                child<QCheckBox>(*tips, "showNextTime")->setChecked(true);
             }
             return static_cast<int>(QDialog::Accepted);
         };
         fixture.window->tipOfDayClicked();
         fixture.window->aboutClicked();
         fixture.window->indexClicked();
-        QVERIFY(paused && !fixture.window->paused());
+        QVERIFY(paused && !fixture.session->paused());
         QCOMPARE(fixture.preferences->integer("TipShowKey"), 1);
         shown.sort();
         QCOMPARE(shown, (QStringList{"", "First tip,\ntwo lines.\n", "Rules here.", "Rules here.",

@@ -6,15 +6,16 @@
 
 #include "ai/movegenerator.h"
 #include "dictionary/dawgbuilder.h"
-#include "ui/aieditorwidget.h"
-#include "ui/conversiondialog.h"
-#include "ui/dictionarydialog.h"
-#include "ui/luaeditorwidget.h"
-#include "ui/palindromdialog.h"
+#include "ui/dictionary/conversiondialog.h"
+#include "ui/dictionary/dictionarydialog.h"
+#include "ui/dictionary/palindromdialog.h"
+#include "ui/profiles/aieditorwidget.h"
+#include "ui/profiles/luaeditorwidget.h"
 #include "uitestsupport.h"
 
 using glyph::ConversionDialog;
 using glyph::DictionaryDialog;
+using glyph::test::child;
 using glyph::test::WindowFixture;
 
 namespace
@@ -49,7 +50,9 @@ QStringList tableRows(const QTableWidget& table, bool wordOnly = false)
 /// Writes a word into a row of the Edit page's table, as the cell editor does.
 void setEditWord(DictionaryDialog& dialog, int row, const QString& text)
 {
-    dialog.editTable->model()->setData(dialog.editTable->model()->index(row, 0), text);
+    child<QTableWidget>(dialog, "editTable")
+        ->model()
+        ->setData(child<QTableWidget>(dialog, "editTable")->model()->index(row, 0), text);
 }
 
 /// Presses Start in a conversion dialog and waits for the run's end.
@@ -76,48 +79,51 @@ private slots:
         const std::pair<const char*, const char*> patterns[] = {
             {"c?t", "C.T"}, {"*t", ".*T"}, {"//", "[AEIOU]{2}"}};
         for (const auto& [typed, expected] : patterns) {
-            dialog.wordFind->clear();
-            QTest::keyClicks(dialog.wordFind, typed);
-            QCOMPARE(tableRows(*dialog.tableFind, true), wordsMatching(expected));
+            child<QLineEdit>(dialog, "wordFind")->clear();
+            QTest::keyClicks(child<QLineEdit>(dialog, "wordFind"), typed);
+            QCOMPARE(tableRows(*child<QTableWidget>(dialog, "tableFind"), true), wordsMatching(expected));
         }
         // The view limit cuts the table, not the total.
-        dialog.view->setText("2");
-        QCOMPARE(tableRows(*dialog.tableFind, true), wordsMatching("[AEIOU]{2}").mid(0, 2));
-        QCOMPARE(dialog.total->text(), QString::number(wordsMatching("[AEIOU]{2}").size()));
-        dialog.view->setText("100");
+        child<QLineEdit>(dialog, "view")->setText("2");
+        QCOMPARE(tableRows(*child<QTableWidget>(dialog, "tableFind"), true),
+                 wordsMatching("[AEIOU]{2}").mid(0, 2));
+        QCOMPARE(child<QLineEdit>(dialog, "total")->text(),
+                 QString::number(wordsMatching("[AEIOU]{2}").size()));
+        child<QLineEdit>(dialog, "view")->setText("100");
 
-        dialog.anagram->setChecked(true);
-        dialog.wordFind->setText("tar");
-        QCOMPARE(tableRows(*dialog.tableFind, true), wordsMatching("ART|RAT|TAR"));
+        child<QRadioButton>(dialog, "anagram")->setChecked(true);
+        child<QLineEdit>(dialog, "wordFind")->setText("tar");
+        QCOMPARE(tableRows(*child<QTableWidget>(dialog, "tableFind"), true), wordsMatching("ART|RAT|TAR"));
         // A row: the word, its value from the set, vowels, consonants, length.
-        QCOMPARE(tableRows(*dialog.tableFind).front(), QString("ART 3 1 2 3"));
+        QCOMPARE(tableRows(*child<QTableWidget>(dialog, "tableFind")).front(), QString("ART 3 1 2 3"));
 
         // Advanced mode searches on Return only, with the filters of its page.
-        dialog.advanced->setChecked(true);
-        dialog.minimLength->setText("2");
-        dialog.maximLength->setText("3");
-        dialog.minimValue->setText("0");
-        dialog.maximValue->setText("100");
-        dialog.banedLetters->setText("c");
-        dialog.forcedLetters->setText("t");
-        dialog.wordFind->clear();
-        QTest::keyClicks(dialog.wordFind, "*");
-        QCOMPARE(tableRows(*dialog.tableFind, true), wordsMatching("ART|RAT|TAR"));
-        QTest::keyClick(dialog.wordFind, Qt::Key_Return);
-        QCOMPARE(tableRows(*dialog.tableFind, true), wordsMatching("(?=.*T)[ABD-Z]{2,3}"));
-        dialog.forcedLetters->clear();
-        dialog.palindrom->setChecked(true);
-        QTest::keyClick(dialog.wordFind, Qt::Key_Return);
-        QCOMPARE(tableRows(*dialog.tableFind, true), wordsMatching("AA"));
+        child<QRadioButton>(dialog, "advanced")->setChecked(true);
+        child<QLineEdit>(dialog, "minimLength")->setText("2");
+        child<QLineEdit>(dialog, "maximLength")->setText("3");
+        child<QLineEdit>(dialog, "minimValue")->setText("0");
+        child<QLineEdit>(dialog, "maximValue")->setText("100");
+        child<QLineEdit>(dialog, "banedLetters")->setText("c");
+        child<QLineEdit>(dialog, "forcedLetters")->setText("t");
+        child<QLineEdit>(dialog, "wordFind")->clear();
+        QTest::keyClicks(child<QLineEdit>(dialog, "wordFind"), "*");
+        QCOMPARE(tableRows(*child<QTableWidget>(dialog, "tableFind"), true), wordsMatching("ART|RAT|TAR"));
+        QTest::keyClick(child<QLineEdit>(dialog, "wordFind"), Qt::Key_Return);
+        QCOMPARE(tableRows(*child<QTableWidget>(dialog, "tableFind"), true),
+                 wordsMatching("(?=.*T)[ABD-Z]{2,3}"));
+        child<QLineEdit>(dialog, "forcedLetters")->clear();
+        child<QCheckBox>(dialog, "palindrom")->setChecked(true);
+        QTest::keyClick(child<QLineEdit>(dialog, "wordFind"), Qt::Key_Return);
+        QCOMPARE(tableRows(*child<QTableWidget>(dialog, "tableFind"), true), wordsMatching("AA"));
 
         // The Edit page: Apply adds or deletes the valid words listed, and the game uses them.
         const auto words = static_cast<int>(glyph::test::testWords().size());
         const char* const typed[] = {"level", "dog", "noon", " NOON ", "xylo-phonic", "otto"};
         for (int row = 0; row < 6; ++row)
             setEditWord(dialog, row, typed[row]);
-        QCOMPARE(dialog.editTable->item(0, 1)->text(), QString("No"));
-        QCOMPARE(dialog.editTable->item(1, 1)->text(), QString("Yes"));
-        QCOMPARE(dialog.editTable->item(4, 1)->text(), QString("Not valid"));
+        QCOMPARE(child<QTableWidget>(dialog, "editTable")->item(0, 1)->text(), QString("No"));
+        QCOMPARE(child<QTableWidget>(dialog, "editTable")->item(1, 1)->text(), QString("Yes"));
+        QCOMPARE(child<QTableWidget>(dialog, "editTable")->item(4, 1)->text(), QString("Not valid"));
 
         // NOON is added once although listed twice; cut at its hyphen, XYLO would be added.
         fixture.onDialog = runConversion;
@@ -125,12 +131,13 @@ private slots:
         QCOMPARE(fixture.messages, std::vector<QString>{"Conversion success"});
         QVERIFY(!fixture.game->dictionary().contains("XYLO"));
         QCOMPARE(fixture.game->dictionary().wordCount(), words + 3u);
-        QCOMPARE(dialog.statisticTable->item(2, 1)->text(), QString::number(words + 3));
-        QCOMPARE(dialog.editTable->item(0, 1)->text(), QString("Yes"));
+        QCOMPARE(child<QTableWidget>(dialog, "statisticTable")->item(2, 1)->text(),
+                 QString::number(words + 3));
+        QCOMPARE(child<QTableWidget>(dialog, "editTable")->item(0, 1)->text(), QString("Yes"));
 
         // Deleting: "cat's" is not valid, so it must not delete CAT.
         dialog.clearListClicked();
-        dialog.deleteWords->setChecked(true);
+        child<QRadioButton>(dialog, "deleteWords")->setChecked(true);
         setEditWord(dialog, 0, "cot");
         setEditWord(dialog, 1, "cat's");
         dialog.applyClicked();
@@ -142,9 +149,9 @@ private slots:
         QStringList rows;
         fixture.onDialog = [&](QDialog& shown) {
             auto& palindromes = dynamic_cast<glyph::PalindromDialog&>(shown);
-            rows = tableRows(*palindromes.table);
+            rows = tableRows(*child<QTableWidget>(palindromes, "table"));
             QGuiApplication::clipboard()->clear();
-            palindromes.copyClipboard->click();
+            child<QPushButton>(palindromes, "copyClipboard")->click();
             return static_cast<int>(QDialog::Accepted);
         };
         fixture.window->palindromClicked();
@@ -166,7 +173,7 @@ private slots:
         const QStringList files = QDir("Dictionaries").entryList(QDir::Files | QDir::Hidden);
         const std::string before = fixture.folder.read("Dictionaries/Test.dic");
         {
-            ConversionDialog dialog(*fixture.game, *fixture.window, nullptr);
+            ConversionDialog dialog(*fixture.session, nullptr);
             // The run waits where compaction starts until Stop is pressed, however fast the machine.
             glyph::DawgBuilder& builder = dialog.builder();
             std::atomic<bool> held{false};
@@ -177,10 +184,10 @@ private slots:
                 while (!builder.abortRequested() && !deadline.hasExpired())
                     QThread::msleep(1);
             });
-            dialog.start->click();
+            child<QPushButton>(dialog, "start")->click();
             QVERIFY(QTest::qWaitFor([&] { return held.load(); }, 10000));
-            dialog.stop->click();
-            QVERIFY(!dialog.isRunning() && dialog.start->isEnabled());
+            child<QPushButton>(dialog, "stop")->click();
+            QVERIFY(!dialog.isRunning() && child<QPushButton>(dialog, "start")->isEnabled());
         }
         QCOMPARE(fixture.messages, std::vector<QString>{"Abort or conversion error"});
         QCOMPARE(QDir("Dictionaries").entryList(QDir::Files | QDir::Hidden), files);
@@ -204,9 +211,9 @@ private slots:
     void profileEditorCompletesLoadsSavesAndTestsAScript()
     {
         WindowFixture fixture;
-        glyph::AIEditorWidget& editor = *fixture.window->aiEditor();
-        glyph::LuaEditorWidget& script = *editor.editor;
-        fixture.window->tabs()->setCurrentWidget(&editor);
+        glyph::AIEditorWidget& editor = *fixture.find<glyph::AIEditorWidget>("aiEditor");
+        glyph::LuaEditorWidget& script = *child<glyph::LuaEditorWidget>(editor, "editor");
+        fixture.find<QTabWidget>("tabs")->setCurrentWidget(&editor);
         script.setFocus();
         QString chosen; // what the file chooser answers
         editor.setFileChooser([&](bool, const QString&, const QString&) { return chosen; });
@@ -250,17 +257,17 @@ private slots:
         script.setPlainText("mine = 1");
         for (const char* ignored : {"", "Profiles/notes.txt", "Profiles/Upper.CPU", "Profiles/missing.cpu"}) {
             chosen = QString::fromLatin1(ignored);
-            editor.browse->click();
+            child<QPushButton>(editor, "browse")->click();
             QCOMPARE(script.toPlainText(), QString("mine = 1"));
-            QCOMPARE(editor.fileName->text(), QString());
+            QCOMPARE(child<QLineEdit>(editor, "fileName")->text(), QString());
         }
         QCOMPARE(fixture.messages, std::vector<QString>{"Can't open Profiles/missing.cpu"});
         // ".cpu" anywhere in the path will do; carriage returns go, Latin-1 letters stay.
         chosen = "Profiles/kept.cpu.old";
-        editor.browse->click();
+        child<QPushButton>(editor, "browse")->click();
         const QString text = QString::fromLatin1("old = 1\nDebug(\"caf\xe9\")\n");
         QCOMPARE(script.toPlainText(), text);
-        QCOMPARE(editor.fileName->text(), QString("Profiles/kept.cpu.old"));
+        QCOMPARE(child<QLineEdit>(editor, "fileName")->text(), QString("Profiles/kept.cpu.old"));
 
         // Saving appends ".cpu" unless the name holds it already, in that case.
         const std::pair<const char*, const char*> saves[] = {{"Profiles/mine", "Profiles/mine.cpu"},
@@ -268,14 +275,14 @@ private slots:
                                                              {"Profiles/b.CPU", "Profiles/b.CPU.cpu"}};
         for (const auto& [name, written] : saves) {
             chosen = at(name);
-            editor.saveButton->click();
+            child<QPushButton>(editor, "saveButton")->click();
             QCOMPARE(QString::fromLatin1(fixture.folder.read(written).c_str()), text);
-            QCOMPARE(editor.fileName->text(), at(written));
+            QCOMPARE(child<QLineEdit>(editor, "fileName")->text(), at(written));
         }
         chosen = at("no such folder/c");
-        editor.saveButton->click();
+        child<QPushButton>(editor, "saveButton")->click();
         QCOMPARE(fixture.messages.back(), "Can't save " + at("no such folder/c.cpu"));
-        QCOMPARE(editor.fileName->text(), at("Profiles/b.CPU.cpu"));
+        QCOMPARE(child<QLineEdit>(editor, "fileName")->text(), at("Profiles/b.CPU.cpu"));
 
         // Test runs the script on the current position and plays nothing.
         fixture.start({{"Ann", ""}, {"Bob", ""}});
@@ -283,18 +290,19 @@ private slots:
         const glyph::Board board = fixture.game->board();
         const std::size_t history = fixture.game->rules()->history().size();
         script.setPlainText("Debug(MovesNumber())\nSetSolution(MoveAt(0))\nDebug(PlayerRack(), nil)");
-        editor.testButton->click();
+        child<QPushButton>(editor, "testButton")->click();
 
         glyph::MoveGenerator fresh(*fixture.game);
         fresh.generate("CATDOGE");
-        QCOMPARE(editor.log->toPlainText(), QString("%1\nCATDOGE nil").arg(fresh.size()));
+        QCOMPARE(child<QPlainTextEdit>(editor, "log")->toPlainText(),
+                 QString("%1\nCATDOGE nil").arg(fresh.size()));
         QVERIFY(fixture.game->board() == board);
         QCOMPARE(fixture.game->rules()->history().size(), history);
         QCOMPARE(std::string(fixture.game->rules()->currentPlayer().rack), std::string("CATDOGE"));
 
         script.setPlainText("x = = 1");
-        editor.testButton->click();
-        const QString last = editor.log->toPlainText().section('\n', -1);
+        child<QPushButton>(editor, "testButton")->click();
+        const QString last = child<QPlainTextEdit>(editor, "log")->toPlainText().section('\n', -1);
         QVERIFY2(last.startsWith("Error: [string \"x = = 1\"]:1:"), qPrintable(last));
     }
 };

@@ -20,10 +20,13 @@
 #include "support/englishset.h"
 #include "support/recordingview.h"
 #include "support/tempdir.h"
-#include "ui/mainwindow.h"
-#include "ui/tablewidget.h"
-#include "ui/uipreferences.h"
-#include "ui/viewrelay.h"
+#include "ui/board/rackwidget.h"
+#include "ui/board/tablewidget.h"
+#include "ui/common/prompter.h"
+#include "ui/common/uipreferences.h"
+#include "ui/common/viewrelay.h"
+#include "ui/session/gamesession.h"
+#include "ui/window/mainwindow.h"
 
 namespace glyph::test
 {
@@ -41,6 +44,15 @@ inline std::vector<std::string> testWords()
             "YO", "ZA", "CAT", "COT", "DOG", "TEA", "EAT", "ATE", "TAN", "RAT", "ART", "TAR"};
 }
 
+/// A child widget of a window or dialog by its object name; the test fails when there is none.
+template <typename Widget> Widget* child(const QObject& parent, const char* name)
+{
+    auto* widget = parent.findChild<Widget*>(name);
+    if (widget == nullptr)
+        qFatal("no %s named %s", Widget::staticMetaObject.className(), name);
+    return widget;
+}
+
 /// A point inside the square at line, column of a board widget as it is sized now: half-way
 /// down its left edge, clear of the frame and of where a tile's letter is drawn.
 inline QPoint squarePoint(const TableWidget& table, int line, int column)
@@ -49,13 +61,14 @@ inline QPoint squarePoint(const TableWidget& table, int line, int column)
     return {column * cell.width() + 3, line * cell.height() + cell.height() / 2};
 }
 
-/// The folder, files, preferences, game and window of one test.
+/// The folder, files, preferences, game, session and window of one test.
 class WindowFixture
 {
 public:
     /// Creates Sets/Test.set, Dictionaries/Test.dic and three (empty) profiles in a fresh
-    /// folder, makes it the working folder and builds and shows the game's window.
-    WindowFixture()
+    /// folder, makes it the working folder and builds the game and its session, then (unless
+    /// told not to) builds and shows the game's window.
+    explicit WindowFixture(bool withWindow = true)
     {
         for (const char* name : {"Sets", "Dictionaries", "Profiles", "Games", "Help"})
             std::filesystem::create_directory(folder.file(name));
@@ -77,17 +90,20 @@ public:
         game = std::make_unique<Game>(*preferences, *relay);
         glyph::attachAiPlayers(*game);
         game->setRules(createRules(kClassicGameType, *game));
-        window = std::make_unique<MainWindow>(*game);
-        relay->setTarget(window.get());
-        window->setWaitFactor(0);
-        window->setMessageHandler([this](const MainWindow::MessageRequest& request) {
+        session = std::make_unique<GameSession>(*game, prompter);
+        relay->setTarget(session.get());
+        session->setWaitFactor(0);
+        prompter.setMessageHandler([this](const Prompter::MessageRequest& request) {
             messages.push_back(request.text);
             return answer;
         });
-        window->setDialogHandler([this](QDialog& dialog) {
+        prompter.setDialogHandler([this](QDialog& dialog) {
             dialogs.push_back(dialog.metaObject()->className());
             return onDialog ? onDialog(dialog) : static_cast<int>(QDialog::Rejected);
         });
+        if (!withWindow)
+            return;
+        window = std::make_unique<MainWindow>(*session);
         // Shown, so that the board has its real size and paints on the screen.
         window->resize(1280, 1024);
         window->show();
@@ -97,8 +113,14 @@ public:
     ~WindowFixture()
     {
         relay->setTarget(nullptr);
+        window.reset();
+        session.reset();
         QDir::setCurrent(m_previousFolder);
     }
+
+    /// A widget of the window by its object name.
+    template <typename Widget> Widget* find(const char* name) const { return child<Widget>(*window, name); }
+    RackWidget* rack() const { return find<RackWidget>("rack"); }
 
     /// Starts a game with these players (name, profile; empty profile for a human).
     void start(const std::vector<std::pair<std::string, std::string>>& seats)
@@ -112,7 +134,7 @@ public:
         }
         game->setRules(createRules(kClassicGameType, *game));
         game->rules()->start(players);
-        window->refresh(false);
+        session->refresh(false);
     }
 
     /// Gives the current player exactly this rack (internal codes) and reloads the rack slots.
@@ -120,7 +142,16 @@ public:
     {
         game->rules()->currentPlayer().setRack(rack);
         game->reloadRackSlots();
-        window->refresh(false);
+        session->refresh(false);
+    }
+
+    /// Marks the rack slot as laid on the square, as the board does after a drop.
+    void place(int slot, int line, int column) const
+    {
+        RackSlot& tile = game->rackSlots()[slot];
+        tile.placed = 1;
+        tile.row = static_cast<std::uint8_t>(line);
+        tile.column = static_cast<std::uint8_t>(column);
     }
 
     /// Picks up the rack slot and drops it on the window's board; false when it was refused.
@@ -144,6 +175,8 @@ public:
     std::unique_ptr<Preferences> preferences;
     std::unique_ptr<ViewRelay> relay;
     std::unique_ptr<Game> game;
+    Prompter prompter;
+    std::unique_ptr<GameSession> session;
     std::unique_ptr<MainWindow> window;
     /// Texts of the message boxes shown, in order.
     std::vector<QString> messages;

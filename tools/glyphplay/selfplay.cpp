@@ -68,22 +68,16 @@ bool SelfPlay::playGame(int number)
         players[seat].setName(baseName(profile) + " " + std::to_string(tallyOf[seat] + 1));
         players[seat].setProfile(profile);
     }
-    // As the new-game dialog does: settings afresh (an empty board), then new rules. The
-    // preferences are never saved by the tool, so the board size asked for stays in this run.
+    // The preferences are never saved by the tool, so the board size asked for stays in this run.
     if (m_options.rows > 0)
         m_game.preferences().setInteger(keys::kTableRows, m_options.rows);
     if (m_options.columns > 0)
         m_game.preferences().setInteger(keys::kTableColumns, m_options.columns);
-    if (!m_game.loadSettings()) {
-        std::fprintf(stderr, "glyphplay: the settings could not be loaded\n");
-        return false;
-    }
-    m_game.setRules(std::make_unique<GameClassic>(m_game));
-    GameRules& rules = *m_game.rules();
-    if (!rules.start(players)) {
+    if (!m_game.startNewGame(players, kClassicGameType)) {
         std::fprintf(stderr, "glyphplay: the game could not start\n");
         return false;
     }
+    GameRules& rules = *m_game.rules();
     LuaHost& host = scriptHost(m_game);
     for (int turn = 0; !rules.isGameOver(); ++turn) {
         if (turn == kMaxTurns) {

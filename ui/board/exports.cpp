@@ -1,0 +1,136 @@
+#include "ui/board/exports.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "base/atomicfile.h"
+#include "engine/game.h"
+#include "engine/gamerules.h"
+#include "ui/board/tablewidget.h"
+#include "ui/common/prompter.h"
+
+namespace glyph::exports
+{
+
+namespace
+{
+
+#ifdef Q_OS_WIN
+const char* const kLineEnd = "\r\n";
+#else
+const char* const kLineEnd = "\n";
+#endif
+const char* const kGamesFolder = "Games/";
+const char* const kPrintFileName = "board.pdf";
+constexpr int kRoundWidth = 4;
+constexpr int kCellWidth = 30;
+
+/// Text padded with blanks on the right to at least `width` characters, as "%-*s" does.
+std::string padded(std::string text, int width)
+{
+    if (static_cast<int>(text.size()) < width)
+        text.append(static_cast<std::size_t>(width) - text.size(), ' ');
+    return text;
+}
+
+std::string fieldText(const char* field, std::size_t size)
+{
+    return std::string(field, strnlen(field, size));
+}
+
+bool writeBytes(const QString& fileName, const std::string& bytes)
+{
+    return writeFileAtomically(QFile::encodeName(fileName).toStdString(), bytes) == WriteResult::Written;
+}
+
+} // namespace
+
+QString withExtension(const QString& chosen, const QString& extension)
+{
+    const QString suffix = "." + extension;
+    if (chosen.contains(suffix, Qt::CaseInsensitive))
+        return chosen;
+    return chosen + suffix;
+}
+
+std::string movesText(const Game& game)
+{
+    const GameRules* rules = game.rules();
+    if (rules == nullptr || rules->players().empty())
+        return {};
+    const int players = static_cast<int>(rules->players().size());
+    const int last = std::min(rules->historyPosition(), static_cast<int>(rules->history().size()) - 1);
+    if (last < 1)
+        return {};
+
+    std::string text = QCoreApplication::translate("MovesListDialog", "No. ").toLatin1().toStdString();
+    for (const Player& player : rules->players())
+        text += padded(fieldText(player.name, sizeof player.name), kCellWidth);
+    text += kLineEnd;
+    text += std::string(static_cast<std::size_t>(kRoundWidth + kCellWidth * players), '-');
+    text += kLineEnd;
+
+    for (int turn = 1; turn <= last; ++turn) {
+        if ((turn - 1) % players == 0)
+            text += padded(std::to_string((turn - 1) / players + 1), kRoundWidth) + " ";
+        const Move& move = rules->history()[static_cast<std::size_t>(turn)].move;
+        text +=
+            padded(game.moveText(move, game.board()) + " " + std::to_string(move.score) + "p", kCellWidth);
+        if (turn % players == 0 || turn == last)
+            text += kLineEnd;
+    }
+    return text;
+}
+
+bool writeMovesText(const Game& game, const QString& fileName)
+{
+    const std::string text = movesText(game);
+    return writeBytes(fileName, text) && !text.empty();
+}
+
+QImage boardImage(TableWidget& table)
+{
+    QImage image(table.size(), QImage::Format_RGB32);
+    if (!image.isNull())
+        table.paint(image);
+    return image;
+}
+
+bool saveBoardBitmap(TableWidget& table, const QString& fileName)
+{
+    const QImage image = boardImage(table);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (image.isNull() || !image.save(&buffer, "BMP"))
+        return false;
+    return writeBytes(fileName, std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+void printBoard(TableWidget& table, QPrinter& printer)
+{
+    table.paint(printer);
+}
+
+void printWithDialog(TableWidget& table, Prompter& prompter, QWidget* parent)
+{
+    // Screen resolution keeps the fonts, whose point sizes follow the cell height, in
+    // proportion to the cells as on the screen.
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setFullPage(true);
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        printer.setOutputFileName(QDir(kGamesFolder).absoluteFilePath(kPrintFileName));
+    QPrintDialog dialog(&printer, parent);
+    if (prompter.runDialog(dialog) == QDialog::Accepted)
+        printBoard(table, printer);
+}
+
+} // namespace glyph::exports

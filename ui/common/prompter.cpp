@@ -1,0 +1,91 @@
+#include "ui/common/prompter.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QPushButton>
+
+#include <optional>
+
+#include "ui/common/pausecounter.h"
+#include "ui/common/uitext.h"
+
+namespace glyph
+{
+
+namespace
+{
+const char* const kProductName = "Glyphmosaic";
+}
+
+std::optional<PauseCounter::Guard> Prompter::holdPause()
+{
+    if (m_pauses == nullptr)
+        return std::nullopt;
+    return m_pauses->hold();
+}
+
+int Prompter::message(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                      const QStringList& buttons)
+{
+    const auto pause = holdPause();
+    if (m_messageHandler)
+        return m_messageHandler(MessageRequest{icon, text, buttons});
+    return showMessageBox(parent, icon, text, buttons);
+}
+
+void Prompter::warn(QWidget* parent, const QString& text)
+{
+    message(parent, QMessageBox::Warning, text, {QCoreApplication::translate("glyph::Prompter", "OK")});
+}
+
+int Prompter::showMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                             const QStringList& buttons)
+{
+    QMessageBox box(icon, QString::fromLatin1(kProductName), text, QMessageBox::NoButton, parent);
+    QList<QAbstractButton*> added;
+    // The first button accepts, the last rejects (Escape), any between is destructive.
+    for (const QString& caption : buttons) {
+        const bool last = added.size() == buttons.size() - 1;
+        const QMessageBox::ButtonRole role = added.isEmpty() ? QMessageBox::AcceptRole
+                                             : last          ? QMessageBox::RejectRole
+                                                             : QMessageBox::DestructiveRole;
+        added.append(box.addButton(caption, role));
+    }
+    if (!added.isEmpty())
+        box.setDefaultButton(qobject_cast<QPushButton*>(added.first()));
+    // A short text would leave the box too narrow for its caption.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(uitext::captionWidth(box), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    box.exec();
+    return static_cast<int>(added.indexOf(box.clickedButton()));
+}
+
+int Prompter::runDialog(QDialog& dialog)
+{
+    const auto pause = holdPause();
+    if (m_dialogHandler)
+        return m_dialogHandler(dialog);
+    return dialog.exec();
+}
+
+QString Prompter::openFileName(const QString& folder, const QString& filter)
+{
+    const auto pause = holdPause();
+    if (m_openFileNameHandler)
+        return m_openFileNameHandler(folder, filter);
+    return QFileDialog::getOpenFileName(nullptr, QString(), folder, filter);
+}
+
+QString Prompter::saveFileName(const QString& folder, const QString& filter)
+{
+    const auto pause = holdPause();
+    if (m_saveFileNameHandler)
+        return m_saveFileNameHandler(folder, filter);
+    return QFileDialog::getSaveFileName(nullptr, QString(), folder, filter);
+}
+
+} // namespace glyph

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+#include "ui/common/pausecounter.h"
+
+class QDialog;
+class QWidget;
+
+namespace glyph
+{
+
+/// Asks the user: message boxes captioned "Glyphmosaic", modal dialogs and file choosers,
+/// each holding the clocks' pause while it is up. Tests replace the user with handlers.
+class Prompter
+{
+public:
+    /// A message box as it is about to be shown.
+    struct MessageRequest {
+        QMessageBox::Icon icon;
+        QString text;
+        QStringList buttons;
+    };
+    /// Answers a message box instead of the user: the index of the button pressed, -1 for none.
+    using MessageHandler = std::function<int(const MessageRequest&)>;
+    /// Runs a modal dialog instead of exec(): returns the dialog's result.
+    using DialogHandler = std::function<int(QDialog&)>;
+    /// Chooses a file instead of the file dialog, from a start folder and a filter: returns the
+    /// name, empty when cancelled.
+    using FileNameHandler = std::function<QString(const QString& folder, const QString& filter)>;
+
+    /// The clocks' pause counter that every prompt holds while it is up (null: none).
+    void setPauseCounter(PauseCounter* counter) { m_pauses = counter; }
+
+    /// Shows a message box with the given buttons (the first is the default, the last is
+    /// Escape); returns the index of the button pressed, -1 when the box was closed otherwise.
+    int message(QWidget* parent, QMessageBox::Icon icon, const QString& text, const QStringList& buttons);
+    /// A warning with one OK button.
+    void warn(QWidget* parent, const QString& text);
+    /// Runs a dialog modally (or through the dialog handler) and returns its result.
+    int runDialog(QDialog& dialog);
+    /// The file to open or to save to, from a start folder and a filter; empty when cancelled.
+    QString openFileName(const QString& folder, const QString& filter);
+    QString saveFileName(const QString& folder, const QString& filter);
+
+    void setMessageHandler(MessageHandler handler) { m_messageHandler = std::move(handler); }
+    void setDialogHandler(DialogHandler handler) { m_dialogHandler = std::move(handler); }
+    void setOpenFileNameHandler(FileNameHandler handler) { m_openFileNameHandler = std::move(handler); }
+    void setSaveFileNameHandler(FileNameHandler handler) { m_saveFileNameHandler = std::move(handler); }
+
+private:
+    std::optional<PauseCounter::Guard> holdPause();
+    int showMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                       const QStringList& buttons);
+
+    PauseCounter* m_pauses = nullptr;
+    MessageHandler m_messageHandler;
+    DialogHandler m_dialogHandler;
+    FileNameHandler m_openFileNameHandler;
+    FileNameHandler m_saveFileNameHandler;
+};
+
+} // namespace glyph

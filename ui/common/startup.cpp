@@ -1,0 +1,112 @@
+#include "ui/common/startup.h"
+#include "ui/common/uipreferences.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFont>
+#include <QMessageBox>
+#include <QRect>
+#include <QScreen>
+#include <QSize>
+#include <QStyleFactory>
+#include <QTranslator>
+#include <QWidget>
+
+#include "base/datafolder.h"
+#include "preferences/keys.h"
+#include "preferences/preferences.h"
+
+namespace startup
+{
+
+namespace
+{
+
+// Stored style numbers, named after the looks they were chosen for.
+constexpr int kMotifPlus = 0;
+constexpr int kMotif = 1;
+constexpr int kWindows = 2;
+constexpr int kSgi = 3;
+constexpr int kPlatinum = 4;
+
+} // namespace
+
+QString useDataBesideProgram(const QString& programFolder)
+{
+    const std::filesystem::path working = QDir::currentPath().toStdString();
+    const std::filesystem::path chosen = glyph::datafolder::choose(working, programFolder.toStdString());
+    if (chosen != working)
+        QDir::setCurrent(QString::fromStdString(chosen.string()));
+    return QDir::currentPath();
+}
+
+bool isDesktopTooSmall(const QSize& size)
+{
+    return size.width() < kMinimumDesktopWidth || size.height() < kMinimumDesktopHeight;
+}
+
+void warnOnSmallDesktop()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr || !isDesktopTooSmall(screen->size()))
+        return;
+    QMessageBox::warning(nullptr, QStringLiteral("Glyphmosaic"),
+                         QCoreApplication::translate("main", "Recomanded resolution is minimum 1024 x 768"));
+}
+
+void applyLanguage(glyph::Preferences& preferences, QTranslator& translator)
+{
+    const std::string language = preferences.string(glyph::keys::kLanguage);
+    if (language.find("English") != std::string::npos)
+        preferences.setString(glyph::keys::kTipFile, "Help/TipOfDay.eng");
+    else if (language.find("Romana") != std::string::npos)
+        preferences.setString(glyph::keys::kTipFile, "Help/TipOfDay.rom");
+    preferences.setString(glyph::keys::kLanguage, language);
+    // A translator installed twice would be asked twice; the last language chosen comes first.
+    QCoreApplication::removeTranslator(&translator);
+    if (translator.load(QString::fromStdString(language)))
+        QCoreApplication::installTranslator(&translator);
+}
+
+QString styleKey(int styleNumber)
+{
+    // Qt 6 offers no Motif, SGI or Platinum look: the bevelled classic looks map to
+    // "Windows", the shaded ones to "Fusion".
+    switch (styleNumber) {
+    case kMotif:
+    case kWindows:
+        return QStringLiteral("Windows");
+    case kMotifPlus:
+    case kSgi:
+    case kPlatinum:
+    default:
+        return QStringLiteral("Fusion");
+    }
+}
+
+void applyStyle(glyph::Preferences& preferences)
+{
+    const int styleNumber = preferences.integer(glyph::keys::kPreferencesStyle, kPlatinum);
+    if (QStyleFactory::keys().contains(styleKey(styleNumber), Qt::CaseInsensitive))
+        QApplication::setStyle(styleKey(styleNumber));
+    preferences.setInteger(glyph::keys::kPreferencesStyle, styleNumber);
+}
+
+void applyFont(const glyph::Preferences& preferences)
+{
+    QFont font = QApplication::font();
+    if (glyph::uiprefs::getFont(preferences, glyph::keys::kFontGeneral, font))
+        QApplication::setFont(font);
+}
+
+void restoreGeometry(const glyph::Preferences& preferences, const std::string& key, QWidget& window)
+{
+    QRect geometry = window.geometry();
+    if (!glyph::uiprefs::getGeometry(preferences, key, geometry))
+        return;
+    window.resize(geometry.size());
+    window.move(geometry.topLeft());
+}
+
+} // namespace startup

@@ -1,0 +1,200 @@
+#include "ui/dictionary/conversiondialog.h"
+
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QTableWidgetItem>
+
+#include <algorithm>
+
+#include "engine/game.h"
+#include "preferences/keys.h"
+#include "ui/common/prompter.h"
+#include "ui/common/windowsizekeeper.h"
+#include "ui/session/gamesession.h"
+
+namespace glyph
+{
+
+namespace
+{
+
+const char* const kGeometryKey = keys::kConversionDialog;
+const char* const kDictionariesFolder = "Dictionaries/";
+const char* const kDictionaryExtension = ".dic";
+constexpr int kTickMs = 1000;
+constexpr int kProgressRows = 5;
+constexpr int kSecondsPerMinute = 60;
+constexpr int kMsPerSecond = 1000;
+/// The builder compacts the list heights 0 to 29.
+constexpr int kDepths = static_cast<int>(DawgBuilder::kMaxWordLength);
+enum Row { StatusRow, WordsRow, DepthRow, NodesRow, TimeRow };
+
+} // namespace
+
+ConversionDialog::ConversionDialog(GameSession& session, QWidget* parent)
+    : QDialog(parent), m_game(session.game()), m_session(session),
+      m_worker(m_builder, session.game().dictionary())
+{
+    setupUi(this);
+    WindowSizeKeeper::restore(m_game.preferences(), *this, kGeometryKey);
+
+    table->setColumnCount(1);
+    table->setRowCount(kProgressRows);
+    table->setHorizontalHeaderLabels({tr("Informations")});
+    // The one column spans the table, so the rows never need a scroll bar or a resize.
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int row = 0; row < kProgressRows; ++row)
+        table->setItem(row, 0, new QTableWidgetItem);
+
+    connect(browseIn, &QPushButton::clicked, this, &ConversionDialog::browseInClicked);
+    connect(browseOut, &QPushButton::clicked, this, &ConversionDialog::browseOutClicked);
+    connect(start, &QPushButton::clicked, this, &ConversionDialog::startClicked);
+    connect(stop, &QPushButton::clicked, this, &ConversionDialog::stopClicked);
+    connect(Ui::UIConversionDialog::close, &QPushButton::clicked, this, &QWidget::close);
+    m_timer.setTimerType(Qt::PreciseTimer); // a tick never comes early, so the seconds shown are whole
+    connect(&m_timer, &QTimer::timeout, this, &ConversionDialog::timeOut);
+    // The end of a run shows at once instead of at the next tick.
+    connect(&m_worker, &QThread::finished, this, &ConversionDialog::workerFinished);
+    setRunning(false);
+}
+
+ConversionDialog::~ConversionDialog()
+{
+    WindowSizeKeeper::store(m_game.preferences(), *this, kGeometryKey);
+    stopWorker();
+}
+
+void ConversionDialog::editDictionary(const QString& fileName, ConversionMode mode,
+                                      std::vector<std::string> words)
+{
+    in->setEnabled(false);
+    browseIn->setEnabled(false);
+    out->setText(fileName);
+    setMode(mode, std::move(words));
+}
+
+void ConversionDialog::setMode(ConversionMode mode, std::vector<std::string> words)
+{
+    m_mode = mode;
+    m_words = std::move(words);
+}
+
+QString ConversionDialog::dictionaryName(const QString& chosen)
+{
+    return chosen.contains('.') ? chosen : chosen + kDictionaryExtension;
+}
+
+void ConversionDialog::browseInClicked()
+{
+    const QString fileName = QFileDialog::getOpenFileName(this, QString(), in->text(), tr("Text (*.txt)"));
+    if (!fileName.isEmpty())
+        in->setText(fileName);
+}
+
+void ConversionDialog::browseOutClicked()
+{
+    const QString fileName =
+        QFileDialog::getSaveFileName(this, QString(), kDictionariesFolder, tr("Dictionary (*.dic)"));
+    if (!fileName.isEmpty())
+        out->setText(dictionaryName(fileName));
+}
+
+void ConversionDialog::setRunning(bool running)
+{
+    m_running = running;
+    start->setEnabled(!running);
+    Ui::UIConversionDialog::close->setEnabled(!running);
+    stop->setEnabled(running);
+}
+
+void ConversionDialog::startClicked()
+{
+    if (m_running)
+        return;
+    setRunning(true);
+    m_builder.setSourcePath(in->text().toStdString());
+    m_builder.setDestinationPath(out->text().toStdString());
+    m_builder.setAuthor(author->text().toStdString());
+    m_builder.setBoardDimension(std::max(m_game.rows(), m_game.columns()));
+    m_worker.prepare(m_mode, m_words);
+    m_previousNodes = 0;
+    // The rows of a previous run stay out of sight until the first tick of this one.
+    for (int row = StatusRow; row <= TimeRow; ++row)
+        table->item(row, 0)->setText(QString());
+    m_worker.start();
+    m_runClock.start();
+    m_timer.start(kTickMs);
+}
+
+void ConversionDialog::stopClicked()
+{
+    if (!m_running)
+        return;
+    stopWorker();
+    timeOut();
+}
+
+void ConversionDialog::stopWorker()
+{
+    m_builder.requestAbort();
+    m_worker.wait();
+}
+
+void ConversionDialog::workerFinished()
+{
+    m_worker.wait();
+    timeOut();
+}
+
+void ConversionDialog::timeOut()
+{
+    if (!m_running)
+        return;
+    showProgress();
+    if (m_worker.isFinished())
+        finishRun(true);
+}
+
+void ConversionDialog::showProgress()
+{
+    const std::uint32_t nodes = m_builder.nodesNow();
+    const std::uint32_t merged = m_previousNodes > nodes ? m_previousNodes - nodes : 0;
+    m_previousNodes = nodes;
+    const int seconds = static_cast<int>(m_runClock.elapsed() / kMsPerSecond);
+    const QString texts[kProgressRows] = {
+        QString::fromStdString(m_builder.status()),
+        QString::asprintf(qPrintable(tr("Words number: %d")), static_cast<int>(m_builder.wordsInserted())),
+        QString::asprintf(qPrintable(tr("Depth: %d of %d (%c)")), m_builder.currentHeight(), kDepths,
+                          m_builder.currentLetter()),
+        QString::asprintf(qPrintable(tr("Nodes: %d of %d")), static_cast<int>(nodes),
+                          static_cast<int>(m_builder.nodesCreated())),
+        QString::asprintf(qPrintable(tr("Time: %02d:%02d  %d(nodes/sec)")), seconds / kSecondsPerMinute,
+                          seconds % kSecondsPerMinute, static_cast<int>(merged)),
+    };
+    for (int row = StatusRow; row <= TimeRow; ++row)
+        table->item(row, 0)->setText(texts[row]);
+}
+
+void ConversionDialog::finishRun(bool report)
+{
+    setRunning(false);
+    m_timer.stop();
+    if (!report)
+        return;
+    if (m_worker.failed())
+        m_session.prompter().message(this, QMessageBox::Warning, tr("Abort or conversion error"), {tr("OK")});
+    else
+        m_session.prompter().message(this, QMessageBox::Information, tr("Conversion success"), {tr("OK")});
+}
+
+void ConversionDialog::reject()
+{
+    if (m_running) {
+        stopWorker();
+        showProgress();
+        finishRun(false);
+    }
+    QDialog::reject();
+}
+
+} // namespace glyph

@@ -1,0 +1,44 @@
+#include "ui/game/bagviewdialog.h"
+
+#include <algorithm>
+
+#include "base/board.h"
+#include "base/letters.h"
+#include "engine/game.h"
+#include "engine/gamerules.h"
+#include "ui/common/prompter.h"
+#include "ui/session/gamesession.h"
+
+namespace glyph
+{
+
+BagViewDialog::BagViewDialog(Game& game, QWidget* parent) : QDialog(parent)
+{
+    setupUi(this);
+    int vowels = 0;
+    int consonants = 0;
+    int all = 0;
+    QString text;
+    if (game.rules() != nullptr) {
+        const Bag& bag = game.rules()->bag();
+        for (int index = 0; index < kLetterCount; ++index) {
+            const char code = static_cast<char>('A' + index);
+            const int count = std::max(0, bag.count(index));
+            for (int tile = 0; tile < count; ++tile)
+                text += code == kJoker ? QString("? ") : QString(QChar::fromLatin1(code)) + " ";
+            all += count;
+            if (code == kJoker)
+                continue;
+            if (glyph::letters::isVowel(game.letterSet(), code))
+                vowels += count;
+            else
+                consonants += count;
+        }
+    }
+    letters->setPlainText(text);
+    information->setText(QString::asprintf("Vowels(%d) Consons(%d) Total(%d)", vowels, consonants, all));
+}
+
+BagViewDialog::~BagViewDialog() {}
+
+} // namespace glyph

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDialog>
+
+#include "ui_bagviewdialog.h"
+
+namespace glyph
+{
+
+class Game;
+
+/// The tiles left in the bag, letter by letter, with the count of vowels, consonants and all.
+class BagViewDialog : public QDialog, private Ui::UIBagViewDialog
+{
+    Q_OBJECT
+
+public:
+    /// Fills the text from the bag and pauses the clocks.
+    BagViewDialog(Game& game, QWidget* parent);
+    /// Resumes the clocks.
+    ~BagViewDialog() override;
+
+private:
+};
+
+} // namespace glyph

@@ -1,0 +1,194 @@
+#include "ui/game/gameconfigurationwidget.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QLabel>
+
+#include "base/letters.h"
+#include "engine/boardgeometry.h"
+#include "engine/game.h"
+#include "engine/gamerules.h"
+#include "preferences/keys.h"
+#include "preferences/preferences.h"
+#include "ui/common/prompter.h"
+#include "ui/common/uitext.h"
+#include "ui/session/gamesession.h"
+
+namespace glyph
+{
+
+namespace
+{
+
+constexpr int kNameLength = 49;
+constexpr int kRackLength = 30;
+constexpr int kBoardCellSize = 28;
+enum PlayerColumn { NameColumn, LettersColumn, ScoreColumn, TimeColumn, TypeColumn };
+
+int readSigned(const QString& text)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    return ok ? value : 0;
+}
+
+} // namespace
+
+GameConfigurationWidget::GameConfigurationWidget(GameSession& session, QWidget* parent)
+    : QWidget(parent), m_game(session.game()), m_session(session)
+{
+    setupUi(this);
+    setObjectName("gameConfiguration");
+    players->setHorizontalHeaderLabels(
+        {tr("Name"), tr("Letters"), tr("Score"), tr("Time(sec)"), tr("Player Type")});
+    players->horizontalHeader()->setStretchLastSection(true);
+    // Board cells wide and high enough to click and type into comfortably.
+    table->horizontalHeader()->setMinimumSectionSize(kBoardCellSize);
+    table->verticalHeader()->setMinimumSectionSize(kBoardCellSize);
+    connect(clearTable, &QPushButton::clicked, this, &GameConfigurationWidget::clearTableClicked);
+    connect(restoreTable, &QPushButton::clicked, this, &GameConfigurationWidget::restoreTableClicked);
+    connect(apply, &QPushButton::clicked, this, &GameConfigurationWidget::applyClicked);
+    connect(&m_session, &GameSession::positionChanged, this, &GameConfigurationWidget::refresh);
+    connect(&m_session, &GameSession::lockChanged, this, [this](bool locked) { setEnabled(!locked); });
+}
+
+void GameConfigurationWidget::showEvent(QShowEvent* event)
+{
+    refresh();
+    QWidget::showEvent(event);
+}
+
+void GameConfigurationWidget::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslateUi(this);
+        players->setHorizontalHeaderLabels(
+            {tr("Name"), tr("Letters"), tr("Score"), tr("Time(sec)"), tr("Player Type")});
+    }
+    QWidget::changeEvent(event);
+}
+
+void GameConfigurationWidget::refresh()
+{
+    const GameRules* rules = m_game.rules();
+    const int count = rules != nullptr ? static_cast<int>(rules->players().size()) : 0;
+    players->setRowCount(count);
+    for (int i = 0; i < count; ++i) {
+        const Player& player = rules->players()[i];
+        players->setItem(i, NameColumn, new QTableWidgetItem(uitext::name(player)));
+        players->setItem(
+            i, LettersColumn,
+            new QTableWidgetItem(QString::fromStdString(letters::toUserText(uitext::rack(player)))));
+        players->setItem(i, ScoreColumn, new QTableWidgetItem(QString::number(player.score)));
+        players->setItem(i, TimeColumn, new QTableWidgetItem(QString::number(player.timeLeft)));
+        players->setCellWidget(
+            i, TypeColumn, new QLabel(player.isComputer() ? uitext::profile(player) : tr("Human"), players));
+    }
+    players->resizeColumnsToContents();
+
+    restoreTableClicked();
+
+    Preferences& preferences = m_game.preferences();
+    set->setText(QString::fromStdString(preferences.string(keys::kGameSet)));
+    dictionary->setText(QString::fromStdString(preferences.string(keys::kGameDictionary)));
+    bonus->setText(QString::asprintf(qPrintable(tr("Bonus: %dp")), m_game.bonus()));
+}
+
+void GameConfigurationWidget::restoreTableClicked()
+{
+    const int rows = m_game.rows();
+    const int columns = m_game.columns();
+    table->clear();
+    table->setRowCount(rows);
+    table->setColumnCount(columns);
+    // Letters label the column sections and numbers the row sections, as many as the board
+    // has lines, respectively columns.
+    QStringList columnLabels;
+    for (int i = 0; i < rows; ++i)
+        columnLabels << QString(QChar::fromLatin1(static_cast<char>('A' + i)));
+    QStringList rowLabels;
+    for (int i = 0; i < columns; ++i)
+        rowLabels << QString::number(i + 1);
+    table->setHorizontalHeaderLabels(columnLabels);
+    table->setVerticalHeaderLabels(rowLabels);
+
+    const Board& board = m_game.board();
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < columns; ++c) {
+            const Square& square = board[r + 1][c + 1];
+            QString text;
+            if (square.letter != 0) {
+                const QChar letter = QChar::fromLatin1(square.letter);
+                text = square.joker ? letter.toLower() : letter;
+            }
+            table->setItem(r, c, new QTableWidgetItem(text));
+        }
+    }
+    table->resizeRowsToContents();
+    table->resizeColumnsToContents();
+}
+
+void GameConfigurationWidget::clearTableClicked()
+{
+    if (m_session.prompter().message(this, QMessageBox::Information, tr("Do you want to clear the table?"),
+                                     {tr("OK"), tr("Cancel")}) != 0)
+        return;
+    for (int r = 0; r < table->rowCount(); ++r)
+        for (int c = 0; c < table->columnCount(); ++c)
+            if (QTableWidgetItem* item = table->item(r, c))
+                item->setText(QString());
+}
+
+QString GameConfigurationWidget::cellText(const QTableWidget& source, int row, int column) const
+{
+    const QTableWidgetItem* item = source.item(row, column);
+    return item != nullptr ? item->text() : QString();
+}
+
+void GameConfigurationWidget::applyPlayers()
+{
+    std::vector<Player>& seats = m_game.rules()->players();
+    for (int i = 0; i < static_cast<int>(seats.size()) && i < players->rowCount(); ++i) {
+        Player& player = seats[i];
+        player.setName(cellText(*players, i, NameColumn).left(kNameLength).toStdString());
+        player.setRack(
+            letters::fromUserText(cellText(*players, i, LettersColumn).toStdString()).substr(0, kRackLength));
+        player.score = readSigned(cellText(*players, i, ScoreColumn));
+        player.timeLeft = readSigned(cellText(*players, i, TimeColumn));
+    }
+}
+
+void GameConfigurationWidget::applyBoard()
+{
+    Board& board = m_game.board();
+    for (int line = 1; line <= m_game.rows(); ++line) {
+        for (int column = 1; column <= m_game.columns(); ++column) {
+            const QString text = cellText(*table, line - 1, column - 1);
+            const char first = text.isEmpty() ? 0 : text.at(0).toLatin1();
+            Square& square = board[line][column];
+            square = Square{};
+            if (first >= 'a' && first <= 'z')
+                square = Square{static_cast<char>(first - 'a' + 'A'), 1};
+            else if (first >= 'A' && first <= 'Z')
+                square = Square{first, 0};
+        }
+    }
+}
+
+void GameConfigurationWidget::applyClicked()
+{
+    GameRules* rules = m_game.rules();
+    if (rules == nullptr)
+        return;
+    if (m_session.prompter().message(this, QMessageBox::Information, tr("Are you sure?"),
+                                     {tr("OK"), tr("Cancel")}) != 0)
+        return;
+    applyPlayers();
+    applyBoard();
+    rules->bag().recomputeFromBoard(m_game.letterSet(), rules->players(), m_game.board(), m_game.rows(),
+                                    m_game.columns());
+    m_game.reloadRackSlots();
+    m_session.notifySettingsChanged();
+}
+
+} // namespace glyph

@@ -1,0 +1,191 @@
+#include "ui/game/newgamedialog.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QTableWidgetItem>
+
+#include <algorithm>
+
+#include "base/random.h"
+#include "engine/game.h"
+#include "engine/gamerules.h"
+#include "engine/gameview.h"
+#include "preferences/keys.h"
+#include "preferences/preferences.h"
+#include "ui/common/prompter.h"
+#include "ui/common/uitext.h"
+#include "ui/common/windowsizekeeper.h"
+#include "ui/session/gamesession.h"
+
+namespace glyph
+{
+
+namespace
+{
+
+const char* const kGeometryKey = keys::kNewGameDialog;
+const char* const kSetsFolder = "Sets/";
+const char* const kDictionariesFolder = "Dictionaries/";
+const char* const kProfilesFolder = "Profiles/";
+constexpr int kDefaultSeats = 4;
+constexpr int kClose = 0;
+constexpr int kHuman = 1;
+constexpr int kMinimumPlayers = 2;
+enum Column { NameColumn, ProfileColumn };
+// The display names of the game-type table, which the list translates in this context.
+[[maybe_unused]] const char* const kGameTypeNames[] = {
+    QT_TRANSLATE_NOOP("glyph::NewGameDialog", "Tabulo Classic")};
+
+unsigned readUnsigned(const QString& text)
+{
+    bool ok = false;
+    const unsigned value = text.trimmed().toUInt(&ok);
+    return ok ? value : 0;
+}
+
+} // namespace
+
+NewGameDialog::NewGameDialog(GameSession& session, QWidget* parent)
+    : QDialog(parent), m_game(session.game()), m_session(session)
+{
+    setupUi(this);
+    WindowSizeKeeper::restore(m_game.preferences(), *this, kGeometryKey);
+
+    for (int i = 0; kGameTypes[i].code != kGameTypeEnd; ++i)
+        gameType->addItem(tr(kGameTypes[i].displayName));
+
+    Preferences& preferences = m_game.preferences();
+    set->addItems(folderEntries(kSetsFolder, "*.set"));
+    selectStored(*set, QString::fromStdString(preferences.string(keys::kGameSet)), kSetsFolder);
+    dictionary->addItems(folderEntries(kDictionariesFolder, "*.dic"));
+    selectStored(*dictionary, QString::fromStdString(preferences.string(keys::kGameDictionary)),
+                 kDictionariesFolder);
+
+    players->setColumnCount(2);
+    players->setHorizontalHeaderLabels({tr("Name"), tr("Profile")});
+    players->horizontalHeader()->setStretchLastSection(true);
+    players->setRowCount(0);
+    const GameRules* rules = m_game.rules();
+    const bool seated = rules != nullptr && !rules->players().empty();
+    playersNumber->setText(
+        QString::number(seated ? static_cast<int>(rules->players().size()) : kDefaultSeats));
+    recreateButtons();
+    if (seated) {
+        for (int i = 0; i < static_cast<int>(rules->players().size()) && i < players->rowCount(); ++i) {
+            const Player& player = rules->players()[i];
+            players->item(i, NameColumn)->setText(uitext::name(player));
+            QComboBox* choice = seatChoice(i);
+            if (player.isComputer())
+                selectStored(*choice, uitext::profile(player), kProfilesFolder);
+            else
+                choice->setCurrentIndex(kHuman);
+        }
+    }
+    bonus->setText(QString::number(preferences.integer(keys::kGameBonus)));
+    time->setText(QString::number(preferences.integer(keys::kGameClassicTime)));
+
+    connect(apply, &QPushButton::clicked, this, &NewGameDialog::recreateButtons);
+    connect(ok, &QPushButton::clicked, this, &NewGameDialog::okClicked);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::close);
+}
+
+NewGameDialog::~NewGameDialog()
+{
+    WindowSizeKeeper::store(m_game.preferences(), *this, kGeometryKey);
+}
+
+QStringList NewGameDialog::folderEntries(const QString& folder, const QString& pattern)
+{
+    return QDir(folder).entryList({pattern}, QDir::AllEntries | QDir::NoDotAndDotDot,
+                                  QDir::Name | QDir::IgnoreCase);
+}
+
+bool NewGameDialog::selectStored(QComboBox& list, const QString& value, const QString& prefix)
+{
+    for (int i = 0; i < list.count(); ++i) {
+        if ((prefix + list.itemText(i)).contains(value, Qt::CaseInsensitive)) {
+            list.setCurrentIndex(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+QComboBox* NewGameDialog::seatChoice(int row) const
+{
+    return qobject_cast<QComboBox*>(players->cellWidget(row, ProfileColumn));
+}
+
+void NewGameDialog::rebuildProfileChoices()
+{
+    m_profileChoices = QStringList{tr("Close"), tr("Human")} + folderEntries(kProfilesFolder, "*.cpu");
+}
+
+void NewGameDialog::recreateButtons()
+{
+    QList<int> remembered;
+    for (int i = 0; i < players->rowCount(); ++i)
+        remembered.append(seatChoice(i) != nullptr ? seatChoice(i)->currentIndex() : kClose);
+    players->setRowCount(0);
+    // No more seats than a game may hold, so that every game started can be saved and loaded.
+    const unsigned typed = readUnsigned(playersNumber->text());
+    const int seats = static_cast<int>(std::min(typed, static_cast<unsigned>(glyph::kMaxPlayers)));
+    if (typed > static_cast<unsigned>(seats))
+        playersNumber->setText(QString::number(seats));
+    if (seats == 0)
+        return;
+
+    rebuildProfileChoices();
+    players->setRowCount(seats);
+    for (int i = 0; i < seats; ++i) {
+        auto* choice = new QComboBox(players);
+        choice->setEditable(false);
+        choice->addItems(m_profileChoices);
+        const int preset = i < kDefaultSeats ? i + 1 : kClose;
+        choice->setCurrentIndex(preset < choice->count() ? preset : kClose);
+        if (i < remembered.size() && remembered[i] < choice->count())
+            choice->setCurrentIndex(remembered[i]);
+        players->setCellWidget(i, ProfileColumn, choice);
+        players->setItem(i, NameColumn,
+                         new QTableWidgetItem(QString::asprintf(qPrintable(tr("Player%d")), i + 1)));
+    }
+}
+
+void NewGameDialog::okClicked()
+{
+    std::vector<Player> seated;
+    for (int i = 0; i < players->rowCount(); ++i) {
+        const QComboBox* choice = seatChoice(i);
+        if (choice == nullptr || choice->currentIndex() == kClose)
+            continue;
+        Player player;
+        if (choice->currentIndex() != kHuman)
+            player.setProfile(choice->currentText().toStdString());
+        const QTableWidgetItem* name = players->item(i, NameColumn);
+        player.setName(name != nullptr ? name->text().toStdString() : std::string());
+        seated.push_back(player);
+    }
+    if (static_cast<int>(seated.size()) < kMinimumPlayers) {
+        m_session.prompter().warn(this, tr("Choose 2 or more players"));
+        return;
+    }
+    if (randomStart->isChecked()) {
+        std::shuffle(seated.begin(), seated.end(), random::generator());
+        std::shuffle(seated.begin(), seated.end(), random::generator());
+    }
+
+    Preferences& preferences = m_game.preferences();
+    preferences.setInteger(
+        keys::kGameBonus, static_cast<int>(std::min(readUnsigned(bonus->text()), unsigned{Game::kMaxBonus})));
+    preferences.setInteger(keys::kGameClassicTime, static_cast<int>(std::min(readUnsigned(time->text()),
+                                                                             unsigned{Game::kMaxMinutes})));
+    preferences.setString(keys::kGameSet, (kSetsFolder + set->currentText()).toStdString());
+    preferences.setString(keys::kGameDictionary,
+                          (kDictionariesFolder + dictionary->currentText()).toStdString());
+    const unsigned char code = kGameTypes[std::max(0, gameType->currentIndex())].code;
+    if (m_session.startNewGame(seated, code))
+        accept();
+}
+
+} // namespace glyph

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QColor>
+#include <QDialog>
+#include <QFont>
+
+#include <array>
+#include <functional>
+
+#include "ui_preferencesdialog.h"
+
+namespace glyph
+{
+
+class Game;
+class GameSession;
+
+/// Edits language, widget style, tooltips, the computer's rack display, fonts, colours,
+/// board size and premium squares. Fonts and colours are edited on working copies; nothing is
+/// stored before Apply or OK.
+class PreferencesDialog : public QDialog, private Ui::UIPreferencesDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kFontRows = 4;
+    static constexpr int kColourRows = 12;
+    /// Table columns of the premium squares.
+    enum PremiumColumn { LineColumn, ColumnColumn, LetterColumn, WordColumn };
+    /// Asks the user for a colour starting from the given one; invalid when cancelled.
+    using ColourChooser = std::function<QColor(const QColor&)>;
+    /// Asks the user for a font starting from the given one; false when cancelled.
+    using FontChooser = std::function<bool(QFont&)>;
+
+    /// Fills the four tabs from the preferences and the game's grids; pauses the clocks.
+    PreferencesDialog(GameSession& session, QWidget* parent);
+    /// Stores the geometry under "PreferencesDialogKey" and lets the clocks run again.
+    ~PreferencesDialog() override;
+
+    /// The board size stored for a typed number: modulo 30, with 15 in place of 0.
+    static int storedSize(const QString& typed);
+    /// The number typed modulo 30 (0 for no number), as the Set button lays out the table.
+    static int typedSize(const QString& typed);
+
+    const QColor& workingColour(int row) const { return m_colours[row]; }
+    const QFont& workingFont(int row) const { return m_fonts[row]; }
+    /// Replaces the standard colour and font dialogs (tests answer them).
+    void setColourChooser(ColourChooser chooser) { m_colourChooser = std::move(chooser); }
+    void setFontChooser(FontChooser chooser) { m_fontChooser = std::move(chooser); }
+
+public slots:
+    /// Stores every setting, reloads the game's settings keeping the game, redraws the window.
+    void applyClicked();
+    /// Applies, then closes.
+    void okClicked();
+    /// Lays out the premium table for the typed size with the game's current multipliers.
+    void setClicked();
+    /// Opens the font dialog on a row's working font.
+    void chooseFont(int row);
+    /// Opens the colour dialog on a row's working colour.
+    void chooseColour(int row);
+
+private:
+    void fillGeneral();
+    void fillFonts();
+    void fillColours();
+    void showColour(int row);
+    void storePremiumLists();
+    void reloadGame();
+
+    Game& m_game;
+    GameSession& m_session;
+    std::array<QFont, kFontRows> m_fonts;
+    std::array<QColor, kColourRows> m_colours;
+    ColourChooser m_colourChooser;
+    FontChooser m_fontChooser;
+};
+
+} // namespace glyph

@@ -1,0 +1,133 @@
+#include "ui/profiles/aieditorwidget.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+
+#include <string>
+
+#include "ai/aiplayers.h"
+#include "base/atomicfile.h"
+#include "base/regularfile.h"
+#include "base/warningsink.h"
+#include "engine/game.h"
+#include "engine/gamerules.h"
+#include "engine/gameview.h"
+#include "ui/common/uitext.h"
+#include "ui/session/gamesession.h"
+
+namespace glyph
+{
+
+namespace
+{
+
+const char* const kProfilesFolder = "Profiles/";
+const char* const kProfileExtension = ".cpu";
+/// Lines kept in the output pane; older ones scroll away so that a chatty script cannot
+/// fill the memory.
+constexpr int kLogLines = 10000;
+/// Largest profile loaded; scripts are a few kilobytes, so anything near this is not one.
+constexpr std::uint64_t kMaxProfileBytes = 8 * 1024 * 1024;
+
+/// A profile's bytes as editor text: Latin-1, lines without carriage returns or backspaces.
+QString profileText(const QByteArray& bytes)
+{
+    QByteArray cleaned;
+    cleaned.reserve(bytes.size());
+    for (char c : bytes) {
+        if (c != '\r' && c != '\b')
+            cleaned += c;
+    }
+    return QString::fromLatin1(cleaned);
+}
+
+} // namespace
+
+AIEditorWidget::AIEditorWidget(GameSession& session, QWidget* parent)
+    : QWidget(parent), m_game(session.game()), m_session(session)
+{
+    setupUi(this);
+    setObjectName("aiEditor");
+    log->setMaximumBlockCount(kLogLines);
+    connect(browse, &QPushButton::clicked, this, &AIEditorWidget::browseClicked);
+    connect(saveButton, &QPushButton::clicked, this, &AIEditorWidget::saveClicked);
+    connect(testButton, &QPushButton::clicked, this, &AIEditorWidget::testClicked);
+    connect(newButton, &QPushButton::clicked, editor, &QPlainTextEdit::clear);
+    connect(clear, &QPushButton::clicked, log, &QPlainTextEdit::clear);
+    connect(editor, &LuaEditorWidget::scanMessage, status, &QLabel::setText);
+    connect(&m_session, &GameSession::scriptOutput, this, &AIEditorWidget::appendOutput);
+    // A test run during a computer turn would share the Lua state with the turn's worker.
+    connect(&m_session, &GameSession::lockChanged, testButton,
+            [this](bool locked) { testButton->setEnabled(!locked); });
+}
+
+void AIEditorWidget::appendOutput(const QString& line)
+{
+    log->appendPlainText(line);
+    log->moveCursor(QTextCursor::End);
+    log->ensureCursorVisible();
+}
+
+QString AIEditorWidget::chooseFile(bool save, const QString& start, const QString& filter)
+{
+    // Qt reads the filters' line breaks as separators; a final one would add an empty entry.
+    const QString filters = filter.trimmed();
+    if (m_fileChooser)
+        return m_fileChooser(save, start, filters);
+    return save ? QFileDialog::getSaveFileName(this, QString(), start, filters)
+                : QFileDialog::getOpenFileName(this, QString(), start, filters);
+}
+
+void AIEditorWidget::warn(const QString& format, const QString& path)
+{
+    showWarning(m_game.view(), "%s", uitext::withText(format, path).toUtf8().constData());
+}
+
+void AIEditorWidget::browseClicked()
+{
+    const QString path = chooseFile(false, kProfilesFolder, tr("CPU files (*.cpu)\n"));
+    // A cancelled dialog gives an empty path, which holds no ".cpu" either.
+    if (!path.contains(kProfileExtension))
+        return;
+    std::string bytes;
+    if (RegularFile::readFile(QFile::encodeName(path).toStdString(), kMaxProfileBytes, bytes) !=
+        RegularFile::Status::Read) {
+        warn(tr("Can't open %s"), path);
+        return;
+    }
+    editor->setPlainText(profileText(QByteArray::fromStdString(bytes)));
+    fileName->setText(path);
+}
+
+void AIEditorWidget::saveClicked()
+{
+    QString name = chooseFile(true, fileName->text(), tr("CPU files (*.cpu)\n") + tr("All files (*.*)"));
+    if (name.isEmpty())
+        return;
+    if (!name.contains(kProfileExtension))
+        name += kProfileExtension;
+    const QByteArray bytes = editor->toPlainText().toLatin1();
+    const std::string path = QFile::encodeName(name).toStdString();
+    if (writeFileAtomically(path,
+                            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))) !=
+        WriteResult::Written) {
+        warn(tr("Can't save %s"), name);
+        return;
+    }
+    fileName->setText(name);
+}
+
+void AIEditorWidget::testClicked()
+{
+    const GameRules* rules = m_game.rules();
+    const std::string rack =
+        rules != nullptr && rules->inProgress() ? uitext::rack(rules->currentPlayer()) : std::string();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The list the script reads must be the one of the position on the board now.
+    moveGenerator(m_game).generate(rack);
+    scriptHost(m_game).runText(editor->toPlainText().toLatin1().toStdString());
+    QApplication::restoreOverrideCursor();
+}
+
+} // namespace glyph

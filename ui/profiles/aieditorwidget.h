@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+#include "ui_aieditorwidget.h"
+
+namespace glyph
+{
+
+class Game;
+class GameSession;
+
+/// The "AI Editor" page: loads, edits, saves and tests computer-player profiles (".cpu" Lua
+/// scripts); the output of the scripts' Debug calls and their errors appear in `log`.
+class AIEditorWidget : public QWidget, private Ui::UIAIEditorWidget
+{
+    Q_OBJECT
+
+public:
+    /// Asks the user for a file (to save when `save` is true); returns an empty text when
+    /// cancelled. Stands in for the file dialogs where no user is present.
+    using FileChooser = std::function<QString(bool save, const QString& start, const QString& filter)>;
+
+    AIEditorWidget(GameSession& session, QWidget* parent);
+
+    /// Appends one line to `log` and moves its cursor to the last line.
+    void appendOutput(const QString& line);
+    /// Replaces the file dialogs (null: real dialogs).
+    void setFileChooser(FileChooser chooser) { m_fileChooser = std::move(chooser); }
+
+public slots:
+    /// Loads a profile chosen in Profiles/ into the editor; a path without ".cpu" is ignored,
+    /// an unreadable file gives "Can't open %s" and changes nothing.
+    void browseClicked();
+    /// Writes the script as Latin-1 text under a chosen name (".cpu" appended unless the name
+    /// holds it); a failure gives "Can't save %s" and changes nothing.
+    void saveClicked();
+    /// Lists the moves of the current player's rack and runs the script on them; nothing is
+    /// played.
+    void testClicked();
+
+private:
+    QString chooseFile(bool save, const QString& start, const QString& filter);
+    void warn(const QString& format, const QString& path);
+
+    Game& m_game;
+    GameSession& m_session;
+    FileChooser m_fileChooser;
+};
+
+} // namespace glyph

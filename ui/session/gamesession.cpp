@@ -1,0 +1,467 @@
+#include "ui/session/gamesession.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QThread>
+
+#include <algorithm>
+#include <cstring>
+
+#include "ai/aiplayers.h"
+#include "ai/luahost.h"
+#include "engine/game.h"
+#include "engine/gamerules.h"
+#include "ui/common/prompter.h"
+#include "ui/common/translation.h"
+
+namespace glyph
+{
+
+namespace
+{
+
+const char* const kProductName = "Glyphmosaic";
+const char* const kGamesFolder = "Games/";
+const char* const kSavedGameExtension = "tc";
+/// Pause between two computer turns, and before a computer player who starts a new game.
+constexpr int kComputerDelay = 150;
+constexpr int kNewGameComputerDelay = 1000;
+/// How long a computer player's move stays on the board before it is played.
+constexpr int kComputerMoveDisplay = 2000;
+
+QString latin1(const std::string& text)
+{
+    // Scripts are Latin-1 text, and so is what they print.
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+GameSession::GameSession(Game& game, Prompter& prompter, QObject* parent)
+    : QObject(parent), m_game(game), m_prompter(prompter)
+{
+    m_prompter.setPauseCounter(&m_pauses);
+    connect(&m_clockTimer, &QTimer::timeout, this, &GameSession::tick);
+    m_chainTimer.setSingleShot(true);
+    connect(&m_chainTimer, &QTimer::timeout, this, &GameSession::startComputerTurn);
+    m_stepTimer.setSingleShot(true);
+    connect(&m_stepTimer, &QTimer::timeout, this, &GameSession::runNextStep);
+}
+
+GameSession::~GameSession()
+{
+    m_prompter.setPauseCounter(nullptr);
+    joinWorker();
+}
+
+bool GameSession::gameOn() const
+{
+    const GameRules* rules = m_game.rules();
+    return rules != nullptr && rules->inProgress() && !rules->isGameOver();
+}
+
+// ---- the game's view ----
+
+void GameSession::showWarning(const std::string& text)
+{
+    const QString message = QString::fromStdString(text);
+    if (QThread::currentThread() != thread()) {
+        QMetaObject::invokeMethod(
+            this, [this, message] { m_prompter.warn(nullptr, message); }, Qt::QueuedConnection);
+        return;
+    }
+    m_prompter.warn(nullptr, message);
+}
+
+std::string GameSession::translate(const char* text)
+{
+    return translation::translateFormat(translation::kCoreContext, text).toStdString();
+}
+
+void GameSession::refresh(bool)
+{
+    emit positionChanged();
+}
+
+void GameSession::refreshWithoutBoard()
+{
+    emit placementChanged();
+}
+
+void GameSession::erasePlacedTiles()
+{
+    emit placementChanged();
+}
+
+void GameSession::showGameOver()
+{
+    // The rules report the end from inside the move that ends the game: the dialog waits until
+    // that move is drawn.
+    QMetaObject::invokeMethod(this, &GameSession::gameOver, Qt::QueuedConnection);
+}
+
+void GameSession::showThinkingNotice(const std::string& text)
+{
+    emit thinking(QString::fromStdString(text));
+}
+
+void GameSession::hideThinkingNotice()
+{
+    emit thinkingDone();
+}
+
+void GameSession::wait(int milliseconds)
+{
+    const PauseCounter::Guard pause = m_pauses.hold();
+    QEventLoop loop;
+    QTimer::singleShot(static_cast<int>(milliseconds * m_waitFactor), &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void GameSession::appendScriptOutput(const std::string& line)
+{
+    const QString text = latin1(line);
+    if (QThread::currentThread() != thread()) {
+        QMetaObject::invokeMethod(
+            this, [this, text] { emit scriptOutput(text); }, Qt::QueuedConnection);
+        return;
+    }
+    emit scriptOutput(text);
+}
+
+// ---- a human's turn ----
+
+void GameSession::move()
+{
+    if (m_turnRunning || !gameOn())
+        return;
+    if (m_game.rules()->currentPlayer().isComputer()) {
+        // Move after an Escape takes the chain up again.
+        m_chainStopped = false;
+        startComputerTurn();
+        return;
+    }
+    Move chosen;
+    if (!m_game.buildHumanMove(chosen)) {
+        m_prompter.warn(nullptr, tr("Please make a valid move first"));
+        return;
+    }
+    m_highlightedMove = Move{};
+    m_game.rules()->playMove(chosen);
+    emit positionChanged();
+    emit fileChanged();
+    chainComputerTurn(kComputerDelay);
+}
+
+void GameSession::passOrExchange(const std::string& exchange, const std::string& kept)
+{
+    if (m_turnRunning || !gameOn())
+        return;
+    m_game.rules()->passOrExchange(exchange, kept);
+    emit positionChanged();
+    emit fileChanged();
+    chainComputerTurn(kComputerDelay);
+}
+
+// ---- the computer players' turns ----
+
+void GameSession::chainComputerTurn(int delay)
+{
+    if (!m_chainStopped && gameOn() && m_game.rules()->currentPlayer().isComputer())
+        m_chainTimer.start(static_cast<int>(delay * m_waitFactor));
+}
+
+void GameSession::stopComputerPlayers()
+{
+    m_chainStopped = true;
+    m_chainTimer.stop();
+    if (m_turnRunning)
+        emit statusMessage(tr("The computer players stop after this turn."));
+}
+
+void GameSession::startComputerTurn()
+{
+    if (m_turnRunning || !gameOn() || !m_game.rules()->currentPlayer().isComputer())
+        return;
+    m_turnRunning = true;
+    m_turnPause = m_pauses.hold();
+    emit lockChanged(true);
+
+    const Player player = m_game.rules()->currentPlayer();
+    LuaHost& host = scriptHost(m_game);
+    emit thinking(QString::fromStdString(host.thinkingNotice(player)));
+    m_thinkingClock.start();
+    // Only the worker touches the Lua state and the move generator until it ends; the window
+    // reads the game meanwhile but changes nothing, as the turn lock refuses every command that would.
+    const unsigned serial = ++m_turnSerial;
+    m_worker = QThread::create([this, &host, player] {
+        m_chosen = host.chooseMove(player);
+        m_profileError = host.lastError();
+    });
+    connect(m_worker, &QThread::finished, this, [this, serial] {
+        if (serial == m_turnSerial && m_worker != nullptr)
+            computerMoveChosen();
+    });
+    m_worker->start();
+}
+
+void GameSession::joinWorker()
+{
+    if (m_worker == nullptr)
+        return;
+    m_worker->wait();
+    delete m_worker;
+    m_worker = nullptr;
+}
+
+void GameSession::afterWait(int milliseconds, void (GameSession::*step)())
+{
+    m_nextStep = step;
+    m_stepTimer.start(std::max(0, static_cast<int>(milliseconds * m_waitFactor)));
+}
+
+void GameSession::runNextStep()
+{
+    if (auto step = std::exchange(m_nextStep, nullptr))
+        (this->*step)();
+}
+
+void GameSession::computerMoveChosen()
+{
+    joinWorker();
+    // The notice stays up a little while even when the choice was quick.
+    afterWait(LuaHost::kMinimumThinkingMs - static_cast<int>(m_thinkingClock.elapsed()),
+              &GameSession::showComputerMove);
+}
+
+void GameSession::showComputerMove()
+{
+    emit thinkingDone();
+    if (m_chosen.isPass()) {
+        emit thinking(QString::fromStdString(scriptHost(m_game).passNotice(m_game.rules()->currentPlayer())));
+        afterWait(LuaHost::kPassNoticeMs, &GameSession::playComputerMove);
+        return;
+    }
+    m_game.showMoveInRackSlots(m_chosen);
+    emit placementChanged();
+    afterWait(kComputerMoveDisplay, &GameSession::playComputerMove);
+}
+
+void GameSession::playComputerMove()
+{
+    emit thinkingDone();
+    const Player& mover = m_game.rules()->currentPlayer();
+    const std::string profile(mover.profile, strnlen(mover.profile, sizeof mover.profile));
+    const std::string played = m_game.moveText(m_chosen, m_game.board());
+    scriptHost(m_game).playSolution(m_chosen);
+    if (!m_profileError.empty())
+        reportProfileError(profile, played);
+    finishTurn();
+    emit positionChanged();
+    emit fileChanged();
+    chainComputerTurn(kComputerDelay);
+}
+
+void GameSession::reportProfileError(const std::string& profile, const std::string& played)
+{
+    // A profile stopped for its limits has said so in the pane already.
+    if (m_profileError.find("script stopped") == std::string::npos)
+        emit scriptOutput(latin1("Error: " + m_profileError));
+    emit statusMessage(tr("The profile %1 failed; the computer played %2.")
+                           .arg(latin1(profile), QString::fromStdString(played)));
+    m_profileError.clear();
+}
+
+void GameSession::finishTurn()
+{
+    m_turnPause.reset();
+    m_turnRunning = false;
+    emit lockChanged(false);
+}
+
+void GameSession::abandonComputerTurn()
+{
+    m_chainStopped = true;
+    m_chainTimer.stop();
+    if (!m_turnRunning)
+        return;
+    joinWorker();
+    m_stepTimer.stop();
+    m_nextStep = nullptr;
+    m_profileError.clear();
+    emit thinkingDone();
+    m_game.reloadRackSlots();
+    finishTurn();
+    emit positionChanged();
+}
+
+// ---- the tiles being laid and the position shown ----
+
+void GameSession::placementEdited()
+{
+    emit placementChanged();
+}
+
+void GameSession::takeBackPlacedTiles()
+{
+    if (m_turnRunning)
+        return;
+    for (int i = 0; i < m_game.rackSlotCount(); ++i)
+        m_game.rackSlots()[i].placed = 0;
+    emit placementChanged();
+}
+
+void GameSession::setHighlightedMove(const Move& move)
+{
+    m_highlightedMove = move;
+    emit placementChanged();
+}
+
+void GameSession::goFirst()
+{
+    if (!m_turnRunning && m_game.rules() != nullptr)
+        m_game.rules()->goFirst();
+    emit positionChanged();
+}
+
+void GameSession::goLast()
+{
+    if (!m_turnRunning && m_game.rules() != nullptr)
+        m_game.rules()->goLast();
+    emit positionChanged();
+}
+
+void GameSession::goPrevious()
+{
+    if (!m_turnRunning && m_game.rules() != nullptr)
+        m_game.rules()->goPrevious();
+    emit positionChanged();
+}
+
+void GameSession::goNext()
+{
+    if (!m_turnRunning && m_game.rules() != nullptr)
+        m_game.rules()->goNext();
+    emit positionChanged();
+}
+
+void GameSession::goTo(int turn)
+{
+    if (!m_turnRunning && m_game.rules() != nullptr)
+        m_game.rules()->goTo(turn);
+    emit positionChanged();
+}
+
+void GameSession::notifySettingsChanged()
+{
+    emit settingsChanged();
+    emit positionChanged();
+}
+
+// ---- the game file ----
+
+bool GameSession::startNewGame(const std::vector<Player>& players, unsigned char gameType)
+{
+    abandonComputerTurn();
+    const bool started = m_game.startNewGame(players, gameType);
+    m_fileState.markNew(m_game);
+    m_highlightedMove = Move{};
+    m_chainStopped = false;
+    emit settingsChanged();
+    emit positionChanged();
+    emit fileChanged();
+    if (started)
+        chainComputerTurn(kNewGameComputerDelay);
+    return started;
+}
+
+bool GameSession::settleUnsavedGame()
+{
+    if (!unsaved())
+        return true;
+    switch (m_prompter.message(nullptr, QMessageBox::Question, tr("Save the game in progress?"),
+                               {tr("&Save"), tr("&Discard"), tr("&Cancel")})) {
+    case 0:
+        return save();
+    case 1:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool GameSession::open()
+{
+    if (m_game.rules() == nullptr)
+        return false;
+    const QString filter =
+        QString::asprintf("%s (*.%s)\n", m_game.rules()->name().c_str(), kSavedGameExtension) +
+        tr("All files (*.*)");
+    const QString fileName = m_prompter.openFileName(kGamesFolder, filter);
+    if (fileName.isEmpty())
+        return false;
+    abandonComputerTurn();
+    if (!m_game.rules()->load(fileName.toStdString()))
+        return false;
+    m_fileState.markSaved(m_game, fileName);
+    m_highlightedMove = Move{};
+    emit positionChanged();
+    emit fileChanged();
+    return true;
+}
+
+bool GameSession::save()
+{
+    if (m_game.rules() == nullptr || m_game.rules()->history().empty()) {
+        m_prompter.message(nullptr, QMessageBox::Information, tr("There is no game to save."), {tr("OK")});
+        return false;
+    }
+    const QString filter =
+        QString::asprintf("%s (*.%s)", m_game.rules()->name().c_str(), kSavedGameExtension);
+    const QString fileName = m_prompter.saveFileName(kGamesFolder, filter);
+    return !fileName.isEmpty() && saveAs(fileName);
+}
+
+bool GameSession::saveAs(const QString& fileName)
+{
+    const QString name = savedGameName(fileName);
+    if (m_game.rules() == nullptr || !m_game.rules()->save(name.toStdString()))
+        return false;
+    m_fileState.markSaved(m_game, name);
+    emit fileChanged();
+    return true;
+}
+
+QString GameSession::savedGameName(const QString& chosen)
+{
+    // Only the file's own name counts: a dot in a folder of the path (~/.local) is no extension.
+    if (QFileInfo(chosen).fileName().contains('.'))
+        return chosen;
+    return chosen + "." + kSavedGameExtension;
+}
+
+QString GameSession::caption() const
+{
+    if (m_game.rules() == nullptr)
+        return QString::fromLatin1(kProductName);
+    QString text = QString::fromLatin1(kProductName) + " - " + QString::fromStdString(m_game.rules()->name());
+    const QString fileName = m_fileState.fileName(m_game);
+    if (!fileName.isEmpty())
+        text += " - " + fileName;
+    return text;
+}
+
+// ---- the clocks ----
+
+void GameSession::tick()
+{
+    const GameRules* rules = m_game.rules();
+    if (paused() || !gameOn() || rules->currentPlayer().timeLeft <= 0)
+        return;
+    // The rules count the second down and warn once when the clock reaches zero.
+    m_game.rules()->tickClock();
+    emit clockTicked();
+}
+
+} // namespace glyph
