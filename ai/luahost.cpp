@@ -211,7 +211,7 @@ bool LuaHost::runProfile(const std::string& name)
         std::fprintf(stderr, "%s: not a profile name\n", name.c_str());
         return false;
     }
-    return runFile(m_profileFolder + name);
+    return runFile(profilePath(name));
 }
 
 bool LuaHost::runFile(const std::string& path)
@@ -242,6 +242,11 @@ bool LuaHost::runText(const std::string& text)
         return true;
     m_game.view().appendScriptOutput("Error: " + error);
     return false;
+}
+
+std::string LuaHost::profilePath(const std::string& profile) const
+{
+    return m_game.folders().find(m_profileFolder + profile);
 }
 
 Move LuaHost::computerTurn(const Player& player)
