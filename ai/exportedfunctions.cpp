@@ -73,35 +73,43 @@ Game& gameOf(lua_State* state)
     return LuaHost::fromState(state).game();
 }
 
-int debugLine(lua_State* state)
+/// Writes the values of a Debug call, separated by blanks, as one line of script output.
+void writeDebugLine(lua_State* state)
 {
-    std::string line;
+    LuaHost& host = LuaHost::fromState(state);
     const int count = lua_gettop(state);
     for (int index = 1; index <= count; ++index) {
         if (index > 1)
-            line += ' ';
+            host.writeScriptText(" ");
         switch (lua_type(state, index)) {
         case LUA_TSTRING:
         case LUA_TNUMBER: {
             lua_pushvalue(state, index);
             std::size_t length = 0;
             const char* text = lua_tolstring(state, -1, &length);
-            line.append(text, length);
+            host.writeScriptText(std::string_view(text, length));
             lua_pop(state, 1);
             break;
         }
         case LUA_TNIL:
-            line += "nil";
+            host.writeScriptText("nil");
             break;
         case LUA_TBOOLEAN:
-            line += lua_toboolean(state, index) ? "true" : "false";
+            host.writeScriptText(lua_toboolean(state, index) ? "true" : "false");
             break;
         default:
-            line += luaL_typename(state, index);
+            host.writeScriptText(luaL_typename(state, index));
             break;
         }
     }
-    gameOf(state).view().appendScriptOutput(line);
+    host.writeScriptText("\n");
+}
+
+/// Debug goes the way of `print`: long lines cut, output counted against the memory limit.
+int debugLine(lua_State* state)
+{
+    writeDebugLine(state);
+    LuaHost::checkLimits(state);
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "ai/luahost.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -9,6 +10,7 @@
 #include "ai/exportedfunctions.h"
 #include "ai/luasandbox.h"
 #include "ai/movegenerator.h"
+#include "base/regularfile.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
 #include "engine/gameview.h"
@@ -57,6 +59,7 @@ LuaHost::LuaHost(Game& game) : m_game(game)
         lua_pushcclosure(m_state, kExportedFunctions[row].function, 0);
         lua_setglobal(m_state, kExportedFunctions[row].name);
     }
+    LuaSandbox::keepGenuine(m_state);
 }
 
 LuaHost::~LuaHost()
@@ -118,6 +121,8 @@ void LuaHost::checkLimits(lua_State* state)
     LuaHost& host = fromState(state);
     if (!host.m_running)
         return;
+    if (host.m_stopReason == StopReason::None && host.m_memoryUsed + host.m_outputBytes > host.m_memoryLimit)
+        host.m_stopReason = StopReason::Memory;
     if (host.m_stopReason == StopReason::None && std::chrono::steady_clock::now() < host.m_deadline)
         return;
     // From now on every instruction fails, so a script that catches the error cannot go on.
@@ -137,13 +142,25 @@ void LuaHost::limitHook(lua_State* state, lua_Debug*)
 
 void LuaHost::writeScriptText(std::string_view text)
 {
-    for (char code : text) {
-        if (code == '\n' || m_pendingText.size() >= kLongestPendingLine) {
+    // Output counts against the memory limit: past it, nothing more is passed on.
+    if (m_running && m_memoryUsed + (m_outputBytes += text.size()) > m_memoryLimit)
+        return;
+    while (!text.empty()) {
+        const std::size_t room = kLongestPendingLine - std::min(m_pendingText.size(), kLongestPendingLine);
+        const std::size_t newline = text.find('\n');
+        if (newline != std::string_view::npos && newline <= room) {
+            m_pendingText.append(text.data(), newline);
+            text.remove_prefix(newline + 1);
             m_game.view().appendScriptOutput(m_pendingText);
             m_pendingText.clear();
+        } else if (room == 0) {
+            m_game.view().appendScriptOutput(m_pendingText);
+            m_pendingText.clear();
+        } else {
+            const std::size_t taken = std::min(room, text.size());
+            m_pendingText.append(text.data(), taken);
+            text.remove_prefix(taken);
         }
-        if (code != '\n')
-            m_pendingText += code;
     }
 }
 
@@ -156,7 +173,9 @@ void LuaHost::flushScriptText()
 
 void LuaHost::beginRun()
 {
+    LuaSandbox::restoreGenuine(m_state);
     m_stopReason = StopReason::None;
+    m_outputBytes = 0;
     m_running = true;
     m_deadline = std::chrono::steady_clock::now() + m_runTimeLimit;
     lua_sethook(m_state, limitHook, LUA_MASKCOUNT, kHookInstructionCount);
@@ -169,6 +188,7 @@ bool LuaHost::finishRun(int loadStatus, std::string& error)
         status = lua_pcall(m_state, 0, 0, 0);
     lua_sethook(m_state, nullptr, 0, 0);
     m_running = false;
+    LuaSandbox::restoreGenuine(m_state);
     flushScriptText();
     if (status == LUA_OK && m_stopReason == StopReason::None)
         return true;
@@ -178,16 +198,38 @@ bool LuaHost::finishRun(int loadStatus, std::string& error)
     // A memory error raised inside Lua itself says "not enough memory"; name the limit instead.
     if (m_stopReason == StopReason::Memory && error.find("script stopped") == std::string::npos)
         error = "script stopped: it used more than " + std::to_string(m_memoryLimit >> 20) + " MB";
+    // The message is the script's own text (error(s) takes any string): cut it as a line.
+    if (error.size() > kLongestPendingLine)
+        error.resize(kLongestPendingLine);
     lua_settop(m_state, 0);
     return false;
+}
+
+bool LuaHost::runProfile(const std::string& name)
+{
+    if (!Player::isProfileName(name)) {
+        m_lastError = name + ": not a profile name";
+        std::fprintf(stderr, "%s\n", m_lastError.c_str());
+        return false;
+    }
+    return runFile(profilePath(name));
 }
 
 bool LuaHost::runFile(const std::string& path)
 {
     std::string& error = m_lastError;
+    // A regular file only: a FIFO or device named here would block or never end.
+    std::string text;
+    const RegularFile::Status status = RegularFile::readFile(path, kMaxProfileBytes, text);
+    if (status != RegularFile::Status::Read) {
+        error = RegularFile::describe(status, path);
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return false;
+    }
     error.clear();
     beginRun();
-    if (finishRun(luaL_loadfilex(m_state, path.c_str(), "t"), error))
+    const std::string chunkName = "@" + path;
+    if (finishRun(luaL_loadbufferx(m_state, text.data(), text.size(), chunkName.c_str(), "t"), error))
         return true;
     std::fprintf(stderr, "%s\n", error.c_str());
     if (m_stopReason != StopReason::None)
@@ -247,7 +289,7 @@ Move LuaHost::chooseMove(const Player& player)
 {
     m_exchangeLetters.clear();
     m_solution = moveGenerator(m_game).generate(fieldText(player.rack, sizeof player.rack));
-    runFile(profilePath(fieldText(player.profile, sizeof player.profile)));
+    runProfile(fieldText(player.profile, sizeof player.profile));
     return m_solution;
 }
 

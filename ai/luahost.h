@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -51,9 +52,15 @@ public:
     const std::string& lastError() const { return m_lastError; }
     /// Plays a turn's solution: the exchange the script asked for, else `playMove`.
     bool playSolution(const Move& solution);
-    /// Runs a Lua file in the shared state; false when it could not be loaded or failed (the
-    /// message on stderr).
+    /// Largest profile file read.
+    static constexpr std::uint64_t kMaxProfileBytes = 8 * 1024 * 1024;
+
+    /// Runs a Lua file (a regular file of at most kMaxProfileBytes, as text) in the shared
+    /// state; false when it could not be read or loaded, or failed (the message on stderr).
     bool runFile(const std::string& path);
+    /// Runs the profile of that name from the profile folder, as `runFile`; false without
+    /// reading anything when the name is not a profile name (`Player::isProfileName`).
+    bool runProfile(const std::string& name);
     /// Runs Lua text in the shared state; false after an "Error: " line in the output pane.
     bool runText(const std::string& text);
 
@@ -78,8 +85,9 @@ public:
     /// Bytes the Lua state holds now.
     std::size_t memoryUsed() const { return m_memoryUsed; }
 
-    /// Text a script printed (`print`, `io.write`): each complete line goes to the script output,
-    /// the rest when the run ends.
+    /// Text a script printed (`print`, `io.write`, `Debug`): each complete line goes to the script
+    /// output, cut into lines of at most 4,096 bytes, the rest when the run ends. What a run
+    /// prints counts against the memory limit; past it, the text is dropped and the script stops.
     void writeScriptText(std::string_view text);
     /// Stops the running script with a Lua error once it has run too long or used too much
     /// memory; for library functions that work long inside C, where the hook cannot look.
@@ -110,6 +118,7 @@ private:
     bool m_running = false;
     std::size_t m_memoryLimit = kDefaultMemoryLimit;
     std::size_t m_memoryUsed = 0;
+    std::size_t m_outputBytes = 0;
     std::string m_pendingText;
     std::string m_lastError;
 };

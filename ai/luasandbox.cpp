@@ -28,25 +28,6 @@ int textLoad(lua_State* state)
     return lua_gettop(state) - 4;
 }
 
-/// `setmetatable` that refuses finalizers: a `__gc` function runs with hooks off, where no
-/// time limit can reach it. An object only becomes finalizable here, so a `__gc` field added
-/// to the metatable later has no effect.
-int setMetatableWithoutFinalizer(lua_State* state)
-{
-    if (lua_type(state, 2) == LUA_TTABLE) {
-        lua_pushliteral(state, "__gc");
-        const bool finalizer = lua_rawget(state, 2) != LUA_TNIL;
-        lua_pop(state, 1);
-        if (finalizer)
-            return luaL_error(state, "finalizers (__gc) are not available to profiles");
-    }
-    const int count = lua_gettop(state);
-    lua_pushvalue(state, lua_upvalueindex(1));
-    lua_insert(state, 1);
-    lua_call(state, count, 1);
-    return 1;
-}
-
 /// Elements `table.move` copies between two looks at the host's limits.
 constexpr lua_Integer kMoveChunk = 4096;
 
@@ -89,6 +70,308 @@ int chunkedMove(lua_State* state)
     return 1;
 }
 
+/// Steps a loop in C takes between two looks at the host's limits.
+constexpr unsigned kStepsBetweenChecks = 4096;
+
+/// Counts the steps of a loop that runs in C over a length the script chose, and looks at the
+/// host's limits now and then: such a loop never reaches the hook.
+class LimitedLoop
+{
+public:
+    explicit LimitedLoop(lua_State* state) : m_state(state) {}
+    void step()
+    {
+        if (++m_steps % kStepsBetweenChecks == 0)
+            LuaHost::checkLimits(m_state);
+    }
+
+private:
+    lua_State* m_state;
+    unsigned m_steps = 0;
+};
+
+/// t[to] = t[from] through the metamethods, as the table library copies.
+void copyElement(lua_State* state, lua_Integer from, lua_Integer to)
+{
+    lua_geti(state, 1, from);
+    lua_seti(state, 1, to);
+}
+
+/// `table.insert` as the library has it, with the shifting loop under the limits.
+int limitedInsert(lua_State* state)
+{
+    luaL_checktype(state, 1, LUA_TTABLE);
+    const lua_Integer end = luaL_intop(+, luaL_len(state, 1), 1);
+    lua_Integer position = end;
+    if (lua_gettop(state) == 3) {
+        position = luaL_checkinteger(state, 2);
+        luaL_argcheck(state, static_cast<lua_Unsigned>(position) - 1u < static_cast<lua_Unsigned>(end), 2,
+                      "position out of bounds");
+        LimitedLoop loop(state);
+        for (lua_Integer i = end; i > position; --i, loop.step())
+            copyElement(state, i - 1, i);
+    } else if (lua_gettop(state) != 2) {
+        return luaL_error(state, "wrong number of arguments to 'insert'");
+    }
+    lua_seti(state, 1, position);
+    return 0;
+}
+
+/// `table.remove` as the library has it, with the shifting loop under the limits.
+int limitedRemove(lua_State* state)
+{
+    luaL_checktype(state, 1, LUA_TTABLE);
+    const lua_Integer size = luaL_len(state, 1);
+    lua_Integer position = luaL_optinteger(state, 2, size);
+    if (position != size)
+        luaL_argcheck(state, static_cast<lua_Unsigned>(position) - 1u <= static_cast<lua_Unsigned>(size), 2,
+                      "position out of bounds");
+    lua_geti(state, 1, position);
+    LimitedLoop loop(state);
+    for (; position < size; ++position, loop.step())
+        copyElement(state, position + 1, position);
+    lua_pushnil(state);
+    lua_seti(state, 1, position);
+    return 1;
+}
+
+/// Adds t[index] to the buffer; a value that is not a string or number is an error.
+void addElement(lua_State* state, luaL_Buffer& buffer, lua_Integer index)
+{
+    lua_geti(state, 1, index);
+    if (!lua_isstring(state, -1))
+        luaL_error(state, "invalid value (at index %I) in table for 'concat'",
+                   static_cast<LUAI_UACINT>(index));
+    luaL_addvalue(&buffer);
+}
+
+/// `table.concat` as the library has it, with the joining loop under the limits.
+int limitedConcat(lua_State* state)
+{
+    luaL_checktype(state, 1, LUA_TTABLE);
+    lua_Integer last = luaL_len(state, 1);
+    std::size_t separatorLength = 0;
+    const char* separator = luaL_optlstring(state, 2, "", &separatorLength);
+    lua_Integer index = luaL_optinteger(state, 3, 1);
+    last = luaL_optinteger(state, 4, last);
+    luaL_Buffer buffer;
+    luaL_buffinit(state, &buffer);
+    LimitedLoop loop(state);
+    for (; index < last; ++index, loop.step()) {
+        addElement(state, buffer, index);
+        luaL_addlstring(&buffer, separator, separatorLength);
+    }
+    if (index == last)
+        addElement(state, buffer, index);
+    luaL_pushresult(&buffer);
+    return 1;
+}
+
+/// The order `table.sort` uses: the script's function when it gave one, else `<`. Every loop
+/// of the library's sort compares at each step, so counting the comparisons bounds it.
+int limitedLessThan(lua_State* state)
+{
+    lua_Integer count = lua_tointeger(state, lua_upvalueindex(2)) + 1;
+    lua_pushinteger(state, count);
+    lua_replace(state, lua_upvalueindex(2));
+    if (count % kStepsBetweenChecks == 0)
+        LuaHost::checkLimits(state);
+    if (lua_isnil(state, lua_upvalueindex(1))) {
+        lua_pushboolean(state, lua_compare(state, 1, 2, LUA_OPLT));
+        return 1;
+    }
+    lua_pushvalue(state, lua_upvalueindex(1));
+    lua_insert(state, 1);
+    lua_call(state, 2, 1);
+    lua_pushboolean(state, lua_toboolean(state, -1));
+    return 1;
+}
+
+/// `table.sort` with its order wrapped in `limitedLessThan`.
+int limitedSort(lua_State* state)
+{
+    if (!lua_isnoneornil(state, 2))
+        luaL_checktype(state, 2, LUA_TFUNCTION);
+    lua_settop(state, 2);
+    lua_pushinteger(state, 0);
+    lua_pushcclosure(state, limitedLessThan, 2);
+    lua_pushvalue(state, lua_upvalueindex(1));
+    lua_insert(state, 1);
+    lua_call(state, 2, 0);
+    return 0;
+}
+
+/// `string.rep` that answers an empty result at once: the library would loop in C once for
+/// each of up to 2^63 empty copies. A result that is not empty is bounded by the memory limit.
+int limitedRep(lua_State* state)
+{
+    std::size_t length = 0;
+    std::size_t separatorLength = 0;
+    luaL_checklstring(state, 1, &length);
+    const lua_Integer count = luaL_checkinteger(state, 2);
+    luaL_optlstring(state, 3, "", &separatorLength);
+    if (count <= 0 || (length == 0 && (separatorLength == 0 || count == 1))) {
+        lua_pushliteral(state, "");
+        return 1;
+    }
+    lua_settop(state, 3);
+    lua_pushvalue(state, lua_upvalueindex(1));
+    lua_insert(state, 1);
+    lua_call(state, 3, 1);
+    return 1;
+}
+
+/// Deepest nesting of `coroutine.close` calls: the interpreter of this platform counts none of
+/// them against its C-stack limit, so __close handlers that close coroutines 20,000 deep
+/// overflow the C stack.
+constexpr lua_Integer kMaxCloseNesting = 100;
+
+/// `coroutine.close` with its nesting bounded (the depth is the second upvalue).
+int limitedClose(lua_State* state)
+{
+    const lua_Integer depth = lua_tointeger(state, lua_upvalueindex(2));
+    if (depth >= kMaxCloseNesting)
+        return luaL_error(state, "coroutine.close nested too deeply");
+    lua_pushinteger(state, depth + 1);
+    lua_replace(state, lua_upvalueindex(2));
+    const int count = lua_gettop(state);
+    lua_pushvalue(state, lua_upvalueindex(1));
+    lua_insert(state, 1);
+    const int status = lua_pcall(state, count, LUA_MULTRET, 0);
+    lua_pushinteger(state, depth);
+    lua_replace(state, lua_upvalueindex(2));
+    if (status != LUA_OK)
+        return lua_error(state);
+    return lua_gettop(state);
+}
+
+/// Registry key of the metatables that scripts have set (a table with weak keys).
+const char* const kMetatablesKey = "glyph.metatables";
+/// Registry key of the genuine globals, libraries and string metatable (see `keepGenuine`).
+const char* const kGenuineKey = "glyph.genuine";
+
+/// Pushes the registry table under `key`, creating it (with this `__mode`, if any) when missing.
+void pushRegistryTable(lua_State* state, const char* key, const char* mode)
+{
+    if (lua_getfield(state, LUA_REGISTRYINDEX, key) == LUA_TTABLE)
+        return;
+    lua_pop(state, 1);
+    lua_newtable(state);
+    if (mode != nullptr) {
+        lua_newtable(state);
+        lua_pushstring(state, mode);
+        lua_setfield(state, -2, "__mode");
+        lua_setmetatable(state, -2);
+    }
+    lua_pushvalue(state, -1);
+    lua_setfield(state, LUA_REGISTRYINDEX, key);
+}
+
+/// True when the table at `index` has a raw field `name`.
+bool hasField(lua_State* state, int index, const char* name)
+{
+    lua_pushstring(state, name);
+    const bool present = lua_rawget(state, index < 0 ? index - 1 : index) != LUA_TNIL;
+    lua_pop(state, 1);
+    return present;
+}
+
+/// `setmetatable` that refuses finalizers and weak tables. A `__gc` function runs with hooks
+/// off, where no time limit can reach it; an object only becomes finalizable here, so a `__gc`
+/// field added to the metatable later has no effect. Weak keys let a chain of entries make one
+/// collection run for minutes inside C, in every later script's turn; a `__mode` added later is
+/// taken out again before each run and each collection the script asks for.
+int setMetatableChecked(lua_State* state)
+{
+    if (lua_type(state, 2) == LUA_TTABLE) {
+        if (hasField(state, 2, "__gc"))
+            return luaL_error(state, "finalizers (__gc) are not available to profiles");
+        if (hasField(state, 2, "__mode"))
+            return luaL_error(state, "weak tables (__mode) are not available to profiles");
+        pushRegistryTable(state, kMetatablesKey, "k");
+        lua_pushvalue(state, 2);
+        lua_pushboolean(state, 1);
+        lua_rawset(state, -3);
+        lua_pop(state, 1);
+    }
+    const int count = lua_gettop(state);
+    lua_pushvalue(state, lua_upvalueindex(1));
+    lua_insert(state, 1);
+    lua_call(state, count, 1);
+    return 1;
+}
+
+/// Takes `__mode` out of every metatable a script has set.
+void removeWeakModes(lua_State* state)
+{
+    pushRegistryTable(state, kMetatablesKey, "k");
+    lua_pushnil(state);
+    while (lua_next(state, -2) != 0) {
+        lua_pop(state, 1);
+        lua_pushliteral(state, "__mode");
+        lua_pushnil(state);
+        lua_rawset(state, -3);
+    }
+    lua_pop(state, 1);
+}
+
+/// `collectgarbage` with the options that read or run the collector; the ones that stop it or
+/// change its pace would change it for every later script too, since the state is shared.
+int limitedCollect(lua_State* state)
+{
+    static const char* const kAllowed[] = {"collect", "step", "count", "isrunning", nullptr};
+    luaL_checkoption(state, 1, "collect", kAllowed);
+    removeWeakModes(state);
+    const int count = lua_gettop(state);
+    lua_pushvalue(state, lua_upvalueindex(1));
+    lua_insert(state, 1);
+    lua_call(state, count, LUA_MULTRET);
+    return lua_gettop(state);
+}
+
+/// Pushes a new table holding the raw fields of the table at `index`.
+void pushCopy(lua_State* state, int index)
+{
+    index = lua_absindex(state, index);
+    lua_newtable(state);
+    lua_pushnil(state);
+    while (lua_next(state, index) != 0) {
+        lua_pushvalue(state, -2);
+        lua_insert(state, -2);
+        lua_rawset(state, -4);
+    }
+}
+
+/// Gives the table at `index` the raw fields of the table on top (popped), and no metatable.
+/// With `exact`, fields the copy lacks are removed too.
+void restoreFields(lua_State* state, int index, bool exact)
+{
+    index = lua_absindex(state, index);
+    const int copy = lua_gettop(state);
+    if (exact) {
+        lua_pushnil(state);
+        while (lua_next(state, index) != 0) {
+            lua_pop(state, 1);
+            lua_pushvalue(state, -1);
+            if (lua_rawget(state, copy) == LUA_TNIL) {
+                lua_pushvalue(state, -2);
+                lua_pushnil(state);
+                lua_rawset(state, index);
+            }
+            lua_pop(state, 1);
+        }
+    }
+    lua_pushnil(state);
+    while (lua_next(state, copy) != 0) {
+        lua_pushvalue(state, -2);
+        lua_insert(state, -2);
+        lua_rawset(state, index);
+    }
+    lua_pushnil(state);
+    lua_setmetatable(state, index);
+    lua_pop(state, 1);
+}
+
 /// `print`: the values as `tostring` gives them, tab-separated, as one line of script output.
 int printLine(lua_State* state)
 {
@@ -106,6 +389,7 @@ int printLine(lua_State* state)
     std::size_t length = 0;
     const char* text = lua_tolstring(state, -1, &length);
     LuaHost::fromState(state).writeScriptText(std::string_view(text, length));
+    LuaHost::checkLimits(state);
     return 0;
 }
 
@@ -120,6 +404,7 @@ int writeText(lua_State* state)
         const char* text = lua_tolstring(state, index, &length);
         LuaHost::fromState(state).writeScriptText(std::string_view(text, length));
     }
+    LuaHost::checkLimits(state);
     return 0;
 }
 
@@ -135,6 +420,20 @@ void wrapGlobal(lua_State* state, const char* name, lua_CFunction function)
     lua_getglobal(state, name);
     lua_pushcclosure(state, function, 1);
     lua_setglobal(state, name);
+}
+
+/// Replaces the field `name` of the library table `library` with a closure of `function` over
+/// its former value (and, with `counter`, a second upvalue 0).
+void wrapField(lua_State* state, const char* library, const char* name, lua_CFunction function,
+               bool counter = false)
+{
+    lua_getglobal(state, library);
+    lua_getfield(state, -1, name);
+    if (counter)
+        lua_pushinteger(state, 0);
+    lua_pushcclosure(state, function, counter ? 2 : 1);
+    lua_setfield(state, -2, name);
+    lua_pop(state, 1);
 }
 
 /// Makes the global table `name` a new table holding only these fields of the library `open`.
@@ -160,18 +459,25 @@ void LuaSandbox::open(lua_State* state)
     openLibrary(state, LUA_STRLIBNAME, luaopen_string);
     openLibrary(state, LUA_MATHLIBNAME, luaopen_math);
     LuaStringMatcher::install(state);
+    wrapField(state, LUA_TABLIBNAME, "move", chunkedMove);
+    wrapField(state, LUA_TABLIBNAME, "sort", limitedSort);
     lua_getglobal(state, LUA_TABLIBNAME);
-    lua_getfield(state, -1, "move");
-    lua_pushcclosure(state, chunkedMove, 1);
-    lua_setfield(state, -2, "move");
+    for (const luaL_Reg& function : {luaL_Reg{"insert", limitedInsert}, luaL_Reg{"remove", limitedRemove},
+                                     luaL_Reg{"concat", limitedConcat}}) {
+        lua_pushcfunction(state, function.func);
+        lua_setfield(state, -2, function.name);
+    }
     lua_pop(state, 1);
+    wrapField(state, LUA_STRLIBNAME, "rep", limitedRep);
+    wrapField(state, LUA_COLIBNAME, "close", limitedClose, true);
 
     lua_pushnil(state);
     lua_setglobal(state, "dofile");
     lua_pushnil(state);
     lua_setglobal(state, "loadfile");
     wrapGlobal(state, "load", textLoad);
-    wrapGlobal(state, "setmetatable", setMetatableWithoutFinalizer);
+    wrapGlobal(state, "setmetatable", setMetatableChecked);
+    wrapGlobal(state, "collectgarbage", limitedCollect);
     lua_register(state, "print", printLine);
 
     const char* const osFields[] = {"time", "clock", "date", nullptr};
@@ -190,6 +496,58 @@ void LuaSandbox::open(lua_State* state)
         lua_setfield(state, -2, name);
     }
     lua_pop(state, 1);
+}
+
+void LuaSandbox::keepGenuine(lua_State* state)
+{
+    lua_newtable(state);
+    lua_pushglobaltable(state);
+    pushCopy(state, -1);
+    lua_setfield(state, -3, "globals");
+    // Every table among the globals is a library (and _G itself, restored as the globals are).
+    lua_newtable(state);
+    lua_pushnil(state);
+    while (lua_next(state, -3) != 0) {
+        if (lua_type(state, -1) == LUA_TTABLE && !lua_rawequal(state, -1, -4)) {
+            pushCopy(state, -1);
+            lua_rawset(state, -4);
+        } else {
+            lua_pop(state, 1);
+        }
+    }
+    lua_setfield(state, -3, "libraries");
+    lua_pop(state, 1);
+    lua_pushliteral(state, "");
+    lua_getmetatable(state, -1);
+    pushCopy(state, -1);
+    lua_setfield(state, -4, "strings");
+    lua_pop(state, 2);
+    lua_setfield(state, LUA_REGISTRYINDEX, kGenuineKey);
+}
+
+void LuaSandbox::restoreGenuine(lua_State* state)
+{
+    if (lua_getfield(state, LUA_REGISTRYINDEX, kGenuineKey) != LUA_TTABLE) {
+        lua_pop(state, 1);
+        return;
+    }
+    lua_pushglobaltable(state);
+    lua_getfield(state, -2, "globals");
+    restoreFields(state, -2, false);
+    lua_pop(state, 1);
+    lua_getfield(state, -1, "libraries");
+    lua_pushnil(state);
+    while (lua_next(state, -2) != 0) {
+        // The library, then its copy on top: restoreFields pops the copy.
+        restoreFields(state, -2, false);
+    }
+    lua_pop(state, 1);
+    lua_pushliteral(state, "");
+    lua_getmetatable(state, -1);
+    lua_getfield(state, -3, "strings");
+    restoreFields(state, -2, true);
+    lua_pop(state, 3);
+    removeWeakModes(state);
 }
 
 } // namespace glyph

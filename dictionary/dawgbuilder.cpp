@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <system_error>
 
 #include "base/atomicfile.h"
 #include "base/byteio.h"
@@ -198,9 +199,17 @@ void DawgBuilder::endRun()
             Bucket().swap(bucket);
 }
 
+bool DawgBuilder::writesOverSource() const
+{
+    std::error_code error;
+    return std::filesystem::equivalent(m_sourcePath, m_destinationPath, error);
+}
+
 bool DawgBuilder::buildFromWordList()
 {
     startRun();
+    if (writesOverSource())
+        return false;
     setStatus("Checking for already sorted list...");
     std::string text;
     std::vector<std::string> sortedWords;
@@ -344,6 +353,10 @@ TrieNode* DawgBuilder::newNode(char letter)
 
 bool DawgBuilder::insert(std::string_view word)
 {
+    // Words come sorted, so a word given twice (a list with duplicates, a word added that the
+    // dictionary holds) follows itself: it is in already and counts once.
+    if (word == m_previousWord)
+        return true;
     std::size_t prefix = 0;
     const std::size_t common = std::min(word.size(), m_previousWord.size());
     while (prefix < common && word[prefix] == m_previousWord[prefix])

@@ -35,8 +35,11 @@ public:
     explicit DawgBuilder(std::size_t poolBlocks = NodePool::kMaxBlocks);
 
     /// Builds `destinationPath` from the word list `sourcePath`, first rewriting the list
-    /// sorted in place when it is not. False when nothing was written.
+    /// sorted in place when it is not. False when nothing was written, and at once when the
+    /// destination is the word list itself (`writesOverSource`).
     bool buildFromWordList();
+    /// True when the destination names the same file as the source (by any name or link).
+    bool writesOverSource() const;
     /// Rebuilds `destinationPath` from every word of the dictionary (its header's word count
     /// is not trusted) plus the new ones (upper case; others and words of 30 letters or more
     /// are refused). False when nothing was written.

@@ -1,7 +1,9 @@
 #include "engine/gameclassic.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -65,6 +67,54 @@ std::string crossWord(const Game& game, const Move& move, int index)
     for (int i = 0, r = run.row, c = run.column; i < run.length; ++i, r += dRow, c += dColumn)
         word += (r == row && c == column) ? move.word[index] : game.board()[r][c].letter;
     return word;
+}
+
+/// The board size a saved game's tiles take up: the last row and column holding a tile.
+struct TileExtent {
+    int rows = 0;
+    int columns = 0;
+};
+
+/// Counts a history entry's tiles per letter (board jokers as jokers) into `used` and widens
+/// `extent` to its tiles; false when a rack holds more than seven tiles or a tile lies outside
+/// the largest board.
+bool countTiles(const HistoryEntry& entry, std::array<int, kLetterCount>& used, TileExtent& extent)
+{
+    for (const Player& player : entry.players) {
+        const std::size_t length = strnlen(player.rack, sizeof player.rack);
+        if (length > static_cast<std::size_t>(kRackSize))
+            return false;
+        for (std::size_t i = 0; i < length; ++i)
+            ++used[static_cast<std::size_t>(player.rack[i] - 'A')];
+    }
+    for (int row = 0; row < kBoardCells; ++row)
+        for (int column = 0; column < kBoardCells; ++column) {
+            const Square& square = entry.board[row][column];
+            if (square.letter == 0)
+                continue;
+            if (row < 1 || row > kMaxBoardSize || column < 1 || column > kMaxBoardSize)
+                return false;
+            extent.rows = std::max(extent.rows, row);
+            extent.columns = std::max(extent.columns, column);
+            ++used[static_cast<std::size_t>(square.joker ? kLetterCount - 1 : square.letter - 'A')];
+        }
+    return true;
+}
+
+/// True when every position of the history could arise with this letter set: racks of at most
+/// seven tiles, tiles on the board's squares only, and no letter on racks and board together
+/// more often than the set holds it. `extent` receives the board size the tiles need.
+bool isPossibleHistory(const LetterSet& set, const std::vector<HistoryEntry>& history, TileExtent& extent)
+{
+    for (const HistoryEntry& entry : history) {
+        std::array<int, kLetterCount> used{};
+        if (!countTiles(entry, used, extent))
+            return false;
+        for (int k = 0; k < kLetterCount; ++k)
+            if (used[static_cast<std::size_t>(k)] > set.entryAt(k).count)
+                return false;
+    }
+    return true;
 }
 
 /// The four preference values a saved game carries, to put back when loading fails.
@@ -135,14 +185,17 @@ bool GameClassic::playMove(const Move& move)
         return passOrExchange("", "");
     }
 
+    // The rules score every move themselves: whoever proposed it (a profile too) may claim any score.
+    Move scored = move;
+    m_game.computeScore(scored, m_game.board());
     Player& player = currentPlayer();
-    const std::string kept = m_game.keptLetters(player.rack, move);
-    m_game.layMove(move, m_game.board());
-    player.addScore(move.score);
+    const std::string kept = m_game.keptLetters(player.rack, scored);
+    m_game.layMove(scored, m_game.board());
+    player.addScore(scored.score);
     player.setRack(refilledRack(m_bag, kept));
     m_passCount = 0;
     nextPlayer();
-    addHistory(move);
+    addHistory(scored);
     return true;
 }
 
@@ -188,7 +241,7 @@ void GameClassic::nextPlayer()
         return;
     if (m_current == static_cast<int>(m_players.size()) - 1) {
         m_current = 0;
-        ++m_round;
+        m_round = std::min(m_round + 1, HistoryEntry::kMaxRound);
     } else {
         ++m_current;
     }
@@ -457,7 +510,19 @@ bool GameClassic::loadBytes(const std::string& bytes, const std::string& fileNam
     preferences.setString(keys::kGameSet, contents.letterSet);
     preferences.setInteger(keys::kGameClassicTime, contents.time);
     preferences.setInteger(keys::kGameBonus, contents.bonus);
-    if (!m_game.loadSettings()) {
+    // The file does not hold the board size, so the tiles tell the size the game needs; the
+    // positions must be possible with the game's letter set.
+    TileExtent extent;
+    bool loaded = m_game.loadSettings();
+    if (loaded && !isPossibleHistory(m_game.letterSet(), contents.history, extent)) {
+        showWarning(m_game.view(), kDamagedFile, fileName.c_str());
+        loaded = false;
+    } else if (loaded && (extent.rows > m_game.rows() || extent.columns > m_game.columns())) {
+        showWarning(m_game.view(), "%s needs a board of at least %d x %d squares", fileName.c_str(),
+                    std::max(extent.rows, m_game.rows()), std::max(extent.columns, m_game.columns()));
+        loaded = false;
+    }
+    if (!loaded) {
         // Put the game in progress back as it was: its settings and the board they cleared.
         previous.write(preferences);
         m_game.loadSettings();

@@ -16,10 +16,9 @@ namespace glyph
 
 class Game;
 
-/// Most players a game may seat. A full bag holds at most 999 tiles, which deals a rack of 7
-/// to at most 143 seats; from the 144th seat on a rack starts empty with the bag empty, so
-/// such a game is over before its first move. Starting, saving and loading all keep to it.
-constexpr int kMaxPlayers = (Bag::kMaxTiles + kRackSize - 1) / kRackSize;
+/// Most players a game may seat: a full bag holds at most 999 tiles, which deals a rack of 7
+/// to 142 seats (a 143rd would get five tiles). Starting, saving and loading all keep to it.
+constexpr int kMaxPlayers = Bag::kMaxTiles / kRackSize;
 
 /// The rules of a game type together with the game in progress: bag, players, turn, round,
 /// pass count and history. The `Game` owns one; a new game replaces it.

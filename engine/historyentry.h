@@ -13,6 +13,9 @@ namespace glyph
 
 /// A snapshot of the game after one turn (or at the start), with the move that led to it.
 struct HistoryEntry {
+    /// Rounds stop at this number, as scores stop at theirs, so that counting on never wraps.
+    static constexpr std::int32_t kMaxRound = 1'000'000'000;
+
     std::vector<Player> players;
     Board board{};
     Bag bag;

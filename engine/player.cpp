@@ -43,6 +43,12 @@ bool isRackText(const std::uint8_t* field)
 
 } // namespace
 
+bool Player::isProfileName(std::string_view name)
+{
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of("/\\") == std::string_view::npos;
+}
+
 void Player::setName(const std::string& text)
 {
     copyField(name, text);
@@ -77,6 +83,9 @@ bool Player::readImage(const std::uint8_t* in)
 {
     if (!isTerminated(in + kNameOffset, sizeof name) || !isTerminated(in + kProfileOffset, sizeof profile) ||
         !isTerminated(in + kRackOffset, sizeof rack) || !isRackText(in + kRackOffset))
+        return false;
+    const char* profileText = reinterpret_cast<const char*>(in + kProfileOffset);
+    if (profileText[0] != 0 && !isProfileName(profileText))
         return false;
     std::memcpy(name, in + kNameOffset, sizeof name);
     std::memcpy(profile, in + kProfileOffset, sizeof profile);

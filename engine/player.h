@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace glyph
 {
@@ -26,6 +27,9 @@ struct Player {
     void addScore(int points);
 
     bool isComputer() const { return profile[0] != 0; }
+    /// True for a name that can only be a file inside the profile folder: not empty, no folder
+    /// separator, not "." or "..". Saved games and players name profiles this way only.
+    static bool isProfileName(std::string_view name);
     /// Copies text into a field, cut to leave room for the terminator.
     void setName(const std::string& text);
     void setProfile(const std::string& text);
@@ -33,7 +37,8 @@ struct Player {
 
     void writeImage(std::uint8_t* out) const;
     /// Reads a 140-byte image; false (and the player unchanged) when a string field is not
-    /// terminated or the rack holds codes other than 'A'..'['. The score and the clock are
+    /// terminated, the profile is neither empty nor a profile name, or the rack holds codes
+    /// other than 'A'..'['. The score and the clock are
     /// clamped to their ranges.
     bool readImage(const std::uint8_t* in);
 };

@@ -1,5 +1,6 @@
 #include "engine/savedgame.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -74,7 +75,7 @@ bool readCounters(std::istream& in, HistoryEntry& entry)
     // A game ends when the passes reach the number of players + 1, so no snapshot holds more.
     if (round < 1 || current < 0 || current >= players || passes < 0 || passes > players + 1)
         return false;
-    entry.round = round;
+    entry.round = std::min(round, HistoryEntry::kMaxRound);
     entry.currentPlayer = current;
     entry.passCount = passes;
     return true;

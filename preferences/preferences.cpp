@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <string_view>
+#include <system_error>
 
 #include "base/atomicfile.h"
 #include "base/regularfile.h"
@@ -85,8 +87,22 @@ bool Preferences::load()
     // Only a regular file of sensible size is read: a folder, FIFO or device leaves the
     // settings as they are, as a missing file does.
     std::string text;
-    if (RegularFile::readFile(m_fileName, kMaxFileBytes, text) != RegularFile::Status::Read)
+    const RegularFile::Status status = RegularFile::readFile(m_fileName, kMaxFileBytes, text);
+    if (status != RegularFile::Status::Read) {
+        // A file that is there but cannot be read may still hold the user's settings: it is
+        // never replaced by the defaults, and the user hears of it once.
+        std::error_code error;
+        if (!m_unreadable && (status != RegularFile::Status::NotOpened ||
+                              std::filesystem::symlink_status(m_fileName, error).type() !=
+                                  std::filesystem::file_type::not_found)) {
+            m_unreadable = true;
+            if (m_warnings != nullptr)
+                showWarning(*m_warnings,
+                            "%s could not be read; the settings are the defaults until the next start",
+                            m_fileName.c_str());
+        }
         return false;
+    }
     m_values.clear();
     std::string key;
     bool haveKey = false;
@@ -109,6 +125,8 @@ bool Preferences::load()
 
 bool Preferences::save() const
 {
+    if (m_unreadable)
+        return false;
     std::string text;
     for (const auto& [key, value] : m_values) {
         text += key;

@@ -30,10 +30,14 @@ public:
     static constexpr std::uint64_t kMaxFileBytes = 16 * 1024 * 1024;
 
     /// Replaces the values with the file's pairs; false (values unchanged) when it is not a
-    /// regular file of at most kMaxFileBytes or cannot be read.
+    /// regular file of at most kMaxFileBytes or cannot be read. A file that exists but cannot
+    /// be read is said once through the warnings and is never written over (`save`).
     bool load();
-    /// Writes the values atomically; false after "Can't write to %s".
+    /// Writes the values atomically; false after "Can't write to %s", and false without
+    /// writing when the file exists but could not be read.
     bool save() const;
+    /// False once the file was found but could not be read: it is then kept as it is.
+    bool canSave() const { return !m_unreadable; }
     /// Where warnings go (null: nowhere).
     void setWarningSink(WarningSink* warnings) { m_warnings = warnings; }
 
@@ -60,6 +64,7 @@ private:
     WarningSink* m_warnings;
     std::map<std::string, std::string> m_values;
     std::map<std::string, std::string> m_defaults;
+    bool m_unreadable = false;
 };
 
 } // namespace glyph

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
 
 #include "ai/aiplayers.h"
 #include "ai/luahost.h"
@@ -88,6 +89,26 @@ TEST_F(LuaHostTest, ScriptsShareTheirGlobalsAndReportOutputAndErrors)
     EXPECT_EQ(table.view.scriptOutput.back(), "Error: (error object is a table value)");
     EXPECT_FALSE(host().runFile(table.dir.file("Nothing.cpu")));
     EXPECT_TRUE(host().runFile(table.dir.file(table.writeProfile("Fine.cpu", "fine = true"))));
+}
+
+TEST_F(LuaHostTest, AProfileIsAPlainFileInTheProfileFolderReadAsARegularFile)
+{
+    // A FIFO without a writer: opening it for reading the plain way waits for ever.
+    std::filesystem::create_directories(table.dir.file("x"));
+    ASSERT_EQ(::mkfifo(table.dir.file("x/fifo").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(table.dir.file("Fifo.cpu").c_str(), 0600), 0);
+    table.writeProfile("x/Pass.cpu", "SetSolution(1, 8, 8, 0, '', '')");
+    for (const std::string& name :
+         {std::string("x/fifo"), std::string("../") + table.dir.path().filename().string() + "/x/Pass.cpu",
+          std::string("Fifo.cpu"), std::string("."), std::string("..")}) {
+        table.start({makePlayer("Ann", name, "ATE")});
+        const Move solution = host().computerTurn(player(0));
+        EXPECT_EQ(moveKey(solution), moveKey(*moveGenerator(*table.game).moveAt(0))) << name;
+    }
+    EXPECT_FALSE(host().runFile(table.dir.file("x/fifo")));
+    EXPECT_FALSE(glyph::Player::isProfileName("a/b"));
+    EXPECT_FALSE(glyph::Player::isProfileName("a\\b"));
+    EXPECT_TRUE(glyph::Player::isProfileName("..Greedy.cpu"));
 }
 
 TEST_F(LuaHostTest, AScriptExchangesOnlyWhileTheBagHoldsSevenTiles)
@@ -184,15 +205,29 @@ TEST_F(HostileProfile, CannotEscapeTheTimeLimit)
     // a huge table.move: each once let a script run on for minutes.
     const std::string needle =
         "local s = string.rep('a', 1000000) local n = string.rep('a', 100000) .. 'b'\n";
+    // Elements that the C function rawlen reads as 0 without running any Lua code.
+    const std::string huge = "local t = setmetatable({}, {__len = function() return math.maxinteger // 2 end,"
+                             " __index = rawlen})\n";
     for (const std::string& script :
          {std::string("while true do pcall(function() while true do end end) end"),
           std::string("coroutine.wrap(function() while true do end end)()"),
           std::string("pcall(debug.sethook) local t = os.clock() while os.clock() - t < 5 do end"),
           std::string("string.find(string.rep('a', 60), string.rep('a-', 6) .. 'b')"),
           std::string("local s = string.rep('a', 50) s:gsub(string.rep('a*', 6) .. 'b', '')"),
-          needle + "s:find(n, 1, true)", std::string("table.move({}, 1, math.maxinteger - 1, 1)")})
+          needle + "s:find(n, 1, true)", std::string("table.move({}, 1, math.maxinteger - 1, 1)"),
+          // The table functions loop in C over any length __len claims; string.rep over empty copies.
+          huge + "table.insert(t, 1, 0)", huge + "table.remove(t, 1)", huge + "table.concat(t)",
+          huge + "getmetatable(t).__len = function() return (1 << 31) - 2 end table.sort(t)",
+          huge + "getmetatable(t).__len = function() return (1 << 31) - 2 end table.sort(t, rawequal)"})
         EXPECT_NE(refusal(script).find("script stopped: it ran longer than 300 ms"), std::string::npos)
             << script;
+    // Empty copies, which the library made one at a time in C, cost nothing.
+    const auto started = std::chrono::steady_clock::now();
+    ASSERT_TRUE(
+        host().runText("Debug(#string.rep('', math.maxinteger), #('x'):rep(0, 'y'):rep(math.maxinteger),"
+                       " #string.rep('', math.maxinteger, ''), string.rep('ab', 3, ','))"));
+    EXPECT_EQ(table.view.scriptOutput.back(), "0 0 0 ab,ab,ab");
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(300));
     // A finalizer runs with hooks off, at any later moment: none may be set, not even by
     // adding __gc to a metatable already in use.
     EXPECT_NE(refusal("setmetatable({}, {__gc = function() local t = os.clock()"
@@ -242,4 +277,104 @@ TEST_F(HostileProfile, AHugeScoreDoesNotOverflowThePlayersTotal)
         EXPECT_GT(player(seat).score, 0);
         EXPECT_LE(player(seat).score, 4 * 1000000);
     }
+}
+
+TEST_F(HostileProfile, CannotOverflowTheCStack)
+{
+    host().setRunTimeLimit(std::chrono::milliseconds(20000));
+    // Coroutines closed from __close handlers, each in the next: 20,000 deep this crashed.
+    const std::string chain =
+        "local co = false for i = 1, 20000 do local previous = co\n"
+        " co = coroutine.create(function() local c <close> = setmetatable({}, {__close ="
+        " function() if previous then assert(coroutine.close(previous)) end end})"
+        " coroutine.yield() end) coroutine.resume(co) end\n"
+        "Debug(coroutine.close(co))";
+    ASSERT_TRUE(host().runText(chain)) << table.view.scriptOutput.back();
+    EXPECT_NE(table.view.scriptOutput.back().find("nested too deeply"), std::string::npos)
+        << table.view.scriptOutput.back();
+    // Closing still works, and so does nesting a little.
+    ASSERT_TRUE(
+        host().runText("local co = coroutine.create(function() local c <close> = setmetatable({},"
+                       " {__close = function() closed = true end}) coroutine.yield() end)"
+                       " coroutine.resume(co) Debug(coroutine.close(co), closed, coroutine.status(co))"));
+    EXPECT_EQ(table.view.scriptOutput.back(), "true true dead");
+    // Recursion through the other C functions, and through an error handler, ends at the
+    // interpreter's own limits, and the state goes on working.
+    for (const std::string& script :
+         {std::string("local function f() return tostring(setmetatable({}, {__tostring = f})) end f()"),
+          std::string("local t t = setmetatable({}, {__index = function(_, k) return t[k] end}) return t.x"),
+          std::string("local function f() table.sort({1, 2, 3}, function() return f() end) end f()"),
+          std::string("local function f() return coroutine.wrap(f)() end f()"),
+          std::string("local function loop() assert(pcall(loop)) end xpcall(loop, loop)")}) {
+        host().runText(script);
+        ASSERT_TRUE(host().runText("Debug('alive')")) << script;
+        EXPECT_EQ(table.view.scriptOutput.back(), "alive") << script;
+    }
+}
+
+TEST_F(HostileProfile, CannotFloodTheOutput)
+{
+    host().setRunTimeLimit(std::chrono::milliseconds(20000));
+    host().setMemoryLimit(std::size_t{32} << 20);
+    // One long line is cut into lines of 4,096 bytes; the whole output counts against the
+    // memory limit, so a flood stops there.
+    ASSERT_TRUE(host().runText("Debug(string.rep('x', 10000), 1)"));
+    EXPECT_EQ(table.view.scriptOutput.size(), 3u);
+    EXPECT_EQ(table.view.scriptOutput.back(), std::string(10000 - 2 * 4096, 'x') + " 1");
+    const std::string flood = refusal("local s = string.rep('x', 2^20) for i = 1, 8000 do Debug(s, s) end");
+    EXPECT_NE(flood.find("it used more than 32 MB"), std::string::npos) << flood.substr(0, 100);
+    std::size_t bytes = 0;
+    for (const std::string& line : table.view.scriptOutput) {
+        EXPECT_LE(line.size(), 4096u);
+        bytes += line.size();
+    }
+    EXPECT_LE(bytes, std::size_t{33} << 20);
+    const std::string raised = refusal("error(string.rep('y', 2^20))");
+    EXPECT_LE(raised.size(), 4096u + 7);
+    // The next run prints again.
+    ASSERT_TRUE(host().runText("print('fine')"));
+    EXPECT_EQ(table.view.scriptOutput.back(), "fine");
+}
+
+TEST_F(HostileProfile, CannotMakeTheCollectorSlowForEveryone)
+{
+    EXPECT_NE(refusal("setmetatable({}, {__mode = 'k'})").find("__mode"), std::string::npos);
+    EXPECT_NE(refusal("collectgarbage('stop')").find("invalid option"), std::string::npos);
+    EXPECT_NE(refusal("collectgarbage('incremental', 0, 1000)").find("invalid option"), std::string::npos);
+    // Weak keys added to a metatable after the fact, holding a chain of entries in which each
+    // value leads to the next key: one collection of such a chain ran for minutes inside C.
+    const std::string bomb = "local mt = {} bomb = setmetatable({}, mt) local key = {} anchor = key\n"
+                             "for i = 1, 30000 do local next = {} bomb[key] = {next} key = next end\n"
+                             "mt.__mode = 'k'";
+    ASSERT_TRUE(host().runText(bomb));
+    const auto started = std::chrono::steady_clock::now();
+    ASSERT_TRUE(host().runText("collectgarbage() collectgarbage() Debug(collectgarbage('isrunning'))"));
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(300));
+    EXPECT_EQ(table.view.scriptOutput.back(), "true");
+}
+
+TEST_F(HostileProfile, CannotSteerOrSpyOnTheNextPlayersScript)
+{
+    table.start({makePlayer("Eve", "", "ATE"), makePlayer("Vic", "", "EAT")});
+    moveGenerator(*table.game).generate("ATE");
+    // Replacing or wrapping what every script shares: the exported functions, the libraries,
+    // the strings' methods and the globals table's metamethods.
+    ASSERT_TRUE(host().runText(
+        "left = 'kept' local rack = PlayerRack\n"
+        "function spy(...) rawset(_G, 'seen', (rawget(_G, 'seen') or '') .. rack()) return ... end\n"
+        "MovesNumber = function() return 0 end  PlayerRack = function() return spy('') end\n"
+        "local sub = string.sub string.sub = function(...) return spy(sub(...)) end\n"
+        "table.insert = nil  math.max = function() return -1 end  print = spy\n"
+        "getmetatable('').__index = function(s, k) spy() return string[k] end\n"
+        "getmetatable('').__add = function() return spy(0) end\n"
+        "setmetatable(_G, {__newindex = function(t, k, v) spy() rawset(t, k, v) end, __index = spy})\n"
+        "setmetatable(string, {__newindex = function(t, k, v) spy() rawset(t, k, v) end})"));
+    table.rules->players()[0].setRack("EAT");
+    table.view.scriptOutput.clear();
+    ASSERT_TRUE(host().runText("mine = 1 function string.trim(s) return s end\n"
+                               "Debug(MovesNumber() > 0, PlayerRack(), ('abc'):sub(2), string.sub('abc', 3),"
+                               " math.max(1, 2), type(table.insert), '1' + 1, undefined, left)"));
+    EXPECT_EQ(table.view.scriptOutput.back(), "true EAT bc c 2 function 2 nil kept");
+    ASSERT_TRUE(host().runText("Debug(seen)"));
+    EXPECT_EQ(table.view.scriptOutput.back(), "nil") << "the first script saw the second one's rack";
 }

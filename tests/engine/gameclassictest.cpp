@@ -395,3 +395,33 @@ TEST(ValidateMove, CrossWordsMustBeWordsWithTheDirectionsOwnMessage)
     EXPECT_EQ(validationWarning(downBoard, makeMove(true, 9, 8, "SO")), "");
     EXPECT_EQ(validationWarning(downBoard, makeMove(true, 9, 8, "AT")), "Word CATA is NOT in dictionary");
 }
+
+TEST(GameClassic, TheRulesScoreEveryMoveWhateverItClaims)
+{
+    RulesFixture fixture;
+    fixture.start({"Ann", "Bob"});
+    Move honest = makeMove(true, 8, 7, "CAT");
+    fixture.game->computeScore(honest, fixture.game->board());
+    for (const int claimed : {1000000, -5, honest.score + 1}) {
+        fixture.rules->goFirst();
+        fixture.setRack(0, "CATXXXX");
+        ASSERT_TRUE(fixture.rules->playMove(makeMove(true, 8, 7, "CAT", "", claimed)));
+        EXPECT_EQ(player(fixture, 0).score, honest.score) << claimed;
+        EXPECT_EQ(fixture.rules->history().back().move.score, honest.score) << claimed;
+    }
+}
+
+TEST(GameClassic, AFullBagDealsSevenTilesToEverySeat)
+{
+    // 37 of each of the 27 tiles: the 999 a bag holds.
+    std::array<int, 27> counts{};
+    counts.fill(37);
+    RulesFixture fixture(glyph::test::kTestWords, counts);
+    std::vector<glyph::Player> seats(glyph::kMaxPlayers);
+    ASSERT_TRUE(fixture.rules->start(seats));
+    for (const glyph::Player& seat : fixture.rules->players())
+        EXPECT_EQ(std::string(seat.rack).size(), 7u);
+    EXPECT_EQ(fixture.rules->bag().total(), 999 - 7 * glyph::kMaxPlayers);
+    seats.emplace_back();
+    EXPECT_FALSE(fixture.rules->start(seats));
+}

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <vector>
 
+#include "engine/savedgame.h"
 #include "support/rulesfixture.h"
 
 using glyph::Move;
@@ -42,13 +43,24 @@ std::string entryBytes(const glyph::HistoryEntry& entry)
     return bytes;
 }
 
+/// Gives the players these racks, the bag keeping the rest of the set's tiles, so that every
+/// position saved from then on is a possible one.
+void giveRacks(RulesFixture& fixture, const std::vector<std::string>& racks)
+{
+    for (std::size_t seat = 0; seat < racks.size(); ++seat)
+        fixture.rules->players()[seat].setRack(racks[seat]);
+    fixture.game->reloadRackSlots();
+    fixture.rules->bag().recomputeFromBoard(fixture.game->letterSet(), fixture.rules->players(),
+                                            fixture.game->board(), fixture.game->rows(),
+                                            fixture.game->columns());
+}
+
 /// A three-player game with five snapshots (the start, a move with a joker, a pass, a move
 /// down, an exchange), saved as game.tc in the fixture's folder; gives back the file's bytes.
 std::string saveFiveSnapshots(RulesFixture& fixture)
 {
     fixture.start({"Ann", "Bob", "Cid"});
-    fixture.setRack(0, "CAT[XYZ");
-    fixture.rules->players()[2].setRack("SOEEEEE");
+    giveRacks(fixture, {"CAT[XYZ", "EIIOOUU", "SOEEEEE"});
     Move cat = makeMove(true, 8, 7, "C[T", "A");
     fixture.game->computeScore(cat, fixture.game->board());
     EXPECT_TRUE(fixture.rules->playMove(cat));
@@ -225,4 +237,85 @@ TEST(SavedGame, AGameThatCouldNotBeLoadedBackIsNeverWritten)
     fixture.preferences->setString("GameSetKey", std::string(2000, 's'));
     EXPECT_FALSE(fixture.rules->save(crowded)) << "a name longer than a line the loader reads";
     EXPECT_FALSE(std::filesystem::exists(crowded));
+}
+
+TEST(SavedGame, ImpossiblePositionsAndProfilesOutsideTheirFolderAreRefused)
+{
+    RulesFixture saved;
+    const std::string bytes = saveFiveSnapshots(saved);
+    // The first entry's board follows its counter line and its move record.
+    const std::size_t board = bytes.find("\n1 0 0\n") + 7 + Move::kImageSize;
+    auto square = [&](int row, int column) {
+        return board + static_cast<std::size_t>(row * 32 + column) * 2;
+    };
+    const std::size_t ann = bytes.find(std::string("Ann\0", 4));
+    const std::pair<std::size_t, std::string> damages[] = {
+        {ann + 108, std::string("CATSDOGE\0", 9)},  // eight tiles on a rack
+        {square(30, 30), "A"},                      // beyond the largest board
+        {square(0, 5), "A"},                        // on the margin
+        {square(5, 5), std::string("Z\0Z\0Z", 5)},  // three Z of a set with one
+        {ann + 50, std::string("../x/fifo\0", 10)}, // a profile elsewhere
+        {ann + 50, std::string("..\0", 3)},
+    };
+    LoadTarget fixture;
+    const std::string before = stateOf(fixture);
+    for (const auto& [at, text] : damages) {
+        std::string damaged = bytes;
+        damaged.replace(at, text.size(), text);
+        EXPECT_FALSE(fixture.rules->loadBytes(damaged, "bad.tc")) << at;
+        EXPECT_EQ(fixture.view.warnings, std::vector<std::string>{"Corrupted data in bad.tc file"}) << at;
+        EXPECT_EQ(stateOf(fixture), before) << at;
+        fixture.view.warnings.clear();
+    }
+    std::string fine = bytes;
+    fine.replace(ann + 50, 10, std::string("Mine.cpu\0\0", 10));
+    EXPECT_TRUE(fixture.rules->loadBytes(fine, "fine.tc"));
+}
+
+TEST(SavedGame, AGameNeedingALargerBoardIsRefusedWithTheSizeItNeeds)
+{
+    RulesFixture large;
+    large.preferences->setInteger("TableRowsKey", 29);
+    large.preferences->setInteger("TableColumnsKey", 29);
+    ASSERT_TRUE(large.game->loadSettings());
+    large.start({"Ann", "Bob"});
+    giveRacks(large, {"CATEEEE", "EEEEIII"});
+    Move cat = makeMove(false, 14, 15, "CAT");
+    large.game->computeScore(cat, large.game->board());
+    ASSERT_TRUE(large.rules->playMove(cat));
+    ASSERT_TRUE(large.rules->save(large.dir.file("large.tc")));
+
+    LoadTarget fixture;
+    const std::string before = stateOf(fixture);
+    EXPECT_FALSE(fixture.rules->load(large.dir.file("large.tc")));
+    EXPECT_EQ(fixture.view.warnings, std::vector<std::string>{large.dir.file("large.tc") +
+                                                              " needs a board of at least 16 x 15 squares"});
+    EXPECT_EQ(stateOf(fixture), before);
+    fixture.preferences->setInteger("TableRowsKey", 16);
+    ASSERT_TRUE(fixture.rules->load(large.dir.file("large.tc")));
+    fixture.rules->goLast();
+    EXPECT_EQ(fixture.game->board(), large.game->board()) << "every tile kept";
+}
+
+TEST(SavedGame, TheLastRoundStaysThereAndTheGameSavesAndLoadsAgain)
+{
+    RulesFixture saved;
+    saved.start({"Ann", "Bob"});
+    ASSERT_TRUE(saved.rules->passOrExchange("", ""));
+    ASSERT_TRUE(saved.rules->save(saved.dir.file("game.tc")));
+    std::string bytes = saved.dir.read("game.tc");
+    // The second entry's counter line follows the first entry, which begins with "1 0 0".
+    const std::size_t second = bytes.find("history\n1 0 0\n") + 8 + glyph::savedgame::minEntrySize(2);
+    ASSERT_EQ(bytes.substr(second, 6), "1 1 1\n");
+    bytes.replace(second, 5, "2147483647 1 1");
+
+    RulesFixture fixture;
+    ASSERT_TRUE(fixture.rules->loadBytes(bytes, "late.tc"));
+    fixture.rules->goLast();
+    EXPECT_EQ(fixture.rules->round(), glyph::HistoryEntry::kMaxRound);
+    ASSERT_TRUE(fixture.rules->passOrExchange("", ""));
+    EXPECT_EQ(fixture.rules->round(), glyph::HistoryEntry::kMaxRound);
+    ASSERT_TRUE(fixture.rules->save(fixture.dir.file("again.tc")));
+    RulesFixture again;
+    EXPECT_TRUE(again.rules->load(fixture.dir.file("again.tc")));
 }

@@ -112,3 +112,32 @@ TEST(Preferences, OnlyARegularFileIsReadAndAFailedLoadKeepsTheValues)
     EXPECT_EQ(preferences.string("ColorJokerKey").size(), Preferences::kMaxLineLength);
     EXPECT_EQ(preferences.integer("TableRowsKey"), 11);
 }
+
+TEST(Preferences, AFileThatCannotBeReadIsSaidOnceAndNeverWrittenOver)
+{
+    TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("fifo.ini").c_str(), 0600), 0);
+    const std::string large = dir.write("large.ini", "GameBonusKey\n10\n" + std::string(17 << 20, '#'));
+    for (const std::string& name : {large, dir.file("fifo.ini")}) {
+        RecordingView view;
+        Preferences preferences(name, &view);
+        EXPECT_EQ(preferences.integer("GameBonusKey"), 50) << "the defaults: " << name;
+        EXPECT_FALSE(preferences.load());
+        EXPECT_EQ(view.warnings,
+                  std::vector<std::string>{
+                      name + " could not be read; the settings are the defaults until the next start"});
+        preferences.setInteger("GameBonusKey", 70);
+        EXPECT_FALSE(preferences.save());
+        EXPECT_FALSE(preferences.canSave());
+        EXPECT_EQ(view.warnings.size(), 1u) << "said once";
+    }
+    EXPECT_EQ(std::filesystem::file_size(large), 16 + (17u << 20));
+    EXPECT_EQ(std::filesystem::status(dir.file("fifo.ini")).type(), std::filesystem::file_type::fifo);
+
+    // A missing file is no fault: nothing is said and the file is written.
+    RecordingView view;
+    Preferences fresh(dir.file("new.ini"), &view);
+    EXPECT_TRUE(fresh.canSave());
+    EXPECT_TRUE(fresh.save());
+    EXPECT_TRUE(view.warnings.empty());
+}

@@ -162,6 +162,58 @@ TEST_F(Glyphdict, ErrorsAreOneLineOnStderrWithANonZeroStatus)
     EXPECT_NE(help.out.find("\n  anagram DIC LETTERS"), std::string::npos) << help.out;
 }
 
+TEST_F(Glyphdict, NeverBuildsOverItsListCountsEachWordOnceAndTakesWholeNumbersOnly)
+{
+    const std::string list = dir.write("sorted.txt", "ACT\nACT\nAN\nCAT\nCAT\n");
+    std::filesystem::create_symlink(list, dir.file("link.txt"));
+    for (const std::string& out : {list, dir.file("link.txt")}) {
+        const ToolRun result = run("build " + quoted(list) + " " + quoted(out));
+        EXPECT_EQ(result.status, 1) << out;
+        EXPECT_EQ(result.err,
+                  "glyphdict: " + out + " is the word list itself; the dictionary needs another file\n");
+    }
+    EXPECT_EQ(dir.read("sorted.txt"), "ACT\nACT\nAN\nCAT\nCAT\n");
+    ToolRun result = run("build " + quoted(list) + " " + quoted(dir.file("sorted.dic")));
+    EXPECT_NE(result.err.find(": 3 words,"), std::string::npos) << result.err;
+    result = run("add " + dic + " cat VAT noon new new");
+    EXPECT_NE(result.err.find(": 9 words,"), std::string::npos) << result.err;
+    result = run("info " + dic);
+    EXPECT_NE(result.out.find("9"), std::string::npos) << result.out;
+
+    for (const std::string& arguments :
+         {"speed " + dic + " --seconds 2147483647abc", "search " + dic + " '*' --limit 5x",
+          "advanced " + dic + " '*' --min-length -1", "search " + dic + " '*' --limit ''",
+          "search " + dic + " '*' --limit 4294967296"}) {
+        result = run(arguments);
+        EXPECT_EQ(result.status, 2) << arguments;
+        EXPECT_EQ(result.err.rfind("glyphdict: --", 0), 0u) << arguments << ": " << result.err;
+        EXPECT_NE(result.err.find(" takes a whole number, not "), std::string::npos) << result.err;
+    }
+    EXPECT_EQ(run("search " + dic + " '*' --limit 4294967295").status, 0);
+}
+
+TEST(Glyphplay, AProfileClaimingItsOwnScoreGetsTheScoreTheRulesGive)
+{
+    TempDir dir;
+    std::filesystem::create_directories(dir.path() / "game/Profiles");
+    for (const char* data : {"Sets", "Dictionaries"})
+        std::filesystem::create_directory_symlink(std::string(GLYPH_DIST_DIR "/") + data,
+                                                  dir.path() / "game" / data);
+    std::filesystem::copy_file(GLYPH_DIST_DIR "/Profiles/Greedy.cpu", dir.file("game/Profiles/Greedy.cpu"));
+    dir.write("game/Profiles/Claim.cpu", "local m = {MoveAt(0)} if m[5] ~= '' then m[4] = 1000000 end\n"
+                                         "SetSolution(table.unpack(m))\n");
+    const ToolRun run = glyphplay(dir, "selfplay --games 2 --players Claim.cpu,Greedy.cpu --seed 5 --check",
+                                  dir.file("game"));
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    // Both play the best move: the same points per turn, far below the claim.
+    const auto pointsPerTurn = [&](std::size_t player) {
+        const std::size_t line = run.out.find("player " + std::to_string(player) + " ");
+        return std::stod(run.out.substr(run.out.find("points per turn ", line) + 16));
+    };
+    EXPECT_LT(pointsPerTurn(1), 100.0) << run.out;
+    EXPECT_LT(pointsPerTurn(2), 100.0) << run.out;
+}
+
 TEST(Glyphplay, PlaysListsAndTestsCheckedGamesOnEveryBoardAndRefusesBadInputWithOneLine)
 {
     // Started from a folder without data, it uses the data beside it and keeps file arguments
@@ -220,12 +272,13 @@ TEST(Glyphplay, PlaysListsAndTestsCheckedGamesOnEveryBoardAndRefusesBadInputWith
         many += ",Greedy.cpu";
     run = glyphplay(dir, "selfplay --games 1 --players " + many + " --save " + quoted(dir.file("x.tc")));
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "glyphplay: 150 players given, a game seats at most 143\n");
+    EXPECT_EQ(run.err, "glyphplay: 150 players given, a game seats at most 142\n");
     EXPECT_FALSE(std::filesystem::exists(dir.file("x.tc")));
 
     const std::string profile = quoted(dir.write("Pass.cpu", "\n"));
     for (const std::string& arguments :
          {std::string("selfplay --games 2 --players Greedy.cpu,Nobody.cpu"),
+          std::string("selfplay --games 1 --players ../Profiles/Greedy.cpu,Greedy.cpu"),
           "moves " + saved + " --entry 9999", std::string("moves /tmp"), "script /tmp " + saved,
           "script " + profile + " /tmp", "moves " + saved + " > /dev/full"}) {
         run = glyphplay(dir, arguments);

@@ -51,6 +51,8 @@ int runBuild(const Arguments& arguments)
     builder.setDestinationPath(paths[1]);
     builder.setAuthor(author);
     builder.setStatusListener(printProgress);
+    if (builder.writesOverSource())
+        return fail(paths[1] + " is the word list itself; the dictionary needs another file");
     return report(builder.buildFromWordList(), builder);
 }
 

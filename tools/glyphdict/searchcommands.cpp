@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <map>
 #include <optional>
 #include <set>
@@ -45,8 +46,20 @@ struct ParsedArguments {
     }
 };
 
+/// The options whose value is a count: a whole number 0 to 4,294,967,295, digits only.
+const std::set<std::string> kNumberOptions = {"--limit",      "--seconds",   "--min-length",
+                                              "--max-length", "--min-value", "--max-value"};
+
+bool isCount(const std::string& text)
+{
+    constexpr std::size_t kMaxDigits = 10;
+    return !text.empty() && text.size() <= kMaxDigits &&
+           text.find_first_not_of("0123456789") == std::string::npos &&
+           std::stoull(text) <= std::numeric_limits<std::uint32_t>::max();
+}
+
 /// Splits the arguments; prints what is wrong and returns nothing on an unknown option, a
-/// missing value or a wrong number of positional arguments.
+/// missing value, a count that is not a whole number, or a wrong number of positional arguments.
 std::optional<ParsedArguments> parse(const Arguments& arguments, std::size_t positionalCount,
                                      const std::set<std::string>& valueOptions,
                                      const std::set<std::string>& flags = {})
@@ -60,6 +73,10 @@ std::optional<ParsedArguments> parse(const Arguments& arguments, std::size_t pos
             parsed.flags.insert(argument);
         } else if (valueOptions.count(argument) != 0 && i + 1 < arguments.size()) {
             parsed.values[argument] = arguments[++i];
+            if (kNumberOptions.count(argument) != 0 && !isCount(arguments[i])) {
+                fail(argument + " takes a whole number, not " + arguments[i]);
+                return std::nullopt;
+            }
         } else {
             fail((valueOptions.count(argument) != 0 ? "missing value for " : "unknown option ") + argument);
             return std::nullopt;

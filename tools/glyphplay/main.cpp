@@ -21,6 +21,7 @@
 #include "base/regularfile.h"
 #include "engine/game.h"
 #include "engine/gameclassic.h"
+#include "engine/player.h"
 #include "preferences/preferences.h"
 #include "selfplay.h"
 #include "toolview.h"
@@ -161,7 +162,8 @@ int selfPlay(Game& game, glyph::ToolView& view, const std::vector<std::string>& 
         return 1;
     }
     for (const std::string& profile : options.profiles)
-        if (RegularFile(scriptHost(game).profilePath(profile)).status() != RegularFile::Status::Read) {
+        if (!glyph::Player::isProfileName(profile) ||
+            RegularFile(scriptHost(game).profilePath(profile)).status() != RegularFile::Status::Read) {
             std::fprintf(stderr, "glyphplay: no profile %s (looked for %s)\n", profile.c_str(),
                          scriptHost(game).profilePath(profile).c_str());
             return 1;

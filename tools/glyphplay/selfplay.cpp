@@ -88,7 +88,10 @@ bool SelfPlay::playGame(int number)
         const Move solution = host.computerTurn(rules.currentPlayer());
         if (m_options.check && !checkTurn())
             return false;
+        const Board before = m_game.board();
         host.playSolution(solution);
+        if (m_options.check && !checkPlayedScore(before))
+            return false;
         Tally& tally = m_tallies[tallyOf[seat]];
         tally.points += rules.history().back().move.score;
         ++tally.turns;
@@ -131,6 +134,22 @@ bool SelfPlay::checkTurn()
         }
     }
     return checkTiles();
+}
+
+bool SelfPlay::checkPlayedScore(const Board& before)
+{
+    // The move played must carry the score the rules give it, whatever score its player claimed.
+    const Move& played = m_game.rules()->history().back().move;
+    if (played.isPass())
+        return true;
+    Move rescored = played;
+    m_game.computeScore(rescored, before);
+    if (rescored.score == played.score)
+        return true;
+    printPosition("a played move carries score " + std::to_string(played.score) + " instead of " +
+                      std::to_string(rescored.score),
+                  &played);
+    return false;
 }
 
 bool SelfPlay::checkTiles()

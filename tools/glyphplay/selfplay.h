@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/board.h"
 #include "engine/move.h"
 
 namespace glyph
@@ -43,6 +44,7 @@ private:
 
     bool playGame(int number);
     bool checkTurn();
+    bool checkPlayedScore(const Board& before);
     bool checkTiles();
     void printPosition(const std::string& reason, const Move* move);
     void printSummary(double seconds) const;
