@@ -10,7 +10,10 @@ TEST(UnseenTiles, AreTheSetLessTheBoardAndTheOwnRackForEverySeat)
 {
     glyph::test::RulesFixture fixture;
     fixture.start({"Ann", "Bob", "Cy"});
+    // Racks set whole, so that no dealt joker makes more jokers than the set holds.
     fixture.setRack(0, "QZ[");
+    fixture.rules->players()[1].setRack("EEEB");
+    fixture.rules->players()[2].setRack("AATB");
     fixture.game->board()[8][8] = {'E', 0};
     fixture.game->board()[8][9] = {'T', 1};
     auto& rules = *fixture.rules;
