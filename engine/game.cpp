@@ -41,8 +41,8 @@ bool holdsTileOutside(const Board& board, int rows, int columns)
 
 } // namespace
 
-Game::Game(Preferences& preferences, GameView& view)
-    : m_preferences(preferences), m_view(view), m_dictionary(view)
+Game::Game(Preferences& preferences, GameView& view, DataFolders folders)
+    : m_preferences(preferences), m_view(view), m_folders(std::move(folders)), m_dictionary(view)
 {
     m_selectedSlot = -1;
     m_rackSlotCount = 0;
@@ -68,9 +68,9 @@ bool Game::loadSettings()
     m_board = Board{};
     geometry::applyPremiumLists(premiumLists(m_preferences), m_letterMultipliers, m_wordMultipliers);
 
-    if (!m_letterSet.load(m_preferences.string(keys::kGameSet), m_view))
+    if (!m_letterSet.load(m_folders.find(m_preferences.string(keys::kGameSet)), m_view))
         return false;
-    return m_dictionary.load(m_preferences.string(keys::kGameDictionary));
+    return m_dictionary.load(m_folders.find(m_preferences.string(keys::kGameDictionary)));
 }
 
 bool Game::reloadSettingsKeepingGame(bool& sizeKept)
