@@ -6,3 +6,12 @@ if(NOT IS_DIRECTORY ${staged}/bin)
     message(FATAL_ERROR "no programs staged in ${staged}/bin")
 endif()
 file(RENAME ${staged}/bin ${staged}/games)
+
+# The menu entry starts the program by its full path: /usr/games is on the PATH of users'
+# sessions, but not on every one (root's).
+set(entry ${staged}/share/applications/org.glyphmosaic.Glyphmosaic.desktop)
+if(EXISTS ${entry})
+    file(READ ${entry} text)
+    string(REPLACE "\nExec=glyphmosaic\n" "\nExec=/usr/games/glyphmosaic\n" text "${text}")
+    file(WRITE ${entry} "${text}")
+endif()
