@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <lua.hpp>
 
+#include "ai/luacompat.h"
 #include "ai/luahost.h"
 #include "ai/luastringmatcher.h"
 
@@ -496,6 +497,7 @@ void LuaSandbox::open(lua_State* state)
         lua_setfield(state, -2, name);
     }
     lua_pop(state, 1);
+    LuaCompat::install(state);
 }
 
 void LuaSandbox::keepGenuine(lua_State* state)

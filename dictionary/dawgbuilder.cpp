@@ -21,7 +21,6 @@ namespace
 
 using namespace dicformat;
 
-constexpr std::size_t kSortReserve = 50000;
 constexpr int kPercent = 100;
 
 bool isAsciiLetter(char c)
@@ -174,6 +173,7 @@ void DawgBuilder::startRun()
     m_wordsInserted.store(0, std::memory_order_relaxed);
     m_nodesNow.store(0, std::memory_order_relaxed);
     m_nodesCreated.store(0, std::memory_order_relaxed);
+    m_linesLeftOut.store(0, std::memory_order_relaxed);
 }
 
 bool DawgBuilder::createRoot()
@@ -212,60 +212,74 @@ bool DawgBuilder::buildFromWordList()
         return false;
     setStatus("Checking for already sorted list...");
     std::string text;
-    std::vector<std::string> sortedWords;
-    bool rewritten = false;
-    bool ok = readWholeFile(m_sourcePath, text) && sortList(text, sortedWords, rewritten) && createRoot();
-    if (ok && rewritten) {
-        for (const std::string& word : sortedWords)
-            ok = ok && (word.size() >= kMaxWordLength || insert(word));
-    } else if (ok) {
-        char word[kMaxWordLength];
+    bool ok = readWholeFile(m_sourcePath, text);
+    std::vector<std::string_view> lines;
+    std::vector<std::size_t> wordLines;
+    std::vector<std::string> words;
+    if (ok) {
         forEachLine(text, [&](std::string_view line) {
-            const std::size_t length = wordOfLine(line, word, kMaxWordLength);
-            if (ok && length > 0 && length < kMaxWordLength)
-                ok = insert(std::string_view(word, length));
+            lines.push_back(line);
+            const std::string word = listWord(line);
+            if (!word.empty()) {
+                wordLines.push_back(lines.size() - 1);
+                words.push_back(word);
+            } else if (!trimmedLine(line).empty()) {
+                m_linesLeftOut.store(m_linesLeftOut.load(std::memory_order_relaxed) + 1,
+                                     std::memory_order_relaxed);
+            }
         });
     }
+    if (ok && !std::is_sorted(words.begin(), words.end()))
+        ok = sortWordList(lines, wordLines, words);
+    ok = ok && createRoot();
+    for (const std::string& word : words)
+        ok = ok && insert(word);
     const bool result = ok && compact() && writeDictionary();
     endRun();
     return result;
 }
 
-bool DawgBuilder::sortList(std::string_view text, std::vector<std::string>& sortedWords, bool& rewritten)
+std::string_view DawgBuilder::trimmedLine(std::string_view line)
 {
-    const std::size_t limit = static_cast<std::size_t>(std::max(m_boardDimension, 0));
-    std::string current(limit, '\0');
-    std::string previous;
-    bool sorted = true;
-    forEachLine(text, [&](std::string_view line) {
-        const std::size_t length = wordOfLine(line, current.data(), limit);
-        if (!sorted || length == 0 || length >= limit)
-            return;
-        const std::string_view word(current.data(), length);
-        sorted = previous.empty() || !(word < previous);
-        previous.assign(word);
-    });
-    if (sorted)
-        return true;
-
-    setStatus("Lexical sort...");
-    sortedWords.reserve(kSortReserve);
-    forEachLine(text, [&](std::string_view line) {
-        const std::size_t length = wordOfLine(line, current.data(), limit);
-        if (length > 0 && length < limit)
-            sortedWords.emplace_back(current.data(), length);
-    });
-    std::sort(sortedWords.begin(), sortedWords.end());
-    sortedWords.erase(std::unique(sortedWords.begin(), sortedWords.end()), sortedWords.end());
-    rewritten = true;
-    return writeWordList(sortedWords);
+    constexpr std::string_view kBlanks = " \t\r\b";
+    const std::size_t first = line.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos)
+        return {};
+    return line.substr(first, line.find_last_not_of(kBlanks) + 1 - first);
 }
 
-bool DawgBuilder::writeWordList(const std::vector<std::string>& words)
+std::string DawgBuilder::listWord(std::string_view line)
 {
+    const std::string_view word = trimmedLine(line);
+    if (word.size() >= kMaxWordLength || !std::all_of(word.begin(), word.end(), isAsciiLetter))
+        return {};
+    std::string upperWord(word);
+    std::transform(upperWord.begin(), upperWord.end(), upperWord.begin(), upper);
+    return upperWord;
+}
+
+bool DawgBuilder::sortWordList(const std::vector<std::string_view>& lines,
+                               const std::vector<std::size_t>& wordLines, std::vector<std::string>& words)
+{
+    setStatus("Lexical sort...");
+    // The word lines trade places in order of their words; every other line stays where it is,
+    // so that the file keeps all it had and the next build finds it sorted.
+    std::vector<std::size_t> order(words.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return words[a] < words[b]; });
+    std::vector<std::string_view> sortedLines(lines);
+    std::vector<std::string> sortedWords;
+    sortedWords.reserve(words.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        sortedLines[wordLines[i]] = lines[wordLines[order[i]]];
+        sortedWords.push_back(std::move(words[order[i]]));
+    }
+    words = std::move(sortedWords);
     std::string text;
-    for (const std::string& word : words) {
-        text += word;
+    for (const std::string_view line : sortedLines) {
+        text += line;
         text += '\n';
     }
     return writeFileAtomically(m_sourcePath, text) == WriteResult::Written;

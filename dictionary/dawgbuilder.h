@@ -29,14 +29,13 @@ public:
     static constexpr std::size_t kMaxStoredLength = DawgValidator::kMaxDepth;
     /// Largest word list read: far more words than the node pool can hold.
     static constexpr std::uint64_t kMaxWordListBytes = 256ULL * 1024 * 1024;
-    /// The board's larger dimension on the standard board.
-    static constexpr int kDefaultBoardDimension = 15;
 
     explicit DawgBuilder(std::size_t poolBlocks = NodePool::kMaxBlocks);
 
-    /// Builds `destinationPath` from the word list `sourcePath`, first rewriting the list
-    /// sorted in place when it is not. False when nothing was written, and at once when the
-    /// destination is the word list itself (`writesOverSource`).
+    /// Builds `destinationPath` from the words of the word list `sourcePath`, first reordering
+    /// the list in place when its words are not sorted (every line is kept unchanged). Lines
+    /// that are not words are left out and counted. False when nothing was written, and at once
+    /// when the destination is the word list itself (`writesOverSource`).
     bool buildFromWordList();
     /// True when the destination names the same file as the source (by any name or link).
     bool writesOverSource() const;
@@ -52,16 +51,18 @@ public:
     static std::size_t normalizeWord(char* word);
     /// The normalised form of one line of text.
     static std::string normalizedWord(std::string_view line);
+    /// The word a line of a word list holds, upper-cased: empty unless the line, without its
+    /// surrounding blanks and line-end characters, is 1 to 29 letters a-z or A-Z.
+    static std::string listWord(std::string_view line);
+    /// The line without its surrounding blanks and line-end characters.
+    static std::string_view trimmedLine(std::string_view line);
 
     void setSourcePath(const std::string& path) { m_sourcePath = path; }
     void setDestinationPath(const std::string& path) { m_destinationPath = path; }
     void setAuthor(const std::string& author) { m_author = author; }
-    /// The larger of the board's row and column counts: longer words are left out of a list.
-    void setBoardDimension(int dimension) { m_boardDimension = dimension; }
     const std::string& sourcePath() const { return m_sourcePath; }
     const std::string& destinationPath() const { return m_destinationPath; }
     const std::string& author() const { return m_author; }
-    int boardDimension() const { return m_boardDimension; }
 
     /// Progress, safe to read from another thread while a run goes on.
     std::string status() const;
@@ -70,6 +71,8 @@ public:
     char currentLetter() const { return m_currentLetter.load(std::memory_order_relaxed); }
     std::uint32_t nodesNow() const { return m_nodesNow.load(std::memory_order_relaxed); }
     std::uint32_t nodesCreated() const { return m_nodesCreated.load(std::memory_order_relaxed); }
+    /// Lines of the last word list that held something other than a word (not blank).
+    std::uint32_t linesLeftOut() const { return m_linesLeftOut.load(std::memory_order_relaxed); }
 
     /// Asks a running build to stop; it does so when compaction starts or during it.
     void requestAbort() { m_abortRequested.store(true); }
@@ -89,9 +92,9 @@ private:
     bool createRoot();
     void endRun();
     void setStatus(const std::string& text);
-    /// Checks that the list is sorted; if not, sorts its words and rewrites it in place.
-    bool sortList(std::string_view text, std::vector<std::string>& sortedWords, bool& rewritten);
-    bool writeWordList(const std::vector<std::string>& words);
+    /// Sorts the words and rewrites the list with its word lines in their order.
+    bool sortWordList(const std::vector<std::string_view>& lines, const std::vector<std::size_t>& wordLines,
+                      std::vector<std::string>& words);
     bool rebuild(const Dictionary& dictionary, const std::vector<std::string>& extra,
                  const std::vector<std::string>& doomed);
     TrieNode* newNode(char letter);
@@ -106,7 +109,6 @@ private:
     std::string m_sourcePath;
     std::string m_destinationPath;
     std::string m_author;
-    int m_boardDimension = kDefaultBoardDimension;
 
     TrieNode* m_root = nullptr;
     std::array<Bucket, kLetters> m_firstLetterBuckets;
@@ -119,6 +121,7 @@ private:
     std::atomic<std::uint32_t> m_wordsInserted{0};
     std::atomic<std::uint32_t> m_nodesNow{0};
     std::atomic<std::uint32_t> m_nodesCreated{0};
+    std::atomic<std::uint32_t> m_linesLeftOut{0};
     std::atomic<int> m_currentHeight{0};
     std::atomic<char> m_currentLetter{'*'};
     std::atomic<bool> m_abortRequested{false};

@@ -23,6 +23,12 @@ int boardSize(const Preferences& preferences, const char* key)
     return size >= 1 && size <= kMaxBoardSize ? size : kDefaultBoardSize;
 }
 
+geometry::PremiumLists premiumLists(const Preferences& preferences)
+{
+    return {preferences.string(keys::kMultiLettersX2), preferences.string(keys::kMultiLettersX3),
+            preferences.string(keys::kMultiWordsX2), preferences.string(keys::kMultiWordsX3)};
+}
+
 /// True when a tile lies beyond rows x columns.
 bool holdsTileOutside(const Board& board, int rows, int columns)
 {
@@ -60,14 +66,7 @@ bool Game::loadSettings()
     m_time = std::clamp(m_preferences.integer(keys::kGameClassicTime, m_time), 0, kMaxMinutes);
 
     m_board = Board{};
-    for (auto& row : m_letterMultipliers)
-        row.fill(1);
-    for (auto& row : m_wordMultipliers)
-        row.fill(1);
-    geometry::applyPremiumList(m_preferences.string(keys::kMultiLettersX2), m_letterMultipliers, 2);
-    geometry::applyPremiumList(m_preferences.string(keys::kMultiLettersX3), m_letterMultipliers, 3);
-    geometry::applyPremiumList(m_preferences.string(keys::kMultiWordsX2), m_wordMultipliers, 2);
-    geometry::applyPremiumList(m_preferences.string(keys::kMultiWordsX3), m_wordMultipliers, 3);
+    geometry::applyPremiumLists(premiumLists(m_preferences), m_letterMultipliers, m_wordMultipliers);
 
     if (!m_letterSet.load(m_folders.find(m_preferences.string(keys::kGameSet)), m_view))
         return false;
@@ -79,6 +78,8 @@ bool Game::reloadSettingsKeepingGame(bool& sizeKept)
     const int rows = m_rows;
     const int columns = m_columns;
     const Board board = m_board;
+    const MultiplierGrid letterMultipliers = m_letterMultipliers;
+    const MultiplierGrid wordMultipliers = m_wordMultipliers;
     const bool loaded = loadSettings();
     m_board = board;
     sizeKept = false;
@@ -98,6 +99,12 @@ bool Game::reloadSettingsKeepingGame(bool& sizeKept)
         m_rows = rows;
         m_columns = columns;
         sizeKept = true;
+    }
+    // Premium squares already played on keep the value they were played for: once tiles are
+    // laid, the new layout waits for the next game.
+    if (laid) {
+        m_letterMultipliers = letterMultipliers;
+        m_wordMultipliers = wordMultipliers;
     }
     return loaded;
 }

@@ -37,10 +37,11 @@ public:
     /// Reads size, bonus, time, premium squares, letter set and dictionary from the
     /// preferences, in that order; false when the set or the dictionary cannot be loaded.
     bool loadSettings();
-    /// `loadSettings` for a game in progress: the board is put back afterwards, and when the
-    /// stored size would cut off a tile of the board or of the history, or move the centre
-    /// square once tiles are laid, this game keeps its size (`sizeKept` true; the stored size
-    /// waits for the next game). False as loadSettings.
+    /// `loadSettings` for a game in progress: the board is put back afterwards; once tiles are
+    /// laid the game keeps its premium squares, and when the stored size would cut off a tile
+    /// of the board or of the history, or move the centre square once tiles are laid, it keeps
+    /// its size (`sizeKept` true). The stored settings wait for the next game. False as
+    /// loadSettings.
     bool reloadSettingsKeepingGame(bool& sizeKept);
     /// Fills the rack slots from the current player's rack (none placed, nothing selected).
     void reloadRackSlots();

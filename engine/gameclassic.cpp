@@ -182,6 +182,10 @@ bool GameClassic::playMove(const Move& move)
     if (!problem.ok()) {
         // Shown through its format, which the view translates, rather than as finished text.
         showWarning(m_game.view(), problem.format(), problem.detail.c_str());
+        // Checked before playing, a person's faulty move is only refused; a computer player's
+        // profile could repeat its faulty choice for ever, so its turn is lost as always.
+        if (!currentPlayer().isComputer() && m_game.preferences().integer(keys::kCheckBeforePlaying) == 1)
+            return false;
         return passOrExchange("", "");
     }
 

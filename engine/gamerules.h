@@ -37,7 +37,8 @@ public:
     virtual bool isGameOver() const = 0;
     virtual bool canExchange() const = 0;
     virtual void nextPlayer() = 0;
-    /// Validates, lays and scores a move; a refused move counts as a pass.
+    /// Validates, lays and scores a move; a refused move counts as a pass, except a person's move
+    /// while "CheckBeforePlayingKey" is 1: then it returns false and nothing changes.
     virtual bool playMove(const Move& move) = 0;
     /// Passes (letters empty) or exchanges letters, keeping `kept`.
     virtual bool passOrExchange(const std::string& letters, const std::string& kept) = 0;

@@ -19,6 +19,8 @@ inline constexpr char kMultiWordsX3[] = "MultiWordsX3Key";
 inline constexpr char kMultiWordsX2[] = "MultiWordsX2Key";
 inline constexpr char kMultiLettersX3[] = "MultiLettersX3Key";
 inline constexpr char kMultiLettersX2[] = "MultiLettersX2Key";
+/// 1: a human move with a word not in the dictionary is refused instead of costing the turn.
+inline constexpr char kCheckBeforePlaying[] = "CheckBeforePlayingKey";
 
 // Look and language.
 inline constexpr char kPreferencesStyle[] = "PreferencesStyleKey";

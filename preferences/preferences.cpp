@@ -8,6 +8,7 @@
 
 #include "base/atomicfile.h"
 #include "base/regularfile.h"
+#include "base/standardpremiums.h"
 #include "base/textscan.h"
 #include "base/warningsink.h"
 #include "preferences/keys.h"
@@ -24,14 +25,6 @@ std::string withoutLineBreaks(std::string text)
     std::erase_if(text, [](char c) { return c == '\n' || c == '\r' || c == '\b'; });
     return text;
 }
-
-/// The default premium squares of the 15 x 15 board, in the list form "row column |".
-constexpr const char* kWordsX3 = "1 1 |1 8 |1 15 |8 1 |8 15 |15 1 |15 8 |15 15 |";
-constexpr const char* kWordsX2 = "2 2 |2 14 |3 3 |3 13 |4 4 |4 12 |5 5 |5 11 |8 8 |11 5 |11 11 |12 4 |12 12 |"
-                                 "13 3 |13 13 |14 2 |14 14 |";
-constexpr const char* kLettersX3 = "2 6 |2 10 |6 2 |6 6 |6 10 |6 14 |10 2 |10 6 |10 10 |10 14 |14 6 |14 10 |";
-constexpr const char* kLettersX2 = "1 4 |1 12 |3 7 |3 9 |4 1 |4 8 |4 15 |7 3 |7 7 |7 9 |7 13 |8 4 |8 12 |"
-                                   "9 3 |9 7 |9 9 |9 13 |12 1 |12 8 |12 15 |13 7 |13 9 |15 4 |15 12 |";
 
 } // namespace
 
@@ -50,6 +43,7 @@ void Preferences::fillDefaults()
     setInteger(keys::kTableColumns, 15);
     setInteger(keys::kGameBonus, 50);
     setInteger(keys::kGameClassicTime, 25);
+    setInteger(keys::kCheckBeforePlaying, 0);
     setString(keys::kGameSet, "Sets/English.set");
     setString(keys::kGameDictionary, "Dictionaries/English.dic");
     setInteger(keys::kPreferencesStyle, 4);
@@ -76,10 +70,10 @@ void Preferences::fillDefaults()
     setString(keys::kColorSelected, "255 255 0");
     setString(keys::kColorWordX2, "255 170 0");
     setString(keys::kColorWordX3, "208 69 104");
-    setString(keys::kMultiWordsX3, kWordsX3);
-    setString(keys::kMultiLettersX3, kLettersX3);
-    setString(keys::kMultiWordsX2, kWordsX2);
-    setString(keys::kMultiLettersX2, kLettersX2);
+    setString(keys::kMultiWordsX3, standardpremiums::kWordsX3);
+    setString(keys::kMultiLettersX3, standardpremiums::kLettersX3);
+    setString(keys::kMultiWordsX2, standardpremiums::kWordsX2);
+    setString(keys::kMultiLettersX2, standardpremiums::kLettersX2);
 }
 
 bool Preferences::load()

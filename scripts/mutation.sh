@@ -75,8 +75,8 @@ dictionary/dictionary.cpp @@ if (isEndOfWord(node) && callback != nullptr) { @@ 
 dictionary/dawgbuilder.cpp @@     std::sort(deleteList.begin(), deleteList.end());<NL> @@ <NL>
 dictionary/dawgbuilder.cpp @@ #include "base/atomicfile.h" @@ #include "base/atomicfile.h"<NL>#include <fstream><NL>#define writeFileAtomically(path, text) (std::ofstream(path, std::ios::binary | std::ios::trunc) << (text) ? glyph::WriteResult::Written : glyph::WriteResult::NotWritten)
 dictionary/dawgbuilder.cpp @@ if (!word.empty() && word.size() < kMaxWordLength && isUpperWord(word)) @@ if (!word.empty() && word.size() < kMaxWordLength - 1 && isUpperWord(word))
-dictionary/dawgbuilder.cpp @@ sortedWords.erase(std::unique(sortedWords.begin(), sortedWords.end()), sortedWords.end()); @@ ;
-dictionary/dawgbuilder.cpp @@ sorted = previous.empty() || !(word < previous); @@ sorted = true;
+dictionary/dawgbuilder.cpp @@ if (ok && !std::is_sorted(words.begin(), words.end())) @@ if (ok && words.size() > 1 && words[0] > words[1])
+dictionary/dawgbuilder.cpp @@ constexpr std::string_view kBlanks = " \t\r\b"; @@ constexpr std::string_view kBlanks = "\r";
 dictionary/dawgbuilder.cpp @@ if (std::binary_search(self->doomed->begin(), self->doomed->end(), word)) @@ if (!self->doomed->empty() && self->doomed->front() == word)
 dictionary/dawgbuilder.cpp @@ walk.insertExtraBefore(std::string_view("\x7F")); @@ ;
 dictionary/dawgvalidator.cpp @@ if (letterCode(node) >= kLetterCount || childIndex(node) >= m_count) @@ if (childIndex(node) >= m_count)

@@ -132,6 +132,25 @@ TEST_F(LuaHostTest, AScriptExchangesOnlyWhileTheBagHoldsSevenTiles)
     EXPECT_EQ(host().exchangeLetters(), "") << "six tiles in the bag: no exchange";
 }
 
+TEST_F(LuaHostTest, ProfilesWrittenForLua50FindTheOldNames)
+{
+    ASSERT_TRUE(host().runText(
+        "local t = {5, 6, 7} table.setn(t, 1)\n"
+        "local seen = {} table.foreachi(t, function(i, v) seen[#seen + 1] = i .. '=' .. v end)\n"
+        "local keys = 0 table.foreach({a = 1, b = 2}, function() keys = keys + 1 end)\n"
+        "local words = {} for w in string.gfind('at ta', '%a+') do words[#words + 1] = w end\n"
+        "Debug(table.getn(t), table.getn({n = 2}), table.concat(seen, ','), keys,"
+        " table.foreachi({4}, function(i, v) return v * 2 end), math.mod(7, 3), math.mod(-7, 3),"
+        " math.pow(2, 10), math.log10(1000), table.concat(words, '+'), loadstring('return 6 * 7')(),"
+        " unpack({1, 2}))"));
+    EXPECT_EQ(table.view.scriptOutput.back(), "3 2 1=5,2=6,3=7 2 8 1 -1 1024.0 3.0 at+ta 42 1 2");
+    // loadstring loads text only, and only from a string, whatever the script did to load.
+    ASSERT_TRUE(host().runText("load = nil Debug(loadstring(string.dump(function() end)))"));
+    EXPECT_EQ(table.view.scriptOutput.back().rfind("nil attempt to load a binary chunk", 0), 0u);
+    EXPECT_FALSE(host().runText("loadstring(function() return 'x' end)"));
+    EXPECT_NE(table.view.scriptOutput.back().find("string expected"), std::string::npos);
+}
+
 // Profiles are shared files: each test below is something a hostile profile tried.
 namespace
 {

@@ -6,6 +6,7 @@
 #include <map>
 #include <random>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -231,30 +232,80 @@ TEST_F(DictionaryFiles, BuildsMatchThePlainBuilderAndUnsortedListsAreRewritten)
                           std::binary_search(words.begin(), words.end(), other));
     }
 
-    // Word lists are cut at non-letters and rewritten sorted only when they are not.
-    const std::string q13(13, 'Q'), q14(14, 'q'), b29(29, 'B'), c30(30, 'C'), z20(20, 'Z');
-    const std::string cab = "CA" + std::string(18, 'B');
-    const std::string longLines = "abc" + std::string(3000, '-') + "xyz\n" + std::string(150, 'k');
+    // A line is a word when, without blanks and line ends around it, it is 1 to 29 letters; a
+    // sorted list (other lines aside) is left as it is, whatever its case and duplicates.
+    const std::string b29(29, 'B'), c30(30, 'C'), q14(14, 'q');
     const struct {
         std::string list;
-        bool rewritten; // as the words, one a line
+        std::string rewritten; // empty when the list stays as it was
         Words words;
+        unsigned leftOut;
     } cases[] = {
-        // An unsorted list is sorted without duplicates and without words as long as the board.
-        {"zebra\n" + q14 + "\napple\n" + q13 + "\ndon't\nZEBRA\n", true, {"APPLE", "DON", q13, "ZEBRA"}},
-        {"caf\xC3\xA9\r\ncar\nCat\nCAT\n", false, {"CAF", "CAR", "CAT"}},
-        // A sorted list keeps words of up to 29 letters, whatever the board.
-        {"a\n" + b29 + "\n" + c30 + "\nhello world\n3D\n\nzoo\n", false, {"A", b29, "HELLO", "ZOO"}},
-        {"zulu\n" + longLines + "\nmoon\nable\n", true, {"ABC", "ABLE", "MOON", "ZULU"}},
-        // Long words are left out of the order check but inserted: Z... comes before CAT.
-        {"bat\n" + z20 + "\ncat\nca" + std::string(18, 'b') + "\n", false, {"BAT", cab, "CAT", z20}},
+        {"zebra\n" + q14 + "\napple\n# mine\ndon't\nZebra\n",
+         "apple\n" + q14 + "\nzebra\n# mine\ndon't\nZebra\n",
+         {"APPLE", std::string(14, 'Q'), "ZEBRA"},
+         2},
+        {"caf\xC3\xA9\r\ncar\r\nCat\nCAT\n", "", {"CAR", "CAT"}, 1},
+        {"a\n" + b29 + "\n" + c30 + "\nhello world\n3D\n\n \t\nzoo\n", "", {"A", b29, "ZOO"}, 3},
+        {"zulu\n  moon\t\nable", "able\n  moon\t\nzulu\n", {"ABLE", "MOON", "ZULU"}, 0},
+        {"zulu\n" + std::string(3000, '-') + "\nable\n",
+         "able\n" + std::string(3000, '-') + "\nzulu\n",
+         {"ABLE", "ZULU"},
+         1},
     };
-    builder.setBoardDimension(14);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.list.substr(0, 20));
         ASSERT_TRUE(buildFrom(c.list));
-        EXPECT_EQ(folder.read("list.txt"), c.rewritten ? lines(c.words) : c.list);
+        EXPECT_EQ(folder.read("list.txt"), c.rewritten.empty() ? c.list : c.rewritten);
+        EXPECT_EQ(builder.linesLeftOut(), c.leftOut);
         EXPECT_EQ(builtWords(), c.words);
+    }
+}
+
+TEST_F(DictionaryFiles, ReorderedListsKeepEveryLineInPlaceOrAmongTheWords)
+{
+    const Words others{"# my words",         "cat's", "ice-cream", "r\xC3\xA9sum\xC3\xA9",
+                       std::string(34, 'L'), "3D",    ""};
+    std::mt19937 random(11);
+    for (unsigned seed = 20; seed < 24; ++seed) {
+        SCOPED_TRACE(seed);
+        // Words in mixed case, some twice, shuffled among the other lines.
+        const Words words = randomWords(seed, 600, 26);
+        Words list;
+        for (const std::string& word : words) {
+            std::string line = word;
+            if (random() % 2 == 0)
+                std::transform(line.begin(), line.end(), line.begin(), [](char c) { return c - 'A' + 'a'; });
+            list.push_back(line);
+            if (random() % 10 == 0)
+                list.push_back(word);
+        }
+        list.insert(list.end(), others.begin(), others.end());
+        std::shuffle(list.begin(), list.end(), random);
+        ASSERT_TRUE(buildFrom(lines(list)));
+        const std::string rewritten = folder.read("list.txt");
+        std::istringstream stream(rewritten);
+        Words read;
+        for (std::string line; std::getline(stream, line);)
+            read.push_back(line);
+        ASSERT_EQ(read.size(), list.size());
+        // Same lines; the other lines where they were; the words in order.
+        EXPECT_TRUE(std::is_permutation(read.begin(), read.end(), list.begin()));
+        std::string previous;
+        for (std::size_t i = 0; i < read.size(); ++i) {
+            const std::string word = DawgBuilder::listWord(read[i]);
+            if (word.empty()) {
+                EXPECT_EQ(read[i], list[i]);
+            } else {
+                EXPECT_LE(previous, word);
+                previous = word;
+            }
+        }
+        EXPECT_EQ(builder.linesLeftOut(), others.size() - 1);
+        EXPECT_EQ(builtWords(), words);
+        // The next build finds the list sorted and leaves it alone.
+        ASSERT_TRUE(buildFrom(rewritten));
+        EXPECT_EQ(folder.read("list.txt"), rewritten);
     }
 }
 

@@ -99,24 +99,37 @@ TEST(GameClassic, MovesAroundAWordOnTheBoard)
          "Move (O14)ATE does not fit on the board"},
         {"down one past the last row", makeMove(false, 14, 14, "TAX"), "TX", kRefused},
     };
-    for (const Case& c : cases) {
-        RulesFixture fixture;
-        fixture.start({"Ann", "Bob"});
-        putWord(fixture.game->board(), true, 8, 7, "CAT");
-        putWord(fixture.game->board(), true, 15, 14, "AT");
-        const auto boardBefore = fixture.game->board();
-        EXPECT_EQ(plays(fixture, c.move, c.rack), c.warning == nullptr) << c.note;
-        if (c.warning == nullptr)
-            continue;
-        // A refused move warns once and is a pass that changes nothing else.
-        ASSERT_EQ(fixture.view.warnings.size(), 1u) << c.note;
-        EXPECT_EQ(*c.warning != 0 ? fixture.view.warnings[0] : "", c.warning) << c.note;
-        const glyph::Player& ann = fixture.rules->players()[0];
-        EXPECT_TRUE(fixture.game->board() == boardBefore && ann.rack == std::string(c.rack) &&
-                    ann.score == 0 && fixture.rules->passCount() == 1 &&
-                    fixture.rules->currentPlayerIndex() == 1)
-            << c.note;
+    // Checked before playing, a person's refused move is not even a pass: the turn goes on.
+    for (const bool checked : {false, true}) {
+        for (const Case& c : cases) {
+            RulesFixture fixture;
+            fixture.preferences->setInteger("CheckBeforePlayingKey", checked ? 1 : 0);
+            fixture.start({"Ann", "Bob"});
+            putWord(fixture.game->board(), true, 8, 7, "CAT");
+            putWord(fixture.game->board(), true, 15, 14, "AT");
+            const auto boardBefore = fixture.game->board();
+            EXPECT_EQ(plays(fixture, c.move, c.rack), c.warning == nullptr) << c.note;
+            if (c.warning == nullptr)
+                continue;
+            // A refused move warns once and is a pass that changes nothing else.
+            ASSERT_EQ(fixture.view.warnings.size(), 1u) << c.note;
+            EXPECT_EQ(*c.warning != 0 ? fixture.view.warnings[0] : "", c.warning) << c.note;
+            const glyph::Player& ann = fixture.rules->players()[0];
+            EXPECT_TRUE(fixture.game->board() == boardBefore && ann.rack == std::string(c.rack) &&
+                        ann.score == 0 && fixture.rules->passCount() == (checked ? 0 : 1) &&
+                        fixture.rules->currentPlayerIndex() == (checked ? 0 : 1) &&
+                        fixture.rules->history().size() == (checked ? 1u : 2u))
+                << c.note << checked;
+        }
     }
+    // A computer player's faulty choice still costs its turn, so that a profile cannot stall.
+    RulesFixture fixture;
+    fixture.preferences->setInteger("CheckBeforePlayingKey", 1);
+    fixture.start({"Ann", "Bob"});
+    fixture.rules->players()[0].setProfile("Any.cpu");
+    putWord(fixture.game->board(), true, 8, 7, "CAT");
+    EXPECT_FALSE(plays(fixture, makeMove(true, 8, 7, "CATA"), "A"));
+    EXPECT_EQ(fixture.rules->currentPlayerIndex(), 1);
 }
 
 TEST(GameClassic, BoardSizesFromOneToTwentyNineWithTheirEdges)

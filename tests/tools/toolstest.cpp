@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -28,15 +29,23 @@ class Glyphdict : public ::testing::Test
 {
 protected:
     // A game folder: Dictionaries/words.dic built from an unsorted list, the shipped Sets/English.set.
+    // The list's words trade places; its other lines stay as and where they were, out of the
+    // dictionary: neither ICE nor R is a word of it.
     void SetUp() override
     {
         std::filesystem::create_directories(dir.path() / "Dictionaries");
         std::filesystem::create_directories(dir.path() / "Sets");
         std::filesystem::copy_file(GLYPH_DIST_DIR "/Sets/English.set", dir.file("Sets/English.set"));
-        const std::string list = dir.write("words.txt", "tan\nan\nin\nact\ncat\nlevel\nnoon\nvat\n");
+        const std::string x34(34, 'x');
+        const std::string list = dir.write("words.txt", "tan\nan\n# mine\nin\nact\ncat's\ncat\nice-cream\n"
+                                                        "r\xC3\xA9sum\xC3\xA9\nlevel\n" +
+                                                            x34 + "\nnoon\nvat\n");
         const ToolRun built = run("build " + quoted(list) + " " + dic + " --author Me");
         ASSERT_EQ(built.status, 0) << built.err;
-        EXPECT_EQ(dir.read("words.txt"), "ACT\nAN\nCAT\nIN\nLEVEL\nNOON\nTAN\nVAT\n");
+        EXPECT_EQ(dir.read("words.txt"), "act\nan\n# mine\ncat\nin\ncat's\nlevel\nice-cream\n"
+                                         "r\xC3\xA9sum\xC3\xA9\nnoon\n" +
+                                             x34 + "\ntan\nvat\n");
+        EXPECT_NE(built.err.find("Left out 5 lines"), std::string::npos) << built.err;
     }
 
     ToolRun run(const std::string& arguments) { return glyph::test::glyphdict(dir, arguments); }
@@ -74,9 +83,9 @@ TEST_F(Glyphdict, SearchesLooksUpEditsListsAndDescribesADictionary)
     const std::string speed = searched("speed " + dic + " --seconds 0");
     EXPECT_TRUE(speed.starts_with(" Current ") && speed.ends_with("\nTotal: 1")) << speed;
 
-    ToolRun result = run("lookup " + dic + " an TAN ta an1 qzx");
+    ToolRun result = run("lookup " + dic + " an TAN ta an1 qzx ice r");
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.out, "an yes\nTAN yes\nta no\nan1 no\nqzx no\n");
+    EXPECT_EQ(result.out, "an yes\nTAN yes\nta no\nan1 no\nqzx no\nice no\nr no\n");
     EXPECT_EQ(run("lookup " + dic + " an in").status, 0);
 
     // Words out of order and of either case; the old file, under a second name, keeps its bytes.
@@ -302,6 +311,20 @@ TEST(ShippedData, DictionariesHoldTheGameWordsAndComputerPlayersFinishRomanianGa
     // letters the set lacks), and words of more than 15 letters.
     EXPECT_EQ(glyph::test::glyphdict(dir, lookup + "bucuresti keyword neabacterianului").out,
               "bucuresti no\nkeyword no\nneabacterianului no\n");
+    // Nor abbreviations, acronyms, units or Roman numerals; the interjections hm and st stay.
+    EXPECT_EQ(glyph::test::glyphdict(dir, lookup + "bd dv etc cm kg dvd pdf ssh xml usb xiv hm st").out,
+              "bd no\ndv no\netc no\ncm no\nkg no\ndvd no\npdf no\nssh no\nxml no\nusb no\nxiv no\n"
+              "hm yes\nst yes\n");
+    std::ifstream list(GLYPH_DIST_DIR "/Dictionaries/Romana.txt");
+    std::vector<std::string> withoutVowel;
+    for (std::string word; std::getline(list, word);)
+        if (word.find_first_of("aeiou") == std::string::npos)
+            withoutVowel.push_back(word);
+    EXPECT_EQ(withoutVowel, (std::vector<std::string>{"hm", "st"}));
+    // The About box credits the English list the build uses.
+    std::ifstream authors(GLYPH_DIST_DIR "/Help/Author.html");
+    const std::string credits{std::istreambuf_iterator<char>(authors), {}};
+    EXPECT_NE(credits.find("<i>word-list</i> package by Sindre Sorhus"), std::string::npos) << credits;
 
     std::filesystem::create_directories(dir.path() / "game/Games");
     for (const char* data : {"Sets", "Dictionaries", "Profiles"})
@@ -342,4 +365,31 @@ TEST(Glyphplay, TrainsLeaveValuesReproduciblyFromTheSeed)
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
     EXPECT_FALSE(std::filesystem::exists(dir.file("x.leaves")));
+}
+
+// A profile written for Lua 5.0 calls each old name on every turn and plays its games through.
+TEST(Glyphplay, PlaysAProfileWrittenForLua50)
+{
+    TempDir dir;
+    std::filesystem::create_directories(dir.path() / "game/Profiles");
+    for (const char* data : {"Sets", "Dictionaries"})
+        std::filesystem::create_directory_symlink(std::string(GLYPH_DIST_DIR "/") + data,
+                                                  dir.path() / "game" / data);
+    dir.write("game/Profiles/Old.cpu",
+              "local indexes = {}\n"
+              "for i = 0, MovesNumber() - 1 do table.insert(indexes, i) end\n"
+              "table.setn(indexes, table.getn(indexes))\n"
+              "local last = 0\n"
+              "table.foreachi(indexes, function(i, index) last = index end)\n"
+              "table.foreach({a = 1}, function(k, v) return v end)\n"
+              "local letters = 0\n"
+              "for letter in string.gfind(PlayerRack(), '%u') do letters = letters + 1 end\n"
+              "local second = math.mod(math.pow(2, 3) + math.log10(10), 2)\n"
+              "local choose = loadstring('return ' .. math.min(second, last))\n"
+              "if letters > 0 and MovesNumber() > 0 then SetSolution(unpack({MoveAt(choose())})) end\n");
+    const ToolRun run =
+        glyphplay(dir, "selfplay --games 2 --players Old.cpu,Old.cpu --seed 5 --check", dir.file("game"));
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_TRUE(run.err.empty()) << run.err;
+    EXPECT_NE(run.out.find("wins"), std::string::npos) << run.out;
 }

@@ -27,6 +27,9 @@ int report(bool built, const DawgBuilder& builder)
                     " (unreadable word list, stop, full pool or write error)");
     std::fprintf(stderr, "Wrote %s: %u words, %u nodes\n", builder.destinationPath().c_str(),
                  builder.wordsInserted(), builder.nodesNow());
+    if (builder.linesLeftOut() > 0)
+        std::fprintf(stderr, "Left out %u lines that are not words of 1 to 29 letters A-Z\n",
+                     builder.linesLeftOut());
     return kExitSuccess;
 }
 
@@ -101,9 +104,10 @@ int runDelete(const Arguments& arguments)
     return runEdit(arguments, "delete", false);
 }
 
-const Registration buildCommand({"build", "WORDLIST OUT.dic [--author TEXT]",
-                                 "Builds a dictionary from a word list (an unsorted list is sorted in place)",
-                                 runBuild});
+const Registration buildCommand(
+    {"build", "WORDLIST OUT.dic [--author TEXT]",
+     "Builds a dictionary from a word list (an unsorted list is reordered in place, every line kept)",
+     runBuild});
 const Registration addCommand({"add", "DIC WORD...", "Rewrites the dictionary with the words added", runAdd});
 const Registration deleteCommand({"delete", "DIC WORD...", "Rewrites the dictionary without the words",
                                   runDelete});

@@ -12,7 +12,7 @@
 
 #include "base/atomicfile.h"
 #include "engine/game.h"
-#include "engine/gamerules.h"
+#include "engine/movelisttext.h"
 #include "ui/board/tablewidget.h"
 #include "ui/common/prompter.h"
 
@@ -29,21 +29,6 @@ const char* const kLineEnd = "\n";
 #endif
 const char* const kGamesFolder = "Games/";
 const char* const kPrintFileName = "board.pdf";
-constexpr int kRoundWidth = 4;
-constexpr int kCellWidth = 30;
-
-/// Text padded with blanks on the right to at least `width` characters, as "%-*s" does.
-std::string padded(std::string text, int width)
-{
-    if (static_cast<int>(text.size()) < width)
-        text.append(static_cast<std::size_t>(width) - text.size(), ' ');
-    return text;
-}
-
-std::string fieldText(const char* field, std::size_t size)
-{
-    return std::string(field, strnlen(field, size));
-}
 
 bool writeBytes(const QString& fileName, const std::string& bytes)
 {
@@ -62,31 +47,8 @@ QString withExtension(const QString& chosen, const QString& extension)
 
 std::string movesText(const Game& game)
 {
-    const GameRules* rules = game.rules();
-    if (rules == nullptr || rules->players().empty())
-        return {};
-    const int players = static_cast<int>(rules->players().size());
-    const int last = std::min(rules->historyPosition(), static_cast<int>(rules->history().size()) - 1);
-    if (last < 1)
-        return {};
-
-    std::string text = QCoreApplication::translate("MovesListDialog", "No. ").toLatin1().toStdString();
-    for (const Player& player : rules->players())
-        text += padded(fieldText(player.name, sizeof player.name), kCellWidth);
-    text += kLineEnd;
-    text += std::string(static_cast<std::size_t>(kRoundWidth + kCellWidth * players), '-');
-    text += kLineEnd;
-
-    for (int turn = 1; turn <= last; ++turn) {
-        if ((turn - 1) % players == 0)
-            text += padded(std::to_string((turn - 1) / players + 1), kRoundWidth) + " ";
-        const Move& move = rules->history()[static_cast<std::size_t>(turn)].move;
-        text +=
-            padded(game.moveText(move, game.board()) + " " + std::to_string(move.score) + "p", kCellWidth);
-        if (turn % players == 0 || turn == last)
-            text += kLineEnd;
-    }
-    return text;
+    return movelisttext::table(game, QCoreApplication::translate("MovesListDialog", "No. ").toStdString(),
+                               kLineEnd);
 }
 
 bool writeMovesText(const Game& game, const QString& fileName)

@@ -115,7 +115,6 @@ void ConversionDialog::startClicked()
     m_builder.setSourcePath(in->text().toStdString());
     m_builder.setDestinationPath(out->text().toStdString());
     m_builder.setAuthor(author->text().toStdString());
-    m_builder.setBoardDimension(std::max(m_game.rows(), m_game.columns()));
     m_worker.prepare(m_mode, m_words);
     m_previousNodes = 0;
     // The rows of a previous run stay out of sight until the first tick of this one.

@@ -1,0 +1,90 @@
+// The position editor's rules: tiles the set can supply, racks of seven, clamped numbers, and
+// no edits to a game that has ended.
+#include <gtest/gtest.h>
+
+#include "engine/positionedit.h"
+#include "support/rulesfixture.h"
+
+using glyph::kJoker;
+using glyph::Player;
+using glyph::PositionEdit;
+using Problem = PositionEdit::Problem;
+
+TEST(PositionEdit, RefusesTilesTheSetCannotSupplyAndChangesNothing)
+{
+    glyph::test::RulesFixture fixture; // one Q, one Z, two jokers
+    fixture.start({"Ann", "Bob"});
+    fixture.setRack(0, "QAB");
+    const std::string racks =
+        std::string(fixture.rules->players()[0].rack) + fixture.rules->players()[1].rack;
+    const int bag = fixture.rules->bag().total();
+    const glyph::Board board = fixture.game->board();
+
+    const struct {
+        std::string rack0, rack1;
+        std::vector<glyph::Square> squares; // laid along row 8 from column 1
+        Problem problem;
+        char letter;
+        int available;
+    } cases[] = {
+        {"QQQQQQQ", "", {}, Problem::TooManyTiles, 'Q', 1},
+        {"Z", "Z", {}, Problem::TooManyTiles, 'Z', 1},
+        {"", "", {{'Z', 0}, {'Z', 0}}, Problem::TooManyTiles, 'Z', 1},
+        {"[", "", {{'A', 1}, {'E', 1}}, Problem::TooManyTiles, kJoker, 2},
+        {"AAAAAAAA", "", {}, Problem::RackTooLong, 0, 0},
+        // A Z on the board counts once, not as Z and joker; a joker's letter is not its own tile.
+        {"", "QE", {{'Z', 0}, {'Q', 1}, {'A', 1}}, Problem::None, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rack0 + "/" + c.rack1);
+        PositionEdit edit(*fixture.game);
+        edit.seats()[0].rack = c.rack0;
+        edit.seats()[1].rack = c.rack1;
+        for (std::size_t i = 0; i < c.squares.size(); ++i)
+            edit.board()[8][1 + static_cast<int>(i)] = c.squares[i];
+        EXPECT_EQ(edit.check(*fixture.game), c.problem);
+        EXPECT_EQ(edit.problemLetter(), c.letter);
+        EXPECT_EQ(edit.problemAvailable(), c.available);
+        EXPECT_EQ(edit.problemSeat(), c.problem == Problem::RackTooLong ? 0 : -1);
+        if (c.problem == Problem::None)
+            continue;
+        EXPECT_FALSE(edit.apply(*fixture.game));
+        EXPECT_EQ(std::string(fixture.rules->players()[0].rack) + fixture.rules->players()[1].rack, racks);
+        EXPECT_EQ(fixture.rules->bag().total(), bag);
+        EXPECT_TRUE(fixture.game->board() == board);
+    }
+}
+
+TEST(PositionEdit, ClampsNumbersRecomputesTheBagAndLeavesAnEndedGameAlone)
+{
+    glyph::test::RulesFixture fixture;
+    EXPECT_EQ(PositionEdit(*fixture.game).check(*fixture.game), Problem::NoGame);
+    fixture.start({"Ann", "Bob"});
+    PositionEdit edit(*fixture.game);
+    ASSERT_EQ(edit.seats().size(), 2u);
+    edit.seats()[0] = {"Zoe", "CAT[", 5'000'000'000'000LL, -99'999'999'999LL};
+    edit.seats()[1] = {"Bob", "", -5'000'000'000'000LL, 12};
+    edit.board()[8][8] = {'D', 0};
+    edit.board()[8][9] = {'O', 1};
+    edit.board()[30][30] = {'X', 0}; // beyond the board: dropped, not counted
+    ASSERT_TRUE(edit.apply(*fixture.game));
+    const Player& zoe = fixture.rules->players()[0];
+    EXPECT_STREQ(zoe.name, "Zoe");
+    EXPECT_STREQ(zoe.rack, "CAT[");
+    EXPECT_EQ(zoe.score, Player::kMaxScore);
+    EXPECT_EQ(zoe.timeLeft, -Player::kMaxSeconds);
+    EXPECT_EQ(fixture.rules->players()[1].score, -Player::kMaxScore);
+    EXPECT_EQ(fixture.rules->players()[1].timeLeft, 12);
+    EXPECT_EQ(fixture.game->board()[30][30].letter, 0);
+    EXPECT_EQ(fixture.rules->bag().total(), 100 - 4 - 2);
+
+    // Three passes in a row end a game of two; it stays ended.
+    for (int pass = 0; pass < 3; ++pass)
+        fixture.rules->passOrExchange("", "");
+    ASSERT_TRUE(fixture.rules->isGameOver());
+    PositionEdit late(*fixture.game);
+    late.seats()[0].rack = "A";
+    EXPECT_EQ(late.check(*fixture.game), Problem::GameOver);
+    EXPECT_FALSE(late.apply(*fixture.game));
+    EXPECT_STREQ(fixture.rules->players()[0].rack, "CAT[");
+}
