@@ -43,6 +43,7 @@ public:
     void reloadRackSlots();
 
     Preferences& preferences() { return m_preferences; }
+    const Preferences& preferences() const { return m_preferences; }
     GameView& view() { return m_view; }
     Dictionary& dictionary() { return m_dictionary; }
     const Dictionary& dictionary() const { return m_dictionary; }

@@ -22,6 +22,7 @@
 #include "engine/game.h"
 #include "engine/gameclassic.h"
 #include "preferences/preferences.h"
+#include "recordcommands.h"
 #include "selfplay.h"
 #include "toolview.h"
 
@@ -41,6 +42,9 @@ const char* const kUsage =
     "           [--rows R --cols C]\n"
     "  glyphplay moves GAME.tc [--entry K]\n"
     "  glyphplay script PROFILE.cpu GAME.tc [--entry K]\n"
+    "  glyphplay export GAME.tc OUT.gcg\n"
+    "  glyphplay import GAME.gcg OUT.tc\n"
+    "  glyphplay analyze GAME.tc|GAME.gcg\n"
     "Profiles are file names in Profiles/ of the game's folder (the working folder, or the\n"
     "program's folder when the working folder holds no data).\n";
 
@@ -173,7 +177,9 @@ void makeFileArgumentsAbsolute(std::vector<std::string>& args)
 {
     auto absolute = [](std::string& file) { file = std::filesystem::absolute(file).string(); };
     for (std::size_t i = 1; i < args.size(); ++i) {
-        const bool fileOfCommand = (args[0] == "moves" && i == 1) || (args[0] == "script" && i <= 2);
+        const bool recordCommand = args[0] == "export" || args[0] == "import" || args[0] == "analyze";
+        const bool fileOfCommand =
+            (args[0] == "moves" && i == 1) || (args[0] == "script" && i <= 2) || (recordCommand && i <= 2);
         if (fileOfCommand && args[i].rfind("--", 0) != 0)
             absolute(args[i]);
         if (args[0] == "selfplay" && args[i - 1] == "--save")
@@ -210,6 +216,13 @@ int run(std::vector<std::string> args, const char* program)
         return listMoves(game, args[1], option(2, "--entry"));
     if (command == "script" && (args.size() == 3 || (args.size() == 5 && args[3] == "--entry")))
         return testScript(game, view, args[1], args[2], option(3, "--entry"));
+    glyph::RecordCommands records(game);
+    if (command == "export" && args.size() == 3)
+        return records.exportGame(args[1], args[2]);
+    if (command == "import" && args.size() == 3)
+        return records.importGame(args[1], args[2]);
+    if (command == "analyze" && args.size() == 2)
+        return records.analyseGame(args[1]);
     return usage();
 }
 
