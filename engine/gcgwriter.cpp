@@ -43,6 +43,13 @@ std::string eventText(const std::string& nick, const std::string& rack, const st
     return line + middle + " " + signedText(score) + " " + std::to_string(total) + "\n";
 }
 
+/// "(TILES)", blanks as '?'. Built by appending: GCC 12 warns falsely about "(" + string.
+std::string inParentheses(const std::string& rack)
+{
+    std::string text = "(";
+    return text.append(letters::toUserText(rack)).append(")");
+}
+
 /// A note as one line: line breaks and other control characters become blanks.
 std::string oneLine(std::string text)
 {
@@ -81,7 +88,7 @@ std::vector<std::string> GcgWriter::nicknames(const std::vector<Player>& players
         if (nick.empty())
             nick = "player" + std::to_string(i + 1);
         if (std::find(nicks.begin(), nicks.end(), nick) != nicks.end())
-            nick += "_" + std::to_string(i + 1);
+            nick.append("_").append(std::to_string(i + 1));
         nicks.push_back(nick);
     }
     return nicks;
@@ -242,8 +249,7 @@ std::string GcgWriter::endLines(const GameRules& rules, const std::vector<std::s
                 finisher = i;
             if (penalties[i] != 0) {
                 totals[i] -= penalties[i];
-                text += eventText(nicks[i], rack, "(" + letters::toUserText(rack) + ")", -penalties[i],
-                                  totals[i]);
+                text += eventText(nicks[i], rack, inParentheses(rack), -penalties[i], totals[i]);
             }
         }
         if (finisher >= 0 && total != 0) {
@@ -252,8 +258,8 @@ std::string GcgWriter::endLines(const GameRules& rules, const std::vector<std::s
                 if (i != finisher)
                     left += last.players[i].rack;
             totals[finisher] += total;
-            text += eventText(nicks[finisher], last.players[finisher].rack,
-                              "(" + letters::toUserText(left) + ")", total, totals[finisher]);
+            text += eventText(nicks[finisher], last.players[finisher].rack, inParentheses(left), total,
+                              totals[finisher]);
         }
     }
     for (const RecordEvent& event : last.events)

@@ -103,14 +103,14 @@ int RecordCommands::analyseGame(const std::string& file)
     for (const GameAnalysis::Turn& turn : turns) {
         std::string played = moveText(turn.played);
         if (turn.kind == "exchange")
-            played = "-" + letters::toUserText(turn.exchanged);
+            played = std::string("-").append(letters::toUserText(turn.exchanged));
         else if (turn.kind == "withdrawn")
             played = "-- (withdrawn)";
         std::string notes = turn.missedSeven ? "missed 7" : "";
         if (!turn.phonies.empty())
             notes += (notes.empty() ? "" : "; ") + std::string("not in dictionary: ") + joined(turn.phonies);
         if (turn.pointsLost >= 10 || turn.equityLost >= 10)
-            notes = "costly" + (notes.empty() ? "" : "; " + notes);
+            notes = std::string("costly").append(notes.empty() ? "" : "; ").append(notes);
         std::printf("%4d %-16.16s %-8s %-20s %5d %-20s %5d %-20s %7.1f %5d %7.1f  %s\n", turn.turn,
                     rules.players()[static_cast<std::size_t>(turn.player)].name,
                     letters::toUserText(turn.rack).c_str(), played.c_str(),
