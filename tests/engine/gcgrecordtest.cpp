@@ -259,3 +259,18 @@ TEST(GcgRecord, ImportingAFileShowsOneWarningOnFailure)
     EXPECT_TRUE(importer.importFile(target.dir.write("good.gcg", kEveryKind)));
     EXPECT_EQ(target.view.warnings.size(), 2u);
 }
+
+TEST(GcgRecord, NamesColumnsAfterZAsAaAbAc)
+{
+    EXPECT_EQ(GcgWriter::columnName(1), "A");
+    EXPECT_EQ(GcgWriter::columnName(26), "Z");
+    EXPECT_EQ(GcgWriter::columnName(27), "AA");
+    EXPECT_EQ(GcgWriter::columnName(29), "AC");
+    for (int column = 1; column <= 26 * 27; ++column)
+        ASSERT_EQ(glyph::GcgParser::columnNumber(GcgWriter::columnName(column)), column);
+    EXPECT_EQ(GcgWriter::coordinates(glyph::test::makeMove(true, 8, 4, "CAT")), "8D");
+    EXPECT_EQ(GcgWriter::coordinates(glyph::test::makeMove(false, 8, 4, "CAT")), "D8");
+    EXPECT_EQ(GcgWriter::coordinates(glyph::test::makeMove(false, 29, 28, "CAT")), "AB29");
+    EXPECT_EQ(glyph::GcgParser::columnNumber("a"), 0);
+    EXPECT_EQ(glyph::GcgParser::columnNumber("AAA"), 0);
+}
