@@ -20,6 +20,14 @@ namespace
 
 using Kind = GcgParser::Event::Kind;
 
+/// An end-of-game line that takes a rack's points from its holder ("RACK (RACK) -5"), rather
+/// than giving the player who went out the points of the others.
+bool isPenalty(const GcgParser::Event& event)
+{
+    return event.kind == Kind::EndPoints &&
+           (event.score < 0 || (event.rackGiven && event.rack == event.letters));
+}
+
 bool isTurn(Kind kind)
 {
     return kind == Kind::Play || kind == Kind::Pass || kind == Kind::Exchange;
@@ -126,7 +134,7 @@ bool GcgImporter::plan(const GcgParser::Record& record)
     for (std::size_t i = 0; i < events.size(); ++i) {
         const Event& event = events[i];
         const std::size_t seat = static_cast<std::size_t>(std::max(event.player, 0));
-        if (event.kind == Kind::Rack || (event.kind == Kind::EndPoints && event.score < 0)) {
+        if (event.kind == Kind::Rack || isPenalty(event)) {
             finalRacks[seat] = event.kind == Kind::EndPoints && !event.rackGiven ? event.letters : event.rack;
             finalLines[seat] = event.line;
         }
@@ -394,7 +402,7 @@ bool GcgImporter::endPointsEvent(const Event& event)
             finisher = static_cast<int>(i);
     }
     const int own = letters::stringValue(m_game.letterSet(), players[event.player].rack);
-    const long long expected = event.score < 0 ? -own : (event.player == finisher ? total : 0);
+    const long long expected = isPenalty(event) ? -own : (event.player == finisher ? total : 0);
     if (event.score != expected)
         report(event.line, "the record gives " + std::to_string(event.score) +
                                " points for the racks left, the rules " + std::to_string(expected));

@@ -99,25 +99,17 @@ bool isUtf8(const std::string& text)
     return true;
 }
 
-/// Splits at CR, LF or CR LF.
-std::vector<std::string> lines(const std::string& bytes)
+/// The line that starts at `pos`, without its end (CR, LF or CR LF); moves `pos` past the end.
+std::string nextLine(const std::string& bytes, std::size_t& pos)
 {
-    std::vector<std::string> out;
-    std::string current;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c == '\r' || c == '\n') {
-            out.push_back(current);
-            current.clear();
-            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-                ++i;
-        } else {
-            current += c;
-        }
-    }
-    if (!current.empty())
-        out.push_back(current);
-    return out;
+    const std::size_t end = std::min(bytes.find_first_of("\r\n", pos), bytes.size());
+    std::string line = bytes.substr(pos, end - pos);
+    pos = end;
+    if (pos < bytes.size() && bytes[pos] == '\r')
+        ++pos;
+    if (pos < bytes.size() && bytes[pos] == '\n')
+        ++pos;
+    return line;
 }
 
 bool isDigits(const std::string& text)
@@ -155,11 +147,15 @@ bool GcgParser::parse(const std::string& bytes)
     const bool bom = text.compare(0, 3, kUtf8Bom) == 0;
     if (bom)
         text.erase(0, 3);
-    const std::vector<std::string> all = lines(text);
-    m_utf8 = bom || (!all.empty() && trimmed(all[0]) == "#character-encoding UTF-8");
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        const int number = static_cast<int>(i) + 1;
-        std::string line = all[i];
+    std::size_t pos = 0;
+    const std::string first = nextLine(text, pos);
+    m_utf8 = bom || trimmed(first) == "#character-encoding UTF-8";
+    pos = 0;
+    int filled = 0;
+    for (int number = 1; pos < text.size(); ++number) {
+        std::string line = nextLine(text, pos);
+        if (!trimmed(line).empty() && ++filled > kMaxLines)
+            return fail(number, "the record holds more than 20,000 lines");
         if (!checkText(number, line) || !parseLine(number, trimmed(line)))
             return false;
     }

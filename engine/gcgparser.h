@@ -19,6 +19,8 @@ public:
     static constexpr long long kMaxFileBytes = 4LL * 1024 * 1024;
     /// Longest line read, in bytes, line end excluded.
     static constexpr int kMaxLineLength = 64 * 1024;
+    /// Most lines that are not blank: records hold a few hundred.
+    static constexpr int kMaxLines = 20'000;
     /// Largest score or running total a line may give (the game's own score bound).
     static constexpr long long kMaxPoints = 1'000'000'000;
 

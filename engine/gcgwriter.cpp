@@ -26,6 +26,12 @@ std::string nameOf(const Player& player)
     return std::string(player.name, strnlen(player.name, sizeof player.name));
 }
 
+/// A running total after adding points: it stops at the score bound, as a player's score does.
+long long added(long long total, long long points)
+{
+    return std::clamp<long long>(total + points, -Player::kMaxScore, Player::kMaxScore);
+}
+
 std::string signedText(long long value)
 {
     char text[32];
@@ -147,8 +153,11 @@ std::string GcgWriter::write(const GameRules& rules, const std::string& title) c
     Totals totals;
     for (const Player& player : players)
         totals.push_back(player.score);
+    // A time penalty of the last snapshot follows the end-of-game lines, as records have it.
+    const bool startIsLast = history.size() == 1;
     for (const RecordEvent& event : history.front().events)
-        text += eventLine(event, history.front(), nicks, totals);
+        if (!(startIsLast && event.kind == RecordEvent::Kind::TimePenalty))
+            text += eventLine(event, history.front(), nicks, totals);
     for (std::size_t i = 1; i < history.size(); ++i)
         text += turnLines(history[i - 1], history[i], i + 1 == history.size(), nicks, totals);
     return text + endLines(rules, nicks, totals);
@@ -162,7 +171,7 @@ std::string GcgWriter::turnLines(const HistoryEntry& before, const HistoryEntry&
     const Move& move = after.move;
     std::string text;
     if (!move.isPass()) {
-        totals[player] += move.score;
+        totals[player] = added(totals[player], move.score);
         text = eventText(nicks[player], rack, playText(move, before), move.score, totals[player]);
     } else if (isExchange(after)) {
         const std::string letters = letters::toUserText(exchangedLetters(before, after, player));
@@ -177,11 +186,10 @@ std::string GcgWriter::turnLines(const HistoryEntry& before, const HistoryEntry&
         } else {
             const Move& laid = withdrawn->move;
             text = eventText(nicks[player], rack, playText(laid, before), laid.score,
-                             totals[player] + laid.score);
+                             added(totals[player], laid.score));
             text += eventText(nicks[player], rack, "--", -laid.score, totals[player]);
         }
     }
-    // A time penalty of the last turn follows the end-of-game lines, as records have it.
     for (const RecordEvent& event : after.events)
         if (event.kind != RecordEvent::Kind::WithdrawnMove &&
             !(last && event.kind == RecordEvent::Kind::TimePenalty))
@@ -196,7 +204,7 @@ std::string GcgWriter::eventLine(const RecordEvent& event, const HistoryEntry& a
         return "#note " + oneLine(event.text) + "\n";
     if (event.player < 0 || event.player >= static_cast<int>(nicks.size()))
         return {};
-    totals[event.player] += event.points;
+    totals[event.player] = added(totals[event.player], event.points);
     const char* what = event.kind == RecordEvent::Kind::ChallengeBonus ? "(challenge)" : "(time)";
     return eventText(nicks[event.player], after.players[event.player].rack, what, event.points,
                      totals[event.player]);
@@ -248,7 +256,7 @@ std::string GcgWriter::endLines(const GameRules& rules, const std::vector<std::s
             if (penalties[i] == 0)
                 finisher = i;
             if (penalties[i] != 0) {
-                totals[i] -= penalties[i];
+                totals[i] = added(totals[i], -penalties[i]);
                 text += eventText(nicks[i], rack, inParentheses(rack), -penalties[i], totals[i]);
             }
         }
@@ -257,7 +265,7 @@ std::string GcgWriter::endLines(const GameRules& rules, const std::vector<std::s
             for (int i = 0; i < count; ++i)
                 if (i != finisher)
                     left += last.players[i].rack;
-            totals[finisher] += total;
+            totals[finisher] = added(totals[finisher], total);
             text += eventText(nicks[finisher], last.players[finisher].rack, inParentheses(left), total,
                               totals[finisher]);
         }
