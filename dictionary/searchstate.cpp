@@ -1,5 +1,6 @@
 #include "dictionary/searchstate.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <limits>
@@ -42,6 +43,12 @@ std::int64_t millisecondsSince(std::chrono::steady_clock::time_point start)
 {
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start)
         .count();
+}
+
+// Heap and sort order of the probability order: the more likely word first.
+bool likelier(const std::pair<double, std::string>& a, const std::pair<double, std::string>& b)
+{
+    return WordProbability::moreLikely(a.first, a.second, b.first, b.second);
 }
 
 } // namespace
@@ -113,6 +120,11 @@ void SearchState::start(const std::string& limitText)
     m_results.clear();
     const std::uint32_t limit = readNumber(limitText);
     m_limit = static_cast<std::int32_t>(limit > kMaxLimit ? kMaxLimit : limit);
+    m_likely.clear();
+    if (m_order == SearchOrder::Probability)
+        m_probability.emplace(m_letterSet);
+    else
+        m_probability.reset();
 }
 
 void SearchState::readFilters(const AdvancedFilters& filters)
@@ -157,12 +169,35 @@ void SearchState::walk(void (*callback)(const char*, void*))
 void SearchState::record(const char* word)
 {
     ++m_matchCount;
-    if (m_matchCount <= static_cast<std::uint32_t>(m_limit))
+    if (m_probability)
+        keepIfLikely(word);
+    else if (m_matchCount <= static_cast<std::uint32_t>(m_limit))
         m_results.emplace_back(word);
+}
+
+void SearchState::keepIfLikely(const char* word)
+{
+    if (m_limit == 0)
+        return;
+    const double chance = m_probability->chance(word);
+    if (m_likely.size() == static_cast<std::size_t>(m_limit)) {
+        if (!WordProbability::moreLikely(chance, word, m_likely.front().first, m_likely.front().second))
+            return;
+        std::pop_heap(m_likely.begin(), m_likely.end(), likelier);
+        m_likely.pop_back();
+    }
+    m_likely.emplace_back(chance, word);
+    std::push_heap(m_likely.begin(), m_likely.end(), likelier);
 }
 
 SearchResult SearchState::finish(std::int64_t elapsedMs)
 {
+    if (m_probability) {
+        std::sort_heap(m_likely.begin(), m_likely.end(), likelier);
+        for (auto& [chance, word] : m_likely)
+            m_results.push_back(std::move(word));
+        m_likely.clear();
+    }
     SearchResult result;
     result.matchCount = m_matchCount;
     result.elapsedMs = elapsedMs;

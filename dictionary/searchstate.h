@@ -10,7 +10,9 @@
 #include "base/board.h"
 #include "dictionary/advancedfilters.h"
 #include "dictionary/patternmatcher.h"
+#include "dictionary/searchorder.h"
 #include "dictionary/searchresult.h"
+#include "dictionary/wordprobability.h"
 
 namespace glyph
 {
@@ -39,6 +41,10 @@ public:
     SearchResult runAdvanced(const std::string& text, const std::string& limitText,
                              const AdvancedFilters& filters);
 
+    /// The order of the rows of the next searches: alphabetical (the walk's), or the most likely
+    /// racks first, the rows kept being then the most likely matches up to the limit.
+    void setOrder(SearchOrder order) { m_order = order; }
+
     /// A typed number: leading digits after blanks, 0 when there are none, at most 4294967295.
     static std::uint32_t readNumber(const std::string& text);
 
@@ -52,6 +58,8 @@ private:
     void start(const std::string& limitText);
     void walk(void (*callback)(const char*, void*));
     void record(const char* word);
+    /// Keeps the word when it is among the `limit` most likely matches so far.
+    void keepIfLikely(const char* word);
     SearchResult finish(std::int64_t elapsedMs);
     bool isAnagramMatch(const char* word) const;
     bool passesFilters(const char* word);
@@ -78,6 +86,11 @@ private:
     std::string m_stock;
     std::string m_banned;
     PatternMatcher m_matcher;
+    SearchOrder m_order = SearchOrder::Natural;
+    /// In probability order: the chances of the letter set at the search's start, and the most
+    /// likely matches so far as a heap whose top is the least likely of them.
+    std::optional<WordProbability> m_probability;
+    std::vector<std::pair<double, std::string>> m_likely;
 
     /// Set when the anagram text holds a character no word can contain.
     bool m_anagramImpossible = false;

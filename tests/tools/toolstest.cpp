@@ -103,6 +103,27 @@ TEST_F(Glyphdict, SearchesLooksUpEditsListsAndDescribesADictionary)
     EXPECT_EQ(dir.read("Dictionaries/words.dic"), edited);
 }
 
+TEST_F(Glyphdict, FindsWordsFromARackPlusOneLetterTheirHooksAndTheMostLikelyFirst)
+{
+    // Joker letters in lower case and worth nothing; plus one names the added letter.
+    const std::pair<std::string, std::string> cases[] = {
+        {"fromrack " + dic + " TA?",
+         "AcT\t2\t1\t2\t3\ncAT\t2\t1\t2\t3\nTAn\t2\t1\t2\t3\nvAT\t2\t1\t2\t3\nAn\t1\t1\t1\t2\nTotal: 5"},
+        {"fromrack " + dic + " NATV --limit 1", "VAT\t6\t1\t2\t3\nTotal: 3"},
+        {"plusone " + dic + " ta",
+         "ACT\tC\t5\t1\t2\t3\nCAT\tC\t5\t1\t2\t3\nTAN\tN\t3\t1\t2\t3\nVAT\tV\t6\t1\t2\t3\nTotal: 4"},
+        // The most likely first, with the rank within the length: more A, N and T than C and V.
+        {"search " + dic + " '\?\?\?' --order probability",
+         "TAN\t3\t1\t2\t3\t1\nACT\t5\t1\t2\t3\t2\nCAT\t5\t1\t2\t3\t2\nVAT\t6\t1\t2\t3\t2\nTotal: 4"},
+        {"fromrack " + dic + " TAN --order probability", "AN\t2\t1\t1\t2\t1\nTAN\t3\t1\t2\t3\t1\nTotal: 2"},
+    };
+    for (const auto& [arguments, output] : cases)
+        EXPECT_EQ(searched(arguments), output) << arguments;
+    const ToolRun hooks = run("hooks " + dic + " at Tan an");
+    EXPECT_EQ(hooks.status, 0) << hooks.err;
+    EXPECT_EQ(hooks.out, "CV\tAT\t\n\t.TAN\t\nT\tAN\t\n");
+}
+
 TEST_F(Glyphdict, ErrorsAreOneLineOnStderrWithANonZeroStatus)
 {
     const std::string bad = dir.write("bad.dic", "Not a dictionary at all");
@@ -116,6 +137,10 @@ TEST_F(Glyphdict, ErrorsAreOneLineOnStderrWithANonZeroStatus)
         {"frobnicate", 2, "glyphdict: unknown command"},
         {"search " + dic + " CAT --bogus 1", 2, "glyphdict: unknown option --bogus"},
         {"anagram " + dic, 2, "usage: glyphdict anagram DIC LETTERS"},
+        {"fromrack " + dic + " 'AB\?\?\?'", 2,
+         "glyphdict: a rack is 1 to 38 letters and at most 2 '?' jokers: AB???"},
+        {"plusone " + dic + " TA --order best", 2, "glyphdict: unknown order best (natural or probability)"},
+        {"hooks " + dic + " " + quoted("cat's"), 1, "glyphdict: not a word of letters A-Z: cat's\n"},
         {"build /tmp " + quoted(dir.file("out.dic")), 1, "glyphdict: "},
     };
     for (const auto& c : cases) {

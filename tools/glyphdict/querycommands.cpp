@@ -1,9 +1,10 @@
-// glyphdict lookup, list and info: the commands that read a dictionary.
+// glyphdict lookup, list, info and hooks: the commands that read a dictionary.
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "command.h"
+#include "dictionary/hookfinder.h"
 #include "toolsupport.h"
 
 namespace glyph::tool
@@ -66,12 +67,35 @@ int runInfo(const Arguments& arguments)
     return kExitSuccess;
 }
 
+int runHooks(const Arguments& arguments)
+{
+    if (arguments.size() < 2)
+        return usage("hooks");
+    LoadedDictionary loaded(arguments[0]);
+    if (!loaded.ok())
+        return kExitFailure;
+    const HookFinder finder(loaded.dictionary());
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string word = dictionaryWord(arguments[i]);
+        if (word.empty() || word.size() != arguments[i].size())
+            return fail("not a word of letters A-Z: " + arguments[i]);
+        const HookFinder::Hooks hooks = finder.find(word);
+        std::printf("%s\t%s\t%s\n", hooks.front.c_str(), hooks.markedWord(word).c_str(), hooks.back.c_str());
+    }
+    return kExitSuccess;
+}
+
 const Registration lookupCommand({"lookup", "DIC WORD...",
                                   "Says yes or no for each word; fails if one is missing", runLookup});
 const Registration listCommand({"list", "DIC", "Prints every word, one per line, in alphabetical order",
                                 runList});
 const Registration infoCommand({"info", "DIC", "Prints the file name, author, word and node counts and size",
                                 runInfo});
+const Registration
+    hooksCommand({"hooks", "DIC WORD...",
+                  "Prints the front hooks, the word with a '.' where it loses a letter to a word "
+                  "(front, back) and the back hooks, tab-separated",
+                  runHooks});
 
 } // namespace
 

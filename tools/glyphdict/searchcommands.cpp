@@ -1,6 +1,8 @@
-// glyphdict search, anagram, advanced, palindromes and speed: the word searches of the
-// dictionary dialog from the command line. Each prints one line per found word (word, score,
-// vowels, consonants, length, tab-separated), then a last line with the total and the time.
+// glyphdict search, anagram, advanced, fromrack, plusone, palindromes and speed: the word
+// searches of the dictionary dialog from the command line. Each prints one line per found word
+// (word, score, vowels, consonants, length, tab-separated; plusone puts the added letter after
+// the word, and --order probability adds the word's probability rank within its length), then
+// a last line with the total and the time.
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -13,6 +15,8 @@
 #include "base/regularfile.h"
 #include "command.h"
 #include "dictionary/palindromelist.h"
+#include "dictionary/probabilityranking.h"
+#include "dictionary/racksearch.h"
 #include "dictionary/searchstate.h"
 #include "dictionary/speedtest.h"
 #include "toolsupport.h"
@@ -102,10 +106,39 @@ void printTotal(std::uint32_t count, std::int64_t elapsedMs)
     std::printf("Total: %u\t%s\n", count, timing.elapsedText().c_str());
 }
 
-void printResult(const SearchResult& result)
+/// The order named by --order: "natural" (the default) or "probability"; nothing (after a
+/// message) for any other name.
+std::optional<SearchOrder> readOrder(const ParsedArguments& arguments)
 {
-    for (const SearchResult::Row& row : result.rows)
-        printRow(row);
+    const std::string name = arguments.value("--order", "natural");
+    if (name == "natural")
+        return SearchOrder::Natural;
+    if (name == "probability")
+        return SearchOrder::Probability;
+    fail("unknown order " + name + " (natural or probability)");
+    return std::nullopt;
+}
+
+/// The rows, each with its probability rank within its length in probability order (the
+/// ranking walks the whole dictionary once, outside the search's time).
+void printResult(const SearchResult& result, SearchOrder order, const Dictionary& dictionary,
+                 const LetterSet& letterSet)
+{
+    const WordProbability probability(letterSet);
+    ProbabilityRanking ranking;
+    if (order == SearchOrder::Probability)
+        ranking.build(dictionary, probability);
+    for (const SearchResult::Row& row : result.rows) {
+        if (row.added != 0)
+            std::printf("%s\t%c\t%d\t%d\t%d\t%d", row.word.c_str(), row.added, row.score, row.vowels,
+                        row.consonants, row.length);
+        else
+            std::printf("%s\t%d\t%d\t%d\t%d", row.word.c_str(), row.score, row.vowels, row.consonants,
+                        row.length);
+        if (order == SearchOrder::Probability)
+            std::printf("\t%u", ranking.rank(row.word, probability));
+        std::printf("\n");
+    }
     printTotal(result.matchCount, result.elapsedMs);
 }
 
@@ -130,14 +163,18 @@ template <typename Search> int withDictionary(const ParsedArguments& arguments, 
 
 int runSimpleOrAnagram(const Arguments& arguments, const char* name, bool anagram)
 {
-    const auto parsed = parse(arguments, 2, {"--limit", "--set"});
+    const auto parsed = parse(arguments, 2, {"--limit", "--set", "--order"});
     if (!parsed)
         return usage(name);
+    const auto order = readOrder(*parsed);
+    if (!order)
+        return kExitUsage;
     return withDictionary(*parsed, [&](const Dictionary& dictionary, const LetterSet& letterSet) {
         SearchState search(dictionary, letterSet);
+        search.setOrder(*order);
         const auto result = search.runSimpleOrAnagram(parsed->positional[1],
                                                       parsed->value("--limit", kDefaultLimit), anagram);
-        printResult(result.value_or(SearchResult{}));
+        printResult(result.value_or(SearchResult{}), *order, dictionary, letterSet);
         return kExitSuccess;
     });
 }
@@ -156,10 +193,13 @@ int runAdvanced(const Arguments& arguments)
 {
     const auto parsed = parse(arguments, 2,
                               {"--min-length", "--max-length", "--min-value", "--max-value", "--forced",
-                               "--optional", "--banned", "--limit", "--set"},
+                               "--optional", "--banned", "--limit", "--set", "--order"},
                               {"--palindrome"});
     if (!parsed)
         return usage("advanced");
+    const auto order = readOrder(*parsed);
+    if (!order)
+        return kExitUsage;
     AdvancedFilters filters;
     filters.minLength = parsed->value("--min-length");
     filters.maxLength = parsed->value("--max-length");
@@ -171,10 +211,46 @@ int runAdvanced(const Arguments& arguments)
     filters.palindrome = parsed->flags.count("--palindrome") != 0;
     return withDictionary(*parsed, [&](const Dictionary& dictionary, const LetterSet& letterSet) {
         SearchState search(dictionary, letterSet);
+        search.setOrder(*order);
         printResult(
-            search.runAdvanced(parsed->positional[1], parsed->value("--limit", kDefaultLimit), filters));
+            search.runAdvanced(parsed->positional[1], parsed->value("--limit", kDefaultLimit), filters),
+            *order, dictionary, letterSet);
         return kExitSuccess;
     });
+}
+
+int runRackSearch(const Arguments& arguments, const char* name, bool plusOne)
+{
+    const auto parsed = parse(arguments, 2, {"--limit", "--set", "--order"});
+    if (!parsed)
+        return usage(name);
+    const auto order = readOrder(*parsed);
+    if (!order)
+        return kExitUsage;
+    const std::string& rack = parsed->positional[1];
+    if (!RackSearch::isRack(rack)) {
+        fail("a rack is 1 to " + std::to_string(RackSearch::kMaxTiles) + " letters and at most " +
+             std::to_string(RackSearch::kMaxJokers) + " '?' jokers: " + rack);
+        return kExitUsage;
+    }
+    return withDictionary(*parsed, [&](const Dictionary& dictionary, const LetterSet& letterSet) {
+        RackSearch search(dictionary, letterSet);
+        const std::string limit = parsed->value("--limit", kDefaultLimit);
+        const auto result =
+            plusOne ? search.plusOne(rack, limit, *order) : search.fromRack(rack, limit, *order);
+        printResult(*result, *order, dictionary, letterSet);
+        return kExitSuccess;
+    });
+}
+
+int runFromRack(const Arguments& arguments)
+{
+    return runRackSearch(arguments, "fromrack", false);
+}
+
+int runPlusOne(const Arguments& arguments)
+{
+    return runRackSearch(arguments, "plusone", true);
 }
 
 int runPalindromes(const Arguments& arguments)
@@ -212,14 +288,21 @@ int runSpeed(const Arguments& arguments)
     return kExitSuccess;
 }
 
-const Registration searchCommand({"search", "DIC PATTERN [--limit N] [--set FILE]",
+const Registration searchCommand({"search", "DIC PATTERN [--limit N] [--set FILE] [--order probability]",
                                   "Lists the words matching a pattern (* ? & / \\ $ > 0-9)", runSearch});
-const Registration anagramCommand({"anagram", "DIC LETTERS [--limit N] [--set FILE]",
+const Registration anagramCommand({"anagram", "DIC LETTERS [--limit N] [--set FILE] [--order probability]",
                                    "Lists the words made of exactly these letters", runAnagram});
+const Registration fromRackCommand(
+    {"fromrack", "DIC LETTERS [--limit N] [--set FILE] [--order probability]",
+     "Lists the words the tiles make ('?' a joker, at most two), longest and best-scoring first",
+     runFromRack});
+const Registration plusOneCommand(
+    {"plusone", "DIC LETTERS [--limit N] [--set FILE] [--order probability]",
+     "Lists the words of all the tiles and one more letter, shown after the word", runPlusOne});
 const Registration advancedCommand(
     {"advanced",
      "DIC PATTERN [--min-length N --max-length N --min-value N --max-value N --forced LETTERS "
-     "--optional LETTERS --banned LETTERS --palindrome --limit N --set FILE]",
+     "--optional LETTERS --banned LETTERS --palindrome --limit N --set FILE --order probability]",
      "Lists the words matching a pattern and the filters (empty maxima find nothing)", runAdvanced});
 const Registration palindromesCommand({"palindromes", "DIC [--set FILE]",
                                        "Lists the palindromes, longest first", runPalindromes});

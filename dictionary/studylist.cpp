@@ -1,0 +1,116 @@
+#include "dictionary/studylist.h"
+
+#include <algorithm>
+
+#include "base/atomicfile.h"
+#include "base/regularfile.h"
+#include "base/warningsink.h"
+#include "dictionary/hookfinder.h"
+
+namespace glyph
+{
+
+namespace
+{
+
+constexpr char kInnerMark = '.';
+
+bool isLetter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+std::string upperCased(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}
+
+/// True when a hooks field is capital letters only (or empty).
+bool isHookField(const std::string& field)
+{
+    return std::all_of(field.begin(), field.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+
+} // namespace
+
+std::string StudyList::text(const std::vector<std::string>& words, const HookFinder* hooks)
+{
+    std::string text;
+    for (const std::string& word : words) {
+        const std::string upper = upperCased(word);
+        if (hooks == nullptr) {
+            text += upper;
+        } else {
+            const HookFinder::Hooks found = hooks->find(upper);
+            text += found.front + '\t' + found.markedWord(upper) + '\t' + found.back;
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+bool StudyList::save(const std::string& path, const std::vector<std::string>& words, const HookFinder* hooks,
+                     WarningSink& warnings)
+{
+    if (writeFileAtomically(path, text(words, hooks)) == WriteResult::Written)
+        return true;
+    showWarning(warnings, "Can't open %s for writing", path.c_str());
+    return false;
+}
+
+std::string StudyList::wordOfLine(const std::string& line)
+{
+    std::string word = line;
+    // A hooks line: letters, the marked word and letters, tab-separated.
+    const std::size_t first = line.find('\t');
+    if (first != std::string::npos) {
+        const std::size_t second = line.find('\t', first + 1);
+        if (second == std::string::npos || line.find('\t', second + 1) != std::string::npos ||
+            !isHookField(line.substr(0, first)) || !isHookField(line.substr(second + 1)))
+            return {};
+        word = line.substr(first + 1, second - first - 1);
+        if (!word.empty() && word.front() == kInnerMark)
+            word.erase(0, 1);
+        if (!word.empty() && word.back() == kInnerMark)
+            word.pop_back();
+    }
+    if (word.empty() || word.size() > kMaxWordLength || !std::all_of(word.begin(), word.end(), isLetter))
+        return {};
+    return upperCased(word);
+}
+
+bool StudyList::load(const std::string& path, std::vector<std::string>& words, WarningSink& warnings)
+{
+    std::string bytes;
+    if (RegularFile::readFile(path, kMaxFileBytes, bytes) != RegularFile::Status::Read) {
+        showWarning(warnings, "Can't open %s for reading", path.c_str());
+        return false;
+    }
+    std::vector<std::string> read;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find('\n', start);
+        if (end == std::string::npos)
+            end = bytes.size();
+        std::string line = bytes.substr(start, end - start);
+        start = end + 1;
+        // Line ends of any system, and backspaces, are not part of the line.
+        line.erase(std::remove_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\b'; }),
+                   line.end());
+        if (line.empty())
+            continue;
+        std::string word = wordOfLine(line);
+        if (word.empty()) {
+            showWarning(warnings, "Invalid %s file", path.c_str());
+            return false;
+        }
+        read.push_back(std::move(word));
+    }
+    words = std::move(read);
+    return true;
+}
+
+} // namespace glyph
