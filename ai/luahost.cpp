@@ -204,6 +204,11 @@ bool LuaHost::runText(const std::string& text)
     return false;
 }
 
+std::string LuaHost::profilePath(const std::string& profile) const
+{
+    return m_game.folders().find(m_profileFolder + profile);
+}
+
 Move LuaHost::computerTurn(const Player& player)
 {
     using Clock = std::chrono::steady_clock;
@@ -214,7 +219,7 @@ Move LuaHost::computerTurn(const Player& player)
 
     m_exchangeLetters.clear();
     m_solution = moveGenerator(m_game).generate(fieldText(player.rack, sizeof player.rack));
-    runFile(m_profileFolder + fieldText(player.profile, sizeof player.profile));
+    runFile(profilePath(fieldText(player.profile, sizeof player.profile)));
 
     const auto elapsed =
         std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - started).count();

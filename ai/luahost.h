@@ -56,9 +56,12 @@ public:
     /// player's rack or the bag does not allow it. The solution becomes a pass.
     bool requestExchange(const std::string& letters);
 
-    /// Folder the profiles are read from ("Profiles/" unless set otherwise).
+    /// Folder the profiles are read from ("Profiles/" unless set otherwise), a data name
+    /// found through the game's folders (the user's profile first, else the shipped one).
     const std::string& profileFolder() const { return m_profileFolder; }
     void setProfileFolder(const std::string& folder) { m_profileFolder = folder; }
+    /// The file of a profile name ("Greedy.cpu"): the user's when it exists, else the shipped one.
+    std::string profilePath(const std::string& profile) const;
     std::chrono::milliseconds runTimeLimit() const { return m_runTimeLimit; }
     void setRunTimeLimit(std::chrono::milliseconds limit) { m_runTimeLimit = limit; }
     std::size_t memoryLimit() const { return m_memoryLimit; }

@@ -1,13 +1,23 @@
-// The program's entry: creates the preferences, the game and the window in order, runs the
-// event loop and tears them down in reverse, which writes "Preferences.ini".
+// The program's entry: chooses the folders, creates the preferences, the game and the window
+// in order, runs the event loop and tears them down in reverse, which writes "Preferences.ini".
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QTimer>
 
+#include <cstdio>
 #include <memory>
+#include <optional>
 
 #include "ai/aiplayers.h"
+#include "base/datafolders.h"
 #include "base/random.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
+#include "engine/player.h"
 #include "preferences/keys.h"
 #include "preferences/preferences.h"
 #include "ui/mainwindow.h"
@@ -23,25 +33,107 @@ namespace
 
 /// Period of the players' clocks.
 constexpr int kClockPeriod = 1000;
+/// The option that saves a new game and quits without waiting for anyone (see `saveAndQuit`).
+const char* const kSaveNewGameOption = "--save-new-game";
+/// The folder of the programs' files inside the user's data and configuration folders.
+const char* const kApplicationFolder = "/glyphmosaic";
+
+QString userFolder(QStandardPaths::StandardLocation location)
+{
+    const QString base = QStandardPaths::writableLocation(location);
+    return base.isEmpty() ? base : base + kApplicationFolder;
+}
+
+/// A portable copy's folder when the data lies in a writable folder here or beside the
+/// program; else the installed data (".../share/glyphmosaic" beside the program's folder)
+/// with the user's folders of the desktop (~/.local/share/glyphmosaic, ~/.config/glyphmosaic).
+glyph::DataFolders chooseFolders()
+{
+    const QString program = QCoreApplication::applicationDirPath();
+    glyph::DataFolders::Candidates candidates;
+    candidates.working = QDir::currentPath().toStdString();
+    candidates.program = program.toStdString();
+    candidates.installed = QDir::cleanPath(program + "/" GLYPH_SHARE_FROM_BIN).toStdString();
+    candidates.userData = userFolder(QStandardPaths::GenericDataLocation).toStdString();
+    candidates.userConfig = userFolder(QStandardPaths::GenericConfigLocation).toStdString();
+    return glyph::DataFolders::choose(candidates);
+}
+
+/// The file name after --save-new-game: empty without the option, null when the option
+/// lacks a plain file name.
+std::optional<QString> saveNewGameName()
+{
+    const QStringList arguments = QCoreApplication::arguments();
+    const qsizetype at = arguments.indexOf(kSaveNewGameOption);
+    if (at < 0)
+        return QString();
+    if (at + 1 == arguments.size() || arguments.at(at + 1).isEmpty() || arguments.at(at + 1).contains('/'))
+        return std::nullopt;
+    return arguments.at(at + 1);
+}
+
+/// For scripted checks of an installation: starts a game of two human players, saves it
+/// through the window's Save command as `name` in the user's "Games" folder and closes the
+/// window. Nothing waits for a user: message boxes and dialogs are answered at once, their
+/// texts printed on standard error. Ends the event loop with 0 when the game was saved.
+void saveAndQuit(glyph::MainWindow& window, const glyph::DataFolders& folders, const QString& name)
+{
+    window.setMessageHandler([](const glyph::MainWindow::MessageRequest& request) {
+        std::fprintf(stderr, "glyphmosaic: %s\n", qPrintable(request.text));
+        return -1;
+    });
+    // The extension is settled on the bare name: a dot in a folder of the path (~/.local)
+    // would keep the window from adding it.
+    const QString file = QString::fromStdString(
+        folders.userFile("Games/" + glyph::MainWindow::savedGameName(name).toStdString()));
+    window.setFileNameHandler([file](const QString&, const QString&) { return file; });
+    std::vector<glyph::Player> players(2);
+    players[0].setName("Player 1");
+    players[1].setName("Player 2");
+    const bool started = window.game().rules()->start(players);
+    window.refresh(false);
+    window.saveClicked();
+    const bool saved = started && QFileInfo::exists(file);
+    window.close();
+    QCoreApplication::exit(saved ? 0 : 1);
+}
 
 } // namespace
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    startup::useDataBesideProgram(QCoreApplication::applicationDirPath());
+    // Lets the desktop match the window with its menu entry and icon.
+    QGuiApplication::setDesktopFileName(GLYPH_APP_ID);
+    const std::optional<QString> saveName = saveNewGameName();
+    if (!saveName) {
+        std::fprintf(stderr, "glyphmosaic: %s takes a file name, saved in the Games folder\n",
+                     kSaveNewGameOption);
+        return 2;
+    }
+    const bool interactive = saveName->isEmpty();
+    // The window reads its pictures, help and translations from the working folder, so the
+    // shipped data becomes the working folder, and the data names stay relative to it as the
+    // window shows them ("Dictionaries/English.dic").
+    const glyph::DataFolders chosen = chooseFolders();
+    if (!chosen.shipped().empty())
+        QDir::setCurrent(QString::fromStdString(chosen.shipped().string()));
+    const glyph::DataFolders folders =
+        chosen.isPortable() ? glyph::DataFolders() : glyph::DataFolders({}, chosen.user(), chosen.config());
+    folders.createUserFolders();
     glyph::random::reseed();
-    startup::warnOnSmallDesktop();
+    if (interactive)
+        startup::warnOnSmallDesktop();
 
     // Until the window exists the game's messages go to plain message boxes; then to the window.
     MessageBoxView messageBoxes;
     glyph::ViewRelay view(messageBoxes);
-    auto preferences = std::make_unique<glyph::Preferences>("Preferences.ini", &view);
+    auto preferences = std::make_unique<glyph::Preferences>(folders.preferencesFile(), &view);
     startup::applyLanguage(*preferences, translation::translator());
     startup::applyStyle(*preferences);
     startup::applyFont(*preferences);
 
-    auto game = std::make_unique<glyph::Game>(*preferences, view);
+    auto game = std::make_unique<glyph::Game>(*preferences, view, folders);
     glyph::attachAiPlayers(*game);
     game->setRules(glyph::createRules(glyph::kClassicGameType, *game));
 
@@ -49,11 +141,13 @@ int main(int argc, char** argv)
     view.setTarget(window.get());
     window->panel()->startClock(kClockPeriod);
     window->showMaximized();
-    if (preferences->integer(glyph::keys::kTipShow) != 0) {
+    if (interactive && preferences->integer(glyph::keys::kTipShow) != 0) {
         glyph::TipOfDayDialog tip(*game, *window, window.get());
         window->runDialog(tip);
     }
     startup::restoreGeometry(*preferences, glyph::keys::kMainWindow, *window);
+    if (!interactive)
+        QTimer::singleShot(0, window.get(), [&] { saveAndQuit(*window, folders, *saveName); });
 
     const int exitCode = QApplication::exec();
     view.setTarget(nullptr);

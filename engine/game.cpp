@@ -35,8 +35,8 @@ bool holdsTileOutside(const Board& board, int rows, int columns)
 
 } // namespace
 
-Game::Game(Preferences& preferences, GameView& view)
-    : m_preferences(preferences), m_view(view), m_dictionary(view)
+Game::Game(Preferences& preferences, GameView& view, DataFolders folders)
+    : m_preferences(preferences), m_view(view), m_folders(std::move(folders)), m_dictionary(view)
 {
     m_selectedSlot = -1;
     m_rackSlotCount = 0;
@@ -69,9 +69,9 @@ bool Game::loadSettings()
     geometry::applyPremiumList(m_preferences.string(keys::kMultiWordsX2), m_wordMultipliers, 2);
     geometry::applyPremiumList(m_preferences.string(keys::kMultiWordsX3), m_wordMultipliers, 3);
 
-    if (!m_letterSet.load(m_preferences.string(keys::kGameSet), m_view))
+    if (!m_letterSet.load(m_folders.find(m_preferences.string(keys::kGameSet)), m_view))
         return false;
-    return m_dictionary.load(m_preferences.string(keys::kGameDictionary));
+    return m_dictionary.load(m_folders.find(m_preferences.string(keys::kGameDictionary)));
 }
 
 bool Game::reloadSettingsKeepingGame(bool& sizeKept)

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/board.h"
+#include "base/datafolders.h"
 #include "base/letterset.h"
 #include "dictionary/dictionary.h"
 #include "engine/computerplayers.h"
@@ -25,8 +26,9 @@ class Preferences;
 class Game
 {
 public:
-    /// Builds the members and loads the settings at once (`loadSettings`).
-    Game(Preferences& preferences, GameView& view);
+    /// Builds the members and loads the settings at once (`loadSettings`), finding the data
+    /// names of the preferences ("Sets/English.set") in `folders` (by default the working folder).
+    Game(Preferences& preferences, GameView& view, DataFolders folders = {});
     ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
@@ -41,6 +43,9 @@ public:
     bool reloadSettingsKeepingGame(bool& sizeKept);
     /// Fills the rack slots from the current player's rack (none placed, nothing selected).
     void reloadRackSlots();
+
+    /// The folders that the data names of the preferences are found in.
+    const DataFolders& folders() const { return m_folders; }
 
     Preferences& preferences() { return m_preferences; }
     const Preferences& preferences() const { return m_preferences; }
@@ -109,6 +114,7 @@ public:
 private:
     Preferences& m_preferences;
     GameView& m_view;
+    DataFolders m_folders;
     std::vector<RackSlot> m_placedTiles;
     Dictionary m_dictionary;
     std::unique_ptr<ComputerPlayers> m_computerPlayers;

@@ -1,7 +1,9 @@
 // Build step: writes the toolbar pictures as XPM files, converted from the desktop's Adwaita
-// action icons, and draws the program's logo as a BMP file.
+// action icons, and draws the program's logo as a BMP file; or draws the program's icon for
+// the desktop's menus, as an SVG file and PNG files of the usual sizes.
 //
 // Usage: makepictures ICON_THEME_FOLDER OUTPUT_FOLDER
+//        makepictures --app-icon NAME OUTPUT_FOLDER   (NAME.svg and SIZExSIZE/NAME.png)
 
 #include <QColor>
 #include <QDir>
@@ -11,9 +13,11 @@
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPen>
 #include <QString>
 
 #include <cstdio>
+#include <fstream>
 
 namespace
 {
@@ -121,14 +125,126 @@ bool drawLogo(const QString& output)
     return logo.save(output + "/logo.bmp", "BMP");
 }
 
+// The program's icon, one letter tile on a green square, in the units of a 256 x 256 canvas
+// so that the SVG file and the PNG files show the same picture.
+constexpr int kIconCanvas = 256;
+const QRect kIconBackground(8, 8, 240, 240);
+constexpr int kIconBackgroundRadius = 40;
+const QRect kIconTile(40, 40, 176, 176);
+constexpr int kIconTileRadius = 28;
+constexpr int kIconTileBorder = 6;
+const QRect kIconLetter(40, 48, 150, 168);
+constexpr int kIconLetterSize = 130;
+const QRect kIconValue(40, 40, 164, 164);
+constexpr int kIconValueSize = 40;
+const int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+const QColor kIconTop(150, 214, 40);
+const QColor kIconBottom(92, 150, 0);
+const QColor kTileFace(250, 236, 200);
+const QColor kTileEdge(120, 90, 40);
+const QColor kTileInk(40, 30, 20);
+
+QImage drawAppIcon(int size)
+{
+    QImage icon(size, size, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(double(size) / kIconCanvas, double(size) / kIconCanvas);
+    QLinearGradient background(0, kIconBackground.top(), 0, kIconBackground.bottom());
+    background.setColorAt(0, kIconTop);
+    background.setColorAt(1, kIconBottom);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(background);
+    painter.drawRoundedRect(kIconBackground, kIconBackgroundRadius, kIconBackgroundRadius);
+    painter.setPen(QPen(kTileEdge, kIconTileBorder));
+    painter.setBrush(kTileFace);
+    painter.drawRoundedRect(kIconTile, kIconTileRadius, kIconTileRadius);
+    QFont letterFont("DejaVu Serif");
+    letterFont.setPixelSize(kIconLetterSize);
+    letterFont.setBold(true);
+    painter.setFont(letterFont);
+    painter.setPen(kTileInk);
+    painter.drawText(kIconLetter, Qt::AlignCenter, "G");
+    QFont valueFont("DejaVu Sans");
+    valueFont.setPixelSize(kIconValueSize);
+    painter.setFont(valueFont);
+    painter.drawText(kIconValue, Qt::AlignRight | Qt::AlignBottom, "2");
+    return icon;
+}
+
+QString svgRect(const QRect& rect, int radius, const QString& paint)
+{
+    return QString("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\" %6/>\n")
+        .arg(rect.x())
+        .arg(rect.y())
+        .arg(rect.width())
+        .arg(rect.height())
+        .arg(radius)
+        .arg(paint);
+}
+
+QString appIconSvg()
+{
+    QString svg = QString("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                          "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" "
+                          "viewBox=\"0 0 %1 %1\">\n")
+                      .arg(kIconCanvas);
+    svg += QString("<defs><linearGradient id=\"background\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">"
+                   "<stop offset=\"0\" stop-color=\"%1\"/><stop offset=\"1\" stop-color=\"%2\"/>"
+                   "</linearGradient></defs>\n")
+               .arg(kIconTop.name(), kIconBottom.name());
+    svg += svgRect(kIconBackground, kIconBackgroundRadius, "fill=\"url(#background)\"");
+    svg += svgRect(kIconTile, kIconTileRadius,
+                   QString("fill=\"%1\" stroke=\"%2\" stroke-width=\"%3\"")
+                       .arg(kTileFace.name(), kTileEdge.name())
+                       .arg(kIconTileBorder));
+    // Text baselines: the letter centred in its box, the value in the tile's corner.
+    svg += QString("<text x=\"%1\" y=\"%2\" font-family=\"DejaVu Serif\" font-weight=\"bold\" "
+                   "font-size=\"%3\" text-anchor=\"middle\" fill=\"%4\">G</text>\n")
+               .arg(kIconLetter.center().x())
+               .arg(kIconLetter.center().y() + kIconLetterSize * 35 / 100)
+               .arg(kIconLetterSize)
+               .arg(kTileInk.name());
+    svg += QString("<text x=\"%1\" y=\"%2\" font-family=\"DejaVu Sans\" font-size=\"%3\" "
+                   "text-anchor=\"end\" fill=\"%4\">2</text>\n")
+               .arg(kIconValue.right())
+               .arg(kIconValue.bottom() - kIconValueSize / 5)
+               .arg(kIconValueSize)
+               .arg(kTileInk.name());
+    return svg + "</svg>\n";
+}
+
+bool drawAppIcons(const QString& name, const QString& output)
+{
+    bool ok = true;
+    for (int size : kIconSizes) {
+        const QString folder = QString("%1/%2x%2").arg(output).arg(size);
+        QDir().mkpath(folder);
+        ok = drawAppIcon(size).save(folder + "/" + name + ".png", "PNG") && ok;
+    }
+    std::ofstream svg((output + "/" + name + ".svg").toStdString(), std::ios::binary);
+    svg << appIconSvg().toStdString();
+    svg.close();
+    if (!ok || !svg)
+        std::fprintf(stderr, "makepictures: cannot write the icons to %s\n", qPrintable(output));
+    return ok && svg;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
+    if (argc == 4 && QString(argv[1]) == "--app-icon") {
+        QDir().mkpath(QString::fromLocal8Bit(argv[3]));
+        return drawAppIcons(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3])) ? 0 : 1;
+    }
     if (argc != 3) {
-        std::fprintf(stderr, "usage: makepictures ICON_THEME_FOLDER OUTPUT_FOLDER\n");
+        std::fprintf(stderr, "usage: makepictures ICON_THEME_FOLDER OUTPUT_FOLDER\n"
+                             "       makepictures --app-icon NAME OUTPUT_FOLDER\n");
         return 2;
     }
     const QString theme = QString::fromLocal8Bit(argv[1]);

@@ -5,9 +5,9 @@
 #include <exception>
 #include <string>
 
-#include "base/datafolder.h"
 #include "command.h"
 #include "toolsupport.h"
+#include "userfolders.h"
 
 using glyph::tool::Arguments;
 using glyph::tool::CommandTable;
@@ -58,7 +58,7 @@ int main(int argc, char** argv)
         printHelp(stderr);
         return glyph::tool::kExitUsage;
     }
-    glyph::tool::setProgramFolder(glyph::datafolder::programFolder(argv[0]));
+    glyph::tool::setDataFolders(glyph::userfolders::forProgram(argv[0]));
     const std::string name = argv[1];
     if (name == "--help" || name == "-h" || name == "help") {
         printHelp(stdout);

@@ -77,7 +77,7 @@ bool isRegularFile(const std::string& path)
 
 /// The letter set named by --set; else "Sets/English.set" in the working folder; else the one
 /// in the data folder that holds the dictionary (the "Sets" folder beside its folder); else
-/// the one beside the program.
+/// the game's (the user's own, else the shipped one).
 bool loadLetterSet(const ParsedArguments& arguments, LetterSet& letterSet, WarningSink& warnings)
 {
     std::string path = arguments.value("--set");
@@ -85,11 +85,11 @@ bool loadLetterSet(const ParsedArguments& arguments, LetterSet& letterSet, Warni
         path = kDefaultSet;
         const auto beside =
             std::filesystem::path(arguments.positional[0]).parent_path().parent_path() / kDefaultSet;
-        const auto besideProgram = programFolder() / kDefaultSet;
+        const std::string game = dataFolders().find(kDefaultSet);
         if (!isRegularFile(path) && isRegularFile(beside.string()))
             path = beside.string();
-        else if (!isRegularFile(path) && !programFolder().empty() && isRegularFile(besideProgram.string()))
-            path = besideProgram.string();
+        else if (!isRegularFile(path) && isRegularFile(game))
+            path = game;
     }
     return letterSet.load(path, warnings);
 }

@@ -21,21 +21,21 @@ std::string dictionaryWord(const std::string& text)
 
 namespace
 {
-std::filesystem::path& programFolderStore()
+DataFolders& dataFoldersStore()
 {
-    static std::filesystem::path folder;
-    return folder;
+    static DataFolders folders;
+    return folders;
 }
 } // namespace
 
-void setProgramFolder(const std::filesystem::path& folder)
+void setDataFolders(const DataFolders& folders)
 {
-    programFolderStore() = folder;
+    dataFoldersStore() = folders;
 }
 
-const std::filesystem::path& programFolder()
+const DataFolders& dataFolders()
 {
-    return programFolderStore();
+    return dataFoldersStore();
 }
 
 } // namespace glyph::tool

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
 
+#include "base/datafolders.h"
 #include "dictionary/dictionary.h"
 #include "engine/gameview.h"
 
@@ -31,10 +31,10 @@ private:
     bool m_ok;
 };
 
-/// Remembers the folder of the running program (set once by main from argv[0]).
-void setProgramFolder(const std::filesystem::path& folder);
-/// The folder of the running program; empty when unknown.
-const std::filesystem::path& programFolder();
+/// Remembers the game's folders (set once by main from argv[0]).
+void setDataFolders(const DataFolders& folders);
+/// The game's folders; the working folder until set.
+const DataFolders& dataFolders();
 
 /// The word as the dictionary stores it: letters upper-cased, cut at the first non-letter.
 std::string dictionaryWord(const std::string& text);

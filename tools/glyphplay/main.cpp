@@ -1,6 +1,6 @@
-// glyphplay: plays, lists and tests computer players from the command line, beside the game
-// in its folder (the data paths are relative to the working folder; when that holds no data,
-// the program's own folder is used).
+// glyphplay: plays, lists and tests computer players from the command line, with the game's
+// data and preferences found as the window finds them (a portable copy's folder, else the
+// installed data and the user's folders).
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -16,7 +16,6 @@
 #include "ai/luahost.h"
 #include "ai/movegenerator.h"
 #include "base/board.h"
-#include "base/datafolder.h"
 #include "base/letters.h"
 #include "base/regularfile.h"
 #include "engine/game.h"
@@ -26,6 +25,7 @@
 #include "recordcommands.h"
 #include "selfplay.h"
 #include "toolview.h"
+#include "userfolders.h"
 
 namespace
 {
@@ -46,8 +46,9 @@ const char* const kUsage =
     "  glyphplay export GAME.tc OUT.gcg [--rows R --cols C]\n"
     "  glyphplay import GAME.gcg OUT.tc [--rows R --cols C]\n"
     "  glyphplay analyze GAME.tc|GAME.gcg [--rows R --cols C]\n"
-    "Profiles are file names in Profiles/ of the game's folder (the working folder, or the\n"
-    "program's folder when the working folder holds no data).\n";
+    "Profiles are file names in Profiles/ of the user's data folder or of the game's data\n"
+    "(a portable copy's folder: the working folder or the program's folder when they hold\n"
+    "the data, else ~/.local/share/glyphmosaic and the installed data).\n";
 
 int usage()
 {
@@ -163,9 +164,9 @@ int selfPlay(Game& game, glyph::ToolView& view, const std::vector<std::string>& 
         return 1;
     }
     for (const std::string& profile : options.profiles)
-        if (RegularFile(scriptHost(game).profileFolder() + profile).status() != RegularFile::Status::Read) {
-            std::fprintf(stderr, "glyphplay: no profile %s in %s\n", profile.c_str(),
-                         scriptHost(game).profileFolder().c_str());
+        if (RegularFile(scriptHost(game).profilePath(profile)).status() != RegularFile::Status::Read) {
+            std::fprintf(stderr, "glyphplay: no profile %s (looked for %s)\n", profile.c_str(),
+                         scriptHost(game).profilePath(profile).c_str());
             return 1;
         }
     glyph::SelfPlay play(game, view, options);
@@ -205,37 +206,15 @@ int recordCommand(Game& game, const std::vector<std::string>& args)
     return records.analyseGame(files[0]);
 }
 
-// Makes the file arguments absolute, so that they still name the same files after the
-// working folder has changed: GAME.tc, PROFILE.cpu and the file after --save.
-void makeFileArgumentsAbsolute(std::vector<std::string>& args)
-{
-    auto absolute = [](std::string& file) { file = std::filesystem::absolute(file).string(); };
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const bool recordCommand = args[0] == "export" || args[0] == "import" || args[0] == "analyze";
-        const bool fileOfCommand =
-            (args[0] == "moves" && i == 1) || (args[0] == "script" && i <= 2) || (recordCommand && i <= 2);
-        if (fileOfCommand && args[i].rfind("--", 0) != 0)
-            absolute(args[i]);
-        if (args[0] == "selfplay" && args[i - 1] == "--save")
-            absolute(args[i]);
-    }
-}
-
-int run(std::vector<std::string> args, const char* program)
+int run(const std::vector<std::string>& args, const char* program)
 {
     if (args.empty())
         return usage();
-    const std::filesystem::path working = std::filesystem::current_path();
-    const std::filesystem::path data =
-        glyph::datafolder::choose(working, glyph::datafolder::programFolder(program));
-    if (data != working) {
-        makeFileArgumentsAbsolute(args);
-        std::filesystem::current_path(data);
-    }
+    const glyph::DataFolders folders = glyph::userfolders::forProgram(program);
     glyph::ToolView view;
     // The tool reads the preferences but never saves them (loading a game changes some keys).
-    glyph::Preferences preferences("Preferences.ini", &view);
-    Game game(preferences, view);
+    glyph::Preferences preferences(folders.preferencesFile(), &view);
+    Game game(preferences, view, folders);
     attachAiPlayers(game);
     const std::string& command = args[0];
     auto option = [&args](std::size_t from, const char* name) {

@@ -1,0 +1,88 @@
+#include "base/datafolders.h"
+
+#include <system_error>
+#include <unistd.h>
+
+#include "base/datafolder.h"
+
+namespace glyph
+{
+
+namespace
+{
+
+/// The folder the saved games and exports go to, inside the user's folder.
+const char* const kGamesFolder = "Games";
+
+bool isWritable(const std::filesystem::path& folder)
+{
+    return !folder.empty() && ::access(folder.c_str(), W_OK) == 0;
+}
+
+bool isPresent(const std::filesystem::path& path)
+{
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+bool makeFolder(const std::filesystem::path& folder)
+{
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    return std::filesystem::is_directory(folder, error);
+}
+
+} // namespace
+
+DataFolders::DataFolders(std::filesystem::path shipped, std::filesystem::path user,
+                         std::filesystem::path config)
+    : m_shipped(std::move(shipped)), m_user(std::move(user)), m_config(std::move(config))
+{
+}
+
+DataFolders DataFolders::portable(const std::filesystem::path& folder)
+{
+    return DataFolders(folder, folder, folder);
+}
+
+DataFolders DataFolders::choose(const Candidates& candidates)
+{
+    for (const std::filesystem::path& folder : {candidates.working, candidates.program})
+        if (datafolder::holdsData(folder) && isWritable(folder))
+            return portable(folder);
+    // A read-only copy (an installed program, or one unpacked where the user cannot write)
+    // keeps the user's files in the user's folders.
+    if (!candidates.userData.empty() && !candidates.userConfig.empty())
+        for (const std::filesystem::path& folder : {candidates.program, candidates.installed})
+            if (datafolder::holdsData(folder))
+                return DataFolders(folder, candidates.userData, candidates.userConfig);
+    return portable(candidates.working);
+}
+
+std::string DataFolders::preferencesFile() const
+{
+    return (m_config / "Preferences.ini").string();
+}
+
+std::string DataFolders::find(const std::string& name) const
+{
+    const std::filesystem::path own = m_user / name;
+    if (std::filesystem::path(name).is_absolute() || isPresent(own))
+        return own.string();
+    const std::filesystem::path shipped = m_shipped / name;
+    return isPresent(shipped) ? shipped.string() : own.string();
+}
+
+std::string DataFolders::userFile(const std::string& name) const
+{
+    return (m_user / name).string();
+}
+
+bool DataFolders::createUserFolders() const
+{
+    if (m_user.empty() || m_config.empty())
+        return true;
+    return makeFolder(m_config) && makeFolder(m_user / kGamesFolder);
+}
+
+} // namespace glyph

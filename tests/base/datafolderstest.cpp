@@ -1,0 +1,126 @@
+// The choice between a portable copy and an installed program, and the data names found in
+// the user's files before the shipped ones.
+#include <gtest/gtest.h>
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+
+#include "base/datafolders.h"
+#include "support/tempdir.h"
+
+using glyph::DataFolders;
+using glyph::test::TempDir;
+namespace fs = std::filesystem;
+
+namespace
+{
+
+void makeData(const fs::path& folder)
+{
+    fs::create_directories(folder / "Sets");
+    fs::create_directories(folder / "Dictionaries");
+}
+
+// A folder holding the data that the running user cannot write: a read-only tmpfs when the
+// tests run as root (who may write anywhere else), else a folder without write permission.
+class ReadOnlyData
+{
+public:
+    explicit ReadOnlyData(const fs::path& folder) : m_folder(folder)
+    {
+        fs::create_directories(folder);
+        m_mounted = ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") == 0;
+        makeData(folder);
+        if (m_mounted)
+            ::mount(nullptr, folder.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr);
+        else
+            fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    }
+    ~ReadOnlyData()
+    {
+        if (m_mounted)
+            ::umount(m_folder.c_str());
+        else
+            fs::permissions(m_folder, fs::perms::owner_all);
+    }
+
+private:
+    fs::path m_folder;
+    bool m_mounted = false;
+};
+
+} // namespace
+
+TEST(DataFolders, ChoosesAWritableCopyWithDataElseTheReadOnlyDataWithTheUsersFolders)
+{
+    TempDir dir;
+    const fs::path empty = dir.path() / "empty", copy = dir.path() / "copy", other = dir.path() / "other";
+    const fs::path installed = dir.path() / "share", locked = dir.path() / "locked";
+    const fs::path data = dir.path() / "home/data", config = dir.path() / "home/config";
+    fs::create_directories(empty);
+    makeData(copy);
+    makeData(other);
+    makeData(installed);
+    fs::create_directories(dir.path() / "half/Sets"); // without Dictionaries it holds no data
+    const ReadOnlyData readOnly(locked);
+
+    struct Row {
+        fs::path working, program, installed, userData;
+        DataFolders expected;
+    };
+    const DataFolders installedCopy(installed, data, config);
+    const Row rows[] = {
+        {copy, other, installed, data, DataFolders::portable(copy)},         // the working copy first
+        {empty, copy, installed, data, DataFolders::portable(copy)},         // else beside the program
+        {dir.path() / "half", empty, installed, data, installedCopy},        // Sets alone is no data
+        {empty, empty, installed, data, installedCopy},                      // installed
+        {locked, empty, installed, data, installedCopy},                     // a read-only working copy
+        {empty, locked, installed, data, DataFolders(locked, data, config)}, // read-only beside
+        {empty, empty, installed, "", DataFolders::portable(empty)},         // no home: as before
+        {empty, empty, empty, data, DataFolders::portable(empty)},           // no data anywhere
+    };
+    for (const Row& row : rows) {
+        const DataFolders chosen =
+            DataFolders::choose({row.working, row.program, row.installed, row.userData, config});
+        EXPECT_EQ(chosen.shipped(), row.expected.shipped()) << row.working << " " << row.program;
+        EXPECT_EQ(chosen.user(), row.expected.user()) << row.working << " " << row.program;
+        EXPECT_EQ(chosen.config(), row.expected.config()) << row.working << " " << row.program;
+        EXPECT_EQ(chosen.isPortable(), row.expected.shipped() == row.expected.user());
+    }
+}
+
+TEST(DataFolders, FindsTheUsersFileFirstThenTheShippedOneAndWritesOnlyToTheUsers)
+{
+    TempDir dir;
+    const DataFolders folders(dir.path() / "share", dir.path() / "data", dir.path() / "config");
+    EXPECT_TRUE(folders.createUserFolders());
+    EXPECT_TRUE(fs::is_directory(dir.path() / "data/Games"));
+    EXPECT_TRUE(fs::is_directory(dir.path() / "config"));
+    EXPECT_FALSE(fs::exists(dir.path() / "share"));
+    EXPECT_EQ(folders.preferencesFile(), (dir.path() / "config/Preferences.ini").string());
+
+    fs::create_directories(dir.path() / "share/Profiles");
+    fs::create_directories(dir.path() / "data/Profiles");
+    dir.write("share/Profiles/Greedy.cpu", "");
+    dir.write("share/Profiles/Beginner.cpu", "");
+    dir.write("data/Profiles/Greedy.cpu", "");
+    dir.write("data/Profiles/Mine.cpu", "");
+    EXPECT_EQ(folders.find("Profiles/Greedy.cpu"), dir.file("data/Profiles/Greedy.cpu"));
+    EXPECT_EQ(folders.find("Profiles/Beginner.cpu"), dir.file("share/Profiles/Beginner.cpu"));
+    EXPECT_EQ(folders.find("Profiles/Mine.cpu"), dir.file("data/Profiles/Mine.cpu"));
+    // A name found nowhere is the user's, so that a message names where it was looked for.
+    EXPECT_EQ(folders.find("Profiles/None.cpu"), dir.file("data/Profiles/None.cpu"));
+    EXPECT_EQ(folders.find(dir.file("elsewhere.cpu")), dir.file("elsewhere.cpu"));
+    EXPECT_EQ(folders.userFile("Games/a.tc"), dir.file("data/Games/a.tc"));
+    EXPECT_EQ(folders.userFile(dir.file("b.tc")), dir.file("b.tc"));
+
+    // The default folders are the working folder: names stay as they are.
+    const DataFolders working;
+    EXPECT_EQ(working.find("Sets/English.set"), "Sets/English.set");
+    EXPECT_EQ(working.userFile("Games/a.tc"), "Games/a.tc");
+    EXPECT_EQ(working.preferencesFile(), "Preferences.ini");
+    EXPECT_TRUE(working.createUserFolders());
+}
