@@ -119,12 +119,14 @@ int RecordCommands::analyseGame(const std::string& file)
                     turn.pointsLost, turn.equityLost, notes.c_str());
     }
     const auto summaries = GameAnalysis::summarise(turns, static_cast<int>(rules.players().size()));
+    // The scores at the end of the game, whichever position a loaded game shows.
+    const std::vector<Player>& ending = rules.history().back().players;
     std::printf("\n%-16s %5s %6s %12s %12s %13s %8s %6s\n", "player", "turns", "score", "points lost",
                 "per turn", "equity/turn", "missed 7", "phony");
     for (std::size_t i = 0; i < summaries.size(); ++i) {
         const GameAnalysis::Summary& summary = summaries[i];
-        std::printf("%-16.16s %5d %6d %12lld %12.1f %13.1f %8d %6d\n", rules.players()[i].name, summary.turns,
-                    rules.players()[i].score, summary.pointsLost, summary.averagePointsLost(),
+        std::printf("%-16.16s %5d %6d %12lld %12.1f %13.1f %8d %6d\n", ending[i].name, summary.turns,
+                    ending[i].score, summary.pointsLost, summary.averagePointsLost(),
                     summary.averageEquityLost(), summary.missedSevens, summary.phonies);
     }
     return 0;
