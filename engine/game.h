@@ -50,6 +50,7 @@ public:
     const DataFolders& folders() const { return m_folders; }
 
     Preferences& preferences() { return m_preferences; }
+    const Preferences& preferences() const { return m_preferences; }
     GameView& view() { return m_view; }
     Dictionary& dictionary() { return m_dictionary; }
     const Dictionary& dictionary() const { return m_dictionary; }

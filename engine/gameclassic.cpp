@@ -158,7 +158,8 @@ bool GameClassic::start(const std::vector<Player>& players)
         player.timeLeft = m_game.time() * kSecondsPerMinute;
     }
     m_current = 0;
-    m_game.reloadRackSlots();
+    if (!m_replaying)
+        m_game.reloadRackSlots();
     m_historyPosition = -1;
     m_passCount = 0;
     m_round = 1;
@@ -189,6 +190,30 @@ bool GameClassic::playMove(const Move& move)
         return passOrExchange("", "");
     }
 
+    layCheckedMove(move);
+    return true;
+}
+
+bool GameClassic::playRecordedMove(const Move& move, MoveProblem& problem)
+{
+    problem = {};
+    if (!inProgress() || isGameOver()) {
+        problem = {MoveProblem::Kind::LaysNoTile, m_game.moveText(move, m_game.board())};
+        return false;
+    }
+    problem = placementProblem(move);
+    const bool firstMove =
+        !m_game.isOccupied(geometry::centreRow(m_game.rows()), geometry::centreColumn(m_game.columns()));
+    if (problem.ok() && firstMove)
+        problem = validateFirstMove(spelled(move));
+    if (!problem.ok())
+        return false;
+    layCheckedMove(move);
+    return true;
+}
+
+void GameClassic::layCheckedMove(const Move& move)
+{
     // The rules score every move themselves: whoever proposed it (a profile too) may claim any score.
     Move scored = move;
     m_game.computeScore(scored, m_game.board());
@@ -200,7 +225,6 @@ bool GameClassic::playMove(const Move& move)
     m_passCount = 0;
     nextPlayer();
     addHistory(scored);
-    return true;
 }
 
 MoveProblem GameClassic::placementProblem(const Move& move)
@@ -236,6 +260,8 @@ bool GameClassic::passOrExchange(const std::string& letters, const std::string& 
     }
     nextPlayer();
     addHistory(Move{});
+    if (exchange)
+        m_history.back().exchanged = letters;
     return true;
 }
 
@@ -248,6 +274,11 @@ void GameClassic::nextPlayer()
         m_round = std::min(m_round + 1, HistoryEntry::kMaxRound);
     } else {
         ++m_current;
+    }
+    if (m_replaying) {
+        if (isGameOver())
+            finalScoring();
+        return;
     }
     m_game.reloadRackSlots();
     if (isGameOver()) {

@@ -41,6 +41,7 @@ public:
     bool writeHistoryEntry(std::ostream& file, const HistoryEntry& entry) override;
     bool readHistoryEntry(std::istream& file, HistoryEntry& entry) override;
     void tickClock() override;
+    bool playRecordedMove(const Move& move, MoveProblem& problem) override;
 
     /// Loads a saved game from its bytes (`fileName` names it in the warning); like `load`.
     bool loadBytes(const std::string& bytes, const std::string& fileName);
@@ -56,6 +57,8 @@ private:
         std::vector<HistoryEntry> history;
     };
 
+    /// Lays a checked move, scores it, refills the rack and passes the turn on.
+    void layCheckedMove(const Move& move);
     /// What keeps the move from being laid from the current rack at all (nothing when `ok()`).
     MoveProblem placementProblem(const Move& move);
     /// Moves to the snapshot at `index` (clamped), restores it and refreshes the view.

@@ -36,6 +36,20 @@ Player& GameRules::currentPlayer()
     return emptyPlayer();
 }
 
+void GameRules::amendSnapshot()
+{
+    if (m_historyPosition < 0 || m_historyPosition >= static_cast<int>(m_history.size()))
+        return;
+    m_history[m_historyPosition].players = m_players;
+    m_history[m_historyPosition].bag = m_bag;
+}
+
+void GameRules::addRecordEvent(const RecordEvent& event)
+{
+    if (m_historyPosition >= 0 && m_historyPosition < static_cast<int>(m_history.size()))
+        m_history[m_historyPosition].events.push_back(event);
+}
+
 std::unique_ptr<GameRules> createRules(unsigned char typeCode, Game& game)
 {
     if (typeCode == kClassicGameType)

@@ -62,6 +62,20 @@ public:
     /// The once-a-second clock: takes a second from the player to move unless the game is
     /// over, the view is paused or the time is used up; warns once when it reaches 0.
     virtual void tickClock() = 0;
+    /// Lays a move of a game record: the placement and first-move rules apply, the dictionary
+    /// does not (records hold phonies), and the move keeps its score. Shows nothing. False,
+    /// with `problem` saying why and nothing changed, when the move cannot be laid or no game
+    /// is in progress or the game is over (then `problem` is LaysNoTile).
+    virtual bool playRecordedMove(const Move& move, MoveProblem& problem) = 0;
+
+    /// While set, turns neither redraw the view, reload the rack slots nor show the game-over
+    /// dialog: a game record is being replayed by rules that are not yet the game's.
+    void setReplaying(bool on) { m_replaying = on; }
+    /// Stores the players and the bag as they stand into the snapshot at the history position
+    /// (after a game record's reader has put the recorded racks in place of the drawn ones).
+    void amendSnapshot();
+    /// Appends an event of a game record to the snapshot at the history position.
+    void addRecordEvent(const RecordEvent& event);
 
     /// True once `start` or a load has seated players.
     bool inProgress() const { return m_current >= 0 && m_current < static_cast<int>(m_players.size()); }
@@ -87,6 +101,7 @@ protected:
     int m_passCount = 0;
     std::vector<HistoryEntry> m_history;
     int m_historyPosition = -1;
+    bool m_replaying = false;
 };
 
 /// One row of the game-type table that the new-game dialog lists; the row with code 1 ends it.

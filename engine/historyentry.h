@@ -1,12 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "base/board.h"
 #include "engine/bag.h"
 #include "engine/move.h"
 #include "engine/player.h"
+#include "engine/recordevent.h"
 
 namespace glyph
 {
@@ -23,6 +25,11 @@ struct HistoryEntry {
     std::int32_t round = 1;
     std::int32_t currentPlayer = 0;
     std::int32_t passCount = 0;
+    /// The letters given up when the turn was an exchange (empty otherwise, and in snapshots
+    /// read from saved games, which do not store them).
+    std::string exchanged;
+    /// Events of a game record that came after the turn, in record order (not saved in .tc files).
+    std::vector<RecordEvent> events;
 };
 
 } // namespace glyph

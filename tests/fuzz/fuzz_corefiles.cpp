@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the readers of the core's files, the first byte picking the reader:
 // premium lists, letter sets (then filling a bag), preferences, saved games, and profiles run in the
-// script host's sandbox with small limits, as Lua text or bytes for `load`, which must stay sound.
+// script host's sandbox with small limits, as Lua text or bytes for `load`, which must stay sound,
+// and GCG records, which when read must write back to a text that reads back the same.
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
@@ -15,6 +16,8 @@
 #include "engine/bag.h"
 #include "engine/boardgeometry.h"
 #include "engine/gameview.h"
+#include "engine/gcgimporter.h"
+#include "engine/gcgwriter.h"
 #include "preferences/preferences.h"
 #include "tests/support/rulesfixture.h"
 
@@ -25,10 +28,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
     static const std::string path = std::filesystem::temp_directory_path() / "glyph-fuzz-corefiles.txt";
     std::ofstream(path, std::ios::binary) << bytes;
-    if (data[0] % 5 == 0) {
+    if (data[0] % 6 == 0) {
         glyph::MultiplierGrid grid{};
         glyph::geometry::applyPremiumList(bytes, grid, 3);
-    } else if (data[0] % 5 == 1) {
+    } else if (data[0] % 6 == 1) {
         glyph::NullView view;
         glyph::LetterSet set;
         set.load(path, view);
@@ -40,12 +43,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             sum += bag.count(k);
         if (sum != bag.total() || bag.total() < 0 || bag.total() > glyph::Bag::kMaxTiles)
             std::abort();
-    } else if (data[0] % 5 == 2) {
+    } else if (data[0] % 6 == 2) {
         glyph::Preferences preferences(path);
         int number = 0;
         preferences.getInteger("TableRowsKey", number);
         preferences.save(); // writing back what was read must not fail
-    } else if (data[0] % 5 == 3) {
+    } else if (data[0] % 6 == 3) {
         static glyph::test::RulesFixture target;
         static const std::string seed = [] {
             glyph::test::RulesFixture source;
@@ -75,9 +78,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             game[(data[at] | data[at + 1] << 8) % game.size()] = static_cast<char>(data[at + 2]);
         if (at + 2 <= size)
             game.resize((data[at] | data[at + 1] << 8) % (game.size() + 1));
-        target.rules->loadBytes(data[0] / 5 % 2 == 0 ? bytes : game, "fuzz.tc");
+        target.rules->loadBytes(data[0] / 6 % 2 == 0 ? bytes : game, "fuzz.tc");
         target.view.warnings.clear();
         target.view.refreshes.clear();
+    } else if (data[0] % 6 == 4) {
+        static glyph::test::RulesFixture target;
+        glyph::GcgImporter importer(*target.game);
+        // The bytes alone, or after two players, so that the fuzzer soon reaches the moves.
+        if (importer.importText(data[0] / 6 % 2 == 0 ? bytes : "#player1 a A\n#player2 b B\n" + bytes)) {
+            const std::string text = glyph::GcgWriter(*target.game).write(*target.game->rules(), "fuzz");
+            if (!importer.importText(text) ||
+                glyph::GcgWriter(*target.game).write(*target.game->rules(), "fuzz") != text)
+                std::abort();
+        } else if (importer.error().empty() || importer.error().find('\n') != std::string::npos) {
+            std::abort();
+        }
     } else {
         static glyph::test::RulesFixture fixture;
         static glyph::LuaHost& host = []() -> glyph::LuaHost& {
@@ -93,7 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::string escaped;
         for (char c : bytes)
             escaped += "\\" + std::to_string(static_cast<std::uint8_t>(c));
-        host.runText(data[0] / 5 % 2 == 0 ? bytes
+        host.runText(data[0] / 6 % 2 == 0 ? bytes
                                           : "local f = load(\"" + escaped + "\") if f then pcall(f) end");
         fixture.view.scriptOutput.clear();
     }

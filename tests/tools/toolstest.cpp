@@ -296,6 +296,53 @@ TEST(Glyphplay, PlaysListsAndTestsCheckedGamesOnEveryBoardAndRefusesBadInputWith
     }
 }
 
+TEST(Glyphplay, ExportsImportsAndAnalysesGameRecords)
+{
+    TempDir dir;
+    const std::string folder = dir.path().string();
+    ToolRun run = glyphplay(dir,
+                            "selfplay --games 1 --players Strategist.cpu,Greedy.cpu,Beginner.cpu --seed 5 "
+                            "--save game.tc",
+                            folder);
+    ASSERT_EQ(run.status, 0) << run.err;
+    run = glyphplay(dir, "export game.tc game.gcg", folder);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string record = dir.read("game.gcg");
+    EXPECT_EQ(record.rfind("#character-encoding UTF-8\n#title Strategist 1 vs Greedy 2 vs Beginner 3\n"
+                           "#lexicon English.dic\n#player1 Strategist_1 Strategist 1\n",
+                           0),
+              0u)
+        << record;
+    run = glyphplay(dir, "import game.gcg again.tc", folder);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(run.out.ends_with(" turns imported\n")) << run.out;
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << run.out;
+    ASSERT_EQ(glyphplay(dir, "export again.tc again.gcg", folder).status, 0);
+    EXPECT_EQ(dir.read("again.gcg"), record);
+
+    // A row per turn, then a summary row per player.
+    run = glyphplay(dir, "analyze game.gcg", folder);
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::istringstream lines(record);
+    long long turns = 0;
+    for (std::string line; std::getline(lines, line);)
+        turns += line[0] == '>' && line.find(" (") == std::string::npos;
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1 + turns + 2 + 3) << run.out;
+    for (const char* name : {"\nStrategist 1 ", "\nGreedy 2 ", "\nBeginner 3 "})
+        EXPECT_NE(run.out.find(name), std::string::npos) << run.out;
+
+    const std::string bad = quoted(dir.write("bad.gcg", "#player1 a A\n>a: 8H ZZZZZZZZZ +0 0\n"));
+    for (const std::string& arguments :
+         {"import " + bad + " out.tc", "analyze " + bad, std::string("export nothing.tc out.gcg"),
+          std::string("export game.tc /nonexistent/out.gcg")}) {
+        run = glyphplay(dir, arguments, folder);
+        EXPECT_EQ(run.status, 1) << arguments;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << arguments << run.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.tc")));
+    EXPECT_EQ(glyphplay(dir, "import game.gcg", folder).status, 2);
+}
+
 // The shipped dictionaries: English made for word games, without the abbreviations of a spelling
 // list; Romanian made by the build from hunspell-ro, and computer games played on it with its set.
 TEST(ShippedData, DictionariesHoldTheGameWordsAndComputerPlayersFinishRomanianGames)

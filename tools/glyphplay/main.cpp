@@ -22,7 +22,9 @@
 #include "engine/game.h"
 #include "engine/gameclassic.h"
 #include "engine/player.h"
+#include "preferences/keys.h"
 #include "preferences/preferences.h"
+#include "recordcommands.h"
 #include "selfplay.h"
 #include "toolview.h"
 #include "userfolders.h"
@@ -44,6 +46,9 @@ const char* const kUsage =
     "  glyphplay moves GAME.tc [--entry K]\n"
     "  glyphplay script PROFILE.cpu GAME.tc [--entry K]\n"
     "  glyphplay train-leaves --set SET --dictionary DIC --games N --seed K --out FILE [--threads T]\n"
+    "  glyphplay export GAME.tc OUT.gcg [--rows R --cols C]\n"
+    "  glyphplay import GAME.gcg OUT.tc [--rows R --cols C]\n"
+    "  glyphplay analyze GAME.tc|GAME.gcg [--rows R --cols C]\n"
     "Profiles are file names in Profiles/ of the user's data folder or of the game's data\n"
     "(a portable copy's folder: the working folder or the program's folder when they hold\n"
     "the data, else ~/.local/share/glyphmosaic and the installed data).\n";
@@ -202,6 +207,39 @@ int trainLeaves(const std::vector<std::string>& args)
     return trainer.run() ? 0 : 1;
 }
 
+// export, import and analyze: the file names, then --rows R --cols C for a board size other
+// than the one in the preferences (a record and a saved game do not store it).
+int recordCommand(Game& game, const std::vector<std::string>& args)
+{
+    std::vector<std::string> files;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        long long number = 0;
+        const bool size = (args[i] == "--rows" || args[i] == "--cols") && i + 1 < args.size();
+        if (size && parseNumber(args[i + 1], 1, glyph::kMaxBoardSize, number))
+            game.preferences().setInteger(args[i] == "--rows" ? glyph::keys::kTableRows
+                                                              : glyph::keys::kTableColumns,
+                                          static_cast<int>(number));
+        else if (size || args[i].rfind("--", 0) == 0)
+            return usage();
+        else
+            files.push_back(args[i]);
+        i += size ? 1 : 0;
+    }
+    const std::size_t wanted = args[0] == "analyze" ? 1 : 2;
+    if (files.size() != wanted)
+        return usage();
+    if (!game.loadSettings()) {
+        std::fprintf(stderr, "glyphplay: the settings could not be loaded\n");
+        return 1;
+    }
+    glyph::RecordCommands records(game);
+    if (args[0] == "export")
+        return records.exportGame(files[0], files[1]);
+    if (args[0] == "import")
+        return records.importGame(files[0], files[1]);
+    return records.analyseGame(files[0]);
+}
+
 int run(const std::vector<std::string>& args, const char* program)
 {
     if (args.empty())
@@ -227,6 +265,8 @@ int run(const std::vector<std::string>& args, const char* program)
         return listMoves(game, args[1], option(2, "--entry"));
     if (command == "script" && (args.size() == 3 || (args.size() == 5 && args[3] == "--entry")))
         return testScript(game, view, args[1], args[2], option(3, "--entry"));
+    if (command == "export" || command == "import" || command == "analyze")
+        return recordCommand(game, args);
     return usage();
 }
 

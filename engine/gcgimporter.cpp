@@ -1,0 +1,473 @@
+#include "engine/gcgimporter.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "base/letters.h"
+#include "base/regularfile.h"
+#include "engine/boardgeometry.h"
+#include "engine/game.h"
+#include "engine/gameclassic.h"
+#include "engine/gameview.h"
+#include "engine/gcgwriter.h"
+#include "engine/moveplacement.h"
+
+namespace glyph
+{
+
+namespace
+{
+
+using Kind = GcgParser::Event::Kind;
+
+/// An end-of-game line that takes a rack's points from its holder ("RACK (RACK) -5"), rather
+/// than giving the player who went out the points of the others.
+bool isPenalty(const GcgParser::Event& event)
+{
+    return event.kind == Kind::EndPoints &&
+           (event.score < 0 || (event.rackGiven && event.rack == event.letters));
+}
+
+bool isTurn(Kind kind)
+{
+    return kind == Kind::Play || kind == Kind::Pass || kind == Kind::Exchange;
+}
+
+/// The name cut to the player record's field without splitting a UTF-8 character.
+std::string fittedName(const std::string& name)
+{
+    std::size_t length = std::min(name.size(), sizeof(Player::name) - 1);
+    while (length > 0 && length < name.size() && (static_cast<unsigned char>(name[length]) & 0xC0) == 0x80)
+        --length;
+    return name.substr(0, length);
+}
+
+/// `rack` less the letters of `taken` (each once); false when the rack lacks one.
+bool without(std::string rack, const std::string& taken, std::string& left)
+{
+    for (char letter : taken) {
+        const auto found = rack.find(letter);
+        if (found == std::string::npos)
+            return false;
+        rack.erase(found, 1);
+    }
+    left = rack;
+    return true;
+}
+
+std::string shownRack(const std::string& rack)
+{
+    return rack.empty() ? "(empty)" : letters::toUserText(rack);
+}
+
+} // namespace
+
+GcgImporter::GcgImporter(Game& game) : m_game(game) {}
+
+GcgImporter::~GcgImporter() = default;
+
+bool GcgImporter::fail(int line, const std::string& what)
+{
+    m_error = line > 0 ? "Line " + std::to_string(line) + ": " + what : what;
+    return false;
+}
+
+void GcgImporter::report(int line, const std::string& what)
+{
+    m_reports.push_back("Line " + std::to_string(line) + ": " + what);
+}
+
+bool GcgImporter::importFile(const std::string& fileName)
+{
+    std::string bytes;
+    const RegularFile::Status status = RegularFile::readFile(fileName, GcgParser::kMaxFileBytes, bytes);
+    if (status != RegularFile::Status::Read)
+        m_error = RegularFile::describe(status, fileName);
+    if (status != RegularFile::Status::Read || !importText(bytes)) {
+        showWarning(m_game.view(), "Can't import %s: %s", fileName.c_str(), m_error.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool GcgImporter::importText(const std::string& bytes)
+{
+    m_error.clear();
+    m_reports.clear();
+    m_turns = 0;
+    GcgParser parser;
+    if (!parser.parse(bytes)) {
+        m_error = parser.error();
+        return false;
+    }
+    const GcgParser::Record& record = parser.record();
+    m_title = record.title;
+    // The replay lays its tiles on the game's board; the game in progress gets it back unless
+    // the record's game replaces it.
+    const Board board = m_game.board();
+    m_game.board() = Board{};
+    if (!plan(record) || !replay(record)) {
+        m_rules.reset();
+        m_game.board() = board;
+        return false;
+    }
+    compareTotals(record);
+    m_rules->setReplaying(false);
+    m_game.setRules(std::move(m_rules));
+    m_game.rules()->goLast();
+    return true;
+}
+
+bool GcgImporter::plan(const GcgParser::Record& record)
+{
+    const std::vector<Event>& events = record.events;
+    const std::size_t players = record.nicknames.size();
+    m_rackAfter.assign(events.size(), std::nullopt);
+    m_withdrawnBy.assign(events.size(), 0);
+    m_firstRacks.assign(players, std::nullopt);
+    m_firstRackLines.assign(players, 0);
+
+    // The rack each player is left with: an end-of-game penalty line or a #rack line says it.
+    Racks finalRacks(players);
+    std::vector<int> finalLines(players, 0);
+    std::vector<std::size_t> lastTurn(players, events.size());
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        const Event& event = events[i];
+        const std::size_t seat = static_cast<std::size_t>(std::max(event.player, 0));
+        if (event.kind == Kind::Rack || isPenalty(event)) {
+            finalRacks[seat] = event.kind == Kind::EndPoints && !event.rackGiven ? event.letters : event.rack;
+            finalLines[seat] = event.line;
+        }
+        if (event.kind == Kind::Withdrawn) {
+            std::size_t play = i;
+            while (play > 0 && events[play - 1].kind == Kind::Note)
+                --play;
+            if (play == 0 || events[play - 1].kind != Kind::Play || events[play - 1].player != event.player)
+                return fail(event.line,
+                            "a withdrawal (--) that follows no play of " + record.nicknames[seat]);
+            m_withdrawnBy[play - 1] = i;
+        }
+        if (!isTurn(event.kind))
+            continue;
+        if (lastTurn[seat] == events.size()) {
+            m_firstRacks[seat] = event.rackGiven ? std::optional<std::string>(event.rack) : std::nullopt;
+            m_firstRackLines[seat] = event.line;
+        } else if (event.rackGiven) {
+            m_rackAfter[lastTurn[seat]] = event.rack;
+        }
+        lastTurn[seat] = i;
+    }
+    for (std::size_t seat = 0; seat < players; ++seat) {
+        if (lastTurn[seat] == events.size()) {
+            m_firstRacks[seat] = finalRacks[seat];
+            m_firstRackLines[seat] = finalLines[seat];
+        } else if (finalRacks[seat]) {
+            m_rackAfter[lastTurn[seat]] = finalRacks[seat];
+        }
+    }
+    return true;
+}
+
+bool GcgImporter::replay(const GcgParser::Record& record)
+{
+    m_rules = std::make_unique<GameClassic>(m_game);
+    m_rules->setReplaying(true);
+    std::vector<Player> players(record.names.size());
+    for (std::size_t i = 0; i < players.size(); ++i)
+        players[i].setName(fittedName(record.names[i]));
+    if (!m_rules->start(players))
+        return fail(0, "the game could not start");
+    m_pinned.assign(players.size(), false);
+    // One seat at a time, so that a rack the bag cannot give is blamed on its own line.
+    for (std::size_t seat = 0; seat < players.size(); ++seat) {
+        Racks wanted(players.size());
+        wanted[seat] = m_firstRacks[seat];
+        if (wanted[seat] && !setRacks(wanted, m_firstRackLines[seat]))
+            return false;
+    }
+    for (std::size_t i = 0; i < record.events.size(); ++i)
+        if (!replayEvent(record, i))
+            return false;
+    return true;
+}
+
+bool GcgImporter::replayEvent(const GcgParser::Record& record, std::size_t index)
+{
+    const Event& event = record.events[index];
+    switch (event.kind) {
+    case Kind::Note:
+        m_rules->addRecordEvent({RecordEvent::Kind::Note, 0, 0, event.text, Move{}});
+        return true;
+    case Kind::Rack:
+    case Kind::Withdrawn: // replayed with its play
+        return true;
+    case Kind::Play:
+        return startTurn(event) &&
+               playEvent(event, m_withdrawnBy[index] ? &record.events[m_withdrawnBy[index]] : nullptr) &&
+               finishTurn(index, event.player, event.line);
+    case Kind::Pass:
+        if (!startTurn(event))
+            return false;
+        if (event.score != 0)
+            report(event.line, "the record scores a pass " + std::to_string(event.score));
+        m_rules->passOrExchange("", "");
+        return finishTurn(index, event.player, event.line);
+    case Kind::Exchange:
+        return startTurn(event) && exchangeEvent(event, index) && finishTurn(index, event.player, event.line);
+    case Kind::ChallengeBonus:
+    case Kind::TimePenalty: {
+        const bool bonus = event.kind == Kind::ChallengeBonus;
+        const int points = static_cast<int>(event.score);
+        m_rules->players()[event.player].addScore(points);
+        m_rules->amendSnapshot();
+        m_rules->addRecordEvent({bonus ? RecordEvent::Kind::ChallengeBonus : RecordEvent::Kind::TimePenalty,
+                                 event.player,
+                                 points,
+                                 {},
+                                 Move{}});
+        return true;
+    }
+    case Kind::EndPoints:
+        return endPointsEvent(event);
+    }
+    return true;
+}
+
+bool GcgImporter::startTurn(const Event& event)
+{
+    if (++m_turns > kMaxTurns)
+        return fail(event.line, "the record holds more than 2,000 turns");
+    if (m_rules->isGameOver())
+        return fail(event.line,
+                    "the game is already over by the rules (no tiles left to play, or too many passes)");
+    const Player& player = m_rules->currentPlayer();
+    if (event.player != m_rules->currentPlayerIndex())
+        return fail(event.line, "it is the turn of " + std::string(player.name) + ", not of " +
+                                    m_rules->players()[event.player].name);
+    if (!event.rackGiven || letters::isAnagram(event.rack, player.rack))
+        return true;
+    Racks wanted(m_rules->players().size());
+    wanted[event.player] = event.rack;
+    return setRacks(wanted, event.line);
+}
+
+bool GcgImporter::playEvent(const Event& event, const Event* withdrawal)
+{
+    Move move;
+    if (!buildMove(event, move) || (!event.rackGiven && !giveTilesOfMove(event, move)))
+        return false;
+    m_game.computeScore(move, m_game.board());
+    if (move.score != event.score)
+        report(event.line, "the record scores " + std::to_string(event.score) + ", the rules " +
+                               std::to_string(move.score));
+    if (withdrawal == nullptr) {
+        MoveProblem problem;
+        if (!m_rules->playRecordedMove(move, problem))
+            return fail(event.line, problem.message());
+        return true;
+    }
+    // A withdrawn move must still be one that could be laid; the turn then counts as a pass.
+    const placement::Extent extent{m_game.rows(), m_game.columns()};
+    const bool firstMove =
+        !m_game.isOccupied(geometry::centreRow(m_game.rows()), geometry::centreColumn(m_game.columns()));
+    MoveProblem problem{
+        placement::placementProblem(move, m_game.board(), extent, m_rules->currentPlayer().rack, firstMove),
+        m_game.moveText(move, m_game.board())};
+    if (problem.ok() && firstMove) {
+        Move spelled = move;
+        const std::string word = placement::spelledWord(move);
+        std::fill(std::begin(spelled.word), std::end(spelled.word), 0);
+        word.copy(spelled.word, sizeof spelled.word - 1);
+        problem = m_rules->validateFirstMove(spelled);
+    }
+    if (!problem.ok())
+        return fail(event.line, problem.message());
+    if (withdrawal->score != -move.score)
+        report(withdrawal->line, "the record takes back " + std::to_string(-withdrawal->score) +
+                                     " points, the move scored " + std::to_string(move.score));
+    m_rules->passOrExchange("", "");
+    m_rules->addRecordEvent({RecordEvent::Kind::WithdrawnMove, event.player, 0, {}, move});
+    return true;
+}
+
+bool GcgImporter::buildMove(const Event& event, Move& move)
+{
+    const int length = static_cast<int>(event.word.size());
+    const int lastRow = event.across ? event.row : event.row + length - 1;
+    const int lastColumn = event.across ? event.column + length - 1 : event.column;
+    move = Move{};
+    if (event.row < 1 || event.column < 1 || lastRow > m_game.rows() || lastColumn > m_game.columns())
+        return fail(event.line, "the move " + event.word + " runs off the " + std::to_string(m_game.rows()) +
+                                    " x " + std::to_string(m_game.columns()) + " board");
+    std::string word;
+    std::string jokers;
+    for (int i = 0; i < length; ++i) {
+        const int row = event.across ? event.row : event.row + i;
+        const int column = event.across ? event.column + i : event.column;
+        const char written = event.word[static_cast<std::size_t>(i)];
+        const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(written)));
+        const std::string square = std::to_string(row) + GcgWriter::columnName(column);
+        if (m_game.isOccupied(row, column)) {
+            const char held = m_game.board()[row][column].letter;
+            if (written != '.' && upper != held)
+                return fail(event.line, "the move has " + std::string(1, written) + " on " + square +
+                                            ", where the board holds " + std::string(1, held));
+            word += held;
+        } else if (written == '.') {
+            return fail(event.line, "the move plays through " + square + ", which is empty");
+        } else if (written != upper) {
+            word += kJoker;
+            jokers += upper;
+        } else {
+            word += written;
+        }
+    }
+    move.horiz = event.across ? 1 : 0;
+    move.lin = static_cast<std::int8_t>(event.row);
+    move.col = static_cast<std::int8_t>(event.column);
+    word.copy(move.word, sizeof move.word - 1);
+    jokers.copy(move.jokers, sizeof move.jokers - 1);
+    return true;
+}
+
+bool GcgImporter::giveTilesOfMove(const Event& event, const Move& move)
+{
+    // A line without a rack: the player is given the tiles the move lays, with as many of the
+    // tiles held before as still fit.
+    std::string laid;
+    for (int i = 0; i < placement::wordLength(move); ++i)
+        if (!m_game.isOccupied(placement::rowAt(move, i), placement::columnAt(move, i)))
+            laid += move.word[i];
+    const std::string held = m_rules->currentPlayer().rack;
+    std::string rest;
+    if (without(held, laid, rest))
+        return true;
+    std::string rack = laid;
+    for (char letter : held)
+        if (static_cast<int>(rack.size()) < kRackSize && !without(laid, std::string(1, letter), rest))
+            rack += letter;
+    Racks wanted(m_rules->players().size());
+    wanted[event.player] = rack.substr(0, kRackSize);
+    return setRacks(wanted, event.line);
+}
+
+bool GcgImporter::exchangeEvent(const Event& event, std::size_t index)
+{
+    const std::string rack = m_rules->currentPlayer().rack;
+    std::string letters = event.letters;
+    std::string kept;
+    if (event.count > 0) {
+        // Only the count is known: keep what the rack after the exchange still holds.
+        if (event.count > static_cast<int>(rack.size()))
+            return fail(event.line, "the exchange gives up more tiles than the rack holds");
+        std::string after = m_rackAfter[index].value_or("");
+        letters.clear();
+        for (char letter : rack) {
+            const auto found = after.find(letter);
+            if (found != std::string::npos &&
+                static_cast<int>(kept.size()) < static_cast<int>(rack.size()) - event.count) {
+                kept += letter;
+                after.erase(found, 1);
+            } else if (static_cast<int>(letters.size()) < event.count) {
+                letters += letter;
+            } else {
+                kept += letter;
+            }
+        }
+    } else if (!without(rack, letters, kept)) {
+        return fail(event.line, "the exchange gives up " + shownRack(letters) + ", which the rack " +
+                                    shownRack(rack) + " does not hold");
+    }
+    if (!m_rules->canExchange())
+        return fail(event.line, "the bag holds fewer than 7 tiles, so no exchange is allowed");
+    if (event.score != 0)
+        report(event.line, "the record scores an exchange " + std::to_string(event.score));
+    if (!m_rules->passOrExchange(letters, kept))
+        return fail(event.line, "the exchange is refused by the rules");
+    return true;
+}
+
+bool GcgImporter::endPointsEvent(const Event& event)
+{
+    if (!m_rules->isGameOver())
+        return fail(event.line, "end-of-game rack points while the game goes on");
+    const std::vector<Player>& players = m_rules->players();
+    const HistoryEntry& last = m_rules->history().back();
+    int total = 0;
+    int finisher = -1;
+    for (std::size_t i = 0; i < last.players.size(); ++i) {
+        const int value = letters::stringValue(m_game.letterSet(), last.players[i].rack);
+        total += value;
+        if (value == 0)
+            finisher = static_cast<int>(i);
+    }
+    const int own = letters::stringValue(m_game.letterSet(), players[event.player].rack);
+    const long long expected = isPenalty(event) ? -own : (event.player == finisher ? total : 0);
+    if (event.score != expected)
+        report(event.line, "the record gives " + std::to_string(event.score) +
+                               " points for the racks left, the rules " + std::to_string(expected));
+    return true;
+}
+
+bool GcgImporter::finishTurn(std::size_t index, int player, int line)
+{
+    if (m_rackAfter[index]) {
+        Racks wanted(m_rules->players().size());
+        wanted[player] = m_rackAfter[index];
+        return setRacks(wanted, line);
+    }
+    m_pinned[player] = false;
+    return true;
+}
+
+bool GcgImporter::setRacks(const Racks& wanted, int line)
+{
+    std::vector<Player>& players = m_rules->players();
+    Bag& bag = m_rules->bag();
+    std::vector<std::string> before(players.size());
+    for (std::size_t i = 0; i < players.size(); ++i) {
+        before[i] = players[i].rack;
+        if (wanted[i] || !m_pinned[i])
+            for (char tile : before[i])
+                bag.returnTile(tile);
+    }
+    for (std::size_t i = 0; i < players.size(); ++i) {
+        if (!wanted[i])
+            continue;
+        for (char tile : *wanted[i])
+            if (!bag.removeTile(tile))
+                return fail(line,
+                            "the rack " + shownRack(*wanted[i]) + " of " + players[i].name +
+                                " holds tiles that are neither in the bag nor free to take from a rack");
+        players[i].setRack(*wanted[i]);
+        m_pinned[i] = true;
+    }
+    for (std::size_t i = 0; i < players.size(); ++i) {
+        if (wanted[i] || m_pinned[i])
+            continue;
+        std::string rack;
+        for (char tile : before[i])
+            if (bag.removeTile(tile))
+                rack += tile;
+        rack += bag.draw(static_cast<int>(before[i].size() - rack.size()));
+        players[i].setRack(rack);
+    }
+    m_rules->amendSnapshot();
+    return true;
+}
+
+void GcgImporter::compareTotals(const GcgParser::Record& record)
+{
+    std::vector<const Event*> last(record.nicknames.size(), nullptr);
+    for (const Event& event : record.events)
+        if (event.kind != Kind::Note && event.kind != Kind::Rack)
+            last[static_cast<std::size_t>(event.player)] = &event;
+    const std::vector<Player>& players = m_rules->players();
+    for (std::size_t i = 0; i < last.size(); ++i)
+        if (last[i] != nullptr && last[i]->total != players[i].score)
+            report(last[i]->line, std::string(players[i].name) + " ends on " +
+                                      std::to_string(last[i]->total) + " in the record, " +
+                                      std::to_string(players[i].score) + " by the rules");
+}
+
+} // namespace glyph

@@ -1,0 +1,283 @@
+#include "engine/gcgwriter.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+#include "base/letters.h"
+#include "engine/game.h"
+#include "engine/gamerules.h"
+#include "engine/moveplacement.h"
+#include "preferences/keys.h"
+#include "preferences/preferences.h"
+
+namespace glyph
+{
+
+namespace
+{
+
+constexpr int kLettersInAlphabet = 26;
+
+std::string nameOf(const Player& player)
+{
+    return std::string(player.name, strnlen(player.name, sizeof player.name));
+}
+
+/// A running total after adding points: it stops at the score bound, as a player's score does.
+long long added(long long total, long long points)
+{
+    return std::clamp<long long>(total + points, -Player::kMaxScore, Player::kMaxScore);
+}
+
+std::string signedText(long long value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%+lld", value);
+    return text;
+}
+
+/// ">nick: RACK middle +score total", the rack left out when empty.
+std::string eventText(const std::string& nick, const std::string& rack, const std::string& middle,
+                      long long score, long long total)
+{
+    std::string line = ">" + nick + ": ";
+    if (!rack.empty())
+        line += letters::toUserText(rack) + " ";
+    return line + middle + " " + signedText(score) + " " + std::to_string(total) + "\n";
+}
+
+/// "(TILES)", blanks as '?'. Built by appending: GCC 12 warns falsely about "(" + string.
+std::string inParentheses(const std::string& rack)
+{
+    std::string text = "(";
+    return text.append(letters::toUserText(rack)).append(")");
+}
+
+/// A note as one line: line breaks and other control characters become blanks.
+std::string oneLine(std::string text)
+{
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            c = ' ';
+    return text;
+}
+
+} // namespace
+
+std::string GcgWriter::columnName(int column)
+{
+    std::string name;
+    for (int n = column; n > 0; n = (n - 1) / kLettersInAlphabet)
+        name.insert(name.begin(), static_cast<char>('A' + (n - 1) % kLettersInAlphabet));
+    return name;
+}
+
+std::string GcgWriter::coordinates(const Move& move)
+{
+    const std::string row = std::to_string(move.lin);
+    const std::string column = columnName(move.col);
+    return move.horiz ? row + column : column + row;
+}
+
+std::vector<std::string> GcgWriter::nicknames(const std::vector<Player>& players)
+{
+    std::vector<std::string> nicks;
+    for (std::size_t i = 0; i < players.size(); ++i) {
+        std::string nick = nameOf(players[i]);
+        for (char& c : nick)
+            if (std::isspace(static_cast<unsigned char>(c)) || static_cast<unsigned char>(c) < 0x20 ||
+                c == ':')
+                c = '_';
+        if (nick.empty())
+            nick = "player" + std::to_string(i + 1);
+        if (std::find(nicks.begin(), nicks.end(), nick) != nicks.end())
+            nick.append("_").append(std::to_string(i + 1));
+        nicks.push_back(nick);
+    }
+    return nicks;
+}
+
+bool GcgWriter::isExchange(const HistoryEntry& entry)
+{
+    return entry.move.isPass() && entry.passCount == 0;
+}
+
+std::string GcgWriter::exchangedLetters(const HistoryEntry& before, const HistoryEntry& after, int player)
+{
+    if (!after.exchanged.empty())
+        return after.exchanged;
+    const std::string rack = before.players[player].rack;
+    const std::string refilled = after.players[player].rack;
+    // The rack after is the drawn tiles followed by the kept ones: the longest end of it that
+    // the rack before still holds is what was kept.
+    for (std::size_t keptLength = std::min(refilled.size(), rack.size()); keptLength > 0; --keptLength) {
+        std::string left = rack;
+        bool held = true;
+        for (char letter : refilled.substr(refilled.size() - keptLength)) {
+            const auto found = left.find(letter);
+            if (found == std::string::npos) {
+                held = false;
+                break;
+            }
+            left.erase(found, 1);
+        }
+        if (held && !left.empty())
+            return left;
+    }
+    return rack;
+}
+
+std::string GcgWriter::write(const GameRules& rules, const std::string& title) const
+{
+    const std::vector<HistoryEntry>& history = rules.history();
+    if (history.empty())
+        return {};
+    const std::vector<Player>& players = history.front().players;
+    const std::vector<std::string> nicks = nicknames(players);
+
+    std::string text = "#character-encoding UTF-8\n";
+    std::string shownTitle = title;
+    for (std::size_t i = 0; title.empty() && i < players.size(); ++i)
+        shownTitle += (i == 0 ? "" : " vs ") + nameOf(players[i]);
+    text += "#title " + oneLine(shownTitle) + "\n";
+    const std::string dictionary = m_game.preferences().string(keys::kGameDictionary);
+    text += "#lexicon " + std::filesystem::path(dictionary).filename().string() + "\n";
+    for (std::size_t i = 0; i < players.size(); ++i)
+        text += "#player" + std::to_string(i + 1) + " " + nicks[i] + " " + oneLine(nameOf(players[i])) + "\n";
+    if (!isOver(history.back()))
+        text += "#incomplete\n";
+
+    Totals totals;
+    for (const Player& player : players)
+        totals.push_back(player.score);
+    // A time penalty of the last snapshot follows the end-of-game lines, as records have it.
+    const bool startIsLast = history.size() == 1;
+    for (const RecordEvent& event : history.front().events)
+        if (!(startIsLast && event.kind == RecordEvent::Kind::TimePenalty))
+            text += eventLine(event, history.front(), nicks, totals);
+    for (std::size_t i = 1; i < history.size(); ++i)
+        text += turnLines(history[i - 1], history[i], i + 1 == history.size(), nicks, totals);
+    return text + endLines(rules, nicks, totals);
+}
+
+std::string GcgWriter::turnLines(const HistoryEntry& before, const HistoryEntry& after, bool last,
+                                 const std::vector<std::string>& nicks, Totals& totals) const
+{
+    const int player = before.currentPlayer;
+    const std::string rack = before.players[player].rack;
+    const Move& move = after.move;
+    std::string text;
+    if (!move.isPass()) {
+        totals[player] = added(totals[player], move.score);
+        text = eventText(nicks[player], rack, playText(move, before), move.score, totals[player]);
+    } else if (isExchange(after)) {
+        const std::string letters = letters::toUserText(exchangedLetters(before, after, player));
+        text = eventText(nicks[player], rack, "-" + letters, 0, totals[player]);
+    } else {
+        const auto withdrawn =
+            std::find_if(after.events.begin(), after.events.end(), [](const RecordEvent& event) {
+                return event.kind == RecordEvent::Kind::WithdrawnMove;
+            });
+        if (withdrawn == after.events.end()) {
+            text = eventText(nicks[player], rack, "-", 0, totals[player]);
+        } else {
+            const Move& laid = withdrawn->move;
+            text = eventText(nicks[player], rack, playText(laid, before), laid.score,
+                             added(totals[player], laid.score));
+            text += eventText(nicks[player], rack, "--", -laid.score, totals[player]);
+        }
+    }
+    for (const RecordEvent& event : after.events)
+        if (event.kind != RecordEvent::Kind::WithdrawnMove &&
+            !(last && event.kind == RecordEvent::Kind::TimePenalty))
+            text += eventLine(event, after, nicks, totals);
+    return text;
+}
+
+std::string GcgWriter::eventLine(const RecordEvent& event, const HistoryEntry& after,
+                                 const std::vector<std::string>& nicks, Totals& totals) const
+{
+    if (event.kind == RecordEvent::Kind::Note)
+        return "#note " + oneLine(event.text) + "\n";
+    if (event.player < 0 || event.player >= static_cast<int>(nicks.size()))
+        return {};
+    totals[event.player] = added(totals[event.player], event.points);
+    const char* what = event.kind == RecordEvent::Kind::ChallengeBonus ? "(challenge)" : "(time)";
+    return eventText(nicks[event.player], after.players[event.player].rack, what, event.points,
+                     totals[event.player]);
+}
+
+std::string GcgWriter::playText(const Move& move, const HistoryEntry& before) const
+{
+    const placement::Extent extent{m_game.rows(), m_game.columns()};
+    std::string word;
+    int joker = 0;
+    for (int i = 0; i < placement::wordLength(move); ++i) {
+        const char letter = move.word[i];
+        if (placement::isOccupied(before.board, extent, placement::rowAt(move, i),
+                                  placement::columnAt(move, i)))
+            word += '.';
+        else if (letter == kJoker)
+            word += static_cast<char>(std::tolower(static_cast<unsigned char>(move.jokers[joker++])));
+        else
+            word += letter;
+    }
+    return coordinates(move) + " " + word;
+}
+
+bool GcgWriter::isOver(const HistoryEntry& last) const
+{
+    if (last.passCount >= static_cast<int>(last.players.size()) + 1)
+        return true;
+    if (last.bag.total() > 0)
+        return false;
+    return std::any_of(last.players.begin(), last.players.end(),
+                       [](const Player& player) { return player.rack[0] == 0; });
+}
+
+std::string GcgWriter::endLines(const GameRules& rules, const std::vector<std::string>& nicks,
+                                Totals& totals) const
+{
+    const HistoryEntry& last = rules.history().back();
+    const int count = static_cast<int>(last.players.size());
+    const bool over = isOver(last);
+    std::string text;
+    std::vector<int> penalties(count, 0);
+    if (over) {
+        int finisher = -1;
+        long long total = 0;
+        for (int i = 0; i < count; ++i) {
+            const std::string rack = last.players[i].rack;
+            penalties[i] = letters::stringValue(m_game.letterSet(), rack);
+            total += penalties[i];
+            if (penalties[i] == 0)
+                finisher = i;
+            if (penalties[i] != 0) {
+                totals[i] = added(totals[i], -penalties[i]);
+                text += eventText(nicks[i], rack, inParentheses(rack), -penalties[i], totals[i]);
+            }
+        }
+        if (finisher >= 0 && total != 0) {
+            std::string left;
+            for (int i = 0; i < count; ++i)
+                if (i != finisher)
+                    left += last.players[i].rack;
+            totals[finisher] = added(totals[finisher], total);
+            text += eventText(nicks[finisher], last.players[finisher].rack, inParentheses(left), total,
+                              totals[finisher]);
+        }
+    }
+    for (const RecordEvent& event : last.events)
+        if (event.kind == RecordEvent::Kind::TimePenalty)
+            text += eventLine(event, last, nicks, totals);
+    // The racks that no line above gives, so that a reader can put every tile back.
+    for (int i = 0; i < count; ++i)
+        if (last.players[i].rack[0] != 0 && penalties[i] == 0)
+            text += "#rack" + std::to_string(i + 1) + " " + letters::toUserText(last.players[i].rack) + "\n";
+    return text;
+}
+
+} // namespace glyph

@@ -1,0 +1,276 @@
+// GCG records written by hand: every kind of line a record holds, its encodings and line
+// ends, and damaged or hostile files, which must be refused with one message naming the line
+// and leave the game in progress as it was.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "engine/gcgimporter.h"
+#include "engine/gcgwriter.h"
+#include "support/rulesfixture.h"
+
+using glyph::GcgImporter;
+using glyph::GcgWriter;
+using glyph::RecordEvent;
+using glyph::test::RulesFixture;
+
+namespace
+{
+
+// Ten turns on the fixture's board (word x2 on 8H, letter x2 on 8I, word x3 on 9K): a play, a
+// play through a tile, exchanges of letters and of a count, a withdrawn phony, a challenge
+// bonus, a blank, passes with and without a rack, notes, the racks left and a time penalty.
+const std::string kEveryKind = "#character-encoding UTF-8\n"
+                               "#title Every kind of line\n"
+                               "#lexicon test.dic\n"
+                               "#description read and left alone\n"
+                               "#player1 ann Ann \xC3\x85ngstr\xC3\xB6m\n"
+                               "#player2 bob Bob\n"
+                               "#note before the first move\n"
+                               ">ann: ACT?QJX 8G CAT +12 12\n"
+                               "#note a fine start\n"
+                               ">bob: ODGEEEE I8 .O +2 2\n"
+                               ">ann: ?QJXEEE -QJX +0 12\n"
+                               ">bob: DGEEEER -3 +0 2\n"
+                               ">ann: ?EEEAIS 9I .EE +9 21\n"
+                               ">ann: ?EEEAIS -- -9 12\n"
+                               ">bob: DGERSTU 10I UT +5 7\n"
+                               ">bob: DGERSTU (challenge) +5 12\n"
+                               ">ann: ?EEEAIS 11I sEA +7 19\n"
+                               ">bob: DGERSAB - +0 12\n"
+                               ">ann: - +0 19\n"
+                               ">bob: DGERSAB - +0 12\n"
+                               ">ann: EEISNOR (EEISNOR) -7 12\n"
+                               ">bob: DGERSAB (DGERSAB) -11 1\n"
+                               ">ann: (time) -10 2\n";
+
+/// A game in progress to import over: one move played, tiles of the next turn placed.
+struct ImportTarget : RulesFixture {
+    ImportTarget()
+    {
+        start({"Old", "Game"});
+        setRack(0, "CATSXYZ");
+        glyph::Move cat = glyph::test::makeMove(true, 8, 7, "CAT");
+        game->computeScore(cat, game->board());
+        rules->playMove(cat);
+    }
+
+    /// Everything an import may change.
+    std::string state() const
+    {
+        std::string text = GcgWriter(*game).write(*game->rules(), "state");
+        for (const auto& row : game->board())
+            for (const auto& square : row)
+                text += square.letter ? square.letter : '.';
+        return text + std::to_string(game->rules()->historyPosition()) +
+               (game->rules() == rules ? "same" : "other");
+    }
+};
+
+std::string withLineEnds(std::string text, const std::string& end)
+{
+    std::string out;
+    for (char c : text)
+        out += c == '\n' ? end : std::string(1, c);
+    return out;
+}
+
+} // namespace
+
+TEST(GcgRecord, ReplaysEveryKindOfLineAndWritesItBackTheSameWay)
+{
+    RulesFixture f;
+    GcgImporter importer(*f.game);
+    ASSERT_TRUE(importer.importText(kEveryKind)) << importer.error();
+    EXPECT_EQ(importer.reports(), std::vector<std::string>{});
+    EXPECT_EQ(importer.title(), "Every kind of line");
+
+    const auto& rules = *f.game->rules();
+    const auto& history = rules.history();
+    ASSERT_EQ(history.size(), 11u);
+    EXPECT_EQ(rules.historyPosition(), 10);
+    EXPECT_STREQ(rules.players()[0].name, "Ann \xC3\x85ngstr\xC3\xB6m");
+    EXPECT_EQ(rules.players()[0].score, 2);
+    EXPECT_EQ(rules.players()[1].score, 1);
+    EXPECT_STREQ(rules.players()[0].rack, "EEISNOR");
+    EXPECT_TRUE(rules.isGameOver());
+    EXPECT_EQ(history[3].exchanged, "QJX");
+    EXPECT_EQ(history[4].exchanged, "EEE");
+    EXPECT_STREQ(history[4].players[1].rack, "DGERSTU");
+    // The withdrawn phony left no tile and counted as a pass; the blank lies as a joker S.
+    const glyph::Board& board = f.game->board();
+    EXPECT_EQ(board[9][10].letter, 0);
+    EXPECT_EQ(history[5].passCount, 1);
+    EXPECT_EQ(board[11][9].letter, 'S');
+    EXPECT_EQ(board[11][9].joker, 1);
+    EXPECT_EQ(board[10][10].letter, 'T');
+    ASSERT_EQ(history[0].events.size(), 1u);
+    EXPECT_EQ(history[0].events[0].text, "before the first move");
+    EXPECT_EQ(history[1].events[0].text, "a fine start");
+    EXPECT_EQ(history[5].events[0].kind, RecordEvent::Kind::WithdrawnMove);
+    EXPECT_EQ(history[5].events[0].move.score, 9);
+    EXPECT_EQ(history[6].events[0].kind, RecordEvent::Kind::ChallengeBonus);
+    EXPECT_EQ(history[10].events[0].kind, RecordEvent::Kind::TimePenalty);
+    EXPECT_EQ(f.view.gameOverDialogs, 0);
+
+    const std::string written = GcgWriter(*f.game).write(rules, importer.title());
+    // Nicknames come from the names; the exchange by count is written with its letters.
+    const std::string ann = ">Ann_\xC3\x85ngstr\xC3\xB6m: ";
+    EXPECT_NE(written.find("#player1 Ann_\xC3\x85ngstr\xC3\xB6m Ann \xC3\x85ngstr\xC3\xB6m\n"),
+              std::string::npos);
+    EXPECT_NE(written.find(ann + "?EEEAIS 9I .EE +9 21\n" + ann + "?EEEAIS -- -9 12\n"), std::string::npos)
+        << written;
+    EXPECT_NE(written.find(">Bob: DGEEEER -EEE +0 2\n"), std::string::npos) << written;
+    EXPECT_TRUE(written.ends_with(ann + "EEISNOR (EEISNOR) -7 12\n>Bob: DGERSAB (DGERSAB) -11 1\n" + ann +
+                                  "EEISNOR (time) -10 2\n"))
+        << written;
+    ASSERT_TRUE(importer.importText(written)) << importer.error();
+    EXPECT_EQ(GcgWriter(*f.game).write(*f.game->rules(), importer.title()), written);
+}
+
+TEST(GcgRecord, ReadsLatin1AndEveryLineEnd)
+{
+    std::string latin1 = kEveryKind.substr(kEveryKind.find('\n') + 1);
+    latin1.replace(latin1.find("\xC3\x85ngstr\xC3\xB6m"), 10, "\xC5ngstr\xF6m");
+    for (const char* end : {"\r\n", "\r", "\n"}) {
+        RulesFixture f;
+        GcgImporter importer(*f.game);
+        ASSERT_TRUE(importer.importText(withLineEnds(latin1, end))) << importer.error();
+        EXPECT_STREQ(f.game->rules()->players()[0].name, "Ann \xC3\x85ngstr\xC3\xB6m");
+        EXPECT_EQ(f.game->rules()->players()[0].score, 2);
+        EXPECT_EQ(importer.reports().size(), 0u);
+    }
+}
+
+TEST(GcgRecord, ReportsScoresThatDifferAndReadsPlayThroughAsLetters)
+{
+    RulesFixture f;
+    GcgImporter importer(*f.game);
+    const std::string record = "#player1 ann Ann\n#player2 bob Bob\n"
+                               ">ann: ACT?QJX 8G CAT +13 13\n"
+                               ">bob: ODGEEEE I8 TO +2 2\n"
+                               ">ann: ?QJX - +0 13\n";
+    ASSERT_TRUE(importer.importText(record)) << importer.error();
+    EXPECT_EQ(importer.reports(),
+              (std::vector<std::string>{"Line 3: the record scores 13, the rules 12",
+                                        "Line 5: Ann ends on 13 in the record, 12 by the rules"}));
+    EXPECT_EQ(f.game->board()[9][9].letter, 'O');
+}
+
+TEST(GcgRecord, RefusesDamagedAndHostileRecordsWithOneMessageAndChangesNothing)
+{
+    const std::string players = "#player1 ann Ann\n#player2 bob Bob\n";
+    const std::string megabyteLine = "#note " + std::string(1 << 20, 'x') + "\n";
+    std::string manyPlayers;
+    for (int i = 1; i <= 10000; ++i)
+        manyPlayers += "#player" + std::to_string(i) + " p" + std::to_string(i) + "\n";
+    const struct {
+        std::string text;
+        std::string error;
+    } cases[] = {
+        {players + ">ann: ACT?QJX 8G CAT +12 12\n\x01\x02\xff\n", "Line 4: the line holds binary data"},
+        {std::string("#player1 a A\n\0\0\0", 16), "Line 2: the line holds binary data"},
+        {players + megabyteLine, "Line 3: the line is longer than 65,536 characters"},
+        {players + ">ann: ACT?QJX 8P CAT +12 12\n", "Line 3: the move CAT runs off the 15 x 15 board"},
+        {players + ">ann: ACT?QJX 16H CAT +12 12\n", "Line 3: the move CAT runs off the 15 x 15 board"},
+        {players + ">ann: ACT?QJX H14 CAT +12 12\n", "Line 3: the move CAT runs off the 15 x 15 board"},
+        {players + ">ann: ACT?QJX 8ZZ CAT +12 12\n", "Line 3: the move CAT runs off the 15 x 15 board"},
+        {players + ">ann: ACT?QJX 8AAA CAT +12 12\n",
+         "Line 3: the square 8AAA is neither 8D (across) nor D8 (down)"},
+        {players + "#board-of-directors yes\n", "Line 3: unknown pragma #board-of-directors"},
+        {"#player10000 x X\n", "Line 1: player 10000 is not a seat from 1 to 143"},
+        {manyPlayers, "Line 144: player 144 is not a seat from 1 to 143"},
+        {players + ">ann: ACT?QJX 8G CAT +99999999999 12\n",
+         "Line 3: the score +99999999999 is out of range"},
+        {players + ">ann: ACT?QJX 8G CAT +12 -1000000001\n", "Line 3: the score -1000000001 is out of range"},
+        {">ann: ACT?QJX 8G CAT +12 12\n" + players, "Line 1: a move before any #player line"},
+        {players + ">cid: ACT?QJX 8G CAT +12 12\n", "Line 3: no #player line names cid"},
+        {players + ">bob: ACT?QJX 8G CAT +12 12\n", "Line 3: it is the turn of Ann, not of Bob"},
+        {players + ">ann: ACT?QJX 8G CAT +12 12\n#player3 cid Cid\n",
+         "Line 4: a #player line after the first move"},
+        {players + ">ann: ACTQJXS 8G CAT?? +12 12\n",
+         "Line 3: the word CAT?? holds other characters than letters and ."},
+        {players + ">ann: ACT?QJX 8G .AT +12 12\n", "Line 3: the move plays through 8G, which is empty"},
+        {players + ">ann: ACT?QJX 7G CAT +12 12\n", "Line 3: First word CAT MUST be on central line"},
+        {players + ">ann: ACT?QJX 8G DOG +12 12\n",
+         "Line 3: Move (H7)DOG needs letters that are not in the rack"},
+        {players + ">ann: ACT?QJX 8G CAT +12 12\n>bob: ODGEEEE 8G D.. +2 2\n",
+         "Line 4: the move has D on 8G, where the board holds C"},
+        {players + ">ann: ZZZZ 8G CAT +12 12\n",
+         "Line 3: the rack ZZZZ of Ann holds tiles that are neither in the bag "
+         "nor free to take from a rack"},
+        {players + ">ann: ACT?QJX -- -3 0\n", "Line 3: a withdrawal (--) that follows no play of ann"},
+        {players + ">ann: (EIT) +3 3\n", "Line 3: end-of-game rack points while the game goes on"},
+        {"#note nobody\n", "the record names no player (no #player1 line)"},
+        {"#character-encoding UTF-8\n#player1 a \xC3\x28\n", "Line 2: the line is not UTF-8 text"},
+        {players + "#character-encoding UTF-8\n", "Line 3: #character-encoding must be the first line"},
+    };
+    for (const auto& item : cases) {
+        ImportTarget target;
+        const std::string before = target.state();
+        GcgImporter importer(*target.game);
+        EXPECT_FALSE(importer.importText(item.text));
+        EXPECT_EQ(importer.error(), item.error) << item.text.substr(0, 200);
+        EXPECT_EQ(target.state(), before) << item.error;
+    }
+}
+
+TEST(GcgRecord, ARecordCutAnywhereIsReadOrRefusedWithoutChangingTheGame)
+{
+    auto target = std::make_unique<ImportTarget>();
+    std::string before = target->state();
+    int refused = 0;
+    auto tryImport = [&](const std::string& text) {
+        GcgImporter importer(*target->game);
+        if (importer.importText(text)) {
+            target = std::make_unique<ImportTarget>();
+            before = target->state();
+            return;
+        }
+        ++refused;
+        EXPECT_EQ(importer.error().find('\n'), std::string::npos);
+        EXPECT_EQ(target->state(), before) << importer.error();
+    };
+    for (std::size_t cut = 0; cut < kEveryKind.size(); ++cut)
+        tryImport(kEveryKind.substr(0, cut));
+    EXPECT_GT(refused, 100);
+    // Random bytes here and there: refused or read, never a crash, nothing half done.
+    std::mt19937 random(23);
+    for (int round = 0; round < 200; ++round) {
+        std::string noisy = kEveryKind;
+        for (int k = 0; k < 4; ++k)
+            noisy[random() % noisy.size()] = static_cast<char>(random() % 256);
+        tryImport(noisy);
+    }
+}
+
+TEST(GcgRecord, ImportingAFileShowsOneWarningOnFailure)
+{
+    ImportTarget target;
+    GcgImporter importer(*target.game);
+    EXPECT_FALSE(importer.importFile(target.dir.path().string()));
+    const std::string bad = target.dir.write("bad.gcg", "#player1 a A\n>a: - +0 x\n");
+    EXPECT_FALSE(importer.importFile(bad));
+    ASSERT_EQ(target.view.warnings.size(), 2u);
+    EXPECT_EQ(target.view.warnings[1], "Can't import " + bad + ": Line 2: the score x is not a whole number");
+    EXPECT_TRUE(importer.importFile(target.dir.write("good.gcg", kEveryKind)));
+    EXPECT_EQ(target.view.warnings.size(), 2u);
+}
+
+TEST(GcgRecord, NamesColumnsAfterZAsAaAbAc)
+{
+    EXPECT_EQ(GcgWriter::columnName(1), "A");
+    EXPECT_EQ(GcgWriter::columnName(26), "Z");
+    EXPECT_EQ(GcgWriter::columnName(27), "AA");
+    EXPECT_EQ(GcgWriter::columnName(29), "AC");
+    for (int column = 1; column <= 26 * 27; ++column)
+        ASSERT_EQ(glyph::GcgParser::columnNumber(GcgWriter::columnName(column)), column);
+    EXPECT_EQ(GcgWriter::coordinates(glyph::test::makeMove(true, 8, 4, "CAT")), "8D");
+    EXPECT_EQ(GcgWriter::coordinates(glyph::test::makeMove(false, 8, 4, "CAT")), "D8");
+    EXPECT_EQ(GcgWriter::coordinates(glyph::test::makeMove(false, 29, 28, "CAT")), "AB29");
+    EXPECT_EQ(glyph::GcgParser::columnNumber("a"), 0);
+    EXPECT_EQ(glyph::GcgParser::columnNumber("AAA"), 0);
+}
