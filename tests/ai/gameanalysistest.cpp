@@ -1,11 +1,7 @@
-// The analysis of a game's turns: the leave values against the Strategist profile itself, the
-// best moves against the moves played, missed seven-tile moves and words not in the dictionary.
+// The analysis of a game's turns: the best moves against the moves played, missed seven-tile moves and words
+// not in the dictionary.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <lua.hpp>
-#include <random>
-#include <sstream>
 #include <string>
 
 #include "ai/gameanalysis.h"
@@ -16,74 +12,6 @@
 using glyph::GameAnalysis;
 using glyph::RackLeave;
 using glyph::test::RulesFixture;
-
-namespace
-{
-
-/// The leaveValue function of Profiles/Strategist.cpu, run by a plain Lua interpreter.
-class ProfileLeave
-{
-public:
-    ProfileLeave()
-    {
-        std::ifstream file(GLYPH_SOURCE_DIR "/data/Profiles/Strategist.cpu");
-        std::stringstream text;
-        text << file.rdbuf();
-        const std::string profile = text.str();
-        const std::size_t from = profile.find("local BLANK");
-        const std::size_t to = profile.find("local function rackCounts");
-        const std::string chunk = profile.substr(from, to - from) + "\nreturn leaveValue\n";
-        m_state = luaL_newstate();
-        luaL_openlibs(m_state);
-        m_loaded = from != std::string::npos && to != std::string::npos &&
-                   luaL_loadstring(m_state, chunk.c_str()) == LUA_OK && lua_pcall(m_state, 0, 1, 0) == LUA_OK;
-    }
-    ~ProfileLeave() { lua_close(m_state); }
-    ProfileLeave(const ProfileLeave&) = delete;
-    ProfileLeave& operator=(const ProfileLeave&) = delete;
-
-    bool loaded() const { return m_loaded; }
-
-    double value(const std::string& letters, int bag)
-    {
-        lua_pushvalue(m_state, -1);
-        lua_newtable(m_state);
-        for (char letter : letters) {
-            const char key[2] = {letter, 0};
-            lua_getfield(m_state, -1, key);
-            const lua_Integer count = lua_isnil(m_state, -1) ? 0 : lua_tointeger(m_state, -1);
-            lua_pop(m_state, 1);
-            lua_pushinteger(m_state, count + 1);
-            lua_setfield(m_state, -2, key);
-        }
-        lua_pushinteger(m_state, bag);
-        lua_call(m_state, 2, 1);
-        const double result = lua_tonumber(m_state, -1);
-        lua_pop(m_state, 1);
-        return result;
-    }
-
-private:
-    lua_State* m_state = nullptr;
-    bool m_loaded = false;
-};
-
-} // namespace
-
-TEST(GameAnalysis, LeaveValuesAreTheStrategistProfilesOwn)
-{
-    ProfileLeave profile;
-    ASSERT_TRUE(profile.loaded());
-    std::mt19937 random(7);
-    const std::string tiles = "ABCDEFGHIJKLMNOPQRSTUVWXYZ[";
-    for (int round = 0; round < 2000; ++round) {
-        std::string rack;
-        for (int n = static_cast<int>(random() % 8); n > 0; --n)
-            rack += tiles[random() % tiles.size()];
-        const int bag = static_cast<int>(random() % 12);
-        ASSERT_NEAR(RackLeave::value(rack, bag), profile.value(rack, bag), 1e-9) << rack << " bag " << bag;
-    }
-}
 
 TEST(GameAnalysis, FindsAMissedSevenTileMoveAndWhatTheTurnGaveAway)
 {
