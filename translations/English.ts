@@ -97,6 +97,18 @@ Please Wait...
         <source>Move %s does not touch the tiles on the board</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Can&apos;t import %s: %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%s needs a board of at least %d x %d squares</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%s could not be read; the settings are the defaults until the next start</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MovesListDialog</name>

@@ -107,6 +107,18 @@ Vă rugăm așteptați...
         <source>Move %s does not touch the tiles on the board</source>
         <translation>Mutarea %s nu atinge piesele de pe tablă</translation>
     </message>
+    <message>
+        <source>Can&apos;t import %s: %s</source>
+        <translation>Nu pot importa %s: %s</translation>
+    </message>
+    <message>
+        <source>%s needs a board of at least %d x %d squares</source>
+        <translation>%s are nevoie de o tablă de cel puțin %d x %d pătrate</translation>
+    </message>
+    <message>
+        <source>%s could not be read; the settings are the defaults until the next start</source>
+        <translation>%s nu a putut fi citit; setările sunt cele implicite până la următoarea pornire</translation>
+    </message>
 </context>
 <context>
     <name>MovesListDialog</name>
