@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Plants faults in the core and the tools one at a time and tells which ones the core tests
-# catch: for each fault, replace one exact piece of text, build the core tests and tools in
-# build-mutation/, run glyph_core_tests (the tool tests are part of it) until the first failing
-# test, record caught (and by which test) or missed, and put the file back. The original of the file is kept in a copy and restored after
-# every fault, also when the run is interrupted.
+# Plants faults one at a time and tells which ones the tests catch: for each fault, replace one
+# exact piece of text, build, run the tests until the first failing one, record caught (and by
+# which test) or missed, and put the file back. Faults in the core and the tools are built in
+# build-mutation/ and judged by glyph_core_tests (the tool tests are part of it); faults in ui/
+# are built in build-mutation-ui/ and judged by the widget test programs (offscreen). The
+# original of the file is kept in a copy and restored after every fault, also when the run is
+# interrupted.
 #
 #   scripts/mutation.sh               every fault
 #   scripts/mutation.sh 3 17          only faults 3 and 17
@@ -13,13 +15,15 @@
 #                                     that catches it (slower; shows which tests earn their keep)
 #
 # A fault whose text is missing or not unique is reported as "stale" and not counted.
-# Environment: MUTATION_BUILD (build folder, default build-mutation), MUTATION_TIMEOUT
-# (seconds per test run, default 300).
+# Environment: MUTATION_BUILD and MUTATION_UI_BUILD (build folders, default build-mutation and
+# build-mutation-ui), MUTATION_TIMEOUT (seconds per test run, default 300).
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 build=${MUTATION_BUILD:-build-mutation}
+ui_build=${MUTATION_UI_BUILD:-build-mutation-ui}
 timeout_seconds=${MUTATION_TIMEOUT:-300}
+ui_tests=$(for f in tests/ui/*test.cpp; do basename "$f" .cpp; done)
 
 # One fault per line: file @@ text to find @@ replacement. "<NL>" in either text is a newline.
 faults=$(cat <<'EOF'
@@ -88,10 +92,9 @@ ai/movegenerator.cpp @@ constexpr int kFirstMoveLeftLimit = kRackSize - 1; @@ co
 ai/movegenerator.cpp @@ return std::min(emptySquares, m_rackTiles - 1); @@ return std::min(emptySquares, m_rackTiles - 2);
 ai/movegenerator.cpp @@ const bool below = grid[line + 1][position].letter != 0; @@ const bool below = false;
 ai/movegenerator.cpp @@ if (end != kNoNode && (m_graph[end].letters & kEndOfWordBit) != 0) @@ if (end != kNoNode)
-ai/movegenerator.cpp @@ for (int row = 1; row <= m_rows; ++row) @@ for (int row = 1; row < m_rows; ++row)
+ai/movegenerator.cpp @@     m_transposed = Board{};<NL>    for (int row = 1; row <= m_rows; ++row) @@     m_transposed = Board{};<NL>    for (int row = 1; row < m_rows; ++row)
 ai/movegenerator.cpp @@ if (move.score <= score) @@ if (move.score < score)
 ai/movegenerator.cpp @@ m_jokerLetters[m_jokersLaid++] = static_cast<char>('A' + code); @@ m_jokerLetters[m_jokersLaid++] = 'A';
-ai/movegenerator.cpp @@ grid[line - 1][position].letter != 0 || grid[line + 1][position].letter != 0; @@ grid[line - 1][position].letter != 0;
 ai/exportedfunctions.cpp @@ if (lin <= game.rows() && col <= game.columns()) @@ if (lin < game.rows() && col <= game.columns())
 ai/exportedfunctions.cpp @@ lua_pushboolean(state, square.letter != 0 && square.joker != 0); @@ lua_pushboolean(state, square.letter != 0);
 ai/exportedfunctions.cpp @@ lua_pushinteger(state, rules != nullptr ? rules->bag().total() : 0); @@ lua_pushinteger(state, rules != nullptr ? rules->bag().total() - 1 : 0);
@@ -119,6 +122,72 @@ tools/glyphdict/buildcommands.cpp @@ builder.setAuthor(loaded.dictionary().autho
 tools/glyphplay/selfplay.cpp @@ tally.wins += 1.0 / static_cast<double>(winners); @@ tally.wins += 1.0;
 tools/glyphplay/main.cpp @@ if (text.empty() || *end != 0 || value < low || value > high) @@ if (text.empty() || value < low || value > high)
 tools/glyphplay/main.cpp @@ if (options.profiles.size() < 2) @@ if (options.profiles.size() < 1)
+engine/savedgame.cpp @@     if (!in.read(image.data(), image.size()))<NL>        return false;<NL>    Board read{}; @@     in.read(image.data(), image.size());<NL>    Board read{};
+engine/savedgame.cpp @@ return in.read(reinterpret_cast<char*>(image.data()), image.size()) && record.readImage(image.data()); @@ in.read(reinterpret_cast<char*>(image.data()), image.size());<NL>    return record.readImage(image.data());
+engine/savedgame.cpp @@  || (joker == 1 && letter == 0)) @@ )
+engine/savedgame.cpp @@ passes < 0 || passes > players + 1) @@ passes < 0)
+engine/bag.cpp @@ next > kMaxTiles - total) @@ next > kMaxTiles)
+engine/gameclassic.cpp @@ if (history < 1 || @@ if (history < 0 ||
+dictionary/dictionary.cpp @@ file.read(header, headerBytes) && headerBytes == kHeaderSize; @@ file.read(header, headerBytes) && headerBytes >= kSignatureSize;
+dictionary/dawgvalidator.cpp @@ childIndex(node) >= m_count) @@ childIndex(node) > m_count)
+dictionary/dawgvalidator.cpp @@ if (height > DawgValidator::kMaxDepth || tree > kMaxTreeNodes) @@ if (height > DawgValidator::kMaxDepth + 1 || tree > kMaxTreeNodes)
+dictionary/dictionary.cpp @@     m_nodes = std::move(nodes);<NL>    ++m_generation; @@     m_nodes = std::move(nodes);
+ai/luahost.cpp @@             return false;<NL>        rack.erase(at, 1); @@             return false;<NL>        rack.erase(at, 0);
+tools/glyphplay/selfplay.cpp @@ tallyOf[seat] = (seat + static_cast<std::size_t>(number)) % count; @@ tallyOf[seat] = seat;
+ai/movegenerator.cpp @@ [](const Move& a, const Move& b) { return a.score > b.score; }); @@ [](const Move& a, const Move& b) { return a.score < b.score; });
+base/regularfile.cpp @@         if (bytes.size() + static_cast<std::uint64_t>(got) > maxBytes)<NL>            return Status::TooLarge;<NL> @@ <NL>
+dictionary/dawgbuilder.cpp @@     if (word == m_previousWord)<NL>        return true; @@     if (false)<NL>        return true;
+dictionary/dawgbuilder.cpp @@ if (word.size() >= kMaxWordLength || @@ if (word.size() > kMaxWordLength ||
+engine/gcgwriter.cpp @@ return move.horiz ? row + column : column + row; @@ return move.horiz ? column + row : row + column;
+engine/gcgwriter.cpp @@ name.insert(name.begin(), static_cast<char>('A' + (n - 1) % kLettersInAlphabet)); @@ name.insert(name.begin(), static_cast<char>('A' + n % kLettersInAlphabet));
+engine/gcgwriter.cpp @@             word += '.';<NL> @@             word += letter;<NL>
+engine/gcgwriter.cpp @@     if (!isOver(history.back()))<NL>        text += "#incomplete\n"; @@     if (false)<NL>        text += "#incomplete\n";
+engine/gcgwriter.cpp @@ return entry.move.isPass() && entry.passCount == 0; @@ return entry.move.isPass();
+engine/gcgparser.cpp @@ if (!trimmed(line).empty() && ++filled > kMaxLines) @@ if (!trimmed(line).empty() && ++filled > 10 * kMaxLines)
+engine/gcgparser.cpp @@ if (text.size() > static_cast<std::size_t>(kMaxLineLength)) @@ if (false)
+engine/gcgparser.cpp @@ if (value < smallest[extra] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) @@ if (value > 0x10FFFF)
+engine/gcgparser.cpp @@ if (std::find(m_record.nicknames.begin(), m_record.nicknames.end(), nick) != m_record.nicknames.end()) @@ if (false)
+engine/gcgimporter.cpp @@ if (event.player != m_rules->currentPlayerIndex()) @@ if (false)
+engine/gcgimporter.cpp @@ if (event.row < 1 || event.column < 1 || lastRow > m_game.rows() || lastColumn > m_game.columns()) @@ if (event.row < 1 || event.column < 1 || lastRow > m_game.rows())
+engine/gcgimporter.cpp @@ if (++m_turns > kMaxTurns) @@ if (++m_turns > 100 * kMaxTurns)
+engine/gcgimporter.cpp @@     if (move.score != event.score)<NL>        report( @@     if (false)<NL>        report(
+engine/gcgimporter.cpp @@ if (event.count > static_cast<int>(rack.size())) @@ if (event.count > kRackSize)
+ai/gameanalysis.cpp @@ turn.missedSeven = turn.missedSeven && (after.move.isPass() || tilesLaid(after.move) != kRackSize); @@ turn.missedSeven = turn.missedSeven;
+ai/gameanalysis.cpp @@ summary.missedSevens += turn.missedSeven ? 1 : 0; @@ summary.missedSevens += 1;
+ai/gameanalysis.cpp @@ if (run.length < 2) @@ if (run.length < 1)
+dictionary/racksearch.cpp @@ return jokers <= kMaxJokers; @@ return jokers <= kMaxJokers + 1;
+dictionary/racksearch.cpp @@ if (isEndOfWord(node) && (m_length == 0 || depth + 1 == m_length)) @@ if (isEndOfWord(node))
+dictionary/racksearch.cpp @@ if (childIndex(node) != 0 && depth + 1 < m_tiles) @@ if (childIndex(node) != 0 && depth + 1 <= m_tiles)
+dictionary/hookfinder.cpp @@     if (backInner)<NL>        marked += '.'; @@     if (frontInner)<NL>        marked += '.';
+dictionary/hookfinder.cpp @@ if (child != 0 && isWord(child, *upper)) @@ if (child != 0)
+dictionary/wordprobability.cpp @@ total += byJokers[j] * m_picks[kJokerIndex][j]; @@ total += byJokers[j];
+dictionary/wordprobability.cpp @@ return a < b; @@ return a > b;
+dictionary/quiz.cpp @@ m_possible += anagrams.size(); @@ m_possible += marking.found.size();
+dictionary/quiz.cpp @@ if (letters.empty() || !RackSearch::isRack(letters) || !asked.insert(letters).second) @@ if (letters.empty() || !RackSearch::isRack(letters))
+dictionary/studylist.cpp @@ if (!word.empty() && word.back() == kInnerMark) @@ if (false)
+engine/positionedit.cpp @@ if (m_seats[i].rack.size() > static_cast<std::size_t>(kRackSize)) { @@ if (m_seats[i].rack.size() > static_cast<std::size_t>(kRackSize) + 1) {
+engine/positionedit.cpp @@ ++used[letterIndex(square.joker != 0 ? kJoker : square.letter)]; @@ ++used[letterIndex(square.letter)];
+engine/positionedit.cpp @@     if (rules->isGameOver())<NL> @@     if (false)<NL>
+engine/unseentiles.cpp @@         if (seat == player)<NL> @@         if (false)<NL>
+engine/rackeditor.cpp @@ [](const RackSlot& a, const RackSlot& b) { return a.letter < b.letter; }); @@ [](const RackSlot& a, const RackSlot& b) { return a.letter > b.letter; });
+base/datafolders.cpp @@ if (datafolder::holdsData(folder) && isWritable(folder)) @@ if (datafolder::holdsData(folder))
+base/datafolders.cpp @@ if (std::filesystem::path(name).is_absolute() || isPresent(own)) @@ if (std::filesystem::path(name).is_absolute())
+ui/session/gamesession.cpp @@     m_chainStopped = true;<NL>    m_chainTimer.stop();<NL>    if (m_turnRunning)<NL>        emit statusMessage @@     m_chainTimer.stop();<NL>    if (m_turnRunning)<NL>        emit statusMessage
+ui/session/gamesession.cpp @@ if (QFileInfo(chosen).fileName().contains('.')) @@ if (chosen.contains('.'))
+ui/session/gamesession.cpp @@ if (paused() || !gameOn() || rules->currentPlayer().timeLeft <= 0) @@ if (!gameOn() || rules->currentPlayer().timeLeft <= 0)
+ui/session/gamesession.cpp @@     abandonComputerTurn();<NL>    if (!m_game.rules()->load( @@     if (!m_game.rules()->load(
+ui/session/gamesession.cpp @@     if (!unsaved())<NL>        return true; @@     if (true)<NL>        return true;
+ui/session/gamesession.cpp @@     case 1:<NL>        return true; @@     case 1:<NL>        return false;
+ui/session/gamesession.cpp @@     m_fileState.markSaved(m_game, name);<NL>    emit fileChanged(); @@     emit fileChanged();
+ui/session/gamesession.cpp @@         m_prompter.warn(nullptr, tr("Please make a valid move first"));<NL>        return; @@         m_prompter.warn(nullptr, tr("Please make a valid move first"));
+ui/session/gamefilestate.cpp @@             text << ' ' << player.score; @@             text << ' ';
+ui/session/gamefilestate.cpp @@ if (rules == nullptr || !rules->inProgress() || rules->history().size() < 2) @@ if (rules == nullptr || !rules->inProgress())
+ui/common/pausecounter.h @@                 --m_counter->m_holds; @@                 m_counter->m_holds = 0;
+ui/common/translation.cpp @@ return conversions(translated) == conversions(source) ? translated : source; @@ return translated;
+ui/board/exports.cpp @@ return writeBytes(fileName, text) && !text.empty(); @@ return writeBytes(fileName, text);
+ui/game/gameoverdialog.cpp @@         if (player.score == best)<NL> @@         if (player.score != best)<NL>
+ui/game/gameoverdialog.cpp @@ rack.empty() ? QString::asprintf("+%d", leftOver) : QString::asprintf("-%d", rackValue); @@ rack.empty() ? QString::asprintf("+%d", 0) : QString::asprintf("-%d", rackValue);
+ui/window/commandtable.cpp @@ "Ctrl+T", &W::topMovesClicked, A::Unlocked, @@ "Ctrl+T", &W::topMovesClicked, A::Always,
 EOF
 )
 
@@ -203,22 +272,71 @@ cleanup() {
 trap cleanup EXIT
 trap 'echo "interrupted: $current_file restored"; exit 130' INT TERM
 
-build_targets() {
-    cmake --build "$build" --target glyph_core_tests glyphdict glyphplay -- -j2 >"$backup/build.log" 2>&1
+is_ui() { [[ $1 == ui/* ]]; }
+
+build_targets() { # build_targets FILE
+    if is_ui "$1"; then
+        # shellcheck disable=SC2086
+        cmake --build "$ui_build" --target $ui_tests -- -j2 >"$backup/build.log" 2>&1
+    else
+        cmake --build "$build" --target glyph_core_tests glyphdict glyphplay -- -j2 >"$backup/build.log" 2>&1
+    fi
 }
 
-# Every file that a fault touches is compiled afresh from its clean text first, in case an
-# earlier run was stopped after a faulty build.
-for line in "${lines[@]}"; do touch "$(field "$line" 0)"; done
+# run_tests FILE STOP: runs the tests that judge FILE into $backup/test.log; non-zero when one
+# fails. With STOP set, stops at the first failure.
+run_tests() {
+    local status=0
+    if ! is_ui "$1"; then
+        timeout "$timeout_seconds" "$build/tests/glyph_core_tests" --gtest_brief=1 ${2:+--gtest_fail_fast} \
+            >"$backup/test.log" 2>&1
+        return
+    fi
+    : >"$backup/test.log"
+    for test in $ui_tests; do
+        (cd "$ui_build/tests" && QT_QPA_PLATFORM=offscreen timeout "$timeout_seconds" "./$test") \
+            >>"$backup/test.log" 2>&1 || { status=1; echo "FAIL!  : $test (status $?)" >>"$backup/test.log"; }
+        [ -n "$2" ] && [ "$status" -ne 0 ] && break
+    done
+    return $status
+}
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DGLYPH_BUILD_UI=OFF \
-    -DGLYPH_BUILD_BENCH=OFF >/dev/null || exit 1
-# The unmutated build (with the data that glyphplay reads from dist/) must pass, or no fault
+failing_tests() { # the names of the failing tests in $backup/test.log
+    grep -E '^\[  FAILED  \] [A-Za-z]|^FAIL!  : ' "$backup/test.log" |
+        sed 's/^\[  FAILED  \] //; s/ (.*//; s/^FAIL!  : //; s/(.*//' | sort -u
+}
+
+selected_ui=0
+selected_core=0
+for n in "${selected[@]}"; do
+    file=$(field "${lines[$((n - 1))]}" 0)
+    # Every file that a fault touches is compiled afresh from its clean text first, in case an
+    # earlier run was stopped after a faulty build.
+    touch "$file"
+    if is_ui "$file"; then selected_ui=1; else selected_core=1; fi
+done
+
+# The unmutated builds (with the data that the programs read from dist/) must pass, or no fault
 # can be told apart.
-if ! cmake --build "$build" -- -j2 >"$backup/build.log" 2>&1 || ! build_targets || ! timeout "$timeout_seconds" "$build/tests/glyph_core_tests" --gtest_brief=1 >/dev/null 2>&1; then
-    echo "the unmutated core tests do not build or pass; see $build" >&2
-    cat "$backup/build.log" >&2
-    exit 1
+if [ "$selected_core" -eq 1 ]; then
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DGLYPH_BUILD_UI=OFF \
+        -DGLYPH_BUILD_BENCH=OFF >/dev/null || exit 1
+    if ! cmake --build "$build" -- -j2 >"$backup/build.log" 2>&1 || ! build_targets engine ||
+        ! run_tests engine ""; then
+        echo "the unmutated core tests do not build or pass; see $build" >&2
+        cat "$backup/build.log" "$backup/test.log" >&2
+        exit 1
+    fi
+fi
+if [ "$selected_ui" -eq 1 ]; then
+    cmake -S . -B "$ui_build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DGLYPH_BUILD_UI=ON \
+        -DGLYPH_BUILD_BENCH=OFF >/dev/null || exit 1
+    if ! cmake --build "$ui_build" -- -j2 >"$backup/build.log" 2>&1 || ! build_targets ui/ ||
+        ! run_tests ui/ ""; then
+        echo "the unmutated widget tests do not build or pass; see $ui_build" >&2
+        cat "$backup/build.log" "$backup/test.log" >&2
+        exit 1
+    fi
 fi
 
 caught=0
@@ -237,21 +355,19 @@ for n in "${selected[@]}"; do
         continue # already reported as stale
     fi
     counted=$((counted + 1))
-    if ! build_targets; then
+    if ! build_targets "$file"; then
         result="caught (build fails)"
         caught=$((caught + 1))
     else
-        fail_fast=--gtest_fail_fast
+        stop=1
         shown=3
         if [ "$every" -eq 1 ]; then
-            fail_fast=
+            stop=
             shown=1000
         fi
-        timeout "$timeout_seconds" "$build/tests/glyph_core_tests" --gtest_brief=1 $fail_fast \
-            >"$backup/test.log" 2>&1
+        run_tests "$file" "$stop"
         status=$?
-        failing=$(grep -E '^\[  FAILED  \] [A-Za-z]' "$backup/test.log" | sed 's/^\[  FAILED  \] //; s/ (.*//' |
-            sort -u | head -$shown | tr '\n' ' ')
+        failing=$(failing_tests | head -$shown | tr '\n' ' ')
         if [ "$status" -ne 0 ]; then
             result="caught by ${failing:-a crash or timeout (status $status)}"
             caught=$((caught + 1))
@@ -264,8 +380,9 @@ for n in "${selected[@]}"; do
     restore
     echo "#$n $file: $result"
 done
-# Leave the build as the sources are, so that later runs start from a clean state.
-build_targets || true
+# Leave the builds as the sources are, so that later runs start from a clean state.
+[ "$selected_core" -eq 1 ] && build_targets engine
+[ "$selected_ui" -eq 1 ] && build_targets ui/
 
 echo
 if [ ${#missed_list[@]} -gt 0 ]; then
