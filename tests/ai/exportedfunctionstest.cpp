@@ -118,8 +118,9 @@ TEST_F(ExportedFunctions, TableLetterPlayerRackAndBagLettersNumberReadTheGame)
 TEST_F(ExportedFunctions, ExchangeLettersTakesOnlyRackLetters)
 {
     EXPECT_EQ(
-        printed("Debug(ExchangeLetters('AQ'), ExchangeLetters(''), ExchangeLetters(5), ExchangeLetters())"),
-        "false false false false");
+        printed("Debug(ExchangeLetters('AQ'), ExchangeLetters('AA'), ExchangeLetters(''), ExchangeLetters(5),"
+                " ExchangeLetters())"),
+        "false false false false false");
     EXPECT_TRUE(host().exchangeLetters().empty());
     EXPECT_EQ(printed("Debug(ExchangeLetters('a?'))"), "true");
     EXPECT_EQ(host().exchangeLetters(), "A[");

@@ -190,3 +190,17 @@ TEST(MoveGenerator, GivesThePassAloneWithoutADictionaryAndIgnoresTilesBeyondTheB
     EXPECT_TRUE(moveGenerator(bare).generate("AT").isPass());
     EXPECT_EQ(moveGenerator(bare).size(), 1);
 }
+
+TEST(MoveGenerator, UsesADictionaryReloadedIntoTheSameObject)
+{
+    // The generator keeps its own copy of the graph and of the cross-checks: a dictionary loaded
+    // into the game's dictionary object must be the one the next generation uses.
+    AiTable table({"AT"});
+    table.put(8, 8, 'A');
+    MoveGenerator& generator = moveGenerator(*table.game);
+    EXPECT_EQ(std::string(generator.generate("T").word), "AT");
+    glyph::test::DicFileWriter::write(table.dir.file("other.dic"), {"TA"});
+    ASSERT_TRUE(table.game->dictionary().load(table.dir.file("other.dic"), true));
+    EXPECT_EQ(std::string(generator.generate("T").word), "TA");
+    EXPECT_EQ(std::string(generator.bestMove("T").word), "TA");
+}

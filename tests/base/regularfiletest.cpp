@@ -23,6 +23,12 @@ TEST(RegularFile, ReadsARegularFileWholeUpToItsLimit)
     EXPECT_EQ(RegularFile::readFile(path, bytes.size() - 1, read), Status::TooLarge);
     EXPECT_TRUE(read.empty());
     EXPECT_EQ(RegularFile::readFile(dir.write("empty", ""), 0, read), Status::Read);
+    // A file whose size says 0 but that holds more (as /proc files do) is still held to the limit.
+    ASSERT_EQ(std::filesystem::file_size("/proc/self/status"), 0u);
+    EXPECT_EQ(RegularFile::readFile("/proc/self/status", 16, read), Status::TooLarge);
+    EXPECT_TRUE(read.empty());
+    EXPECT_EQ(RegularFile::readFile("/proc/self/status", 1 << 20, read), Status::Read);
+    EXPECT_NE(read.find("Name:"), std::string::npos);
 }
 
 TEST(RegularFile, RefusesFoldersFifosDevicesAndMissingNamesWithoutBlockingAndFollowsLinks)

@@ -1,12 +1,14 @@
 // Feeds arbitrary bytes to the readers of the core's files, the first byte picking the reader:
-// premium lists, letter sets (then filling a bag), preferences, saved games, and profiles run in the
-// script host's sandbox with small limits, as Lua text or bytes for `load`, which must stay sound,
-// and GCG records, which when read must write back to a text that reads back the same.
+// premium lists, letter sets (then filling a bag), preferences and saved games (whatever loads must
+// save to bytes that load to the same state), profiles run in the script host's sandbox with small
+// limits, as Lua text or bytes for `load`, which must stay sound, and GCG records, which when read
+// must write back to a text that reads back the same.
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "ai/aiplayers.h"
@@ -20,6 +22,15 @@
 #include "engine/gcgwriter.h"
 #include "preferences/preferences.h"
 #include "tests/support/rulesfixture.h"
+
+namespace
+{
+std::string contentsOf(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -47,11 +58,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         glyph::Preferences preferences(path);
         int number = 0;
         preferences.getInteger("TableRowsKey", number);
-        preferences.save(); // writing back what was read must not fail
+        // What was read writes back, and what was written reads back the same.
+        if (preferences.canSave()) {
+            if (!preferences.save())
+                std::abort();
+            const std::string first = contentsOf(path);
+            glyph::Preferences again(path);
+            if (!again.save() || contentsOf(path) != first)
+                std::abort();
+        }
     } else if (data[0] % 6 == 3) {
         static glyph::test::RulesFixture target;
         static const std::string seed = [] {
-            glyph::test::RulesFixture source;
+            static glyph::test::RulesFixture source; // its set file must outlive the seed
             source.start({"Ann", "Bob", "Cid"});
             source.setRack(0, "CAT[XYZ");
             source.rules->players()[1].setRack("EEIIOOU");
@@ -78,7 +97,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             game[(data[at] | data[at + 1] << 8) % game.size()] = static_cast<char>(data[at + 2]);
         if (at + 2 <= size)
             game.resize((data[at] | data[at + 1] << 8) % (game.size() + 1));
-        target.rules->loadBytes(data[0] / 6 % 2 == 0 ? bytes : game, "fuzz.tc");
+        // A game that loads saves to bytes that load to the same game.
+        if (target.rules->loadBytes(data[0] / 6 % 2 == 0 ? bytes : game, "fuzz.tc")) {
+            static const std::string saved = std::filesystem::temp_directory_path() / "glyph-fuzz-saved.tc";
+            if (!target.rules->save(saved))
+                std::abort();
+            const std::string first = contentsOf(saved);
+            if (!target.rules->load(saved) || !target.rules->save(saved) || contentsOf(saved) != first)
+                std::abort();
+        }
         target.view.warnings.clear();
         target.view.refreshes.clear();
     } else if (data[0] % 6 == 4) {

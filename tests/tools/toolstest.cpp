@@ -245,6 +245,10 @@ TEST(Glyphplay, PlaysListsAndTestsCheckedGamesOnEveryBoardAndRefusesBadInputWith
         EXPECT_NEAR(wins, 2.0, 0.25) << shape << "\n" << run.out;
     }
 
+    // Seats rotate: the second game (the one saved) seats the second profile first.
+    const std::string last = dir.read("last.tc");
+    EXPECT_LT(last.find("Beginner 2"), last.find("Strategist 1"));
+
     ToolRun run = glyphplay(dir, "moves last.tc --entry 2", folder);
     ASSERT_EQ(run.status, 0) << run.err;
     std::vector<std::string> moves;
