@@ -204,3 +204,19 @@ TEST(MoveGenerator, UsesADictionaryReloadedIntoTheSameObject)
     EXPECT_EQ(std::string(generator.generate("T").word), "TA");
     EXPECT_EQ(std::string(generator.bestMove("T").word), "TA");
 }
+
+TEST(MoveGenerator, OrdersScoresWiderThanTheCountingSortHighestFirst)
+{
+    // With an A worth 1000 the scores span more than the counting sort takes.
+    AiTable table({"AA", "AAA", "AAAA", "AAAAA", "AAAAAA", "AAAAAAA"});
+    std::string set = glyph::test::letterSetText();
+    set.replace(0, set.find('\n'), "9 1000 1");
+    table.dir.write("test.set", set);
+    table.game->loadSettings();
+    MoveGenerator& generator = moveGenerator(*table.game);
+    ASSERT_GT(generator.generate("AAAAAAA").score, 10000);
+    const auto& moves = generator.moves();
+    EXPECT_TRUE(std::is_sorted(moves.begin(), moves.end(),
+                               [](const Move& a, const Move& b) { return a.score > b.score; }));
+    EXPECT_TRUE(moves.back().isPass());
+}
