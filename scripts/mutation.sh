@@ -122,7 +122,6 @@ tools/glyphdict/buildcommands.cpp @@ builder.setAuthor(loaded.dictionary().autho
 tools/glyphplay/selfplay.cpp @@ tally.wins += 1.0 / static_cast<double>(winners); @@ tally.wins += 1.0;
 tools/glyphplay/main.cpp @@ if (text.empty() || *end != 0 || value < low || value > high) @@ if (text.empty() || value < low || value > high)
 tools/glyphplay/main.cpp @@ if (options.profiles.size() < 2) @@ if (options.profiles.size() < 1)
-engine/savedgame.cpp @@     if (!in.read(image.data(), image.size()))<NL>        return false;<NL>    Board read{}; @@     in.read(image.data(), image.size());<NL>    Board read{};
 engine/savedgame.cpp @@ return in.read(reinterpret_cast<char*>(image.data()), image.size()) && record.readImage(image.data()); @@ in.read(reinterpret_cast<char*>(image.data()), image.size());<NL>    return record.readImage(image.data());
 engine/savedgame.cpp @@  || (joker == 1 && letter == 0)) @@ )
 engine/savedgame.cpp @@ passes < 0 || passes > players + 1) @@ passes < 0)

@@ -190,9 +190,37 @@ TEST(SavedGame, DamagedMissingOrIrregularFilesAreRefusedAndChangeNothing)
     }
     expectRefused("trailing byte", fixture.rules->loadBytes(bytes + "x", "bad.tc"),
                   "Corrupted data in bad.tc file");
+    // Inside the first snapshot's images: a joker flag on an empty square, and a bag whose
+    // undrawn tiles (from its next index, total of them) would run past the end of its sequence.
+    const std::size_t board = bytes.find("\n1 0 0\n") + 7 + glyph::Move::kImageSize;
+    const std::size_t bag = board + glyph::kBoardImageSize;
+    std::string joker = bytes;
+    joker[board + 1] = 1;
+    expectRefused("joker flag", fixture.rules->loadBytes(joker, "bad.tc"), "Corrupted data in bad.tc file");
+    const auto bagTotal = static_cast<unsigned char>(bytes[bag]) | static_cast<unsigned char>(bytes[bag + 1])
+                                                                       << 8;
+    const int pastEnd = 1001 - bagTotal;
+    std::string next = bytes;
+    next[bag + 112] = static_cast<char>(pastEnd & 0xff);
+    next[bag + 113] = static_cast<char>(pastEnd >> 8);
+    for (int i = pastEnd; i < 1000; ++i) // tiles up to the sequence's end, so only its bound stops a read
+        next[bag + 116 + static_cast<std::size_t>(i)] = 'A';
+    expectRefused("next index", fixture.rules->loadBytes(next, "bad.tc"), "Corrupted data in bad.tc file");
     // Cut anywhere (inside a header line, a player record, the board or the bag), never accepted.
     for (std::size_t length = 0; length < bytes.size(); ++length)
         ASSERT_FALSE(fixture.rules->loadBytes(bytes.substr(0, length), "cut.tc")) << length;
+    // From round 10 on an entry's first line is longer than the shortest the size check counts,
+    // so a cut near the end of a long game passes that check: the records themselves must be whole.
+    RulesFixture longGame;
+    longGame.start({"Ann", "Bob", "Cid"});
+    for (int turn = 0; turn < 36; ++turn) {
+        const std::string rack = longGame.rules->currentPlayer().rack;
+        ASSERT_TRUE(longGame.rules->passOrExchange(rack.substr(0, 1), rack.substr(1)));
+    }
+    ASSERT_TRUE(longGame.rules->save(longGame.dir.file("long.tc")));
+    const std::string longBytes = longGame.dir.read("long.tc");
+    for (std::size_t length = longBytes.size() - 2048; length < longBytes.size(); ++length)
+        ASSERT_FALSE(fixture.rules->loadBytes(longBytes.substr(0, length), "cut.tc")) << length;
     EXPECT_EQ(stateOf(fixture), before);
     EXPECT_TRUE(fixture.rules->loadBytes(bytes, "good.tc"));
 }
