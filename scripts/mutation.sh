@@ -127,9 +127,8 @@ engine/savedgame.cpp @@  || (joker == 1 && letter == 0)) @@ )
 engine/savedgame.cpp @@ passes < 0 || passes > players + 1) @@ passes < 0)
 engine/bag.cpp @@ next > kMaxTiles - total) @@ next > kMaxTiles)
 engine/gameclassic.cpp @@ if (history < 1 || @@ if (history < 0 ||
-dictionary/dictionary.cpp @@ file.read(header, headerBytes) && headerBytes == kHeaderSize; @@ file.read(header, headerBytes) && headerBytes >= kSignatureSize;
 dictionary/dawgvalidator.cpp @@ childIndex(node) >= m_count) @@ childIndex(node) > m_count)
-dictionary/dawgvalidator.cpp @@ if (height > DawgValidator::kMaxDepth || tree > kMaxTreeNodes) @@ if (height > DawgValidator::kMaxDepth + 1 || tree > kMaxTreeNodes)
+dictionary/dawgvalidator.cpp @@ if (height > DawgValidator::kMaxDepth || tree > kMaxTreeNodes) @@ if (height >= DawgValidator::kMaxDepth || tree > kMaxTreeNodes)
 dictionary/dictionary.cpp @@     m_nodes = std::move(nodes);<NL>    ++m_generation; @@     m_nodes = std::move(nodes);
 ai/luahost.cpp @@             return false;<NL>        rack.erase(at, 1); @@             return false;<NL>        rack.erase(at, 0);
 tools/glyphplay/selfplay.cpp @@ tallyOf[seat] = (seat + static_cast<std::size_t>(number)) % count; @@ tallyOf[seat] = seat;

@@ -176,6 +176,8 @@ TEST_F(DictionaryFiles, LoadsTheExampleAndRefusesUnreadableOrCorruptedFiles)
     EXPECT_EQ(dictionary.author(), std::string(32, 'x'));
     // Shared lists expanding to the largest tree a builder could make.
     EXPECT_TRUE(dictionary.load(folder.write("wide.dic", dicBytes(levels(21, true)))));
+    // A path as deep as the deepest allowed (deeper is refused below).
+    EXPECT_TRUE(dictionary.load(folder.write("deep.dic", dicBytes(levels(39, false)))));
 
     const std::string files[] = {
         // Cut inside the signature, short of a whole header, one byte short of the nodes.

@@ -124,6 +124,7 @@ TEST(GcgRecord, ReplaysEveryKindOfLineAndWritesItBackTheSameWay)
     EXPECT_NE(written.find(ann + "?EEEAIS 9I .EE +9 21\n" + ann + "?EEEAIS -- -9 12\n"), std::string::npos)
         << written;
     EXPECT_NE(written.find(">Bob: DGEEEER -EEE +0 2\n"), std::string::npos) << written;
+    EXPECT_NE(written.find(">Bob: DGERSAB - +0 12\n"), std::string::npos) << "a pass is no exchange";
     EXPECT_TRUE(written.ends_with(ann + "EEISNOR (EEISNOR) -7 12\n>Bob: DGERSAB (DGERSAB) -11 1\n" + ann +
                                   "EEISNOR (time) -10 2\n"))
         << written;
@@ -164,6 +165,9 @@ TEST(GcgRecord, RefusesDamagedAndHostileRecordsWithOneMessageAndChangesNothing)
 {
     const std::string players = "#player1 ann Ann\n#player2 bob Bob\n";
     const std::string megabyteLine = "#note " + std::string(1 << 20, 'x') + "\n";
+    std::string manyNotes = players;
+    for (int line = 3; line <= 20001; ++line)
+        manyNotes += "#note " + std::to_string(line) + "\n";
     std::string manyPlayers;
     for (int i = 1; i <= 10000; ++i)
         manyPlayers += "#player" + std::to_string(i) + " p" + std::to_string(i) + "\n";
@@ -207,6 +211,11 @@ TEST(GcgRecord, RefusesDamagedAndHostileRecordsWithOneMessageAndChangesNothing)
         {"#note nobody\n", "the record names no player (no #player1 line)"},
         {"#character-encoding UTF-8\n#player1 a \xC3\x28\n", "Line 2: the line is not UTF-8 text"},
         {players + "#character-encoding UTF-8\n", "Line 3: #character-encoding must be the first line"},
+        // An overlong encoding and a surrogate are no UTF-8 either.
+        {"#character-encoding UTF-8\n#player1 a \xE0\x80\xAF\n", "Line 2: the line is not UTF-8 text"},
+        {"#character-encoding UTF-8\n#player1 a \xED\xA0\x80\n", "Line 2: the line is not UTF-8 text"},
+        {"#player1 ann Ann\n#player2 ann Bob\n", "Line 2: two players have the nickname ann"},
+        {manyNotes, "Line 20001: the record holds more than 20,000 lines"},
     };
     for (const auto& item : cases) {
         ImportTarget target;

@@ -188,6 +188,10 @@ TEST(SavedGame, DamagedMissingOrIrregularFilesAreRefusedAndChangeNothing)
         damaged.replace(damaged.find(from), from.size(), to);
         expectRefused(to, fixture.rules->loadBytes(damaged, "bad.tc"), "Corrupted data in bad.tc file");
     }
+    expectRefused(
+        "no history",
+        fixture.rules->loadBytes(bytes.substr(0, bytes.find("5 history")) + "0 history\n", "bad.tc"),
+        "Corrupted data in bad.tc file");
     expectRefused("trailing byte", fixture.rules->loadBytes(bytes + "x", "bad.tc"),
                   "Corrupted data in bad.tc file");
     // Inside the first snapshot's images: a joker flag on an empty square, and a bag whose
