@@ -1215,7 +1215,7 @@ Ocupate: %d (%.2f%%)</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished">Jucător</translation>
+        <translation>Jucător</translation>
     </message>
     <message>
         <source>Rack</source>
@@ -1223,11 +1223,11 @@ Ocupate: %d (%.2f%%)</translation>
     </message>
     <message>
         <source>Move</source>
-        <translation type="unfinished">Mutare</translation>
+        <translation>Mutare</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished">Scor</translation>
+        <translation>Scor</translation>
     </message>
     <message>
         <source>Best by score</source>
@@ -1496,7 +1496,7 @@ Ocupate: %d (%.2f%%)</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished">Scor</translation>
+        <translation>Scor</translation>
     </message>
 </context>
 <context>
