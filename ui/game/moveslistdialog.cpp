@@ -2,6 +2,7 @@
 
 #include <QBrush>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -21,6 +22,9 @@ namespace glyph
 namespace
 {
 constexpr int kMinimumPlayers = 2;
+/// Room for the analysis' columns, the chart and the summary; the move list needs less.
+const QSize kAnalysisSize(1200, 720);
+const QSize kMovesSize(780, 440);
 /// The background of a costly turn's row.
 const QColor kCostlyColour(255, 205, 205);
 enum AnalysisColumn {
@@ -68,6 +72,9 @@ MovesListDialog::MovesListDialog(GameSession& session, QWidget* parent, Mode mod
     stop->setVisible(analysing);
     if (analysing)
         setWindowTitle(tr("Game Analysis"));
+    resize(analysing ? kAnalysisSize : kMovesSize);
+    // The table takes what the chart does not need.
+    splitter->setStretchFactor(0, 1);
     const GameRules* rules = m_game.rules();
     m_players = rules != nullptr ? static_cast<int>(rules->players().size()) : 0;
     if (m_players < kMinimumPlayers) {
@@ -240,7 +247,9 @@ void MovesListDialog::fillSummary()
         summary->setItem(i, PhoniesColumn, numberItem(line.phonies));
     }
     summary->resizeColumnsToContents();
-    int height = summary->horizontalHeader()->height() + 2 * summary->frameWidth();
+    // Every player's row shows without scrolling.
+    int height = summary->horizontalHeader()->sizeHint().height() + 2 * summary->frameWidth() +
+                 summary->horizontalScrollBar()->sizeHint().height();
     for (int row = 0; row < summary->rowCount(); ++row)
         height += summary->rowHeight(row);
     summary->setFixedHeight(height);

@@ -15,8 +15,8 @@ namespace glyph
 
 namespace
 {
-constexpr int kMinimumWidth = 320;
-constexpr int kMinimumHeight = 220;
+constexpr int kMinimumWidth = 400;
+constexpr int kMinimumHeight = 280;
 } // namespace
 
 ScoreChart::ScoreChart(QWidget* parent) : QChartView(parent)
