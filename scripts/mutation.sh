@@ -173,7 +173,7 @@ base/datafolders.cpp @@ if (std::filesystem::path(name).is_absolute() || isPrese
 ui/session/gamesession.cpp @@     m_chainStopped = true;<NL>    m_chainTimer.stop();<NL>    if (m_turnRunning)<NL>        emit statusMessage @@     m_chainTimer.stop();<NL>    if (m_turnRunning)<NL>        emit statusMessage
 ui/session/gamesession.cpp @@ if (QFileInfo(chosen).fileName().contains('.')) @@ if (chosen.contains('.'))
 ui/session/gamesession.cpp @@ if (paused() || !gameOn() || rules->currentPlayer().timeLeft <= 0) @@ if (!gameOn() || rules->currentPlayer().timeLeft <= 0)
-ui/session/gamesession.cpp @@     abandonComputerTurn();<NL>    if (!m_game.rules()->load( @@     if (!m_game.rules()->load(
+ui/session/gamesession.cpp @@     abandonComputerTurn();<NL>    const bool started = m_game.startNewGame( @@     const bool started = m_game.startNewGame(
 ui/session/gamesession.cpp @@     if (!unsaved())<NL>        return true; @@     if (true)<NL>        return true;
 ui/session/gamesession.cpp @@     case 1:<NL>        return true; @@     case 1:<NL>        return false;
 ui/session/gamesession.cpp @@     m_fileState.markSaved(m_game, name);<NL>    emit fileChanged(); @@     emit fileChanged();
