@@ -51,6 +51,8 @@ public slots:
     void exitClicked();
     void newGameClicked();
     void bagClicked();
+    /// Takes back every tile laid this turn.
+    void takeBackClicked();
     void moveListClicked();
     void topMovesClicked();
     void firstClicked();
