@@ -62,10 +62,12 @@ private slots:
     void rackButtonsReorderTheTilesAndTheCommandTakesEveryTileBack()
     {
         WindowFixture fixture;
-        fixture.start({{"Ann", ""}, {"Cpu", "alpha.cpu"}});
-        fixture.setRack("TE[CAQB");
         auto* shuffle = child<QPushButton>(*fixture.rack(), "shuffle");
         auto* alphabetize = child<QPushButton>(*fixture.rack(), "alphabetize");
+        QVERIFY(!shuffle->isEnabled() && !alphabetize->isEnabled()); // no game yet
+        fixture.start({{"Ann", ""}, {"Cpu", "alpha.cpu"}});
+        fixture.setRack("TE[CAQB");
+        QVERIFY(shuffle->isEnabled() && alphabetize->isEnabled());
 
         // Shuffling keeps the tiles and, pressed often enough, changes their order.
         std::string sorted = slotLetters(*fixture.game);

@@ -31,6 +31,7 @@ RackWidget::RackWidget(GameSession& session, QWidget* parent)
     connect(pas, &QPushButton::clicked, this, &RackWidget::pasChangeClicked);
     connect(shuffle, &QPushButton::clicked, &m_session, &GameSession::shuffleRack);
     connect(alphabetize, &QPushButton::clicked, &m_session, &GameSession::alphabetizeRack);
+    refresh(); // no game yet: nothing to move or reorder
 }
 
 void RackWidget::refresh()
