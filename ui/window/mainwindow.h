@@ -44,6 +44,7 @@ public:
 public slots:
     void table2BMPClicked();
     void moves2TXTClicked();
+    void game2GCGClicked();
     void openClicked();
     void saveClicked();
     void printClicked();
@@ -54,6 +55,7 @@ public slots:
     /// Takes back every tile laid this turn.
     void takeBackClicked();
     void moveListClicked();
+    void analyseGameClicked();
     void topMovesClicked();
     void firstClicked();
     void lastClicked();
