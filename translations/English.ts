@@ -630,6 +630,10 @@ Ocupied: %d (%.2f%%)</source>
         <source>&amp;Cancel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Check words before playing (a refused move costs no turn)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>UIRackWidget</name>
@@ -643,6 +647,22 @@ Ocupied: %d (%.2f%%)</source>
     </message>
     <message>
         <source>&amp;Pas/Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Shuffle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put the rack&apos;s tiles in a random order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;lphabetize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put the rack&apos;s tiles in letter order, jokers last</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -716,6 +736,17 @@ Ocupied: %d (%.2f%%)</source>
     </message>
     <message>
         <source>Can&apos;t save %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>glyph::BagViewDialog</name>
+    <message>
+        <source>No game in progress.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unseen by %1: %2 tiles (the bag and the other racks)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -969,6 +1000,18 @@ Ocupied: %d (%.2f%%)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The move was not played; its tiles are back on the rack.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rack holds no %1 to lay.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The square under the cursor is taken.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>GCG game records</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1178,6 +1221,19 @@ Ocupied: %d (%.2f%%)</source>
     </message>
     <message>
         <source>Can&apos;t create text file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take back &amp;tiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+   Click a square or use the arrow keys to put the cursor there
+   Type letters to lay tiles; Shift+letter or ? then a letter lays a joker
+   Space or a second click switches across and down
+   Backspace takes back the last tile, Ctrl+Backspace all of them
+   Enter plays the move</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -642,6 +642,10 @@ Ocupate: %d (%.2f%%)</translation>
         <source>&amp;Cancel</source>
         <translation>&amp;Renunță</translation>
     </message>
+    <message>
+        <source>Check words before playing (a refused move costs no turn)</source>
+        <translation>Verifică cuvintele înainte de mutare (o mutare refuzată nu costă tura)</translation>
+    </message>
 </context>
 <context>
     <name>UIRackWidget</name>
@@ -656,6 +660,22 @@ Ocupate: %d (%.2f%%)</translation>
     <message>
         <source>&amp;Pas/Change</source>
         <translation>&amp;Pas/Schimb</translation>
+    </message>
+    <message>
+        <source>&amp;Shuffle</source>
+        <translation>Ameste&amp;că</translation>
+    </message>
+    <message>
+        <source>Put the rack&apos;s tiles in a random order</source>
+        <translation>Pune piesele din suport într-o ordine aleatoare</translation>
+    </message>
+    <message>
+        <source>A&amp;lphabetize</source>
+        <translation>Alfa&amp;betic</translation>
+    </message>
+    <message>
+        <source>Put the rack&apos;s tiles in letter order, jokers last</source>
+        <translation>Pune piesele din suport în ordinea literelor, jokerii la urmă</translation>
     </message>
 </context>
 <context>
@@ -730,6 +750,17 @@ Ocupate: %d (%.2f%%)</translation>
     <message>
         <source>Can&apos;t save %s</source>
         <translation>Nu pot salva %s</translation>
+    </message>
+</context>
+<context>
+    <name>glyph::BagViewDialog</name>
+    <message>
+        <source>No game in progress.</source>
+        <translation>Niciun joc în desfășurare.</translation>
+    </message>
+    <message>
+        <source>Unseen by %1: %2 tiles (the bag and the other racks)</source>
+        <translation>Nevăzute de %1: %2 piese (sacul și celelalte suporturi)</translation>
     </message>
 </context>
 <context>
@@ -982,6 +1013,18 @@ Ocupate: %d (%.2f%%)</translation>
         <translation>OK</translation>
     </message>
     <message>
+        <source>The move was not played; its tiles are back on the rack.</source>
+        <translation>Mutarea nu a fost jucată; piesele ei sunt din nou pe suport.</translation>
+    </message>
+    <message>
+        <source>The rack holds no %1 to lay.</source>
+        <translation>Suportul nu are niciun %1 de așezat.</translation>
+    </message>
+    <message>
+        <source>The square under the cursor is taken.</source>
+        <translation>Pătratul de sub cursor este ocupat.</translation>
+    </message>
+    <message>
         <source>GCG game records</source>
         <translation>Înregistrări de joc GCG</translation>
     </message>
@@ -1197,6 +1240,24 @@ Ocupate: %d (%.2f%%)</translation>
     <message>
         <source>Can&apos;t create text file</source>
         <translation>Nu pot crea fișierul text</translation>
+    </message>
+    <message>
+        <source>Take back &amp;tiles</source>
+        <translation>&amp;Retrage piesele</translation>
+    </message>
+    <message>
+        <source>
+   Click a square or use the arrow keys to put the cursor there
+   Type letters to lay tiles; Shift+letter or ? then a letter lays a joker
+   Space or a second click switches across and down
+   Backspace takes back the last tile, Ctrl+Backspace all of them
+   Enter plays the move</source>
+        <translation>
+   Clic pe un pătrat sau săgețile mută cursorul acolo
+   Tastează literele ca să așezi piese; Shift+literă sau ? apoi o literă așază un joker
+   Spațiu sau un al doilea clic schimbă între orizontal și vertical
+   Backspace retrage ultima piesă, Ctrl+Backspace pe toate
+   Enter joacă mutarea</translation>
     </message>
     <message>
         <source>Game to GCG</source>

@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QPainter>
+#include <QPolygon>
+
+#include <algorithm>
 
 #include "base/letters.h"
 #include "engine/boardgeometry.h"
@@ -19,6 +22,7 @@ constexpr int kSquareGap = 4;
 constexpr int kRoundness = 25;
 constexpr int kFrameWidthDivisor = 10;
 constexpr int kLabelSizeDivisor = 4;
+constexpr int kArrowSizeDivisor = 3;
 const QChar kCentreStar(0x2605);
 
 } // namespace
@@ -164,6 +168,40 @@ void BoardPainter::paintPlacedTiles(QPainter& painter, const QSize& deviceSize) 
         drawSquare(painter, deviceSize, slot.row, slot.column, shown,
                    letters::value(m_game.letterSet(), slot.letter), false, true);
     }
+}
+
+void BoardPainter::paintCursor(QPainter& painter, const QSize& deviceSize, int line, int column, bool across,
+                               bool solid) const
+{
+    if (line < 1 || line > m_game.rows() || column < 1 || column > m_game.columns())
+        return;
+    const QSize cell = cellSize(deviceSize);
+    const QColor colour = uiprefs::colour(m_game, keys::kColorSelected);
+    QPen pen(colour);
+    pen.setWidth(std::max(2, cell.width() / kFrameWidthDivisor));
+    pen.setStyle(solid ? Qt::SolidLine : Qt::DashLine);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    const QRect square(column * cell.width(), line * cell.height(), cell.width() - kSquareGap,
+                       cell.height() - kSquareGap);
+    painter.drawRect(square);
+    // The arrow sits on the edge the next letter goes past, so the direction reads at a glance.
+    const int arrow = std::max(4, cell.height() / kArrowSizeDivisor);
+    QPolygon head;
+    if (across) {
+        const int x = square.right();
+        const int y = square.center().y();
+        head << QPoint(x - arrow / 2, y - arrow / 2) << QPoint(x + arrow / 2, y)
+             << QPoint(x - arrow / 2, y + arrow / 2);
+    } else {
+        const int x = square.center().x();
+        const int y = square.bottom();
+        head << QPoint(x - arrow / 2, y - arrow / 2) << QPoint(x, y + arrow / 2)
+             << QPoint(x + arrow / 2, y - arrow / 2);
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawPolygon(head);
 }
 
 } // namespace glyph

@@ -27,6 +27,10 @@ public:
     void paint(QPainter& painter, const QSize& deviceSize, const Move& framed) const;
     /// The tiles placed this turn, drawn as highlighted tiles.
     void paintPlacedTiles(QPainter& painter, const QSize& deviceSize) const;
+    /// The keyboard cursor: a frame on the square with an arrow pointing across or down, solid
+    /// while the board has the keyboard, dashed otherwise.
+    void paintCursor(QPainter& painter, const QSize& deviceSize, int line, int column, bool across,
+                     bool solid) const;
     /// One square; line and column -1 make the whole device one square (a single tile).
     void drawSquare(QPainter& painter, const QSize& deviceSize, int line, int column, char letter, int value,
                     bool occupied, bool highlighted) const;

@@ -29,6 +29,9 @@ RackWidget::RackWidget(GameSession& session, QWidget* parent)
     connect(&m_session, &GameSession::lockChanged, this, [this](bool locked) { setEnabled(!locked); });
     connect(Ui::UIRackWidget::move, &QPushButton::clicked, this, &RackWidget::moveClicked);
     connect(pas, &QPushButton::clicked, this, &RackWidget::pasChangeClicked);
+    connect(shuffle, &QPushButton::clicked, &m_session, &GameSession::shuffleRack);
+    connect(alphabetize, &QPushButton::clicked, &m_session, &GameSession::alphabetizeRack);
+    refresh(); // no game yet: nothing to move or reorder
 }
 
 void RackWidget::refresh()
@@ -41,6 +44,8 @@ void RackWidget::refresh()
     playerName->setText((player != nullptr ? uitext::name(*player) : QString()) + tr(" rack"));
     if (player != nullptr && player->isComputer())
         pas->setEnabled(false);
+    shuffle->setEnabled(m_session.rackEditable());
+    alphabetize->setEnabled(m_session.rackEditable());
     if (!inProgress || rules->isGameOver()) {
         Ui::UIRackWidget::move->setEnabled(false);
         pas->setEnabled(false);

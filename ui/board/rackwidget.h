@@ -11,8 +11,8 @@ namespace glyph
 class Game;
 class GameSession;
 
-/// The current player's rack with the Move and Pas/Change buttons, which ask the session to
-/// play the turn.
+/// The current player's rack with the Shuffle and Alphabetize buttons, which reorder it, and the Move
+/// and Pas/Change buttons, which ask the session to play the turn.
 class RackWidget : public QWidget, private Ui::UIRackWidget
 {
     Q_OBJECT

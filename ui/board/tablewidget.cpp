@@ -3,6 +3,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -16,6 +17,7 @@
 #include "engine/game.h"
 #include "engine/gamerules.h"
 #include "engine/moveplacement.h"
+#include "engine/rackeditor.h"
 #include "preferences/keys.h"
 #include "ui/board/jokerdialog.h"
 #include "ui/common/prompter.h"
@@ -47,6 +49,7 @@ TableWidget::TableWidget(GameSession& session, QWidget* parent)
     setObjectName("table");
     setAcceptDrops(true);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
     connect(&m_blinkTimer, &QTimer::timeout, this, &TableWidget::timerOut);
     m_blinkTimer.start(kBlinkPeriod);
     connect(&m_session, &GameSession::positionChanged, this, &TableWidget::redrawSquares);
@@ -82,10 +85,22 @@ void TableWidget::paint(QPaintDevice& device)
 void TableWidget::paintEvent(QPaintEvent*)
 {
     paint(*this);
-    if (m_blinkCounter == 0)
-        return;
     QPainter painter(this);
-    m_painter.paintPlacedTiles(painter, size());
+    if (m_blinkCounter != 0)
+        m_painter.paintPlacedTiles(painter, size());
+    const CursorState cursor = cursorState();
+    if (cursor.shown)
+        m_painter.paintCursor(painter, size(), cursor.line, cursor.column, cursor.across, hasFocus());
+    if (cursor.shown && m_jokerPending) {
+        painter.setPen(uiprefs::colour(m_game, keys::kColorJoker));
+        painter.drawText(squareRect(cursor.line, cursor.column), Qt::AlignCenter, QStringLiteral("?"));
+    }
+}
+
+TableWidget::CursorState TableWidget::cursorState() const
+{
+    const RackEditor& editor = m_session.rackEditor();
+    return {editor.cursorRow(), editor.cursorColumn(), editor.across(), m_session.rackEditable()};
 }
 
 void TableWidget::resizeEvent(QResizeEvent* event)
@@ -98,6 +113,7 @@ void TableWidget::redrawSquares()
 {
     m_paintedSquares = placedSquares();
     m_paintedFrame = framedMove();
+    m_paintedCursor = cursorState();
     repaint();
 }
 
@@ -136,11 +152,13 @@ void TableWidget::placementChanged()
     // newly taken, or the last move's frame appearing or going, repaints the whole board.
     const QList<QPoint> squares = placedSquares();
     const Move frame = framedMove();
-    if (squares != m_paintedSquares || !sameFrame(frame, m_paintedFrame)) {
+    const CursorState cursor = cursorState();
+    if (squares != m_paintedSquares || !sameFrame(frame, m_paintedFrame) || cursor != m_paintedCursor) {
         if (squares.size() > m_paintedSquares.size())
             m_blinkCounter = 1; // a tile just laid shows at once, not after a hidden phase
         m_paintedSquares = squares;
         m_paintedFrame = frame;
+        m_paintedCursor = cursor;
         update();
     }
 }
@@ -183,6 +201,86 @@ void TableWidget::mousePressEvent(QMouseEvent* event)
             return;
         }
     }
+    if (square.y() >= 1 && square.y() <= m_game.rows() && square.x() >= 1 && square.x() <= m_game.columns()) {
+        m_jokerPending = false;
+        m_session.clickSquare(square.y(), square.x());
+    }
+}
+
+// ---- keyboard ----
+
+void TableWidget::keyPressEvent(QKeyEvent* event)
+{
+    const bool plain = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
+    if (!plain || m_session.locked()) {
+        QWidget::keyPressEvent(event); // Escape and the menus' keys go on to the window
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Left:
+        m_session.moveCursor(0, -1);
+        return;
+    case Qt::Key_Right:
+        m_session.moveCursor(0, 1);
+        return;
+    case Qt::Key_Up:
+        m_session.moveCursor(-1, 0);
+        return;
+    case Qt::Key_Down:
+        m_session.moveCursor(1, 0);
+        return;
+    case Qt::Key_Space:
+        m_session.switchDirection();
+        return;
+    case Qt::Key_Backspace:
+        m_jokerPending = false;
+        m_blinkCounter = 1; // the tiles left on the board stay in sight
+        m_session.backspace();
+        update();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        m_session.move();
+        return;
+    default:
+        break;
+    }
+    if (!typeKey(*event))
+        QWidget::keyPressEvent(event);
+}
+
+bool TableWidget::typeKey(const QKeyEvent& event)
+{
+    const QString text = event.text();
+    if (text == QStringLiteral("?")) {
+        m_jokerPending = !m_jokerPending;
+        update();
+        return true;
+    }
+    if (text.size() != 1)
+        return false;
+    const char16_t letter = text.at(0).toUpper().unicode();
+    if (letter < u'A' || letter > u'Z')
+        return false;
+    // Shift, not the case, asks for a joker: Caps Lock alone lays plain letters.
+    const bool joker = m_jokerPending || (event.modifiers() & Qt::ShiftModifier) != 0;
+    m_jokerPending = false;
+    m_session.typeLetter(static_cast<char>(letter), joker);
+    update();
+    return true;
+}
+
+void TableWidget::focusInEvent(QFocusEvent* event)
+{
+    update(); // the cursor is drawn solid while the board has the keyboard
+    QWidget::focusInEvent(event);
+}
+
+void TableWidget::focusOutEvent(QFocusEvent* event)
+{
+    m_jokerPending = false;
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void TableWidget::mouseDoubleClickEvent(QMouseEvent*)

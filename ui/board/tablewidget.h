@@ -17,7 +17,8 @@ class Game;
 class GameSession;
 
 /// The board: margins with line and column labels, premium squares, tiles, the tiles placed
-/// this turn (blinking), drag and drop from the rack, take-back with the mouse and tooltips.
+/// this turn (blinking), drag and drop from the rack, take-back with the mouse, tooltips, and
+/// keyboard play: a cursor set by a click or the arrow keys, letters typed to lay tiles.
 class TableWidget : public QWidget
 {
     Q_OBJECT
@@ -50,6 +51,8 @@ public:
     bool drop(const QString& text, const QPoint& point);
     /// The blink counter: the placed tiles are hidden while it is 0.
     int blinkCounter() const { return m_blinkCounter; }
+    /// True after `?` was typed: the next letter is laid as a joker.
+    bool jokerPending() const { return m_jokerPending; }
 
 public slots:
     /// The blink tick: shows the placed tiles, hiding them one tick in five.
@@ -60,6 +63,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    /// Arrows move the cursor, space switches across and down, a letter lays a tile (Shift, or
+    /// `?` before it, for a joker), Backspace takes the last one back, Enter plays.
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -71,6 +79,16 @@ private:
     QRect squareRect(int line, int column) const;
     void refuseDrop(const QString& text);
     QString wordText(int line, int column, bool across) const;
+    bool typeKey(const QKeyEvent& event);
+    /// Where the cursor is drawn and how, to tell when it needs a repaint.
+    struct CursorState {
+        int line = 0;
+        int column = 0;
+        bool across = true;
+        bool shown = false;
+        bool operator==(const CursorState&) const = default;
+    };
+    CursorState cursorState() const;
 
     GameSession& m_session;
     Game& m_game;
@@ -80,6 +98,8 @@ private:
     // What the last scheduled full repaint showed, to tell when the placement has changed.
     QList<QPoint> m_paintedSquares;
     Move m_paintedFrame;
+    CursorState m_paintedCursor;
+    bool m_jokerPending = false;
 };
 
 } // namespace glyph

@@ -6,7 +6,9 @@
 #include "base/letters.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
+#include "engine/unseentiles.h"
 #include "ui/common/prompter.h"
+#include "ui/common/uitext.h"
 #include "ui/session/gamesession.h"
 
 namespace glyph
@@ -37,6 +39,31 @@ BagViewDialog::BagViewDialog(Game& game, QWidget* parent) : QDialog(parent)
     }
     letters->setPlainText(text);
     information->setText(QString::asprintf("Vowels(%d) Consons(%d) Total(%d)", vowels, consonants, all));
+    showUnseen(game);
+}
+
+void BagViewDialog::showUnseen(const Game& game)
+{
+    const GameRules* rules = game.rules();
+    if (rules == nullptr || !rules->inProgress()) {
+        unseenInformation->setText(tr("No game in progress."));
+        return;
+    }
+    const auto counts = unseentiles::counts(*rules, rules->currentPlayerIndex());
+    QStringList tiles;
+    int total = 0;
+    for (int index = 0; index < kLetterCount; ++index) {
+        if (counts[index] <= 0)
+            continue;
+        const char code = static_cast<char>('A' + index);
+        tiles
+            << QString("%1 %2").arg(code == kJoker ? QChar('?') : QChar::fromLatin1(code)).arg(counts[index]);
+        total += counts[index];
+    }
+    unseen->setPlainText(tiles.join(QStringLiteral(", ")));
+    unseenInformation->setText(tr("Unseen by %1: %2 tiles (the bag and the other racks)")
+                                   .arg(uitext::name(rules->currentPlayer()))
+                                   .arg(total));
 }
 
 BagViewDialog::~BagViewDialog() {}

@@ -9,7 +9,9 @@ namespace glyph
 
 class Game;
 
-/// The tiles left in the bag, letter by letter, with the count of vowels, consonants and all.
+/// The tiles left in the bag, letter by letter, with the count of vowels, consonants and all;
+/// below them the tiles the player to move cannot see (the bag and the other players' racks),
+/// each letter with its count.
 class BagViewDialog : public QDialog, private Ui::UIBagViewDialog
 {
     Q_OBJECT
@@ -21,6 +23,7 @@ public:
     ~BagViewDialog() override;
 
 private:
+    void showUnseen(const Game& game);
 };
 
 } // namespace glyph

@@ -136,6 +136,7 @@ void PreferencesDialog::fillGeneral()
     styleList->setCurrentIndex(styleNumber >= 0 && styleNumber < kStyleCount ? styleNumber : kPlatinum);
     showTableTooltip->setChecked(preferences.integer(keys::kShowTableTooltip) != 0);
     showComputerRack->setChecked(preferences.integer(keys::kShowComputerRack) != 0);
+    checkBeforePlaying->setChecked(preferences.integer(keys::kCheckBeforePlaying) == 1);
 }
 
 void PreferencesDialog::fillFonts()
@@ -272,6 +273,7 @@ void PreferencesDialog::applyClicked()
     startup::applyStyle(preferences);
     preferences.setInteger(keys::kShowTableTooltip, showTableTooltip->isChecked() ? 1 : 0);
     preferences.setInteger(keys::kShowComputerRack, showComputerRack->isChecked() ? 1 : 0);
+    preferences.setInteger(keys::kCheckBeforePlaying, checkBeforePlaying->isChecked() ? 1 : 0);
     for (int row = 0; row < kFontRows; ++row)
         uiprefs::setFont(preferences, kFontRowTable[row].key, m_fonts[row]);
     for (int row = 0; row < kColourRows; ++row)

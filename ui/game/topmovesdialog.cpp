@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QKeyEvent>
 
 #include <algorithm>
 #include <climits>
@@ -56,6 +57,7 @@ TopMovesDialog::TopMovesDialog(GameSession& session, QWidget* parent)
     connect(copy, &QPushButton::clicked, this, &TopMovesDialog::copyClicked);
     connect(place, &QPushButton::clicked, this, &TopMovesDialog::placeClicked);
     connect(view, &QLineEdit::textChanged, this, &TopMovesDialog::viewChanged);
+    table->installEventFilter(this);
 }
 
 TopMovesDialog::~TopMovesDialog()
@@ -120,6 +122,19 @@ void TopMovesDialog::copyClicked()
         text += QString::fromStdString(m_game.moveText(move, m_game.board())) + " " +
                 QString::number(move.score) + "p\n";
     QGuiApplication::clipboard()->setText(text);
+}
+
+bool TopMovesDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    // Only the list's Enter: the row-count field's Enter must not close the dialog.
+    if (watched == table && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            placeClicked();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TopMovesDialog::placeClicked()

@@ -17,7 +17,7 @@ class GameSession;
 
 /// The best moves of the current player's rack, best first: the chosen row is shown on the
 /// board as this turn's placement, Copy puts the whole list on the clipboard and Place keeps
-/// the chosen move laid when the dialog closes.
+/// the chosen move laid when the dialog closes (Enter too).
 class TopMovesDialog : public QDialog, private Ui::UITopMovesDialog
 {
     Q_OBJECT
@@ -42,6 +42,10 @@ public slots:
     void placeClicked();
     /// Reads the number of rows to show (0 when the text is not a number) and refills.
     void viewChanged(const QString& text);
+
+protected:
+    /// Enter in the list places the chosen move, as Place does.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void generate();

@@ -43,8 +43,10 @@ QString latin1(const std::string& text)
 } // namespace
 
 GameSession::GameSession(Game& game, Prompter& prompter, QObject* parent)
-    : QObject(parent), m_game(game), m_prompter(prompter)
+    : QObject(parent), m_game(game), m_prompter(prompter), m_rackEditor(game)
 {
+    // Backspace takes back only the tiles typed this turn.
+    connect(this, &GameSession::positionChanged, this, [this] { m_rackEditor.newTurn(); });
     m_prompter.setPauseCounter(&m_pauses);
     connect(&m_clockTimer, &QTimer::timeout, this, &GameSession::tick);
     m_chainTimer.setSingleShot(true);
@@ -152,7 +154,14 @@ void GameSession::move()
         return;
     }
     m_highlightedMove = Move{};
-    m_game.rules()->playMove(chosen);
+    if (!m_game.rules()->playMove(chosen)) {
+        // Checked before playing: the rules refused the move, said why and left the turn to
+        // the player, whose tiles go back to the rack.
+        m_rackEditor.takeBackAll();
+        emit placementChanged();
+        emit statusMessage(tr("The move was not played; its tiles are back on the rack."));
+        return;
+    }
     emit positionChanged();
     emit fileChanged();
     chainComputerTurn(kComputerDelay);
@@ -311,9 +320,77 @@ void GameSession::takeBackPlacedTiles()
 {
     if (m_turnRunning)
         return;
-    for (int i = 0; i < m_game.rackSlotCount(); ++i)
-        m_game.rackSlots()[i].placed = 0;
+    m_rackEditor.takeBackAll();
     emit placementChanged();
+}
+
+// ---- the rack and the keyboard ----
+
+bool GameSession::rackEditable() const
+{
+    // While a computer player is to move, its rack slots may show its move.
+    return !m_turnRunning && gameOn() && !m_game.rules()->currentPlayer().isComputer();
+}
+
+void GameSession::shuffleRack()
+{
+    if (!rackEditable())
+        return;
+    m_rackEditor.shuffle();
+    emit placementChanged();
+}
+
+void GameSession::alphabetizeRack()
+{
+    if (!rackEditable())
+        return;
+    m_rackEditor.alphabetize();
+    emit placementChanged();
+}
+
+void GameSession::clickSquare(int row, int column)
+{
+    m_rackEditor.click(row, column);
+    emit placementChanged();
+}
+
+void GameSession::moveCursor(int rows, int columns)
+{
+    m_rackEditor.moveCursor(rows, columns);
+    emit placementChanged();
+}
+
+void GameSession::switchDirection()
+{
+    m_rackEditor.switchDirection();
+    emit placementChanged();
+}
+
+bool GameSession::typeLetter(char letter, bool joker)
+{
+    if (!rackEditable())
+        return false;
+    const QString tile = joker ? QStringLiteral("?") : QString(QChar::fromLatin1(letter));
+    switch (m_rackEditor.type(letter, joker)) {
+    case RackEditor::Typed::Laid:
+        emit placementChanged();
+        return true;
+    case RackEditor::Typed::NoTile:
+        emit statusMessage(tr("The rack holds no %1 to lay.").arg(tile));
+        return false;
+    case RackEditor::Typed::Occupied:
+        emit statusMessage(tr("The square under the cursor is taken."));
+        return false;
+    }
+    return false;
+}
+
+bool GameSession::backspace()
+{
+    if (!rackEditable() || !m_rackEditor.backspace())
+        return false;
+    emit placementChanged();
+    return true;
 }
 
 void GameSession::setHighlightedMove(const Move& move)

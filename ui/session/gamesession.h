@@ -12,6 +12,7 @@
 
 #include "engine/gameview.h"
 #include "engine/move.h"
+#include "engine/rackeditor.h"
 #include "ui/common/pausecounter.h"
 #include "ui/session/gamefilestate.h"
 
@@ -84,6 +85,27 @@ public:
     void placementEdited();
     /// Takes back every tile placed this turn.
     void takeBackPlacedTiles();
+
+    // The rack and the keyboard: each refused while a computer turn runs, no game is on or a
+    // computer player is to move; each emits placementChanged when something changed.
+
+    /// The keyboard cursor on the board and its direction.
+    const RackEditor& rackEditor() const { return m_rackEditor; }
+    /// True when the person to move may lay, take back and reorder tiles.
+    bool rackEditable() const;
+    /// Puts the rack's tiles in a random order / in letter order (jokers last).
+    void shuffleRack();
+    void alphabetizeRack();
+    /// Puts the cursor on a square; a second click on the same square switches across and down.
+    void clickSquare(int row, int column);
+    /// Moves the cursor by the arrow keys' step.
+    void moveCursor(int rows, int columns);
+    void switchDirection();
+    /// Lays a tile of `letter` at the cursor (a joker standing for it when `joker`) and moves on;
+    /// says in the status bar why when it cannot. False when nothing was laid.
+    bool typeLetter(char letter, bool joker);
+    /// Takes back the tile typed last; false when there is none.
+    bool backspace();
     /// The move framed on the board (the pass record frames nothing) and its setter.
     const Move& highlightedMove() const { return m_highlightedMove; }
     void setHighlightedMove(const Move& move);
@@ -140,7 +162,7 @@ public:
 signals:
     /// The position changed (a move played, the history stepped, a game started or loaded).
     void positionChanged();
-    /// The tiles placed this turn changed, or the framed move.
+    /// The tiles placed this turn changed, or the framed move, or the keyboard cursor.
     void placementChanged();
     /// The turn lock was taken or released.
     void lockChanged(bool locked);
@@ -178,6 +200,7 @@ private:
     PauseCounter m_pauses;
     GameFileState m_fileState;
     Move m_highlightedMove;
+    RackEditor m_rackEditor;
     QSize m_squareSize;
     QTimer m_clockTimer;
     // The chain of computer turns: the timer that starts the next one, the timer of the

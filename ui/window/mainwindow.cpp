@@ -297,6 +297,11 @@ void MainWindow::bagClicked()
     runModal<BagViewDialog>(m_session.game(), nullptr);
 }
 
+void MainWindow::takeBackClicked()
+{
+    m_session.takeBackPlacedTiles();
+}
+
 void MainWindow::moveListClicked()
 {
     if (m_session.locked())
@@ -393,7 +398,11 @@ void MainWindow::shortcutsClicked()
            "Drag & drop "
            "letters on the rack\n   Double click on table to move\n   Double click on table for next "
            "player\n   "
-           "Escape to intrerupt computer turn"),
+           "Escape to intrerupt computer turn") +
+            tr("\n   Click a square or use the arrow keys to put the cursor there\n   Type letters to lay "
+               "tiles; Shift+letter or ? then a letter lays a joker\n   Space or a second click switches "
+               "across and down\n   Backspace takes back the last tile, Ctrl+Backspace all of them\n   "
+               "Enter plays the move"),
         {tr("OK")});
 }
 

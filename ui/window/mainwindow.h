@@ -52,6 +52,8 @@ public slots:
     void exitClicked();
     void newGameClicked();
     void bagClicked();
+    /// Takes back every tile laid this turn.
+    void takeBackClicked();
     void moveListClicked();
     void analyseGameClicked();
     void topMovesClicked();
