@@ -268,8 +268,8 @@ private slots:
             return int(QDialog::Accepted);
         };
         fixture.rack()->pasChangeClicked();
-        QCOMPARE(fixture.dialogs, (std::vector<QString>{"glyph::JokerDialog", "glyph::PasChangeDialog",
-                                                        "glyph::PasChangeDialog"}));
+        QCOMPARE(fixture.dialogs, (std::vector<QString>{"glyph::JokerDialog", "glyph::JokerDialog",
+                                                        "glyph::PasChangeDialog", "glyph::PasChangeDialog"}));
         QCOMPARE(fixture.game->rules()->bag().total(), bagBefore);
         const std::string rack = fixture.game->rules()->players()[1].rack;
         auto count = [&](char letter) { return std::count(rack.begin(), rack.end(), letter); };
