@@ -152,6 +152,9 @@ void PreferencesDialog::fillFonts()
     fonts->setRowCount(kFontRows);
     fonts->verticalHeader()->hide();
     fonts->horizontalHeader()->setSectionResizeMode(ValueColumn, QHeaderView::Stretch);
+    // The names are shown whole, however long their translation.
+    fonts->horizontalHeader()->setSectionResizeMode(DescriptionColumn, QHeaderView::ResizeToContents);
+    fonts->horizontalHeader()->setSectionResizeMode(ChooseColumn, QHeaderView::ResizeToContents);
     for (int row = 0; row < kFontRows; ++row) {
         m_fonts[row] = QApplication::font();
         uiprefs::getFont(m_game.preferences(), kFontRowTable[row].key, m_fonts[row]);
@@ -170,6 +173,9 @@ void PreferencesDialog::fillColours()
     colors->setRowCount(kColourRows);
     colors->verticalHeader()->hide();
     colors->horizontalHeader()->setSectionResizeMode(ValueColumn, QHeaderView::Stretch);
+    // The names are shown whole, however long their translation.
+    colors->horizontalHeader()->setSectionResizeMode(DescriptionColumn, QHeaderView::ResizeToContents);
+    colors->horizontalHeader()->setSectionResizeMode(ChooseColumn, QHeaderView::ResizeToContents);
     for (int row = 0; row < kColourRows; ++row) {
         m_colours[row] = Qt::black;
         uiprefs::getColour(m_game.preferences(), kColourRowTable[row].key, m_colours[row]);

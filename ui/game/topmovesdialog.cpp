@@ -1,5 +1,7 @@
 #include "ui/game/topmovesdialog.h"
 
+#include <QHeaderView>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -26,6 +28,8 @@ namespace
 const char* const kGeometryKey = keys::kTopDialog;
 const char* const kRowsKey = keys::kTopPrefered;
 constexpr int kDefaultRows = 100;
+/// Room around a header text, so that it is not cut at the section edges.
+constexpr int kHeaderPadding = 16;
 enum Column { MoveColumn, ScoreColumn, ColumnCount };
 } // namespace
 
@@ -40,6 +44,10 @@ TopMovesDialog::TopMovesDialog(GameSession& session, QWidget* parent)
 
     table->setColumnCount(ColumnCount);
     table->setHorizontalHeaderLabels({tr("Move"), tr("Score")});
+    // Both headers whole, the scores' column to the table's edge.
+    table->horizontalHeader()->setMinimumSectionSize(
+        table->horizontalHeader()->fontMetrics().horizontalAdvance(tr("Score")) + kHeaderPadding);
+    table->horizontalHeader()->setStretchLastSection(true);
 
     m_savedSlots = m_game.rackSlots();
     m_savedSelected = m_game.selectedSlot();
