@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <climits>
@@ -104,6 +105,16 @@ void TopMovesDialog::fill()
         table->setItem(row, ScoreColumn, new QTableWidgetItem(QString::number(move.score)));
     }
     table->resizeColumnsToContents();
+    // Wide enough for both columns beside the row numbers and the scroll bar, so that no
+    // header is cut (a stored dialog size may be narrower).
+    const QHeaderView& header = *table->horizontalHeader();
+    // The move column fits its contents now; the score column's numbers are narrower than its
+    // header.
+    const int columns = table->columnWidth(MoveColumn) +
+                        std::max(header.sectionSizeHint(ScoreColumn), header.minimumSectionSize());
+    table->setMinimumWidth(columns + table->verticalHeader()->sizeHint().width() +
+                           table->verticalScrollBar()->sizeHint().width() + 2 * table->frameWidth() +
+                           kHeaderPadding);
 }
 
 void TopMovesDialog::viewChanged(const QString& text)
