@@ -342,7 +342,9 @@ std::vector<std::string> NameScanner::completions(std::string_view word) const
         take(name);
     for (const std::string& name : m_identifiers)
         take(name);
+    // A name met both as an exported function and as an identifier is listed once.
     std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
     return names;
 }
 

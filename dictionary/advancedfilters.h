@@ -13,7 +13,8 @@ struct AdvancedFilters {
     std::string maxValue;
     /// Letters (and pattern shorthands) every found word must hold, as often as written.
     std::string forced;
-    /// The letters stock: when not empty, found words use only these letters.
+    /// The letters stock: when not empty, found words use only these tiles, each once: a letter
+    /// as often as written, "?" for any letter, a class for one of its letters.
     std::string optional;
     /// Letters no found word may hold.
     std::string banned;

@@ -16,6 +16,10 @@ namespace
 {
 
 constexpr int kDecimalBase = 10;
+constexpr int kAlphabetSize = 26;
+constexpr int kJokerIndex = kJoker - 'A';
+/// A stock tile that stands for any of the 26 letters.
+constexpr std::uint32_t kAnyLetter = (1U << kAlphabetSize) - 1;
 
 std::string upperCased(const std::string& text)
 {
@@ -86,7 +90,8 @@ std::optional<SearchResult> SearchState::runSimpleOrAnagram(const std::string& t
     m_anagramImpossible = false;
     m_anagramLength = 0;
     for (char c : upperCased(text)) {
-        const int index = countIndex(c);
+        // The user writes a joker as '?'; the internal code is no letter of a word.
+        const int index = c == '?' ? kJokerIndex : c == kJoker ? -1 : countIndex(c);
         if (index < 0) {
             m_anagramImpossible = true;
             continue;
@@ -147,17 +152,83 @@ void SearchState::readFilters(const AdvancedFilters& filters)
     }
     m_forcedActive = !forced.empty();
 
-    m_stock.clear();
-    for (char c : PatternMatcher::translatePattern(upperCased(filters.optional), m_letterSet)) {
-        if (c != '{' && c != '}' && c != '&' && c != '*' && c != '?')
-            m_stock += c;
-    }
-    // A letter is excluded when banned, or when there is a stock that lacks it.
-    m_excluded.fill(!m_stock.empty());
-    for (char c : m_stock)
-        m_excluded[static_cast<unsigned char>(c)] = false;
+    readStock(PatternMatcher::translatePattern(upperCased(filters.optional), m_letterSet));
     for (char c : m_banned)
         m_excluded[static_cast<unsigned char>(c)] = true;
+}
+
+void SearchState::readStock(const std::string& stock)
+{
+    // Each letter is one tile; '?' and a letter class are one tile that stands for any letter,
+    // respectively any letter of the class.
+    m_stockActive = false;
+    m_stockCounts.fill(0);
+    m_stockChoices.clear();
+    for (std::size_t i = 0; i < stock.size(); ++i) {
+        const char c = stock[i];
+        if (c >= 'A' && c <= 'Z') {
+            ++m_stockCounts[static_cast<std::size_t>(c - 'A')];
+            m_stockActive = true;
+        } else if (c == '?') {
+            m_stockChoices.push_back(kAnyLetter);
+            m_stockActive = true;
+        } else if (c == '{') {
+            std::uint32_t letters = 0;
+            for (++i; i < stock.size() && stock[i] != '}'; ++i)
+                if (stock[i] >= 'A' && stock[i] <= 'Z')
+                    letters |= 1U << (stock[i] - 'A');
+            m_stockChoices.push_back(letters);
+            m_stockActive = true;
+        }
+    }
+    // A letter no tile of the stock can stand for rejects a word at once.
+    m_excluded.fill(m_stockActive);
+    for (int k = 0; k < kAlphabetSize; ++k) {
+        bool usable = m_stockCounts[static_cast<std::size_t>(k)] > 0;
+        for (std::uint32_t choice : m_stockChoices)
+            usable = usable || (choice >> k & 1U) != 0;
+        if (usable)
+            m_excluded[static_cast<unsigned char>('A' + k)] = false;
+    }
+}
+
+bool SearchState::fitsStock(const char* word, std::size_t length) const
+{
+    Counts counts{};
+    for (std::size_t i = 0; i < length; ++i)
+        if (word[i] >= 'A' && word[i] <= 'Z')
+            ++counts[static_cast<std::size_t>(word[i] - 'A')];
+    // The stock's own letters first (never worse than spending a choice on them); the letters
+    // left over need a tile each among the choices, found as a bipartite matching.
+    std::vector<int> leftOver;
+    for (int k = 0; k < kAlphabetSize; ++k)
+        for (int n = counts[static_cast<std::size_t>(k)] - m_stockCounts[static_cast<std::size_t>(k)]; n > 0;
+             --n)
+            leftOver.push_back(k);
+    if (leftOver.size() > m_stockChoices.size())
+        return false;
+    std::vector<int> holder(m_stockChoices.size(), -1);
+    for (std::size_t letter = 0; letter < leftOver.size(); ++letter) {
+        std::vector<bool> tried(m_stockChoices.size(), false);
+        if (!giveChoice(static_cast<int>(letter), leftOver, holder, tried))
+            return false;
+    }
+    return true;
+}
+
+bool SearchState::giveChoice(int letter, const std::vector<int>& leftOver, std::vector<int>& holder,
+                             std::vector<bool>& tried) const
+{
+    for (std::size_t tile = 0; tile < m_stockChoices.size(); ++tile) {
+        if (tried[tile] || (m_stockChoices[tile] >> leftOver[static_cast<std::size_t>(letter)] & 1U) == 0)
+            continue;
+        tried[tile] = true;
+        if (holder[tile] < 0 || giveChoice(holder[tile], leftOver, holder, tried)) {
+            holder[tile] = letter;
+            return true;
+        }
+    }
+    return false;
 }
 
 void SearchState::walk(void (*callback)(const char*, void*))
@@ -212,14 +283,17 @@ bool SearchState::isAnagramMatch(const char* word) const
 {
     if (m_anagramImpossible)
         return false;
-    // No letter may occur more often than in the text; with equal lengths the counts are then
-    // equal, which settles most words after their first letters.
+    // No letter may occur more often than in the text, unless a joker of the text stands for
+    // it; with equal lengths the counts are then equal, which settles most words early.
     Counts counts{};
+    int jokers = m_anagramCounts[kJokerIndex];
     std::size_t length = 0;
     for (; word[length] != '\0'; ++length) {
         const int index = countIndex(word[length]);
-        if (index < 0 ||
-            ++counts[static_cast<std::size_t>(index)] > m_anagramCounts[static_cast<std::size_t>(index)])
+        if (index < 0 || index == kJokerIndex)
+            return false;
+        if (++counts[static_cast<std::size_t>(index)] > m_anagramCounts[static_cast<std::size_t>(index)] &&
+            --jokers < 0)
             return false;
     }
     return length == m_anagramLength;
@@ -242,6 +316,8 @@ bool SearchState::passesFilters(const char* word)
     if (value < m_minValue || value > m_maxValue)
         return false;
     if (m_forcedActive && !hasForcedLetters(word, length))
+        return false;
+    if (m_stockActive && !fitsStock(word, length))
         return false;
     if (m_matcher.isEmpty() || !m_matcher.match(std::string_view(word, length)))
         return false;

@@ -65,6 +65,12 @@ private:
     bool passesFilters(const char* word);
     bool hasForcedLetters(const char* word, std::size_t length) const;
     void readFilters(const AdvancedFilters& filters);
+    void readStock(const std::string& stock);
+    /// True when the stock's tiles can spell the word, each tile used once.
+    bool fitsStock(const char* word, std::size_t length) const;
+    /// Finds a choice tile for leftOver[letter], moving other letters to other tiles if need be.
+    bool giveChoice(int letter, const std::vector<int>& leftOver, std::vector<int>& holder,
+                    std::vector<bool>& tried) const;
 
     static void simpleCallback(const char* word, void* context);
     static void anagramCallback(const char* word, void* context);
@@ -83,7 +89,11 @@ private:
     std::uint32_t m_maxLength = 0;
     bool m_forcedActive = false;
     Counts m_forcedCounts{};
-    std::string m_stock;
+    /// The letters stock: its letters' counts and its tiles that stand for a choice of letters
+    /// (a bit per letter), when the user typed one.
+    bool m_stockActive = false;
+    Counts m_stockCounts{};
+    std::vector<std::uint32_t> m_stockChoices;
     std::string m_banned;
     PatternMatcher m_matcher;
     SearchOrder m_order = SearchOrder::Natural;

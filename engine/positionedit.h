@@ -41,6 +41,7 @@ public:
     explicit PositionEdit(const Game& game);
 
     std::vector<Seat>& seats() { return m_seats; }
+    const std::vector<Seat>& seats() const { return m_seats; }
     Board& board() { return m_board; }
 
     /// The first reason to refuse the edit in `game`, or Problem::None; sets the details below.

@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-charts-dev libqt6opengl6-dev
     libgl-dev liblua5.4-dev libgtest-dev libbenchmark-dev
     xvfb xauth adwaita-icon-theme hunspell-ro hunspell-tools
-    dpkg-dev fakeroot lintian desktop-file-utils appstream
+    dpkg-dev fakeroot lintian desktop-file-utils appstream poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do

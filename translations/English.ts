@@ -634,6 +634,10 @@ Ocupied: %d (%.2f%%)</source>
         <source>Check words before playing (a refused move costs no turn)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>S&amp;tandard layout</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>UIRackWidget</name>
@@ -800,15 +804,67 @@ Ocupied: %d (%.2f%%)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Abort or conversion error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Conversion success</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conversion stopped: the dictionary was not changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conversion error: the dictionary was not changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create DAWG...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking for already sorted list...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lexical sort...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compute depth...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorting hash...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing to file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compacting (%1%)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorting hash (%1%)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conversion success. %1 lines of the list are no words of letters A to Z and were left out of the dictionary; the list keeps them.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -886,6 +942,14 @@ Ocupied: %d (%.2f%%)</source>
         <source>No</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Nothing found: the length has no upper bound.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing found: the value has no upper bound.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>glyph::GameConfigurationWidget</name>
@@ -931,6 +995,22 @@ Ocupied: %d (%.2f%%)</source>
     </message>
     <message>
         <source>Are you sure?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No game is in progress.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This game has ended: its position cannot be changed any more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rack of %1 holds more than %2 tiles.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The board and the racks hold more %1 tiles than the set has (%2).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1021,6 +1101,14 @@ Ocupied: %d (%.2f%%)</source>
     </message>
     <message>
         <source>Can&apos;t write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playing here removes the %1 later moves of this game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1577,6 +1665,13 @@ Ocupied: %d (%.2f%%)</source>
     </message>
     <message>
         <source>Total time: %d msec</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>glyph::exports</name>
+    <message>
+        <source>%1: %2 points</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

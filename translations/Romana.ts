@@ -646,6 +646,10 @@ Ocupate: %d (%.2f%%)</translation>
         <source>Check words before playing (a refused move costs no turn)</source>
         <translation>Verifică cuvintele înainte de mutare (o mutare refuzată nu costă tura)</translation>
     </message>
+    <message>
+        <source>S&amp;tandard layout</source>
+        <translation>Aranjament s&amp;tandard</translation>
+    </message>
 </context>
 <context>
     <name>UIRackWidget</name>
@@ -813,16 +817,68 @@ Ocupate: %d (%.2f%%)</translation>
         <translation>Timp: %02d:%02d  %d(noduri/sec)</translation>
     </message>
     <message>
-        <source>Abort or conversion error</source>
-        <translation>Conversie oprită sau eșuată</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
         <source>Conversion success</source>
         <translation>Conversie reușită</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Oprită</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Eșuată</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Gata</translation>
+    </message>
+    <message>
+        <source>Conversion stopped: the dictionary was not changed.</source>
+        <translation>Conversie oprită: dicționarul nu a fost schimbat.</translation>
+    </message>
+    <message>
+        <source>Conversion error: the dictionary was not changed.</source>
+        <translation>Eroare de conversie: dicționarul nu a fost schimbat.</translation>
+    </message>
+    <message>
+        <source>Create DAWG...</source>
+        <translation>Creare DAWG...</translation>
+    </message>
+    <message>
+        <source>Checking for already sorted list...</source>
+        <translation>Se verifică dacă lista e deja sortată...</translation>
+    </message>
+    <message>
+        <source>Lexical sort...</source>
+        <translation>Sortare lexicală...</translation>
+    </message>
+    <message>
+        <source>Compute depth...</source>
+        <translation>Calcul adâncime...</translation>
+    </message>
+    <message>
+        <source>Sorting hash...</source>
+        <translation>Sortare hash...</translation>
+    </message>
+    <message>
+        <source>Writing to file...</source>
+        <translation>Scriere în fișier...</translation>
+    </message>
+    <message>
+        <source>Compacting (%1%)...</source>
+        <translation>Compactare (%1%)...</translation>
+    </message>
+    <message>
+        <source>Sorting hash (%1%)...</source>
+        <translation>Sortare hash (%1%)...</translation>
+    </message>
+    <message>
+        <source>Conversion success. %1 lines of the list are no words of letters A to Z and were left out of the dictionary; the list keeps them.</source>
+        <translation>Conversie reușită. %1 rânduri ale listei nu sunt cuvinte din literele A-Z și au fost lăsate în afara dicționarului; lista le păstrează.</translation>
     </message>
 </context>
 <context>
@@ -899,6 +955,14 @@ Ocupate: %d (%.2f%%)</translation>
         <source>No</source>
         <translation>Nu</translation>
     </message>
+    <message>
+        <source>Nothing found: the length has no upper bound.</source>
+        <translation>Nimic găsit: lungimea nu are limită superioară.</translation>
+    </message>
+    <message>
+        <source>Nothing found: the value has no upper bound.</source>
+        <translation>Nimic găsit: valoarea nu are limită superioară.</translation>
+    </message>
 </context>
 <context>
     <name>glyph::GameConfigurationWidget</name>
@@ -945,6 +1009,22 @@ Ocupate: %d (%.2f%%)</translation>
     <message>
         <source>Are you sure?</source>
         <translation>Sunteți sigur?</translation>
+    </message>
+    <message>
+        <source>No game is in progress.</source>
+        <translation>Nu este niciun joc în desfășurare.</translation>
+    </message>
+    <message>
+        <source>This game has ended: its position cannot be changed any more.</source>
+        <translation>Jocul s-a terminat: poziția lui nu mai poate fi schimbată.</translation>
+    </message>
+    <message>
+        <source>The rack of %1 holds more than %2 tiles.</source>
+        <translation>Suportul lui %1 are mai mult de %2 piese.</translation>
+    </message>
+    <message>
+        <source>The board and the racks hold more %1 tiles than the set has (%2).</source>
+        <translation>Tabla și suporturile au mai multe piese %1 decât are setul (%2).</translation>
     </message>
 </context>
 <context>
@@ -1035,6 +1115,14 @@ Ocupate: %d (%.2f%%)</translation>
     <message>
         <source>Can&apos;t write %1: %2</source>
         <translation>Nu se poate scrie %1: %2</translation>
+    </message>
+    <message>
+        <source>Playing here removes the %1 later moves of this game.</source>
+        <translation>Jucând aici se șterg cele %1 mutări următoare ale acestui joc.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Renunță</translation>
     </message>
 </context>
 <context>
@@ -1603,6 +1691,13 @@ Ocupate: %d (%.2f%%)</translation>
     <message>
         <source>Total time: %d msec</source>
         <translation>Timp total: %d ms</translation>
+    </message>
+</context>
+<context>
+    <name>glyph::exports</name>
+    <message>
+        <source>%1: %2 points</source>
+        <translation>%1: %2 puncte</translation>
     </message>
 </context>
 <context>

@@ -79,9 +79,9 @@ TEST(NameScanner, DefinitionsAreRecognisedThroughNestedBlocksAndKeptAfterTheirTe
 TEST(NameScanner, CompletionsListEverySourceSortedWithCaseSignificant)
 {
     NameScanner scanner;
-    scanner.scan("function Mop(a) return a end\nMood = 1\nmore = Mop");
-    // Mop is both defined and met as an identifier afterwards: it is listed for each source.
-    EXPECT_EQ(scanner.completions("Mo"), (List{"Mood", "Mop", "Mop", "MoveAt", "MovesNumber"}));
+    scanner.scan("function Mop(a) return a end\nMood = MovesNumber()\nmore = Mop");
+    // Mop is defined and met as an identifier, MovesNumber exported and met: each is listed once.
+    EXPECT_EQ(scanner.completions("Mo"), (List{"Mood", "Mop", "MoveAt", "MovesNumber"}));
     EXPECT_EQ(scanner.completions("mo"), List{"more"});
     // The word being typed is itself an identifier of the text; it completes nothing.
     EXPECT_EQ(scanner.completions("Mood"), List{});

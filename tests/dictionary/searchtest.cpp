@@ -125,9 +125,12 @@ TEST_F(SearchStateTest, PatternsShorthandsLimitsAndBoundsAsTypedAndTheAverageSpe
     for (const auto& [user, internal] : translations)
         EXPECT_EQ(PatternMatcher::translatePattern(user, letterSet), internal) << user;
     EXPECT_EQ(simple("&&"), (Words{"CATSUP"}));
-    // Anagram texts holding anything but letters find nothing, and no text runs no search.
-    for (const std::string text : {"TA C", "TAC?", "TA[C", "TAC\xC3\xA9", "TAC\x7F"})
+    // Anagram texts holding anything but letters and '?' find nothing, and no text runs no search.
+    for (const std::string text : {"TA C", "TA[C", "TAC\xC3\xA9", "TAC\x7F"})
         EXPECT_EQ(simple(text, true), Words{}) << text;
+    // '?' is a joker: it stands for any one letter.
+    EXPECT_EQ(simple("TAC?", true), (Words{"CATS", "SCAT", "TACT"}));
+    EXPECT_EQ(simple("??", true), (Words{"UP"}));
     EXPECT_FALSE(search.runSimpleOrAnagram("", "100", false).has_value());
     const SearchResult two = search.runAdvanced("*", " 2 rows", openFilters());
     EXPECT_EQ(two.rows, (std::vector<SearchResult::Row>{{"A", 1, 1, 0, 1}, {"ACT", 5, 1, 2, 3}}));
@@ -141,7 +144,11 @@ TEST_F(SearchStateTest, PatternsShorthandsLimitsAndBoundsAsTypedAndTheAverageSpe
     EXPECT_EQ(search.runAdvanced("", "100", openFilters()).matchCount, 0u);
     EXPECT_EQ(search.runAdvanced("*", "1000", AdvancedFilters{}).words(), Words{});
     EXPECT_EQ(search.runAdvanced("CAT*", "1000", openFilters("", "", "s")).words(), (Words{"CAT"}));
-    EXPECT_EQ(search.runAdvanced("*", "1000", openFilters("", "/N*&")).words(), (Words{"A", "I", "NOON"}));
+    // The stock holds each tile once: a letter as often as written, a class or '?' for one letter.
+    EXPECT_EQ(search.runAdvanced("*", "1000", openFilters("", "/N*&")).words(), (Words{"A", "I"}));
+    EXPECT_EQ(search.runAdvanced("*", "1000", openFilters("", "//NN")).words(), (Words{"A", "I", "NOON"}));
+    EXPECT_EQ(search.runAdvanced("*", "1000", openFilters("", "tca?")).words(),
+              (Words{"A", "ACT", "CAT", "CATS", "COT", "I", "SCAT", "TACT"}));
     EXPECT_EQ(search.runAdvanced("*", "1000", openFilters("/")).words(), Words{}) << "every vowel at once";
     // Values follow the letter set as it is at each search.
     EXPECT_EQ(simple("3AT"), (Words{"CAT"}));
@@ -193,18 +200,39 @@ TEST_F(SearchStateTest, AnagramsAndFiltersAgreeWithAPlainScanOfTheWords)
                   }))
             << letters;
 
+        // Jokers in the anagram text and in the stock: a word needs one for each letter beyond
+        // the letters' own counts.
+        std::string withJoker = letters;
+        withJoker[random() % withJoker.size()] = '?';
+        auto jokersNeeded = [](const std::string& word, const std::string& tiles) {
+            long needed = 0;
+            for (char c = 'A'; c <= 'Z'; ++c)
+                needed += std::max(0L, static_cast<long>(std::count(word.begin(), word.end(), c) -
+                                                         std::count(tiles.begin(), tiles.end(), c)));
+            return needed;
+        };
+        EXPECT_EQ(simple(withJoker, true), scan([&](const std::string& word) {
+                      return word.size() == withJoker.size() && jokersNeeded(word, withJoker) <= 1;
+                  }))
+            << withJoker;
+
+        std::string stock = pick(0, 1) == 0 ? "" : someLetters(1, 8);
+        for (int jokers = pick(0, 2); jokers > 0 && !stock.empty(); --jokers)
+            stock += '?';
         const AdvancedFilters f{std::to_string(pick(0, 4)), std::to_string(pick(2, 7)),
                                 std::to_string(pick(0, 6)), std::to_string(pick(3, 14)),
-                                someLetters(0, 2),          pick(0, 1) == 0 ? "" : someLetters(1, 8),
+                                someLetters(0, 2),          stock,
                                 someLetters(0, 2),          pick(0, 3) == 0};
         const Words expected = scan([&](const std::string& word) {
             int value = 0;
             bool passes = std::stoul(f.minLength) <= word.size() && word.size() <= std::stoul(f.maxLength);
             for (char c : word) {
                 value += letterSet.entry(c).value;
-                passes = passes && f.banned.find(c) == std::string::npos &&
-                         (f.optional.empty() || f.optional.find(c) != std::string::npos);
+                passes = passes && f.banned.find(c) == std::string::npos;
             }
+            passes =
+                passes && (f.optional.empty() || jokersNeeded(word, f.optional) <=
+                                                     std::count(f.optional.begin(), f.optional.end(), '?'));
             for (char c : f.forced)
                 passes = passes && std::count(word.begin(), word.end(), c) >=
                                        std::count(f.forced.begin(), f.forced.end(), c);

@@ -196,10 +196,19 @@ private slots:
         QVERIFY(fixture.lay(1, 8, 9));
         QCOMPARE(current.text(), QString("(H8)AT 4p")); // both letters worth 1, H8 doubles the word
 
-        // A joker takes the letter the dialog shows, even when it is closed without OK.
+        // Escape in the joker dialog takes the joker back; Close lays it as the letter shown.
         fixture.onDialog = [](QDialog& dialog) {
             child<QComboBox>(dialog, "joker")->setCurrentIndex('E' - 'A');
-            return int(QDialog::Rejected);
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            return dialog.result();
+        };
+        QVERIFY(!fixture.lay(2, 8, 10));
+        QVERIFY(!fixture.game->rackSlots()[2].placed);
+        QCOMPARE(fixture.game->selectedSlot(), -1);
+        fixture.onDialog = [](QDialog& dialog) {
+            child<QComboBox>(dialog, "joker")->setCurrentIndex('E' - 'A');
+            child<QPushButton>(dialog, "close")->click();
+            return dialog.result();
         };
         QVERIFY(fixture.lay(2, 8, 10));
         QCOMPARE(fixture.game->rackSlots()[2].jokerLetter, 'E');
@@ -259,8 +268,8 @@ private slots:
             return int(QDialog::Accepted);
         };
         fixture.rack()->pasChangeClicked();
-        QCOMPARE(fixture.dialogs, (std::vector<QString>{"glyph::JokerDialog", "glyph::PasChangeDialog",
-                                                        "glyph::PasChangeDialog"}));
+        QCOMPARE(fixture.dialogs, (std::vector<QString>{"glyph::JokerDialog", "glyph::JokerDialog",
+                                                        "glyph::PasChangeDialog", "glyph::PasChangeDialog"}));
         QCOMPARE(fixture.game->rules()->bag().total(), bagBefore);
         const std::string rack = fixture.game->rules()->players()[1].rack;
         auto count = [&](char letter) { return std::count(rack.begin(), rack.end(), letter); };

@@ -189,15 +189,37 @@ private slots:
             child<QPushButton>(dialog, "stop")->click();
             QVERIFY(!dialog.isRunning() && child<QPushButton>(dialog, "start")->isEnabled());
         }
-        QCOMPARE(fixture.messages, std::vector<QString>{"Abort or conversion error"});
+        QCOMPARE(fixture.messages,
+                 std::vector<QString>{"Conversion stopped: the dictionary was not changed."});
         QCOMPARE(QDir("Dictionaries").entryList(QDir::Files | QDir::Hidden), files);
         QVERIFY(fixture.folder.read("Dictionaries/Test.dic") == before);
 
-        // Run to the end from the menu, the list replaces the dictionary.
+        // A list that cannot be read fails, and says so otherwise than a stop.
         fixture.messages.clear();
-        fixture.onDialog = runConversion;
+        {
+            ConversionDialog dialog(*fixture.session, nullptr);
+            child<QLineEdit>(dialog, "in")->setText("Dictionaries/none.txt");
+            runConversion(dialog);
+            QCOMPARE(child<QTableWidget>(dialog, "table")->item(0, 0)->text(), QString("Failed"));
+        }
+        QCOMPARE(fixture.messages.back(), QString("Conversion error: the dictionary was not changed."));
+
+        // Run to the end from the menu, the list replaces the dictionary; the lines that are no
+        // words are counted, and the status row no longer says it is writing.
+        fixture.folder.write("Dictionaries/English.txt", "art\ncat\ntea\nice-cream\n# note\n");
+        fixture.messages.clear();
+        QString status;
+        fixture.onDialog = [&status](QDialog& dialog) {
+            const int result = runConversion(dialog);
+            status = child<QTableWidget>(dialog, "table")->item(0, 0)->text();
+            return result;
+        };
         fixture.window->conversionClicked();
-        QCOMPARE(fixture.messages, std::vector<QString>{"Conversion success"});
+        QCOMPARE(status, QString("Done"));
+        QCOMPARE(fixture.messages,
+                 std::vector<QString>{"Conversion success. 2 lines of the list are no words of "
+                                      "letters A to Z and were left out of the dictionary; "
+                                      "the list keeps them."});
         glyph::Dictionary rebuilt(fixture.fallback);
         QVERIFY(rebuilt.load(fixture.folder.file("Dictionaries/Test.dic")));
         QCOMPARE(rebuilt.wordCount(), 3u);
@@ -228,11 +250,12 @@ private slots:
         type("Tabl");
         QTest::keyClick(&script, Qt::Key_Space, Qt::ControlModifier);
         QCOMPARE(script.toPlainText(), QString("TableLetter"));
-        type("Mood = 1", true);
+        type("Mood = MovesNumber()", true);
         type("Mo", true);
         QTest::keyClick(&script, Qt::Key_Space, Qt::ControlModifier);
         QVERIFY(script.completionList()->isVisible());
         QListWidget* list = script.completionList();
+        QCOMPARE(list->currentRow(), 0); // chosen at once, so that Return completes
         QStringList items;
         for (int row = 0; row < list->count(); ++row)
             items << list->item(row)->text();

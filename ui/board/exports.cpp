@@ -2,8 +2,11 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -12,9 +15,11 @@
 
 #include "base/atomicfile.h"
 #include "engine/game.h"
+#include "engine/gamerules.h"
 #include "engine/movelisttext.h"
 #include "ui/board/tablewidget.h"
 #include "ui/common/prompter.h"
+#include "ui/common/uitext.h"
 
 namespace glyph::exports
 {
@@ -29,6 +34,13 @@ const char* const kLineEnd = "\n";
 #endif
 const char* const kGamesFolder = "Games/";
 const char* const kPrintFileName = "board.pdf";
+/// The printout's margin is this part of the page's shorter side.
+constexpr int kPrintMarginDivisor = 20;
+/// The board takes at most this many of so many shares of the page's width.
+constexpr int kBoardWidthShare = 2;
+constexpr int kWidthShares = 3;
+/// The text beside the board is sized so that this many lines fill the page's height.
+constexpr int kTextLinesPerPage = 30;
 
 bool writeBytes(const QString& fileName, const std::string& bytes)
 {
@@ -76,9 +88,60 @@ bool saveBoardBitmap(TableWidget& table, const QString& fileName)
     return writeBytes(fileName, std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
+QRect printedBoardRect(const QSize& page)
+{
+    const int margin = std::min(page.width(), page.height()) / kPrintMarginDivisor;
+    // At most two thirds of the width, so that the players' column keeps room beside it.
+    const int side = std::max(
+        0, std::min(page.height() - 2 * margin, page.width() * kBoardWidthShare / kWidthShares - margin));
+    return {margin, margin, side, side};
+}
+
+QStringList printoutLines(const Game& game, const QDateTime& when)
+{
+    QStringList lines;
+    const GameRules* rules = game.rules();
+    lines << (rules != nullptr ? QString::fromStdString(rules->name()) : QString());
+    lines << when.toString("yyyy-MM-dd HH:mm");
+    if (rules == nullptr || !rules->inProgress())
+        return lines;
+    lines << QString();
+    for (std::size_t i = 0; i < rules->players().size(); ++i) {
+        const Player& player = rules->players()[i];
+        const QString marker = static_cast<int>(i) == rules->currentPlayerIndex() ? "> " : "  ";
+        lines << marker + QCoreApplication::translate("glyph::exports", "%1: %2 points")
+                              .arg(uitext::name(player))
+                              .arg(player.score);
+    }
+    return lines;
+}
+
+void paintPrintout(TableWidget& table, QPainter& painter, const QSize& page, const QDateTime& when)
+{
+    painter.fillRect(QRect(QPoint(0, 0), page), Qt::white);
+    const QRect board = printedBoardRect(page);
+    painter.save();
+    painter.translate(board.topLeft());
+    table.paintBoard(painter, board.size());
+    painter.restore();
+
+    const QStringList lines = printoutLines(table.game(), when);
+    QFont font = painter.font();
+    font.setPixelSize(std::max(1, page.height() / kTextLinesPerPage));
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const int left = board.right() + board.left();
+    const int lineHeight = QFontMetrics(font).lineSpacing();
+    for (int i = 0; i < lines.size(); ++i)
+        painter.drawText(
+            QRect(left, board.top() + i * lineHeight, page.width() - left - board.left(), lineHeight),
+            Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, lines[i]);
+}
+
 void printBoard(TableWidget& table, QPrinter& printer)
 {
-    table.paint(printer);
+    QPainter painter(&printer);
+    paintPrintout(table, painter, QSize(printer.width(), printer.height()), QDateTime::currentDateTime());
 }
 
 void printWithDialog(TableWidget& table, Prompter& prompter, QWidget* parent)

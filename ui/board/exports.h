@@ -2,10 +2,15 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <string>
 
+class QDateTime;
+class QPainter;
 class QPrinter;
+class QRect;
+class QSize;
 class QWidget;
 
 namespace glyph
@@ -36,7 +41,15 @@ bool writeMovesText(const Game& game, const QString& fileName);
 QImage boardImage(TableWidget& table);
 /// Writes `boardImage` as a Windows bitmap through the atomic writer; false on failure.
 bool saveBoardBitmap(TableWidget& table, const QString& fileName);
-/// Paints the board over the printer's whole page.
+/// Where the printout puts the board on a page: a square at the left, within a margin, so
+/// that the squares stay square on any paper.
+QRect printedBoardRect(const QSize& page);
+/// The text beside the printed board: the rules' name, the date, then each player's name and
+/// score, the player to move marked.
+QStringList printoutLines(const Game& game, const QDateTime& when);
+/// Paints the printout on a page of this size: the board and, at its right, `printoutLines`.
+void paintPrintout(TableWidget& table, QPainter& painter, const QSize& page, const QDateTime& when);
+/// Prints `paintPrintout` on the printer's page, dated now.
 void printBoard(TableWidget& table, QPrinter& printer);
 /// Asks for a printer (a landscape page; printing to a file starts in the games folder) and
 /// prints the board on it.

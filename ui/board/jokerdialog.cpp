@@ -11,7 +11,8 @@ JokerDialog::JokerDialog(QWidget* parent) : QDialog(parent)
     for (char letter = 'A'; letter <= 'Z'; ++letter)
         joker->addItem(QString(QChar::fromLatin1(letter)));
     joker->setCurrentIndex(0);
-    connect(Ui::UIJokerDialog::close, &QPushButton::clicked, this, &QDialog::close);
+    // Close chooses the letter shown; Escape and the close box take the joker back.
+    connect(Ui::UIJokerDialog::close, &QPushButton::clicked, this, &QDialog::accept);
     uitext::fitCaption(*this);
 }
 

@@ -7,7 +7,8 @@
 namespace glyph
 {
 
-/// Asks which letter a joker dropped on the board stands for.
+/// Asks which letter a joker dropped on the board stands for: accepted with Close, rejected
+/// (the joker is not laid) with Escape or the close box.
 class JokerDialog : public QDialog, private Ui::UIJokerDialog
 {
     Q_OBJECT

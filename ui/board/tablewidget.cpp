@@ -82,6 +82,11 @@ void TableWidget::paint(QPaintDevice& device)
     m_painter.paint(painter, QSize(device.width(), device.height()), framedMove());
 }
 
+void TableWidget::paintBoard(QPainter& painter, const QSize& size)
+{
+    m_painter.paint(painter, size, framedMove());
+}
+
 void TableWidget::paintEvent(QPaintEvent*)
 {
     paint(*this);
@@ -339,14 +344,19 @@ bool TableWidget::drop(const QString& text, const QPoint& point)
     }
 
     RackSlot& slot = tiles[selected];
+    if (slot.letter == kJoker) {
+        JokerDialog dialog(nullptr);
+        if (m_session.prompter().runDialog(dialog) != QDialog::Accepted) {
+            // Escape: the joker goes back to the rack instead of standing for a letter unasked.
+            m_game.setSelectedSlot(-1);
+            m_session.placementEdited();
+            return false;
+        }
+        slot.jokerLetter = dialog.letter();
+    }
     slot.placed = 1;
     slot.row = static_cast<std::uint8_t>(line);
     slot.column = static_cast<std::uint8_t>(column);
-    if (slot.letter == kJoker) {
-        JokerDialog dialog(nullptr);
-        m_session.prompter().runDialog(dialog);
-        slot.jokerLetter = dialog.letter();
-    }
     m_game.setSelectedSlot(-1);
     m_session.placementEdited();
     return true;

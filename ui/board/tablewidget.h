@@ -29,6 +29,9 @@ public:
     /// Full paint of the board on any paint device (widget, printer page, picture), without
     /// the tiles placed this turn.
     void paint(QPaintDevice& device);
+    /// Paints the board as `paint` does, with the painter's origin as its top left corner.
+    void paintBoard(QPainter& painter, const QSize& size);
+    const Game& game() const { return m_game; }
     /// Repaints the squares and the highlighted-move frame at once.
     void redrawSquares();
     /// Redraws the squares of the tiles placed this turn as empty squares.

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QRegularExpression>
 #include <QTableWidgetItem>
 
 #include <algorithm>
@@ -117,6 +118,7 @@ void ConversionDialog::startClicked()
     m_builder.setAuthor(author->text().toStdString());
     m_worker.prepare(m_mode, m_words);
     m_previousNodes = 0;
+    m_stopped = false;
     // The rows of a previous run stay out of sight until the first tick of this one.
     for (int row = StatusRow; row <= TimeRow; ++row)
         table->item(row, 0)->setText(QString());
@@ -129,6 +131,7 @@ void ConversionDialog::stopClicked()
 {
     if (!m_running)
         return;
+    m_stopped = true;
     stopWorker();
     timeOut();
 }
@@ -161,7 +164,7 @@ void ConversionDialog::showProgress()
     m_previousNodes = nodes;
     const int seconds = static_cast<int>(m_runClock.elapsed() / kMsPerSecond);
     const QString texts[kProgressRows] = {
-        QString::fromStdString(m_builder.status()),
+        statusText(m_builder.status()),
         QString::asprintf(qPrintable(tr("Words number: %d")), static_cast<int>(m_builder.wordsInserted())),
         QString::asprintf(qPrintable(tr("Depth: %d of %d (%c)")), m_builder.currentHeight(), kDepths,
                           m_builder.currentLetter()),
@@ -178,12 +181,49 @@ void ConversionDialog::finishRun(bool report)
 {
     setRunning(false);
     m_timer.stop();
+    // The builder's last status ("Writing to file...") would read as if the run went on.
+    const bool failed = m_worker.failed();
+    table->item(StatusRow, 0)->setText(failed ? (m_stopped ? tr("Stopped") : tr("Failed")) : tr("Done"));
     if (!report)
         return;
-    if (m_worker.failed())
-        m_session.prompter().message(this, QMessageBox::Warning, tr("Abort or conversion error"), {tr("OK")});
+    if (failed && m_stopped)
+        m_session.prompter().message(this, QMessageBox::Information,
+                                     tr("Conversion stopped: the dictionary was not changed."), {tr("OK")});
+    else if (failed)
+        m_session.prompter().message(this, QMessageBox::Warning,
+                                     tr("Conversion error: the dictionary was not changed."), {tr("OK")});
     else
-        m_session.prompter().message(this, QMessageBox::Information, tr("Conversion success"), {tr("OK")});
+        m_session.prompter().message(this, QMessageBox::Information, successText(), {tr("OK")});
+}
+
+QString ConversionDialog::statusText(const std::string& status)
+{
+    // The builder names its steps in English, some with a percentage: "Compacting(40%)...".
+    static const char* const kSteps[] = {
+        QT_TR_NOOP("Create DAWG..."),  QT_TR_NOOP("Checking for already sorted list..."),
+        QT_TR_NOOP("Lexical sort..."), QT_TR_NOOP("Compute depth..."),
+        QT_TR_NOOP("Sorting hash..."), QT_TR_NOOP("Writing to file..."),
+    };
+    for (const char* step : kSteps)
+        if (status == step)
+            return tr(step);
+    const QString text = QString::fromStdString(status);
+    const QRegularExpression withPercent("^(Compacting|Sorting hash)\\((\\d+)%\\)");
+    const QRegularExpressionMatch match = withPercent.match(text);
+    if (!match.hasMatch())
+        return text;
+    return (match.captured(1) == "Compacting" ? tr("Compacting (%1%)...") : tr("Sorting hash (%1%)..."))
+        .arg(match.captured(2));
+}
+
+QString ConversionDialog::successText() const
+{
+    const std::uint32_t leftOut = m_builder.linesLeftOut();
+    if (leftOut == 0)
+        return tr("Conversion success");
+    return tr("Conversion success. %1 lines of the list are no words of letters A to Z and were left "
+              "out of the dictionary; the list keeps them.")
+        .arg(leftOut);
 }
 
 void ConversionDialog::reject()

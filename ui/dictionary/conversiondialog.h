@@ -61,6 +61,10 @@ private:
     void setRunning(bool running);
     void showProgress();
     void finishRun(bool report);
+    /// "Conversion success", with the count of lines left out of the dictionary when there are.
+    QString successText() const;
+    /// The builder's status in the user's language.
+    static QString statusText(const std::string& status);
     void stopWorker();
     void workerFinished();
 
@@ -73,6 +77,8 @@ private:
     ConversionMode m_mode = ConversionMode::BuildFromWordList;
     std::vector<std::string> m_words;
     bool m_running = false;
+    /// Set by Stop, so that the end of the run tells a stop from a failure.
+    bool m_stopped = false;
     /// The live node count at the previous tick, for the merge rate.
     std::uint32_t m_previousNodes = 0;
 };

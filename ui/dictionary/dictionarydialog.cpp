@@ -28,6 +28,9 @@ const char* const kGeometryKey = keys::kDictionaryDialog;
 constexpr int kStatisticRows = 5;
 constexpr unsigned kBytesPerNode = 4;
 constexpr unsigned kBytesPerKb = 1024;
+constexpr int kMinSearchLength = 2;
+constexpr int kMinSearchValue = 0;
+constexpr int kMaxSearchValue = 9999;
 enum FindColumn { WordColumn, ScoreColumn, VowelColumn, ConsonantColumn, LengthColumn };
 enum EditColumn { EditWordColumn, EditStatusColumn };
 enum StatisticRow { FileNameRow, AuthorRow, WordsRow, NodesRow, SizeRow };
@@ -61,6 +64,11 @@ DictionaryDialog::DictionaryDialog(GameSession& session, QWidget* parent)
     tableFind->setColumnCount(LengthColumn + 1);
     tableFind->setHorizontalHeaderLabels({tr("Word"), tr("Score"), tr("V"), tr("C"), tr("Length")});
     tableFind->setRowCount(0);
+    // The widest bounds, so that an advanced search finds words before any is typed.
+    minimLength->setText(QString::number(kMinSearchLength));
+    maximLength->setText(QString::number(DawgBuilder::kMaxWordLength - 1));
+    minimValue->setText(QString::number(kMinSearchValue));
+    maximValue->setText(QString::number(kMaxSearchValue));
 
     editTable->setColumnCount(EditStatusColumn + 1);
     editTable->setRowCount(kEditRows);
@@ -143,6 +151,18 @@ void DictionaryDialog::wordFindReturnPressed()
         m_search.runAdvanced(wordFind->text().toStdString(), view->text().toStdString(), advancedFilters());
     QApplication::restoreOverrideCursor();
     showResult(result);
+    if (result.matchCount == 0)
+        timeFind->setText(timeFind->text() + "  " + emptyBoundNote());
+}
+
+QString DictionaryDialog::emptyBoundNote() const
+{
+    // An empty upper bound lets no word through: say so, since the search itself cannot.
+    if (maximLength->text().trimmed().isEmpty())
+        return tr("Nothing found: the length has no upper bound.");
+    if (maximValue->text().trimmed().isEmpty())
+        return tr("Nothing found: the value has no upper bound.");
+    return QString();
 }
 
 AdvancedFilters DictionaryDialog::advancedFilters() const

@@ -58,6 +58,8 @@ private:
 
     void showResult(const SearchResult& result);
     AdvancedFilters advancedFilters() const;
+    /// Why an advanced search found nothing when an upper bound is empty; empty otherwise.
+    QString emptyBoundNote() const;
     /// The valid words of the edit table, each once; when adding, only those not yet in the dictionary.
     std::vector<std::string> editedWords(bool adding) const;
     void setEditStatus(int row, const QString& text);

@@ -8,6 +8,7 @@
 #include "engine/boardgeometry.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
+#include "engine/positionedit.h"
 #include "preferences/keys.h"
 #include "preferences/preferences.h"
 #include "ui/common/prompter.h"
@@ -21,14 +22,14 @@ namespace
 {
 
 constexpr int kNameLength = 49;
-constexpr int kRackLength = 30;
 constexpr int kBoardCellSize = 28;
 enum PlayerColumn { NameColumn, LettersColumn, ScoreColumn, TimeColumn, TypeColumn };
 
-int readSigned(const QString& text)
+long long readNumber(const QString& text)
 {
+    // Read wide, so that a number too large for the game is clamped rather than taken as 0.
     bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
+    const long long value = text.trimmed().toLongLong(&ok);
     return ok ? value : 0;
 }
 
@@ -145,22 +146,21 @@ QString GameConfigurationWidget::cellText(const QTableWidget& source, int row, i
     return item != nullptr ? item->text() : QString();
 }
 
-void GameConfigurationWidget::applyPlayers()
+void GameConfigurationWidget::readPlayers(PositionEdit& edit) const
 {
-    std::vector<Player>& seats = m_game.rules()->players();
+    std::vector<PositionEdit::Seat>& seats = edit.seats();
     for (int i = 0; i < static_cast<int>(seats.size()) && i < players->rowCount(); ++i) {
-        Player& player = seats[i];
-        player.setName(cellText(*players, i, NameColumn).left(kNameLength).toStdString());
-        player.setRack(
-            letters::fromUserText(cellText(*players, i, LettersColumn).toStdString()).substr(0, kRackLength));
-        player.score = readSigned(cellText(*players, i, ScoreColumn));
-        player.timeLeft = readSigned(cellText(*players, i, TimeColumn));
+        PositionEdit::Seat& seat = seats[i];
+        seat.name = cellText(*players, i, NameColumn).left(kNameLength).toStdString();
+        seat.rack = letters::fromUserText(cellText(*players, i, LettersColumn).toStdString());
+        seat.score = readNumber(cellText(*players, i, ScoreColumn));
+        seat.timeLeft = readNumber(cellText(*players, i, TimeColumn));
     }
 }
 
-void GameConfigurationWidget::applyBoard()
+void GameConfigurationWidget::readBoard(PositionEdit& edit) const
 {
-    Board& board = m_game.board();
+    Board& board = edit.board();
     for (int line = 1; line <= m_game.rows(); ++line) {
         for (int column = 1; column <= m_game.columns(); ++column) {
             const QString text = cellText(*table, line - 1, column - 1);
@@ -175,19 +175,42 @@ void GameConfigurationWidget::applyBoard()
     }
 }
 
+QString GameConfigurationWidget::refusal(PositionEdit::Problem problem, const PositionEdit& edit) const
+{
+    switch (problem) {
+    case PositionEdit::Problem::NoGame:
+        return tr("No game is in progress.");
+    case PositionEdit::Problem::GameOver:
+        return tr("This game has ended: its position cannot be changed any more.");
+    case PositionEdit::Problem::RackTooLong:
+        return tr("The rack of %1 holds more than %2 tiles.")
+            .arg(QString::fromStdString(edit.seats()[edit.problemSeat()].name))
+            .arg(kRackSize);
+    case PositionEdit::Problem::TooManyTiles:
+        return tr("The board and the racks hold more %1 tiles than the set has (%2).")
+            .arg(QString::fromStdString(letters::toUserText(std::string(1, edit.problemLetter()))))
+            .arg(edit.problemAvailable());
+    case PositionEdit::Problem::None:
+        break;
+    }
+    return QString();
+}
+
 void GameConfigurationWidget::applyClicked()
 {
-    GameRules* rules = m_game.rules();
-    if (rules == nullptr)
+    PositionEdit edit(m_game);
+    readPlayers(edit);
+    readBoard(edit);
+    const PositionEdit::Problem problem = edit.check(m_game);
+    if (problem != PositionEdit::Problem::None) {
+        m_session.prompter().warn(this, refusal(problem, edit));
         return;
+    }
     if (m_session.prompter().message(this, QMessageBox::Information, tr("Are you sure?"),
                                      {tr("OK"), tr("Cancel")}) != 0)
         return;
-    applyPlayers();
-    applyBoard();
-    rules->bag().recomputeFromBoard(m_game.letterSet(), rules->players(), m_game.board(), m_game.rows(),
-                                    m_game.columns());
-    m_game.reloadRackSlots();
+    edit.apply(m_game);
+    // The tables show the clamped numbers the game took.
     m_session.notifySettingsChanged();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "engine/positionedit.h"
 #include "ui_gameconfigurationwidget.h"
 
 namespace glyph
@@ -27,7 +28,8 @@ public slots:
     void clearTableClicked();
     /// Shows the board of the game in the board editor again.
     void restoreTableClicked();
-    /// Writes players and board into the game after confirmation and recomputes the bag.
+    /// Writes players and board into the game after confirmation and recomputes the bag; a
+    /// position the set cannot supply, or an ended game, is refused with the reason.
     void applyClicked();
 
 protected:
@@ -37,8 +39,9 @@ protected:
 
 private:
     QString cellText(const QTableWidget& table, int row, int column) const;
-    void applyPlayers();
-    void applyBoard();
+    void readPlayers(PositionEdit& edit) const;
+    void readBoard(PositionEdit& edit) const;
+    QString refusal(PositionEdit::Problem problem, const PositionEdit& edit) const;
 
     Game& m_game;
     GameSession& m_session;

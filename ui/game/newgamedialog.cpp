@@ -65,6 +65,8 @@ NewGameDialog::NewGameDialog(GameSession& session, QWidget* parent)
     players->setColumnCount(2);
     players->setHorizontalHeaderLabels({tr("Name"), tr("Profile")});
     players->horizontalHeader()->setStretchLastSection(true);
+    // The names are shown whole; the profile choice takes the rest of the width.
+    players->horizontalHeader()->setSectionResizeMode(NameColumn, QHeaderView::ResizeToContents);
     players->setRowCount(0);
     const GameRules* rules = m_game.rules();
     const bool seated = rules != nullptr && !rules->players().empty();

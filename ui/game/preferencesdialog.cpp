@@ -31,6 +31,9 @@ const char* const kGeometryKey = keys::kPreferencesDialog;
 const char* const kLanguagesFolder = "Languages/";
 constexpr int kSizeModulus = 30;
 constexpr int kDefaultSize = 15;
+// The multipliers a premium square may carry; any other number is a plain square.
+constexpr int kDouble = 2;
+constexpr int kTriple = 3;
 enum ChooserColumn { DescriptionColumn, ValueColumn, ChooseColumn, ChooserColumns };
 
 struct Row {
@@ -104,12 +107,16 @@ PreferencesDialog::PreferencesDialog(GameSession& session, QWidget* parent)
     table->setColumnCount(4);
     table->setHorizontalHeaderLabels({tr("Line"), tr("Column"), tr("xLetter"), tr("xWord")});
     table->verticalHeader()->hide();
-    setClicked();
+    const Preferences& stored = m_game.preferences();
+    m_lists = {stored.string(keys::kMultiLettersX2), stored.string(keys::kMultiLettersX3),
+               stored.string(keys::kMultiWordsX2), stored.string(keys::kMultiWordsX3)};
+    showLayout(typedSize(lines->text()), typedSize(columns->text()));
 
     connect(apply, &QPushButton::clicked, this, &PreferencesDialog::applyClicked);
     connect(ok, &QPushButton::clicked, this, &PreferencesDialog::okClicked);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(set, &QPushButton::clicked, this, &PreferencesDialog::setClicked);
+    connect(standardLayout, &QPushButton::clicked, this, &PreferencesDialog::standardLayoutClicked);
 }
 
 PreferencesDialog::~PreferencesDialog()
@@ -146,6 +153,9 @@ void PreferencesDialog::fillFonts()
     fonts->setRowCount(kFontRows);
     fonts->verticalHeader()->hide();
     fonts->horizontalHeader()->setSectionResizeMode(ValueColumn, QHeaderView::Stretch);
+    // The names are shown whole, however long their translation.
+    fonts->horizontalHeader()->setSectionResizeMode(DescriptionColumn, QHeaderView::ResizeToContents);
+    fonts->horizontalHeader()->setSectionResizeMode(ChooseColumn, QHeaderView::ResizeToContents);
     for (int row = 0; row < kFontRows; ++row) {
         m_fonts[row] = QApplication::font();
         uiprefs::getFont(m_game.preferences(), kFontRowTable[row].key, m_fonts[row]);
@@ -164,6 +174,9 @@ void PreferencesDialog::fillColours()
     colors->setRowCount(kColourRows);
     colors->verticalHeader()->hide();
     colors->horizontalHeader()->setSectionResizeMode(ValueColumn, QHeaderView::Stretch);
+    // The names are shown whole, however long their translation.
+    colors->horizontalHeader()->setSectionResizeMode(DescriptionColumn, QHeaderView::ResizeToContents);
+    colors->horizontalHeader()->setSectionResizeMode(ChooseColumn, QHeaderView::ResizeToContents);
     for (int row = 0; row < kColourRows; ++row) {
         m_colours[row] = Qt::black;
         uiprefs::getColour(m_game.preferences(), kColourRowTable[row].key, m_colours[row]);
@@ -213,52 +226,80 @@ int PreferencesDialog::storedSize(const QString& typed)
 
 void PreferencesDialog::setClicked()
 {
-    const int lineCount = typedSize(lines->text());
-    const int columnCount = typedSize(columns->text());
-    table->setRowCount(0);
-    table->setRowCount(lineCount * columnCount);
-    int row = 0;
-    for (int line = 1; line <= lineCount; ++line) {
-        for (int column = 1; column <= columnCount; ++column, ++row) {
-            table->setItem(row, LineColumn, fixedItem(QString(QChar('A' + line - 1))));
-            table->setItem(row, ColumnColumn, fixedItem(QString::number(column)));
-            table->setItem(row, LetterColumn,
-                           new QTableWidgetItem(QString::number(m_game.letterMultiplier(line, column))));
-            table->setItem(row, WordColumn,
-                           new QTableWidgetItem(QString::number(m_game.wordMultiplier(line, column))));
-        }
-    }
+    takeTableEdits();
+    resizeLayout(typedSize(lines->text()), typedSize(columns->text()));
+    showLayout(typedSize(lines->text()), typedSize(columns->text()));
 }
 
-void PreferencesDialog::storePremiumLists()
+void PreferencesDialog::standardLayoutClicked()
 {
-    // Each table row names its square, so a size typed without pressing Set cannot shift the
-    // premium squares; squares beyond the stored size are left out.
-    const int lineCount = storedSize(lines->text());
+    const int rows = storedSize(lines->text());
     const int columnCount = storedSize(columns->text());
-    std::string letters[4];
-    std::string words[4];
+    m_lists = geometry::standardLayout(rows, columnCount);
+    showLayout(rows, columnCount);
+}
+
+void PreferencesDialog::takeTableEdits()
+{
+    // The grids start from the lists, so that a square the table does not name keeps its value.
+    MultiplierGrid letters;
+    MultiplierGrid words;
+    geometry::applyPremiumLists(m_lists, letters, words);
     for (int row = 0; row < table->rowCount(); ++row) {
         const QTableWidgetItem* lineItem = table->item(row, LineColumn);
         if (lineItem == nullptr || lineItem->text().size() != 1)
             continue;
         const int line = lineItem->text().at(0).unicode() - 'A' + 1;
         const int column = cellNumber(*table, row, ColumnColumn);
-        if (line < 1 || line > lineCount || column < 1 || column > columnCount)
+        if (line < 1 || line > m_shownRows || column < 1 || column > m_shownColumns)
             continue;
-        const std::string square = std::to_string(line) + " " + std::to_string(column) + " |";
         const int letter = cellNumber(*table, row, LetterColumn);
         const int word = cellNumber(*table, row, WordColumn);
-        if (letter == 2 || letter == 3)
-            letters[letter] += square;
-        if (word == 2 || word == 3)
-            words[word] += square;
+        letters[line][column] = letter == kDouble || letter == kTriple ? letter : 1;
+        words[line][column] = word == kDouble || word == kTriple ? word : 1;
     }
+    m_lists = geometry::listsKeepingOutside(letters, words, m_shownRows, m_shownColumns, m_lists);
+}
+
+void PreferencesDialog::resizeLayout(int rows, int columns)
+{
+    // The standard layout follows the size; a layout the user made stays as it is.
+    if ((rows != m_shownRows || columns != m_shownColumns) && rows > 0 && columns > 0 && m_shownRows > 0 &&
+        m_shownColumns > 0 && geometry::isStandardLayout(m_lists, m_shownRows, m_shownColumns))
+        m_lists = geometry::standardLayout(rows, columns);
+}
+
+void PreferencesDialog::showLayout(int rows, int columns)
+{
+    MultiplierGrid letters;
+    MultiplierGrid words;
+    geometry::applyPremiumLists(m_lists, letters, words);
+    m_shownRows = rows;
+    m_shownColumns = columns;
+    table->setRowCount(0);
+    table->setRowCount(rows * columns);
+    int row = 0;
+    for (int line = 1; line <= rows; ++line) {
+        for (int column = 1; column <= columns; ++column, ++row) {
+            table->setItem(row, LineColumn, fixedItem(QString(QChar('A' + line - 1))));
+            table->setItem(row, ColumnColumn, fixedItem(QString::number(column)));
+            table->setItem(row, LetterColumn, new QTableWidgetItem(QString::number(letters[line][column])));
+            table->setItem(row, WordColumn, new QTableWidgetItem(QString::number(words[line][column])));
+        }
+    }
+}
+
+void PreferencesDialog::storePremiumLists()
+{
+    // A size typed without pressing Set changes the layout as Set would; the lists keep the
+    // squares beyond the size for a larger board later.
+    takeTableEdits();
+    resizeLayout(storedSize(lines->text()), storedSize(columns->text()));
     Preferences& preferences = m_game.preferences();
-    preferences.setString(keys::kMultiWordsX3, words[3]);
-    preferences.setString(keys::kMultiWordsX2, words[2]);
-    preferences.setString(keys::kMultiLettersX3, letters[3]);
-    preferences.setString(keys::kMultiLettersX2, letters[2]);
+    preferences.setString(keys::kMultiWordsX3, m_lists.wordsX3);
+    preferences.setString(keys::kMultiWordsX2, m_lists.wordsX2);
+    preferences.setString(keys::kMultiLettersX3, m_lists.lettersX3);
+    preferences.setString(keys::kMultiLettersX2, m_lists.lettersX2);
 }
 
 void PreferencesDialog::applyClicked()

@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 
+#include "engine/boardgeometry.h"
 #include "ui_preferencesdialog.h"
 
 namespace glyph
@@ -53,8 +54,13 @@ public slots:
     void applyClicked();
     /// Applies, then closes.
     void okClicked();
-    /// Lays out the premium table for the typed size with the game's current multipliers.
+    /// Lays out the premium table for the typed size. The stored layout goes with it: the
+    /// standard layout of the new size when it was the standard one, else the same squares
+    /// (those beyond the new size are kept for a larger board later).
     void setClicked();
+    /// Lays out the table with the standard layout of the typed size (the shipped lists for
+    /// 15 x 15).
+    void standardLayoutClicked();
     /// Opens the font dialog on a row's working font.
     void chooseFont(int row);
     /// Opens the colour dialog on a row's working colour.
@@ -65,6 +71,9 @@ private:
     void fillFonts();
     void fillColours();
     void showColour(int row);
+    void takeTableEdits();
+    void resizeLayout(int rows, int columns);
+    void showLayout(int rows, int columns);
     void storePremiumLists();
     void reloadGame();
 
@@ -74,6 +83,10 @@ private:
     std::array<QColor, kColourRows> m_colours;
     ColourChooser m_colourChooser;
     FontChooser m_fontChooser;
+    // The premium squares being edited, the table's own and those beyond the size it shows.
+    geometry::PremiumLists m_lists;
+    int m_shownRows = 0;
+    int m_shownColumns = 0;
 };
 
 } // namespace glyph

@@ -1,10 +1,13 @@
 #include "ui/game/topmovesdialog.h"
 
+#include <QHeaderView>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <climits>
@@ -27,6 +30,8 @@ namespace
 const char* const kGeometryKey = keys::kTopDialog;
 const char* const kRowsKey = keys::kTopPrefered;
 constexpr int kDefaultRows = 100;
+/// Room around a header text, so that it is not cut at the section edges.
+constexpr int kHeaderPadding = 16;
 enum Column { MoveColumn, ScoreColumn, ColumnCount };
 } // namespace
 
@@ -41,6 +46,10 @@ TopMovesDialog::TopMovesDialog(GameSession& session, QWidget* parent)
 
     table->setColumnCount(ColumnCount);
     table->setHorizontalHeaderLabels({tr("Move"), tr("Score")});
+    // Both headers whole, the scores' column to the table's edge.
+    table->horizontalHeader()->setMinimumSectionSize(
+        table->horizontalHeader()->fontMetrics().horizontalAdvance(tr("Score")) + kHeaderPadding);
+    table->horizontalHeader()->setStretchLastSection(true);
 
     m_savedSlots = m_game.rackSlots();
     m_savedSelected = m_game.selectedSlot();
@@ -98,6 +107,16 @@ void TopMovesDialog::fill()
         table->setItem(row, ScoreColumn, new QTableWidgetItem(QString::number(move.score)));
     }
     table->resizeColumnsToContents();
+    // Wide enough for both columns beside the row numbers and the scroll bar, so that no
+    // header is cut (a stored dialog size may be narrower).
+    const QHeaderView& header = *table->horizontalHeader();
+    // The move column fits its contents now; the score column's numbers are narrower than its
+    // header.
+    const int columns = table->columnWidth(MoveColumn) +
+                        std::max(header.sectionSizeHint(ScoreColumn), header.minimumSectionSize());
+    table->setMinimumWidth(columns + table->verticalHeader()->sizeHint().width() +
+                           table->verticalScrollBar()->sizeHint().width() + 2 * table->frameWidth() +
+                           kHeaderPadding);
 }
 
 void TopMovesDialog::viewChanged(const QString& text)

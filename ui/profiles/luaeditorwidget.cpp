@@ -134,6 +134,8 @@ void LuaEditorWidget::showList(int line, int column)
         listBoxSelected(0);
         return;
     }
+    // The first name is chosen, so that Return completes at once.
+    m_list->setCurrentRow(0);
     placeUnderLine(*m_list, line, column);
     m_list->show();
     m_list->raise();

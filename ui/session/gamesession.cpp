@@ -138,11 +138,26 @@ void GameSession::appendScriptOutput(const std::string& line)
 
 // ---- a human's turn ----
 
+bool GameSession::mayPlayHere()
+{
+    // A turn played from an earlier position cuts the history there: the later turns are lost
+    // for good, so the user says so first.
+    const GameRules& rules = *m_game.rules();
+    const int later = static_cast<int>(rules.history().size()) - 1 - rules.historyPosition();
+    if (rules.historyPosition() < 0 || later <= 0)
+        return true;
+    return m_prompter.message(nullptr, QMessageBox::Question,
+                              tr("Playing here removes the %1 later moves of this game.").arg(later),
+                              {tr("OK"), tr("Cancel")}) == 0;
+}
+
 void GameSession::move()
 {
     if (m_turnRunning || !gameOn())
         return;
     if (m_game.rules()->currentPlayer().isComputer()) {
+        if (!mayPlayHere())
+            return;
         // Move after an Escape takes the chain up again.
         m_chainStopped = false;
         startComputerTurn();
@@ -153,6 +168,8 @@ void GameSession::move()
         m_prompter.warn(nullptr, tr("Please make a valid move first"));
         return;
     }
+    if (!mayPlayHere())
+        return;
     m_highlightedMove = Move{};
     if (!m_game.rules()->playMove(chosen)) {
         // Checked before playing: the rules refused the move, said why and left the turn to
@@ -169,7 +186,7 @@ void GameSession::move()
 
 void GameSession::passOrExchange(const std::string& exchange, const std::string& kept)
 {
-    if (m_turnRunning || !gameOn())
+    if (m_turnRunning || !gameOn() || !mayPlayHere())
         return;
     m_game.rules()->passOrExchange(exchange, kept);
     emit positionChanged();

@@ -64,10 +64,11 @@ public:
     // The turn flow.
 
     /// The Move command: plays the tiles the human placed, or starts the computer player's
-    /// turn; ignored while the turn lock is held or no game is on.
+    /// turn; ignored while the turn lock is held or no game is on. At an earlier position it
+    /// asks first whether the later turns may go (Cancel plays nothing).
     void move();
     /// Passes (exchange empty) or exchanges the letters, keeping `kept`; then chains a
-    /// computer player who is next.
+    /// computer player who is next. Asks first at an earlier position, as `move`.
     void passOrExchange(const std::string& exchange, const std::string& kept);
     /// Escape: no further computer turn starts; the turn under way is played out.
     void stopComputerPlayers();
@@ -184,6 +185,9 @@ signals:
 
 private:
     bool gameOn() const;
+    /// True when a turn may be played at the position shown: at the last one, or after the
+    /// user agreed to lose the later turns.
+    bool mayPlayHere();
     void chainComputerTurn(int delay);
     void startComputerTurn();
     void computerMoveChosen();
