@@ -27,7 +27,6 @@ const char* const kLineEnd = "\r\n";
 #else
 const char* const kLineEnd = "\n";
 #endif
-const char* const kGamesFolder = "Games/";
 const char* const kPrintFileName = "board.pdf";
 
 bool writeBytes(const QString& fileName, const std::string& bytes)
@@ -81,7 +80,7 @@ void printBoard(TableWidget& table, QPrinter& printer)
     table.paint(printer);
 }
 
-void printWithDialog(TableWidget& table, Prompter& prompter, QWidget* parent)
+void printWithDialog(TableWidget& table, Prompter& prompter, QWidget* parent, const QString& gamesFolder)
 {
     // Screen resolution keeps the fonts, whose point sizes follow the cell height, in
     // proportion to the cells as on the screen.
@@ -89,7 +88,7 @@ void printWithDialog(TableWidget& table, Prompter& prompter, QWidget* parent)
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setFullPage(true);
     if (printer.outputFormat() == QPrinter::PdfFormat)
-        printer.setOutputFileName(QDir(kGamesFolder).absoluteFilePath(kPrintFileName));
+        printer.setOutputFileName(QDir(gamesFolder).absoluteFilePath(kPrintFileName));
     QPrintDialog dialog(&printer, parent);
     if (prompter.runDialog(dialog) == QDialog::Accepted)
         printBoard(table, printer);

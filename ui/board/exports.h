@@ -38,9 +38,9 @@ QImage boardImage(TableWidget& table);
 bool saveBoardBitmap(TableWidget& table, const QString& fileName);
 /// Paints the board over the printer's whole page.
 void printBoard(TableWidget& table, QPrinter& printer);
-/// Asks for a printer (a landscape page; printing to a file starts in the games folder) and
-/// prints the board on it.
-void printWithDialog(TableWidget& table, Prompter& prompter, QWidget* parent);
+/// Asks for a printer (a landscape page; printing to a file offers board.pdf in `gamesFolder`)
+/// and prints the board on it.
+void printWithDialog(TableWidget& table, Prompter& prompter, QWidget* parent, const QString& gamesFolder);
 
 } // namespace exports
 } // namespace glyph

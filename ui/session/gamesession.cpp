@@ -12,6 +12,7 @@
 #include "ai/luahost.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
+#include "ui/common/datachoices.h"
 #include "ui/common/prompter.h"
 #include "ui/common/translation.h"
 
@@ -398,7 +399,10 @@ bool GameSession::open()
     const QString filter =
         QString::asprintf("%s (*.%s)\n", m_game.rules()->name().c_str(), kSavedGameExtension) +
         tr("All files (*.*)");
-    const QString fileName = m_prompter.openFileName(kGamesFolder, filter);
+    const QString extension = QString(".") + kSavedGameExtension;
+    const QString fileName =
+        m_prompter.openFileName(datachoices::openStart(m_game.folders(), kGamesFolder, qPrintable(extension)),
+                                filter, datachoices::places(m_game.folders(), kGamesFolder));
     if (fileName.isEmpty())
         return false;
     abandonComputerTurn();
@@ -419,7 +423,9 @@ bool GameSession::save()
     }
     const QString filter =
         QString::asprintf("%s (*.%s)", m_game.rules()->name().c_str(), kSavedGameExtension);
-    const QString fileName = m_prompter.saveFileName(kGamesFolder, filter);
+    const QString fileName =
+        m_prompter.saveFileName(datachoices::saveStart(m_game.folders(), kGamesFolder), filter,
+                                datachoices::places(m_game.folders(), kGamesFolder));
     return !fileName.isEmpty() && saveAs(fileName);
 }
 
