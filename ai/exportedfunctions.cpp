@@ -101,6 +101,8 @@ void writeDebugLine(lua_State* state)
             host.writeScriptText(luaL_typename(state, index));
             break;
         }
+        // Thousands of long values in one call: the limits must hold within the call.
+        LuaHost::checkLimits(state);
     }
     host.writeScriptText("\n");
 }

@@ -142,13 +142,31 @@ void LuaHost::limitHook(lua_State* state, lua_Debug*)
 
 void LuaHost::writeScriptText(std::string_view text)
 {
-    // Output counts against the memory limit: past it, nothing more is passed on.
-    if (m_running && m_memoryUsed + (m_outputBytes += text.size()) > m_memoryLimit)
+    if (!m_running) {
+        passScriptText(text);
         return;
+    }
+    // Output counts against the memory limit: past it, nothing more is passed on.
+    const std::size_t before = m_outputBytes;
+    m_outputBytes += text.size();
+    if (m_memoryUsed + m_outputBytes > m_memoryLimit || before > kMaxOutputBytes)
+        return;
+    passScriptText(text.substr(0, kMaxOutputBytes - before));
+    if (m_outputBytes > kMaxOutputBytes) {
+        flushScriptText();
+        m_game.view().appendScriptOutput("(output cut: a run prints at most " +
+                                         std::to_string(kMaxOutputBytes >> 20) + " MB)");
+    }
+}
+
+void LuaHost::passScriptText(std::string_view text)
+{
     while (!text.empty()) {
         const std::size_t room = kLongestPendingLine - std::min(m_pendingText.size(), kLongestPendingLine);
-        const std::size_t newline = text.find('\n');
-        if (newline != std::string_view::npos && newline <= room) {
+        // Only the part that fits is searched: a search of the whole text for each piece cut
+        // from it took seconds for a few hundred long lines.
+        const std::size_t newline = text.substr(0, room + 1).find('\n');
+        if (newline != std::string_view::npos) {
             m_pendingText.append(text.data(), newline);
             text.remove_prefix(newline + 1);
             m_game.view().appendScriptOutput(m_pendingText);

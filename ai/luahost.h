@@ -85,6 +85,9 @@ public:
     /// Bytes the Lua state holds now.
     std::size_t memoryUsed() const { return m_memoryUsed; }
 
+    /// Most bytes of script output one run passes on; the rest is dropped after one line
+    /// saying so, so that a flood neither fills the output pane nor keeps the turn busy.
+    static constexpr std::size_t kMaxOutputBytes = std::size_t{16} << 20;
     /// Text a script printed (`print`, `io.write`, `Debug`): each complete line goes to the script
     /// output, cut into lines of at most 4,096 bytes, the rest when the run ends. What a run
     /// prints counts against the memory limit; past it, the text is dropped and the script stops.
@@ -104,6 +107,7 @@ private:
     void beginRun();
     bool finishRun(int loadStatus, std::string& error);
     void flushScriptText();
+    void passScriptText(std::string_view text);
     static void limitHook(lua_State* state, lua_Debug* debug);
     static void* allocate(void* host, void* block, std::size_t oldSize, std::size_t newSize);
 

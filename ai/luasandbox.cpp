@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <lua.hpp>
+#include <string_view>
 
 #include "ai/luacompat.h"
 #include "ai/luahost.h"
@@ -250,6 +251,8 @@ int limitedClose(lua_State* state)
 const char* const kMetatablesKey = "glyph.metatables";
 /// Registry key of the genuine globals, libraries and string metatable (see `keepGenuine`).
 const char* const kGenuineKey = "glyph.genuine";
+/// Registry key of the guard that keeps `__mode` out of the metatables scripts set (`pushGuard`).
+const char* const kGuardKey = "glyph.guard";
 
 /// Pushes the registry table under `key`, creating it (with this `__mode`, if any) when missing.
 void pushRegistryTable(lua_State* state, const char* key, const char* mode)
@@ -277,23 +280,98 @@ bool hasField(lua_State* state, int index, const char* name)
     return present;
 }
 
+const char* const kWeakRefusal = "weak tables (__mode) are not available to profiles";
+
+/// True when the value at `index` is the string "__mode".
+bool isModeKey(lua_State* state, int index)
+{
+    std::size_t length = 0;
+    const char* key = lua_type(state, index) == LUA_TSTRING ? lua_tolstring(state, index, &length) : nullptr;
+    return key != nullptr && std::string_view(key, length) == "__mode";
+}
+
+/// The guard's `__newindex`: stores any new field but `__mode`, as a plain assignment would.
+int guardedNewIndex(lua_State* state)
+{
+    if (isModeKey(state, 2))
+        return luaL_error(state, "%s", kWeakRefusal);
+    lua_settop(state, 3);
+    lua_rawset(state, 1);
+    return 0;
+}
+
+/// `rawset` that refuses to store `__mode`, which would pass by the guard.
+int rawSetChecked(lua_State* state)
+{
+    if (isModeKey(state, 2))
+        return luaL_error(state, "%s", kWeakRefusal);
+    const int count = lua_gettop(state);
+    lua_pushvalue(state, lua_upvalueindex(1));
+    lua_insert(state, 1);
+    lua_call(state, count, 1);
+    return 1;
+}
+
+/// Pushes the guard, the metatable of every metatable a script sets: its `__newindex` refuses
+/// `__mode`, and its `__metatable` keeps it out of the scripts' reach.
+void pushGuard(lua_State* state)
+{
+    if (lua_getfield(state, LUA_REGISTRYINDEX, kGuardKey) == LUA_TTABLE)
+        return;
+    lua_pop(state, 1);
+    lua_newtable(state);
+    lua_pushcfunction(state, guardedNewIndex);
+    lua_setfield(state, -2, "__newindex");
+    lua_pushboolean(state, 0);
+    lua_setfield(state, -2, "__metatable");
+    lua_pushvalue(state, -1);
+    lua_setfield(state, LUA_REGISTRYINDEX, kGuardKey);
+}
+
+/// True when the table at `index` has the guard as its metatable.
+bool hasGuard(lua_State* state, int index)
+{
+    if (lua_getmetatable(state, index) == 0)
+        return false;
+    pushGuard(state);
+    const bool guarded = lua_rawequal(state, -1, -2) != 0;
+    lua_pop(state, 2);
+    return guarded;
+}
+
+/// True when the table at `index` has no metatable or the guard.
+bool isGuardable(lua_State* state, int index)
+{
+    if (hasGuard(state, index))
+        return true;
+    const bool bare = lua_getmetatable(state, index) == 0;
+    if (!bare)
+        lua_pop(state, 1);
+    return bare;
+}
+
 /// `setmetatable` that refuses finalizers and weak tables. A `__gc` function runs with hooks
 /// off, where no time limit can reach it; an object only becomes finalizable here, so a `__gc`
 /// field added to the metatable later has no effect. Weak keys let a chain of entries make one
-/// collection run for minutes inside C, in every later script's turn; a `__mode` added later is
-/// taken out again before each run and each collection the script asks for.
+/// collection run for minutes inside C, where no time limit reaches it: the metatable gets the
+/// guard, so that `__mode` cannot be added later either, and a metatable that has a metatable
+/// of its own (which could let it through) is refused.
 int setMetatableChecked(lua_State* state)
 {
     if (lua_type(state, 2) == LUA_TTABLE) {
         if (hasField(state, 2, "__gc"))
             return luaL_error(state, "finalizers (__gc) are not available to profiles");
         if (hasField(state, 2, "__mode"))
-            return luaL_error(state, "weak tables (__mode) are not available to profiles");
+            return luaL_error(state, "%s", kWeakRefusal);
+        if (lua_rawequal(state, 1, 2) || !isGuardable(state, 2))
+            return luaL_error(state, "a metatable with a metatable of its own is not available to profiles");
         pushRegistryTable(state, kMetatablesKey, "k");
         lua_pushvalue(state, 2);
         lua_pushboolean(state, 1);
         lua_rawset(state, -3);
         lua_pop(state, 1);
+        pushGuard(state);
+        lua_setmetatable(state, 2);
     }
     const int count = lua_gettop(state);
     lua_pushvalue(state, lua_upvalueindex(1));
@@ -343,7 +421,8 @@ void pushCopy(lua_State* state, int index)
     }
 }
 
-/// Gives the table at `index` the raw fields of the table on top (popped), and no metatable.
+/// Gives the table at `index` the raw fields of the table on top (popped), and no metatable
+/// but the guard.
 /// With `exact`, fields the copy lacks are removed too.
 void restoreFields(lua_State* state, int index, bool exact)
 {
@@ -368,8 +447,11 @@ void restoreFields(lua_State* state, int index, bool exact)
         lua_insert(state, -2);
         lua_rawset(state, index);
     }
-    lua_pushnil(state);
-    lua_setmetatable(state, index);
+    // A library that a script used as a metatable keeps its guard.
+    if (!hasGuard(state, index)) {
+        lua_pushnil(state);
+        lua_setmetatable(state, index);
+    }
     lua_pop(state, 1);
 }
 
@@ -404,8 +486,8 @@ int writeText(lua_State* state)
         std::size_t length = 0;
         const char* text = lua_tolstring(state, index, &length);
         LuaHost::fromState(state).writeScriptText(std::string_view(text, length));
+        LuaHost::checkLimits(state);
     }
-    LuaHost::checkLimits(state);
     return 0;
 }
 
@@ -478,6 +560,7 @@ void LuaSandbox::open(lua_State* state)
     lua_setglobal(state, "loadfile");
     wrapGlobal(state, "load", textLoad);
     wrapGlobal(state, "setmetatable", setMetatableChecked);
+    wrapGlobal(state, "rawset", rawSetChecked);
     wrapGlobal(state, "collectgarbage", limitedCollect);
     lua_register(state, "print", printLine);
 

@@ -25,6 +25,7 @@
 #include "ui/common/startup.h"
 #include "ui/common/translation.h"
 #include "ui/common/viewrelay.h"
+#include "ui/common/windowsizekeeper.h"
 #include "ui/session/gamesession.h"
 #include "ui/window/mainwindow.h"
 #include "ui/window/tipofdaydialog.h"
@@ -148,7 +149,7 @@ int main(int argc, char** argv)
         glyph::TipOfDayDialog tip(*game, window.get());
         prompter.runDialog(tip);
     }
-    startup::restoreGeometry(*preferences, glyph::keys::kMainWindow, *window);
+    glyph::WindowSizeKeeper::restore(*preferences, *window, glyph::keys::kMainWindow);
     if (!interactive)
         QTimer::singleShot(0, window.get(), [&] { saveAndQuit(*window, *session, folders, *saveName); });
 

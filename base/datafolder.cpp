@@ -30,13 +30,6 @@ bool holdsData(const std::filesystem::path& folder)
     return !folder.empty() && isFolder(folder / "Sets") && isFolder(folder / "Dictionaries");
 }
 
-std::filesystem::path choose(const std::filesystem::path& working, const std::filesystem::path& program)
-{
-    if (!holdsData(working) && holdsData(program))
-        return program;
-    return working;
-}
-
 std::filesystem::path programFolder(const std::string& argv0)
 {
     if (argv0.empty())

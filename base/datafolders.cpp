@@ -1,5 +1,8 @@
 #include "base/datafolders.h"
 
+#include <algorithm>
+#include <cctype>
+#include <set>
 #include <system_error>
 #include <unistd.h>
 
@@ -30,6 +33,37 @@ bool makeFolder(const std::filesystem::path& folder)
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     return std::filesystem::is_directory(folder, error);
+}
+
+bool endsWithIgnoringCase(const std::string& name, const std::string& ending)
+{
+    return name.size() > ending.size() &&
+           std::equal(ending.rbegin(), ending.rend(), name.rbegin(), [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) ==
+                      std::tolower(static_cast<unsigned char>(b));
+           });
+}
+
+bool lessIgnoringCase(const std::string& a, const std::string& b)
+{
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+/// Adds the names of the regular files of `folder` that end in `extension`, up to `limit` of them.
+void addNames(const std::filesystem::path& folder, const std::string& extension, std::size_t limit,
+              std::set<std::string>& names)
+{
+    std::error_code error;
+    std::filesystem::directory_iterator entry(folder.empty() ? "." : folder, error);
+    for (std::size_t read = 0; !error && entry != std::filesystem::directory_iterator() && read < limit;
+         entry.increment(error), ++read) {
+        const std::string name = entry->path().filename().string();
+        std::error_code typeError;
+        if (endsWithIgnoringCase(name, extension) && entry->is_regular_file(typeError))
+            names.insert(name);
+    }
 }
 
 } // namespace
@@ -76,6 +110,22 @@ std::string DataFolders::find(const std::string& name) const
 std::string DataFolders::userFile(const std::string& name) const
 {
     return (m_user / name).string();
+}
+
+std::vector<std::string> DataFolders::list(const std::string& folder, const std::string& extension) const
+{
+    std::set<std::string> names;
+    addNames(m_user / folder, extension, kMaxListed, names);
+    addNames(m_shipped / folder, extension, kMaxListed, names);
+    std::vector<std::string> sorted(names.begin(), names.end());
+    std::stable_sort(sorted.begin(), sorted.end(), lessIgnoringCase);
+    return sorted;
+}
+
+std::string DataFolders::ensureUserFolder(const std::string& folder) const
+{
+    const std::filesystem::path own = m_user / folder;
+    return makeFolder(own.empty() ? "." : own) ? own.string() : std::string();
 }
 
 bool DataFolders::createUserFolders() const

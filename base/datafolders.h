@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace glyph
 {
@@ -52,6 +53,16 @@ public:
     /// Where the user's copy of a data name goes ("Games/Mine.tc" in the user's folder); an
     /// absolute name is returned as it is.
     std::string userFile(const std::string& name) const;
+    /// The names of the regular files in a data folder ("Profiles") that end in `extension`
+    /// (".cpu", in any case): the user's and the shipped ones together, each name once (a
+    /// user's file of the same name stands for the shipped one, as `find` has it), sorted
+    /// without regard to case; at most kMaxListed names from each folder.
+    std::vector<std::string> list(const std::string& folder, const std::string& extension) const;
+    /// Most names `list` reads from one folder.
+    static constexpr std::size_t kMaxListed = 10000;
+    /// The user's folder of a data folder ("Profiles"), created when missing; where a file
+    /// chooser that saves starts. Empty when it cannot be made.
+    std::string ensureUserFolder(const std::string& folder) const;
     /// Creates the configuration folder and the user's folder with its "Games" when missing;
     /// false when one cannot be made.
     bool createUserFolders() const;

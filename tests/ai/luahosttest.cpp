@@ -355,17 +355,72 @@ TEST_F(HostileProfile, CannotFloodTheOutput)
     EXPECT_EQ(table.view.scriptOutput.back(), "fine");
 }
 
+TEST_F(HostileProfile, AFloodOfOutputEndsWithinTheTimeLimitAndIsCut)
+{
+    // The attack profile: 8,000 values of 1 MB in one Debug call took 15 s against a 10 s limit.
+    host().setRunTimeLimit(std::chrono::milliseconds(300));
+    const auto started = std::chrono::steady_clock::now();
+    table.view.scriptOutput.clear();
+    EXPECT_FALSE(host().runFile(GLYPH_SOURCE_DIR "/tests/attacks/DebugFlood.cpu"));
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(2000));
+    const auto total = [&] {
+        std::size_t bytes = 0;
+        for (const std::string& line : table.view.scriptOutput)
+            bytes += line.size();
+        return bytes;
+    };
+    EXPECT_LE(total(), LuaHost::kMaxOutputBytes + 200);
+    // A run that prints 40 MB in lines gets the first 16 MB, then one line that says so.
+    host().setRunTimeLimit(std::chrono::milliseconds(20000));
+    table.view.scriptOutput.clear();
+    ASSERT_TRUE(
+        host().runText("local s = string.rep('z', 999) for i = 1, 40000 do print(s) end Debug('end')"));
+    EXPECT_EQ(table.view.scriptOutput.back().rfind("(output cut", 0), 0u) << table.view.scriptOutput.back();
+    // What came through is exactly the first 16 MB of what was printed.
+    std::string passed;
+    for (std::size_t line = 0; line + 1 < table.view.scriptOutput.size(); ++line)
+        passed += (line > 0 ? "\n" : "") + table.view.scriptOutput[line];
+    std::string printed;
+    while (printed.size() < LuaHost::kMaxOutputBytes)
+        printed += std::string(999, 'z') + '\n';
+    printed.resize(LuaHost::kMaxOutputBytes);
+    EXPECT_TRUE(passed == printed) << passed.size() << " bytes came through";
+    // The limit is per run.
+    ASSERT_TRUE(host().runText("print('fine')"));
+    EXPECT_EQ(table.view.scriptOutput.back(), "fine");
+}
+
 TEST_F(HostileProfile, CannotMakeTheCollectorSlowForEveryone)
 {
     EXPECT_NE(refusal("setmetatable({}, {__mode = 'k'})").find("__mode"), std::string::npos);
     EXPECT_NE(refusal("collectgarbage('stop')").find("invalid option"), std::string::npos);
     EXPECT_NE(refusal("collectgarbage('incremental', 0, 1000)").find("invalid option"), std::string::npos);
     // Weak keys added to a metatable after the fact, holding a chain of entries in which each
-    // value leads to the next key: one collection of such a chain ran for minutes inside C.
-    const std::string bomb = "local mt = {} bomb = setmetatable({}, mt) local key = {} anchor = key\n"
-                             "for i = 1, 30000 do local next = {} bomb[key] = {next} key = next end\n"
-                             "mt.__mode = 'k'";
-    ASSERT_TRUE(host().runText(bomb));
+    // value leads to the next key: one collection of such a chain ran for minutes inside C,
+    // in the same turn (the collector runs as the script allocates) and in every later one.
+    host().setRunTimeLimit(std::chrono::milliseconds(1000));
+    const std::string chain = "local mt = {} bomb = setmetatable({}, mt) local key = {} anchor = key\n"
+                              "for i = 1, 30000 do local next = {} bomb[key] = {next} key = next end\n";
+    const std::string churn = "\nfor i = 1, 300 do local s = string.rep('y', 1 << 20) .. i end";
+    for (const std::string& late : {std::string("mt.__mode = 'k'"), std::string("rawset(mt, '__mode', 'k')"),
+                                    std::string("load('__mode = \"k\"', 'x', 't', mt)()"),
+                                    std::string("getmetatable(mt).__newindex = rawset mt.__mode = 'k'")}) {
+        const auto started = std::chrono::steady_clock::now();
+        const std::string refused = refusal(chain + late + churn);
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(1500)) << late;
+        EXPECT_TRUE(refused.find("__mode") != std::string::npos ||
+                    refused.find("index a boolean") != std::string::npos)
+            << late << ": " << refused;
+    }
+    // The guard cannot be gone round: a metatable with a metatable of its own, or itself.
+    EXPECT_NE(refusal("local mt = setmetatable({}, {}) setmetatable({}, mt)").find("metatable of its own"),
+              std::string::npos);
+    EXPECT_NE(refusal("local t = {} setmetatable(t, t)").find("metatable of its own"), std::string::npos);
+    // Ordinary metatables keep working, fields added later included.
+    ASSERT_TRUE(
+        host().runText("local Class = {} Class.__index = Class local o = setmetatable({}, Class)"
+                       " function Class.size() return 3 end Class.__len = Class.size Debug(o.size(), #o)"));
+    EXPECT_EQ(table.view.scriptOutput.back(), "3 3");
     const auto started = std::chrono::steady_clock::now();
     ASSERT_TRUE(host().runText("collectgarbage() collectgarbage() Debug(collectgarbage('isrunning'))"));
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(300));

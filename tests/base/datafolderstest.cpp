@@ -124,3 +124,35 @@ TEST(DataFolders, FindsTheUsersFileFirstThenTheShippedOneAndWritesOnlyToTheUsers
     EXPECT_EQ(working.preferencesFile(), "Preferences.ini");
     EXPECT_TRUE(working.createUserFolders());
 }
+
+TEST(DataFolders, ListsTheUsersAndTheShippedFilesTogetherEachNameOnceTheUsersWinning)
+{
+    TempDir dir;
+    const DataFolders folders(dir.path() / "share", dir.path() / "data", dir.path() / "config");
+    EXPECT_TRUE(folders.list("Profiles", ".cpu").empty()); // neither folder made yet
+    EXPECT_EQ(folders.ensureUserFolder("Profiles"), dir.file("data/Profiles"));
+    EXPECT_TRUE(fs::is_directory(dir.path() / "data/Profiles"));
+    fs::create_directories(dir.path() / "share/Profiles/Folder.cpu");
+    for (const char* name : {"share/Profiles/Greedy.cpu", "share/Profiles/beginner.cpu",
+                             "share/Profiles/Notes.txt", "share/Profiles/Same.cpu", "data/Profiles/Same.cpu",
+                             "data/Profiles/Mine.CPU", "data/Profiles/.cpu"})
+        dir.write(name, "-- " + std::string(name));
+    ASSERT_EQ(::mkfifo((dir.path() / "data/Profiles/Pipe.cpu").c_str(), 0600), 0);
+
+    const std::vector<std::string> listed = folders.list("Profiles", ".cpu");
+    EXPECT_EQ(listed, (std::vector<std::string>{"beginner.cpu", "Greedy.cpu", "Mine.CPU", "Same.cpu"}));
+    // Every name listed is a file that the game finds, and the user's copy is the one it finds.
+    for (const std::string& name : listed) {
+        const fs::path found = folders.find("Profiles/" + name);
+        EXPECT_TRUE(fs::is_regular_file(found)) << name;
+        EXPECT_EQ(found.parent_path().parent_path().filename(),
+                  fs::exists(dir.path() / "data/Profiles" / name) ? "data" : "share")
+            << name;
+    }
+
+    // A portable copy lists its one folder; a missing folder lists nothing.
+    const DataFolders portable = DataFolders::portable(dir.path() / "share");
+    EXPECT_EQ(portable.list("Profiles", ".cpu"),
+              (std::vector<std::string>{"beginner.cpu", "Greedy.cpu", "Same.cpu"}));
+    EXPECT_TRUE(folders.list("Sets", ".set").empty());
+}

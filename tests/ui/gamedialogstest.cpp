@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "ai/luahost.h"
 #include "ai/movegenerator.h"
 #include "ui/board/jokerdialog.h"
 #include "ui/board/panelwidget.h"
@@ -14,6 +15,7 @@
 #include "ui/game/newgamedialog.h"
 #include "ui/game/preferencesdialog.h"
 #include "ui/game/topmovesdialog.h"
+#include "ui/profiles/aieditorwidget.h"
 #include "uitestsupport.h"
 
 using glyph::Move;
@@ -174,6 +176,66 @@ private slots:
             QCOMPARE(fixture.preferences->integer("TableRowsKey"), ok ? 11 : 15);
             QCOMPARE(fixture.preferences->string("ColorWordX3Key"), ok ? std::string("1 2 3") : wordX3);
         }
+    }
+
+    void listsAndFileChoosersOfferTheUsersFilesWithTheShippedOnes()
+    {
+        // An installed program: the shipped data in the working folder, the user's in "home".
+        WindowFixture fixture(true, true);
+        const auto home = [&](const char* name) {
+            return QDir(QString::fromStdString(fixture.folder.file("home"))).absoluteFilePath(name);
+        };
+        const auto shipped = [&](const char* name) { return QDir::current().absoluteFilePath(name); };
+        QString folder; // where the last chooser started
+        auto* editor = fixture.find<glyph::AIEditorWidget>("aiEditor");
+        editor->setFileChooser([&](bool, const QString& start, const QString&) {
+            folder = start;
+            return QString();
+        });
+        editor->browseClicked(); // the user has no profiles yet: the shipped ones
+        QCOMPARE(folder, shipped("Profiles"));
+
+        for (const char* name : {"Profiles", "Sets", "Dictionaries"})
+            QVERIFY(QDir().mkpath(home(name)));
+        for (const char* name : {"Profiles/beta.cpu", "Profiles/Mine.cpu", "Sets/Own.set",
+                                 "Dictionaries/Own.dic", "Dictionaries/Test.dic", "Dictionaries/words.txt"})
+            fixture.folder.write(std::string("home/") + name, "-- the user's own\n");
+        editor->browseClicked();
+        QCOMPARE(folder, home("Profiles"));
+        {
+            glyph::NewGameDialog dialog(*fixture.session, nullptr);
+            const auto items = [](const QComboBox& list) {
+                QStringList texts;
+                for (int i = 0; i < list.count(); ++i)
+                    texts << list.itemText(i);
+                return texts;
+            };
+            QCOMPARE(items(*child<QComboBox>(dialog, "set")), (QStringList{"Own.set", "Test.set"}));
+            QCOMPARE(items(*child<QComboBox>(dialog, "dictionary")), (QStringList{"Own.dic", "Test.dic"}));
+            QCOMPARE(items(*dialog.seatChoice(0)),
+                     (QStringList{"Close", "Human", "alpha.cpu", "beta.cpu", "gamma.cpu", "Mine.cpu"}));
+        }
+        // The profile of a listed name that both folders hold is the user's.
+        QCOMPARE(QString::fromStdString(scriptHost(*fixture.game).profilePath("beta.cpu")),
+                 QDir::cleanPath(home("Profiles/beta.cpu")));
+
+        // Saved games and exports go to the user's Games folder, where Open then starts.
+        fixture.start({{"Ann", ""}, {"Bob", ""}});
+        fixture.prompter.setSaveFileNameHandler([&](const QString& start, const QString&) {
+            folder = start;
+            return start + "/First";
+        });
+        QVERIFY(fixture.session->save());
+        QCOMPARE(folder, home("Games"));
+        QVERIFY(QFileInfo::exists(home("Games/First.tc")));
+        fixture.window->moves2TXTClicked();
+        QCOMPARE(folder, home("Games"));
+        fixture.prompter.setOpenFileNameHandler([&](const QString& start, const QString&) {
+            folder = start;
+            return QString();
+        });
+        fixture.session->open();
+        QCOMPARE(folder, home("Games"));
     }
 
     void tilesAreLaidTakenBackPlayedSwappedAndExchanged()

@@ -1,6 +1,6 @@
-// What the program takes from its preferences and its folders: the data folder, the style,
-// language, font, colours and geometry at start-up and as stored for the next, the tip of the
-// day, the about box and help, and the Romanian translation of every text.
+// What the program takes from its preferences: the style, language, font, colours and geometry
+// at start-up and as stored for the next, the tip of the day, the about box and help, and the
+// Romanian translation of every text.
 
 #include <set>
 
@@ -8,6 +8,7 @@
 #include "ui/common/startup.h"
 #include "ui/common/translation.h"
 #include "ui/common/uipreferences.h"
+#include "ui/common/windowsizekeeper.h"
 #include "ui/window/tipofdaydialog.h"
 #include "uitestsupport.h"
 
@@ -38,24 +39,8 @@ class StartupTest : public QObject
     Q_OBJECT
 
 private slots:
-    void dataStyleLanguageFontAndGeometryComeFromTheFoldersAndPreferences()
+    void styleLanguageFontAndGeometryComeFromThePreferences()
     {
-        QTemporaryDir program;
-        QTemporaryDir elsewhere;
-        for (const char* folder : {"Sets", "Dictionaries"})
-            QVERIFY(QDir(program.path()).mkpath(folder));
-        const QString previous = QDir::currentPath();
-        // Started from a folder without data: the data and "Preferences.ini" beside the program.
-        QDir::setCurrent(elsewhere.path());
-        QCOMPARE(startup::useDataBesideProgram(program.path()), QDir(program.path()).canonicalPath());
-        QCOMPARE(QDir::currentPath(), QDir(program.path()).canonicalPath());
-        // A working folder with data of its own keeps it.
-        for (const char* folder : {"Sets", "Dictionaries"})
-            QVERIFY(QDir(elsewhere.path()).mkpath(folder));
-        startup::useDataBesideProgram(elsewhere.path());
-        QCOMPARE(QDir::currentPath(), QDir(program.path()).canonicalPath());
-        QDir::setCurrent(previous);
-
         QVERIFY(!startup::isDesktopTooSmall(QSize(1024, 768)));
         QVERIFY(startup::isDesktopTooSmall(QSize(1023, 768)));
         QVERIFY(startup::isDesktopTooSmall(QSize(1024, 767)));
@@ -108,8 +93,43 @@ private slots:
                 !QApplication::font().italic());
         QCOMPARE(QApplication::font().family(), QString("Courier New"));
         QWidget window;
-        startup::restoreGeometry(prefs, "MainWindowKey", window);
+        glyph::WindowSizeKeeper::restore(prefs, window, "MainWindowKey");
         QCOMPARE(window.geometry(), QRect(30, 40, 500, 300));
+    }
+
+    void aDamagedGeometryOrFontKeepsTheWindowOnTheScreenAndReadable()
+    {
+        glyph::test::TempDir dir;
+        glyph::Preferences prefs(dir.file("Preferences.ini"));
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const char* const geometries[] = {"0 0 2147483647 2147483647", "-2147483648 -2147483648 400 300",
+                                          "2147483647 2147483647 2147483647 2147483647",
+                                          "-2147483648 5 -2147483648 0", "100 100 1 1"};
+        for (const char* stored : geometries) {
+            prefs.setString("MainWindowKey", stored);
+            QMainWindow window;
+            window.setCentralWidget(new QLabel("A label that needs some room"));
+            glyph::WindowSizeKeeper::restore(prefs, window, "MainWindowKey");
+            QVERIFY2(screen.contains(window.geometry()), stored);
+            QVERIFY2(window.width() >= window.minimumSizeHint().width() &&
+                         window.height() >= window.minimumSizeHint().height(),
+                     stored);
+        }
+        // A stored geometry that fits is kept as it is.
+        prefs.setString("MainWindowKey", "10 20 300 200");
+        QWidget window;
+        glyph::WindowSizeKeeper::restore(prefs, window, "MainWindowKey");
+        QCOMPARE(window.geometry(), QRect(10, 20, 300, 200));
+
+        // Fonts of any stored size come within the sizes the window can show.
+        for (const char* size : {"2147483647", "145", "1", "-7"}) {
+            prefs.setString("FontGeneralKey", std::string(size) + " 50 0 0 0 Sans");
+            startup::applyFont(prefs);
+            const int points = QApplication::font().pointSize();
+            QVERIFY2(points >= glyph::windowlimits::kMinFontPoints &&
+                         points <= glyph::windowlimits::kMaxFontPoints,
+                     size);
+        }
     }
 
     void tipOfTheDayAboutAndHelpShowTheFilesOfTheHelpFolder()

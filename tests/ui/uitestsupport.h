@@ -67,8 +67,9 @@ class WindowFixture
 public:
     /// Creates Sets/Test.set, Dictionaries/Test.dic and three (empty) profiles in a fresh
     /// folder, makes it the working folder and builds the game and its session, then (unless
-    /// told not to) builds and shows the game's window.
-    explicit WindowFixture(bool withWindow = true)
+    /// told not to) builds and shows the game's window. With `withUserFolder` the folder holds
+    /// the shipped data of an installed program and the user's files go to its "home".
+    explicit WindowFixture(bool withWindow = true, bool withUserFolder = false)
     {
         for (const char* name : {"Sets", "Dictionaries", "Profiles", "Games", "Help"})
             std::filesystem::create_directory(folder.file(name));
@@ -87,7 +88,9 @@ public:
         preferences->setString("MultiLettersX3Key", "2 2 |");
         preferences->setString("MultiLettersX2Key", "4 1 |");
         relay = std::make_unique<ViewRelay>(fallback);
-        game = std::make_unique<Game>(*preferences, *relay);
+        const std::filesystem::path home = folder.path() / "home";
+        game = std::make_unique<Game>(*preferences, *relay,
+                                      withUserFolder ? DataFolders({}, home, home) : DataFolders());
         glyph::attachAiPlayers(*game);
         game->setRules(createRules(kClassicGameType, *game));
         session = std::make_unique<GameSession>(*game, prompter);

@@ -32,7 +32,6 @@ const char* const kLineEnd = "\r\n";
 #else
 const char* const kLineEnd = "\n";
 #endif
-const char* const kGamesFolder = "Games/";
 const char* const kPrintFileName = "board.pdf";
 /// The printout's margin is this part of the page's shorter side.
 constexpr int kPrintMarginDivisor = 20;
@@ -144,7 +143,7 @@ void printBoard(TableWidget& table, QPrinter& printer)
     paintPrintout(table, painter, QSize(printer.width(), printer.height()), QDateTime::currentDateTime());
 }
 
-void printWithDialog(TableWidget& table, Prompter& prompter, QWidget* parent)
+void printWithDialog(TableWidget& table, Prompter& prompter, QWidget* parent, const QString& gamesFolder)
 {
     // Screen resolution keeps the fonts, whose point sizes follow the cell height, in
     // proportion to the cells as on the screen.
@@ -152,7 +151,7 @@ void printWithDialog(TableWidget& table, Prompter& prompter, QWidget* parent)
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setFullPage(true);
     if (printer.outputFormat() == QPrinter::PdfFormat)
-        printer.setOutputFileName(QDir(kGamesFolder).absoluteFilePath(kPrintFileName));
+        printer.setOutputFileName(QDir(gamesFolder).absoluteFilePath(kPrintFileName));
     QPrintDialog dialog(&printer, parent);
     if (prompter.runDialog(dialog) == QDialog::Accepted)
         printBoard(table, printer);

@@ -51,9 +51,9 @@ QStringList printoutLines(const Game& game, const QDateTime& when);
 void paintPrintout(TableWidget& table, QPainter& painter, const QSize& page, const QDateTime& when);
 /// Prints `paintPrintout` on the printer's page, dated now.
 void printBoard(TableWidget& table, QPrinter& printer);
-/// Asks for a printer (a landscape page; printing to a file starts in the games folder) and
-/// prints the board on it.
-void printWithDialog(TableWidget& table, Prompter& prompter, QWidget* parent);
+/// Asks for a printer (a landscape page; printing to a file offers board.pdf in `gamesFolder`)
+/// and prints the board on it.
+void printWithDialog(TableWidget& table, Prompter& prompter, QWidget* parent, const QString& gamesFolder);
 
 } // namespace exports
 } // namespace glyph

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QPushButton>
+#include <QUrl>
 
 #include <optional>
 
@@ -72,20 +73,35 @@ int Prompter::runDialog(QDialog& dialog)
     return dialog.exec();
 }
 
-QString Prompter::openFileName(const QString& folder, const QString& filter)
+QString Prompter::openFileName(const QString& folder, const QString& filter, const QStringList& places)
 {
     const auto pause = holdPause();
     if (m_openFileNameHandler)
         return m_openFileNameHandler(folder, filter);
-    return QFileDialog::getOpenFileName(nullptr, QString(), folder, filter);
+    return runFileDialog(nullptr, false, folder, filter, places);
 }
 
-QString Prompter::saveFileName(const QString& folder, const QString& filter)
+QString Prompter::saveFileName(const QString& folder, const QString& filter, const QStringList& places)
 {
     const auto pause = holdPause();
     if (m_saveFileNameHandler)
         return m_saveFileNameHandler(folder, filter);
-    return QFileDialog::getSaveFileName(nullptr, QString(), folder, filter);
+    return runFileDialog(nullptr, true, folder, filter, places);
+}
+
+QString Prompter::runFileDialog(QWidget* parent, bool save, const QString& folder, const QString& filter,
+                                const QStringList& places)
+{
+    QFileDialog dialog(parent, QString(), folder, filter);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    QList<QUrl> shown;
+    for (const QString& place : places)
+        shown << QUrl::fromLocalFile(place);
+    dialog.setSidebarUrls(shown + dialog.sidebarUrls());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 } // namespace glyph

@@ -45,8 +45,12 @@ public:
     /// Runs a dialog modally (or through the dialog handler) and returns its result.
     int runDialog(QDialog& dialog);
     /// The file to open or to save to, from a start folder and a filter; empty when cancelled.
-    QString openFileName(const QString& folder, const QString& filter);
-    QString saveFileName(const QString& folder, const QString& filter);
+    /// The `places` (the user's and the shipped data folders) are listed beside the files.
+    QString openFileName(const QString& folder, const QString& filter, const QStringList& places = {});
+    QString saveFileName(const QString& folder, const QString& filter, const QStringList& places = {});
+    /// The file dialog itself, for widgets with a test hook of their own.
+    static QString runFileDialog(QWidget* parent, bool save, const QString& folder, const QString& filter,
+                                 const QStringList& places);
 
     void setMessageHandler(MessageHandler handler) { m_messageHandler = std::move(handler); }
     void setDialogHandler(DialogHandler handler) { m_dialogHandler = std::move(handler); }

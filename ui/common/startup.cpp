@@ -3,17 +3,13 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFont>
 #include <QMessageBox>
-#include <QRect>
 #include <QScreen>
 #include <QSize>
 #include <QStyleFactory>
 #include <QTranslator>
-#include <QWidget>
 
-#include "base/datafolder.h"
 #include "preferences/keys.h"
 #include "preferences/preferences.h"
 
@@ -31,15 +27,6 @@ constexpr int kSgi = 3;
 constexpr int kPlatinum = 4;
 
 } // namespace
-
-QString useDataBesideProgram(const QString& programFolder)
-{
-    const std::filesystem::path working = QDir::currentPath().toStdString();
-    const std::filesystem::path chosen = glyph::datafolder::choose(working, programFolder.toStdString());
-    if (chosen != working)
-        QDir::setCurrent(QString::fromStdString(chosen.string()));
-    return QDir::currentPath();
-}
 
 bool isDesktopTooSmall(const QSize& size)
 {
@@ -98,15 +85,6 @@ void applyFont(const glyph::Preferences& preferences)
     QFont font = QApplication::font();
     if (glyph::uiprefs::getFont(preferences, glyph::keys::kFontGeneral, font))
         QApplication::setFont(font);
-}
-
-void restoreGeometry(const glyph::Preferences& preferences, const std::string& key, QWidget& window)
-{
-    QRect geometry = window.geometry();
-    if (!glyph::uiprefs::getGeometry(preferences, key, geometry))
-        return;
-    window.resize(geometry.size());
-    window.move(geometry.topLeft());
 }
 
 } // namespace startup

@@ -6,7 +6,6 @@
 
 class QSize;
 class QTranslator;
-class QWidget;
 
 namespace glyph
 {
@@ -14,14 +13,9 @@ class Preferences;
 }
 
 /// The start-up steps of the program that depend on the preferences: language, widget style,
-/// application font and window geometry.
+/// application font (the window geometry is `glyph::WindowSizeKeeper`'s).
 namespace startup
 {
-
-/// Makes the program's folder the working folder when the working folder lacks the data
-/// folders and the program's folder has them, so that data and "Preferences.ini" are found
-/// when the game is started from elsewhere. Returns the working folder in use.
-QString useDataBesideProgram(const QString& programFolder);
 
 /// Smallest desktop the game is laid out for.
 constexpr int kMinimumDesktopWidth = 1024;
@@ -43,9 +37,5 @@ QString styleKey(int styleNumber);
 void applyStyle(glyph::Preferences& preferences);
 /// Makes the font of "FontGeneralKey" the application font.
 void applyFont(const glyph::Preferences& preferences);
-
-/// Resizes the window to the stored width and height, then moves it to the stored x and y;
-/// does nothing when the key has no value.
-void restoreGeometry(const glyph::Preferences& preferences, const std::string& key, QWidget& window);
 
 } // namespace startup

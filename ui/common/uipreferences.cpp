@@ -133,7 +133,7 @@ bool getFont(const Preferences& preferences, const std::string& key, QFont& out)
     const auto [pointSize, weight, bold, italic, underline] = fields;
     out.setFamily(family);
     if (pointSize > 0)
-        out.setPointSize(pointSize);
+        out.setPointSize(windowlimits::boundFontPoints(pointSize));
     // The bold field decides the weight; the weight field is kept in the file but not used.
     out.setWeight(static_cast<QFont::Weight>(toQtWeight(bold != 0 ? kStoredBold : kStoredNormal)));
     out.setItalic(italic != 0);
@@ -141,15 +141,15 @@ bool getFont(const Preferences& preferences, const std::string& key, QFont& out)
     return true;
 }
 
-bool getGeometry(const Preferences& preferences, const std::string& key, QRect& out)
+bool getGeometry(const Preferences& preferences, const std::string& key, windowlimits::Rectangle& out)
 {
     std::string stored;
     if (!preferences.getString(key, stored))
         return false;
-    int fields[] = {out.x(), out.y(), out.width(), out.height()};
+    int fields[] = {out.x, out.y, out.width, out.height};
     std::string_view text = stored;
     scanNumbers(text, fields, 4);
-    out = QRect(fields[0], fields[1], fields[2], fields[3]);
+    out = {fields[0], fields[1], fields[2], fields[3]};
     return true;
 }
 

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "preferences/windowlimits.h"
+
 namespace glyph
 {
 
@@ -23,7 +25,9 @@ namespace uiprefs
 /// from the stored text keep the values `out` had.
 bool getColour(const Preferences& preferences, const std::string& key, QColor& out);
 bool getFont(const Preferences& preferences, const std::string& key, QFont& out);
-bool getGeometry(const Preferences& preferences, const std::string& key, QRect& out);
+/// The font size is kept within windowlimits::kMinFontPoints..kMaxFontPoints; the geometry comes
+/// as plain numbers, since a stored one may be too large for a QRect.
+bool getGeometry(const Preferences& preferences, const std::string& key, windowlimits::Rectangle& out);
 
 void setColour(Preferences& preferences, const std::string& key, const QColor& colour);
 void setFont(Preferences& preferences, const std::string& key, const QFont& font);

@@ -9,6 +9,7 @@
 
 #include "engine/game.h"
 #include "preferences/keys.h"
+#include "ui/common/datachoices.h"
 #include "ui/common/prompter.h"
 #include "ui/common/windowsizekeeper.h"
 #include "ui/session/gamesession.h"
@@ -87,15 +88,18 @@ QString ConversionDialog::dictionaryName(const QString& chosen)
 
 void ConversionDialog::browseInClicked()
 {
-    const QString fileName = QFileDialog::getOpenFileName(this, QString(), in->text(), tr("Text (*.txt)"));
+    const QString fileName =
+        Prompter::runFileDialog(this, false, in->text(), tr("Text (*.txt)"),
+                                datachoices::places(m_game.folders(), kDictionariesFolder));
     if (!fileName.isEmpty())
         in->setText(fileName);
 }
 
 void ConversionDialog::browseOutClicked()
 {
-    const QString fileName =
-        QFileDialog::getSaveFileName(this, QString(), kDictionariesFolder, tr("Dictionary (*.dic)"));
+    const QString fileName = Prompter::runFileDialog(
+        this, true, datachoices::saveStart(m_game.folders(), kDictionariesFolder), tr("Dictionary (*.dic)"),
+        datachoices::places(m_game.folders(), kDictionariesFolder));
     if (!fileName.isEmpty())
         out->setText(dictionaryName(fileName));
 }

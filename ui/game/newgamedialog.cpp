@@ -1,7 +1,6 @@
 #include "ui/game/newgamedialog.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QHeaderView>
 #include <QTableWidgetItem>
 
@@ -13,6 +12,7 @@
 #include "engine/gameview.h"
 #include "preferences/keys.h"
 #include "preferences/preferences.h"
+#include "ui/common/datachoices.h"
 #include "ui/common/prompter.h"
 #include "ui/common/uitext.h"
 #include "ui/common/windowsizekeeper.h"
@@ -56,9 +56,9 @@ NewGameDialog::NewGameDialog(GameSession& session, QWidget* parent)
         gameType->addItem(tr(kGameTypes[i].displayName));
 
     Preferences& preferences = m_game.preferences();
-    set->addItems(folderEntries(kSetsFolder, "*.set"));
+    set->addItems(datachoices::names(m_game.folders(), kSetsFolder, ".set"));
     selectStored(*set, QString::fromStdString(preferences.string(keys::kGameSet)), kSetsFolder);
-    dictionary->addItems(folderEntries(kDictionariesFolder, "*.dic"));
+    dictionary->addItems(datachoices::names(m_game.folders(), kDictionariesFolder, ".dic"));
     selectStored(*dictionary, QString::fromStdString(preferences.string(keys::kGameDictionary)),
                  kDictionariesFolder);
 
@@ -97,12 +97,6 @@ NewGameDialog::~NewGameDialog()
     WindowSizeKeeper::store(m_game.preferences(), *this, kGeometryKey);
 }
 
-QStringList NewGameDialog::folderEntries(const QString& folder, const QString& pattern)
-{
-    return QDir(folder).entryList({pattern}, QDir::AllEntries | QDir::NoDotAndDotDot,
-                                  QDir::Name | QDir::IgnoreCase);
-}
-
 bool NewGameDialog::selectStored(QComboBox& list, const QString& value, const QString& prefix)
 {
     for (int i = 0; i < list.count(); ++i) {
@@ -121,7 +115,8 @@ QComboBox* NewGameDialog::seatChoice(int row) const
 
 void NewGameDialog::rebuildProfileChoices()
 {
-    m_profileChoices = QStringList{tr("Close"), tr("Human")} + folderEntries(kProfilesFolder, "*.cpu");
+    m_profileChoices =
+        QStringList{tr("Close"), tr("Human")} + datachoices::names(m_game.folders(), kProfilesFolder, ".cpu");
 }
 
 void NewGameDialog::recreateButtons()

@@ -37,7 +37,6 @@ public slots:
     void okClicked();
 
 private:
-    static QStringList folderEntries(const QString& folder, const QString& pattern);
     void rebuildProfileChoices();
 
     Game& m_game;

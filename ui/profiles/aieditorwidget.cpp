@@ -2,7 +2,7 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QFileDialog>
+#include <QFileInfo>
 
 #include <string>
 
@@ -13,6 +13,8 @@
 #include "engine/game.h"
 #include "engine/gamerules.h"
 #include "engine/gameview.h"
+#include "ui/common/datachoices.h"
+#include "ui/common/prompter.h"
 #include "ui/common/uitext.h"
 #include "ui/session/gamesession.h"
 
@@ -75,8 +77,19 @@ QString AIEditorWidget::chooseFile(bool save, const QString& start, const QStrin
     const QString filters = filter.trimmed();
     if (m_fileChooser)
         return m_fileChooser(save, start, filters);
-    return save ? QFileDialog::getSaveFileName(this, QString(), start, filters)
-                : QFileDialog::getOpenFileName(this, QString(), start, filters);
+    return Prompter::runFileDialog(this, save, start, filters,
+                                   datachoices::places(m_game.folders(), kProfilesFolder));
+}
+
+QString AIEditorWidget::saveStart() const
+{
+    // A shipped profile's folder may be read-only (an installed program): its copy goes to
+    // the user's folder under the same name.
+    const QFileInfo current(fileName->text());
+    if (!fileName->text().isEmpty() && QFileInfo(current.absolutePath()).isWritable())
+        return fileName->text();
+    const QString folder = datachoices::saveStart(m_game.folders(), kProfilesFolder);
+    return current.fileName().isEmpty() ? folder : folder + '/' + current.fileName();
 }
 
 void AIEditorWidget::warn(const QString& format, const QString& path)
@@ -86,7 +99,9 @@ void AIEditorWidget::warn(const QString& format, const QString& path)
 
 void AIEditorWidget::browseClicked()
 {
-    const QString path = chooseFile(false, kProfilesFolder, tr("CPU files (*.cpu)\n"));
+    const QString path =
+        chooseFile(false, datachoices::openStart(m_game.folders(), kProfilesFolder, kProfileExtension),
+                   tr("CPU files (*.cpu)\n"));
     // A cancelled dialog gives an empty path, which holds no ".cpu" either.
     if (!path.contains(kProfileExtension))
         return;
@@ -102,7 +117,7 @@ void AIEditorWidget::browseClicked()
 
 void AIEditorWidget::saveClicked()
 {
-    QString name = chooseFile(true, fileName->text(), tr("CPU files (*.cpu)\n") + tr("All files (*.*)"));
+    QString name = chooseFile(true, saveStart(), tr("CPU files (*.cpu)\n") + tr("All files (*.*)"));
     if (name.isEmpty())
         return;
     if (!name.contains(kProfileExtension))

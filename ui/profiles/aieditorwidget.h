@@ -31,11 +31,13 @@ public:
     void setFileChooser(FileChooser chooser) { m_fileChooser = std::move(chooser); }
 
 public slots:
-    /// Loads a profile chosen in Profiles/ into the editor; a path without ".cpu" is ignored,
-    /// an unreadable file gives "Can't open %s" and changes nothing.
+    /// Loads a profile chosen in Profiles/ (the user's when it holds any, with the shipped one
+    /// beside it) into the editor; a path without ".cpu" is ignored, an unreadable file gives
+    /// "Can't open %s" and changes nothing.
     void browseClicked();
     /// Writes the script as Latin-1 text under a chosen name (".cpu" appended unless the name
-    /// holds it); a failure gives "Can't save %s" and changes nothing.
+    /// holds it), offered in the user's Profiles/ unless the current file's folder can be
+    /// written; a failure gives "Can't save %s" and changes nothing.
     void saveClicked();
     /// Lists the moves of the current player's rack and runs the script on them; nothing is
     /// played.
@@ -43,6 +45,7 @@ public slots:
 
 private:
     QString chooseFile(bool save, const QString& start, const QString& filter);
+    QString saveStart() const;
     void warn(const QString& format, const QString& path);
 
     Game& m_game;

@@ -15,6 +15,7 @@
 #include "engine/gamerules.h"
 #include "engine/gcgimporter.h"
 #include "engine/gcgwriter.h"
+#include "ui/common/datachoices.h"
 #include "ui/common/prompter.h"
 #include "ui/common/translation.h"
 
@@ -497,7 +498,10 @@ bool GameSession::open()
                                              kSavedGameExtension, kRecordExtension) +
                            tr("GCG game records") + QString::asprintf(" (*.%s)\n", kRecordExtension) +
                            tr("All files (*.*)");
-    const QString fileName = m_prompter.openFileName(kGamesFolder, filter);
+    const QString extension = QString(".") + kSavedGameExtension;
+    const QString fileName =
+        m_prompter.openFileName(datachoices::openStart(m_game.folders(), kGamesFolder, qPrintable(extension)),
+                                filter, datachoices::places(m_game.folders(), kGamesFolder));
     if (fileName.isEmpty())
         return false;
     abandonComputerTurn();
@@ -573,7 +577,9 @@ bool GameSession::save()
     }
     const QString filter =
         QString::asprintf("%s (*.%s)", m_game.rules()->name().c_str(), kSavedGameExtension);
-    const QString fileName = m_prompter.saveFileName(kGamesFolder, filter);
+    const QString fileName =
+        m_prompter.saveFileName(datachoices::saveStart(m_game.folders(), kGamesFolder), filter,
+                                datachoices::places(m_game.folders(), kGamesFolder));
     return !fileName.isEmpty() && saveAs(fileName);
 }
 

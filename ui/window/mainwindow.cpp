@@ -17,6 +17,7 @@
 #include "ui/board/panelwidget.h"
 #include "ui/board/rackwidget.h"
 #include "ui/board/tablewidget.h"
+#include "ui/common/datachoices.h"
 #include "ui/common/prompter.h"
 #include "ui/common/windowsizekeeper.h"
 #include "ui/dictionary/conversiondialog.h"
@@ -46,6 +47,17 @@ namespace
 const char* const kProductName = "Glyphmosaic";
 const char* const kGeometryKey = keys::kMainWindow;
 const char* const kGamesFolder = "Games/";
+
+/// Exports go to the user's Games folder; the shipped one is listed beside it.
+QString gamesStart(const Game& game)
+{
+    return datachoices::saveStart(game.folders(), kGamesFolder);
+}
+QStringList gamesPlaces(const Game& game)
+{
+    return datachoices::places(game.folders(), kGamesFolder);
+}
+
 constexpr int kTabsMinimumWidth = 200;
 constexpr int kTabsMinimumHeight = 400;
 constexpr int kRackMinimumWidth = 400;
@@ -267,14 +279,16 @@ void MainWindow::newGameClicked()
 
 void MainWindow::table2BMPClicked()
 {
-    const QString chosen = m_session.prompter().saveFileName(kGamesFolder, "*.bmp");
+    const QString chosen = m_session.prompter().saveFileName(gamesStart(m_session.game()), "*.bmp",
+                                                             gamesPlaces(m_session.game()));
     if (!chosen.isEmpty() && !exports::saveBoardBitmap(*m_table, exports::withExtension(chosen, "bmp")))
         m_session.prompter().message(this, QMessageBox::Warning, tr("Can't save *.bmp"), {tr("OK")});
 }
 
 void MainWindow::moves2TXTClicked()
 {
-    const QString chosen = m_session.prompter().saveFileName(kGamesFolder, "*.txt");
+    const QString chosen = m_session.prompter().saveFileName(gamesStart(m_session.game()), "*.txt",
+                                                             gamesPlaces(m_session.game()));
     if (!chosen.isEmpty() &&
         !exports::writeMovesText(m_session.game(), exports::withExtension(chosen, "txt")))
         m_session.prompter().message(this, QMessageBox::Warning, tr("Can't create text file"), {tr("OK")});
@@ -282,14 +296,15 @@ void MainWindow::moves2TXTClicked()
 
 void MainWindow::game2GCGClicked()
 {
-    const QString chosen = m_session.prompter().saveFileName(kGamesFolder, "*.gcg");
+    const QString chosen = m_session.prompter().saveFileName(gamesStart(m_session.game()), "*.gcg",
+                                                             gamesPlaces(m_session.game()));
     if (!chosen.isEmpty())
         m_session.exportRecord(chosen);
 }
 
 void MainWindow::printClicked()
 {
-    exports::printWithDialog(*m_table, m_session.prompter(), this);
+    exports::printWithDialog(*m_table, m_session.prompter(), this, gamesStart(m_session.game()));
 }
 
 void MainWindow::bagClicked()
