@@ -45,7 +45,8 @@ std::uint32_t characterCode(char c)
 
 // Depth-first walk of a sound array, without recursion: `parents` holds the entry that led to
 // each level. The word is built in one buffer for the whole walk.
-void walkWords(const DawgNode* nodes, Dictionary::WordCallback callback, void* context)
+void walkWords(const DawgNode* nodes, Dictionary::WordCallback callback, void* context,
+               const std::atomic<bool>* stop)
 {
     char word[kWalkBufferSize];
     std::uint32_t parents[kWalkBufferSize];
@@ -55,6 +56,8 @@ void walkWords(const DawgNode* nodes, Dictionary::WordCallback callback, void* c
         const DawgNode node = nodes[index];
         word[depth] = letter(node);
         if (isEndOfWord(node) && callback != nullptr) {
+            if (stop != nullptr && stop->load(std::memory_order_relaxed))
+                return;
             word[depth + 1] = '\0';
             callback(word, context);
         }
@@ -168,11 +171,28 @@ bool Dictionary::contains(const char* word) const
     }
 }
 
-void Dictionary::forEachWord(WordCallback callback, void* context) const
+void Dictionary::forEachWord(WordCallback callback, void* context, const std::atomic<bool>* stop) const
 {
     if (!m_nodes)
         return;
-    walkWords(m_nodes.get(), callback, context);
+    walkWords(m_nodes.get(), callback, context, stop);
+}
+
+void Dictionary::copyFrom(const Dictionary& other)
+{
+    if (&other == this)
+        return;
+    std::unique_ptr<DawgNode[]> nodes;
+    if (other.m_nodes) {
+        nodes = std::make_unique_for_overwrite<DawgNode[]>(other.m_nodeCount);
+        std::memcpy(nodes.get(), other.m_nodes.get(), std::size_t{other.m_nodeCount} * kNodeSize);
+    }
+    m_fileName = other.m_fileName;
+    m_author = other.m_author;
+    m_wordCount = other.m_wordCount;
+    m_nodeCount = other.m_nodeCount;
+    m_nodes = std::move(nodes);
+    ++m_generation;
 }
 
 } // namespace glyph

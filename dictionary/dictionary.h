@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <iosfwd>
 #include <memory>
@@ -52,8 +53,12 @@ public:
     bool load(const std::string& path, bool force = false);
     /// True when the upper-case word is in the dictionary; false when nothing is loaded.
     bool contains(const char* word) const;
-    /// Calls back once per word, in alphabetical order; the callback may be null.
-    void forEachWord(WordCallback callback, void* context) const;
+    /// Calls back once per word, in alphabetical order; the callback may be null. With a stop
+    /// flag, the walk ends before the next word once the flag is set (from any thread).
+    void forEachWord(WordCallback callback, void* context, const std::atomic<bool>* stop = nullptr) const;
+    /// Becomes a copy of another dictionary: its words, file name and author (a new generation),
+    /// so that another thread can read the copy while the original is reloaded.
+    void copyFrom(const Dictionary& other);
 
     const std::string& fileName() const { return m_fileName; }
     const std::string& author() const { return m_author; }

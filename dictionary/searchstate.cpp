@@ -163,7 +163,7 @@ void SearchState::readFilters(const AdvancedFilters& filters)
 void SearchState::walk(void (*callback)(const char*, void*))
 {
     if (m_dictionary.wordCount() != 0)
-        m_dictionary.forEachWord(callback, this);
+        m_dictionary.forEachWord(callback, this, m_stop);
 }
 
 void SearchState::record(const char* word)
