@@ -30,6 +30,7 @@ QuizDialog::QuizDialog(const Dictionary& dictionary, const std::vector<std::stri
     big.setBold(true);
     question->setFont(big);
     connect(check, &QPushButton::clicked, this, &QuizDialog::checkClicked);
+    // Return in the answer checks it; Check is no default button, or Return would answer twice.
     connect(answer, &QLineEdit::returnPressed, this, &QuizDialog::checkClicked);
     connect(closeQuiz, &QPushButton::clicked, this, &QDialog::accept);
     showQuestion();
@@ -68,7 +69,7 @@ void QuizDialog::showQuestion()
         hint->clear();
         answer->setEnabled(false);
         check->setEnabled(false);
-        closeQuiz->setDefault(true);
+        // Not the default button: the Return that answered the last question would close it.
         closeQuiz->setFocus();
         return;
     }
