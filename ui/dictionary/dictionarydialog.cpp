@@ -281,6 +281,9 @@ void DictionaryDialog::launch(WordSearchRequest request, std::uint64_t id)
 
 void DictionaryDialog::searchEnded()
 {
+    // finished() comes while the thread is still winding up, and start() does nothing on a
+    // thread that runs: let it end first (a moment at most).
+    m_worker.wait();
     if (m_pending) {
         auto [request, id] = std::move(*m_pending);
         m_pending.reset();
