@@ -141,6 +141,22 @@ bool Dictionary::readNodes(RegularFile& file, const unsigned char* header)
     return true;
 }
 
+void Dictionary::copyFrom(const Dictionary& other)
+{
+    if (&other == this)
+        return;
+    m_fileName = other.m_fileName;
+    m_author = other.m_author;
+    m_wordCount = other.m_wordCount;
+    m_nodeCount = other.m_nodeCount;
+    m_nodes.reset();
+    if (other.m_nodes != nullptr) {
+        m_nodes = std::make_unique<DawgNode[]>(m_nodeCount);
+        std::copy(other.m_nodes.get(), other.m_nodes.get() + m_nodeCount, m_nodes.get());
+    }
+    ++m_generation;
+}
+
 void Dictionary::clear()
 {
     m_fileName.clear();

@@ -51,6 +51,9 @@ public:
     /// A loaded array is sound: ascending lists, indexes inside it, no loops, no path deeper
     /// than 39 letters.
     bool load(const std::string& path, bool force = false);
+    /// Takes a copy of another dictionary's words and file name (for work on another thread,
+    /// which then needs a dictionary of its own).
+    void copyFrom(const Dictionary& other);
     /// True when the upper-case word is in the dictionary; false when nothing is loaded.
     bool contains(const char* word) const;
     /// Calls back once per word, in alphabetical order; the callback may be null. With a stop
