@@ -194,21 +194,4 @@ void Dictionary::forEachWord(WordCallback callback, void* context, const std::at
     walkWords(m_nodes.get(), callback, context, stop);
 }
 
-void Dictionary::copyFrom(const Dictionary& other)
-{
-    if (&other == this)
-        return;
-    std::unique_ptr<DawgNode[]> nodes;
-    if (other.m_nodes) {
-        nodes = std::make_unique_for_overwrite<DawgNode[]>(other.m_nodeCount);
-        std::memcpy(nodes.get(), other.m_nodes.get(), std::size_t{other.m_nodeCount} * kNodeSize);
-    }
-    m_fileName = other.m_fileName;
-    m_author = other.m_author;
-    m_wordCount = other.m_wordCount;
-    m_nodeCount = other.m_nodeCount;
-    m_nodes = std::move(nodes);
-    ++m_generation;
-}
-
 } // namespace glyph

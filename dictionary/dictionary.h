@@ -59,9 +59,6 @@ public:
     /// Calls back once per word, in alphabetical order; the callback may be null. With a stop
     /// flag, the walk ends before the next word once the flag is set (from any thread).
     void forEachWord(WordCallback callback, void* context, const std::atomic<bool>* stop = nullptr) const;
-    /// Becomes a copy of another dictionary: its words, file name and author (a new generation),
-    /// so that another thread can read the copy while the original is reloaded.
-    void copyFrom(const Dictionary& other);
 
     const std::string& fileName() const { return m_fileName; }
     const std::string& author() const { return m_author; }
