@@ -45,7 +45,8 @@ std::uint32_t characterCode(char c)
 
 // Depth-first walk of a sound array, without recursion: `parents` holds the entry that led to
 // each level. The word is built in one buffer for the whole walk.
-void walkWords(const DawgNode* nodes, Dictionary::WordCallback callback, void* context)
+void walkWords(const DawgNode* nodes, Dictionary::WordCallback callback, void* context,
+               const std::atomic<bool>* stop)
 {
     char word[kWalkBufferSize];
     std::uint32_t parents[kWalkBufferSize];
@@ -55,6 +56,8 @@ void walkWords(const DawgNode* nodes, Dictionary::WordCallback callback, void* c
         const DawgNode node = nodes[index];
         word[depth] = letter(node);
         if (isEndOfWord(node) && callback != nullptr) {
+            if (stop != nullptr && stop->load(std::memory_order_relaxed))
+                return;
             word[depth + 1] = '\0';
             callback(word, context);
         }
@@ -184,11 +187,11 @@ bool Dictionary::contains(const char* word) const
     }
 }
 
-void Dictionary::forEachWord(WordCallback callback, void* context) const
+void Dictionary::forEachWord(WordCallback callback, void* context, const std::atomic<bool>* stop) const
 {
     if (!m_nodes)
         return;
-    walkWords(m_nodes.get(), callback, context);
+    walkWords(m_nodes.get(), callback, context, stop);
 }
 
 } // namespace glyph

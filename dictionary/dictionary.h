@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <iosfwd>
 #include <memory>
@@ -55,8 +56,9 @@ public:
     void copyFrom(const Dictionary& other);
     /// True when the upper-case word is in the dictionary; false when nothing is loaded.
     bool contains(const char* word) const;
-    /// Calls back once per word, in alphabetical order; the callback may be null.
-    void forEachWord(WordCallback callback, void* context) const;
+    /// Calls back once per word, in alphabetical order; the callback may be null. With a stop
+    /// flag, the walk ends before the next word once the flag is set (from any thread).
+    void forEachWord(WordCallback callback, void* context, const std::atomic<bool>* stop = nullptr) const;
 
     const std::string& fileName() const { return m_fileName; }
     const std::string& author() const { return m_author; }

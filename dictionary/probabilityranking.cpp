@@ -9,15 +9,17 @@
 namespace glyph
 {
 
-void ProbabilityRanking::build(const Dictionary& dictionary, const WordProbability& probability)
+bool ProbabilityRanking::build(const Dictionary& dictionary, const WordProbability& probability,
+                               const std::atomic<bool>* stop)
 {
     m_chances.assign(WordProbability::kMaxLength + 1, {});
     m_probability = &probability;
     if (dictionary.wordCount() != 0)
-        dictionary.forEachWord(collectCallback, this);
+        dictionary.forEachWord(collectCallback, this, stop);
     m_probability = nullptr;
     for (std::vector<double>& chances : m_chances)
         std::sort(chances.begin(), chances.end(), std::greater<>());
+    return stop == nullptr || !stop->load();
 }
 
 void ProbabilityRanking::collectCallback(const char* word, void* context)

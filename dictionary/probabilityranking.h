@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -17,7 +18,9 @@ class ProbabilityRanking
 {
 public:
     /// Walks the dictionary once and keeps the chance of each word (none when it is empty).
-    void build(const Dictionary& dictionary, const WordProbability& probability);
+    /// False, with the ranking incomplete, when the stop flag was set before the walk ended.
+    bool build(const Dictionary& dictionary, const WordProbability& probability,
+               const std::atomic<bool>* stop = nullptr);
     /// 1 + the number of dictionary words of the same length more likely than the word, so
     /// equally likely words share a rank; 0 for a word longer than any the ranking can hold.
     std::uint32_t rank(std::string_view word, const WordProbability& probability) const;

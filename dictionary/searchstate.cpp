@@ -234,7 +234,7 @@ bool SearchState::giveChoice(int letter, const std::vector<int>& leftOver, std::
 void SearchState::walk(void (*callback)(const char*, void*))
 {
     if (m_dictionary.wordCount() != 0)
-        m_dictionary.forEachWord(callback, this);
+        m_dictionary.forEachWord(callback, this, m_stop);
 }
 
 void SearchState::record(const char* word)

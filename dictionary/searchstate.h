@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -44,6 +45,9 @@ public:
     /// The order of the rows of the next searches: alphabetical (the walk's), or the most likely
     /// racks first, the rows kept being then the most likely matches up to the limit.
     void setOrder(SearchOrder order) { m_order = order; }
+    /// A flag that, once set from any thread, ends the walk under way early (what it found so
+    /// far is then returned); null for none.
+    void setStopFlag(const std::atomic<bool>* stop) { m_stop = stop; }
 
     /// A typed number: leading digits after blanks, 0 when there are none, at most 4294967295.
     static std::uint32_t readNumber(const std::string& text);
@@ -97,6 +101,7 @@ private:
     std::string m_banned;
     PatternMatcher m_matcher;
     SearchOrder m_order = SearchOrder::Natural;
+    const std::atomic<bool>* m_stop = nullptr;
     /// In probability order: the chances of the letter set at the search's start, and the most
     /// likely matches so far as a heap whose top is the least likely of them.
     std::optional<WordProbability> m_probability;

@@ -352,6 +352,54 @@ Ocupied: %d (%.2f%%)</source>
         <source>&amp;Statistics</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From rack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every word the tiles make; ? is a joker (at most two)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rack plus one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The words of all the tiles and one more letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Order:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Natural</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Most likely first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve list...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With hooks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&amp;oad list...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quiz...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>UIGameConfigurationWidget</name>
@@ -636,6 +684,29 @@ Ocupied: %d (%.2f%%)</source>
     </message>
     <message>
         <source>S&amp;tandard layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UIQuizDialog</name>
+    <message>
+        <source>Quiz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Anagrams:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type every anagram, separated by blanks, then press Return</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -948,6 +1019,66 @@ Ocupied: %d (%.2f%%)</source>
     </message>
     <message>
         <source>Nothing found: the value has no upper bound.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letters that make a word before it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letters that make a word after it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probability rank among the words of its length (1: the likeliest rack)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A rack is 1 to %1 letters, with at most %2 ? jokers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no words to save.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word lists (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find or load some words first: the quiz asks their anagrams.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1604,6 +1735,41 @@ Ocupied: %d (%.2f%%)</source>
     <name>glyph::Prompter</name>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>glyph::QuizDialog</name>
+    <message>
+        <source>%1: found %2 of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not anagrams: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score: %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All %1 questions answered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anagrams to find: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

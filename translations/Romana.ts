@@ -364,6 +364,54 @@ Ocupate: %d (%.2f%%)</translation>
         <source>&amp;Statistics</source>
         <translation>&amp;Statistici</translation>
     </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Oprește</translation>
+    </message>
+    <message>
+        <source>From rack</source>
+        <translation>Din suport</translation>
+    </message>
+    <message>
+        <source>Every word the tiles make; ? is a joker (at most two)</source>
+        <translation>Toate cuvintele pe care le formează piesele; ? este un joker (cel mult doi)</translation>
+    </message>
+    <message>
+        <source>Rack plus one</source>
+        <translation>Suport plus una</translation>
+    </message>
+    <message>
+        <source>The words of all the tiles and one more letter</source>
+        <translation>Cuvintele din toate piesele și încă o literă</translation>
+    </message>
+    <message>
+        <source>Order:</source>
+        <translation>Ordine:</translation>
+    </message>
+    <message>
+        <source>Natural</source>
+        <translation>Firească</translation>
+    </message>
+    <message>
+        <source>Most likely first</source>
+        <translation>Cele mai probabile întâi</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve list...</source>
+        <translation>Sal&amp;vează lista...</translation>
+    </message>
+    <message>
+        <source>With hooks</source>
+        <translation>Cu cârlige</translation>
+    </message>
+    <message>
+        <source>L&amp;oad list...</source>
+        <translation>Înc&amp;arcă lista...</translation>
+    </message>
+    <message>
+        <source>&amp;Quiz...</source>
+        <translation>&amp;Test...</translation>
+    </message>
 </context>
 <context>
     <name>UIGameConfigurationWidget</name>
@@ -649,6 +697,29 @@ Ocupate: %d (%.2f%%)</translation>
     <message>
         <source>S&amp;tandard layout</source>
         <translation>Aranjament s&amp;tandard</translation>
+    </message>
+</context>
+<context>
+    <name>UIQuizDialog</name>
+    <message>
+        <source>Quiz</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>&amp;Anagrams:</source>
+        <translation>&amp;Anagrame:</translation>
+    </message>
+    <message>
+        <source>Type every anagram, separated by blanks, then press Return</source>
+        <translation>Scrieți fiecare anagramă, despărțite prin spații, apoi apăsați Enter</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Verifică</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>În&amp;chide</translation>
     </message>
 </context>
 <context>
@@ -962,6 +1033,66 @@ Ocupate: %d (%.2f%%)</translation>
     <message>
         <source>Nothing found: the value has no upper bound.</source>
         <translation>Nimic găsit: valoarea nu are limită superioară.</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Înainte</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>După</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Adăugată</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Letters that make a word before it</source>
+        <translation>Literele care formează un cuvânt puse înaintea lui</translation>
+    </message>
+    <message>
+        <source>Letters that make a word after it</source>
+        <translation>Literele care formează un cuvânt puse după el</translation>
+    </message>
+    <message>
+        <source>Probability rank among the words of its length (1: the likeliest rack)</source>
+        <translation>Rangul probabilității între cuvintele de aceeași lungime (1: suportul cel mai probabil)</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Se caută...</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Oprită</translation>
+    </message>
+    <message>
+        <source>A rack is 1 to %1 letters, with at most %2 ? jokers</source>
+        <translation>Un suport are între 1 și %1 litere, cu cel mult %2 jokeri ?</translation>
+    </message>
+    <message>
+        <source>There are no words to save.</source>
+        <translation>Nu există cuvinte de salvat.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Word lists (*.txt)</source>
+        <translation>Liste de cuvinte (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Toate fișierele (*)</translation>
+    </message>
+    <message>
+        <source>Find or load some words first: the quiz asks their anagrams.</source>
+        <translation>Căutați sau încărcați întâi câteva cuvinte: testul întreabă anagramele lor.</translation>
     </message>
 </context>
 <context>
@@ -1628,6 +1759,41 @@ Ocupate: %d (%.2f%%)</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>glyph::QuizDialog</name>
+    <message>
+        <source>%1: found %2 of %3</source>
+        <translation>%1: găsite %2 din %3</translation>
+    </message>
+    <message>
+        <source>Missed: %1</source>
+        <translation>Ratate: %1</translation>
+    </message>
+    <message>
+        <source>Not anagrams: %1</source>
+        <translation>Nu sunt anagrame: %1</translation>
+    </message>
+    <message>
+        <source>Score: %1 of %2</source>
+        <translation>Scor: %1 din %2</translation>
+    </message>
+    <message>
+        <source>All %1 questions answered.</source>
+        <translation>S-a răspuns la toate cele %1 întrebări.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Gata</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2</source>
+        <translation>Întrebarea %1 din %2</translation>
+    </message>
+    <message>
+        <source>Anagrams to find: %1</source>
+        <translation>Anagrame de găsit: %1</translation>
     </message>
 </context>
 <context>

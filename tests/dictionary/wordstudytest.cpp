@@ -1,6 +1,7 @@
 // The word-study searches: words from a rack, rack plus one, hooks and the chance of a word as a
 // rack, each against a plain scan of the word list on random racks, words and bags.
 #include <algorithm>
+#include <atomic>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -349,4 +350,65 @@ TEST_F(WordStudyTest, StudyListsRoundTripAndQuizzesMarkAnswersAsAPlainScanDoes)
     EXPECT_EQ(quiz.questionCount(), seen.size());
     EXPECT_EQ(quiz.score(), score);
     EXPECT_EQ(quiz.possible(), possible);
+}
+
+namespace
+{
+
+// Collects the words of a walk and sets the stop flag once it has seen `stopAfter` of them.
+struct StoppingWalk {
+    std::atomic<bool> stop{false};
+    std::size_t stopAfter = 0;
+    Words seen;
+
+    static void visit(const char* word, void* context)
+    {
+        auto* walk = static_cast<StoppingWalk*>(context);
+        walk->seen.emplace_back(word);
+        if (walk->seen.size() == walk->stopAfter)
+            walk->stop.store(true);
+    }
+};
+
+} // namespace
+
+TEST_F(WordStudyTest, ACopySearchesAsTheOriginalAndAStopFlagEndsWalksAtOnce)
+{
+    glyph::test::RecordingView otherView;
+    glyph::Dictionary copy(otherView);
+    copy.copyFrom(dictionary);
+    EXPECT_NE(copy.generation(), 0u);
+    EXPECT_EQ(copy.wordCount(), dictionary.wordCount());
+    EXPECT_EQ(copy.fileName(), dictionary.fileName());
+    RackSearch onCopy(copy, letterSet);
+    for (int jokers = 0; jokers <= RackSearch::kMaxJokers; ++jokers) {
+        const std::string rack = someRack(jokers);
+        EXPECT_EQ(onCopy.fromRack(rack, "1000")->rows, rackSearch.fromRack(rack, "1000")->rows) << rack;
+    }
+    // The copy stays whole when the original is emptied by a damaged file.
+    folder.write("bad.dic", "Glyphmosaic");
+    EXPECT_FALSE(dictionary.load(folder.file("bad.dic")));
+    EXPECT_EQ(dictionary.nodes(), nullptr);
+    EXPECT_TRUE(copy.contains(words.front().c_str()));
+
+    // A walk stops before the word after the flag is set, whichever word that is.
+    for (std::size_t stopAfter : {std::size_t{1}, std::size_t{7}, words.size() - 1}) {
+        StoppingWalk walk;
+        walk.stopAfter = stopAfter;
+        copy.forEachWord(&StoppingWalk::visit, &walk, &walk.stop);
+        EXPECT_EQ(walk.seen, Words(words.begin(), words.begin() + static_cast<long>(stopAfter)));
+    }
+    // A search or a ranking stopped before it starts walks nothing and says so.
+    std::atomic<bool> stopped{true};
+    glyph::SearchState search(copy, letterSet);
+    search.setStopFlag(&stopped);
+    EXPECT_EQ(search.runSimpleOrAnagram("*", "1000", false)->matchCount, 0u);
+    glyph::ProbabilityRanking ranking;
+    EXPECT_FALSE(ranking.build(copy, WordProbability(letterSet), &stopped));
+    stopped.store(false);
+    EXPECT_EQ(search.runSimpleOrAnagram("*", "1000", false)->matchCount, words.size());
+    EXPECT_TRUE(ranking.build(copy, WordProbability(letterSet), &stopped));
+    EXPECT_EQ(ranking.wordsOfLength(words.front().size()),
+              std::count_if(words.begin(), words.end(),
+                            [&](const std::string& w) { return w.size() == words.front().size(); }));
 }

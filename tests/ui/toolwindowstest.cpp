@@ -34,17 +34,27 @@ QStringList wordsMatching(const QString& pattern)
     return words;
 }
 
-/// The rows of a table, the cells of each joined by blanks (only the first cell: the word).
+/// The rows of a table, the cells of the shown columns of each joined by blanks (only the
+/// word's cell, the one headed "Word", when asked).
 QStringList tableRows(const QTableWidget& table, bool wordOnly = false)
 {
     QStringList rows;
     for (int row = 0; row < table.rowCount(); ++row) {
         QStringList cells;
-        for (int column = 0; column < (wordOnly ? 1 : table.columnCount()); ++column)
-            cells << table.item(row, column)->text();
+        for (int column = 0; column < table.columnCount(); ++column) {
+            const bool word = table.horizontalHeaderItem(column)->text() == "Word";
+            if ((wordOnly && word) || (!wordOnly && !table.isColumnHidden(column)))
+                cells << table.item(row, column)->text();
+        }
         rows << cells.join(' ');
     }
     return rows;
+}
+
+/// Waits until the dictionary window has shown the rows of its last search.
+void waitForSearch(const DictionaryDialog& dialog)
+{
+    QVERIFY(QTest::qWaitFor([&dialog] { return !dialog.searching(); }, 10000));
 }
 
 /// Writes a word into a row of the Edit page's table, as the cell editor does.
@@ -81,10 +91,12 @@ private slots:
         for (const auto& [typed, expected] : patterns) {
             child<QLineEdit>(dialog, "wordFind")->clear();
             QTest::keyClicks(child<QLineEdit>(dialog, "wordFind"), typed);
+            waitForSearch(dialog);
             QCOMPARE(tableRows(*child<QTableWidget>(dialog, "tableFind"), true), wordsMatching(expected));
         }
         // The view limit cuts the table, not the total.
         child<QLineEdit>(dialog, "view")->setText("2");
+        waitForSearch(dialog);
         QCOMPARE(tableRows(*child<QTableWidget>(dialog, "tableFind"), true),
                  wordsMatching("[AEIOU]{2}").mid(0, 2));
         QCOMPARE(child<QLineEdit>(dialog, "total")->text(),
@@ -93,9 +105,12 @@ private slots:
 
         child<QRadioButton>(dialog, "anagram")->setChecked(true);
         child<QLineEdit>(dialog, "wordFind")->setText("tar");
+        waitForSearch(dialog);
         QCOMPARE(tableRows(*child<QTableWidget>(dialog, "tableFind"), true), wordsMatching("ART|RAT|TAR"));
-        // A row: the word, its value from the set, vowels, consonants, length.
-        QCOMPARE(tableRows(*child<QTableWidget>(dialog, "tableFind")).front(), QString("ART 3 1 2 3"));
+        // A row: front hooks (none), the word, back hooks (none, but AR is a word), its value from
+        // the set, vowels, consonants, length, then its probability rank.
+        QVERIFY(
+            tableRows(*child<QTableWidget>(dialog, "tableFind")).front().startsWith(" ART \u00B7 3 1 2 3 "));
 
         // Advanced mode searches on Return only, with the filters of its page.
         child<QRadioButton>(dialog, "advanced")->setChecked(true);
@@ -107,13 +122,16 @@ private slots:
         child<QLineEdit>(dialog, "forcedLetters")->setText("t");
         child<QLineEdit>(dialog, "wordFind")->clear();
         QTest::keyClicks(child<QLineEdit>(dialog, "wordFind"), "*");
+        waitForSearch(dialog);
         QCOMPARE(tableRows(*child<QTableWidget>(dialog, "tableFind"), true), wordsMatching("ART|RAT|TAR"));
         QTest::keyClick(child<QLineEdit>(dialog, "wordFind"), Qt::Key_Return);
+        waitForSearch(dialog);
         QCOMPARE(tableRows(*child<QTableWidget>(dialog, "tableFind"), true),
                  wordsMatching("(?=.*T)[ABD-Z]{2,3}"));
         child<QLineEdit>(dialog, "forcedLetters")->clear();
         child<QCheckBox>(dialog, "palindrom")->setChecked(true);
         QTest::keyClick(child<QLineEdit>(dialog, "wordFind"), Qt::Key_Return);
+        waitForSearch(dialog);
         QCOMPARE(tableRows(*child<QTableWidget>(dialog, "tableFind"), true), wordsMatching("AA"));
 
         // The Edit page: Apply adds or deletes the valid words listed, and the game uses them.

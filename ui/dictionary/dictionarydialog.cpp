@@ -1,21 +1,26 @@
 #include "ui/dictionary/dictionarydialog.h"
 
-#include <QApplication>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QTableWidgetItem>
 
 #include <set>
 
 #include "base/letters.h"
+#include "base/letterset.h"
 #include "dictionary/dawgbuilder.h"
 #include "dictionary/dictionary.h"
+#include "dictionary/hookfinder.h"
+#include "dictionary/racksearch.h"
 #include "dictionary/searchresult.h"
+#include "dictionary/studylist.h"
 #include "engine/game.h"
 #include "preferences/keys.h"
 #include "ui/common/prompter.h"
 #include "ui/common/uitext.h"
 #include "ui/common/windowsizekeeper.h"
 #include "ui/dictionary/conversiondialog.h"
+#include "ui/dictionary/quizdialog.h"
 #include "ui/session/gamesession.h"
 
 namespace glyph
@@ -31,7 +36,24 @@ constexpr unsigned kBytesPerKb = 1024;
 constexpr int kMinSearchLength = 2;
 constexpr int kMinSearchValue = 0;
 constexpr int kMaxSearchValue = 9999;
-enum FindColumn { WordColumn, ScoreColumn, VowelColumn, ConsonantColumn, LengthColumn };
+const char* const kListsFolder = "Games/";
+const char* const kListExtension = ".txt";
+/// Marks a hook cell on the word's side when the word stays a word without that end letter.
+const QChar kInnerHookMark(0x00B7);
+/// The word cell keeps the row's place in the search's own order.
+constexpr int kRowIndexRole = Qt::UserRole;
+enum FindColumn {
+    FrontColumn,
+    WordColumn,
+    BackColumn,
+    AddedColumn,
+    ScoreColumn,
+    VowelColumn,
+    ConsonantColumn,
+    LengthColumn,
+    RankColumn,
+    FindColumns
+};
 enum EditColumn { EditWordColumn, EditStatusColumn };
 enum StatisticRow { FileNameRow, AuthorRow, WordsRow, NodesRow, SizeRow };
 
@@ -52,17 +74,50 @@ QString thousands(unsigned long long number)
     return QString::fromStdString(letters::withThousands(number));
 }
 
+QTableWidgetItem* numberItem(int number)
+{
+    auto* item = readOnlyItem(QString());
+    // A number, not its text, so that 10 sorts after 9.
+    item->setData(Qt::DisplayRole, number);
+    return item;
+}
+
+/// The probability rank's cell: sorts by the word's chance, most likely first, so that words
+/// of different lengths fall in place although their ranks count within each length.
+class RankItem : public QTableWidgetItem
+{
+public:
+    explicit RankItem(double chance) : m_chance(chance)
+    {
+        setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    }
+    bool operator<(const QTableWidgetItem& other) const override
+    {
+        const auto* rank = dynamic_cast<const RankItem*>(&other);
+        return rank != nullptr ? m_chance > rank->m_chance : QTableWidgetItem::operator<(other);
+    }
+
+private:
+    double m_chance;
+};
+
 } // namespace
 
 DictionaryDialog::DictionaryDialog(GameSession& session, QWidget* parent)
-    : QDialog(parent), m_game(session.game()), m_session(session),
-      m_search(session.game().dictionary(), session.game().letterSet())
+    : QDialog(parent), m_game(session.game()), m_session(session)
 {
     setupUi(this);
     WindowSizeKeeper::restore(m_game.preferences(), *this, kGeometryKey);
 
-    tableFind->setColumnCount(LengthColumn + 1);
-    tableFind->setHorizontalHeaderLabels({tr("Word"), tr("Score"), tr("V"), tr("C"), tr("Length")});
+    tableFind->setColumnCount(FindColumns);
+    tableFind->setHorizontalHeaderLabels({tr("Front"), tr("Word"), tr("Back"), tr("Added"), tr("Score"),
+                                          tr("V"), tr("C"), tr("Length"), tr("Rank")});
+    tableFind->horizontalHeaderItem(FrontColumn)->setToolTip(tr("Letters that make a word before it"));
+    tableFind->horizontalHeaderItem(BackColumn)->setToolTip(tr("Letters that make a word after it"));
+    tableFind->horizontalHeaderItem(RankColumn)
+        ->setToolTip(tr("Probability rank among the words of its length (1: the likeliest rack)"));
+    tableFind->horizontalHeader()->setSectionsClickable(true);
+    tableFind->setColumnHidden(AddedColumn, true);
     tableFind->setRowCount(0);
     // The widest bounds, so that an advanced search finds words before any is typed.
     minimLength->setText(QString::number(kMinSearchLength));
@@ -86,6 +141,21 @@ DictionaryDialog::DictionaryDialog(GameSession& session, QWidget* parent)
     connect(view, &QLineEdit::textChanged, this, &DictionaryDialog::wordFindChanged);
     connect(wordFind, &QLineEdit::returnPressed, this, &DictionaryDialog::wordFindReturnPressed);
     connect(editTable, &QTableWidget::cellChanged, this, &DictionaryDialog::editValueChanged);
+    connect(searchModeGroup, &QButtonGroup::buttonToggled, this, [this](QAbstractButton*, bool checked) {
+        if (checked)
+            wordFindChanged(wordFind->text());
+    });
+    connect(searchOrder, &QComboBox::currentIndexChanged, this,
+            [this] { wordFindChanged(wordFind->text()); });
+    connect(stopFind, &QPushButton::clicked, this, &DictionaryDialog::stopFindClicked);
+    connect(saveList, &QPushButton::clicked, this, &DictionaryDialog::saveListClicked);
+    connect(loadList, &QPushButton::clicked, this, &DictionaryDialog::loadListClicked);
+    connect(quiz, &QPushButton::clicked, this, &DictionaryDialog::quizClicked);
+    connect(tableFind->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &DictionaryDialog::sortByColumn);
+    connect(&m_worker, &WordSearchWorker::found, this, &DictionaryDialog::searchFound);
+    connect(&m_worker, &WordSearchWorker::ranked, this, &DictionaryDialog::searchRanked);
+    connect(&m_worker, &QThread::finished, this, &DictionaryDialog::searchEnded);
     connect(apply, &QPushButton::clicked, this, &DictionaryDialog::applyClicked);
     connect(clearList, &QPushButton::clicked, this, &DictionaryDialog::clearListClicked);
     // A new game may load another dictionary; a computer player reads this one while it thinks.
@@ -120,6 +190,8 @@ void DictionaryDialog::refreshStatistics()
         statisticTable->setItem(row, 1, readOnlyItem(infos[row]));
     }
     statisticTable->resizeColumnsToContents();
+    // What a search under way finds is of the words loaded before.
+    abandonSearches();
     tableFind->setRowCount(0);
     // The words typed for editing are looked up again in what is loaded now.
     for (int row = 0; row < editTable->rowCount(); ++row) {
@@ -130,29 +202,54 @@ void DictionaryDialog::refreshStatistics()
 
 // ---- Find ----
 
+WordSearchRequest::Kind DictionaryDialog::findKind() const
+{
+    using Kind = WordSearchRequest::Kind;
+    if (fromRack->isChecked())
+        return Kind::FromRack;
+    if (plusOne->isChecked())
+        return Kind::PlusOne;
+    if (anagram->isChecked())
+        return Kind::Anagram;
+    return advanced->isChecked() ? Kind::Advanced : Kind::Simple;
+}
+
+SearchOrder DictionaryDialog::searchOrderChosen() const
+{
+    return searchOrder->currentIndex() == 1 ? SearchOrder::Probability : SearchOrder::Natural;
+}
+
 void DictionaryDialog::wordFindChanged(const QString&)
 {
     if (advanced->isChecked())
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const std::optional<SearchResult> result = m_search.runSimpleOrAnagram(
-        wordFind->text().toStdString(), view->text().toStdString(), anagram->isChecked());
-    QApplication::restoreOverrideCursor();
-    if (result)
-        showResult(*result);
+    WordSearchRequest request;
+    request.kind = findKind();
+    request.text = wordFind->text().toStdString();
+    request.limit = view->text().toStdString();
+    request.order = searchOrderChosen();
+    // An empty pattern asks nothing: the table keeps what it shows.
+    if (request.text.empty() &&
+        (request.kind == WordSearchRequest::Kind::Simple || request.kind == WordSearchRequest::Kind::Anagram))
+        return;
+    startSearch(std::move(request));
 }
 
 void DictionaryDialog::wordFindReturnPressed()
 {
     if (simple->isChecked())
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const SearchResult result =
-        m_search.runAdvanced(wordFind->text().toStdString(), view->text().toStdString(), advancedFilters());
-    QApplication::restoreOverrideCursor();
-    showResult(result);
-    if (result.matchCount == 0)
-        timeFind->setText(timeFind->text() + "  " + emptyBoundNote());
+    if (fromRack->isChecked() || plusOne->isChecked()) {
+        wordFindChanged(wordFind->text());
+        return;
+    }
+    WordSearchRequest request;
+    request.kind = WordSearchRequest::Kind::Advanced;
+    request.text = wordFind->text().toStdString();
+    request.limit = view->text().toStdString();
+    request.filters = advancedFilters();
+    request.order = searchOrderChosen();
+    startSearch(std::move(request));
 }
 
 QString DictionaryDialog::emptyBoundNote() const
@@ -179,20 +276,194 @@ AdvancedFilters DictionaryDialog::advancedFilters() const
     return filters;
 }
 
-void DictionaryDialog::showResult(const SearchResult& result)
+void DictionaryDialog::startSearch(WordSearchRequest request)
 {
-    tableFind->setRowCount(static_cast<int>(result.rows.size()));
-    for (int row = 0; row < static_cast<int>(result.rows.size()); ++row) {
-        const SearchResult::Row& found = result.rows[static_cast<std::size_t>(row)];
-        tableFind->setItem(row, WordColumn, readOnlyItem(QString::fromStdString(found.word)));
-        tableFind->setItem(row, ScoreColumn, readOnlyItem(QString::number(found.score)));
-        tableFind->setItem(row, VowelColumn, readOnlyItem(QString::number(found.vowels)));
-        tableFind->setItem(row, ConsonantColumn, readOnlyItem(QString::number(found.consonants)));
-        tableFind->setItem(row, LengthColumn, readOnlyItem(QString::number(found.length)));
+    const std::uint64_t id = ++m_lastId;
+    if (m_busy) {
+        // The worker cannot take a new search before the old one ends; it ends soon.
+        m_pending.emplace(std::move(request), id);
+        m_worker.requestStop();
+        return;
     }
-    total->setText(QString::number(result.matchCount));
-    timeFind->setText(QString::fromStdString(result.elapsedText()));
+    launch(std::move(request), id);
+}
+
+void DictionaryDialog::launch(WordSearchRequest request, std::uint64_t id)
+{
+    m_worker.prepare(m_game.dictionary(), m_game.letterSet(), std::move(request), id);
+    m_busy = true;
+    stopFind->setEnabled(true);
+    timeFind->setText(tr("Searching..."));
+    m_worker.start();
+}
+
+void DictionaryDialog::searchEnded()
+{
+    // finished() comes while the thread is still winding up, and start() does nothing on a
+    // thread that runs: let it end first (a moment at most).
+    m_worker.wait();
+    if (m_pending) {
+        auto [request, id] = std::move(*m_pending);
+        m_pending.reset();
+        launch(std::move(request), id);
+        return;
+    }
+    m_busy = false;
+    stopFind->setEnabled(false);
+}
+
+void DictionaryDialog::abandonSearches()
+{
+    m_pending.reset();
+    ++m_lastId;
+    if (m_busy)
+        m_worker.requestStop();
+}
+
+void DictionaryDialog::stopFindClicked()
+{
+    if (!m_busy)
+        return;
+    abandonSearches();
+    timeFind->setText(tr("Stopped"));
+}
+
+void DictionaryDialog::searchFound(const WordSearchOutcomePtr& outcome)
+{
+    if (outcome->id != m_lastId)
+        return;
+    if (!outcome->valid) {
+        tableFind->setRowCount(0);
+        total->setText(QStringLiteral("0"));
+        timeFind->setText(tr("A rack is 1 to %1 letters, with at most %2 ? jokers")
+                              .arg(RackSearch::kMaxTiles)
+                              .arg(RackSearch::kMaxJokers));
+        return;
+    }
+    showRows(*outcome);
+}
+
+void DictionaryDialog::showRows(const WordSearchOutcome& outcome)
+{
+    m_sortColumn = -1;
+    tableFind->horizontalHeader()->setSortIndicatorShown(false);
+    tableFind->setRowCount(0);
+    tableFind->setRowCount(static_cast<int>(outcome.rows.size()));
+    for (int row = 0; row < static_cast<int>(outcome.rows.size()); ++row) {
+        const StudyRow& found = outcome.rows[static_cast<std::size_t>(row)];
+        const HookFinder::Hooks& hooks = found.hooks;
+        QString front = QString::fromStdString(hooks.front);
+        if (hooks.frontInner)
+            front += kInnerHookMark;
+        QString back = QString::fromStdString(hooks.back);
+        if (hooks.backInner)
+            back.prepend(kInnerHookMark);
+        tableFind->setItem(row, FrontColumn, readOnlyItem(front));
+        tableFind->item(row, FrontColumn)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        QTableWidgetItem* word = readOnlyItem(QString::fromStdString(found.row.word));
+        word->setData(kRowIndexRole, row);
+        tableFind->setItem(row, WordColumn, word);
+        tableFind->setItem(row, BackColumn, readOnlyItem(back));
+        tableFind->setItem(row, AddedColumn,
+                           readOnlyItem(found.row.added != 0 ? QString(QChar(found.row.added)) : QString()));
+        tableFind->setItem(row, ScoreColumn, numberItem(found.row.score));
+        tableFind->setItem(row, VowelColumn, numberItem(found.row.vowels));
+        tableFind->setItem(row, ConsonantColumn, numberItem(found.row.consonants));
+        tableFind->setItem(row, LengthColumn, numberItem(found.row.length));
+        tableFind->setItem(row, RankColumn, new RankItem(found.chance));
+    }
+    tableFind->setColumnHidden(AddedColumn, outcome.kind != WordSearchRequest::Kind::PlusOne);
+    total->setText(QString::number(outcome.matchCount));
+    SearchResult timing;
+    timing.elapsedMs = outcome.elapsedMs;
+    timeFind->setText(QString::fromStdString(timing.elapsedText()));
+    if (outcome.kind == WordSearchRequest::Kind::Advanced && outcome.matchCount == 0)
+        timeFind->setText(timeFind->text() + "  " + emptyBoundNote());
     tableFind->resizeColumnsToContents();
+}
+
+void DictionaryDialog::searchRanked(const WordSearchOutcomePtr& outcome)
+{
+    if (outcome->id != m_lastId)
+        return;
+    // The rows may have been sorted since they were shown: each knows its place in the outcome.
+    for (int row = 0; row < tableFind->rowCount(); ++row) {
+        const int index = tableFind->item(row, WordColumn)->data(kRowIndexRole).toInt();
+        if (index >= 0 && index < static_cast<int>(outcome->rows.size()))
+            tableFind->item(row, RankColumn)
+                ->setData(Qt::DisplayRole, outcome->rows[static_cast<std::size_t>(index)].rank);
+    }
+    tableFind->resizeColumnToContents(RankColumn);
+}
+
+void DictionaryDialog::sortByColumn(int column)
+{
+    if (column < 0 || column >= FindColumns || tableFind->rowCount() == 0)
+        return;
+    // Numbers are most useful largest first; words, hooks and ranks from the top.
+    const bool largestFirst = column >= ScoreColumn && column <= LengthColumn;
+    const Qt::SortOrder first = largestFirst ? Qt::DescendingOrder : Qt::AscendingOrder;
+    const Qt::SortOrder second = largestFirst ? Qt::AscendingOrder : Qt::DescendingOrder;
+    m_sortOrder = column == m_sortColumn && m_sortOrder == first ? second : first;
+    m_sortColumn = column;
+    tableFind->sortItems(column, m_sortOrder);
+    tableFind->horizontalHeader()->setSortIndicatorShown(true);
+    tableFind->horizontalHeader()->setSortIndicator(column, m_sortOrder);
+}
+
+std::vector<std::string> DictionaryDialog::tableWords() const
+{
+    std::vector<std::string> words;
+    for (int row = 0; row < tableFind->rowCount(); ++row)
+        words.push_back(tableFind->item(row, WordColumn)->text().toStdString());
+    return words;
+}
+
+// ---- Study lists ----
+
+void DictionaryDialog::saveListClicked()
+{
+    const std::vector<std::string> words = tableWords();
+    if (words.empty()) {
+        m_session.prompter().message(this, QMessageBox::Information, tr("There are no words to save."),
+                                     {tr("OK")});
+        return;
+    }
+    QString chosen = m_session.prompter().saveFileName(kListsFolder, tr("Word lists (*.txt)"));
+    if (chosen.isEmpty())
+        return;
+    // Only the file's own name counts: a dot in a folder of the path is no extension.
+    if (!QFileInfo(chosen).fileName().contains('.'))
+        chosen += kListExtension;
+    const HookFinder finder(m_game.dictionary());
+    StudyList::save(chosen.toStdString(), words, listHooks->isChecked() ? &finder : nullptr, m_session);
+}
+
+void DictionaryDialog::loadListClicked()
+{
+    const QString chosen = m_session.prompter().openFileName(kListsFolder, tr("Word lists (*.txt)") + '\n' +
+                                                                               tr("All files (*)"));
+    if (chosen.isEmpty())
+        return;
+    WordSearchRequest request;
+    request.kind = WordSearchRequest::Kind::List;
+    if (!StudyList::load(chosen.toStdString(), request.words, m_session))
+        return;
+    request.order = searchOrderChosen();
+    startSearch(std::move(request));
+}
+
+void DictionaryDialog::quizClicked()
+{
+    const std::vector<std::string> words = tableWords();
+    if (words.empty()) {
+        m_session.prompter().message(this, QMessageBox::Information,
+                                     tr("Find or load some words first: the quiz asks their anagrams."),
+                                     {tr("OK")});
+        return;
+    }
+    QuizDialog quizDialog(m_game.dictionary(), words, this);
+    m_session.prompter().runDialog(quizDialog);
 }
 
 // ---- Edit ----

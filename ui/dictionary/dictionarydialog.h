@@ -3,11 +3,14 @@
 #include <QDialog>
 #include <QString>
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dictionary/advancedfilters.h"
-#include "dictionary/searchstate.h"
+#include "ui/dictionary/wordsearchworker.h"
 #include "ui_dictionarydialog.h"
 
 namespace glyph
@@ -15,11 +18,12 @@ namespace glyph
 
 class Game;
 class GameSession;
-struct SearchResult;
 
-/// The dictionary window: finds words (pattern, anagram, filtered search), edits the loaded
-/// dictionary through the conversion dialog and shows its statistics. Modeless, built once
-/// with the main window and shown on demand, so its fields keep their contents.
+/// The dictionary window: finds words (pattern, anagram, filtered search, from a rack, rack
+/// plus one) with their hooks and probability ranks, keeps and quizzes study lists, edits the
+/// loaded dictionary through the conversion dialog and shows its statistics. Modeless, built
+/// once with the main window and shown on demand, so its fields keep their contents. Searches
+/// run off the window's thread; a newer one replaces the one under way.
 class DictionaryDialog : public QDialog, private Ui::UIDictionaryDialog
 {
     Q_OBJECT
@@ -37,6 +41,8 @@ public:
     void refreshStatistics();
     /// Puts the keyboard focus in the search field.
     void focusSearch() { wordFind->setFocus(); }
+    /// True from the start of a search until its rows are shown, or it is stopped and ended.
+    bool searching() const { return m_busy; }
 
 public slots:
     /// Pattern or anagram search as the word or the view limit is typed (not in advanced mode).
@@ -49,6 +55,15 @@ public slots:
     void applyClicked();
     /// Empties every row of the edit table.
     void clearListClicked();
+    /// Ends the search under way and the ones waiting; the table keeps what it showed.
+    void stopFindClicked();
+    /// Writes the words of the result table, in its order, to a chosen study list file (with
+    /// their hooks when "With hooks" is checked).
+    void saveListClicked();
+    /// Shows the words of a chosen study list file in the result table.
+    void loadListClicked();
+    /// Runs an anagram quiz on the words of the result table.
+    void quizClicked();
 
 private:
     enum class EditWord { Empty, Valid, Invalid };
@@ -56,7 +71,21 @@ private:
     /// ignored) and short enough for a dictionary.
     static EditWord readEditWord(const QString& text, std::string& word);
 
-    void showResult(const SearchResult& result);
+    WordSearchRequest::Kind findKind() const;
+    SearchOrder searchOrderChosen() const;
+    /// Runs the request once the search under way (asked to stop) has ended.
+    void startSearch(WordSearchRequest request);
+    void launch(WordSearchRequest request, std::uint64_t id);
+    void searchFound(const WordSearchOutcomePtr& outcome);
+    void searchRanked(const WordSearchOutcomePtr& outcome);
+    void searchEnded();
+    /// Drops the search under way and any waiting, so that nothing they find is shown.
+    void abandonSearches();
+    void showRows(const WordSearchOutcome& outcome);
+    /// Sorts the rows by a column: its natural direction first, the other on the next click.
+    void sortByColumn(int column);
+    /// The words of the result table, in the order shown.
+    std::vector<std::string> tableWords() const;
     AdvancedFilters advancedFilters() const;
     /// Why an advanced search found nothing when an upper bound is empty; empty otherwise.
     QString emptyBoundNote() const;
@@ -66,7 +95,14 @@ private:
 
     Game& m_game;
     GameSession& m_session;
-    SearchState m_search;
+    WordSearchWorker m_worker;
+    /// The search to run when the one under way ends, with its number.
+    std::optional<std::pair<WordSearchRequest, std::uint64_t>> m_pending;
+    /// The number of the newest search; only its rows are shown.
+    std::uint64_t m_lastId = 0;
+    bool m_busy = false;
+    int m_sortColumn = -1;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };
 
 } // namespace glyph

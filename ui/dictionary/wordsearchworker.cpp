@@ -1,0 +1,139 @@
+#include "ui/dictionary/wordsearchworker.h"
+
+#include <algorithm>
+#include <chrono>
+
+#include "dictionary/racksearch.h"
+#include "dictionary/searchstate.h"
+#include "dictionary/wordprobability.h"
+
+namespace glyph
+{
+
+WordSearchWorker::WordSearchWorker(QObject* parent) : QThread(parent)
+{
+    qRegisterMetaType<glyph::WordSearchOutcomePtr>();
+}
+
+WordSearchWorker::~WordSearchWorker()
+{
+    requestStop();
+    wait();
+}
+
+bool WordSearchWorker::sameLetterSet(const LetterSet& letterSet) const
+{
+    for (int i = 0; i < kLetterCount; ++i) {
+        const LetterSet::Entry& mine = m_letterSet.entryAt(i);
+        const LetterSet::Entry& theirs = letterSet.entryAt(i);
+        if (mine.value != theirs.value || mine.count != theirs.count || mine.vowel != theirs.vowel)
+            return false;
+    }
+    return true;
+}
+
+void WordSearchWorker::prepare(const Dictionary& dictionary, const LetterSet& letterSet,
+                               WordSearchRequest request, std::uint64_t id)
+{
+    // The generation alone does not tell two dictionary objects apart.
+    if (m_source != &dictionary || m_sourceGeneration != dictionary.generation()) {
+        m_dictionary.copyFrom(dictionary);
+        m_source = &dictionary;
+        m_sourceGeneration = dictionary.generation();
+        m_ranking.reset();
+    }
+    if (!sameLetterSet(letterSet)) {
+        m_letterSet = letterSet;
+        m_ranking.reset();
+    }
+    m_request = std::move(request);
+    m_id = id;
+    m_stop.store(false);
+}
+
+SearchResult WordSearchWorker::listRows() const
+{
+    SearchResult result;
+    result.matchCount = static_cast<std::uint32_t>(m_request.words.size());
+    for (const std::string& word : m_request.words) {
+        if (result.rows.size() >= static_cast<std::size_t>(SearchState::kMaxLimit))
+            break;
+        result.rows.push_back(SearchResult::Row::describe(word, m_letterSet));
+    }
+    return result;
+}
+
+std::optional<SearchResult> WordSearchWorker::search()
+{
+    using Kind = WordSearchRequest::Kind;
+    const WordSearchRequest& request = m_request;
+    switch (request.kind) {
+    case Kind::Simple:
+    case Kind::Anagram:
+    case Kind::Advanced: {
+        SearchState state(m_dictionary, m_letterSet);
+        state.setOrder(request.order);
+        state.setStopFlag(&m_stop);
+        if (request.kind == Kind::Advanced)
+            return state.runAdvanced(request.text, request.limit, request.filters);
+        return state.runSimpleOrAnagram(request.text, request.limit, request.kind == Kind::Anagram);
+    }
+    case Kind::FromRack:
+    case Kind::PlusOne: {
+        // Fast enough on any dictionary to need no stop of its own.
+        RackSearch rack(m_dictionary, m_letterSet);
+        return request.kind == Kind::FromRack ? rack.fromRack(request.text, request.limit, request.order)
+                                              : rack.plusOne(request.text, request.limit, request.order);
+    }
+    case Kind::List:
+        return listRows();
+    }
+    return std::nullopt;
+}
+
+void WordSearchWorker::run()
+{
+    const auto started = std::chrono::steady_clock::now();
+    auto outcome = std::make_shared<WordSearchOutcome>();
+    outcome->id = m_id;
+    outcome->kind = m_request.kind;
+    const std::optional<SearchResult> result = search();
+    if (stopped())
+        return;
+    if (!result) {
+        outcome->valid = false;
+        emit found(outcome);
+        return;
+    }
+    const WordProbability probability(m_letterSet);
+    const HookFinder hooks(m_dictionary);
+    for (const SearchResult::Row& row : result->rows)
+        outcome->rows.push_back({row, hooks.find(row.word), probability.chance(row.word), 0});
+    if (m_request.kind == WordSearchRequest::Kind::List && m_request.order == SearchOrder::Probability) {
+        std::stable_sort(outcome->rows.begin(), outcome->rows.end(),
+                         [](const StudyRow& a, const StudyRow& b) {
+                             return WordProbability::moreLikely(a.chance, a.row.word, b.chance, b.row.word);
+                         });
+    }
+    outcome->matchCount = result->matchCount;
+    outcome->elapsedMs = m_request.kind == WordSearchRequest::Kind::List
+                             ? std::chrono::duration_cast<std::chrono::milliseconds>(
+                                   std::chrono::steady_clock::now() - started)
+                                   .count()
+                             : result->elapsedMs;
+    emit found(outcome);
+
+    if (!m_ranking) {
+        ProbabilityRanking ranking;
+        if (!ranking.build(m_dictionary, probability, &m_stop))
+            return;
+        m_ranking = std::move(ranking);
+    }
+    auto withRanks = std::make_shared<WordSearchOutcome>(*outcome);
+    for (StudyRow& row : withRanks->rows)
+        row.rank = m_ranking->rank(row.row.word, probability);
+    if (!stopped())
+        emit ranked(withRanks);
+}
+
+} // namespace glyph
