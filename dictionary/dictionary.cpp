@@ -138,6 +138,23 @@ bool Dictionary::readNodes(RegularFile& file, const unsigned char* header)
     return true;
 }
 
+void Dictionary::copyFrom(const Dictionary& other)
+{
+    if (&other == this)
+        return;
+    std::unique_ptr<DawgNode[]> nodes;
+    if (other.m_nodes) {
+        nodes = std::make_unique<DawgNode[]>(other.m_nodeCount);
+        std::copy_n(other.m_nodes.get(), other.m_nodeCount, nodes.get());
+    }
+    m_fileName = other.m_fileName;
+    m_author = other.m_author;
+    m_wordCount = other.m_wordCount;
+    m_nodeCount = other.m_nodeCount;
+    m_nodes = std::move(nodes);
+    ++m_generation;
+}
+
 void Dictionary::clear()
 {
     m_fileName.clear();

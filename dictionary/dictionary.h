@@ -52,6 +52,9 @@ public:
     bool load(const std::string& path, bool force = false);
     /// True when the upper-case word is in the dictionary; false when nothing is loaded.
     bool contains(const char* word) const;
+    /// Takes a copy of another dictionary's words (file name, author, counts and node array),
+    /// so that a search on another thread can own one; the generation changes.
+    void copyFrom(const Dictionary& other);
     /// Calls back once per word, in alphabetical order; the callback may be null.
     void forEachWord(WordCallback callback, void* context) const;
 
