@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ai/rackleave.h"
+#include "base/letters.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
 #include "engine/gcgwriter.h"
@@ -29,6 +29,9 @@ private:
     Board m_saved;
 };
 
+/// What each point of the letters left costs once the bag is empty.
+constexpr double kStuckFactor = -2.0;
+
 const Move* withdrawnMove(const HistoryEntry& entry)
 {
     for (const RecordEvent& event : entry.events)
@@ -49,14 +52,23 @@ std::string lessLetters(std::string rack, const std::string& taken)
 
 } // namespace
 
-GameAnalysis::GameAnalysis(Game& game) : m_game(game), m_generator(game) {}
+GameAnalysis::GameAnalysis(Game& game, const LeaveValues& leaves)
+    : m_game(game), m_leaves(leaves), m_generator(game)
+{
+}
 
 std::vector<GameAnalysis::Turn> GameAnalysis::analyse(const GameRules& rules, const Progress& progress)
 {
+    return analyse(rules.history(), progress);
+}
+
+std::vector<GameAnalysis::Turn> GameAnalysis::analyse(const std::vector<HistoryEntry>& history,
+                                                      const Progress& progress)
+{
     std::vector<Turn> turns;
-    const int total = static_cast<int>(rules.history().size()) - 1;
+    const int total = static_cast<int>(history.size()) - 1;
     for (int index = 1; index <= total; ++index) {
-        turns.push_back(analyseTurn(rules, index));
+        turns.push_back(analyseTurn(history, index));
         if (progress && !progress(index, total))
             break;
     }
@@ -65,8 +77,13 @@ std::vector<GameAnalysis::Turn> GameAnalysis::analyse(const GameRules& rules, co
 
 GameAnalysis::Turn GameAnalysis::analyseTurn(const GameRules& rules, int index)
 {
-    const HistoryEntry& before = rules.history()[static_cast<std::size_t>(index - 1)];
-    const HistoryEntry& after = rules.history()[static_cast<std::size_t>(index)];
+    return analyseTurn(rules.history(), index);
+}
+
+GameAnalysis::Turn GameAnalysis::analyseTurn(const std::vector<HistoryEntry>& history, int index)
+{
+    const HistoryEntry& before = history[static_cast<std::size_t>(index - 1)];
+    const HistoryEntry& after = history[static_cast<std::size_t>(index)];
     BoardKeeper keeper(m_game.board());
     m_game.board() = before.board;
 
@@ -84,17 +101,17 @@ GameAnalysis::Turn GameAnalysis::analyseTurn(const GameRules& rules, int index)
     } else if (GcgWriter::isExchange(after)) {
         turn.kind = "exchange";
         turn.exchanged = GcgWriter::exchangedLetters(before, after, turn.player);
-        turn.playedEquity = RackLeave::value(lessLetters(turn.rack, turn.exchanged), bag);
+        turn.playedEquity = leaveWorth(lessLetters(turn.rack, turn.exchanged), bag);
     } else {
         turn.kind = withdrawn != nullptr ? "withdrawn" : "pass";
-        turn.playedEquity = RackLeave::value(turn.rack, bag);
+        turn.playedEquity = leaveWorth(turn.rack, bag);
         if (withdrawn != nullptr)
             turn.phonies = missingWords(*withdrawn);
     }
 
     turn.bestByScore = m_generator.generate(turn.rack);
     turn.bestByEquity = turn.bestByScore;
-    turn.bestEquity = RackLeave::value(turn.rack, bag);
+    turn.bestEquity = leaveWorth(turn.rack, bag);
     bool first = true;
     for (const Move& move : m_generator.moves()) {
         if (move.isPass())
@@ -131,7 +148,17 @@ std::vector<GameAnalysis::Summary> GameAnalysis::summarise(const std::vector<Tur
 
 double GameAnalysis::equityOf(const Move& move, const std::string& rack, int bagTiles) const
 {
-    return move.score + RackLeave::value(m_game.keptLetters(rack, move), bagTiles);
+    return move.score + leaveWorth(m_game.keptLetters(rack, move), bagTiles);
+}
+
+double GameAnalysis::leaveWorth(const std::string& letters, int bagTiles) const
+{
+    // As Profiles/Strategist.cpu weighs a leave: with the bag empty the rack no longer draws
+    // and what is held only costs its points; near the end the rack matters less for drawing.
+    if (bagTiles <= 0)
+        return kStuckFactor * letters::stringValue(m_game.letterSet(), letters);
+    const double value = m_leaves.value(std::string_view(letters));
+    return bagTiles < kRackSize ? value * bagTiles / kRackSize : value;
 }
 
 int GameAnalysis::tilesLaid(const Move& move) const

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "ai/leavevalues.h"
 #include "ai/movegenerator.h"
 #include "engine/move.h"
 
@@ -15,10 +16,11 @@ class GameRules;
 struct HistoryEntry;
 
 /// Looks at every turn of a game's history: the move played, the best move the generator
-/// finds for that rack on that board by score and by equity (score + RackLeave of the letters
-/// kept), what the turn gave away, a missed seven-tile move and the words not in the
-/// dictionary. It lays each position on the game's board while it works and puts the board
-/// back; nothing else may use the game meanwhile.
+/// finds for that rack on that board by score and by equity (score + the value of the letters
+/// kept, weighed as the Strategist profile weighs them), what the turn gave away, a missed
+/// seven-tile move and the words not in the dictionary. It lays each position on the game's
+/// board while it works and puts the board back; nothing else may use the game meanwhile (the
+/// window analyses on a copy made by `Game::copySettings`).
 class GameAnalysis
 {
 public:
@@ -63,13 +65,21 @@ public:
     /// Called after each turn with the turns done and the total; returning false stops the analysis.
     using Progress = std::function<bool(int done, int total)>;
 
-    explicit GameAnalysis(Game& game);
+    /// Weighs leaves with `leaves` (those of the game's letter set: `leaveValues(game)`).
+    GameAnalysis(Game& game, const LeaveValues& leaves);
 
     /// Analyses every turn of the rules' history in order; stops early (with the turns done
     /// so far) when `progress` says so.
     std::vector<Turn> analyse(const GameRules& rules, const Progress& progress = {});
+    /// The same for a history (the start snapshot first).
+    std::vector<Turn> analyse(const std::vector<HistoryEntry>& history, const Progress& progress = {});
     /// Analyses history entry `index` (1 to the last).
     Turn analyseTurn(const GameRules& rules, int index);
+    Turn analyseTurn(const std::vector<HistoryEntry>& history, int index);
+    /// What keeping `letters` is worth with `bagTiles` in the bag, as the Strategist weighs
+    /// it: the leave value, scaled down when the bag holds fewer than seven tiles, and with
+    /// the bag empty twice the points of the letters, taken away.
+    double leaveWorth(const std::string& letters, int bagTiles) const;
     /// Per player, over the turns given.
     static std::vector<Summary> summarise(const std::vector<Turn>& turns, int players);
 
@@ -79,6 +89,7 @@ private:
     std::vector<std::string> missingWords(const Move& move) const;
 
     Game& m_game;
+    LeaveValues m_leaves;
     MoveGenerator m_generator;
 };
 

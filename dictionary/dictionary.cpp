@@ -142,16 +142,15 @@ void Dictionary::copyFrom(const Dictionary& other)
 {
     if (&other == this)
         return;
-    std::unique_ptr<DawgNode[]> nodes;
-    if (other.m_nodes) {
-        nodes = std::make_unique<DawgNode[]>(other.m_nodeCount);
-        std::copy_n(other.m_nodes.get(), other.m_nodeCount, nodes.get());
-    }
     m_fileName = other.m_fileName;
     m_author = other.m_author;
     m_wordCount = other.m_wordCount;
     m_nodeCount = other.m_nodeCount;
-    m_nodes = std::move(nodes);
+    m_nodes.reset();
+    if (other.m_nodes != nullptr) {
+        m_nodes = std::make_unique<DawgNode[]>(m_nodeCount);
+        std::copy(other.m_nodes.get(), other.m_nodes.get() + m_nodeCount, m_nodes.get());
+    }
     ++m_generation;
 }
 

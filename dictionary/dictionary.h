@@ -50,11 +50,11 @@ public:
     /// A loaded array is sound: ascending lists, indexes inside it, no loops, no path deeper
     /// than 39 letters.
     bool load(const std::string& path, bool force = false);
+    /// Takes a copy of another dictionary's words and file name (for work on another thread,
+    /// which then needs a dictionary of its own).
+    void copyFrom(const Dictionary& other);
     /// True when the upper-case word is in the dictionary; false when nothing is loaded.
     bool contains(const char* word) const;
-    /// Takes a copy of another dictionary's words (file name, author, counts and node array),
-    /// so that a search on another thread can own one; the generation changes.
-    void copyFrom(const Dictionary& other);
     /// Calls back once per word, in alphabetical order; the callback may be null.
     void forEachWord(WordCallback callback, void* context) const;
 

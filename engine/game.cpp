@@ -49,6 +49,20 @@ Game::Game(Preferences& preferences, GameView& view, DataFolders folders)
     loadSettings();
 }
 
+Game::Game(const Game& other, GameView& view)
+    : m_preferences(other.m_preferences), m_view(view), m_folders(other.m_folders), m_dictionary(view),
+      m_board(other.m_board), m_rows(other.m_rows), m_columns(other.m_columns),
+      m_letterMultipliers(other.m_letterMultipliers), m_wordMultipliers(other.m_wordMultipliers),
+      m_letterSet(other.m_letterSet), m_bonus(other.m_bonus), m_time(other.m_time)
+{
+    m_dictionary.copyFrom(other.m_dictionary);
+}
+
+std::unique_ptr<Game> Game::copySettings(GameView& view) const
+{
+    return std::unique_ptr<Game>(new Game(*this, view));
+}
+
 Game::~Game()
 {
     // The rules and the computer players refer to the game, so they go first; the other

@@ -33,6 +33,10 @@ public:
     Game(Preferences& preferences, GameView& view, DataFolders folders = {});
     ~Game();
     Game(const Game&) = delete;
+    /// A game with this one's settings, dictionary, letter set and board, reporting to `view`,
+    /// without rules, rack slots or computer players: for work on another thread that must
+    /// not touch the game the window shows.
+    std::unique_ptr<Game> copySettings(GameView& view) const;
     Game& operator=(const Game&) = delete;
 
     /// Reads size, bonus, time, premium squares, letter set and dictionary from the
@@ -124,6 +128,9 @@ public:
     std::string moveText(const Move& move, const Board& board, int* newTiles = nullptr) const;
 
 private:
+    /// The copy made by copySettings.
+    Game(const Game& other, GameView& view);
+
     Preferences& m_preferences;
     GameView& m_view;
     DataFolders m_folders;

@@ -5,7 +5,7 @@
 set -euo pipefail
 packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config ccache
-    qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+    qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-charts-dev libqt6opengl6-dev
     libgl-dev liblua5.4-dev libgtest-dev libbenchmark-dev
     xvfb xauth adwaita-icon-theme hunspell-ro hunspell-tools
     dpkg-dev fakeroot lintian desktop-file-utils appstream

@@ -435,6 +435,10 @@ Ocupied: %d (%.2f%%)</source>
         <source>&amp;Go to move</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>UINewGameDialog</name>
@@ -964,6 +968,18 @@ Ocupied: %d (%.2f%%)</source>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>GCG game records</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rules score these lines of the record otherwise:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>glyph::MainWindow</name>
@@ -1162,6 +1178,93 @@ Ocupied: %d (%.2f%%)</source>
     </message>
     <message>
         <source>Can&apos;t create text file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game to GCG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Analyse game</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>glyph::MovesListDialog</name>
+    <message>
+        <source>Game Analysis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best by score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best by equity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equity lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missed 7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not in dictionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 turns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 turns analysed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Costly: %1 points, %2 equity given away</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lost per turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equity lost per turn</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1364,6 +1467,17 @@ Ocupied: %d (%.2f%%)</source>
     <name>glyph::RackWidget</name>
     <message>
         <source> rack</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>glyph::ScoreChart</name>
+    <message>
+        <source>Round</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

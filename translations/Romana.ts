@@ -447,6 +447,10 @@ Ocupate: %d (%.2f%%)</translation>
         <source>&amp;Go to move</source>
         <translation>&amp;Mergi la mutare</translation>
     </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Oprește</translation>
+    </message>
 </context>
 <context>
     <name>UINewGameDialog</name>
@@ -977,6 +981,18 @@ Ocupate: %d (%.2f%%)</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>GCG game records</source>
+        <translation>Înregistrări de joc GCG</translation>
+    </message>
+    <message>
+        <source>The rules score these lines of the record otherwise:</source>
+        <translation>Regulile punctează altfel aceste rânduri ale înregistrării:</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write %1: %2</source>
+        <translation>Nu se poate scrie %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>glyph::MainWindow</name>
@@ -1182,6 +1198,93 @@ Ocupate: %d (%.2f%%)</translation>
         <source>Can&apos;t create text file</source>
         <translation>Nu pot crea fișierul text</translation>
     </message>
+    <message>
+        <source>Game to GCG</source>
+        <translation>Jocul în GCG</translation>
+    </message>
+    <message>
+        <source>&amp;Analyse game</source>
+        <translation>&amp;Analizează jocul</translation>
+    </message>
+</context>
+<context>
+    <name>glyph::MovesListDialog</name>
+    <message>
+        <source>Game Analysis</source>
+        <translation>Analiza jocului</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Jucător</translation>
+    </message>
+    <message>
+        <source>Rack</source>
+        <translation>Suport</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Mutare</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Scor</translation>
+    </message>
+    <message>
+        <source>Best by score</source>
+        <translation>Cea mai bună după scor</translation>
+    </message>
+    <message>
+        <source>Best by equity</source>
+        <translation>Cea mai bună după echitate</translation>
+    </message>
+    <message>
+        <source>Points lost</source>
+        <translation>Puncte pierdute</translation>
+    </message>
+    <message>
+        <source>Equity lost</source>
+        <translation>Echitate pierdută</translation>
+    </message>
+    <message>
+        <source>Missed 7</source>
+        <translation>7 ratat</translation>
+    </message>
+    <message>
+        <source>Not in dictionary</source>
+        <translation>Nu e în dicționar</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notă</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 turns</source>
+        <translation>Oprită după %1 din %2 ture</translation>
+    </message>
+    <message>
+        <source>%1 turns analysed</source>
+        <translation>%1 ture analizate</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>da</translation>
+    </message>
+    <message>
+        <source>Costly: %1 points, %2 equity given away</source>
+        <translation>Costisitoare: %1 puncte, %2 echitate cedate</translation>
+    </message>
+    <message>
+        <source>Turns</source>
+        <translation>Ture</translation>
+    </message>
+    <message>
+        <source>Lost per turn</source>
+        <translation>Pierdute pe tură</translation>
+    </message>
+    <message>
+        <source>Equity lost per turn</source>
+        <translation>Echitate pierdută pe tură</translation>
+    </message>
 </context>
 <context>
     <name>glyph::NewGameDialog</name>
@@ -1383,6 +1486,17 @@ Ocupate: %d (%.2f%%)</translation>
     <message>
         <source> rack</source>
         <translation> - suport</translation>
+    </message>
+</context>
+<context>
+    <name>glyph::ScoreChart</name>
+    <message>
+        <source>Round</source>
+        <translation>Runda</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Scor</translation>
     </message>
 </context>
 <context>

@@ -4,13 +4,13 @@
 
 #include <string>
 
+#include "ai/aiplayers.h"
 #include "ai/gameanalysis.h"
-#include "ai/rackleave.h"
+#include "ai/luahost.h"
 #include "engine/gcgimporter.h"
 #include "support/rulesfixture.h"
 
 using glyph::GameAnalysis;
-using glyph::RackLeave;
 using glyph::test::RulesFixture;
 
 TEST(GameAnalysis, FindsAMissedSevenTileMoveAndWhatTheTurnGaveAway)
@@ -24,7 +24,7 @@ TEST(GameAnalysis, FindsAMissedSevenTileMoveAndWhatTheTurnGaveAway)
     ASSERT_TRUE(f.rules->playMove(cat));
     const glyph::Board board = f.game->board();
 
-    GameAnalysis analysis(*f.game);
+    GameAnalysis analysis(*f.game, glyph::LeaveValues::handWritten(f.game->letterSet()));
     const auto turns = analysis.analyse(*f.rules);
     ASSERT_EQ(turns.size(), 1u);
     const GameAnalysis::Turn& turn = turns[0];
@@ -47,7 +47,9 @@ TEST(GameAnalysis, FindsAMissedSevenTileMoveAndWhatTheTurnGaveAway)
     six.setRack(0, "CRATESZ");
     six.rules->amendSnapshot();
     ASSERT_TRUE(six.rules->playMove(cat));
-    const GameAnalysis::Turn sixTurn = GameAnalysis(*six.game).analyseTurn(*six.rules, 1);
+    const GameAnalysis::Turn sixTurn =
+        GameAnalysis(*six.game, glyph::LeaveValues::handWritten(six.game->letterSet()))
+            .analyseTurn(*six.rules, 1);
     EXPECT_FALSE(sixTurn.missedSeven);
     EXPECT_GT(sixTurn.pointsLost, 0);
 }
@@ -63,7 +65,7 @@ TEST(GameAnalysis, MarksWordsNotInTheDictionaryAndStopsWhenAsked)
                                     ">ann: ?QJXEEE -- -9 12\n"
                                     ">bob: DGEEEER 10I GE +5 7\n"))
         << importer.error();
-    GameAnalysis analysis(*f.game);
+    GameAnalysis analysis(*f.game, glyph::LeaveValues::handWritten(f.game->letterSet()));
     int calls = 0;
     const auto stopped = analysis.analyse(*f.game->rules(), [&](int done, int total) {
         EXPECT_EQ(total, 4);
@@ -81,42 +83,52 @@ TEST(GameAnalysis, MarksWordsNotInTheDictionaryAndStopsWhenAsked)
     EXPECT_EQ(GameAnalysis::summarise(turns, 2)[1].phonies, 2);
 }
 
-TEST(GameAnalysis, TheBestMoveByScoreOrByEquityGivesNothingAway)
+TEST(GameAnalysis, TheBestMoveByScoreOrTheStrategistsMoveGivesNothingAway)
 {
-    // Ann plays the best score, Bob the best score plus leave; neither gives anything away by
-    // its own measure, and no turn does better than the best equity.
+    // Ann plays the best score, Bob is the Strategist profile; neither gives anything away by
+    // its own measure (the analysis weighs leaves as the Strategist does, the empty bag
+    // included), and no turn does better than the best equity. Several games, so that the
+    // turns after the bag runs out are many.
     RulesFixture f;
     f.preferences->setString("GameDictionaryKey", GLYPH_DIST_DIR "/Dictionaries/English.dic");
     ASSERT_TRUE(f.game->loadSettings());
-    f.start({"Ann", "Bob"});
-    glyph::MoveGenerator generator(*f.game);
-    for (int turn = 0; turn < 30 && !f.rules->isGameOver(); ++turn) {
-        const std::string rack = f.rules->currentPlayer().rack;
-        glyph::Move chosen = generator.generate(rack);
-        double best = -1e9;
-        for (const glyph::Move& move : generator.moves()) {
-            const double equity =
-                move.score + RackLeave::value(f.game->keptLetters(rack, move), f.rules->bag().total());
-            if (f.rules->currentPlayerIndex() == 1 && !move.isPass() && equity > best) {
-                best = equity;
-                chosen = move;
-            }
-        }
-        f.rules->playMove(chosen);
-    }
-    GameAnalysis analysis(*f.game);
+    glyph::attachAiPlayers(*f.game);
+    glyph::LuaHost& host = glyph::scriptHost(*f.game);
+    host.setProfileFolder(GLYPH_DIST_DIR "/Profiles/");
+    std::vector<glyph::Player> players(2);
+    players[0].setName("Ann");
+    players[1].setName("Bob");
+    players[1].setProfile("Strategist.cpu");
+    glyph::MoveGenerator& generator = glyph::moveGenerator(*f.game);
     int plays = 0;
-    for (const GameAnalysis::Turn& turn : analysis.analyse(*f.rules)) {
-        EXPECT_GE(turn.bestEquity, turn.playedEquity - 1e-9) << turn.turn;
-        if (turn.kind != "play")
-            continue;
-        ++plays;
-        if (turn.player == 0) {
-            EXPECT_EQ(turn.pointsLost, 0) << turn.turn;
-            EXPECT_EQ(turn.bestByScore.score, turn.played.score) << turn.turn;
-        } else {
-            EXPECT_NEAR(turn.equityLost, 0.0, 1e-9) << turn.turn;
+    int emptyBagPlays = 0;
+    for (int game = 0; game < 4; ++game) {
+        f.game->board() = glyph::Board{};
+        f.rules->start(players);
+        for (int turn = 0; turn < 80 && !f.rules->isGameOver(); ++turn) {
+            if (f.rules->currentPlayerIndex() == 0) {
+                f.rules->playMove(generator.generate(f.rules->currentPlayer().rack));
+                continue;
+            }
+            const glyph::Move chosen = host.chooseMove(f.rules->currentPlayer());
+            ASSERT_TRUE(host.lastError().empty()) << host.lastError();
+            host.playSolution(chosen);
+        }
+        GameAnalysis analysis(*f.game, glyph::leaveValues(*f.game));
+        for (const GameAnalysis::Turn& turn : analysis.analyse(*f.rules)) {
+            EXPECT_GE(turn.bestEquity, turn.playedEquity - 1e-9) << turn.turn;
+            if (turn.kind != "play")
+                continue;
+            ++plays;
+            if (turn.player == 0) {
+                EXPECT_EQ(turn.pointsLost, 0) << turn.turn;
+                EXPECT_EQ(turn.bestByScore.score, turn.played.score) << turn.turn;
+                continue;
+            }
+            EXPECT_NEAR(turn.equityLost, 0.0, 1e-6) << "game " << game << " turn " << turn.turn;
+            emptyBagPlays += f.rules->history()[static_cast<std::size_t>(turn.turn - 1)].bag.total() == 0;
         }
     }
-    EXPECT_GT(plays, 10);
+    EXPECT_GT(plays, 40);
+    EXPECT_GT(emptyBagPlays, 3);
 }

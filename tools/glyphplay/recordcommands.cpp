@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "ai/aiplayers.h"
 #include "ai/gameanalysis.h"
 #include "base/atomicfile.h"
 #include "base/letters.h"
@@ -95,7 +96,7 @@ int RecordCommands::analyseGame(const std::string& file)
     if (!open(file))
         return 1;
     const GameRules& rules = *m_game.rules();
-    GameAnalysis analysis(m_game);
+    GameAnalysis analysis(m_game, leaveValues(m_game));
     const std::vector<GameAnalysis::Turn> turns = analysis.analyse(rules);
     std::printf("%4s %-16s %-8s %-20s %5s %-20s %5s %-20s %7s %5s %7s  %s\n", "turn", "player", "rack",
                 "played", "score", "best by score", "score", "best by equity", "equity", "lost", "eq.lost",

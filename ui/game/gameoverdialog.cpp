@@ -11,6 +11,7 @@
 #include "preferences/keys.h"
 #include "ui/common/uitext.h"
 #include "ui/common/windowsizekeeper.h"
+#include "ui/game/scorechart.h"
 
 namespace glyph
 {
@@ -28,6 +29,8 @@ GameOverDialog::GameOverDialog(Game& game, QWidget* parent) : QDialog(parent), m
     table->setColumnCount(ColumnCount);
     table->setHorizontalHeaderLabels({tr("Player"), tr("Letters"), tr("Penalty"), tr("Final Score")});
     fill();
+    if (m_game.rules() != nullptr)
+        scoreChart->showScores(*m_game.rules());
     table->setSortingEnabled(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     fitToTable();

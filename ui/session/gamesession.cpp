@@ -10,8 +10,11 @@
 
 #include "ai/aiplayers.h"
 #include "ai/luahost.h"
+#include "base/atomicfile.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
+#include "engine/gcgimporter.h"
+#include "engine/gcgwriter.h"
 #include "ui/common/prompter.h"
 #include "ui/common/translation.h"
 
@@ -24,6 +27,7 @@ namespace
 const char* const kProductName = "Glyphmosaic";
 const char* const kGamesFolder = "Games/";
 const char* const kSavedGameExtension = "tc";
+const char* const kRecordExtension = "gcg";
 /// Pause between two computer turns, and before a computer player who starts a new game.
 constexpr int kComputerDelay = 150;
 constexpr int kNewGameComputerDelay = 1000;
@@ -399,13 +403,16 @@ bool GameSession::open()
 {
     if (m_game.rules() == nullptr)
         return false;
-    const QString filter =
-        QString::asprintf("%s (*.%s)\n", m_game.rules()->name().c_str(), kSavedGameExtension) +
-        tr("All files (*.*)");
+    const QString filter = QString::asprintf("%s (*.%s *.%s)\n", m_game.rules()->name().c_str(),
+                                             kSavedGameExtension, kRecordExtension) +
+                           tr("GCG game records") + QString::asprintf(" (*.%s)\n", kRecordExtension) +
+                           tr("All files (*.*)");
     const QString fileName = m_prompter.openFileName(kGamesFolder, filter);
     if (fileName.isEmpty())
         return false;
     abandonComputerTurn();
+    if (QFileInfo(fileName).suffix().compare(kRecordExtension, Qt::CaseInsensitive) == 0)
+        return importRecord(fileName);
     if (!m_game.rules()->load(fileName.toStdString()))
         return false;
     m_fileState.markSaved(m_game, fileName);
@@ -413,6 +420,59 @@ bool GameSession::open()
     emit positionChanged();
     emit fileChanged();
     return true;
+}
+
+bool GameSession::importRecord(const QString& fileName)
+{
+    abandonComputerTurn();
+    GcgImporter importer(m_game);
+    // The importer names the line that stops it in its one message, and leaves the game alone.
+    if (!importer.importFile(fileName.toStdString()))
+        return false;
+    // A record is no saved game: Save asks for a .tc file, and leaving asks to save it.
+    m_fileState.markNew(m_game);
+    m_highlightedMove = Move{};
+    emit positionChanged();
+    emit fileChanged();
+    if (!importer.reports().empty()) {
+        QStringList lines;
+        for (const std::string& report : importer.reports())
+            lines << QString::fromStdString(report);
+        m_prompter.message(
+            nullptr, QMessageBox::Information,
+            tr("The rules score these lines of the record otherwise:") + "\n" + lines.join('\n'), {tr("OK")});
+    }
+    return true;
+}
+
+bool GameSession::exportRecord(const QString& fileName)
+{
+    if (m_game.rules() == nullptr || m_game.rules()->history().empty()) {
+        m_prompter.message(nullptr, QMessageBox::Information, tr("There is no game to save."), {tr("OK")});
+        return false;
+    }
+    QString name = fileName;
+    if (QFileInfo(name).suffix().compare(kRecordExtension, Qt::CaseInsensitive) != 0)
+        name += QString(".") + kRecordExtension;
+    const std::string text = GcgWriter(m_game).write(*m_game.rules());
+    std::string error;
+    if (writeFileAtomically(name.toStdString(), text, &error) == WriteResult::Written)
+        return true;
+    m_prompter.message(nullptr, QMessageBox::Warning,
+                       tr("Can't write %1: %2").arg(name, QString::fromStdString(error)), {tr("OK")});
+    return false;
+}
+
+QString GameSession::recordNotes(int turn) const
+{
+    const GameRules* rules = m_game.rules();
+    if (rules == nullptr || turn < 0 || turn >= static_cast<int>(rules->history().size()))
+        return {};
+    QStringList notes;
+    for (const RecordEvent& event : rules->history()[static_cast<std::size_t>(turn)].events)
+        if (event.kind == RecordEvent::Kind::Note)
+            notes << QString::fromStdString(event.text);
+    return notes.join('\n');
 }
 
 bool GameSession::save()

@@ -109,8 +109,17 @@ public:
     /// Asks to save a game with unsaved turns ("Save the game in progress?"); false when the
     /// user cancels or the save fails.
     bool settleUnsavedGame();
-    /// Chooses a saved game and loads it; false when nothing was loaded.
+    /// Chooses a saved game or a GCG record and loads it; false when nothing was loaded.
     bool open();
+    /// Imports a GCG record as the game in progress, with its whole history; the lines whose
+    /// score differs from the rules' are reported in one message. False, after one message
+    /// naming the line, when the record cannot be imported; the game is then as it was.
+    bool importRecord(const QString& fileName);
+    /// Writes the game's history as a GCG record (".gcg" added when the name lacks it); false,
+    /// after a message, when there is no game or the file cannot be written.
+    bool exportRecord(const QString& fileName);
+    /// The notes a game record gave the turn of history entry `turn`, one per line.
+    QString recordNotes(int turn) const;
     /// Chooses a file and saves the game; false when nothing was saved.
     bool save();
     /// Saves the game under this name (".tc" added when it holds no dot).

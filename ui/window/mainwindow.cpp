@@ -280,6 +280,13 @@ void MainWindow::moves2TXTClicked()
         m_session.prompter().message(this, QMessageBox::Warning, tr("Can't create text file"), {tr("OK")});
 }
 
+void MainWindow::game2GCGClicked()
+{
+    const QString chosen = m_session.prompter().saveFileName(kGamesFolder, "*.gcg");
+    if (!chosen.isEmpty())
+        m_session.exportRecord(chosen);
+}
+
 void MainWindow::printClicked()
 {
     exports::printWithDialog(*m_table, m_session.prompter(), this);
@@ -295,6 +302,13 @@ void MainWindow::moveListClicked()
     if (m_session.locked())
         return;
     runModal<MovesListDialog>(m_session, nullptr);
+}
+
+void MainWindow::analyseGameClicked()
+{
+    if (m_session.locked())
+        return;
+    runModal<MovesListDialog>(m_session, nullptr, MovesListDialog::Mode::Analysis);
 }
 
 void MainWindow::topMovesClicked()

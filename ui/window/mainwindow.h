@@ -44,6 +44,7 @@ public:
 public slots:
     void table2BMPClicked();
     void moves2TXTClicked();
+    void game2GCGClicked();
     void openClicked();
     void saveClicked();
     void printClicked();
@@ -52,6 +53,7 @@ public slots:
     void newGameClicked();
     void bagClicked();
     void moveListClicked();
+    void analyseGameClicked();
     void topMovesClicked();
     void firstClicked();
     void lastClicked();
