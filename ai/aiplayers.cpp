@@ -1,9 +1,11 @@
 #include "ai/aiplayers.h"
 
+#include <algorithm>
 #include <memory>
 
 #include <filesystem>
 #include <system_error>
+#include <thread>
 
 #include "engine/game.h"
 #include "engine/gameview.h"
@@ -40,6 +42,16 @@ const LeaveValues& AiPlayers::leaveValues()
     if (!m_leaves.load(file, m_game.letterSet(), message))
         m_game.view().showWarning(message);
     return m_leaves;
+}
+
+int AiPlayers::defaultSearchThreads()
+{
+    return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+}
+
+AiPlayers& aiPlayers(Game& game)
+{
+    return attached(game);
 }
 
 AiPlayers& attachAiPlayers(Game& game)

@@ -1,18 +1,23 @@
 #include "ai/exportedfunctions.h"
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
 #include <cmath>
 #include <cstring>
 #include <lua.hpp>
 #include <string>
+#include <vector>
 
 #include "ai/aiplayers.h"
+#include "ai/endgamesolver.h"
 #include "ai/luahost.h"
 #include "ai/movegenerator.h"
+#include "ai/simulator.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
 #include "engine/gameview.h"
+#include "engine/unseentiles.h"
 
 namespace glyph
 {
@@ -30,6 +35,13 @@ constexpr int kMoveValues = 6;
 /// board of the dearest letters on triple words stays below it), and small enough that the
 /// scores of every move a game can hold add up without overflowing a player's total.
 constexpr int kLargestScriptScore = 1000000;
+/// Bounds of SimulateMoves' arguments.
+constexpr int kMaxCandidates = 100;
+constexpr int kMaxPlies = 8;
+/// Longest search a profile may ask for; the profile's own time limit cuts it shorter.
+constexpr int kMaxSearchMs = 600000;
+/// Time left to the script after a search, before its own time limit stops it.
+constexpr std::chrono::milliseconds kScriptMargin{250};
 
 /// A number argument as a whole number, truncated toward zero; anything else reads as 0.
 int wholeNumber(lua_State* state, int index)
@@ -217,6 +229,136 @@ int leaveValue(lua_State* state)
     return 1;
 }
 
+std::string rackOf(const Player& player)
+{
+    return std::string(player.rack, strnlen(player.rack, sizeof player.rack));
+}
+
+/// When a search asked for `milliseconds` must end: before the script's own time limit.
+std::chrono::steady_clock::time_point searchDeadline(const LuaHost& host, int milliseconds)
+{
+    const auto now = std::chrono::steady_clock::now();
+    const auto asked = now + std::chrono::milliseconds(milliseconds);
+    return std::max(now, std::min(asked, host.deadline() - kScriptMargin));
+}
+
+/// A seed that the game's own draws decide: the bag's order, the board, the rack and the turn.
+/// A game played from the same seed simulates the same way.
+std::uint32_t positionSeed(const Game& game, const GameRules& rules)
+{
+    std::uint32_t hash = 2166136261u;
+    auto add = [&hash](std::uint8_t byte) { hash = (hash ^ byte) * 16777619u; };
+    std::uint8_t bag[Bag::kImageSize];
+    rules.bag().writeImage(bag);
+    for (std::uint8_t byte : bag)
+        add(byte);
+    for (int row = 1; row <= game.rows(); ++row)
+        for (int column = 1; column <= game.columns(); ++column)
+            add(static_cast<std::uint8_t>(game.board()[row][column].letter));
+    for (char code : rackOf(rules.currentPlayer()))
+        add(static_cast<std::uint8_t>(code));
+    add(static_cast<std::uint8_t>(rules.history().size()));
+    return hash;
+}
+
+bool sameMove(const Move& a, const Move& b)
+{
+    return a.horiz == b.horiz && a.col == b.col && a.lin == b.lin &&
+           std::strncmp(a.word, b.word, sizeof a.word) == 0 &&
+           std::strncmp(a.jokers, b.jokers, sizeof a.jokers) == 0;
+}
+
+/// Puts these moves at the head of the generator's list, in this order; the others follow as
+/// they were.
+void putFirst(MoveGenerator& generator, const std::vector<Move>& first)
+{
+    std::vector<Move> ordered = first;
+    for (const Move& move : generator.moves())
+        if (std::none_of(first.begin(), first.end(),
+                         [&move](const Move& head) { return sameMove(head, move); }))
+            ordered.push_back(move);
+    generator.replaceMoves(std::move(ordered));
+}
+
+/// The moves of the list that lay tiles, the best `count` by score plus leave value.
+std::vector<Move> bestByEquity(Game& game, const std::string& rack, int count)
+{
+    const LeaveValues& leaves = leaveValues(game);
+    std::vector<std::pair<double, Move>> ranked;
+    for (const Move& move : moveGenerator(game).moves())
+        if (!move.isPass())
+            ranked.emplace_back(move.score + leaves.value(game.keptLetters(rack, move)), move);
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::vector<Move> best;
+    for (std::size_t k = 0; k < ranked.size() && static_cast<int>(k) < count; ++k)
+        best.push_back(ranked[k].second);
+    return best;
+}
+
+int simulateMoves(lua_State* state)
+{
+    LuaHost& host = LuaHost::fromState(state);
+    Game& game = host.game();
+    const GameRules* rules = game.rules();
+    if (rules == nullptr || !rules->inProgress() || lua_gettop(state) < 3) {
+        lua_pushinteger(state, 0);
+        return 1;
+    }
+    const int current = rules->currentPlayerIndex();
+    Simulator::Setup setup;
+    setup.rack = rackOf(rules->currentPlayer());
+    setup.candidates = bestByEquity(game, setup.rack, std::clamp(wholeNumber(state, 1), 1, kMaxCandidates));
+    setup.plies = std::clamp(wholeNumber(state, 2), 1, kMaxPlies);
+    const std::vector<Player>& players = rules->players();
+    for (std::size_t k = 1; k < players.size(); ++k)
+        setup.opponentRacks.push_back(static_cast<int>(
+            rackOf(players[(static_cast<std::size_t>(current) + k) % players.size()]).size()));
+    setup.unseen = unseentiles::counts(*rules, current);
+    setup.seed = positionSeed(game, *rules);
+    Simulator::Limits limits;
+    limits.deadline = searchDeadline(host, std::clamp(wholeNumber(state, 3), 0, kMaxSearchMs));
+    limits.stop = &host.interruptFlag();
+    if (lua_gettop(state) >= 4 && !lua_isnil(state, 4))
+        limits.rounds = std::clamp(wholeNumber(state, 4), 1, Simulator::kMaxRounds);
+    AiPlayers& ai = aiPlayers(game);
+    limits.threads = ai.searchThreads();
+    Simulator simulator(game, leaveValues(game), ai.positionCopies());
+    const int rounds = setup.candidates.size() < 2 ? 0 : simulator.run(setup, limits);
+    std::vector<Move> ranked;
+    if (rounds > 0)
+        for (const Simulator::Result& result : simulator.results())
+            ranked.push_back(result.move);
+    else
+        ranked = setup.candidates;
+    putFirst(moveGenerator(game), ranked);
+    lua_pushinteger(state, rounds);
+    return 1;
+}
+
+int solveEndgame(lua_State* state)
+{
+    LuaHost& host = LuaHost::fromState(state);
+    Game& game = host.game();
+    const GameRules* rules = game.rules();
+    if (rules == nullptr || !rules->inProgress() || rules->bag().total() > 0 || rules->players().size() != 2)
+        return 0;
+    const int current = rules->currentPlayerIndex();
+    const Player& opponent = rules->players()[static_cast<std::size_t>(1 - current)];
+    AiPlayers& ai = aiPlayers(game);
+    if (ai.positionCopies().empty())
+        ai.positionCopies().push_back(std::make_unique<PositionCopy>());
+    EndgameSolver solver(game, *ai.positionCopies().front());
+    const int milliseconds = lua_gettop(state) >= 1 ? std::clamp(wholeNumber(state, 1), 0, kMaxSearchMs) : 0;
+    const EndgameSolver::Result result =
+        solver.solve(rackOf(rules->currentPlayer()), rackOf(opponent), rules->passCount(),
+                     searchDeadline(host, milliseconds), &host.interruptFlag());
+    putFirst(moveGenerator(game), {result.move});
+    lua_pushinteger(state, result.value);
+    lua_pushboolean(state, result.exact ? 1 : 0);
+    return 2;
+}
+
 } // namespace
 
 const ExportedFunction kExportedFunctions[kExportedFunctionRows] = {
@@ -231,6 +373,9 @@ const ExportedFunction kExportedFunctions[kExportedFunctionRows] = {
      findMoveWithScore},
     {"ExchangeLetters", "str letters", "bool accepted", exchangeLetters},
     {"LeaveValue", "str letters", "num value", leaveValue},
+    {"SimulateMoves", "int candidates, int plies, int milliseconds, [int rounds]", "int rounds",
+     simulateMoves},
+    {"SolveEndgame", "int milliseconds", "int spread, bool exact", solveEndgame},
 };
 
 const ExportedFunction* findExportedFunction(std::string_view name)

@@ -308,6 +308,7 @@ Move LuaHost::chooseMove(const Player& player)
     m_exchangeLetters.clear();
     m_solution = moveGenerator(m_game).generate(fieldText(player.rack, sizeof player.rack));
     runProfile(fieldText(player.profile, sizeof player.profile));
+    m_interrupted = false;
     return m_solution;
 }
 

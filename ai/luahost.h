@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -48,6 +49,12 @@ public:
     /// The notices of a computer turn, in the view's language: thinking, and passing.
     std::string thinkingNotice(const Player& player);
     std::string passNotice(const Player& player);
+    /// Asks the searches of the turn under way (SimulateMoves, SolveEndgame) to stop at once
+    /// and keep their best so far; from any thread. Cleared when the turn ends.
+    void interrupt() { m_interrupted = true; }
+    const std::atomic<bool>& interruptFlag() const { return m_interrupted; }
+    /// When the running script is stopped for its time; long calls made for it end before.
+    std::chrono::steady_clock::time_point deadline() const { return m_deadline; }
     /// The error of the last profile run, empty when it ran cleanly.
     const std::string& lastError() const { return m_lastError; }
     /// Plays a turn's solution: the exchange the script asked for, else `playMove`.
@@ -120,6 +127,7 @@ private:
     std::chrono::steady_clock::time_point m_deadline;
     StopReason m_stopReason = StopReason::None;
     bool m_running = false;
+    std::atomic<bool> m_interrupted{false};
     std::size_t m_memoryLimit = kDefaultMemoryLimit;
     std::size_t m_memoryUsed = 0;
     std::size_t m_outputBytes = 0;

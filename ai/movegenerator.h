@@ -48,6 +48,9 @@ public:
     Move findMoveWithScore(int score) const;
     /// Empties the list.
     void clear() { m_moves.clear(); }
+    /// Replaces the list with the same moves in another order (a search that ranks them
+    /// otherwise puts its choice first).
+    void replaceMoves(std::vector<Move> moves) { m_moves = std::move(moves); }
 
 private:
     using CheckGrid = std::array<std::array<std::uint32_t, kBoardCells>, kBoardCells>;

@@ -19,7 +19,8 @@ std::uint32_t freshSeed()
 
 std::mt19937& generator()
 {
-    static std::mt19937 engine(freshSeed());
+    // One per thread: games played at once on several threads each draw their own.
+    thread_local std::mt19937 engine(freshSeed());
     return engine;
 }
 

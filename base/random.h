@@ -6,12 +6,12 @@
 namespace glyph
 {
 
-/// The one uniform random generator of the program, seeded once per process from the system's
+/// The uniform random generator of the program, one per thread, each seeded from the system's
 /// entropy source and the clock, so that two rebuilds within a second shuffle differently.
 namespace random
 {
 
-/// The process-wide generator (seeded on first use).
+/// The calling thread's generator (seeded on first use).
 std::mt19937& generator();
 /// Seeds the generator afresh from the entropy source and the clock.
 void reseed();

@@ -71,6 +71,23 @@ Game::~Game()
     m_computerPlayers.reset();
 }
 
+void Game::copyPositionFrom(const Game& other)
+{
+    m_board = other.m_board;
+    m_rows = other.m_rows;
+    m_columns = other.m_columns;
+    m_letterMultipliers = other.m_letterMultipliers;
+    m_wordMultipliers = other.m_wordMultipliers;
+    m_letterSet = other.m_letterSet;
+    m_bonus = other.m_bonus;
+    m_time = other.m_time;
+    if (m_copiedDictionary != &other.m_dictionary || m_copiedGeneration != other.m_dictionary.generation()) {
+        m_dictionary.copyFrom(other.m_dictionary);
+        m_copiedDictionary = &other.m_dictionary;
+        m_copiedGeneration = other.m_dictionary.generation();
+    }
+}
+
 bool Game::loadSettings()
 {
     m_rows = boardSize(m_preferences, keys::kTableRows);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -47,6 +48,10 @@ public:
     /// its size (`sizeKept` true). The stored settings wait for the next game. False as
     /// loadSettings.
     bool reloadSettingsKeepingGame(bool& sizeKept);
+    /// Takes over another game's position and settings: board, size, premium squares, letter
+    /// set, bonus and time, and its dictionary (copied only when it changed since the last
+    /// copy). No rules are copied. A search on another thread works on such a copy.
+    void copyPositionFrom(const Game& other);
     /// Fills the rack slots from the current player's rack (none placed, nothing selected).
     void reloadRackSlots();
 
@@ -132,6 +137,9 @@ private:
     std::vector<RackSlot> m_placedTiles;
     Dictionary m_dictionary;
     std::unique_ptr<ComputerPlayers> m_computerPlayers;
+    // The dictionary and generation that m_dictionary was last copied from.
+    const Dictionary* m_copiedDictionary = nullptr;
+    std::uint64_t m_copiedGeneration = 0;
     Board m_board{};
     int m_rows = 15;
     int m_columns = 15;

@@ -42,7 +42,7 @@ constexpr std::uint64_t kMaxProfileBytes = 8 * 1024 * 1024;
 const char* const kUsage =
     "usage:\n"
     "  glyphplay selfplay --games N --players PROFILE,PROFILE[,...] [--seed S] [--check] [--save FILE.tc]\n"
-    "           [--rows R --cols C]\n"
+    "           [--rows R --cols C] [--threads T] [--setup LUA]\n"
     "  glyphplay moves GAME.tc [--entry K]\n"
     "  glyphplay script PROFILE.cpu GAME.tc [--entry K]\n"
     "  glyphplay train-leaves --set SET --dictionary DIC --games N --seed K --out FILE [--threads T]\n"
@@ -152,6 +152,10 @@ int selfPlay(Game& game, glyph::ToolView& view, const std::vector<std::string>& 
             options.check = true;
         else if (arg == "--save" && hasValue)
             options.saveFile = args[++i];
+        else if (arg == "--threads" && hasValue && parseNumber(args[++i], 1, 64, number))
+            options.threads = static_cast<int>(number);
+        else if (arg == "--setup" && hasValue)
+            options.setup = args[++i];
         else if (arg == "--rows" && hasValue && parseNumber(args[++i], 1, glyph::kMaxBoardSize, number))
             options.rows = static_cast<int>(number);
         else if (arg == "--cols" && hasValue && parseNumber(args[++i], 1, glyph::kMaxBoardSize, number))

@@ -5,6 +5,8 @@
 #include <chrono>
 #include <cstdio>
 #include <memory>
+#include <random>
+#include <thread>
 
 #include "ai/luahost.h"
 #include "ai/movegenerator.h"
@@ -34,6 +36,17 @@ std::string baseName(const std::string& profile)
 
 } // namespace
 
+struct SelfPlay::Table {
+    explicit Table(const Game& model)
+        : preferences(model.preferences().fileName(), &view), game(preferences, view, model.folders())
+    {
+        attachAiPlayers(game);
+    }
+    ToolView view;
+    Preferences preferences;
+    Game game;
+};
+
 SelfPlay::SelfPlay(Game& game, ToolView& view, Options options)
     : m_game(game), m_view(view), m_options(std::move(options)), m_tallies(m_options.profiles.size())
 {
@@ -41,23 +54,67 @@ SelfPlay::SelfPlay(Game& game, ToolView& view, Options options)
 
 bool SelfPlay::run()
 {
-    if (m_options.seeded) {
-        random::seed(m_options.seed);
-        scriptHost(m_game).runText("math.randomseed(" + std::to_string(m_options.seed) + ")");
-    }
+    const int threads = std::clamp(m_options.threads, 1, std::max(1, m_options.games));
     const auto started = std::chrono::steady_clock::now();
-    for (int number = 0; number < m_options.games; ++number)
-        if (!playGame(number))
-            return false;
+    // Each thread plays with a game of its own; the tool's game plays on this one.
+    std::vector<std::unique_ptr<Table>> tables;
+    for (int k = 1; k < threads; ++k)
+        tables.push_back(std::make_unique<Table>(m_game));
+    std::vector<std::thread> workers;
+    for (const std::unique_ptr<Table>& table : tables)
+        workers.emplace_back([this, &table, threads] {
+            if (prepare(table->game, threads))
+                playGames(table->game);
+        });
+    if (prepare(m_game, threads))
+        playGames(m_game);
+    for (std::thread& worker : workers)
+        worker.join();
+    if (m_failed)
+        return false;
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
     printSummary(elapsed.count());
-    if (!m_options.saveFile.empty() && !m_game.rules()->save(m_options.saveFile))
-        return false;
     return true;
 }
 
-bool SelfPlay::playGame(int number)
+bool SelfPlay::prepare(Game& game, int threads)
 {
+    // The cores are shared out among the games played at once.
+    const int cores = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+    aiPlayers(game).setSearchThreads(std::max(1, cores / threads));
+    if (!m_options.setup.empty() && !scriptHost(game).runText(m_options.setup)) {
+        std::fprintf(stderr, "glyphplay: the --setup text failed\n");
+        m_failed = true;
+        return false;
+    }
+    return true;
+}
+
+void SelfPlay::playGames(Game& game)
+{
+    std::vector<Tally> tallies(m_options.profiles.size());
+    for (int number = m_nextGame++; number < m_options.games && !m_failed; number = m_nextGame++)
+        if (!playGame(game, number, tallies))
+            m_failed = true;
+    const std::lock_guard<std::mutex> hold(m_talliesLock);
+    for (std::size_t k = 0; k < tallies.size(); ++k) {
+        m_tallies[k].wins += tallies[k].wins;
+        m_tallies[k].score += tallies[k].score;
+        m_tallies[k].points += tallies[k].points;
+        m_tallies[k].turns += tallies[k].turns;
+    }
+}
+
+bool SelfPlay::playGame(Game& game, int number, std::vector<Tally>& tallies)
+{
+    // Each game draws from the seed and its number alone, whichever thread plays it.
+    if (m_options.seeded) {
+        std::seed_seq sequence{m_options.seed, static_cast<std::uint32_t>(number)};
+        std::uint32_t seed = 0;
+        sequence.generate(&seed, &seed + 1);
+        random::seed(seed);
+        scriptHost(game).runText("math.randomseed(" + std::to_string(seed) + ")");
+    }
     // Seats rotate from game to game, so each profile starts as often as the others.
     const std::size_t count = m_options.profiles.size();
     std::vector<Player> players(count);
@@ -70,32 +127,32 @@ bool SelfPlay::playGame(int number)
     }
     // The preferences are never saved by the tool, so the board size asked for stays in this run.
     if (m_options.rows > 0)
-        m_game.preferences().setInteger(keys::kTableRows, m_options.rows);
+        game.preferences().setInteger(keys::kTableRows, m_options.rows);
     if (m_options.columns > 0)
-        m_game.preferences().setInteger(keys::kTableColumns, m_options.columns);
-    if (!m_game.startNewGame(players, kClassicGameType)) {
+        game.preferences().setInteger(keys::kTableColumns, m_options.columns);
+    if (!game.startNewGame(players, kClassicGameType)) {
         std::fprintf(stderr, "glyphplay: the game could not start\n");
         return false;
     }
-    GameRules& rules = *m_game.rules();
-    LuaHost& host = scriptHost(m_game);
+    GameRules& rules = *game.rules();
+    LuaHost& host = scriptHost(game);
     for (int turn = 0; !rules.isGameOver(); ++turn) {
         if (turn == kMaxTurns) {
-            printPosition("the game did not end", nullptr);
+            printPosition(game, "the game did not end", nullptr);
             return false;
         }
         const std::size_t seat = static_cast<std::size_t>(rules.currentPlayerIndex());
         const Move solution = host.computerTurn(rules.currentPlayer());
-        if (m_options.check && !checkTurn())
+        if (m_options.check && !checkTurn(game))
             return false;
-        const Board before = m_game.board();
+        const Board before = game.board();
         host.playSolution(solution);
-        if (m_options.check && !checkPlayedScore(before))
+        if (m_options.check && !checkPlayedScore(game, before))
             return false;
-        Tally& tally = m_tallies[tallyOf[seat]];
+        Tally& tally = tallies[tallyOf[seat]];
         tally.points += rules.history().back().move.score;
         ++tally.turns;
-        if (m_options.check && !checkTiles())
+        if (m_options.check && !checkTiles(game))
             return false;
     }
     int best = rules.players().front().score;
@@ -104,59 +161,64 @@ bool SelfPlay::playGame(int number)
     const auto winners = std::count_if(rules.players().begin(), rules.players().end(),
                                        [best](const Player& player) { return player.score == best; });
     for (std::size_t seat = 0; seat < count; ++seat) {
-        Tally& tally = m_tallies[tallyOf[seat]];
+        Tally& tally = tallies[tallyOf[seat]];
         tally.score += rules.players()[seat].score;
         if (rules.players()[seat].score == best)
             tally.wins += 1.0 / static_cast<double>(winners);
     }
+    // The last game is the one kept, whichever thread played it.
+    if (number == m_options.games - 1 && !m_options.saveFile.empty())
+        return rules.save(m_options.saveFile);
     return true;
 }
 
-bool SelfPlay::checkTurn()
+bool SelfPlay::checkTurn(Game& game)
 {
     // Every listed move must pass the rules' validation and carry the score the rules give it.
-    const MoveGenerator& generator = moveGenerator(m_game);
+    const MoveGenerator& generator = moveGenerator(game);
     for (const Move& move : generator.moves()) {
         if (move.isPass())
             continue;
-        const MoveProblem problem = m_game.rules()->validateMove(move);
+        const MoveProblem problem = game.rules()->validateMove(move);
         if (!problem.ok()) {
-            printPosition("a listed move is refused by the rules: " + problem.message(), &move);
+            printPosition(game, "a listed move is refused by the rules: " + problem.message(), &move);
             return false;
         }
         Move rescored = move;
-        m_game.computeScore(rescored, m_game.board());
+        game.computeScore(rescored, game.board());
         if (rescored.score != move.score) {
-            printPosition("a listed move carries score " + std::to_string(move.score) + " instead of " +
+            printPosition(game,
+                          "a listed move carries score " + std::to_string(move.score) + " instead of " +
                               std::to_string(rescored.score),
                           &move);
             return false;
         }
     }
-    return checkTiles();
+    return checkTiles(game);
 }
 
-bool SelfPlay::checkPlayedScore(const Board& before)
+bool SelfPlay::checkPlayedScore(Game& game, const Board& before)
 {
     // The move played must carry the score the rules give it, whatever score its player claimed.
-    const Move& played = m_game.rules()->history().back().move;
+    const Move& played = game.rules()->history().back().move;
     if (played.isPass())
         return true;
     Move rescored = played;
-    m_game.computeScore(rescored, before);
+    game.computeScore(rescored, before);
     if (rescored.score == played.score)
         return true;
-    printPosition("a played move carries score " + std::to_string(played.score) + " instead of " +
+    printPosition(game,
+                  "a played move carries score " + std::to_string(played.score) + " instead of " +
                       std::to_string(rescored.score),
                   &played);
     return false;
 }
 
-bool SelfPlay::checkTiles()
+bool SelfPlay::checkTiles(Game& game)
 {
     // Bag, racks and board together hold exactly the letter set's tiles.
     std::array<int, kLetterCount> held{};
-    const GameRules& rules = *m_game.rules();
+    const GameRules& rules = *game.rules();
     for (int k = 0; k < kLetterCount; ++k)
         held[static_cast<std::size_t>(k)] = rules.bag().count(k);
     for (const Player& player : rules.players()) {
@@ -164,34 +226,35 @@ bool SelfPlay::checkTiles()
         for (int k = 0; k < kLetterCount; ++k)
             held[static_cast<std::size_t>(k)] += rack[static_cast<std::size_t>(k)];
     }
-    for (int row = 1; row <= m_game.rows(); ++row)
-        for (int column = 1; column <= m_game.columns(); ++column) {
-            const Square& square = m_game.board()[row][column];
+    for (int row = 1; row <= game.rows(); ++row)
+        for (int column = 1; column <= game.columns(); ++column) {
+            const Square& square = game.board()[row][column];
             if (square.letter != 0)
                 ++held[static_cast<std::size_t>(square.joker ? kLetterCount - 1 : square.letter - 'A')];
         }
     for (int k = 0; k < kLetterCount; ++k)
-        if (held[static_cast<std::size_t>(k)] != m_game.letterSet().entryAt(k).count) {
-            printPosition(std::string("the tiles of ") + static_cast<char>('A' + k) + " number " +
+        if (held[static_cast<std::size_t>(k)] != game.letterSet().entryAt(k).count) {
+            printPosition(game,
+                          std::string("the tiles of ") + static_cast<char>('A' + k) + " number " +
                               std::to_string(held[static_cast<std::size_t>(k)]) + " instead of " +
-                              std::to_string(m_game.letterSet().entryAt(k).count),
+                              std::to_string(game.letterSet().entryAt(k).count),
                           nullptr);
             return false;
         }
     return true;
 }
 
-void SelfPlay::printPosition(const std::string& reason, const Move* move)
+void SelfPlay::printPosition(Game& game, const std::string& reason, const Move* move)
 {
-    const GameRules& rules = *m_game.rules();
+    const GameRules& rules = *game.rules();
     std::printf("CHECK FAILED: %s\n", reason.c_str());
     if (move != nullptr)
-        std::printf("move: %s %d (word %s, jokers %s)\n", m_game.moveText(*move, m_game.board()).c_str(),
+        std::printf("move: %s %d (word %s, jokers %s)\n", game.moveText(*move, game.board()).c_str(),
                     move->score, move->word, move->jokers);
-    for (int row = 1; row <= m_game.rows(); ++row) {
+    for (int row = 1; row <= game.rows(); ++row) {
         std::string line;
-        for (int column = 1; column <= m_game.columns(); ++column) {
-            const Square& square = m_game.board()[row][column];
+        for (int column = 1; column <= game.columns(); ++column) {
+            const Square& square = game.board()[row][column];
             line += square.letter == 0
                         ? '.'
                         : (square.joker ? static_cast<char>(square.letter - 'A' + 'a') : square.letter);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -28,6 +31,11 @@ public:
         /// Board size; 0 keeps the one in the preferences.
         int rows = 0;
         int columns = 0;
+        /// Games played at once, each on a thread with a game of its own; the computer players'
+        /// searches share out the cores among them.
+        int threads = 1;
+        /// Lua text run in each game's script state before the games (settings for profiles).
+        std::string setup;
     };
 
     SelfPlay(Game& game, ToolView& view, Options options);
@@ -42,17 +50,25 @@ private:
         long long turns = 0;
     };
 
-    bool playGame(int number);
-    bool checkTurn();
-    bool checkPlayedScore(const Board& before);
-    bool checkTiles();
-    void printPosition(const std::string& reason, const Move* move);
+    /// A game of a worker thread's own, set up as the tool's.
+    struct Table;
+
+    bool prepare(Game& game, int threads);
+    void playGames(Game& game);
+    bool playGame(Game& game, int number, std::vector<Tally>& tallies);
+    bool checkTurn(Game& game);
+    bool checkPlayedScore(Game& game, const Board& before);
+    bool checkTiles(Game& game);
+    void printPosition(Game& game, const std::string& reason, const Move* move);
     void printSummary(double seconds) const;
 
     Game& m_game;
     ToolView& m_view;
     Options m_options;
     std::vector<Tally> m_tallies;
+    std::atomic<int> m_nextGame{0};
+    std::atomic<bool> m_failed{false};
+    std::mutex m_talliesLock;
 };
 
 } // namespace glyph

@@ -207,8 +207,11 @@ void GameSession::stopComputerPlayers()
 {
     m_chainStopped = true;
     m_chainTimer.stop();
-    if (m_turnRunning)
-        emit statusMessage(tr("The computer players stop after this turn."));
+    if (!m_turnRunning)
+        return;
+    // A player that looks ahead stops thinking and plays the best move it has found so far.
+    scriptHost(m_game).interrupt();
+    emit statusMessage(tr("The computer players stop after this turn."));
 }
 
 void GameSession::startComputerTurn()
@@ -317,6 +320,7 @@ void GameSession::abandonComputerTurn()
     m_chainTimer.stop();
     if (!m_turnRunning)
         return;
+    scriptHost(m_game).interrupt();
     joinWorker();
     m_stepTimer.stop();
     m_nextStep = nullptr;

@@ -70,7 +70,8 @@ public:
     /// Passes (exchange empty) or exchanges the letters, keeping `kept`; then chains a
     /// computer player who is next. Asks first at an earlier position, as `move`.
     void passOrExchange(const std::string& exchange, const std::string& kept);
-    /// Escape: no further computer turn starts; the turn under way is played out.
+    /// Escape: no further computer turn starts; the turn under way is played out, a search
+    /// that looks ahead cut short with its best move so far.
     void stopComputerPlayers();
     /// Ends the computer turn under way without playing it and stops the chain, so that a
     /// command that replaces or ends the game can go on.

@@ -1,0 +1,236 @@
+#include "ai/simulator.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <random>
+#include <thread>
+
+#include "ai/leavevalues.h"
+#include "ai/positioncopy.h"
+#include "base/letters.h"
+#include "engine/game.h"
+
+namespace glyph
+{
+
+namespace
+{
+
+/// What each point of the tiles still held costs at the end: the holder loses it and the
+/// player who goes out gains it.
+constexpr double kStuckTileWeight = 2.0;
+
+/// Fills the rack to seven from the deal, from `next` on.
+void refill(std::string& rack, const std::string& tiles, std::size_t& next)
+{
+    while (rack.size() < static_cast<std::size_t>(kRackSize) && next < tiles.size())
+        rack += tiles[next++];
+}
+
+/// What the end of the game adds to the player's spread when `seat` has gone out.
+double goingOutSpread(const Game& game, const std::vector<std::string>& racks, int seat,
+                      double opponentWeight)
+{
+    double total = 0;
+    double change = 0;
+    for (std::size_t other = 0; other < racks.size(); ++other) {
+        if (static_cast<int>(other) == seat)
+            continue;
+        const int held = letters::stringValue(game.letterSet(), racks[other]);
+        total += held;
+        change -= other == 0 ? held : -opponentWeight * held;
+    }
+    return change + (seat == 0 ? total : -opponentWeight * total);
+}
+
+} // namespace
+
+std::string Simulator::deal(const Setup& setup, int round)
+{
+    std::string tiles;
+    for (int code = 0; code < kLetterCount; ++code)
+        tiles.append(static_cast<std::size_t>(std::max(0, setup.unseen[static_cast<std::size_t>(code)])),
+                     static_cast<char>('A' + code));
+    std::seed_seq sequence{setup.seed, static_cast<std::uint32_t>(round)};
+    std::mt19937 random(sequence);
+    std::shuffle(tiles.begin(), tiles.end(), random);
+    return tiles;
+}
+
+double Simulator::playOut(PositionCopy& copy, const Setup& setup, int candidate, int round) const
+{
+    Game& game = copy.game();
+    game.board() = m_game.board();
+    const std::string tiles = deal(setup, round);
+    const int players = 1 + static_cast<int>(setup.opponentRacks.size());
+    std::vector<std::string> racks(static_cast<std::size_t>(players));
+    racks[0] = setup.rack;
+    std::size_t next = 0;
+    for (int seat = 1; seat < players; ++seat) {
+        const std::size_t size =
+            static_cast<std::size_t>(setup.opponentRacks[static_cast<std::size_t>(seat - 1)]);
+        racks[static_cast<std::size_t>(seat)] = tiles.substr(next, std::min(size, tiles.size() - next));
+        next += racks[static_cast<std::size_t>(seat)].size();
+    }
+    // Points gained over the opponents: an opponent's points count against the player shared
+    // out among them, so that one strong reply weighs the same at any table size.
+    const double opponentWeight = 1.0 / std::max(1, players - 1);
+    double spread = 0;
+    std::string lastLeave = racks[0];
+    for (int ply = 0; ply < setup.plies; ++ply) {
+        const int seat = ply % players;
+        std::string& rack = racks[static_cast<std::size_t>(seat)];
+        const Move move = ply == 0 ? setup.candidates[static_cast<std::size_t>(candidate)]
+                                   : copy.generator().bestMove(rack, m_leaves);
+        if (move.isPass())
+            continue;
+        std::string kept = game.keptLetters(rack, move);
+        game.layMove(move, game.board());
+        spread += seat == 0 ? move.score : -opponentWeight * move.score;
+        if (seat == 0)
+            lastLeave = kept;
+        rack = kept;
+        refill(rack, tiles, next);
+        if (!rack.empty())
+            continue;
+        // Out with the bag empty: the game ends, each other player loses the points of the
+        // tiles held and this one gains them all.
+        return spread + goingOutSpread(game, racks, seat, opponentWeight);
+    }
+    // The leave draws tiles while the bag has them; once it is empty it only costs its points.
+    if (next < tiles.size())
+        return spread + m_leaves.value(lastLeave);
+    return spread - kStuckTileWeight * letters::stringValue(game.letterSet(), lastLeave);
+}
+
+int Simulator::run(const Setup& setup, const Limits& limits)
+{
+    const std::size_t count = setup.candidates.size();
+    m_results.assign(count, Result{});
+    m_sums.assign(count, 0.0);
+    m_squares.assign(count, 0.0);
+    for (std::size_t k = 0; k < count; ++k)
+        m_results[k].move = setup.candidates[k];
+    const int threads = std::max(1, limits.threads);
+    while (static_cast<int>(m_copies.size()) < threads)
+        m_copies.push_back(std::make_unique<PositionCopy>());
+    for (int k = 0; k < threads; ++k)
+        m_copies[static_cast<std::size_t>(k)]->take(m_game);
+
+    int played = 0;
+    bool stopped = count == 0;
+    while (!stopped && played < limits.rounds) {
+        const int batch = std::min(kBatchRounds, limits.rounds - played);
+        std::vector<std::vector<double>> values(static_cast<std::size_t>(batch), std::vector<double>(count));
+        std::vector<char> done(static_cast<std::size_t>(batch), 0);
+        playBatch(setup, limits, played, batch, values, done);
+        // Only the rounds before the first unfinished one count, so that the result is that
+        // of a run asked for exactly that many rounds.
+        int finished = 0;
+        while (finished < batch && done[static_cast<std::size_t>(finished)])
+            ++finished;
+        for (int round = 0; round < finished; ++round)
+            for (std::size_t k = 0; k < count; ++k) {
+                if (m_results[k].dropped)
+                    continue;
+                const double value = values[static_cast<std::size_t>(round)][k];
+                m_sums[k] += value;
+                m_squares[k] += value * value;
+                ++m_results[k].rounds;
+            }
+        played += finished;
+        stopped = finished < batch || dropTrailing();
+    }
+    rank();
+    return played;
+}
+
+void Simulator::playBatch(const Setup& setup, const Limits& limits, int first, int count,
+                          std::vector<std::vector<double>>& values, std::vector<char>& done)
+{
+    std::atomic<int> next{0};
+    std::atomic<bool> late{false};
+    auto outOfTime = [&]() {
+        if (late || (limits.stop != nullptr && limits.stop->load()) ||
+            std::chrono::steady_clock::now() >= limits.deadline)
+            late = true;
+        return late.load();
+    };
+    auto worker = [&](PositionCopy& copy) {
+        for (int round = next++; round < count && !outOfTime(); round = next++) {
+            std::vector<double>& row = values[static_cast<std::size_t>(round)];
+            bool whole = true;
+            for (std::size_t k = 0; k < row.size() && whole; ++k) {
+                if (m_results[k].dropped)
+                    continue;
+                whole = !outOfTime();
+                if (whole)
+                    row[k] = playOut(copy, setup, static_cast<int>(k), first + round);
+            }
+            done[static_cast<std::size_t>(round)] = whole ? 1 : 0;
+        }
+    };
+    const int threads = std::min(std::max(1, limits.threads), count);
+    std::vector<std::thread> helpers;
+    for (int k = 1; k < threads; ++k)
+        helpers.emplace_back(worker, std::ref(*m_copies[static_cast<std::size_t>(k)]));
+    worker(*m_copies[0]);
+    for (std::thread& helper : helpers)
+        helper.join();
+}
+
+bool Simulator::dropTrailing()
+{
+    // A candidate is dropped when its mean trails the leader's by more than kDropMargin
+    // standard errors of the difference; the leader itself is never dropped.
+    std::size_t leader = m_results.size();
+    for (std::size_t k = 0; k < m_results.size(); ++k) {
+        const Result& result = m_results[k];
+        if (result.dropped || result.rounds == 0)
+            continue;
+        if (leader == m_results.size() ||
+            m_sums[k] / result.rounds > m_sums[leader] / m_results[leader].rounds)
+            leader = k;
+    }
+    if (leader == m_results.size())
+        return true;
+    auto variance = [this](std::size_t k) {
+        const double n = m_results[k].rounds;
+        const double mean = m_sums[k] / n;
+        return std::max(0.0, m_squares[k] / n - mean * mean) / n;
+    };
+    const double leaderMean = m_sums[leader] / m_results[leader].rounds;
+    int left = 0;
+    for (std::size_t k = 0; k < m_results.size(); ++k) {
+        Result& result = m_results[k];
+        if (result.dropped)
+            continue;
+        const double gap = leaderMean - m_sums[k] / result.rounds;
+        if (k != leader && result.rounds >= kMinimumRounds &&
+            gap > kDropMargin * std::sqrt(variance(k) + variance(leader)))
+            result.dropped = true;
+        else
+            ++left;
+    }
+    return left <= 1;
+}
+
+void Simulator::rank()
+{
+    for (std::size_t k = 0; k < m_results.size(); ++k) {
+        Result& result = m_results[k];
+        if (result.rounds == 0)
+            continue;
+        result.mean = m_sums[k] / result.rounds;
+        result.deviation = std::sqrt(std::max(0.0, m_squares[k] / result.rounds - result.mean * result.mean));
+    }
+    // Still in play before dropped; then the better mean; on a tie the earlier candidate.
+    std::stable_sort(m_results.begin(), m_results.end(), [](const Result& a, const Result& b) {
+        if (a.dropped != b.dropped)
+            return !a.dropped;
+        return a.mean > b.mean;
+    });
+}
+
+} // namespace glyph

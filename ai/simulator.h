@@ -1,0 +1,94 @@
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/board.h"
+#include "engine/move.h"
+
+namespace glyph
+{
+
+class Game;
+class LeaveValues;
+class PositionCopy;
+
+/// Looks ahead from a position: each candidate move is played, then the next `plies - 1`
+/// turns are played by every player's best move by equity, over many rounds; in each round the
+/// opponents' racks and the bag are one shuffle of the tiles the player cannot see, the same for
+/// every candidate. A candidate is worth the points it gains over the opponents plus the value of
+/// the player's last leave, on average. Rounds run on several threads, each with its own
+/// position copy; every round is seeded from the seed and its number alone and candidates are
+/// dropped only between fixed batches of rounds, so a given number of rounds gives the same
+/// result whatever the threads.
+class Simulator
+{
+public:
+    /// The position and what the player knows of it.
+    struct Setup {
+        std::vector<Move> candidates;           ///< moves that lay tiles, in their order of preference
+        std::string rack;                       ///< the player's rack
+        std::vector<int> opponentRacks;         ///< tiles on each opponent's rack, in turn order
+        std::array<int, kLetterCount> unseen{}; ///< bag and opponents' racks, per letter code
+        int plies = 2;
+        std::uint32_t seed = 0;
+    };
+    /// When to stop: the first of the deadline, the stop flag and the number of rounds.
+    struct Limits {
+        std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
+        const std::atomic<bool>* stop = nullptr;
+        int rounds = kMaxRounds;
+        int threads = 1;
+    };
+    /// A candidate's standing after the rounds it played.
+    struct Result {
+        Move move;
+        double mean = 0;
+        double deviation = 0;
+        int rounds = 0;
+        bool dropped = false;
+    };
+    /// Rounds played together before candidates are compared and the clearly worse dropped.
+    static constexpr int kBatchRounds = 8;
+    /// Rounds a candidate plays before it may be dropped.
+    static constexpr int kMinimumRounds = 24;
+    /// Standard errors of the difference by which a candidate must trail to be dropped.
+    static constexpr double kDropMargin = 2.5;
+    static constexpr int kMaxRounds = 1'000'000;
+
+    Simulator(const Game& game, const LeaveValues& leaves, std::vector<std::unique_ptr<PositionCopy>>& copies)
+        : m_game(game), m_leaves(leaves), m_copies(copies)
+    {
+    }
+    /// Plays rounds until a limit is reached or one candidate is left; returns the rounds played.
+    int run(const Setup& setup, const Limits& limits);
+    /// The candidates, best first: those still in play by their mean, then the dropped ones.
+    const std::vector<Result>& results() const { return m_results; }
+
+    /// The value of one candidate in one round, on `copy` (whose board is set to the game's):
+    /// for tests and for the threads.
+    double playOut(PositionCopy& copy, const Setup& setup, int candidate, int round) const;
+    /// The shuffle of the unseen tiles that a round deals from: the opponents' racks first,
+    /// in turn order, then the bag in drawing order.
+    static std::string deal(const Setup& setup, int round);
+
+private:
+    void playBatch(const Setup& setup, const Limits& limits, int first, int count,
+                   std::vector<std::vector<double>>& values, std::vector<char>& done);
+    bool dropTrailing();
+    void rank();
+
+    const Game& m_game;
+    const LeaveValues& m_leaves;
+    std::vector<std::unique_ptr<PositionCopy>>& m_copies;
+    std::vector<Result> m_results;
+    std::vector<double> m_sums;
+    std::vector<double> m_squares;
+};
+
+} // namespace glyph

@@ -1,0 +1,273 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ai/aiplayers.h"
+#include "ai/leavevalues.h"
+#include "ai/movegenerator.h"
+#include "ai/positioncopy.h"
+#include "ai/simulator.h"
+#include "aitable.h"
+#include "bruteforcefinder.h"
+#include "engine/unseentiles.h"
+
+using glyph::Move;
+using glyph::Simulator;
+using glyph::test::AiTable;
+using glyph::test::moveKey;
+
+namespace
+{
+
+const std::vector<std::string> kWords = {
+    "AT",   "TA",  "AS",  "SEA", "EAT", "TEA",  "ATE",  "SAT",  "EATS", "SEAT", "TEAS", "EAST", "SATE",
+    "ETA",  "NET", "TEN", "ANT", "TAN", "NEAT", "ANTE", "SANE", "ANE",  "SEN",  "TENS", "NETS", "ANTS",
+    "STAN", "IN",  "IT",  "TI",  "SIT", "ITS",  "TIN",  "NIT",  "SIN",  "TINE", "SITE", "TIES"};
+
+/// A game under way: a few moves laid, the player to move holding `rack`.
+struct Position {
+    explicit Position(const std::string& rack) : table(kWords)
+    {
+        table.start({glyph::test::makePlayer("One", "", rack), glyph::test::makePlayer("Two", "", "ZZQ")});
+        glyph::Game& game = *table.game;
+        for (const char* laid : {"SEAT", "TIN"})
+            game.layMove(moveGenerator(game).bestMove(laid), game.board());
+        moveGenerator(game).generate(rack);
+    }
+    /// The best `count` moves by score plus leave value, as SimulateMoves picks them.
+    Simulator::Setup setup(int count, int plies, std::uint32_t seed)
+    {
+        glyph::Game& game = *table.game;
+        const std::string rack = table.rules->currentPlayer().rack;
+        const glyph::LeaveValues& leaves = leaveValues(game);
+        std::vector<std::pair<double, Move>> ranked;
+        for (const Move& move : moveGenerator(game).moves())
+            if (!move.isPass())
+                ranked.emplace_back(move.score + leaves.value(game.keptLetters(rack, move)), move);
+        std::stable_sort(ranked.begin(), ranked.end(),
+                         [](const auto& a, const auto& b) { return a.first > b.first; });
+        Simulator::Setup result;
+        for (int k = 0; k < count && k < static_cast<int>(ranked.size()); ++k)
+            result.candidates.push_back(ranked[static_cast<std::size_t>(k)].second);
+        result.rack = rack;
+        result.opponentRacks = {3};
+        result.unseen = glyph::unseentiles::counts(*table.rules, 0);
+        result.plies = plies;
+        result.seed = seed;
+        return result;
+    }
+    double equity(const Move& move)
+    {
+        glyph::Game& game = *table.game;
+        return move.score +
+               leaveValues(game).value(game.keptLetters(table.rules->currentPlayer().rack, move));
+    }
+
+    AiTable table;
+    std::vector<std::unique_ptr<glyph::PositionCopy>> copies;
+};
+
+std::string standing(const std::vector<Simulator::Result>& results)
+{
+    std::string text;
+    for (const Simulator::Result& result : results)
+        text += moveKey(result.move) + " " + std::to_string(result.mean) + " " +
+                std::to_string(result.rounds) + (result.dropped ? " dropped\n" : "\n");
+    return text;
+}
+
+} // namespace
+
+// Every round deals the tiles the player cannot see, each exactly once: no tile is invented
+// and none is lost, and different rounds deal them differently.
+TEST(Simulator, DealsExactlyTheUnseenTiles)
+{
+    Position position("AEINST");
+    const Simulator::Setup setup = position.setup(5, 2, 9);
+    std::string unseen;
+    for (int code = 0; code < glyph::kLetterCount; ++code)
+        unseen.append(static_cast<std::size_t>(setup.unseen[static_cast<std::size_t>(code)]),
+                      static_cast<char>('A' + code));
+    std::set<std::string> deals;
+    for (int round = 0; round < 20; ++round) {
+        std::string dealt = Simulator::deal(setup, round);
+        deals.insert(dealt);
+        std::sort(dealt.begin(), dealt.end());
+        EXPECT_EQ(dealt, unseen) << round;
+    }
+    EXPECT_GT(deals.size(), 15u);
+}
+
+// The opponent's rack comes from the unseen tiles alone: with only tiles that make no word
+// unseen, no reply scores, and every candidate is worth exactly its score and leave.
+TEST(Simulator, RepliesUseOnlyTheTilesThePlayerCannotSee)
+{
+    Position position("AEINST");
+    Simulator::Setup setup = position.setup(6, 2, 3);
+    setup.unseen.fill(0);
+    setup.unseen['Z' - 'A'] = 40;
+    setup.unseen['Q' - 'A'] = 10;
+    Simulator simulator(*position.table.game, leaveValues(*position.table.game), position.copies);
+    Simulator::Limits limits;
+    limits.rounds = 8;
+    EXPECT_EQ(simulator.run(setup, limits), 8);
+    for (const Simulator::Result& result : simulator.results())
+        EXPECT_NEAR(result.mean, position.equity(result.move), 1e-9) << moveKey(result.move);
+    // With the bag's tiles as they are, replies do score.
+    setup = position.setup(6, 2, 3);
+    double replies = 0;
+    for (int round = 0; round < 8; ++round)
+        replies +=
+            position.equity(setup.candidates[0]) - simulator.playOut(*position.copies[0], setup, 0, round);
+    EXPECT_GT(replies, 0.0);
+}
+
+// A fixed number of rounds gives the same standing from the same seed on one thread or two,
+// run after run; another seed gives other values.
+TEST(Simulator, IsReproducibleForAGivenNumberOfRoundsAndSeed)
+{
+    Position position("AEINSTE");
+    glyph::Game& game = *position.table.game;
+    auto play = [&](std::uint32_t seed, int threads) {
+        Simulator simulator(game, leaveValues(game), position.copies);
+        Simulator::Limits limits;
+        limits.rounds = 40;
+        limits.threads = threads;
+        const int rounds = simulator.run(position.setup(8, 2, seed), limits);
+        return std::to_string(rounds) + "\n" + standing(simulator.results());
+    };
+    const std::string once = play(11, 1);
+    EXPECT_EQ(play(11, 2), once);
+    EXPECT_EQ(play(11, 1), once);
+    EXPECT_NE(play(12, 2), once);
+    // The average is that of the rounds one by one.
+    Simulator simulator(game, leaveValues(game), position.copies);
+    Simulator::Limits limits;
+    limits.rounds = Simulator::kBatchRounds;
+    const Simulator::Setup setup = position.setup(3, 3, 11);
+    simulator.run(setup, limits);
+    for (const Simulator::Result& result : simulator.results()) {
+        const auto at = std::find_if(setup.candidates.begin(), setup.candidates.end(),
+                                     [&](const Move& move) { return moveKey(move) == moveKey(result.move); });
+        double sum = 0;
+        for (int round = 0; round < limits.rounds; ++round)
+            sum += simulator.playOut(*position.copies[0], setup,
+                                     static_cast<int>(at - setup.candidates.begin()), round);
+        EXPECT_NEAR(result.mean, sum / limits.rounds, 1e-9);
+    }
+}
+
+// Looking one ply ahead, every round gives each candidate its score plus leave: the clearly
+// worse are dropped after the first rounds, the search ends there, and the best equity wins.
+TEST(Simulator, DropsTheClearlyWorseAndStopsWhenOneIsLeft)
+{
+    Position position("AEINSTT");
+    Simulator::Setup setup = position.setup(8, 1, 5);
+    // Worst first, so that only the ranking can put the best at the head.
+    std::reverse(setup.candidates.begin(), setup.candidates.end());
+    Simulator simulator(*position.table.game, leaveValues(*position.table.game), position.copies);
+    Simulator::Limits limits;
+    limits.threads = 2;
+    limits.rounds = 64;
+    const int rounds = simulator.run(setup, limits);
+    const std::vector<Simulator::Result>& results = simulator.results();
+    ASSERT_EQ(results.size(), 8u);
+    EXPECT_FALSE(results[0].dropped);
+    double best = -1e9;
+    int leaders = 0;
+    for (const Move& move : setup.candidates)
+        best = std::max(best, position.equity(move));
+    for (const Move& move : setup.candidates)
+        leaders += position.equity(move) == best ? 1 : 0;
+    // Equal leaders can never be told apart: then every round is played.
+    EXPECT_EQ(rounds, leaders == 1 ? Simulator::kMinimumRounds : limits.rounds);
+    EXPECT_NEAR(results[0].mean, best, 1e-9) << standing(results);
+    EXPECT_NEAR(position.equity(results[0].move), best, 1e-9);
+    for (std::size_t k = 1; k < results.size(); ++k)
+        EXPECT_TRUE(results[k].dropped || results[k].mean == best) << standing(results);
+}
+
+// A search out of time or asked to stop plays no round and keeps the candidates' order.
+TEST(Simulator, StopsAtTheDeadlineOrWhenAsked)
+{
+    Position position("AEINST");
+    const Simulator::Setup setup = position.setup(5, 2, 1);
+    std::atomic<bool> stop{false};
+    for (int way = 0; way < 2; ++way) {
+        Simulator simulator(*position.table.game, leaveValues(*position.table.game), position.copies);
+        Simulator::Limits limits;
+        if (way == 0)
+            limits.deadline = std::chrono::steady_clock::now();
+        stop = way == 1;
+        limits.stop = &stop;
+        limits.threads = 2;
+        EXPECT_EQ(simulator.run(setup, limits), 0);
+        for (std::size_t k = 0; k < setup.candidates.size(); ++k)
+            EXPECT_EQ(moveKey(simulator.results()[k].move), moveKey(setup.candidates[k]));
+    }
+}
+
+// From a profile: SimulateMoves puts its winner at MoveAt(0) and keeps every move of the list;
+// an Escape before it runs makes it return at once; SolveEndgame answers only with the bag empty.
+TEST(Simulator, ProfilesSeeTheWinnerFirstAndCanBeInterrupted)
+{
+    Position position("AEINSTT");
+    glyph::Game& game = *position.table.game;
+    glyph::LuaHost& host = scriptHost(game);
+    const std::string profile = position.table.writeProfile(
+        "Look.cpu", "Debug(SimulateMoves(6, 1, 5000, 64)) SetSolution(MoveAt(0))");
+    glyph::Player& player = position.table.rules->currentPlayer();
+    player.setProfile(profile);
+    const Simulator::Setup setup = position.setup(6, 1, 0);
+    double best = -1e9;
+    for (const Move& move : setup.candidates)
+        best = std::max(best, position.equity(move));
+    moveGenerator(game).generate(player.rack);
+    std::vector<std::string> before;
+    for (const Move& move : moveGenerator(game).moves())
+        before.push_back(moveKey(move));
+
+    const Move chosen = host.chooseMove(player);
+    EXPECT_TRUE(host.lastError().empty()) << host.lastError();
+    EXPECT_NEAR(position.equity(chosen), best, 1e-9) << moveKey(chosen);
+    EXPECT_GT(std::stoi(position.table.view.scriptOutput.back()), 0);
+    std::vector<std::string> after;
+    for (const Move& move : moveGenerator(game).moves())
+        after.push_back(moveKey(move));
+    EXPECT_EQ(after.front(), moveKey(chosen));
+    std::sort(before.begin(), before.end());
+    std::sort(after.begin(), after.end());
+    EXPECT_EQ(after, before);
+
+    host.interrupt();
+    host.chooseMove(player);
+    EXPECT_EQ(position.table.view.scriptOutput.back(), "0");
+    EXPECT_FALSE(host.interruptFlag().load()) << "cleared when the turn ends";
+
+    ASSERT_TRUE(host.runText("Debug(select('#', SolveEndgame(100)))"));
+    EXPECT_EQ(position.table.view.scriptOutput.back(), "0");
+    while (position.table.rules->bag().total() > 0)
+        position.table.rules->bag().draw(glyph::Bag::kMaxDraw);
+    player.setRack("ATE");
+    moveGenerator(game).generate(player.rack);
+    ASSERT_TRUE(host.runText("local spread, exact = SolveEndgame(5000) Debug(exact, MoveAt(0))"));
+    EXPECT_EQ(position.table.view.scriptOutput.back().rfind("true ", 0), 0u)
+        << position.table.view.scriptOutput.back();
+}
+
+// A search asked for more time than the profile has ends early enough for the script to go on.
+TEST(Simulator, LeavesTheScriptTimeToFinish)
+{
+    Position position("AEINSTE");
+    glyph::LuaHost& host = scriptHost(*position.table.game);
+    host.setRunTimeLimit(std::chrono::milliseconds(600));
+    glyph::Player& player = position.table.rules->currentPlayer();
+    player.setProfile(position.table.writeProfile("Long.cpu", "SimulateMoves(10, 2, 100000) Debug('done')"));
+    host.chooseMove(player);
+    EXPECT_TRUE(host.lastError().empty()) << host.lastError();
+    EXPECT_EQ(position.table.view.scriptOutput.back(), "done");
+}
