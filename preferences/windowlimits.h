@@ -9,9 +9,10 @@ namespace glyph
 namespace windowlimits
 {
 
-/// Smallest and largest font size, in points, that the window uses.
+/// Smallest and largest font size, in points, that the window uses: beyond 48 points the
+/// dialogs no longer fit a screen and cannot be used to set the size back.
 constexpr int kMinFontPoints = 4;
-constexpr int kMaxFontPoints = 144;
+constexpr int kMaxFontPoints = 48;
 
 /// A rectangle in screen pixels.
 struct Rectangle {
