@@ -116,9 +116,10 @@ TEST(GameAnalysis, TheBestMoveByScoreOrTheStrategistsMoveGivesNothingAway)
         }
         GameAnalysis analysis(*f.game, glyph::leaveValues(*f.game));
         for (const GameAnalysis::Turn& turn : analysis.analyse(*f.rules)) {
-            EXPECT_GE(turn.bestEquity, turn.playedEquity - 1e-9) << turn.turn;
+            // The best move is sought among plays: an exchange that keeps a better leave can beat it.
             if (turn.kind != "play")
                 continue;
+            EXPECT_GE(turn.bestEquity, turn.playedEquity - 1e-9) << turn.turn;
             ++plays;
             if (turn.player == 0) {
                 EXPECT_EQ(turn.pointsLost, 0) << turn.turn;
