@@ -16,6 +16,7 @@
 #include "ai/movegenerator.h"
 #include "base/letterset.h"
 #include "base/random.h"
+#include "bench/benchtable.h"
 #include "engine/game.h"
 #include "engine/gameclassic.h"
 #include "engine/gameview.h"
@@ -35,28 +36,7 @@ struct Position {
     std::string rack;
 };
 
-/// A game on the shipped data, with preferences kept in the temporary folder.
-class BenchTable
-{
-public:
-    BenchTable()
-        : m_preferences((std::filesystem::temp_directory_path() / "glyph-bench-Preferences.ini").string(),
-                        &m_view)
-    {
-        const std::string dist = GLYPH_DIST_DIR;
-        m_preferences.setString(glyph::keys::kGameSet, dist + "/Sets/English.set");
-        m_preferences.setString(glyph::keys::kGameDictionary, dist + "/Dictionaries/English.dic");
-        m_game = std::make_unique<glyph::Game>(m_preferences, m_view);
-        glyph::attachAiPlayers(*m_game);
-        scriptHost(*m_game).setProfileFolder(dist + "/Profiles/");
-    }
-    glyph::Game& game() { return *m_game; }
-
-private:
-    glyph::NullView m_view;
-    glyph::Preferences m_preferences;
-    std::unique_ptr<glyph::Game> m_game;
-};
+using glyph::bench::BenchTable;
 
 /// Positions met in seeded games where every turn plays the best move, with full racks.
 std::vector<Position> midGamePositions(glyph::Game& game)

@@ -19,6 +19,7 @@
 #include "ai/positioncopy.h"
 #include "ai/simulator.h"
 #include "base/random.h"
+#include "bench/benchtable.h"
 #include "engine/game.h"
 #include "engine/gameclassic.h"
 #include "engine/gameview.h"
@@ -36,44 +37,24 @@ constexpr int kEndings = 6;
 /// Time each ending may take; one not solved by then counts as not exact.
 constexpr std::chrono::seconds kEndingLimit{20};
 
-class BenchTable
+using glyph::bench::BenchTable;
+
+/// A seeded game of best moves by equity, played for `turns` turns (or until the bag
+/// holds fewer than `keepInBag` tiles).
+bool playSeededGame(glyph::Game& game, int number, int turns, int keepInBag)
 {
-public:
-    BenchTable()
-        : m_preferences((std::filesystem::temp_directory_path() / "glyph-bench-Preferences.ini").string(),
-                        &m_view)
-    {
-        const std::string dist = GLYPH_DIST_DIR;
-        m_preferences.setString(glyph::keys::kGameSet, dist + "/Sets/English.set");
-        m_preferences.setString(glyph::keys::kGameDictionary, dist + "/Dictionaries/English.dic");
-        m_game = std::make_unique<glyph::Game>(m_preferences, m_view);
-        glyph::attachAiPlayers(*m_game);
-    }
-    glyph::Game& game() { return *m_game; }
-
-    /// A seeded game of best moves by equity, played for `turns` turns (or until the bag
-    /// holds fewer than `keepInBag` tiles).
-    bool play(int number, int turns, int keepInBag)
-    {
-        glyph::Game& game = *m_game;
-        glyph::random::seed(kSeed + static_cast<std::uint32_t>(number));
-        game.loadSettings();
-        game.setRules(std::make_unique<glyph::GameClassic>(game));
-        glyph::GameRules& rules = *game.rules();
-        std::vector<glyph::Player> players(2);
-        players[0].setName("One");
-        players[1].setName("Two");
-        rules.start(players);
-        for (int turn = 0; turn < turns && !rules.isGameOver() && rules.bag().total() >= keepInBag; ++turn)
-            rules.playMove(moveGenerator(game).bestMove(rules.currentPlayer().rack, leaveValues(game)));
-        return !rules.isGameOver();
-    }
-
-private:
-    glyph::NullView m_view;
-    glyph::Preferences m_preferences;
-    std::unique_ptr<glyph::Game> m_game;
-};
+    glyph::random::seed(kSeed + static_cast<std::uint32_t>(number));
+    game.loadSettings();
+    game.setRules(std::make_unique<glyph::GameClassic>(game));
+    glyph::GameRules& rules = *game.rules();
+    std::vector<glyph::Player> players(2);
+    players[0].setName("One");
+    players[1].setName("Two");
+    rules.start(players);
+    for (int turn = 0; turn < turns && !rules.isGameOver() && rules.bag().total() >= keepInBag; ++turn)
+        rules.playMove(moveGenerator(game).bestMove(rules.currentPlayer().rack, leaveValues(game)));
+    return !rules.isGameOver();
+}
 
 glyph::Simulator::Setup midGameSetup(glyph::Game& game)
 {
@@ -100,7 +81,7 @@ glyph::Simulator::Setup midGameSetup(glyph::Game& game)
 void simulationRounds(benchmark::State& state)
 {
     BenchTable table;
-    if (!table.play(0, 8, 30)) {
+    if (!playSeededGame(table.game(), 0, 8, 30)) {
         state.SkipWithError("no position (is the English dictionary in dist/?)");
         return;
     }
@@ -137,7 +118,7 @@ void endgameSolve(benchmark::State& state)
     };
     std::vector<Ending> endings;
     for (int number = 0; static_cast<int>(endings.size()) < kEndings && number < 4 * kEndings; ++number) {
-        if (!table.play(number, 100, 20))
+        if (!playSeededGame(game, number, 100, 20))
             continue;
         const glyph::GameRules& rules = *game.rules();
         const auto unseen = glyph::unseentiles::counts(rules, -1);
