@@ -145,29 +145,6 @@ TEST(GcgRoundTrip, HoldsOnRandomGamesOfTwoToFourPlayersOnEveryBoardSize)
     EXPECT_EQ(games, 9);
 }
 
-TEST(GcgRoundTrip, AHandScoredClubGameImportsWithTheRecordsScores)
-{
-    glyph::test::TempDir dir;
-    EnglishGame english(dir, 15);
-    glyph::GcgImporter importer(*english.game);
-    ASSERT_TRUE(importer.importText("#character-encoding UTF-8\r\n"
-                                    "#player1 ann Ann Example\r\n"
-                                    "#player2 bob Bob Example\r\n"
-                                    "#title Club game, round 3\r\n"
-                                    ">ann: AEHORSZ 8D HORSE +24 24\r\n"
-                                    ">bob: ADEIQTU H8 .QUATE +16 16\r\n"
-                                    ">ann: ABEILNZ 13D BLAZ. +26 50\r\n"
-                                    ">bob: DGINORT D5 DOT. +8 24\r\n"
-                                    ">ann: AEINRST I2 RETAINS +68 118\r\n"
-                                    "#note seven tiles, hooking HORSES\r\n"
-                                    ">bob: EEGINRW 2I .ENEW +10 34\r\n"))
-        << importer.error();
-    EXPECT_EQ(importer.reports(), std::vector<std::string>{});
-    EXPECT_EQ(english.game->rules()->players()[0].score, 118);
-    EXPECT_EQ(english.game->rules()->players()[1].score, 34);
-    EXPECT_FALSE(english.game->rules()->isGameOver());
-}
-
 TEST(GcgRoundTrip, RecordsWrittenAsOtherProgramsWriteThemKeepEveryMovesScore)
 {
     // Sorted racks, passes without a rack, exchanges by count, CR LF, no encoding line, and

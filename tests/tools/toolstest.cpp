@@ -201,28 +201,6 @@ TEST_F(Glyphdict, NeverBuildsOverItsListCountsEachWordOnceAndTakesWholeNumbersOn
     EXPECT_EQ(run("search " + dic + " '*' --limit 4294967295").status, 0);
 }
 
-TEST(Glyphplay, AProfileClaimingItsOwnScoreGetsTheScoreTheRulesGive)
-{
-    TempDir dir;
-    std::filesystem::create_directories(dir.path() / "game/Profiles");
-    for (const char* data : {"Sets", "Dictionaries"})
-        std::filesystem::create_directory_symlink(std::string(GLYPH_DIST_DIR "/") + data,
-                                                  dir.path() / "game" / data);
-    std::filesystem::copy_file(GLYPH_DIST_DIR "/Profiles/Greedy.cpu", dir.file("game/Profiles/Greedy.cpu"));
-    dir.write("game/Profiles/Claim.cpu", "local m = {MoveAt(0)} if m[5] ~= '' then m[4] = 1000000 end\n"
-                                         "SetSolution(table.unpack(m))\n");
-    const ToolRun run = glyphplay(dir, "selfplay --games 2 --players Claim.cpu,Greedy.cpu --seed 5 --check",
-                                  dir.file("game"));
-    ASSERT_EQ(run.status, 0) << run.out << run.err;
-    // Both play the best move: the same points per turn, far below the claim.
-    const auto pointsPerTurn = [&](std::size_t player) {
-        const std::size_t line = run.out.find("player " + std::to_string(player) + " ");
-        return std::stod(run.out.substr(run.out.find("points per turn ", line) + 16));
-    };
-    EXPECT_LT(pointsPerTurn(1), 100.0) << run.out;
-    EXPECT_LT(pointsPerTurn(2), 100.0) << run.out;
-}
-
 TEST(Glyphplay, PlaysListsAndTestsCheckedGamesOnEveryBoardAndRefusesBadInputWithOneLine)
 {
     // Started from a folder without data, it uses the data beside it and keeps file arguments
@@ -416,31 +394,4 @@ TEST(Glyphplay, TrainsLeaveValuesReproduciblyFromTheSeed)
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
     EXPECT_FALSE(std::filesystem::exists(dir.file("x.leaves")));
-}
-
-// A profile written for Lua 5.0 calls each old name on every turn and plays its games through.
-TEST(Glyphplay, PlaysAProfileWrittenForLua50)
-{
-    TempDir dir;
-    std::filesystem::create_directories(dir.path() / "game/Profiles");
-    for (const char* data : {"Sets", "Dictionaries"})
-        std::filesystem::create_directory_symlink(std::string(GLYPH_DIST_DIR "/") + data,
-                                                  dir.path() / "game" / data);
-    dir.write("game/Profiles/Old.cpu",
-              "local indexes = {}\n"
-              "for i = 0, MovesNumber() - 1 do table.insert(indexes, i) end\n"
-              "table.setn(indexes, table.getn(indexes))\n"
-              "local last = 0\n"
-              "table.foreachi(indexes, function(i, index) last = index end)\n"
-              "table.foreach({a = 1}, function(k, v) return v end)\n"
-              "local letters = 0\n"
-              "for letter in string.gfind(PlayerRack(), '%u') do letters = letters + 1 end\n"
-              "local second = math.mod(math.pow(2, 3) + math.log10(10), 2)\n"
-              "local choose = loadstring('return ' .. math.min(second, last))\n"
-              "if letters > 0 and MovesNumber() > 0 then SetSolution(unpack({MoveAt(choose())})) end\n");
-    const ToolRun run =
-        glyphplay(dir, "selfplay --games 2 --players Old.cpu,Old.cpu --seed 5 --check", dir.file("game"));
-    EXPECT_EQ(run.status, 0) << run.out << run.err;
-    EXPECT_TRUE(run.err.empty()) << run.err;
-    EXPECT_NE(run.out.find("wins"), std::string::npos) << run.out;
 }
