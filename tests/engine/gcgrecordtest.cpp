@@ -168,6 +168,10 @@ TEST(GcgRecord, RefusesDamagedAndHostileRecordsWithOneMessageAndChangesNothing)
     std::string manyNotes = players;
     for (int line = 3; line <= 20001; ++line)
         manyNotes += "#note " + std::to_string(line) + "\n";
+    // Exchanges are no passes, so turns of them could run on for ever.
+    std::string manyTurns = players;
+    for (int turn = 0; turn <= GcgImporter::kMaxTurns; ++turn)
+        manyTurns += turn % 2 == 0 ? ">ann: AEINRST -AEINRST +0 0\n" : ">bob: AEINRST -AEINRST +0 0\n";
     std::string manyPlayers;
     for (int i = 1; i <= 10000; ++i)
         manyPlayers += "#player" + std::to_string(i) + " p" + std::to_string(i) + "\n";
@@ -216,6 +220,8 @@ TEST(GcgRecord, RefusesDamagedAndHostileRecordsWithOneMessageAndChangesNothing)
         {"#character-encoding UTF-8\n#player1 a \xED\xA0\x80\n", "Line 2: the line is not UTF-8 text"},
         {"#player1 ann Ann\n#player2 ann Bob\n", "Line 2: two players have the nickname ann"},
         {manyNotes, "Line 20001: the record holds more than 20,000 lines"},
+        {manyTurns, "Line 2003: the record holds more than 2,000 turns"},
+        {players + ">ann: ACT -5 +0 0\n", "Line 3: the exchange gives up more tiles than the rack holds"},
     };
     for (const auto& item : cases) {
         ImportTarget target;
