@@ -225,17 +225,22 @@ private slots:
         MovesListDialog dialog(*fixture.session, nullptr, MovesListDialog::Mode::Analysis);
         auto* runner = dialog.findChild<glyph::AnalysisRunner*>();
         QVERIFY(runner != nullptr);
-        // The worker waits after its first turn until Stop has been pressed.
+        // The worker waits after its first turn until Stop has been pressed; Stop is pressed
+        // only once the worker waits there, or a busy machine could stop it before any turn.
         QSemaphore pressed;
+        QAtomicInt waiting;
         connect(
             runner, &glyph::AnalysisRunner::progressed, runner,
             [&](int done, int) {
-                if (done == 1)
+                if (done == 1) {
+                    waiting.storeRelease(1);
                     pressed.acquire();
+                }
             },
             Qt::DirectConnection);
         auto* stop = child<QPushButton>(dialog, "stop");
-        QTRY_VERIFY(runner->running());
+        QTRY_VERIFY_WITH_TIMEOUT(waiting.loadAcquire() == 1, 20000);
+        QVERIFY(runner->running());
         QVERIFY(stop->isEnabled());
         QTest::mouseClick(stop, Qt::LeftButton);
         pressed.release();
