@@ -80,9 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             source.rules->bag().recomputeFromBoard(source.game->letterSet(), source.rules->players(),
                                                    source.game->board(), source.game->rows(),
                                                    source.game->columns());
-            glyph::Move cat = glyph::test::makeMove(true, 8, 7, "C[T", "A");
-            source.game->computeScore(cat, source.game->board());
-            source.rules->playMove(cat);
+            source.play(glyph::test::makeMove(true, 8, 7, "C[T", "A"));
             source.rules->passOrExchange("", "");
             source.rules->save(source.dir.file("seed.tc"));
             target.start({"Zed", "Yan"});

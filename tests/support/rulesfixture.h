@@ -66,6 +66,13 @@ public:
         game->reloadRackSlots();
     }
 
+    /// Scores the move on the game's board and plays it, as a turn does.
+    bool play(Move move)
+    {
+        game->computeScore(move, game->board());
+        return rules->playMove(move);
+    }
+
     TempDir dir;
     RecordingView view;
     std::unique_ptr<Preferences> preferences;
