@@ -210,6 +210,7 @@ private slots:
         const std::vector<std::pair<std::function<void()>, QString>> refused = {
             {[&] { players->item(0, 1)->setText("QQQQQQQ"); },
              "The board and the racks hold more Q tiles than the set has (1)."},
+            {[&] { players->item(0, 1)->setText("ABCDEFGH"); }, "The rack of Ann holds more than 7 tiles."},
             {[&] {
                  for (int column = 0; column < 3; ++column)
                      board->item(7, column)->setText("z");

@@ -8,6 +8,7 @@
 #include <QSemaphore>
 
 #include "ai/gameanalysis.h"
+#include "base/random.h"
 #include "ui/game/gameoverdialog.h"
 #include "ui/game/moveslistdialog.h"
 #include "ui/game/scorechart.h"
@@ -95,7 +96,7 @@ private slots:
 
         // The record with its first scored move's line changed, opened through File > Open.
         const QStringList lines = QString::fromStdString(record).split('\n');
-        const int move = static_cast<int>(lines.indexOf(QRegularExpression("^>.* \\+\\d")));
+        const int move = static_cast<int>(lines.indexOf(QRegularExpression(">.* \\+\\d.*")));
         QVERIFY(move > 0);
         const auto openChanged = [&](const QString& line) {
             QStringList changed = lines;
@@ -209,14 +210,9 @@ private slots:
     void chartsHoldEachPlayersScoreAfterEachRound()
     {
         WindowFixture fixture;
-        // A game of more than three rounds (a deal of few words may end in passes at once).
-        for (int attempt = 0; attempt < 20; ++attempt) {
-            fixture.game->board() = glyph::Board{};
-            fixture.start({{"Ann", ""}, {"Bob", ""}, {"Cid", ""}});
-            fixture.playBest(400);
-            if (fixture.game->rules()->history().size() > 10)
-                break;
-        }
+        glyph::random::seed(3); // a deal that gives a game of more than three rounds
+        fixture.start({{"Ann", ""}, {"Bob", ""}, {"Cid", ""}});
+        fixture.playBest(400);
         glyph::GameRules& rules = *fixture.game->rules();
         QVERIFY(rules.history().size() > 10);
         QVERIFY(rules.isGameOver());
