@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "ai/luahost.h"
-#include "ai/movegenerator.h"
 #include "ui/board/jokerdialog.h"
 #include "ui/board/panelwidget.h"
 #include "ui/board/paschangedialog.h"
@@ -60,6 +59,7 @@ private slots:
 
             child<QTableWidget>(dialog, "table")->setCurrentCell(2, 0); // laid on the board at once
             chosen = dialog.moves()[2];
+            QTest::keyClick(child<QLineEdit>(dialog, "view"), Qt::Key_Return); // the row count's: no Place
         }
         // Closed without Place: the user's own placement and picked-up tile come back.
         QVERIFY(std::memcmp(&fixture.game->rackSlots(), &before, sizeof before) == 0);
@@ -67,7 +67,7 @@ private slots:
         {
             glyph::TopMovesDialog dialog(*fixture.session, fixture.window.get());
             child<QTableWidget>(dialog, "table")->setCurrentCell(2, 0);
-            dialog.placeClicked();
+            QTest::keyClick(child<QTableWidget>(dialog, "table"), Qt::Key_Return); // the list's Enter places
         }
         Move laid;
         QVERIFY(fixture.game->buildHumanMove(laid));
@@ -80,11 +80,7 @@ private slots:
         WindowFixture fixture;
         fixture.start({{"Ann", ""}, {"Bob", ""}});
         glyph::GameRules& rules = *fixture.game->rules();
-        for (int turn = 0; turn < 5; ++turn) { // each the best move from a fixed rack, or a pass
-            fixture.setRack("AEIOTRS");
-            const Move best = glyph::moveGenerator(*fixture.game).generate(rules.currentPlayer().rack);
-            QVERIFY(best.isPass() ? rules.passOrExchange("", "") : rules.playMove(best));
-        }
+        fixture.playBest(5, "AEIOTRS"); // each the best move from a fixed rack, or a pass
         const glyph::Board afterTurn3 = rules.history()[3].board;
         {
             glyph::MovesListDialog dialog(*fixture.session, nullptr);

@@ -1,6 +1,9 @@
 // A game through the window: computers playing to the end, the commands locked during a
-// computer turn, Escape, the question before an unsaved game is thrown away, and the File
-// menu's exports of the move list and the board, with what the user sees when one fails.
+// computer turn, Escape, the chain of computer turns on the session alone and a failing
+// profile's report, the clocks, the question before an unsaved game is thrown away, and the
+// File menu's exports of the move list and the board, with what the user sees when one fails.
+
+#include <QSignalSpy>
 
 #include "ai/luahost.h"
 #include "base/random.h"
@@ -132,6 +135,46 @@ private slots:
         QCOMPARE(fixture.game->rules()->history().size(), played); // and no turn follows
     }
 
+    void computerTurnsChainOffTheWindowThreadUntilAPersonIsToMove()
+    {
+        WindowFixture fixture(false);
+        glyph::GameSession& session = *fixture.session;
+        session.setWaitFactor(0.01);
+        fixture.start({{"Cpu1", "alpha.cpu"}, {"Cpu2", "beta.cpu"}, {"Ann", ""}});
+        QSignalSpy locks(&session, &glyph::GameSession::lockChanged);
+        QSignalSpy notices(&session, &glyph::GameSession::thinking);
+
+        // The turn starts and returns at once: the move is chosen on a worker thread.
+        session.move();
+        QVERIFY(session.locked());
+        QVERIFY(session.paused());
+        // Both computers play in turn, then the human is to move and the chain ends by itself.
+        QTRY_COMPARE_WITH_TIMEOUT(fixture.game->rules()->currentPlayerIndex(), 2, 10000);
+        QTRY_VERIFY(!session.locked());
+        QCOMPARE(fixture.game->rules()->history().size(), std::size_t(3));
+        QCOMPARE(locks.count(), 4); // taken and released once per turn
+        QVERIFY(notices.count() >= 2);
+        QVERIFY(!session.paused());
+    }
+
+    void aFailingProfileIsReportedWithTheMovePlayed()
+    {
+        WindowFixture fixture(false);
+        glyph::GameSession& session = *fixture.session;
+        session.setWaitFactor(0.01);
+        fixture.folder.write("Profiles/broken.cpu", "error('no strategy today')\n");
+        fixture.start({{"Cpu", "broken.cpu"}, {"Ann", ""}});
+        QSignalSpy output(&session, &glyph::GameSession::scriptOutput);
+        QSignalSpy status(&session, &glyph::GameSession::statusMessage);
+        session.move();
+        QTRY_VERIFY_WITH_TIMEOUT(!session.locked(), 10000);
+        QCOMPARE(fixture.game->rules()->history().size(), std::size_t(2)); // the best move was played
+        QVERIFY(!output.isEmpty() && output.last().at(0).toString().contains("no strategy today"));
+        QVERIFY(output.last().at(0).toString().startsWith("Error: "));
+        QCOMPARE(status.count(), 1);
+        QVERIFY(status.last().at(0).toString().contains("broken.cpu"));
+    }
+
     void clocksRunOnlyWhileNothingHoldsThemStill()
     {
         WindowFixture fixture;
@@ -193,17 +236,20 @@ private slots:
         QCOMPARE(fixture.game->rules()->history().size(), std::size_t(2));
 
         // Save goes through the save dialog, then the open goes on; the caption names the file.
+        // ".tc" is added when the file's own name has no dot, whatever its folder's name holds.
+        QVERIFY(QDir().mkpath("Games/.hidden"));
         fixture.answer = 0;
-        fileAnswers = {"Games/first", QString()};
+        fileAnswers = {"Games/.hidden/first", QString()};
         window.openClicked();
         QCOMPARE(fileDialogs, (QStringList{"save", "open"}));
-        QVERIFY(QFile::exists("Games/first.tc"));
+        QVERIFY(QFile::exists("Games/.hidden/first.tc"));
         QVERIFY(window.windowTitle().endsWith(" - first.tc"));
+        QCOMPARE(glyph::GameSession::savedGameName("Games/first.game"), QString("Games/first.game"));
 
         // A second move, then Discard: the file's game replaces it and the move is gone.
         fixture.game->rules()->passOrExchange("", "");
         fixture.answer = 1;
-        fileAnswers = {"Games/first.tc"};
+        fileAnswers = {"Games/.hidden/first.tc"};
         window.openClicked();
         QCOMPARE(fixture.messages, (std::vector<QString>{question, question, question, question, question}));
         QCOMPARE(fixture.game->rules()->history().size(), std::size_t(2));

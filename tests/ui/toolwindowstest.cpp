@@ -1,10 +1,9 @@
-// The player's tools beside the game: the dictionary window's searches and its Edit page,
-// the palindrome list, the conversion dialog that builds a dictionary, and the profile editor
-// with its files, completion list, tip and Test run.
+// The player's tools beside the game: the dictionary window's searches (the advanced one's
+// bounds and filters too) and its Edit page, the palindrome list, the conversion dialog that
+// builds a dictionary, and the profile editor with its files, completion list, tip and Test run.
 
 #include <atomic>
 
-#include "ai/movegenerator.h"
 #include "dictionary/dawgbuilder.h"
 #include "ui/dictionary/conversiondialog.h"
 #include "ui/dictionary/dictionarydialog.h"
@@ -85,6 +84,7 @@ private slots:
     {
         WindowFixture fixture;
         DictionaryDialog& dialog = *fixture.window->dictionaryDialog();
+        const auto found = [&dialog] { return tableRows(*child<QTableWidget>(dialog, "tableFind"), true); };
         // Each key typed searches again: "?" is one letter, "*" any run, "/" any vowel of the set.
         const std::pair<const char*, const char*> patterns[] = {
             {"c?t", "C.T"}, {"*t", ".*T"}, {"//", "[AEIOU]{2}"}};
@@ -92,13 +92,12 @@ private slots:
             child<QLineEdit>(dialog, "wordFind")->clear();
             QTest::keyClicks(child<QLineEdit>(dialog, "wordFind"), typed);
             waitForSearch(dialog);
-            QCOMPARE(tableRows(*child<QTableWidget>(dialog, "tableFind"), true), wordsMatching(expected));
+            QCOMPARE(found(), wordsMatching(expected));
         }
         // The view limit cuts the table, not the total.
         child<QLineEdit>(dialog, "view")->setText("2");
         waitForSearch(dialog);
-        QCOMPARE(tableRows(*child<QTableWidget>(dialog, "tableFind"), true),
-                 wordsMatching("[AEIOU]{2}").mid(0, 2));
+        QCOMPARE(found(), wordsMatching("[AEIOU]{2}").mid(0, 2));
         QCOMPARE(child<QLineEdit>(dialog, "total")->text(),
                  QString::number(wordsMatching("[AEIOU]{2}").size()));
         child<QLineEdit>(dialog, "view")->setText("100");
@@ -106,33 +105,48 @@ private slots:
         child<QRadioButton>(dialog, "anagram")->setChecked(true);
         child<QLineEdit>(dialog, "wordFind")->setText("tar");
         waitForSearch(dialog);
-        QCOMPARE(tableRows(*child<QTableWidget>(dialog, "tableFind"), true), wordsMatching("ART|RAT|TAR"));
+        QCOMPARE(found(), wordsMatching("ART|RAT|TAR"));
         // A row: front hooks (none), the word, back hooks (none, but AR is a word), its value from
         // the set, vowels, consonants, length, then its probability rank.
         QVERIFY(
             tableRows(*child<QTableWidget>(dialog, "tableFind")).front().startsWith(" ART \u00B7 3 1 2 3 "));
 
-        // Advanced mode searches on Return only, with the filters of its page.
+        // Advanced mode searches on Return only; its bounds start wide enough for every word.
+        const auto pressReturn = [&dialog] {
+            QTest::keyClick(child<QLineEdit>(dialog, "wordFind"), Qt::Key_Return);
+            waitForSearch(dialog);
+        };
+        auto* note = child<QLabel>(dialog, "timeFind");
         child<QRadioButton>(dialog, "advanced")->setChecked(true);
-        child<QLineEdit>(dialog, "minimLength")->setText("2");
-        child<QLineEdit>(dialog, "maximLength")->setText("3");
-        child<QLineEdit>(dialog, "minimValue")->setText("0");
-        child<QLineEdit>(dialog, "maximValue")->setText("100");
-        child<QLineEdit>(dialog, "banedLetters")->setText("c");
-        child<QLineEdit>(dialog, "forcedLetters")->setText("t");
+        child<QLineEdit>(dialog, "view")->setText("1000");
         child<QLineEdit>(dialog, "wordFind")->clear();
         QTest::keyClicks(child<QLineEdit>(dialog, "wordFind"), "*");
         waitForSearch(dialog);
-        QCOMPARE(tableRows(*child<QTableWidget>(dialog, "tableFind"), true), wordsMatching("ART|RAT|TAR"));
-        QTest::keyClick(child<QLineEdit>(dialog, "wordFind"), Qt::Key_Return);
-        waitForSearch(dialog);
-        QCOMPARE(tableRows(*child<QTableWidget>(dialog, "tableFind"), true),
-                 wordsMatching("(?=.*T)[ABD-Z]{2,3}"));
+        QCOMPARE(found(), wordsMatching("ART|RAT|TAR"));
+        pressReturn();
+        QCOMPARE(found(), wordsMatching(".*"));
+        QVERIFY(!note->text().contains("bound"));
+        // An empty upper bound finds nothing, and the result line says why.
+        for (const char* field : {"maximLength", "maximValue"}) {
+            child<QLineEdit>(dialog, field)->clear();
+            pressReturn();
+            QCOMPARE(found(), QStringList());
+            const QString why = field == std::string("maximLength") ? "length" : "value";
+            QVERIFY2(note->text().contains("Nothing found: the " + why + " has no upper bound."),
+                     qPrintable(note->text()));
+            child<QLineEdit>(dialog, field)->setText("9999");
+        }
+        // The filters of its page.
+        child<QLineEdit>(dialog, "minimLength")->setText("2");
+        child<QLineEdit>(dialog, "maximLength")->setText("3");
+        child<QLineEdit>(dialog, "banedLetters")->setText("c");
+        child<QLineEdit>(dialog, "forcedLetters")->setText("t");
+        pressReturn();
+        QCOMPARE(found(), wordsMatching("(?=.*T)[ABD-Z]{2,3}"));
         child<QLineEdit>(dialog, "forcedLetters")->clear();
         child<QCheckBox>(dialog, "palindrom")->setChecked(true);
-        QTest::keyClick(child<QLineEdit>(dialog, "wordFind"), Qt::Key_Return);
-        waitForSearch(dialog);
-        QCOMPARE(tableRows(*child<QTableWidget>(dialog, "tableFind"), true), wordsMatching("AA"));
+        pressReturn();
+        QCOMPARE(found(), wordsMatching("AA"));
 
         // The Edit page: Apply adds or deletes the valid words listed, and the game uses them.
         const auto words = static_cast<int>(glyph::test::testWords().size());

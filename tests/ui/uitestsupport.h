@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ai/aiplayers.h"
+#include "ai/movegenerator.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
 #include "preferences/preferences.h"
@@ -146,6 +147,19 @@ public:
         game->rules()->currentPlayer().setRack(rack);
         game->reloadRackSlots();
         session->refresh(false);
+    }
+
+    /// Plays up to `turns` best-score moves (a pass when there is none) until the game ends,
+    /// each from this rack when one is given.
+    void playBest(int turns, const std::string& rack = "")
+    {
+        GameRules& rules = *game->rules();
+        for (int turn = 0; turn < turns && !rules.isGameOver(); ++turn) {
+            if (!rack.empty())
+                setRack(rack);
+            const Move best = moveGenerator(*game).generate(rules.currentPlayer().rack);
+            QVERIFY(best.isPass() ? rules.passOrExchange("", "") : rules.playMove(best));
+        }
     }
 
     /// Marks the rack slot as laid on the square, as the board does after a drop.

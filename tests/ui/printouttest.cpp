@@ -1,84 +1,17 @@
-// The advanced search's starting bounds and its note when an empty bound found nothing, and
-// the printout: a square board beside the players, their scores and the date, as a PDF reads.
+// The printout: a square board beside the players, their scores and the date, as a PDF reads.
 
 #include <QPrinter>
 
 #include "ui/board/exports.h"
-#include "ui/dictionary/dictionarydialog.h"
 #include "uitestsupport.h"
 
-using glyph::test::child;
 using glyph::test::WindowFixture;
 
-namespace
-{
-
-/// The words of the results table (its "Word" column).
-QStringList foundWords(const QTableWidget& table)
-{
-    int column = 0;
-    while (column < table.columnCount() && table.horizontalHeaderItem(column)->text() != "Word")
-        ++column;
-    QStringList words;
-    for (int row = 0; row < table.rowCount(); ++row)
-        words << table.item(row, column)->text();
-    return words;
-}
-
-/// Presses Return in the search field and waits for the rows of the search it starts.
-void search(glyph::DictionaryDialog& dialog)
-{
-    QTest::keyClick(child<QLineEdit>(dialog, "wordFind"), Qt::Key_Return);
-    QVERIFY(QTest::qWaitFor([&dialog] { return !dialog.searching(); }, 10000));
-}
-
-} // namespace
-
-class SearchAndPrintoutTest : public QObject
+class PrintoutTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void advancedSearchStartsWithTheWidestBoundsAndSaysWhenAnEmptyOneFoundNothing()
-    {
-        WindowFixture fixture;
-        glyph::DictionaryDialog& dialog = *fixture.window->dictionaryDialog();
-        auto* table = child<QTableWidget>(dialog, "tableFind");
-        auto* line = child<QLabel>(dialog, "timeFind");
-        child<QRadioButton>(dialog, "advanced")->setChecked(true);
-        child<QLineEdit>(dialog, "view")->setText("1000");
-        child<QLineEdit>(dialog, "wordFind")->setText("*");
-        search(dialog);
-        // Nothing typed into the bounds: every word of the list is found.
-        QStringList all;
-        for (const std::string& word : glyph::test::testWords())
-            all << QString::fromStdString(word);
-        all.sort();
-        QCOMPARE(foundWords(*table), all);
-        QVERIFY(!line->text().contains("bound"));
-
-        // An empty upper bound finds nothing, and the result line says why; a lower bound does not.
-        for (const char* field : {"maximLength", "maximValue"}) {
-            child<QLineEdit>(dialog, field)->clear();
-            search(dialog);
-            QCOMPARE(table->rowCount(), 0);
-            QVERIFY2(line->text().contains(QString("Nothing found: the ") +
-                                           (field == std::string("maximLength") ? "length" : "value") +
-                                           " has no upper bound."),
-                     qPrintable(line->text()));
-            child<QLineEdit>(dialog, field)->setText("9999");
-        }
-        child<QLineEdit>(dialog, "minimLength")->clear();
-        child<QLineEdit>(dialog, "minimValue")->clear();
-        search(dialog);
-        QCOMPARE(foundWords(*table), all);
-        // Nothing found for another reason: no note about bounds.
-        child<QLineEdit>(dialog, "wordFind")->setText("QQQ*");
-        search(dialog);
-        QCOMPARE(table->rowCount(), 0);
-        QVERIFY(!line->text().contains("bound"));
-    }
-
     void thePrintoutShowsASquareBoardWithThePlayersScoresAndDate()
     {
         // On any page the board is a square inside the page, leaving room at its right.
@@ -142,5 +75,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SearchAndPrintoutTest)
-#include "searchandprintouttest.moc"
+QTEST_MAIN(PrintoutTest)
+#include "printouttest.moc"
