@@ -245,6 +245,11 @@ private slots:
         QVERIFY(QFile::exists("Games/.hidden/first.tc"));
         QVERIFY(window.windowTitle().endsWith(" - first.tc"));
         QCOMPARE(glyph::GameSession::savedGameName("Games/first.game"), QString("Games/first.game"));
+        // A score edited in place, as the position editor does, is a change to save.
+        QVERIFY(!fixture.session->unsaved());
+        fixture.game->rules()->players()[0].score += 5;
+        fixture.game->rules()->amendSnapshot();
+        QVERIFY(fixture.session->unsaved());
 
         // A second move, then Discard: the file's game replaces it and the move is gone.
         fixture.game->rules()->passOrExchange("", "");
