@@ -158,6 +158,26 @@ private slots:
                                      "Second tip.\n", "Third tip, last.\n", "Written by us."}));
     }
 
+    void aTranslatedFormatWithOtherConversionsFallsBackToTheSource()
+    {
+        // A translation file is data: one whose conversions differ from the source's would
+        // make the formatting read arguments that were never passed.
+        class Faulty : public QTranslator
+        {
+        public:
+            QString translate(const char*, const char* source, const char*, int) const override
+            {
+                return QString::fromUtf8(source) == "%d tiles" ? "%s piese" : "%d piese";
+            }
+        } faulty;
+        QCoreApplication::installTranslator(&faulty);
+        const QString refused = translation::translateFormat("glyph", "%d tiles");
+        const QString kept = translation::translateFormat("glyph", "%d pieces");
+        QCoreApplication::removeTranslator(&faulty);
+        QCOMPARE(refused, QString("%d tiles"));
+        QCOMPARE(kept, QString("%d piese"));
+    }
+
     void everyTextOfTheProgramHasAFinishedRomanianTranslation()
     {
         // lupdate brings a copy of the translation in step with the sources: a text new to it
