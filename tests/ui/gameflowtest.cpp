@@ -157,6 +157,25 @@ private slots:
         QVERIFY(!session.paused());
     }
 
+    void aNewGameAbandonsTheComputerTurnUnderWay()
+    {
+        WindowFixture fixture(false);
+        glyph::GameSession& session = *fixture.session;
+        fixture.folder.write("Profiles/thinker.cpu", "while true do end\n");
+        fixture.start({{"Cpu", "thinker.cpu"}, {"Ann", ""}});
+        session.move();
+        QVERIFY(session.locked());
+        // The old game's turn must neither hold the new game nor play into it.
+        std::vector<glyph::Player> players(2);
+        players[0].setName("Ann");
+        players[1].setName("Bob");
+        QVERIFY(session.startNewGame(players, glyph::kClassicGameType));
+        QVERIFY(!session.locked());
+        QTest::qWait(100);
+        QCOMPARE(fixture.game->rules()->history().size(), std::size_t(1));
+        QCOMPARE(fixture.game->rules()->currentPlayer().name, std::string("Ann"));
+    }
+
     void aFailingProfileIsReportedWithTheMovePlayed()
     {
         WindowFixture fixture(false);
