@@ -58,9 +58,7 @@ TEST(GameAnalysis, FindsAMissedSevenTileMoveAndWhatTheTurnGaveAway)
     played.start({"Ann", "Bob"});
     played.setRack(0, "ACTRESS");
     played.rules->amendSnapshot();
-    glyph::Move seven = glyph::test::makeMove(true, 8, 2, "ACTRESS");
-    played.game->computeScore(seven, played.game->board());
-    ASSERT_TRUE(played.rules->playMove(seven));
+    ASSERT_TRUE(played.play(glyph::test::makeMove(true, 8, 2, "ACTRESS")));
     const auto playedTurns =
         GameAnalysis(*played.game, glyph::LeaveValues::handWritten(played.game->letterSet()))
             .analyse(*played.rules);
