@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "dictionary/dawgbuilder.h"
+#include "dictionary/dawgvalidator.h"
 #include "support/searchfixture.h"
 
 using glyph::DawgBuilder;
@@ -212,6 +213,12 @@ TEST_F(DictionaryFiles, LoadsTheExampleAndRefusesUnreadableOrCorruptedFiles)
         // The failed path is read again rather than taken as already loaded.
         EXPECT_FALSE(dictionary.load(bad));
     }
+    // A child at the node count is refused even when the memory after the nodes would read as
+    // a sound list (in a file, that memory is past the end of what was read).
+    const std::vector<glyph::DawgNode> past = {kRootNode, node('A', true, false, 2),
+                                               node('B', true, true, 0)};
+    EXPECT_TRUE(glyph::DawgValidator::isSound(past.data(), 3));
+    EXPECT_FALSE(glyph::DawgValidator::isSound(past.data(), 2));
 }
 
 TEST_F(DictionaryFiles, BuildsMatchThePlainBuilderAndUnsortedListsAreRewritten)
