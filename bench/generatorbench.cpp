@@ -45,13 +45,7 @@ std::vector<Position> midGamePositions(glyph::Game& game)
     std::vector<Position> positions;
     glyph::random::seed(kSeed);
     for (int number = 0; number < kPositionGames; ++number) {
-        game.loadSettings();
-        game.setRules(std::make_unique<glyph::GameClassic>(game));
-        glyph::GameRules& rules = *game.rules();
-        std::vector<glyph::Player> players(2);
-        players[0].setName("One");
-        players[1].setName("Two");
-        rules.start(players);
+        glyph::GameRules& rules = glyph::bench::startTwoPlayerGame(game);
         for (int turn = 0; turn <= kLastTurn && !rules.isGameOver(); ++turn) {
             const std::string rack = rules.currentPlayer().rack;
             if (turn >= kFirstTurn && rack.size() == glyph::kRackSize)
