@@ -168,26 +168,24 @@ private slots:
     {
         WindowFixture fixture;
         DictionaryDialog& dialog = *fixture.window->dictionaryDialog();
+        const auto field = [&dialog](const char* name) { return child<QLineEdit>(dialog, name); };
+        QLineEdit& wordFind = *field("wordFind");
         const auto found = [&dialog] { return tableRows(*child<QTableWidget>(dialog, "tableFind"), true); };
-        // Each key typed searches again: "?" is one letter, "*" any run, "/" any vowel of the set.
-        const std::pair<const char*, const char*> patterns[] = {
-            {"c?t", "C.T"}, {"*t", ".*T"}, {"//", "[AEIOU]{2}"}};
-        for (const auto& [typed, expected] : patterns) {
-            child<QLineEdit>(dialog, "wordFind")->clear();
-            QTest::keyClicks(child<QLineEdit>(dialog, "wordFind"), typed);
-            waitForSearch(dialog);
-            QCOMPARE(found(), wordsMatching(expected));
-        }
-        // The view limit cuts the table, not the total.
-        child<QLineEdit>(dialog, "view")->setText("2");
+        // Each key typed searches again. (What the patterns match: the core's search test.)
+        QTest::keyClicks(&wordFind, "c?t");
         waitForSearch(dialog);
-        QCOMPARE(found(), wordsMatching("[AEIOU]{2}").mid(0, 2));
-        QCOMPARE(child<QLineEdit>(dialog, "total")->text(),
-                 QString::number(wordsMatching("[AEIOU]{2}").size()));
-        child<QLineEdit>(dialog, "view")->setText("100");
+        QCOMPARE(found(), wordsMatching("C.T"));
+        // The view limit cuts the table, not the total.
+        wordFind.setText("*t");
+        field("view")->setText("2");
+        waitForSearch(dialog);
+        QVERIFY(wordsMatching(".*T").size() > 2);
+        QCOMPARE(found(), wordsMatching(".*T").mid(0, 2));
+        QCOMPARE(field("total")->text(), QString::number(wordsMatching(".*T").size()));
+        field("view")->setText("100");
 
         child<QRadioButton>(dialog, "anagram")->setChecked(true);
-        child<QLineEdit>(dialog, "wordFind")->setText("tar");
+        wordFind.setText("tar");
         waitForSearch(dialog);
         QCOMPARE(found(), wordsMatching("ART|RAT|TAR"));
         // A row: front hooks (none), the word, back hooks (none, but AR is a word), its value from
@@ -196,38 +194,37 @@ private slots:
             tableRows(*child<QTableWidget>(dialog, "tableFind")).front().startsWith(" ART \u00B7 3 1 2 3 "));
 
         // Advanced mode searches on Return only; its bounds start wide enough for every word.
-        const auto pressReturn = [&dialog] {
-            QTest::keyClick(child<QLineEdit>(dialog, "wordFind"), Qt::Key_Return);
+        const auto pressReturn = [&] {
+            QTest::keyClick(&wordFind, Qt::Key_Return);
             waitForSearch(dialog);
         };
         auto* note = child<QLabel>(dialog, "timeFind");
         child<QRadioButton>(dialog, "advanced")->setChecked(true);
-        child<QLineEdit>(dialog, "view")->setText("1000");
-        child<QLineEdit>(dialog, "wordFind")->clear();
-        QTest::keyClicks(child<QLineEdit>(dialog, "wordFind"), "*");
+        field("view")->setText("1000");
+        wordFind.clear();
+        QTest::keyClicks(&wordFind, "*");
         waitForSearch(dialog);
         QCOMPARE(found(), wordsMatching("ART|RAT|TAR"));
         pressReturn();
         QCOMPARE(found(), wordsMatching(".*"));
         QVERIFY(!note->text().contains("bound"));
         // An empty upper bound finds nothing, and the result line says why.
-        for (const char* field : {"maximLength", "maximValue"}) {
-            child<QLineEdit>(dialog, field)->clear();
+        for (const QString why : {"Length", "Value"}) {
+            field(qPrintable("maxim" + why))->clear();
             pressReturn();
             QCOMPARE(found(), QStringList());
-            const QString why = field == std::string("maximLength") ? "length" : "value";
-            QVERIFY2(note->text().contains("Nothing found: the " + why + " has no upper bound."),
+            QVERIFY2(note->text().contains("Nothing found: the " + why.toLower() + " has no upper bound."),
                      qPrintable(note->text()));
-            child<QLineEdit>(dialog, field)->setText("9999");
+            field(qPrintable("maxim" + why))->setText("9999");
         }
-        // The filters of its page.
-        child<QLineEdit>(dialog, "minimLength")->setText("2");
-        child<QLineEdit>(dialog, "maximLength")->setText("3");
-        child<QLineEdit>(dialog, "banedLetters")->setText("c");
-        child<QLineEdit>(dialog, "forcedLetters")->setText("t");
+        // The filters of its page, each of them in force.
+        field("minimLength")->setText("2");
+        field("maximLength")->setText("3");
+        field("banedLetters")->setText("c");
+        field("forcedLetters")->setText("t");
         pressReturn();
         QCOMPARE(found(), wordsMatching("(?=.*T)[ABD-Z]{2,3}"));
-        child<QLineEdit>(dialog, "forcedLetters")->clear();
+        field("forcedLetters")->clear();
         child<QCheckBox>(dialog, "palindrom")->setChecked(true);
         pressReturn();
         QCOMPARE(found(), wordsMatching("AA"));
@@ -237,9 +234,10 @@ private slots:
         const char* const typed[] = {"level", "dog", "noon", " NOON ", "xylo-phonic", "otto"};
         for (int row = 0; row < 6; ++row)
             setEditWord(dialog, row, typed[row]);
-        QCOMPARE(child<QTableWidget>(dialog, "editTable")->item(0, 1)->text(), QString("No"));
-        QCOMPARE(child<QTableWidget>(dialog, "editTable")->item(1, 1)->text(), QString("Yes"));
-        QCOMPARE(child<QTableWidget>(dialog, "editTable")->item(4, 1)->text(), QString("Not valid"));
+        const auto status = [&dialog](int row) {
+            return child<QTableWidget>(dialog, "editTable")->item(row, 1)->text();
+        };
+        QCOMPARE(QStringList({status(0), status(1), status(4)}), (QStringList{"No", "Yes", "Not valid"}));
 
         // NOON is added once although listed twice; cut at its hyphen, XYLO would be added.
         fixture.onDialog = runConversion;
@@ -249,7 +247,7 @@ private slots:
         QCOMPARE(fixture.game->dictionary().wordCount(), words + 3u);
         QCOMPARE(child<QTableWidget>(dialog, "statisticTable")->item(2, 1)->text(),
                  QString::number(words + 3));
-        QCOMPARE(child<QTableWidget>(dialog, "editTable")->item(0, 1)->text(), QString("Yes"));
+        QCOMPARE(status(0), QString("Yes"));
 
         // Deleting: "cat's" is not valid, so it must not delete CAT.
         dialog.clearListClicked();
