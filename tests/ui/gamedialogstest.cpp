@@ -79,7 +79,7 @@ class GameDialogsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void topMovesListsEveryMoveAndOnlyPlaceKeepsOne()
+    void topMovesListsEveryMoveAndOnlyPlaceKeepsOneAndTheMoveListGoesBackToATurn()
     {
         WindowFixture fixture;
         fixture.start({{"Ann", ""}, {"Bob", ""}});
@@ -112,12 +112,8 @@ private slots:
         QVERIFY(fixture.game->buildHumanMove(laid));
         QCOMPARE(fixture.game->moveText(laid, fixture.game->board()),
                  fixture.game->moveText(chosen, fixture.game->board()));
-    }
 
-    void moveListGoesBackToTheChosenTurn()
-    {
-        WindowFixture fixture;
-        fixture.start({{"Ann", ""}, {"Bob", ""}});
+        // The move list goes back to the turn chosen.
         glyph::GameRules& rules = *fixture.game->rules();
         fixture.playBest(5, "AEIOTRS"); // each the best move from a fixed rack, or a pass
         const glyph::Board afterTurn3 = rules.history()[3].board;

@@ -483,7 +483,7 @@ private slots:
     }
 
     // Last: these change the application's style and font.
-    void styleLanguageFontAndGeometryComeFromThePreferences()
+    void styleLanguageFontAndGeometryComeFromThePreferencesAndStayUsableWhenDamaged()
     {
         QVERIFY(!startup::isDesktopTooSmall(QSize(1024, 768)));
         QVERIFY(startup::isDesktopTooSmall(QSize(1023, 768)));
@@ -539,12 +539,8 @@ private slots:
         QWidget window;
         glyph::WindowSizeKeeper::restore(prefs, window, "MainWindowKey");
         QCOMPARE(window.geometry(), QRect(30, 40, 500, 300));
-    }
 
-    void aDamagedGeometryOrFontKeepsTheWindowOnTheScreenAndReadable()
-    {
-        glyph::test::TempDir dir;
-        glyph::Preferences prefs(dir.file("Preferences.ini"));
+        // A damaged geometry or font keeps the window on the screen and readable.
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         // The bounds are the core's to prove: here, that the window hands them its screen and its
         // smallest readable size.
@@ -602,7 +598,7 @@ private slots:
                                      "Second tip.\n", "Third tip, last.\n", "Written by us."}));
     }
 
-    void aTranslatedFormatWithOtherConversionsFallsBackToTheSource()
+    void everyTextHasAFinishedRomanianTranslationAndABadOneFallsBackToTheSource()
     {
         // A translation file is data: one whose conversions differ from the source's would
         // make the formatting read arguments that were never passed.
@@ -620,10 +616,7 @@ private slots:
         QCoreApplication::removeTranslator(&faulty);
         QCOMPARE(refused, QString("%d tiles"));
         QCOMPARE(kept, QString("%d piese"));
-    }
 
-    void everyTextOfTheProgramHasAFinishedRomanianTranslation()
-    {
         // lupdate brings a copy of the translation in step with the sources: a text new to it
         // comes in unfinished, a text gone from the sources is marked vanished.
         QTemporaryDir folder;

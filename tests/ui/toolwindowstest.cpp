@@ -443,7 +443,7 @@ private slots:
         QVERIFY2(last.startsWith("Error: [string \"x = = 1\"]:1:"), qPrintable(last));
     }
 
-    void rackSearchesShowTheCoresRowsWithHooksAndRanks()
+    void rackSearchesShowTheCoresRowsWithHooksAndRanksAndHeaderClicksSortThem()
     {
         StudyFixture study;
         glyph::RackSearch core(study.game->dictionary(), study.game->letterSet());
@@ -474,11 +474,8 @@ private slots:
         // Three jokers are no rack: the table empties rather than show an older result.
         study.find("fromRack", "a???");
         QCOMPARE(study.table().rowCount(), 0);
-    }
 
-    void headerClicksSortTheRows()
-    {
-        StudyFixture study;
+        // Header clicks sort the rows.
         study.find("fromRack", "CRATES?");
         QVERIFY(study.table().rowCount() > 20);
         const auto scores = [&study] {
@@ -508,7 +505,7 @@ private slots:
         QVERIFY(std::is_sorted(chances.rbegin(), chances.rend()));
     }
 
-    void studyListsRoundTripThroughTheFileChooser()
+    void studyListsRoundTripThroughTheFileChooserAndMakeAQuiz()
     {
         StudyFixture study;
         study.find("fromRack", "TARES?");
@@ -549,11 +546,8 @@ private slots:
         study.waitForSearch();
         QCOMPARE(study.messages, std::vector<QString>{"Invalid Games/bad.txt file"});
         QCOMPARE(study.table().rowCount(), static_cast<int>(words.size()));
-    }
 
-    void quizMarksTheAnagramsTypedAndScoresThem()
-    {
-        StudyFixture study;
+        // A list opened for the quiz: the anagrams typed are marked and scored.
         study.folder.write("Games/quiz.txt", "tears\nDOG\nRATES\ncrate\ntar\n");
         study.chooseOpenFile("Games/quiz.txt");
         child<QPushButton>(study.dialog, "loadList")->click();
