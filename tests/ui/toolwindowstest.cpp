@@ -447,12 +447,20 @@ private slots:
     {
         StudyFixture study;
         glyph::RackSearch core(study.game->dictionary(), study.game->letterSet());
-        // No, one and two jokers, from the rack and with one letter added.
-        for (const char* rack : {"TARES", "CRATES?", "ts??", "=GOD", "=RAT?", "=a??"}) {
+        // No, one and two jokers, from the rack and with one letter added, in either order of the
+        // list ("most likely first" asks the core's probability order).
+        const std::pair<const char*, glyph::SearchOrder> racks[] = {
+            {"TARES", glyph::SearchOrder::Natural}, {"CRATES?", glyph::SearchOrder::Probability},
+            {"ts??", glyph::SearchOrder::Natural},  {"=GOD", glyph::SearchOrder::Probability},
+            {"=RAT?", glyph::SearchOrder::Natural}, {"=a??", glyph::SearchOrder::Probability}};
+        for (const auto& [rack, order] : racks) {
             const bool plusOne = rack[0] == '=';
             const std::string letters = plusOne ? rack + 1 : rack;
+            child<QComboBox>(study.dialog, "searchOrder")
+                ->setCurrentIndex(order == glyph::SearchOrder::Natural ? 0 : 1);
             study.find(plusOne ? "plusOne" : "fromRack", QString::fromStdString(letters));
-            const auto expected = plusOne ? core.plusOne(letters, "100") : core.fromRack(letters, "100");
+            const auto expected =
+                plusOne ? core.plusOne(letters, "100", order) : core.fromRack(letters, "100", order);
             QVERIFY(expected.has_value());
             QVERIFY2(!expected->rows.empty(), rack);
             QCOMPARE(study.table().rowCount(), static_cast<int>(expected->rows.size()));
