@@ -60,7 +60,7 @@ QStringList tableRows(const QTableWidget& table, bool wordOnly = false)
 /// Waits until the dictionary window has shown the rows of its last search.
 void waitForSearch(const DictionaryDialog& dialog)
 {
-    QVERIFY(QTest::qWaitFor([&dialog] { return !dialog.searching(); }, 10000));
+    QVERIFY(QTest::qWaitFor([&dialog] { return !dialog.searching(); }, 20000));
 }
 
 /// Writes a word into a row of the Edit page's table, as the cell editor does.
@@ -120,11 +120,7 @@ public:
     {
         child<QRadioButton>(dialog, mode)->setChecked(true);
         child<QLineEdit>(dialog, "wordFind")->setText(text);
-        waitForSearch();
-    }
-    void waitForSearch() const
-    {
-        QVERIFY(QTest::qWaitFor([this] { return !dialog.searching(); }, 20000));
+        waitForSearch(dialog);
     }
 
     void clickHeader(Column column) const
@@ -535,7 +531,7 @@ private slots:
         study.find("simple", "a?");
         study.chooseOpenFile("Games/study.txt");
         child<QPushButton>(study.dialog, "loadList")->click();
-        study.waitForSearch();
+        waitForSearch(study.dialog);
         QCOMPARE(study.column(Word), words);
         study.checkHooksAndRanks();
 
@@ -551,7 +547,7 @@ private slots:
         study.folder.write("Games/bad.txt", "CAT\nC4T\n");
         study.chooseOpenFile("Games/bad.txt");
         child<QPushButton>(study.dialog, "loadList")->click();
-        study.waitForSearch();
+        waitForSearch(study.dialog);
         QCOMPARE(study.messages, std::vector<QString>{"Invalid Games/bad.txt file"});
         QCOMPARE(study.table().rowCount(), static_cast<int>(words.size()));
 
@@ -559,7 +555,7 @@ private slots:
         study.folder.write("Games/quiz.txt", "tears\nDOG\nRATES\ncrate\ntar\n");
         study.chooseOpenFile("Games/quiz.txt");
         child<QPushButton>(study.dialog, "loadList")->click();
-        study.waitForSearch();
+        waitForSearch(study.dialog);
         // One question per alphagram (TEARS and RATES share theirs), with its anagrams.
         const std::vector<QStringList> questions = {{"AERST", "ASTER", "RATES", "STARE", "TARES", "TEARS"},
                                                     {"DGO", "DOG", "GOD"},
@@ -620,7 +616,7 @@ private slots:
         QElapsedTimer stopping;
         stopping.start();
         child<QPushButton>(study.dialog, "stopFind")->click();
-        study.waitForSearch();
+        waitForSearch(study.dialog);
         QVERIFY2(stopping.elapsed() < 1000, qPrintable(QString::number(stopping.elapsed())));
         QCOMPARE(study.table().rowCount(), rowsBefore);
         QCOMPARE(child<QLabel>(study.dialog, "timeFind")->text(), QString("Stopped"));
@@ -628,7 +624,7 @@ private slots:
 
         // Left alone, the same search ends with the most likely words of the whole dictionary.
         child<QLineEdit>(study.dialog, "wordFind")->setText("**");
-        study.waitForSearch();
+        waitForSearch(study.dialog);
         QCOMPARE(child<QLineEdit>(study.dialog, "total")->text(),
                  QString::number(study.game->dictionary().wordCount()));
         QCOMPARE(study.table().rowCount(), 100);
