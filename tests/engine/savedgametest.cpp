@@ -32,24 +32,12 @@ std::string savedBytes(RulesFixture& f)
     return f.dir.read("state.tc");
 }
 
-/// Gives the players these racks, the bag keeping the rest of the set's tiles, so that every
-/// position saved from then on is a possible one.
-void giveRacks(RulesFixture& fixture, const std::vector<std::string>& racks)
-{
-    for (std::size_t seat = 0; seat < racks.size(); ++seat)
-        fixture.rules->players()[seat].setRack(racks[seat]);
-    fixture.game->reloadRackSlots();
-    fixture.rules->bag().recomputeFromBoard(fixture.game->letterSet(), fixture.rules->players(),
-                                            fixture.game->board(), fixture.game->rows(),
-                                            fixture.game->columns());
-}
-
 /// A three-player game with five snapshots (the start, a move with a joker, a pass, a move
 /// down, an exchange), saved as game.tc in the fixture's folder; gives back the file's bytes.
 std::string saveFiveSnapshots(RulesFixture& fixture)
 {
     fixture.start({"Ann", "Bob", "Cid"});
-    giveRacks(fixture, {"CAT[XYZ", "EIIOOUU", "SOEEEEE"});
+    fixture.giveRacks({"CAT[XYZ", "EIIOOUU", "SOEEEEE"});
     EXPECT_TRUE(fixture.play(makeMove(true, 8, 7, "C[T", "A")));
     EXPECT_TRUE(fixture.rules->passOrExchange("", ""));
     EXPECT_TRUE(fixture.play(makeMove(false, 8, 10, "SO")));
@@ -270,7 +258,7 @@ TEST(SavedGame, AGameNeedingALargerBoardIsRefusedWithTheSizeItNeeds)
     large.preferences->setInteger("TableColumnsKey", 29);
     ASSERT_TRUE(large.game->loadSettings());
     large.start({"Ann", "Bob"});
-    giveRacks(large, {"CATEEEE", "EEEEIII"});
+    large.giveRacks({"CATEEEE", "EEEEIII"});
     ASSERT_TRUE(large.play(makeMove(false, 14, 15, "CAT")));
     ASSERT_TRUE(large.rules->save(large.dir.file("large.tc")));
 

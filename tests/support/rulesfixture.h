@@ -66,6 +66,17 @@ public:
         game->reloadRackSlots();
     }
 
+    /// Gives the players these racks, the bag keeping the rest of the set's tiles less those on
+    /// the board, so that the position is a possible one.
+    void giveRacks(const std::vector<std::string>& racks)
+    {
+        for (std::size_t seat = 0; seat < racks.size(); ++seat)
+            rules->players()[seat].setRack(racks[seat]);
+        game->reloadRackSlots();
+        rules->bag().recomputeFromBoard(game->letterSet(), rules->players(), game->board(), game->rows(),
+                                        game->columns());
+    }
+
     /// Scores the move on the game's board and plays it, as a turn does.
     bool play(Move move)
     {
