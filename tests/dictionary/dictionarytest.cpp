@@ -216,6 +216,7 @@ TEST_F(DictionaryFiles, BuildsMatchThePlainBuilderAndUnsortedListsAreRewritten)
         EXPECT_EQ(folder.read("list.txt"), c.rewritten.empty() ? c.list : c.rewritten);
         EXPECT_EQ(builder.linesLeftOut(), c.leftOut);
         EXPECT_EQ(builtWords(), c.words);
+        EXPECT_EQ(dictionary.wordCount(), c.words.size()) << "a word given twice counts once";
     }
 }
 
@@ -311,9 +312,9 @@ TEST_F(DictionaryFiles, EditsGiveTheFileOfTheResultingList)
     builder.setDestinationPath(folder.file("out.dic"));
     builder.setAuthor("Owner");
 
-    // Words out of order, and words that are refused.
-    ASSERT_TRUE(
-        builder.addWords(dictionary, {"ZOO", "CA", "ANT", "DOGS", "", "lower", "AB1", std::string(30, 'X')}));
+    // Words out of order, words already there or given twice (counted once), and words refused.
+    ASSERT_TRUE(builder.addWords(
+        dictionary, {"ZOO", "CA", "ANT", "DOGS", "CAT", "ZOO", "", "lower", "AB1", std::string(30, 'X')}));
     const Words added{"ANT", "CA", "CAT", "CATS", "DOG", "DOGS", m17, n29, p30, q39, "ZOO"};
     EXPECT_EQ(folder.read("out.dic"), DicFileWriter::bytes(added, "Owner"));
     EXPECT_EQ(builtWords(), added); // and the edits go on from the file as written

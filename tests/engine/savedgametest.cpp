@@ -130,6 +130,9 @@ TEST(SavedGame, DamagedMissingOrIrregularFilesAreRefusedAndChangeNothing)
         EXPECT_EQ(stateOf(fixture), before) << what;
         fixture.view.warnings.clear();
     };
+    auto expectCorrupted = [&](const std::string& what, const std::string& damaged) {
+        expectRefused(what, fixture.rules->loadBytes(damaged, "bad.tc"), "Corrupted data in bad.tc file");
+    };
     for (const std::string& name : {fixture.dir.file("missing.tc"), fixture.dir.file("folder"),
                                     fixture.dir.file("fifo"), std::string("/dev/zero")}) {
         expectRefused(name, fixture.rules->load(name), "Can't open " + name + " for reading");
@@ -148,20 +151,16 @@ TEST(SavedGame, DamagedMissingOrIrregularFilesAreRefusedAndChangeNothing)
     for (const auto& [from, to] : damages) {
         std::string damaged = bytes;
         damaged.replace(damaged.find(from), from.size(), to);
-        expectRefused(to, fixture.rules->loadBytes(damaged, "bad.tc"), "Corrupted data in bad.tc file");
+        expectCorrupted(to, damaged);
     }
-    expectRefused(
-        "no history",
-        fixture.rules->loadBytes(bytes.substr(0, bytes.find("5 history")) + "0 history\n", "bad.tc"),
-        "Corrupted data in bad.tc file");
-    expectRefused("trailing byte", fixture.rules->loadBytes(bytes + "x", "bad.tc"),
-                  "Corrupted data in bad.tc file");
+    expectCorrupted("no history", bytes.substr(0, bytes.find("5 history")) + "0 history\n");
+    expectCorrupted("trailing byte", bytes + "x");
     // Inside the first snapshot's board: a joker flag on an empty square (a bag image running
     // past its sequence is refused in the bag's own tests).
     const std::size_t board = bytes.find("\n1 0 0\n") + 7 + glyph::Move::kImageSize;
     std::string joker = bytes;
     joker[board + 1] = 1;
-    expectRefused("joker flag", fixture.rules->loadBytes(joker, "bad.tc"), "Corrupted data in bad.tc file");
+    expectCorrupted("joker flag", joker);
     // Impossible positions, and profiles outside their folder.
     auto square = [&](int row, int column) {
         return board + static_cast<std::size_t>(row * 32 + column) * 2;
@@ -178,8 +177,7 @@ TEST(SavedGame, DamagedMissingOrIrregularFilesAreRefusedAndChangeNothing)
     for (const auto& [at, text] : patches) {
         std::string damaged = bytes;
         damaged.replace(at, text.size(), text);
-        expectRefused(std::to_string(at), fixture.rules->loadBytes(damaged, "bad.tc"),
-                      "Corrupted data in bad.tc file");
+        expectCorrupted(std::to_string(at), damaged);
     }
     // Cut anywhere (inside a header line, a player record, the board or the bag), never accepted.
     for (std::size_t length = 0; length < bytes.size(); ++length)
