@@ -15,6 +15,7 @@
 using glyph::GcgImporter;
 using glyph::GcgWriter;
 using glyph::RecordEvent;
+using glyph::test::GameInProgress;
 using glyph::test::RulesFixture;
 
 namespace
@@ -46,27 +47,6 @@ const std::string kEveryKind = "#character-encoding UTF-8\n"
                                ">ann: EEISNOR (EEISNOR) -7 12\n"
                                ">bob: DGERSAB (DGERSAB) -11 1\n"
                                ">ann: (time) -10 2\n";
-
-/// A game in progress to import over: one move played, tiles of the next turn placed.
-struct ImportTarget : RulesFixture {
-    ImportTarget()
-    {
-        start({"Old", "Game"});
-        setRack(0, "CATSXYZ");
-        play(glyph::test::makeMove(true, 8, 7, "CAT"));
-    }
-
-    /// Everything an import may change.
-    std::string state() const
-    {
-        std::string text = GcgWriter(*game).write(*game->rules(), "state");
-        for (const auto& row : game->board())
-            for (const auto& square : row)
-                text += square.letter ? square.letter : '.';
-        return text + std::to_string(game->rules()->historyPosition()) +
-               (game->rules() == rules ? "same" : "other");
-    }
-};
 
 std::string withLineEnds(std::string text, const std::string& end)
 {
@@ -211,7 +191,7 @@ TEST(GcgRecord, RefusesDamagedAndHostileRecordsWithOneMessageAndChangesNothing)
         {players + ">ann: ACT -5 +0 0\n", "Line 3: the exchange gives up more tiles than the rack holds"},
     };
     for (const auto& item : cases) {
-        ImportTarget target;
+        GameInProgress target;
         const std::string before = target.state();
         GcgImporter importer(*target.game);
         EXPECT_FALSE(importer.importText(item.text));
@@ -222,13 +202,13 @@ TEST(GcgRecord, RefusesDamagedAndHostileRecordsWithOneMessageAndChangesNothing)
 
 TEST(GcgRecord, ARecordCutAnywhereIsReadOrRefusedWithoutChangingTheGame)
 {
-    auto target = std::make_unique<ImportTarget>();
+    auto target = std::make_unique<GameInProgress>();
     std::string before = target->state();
     int refused = 0;
     auto tryImport = [&](const std::string& text) {
         GcgImporter importer(*target->game);
         if (importer.importText(text)) {
-            target = std::make_unique<ImportTarget>();
+            target = std::make_unique<GameInProgress>();
             before = target->state();
             return;
         }
@@ -251,7 +231,7 @@ TEST(GcgRecord, ARecordCutAnywhereIsReadOrRefusedWithoutChangingTheGame)
 
 TEST(GcgRecord, ImportingAFileShowsOneWarningOnFailure)
 {
-    ImportTarget target;
+    GameInProgress target;
     GcgImporter importer(*target.game);
     EXPECT_FALSE(importer.importFile(target.dir.path().string()));
     const std::string bad = target.dir.write("bad.gcg", "#player1 a A\n>a: - +0 x\n");

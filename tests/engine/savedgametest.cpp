@@ -16,22 +16,6 @@ using glyph::test::RulesFixture;
 namespace
 {
 
-std::string boardBytes(const glyph::Board& board)
-{
-    std::string bytes;
-    for (const auto& row : board)
-        for (const auto& square : row)
-            bytes += {square.letter, static_cast<char>(square.joker)};
-    return bytes;
-}
-
-/// What a save writes of the game: every snapshot whole, and the game's settings.
-std::string savedBytes(RulesFixture& f)
-{
-    EXPECT_TRUE(f.rules->save(f.dir.file("state.tc")));
-    return f.dir.read("state.tc");
-}
-
 /// A three-player game with five snapshots (the start, a move with a joker, a pass, a move
 /// down, an exchange), saved as game.tc in the fixture's folder; gives back the file's bytes.
 std::string saveFiveSnapshots(RulesFixture& fixture)
@@ -48,23 +32,6 @@ std::string saveFiveSnapshots(RulesFixture& fixture)
     EXPECT_TRUE(fixture.rules->save(fixture.dir.file("game.tc")));
     return fixture.dir.read("game.tc");
 }
-
-/// What a refused load must leave alone.
-std::string stateOf(RulesFixture& f)
-{
-    return savedBytes(f) + std::to_string(f.rules->historyPosition()) + boardBytes(f.game->board()) +
-           std::to_string(f.game->letterSet().entry('Q').value);
-}
-
-/// A game in progress with one move played, to load over.
-struct LoadTarget : RulesFixture {
-    LoadTarget()
-    {
-        start({"Zed", "Yan"});
-        setRack(0, "CATXXXX");
-        play(makeMove(true, 8, 7, "CAT"));
-    }
-};
 
 } // namespace
 
@@ -83,7 +50,8 @@ TEST(SavedGame, RoundTripRestoresEverySnapshotAndTheGameSettings)
     loaded.start({"Zed", "Yan"});
     ASSERT_TRUE(loaded.rules->load(saved.dir.file("game.tc")));
     EXPECT_TRUE(loaded.view.warnings.empty());
-    EXPECT_EQ(savedBytes(loaded), bytes) << "every snapshot and setting as it was saved";
+    ASSERT_TRUE(loaded.rules->save(loaded.dir.file("again.tc")));
+    EXPECT_EQ(loaded.dir.read("again.tc"), bytes) << "every snapshot and setting as it was saved";
     EXPECT_EQ(loaded.rules->historyPosition(), 0) << "a loaded game shows its first position";
     EXPECT_EQ(loaded.game->board(), glyph::Board{});
     EXPECT_EQ(loaded.game->rackSlotCount(), 7);
@@ -118,16 +86,16 @@ TEST(SavedGame, DamagedMissingOrIrregularFilesAreRefusedAndChangeNothing)
     RulesFixture saved;
     const std::string bytes = saveFiveSnapshots(saved);
     const std::string setName = saved.dir.file("test.set");
-    LoadTarget fixture;
+    glyph::test::GameInProgress fixture;
     ASSERT_EQ(::mkfifo(fixture.dir.file("fifo").c_str(), 0600), 0); // no writer: a read would block
     std::filesystem::create_directory(fixture.dir.file("folder"));
-    const std::string before = stateOf(fixture);
+    const std::string before = fixture.state();
 
     auto expectRefused = [&](const std::string& what, bool loaded, const std::string& warning) {
         EXPECT_FALSE(loaded) << what;
         ASSERT_FALSE(fixture.view.warnings.empty()) << what;
         EXPECT_EQ(fixture.view.warnings[0], warning) << what;
-        EXPECT_EQ(stateOf(fixture), before) << what;
+        EXPECT_EQ(fixture.state(), before) << what;
         fixture.view.warnings.clear();
     };
     auto expectCorrupted = [&](const std::string& what, const std::string& damaged) {
@@ -194,7 +162,7 @@ TEST(SavedGame, DamagedMissingOrIrregularFilesAreRefusedAndChangeNothing)
     const std::string longBytes = longGame.dir.read("long.tc");
     for (std::size_t length = longBytes.size() - 2048; length < longBytes.size(); ++length)
         ASSERT_FALSE(fixture.rules->loadBytes(longBytes.substr(0, length), "cut.tc")) << length;
-    EXPECT_EQ(stateOf(fixture), before);
+    EXPECT_EQ(fixture.state(), before);
     std::string fine = bytes;
     fine.replace(ann + 50, 10, std::string("Mine.cpu\0\0", 10));
     EXPECT_TRUE(fixture.rules->loadBytes(fine, "fine.tc"));
@@ -260,12 +228,12 @@ TEST(SavedGame, AGameNeedingALargerBoardIsRefusedWithTheSizeItNeeds)
     ASSERT_TRUE(large.play(makeMove(false, 14, 15, "CAT")));
     ASSERT_TRUE(large.rules->save(large.dir.file("large.tc")));
 
-    LoadTarget fixture;
-    const std::string before = stateOf(fixture);
+    glyph::test::GameInProgress fixture;
+    const std::string before = fixture.state();
     EXPECT_FALSE(fixture.rules->load(large.dir.file("large.tc")));
     EXPECT_EQ(fixture.view.warnings, std::vector<std::string>{large.dir.file("large.tc") +
                                                               " needs a board of at least 16 x 15 squares"});
-    EXPECT_EQ(stateOf(fixture), before);
+    EXPECT_EQ(fixture.state(), before);
     fixture.preferences->setInteger("TableRowsKey", 16);
     ASSERT_TRUE(fixture.rules->load(large.dir.file("large.tc")));
     fixture.rules->goLast();

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "dicfilewriter.h"
 #include "engine/game.h"
 #include "engine/gameclassic.h"
@@ -120,5 +122,29 @@ inline void putWord(Board& board, bool horiz, int row, int column, const std::st
         (horiz ? column : row) += 1;
     }
 }
+
+/// A game in progress to load or import over: Old has played CAT, so that a refused file can be
+/// seen to leave the game as it was.
+struct GameInProgress : RulesFixture {
+    GameInProgress()
+    {
+        start({"Old", "Game"});
+        setRack(0, "CATSXYZ");
+        play(makeMove(true, 8, 7, "CAT"));
+    }
+
+    /// Everything a load or an import may change: the saved bytes (every snapshot and setting),
+    /// the position shown, its board, which rules play and the letter set's values.
+    std::string state()
+    {
+        EXPECT_TRUE(game->rules()->save(dir.file("state.tc")));
+        std::string text = dir.read("state.tc") + std::to_string(game->rules()->historyPosition());
+        for (const auto& row : game->board())
+            for (const Square& square : row)
+                text += {square.letter, static_cast<char>(square.joker)};
+        return text + (game->rules() == rules ? "same" : "other") +
+               std::to_string(game->letterSet().entry('Q').value);
+    }
+};
 
 } // namespace glyph::test
