@@ -1,12 +1,15 @@
 // A game through the window: computers playing to the end, the commands locked during a
 // computer turn, Escape, the chain of computer turns on the session alone and a failing
-// profile's report, the clocks, the question before an unsaved game is thrown away, and the
-// File menu's exports of the move list and the board, with what the user sees when one fails.
+// profile's report, the clocks, the question before an unsaved game is thrown away, the File
+// menu's exports of the move list and the board, with what the user sees when one fails, and
+// the printout (a square board beside the players, their scores and the date, as a PDF reads).
 
+#include <QPrinter>
 #include <QSignalSpy>
 
 #include "ai/luahost.h"
 #include "base/random.h"
+#include "ui/board/exports.h"
 #include "ui/board/rackwidget.h"
 #include "ui/game/gameoverdialog.h"
 #include "ui/window/aboutdialog.h"
@@ -15,17 +18,6 @@
 using glyph::test::child;
 using glyph::test::squarePoint;
 using glyph::test::WindowFixture;
-
-namespace
-{
-
-/// The window answering the save-file dialog with this name (relative to the test's folder).
-void chooseFile(WindowFixture& fixture, const QString& name)
-{
-    fixture.prompter.setSaveFileNameHandler([name](const QString&, const QString&) { return name; });
-}
-
-} // namespace
 
 class GameFlowTest : public QObject
 {
@@ -135,7 +127,7 @@ private slots:
         QCOMPARE(fixture.game->rules()->history().size(), played); // and no turn follows
     }
 
-    void computerTurnsChainOffTheWindowThreadUntilAPersonIsToMove()
+    void computerTurnsChainOffTheWindowThreadAndAreAbandonedOrReported()
     {
         WindowFixture fixture(false);
         glyph::GameSession& session = *fixture.session;
@@ -155,17 +147,12 @@ private slots:
         QCOMPARE(locks.count(), 4); // taken and released once per turn
         QVERIFY(notices.count() >= 2);
         QVERIFY(!session.paused());
-    }
 
-    void aNewGameAbandonsTheComputerTurnUnderWay()
-    {
-        WindowFixture fixture(false);
-        glyph::GameSession& session = *fixture.session;
+        // A new game abandons the turn under way: it must neither hold the new game nor play into it.
         fixture.folder.write("Profiles/thinker.cpu", "while true do end\n");
         fixture.start({{"Cpu", "thinker.cpu"}, {"Ann", ""}});
         session.move();
         QVERIFY(session.locked());
-        // The old game's turn must neither hold the new game nor play into it.
         std::vector<glyph::Player> players(2);
         players[0].setName("Ann");
         players[1].setName("Bob");
@@ -174,22 +161,17 @@ private slots:
         QTest::qWait(100);
         QCOMPARE(fixture.game->rules()->history().size(), std::size_t(1));
         QCOMPARE(fixture.game->rules()->currentPlayer().name, std::string("Ann"));
-    }
 
-    void aFailingProfileIsReportedWithTheMovePlayed()
-    {
-        WindowFixture fixture(false);
-        glyph::GameSession& session = *fixture.session;
-        session.setWaitFactor(0.01);
+        // A failing profile is reported, and the best move is played for it.
         fixture.folder.write("Profiles/broken.cpu", "error('no strategy today')\n");
         fixture.start({{"Cpu", "broken.cpu"}, {"Ann", ""}});
         QSignalSpy output(&session, &glyph::GameSession::scriptOutput);
         QSignalSpy status(&session, &glyph::GameSession::statusMessage);
         session.move();
         QTRY_VERIFY_WITH_TIMEOUT(!session.locked(), 10000);
-        QCOMPARE(fixture.game->rules()->history().size(), std::size_t(2)); // the best move was played
-        QVERIFY(!output.isEmpty() && output.last().at(0).toString().contains("no strategy today"));
-        QVERIFY(output.last().at(0).toString().startsWith("Error: "));
+        QCOMPARE(fixture.game->rules()->history().size(), std::size_t(2));
+        QVERIFY(!output.isEmpty() && output.last().at(0).toString().startsWith("Error: "));
+        QVERIFY(output.last().at(0).toString().contains("no strategy today"));
         QCOMPARE(status.count(), 1);
         QVERIFY(status.last().at(0).toString().contains("broken.cpu"));
     }
@@ -285,7 +267,7 @@ private slots:
         fixture.start({{"Ann", ""}, {"Bob", ""}});
         // No move yet: no list to write, and the older file is emptied.
         fixture.folder.write("Games/moves.txt", "an older list\n");
-        chooseFile(fixture, "Games/moves");
+        fixture.chooseSaveFile("Games/moves");
         fixture.window->moves2TXTClicked();
         QCOMPARE(fixture.messages, std::vector<QString>{"Can't create text file"});
         QCOMPARE(fixture.folder.read("Games/moves.txt"), std::string());
@@ -311,9 +293,9 @@ private slots:
         // The bitmap, whatever the case of its extension, shows the board without this turn's tiles.
         fixture.setRack("DOGEEEE");
         QVERIFY(fixture.lay(0, 10, 10));
-        chooseFile(fixture, "Games/board.BMP");
+        fixture.chooseSaveFile("Games/board.BMP");
         fixture.window->table2BMPClicked();
-        chooseFile(fixture, "Games/board");
+        fixture.chooseSaveFile("Games/board");
         fixture.window->table2BMPClicked();
         QCOMPARE(QDir("Games").entryList(QDir::Files, QDir::Name),
                  (QStringList{"board.BMP", "board.bmp", "moves.txt"}));
@@ -329,14 +311,76 @@ private slots:
         // A folder that cannot be written, whoever runs the test: its name is taken by a file.
         fixture.folder.write("Games/shelf", "not a folder");
         const QStringList before = QDir("Games").entryList(QDir::AllEntries | QDir::Hidden);
-        chooseFile(fixture, "Games/shelf/moves");
+        fixture.chooseSaveFile("Games/shelf/moves");
         fixture.window->moves2TXTClicked();
-        chooseFile(fixture, "Games/shelf/board.bmp");
+        fixture.chooseSaveFile("Games/shelf/board.bmp");
         fixture.window->table2BMPClicked();
         QCOMPARE(fixture.messages, (std::vector<QString>{"Can't create text file", "Can't create text file",
                                                          "Can't save *.bmp"}));
         QCOMPARE(QDir("Games").entryList(QDir::AllEntries | QDir::Hidden), before);
         QCOMPARE(fixture.folder.read("Games/shelf"), "not a folder");
+    }
+
+    void thePrintoutShowsASquareBoardWithThePlayersScoresAndDate()
+    {
+        // On any page the board is a square inside the page, leaving room at its right.
+        for (const QSize page : {QSize(1123, 794), QSize(794, 1123), QSize(3000, 500), QSize(40, 40)}) {
+            const QRect board = glyph::exports::printedBoardRect(page);
+            QCOMPARE(board.width(), board.height());
+            QVERIFY(QRect(QPoint(0, 0), page).contains(board) || board.isEmpty());
+            QVERIFY(board.right() <= page.width() * 2 / 3);
+        }
+
+        WindowFixture fixture;
+        fixture.start({{"Ann", ""}, {"Bob", ""}});
+        fixture.game->rules()->players()[0].score = 1234;
+        fixture.game->rules()->players()[1].score = 56;
+        fixture.game->board()[8][8] = glyph::Square{'Q', 0};
+
+        // Painted into an image: the board's squares are where the printout says, the text beside.
+        const QSize page(1123, 794);
+        QImage image(page, QImage::Format_RGB32);
+        const QDateTime when(QDate(2026, 3, 4), QTime(5, 6));
+        {
+            QPainter painter(&image);
+            glyph::exports::paintPrintout(*fixture.window->table(), painter, page, when);
+        }
+        const QRect board = glyph::exports::printedBoardRect(page);
+        auto share = [&image](const QRect& area, auto test) {
+            int count = 0;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    count += test(image.pixelColor(x, y)) ? 1 : 0;
+            return double(count) / (area.width() * area.height());
+        };
+        const auto white = [](const QColor& colour) { return colour == QColor(Qt::white); };
+        const auto dark = [](const QColor& colour) { return colour.lightness() < 80; };
+        const double boardWhite = share(board, white);
+        QVERIFY(boardWhite > 0.2 && boardWhite < 0.8); // empty squares on the board's own colour
+        const QRect beside(board.right() + board.left(), board.top(),
+                           page.width() - board.right() - 2 * board.left(), board.height());
+        QVERIFY(share(beside, dark) > 0.001); // the text
+        QVERIFY(share(beside, white) > 0.8);  // on a white page, not a coloured one
+        QVERIFY(share(QRect(0, 0, page.width(), board.top()), white) == 1.0);
+
+        // Printed to a PDF, the text reads back: rules, date, names and scores.
+        const QString pdf = QDir::current().absoluteFilePath("Games/printout.pdf");
+        {
+            QPrinter printer(QPrinter::ScreenResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setPageOrientation(QPageLayout::Landscape);
+            printer.setOutputFileName(pdf);
+            glyph::exports::printBoard(*fixture.window->table(), printer);
+        }
+        QProcess toText;
+        toText.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY2(toText.waitForFinished(20000) && toText.exitCode() == 0, "pdftotext (poppler-utils) runs");
+        const QString text = QString::fromUtf8(toText.readAllStandardOutput());
+        for (const QString& expected :
+             {QString("Game Classic"), QString("> Ann: 1234 points"), QString("Bob: 56 points"),
+              QDateTime::currentDateTime().toString("yyyy-MM-dd")})
+            QVERIFY2(text.contains(expected), qPrintable(expected + " missing in:\n" + text));
+        QVERIFY(glyph::exports::printoutLines(*fixture.game, when).contains("2026-03-04 05:06"));
     }
 };
 

@@ -178,6 +178,16 @@ public:
         return window->table()->drop("SF", squarePoint(*window->table(), line, column));
     }
 
+    /// Answers the save-file and open-file choosers with this name from now on.
+    void chooseSaveFile(const QString& name)
+    {
+        prompter.setSaveFileNameHandler([name](const QString&, const QString&) { return name; });
+    }
+    void chooseOpenFile(const QString& name)
+    {
+        prompter.setOpenFileNameHandler([name](const QString&, const QString&) { return name; });
+    }
+
     /// The colour the preferences give to this key.
     QColor colour(const char* key) const
     {
