@@ -16,40 +16,12 @@ using glyph::test::RulesFixture;
 namespace
 {
 
-std::string boardBytes(const glyph::Board& board)
-{
-    std::string bytes;
-    for (const auto& row : board)
-        for (const auto& square : row)
-            bytes += {square.letter, static_cast<char>(square.joker)};
-    return bytes;
-}
-
-/// What a save writes of the game: every snapshot whole, and the game's settings.
-std::string savedBytes(RulesFixture& f)
-{
-    EXPECT_TRUE(f.rules->save(f.dir.file("state.tc")));
-    return f.dir.read("state.tc");
-}
-
-/// Gives the players these racks, the bag keeping the rest of the set's tiles, so that every
-/// position saved from then on is a possible one.
-void giveRacks(RulesFixture& fixture, const std::vector<std::string>& racks)
-{
-    for (std::size_t seat = 0; seat < racks.size(); ++seat)
-        fixture.rules->players()[seat].setRack(racks[seat]);
-    fixture.game->reloadRackSlots();
-    fixture.rules->bag().recomputeFromBoard(fixture.game->letterSet(), fixture.rules->players(),
-                                            fixture.game->board(), fixture.game->rows(),
-                                            fixture.game->columns());
-}
-
 /// A three-player game with five snapshots (the start, a move with a joker, a pass, a move
 /// down, an exchange), saved as game.tc in the fixture's folder; gives back the file's bytes.
 std::string saveFiveSnapshots(RulesFixture& fixture)
 {
     fixture.start({"Ann", "Bob", "Cid"});
-    giveRacks(fixture, {"CAT[XYZ", "EIIOOUU", "SOEEEEE"});
+    fixture.giveRacks({"CAT[XYZ", "EIIOOUU", "SOEEEEE"});
     EXPECT_TRUE(fixture.play(makeMove(true, 8, 7, "C[T", "A")));
     EXPECT_TRUE(fixture.rules->passOrExchange("", ""));
     EXPECT_TRUE(fixture.play(makeMove(false, 8, 10, "SO")));
@@ -60,23 +32,6 @@ std::string saveFiveSnapshots(RulesFixture& fixture)
     EXPECT_TRUE(fixture.rules->save(fixture.dir.file("game.tc")));
     return fixture.dir.read("game.tc");
 }
-
-/// What a refused load must leave alone.
-std::string stateOf(RulesFixture& f)
-{
-    return savedBytes(f) + std::to_string(f.rules->historyPosition()) + boardBytes(f.game->board()) +
-           std::to_string(f.game->letterSet().entry('Q').value);
-}
-
-/// A game in progress with one move played, to load over.
-struct LoadTarget : RulesFixture {
-    LoadTarget()
-    {
-        start({"Zed", "Yan"});
-        setRack(0, "CATXXXX");
-        play(makeMove(true, 8, 7, "CAT"));
-    }
-};
 
 } // namespace
 
@@ -95,7 +50,8 @@ TEST(SavedGame, RoundTripRestoresEverySnapshotAndTheGameSettings)
     loaded.start({"Zed", "Yan"});
     ASSERT_TRUE(loaded.rules->load(saved.dir.file("game.tc")));
     EXPECT_TRUE(loaded.view.warnings.empty());
-    EXPECT_EQ(savedBytes(loaded), bytes) << "every snapshot and setting as it was saved";
+    ASSERT_TRUE(loaded.rules->save(loaded.dir.file("again.tc")));
+    EXPECT_EQ(loaded.dir.read("again.tc"), bytes) << "every snapshot and setting as it was saved";
     EXPECT_EQ(loaded.rules->historyPosition(), 0) << "a loaded game shows its first position";
     EXPECT_EQ(loaded.game->board(), glyph::Board{});
     EXPECT_EQ(loaded.game->rackSlotCount(), 7);
@@ -130,17 +86,20 @@ TEST(SavedGame, DamagedMissingOrIrregularFilesAreRefusedAndChangeNothing)
     RulesFixture saved;
     const std::string bytes = saveFiveSnapshots(saved);
     const std::string setName = saved.dir.file("test.set");
-    LoadTarget fixture;
+    glyph::test::GameInProgress fixture;
     ASSERT_EQ(::mkfifo(fixture.dir.file("fifo").c_str(), 0600), 0); // no writer: a read would block
     std::filesystem::create_directory(fixture.dir.file("folder"));
-    const std::string before = stateOf(fixture);
+    const std::string before = fixture.state();
 
     auto expectRefused = [&](const std::string& what, bool loaded, const std::string& warning) {
         EXPECT_FALSE(loaded) << what;
         ASSERT_FALSE(fixture.view.warnings.empty()) << what;
         EXPECT_EQ(fixture.view.warnings[0], warning) << what;
-        EXPECT_EQ(stateOf(fixture), before) << what;
+        EXPECT_EQ(fixture.state(), before) << what;
         fixture.view.warnings.clear();
+    };
+    auto expectCorrupted = [&](const std::string& what, const std::string& damaged) {
+        expectRefused(what, fixture.rules->loadBytes(damaged, "bad.tc"), "Corrupted data in bad.tc file");
     };
     for (const std::string& name : {fixture.dir.file("missing.tc"), fixture.dir.file("folder"),
                                     fixture.dir.file("fifo"), std::string("/dev/zero")}) {
@@ -160,20 +119,16 @@ TEST(SavedGame, DamagedMissingOrIrregularFilesAreRefusedAndChangeNothing)
     for (const auto& [from, to] : damages) {
         std::string damaged = bytes;
         damaged.replace(damaged.find(from), from.size(), to);
-        expectRefused(to, fixture.rules->loadBytes(damaged, "bad.tc"), "Corrupted data in bad.tc file");
+        expectCorrupted(to, damaged);
     }
-    expectRefused(
-        "no history",
-        fixture.rules->loadBytes(bytes.substr(0, bytes.find("5 history")) + "0 history\n", "bad.tc"),
-        "Corrupted data in bad.tc file");
-    expectRefused("trailing byte", fixture.rules->loadBytes(bytes + "x", "bad.tc"),
-                  "Corrupted data in bad.tc file");
+    expectCorrupted("no history", bytes.substr(0, bytes.find("5 history")) + "0 history\n");
+    expectCorrupted("trailing byte", bytes + "x");
     // Inside the first snapshot's board: a joker flag on an empty square (a bag image running
     // past its sequence is refused in the bag's own tests).
     const std::size_t board = bytes.find("\n1 0 0\n") + 7 + glyph::Move::kImageSize;
     std::string joker = bytes;
     joker[board + 1] = 1;
-    expectRefused("joker flag", fixture.rules->loadBytes(joker, "bad.tc"), "Corrupted data in bad.tc file");
+    expectCorrupted("joker flag", joker);
     // Impossible positions, and profiles outside their folder.
     auto square = [&](int row, int column) {
         return board + static_cast<std::size_t>(row * 32 + column) * 2;
@@ -190,8 +145,7 @@ TEST(SavedGame, DamagedMissingOrIrregularFilesAreRefusedAndChangeNothing)
     for (const auto& [at, text] : patches) {
         std::string damaged = bytes;
         damaged.replace(at, text.size(), text);
-        expectRefused(std::to_string(at), fixture.rules->loadBytes(damaged, "bad.tc"),
-                      "Corrupted data in bad.tc file");
+        expectCorrupted(std::to_string(at), damaged);
     }
     // Cut anywhere (inside a header line, a player record, the board or the bag), never accepted.
     for (std::size_t length = 0; length < bytes.size(); ++length)
@@ -208,7 +162,7 @@ TEST(SavedGame, DamagedMissingOrIrregularFilesAreRefusedAndChangeNothing)
     const std::string longBytes = longGame.dir.read("long.tc");
     for (std::size_t length = longBytes.size() - 2048; length < longBytes.size(); ++length)
         ASSERT_FALSE(fixture.rules->loadBytes(longBytes.substr(0, length), "cut.tc")) << length;
-    EXPECT_EQ(stateOf(fixture), before);
+    EXPECT_EQ(fixture.state(), before);
     std::string fine = bytes;
     fine.replace(ann + 50, 10, std::string("Mine.cpu\0\0", 10));
     EXPECT_TRUE(fixture.rules->loadBytes(fine, "fine.tc"));
@@ -270,16 +224,16 @@ TEST(SavedGame, AGameNeedingALargerBoardIsRefusedWithTheSizeItNeeds)
     large.preferences->setInteger("TableColumnsKey", 29);
     ASSERT_TRUE(large.game->loadSettings());
     large.start({"Ann", "Bob"});
-    giveRacks(large, {"CATEEEE", "EEEEIII"});
+    large.giveRacks({"CATEEEE", "EEEEIII"});
     ASSERT_TRUE(large.play(makeMove(false, 14, 15, "CAT")));
     ASSERT_TRUE(large.rules->save(large.dir.file("large.tc")));
 
-    LoadTarget fixture;
-    const std::string before = stateOf(fixture);
+    glyph::test::GameInProgress fixture;
+    const std::string before = fixture.state();
     EXPECT_FALSE(fixture.rules->load(large.dir.file("large.tc")));
     EXPECT_EQ(fixture.view.warnings, std::vector<std::string>{large.dir.file("large.tc") +
                                                               " needs a board of at least 16 x 15 squares"});
-    EXPECT_EQ(stateOf(fixture), before);
+    EXPECT_EQ(fixture.state(), before);
     fixture.preferences->setInteger("TableRowsKey", 16);
     ASSERT_TRUE(fixture.rules->load(large.dir.file("large.tc")));
     fixture.rules->goLast();
