@@ -71,9 +71,12 @@ private slots:
         glyph::MainWindow& window = *fixture.window;
         glyph::GameSession& session = *fixture.session;
         QAction* moveList = nullptr;
-        for (QAction* action : window.findChildren<QAction*>())
+        QAction* topMoves = nullptr;
+        for (QAction* action : window.findChildren<QAction*>()) {
             moveList = action->text() == "&Move list" ? action : moveList;
-        QVERIFY(moveList != nullptr);
+            topMoves = action->text() == "&Top moves" ? action : topMoves;
+        }
+        QVERIFY(moveList != nullptr && topMoves != nullptr);
 
         // While the computer thinks and shows its move, the window repaints and answers, but
         // the commands that step or replace the position are refused.
@@ -83,7 +86,7 @@ private slots:
         std::size_t historyDuring = 0;
         int paintsDuring = 0;
         QTimer::singleShot(20, &window, [&] {
-            enabledDuring = moveList->isEnabled();
+            enabledDuring = moveList->isEnabled() || topMoves->isEnabled();
             lockedDuring = session.locked();
             window.previousClicked();
             window.moveListClicked();
@@ -104,7 +107,7 @@ private slots:
         QCOMPARE(historyDuring, std::size_t(1)); // still the start: nothing stepped or played it
         QVERIFY(fixture.dialogs.empty() && fixture.messages.empty());      // no dialog or question
         QCOMPARE(fixture.game->rules()->history().size(), std::size_t(2)); // the computer played once
-        QVERIFY(moveList->isEnabled());
+        QVERIFY(moveList->isEnabled() && topMoves->isEnabled());
         QTest::qWait(400); // and no turn followed
         QCOMPARE(fixture.game->rules()->history().size(), std::size_t(2));
         QCOMPARE(fixture.game->rules()->currentPlayerIndex(), 1);

@@ -15,6 +15,7 @@
 #include <set>
 
 #include "ai/gameanalysis.h"
+#include "base/letters.h"
 #include "base/random.h"
 #include "engine/boardgeometry.h"
 #include "support/tempdir.h"
@@ -289,7 +290,7 @@ private slots:
         QVERIFY(child<QTableWidget>(dialog, "table")->item(1, 6) == nullptr);
     }
 
-    void chartsHoldEachPlayersScoreAfterEachRound()
+    void chartsHoldEachPlayersScoreAfterEachRoundAndTheGameOverTableTheRackPenalties()
     {
         WindowFixture fixture;
         glyph::random::seed(3); // a deal that gives a game of more than three rounds
@@ -299,6 +300,7 @@ private slots:
         QVERIFY(rules.history().size() > 10);
         QVERIFY(rules.isGameOver());
         const int last = static_cast<int>(rules.history().size()) - 1;
+        rules.players()[1].setRack(""); // Bob as if he had played his rack out
         {
             glyph::GameOverDialog over(*fixture.game, nullptr);
             auto* chart = child<glyph::ScoreChart>(over, "scoreChart");
@@ -306,6 +308,23 @@ private slots:
             for (int i = 0; i < 3; ++i)
                 QCOMPARE(chartScores(*chart)[i].back(), static_cast<int>(rules.players()[i].score));
             QCOMPARE(chart->chart()->series()[1]->name(), QString("Bob"));
+            // Beside each score: what the rack left costs, or for the one who played out, what
+            // the others' racks held.
+            const auto value = [&](const glyph::Player& player) {
+                return glyph::letters::stringValue(fixture.game->letterSet(), player.rack);
+            };
+            int leftOver = 0;
+            for (const glyph::Player& player : rules.players())
+                leftOver += value(player);
+            QStringList penalties;
+            QStringList wanted;
+            for (int i = 0; i < 3; ++i) {
+                const glyph::Player& player = rules.players()[i];
+                penalties << child<QTableWidget>(over, "table")->item(i, 2)->text();
+                wanted << (player.rack[0] == 0 ? QString("+%1").arg(leftOver)
+                                               : QString("-%1").arg(value(player)));
+            }
+            QCOMPARE(penalties, wanted);
         }
         // The move list's chart stops at the position shown, in the middle of a round.
         rules.goTo(7);
