@@ -621,7 +621,7 @@ Move MoveGenerator::findBest(std::string_view rack, const LeaveValues* leaves)
         computeLeaveCeilings();
         m_rackHash = 0;
         for (int code = 0; code < kAlphabetSize; ++code)
-            m_rackHash += m_rackCounts[static_cast<std::size_t>(code)] * letterHash(code);
+            m_rackHash += m_rackCounts[static_cast<std::size_t>(code)] * LetterSetHashes::letterHash(code);
         m_anchors.clear();
         const int centreRow = geometry::centreRow(m_rows);
         const int centreColumn = geometry::centreColumn(m_columns);
@@ -830,7 +830,7 @@ double MoveGenerator::windowBounds(const Anchor& anchor, WindowTable& table)
     std::uint64_t leftHash = 0;
     for (int p = anchor.previous + 1; anchor.leftTile && p < at; ++p) {
         leftBoard += scores[p].tile;
-        leftHash += letterHash(line[p].letter - 'A');
+        leftHash += LetterSetHashes::letterHash(line[p].letter - 'A');
     }
     // The empty squares from the anchor on, and the board's tiles up to the next empty square.
     std::array<int, kBoardCells + 1> rightAt{};
@@ -844,7 +844,7 @@ double MoveGenerator::windowBounds(const Anchor& anchor, WindowTable& table)
     for (; p <= positions; ++p) {
         if (line[p].letter != 0) {
             board += scores[p].tile;
-            hash += letterHash(line[p].letter - 'A');
+            hash += LetterSetHashes::letterHash(line[p].letter - 'A');
             continue;
         }
         boardThrough[static_cast<std::size_t>(rights)] = board;
@@ -969,37 +969,16 @@ bool MoveGenerator::bingoFits(std::uint64_t boardHash)
         return true;
     if (m_bingoWords.empty())
         buildBingoWords();
-    return holdsBingoWord(m_rackHash + boardHash);
-}
-
-std::uint64_t MoveGenerator::letterHash(int code)
-{
-    // Fixed odd multipliers spread by a 64-bit mix: the hash of a word's letters is the sum
-    // of its letters' hashes, whatever their order.
-    std::uint64_t x = 0x9E3779B97F4A7C15ull * static_cast<std::uint64_t>(code + 1);
-    x ^= x >> 31;
-    x *= 0xBF58476D1CE4E5B9ull;
-    x ^= x >> 29;
-    return x | 1u;
+    return m_bingoWords.holds(m_rackHash + boardHash);
 }
 
 void MoveGenerator::buildBingoWords()
 {
-    // Every word of at least seven letters, by the hash of its letters, in an open-addressed
-    // table at most half full (built once per dictionary).
+    // Every word of at least seven letters, by the hash of its letters (built once per
+    // dictionary).
     std::vector<std::uint64_t> hashes;
     collectBingoWords(dicformat::kRootIndex, 0, 0, hashes);
-    std::size_t size = 64;
-    while (size < 2 * hashes.size())
-        size *= 2;
-    m_bingoWords.assign(size, 0);
-    for (std::uint64_t hash : hashes) {
-        const std::uint64_t key = hash == 0 ? 1 : hash;
-        std::size_t slot = static_cast<std::size_t>(key >> 7) & (size - 1);
-        while (m_bingoWords[slot] != 0 && m_bingoWords[slot] != key)
-            slot = (slot + 1) & (size - 1);
-        m_bingoWords[slot] = key;
-    }
+    m_bingoWords.assign(hashes);
 }
 
 void MoveGenerator::collectBingoWords(std::uint32_t nodeIndex, int depth, std::uint64_t hash,
@@ -1013,19 +992,9 @@ void MoveGenerator::collectBingoWords(std::uint32_t nodeIndex, int depth, std::u
     const std::uint32_t all = entry.letters & kAlphabetMask;
     for (std::uint32_t letters = all; letters != 0; letters &= letters - 1) {
         const int code = std::countr_zero(letters);
-        collectBingoWords(childAt(entry.child, all, code), depth + 1, hash + letterHash(code), hashes);
+        collectBingoWords(childAt(entry.child, all, code), depth + 1,
+                          hash + LetterSetHashes::letterHash(code), hashes);
     }
-}
-
-bool MoveGenerator::holdsBingoWord(std::uint64_t hash) const
-{
-    const std::uint64_t key = hash == 0 ? 1 : hash;
-    const std::size_t mask = m_bingoWords.size() - 1;
-    for (std::size_t slot = static_cast<std::size_t>(key >> 7) & mask; m_bingoWords[slot] != 0;
-         slot = (slot + 1) & mask)
-        if (m_bingoWords[slot] == key)
-            return true;
-    return false;
 }
 
 void MoveGenerator::searchAnchor(const Anchor& anchor)

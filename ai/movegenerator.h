@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ai/lettersethashes.h"
 #include "base/board.h"
 #include "dictionary/dictionary.h"
 #include "engine/move.h"
@@ -108,11 +109,9 @@ private:
     void computeLeaveCeilings();
     void collectLeaveCeilings(LeaveCounts& leave, int code, int tiles);
     bool bingoFits(std::uint64_t boardHash);
-    static std::uint64_t letterHash(int code);
     void buildBingoWords();
     void collectBingoWords(std::uint32_t nodeIndex, int depth, std::uint64_t hash,
                            std::vector<std::uint64_t>& hashes) const;
-    bool holdsBingoWord(std::uint64_t hash) const;
     void searchAnchor(const Anchor& anchor);
     void considerBest(int endPosition);
     int fastScore(int endPosition) const;
@@ -221,7 +220,7 @@ private:
     std::array<std::uint8_t, kBoardCells + 1> m_emptyRank{};
     // Hashes of the letters of every word of seven letters or more, for the dictionary of
     // m_graph (emptied when the graph is rebuilt).
-    std::vector<std::uint64_t> m_bingoWords;
+    LetterSetHashes m_bingoWords;
     std::array<int, kBoardCells> m_tileValues{};
     Move m_best;
     std::vector<Move> m_sortBuffer;
