@@ -21,7 +21,6 @@ namespace glyph
 namespace
 {
 
-constexpr int kJokerCode = kLetterCount - 1;
 /// Scoreless turns in a row after which a training game ends.
 constexpr int kMaxScorelessTurns = 6;
 /// Turns after which a training game ends whatever happens.
@@ -143,7 +142,7 @@ void featuresOf(const LeaveValues::Counts& leave, const LeaveValues& flags, doub
             continue;
         row[1 + code] = count;
         row[1 + kTileFeatures + code] = count - 1;
-        if (code != kJokerCode)
+        if (code != kJokerIndex)
             (flags.isVowel(code) ? vowels : consonants) += count;
     }
     vowels = std::min(vowels, LeaveValues::kMaxBalance);
