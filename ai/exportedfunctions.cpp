@@ -280,22 +280,6 @@ void putFirst(MoveGenerator& generator, const std::vector<Move>& first)
     generator.replaceMoves(std::move(ordered));
 }
 
-/// The moves of the list that lay tiles, the best `count` by score plus leave value.
-std::vector<Move> bestByEquity(Game& game, const std::string& rack, int count)
-{
-    const LeaveValues& leaves = leaveValues(game);
-    std::vector<std::pair<double, Move>> ranked;
-    for (const Move& move : moveGenerator(game).moves())
-        if (!move.isPass())
-            ranked.emplace_back(move.score + leaves.value(game.keptLetters(rack, move)), move);
-    std::stable_sort(ranked.begin(), ranked.end(),
-                     [](const auto& a, const auto& b) { return a.first > b.first; });
-    std::vector<Move> best;
-    for (std::size_t k = 0; k < ranked.size() && static_cast<int>(k) < count; ++k)
-        best.push_back(ranked[k].second);
-    return best;
-}
-
 int simulateMoves(lua_State* state)
 {
     LuaHost& host = LuaHost::fromState(state);
@@ -308,7 +292,9 @@ int simulateMoves(lua_State* state)
     const int current = rules->currentPlayerIndex();
     Simulator::Setup setup;
     setup.rack = rackOf(rules->currentPlayer());
-    setup.candidates = bestByEquity(game, setup.rack, std::clamp(wholeNumber(state, 1), 1, kMaxCandidates));
+    setup.candidates =
+        Simulator::bestByEquity(moveGenerator(game).moves(), game, leaveValues(game), setup.rack,
+                                std::clamp(wholeNumber(state, 1), 1, kMaxCandidates));
     setup.plies = std::clamp(wholeNumber(state, 2), 1, kMaxPlies);
     const std::vector<Player>& players = rules->players();
     for (std::size_t k = 1; k < players.size(); ++k)

@@ -85,6 +85,7 @@ Move MoveGenerator::findMoveWithScore(int score) const
 Move MoveGenerator::generate(std::string_view rack)
 {
     m_mode = Mode::List;
+    liftLimits();
     m_moves.clear();
     if (m_moves.capacity() < kInitialReserve)
         m_moves.reserve(kInitialReserve);
@@ -372,29 +373,39 @@ std::uint32_t MoveGenerator::crossCheck(const Board& grid, int line, int positio
     return mask;
 }
 
-void MoveGenerator::scan(const Board& grid, const CheckGrid& checks, int lines, int positions)
+template <typename Visit>
+void MoveGenerator::forEachAnchor(const Board& grid, int lines, int positions, Visit visit)
 {
+    // The empty squares next to a tile, line by line, each with the anchor before it on its
+    // line (0 for none) and whether a tile lies just left of it.
     for (int line = 1; line <= lines; ++line) {
-        m_lineNumber = line;
-        m_line = grid[line].data();
-        m_checks = checks[line].data();
         int previousAnchor = 0;
         for (int position = 1; position <= positions; ++position) {
-            if (m_line[position].letter != 0)
+            if (grid[line][position].letter != 0)
                 continue;
-            const bool left = m_line[position - 1].letter != 0;
-            const bool anchor = left || m_line[position + 1].letter != 0 ||
+            const bool left = grid[line][position - 1].letter != 0;
+            const bool anchor = left || grid[line][position + 1].letter != 0 ||
                                 grid[line - 1][position].letter != 0 || grid[line + 1][position].letter != 0;
             if (!anchor)
                 continue;
-            m_anchor = position;
-            if (left)
-                extendRight(dicformat::kRootIndex, previousAnchor + 1);
-            else
-                leftPart(leftPartLimit(position - previousAnchor - 1));
+            visit(line, position, previousAnchor, left);
             previousAnchor = position;
         }
     }
+}
+
+void MoveGenerator::scan(const Board& grid, const CheckGrid& checks, int lines, int positions)
+{
+    forEachAnchor(grid, lines, positions, [&](int line, int position, int previousAnchor, bool left) {
+        m_lineNumber = line;
+        m_line = grid[line].data();
+        m_checks = checks[line].data();
+        m_anchor = position;
+        if (left)
+            extendRight(dicformat::kRootIndex, previousAnchor + 1);
+        else
+            leftPart(leftPartLimit(position - previousAnchor - 1));
+    });
 }
 
 void MoveGenerator::searchFirstMove()
@@ -448,9 +459,9 @@ void MoveGenerator::collectLeftParts()
     // Every left part the rack can lay is the same at every anchor: they are listed once per
     // generate, depth first as the search meets them, each with the end of its subtree.
     m_leftParts.clear();
-    m_leftParts.push_back(LeftPart{dicformat::kRootIndex, 0, 0, 0, 0});
+    m_leftParts.push_back(LeftPart{dicformat::kRootIndex, 0, 0, 0, 0, 0, 0});
     collectLeftParts(dicformat::kRootIndex, 0, std::clamp(m_rackTiles - 1, 0, kMaxWordLength - 1));
-    m_leftParts[0].end = static_cast<std::uint32_t>(m_leftParts.size());
+    finishLeftPart(0);
 }
 
 void MoveGenerator::collectLeftParts(std::uint32_t nodeIndex, int depth, int maxDepth)
@@ -464,13 +475,26 @@ void MoveGenerator::collectLeftParts(std::uint32_t nodeIndex, int depth, int max
         tryLetter(childAt(entry.child, all, code), code, [this, depth, maxDepth, code](std::uint32_t next) {
             const std::size_t at = m_leftParts.size();
             const bool joker = m_word[static_cast<std::size_t>(m_wordLength - 1)] == kJoker;
-            m_leftParts.push_back(LeftPart{next, 0, static_cast<std::uint8_t>(depth + 1),
+            m_leftParts.push_back(LeftPart{next, 0, 0, 0, static_cast<std::uint8_t>(depth + 1),
                                            static_cast<std::uint8_t>(code),
                                            static_cast<std::uint8_t>(joker)});
             collectLeftParts(next, depth + 1, maxDepth);
-            m_leftParts[at].end = static_cast<std::uint32_t>(m_leftParts.size());
+            finishLeftPart(at);
         });
     }
+}
+
+void MoveGenerator::finishLeftPart(std::size_t at)
+{
+    // Its subtree ends here (the rack still lacks its letters): the letters the rack can lay
+    // after it, and after it or any left part extending it, which lets the walk skip the
+    // whole subtree at an anchor that takes none of them.
+    LeftPart& part = m_leftParts[at];
+    part.end = static_cast<std::uint32_t>(m_leftParts.size());
+    part.follow = m_graph[part.node].letters & available() & kAlphabetMask;
+    part.reach = part.follow;
+    for (std::size_t k = at + 1; k < part.end; k = m_leftParts[k].end)
+        part.reach |= m_leftParts[k].reach;
 }
 
 void MoveGenerator::layLeftLetter(const LeftPart& part)
@@ -500,31 +524,36 @@ void MoveGenerator::takeBackLeftLetter(const LeftPart& part)
 
 void MoveGenerator::leftPart(int limit)
 {
-    // Walks the listed left parts no longer than the limit, laying and taking back letters as
-    // the depth-first order goes down and up, and extends each one through the anchor.
-    std::array<const LeftPart*, kBoardCells> laid{};
-    int depth = 0;
+    // Walks the listed left parts no longer than the limit and extends each one through the
+    // anchor. Letters are laid only on the way to a left part that is extended (most are
+    // not), and taken back as the depth-first order goes up; a subtree that cannot go through
+    // the anchor is skipped whole.
+    std::array<const LeftPart*, kBoardCells> chain{};
+    int laid = 0;
+    const std::uint32_t anchorChecks = m_checks[m_anchor];
     for (std::size_t i = 0; i < m_leftParts.size();) {
         const LeftPart& part = m_leftParts[i];
-        if (part.depth > limit) {
+        // A best-move search lowers m_depthLimit as the best found so far rises.
+        if (part.depth > limit || part.depth > m_depthLimit || (part.reach & anchorChecks) == 0) {
             i = part.end;
             continue;
         }
-        for (; depth >= part.depth && depth > 0; --depth)
-            takeBackLeftLetter(*laid[static_cast<std::size_t>(depth)]);
-        if (part.depth > 0) {
-            layLeftLetter(part);
-            depth = part.depth;
-            laid[static_cast<std::size_t>(depth)] = &part;
-        }
+        for (; laid >= part.depth && laid > 0; --laid)
+            takeBackLeftLetter(*chain[static_cast<std::size_t>(laid)]);
+        chain[part.depth] = &part;
+        m_leftDepth = part.depth;
+        m_rightLimit = m_rightLimits[part.depth];
         // The anchor square is empty and records nothing, so extending is only worth a call
-        // when some child letter may go there.
-        if ((m_graph[part.node].letters & m_checks[m_anchor] & available() & kAlphabetMask) != 0)
+        // when some letter the rack still holds may go there.
+        if (m_rightLimit > 0 && (part.follow & anchorChecks) != 0) {
+            while (laid < part.depth)
+                layLeftLetter(*chain[static_cast<std::size_t>(++laid)]);
             extendRight(part.node, m_anchor);
+        }
         ++i;
     }
-    for (; depth > 0; --depth)
-        takeBackLeftLetter(*laid[static_cast<std::size_t>(depth)]);
+    for (; laid > 0; --laid)
+        takeBackLeftLetter(*chain[static_cast<std::size_t>(laid)]);
 }
 
 void MoveGenerator::extendRight(std::uint32_t nodeIndex, int position)
@@ -542,6 +571,11 @@ void MoveGenerator::extendRight(std::uint32_t nodeIndex, int position)
     const GraphNode& entry = m_graph[nodeIndex];
     if ((entry.letters & kEndOfWordBit) != 0 && position != m_anchor)
         record(position);
+    // Past the tiles that can still beat the best move found so far, nothing more is laid.
+    if (m_emptyRank[static_cast<std::size_t>(position)] >= m_rightLimit) {
+        m_wordLength = length;
+        return;
+    }
     const std::uint32_t all = entry.letters & kAlphabetMask;
     const std::uint32_t first = entry.child;
     for (std::uint32_t letters = all & m_checks[position] & available(); letters != 0;
@@ -580,11 +614,14 @@ Move MoveGenerator::findBest(std::string_view rack, const LeaveValues* leaves)
     m_haveBest = false;
     m_bestValue = 0;
     m_best = Move{};
+    liftLimits();
     if (prepare(rack)) {
         prepareScoring();
         sortTileValues();
-        // No leave is worth more than the best that some tiles of this rack can make.
-        m_leaveCeiling = leaves != nullptr ? leaves->bestSubsetValue(m_rackCounts, m_rackTiles - 1) : 0.0;
+        computeLeaveCeilings();
+        m_rackHash = 0;
+        for (int code = 0; code < kAlphabetSize; ++code)
+            m_rackHash += m_rackCounts[static_cast<std::size_t>(code)] * LetterSetHashes::letterHash(code);
         m_anchors.clear();
         const int centreRow = geometry::centreRow(m_rows);
         const int centreColumn = geometry::centreColumn(m_columns);
@@ -604,19 +641,32 @@ Move MoveGenerator::findBest(std::string_view rack, const LeaveValues* leaves)
         for (const Anchor& anchor : m_anchors) {
             if (m_haveBest && anchor.bound < m_bestValue)
                 break;
-            // An equal bound can only tie, which goes to the anchor met first.
-            if (m_haveBest && anchor.bound == m_bestValue && anchor.index > m_bestAnchor)
-                continue;
-            searchAnchor(anchor);
+            if (canBeat(anchor.bound, anchor.index))
+                searchAnchor(anchor);
         }
     }
     m_mode = Mode::List;
     m_leaves = nullptr;
+    liftLimits();
     if (!m_haveBest) {
         m_bestValue = 0;
         return Move{};
     }
     return m_best;
+}
+
+bool MoveGenerator::canBeat(double bound, int anchorIndex) const
+{
+    // An equal value only wins the tie when it comes first in the generation order.
+    return !m_haveBest || bound > m_bestValue || (bound == m_bestValue && anchorIndex < m_bestAnchor);
+}
+
+void MoveGenerator::liftLimits()
+{
+    m_windows = nullptr;
+    m_rightLimits.fill(kNoLimit);
+    m_depthLimit = kNoLimit;
+    m_rightLimit = kNoLimit;
 }
 
 void MoveGenerator::prepareScoring()
@@ -660,35 +710,24 @@ void MoveGenerator::collectAnchors(const Board& grid, const CheckGrid& checks, i
                                    bool across)
 {
     // The anchors as `scan` meets them, numbered in that order, each with its bound.
-    for (int line = 1; line <= lines; ++line) {
-        int previousAnchor = 0;
-        for (int position = 1; position <= positions; ++position) {
-            if (grid[line][position].letter != 0)
-                continue;
-            const bool left = grid[line][position - 1].letter != 0;
-            const bool anchor = left || grid[line][position + 1].letter != 0 ||
-                                grid[line - 1][position].letter != 0 || grid[line + 1][position].letter != 0;
-            if (!anchor)
-                continue;
-            Anchor entry{0.0,
-                         static_cast<int>(m_anchors.size()),
-                         static_cast<std::uint8_t>(across ? 1 : 0),
-                         static_cast<std::uint8_t>(line),
-                         static_cast<std::uint8_t>(position),
-                         static_cast<std::uint8_t>(previousAnchor),
-                         static_cast<std::uint8_t>(left ? 1 : 0)};
-            previousAnchor = position;
-            // An anchor where no tile of the rack fits can hold no move.
-            if ((checks[line][position] & available() & kAlphabetMask) == 0)
-                continue;
-            // A move must score more than 0 to beat the pass.
-            const long long bound = anchorBound(entry);
-            if (bound <= 0)
-                continue;
-            entry.bound = static_cast<double>(bound) + m_leaveCeiling;
+    forEachAnchor(grid, lines, positions, [&](int line, int position, int previousAnchor, bool left) {
+        Anchor entry{0.0,
+                     static_cast<int>(m_anchors.size()),
+                     static_cast<std::uint8_t>(across ? 1 : 0),
+                     static_cast<std::uint8_t>(line),
+                     static_cast<std::uint8_t>(position),
+                     static_cast<std::uint8_t>(previousAnchor),
+                     static_cast<std::uint8_t>(left ? 1 : 0)};
+        // An anchor where no tile of the rack fits can hold no move.
+        if ((checks[line][position] & available() & kAlphabetMask) == 0)
+            return;
+        const std::size_t index = m_anchors.size();
+        if (m_windowTables.size() <= index)
+            m_windowTables.resize(index + 1);
+        entry.bound = windowBounds(entry, m_windowTables[index]);
+        if (entry.bound > -kNoLimit)
             m_anchors.push_back(entry);
-        }
-    }
+    });
 }
 
 int MoveGenerator::tileBound(std::uint32_t checks) const
@@ -705,93 +744,178 @@ int MoveGenerator::tileBound(std::uint32_t checks) const
     return std::max(best, 0);
 }
 
-long long MoveGenerator::anchorBound(const Anchor& anchor)
+namespace
 {
-    // What any move through the anchor can score at most: the squares it may cover are the
-    // left part's and those to the right up to as many empty squares as the rack has tiles
-    // (stopping at a square no rack tile fits); of these at most that many get a tile, each
-    // worth the dearest tile that fits, under the largest word multipliers, plus the bonus.
+
+/// The squares a move lays its tiles on, gathered one by one, with what bounds their score: the
+/// rack's dearest tiles paired with the largest letter multipliers (for the main word) and
+/// with the largest letter times word multipliers of the squares with a cross word, or else
+/// the dearest tile that fits each square; the cross words' own tiles count exactly.
+class WindowScore
+{
+public:
+    explicit WindowScore(const int* tileValues) : m_tileValues(tileValues) {}
+
+    void add(int letterMultiplier, int wordMultiplier, bool hasCross, int cross, int dearestTile)
+    {
+        insertSorted(m_letterMultipliers, letterMultiplier);
+        const int crossMultiplier = hasCross ? letterMultiplier * wordMultiplier : 0;
+        insertSorted(m_crossMultipliers, crossMultiplier);
+        ++m_count;
+        m_wordProduct *= wordMultiplier;
+        m_fixedCross += hasCross ? static_cast<long long>(cross) * wordMultiplier : 0;
+        m_dearestLetters += static_cast<long long>(dearestTile) * letterMultiplier;
+        m_dearestCross += static_cast<long long>(dearestTile) * crossMultiplier;
+    }
+
+    /// At most what the squares gathered so far score with the board's tiles worth `board` in
+    /// the main word (not counted when the main word is a single tile).
+    long long bound(long long board, bool mainWord) const
+    {
+        long long letters = 0;
+        long long cross = 0;
+        for (int k = 0; k < m_count; ++k) {
+            letters +=
+                static_cast<long long>(m_tileValues[k]) * m_letterMultipliers[static_cast<std::size_t>(k)];
+            cross +=
+                static_cast<long long>(m_tileValues[k]) * m_crossMultipliers[static_cast<std::size_t>(k)];
+        }
+        const long long main = mainWord ? m_wordProduct * (board + std::min(letters, m_dearestLetters)) : 0;
+        return main + m_fixedCross + std::min(cross, m_dearestCross);
+    }
+
+private:
+    void insertSorted(std::array<int, kBoardCells>& values, int value) const
+    {
+        int k = m_count;
+        for (; k > 0 && values[static_cast<std::size_t>(k - 1)] < value; --k)
+            values[static_cast<std::size_t>(k)] = values[static_cast<std::size_t>(k - 1)];
+        values[static_cast<std::size_t>(k)] = value;
+    }
+
+    const int* m_tileValues;
+    std::array<int, kBoardCells> m_letterMultipliers{};
+    std::array<int, kBoardCells> m_crossMultipliers{};
+    int m_count = 0;
+    long long m_wordProduct = 1;
+    long long m_fixedCross = 0;
+    long long m_dearestLetters = 0;
+    long long m_dearestCross = 0;
+};
+
+} // namespace
+
+double MoveGenerator::windowBounds(const Anchor& anchor, WindowTable& table)
+{
+    // Bounds every move through the anchor by the squares it covers: d tiles on the empty
+    // squares just left of it and r on the empty squares from it on (stopping at a square no
+    // rack tile fits), with the board's tiles between and around them in the main word, the
+    // bonus only when seven tiles spell some word with those board letters, and the best
+    // leave of the tiles kept. Fills the table and returns the largest (below -kNoLimit when
+    // no move can score more than 0). A rack of more tiles than usual is not bounded.
+    if (m_rackTiles > kRackSize) {
+        table.depths = -1;
+        return 1e300;
+    }
     const Board& grid = anchor.across ? m_board : m_transposed;
     const CheckGrid& checks = anchor.across ? m_acrossChecks : m_downChecks;
-    const ScoreGrid& scores = anchor.across ? m_acrossScores : m_downScores;
-    const int line = anchor.line;
+    const ScoreGrid& scoreGrid = anchor.across ? m_acrossScores : m_downScores;
+    const Square* line = grid[anchor.line].data();
+    const std::uint32_t* lineChecks = checks[anchor.line].data();
+    const SquareScore* scores = scoreGrid[anchor.line].data();
     const int positions = anchor.across ? m_columns : m_rows;
-    std::array<int, kBoardCells> letterGains{};
-    std::array<int, kBoardCells> crossGains{};
-    std::array<int, kBoardCells> multipliers{};
-    std::array<int, kBoardCells> where{};
-    int squares = 0;
-    long long boardSum = 0;
-    auto addSquare = [&](int position, int tile) {
-        const SquareScore& square =
-            scores[static_cast<std::size_t>(line)][static_cast<std::size_t>(position)];
-        const int letterGain = tile * square.letterMultiplier;
-        letterGains[static_cast<std::size_t>(squares)] = letterGain;
-        crossGains[static_cast<std::size_t>(squares)] =
-            square.hasCross ? std::max(0, square.cross + letterGain) * square.wordMultiplier : 0;
-        multipliers[static_cast<std::size_t>(squares)] = std::max<int>(1, square.wordMultiplier);
-        where[static_cast<std::size_t>(squares)] = position;
-        ++squares;
-    };
-    int start = anchor.position;
-    if (anchor.leftTile) {
-        for (int p = anchor.previous + 1; p < anchor.position; ++p)
-            boardSum += std::max(0, scores[static_cast<std::size_t>(line)][static_cast<std::size_t>(p)].tile);
-    } else {
-        start = anchor.position - leftPartLimit(anchor.position - anchor.previous - 1);
-        const int free = tileBound(kAllLetters);
-        for (int p = start; p < anchor.position; ++p)
-            addSquare(p, free);
+    const int at = anchor.position;
+
+    long long leftBoard = 0;
+    std::uint64_t leftHash = 0;
+    for (int p = anchor.previous + 1; anchor.leftTile && p < at; ++p) {
+        leftBoard += scores[p].tile;
+        leftHash += LetterSetHashes::letterHash(line[p].letter - 'A');
     }
-    int empties = 0;
-    for (int p = anchor.position; p <= positions; ++p) {
-        if (grid[line][p].letter != 0) {
-            boardSum += std::max(0, scores[static_cast<std::size_t>(line)][static_cast<std::size_t>(p)].tile);
+    // The empty squares from the anchor on, and the board's tiles up to the next empty square.
+    std::array<int, kBoardCells + 1> rightAt{};
+    std::array<int, kBoardCells + 1> rightTile{};
+    std::array<long long, kBoardCells + 1> boardThrough{};
+    std::array<std::uint64_t, kBoardCells + 1> hashThrough{};
+    int rights = 0;
+    long long board = 0;
+    std::uint64_t hash = 0;
+    int p = at;
+    for (; p <= positions; ++p) {
+        if (line[p].letter != 0) {
+            board += scores[p].tile;
+            hash += LetterSetHashes::letterHash(line[p].letter - 'A');
             continue;
         }
-        const int tile = empties < m_rackTiles ? tileBound(checks[line][p]) : -1;
+        boardThrough[static_cast<std::size_t>(rights)] = board;
+        hashThrough[static_cast<std::size_t>(rights)] = hash;
+        const int tile = rights < m_rackTiles ? tileBound(lineChecks[p]) : -1;
         if (tile < 0)
             break;
-        addSquare(p, tile);
-        ++empties;
+        ++rights;
+        rightAt[static_cast<std::size_t>(rights)] = p;
+        rightTile[static_cast<std::size_t>(rights)] = tile;
     }
-    int tiles = std::min(squares, m_rackTiles);
-    const bool bonus =
-        tiles >= kBonusTiles && bingoFits(grid[line].data(), where.data(), squares, anchor.position);
-    if (tiles >= kBonusTiles && !bonus)
-        tiles = kBonusTiles - 1;
-    auto topSum = [tiles, squares](std::array<int, kBoardCells>& values) {
-        std::partial_sort(values.begin(), values.begin() + tiles, values.begin() + squares,
-                          std::greater<int>());
-        long long sum = 0;
-        for (int k = 0; k < tiles; ++k)
-            sum += values[static_cast<std::size_t>(k)];
-        return sum;
-    };
-    // The dearest tiles on the largest letter multipliers bound the letters' sum as well.
-    std::array<int, kBoardCells> letterMultipliers{};
-    for (int k = 0; k < squares; ++k)
-        letterMultipliers[static_cast<std::size_t>(k)] =
-            scores[static_cast<std::size_t>(line)]
-                  [static_cast<std::size_t>(where[static_cast<std::size_t>(k)])]
-                      .letterMultiplier;
-    std::partial_sort(letterMultipliers.begin(), letterMultipliers.begin() + tiles,
-                      letterMultipliers.begin() + squares, std::greater<int>());
-    long long pairedSum = 0;
-    for (int k = 0; k < tiles; ++k)
-        pairedSum += static_cast<long long>(m_tileValues[static_cast<std::size_t>(k)]) *
-                     letterMultipliers[static_cast<std::size_t>(k)];
-    const long long letterSum = std::min(topSum(letterGains), pairedSum);
-    const long long crossSum = topSum(crossGains);
-    std::partial_sort(multipliers.begin(), multipliers.begin() + tiles, multipliers.begin() + squares,
-                      std::greater<int>());
-    long long product = 1;
-    for (int k = 0; k < tiles; ++k)
-        product *= multipliers[static_cast<std::size_t>(k)];
-    long long bound = product * (boardSum + letterSum) + crossSum;
-    if (bonus)
-        bound += m_game.bonus();
-    return bound;
+    if (p > positions) {
+        boardThrough[static_cast<std::size_t>(rights)] = board;
+        hashThrough[static_cast<std::size_t>(rights)] = hash;
+    }
+    const bool lone = !anchor.leftTile && line[at - 1].letter == 0 && line[at + 1].letter == 0;
+    const int depths = anchor.leftTile ? 0 : leftPartLimit(at - anchor.previous - 1);
+    const int bonus = m_game.bonus();
+    double best = -2.0 * kNoLimit;
+    table.depths = static_cast<std::int8_t>(depths);
+    for (int d = 0; d <= depths; ++d) {
+        WindowScore window(m_tileValues.data());
+        for (int q = at - d; q < at; ++q)
+            window.add(scores[q].letterMultiplier, scores[q].wordMultiplier, scores[q].hasCross != 0,
+                       scores[q].cross, tileBound(lineChecks[q]));
+        const int most = std::min(rights, m_rackTiles - d);
+        table.rights[static_cast<std::size_t>(d)] = static_cast<std::int8_t>(std::max(most, 0));
+        for (int r = 1; r <= most; ++r) {
+            const SquareScore& square = scores[rightAt[static_cast<std::size_t>(r)]];
+            window.add(square.letterMultiplier, square.wordMultiplier, square.hasCross != 0, square.cross,
+                       rightTile[static_cast<std::size_t>(r)]);
+            const int tiles = d + r;
+            double& bound = table.bounds[static_cast<std::size_t>(d)][static_cast<std::size_t>(r)];
+            bound = -2.0 * kNoLimit;
+            if (tiles == kBonusTiles && !bingoFits(leftHash + hashThrough[static_cast<std::size_t>(r)]))
+                continue;
+            // A lone tile forms no main word: it scores its cross word only.
+            long long score =
+                window.bound(leftBoard + boardThrough[static_cast<std::size_t>(r)], !(lone && tiles == 1));
+            if (tiles == kBonusTiles)
+                score += bonus;
+            // A move must score more than 0 to beat the pass.
+            if (score <= 0)
+                continue;
+            bound = static_cast<double>(score) +
+                    m_leaveCeilings[static_cast<std::size_t>(std::max(m_rackTiles - tiles, 0))];
+            best = std::max(best, bound);
+        }
+    }
+    return best;
+}
+
+void MoveGenerator::refreshLimits()
+{
+    // For each left part's length, the most tiles from the anchor on of a move that could still
+    // beat the best so far; left parts longer than any that can are not walked.
+    if (m_windows == nullptr || m_windows->depths < 0)
+        return;
+    const WindowTable& table = *m_windows;
+    m_depthLimit = -1;
+    for (int d = 0; d <= table.depths; ++d) {
+        int limit = table.rights[static_cast<std::size_t>(d)];
+        while (limit > 0 &&
+               !canBeat(table.bounds[static_cast<std::size_t>(d)][static_cast<std::size_t>(limit)],
+                        m_anchorIndex))
+            --limit;
+        m_rightLimits[static_cast<std::size_t>(d)] = limit;
+        if (limit > 0)
+            m_depthLimit = d;
+    }
+    m_rightLimit = m_rightLimits[static_cast<std::size_t>(std::min<int>(m_leftDepth, table.depths))];
 }
 
 void MoveGenerator::sortTileValues()
@@ -806,66 +930,55 @@ void MoveGenerator::sortTileValues()
     std::sort(m_tileValues.begin(), m_tileValues.end(), std::greater<int>());
 }
 
-bool MoveGenerator::bingoFits(const Square* line, const int* empties, int count, int anchor)
+void MoveGenerator::computeLeaveCeilings()
 {
-    // A move laying seven tiles covers seven of the window's empty squares in a row, with the
-    // anchor among them, and the tiles between and around them: its word holds the rack's
-    // letters plus those board letters, so it can only be played when some word of at least
-    // seven letters has exactly those letters (a word's letters are known by their hash; a
-    // hash that two letter sets share only makes the bound weaker).
+    // Per number of tiles kept, the best value of any leave of that many of the rack's tiles
+    // (every sub-rack is tried once: a rack holds a handful of tiles).
+    m_leaveCeilings.fill(0.0);
+    if (m_leaves == nullptr)
+        return;
+    m_leaveCeilings.fill(-1e300);
+    LeaveCounts leave{};
+    collectLeaveCeilings(leave, 0, 0);
+}
+
+void MoveGenerator::collectLeaveCeilings(LeaveCounts& leave, int code, int tiles)
+{
+    while (code < kLetterCount && m_rackCounts[static_cast<std::size_t>(code)] == 0)
+        ++code;
+    if (code == kLetterCount) {
+        double& ceiling = m_leaveCeilings[static_cast<std::size_t>(std::min(tiles, kBoardCells - 1))];
+        ceiling = std::max(ceiling, m_leaves->value(leave));
+        return;
+    }
+    const int held = m_rackCounts[static_cast<std::size_t>(code)];
+    for (int k = 0; k <= held && tiles + k < kBoardCells; ++k) {
+        leave[static_cast<std::size_t>(code)] = static_cast<std::uint8_t>(k);
+        collectLeaveCeilings(leave, code + 1, tiles + k);
+    }
+    leave[static_cast<std::size_t>(code)] = 0;
+}
+
+bool MoveGenerator::bingoFits(std::uint64_t boardHash)
+{
+    // A move laying seven tiles spells a word of the rack's letters plus the board letters of
+    // its span, so it can only be played when some word of at least seven letters has exactly
+    // those letters (a word's letters are known by their hash; a hash that two letter sets
+    // share only makes the bound weaker). Racks with a joker are not checked.
     if (m_rackTiles != kBonusTiles || m_rackCounts[kJokerIndex] != 0)
         return true;
     if (m_bingoWords.empty())
         buildBingoWords();
-    std::uint64_t rackHash = 0;
-    for (int code = 0; code < kAlphabetSize; ++code)
-        rackHash += m_rackCounts[static_cast<std::size_t>(code)] * letterHash(code);
-    for (int first = 0; first + kBonusTiles <= count; ++first) {
-        const int start = empties[first];
-        const int end = empties[first + kBonusTiles - 1];
-        if (start > anchor || end < anchor)
-            continue;
-        std::uint64_t hash = rackHash;
-        int p = start;
-        while (p > 1 && line[p - 1].letter != 0)
-            --p;
-        for (; p <= end || line[p].letter != 0; ++p)
-            if (line[p].letter != 0)
-                hash += letterHash(line[p].letter - 'A');
-        if (holdsBingoWord(hash))
-            return true;
-    }
-    return false;
-}
-
-std::uint64_t MoveGenerator::letterHash(int code)
-{
-    // Fixed odd multipliers spread by a 64-bit mix: the hash of a word's letters is the sum
-    // of its letters' hashes, whatever their order.
-    std::uint64_t x = 0x9E3779B97F4A7C15ull * static_cast<std::uint64_t>(code + 1);
-    x ^= x >> 31;
-    x *= 0xBF58476D1CE4E5B9ull;
-    x ^= x >> 29;
-    return x | 1u;
+    return m_bingoWords.holds(m_rackHash + boardHash);
 }
 
 void MoveGenerator::buildBingoWords()
 {
-    // Every word of at least seven letters, by the hash of its letters, in an open-addressed
-    // table at most half full (built once per dictionary).
+    // Every word of at least seven letters, by the hash of its letters (built once per
+    // dictionary).
     std::vector<std::uint64_t> hashes;
     collectBingoWords(dicformat::kRootIndex, 0, 0, hashes);
-    std::size_t size = 64;
-    while (size < 2 * hashes.size())
-        size *= 2;
-    m_bingoWords.assign(size, 0);
-    for (std::uint64_t hash : hashes) {
-        const std::uint64_t key = hash == 0 ? 1 : hash;
-        std::size_t slot = static_cast<std::size_t>(key >> 7) & (size - 1);
-        while (m_bingoWords[slot] != 0 && m_bingoWords[slot] != key)
-            slot = (slot + 1) & (size - 1);
-        m_bingoWords[slot] = key;
-    }
+    m_bingoWords.assign(hashes);
 }
 
 void MoveGenerator::collectBingoWords(std::uint32_t nodeIndex, int depth, std::uint64_t hash,
@@ -879,19 +992,9 @@ void MoveGenerator::collectBingoWords(std::uint32_t nodeIndex, int depth, std::u
     const std::uint32_t all = entry.letters & kAlphabetMask;
     for (std::uint32_t letters = all; letters != 0; letters &= letters - 1) {
         const int code = std::countr_zero(letters);
-        collectBingoWords(childAt(entry.child, all, code), depth + 1, hash + letterHash(code), hashes);
+        collectBingoWords(childAt(entry.child, all, code), depth + 1,
+                          hash + LetterSetHashes::letterHash(code), hashes);
     }
-}
-
-bool MoveGenerator::holdsBingoWord(std::uint64_t hash) const
-{
-    const std::uint64_t key = hash == 0 ? 1 : hash;
-    const std::size_t mask = m_bingoWords.size() - 1;
-    for (std::size_t slot = static_cast<std::size_t>(key >> 7) & mask; m_bingoWords[slot] != 0;
-         slot = (slot + 1) & mask)
-        if (m_bingoWords[slot] == key)
-            return true;
-    return false;
 }
 
 void MoveGenerator::searchAnchor(const Anchor& anchor)
@@ -908,10 +1011,20 @@ void MoveGenerator::searchAnchor(const Anchor& anchor)
     m_anchorIndex = anchor.index;
     m_wordLength = 0;
     m_jokersLaid = 0;
+    const int positions = anchor.across ? m_columns : m_rows;
+    int rank = 0;
+    for (int p = anchor.position; p <= positions + 1; ++p) {
+        m_emptyRank[static_cast<std::size_t>(p)] = static_cast<std::uint8_t>(rank);
+        rank += m_line[p].letter == 0 ? 1 : 0;
+    }
+    m_windows = &m_windowTables[static_cast<std::size_t>(anchor.index)];
+    m_leftDepth = 0;
+    refreshLimits();
     if (anchor.leftTile)
         extendRight(dicformat::kRootIndex, anchor.previous + 1);
     else
         leftPart(leftPartLimit(anchor.position - anchor.previous - 1));
+    liftLimits();
 }
 
 int MoveGenerator::fastScore(int endPosition) const
@@ -967,6 +1080,7 @@ void MoveGenerator::considerBest(int endPosition)
     std::memcpy(move.jokers, m_jokerLetters.data(), static_cast<std::size_t>(m_jokersLaid));
     move.jokers[m_jokersLaid] = 0;
     move.score = score;
+    refreshLimits();
 }
 
 void MoveGenerator::sortMoves()

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ai/lettersethashes.h"
 #include "base/board.h"
 #include "dictionary/dictionary.h"
 #include "engine/move.h"
@@ -76,6 +77,16 @@ private:
         std::uint8_t hasCross; ///< 1 when a tile lies next to it across the line
     };
     using ScoreGrid = std::array<std::array<SquareScore, kBoardCells>, kBoardCells>;
+    using LeaveCounts = std::array<std::uint8_t, kLetterCount>;
+    /// Bounds of the moves through one anchor by where they start and how many tiles they lay:
+    /// bounds[d][r] for d tiles left of the anchor and r from the anchor on (r up to rights[d]).
+    struct WindowTable {
+        std::array<std::array<double, kRackSize + 1>, kRackSize> bounds;
+        std::array<std::int8_t, kRackSize> rights;
+        std::int8_t depths; ///< the most tiles left of the anchor; -1 when nothing is bounded
+    };
+    /// Tile counts and search depths that never limit anything.
+    static constexpr int kNoLimit = 1 << 20;
 
     bool prepare(std::string_view rack);
     void search();
@@ -86,16 +97,21 @@ private:
     void copyBoards();
     void computeCrossChecks(const Board& grid, CheckGrid& checks, int lines, int positions);
     void prepareScoring();
+    template <typename Visit>
+    static void forEachAnchor(const Board& grid, int lines, int positions, Visit visit);
     void collectAnchors(const Board& grid, const CheckGrid& checks, int lines, int positions, bool across);
-    long long anchorBound(const Anchor& anchor);
+    double windowBounds(const Anchor& anchor, WindowTable& table);
+    void refreshLimits();
+    void liftLimits();
+    bool canBeat(double bound, int anchorIndex) const;
     int tileBound(std::uint32_t checks) const;
     void sortTileValues();
-    bool bingoFits(const Square* line, const int* empties, int count, int anchor);
-    static std::uint64_t letterHash(int code);
+    void computeLeaveCeilings();
+    void collectLeaveCeilings(LeaveCounts& leave, int code, int tiles);
+    bool bingoFits(std::uint64_t boardHash);
     void buildBingoWords();
     void collectBingoWords(std::uint32_t nodeIndex, int depth, std::uint64_t hash,
                            std::vector<std::uint64_t>& hashes) const;
-    bool holdsBingoWord(std::uint64_t hash) const;
     void searchAnchor(const Anchor& anchor);
     void considerBest(int endPosition);
     int fastScore(int endPosition) const;
@@ -113,14 +129,17 @@ private:
     void scan(const Board& grid, const CheckGrid& checks, int lines, int positions);
     void searchFirstMove();
     struct LeftPart {
-        std::uint32_t node; ///< node reached by the letters laid so far
-        std::uint32_t end;  ///< index after the last left part that extends this one
-        std::uint8_t depth; ///< letters laid
-        std::uint8_t code;  ///< the last letter laid, 0 = 'A'
-        std::uint8_t joker; ///< 1 when that letter is a joker
+        std::uint32_t node;   ///< node reached by the letters laid so far
+        std::uint32_t end;    ///< index after the last left part that extends this one
+        std::uint32_t follow; ///< letters of the rack that may follow this left part
+        std::uint32_t reach;  ///< letters of the rack that may follow it or any that extends it
+        std::uint8_t depth;   ///< letters laid
+        std::uint8_t code;    ///< the last letter laid, 0 = 'A'
+        std::uint8_t joker;   ///< 1 when that letter is a joker
     };
     void collectLeftParts();
     void collectLeftParts(std::uint32_t nodeIndex, int depth, int maxDepth);
+    void finishLeftPart(std::size_t at);
     void layLeftLetter(const LeftPart& part);
     void takeBackLeftLetter(const LeftPart& part);
     void leftPart(int limit);
@@ -185,10 +204,23 @@ private:
     int m_bestAnchor = 0;
     bool m_haveBest = false;
     double m_bestValue = 0;
-    double m_leaveCeiling = 0;
+    // Per number of tiles kept, the best leave value of that many tiles of the rack.
+    std::array<double, kBoardCells> m_leaveCeilings{};
+    // The window bounds of the anchors and the limits they set against the best
+    // move so far: m_rightLimits[d] tiles at most from the anchor on after d tiles left of it,
+    // and no left part deeper than m_depthLimit. Unlimited while listing.
+    std::vector<WindowTable> m_windowTables; ///< by anchor index
+    const WindowTable* m_windows = nullptr;  ///< of the anchor searched, null while listing
+    std::uint64_t m_rackHash = 0;
+    std::array<int, kBoardCells> m_rightLimits{};
+    int m_depthLimit = kNoLimit;
+    int m_rightLimit = kNoLimit;
+    int m_leftDepth = 0;
+    // Empty squares from the anchor up to each square of its line (tiles laid from the anchor on).
+    std::array<std::uint8_t, kBoardCells + 1> m_emptyRank{};
     // Hashes of the letters of every word of seven letters or more, for the dictionary of
     // m_graph (emptied when the graph is rebuilt).
-    std::vector<std::uint64_t> m_bingoWords;
+    LetterSetHashes m_bingoWords;
     std::array<int, kBoardCells> m_tileValues{};
     Move m_best;
     std::vector<Move> m_sortBuffer;

@@ -233,4 +233,19 @@ void Simulator::rank()
     });
 }
 
+std::vector<Move> Simulator::bestByEquity(const std::vector<Move>& moves, const Game& game,
+                                          const LeaveValues& leaves, const std::string& rack, int count)
+{
+    std::vector<std::pair<double, Move>> ranked;
+    for (const Move& move : moves)
+        if (!move.isPass())
+            ranked.emplace_back(move.score + leaves.value(game.keptLetters(rack, move)), move);
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::vector<Move> best;
+    for (std::size_t k = 0; k < ranked.size() && static_cast<int>(k) < count; ++k)
+        best.push_back(ranked[k].second);
+    return best;
+}
+
 } // namespace glyph

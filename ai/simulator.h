@@ -76,6 +76,10 @@ public:
     /// The shuffle of the unseen tiles that a round deals from: the opponents' racks first,
     /// in turn order, then the bag in drawing order.
     static std::string deal(const Setup& setup, int round);
+    /// The candidates a look-ahead starts from: the `count` moves of `moves` that lay tiles,
+    /// best by score plus the value of what they keep of `rack`, ties in list order.
+    static std::vector<Move> bestByEquity(const std::vector<Move>& moves, const Game& game,
+                                          const LeaveValues& leaves, const std::string& rack, int count);
 
 private:
     void playBatch(const Setup& setup, const Limits& limits, int first, int count,

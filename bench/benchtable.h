@@ -4,10 +4,12 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ai/aiplayers.h"
 #include "ai/luahost.h"
 #include "engine/game.h"
+#include "engine/gameclassic.h"
 #include "engine/gameview.h"
 #include "preferences/keys.h"
 #include "preferences/preferences.h"
@@ -36,5 +38,17 @@ private:
     Preferences m_preferences;
     std::unique_ptr<Game> m_game;
 };
+
+/// Starts a new classic game of two players on the game's settings and returns its rules.
+inline GameRules& startTwoPlayerGame(Game& game)
+{
+    game.loadSettings();
+    game.setRules(std::make_unique<GameClassic>(game));
+    std::vector<Player> players(2);
+    players[0].setName("One");
+    players[1].setName("Two");
+    game.rules()->start(players);
+    return *game.rules();
+}
 
 } // namespace glyph::bench

@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <memory>
@@ -44,13 +45,7 @@ std::vector<Position> midGamePositions(glyph::Game& game)
     std::vector<Position> positions;
     glyph::random::seed(kSeed);
     for (int number = 0; number < kPositionGames; ++number) {
-        game.loadSettings();
-        game.setRules(std::make_unique<glyph::GameClassic>(game));
-        glyph::GameRules& rules = *game.rules();
-        std::vector<glyph::Player> players(2);
-        players[0].setName("One");
-        players[1].setName("Two");
-        rules.start(players);
+        glyph::GameRules& rules = glyph::bench::startTwoPlayerGame(game);
         for (int turn = 0; turn <= kLastTurn && !rules.isGameOver(); ++turn) {
             const std::string rack = rules.currentPlayer().rack;
             if (turn >= kFirstTurn && rack.size() == glyph::kRackSize)
@@ -147,6 +142,76 @@ void selfPlayGreedy(benchmark::State& state)
 }
 BENCHMARK(selfPlayGreedy)->Unit(benchmark::kMillisecond);
 
+/// One pass of a search over every position, kept out of line so that a profiler can count
+/// its instructions alone: valgrind --tool=callgrind --toggle-collect='*passOver*'.
+template <typename Search>
+[[gnu::noinline]] long long passOver(glyph::Game& game, const std::vector<Position>& positions, Search search)
+{
+    long long total = 0;
+    for (const Position& position : positions) {
+        game.board() = position.board;
+        total += search(moveGenerator(game), position.rack).score;
+    }
+    return total;
+}
+
+[[gnu::noinline]] long long passOverList(glyph::Game& game, const std::vector<Position>& positions)
+{
+    return passOver(game, positions, [](glyph::MoveGenerator& generator, const std::string& rack) {
+        return generator.generate(rack);
+    });
+}
+
+[[gnu::noinline]] long long passOverBestScore(glyph::Game& game, const std::vector<Position>& positions)
+{
+    return passOver(game, positions, [](glyph::MoveGenerator& generator, const std::string& rack) {
+        return generator.bestMove(rack);
+    });
+}
+
+[[gnu::noinline]] long long passOverBestEquity(glyph::Game& game, const std::vector<Position>& positions,
+                                               const glyph::LeaveValues& leaves)
+{
+    return passOver(game, positions, [&leaves](glyph::MoveGenerator& generator, const std::string& rack) {
+        return generator.bestMove(rack, leaves);
+    });
+}
+
+/// `--once`: each search once on every position, for instruction counts under callgrind
+/// (the timed runs repeat positions as often as their speed allows, which would not compare).
+int runOnce()
+{
+    BenchTable table;
+    glyph::Game& game = table.game();
+    const std::vector<Position> positions = midGamePositions(game);
+    glyph::LetterSet set;
+    glyph::NullView view;
+    set.load(std::string(GLYPH_DIST_DIR) + "/Sets/English.set", view);
+    const glyph::LeaveValues leaves = glyph::LeaveValues::handWritten(set);
+    // One search first, so that what is built once per dictionary (the search graph, the
+    // table of long words) is not counted in the passes.
+    if (!positions.empty()) {
+        game.board() = positions.front().board;
+        moveGenerator(game).bestMove(positions.front().rack);
+    }
+    const long long list = passOverList(game, positions);
+    const long long byScore = passOverBestScore(game, positions);
+    const long long byEquity = passOverBestEquity(game, positions, leaves);
+    std::printf("%zu positions, score sums: list %lld, best by score %lld, best by equity %lld\n",
+                positions.size(), list, byScore, byEquity);
+    return list == byScore ? 0 : 1;
+}
+
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    if (argc == 2 && std::string(argv[1]) == "--once")
+        return runOnce();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -44,13 +44,7 @@ using glyph::bench::BenchTable;
 bool playSeededGame(glyph::Game& game, int number, int turns, int keepInBag)
 {
     glyph::random::seed(kSeed + static_cast<std::uint32_t>(number));
-    game.loadSettings();
-    game.setRules(std::make_unique<glyph::GameClassic>(game));
-    glyph::GameRules& rules = *game.rules();
-    std::vector<glyph::Player> players(2);
-    players[0].setName("One");
-    players[1].setName("Two");
-    rules.start(players);
+    glyph::GameRules& rules = glyph::bench::startTwoPlayerGame(game);
     for (int turn = 0; turn < turns && !rules.isGameOver() && rules.bag().total() >= keepInBag; ++turn)
         rules.playMove(moveGenerator(game).bestMove(rules.currentPlayer().rack, leaveValues(game)));
     return !rules.isGameOver();

@@ -170,7 +170,7 @@ engine/unseentiles.cpp @@         if (seat == player)<NL> @@         if (false)<
 engine/rackeditor.cpp @@ [](const RackSlot& a, const RackSlot& b) { return a.letter < b.letter; }); @@ [](const RackSlot& a, const RackSlot& b) { return a.letter > b.letter; });
 base/datafolders.cpp @@ if (datafolder::holdsData(folder) && isWritable(folder)) @@ if (datafolder::holdsData(folder))
 base/datafolders.cpp @@ if (std::filesystem::path(name).is_absolute() || isPresent(own)) @@ if (std::filesystem::path(name).is_absolute())
-ui/session/gamesession.cpp @@     m_chainStopped = true;<NL>    m_chainTimer.stop();<NL>    if (m_turnRunning)<NL>        emit statusMessage @@     m_chainTimer.stop();<NL>    if (m_turnRunning)<NL>        emit statusMessage
+ui/session/gamesession.cpp @@     m_chainStopped = true;<NL>    m_chainTimer.stop();<NL>    if (!m_turnRunning)<NL>        return;<NL>    // A player that looks ahead @@     m_chainTimer.stop();<NL>    if (!m_turnRunning)<NL>        return;<NL>    // A player that looks ahead
 ui/session/gamesession.cpp @@ if (QFileInfo(chosen).fileName().contains('.')) @@ if (chosen.contains('.'))
 ui/session/gamesession.cpp @@ if (paused() || !gameOn() || rules->currentPlayer().timeLeft <= 0) @@ if (!gameOn() || rules->currentPlayer().timeLeft <= 0)
 ui/session/gamesession.cpp @@     abandonComputerTurn();<NL>    const bool started = m_game.startNewGame( @@     const bool started = m_game.startNewGame(

@@ -52,6 +52,19 @@ TEST(GameAnalysis, FindsAMissedSevenTileMoveAndWhatTheTurnGaveAway)
             .analyseTurn(*six.rules, 1);
     EXPECT_FALSE(sixTurn.missedSeven);
     EXPECT_GT(sixTurn.pointsLost, 0);
+
+    // Playing the seven misses nothing, and the summary counts only the turns that missed one.
+    RulesFixture played({"ACTRESS", "CASTERS", "RECASTS"});
+    played.start({"Ann", "Bob"});
+    played.setRack(0, "ACTRESS");
+    played.rules->amendSnapshot();
+    ASSERT_TRUE(played.play(glyph::test::makeMove(true, 8, 2, "ACTRESS")));
+    const auto playedTurns =
+        GameAnalysis(*played.game, glyph::LeaveValues::handWritten(played.game->letterSet()))
+            .analyse(*played.rules);
+    ASSERT_EQ(playedTurns.size(), 1u);
+    EXPECT_FALSE(playedTurns[0].missedSeven);
+    EXPECT_EQ(GameAnalysis::summarise(playedTurns, 2)[0].missedSevens, 0);
 }
 
 TEST(GameAnalysis, MarksWordsNotInTheDictionaryAndStopsWhenAsked)

@@ -43,16 +43,9 @@ struct Position {
     {
         glyph::Game& game = *table.game;
         const std::string rack = table.rules->currentPlayer().rack;
-        const glyph::LeaveValues& leaves = leaveValues(game);
-        std::vector<std::pair<double, Move>> ranked;
-        for (const Move& move : moveGenerator(game).moves())
-            if (!move.isPass())
-                ranked.emplace_back(move.score + leaves.value(game.keptLetters(rack, move)), move);
-        std::stable_sort(ranked.begin(), ranked.end(),
-                         [](const auto& a, const auto& b) { return a.first > b.first; });
         Simulator::Setup result;
-        for (int k = 0; k < count && k < static_cast<int>(ranked.size()); ++k)
-            result.candidates.push_back(ranked[static_cast<std::size_t>(k)].second);
+        result.candidates =
+            Simulator::bestByEquity(moveGenerator(game).moves(), game, leaveValues(game), rack, count);
         result.rack = rack;
         result.opponentRacks = {3};
         result.unseen = glyph::unseentiles::counts(*table.rules, 0);

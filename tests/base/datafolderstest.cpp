@@ -92,53 +92,25 @@ TEST(DataFolders, ChoosesAWritableCopyWithDataElseTheReadOnlyDataWithTheUsersFol
     }
 }
 
-TEST(DataFolders, FindsTheUsersFileFirstThenTheShippedOneAndWritesOnlyToTheUsers)
+TEST(DataFolders, FindsAndListsTheUsersFilesBeforeTheShippedOnesAndWritesOnlyToTheUsers)
 {
     TempDir dir;
     const DataFolders folders(dir.path() / "share", dir.path() / "data", dir.path() / "config");
+    EXPECT_TRUE(folders.list("Profiles", ".cpu").empty()); // neither folder made yet
     EXPECT_TRUE(folders.createUserFolders());
     EXPECT_TRUE(fs::is_directory(dir.path() / "data/Games"));
     EXPECT_TRUE(fs::is_directory(dir.path() / "config"));
     EXPECT_FALSE(fs::exists(dir.path() / "share"));
     EXPECT_EQ(folders.preferencesFile(), (dir.path() / "config/Preferences.ini").string());
-
-    fs::create_directories(dir.path() / "share/Profiles");
-    fs::create_directories(dir.path() / "data/Profiles");
-    dir.write("share/Profiles/Greedy.cpu", "");
-    dir.write("share/Profiles/Beginner.cpu", "");
-    dir.write("data/Profiles/Greedy.cpu", "");
-    dir.write("data/Profiles/Mine.cpu", "");
-    EXPECT_EQ(folders.find("Profiles/Greedy.cpu"), dir.file("data/Profiles/Greedy.cpu"));
-    EXPECT_EQ(folders.find("Profiles/Beginner.cpu"), dir.file("share/Profiles/Beginner.cpu"));
-    EXPECT_EQ(folders.find("Profiles/Mine.cpu"), dir.file("data/Profiles/Mine.cpu"));
-    // A name found nowhere is the user's, so that a message names where it was looked for.
-    EXPECT_EQ(folders.find("Profiles/None.cpu"), dir.file("data/Profiles/None.cpu"));
-    EXPECT_EQ(folders.find(dir.file("elsewhere.cpu")), dir.file("elsewhere.cpu"));
-    EXPECT_EQ(folders.userFile("Games/a.tc"), dir.file("data/Games/a.tc"));
-    EXPECT_EQ(folders.userFile(dir.file("b.tc")), dir.file("b.tc"));
-
-    // The default folders are the working folder: names stay as they are.
-    const DataFolders working;
-    EXPECT_EQ(working.find("Sets/English.set"), "Sets/English.set");
-    EXPECT_EQ(working.userFile("Games/a.tc"), "Games/a.tc");
-    EXPECT_EQ(working.preferencesFile(), "Preferences.ini");
-    EXPECT_TRUE(working.createUserFolders());
-}
-
-TEST(DataFolders, ListsTheUsersAndTheShippedFilesTogetherEachNameOnceTheUsersWinning)
-{
-    TempDir dir;
-    const DataFolders folders(dir.path() / "share", dir.path() / "data", dir.path() / "config");
-    EXPECT_TRUE(folders.list("Profiles", ".cpu").empty()); // neither folder made yet
     EXPECT_EQ(folders.ensureUserFolder("Profiles"), dir.file("data/Profiles"));
     EXPECT_TRUE(fs::is_directory(dir.path() / "data/Profiles"));
+
     fs::create_directories(dir.path() / "share/Profiles/Folder.cpu");
     for (const char* name : {"share/Profiles/Greedy.cpu", "share/Profiles/beginner.cpu",
                              "share/Profiles/Notes.txt", "share/Profiles/Same.cpu", "data/Profiles/Same.cpu",
                              "data/Profiles/Mine.CPU", "data/Profiles/.cpu"})
         dir.write(name, "-- " + std::string(name));
     ASSERT_EQ(::mkfifo((dir.path() / "data/Profiles/Pipe.cpu").c_str(), 0600), 0);
-
     const std::vector<std::string> listed = folders.list("Profiles", ".cpu");
     EXPECT_EQ(listed, (std::vector<std::string>{"beginner.cpu", "Greedy.cpu", "Mine.CPU", "Same.cpu"}));
     // Every name listed is a file that the game finds, and the user's copy is the one it finds.
@@ -149,10 +121,22 @@ TEST(DataFolders, ListsTheUsersAndTheShippedFilesTogetherEachNameOnceTheUsersWin
                   fs::exists(dir.path() / "data/Profiles" / name) ? "data" : "share")
             << name;
     }
+    // A name found nowhere is the user's, so that a message names where it was looked for.
+    EXPECT_EQ(folders.find("Profiles/None.cpu"), dir.file("data/Profiles/None.cpu"));
+    EXPECT_EQ(folders.find(dir.file("elsewhere.cpu")), dir.file("elsewhere.cpu"));
+    EXPECT_EQ(folders.userFile("Games/a.tc"), dir.file("data/Games/a.tc"));
+    EXPECT_EQ(folders.userFile(dir.file("b.tc")), dir.file("b.tc"));
 
     // A portable copy lists its one folder; a missing folder lists nothing.
     const DataFolders portable = DataFolders::portable(dir.path() / "share");
     EXPECT_EQ(portable.list("Profiles", ".cpu"),
               (std::vector<std::string>{"beginner.cpu", "Greedy.cpu", "Same.cpu"}));
     EXPECT_TRUE(folders.list("Sets", ".set").empty());
+
+    // The default folders are the working folder: names stay as they are.
+    const DataFolders working;
+    EXPECT_EQ(working.find("Sets/English.set"), "Sets/English.set");
+    EXPECT_EQ(working.userFile("Games/a.tc"), "Games/a.tc");
+    EXPECT_EQ(working.preferencesFile(), "Preferences.ini");
+    EXPECT_TRUE(working.createUserFolders());
 }

@@ -46,16 +46,11 @@ TEST(LetterSet, EachLineGivesOneLetterAndWhatCannotBeReadGivesAZeroEntry)
         const auto& e = set.entry(code);
         return std::to_string(e.count) + " " + std::to_string(e.value) + " " + std::to_string(e.vowel);
     };
-    const std::vector<std::string> expected = {"2 3 1",
-                                               "0 0 0",
-                                               "0 0 0",
-                                               "0 0 0",
-                                               "0 2 0",
-                                               "1 4 1",
-                                               "5 " + std::to_string(LetterSet::kMaxValue) + " 1",
-                                               "5 " + std::to_string(-LetterSet::kMaxValue) + " 0"};
+    std::string entries;
     for (char code = 'A'; code <= 'H'; ++code)
-        EXPECT_EQ(entry(code), expected[code - 'A']) << code;
+        entries += entry(code) + "|";
+    const std::string max = std::to_string(LetterSet::kMaxValue);
+    EXPECT_EQ(entries, "2 3 1|0 0 0|0 0 0|0 0 0|0 2 0|1 4 1|5 " + max + " 1|5 -" + max + " 0|");
     EXPECT_EQ(entry(glyph::kJoker), "7 7 1");
     EXPECT_EQ(entry('\\') + entry('a') + entry('@'), "0 0 00 0 00 0 0") << "codes outside the letters";
     EXPECT_TRUE(view.warnings.empty());

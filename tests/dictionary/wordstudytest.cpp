@@ -1,8 +1,8 @@
 // The word-study searches: words from a rack, rack plus one, hooks and the chance of a word as a
 // rack, each against a plain scan of the word list on random racks, words and bags.
 #include <algorithm>
-#include <atomic>
 #include <array>
+#include <atomic>
 #include <bit>
 #include <cstdint>
 #include <map>
@@ -408,7 +408,4 @@ TEST_F(WordStudyTest, ACopySearchesAsTheOriginalAndAStopFlagEndsWalksAtOnce)
     stopped.store(false);
     EXPECT_EQ(search.runSimpleOrAnagram("*", "1000", false)->matchCount, words.size());
     EXPECT_TRUE(ranking.build(copy, WordProbability(letterSet), &stopped));
-    EXPECT_EQ(ranking.wordsOfLength(words.front().size()),
-              std::count_if(words.begin(), words.end(),
-                            [&](const std::string& w) { return w.size() == words.front().size(); }));
 }

@@ -130,6 +130,14 @@ TEST(Bag, ImageRoundTripsAndInconsistentImagesLeaveTheBagAlone)
     corrupt([](auto& im) { im[4] += 1; });                 // count disagrees with the tiles
     corrupt([](auto& im) { im[4 + 28 * 4 + 4] = 'a'; });   // tile code outside the letters
     corrupt([](auto& im) { im[4 + 27 * 4 + 3] = 0xFF; });  // negative next
+    // The undrawn tiles (from the next index, total of them) must lie within the 999 a bag holds,
+    // although the sequence has room for 1,000: here one A at index 999, as the counts say.
+    std::array<std::uint8_t, Bag::kImageSize> pastTheEnd{};
+    pastTheEnd[0] = 1;                                                // total 1
+    pastTheEnd[4] = 1;                                                // one A
+    pastTheEnd[4 + 27 * 4] = 0xE7, pastTheEnd[4 + 27 * 4 + 1] = 0x03; // next 999
+    pastTheEnd[Bag::kImageSize - 1] = 'A';
+    EXPECT_FALSE(bag.readImage(pastTheEnd.data()));
     ASSERT_TRUE(bag.readImage(good.data()));
     EXPECT_EQ(bag.next(), source.next());
     EXPECT_EQ(bag.sequence(), source.sequence());

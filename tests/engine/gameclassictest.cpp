@@ -23,15 +23,7 @@ namespace
 bool plays(RulesFixture& fixture, Move move, const std::string& rack)
 {
     fixture.setRack(fixture.rules->currentPlayerIndex(), rack);
-    fixture.game->computeScore(move, fixture.game->board());
-    return fixture.rules->playMove(move) && !fixture.rules->history().back().move.isPass();
-}
-
-/// Scores the move on the current board and plays it.
-bool play(RulesFixture& fixture, Move move)
-{
-    fixture.game->computeScore(move, fixture.game->board());
-    return fixture.rules->playMove(move);
+    return fixture.play(move) && !fixture.rules->history().back().move.isPass();
 }
 
 const glyph::Player& player(RulesFixture& fixture, int index)
@@ -155,21 +147,11 @@ TEST(GameClassic, BoardSizesFromOneToTwentyNineWithTheirEdges)
             EXPECT_EQ(fixture.game->isOccupied(squares[k][0], squares[k][1]), k < 4) << size << ": " << k;
     }
 
-    // A 1 x 1 board holds no word; on 29 x 29 the first move crosses (15,15) and the last row
-    // and column take tiles.
+    // A 1 x 1 board holds no word.
     resize(fixture, 1, 1);
     fixture.start({"Ann", "Bob"});
     EXPECT_FALSE(plays(fixture, makeMove(true, 1, 1, "AT"), "AT"));
     EXPECT_FALSE(plays(fixture, makeMove(true, 1, 1, "A"), "AT"));
-    resize(fixture, 29, 29);
-    fixture.start({"Ann", "Bob"}); // refused moves count as passes: start afresh
-    EXPECT_FALSE(plays(fixture, makeMove(true, 8, 7, "AT"), "AT"));
-    EXPECT_TRUE(plays(fixture, makeMove(true, 15, 14, "AT"), "AT"));
-    putWord(fixture.game->board(), false, 16, 15, "OTATTATTATTATT"); // down to row 29
-    EXPECT_TRUE(plays(fixture, makeMove(true, 29, 14, "AT"), "A")) << "ends on the last row";
-    putWord(fixture.game->board(), true, 20, 16, "TATTATTATTATTA"); // across to column 29
-    EXPECT_TRUE(plays(fixture, makeMove(false, 19, 29, "TA"), "T")) << "ends on the last column";
-    EXPECT_FALSE(plays(fixture, makeMove(false, 28, 28, "ATE"), "ATE")) << "one past the last row";
 }
 
 TEST(GameClassic, StartDealsRacksSetsClocksAndTakesTheFirstSnapshot)
@@ -206,16 +188,16 @@ TEST(GameClassic, GameEndsWhenTheBagIsEmptyAndARackEmpties)
     fixture.setRack(0, "CATS");
     fixture.rules->players()[1].setRack("OX");
 
-    ASSERT_TRUE(play(fixture, makeMove(true, 8, 7, "CAT")));
+    ASSERT_TRUE(fixture.play(makeMove(true, 8, 7, "CAT")));
     EXPECT_EQ(player(fixture, 0).score, 12);
     EXPECT_STREQ(player(fixture, 0).rack, "S");
     EXPECT_FALSE(fixture.rules->isGameOver()) << "bag empty but no rack empty";
-    ASSERT_TRUE(play(fixture, makeMove(false, 8, 9, "TO")));
+    ASSERT_TRUE(fixture.play(makeMove(false, 8, 9, "TO")));
     EXPECT_EQ(player(fixture, 1).score, 2);
     EXPECT_EQ(fixture.rules->round(), 2);
     EXPECT_EQ(fixture.view.gameOverDialogs, 0);
 
-    ASSERT_TRUE(play(fixture, makeMove(true, 8, 7, "CATS")));
+    ASSERT_TRUE(fixture.play(makeMove(true, 8, 7, "CATS")));
     EXPECT_TRUE(fixture.rules->isGameOver());
     EXPECT_EQ(fixture.view.gameOverDialogs, 1);
     EXPECT_EQ(player(fixture, 0).score, 12 + 6 + 8) << "Ann takes Bob's X";
@@ -248,23 +230,6 @@ TEST(GameClassic, ExchangeNeedsSevenTilesInTheBagAndTheLettersInTheRack)
     EXPECT_FALSE(full.rules->passOrExchange("QQ", "CATSX")) << "letters the player does not hold";
     EXPECT_STREQ(player(full, 0).rack, "CATSXYZ");
     EXPECT_EQ(full.rules->history().size(), 1u);
-}
-
-TEST(GameClassic, TheLastTileIsDrawnAndTheGameEndsWhenARackEmpties)
-{
-    RulesFixture fixture(glyph::test::kTestWords,
-                         glyph::letters::histogram("AAAACCOOSSTTTTX")); // one left after the deal
-    fixture.start({"Ann", "Bob"});
-    ASSERT_EQ(fixture.rules->bag().total(), 1);
-    fixture.setRack(0, "CAT");
-    fixture.rules->players()[1].setRack("SO");
-    ASSERT_TRUE(play(fixture, makeMove(true, 8, 7, "CAT")));
-    EXPECT_EQ(fixture.rules->bag().total(), 0);
-    EXPECT_EQ(std::string(player(fixture, 0).rack).size(), 1u) << "the last tile is drawn";
-    EXPECT_FALSE(fixture.rules->isGameOver()) << "no rack is empty";
-    ASSERT_TRUE(play(fixture, makeMove(false, 8, 10, "SO")));
-    EXPECT_TRUE(fixture.rules->isGameOver());
-    EXPECT_EQ(fixture.view.gameOverDialogs, 1);
 }
 
 TEST(GameClassic, PassesEndTheGameAndAnExchangeStartsTheCountAgain)
@@ -313,7 +278,7 @@ TEST(GameClassic, HistoryNavigationClampsAndPlayingFromAnEarlierPositionTakesBac
     fixture.start({"Ann", "Bob"});
     fixture.setRack(0, "CATXXXX");
     fixture.rules->players()[1].setRack("SOXXXXX");
-    ASSERT_TRUE(play(fixture, makeMove(true, 8, 7, "CAT")));
+    ASSERT_TRUE(fixture.play(makeMove(true, 8, 7, "CAT")));
     const auto afterCat = fixture.game->board();
     ASSERT_TRUE(fixture.rules->passOrExchange("", ""));
     ASSERT_TRUE(fixture.rules->passOrExchange("", ""));
@@ -337,7 +302,7 @@ TEST(GameClassic, HistoryNavigationClampsAndPlayingFromAnEarlierPositionTakesBac
     EXPECT_EQ(fixture.game->board(), afterCat);
     EXPECT_EQ(fixture.rules->currentPlayerIndex(), 1);
     EXPECT_STREQ(player(fixture, 1).rack, "SOXXXXX");
-    ASSERT_TRUE(play(fixture, makeMove(true, 8, 7, "CATS")));
+    ASSERT_TRUE(fixture.play(makeMove(true, 8, 7, "CATS")));
     EXPECT_EQ(fixture.rules->historyPosition(), 2);
     EXPECT_EQ(fixture.rules->history().size(), 3u);
     EXPECT_EQ(fixture.game->board()[8][10].letter, 'S');
@@ -367,46 +332,38 @@ TEST(GameClassic, ClockCountsDownWarnsOnceAndStandsStillWhilePausedOrAfterTheGam
     EXPECT_EQ(player(fixture, 1).timeLeft, 25 * 60);
 }
 
-TEST(ValidateMove, FirstMoveMessages)
+TEST(ValidateMove, FirstMoveAndCrossWordMessages)
 {
-    RulesFixture fixture;
-    EXPECT_EQ(validationWarning(fixture, makeMove(true, 8, 7, "CAT")), "");
-    EXPECT_EQ(validationWarning(fixture, makeMove(false, 6, 8, "CAT")), "");
-    EXPECT_EQ(validationWarning(fixture, makeMove(true, 8, 7, "C[T", "A")), "")
-        << "a joker stands for its letter";
-    EXPECT_EQ(validationWarning(fixture, makeMove(true, 8, 7, "CXT")), "Word CXT is NOT in dictionary");
-    EXPECT_EQ(validationWarning(fixture, makeMove(true, 7, 7, "CAT")),
-              "First word CAT MUST be on central line");
-    EXPECT_EQ(validationWarning(fixture, makeMove(false, 6, 9, "CAT")),
-              "First word CAT MUST be on central column");
-    EXPECT_EQ(validationWarning(fixture, makeMove(true, 8, 5, "CAT")),
-              "First word CAT MUST traverse central square")
-        << "ends just before the centre";
-    EXPECT_EQ(validationWarning(fixture, makeMove(true, 8, 9, "CAT")),
-              "First word CAT MUST traverse central square")
-        << "starts just after the centre";
-    EXPECT_EQ(validationWarning(fixture, makeMove(true, 8, 8, "A"), true),
-              "First word A must have lenght >= 2");
-    EXPECT_EQ(validationWarning(fixture, makeMove(true, 8, 7, "C[T", "A"), true), "")
-        << "jokers already spelled out";
-}
-
-TEST(ValidateMove, CrossWordsMustBeWordsWithTheDirectionsOwnMessage)
-{
-    RulesFixture acrossBoard;
-    putWord(acrossBoard.game->board(), true, 8, 7, "CAT");
-    EXPECT_EQ(validationWarning(acrossBoard, makeMove(false, 8, 10, "SO")), "") << "cross word CATS";
-    EXPECT_EQ(validationWarning(acrossBoard, makeMove(false, 8, 10, "[O", "S")), "") << "joker S in CATS";
-    EXPECT_EQ(validationWarning(acrossBoard, makeMove(false, 7, 10, "TO")),
-              "Word CATO doesn't exist in dictionary");
-
-    EXPECT_EQ(validationWarning(acrossBoard, makeMove(true, 8, 7, "CATX")), "Word CATX is NOT in dictionary")
-        << "off the centre once it is taken";
-
-    RulesFixture downBoard;
-    putWord(downBoard.game->board(), false, 6, 8, "CAT");
-    EXPECT_EQ(validationWarning(downBoard, makeMove(true, 9, 8, "SO")), "");
-    EXPECT_EQ(validationWarning(downBoard, makeMove(true, 9, 8, "AT")), "Word CATA is NOT in dictionary");
+    const struct {
+        const char* board; // "", or CAT laid "across" from (8,7) or "down" from (6,8)
+        Move move;
+        const char* warning; // "" when the move is accepted
+        bool first = false;  // validateFirstMove rather than validateMove
+    } cases[] = {
+        {"", makeMove(true, 8, 7, "CAT"), ""},
+        {"", makeMove(false, 6, 8, "CAT"), ""},
+        {"", makeMove(true, 8, 7, "C[T", "A"), ""}, // a joker stands for its letter
+        {"", makeMove(true, 8, 7, "CXT"), "Word CXT is NOT in dictionary"},
+        {"", makeMove(true, 7, 7, "CAT"), "First word CAT MUST be on central line"},
+        {"", makeMove(false, 6, 9, "CAT"), "First word CAT MUST be on central column"},
+        {"", makeMove(true, 8, 5, "CAT"), "First word CAT MUST traverse central square"}, // ends before
+        {"", makeMove(true, 8, 9, "CAT"), "First word CAT MUST traverse central square"}, // starts after
+        {"", makeMove(true, 8, 8, "A"), "First word A must have lenght >= 2", true},
+        {"", makeMove(true, 8, 7, "C[T", "A"), "", true},
+        {"across", makeMove(false, 8, 10, "SO"), ""},      // cross word CATS
+        {"across", makeMove(false, 8, 10, "[O", "S"), ""}, // a joker S in CATS
+        {"across", makeMove(false, 7, 10, "TO"), "Word CATO doesn't exist in dictionary"},
+        {"across", makeMove(true, 8, 7, "CATX"), "Word CATX is NOT in dictionary"}, // off the centre
+        {"down", makeMove(true, 9, 8, "SO"), ""},
+        {"down", makeMove(true, 9, 8, "AT"), "Word CATA is NOT in dictionary"},
+    };
+    for (const auto& c : cases) {
+        RulesFixture fixture;
+        if (*c.board != 0)
+            putWord(fixture.game->board(), c.board[0] == 'a', c.board[0] == 'a' ? 8 : 6,
+                    c.board[0] == 'a' ? 7 : 8, "CAT");
+        EXPECT_EQ(validationWarning(fixture, c.move, c.first), c.warning) << c.board << " " << c.move.word;
+    }
 }
 
 TEST(GameClassic, TheRulesScoreEveryMoveWhateverItClaims)
@@ -422,19 +379,4 @@ TEST(GameClassic, TheRulesScoreEveryMoveWhateverItClaims)
         EXPECT_EQ(player(fixture, 0).score, honest.score) << claimed;
         EXPECT_EQ(fixture.rules->history().back().move.score, honest.score) << claimed;
     }
-}
-
-TEST(GameClassic, AFullBagDealsSevenTilesToEverySeat)
-{
-    // 37 of each of the 27 tiles: the 999 a bag holds.
-    std::array<int, 27> counts{};
-    counts.fill(37);
-    RulesFixture fixture(glyph::test::kTestWords, counts);
-    std::vector<glyph::Player> seats(glyph::kMaxPlayers);
-    ASSERT_TRUE(fixture.rules->start(seats));
-    for (const glyph::Player& seat : fixture.rules->players())
-        EXPECT_EQ(std::string(seat.rack).size(), 7u);
-    EXPECT_EQ(fixture.rules->bag().total(), 999 - 7 * glyph::kMaxPlayers);
-    seats.emplace_back();
-    EXPECT_FALSE(fixture.rules->start(seats));
 }

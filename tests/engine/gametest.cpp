@@ -6,6 +6,7 @@
 #include "preferences/preferences.h"
 #include "support/dicbytes.h"
 #include "support/recordingview.h"
+#include "support/rulesfixture.h"
 
 using namespace glyph;
 using glyph::test::RecordingView;
@@ -13,17 +14,6 @@ using glyph::test::TempDir;
 
 namespace
 {
-
-/// Classic rules with players seated directly, so that a rack is in play.
-class SeatedRules : public GameClassic
-{
-public:
-    SeatedRules(Game& game, const std::vector<Player>& players, int current) : GameClassic(game)
-    {
-        m_players = players;
-        m_current = current;
-    }
-};
 
 /// A folder with a letter set and a dictionary, and preferences that point at them.
 struct GameFiles {
@@ -94,23 +84,19 @@ TEST(Game, AMissingSetStopsBeforeTheDictionaryAndAMissingDictionaryAfterTheSet)
 
 TEST(Game, RackSlotsFillFromTheCurrentPlayerWithinTheSlots)
 {
-    GameFiles files;
-    RecordingView view;
-    Game game(files.prefs, view);
-    std::vector<Player> players(2);
-    players[1].setRack("QU[T");
-    game.setRules(std::make_unique<SeatedRules>(game, players, 1));
+    test::RulesFixture fixture;
+    fixture.start({"Ann", "Bob"});
+    ASSERT_TRUE(fixture.rules->passOrExchange("", ""));
+    Game& game = *fixture.game;
     game.rackSlots()[5] = {'Z', 0, 1, 3, 3};
     game.setSelectedSlot(2);
-    game.reloadRackSlots();
+    fixture.setRack(1, "QU[T");
     EXPECT_EQ(game.selectedSlot(), -1);
     std::string letters;
     for (const RackSlot& slot : game.rackSlots())
         letters += slot.placed == 0 && slot.letter != 0 ? slot.letter : '.';
     EXPECT_EQ(letters.substr(0, 6), "QU[T..");
-    players[0].setRack(std::string(31, 'E')); // more tiles than there are slots
-    game.setRules(std::make_unique<SeatedRules>(game, players, 0));
-    game.reloadRackSlots();
+    fixture.setRack(1, std::string(31, 'E')); // more tiles than there are slots
     EXPECT_EQ(game.rackSlotCount(), kMaxRackSlots);
 }
 

@@ -13,24 +13,15 @@ using glyph::movelisttext::table;
 namespace
 {
 
+// The UTF-8 bytes of a code point: a lead byte with one high bit per byte, then 6 bits a byte.
 std::string utf8(char32_t code)
 {
-    std::string text;
-    if (code < 0x80) {
-        text += static_cast<char>(code);
-    } else if (code < 0x800) {
-        text += static_cast<char>(0xC0 | (code >> 6));
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        text += static_cast<char>(0xE0 | (code >> 12));
-        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        text += static_cast<char>(0xF0 | (code >> 18));
-        text += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    }
+    if (code < 0x80)
+        return std::string(1, static_cast<char>(code));
+    const int extra = code < 0x800 ? 1 : code < 0x10000 ? 2 : 3;
+    std::string text(1, static_cast<char>((0xFF << (7 - extra) | code >> (6 * extra)) & 0xFF));
+    for (int k = extra - 1; k >= 0; --k)
+        text += static_cast<char>(0x80 | ((code >> (6 * k)) & 0x3F));
     return text;
 }
 

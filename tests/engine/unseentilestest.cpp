@@ -10,14 +10,11 @@ TEST(UnseenTiles, AreTheSetLessTheBoardAndTheOwnRackForEverySeat)
 {
     glyph::test::RulesFixture fixture;
     fixture.start({"Ann", "Bob", "Cy"});
-    // Racks set whole, so that no dealt joker makes more jokers than the set holds.
-    fixture.setRack(0, "QZ[");
-    fixture.rules->players()[1].setRack("EEEB");
-    fixture.rules->players()[2].setRack("AATB");
     fixture.game->board()[8][8] = {'E', 0};
     fixture.game->board()[8][9] = {'T', 1};
+    // Racks set whole, so that no dealt joker makes more jokers than the set holds.
+    fixture.giveRacks({"QZ[", "EEEB", "AATB"});
     auto& rules = *fixture.rules;
-    rules.bag().recomputeFromBoard(fixture.game->letterSet(), rules.players(), fixture.game->board(), 15, 15);
     for (int seat = 0; seat < 3; ++seat) {
         const auto unseen = glyph::unseentiles::counts(rules, seat);
         // Every tile of the set is on the board, on this seat's rack or unseen.

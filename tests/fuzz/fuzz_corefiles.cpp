@@ -72,17 +72,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         static const std::string seed = [] {
             static glyph::test::RulesFixture source; // its set file must outlive the seed
             source.start({"Ann", "Bob", "Cid"});
-            source.setRack(0, "CAT[XYZ");
-            source.rules->players()[1].setRack("EEIIOOU");
-            source.rules->players()[2].setRack("SNEEEEE");
             // A possible position (no letter more often than the set has it), so that the
             // loader's later checks are reached.
-            source.rules->bag().recomputeFromBoard(source.game->letterSet(), source.rules->players(),
-                                                   source.game->board(), source.game->rows(),
-                                                   source.game->columns());
-            glyph::Move cat = glyph::test::makeMove(true, 8, 7, "C[T", "A");
-            source.game->computeScore(cat, source.game->board());
-            source.rules->playMove(cat);
+            source.giveRacks({"CAT[XYZ", "EEIIOOU", "SNEEEEE"});
+            source.play(glyph::test::makeMove(true, 8, 7, "C[T", "A"));
             source.rules->passOrExchange("", "");
             source.rules->save(source.dir.file("seed.tc"));
             target.start({"Zed", "Yan"});

@@ -92,41 +92,23 @@ TEST(Preferences, OnlyAnExplicitSaveWritesAndItReplacesTheFileWhole)
     EXPECT_EQ(view.warnings, std::vector<std::string>{"Can't write to " + missingFolder});
 }
 
-TEST(Preferences, OnlyARegularFileIsReadAndAFailedLoadKeepsTheValues)
+TEST(Preferences, AFileThatCannotBeReadIsSaidOnceKeepsTheValuesAndIsNeverWrittenOver)
 {
     TempDir dir;
     ASSERT_EQ(::mkfifo(dir.file("fifo.ini").c_str(), 0600), 0); // no writer: a read would block
     std::filesystem::create_directory(dir.file("folder.ini"));
-    for (const std::string& name :
-         {dir.file("fifo.ini"), dir.file("folder.ini"), std::string("/dev/zero"), dir.file("missing.ini")}) {
-        Preferences preferences(name);
-        preferences.setInteger("GameBonusKey", 33);
-        EXPECT_FALSE(preferences.load()) << name;
-        EXPECT_EQ(preferences.integer("GameBonusKey"), 33) << name;
-    }
-
-    // A value line longer than any the program writes is cut, and the pairs after it still read.
-    const std::string path =
-        dir.write("long.ini", "ColorJokerKey\n" + std::string(100000, '7') + "\nTableRowsKey\n11\n");
-    Preferences preferences(path);
-    EXPECT_EQ(preferences.string("ColorJokerKey").size(), Preferences::kMaxLineLength);
-    EXPECT_EQ(preferences.integer("TableRowsKey"), 11);
-}
-
-TEST(Preferences, AFileThatCannotBeReadIsSaidOnceAndNeverWrittenOver)
-{
-    TempDir dir;
-    ASSERT_EQ(::mkfifo(dir.file("fifo.ini").c_str(), 0600), 0);
     const std::string large = dir.write("large.ini", "GameBonusKey\n10\n" + std::string(17 << 20, '#'));
-    for (const std::string& name : {large, dir.file("fifo.ini")}) {
+    for (const std::string& name :
+         {large, dir.file("fifo.ini"), dir.file("folder.ini"), std::string("/dev/zero")}) {
         RecordingView view;
         Preferences preferences(name, &view);
         EXPECT_EQ(preferences.integer("GameBonusKey"), 50) << "the defaults: " << name;
-        EXPECT_FALSE(preferences.load());
+        preferences.setInteger("GameBonusKey", 33);
+        EXPECT_FALSE(preferences.load()) << name;
+        EXPECT_EQ(preferences.integer("GameBonusKey"), 33) << name;
         EXPECT_EQ(view.warnings,
                   std::vector<std::string>{
                       name + " could not be read; the settings are the defaults until the next start"});
-        preferences.setInteger("GameBonusKey", 70);
         EXPECT_FALSE(preferences.save());
         EXPECT_FALSE(preferences.canSave());
         EXPECT_EQ(view.warnings.size(), 1u) << "said once";
@@ -134,10 +116,20 @@ TEST(Preferences, AFileThatCannotBeReadIsSaidOnceAndNeverWrittenOver)
     EXPECT_EQ(std::filesystem::file_size(large), 16 + (17u << 20));
     EXPECT_EQ(std::filesystem::status(dir.file("fifo.ini")).type(), std::filesystem::file_type::fifo);
 
-    // A missing file is no fault: nothing is said and the file is written.
+    // A missing file is no fault: nothing is said, the values stay and the file is written.
     RecordingView view;
     Preferences fresh(dir.file("new.ini"), &view);
+    fresh.setInteger("GameBonusKey", 33);
+    EXPECT_FALSE(fresh.load());
+    EXPECT_EQ(fresh.integer("GameBonusKey"), 33);
     EXPECT_TRUE(fresh.canSave());
     EXPECT_TRUE(fresh.save());
     EXPECT_TRUE(view.warnings.empty());
+
+    // A value line longer than any the program writes is cut, and the pairs after it still read.
+    const std::string path =
+        dir.write("long.ini", "ColorJokerKey\n" + std::string(100000, '7') + "\nTableRowsKey\n11\n");
+    Preferences preferences(path);
+    EXPECT_EQ(preferences.string("ColorJokerKey").size(), Preferences::kMaxLineLength);
+    EXPECT_EQ(preferences.integer("TableRowsKey"), 11);
 }

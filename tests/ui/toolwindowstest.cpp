@@ -1,11 +1,17 @@
-// The player's tools beside the game: the dictionary window's searches and its Edit page,
-// the palindrome list, the conversion dialog that builds a dictionary, and the profile editor
-// with its files, completion list, tip and Test run.
+// The player's tools beside the game: the dictionary window's searches (the advanced one's
+// bounds and filters too), its Edit page and its word study (searches from a rack and rack
+// plus one with the hooks and probability ranks of every row, sorting by a column, study lists
+// saved and loaded, the anagram quiz, and a whole-dictionary search that leaves the window
+// answering and that Stop ends), the palindrome list, the conversion dialog that builds a
+// dictionary, and the profile editor with its files, completion list, tip and Test run.
 
 #include <atomic>
 
-#include "ai/movegenerator.h"
 #include "dictionary/dawgbuilder.h"
+#include "dictionary/hookfinder.h"
+#include "dictionary/probabilityranking.h"
+#include "dictionary/racksearch.h"
+#include "dictionary/wordprobability.h"
 #include "ui/dictionary/conversiondialog.h"
 #include "ui/dictionary/dictionarydialog.h"
 #include "ui/dictionary/palindromdialog.h"
@@ -54,7 +60,7 @@ QStringList tableRows(const QTableWidget& table, bool wordOnly = false)
 /// Waits until the dictionary window has shown the rows of its last search.
 void waitForSearch(const DictionaryDialog& dialog)
 {
-    QVERIFY(QTest::qWaitFor([&dialog] { return !dialog.searching(); }, 10000));
+    QVERIFY(QTest::qWaitFor([&dialog] { return !dialog.searching(); }, 20000));
 }
 
 /// Writes a word into a row of the Edit page's table, as the cell editor does.
@@ -74,6 +80,79 @@ int runConversion(QDialog& dialog)
     return ended ? QDialog::Accepted : QDialog::Rejected;
 }
 
+enum Column { Front, Word, Back, Added, Score, Vowels, Consonants, Length, Rank };
+
+/// Words with many hooks and anagrams among the fixture's two-letter words.
+std::vector<std::string> studyWords()
+{
+    std::vector<std::string> words = glyph::test::testWords();
+    for (const char* word :
+         {"ATES",  "EATS",  "SEAT",  "TEAS",  "EAST",   "SATE",  "ETAS",  "STAR", "RATS",  "ARTS",
+          "TSAR",  "TARS",  "STARE", "RATES", "TEARS",  "ASTER", "TARES", "RATE", "CRATE", "CRATES",
+          "TRACE", "CARET", "CATER", "REACT", "RECAST", "CARTS", "SCAT",  "CAST", "ACTS",  "CATS",
+          "TEAR",  "TARE",  "DOGS",  "GOD",   "GODS",   "TOGA",  "GOAT"})
+        words.push_back(word);
+    return words;
+}
+
+class StudyFixture : public WindowFixture
+{
+public:
+    StudyFixture() : dialog(*window->dictionaryDialog())
+    {
+        glyph::test::DicFileWriter::write(folder.file("Dictionaries/Study.dic"), words);
+        game->dictionary().load(folder.file("Dictionaries/Study.dic"));
+        dialog.refreshStatistics();
+    }
+
+    QTableWidget& table() const { return *child<QTableWidget>(dialog, "tableFind"); }
+    QString cell(int row, Column column) const { return table().item(row, column)->text(); }
+    std::vector<QString> column(Column column) const
+    {
+        std::vector<QString> cells;
+        for (int row = 0; row < table().rowCount(); ++row)
+            cells.push_back(cell(row, column));
+        return cells;
+    }
+
+    /// Types the text in the search field in the given mode and waits for the rows and ranks.
+    void find(const char* mode, const QString& text)
+    {
+        child<QRadioButton>(dialog, mode)->setChecked(true);
+        child<QLineEdit>(dialog, "wordFind")->setText(text);
+        waitForSearch(dialog);
+    }
+
+    void clickHeader(Column column) const
+    {
+        QHeaderView* header = table().horizontalHeader();
+        const QPoint middle(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                            header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, middle);
+    }
+
+    /// Every row shows the core's hooks, the mark of an inner hook on the word's side, and the
+    /// core's rank of its own word (also after the rows were sorted).
+    void checkHooksAndRanks() const
+    {
+        const glyph::HookFinder finder(game->dictionary());
+        const glyph::WordProbability probability(game->letterSet());
+        glyph::ProbabilityRanking ranking;
+        QVERIFY(ranking.build(game->dictionary(), probability));
+        const QString mark(QChar(0x00B7));
+        for (int row = 0; row < table().rowCount(); ++row) {
+            const std::string word = cell(row, Word).toUpper().toStdString();
+            const glyph::HookFinder::Hooks hooks = finder.find(word);
+            QCOMPARE(cell(row, Front), QString::fromStdString(hooks.front) + (hooks.frontInner ? mark : ""));
+            QCOMPARE(cell(row, Back), (hooks.backInner ? mark : "") + QString::fromStdString(hooks.back));
+            QCOMPARE(cell(row, Rank).toUInt(), ranking.rank(word, probability));
+        }
+    }
+
+    std::vector<std::string> words = studyWords();
+    DictionaryDialog& dialog;
+};
+
 } // namespace
 
 class ToolsTest : public QObject
@@ -85,63 +164,76 @@ private slots:
     {
         WindowFixture fixture;
         DictionaryDialog& dialog = *fixture.window->dictionaryDialog();
-        // Each key typed searches again: "?" is one letter, "*" any run, "/" any vowel of the set.
-        const std::pair<const char*, const char*> patterns[] = {
-            {"c?t", "C.T"}, {"*t", ".*T"}, {"//", "[AEIOU]{2}"}};
-        for (const auto& [typed, expected] : patterns) {
-            child<QLineEdit>(dialog, "wordFind")->clear();
-            QTest::keyClicks(child<QLineEdit>(dialog, "wordFind"), typed);
-            waitForSearch(dialog);
-            QCOMPARE(tableRows(*child<QTableWidget>(dialog, "tableFind"), true), wordsMatching(expected));
-        }
-        // The view limit cuts the table, not the total.
-        child<QLineEdit>(dialog, "view")->setText("2");
+        const auto field = [&dialog](const char* name) { return child<QLineEdit>(dialog, name); };
+        QLineEdit& wordFind = *field("wordFind");
+        const auto found = [&dialog] { return tableRows(*child<QTableWidget>(dialog, "tableFind"), true); };
+        // Each key typed searches again. (What the patterns match: the core's search test.)
+        QTest::keyClicks(&wordFind, "c?t");
         waitForSearch(dialog);
-        QCOMPARE(tableRows(*child<QTableWidget>(dialog, "tableFind"), true),
-                 wordsMatching("[AEIOU]{2}").mid(0, 2));
-        QCOMPARE(child<QLineEdit>(dialog, "total")->text(),
-                 QString::number(wordsMatching("[AEIOU]{2}").size()));
-        child<QLineEdit>(dialog, "view")->setText("100");
+        QCOMPARE(found(), wordsMatching("C.T"));
+        // The view limit cuts the table, not the total.
+        wordFind.setText("*t");
+        field("view")->setText("2");
+        waitForSearch(dialog);
+        QVERIFY(wordsMatching(".*T").size() > 2);
+        QCOMPARE(found(), wordsMatching(".*T").mid(0, 2));
+        QCOMPARE(field("total")->text(), QString::number(wordsMatching(".*T").size()));
+        field("view")->setText("100");
 
         child<QRadioButton>(dialog, "anagram")->setChecked(true);
-        child<QLineEdit>(dialog, "wordFind")->setText("tar");
+        wordFind.setText("tar");
         waitForSearch(dialog);
-        QCOMPARE(tableRows(*child<QTableWidget>(dialog, "tableFind"), true), wordsMatching("ART|RAT|TAR"));
+        QCOMPARE(found(), wordsMatching("ART|RAT|TAR"));
         // A row: front hooks (none), the word, back hooks (none, but AR is a word), its value from
         // the set, vowels, consonants, length, then its probability rank.
         QVERIFY(
             tableRows(*child<QTableWidget>(dialog, "tableFind")).front().startsWith(" ART \u00B7 3 1 2 3 "));
 
-        // Advanced mode searches on Return only, with the filters of its page.
+        // Advanced mode searches on Return only; its bounds start wide enough for every word.
+        const auto pressReturn = [&] {
+            QTest::keyClick(&wordFind, Qt::Key_Return);
+            waitForSearch(dialog);
+        };
+        auto* note = child<QLabel>(dialog, "timeFind");
         child<QRadioButton>(dialog, "advanced")->setChecked(true);
-        child<QLineEdit>(dialog, "minimLength")->setText("2");
-        child<QLineEdit>(dialog, "maximLength")->setText("3");
-        child<QLineEdit>(dialog, "minimValue")->setText("0");
-        child<QLineEdit>(dialog, "maximValue")->setText("100");
-        child<QLineEdit>(dialog, "banedLetters")->setText("c");
-        child<QLineEdit>(dialog, "forcedLetters")->setText("t");
-        child<QLineEdit>(dialog, "wordFind")->clear();
-        QTest::keyClicks(child<QLineEdit>(dialog, "wordFind"), "*");
+        field("view")->setText("1000");
+        wordFind.clear();
+        QTest::keyClicks(&wordFind, "*");
         waitForSearch(dialog);
-        QCOMPARE(tableRows(*child<QTableWidget>(dialog, "tableFind"), true), wordsMatching("ART|RAT|TAR"));
-        QTest::keyClick(child<QLineEdit>(dialog, "wordFind"), Qt::Key_Return);
-        waitForSearch(dialog);
-        QCOMPARE(tableRows(*child<QTableWidget>(dialog, "tableFind"), true),
-                 wordsMatching("(?=.*T)[ABD-Z]{2,3}"));
-        child<QLineEdit>(dialog, "forcedLetters")->clear();
+        QCOMPARE(found(), wordsMatching("ART|RAT|TAR"));
+        pressReturn();
+        QCOMPARE(found(), wordsMatching(".*"));
+        QVERIFY(!note->text().contains("bound"));
+        // An empty upper bound finds nothing, and the result line says why.
+        for (const QString why : {"Length", "Value"}) {
+            field(qPrintable("maxim" + why))->clear();
+            pressReturn();
+            QCOMPARE(found(), QStringList());
+            QVERIFY2(note->text().contains("Nothing found: the " + why.toLower() + " has no upper bound."),
+                     qPrintable(note->text()));
+            field(qPrintable("maxim" + why))->setText("9999");
+        }
+        // The filters of its page, each of them in force.
+        field("minimLength")->setText("2");
+        field("maximLength")->setText("3");
+        field("banedLetters")->setText("c");
+        field("forcedLetters")->setText("t");
+        pressReturn();
+        QCOMPARE(found(), wordsMatching("(?=.*T)[ABD-Z]{2,3}"));
+        field("forcedLetters")->clear();
         child<QCheckBox>(dialog, "palindrom")->setChecked(true);
-        QTest::keyClick(child<QLineEdit>(dialog, "wordFind"), Qt::Key_Return);
-        waitForSearch(dialog);
-        QCOMPARE(tableRows(*child<QTableWidget>(dialog, "tableFind"), true), wordsMatching("AA"));
+        pressReturn();
+        QCOMPARE(found(), wordsMatching("AA"));
 
         // The Edit page: Apply adds or deletes the valid words listed, and the game uses them.
         const auto words = static_cast<int>(glyph::test::testWords().size());
         const char* const typed[] = {"level", "dog", "noon", " NOON ", "xylo-phonic", "otto"};
         for (int row = 0; row < 6; ++row)
             setEditWord(dialog, row, typed[row]);
-        QCOMPARE(child<QTableWidget>(dialog, "editTable")->item(0, 1)->text(), QString("No"));
-        QCOMPARE(child<QTableWidget>(dialog, "editTable")->item(1, 1)->text(), QString("Yes"));
-        QCOMPARE(child<QTableWidget>(dialog, "editTable")->item(4, 1)->text(), QString("Not valid"));
+        const auto status = [&dialog](int row) {
+            return child<QTableWidget>(dialog, "editTable")->item(row, 1)->text();
+        };
+        QCOMPARE(QStringList({status(0), status(1), status(4)}), (QStringList{"No", "Yes", "Not valid"}));
 
         // NOON is added once although listed twice; cut at its hyphen, XYLO would be added.
         fixture.onDialog = runConversion;
@@ -151,7 +243,7 @@ private slots:
         QCOMPARE(fixture.game->dictionary().wordCount(), words + 3u);
         QCOMPARE(child<QTableWidget>(dialog, "statisticTable")->item(2, 1)->text(),
                  QString::number(words + 3));
-        QCOMPARE(child<QTableWidget>(dialog, "editTable")->item(0, 1)->text(), QString("Yes"));
+        QCOMPARE(status(0), QString("Yes"));
 
         // Deleting: "cat's" is not valid, so it must not delete CAT.
         dialog.clearListClicked();
@@ -345,6 +437,198 @@ private slots:
         child<QPushButton>(editor, "testButton")->click();
         const QString last = child<QPlainTextEdit>(editor, "log")->toPlainText().section('\n', -1);
         QVERIFY2(last.startsWith("Error: [string \"x = = 1\"]:1:"), qPrintable(last));
+    }
+
+    void rackSearchesShowTheCoresRowsWithHooksAndRanksAndHeaderClicksSortThem()
+    {
+        StudyFixture study;
+        glyph::RackSearch core(study.game->dictionary(), study.game->letterSet());
+        // No, one and two jokers, from the rack and with one letter added, in either order of the
+        // list ("most likely first" asks the core's probability order).
+        const std::pair<const char*, glyph::SearchOrder> racks[] = {
+            {"TARES", glyph::SearchOrder::Natural}, {"CRATES?", glyph::SearchOrder::Probability},
+            {"ts??", glyph::SearchOrder::Natural},  {"=GOD", glyph::SearchOrder::Probability},
+            {"=RAT?", glyph::SearchOrder::Natural}, {"=a??", glyph::SearchOrder::Probability}};
+        for (const auto& [rack, order] : racks) {
+            const bool plusOne = rack[0] == '=';
+            const std::string letters = plusOne ? rack + 1 : rack;
+            child<QComboBox>(study.dialog, "searchOrder")
+                ->setCurrentIndex(order == glyph::SearchOrder::Natural ? 0 : 1);
+            study.find(plusOne ? "plusOne" : "fromRack", QString::fromStdString(letters));
+            const auto expected =
+                plusOne ? core.plusOne(letters, "100", order) : core.fromRack(letters, "100", order);
+            QVERIFY(expected.has_value());
+            QVERIFY2(!expected->rows.empty(), rack);
+            QCOMPARE(study.table().rowCount(), static_cast<int>(expected->rows.size()));
+            QCOMPARE(study.table().isColumnHidden(Added), !plusOne);
+            for (int row = 0; row < study.table().rowCount(); ++row) {
+                const auto& want = expected->rows[static_cast<std::size_t>(row)];
+                QCOMPARE(study.cell(row, Word).toStdString(), want.word);
+                QCOMPARE(study.cell(row, Score).toInt(), want.score);
+                QCOMPARE(study.cell(row, Length).toInt(), want.length);
+                QCOMPARE(study.cell(row, Added), want.added != 0 ? QString(QChar(want.added)) : QString());
+            }
+            study.checkHooksAndRanks();
+        }
+        // Every other search shows the hooks and ranks too.
+        child<QLineEdit>(study.dialog, "view")->setText("1000");
+        study.find("simple", "*");
+        QCOMPARE(study.table().rowCount(), static_cast<int>(study.words.size()));
+        study.checkHooksAndRanks();
+        // Three jokers are no rack: the table empties rather than show an older result.
+        study.find("fromRack", "a???");
+        QCOMPARE(study.table().rowCount(), 0);
+
+        // Header clicks sort the rows.
+        study.find("fromRack", "CRATES?");
+        QVERIFY(study.table().rowCount() > 20);
+        const auto scores = [&study] {
+            std::vector<int> values;
+            for (const QString& text : study.column(Score))
+                values.push_back(text.toInt());
+            return values;
+        };
+
+        // Numbers largest first, a second click smallest first; words alphabetical.
+        study.clickHeader(Score);
+        const std::vector<int> largestFirst = scores();
+        QVERIFY(std::is_sorted(largestFirst.rbegin(), largestFirst.rend()));
+        QVERIFY(largestFirst.front() > largestFirst.back());
+        study.clickHeader(Score);
+        const std::vector<int> smallestFirst = scores();
+        QVERIFY(std::is_sorted(smallestFirst.begin(), smallestFirst.end()));
+        study.clickHeader(Word);
+        const std::vector<QString> alphabetical = study.column(Word);
+        QVERIFY(std::is_sorted(alphabetical.begin(), alphabetical.end()));
+        // By probability: the likeliest racks first, whatever their length.
+        study.clickHeader(Rank);
+        const glyph::WordProbability probability(study.game->letterSet());
+        std::vector<double> chances;
+        for (const QString& word : study.column(Word))
+            chances.push_back(probability.chance(word.toUpper().toStdString()));
+        QVERIFY(std::is_sorted(chances.rbegin(), chances.rend()));
+    }
+
+    void studyListsRoundTripThroughTheFileChooserAndMakeAQuiz()
+    {
+        StudyFixture study;
+        study.find("fromRack", "TARES?");
+        study.clickHeader(Rank);
+        std::vector<QString> words;
+        for (const QString& word : study.column(Word))
+            words.push_back(word.toUpper());
+        QString asked;
+        study.prompter.setSaveFileNameHandler([&](const QString& folder, const QString&) {
+            asked = folder;
+            return QStringLiteral("Games/study");
+        });
+        child<QCheckBox>(study.dialog, "listHooks")->setChecked(true);
+        child<QPushButton>(study.dialog, "saveList")->click();
+        QCOMPARE(asked, QString("Games/"));
+        QVERIFY(QFileInfo::exists("Games/study.txt"));
+
+        // Another search, then the list back: the same words in the same order, with their hooks.
+        study.find("simple", "a?");
+        study.chooseOpenFile("Games/study.txt");
+        child<QPushButton>(study.dialog, "loadList")->click();
+        waitForSearch(study.dialog);
+        QCOMPARE(study.column(Word), words);
+        study.checkHooksAndRanks();
+
+        // Without hooks the file holds the bare words, one a line.
+        child<QCheckBox>(study.dialog, "listHooks")->setChecked(false);
+        study.chooseSaveFile("Games/bare.txt");
+        child<QPushButton>(study.dialog, "saveList")->click();
+        const QStringList saved =
+            QString::fromStdString(study.folder.read("Games/bare.txt")).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(std::vector<QString>(saved.begin(), saved.end()), words);
+
+        // A file that is not a list is said and leaves the table as it is.
+        study.folder.write("Games/bad.txt", "CAT\nC4T\n");
+        study.chooseOpenFile("Games/bad.txt");
+        child<QPushButton>(study.dialog, "loadList")->click();
+        waitForSearch(study.dialog);
+        QCOMPARE(study.messages, std::vector<QString>{"Invalid Games/bad.txt file"});
+        QCOMPARE(study.table().rowCount(), static_cast<int>(words.size()));
+
+        // A list opened for the quiz: the anagrams typed are marked and scored.
+        study.folder.write("Games/quiz.txt", "tears\nDOG\nRATES\ncrate\ntar\n");
+        study.chooseOpenFile("Games/quiz.txt");
+        child<QPushButton>(study.dialog, "loadList")->click();
+        waitForSearch(study.dialog);
+        // One question per alphagram (TEARS and RATES share theirs), with its anagrams.
+        const std::vector<QStringList> questions = {{"AERST", "ASTER", "RATES", "STARE", "TARES", "TEARS"},
+                                                    {"DGO", "DOG", "GOD"},
+                                                    {"ACERT", "CARET", "CATER", "CRATE", "REACT", "TRACE"},
+                                                    {"ART", "ART", "RAT", "TAR"}};
+        int found = 0, possible = 0;
+        const auto answerAll = [&](QDialog& quiz) {
+            for (const QStringList& question : questions) {
+                QCOMPARE(child<QLabel>(quiz, "question")->text(), question[0]);
+                // All but the first anagram, one word that is none, and one typed twice.
+                const QStringList typed = question.mid(2);
+                QTest::keyClicks(child<QLineEdit>(quiz, "answer"),
+                                 "zzz " + typed.join(", ").toLower() + " " + typed[0]);
+                QTest::keyClick(child<QLineEdit>(quiz, "answer"), Qt::Key_Return);
+                found += static_cast<int>(typed.size());
+                possible += static_cast<int>(question.size()) - 1;
+                const QString marking = child<QLabel>(quiz, "marking")->text();
+                QVERIFY2(marking.contains("Missed: " + question[1]), qPrintable(marking));
+                QVERIFY(marking.contains("Not anagrams: ZZZ"));
+                QCOMPARE(child<QLabel>(quiz, "score")->text(),
+                         QString("Score: %1 of %2").arg(found).arg(possible));
+            }
+            QVERIFY(!child<QLineEdit>(quiz, "answer")->isEnabled());
+        };
+        study.onDialog = [&](QDialog& quiz) {
+            answerAll(quiz);
+            return static_cast<int>(QDialog::Accepted);
+        };
+        child<QPushButton>(study.dialog, "quiz")->click();
+        QCOMPARE(study.dialogs, std::vector<QString>{"glyph::QuizDialog"});
+        QCOMPARE(possible, 15);
+    }
+
+    void theWindowAnswersWhileAWholeDictionarySearchRunsAndStopEndsIt()
+    {
+        const std::string romanian = std::string(GLYPH_DIST_DIR) + "/Dictionaries/Romana.dic";
+        if (!QFileInfo::exists(QString::fromStdString(romanian)))
+            QSKIP("the Romanian dictionary is not built");
+        StudyFixture study;
+        QVERIFY(study.game->dictionary().load(romanian));
+        study.dialog.refreshStatistics();
+
+        int ticks = 0;
+        QTimer ticker;
+        QObject::connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+        ticker.start(10);
+        // Every word of the dictionary, the likeliest kept: a walk of 1.3 million words.
+        child<QComboBox>(study.dialog, "searchOrder")->setCurrentIndex(1);
+        study.find("simple", "c?");
+        const int rowsBefore = study.table().rowCount();
+        QVERIFY(rowsBefore > 0);
+        child<QLineEdit>(study.dialog, "wordFind")->selectAll();
+        QTest::keyClick(child<QLineEdit>(study.dialog, "wordFind"), '*');
+        QVERIFY(study.dialog.searching());
+        QTest::qWait(150);
+        QVERIFY2(ticks >= 5, qPrintable(QString::number(ticks)));
+        QVERIFY(study.dialog.searching());
+        QElapsedTimer stopping;
+        stopping.start();
+        child<QPushButton>(study.dialog, "stopFind")->click();
+        waitForSearch(study.dialog);
+        QVERIFY2(stopping.elapsed() < 1000, qPrintable(QString::number(stopping.elapsed())));
+        QCOMPARE(study.table().rowCount(), rowsBefore);
+        QCOMPARE(child<QLabel>(study.dialog, "timeFind")->text(), QString("Stopped"));
+        QVERIFY(!child<QPushButton>(study.dialog, "stopFind")->isEnabled());
+
+        // Left alone, the same search ends with the most likely words of the whole dictionary.
+        child<QLineEdit>(study.dialog, "wordFind")->setText("**");
+        waitForSearch(study.dialog);
+        QCOMPARE(child<QLineEdit>(study.dialog, "total")->text(),
+                 QString::number(study.game->dictionary().wordCount()));
+        QCOMPARE(study.table().rowCount(), 100);
+        QCOMPARE(study.cell(0, Rank), QString("1"));
     }
 };
 

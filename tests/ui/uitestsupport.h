@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ai/aiplayers.h"
+#include "ai/movegenerator.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
 #include "preferences/preferences.h"
@@ -148,6 +149,19 @@ public:
         session->refresh(false);
     }
 
+    /// Plays up to `turns` best-score moves (a pass when there is none) until the game ends,
+    /// each from this rack when one is given.
+    void playBest(int turns, const std::string& rack = "")
+    {
+        GameRules& rules = *game->rules();
+        for (int turn = 0; turn < turns && !rules.isGameOver(); ++turn) {
+            if (!rack.empty())
+                setRack(rack);
+            const Move best = moveGenerator(*game).generate(rules.currentPlayer().rack);
+            QVERIFY(best.isPass() ? rules.passOrExchange("", "") : rules.playMove(best));
+        }
+    }
+
     /// Marks the rack slot as laid on the square, as the board does after a drop.
     void place(int slot, int line, int column) const
     {
@@ -162,6 +176,16 @@ public:
     {
         game->setSelectedSlot(slot);
         return window->table()->drop("SF", squarePoint(*window->table(), line, column));
+    }
+
+    /// Answers the save-file and open-file choosers with this name from now on.
+    void chooseSaveFile(const QString& name)
+    {
+        prompter.setSaveFileNameHandler([name](const QString&, const QString&) { return name; });
+    }
+    void chooseOpenFile(const QString& name)
+    {
+        prompter.setOpenFileNameHandler([name](const QString&, const QString&) { return name; });
     }
 
     /// The colour the preferences give to this key.

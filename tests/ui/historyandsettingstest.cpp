@@ -1,0 +1,675 @@
+// A game's records, history and settings in the window: File > Open of a GCG record and File >
+// Export of one, the analysis as columns of the move list (finishing and stopped), the score
+// chart of the move list and of the game-over dialog; what a game in progress keeps when the
+// user changes its settings or steps back through it: the premium layout across a board-size
+// change in Preferences, the later turns when a turn is played from an earlier position, and
+// the rules the position editor holds to; and what the program takes from its preferences: the
+// style, language, font, colours and geometry at start-up and as stored for the next, the tip
+// of the day, the about box and help, and the Romanian translation of every text.
+
+#include <QChart>
+#include <QLineSeries>
+
+#include <QSemaphore>
+
+#include <set>
+
+#include "ai/gameanalysis.h"
+#include "base/letters.h"
+#include "base/random.h"
+#include "engine/boardgeometry.h"
+#include "support/tempdir.h"
+#include "ui/common/startup.h"
+#include "ui/common/translation.h"
+#include "ui/common/uipreferences.h"
+#include "ui/common/windowsizekeeper.h"
+#include "ui/game/gameconfigurationwidget.h"
+#include "ui/game/gameoverdialog.h"
+#include "ui/game/moveslistdialog.h"
+#include "ui/game/preferencesdialog.h"
+#include "ui/game/scorechart.h"
+#include "ui/game/topmovesdialog.h"
+#include "ui/session/analysisrunner.h"
+#include "ui/window/tipofdaydialog.h"
+#include "uitestsupport.h"
+
+using glyph::GameAnalysis;
+using glyph::Move;
+using glyph::MovesListDialog;
+using glyph::MultiplierGrid;
+using glyph::test::child;
+using glyph::test::WindowFixture;
+namespace geometry = glyph::geometry;
+
+namespace
+{
+
+/// The moves and scores of every snapshot, to compare two histories by.
+QStringList historyText(const glyph::GameRules& rules)
+{
+    QStringList lines;
+    for (const glyph::HistoryEntry& entry : rules.history()) {
+        QString line = QString::number(entry.move.isPass() ? 0 : entry.move.score) + " " + entry.move.word;
+        for (const glyph::Player& player : entry.players)
+            line += QString(" %1:%2:%3").arg(player.name).arg(player.score).arg(player.rack);
+        lines << line;
+    }
+    return lines;
+}
+
+/// Each player's score after each round, counted straight from the history.
+std::vector<std::vector<int>> scoresByRound(const glyph::GameRules& rules, int position)
+{
+    const int players = static_cast<int>(rules.players().size());
+    std::vector<std::vector<int>> scores(static_cast<std::size_t>(players));
+    for (int turn = 0; turn <= position; ++turn)
+        if (turn % players == 0 || turn == position)
+            for (int i = 0; i < players; ++i)
+                scores[static_cast<std::size_t>(i)].push_back(rules.history()[turn].players[i].score);
+    return scores;
+}
+
+std::vector<std::vector<int>> chartScores(const glyph::ScoreChart& chart)
+{
+    std::vector<std::vector<int>> scores;
+    for (QAbstractSeries* series : chart.chart()->series()) {
+        std::vector<int> line;
+        for (const QPointF& point : static_cast<QLineSeries*>(series)->points())
+            line.push_back(qRound(point.y()));
+        scores.push_back(line);
+    }
+    return scores;
+}
+
+geometry::PremiumLists storedLists(const glyph::Preferences& preferences)
+{
+    return {preferences.string("MultiLettersX2Key"), preferences.string("MultiLettersX3Key"),
+            preferences.string("MultiWordsX2Key"), preferences.string("MultiWordsX3Key")};
+}
+
+void storeLists(glyph::Preferences& preferences, const geometry::PremiumLists& lists)
+{
+    preferences.setString("MultiLettersX2Key", lists.lettersX2);
+    preferences.setString("MultiLettersX3Key", lists.lettersX3);
+    preferences.setString("MultiWordsX2Key", lists.wordsX2);
+    preferences.setString("MultiWordsX3Key", lists.wordsX3);
+}
+
+/// The lists as multiplier grids "letter,word" per square over the whole storage, so that lists
+/// holding the same squares in another order compare equal.
+std::vector<std::pair<int, int>> squaresOf(const geometry::PremiumLists& lists)
+{
+    MultiplierGrid letters;
+    MultiplierGrid words;
+    geometry::applyPremiumLists(lists, letters, words);
+    std::vector<std::pair<int, int>> squares;
+    for (int row = 0; row < glyph::kBoardCells; ++row)
+        for (int column = 0; column < glyph::kBoardCells; ++column)
+            squares.emplace_back(letters[row][column], words[row][column]);
+    return squares;
+}
+
+/// The moves the Top moves window lists for the current rack, as "notation score".
+QStringList topMoves(WindowFixture& fixture)
+{
+    glyph::TopMovesDialog dialog(*fixture.session, fixture.window.get());
+    QStringList shown;
+    for (const Move& move : dialog.moves())
+        shown << QString::fromStdString(fixture.game->moveText(move, fixture.game->board())) + " " +
+                     QString::number(move.score);
+    return shown;
+}
+
+/// Types a size into Preferences > Table, presses Set, then Apply.
+void applySize(WindowFixture& fixture, int rows, int columns)
+{
+    glyph::PreferencesDialog dialog(*fixture.session, fixture.window.get());
+    child<QLineEdit>(dialog, "lines")->setText(QString::number(rows));
+    child<QLineEdit>(dialog, "columns")->setText(QString::number(columns));
+    dialog.setClicked();
+    dialog.applyClicked();
+}
+
+/// What a translation must keep: the printf conversions in order, Qt's %n markers in any
+/// order, and the number of accelerator marks.
+QString placeholders(QString text)
+{
+    static const QRegularExpression marker("%[1-9][0-9]?(?![0-9.a-zA-Z])");
+    QStringList markers;
+    for (auto match = marker.globalMatch(text); match.hasNext();)
+        markers << match.next().captured();
+    markers.sort();
+    const auto accelerators = text.remove("&&").count('&');
+    return translation::conversions(text).join(' ') + " | " + markers.join(' ') + " | " +
+           QString::number(accelerators);
+}
+
+} // namespace
+
+class HistoryAndSettingsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void exportThenOpenGivesTheSameGameAndADamagedRecordChangesNothing()
+    {
+        WindowFixture fixture;
+        fixture.start({{"Ann", ""}, {"Bob", ""}});
+        fixture.playBest(12);
+        const QStringList played = historyText(*fixture.game->rules());
+        const std::string path = fixture.folder.file("Games/played");
+        fixture.chooseSaveFile(QString::fromStdString(path));
+        fixture.window->game2GCGClicked();
+        const std::string record = fixture.folder.read("Games/played.gcg");
+        QVERIFY(record.rfind("#character-encoding UTF-8\n", 0) == 0);
+
+        // Opened through File > Open, the record is the game with its whole history.
+        fixture.start({{"Cid", ""}, {"Dee", ""}});
+        QString openedFile = QString::fromStdString(path + ".gcg");
+        QString offeredFilter;
+        fixture.prompter.setOpenFileNameHandler([&](const QString&, const QString& filter) {
+            offeredFilter = filter;
+            return openedFile;
+        });
+        fixture.window->openClicked();
+        QVERIFY(offeredFilter.contains("*.gcg"));
+        QCOMPARE(historyText(*fixture.game->rules()), played);
+        QVERIFY(fixture.messages.empty());
+        QVERIFY(!fixture.session->unsaved()); // read from a file, as an opened game is
+
+        // The record with its first scored move's line changed, opened through File > Open.
+        const QStringList lines = QString::fromStdString(record).split('\n');
+        const int move = static_cast<int>(lines.indexOf(QRegularExpression(">.* \\+\\d.*")));
+        QVERIFY(move > 0);
+        const auto openChanged = [&](const QString& line) {
+            QStringList changed = lines;
+            changed[move] = line;
+            fixture.folder.write("Games/changed.gcg", changed.join('\n').toStdString());
+            openedFile = QString::fromStdString(fixture.folder.file("Games/changed.gcg"));
+            fixture.messages.clear();
+            fixture.window->openClicked();
+        };
+        const QString named = QString("Line %1:").arg(move + 1);
+        // A score the rules see otherwise is reported with its line, and the game still comes in.
+        openChanged(QString(lines[move]).replace(" +", " +1")); // +12 becomes +112
+        QCOMPARE(fixture.messages.size(), std::size_t(1));
+        QVERIFY2(fixture.messages[0].contains(named), qPrintable(fixture.messages[0]));
+        QCOMPARE(fixture.game->rules()->history().size(), std::size_t(played.size()));
+
+        // A move off the board stops the import with one message naming its line; nothing changes.
+        fixture.start({{"Cid", ""}, {"Dee", ""}});
+        fixture.playBest(3);
+        const QStringList before = historyText(*fixture.game->rules());
+        const glyph::Board board = fixture.game->board();
+        QStringList fields = lines[move].split(' '); // ">Name: rack position word +score total"
+        fields[2] = "40A";
+        fixture.answer = 1; // discard the game in progress
+        openChanged(fields.join(' '));
+        QCOMPARE(fixture.messages.size(), std::size_t(2)); // the save question, then the refusal
+        QVERIFY2(fixture.messages[1].contains(named), qPrintable(fixture.messages[1]));
+        QCOMPARE(historyText(*fixture.game->rules()), before);
+        QVERIFY(fixture.game->board() == board);
+    }
+
+    void analysisFillsTheMoveListWithWhatTheCoreFindsAndStopEndsIt()
+    {
+        WindowFixture fixture;
+        fixture.start({{"Ann", ""}, {"Bob", ""}});
+        fixture.playBest(14);
+        glyph::GameRules& rules = *fixture.game->rules();
+        rules.goTo(5); // the analysis looks at the whole game all the same
+        const int turns = static_cast<int>(rules.history().size()) - 1;
+        // The oracle: the analysis run straight on the game, with the same leave values.
+        GameAnalysis direct(*fixture.game, glyph::leaveValues(*fixture.game));
+        const std::vector<GameAnalysis::Turn> expected = direct.analyse(rules);
+        QCOMPARE(static_cast<int>(expected.size()), turns);
+
+        QStringList shown;
+        QStringList wanted;
+        fixture.onDialog = [&](QDialog& dialog) -> int {
+            if (qobject_cast<MovesListDialog*>(&dialog) ==
+                nullptr) // the game-over dialog of a game of passes
+                return int(QDialog::Accepted);
+            auto* stop = child<QPushButton>(dialog, "stop");
+            if (!QTest::qWaitFor([stop] { return !stop->isEnabled(); }))
+                return int(QDialog::Rejected);
+            auto* table = child<QTableWidget>(dialog, "table");
+            auto* summary = child<QTableWidget>(dialog, "summary");
+            if (table->rowCount() != turns)
+                return int(QDialog::Rejected);
+            for (int row = 0; row < turns; ++row) {
+                const GameAnalysis::Turn& turn = expected[static_cast<std::size_t>(row)];
+                const bool costly = turn.pointsLost >= 10 || turn.equityLost >= 10;
+                shown << table->item(row, 6)->text() + " " + table->item(row, 7)->text() + " " +
+                             (table->item(row, 0)->background().color() == QColor(255, 205, 205) ? "costly"
+                                                                                                 : "");
+                wanted << QString::number(turn.pointsLost) + " " + QString::number(turn.equityLost, 'f', 1) +
+                              " " + (costly ? "costly" : "");
+            }
+            const auto summaries = GameAnalysis::summarise(expected, 2);
+            for (int player = 0; player < 2; ++player) {
+                shown << summary->item(player, 1)->text() + " " + summary->item(player, 3)->text();
+                wanted << QString::number(summaries[player].turns) + " " +
+                              QString::number(summaries[player].pointsLost);
+            }
+            return int(QDialog::Accepted);
+        };
+        fixture.window->analyseGameClicked();
+        QCOMPARE(fixture.dialogs.front(), QString("glyph::MovesListDialog"));
+        QCOMPARE(shown, wanted);
+        QCOMPARE(rules.historyPosition(), 5);
+
+        // Stop ends the analysis after the turn under way.
+        MovesListDialog dialog(*fixture.session, nullptr, MovesListDialog::Mode::Analysis);
+        auto* runner = dialog.findChild<glyph::AnalysisRunner*>();
+        QVERIFY(runner != nullptr);
+        // The worker waits after its first turn until Stop has been pressed; Stop is pressed
+        // only once the worker waits there, or a busy machine could stop it before any turn.
+        QSemaphore pressed;
+        QAtomicInt waiting;
+        connect(
+            runner, &glyph::AnalysisRunner::progressed, runner,
+            [&](int done, int) {
+                if (done == 1) {
+                    waiting.storeRelease(1);
+                    pressed.acquire();
+                }
+            },
+            Qt::DirectConnection);
+        auto* stop = child<QPushButton>(dialog, "stop");
+        QTRY_VERIFY_WITH_TIMEOUT(waiting.loadAcquire() == 1, 20000);
+        QVERIFY(runner->running());
+        QVERIFY(stop->isEnabled());
+        QTest::mouseClick(stop, Qt::LeftButton);
+        pressed.release();
+        QTRY_VERIFY(!runner->running());
+        QCOMPARE(runner->turns().size(), std::size_t(1));
+        QVERIFY(!stop->isEnabled());
+        QCOMPARE(child<QProgressBar>(dialog, "progress")->value(), 1);
+        QVERIFY(child<QTableWidget>(dialog, "table")->item(0, 6) != nullptr);
+        QVERIFY(child<QTableWidget>(dialog, "table")->item(1, 6) == nullptr);
+    }
+
+    void chartsHoldEachPlayersScoreAfterEachRoundAndTheGameOverTableTheRackPenalties()
+    {
+        WindowFixture fixture;
+        glyph::random::seed(3); // a deal that gives a game of more than three rounds
+        fixture.start({{"Ann", ""}, {"Bob", ""}, {"Cid", ""}});
+        fixture.playBest(400);
+        glyph::GameRules& rules = *fixture.game->rules();
+        QVERIFY(rules.history().size() > 10);
+        QVERIFY(rules.isGameOver());
+        const int last = static_cast<int>(rules.history().size()) - 1;
+        rules.players()[1].setRack(""); // Bob as if he had played his rack out
+        {
+            glyph::GameOverDialog over(*fixture.game, nullptr);
+            auto* chart = child<glyph::ScoreChart>(over, "scoreChart");
+            QCOMPARE(chartScores(*chart), scoresByRound(rules, last));
+            for (int i = 0; i < 3; ++i)
+                QCOMPARE(chartScores(*chart)[i].back(), static_cast<int>(rules.players()[i].score));
+            QCOMPARE(chart->chart()->series()[1]->name(), QString("Bob"));
+            // Beside each score: what the rack left costs, or for the one who played out, what
+            // the others' racks held.
+            const auto value = [&](const glyph::Player& player) {
+                return glyph::letters::stringValue(fixture.game->letterSet(), player.rack);
+            };
+            int leftOver = 0;
+            for (const glyph::Player& player : rules.players())
+                leftOver += value(player);
+            QStringList penalties;
+            QStringList wanted;
+            for (int i = 0; i < 3; ++i) {
+                const glyph::Player& player = rules.players()[i];
+                penalties << child<QTableWidget>(over, "table")->item(i, 2)->text();
+                wanted << (player.rack[0] == 0 ? QString("+%1").arg(leftOver)
+                                               : QString("-%1").arg(value(player)));
+            }
+            QCOMPARE(penalties, wanted);
+        }
+        // The move list's chart stops at the position shown, in the middle of a round.
+        rules.goTo(7);
+        MovesListDialog list(*fixture.session, nullptr);
+        const auto shown = chartScores(*child<glyph::ScoreChart>(list, "scoreChart"));
+        QCOMPARE(shown, scoresByRound(rules, 7));
+        QCOMPARE(shown[0].size(), std::size_t(4)); // the start, rounds 1 and 2, and turn 7
+    }
+
+    void aSizeChangeKeepsTheRunningGamesSquaresAndTheLayoutFollowsTheSizeUntilEdited()
+    {
+        WindowFixture fixture;
+        const geometry::PremiumLists shipped = geometry::standardLayout(15, 15);
+        storeLists(*fixture.preferences, shipped);
+        fixture.game->loadSettings();
+        fixture.start({{"Ann", ""}, {"Bob", ""}});
+        fixture.playBest(5, "AEIOTRS");
+        fixture.setRack("ZAXIETR");
+        const QStringList before = topMoves(fixture);
+        QVERIFY(before.size() > 1);
+
+        // 9 x 9 mid-game: the game keeps its board and every premium square of it.
+        applySize(fixture, 9, 9);
+        QCOMPARE(fixture.game->rows(), 15);
+        QCOMPARE(fixture.messages.size(), std::size_t(1));
+        QCOMPARE(topMoves(fixture), before);
+        // The stored layout became the standard one of 9 x 9, and 15 brings back the shipped lists.
+        QCOMPARE(squaresOf(storedLists(*fixture.preferences)), squaresOf(geometry::standardLayout(9, 9)));
+        applySize(fixture, 15, 15);
+        QCOMPARE(storedLists(*fixture.preferences), shipped);
+        QCOMPARE(topMoves(fixture), before);
+
+        // Set shows the standard layout of each new size, square by square.
+        {
+            glyph::PreferencesDialog dialog(*fixture.session, fixture.window.get());
+            auto* table = child<QTableWidget>(dialog, "table");
+            for (const int size : {9, 20}) {
+                child<QLineEdit>(dialog, "lines")->setText(QString::number(size));
+                child<QLineEdit>(dialog, "columns")->setText(QString::number(size + 1));
+                dialog.setClicked();
+                MultiplierGrid letters;
+                MultiplierGrid words;
+                geometry::applyPremiumLists(geometry::standardLayout(size, size + 1), letters, words);
+                QCOMPARE(table->rowCount(), size * (size + 1));
+                for (int row = 0; row < table->rowCount(); ++row) {
+                    const int line = table->item(row, 0)->text().at(0).unicode() - 'A' + 1;
+                    const int column = table->item(row, 1)->text().toInt();
+                    QVERIFY(table->item(row, 2)->text().toInt() == letters[line][column] &&
+                            table->item(row, 3)->text().toInt() == words[line][column]);
+                }
+            }
+            // An edit makes the layout the user's own: a smaller size keeps it instead of the
+            // standard one, and keeps the squares beyond it for a larger board later.
+            table->item(0, 3)->setText("3");
+            table->item(1, 3)->setText("1");
+            child<QLineEdit>(dialog, "lines")->setText("5");
+            child<QLineEdit>(dialog, "columns")->setText("5");
+            dialog.setClicked();
+            dialog.applyClicked();
+        }
+        std::vector<std::pair<int, int>> own = squaresOf(geometry::standardLayout(20, 21));
+        own[glyph::kBoardCells + 1].second = 3; // A1
+        own[glyph::kBoardCells + 2].second = 1; // A2
+        QCOMPARE(squaresOf(storedLists(*fixture.preferences)), own);
+        applySize(fixture, 15, 15);
+        QCOMPARE(squaresOf(storedLists(*fixture.preferences)), own);
+        QCOMPARE(topMoves(fixture), before);
+
+        // "Standard layout" brings the shipped lists back.
+        {
+            glyph::PreferencesDialog dialog(*fixture.session, fixture.window.get());
+            child<QPushButton>(dialog, "standardLayout")->click();
+            dialog.applyClicked();
+        }
+        QCOMPARE(storedLists(*fixture.preferences), shipped);
+    }
+
+    void playingFromAnEarlierPositionAsksBeforeTheLaterTurnsGo()
+    {
+        WindowFixture fixture;
+        fixture.start({{"Ann", ""}, {"Bob", ""}});
+        fixture.playBest(5, "AEIOTRS");
+        glyph::GameRules& rules = *fixture.game->rules();
+        QVERIFY(fixture.session->saveAs("Games/five.tc"));
+        fixture.prompter.setOpenFileNameHandler(
+            [](const QString&, const QString&) { return "Games/five.tc"; });
+        QVERIFY(fixture.session->open());
+        QCOMPARE(rules.historyPosition(), 0); // opened on the first position
+        fixture.session->goTo(3);
+        const int current = rules.currentPlayerIndex();
+
+        // Cancel: nothing is played and the later turns stay.
+        auto layBest = [&] {
+            const Move best = glyph::moveGenerator(*fixture.game).generate(rules.currentPlayer().rack);
+            QVERIFY(!best.isPass());
+            fixture.game->showMoveInRackSlots(best);
+        };
+        layBest();
+        fixture.answer = 1;
+        fixture.session->move();
+        fixture.session->passOrExchange("", rules.currentPlayer().rack);
+        const QString asked = "Playing here removes the 2 later moves of this game.";
+        QCOMPARE(fixture.messages, (std::vector<QString>{asked, asked}));
+        QCOMPARE(rules.history().size(), std::size_t(6));
+        QCOMPARE(rules.historyPosition(), 3);
+        QCOMPARE(rules.currentPlayerIndex(), current);
+
+        // OK: the move is played there and becomes the last turn; playing on asks no more.
+        fixture.answer = 0;
+        fixture.session->move();
+        QCOMPARE(rules.history().size(), std::size_t(5));
+        QCOMPARE(rules.historyPosition(), 4);
+        fixture.session->passOrExchange("", rules.currentPlayer().rack);
+        QCOMPARE(fixture.messages.size(), std::size_t(3));
+        QCOMPARE(rules.history().size(), std::size_t(6));
+    }
+
+    void thePositionEditorKeepsToTheSetClampsAndLeavesAnEndedGameAlone()
+    {
+        WindowFixture fixture;
+        fixture.start({{"Ann", ""}, {"Bob", ""}});
+        auto* editor = fixture.window->findChild<glyph::GameConfigurationWidget*>("gameConfiguration");
+        QVERIFY(editor != nullptr);
+        auto* players = child<QTableWidget>(*editor, "players");
+        auto* board = child<QTableWidget>(*editor, "table");
+        glyph::GameRules& rules = *fixture.game->rules();
+        const std::string rack = rules.players()[0].rack;
+        // Each refused edit names its reason and changes nothing, the confirmation not even asked.
+        // (What the rules refuse and how they clamp: the core's position edit test.)
+        const std::vector<std::pair<std::function<void()>, QString>> refused = {
+            {[&] { players->item(0, 1)->setText("QQQQQQQ"); },
+             "The board and the racks hold more Q tiles than the set has (1)."},
+            {[&] { players->item(0, 1)->setText("ABCDEFGH"); }, "The rack of Ann holds more than 7 tiles."},
+            {[&] {
+                 for (int column = 0; column < 3; ++column)
+                     board->item(7, column)->setText("z");
+             },
+             "The board and the racks hold more ? tiles than the set has (2)."},
+        };
+        for (const auto& [edit, reason] : refused) {
+            editor->refresh();
+            edit();
+            fixture.messages.clear();
+            editor->applyClicked();
+            QCOMPARE(fixture.messages, std::vector<QString>{reason});
+            QCOMPARE(std::string(rules.players()[0].rack), rack);
+        }
+
+        // Numbers beyond the game's range are shown as the game clamped them.
+        editor->refresh();
+        // Racks of the test's own, so that the bag's random deal cannot hold the Q laid below.
+        players->item(0, 1)->setText("A");
+        players->item(1, 1)->setText("B");
+        players->item(0, 2)->setText("99999999999");
+        board->item(7, 7)->setText("Q");
+        fixture.messages.clear();
+        editor->applyClicked();
+        QCOMPARE(fixture.messages, std::vector<QString>{"Are you sure?"});
+        QCOMPARE(rules.players()[0].score, glyph::Player::kMaxScore);
+        QCOMPARE(fixture.game->board()[8][8].letter, 'Q');
+        QCOMPARE(rules.bag().total(), 100 - 3); // the set's 100 tiles less two racks of one and the Q
+        QCOMPARE(players->item(0, 2)->text(), QString::number(glyph::Player::kMaxScore));
+
+        // An ended game stays ended: the editor refuses to bring it back.
+        for (int pass = 0; pass < 3; ++pass)
+            rules.passOrExchange("", rules.currentPlayer().rack);
+        QVERIFY(rules.isGameOver());
+        editor->refresh();
+        players->item(0, 1)->setText("Z");
+        fixture.messages.clear();
+        editor->applyClicked();
+        QCOMPARE(fixture.messages,
+                 std::vector<QString>{"This game has ended: its position cannot be changed any more."});
+        QCOMPARE(std::string(rules.players()[0].rack), std::string("A"));
+    }
+
+    // Last: these change the application's style and font.
+    void styleLanguageFontAndGeometryComeFromThePreferencesAndStayUsableWhenDamaged()
+    {
+        QVERIFY(!startup::isDesktopTooSmall(QSize(1024, 768)));
+        QVERIFY(startup::isDesktopTooSmall(QSize(1023, 768)));
+        QVERIFY(startup::isDesktopTooSmall(QSize(1024, 767)));
+
+        glyph::test::TempDir dir;
+        // Written by hand: the bold field, not the weight, decides; colour components out of
+        // range are clamped.
+        const std::string path = dir.write(
+            "Preferences.ini", "FontGeneralKey\n13 25 1 0 0 Courier New\nColorPlayerKey\n-5 300 128\n");
+        {
+            glyph::Preferences prefs(path);
+            prefs.setInteger("PreferencesStyleKey", 2);
+            startup::applyStyle(prefs);
+            QCOMPARE(QApplication::style()->name(), QString("windows"));
+            prefs.setInteger("PreferencesStyleKey", 7);
+            startup::applyStyle(prefs);
+            QCOMPARE(QApplication::style()->name(), QString("fusion"));
+
+            // The language picks the tip file; a tip file of the user's own outlives another language.
+            QTranslator translator;
+            prefs.setString("TipFileKey", "Help/Mine.txt");
+            const std::pair<const char*, const char*> languages[] = {
+                {"Languages/Deutsch.qm", "Help/Mine.txt"},
+                {"Languages/Romana.qm", "Help/TipOfDay.rom"},
+                {"Languages/English.qm", "Help/TipOfDay.eng"}};
+            for (const auto& [language, tips] : languages) {
+                prefs.setString("LanguageKey", language);
+                startup::applyLanguage(prefs, translator);
+                QCOMPARE(prefs.string("TipFileKey"), std::string(tips));
+            }
+
+            startup::applyFont(prefs);
+            QCOMPARE(QApplication::font().family(), QString("Courier New"));
+            QCOMPARE(QApplication::font().pointSize(), 13);
+            QVERIFY(QApplication::font().bold());
+            QColor colour;
+            QVERIFY(glyph::uiprefs::getColour(prefs, "ColorPlayerKey", colour));
+            QCOMPARE(colour, QColor(0, 255, 128));
+
+            // Stored for the next start: the font, now underlined, and the window's geometry.
+            QFont font = QApplication::font();
+            font.setUnderline(true);
+            glyph::uiprefs::setFont(prefs, "FontGeneralKey", font);
+            glyph::uiprefs::setGeometry(prefs, "MainWindowKey", QRect(30, 40, 500, 300));
+            QVERIFY(prefs.save());
+        }
+        glyph::Preferences prefs(path);
+        startup::applyFont(prefs);
+        QVERIFY(QApplication::font().underline() && QApplication::font().bold() &&
+                !QApplication::font().italic());
+        QCOMPARE(QApplication::font().family(), QString("Courier New"));
+        QWidget window;
+        glyph::WindowSizeKeeper::restore(prefs, window, "MainWindowKey");
+        QCOMPARE(window.geometry(), QRect(30, 40, 500, 300));
+
+        // A damaged geometry or font keeps the window on the screen and readable.
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        // The bounds are the core's to prove: here, that the window hands them its screen and its
+        // smallest readable size.
+        for (const char* stored :
+             {"0 0 2147483647 2147483647", "-2147483648 5 -2147483648 0", "100 100 1 1"}) {
+            prefs.setString("MainWindowKey", stored);
+            QMainWindow window;
+            window.setCentralWidget(new QLabel("A label that needs some room"));
+            glyph::WindowSizeKeeper::restore(prefs, window, "MainWindowKey");
+            QVERIFY2(screen.contains(window.geometry()), stored);
+            QVERIFY2(window.width() >= window.minimumSizeHint().width() &&
+                         window.height() >= window.minimumSizeHint().height(),
+                     stored);
+        }
+        prefs.setString("FontGeneralKey", "2147483647 50 0 0 0 Sans");
+        startup::applyFont(prefs);
+        QCOMPARE(QApplication::font().pointSize(), glyph::windowlimits::kMaxFontPoints);
+    }
+
+    void tipOfTheDayAboutAndHelpShowTheFilesOfTheHelpFolder()
+    {
+        // From the menus, the game paused while each is shown: every tip of the file (empty lines
+        // part them), the about and help pages, and a missing page empty.
+        WindowFixture fixture;
+        fixture.folder.write("Help/Tips.txt",
+                             "First tip,\ntwo lines.\n\nSecond tip.\r\n\r\nThird tip, last.");
+        fixture.folder.write("Help/Program.html", "<html><body><p>Rules here.</p></body></html>");
+        fixture.folder.write("Help/Author.html", "<html><body><p>Written by us.</p></body></html>");
+        fixture.preferences->setString("TipFileKey", "Help/Tips.txt");
+        fixture.preferences->setInteger("TipShowKey", 0);
+        QStringList shown;
+        bool paused = true;
+        fixture.onDialog = [&](QDialog& dialog) {
+            paused = paused && fixture.session->paused();
+            for (QTextBrowser* page : dialog.findChildren<QTextBrowser*>())
+                shown << page->toPlainText().trimmed();
+            if (auto* tips = qobject_cast<glyph::TipOfDayDialog*>(&dialog)) {
+                std::set<QString> seen; // Next shows them in a random order
+                for (int i = 0; i < 200 && seen.size() < 3; ++i) {
+                    seen.insert(child<QPlainTextEdit>(*tips, "tip")->toPlainText());
+                    child<QPushButton>(*tips, "next")->click();
+                }
+                shown << QStringList(seen.begin(), seen.end());
+                child<QCheckBox>(*tips, "showNextTime")->setChecked(true);
+            }
+            return static_cast<int>(QDialog::Accepted);
+        };
+        fixture.window->tipOfDayClicked();
+        fixture.window->aboutClicked();
+        fixture.window->indexClicked();
+        QVERIFY(paused && !fixture.session->paused());
+        QCOMPARE(fixture.preferences->integer("TipShowKey"), 1);
+        shown.sort();
+        QCOMPARE(shown, (QStringList{"", "First tip,\ntwo lines.\n", "Rules here.", "Rules here.",
+                                     "Second tip.\n", "Third tip, last.\n", "Written by us."}));
+    }
+
+    void everyTextHasAFinishedRomanianTranslationAndABadOneFallsBackToTheSource()
+    {
+        // A translation file is data: one whose conversions differ from the source's would
+        // make the formatting read arguments that were never passed.
+        class Faulty : public QTranslator
+        {
+        public:
+            QString translate(const char*, const char* source, const char*, int) const override
+            {
+                return QString::fromUtf8(source) == "%d tiles" ? "%s piese" : "%d piese";
+            }
+        } faulty;
+        QCoreApplication::installTranslator(&faulty);
+        const QString refused = translation::translateFormat("glyph", "%d tiles");
+        const QString kept = translation::translateFormat("glyph", "%d pieces");
+        QCoreApplication::removeTranslator(&faulty);
+        QCOMPARE(refused, QString("%d tiles"));
+        QCOMPARE(kept, QString("%d piese"));
+
+        // lupdate brings a copy of the translation in step with the sources: a text new to it
+        // comes in unfinished, a text gone from the sources is marked vanished.
+        QTemporaryDir folder;
+        const QString copy = folder.filePath("Romana.ts");
+        QVERIFY(QFile::copy(GLYPH_SOURCE_DIR "/translations/Romana.ts", copy));
+        QProcess lupdate;
+        lupdate.setWorkingDirectory(GLYPH_SOURCE_DIR);
+        lupdate.start(GLYPH_LUPDATE, {"-silent", "-locations", "none", "-I", ".", "ui", "app", "-ts", copy});
+        QVERIFY(lupdate.waitForFinished(120000));
+        QCOMPARE(lupdate.exitCode(), 0);
+        QFile file(copy);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QString source;
+        int checked = 0;
+        while (!xml.atEnd()) {
+            if (!xml.readNextStartElement())
+                continue;
+            if (xml.name() == QLatin1String("source"))
+                source = xml.readElementText();
+            if (xml.name() != QLatin1String("translation"))
+                continue;
+            const QString type = xml.attributes().value("type").toString();
+            const QString translation = xml.readElementText();
+            if (type == "vanished" || type == "obsolete")
+                continue;
+            ++checked;
+            QVERIFY2(type.isEmpty() && !translation.isEmpty(), qPrintable("no Romanian for " + source));
+            QVERIFY2(placeholders(translation) == placeholders(source),
+                     qPrintable("placeholders differ in " + source + " -> " + translation));
+        }
+        QVERIFY(checked > 150);
+    }
+};
+
+QTEST_MAIN(HistoryAndSettingsTest)
+#include "historyandsettingstest.moc"
