@@ -25,7 +25,6 @@ constexpr int kMaxDepth = 64;
 /// Window bounds, beyond any spread.
 constexpr int kInfinity = INT_MAX / 2;
 /// Letters A..Z, and square keys: a letter laid as itself or by a joker.
-constexpr int kAlphabetSize = 26;
 constexpr int kSquareKinds = 2 * kAlphabetSize;
 
 std::uint64_t mix(std::uint64_t& state)
@@ -60,7 +59,7 @@ struct Keys {
     }
 };
 
-const Keys& keys()
+const Keys& randomKeys()
 {
     static const Keys table;
     return table;
@@ -71,8 +70,8 @@ std::uint64_t squareKey(int row, int column, const Square& square)
     const int kind = (square.letter - 'A') * 2 + (square.joker != 0 ? 1 : 0);
     if (kind < 0 || kind >= kSquareKinds)
         return 0;
-    return keys().squares[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]
-                         [static_cast<std::size_t>(kind)];
+    return randomKeys().squares[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]
+                               [static_cast<std::size_t>(kind)];
 }
 
 } // namespace
@@ -97,15 +96,15 @@ int EndgameSolver::rackValue(const std::string& rack) const
 std::uint64_t EndgameSolver::key(int side, int passes) const
 {
     std::uint64_t result =
-        m_boardKey ^ keys().passes[static_cast<std::size_t>(std::min(passes, kEndingPasses))];
+        m_boardKey ^ randomKeys().passes[static_cast<std::size_t>(std::min(passes, kEndingPasses))];
     for (int slot = 0; slot < 2; ++slot) {
         std::array<int, kLetterCount> seen{};
         for (char code : m_racks[(side + slot) % 2]) {
             const int letter = code - 'A';
             if (letter < 0 || letter >= kLetterCount || seen[static_cast<std::size_t>(letter)] >= kRackSize)
                 continue;
-            result ^= keys().tiles[static_cast<std::size_t>(slot)][static_cast<std::size_t>(letter)]
-                                  [static_cast<std::size_t>(seen[static_cast<std::size_t>(letter)]++)];
+            result ^= randomKeys().tiles[static_cast<std::size_t>(slot)][static_cast<std::size_t>(letter)]
+                                        [static_cast<std::size_t>(seen[static_cast<std::size_t>(letter)]++)];
         }
     }
     return result;

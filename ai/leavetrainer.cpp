@@ -21,7 +21,6 @@ namespace glyph
 namespace
 {
 
-constexpr int kJokerCode = kLetterCount - 1;
 /// Scoreless turns in a row after which a training game ends.
 constexpr int kMaxScorelessTurns = 6;
 /// Turns after which a training game ends whatever happens.
@@ -159,7 +158,7 @@ void featuresOf(const LeaveValues::Counts& leave, const LeaveValues& flags, doub
         for (int k = 0; k < heldCount; ++k)
             row[pairFeature(held[k], code)] = 1.0;
         held[heldCount++] = code;
-        if (code != kJokerCode)
+        if (code != kJokerIndex)
             (flags.isVowel(code) ? vowels : consonants) += count;
     }
     vowels = std::min(vowels, LeaveValues::kMaxBalance);

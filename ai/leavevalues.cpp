@@ -15,7 +15,6 @@ namespace glyph
 namespace
 {
 
-constexpr int kJokerCode = kLetterCount - 1;
 /// The strategist's hand-written values per tile kept, 'A'..'Z' then the joker.
 constexpr std::array<double, kLetterCount> kHandWrittenTiles = {
     1.0,  -2.0, 0.5,  0.5, 2.5, -2.0, -2.0, 0.5,  -0.5, -2.5, -1.5, -0.5, 0.0, 0.5,
@@ -34,13 +33,13 @@ int codeOf(char letter)
     if (letter >= 'A' && letter <= 'Z')
         return letter - 'A';
     if (letter == kJoker || letter == '?')
-        return kJokerCode;
+        return kJokerIndex;
     return -1;
 }
 
 char userLetter(int code)
 {
-    return code == kJokerCode ? '?' : static_cast<char>('A' + code);
+    return code == kJokerIndex ? '?' : static_cast<char>('A' + code);
 }
 
 bool readNumber(std::istringstream& line, double& value)
@@ -55,7 +54,7 @@ LeaveValues LeaveValues::handWritten(const LetterSet& set)
 {
     LeaveValues values;
     values.m_tile = kHandWrittenTiles;
-    for (int code = 0; code < kJokerCode; ++code)
+    for (int code = 0; code < kJokerIndex; ++code)
         values.m_duplicate[static_cast<std::size_t>(code)] = kHandWrittenDuplicate;
     for (int vowels = 0; vowels <= kMaxBalance; ++vowels)
         for (int consonants = 0; vowels + consonants <= kMaxBalance; ++consonants) {
@@ -69,7 +68,7 @@ LeaveValues LeaveValues::handWritten(const LetterSet& set)
 void LeaveValues::takeVowels(const LetterSet& set)
 {
     m_vowels = 0;
-    for (int code = 0; code < kJokerCode; ++code)
+    for (int code = 0; code < kJokerIndex; ++code)
         if (set.entryAt(code).vowel != 0)
             m_vowels |= 1u << code;
 }
@@ -119,7 +118,7 @@ double LeaveValues::value(const Counts& counts) const
         for (int k = 0; k < heldCount; ++k)
             total += m_pair[static_cast<std::size_t>(held[k])][static_cast<std::size_t>(code)];
         held[heldCount++] = code;
-        if (code == kJokerCode)
+        if (code == kJokerIndex)
             continue;
         (isVowel(code) ? vowels : consonants) += count;
     }

@@ -19,7 +19,7 @@ constexpr char kEscape = '%';
 constexpr const char* kSpecials = "^$*+?.([%-";
 constexpr int kMaxCaptures = 32;
 /// Nesting of the matcher's own recursion (pattern items and captures).
-constexpr int kMaxDepth = 200;
+constexpr int kMaxMatchDepth = 200;
 constexpr std::ptrdiff_t kUnfinished = -1;
 constexpr std::ptrdiff_t kPosition = -2;
 
@@ -44,7 +44,7 @@ void prepare(MatchState& ms, lua_State* state, const char* s, std::size_t ls, co
     ms.srcEnd = s + ls;
     ms.patEnd = p + lp;
     ms.level = 0;
-    ms.depth = kMaxDepth;
+    ms.depth = kMaxMatchDepth;
     ms.steps = 0;
 }
 
@@ -431,7 +431,7 @@ int findOrMatch(lua_State* state, bool find)
     const char* s1 = s + init;
     do {
         ms.level = 0;
-        ms.depth = kMaxDepth;
+        ms.depth = kMaxMatchDepth;
         if (const char* e = match(ms, s1, p)) {
             if (!find)
                 return pushCaptures(ms, s1, e);
@@ -468,7 +468,7 @@ int gmatchStep(lua_State* state)
     prepare(ms, state, s, ls, p, lp);
     for (; position <= static_cast<lua_Integer>(ls); ++position) {
         ms.level = 0;
-        ms.depth = kMaxDepth;
+        ms.depth = kMaxMatchDepth;
         const char* e = match(ms, s + position, p);
         if (e != nullptr && e - s != lastMatch) {
             lua_pushinteger(state, e - s);
@@ -572,7 +572,7 @@ int stringGsub(lua_State* state)
     bool changed = false;
     while (count < maxCount) {
         ms.level = 0;
-        ms.depth = kMaxDepth;
+        ms.depth = kMaxMatchDepth;
         const char* e = match(ms, src, p);
         if (e != nullptr && e != lastMatch) {
             ++count;

@@ -23,9 +23,7 @@ constexpr std::uint32_t kAlphabetMask = (1u << 26) - 1u;
 /// Bit of a search-graph entry that marks the end of a word.
 constexpr std::uint32_t kEndOfWordBit = 1u << 31;
 /// Letters 'A'..'Z'; node letter codes from here on are not letters and are skipped.
-constexpr int kAlphabetSize = 26;
 /// Rack-count index of the jokers.
-constexpr int kJokerIndex = kLetterCount - 1;
 /// Marks "no such node".
 constexpr std::uint32_t kNoNode = 0xFFFFFFFFu;
 /// Letters laid to the left of the centre at most on the first move.

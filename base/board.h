@@ -13,10 +13,15 @@ constexpr int kBoardCells = 32;
 constexpr int kMaxBoardSize = 29;
 /// Tiles a rack holds in play.
 constexpr int kRackSize = 7;
+/// Letters 'A'..'Z'.
+constexpr int kAlphabetSize = 26;
 /// Letters 'A'..'Z' and the joker.
 constexpr int kLetterCount = 27;
 /// Internal code of the joker (blank tile): the character after 'Z'.
 constexpr char kJoker = '[';
+/// Index of the joker among the kLetterCount letter counts ('A' is 0).
+constexpr int kJokerIndex = kJoker - 'A';
+static_assert(kJokerIndex == kLetterCount - 1);
 
 /// One board square: the letter ('A'..'Z', 0 = empty) and whether the tile is a joker
 /// standing for that letter.

@@ -35,6 +35,18 @@ bool isVowel(const LetterSet& set, char code)
     return set.entry(code).vowel != 0;
 }
 
+char upperCase(char c)
+{
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+std::string upperCased(std::string text)
+{
+    for (char& c : text)
+        c = upperCase(c);
+    return text;
+}
+
 std::string fromUserText(const std::string& text)
 {
     std::string codes;

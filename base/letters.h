@@ -20,6 +20,10 @@ int value(const LetterSet& set, char code);
 int stringValue(const LetterSet& set, const std::string& word);
 /// True when the set marks the letter as a vowel.
 bool isVowel(const LetterSet& set, char code);
+/// The letter in upper case; any other character unchanged.
+char upperCase(char c);
+/// The text with its letters a-z in upper case; any other character unchanged.
+std::string upperCased(std::string text);
 /// User text to internal codes: lower case to upper case, '?' to the joker, other characters dropped.
 std::string fromUserText(const std::string& text);
 /// Internal codes for display: the joker as '?'.

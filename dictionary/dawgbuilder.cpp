@@ -9,6 +9,7 @@
 
 #include "base/atomicfile.h"
 #include "base/byteio.h"
+#include "base/letters.h"
 #include "base/regularfile.h"
 #include "dictionary/dicformat.h"
 #include "dictionary/dictionary.h"
@@ -26,11 +27,6 @@ constexpr int kPercent = 100;
 bool isAsciiLetter(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-char upper(char c)
-{
-    return c >= 'a' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 bool isUpperWord(std::string_view word)
@@ -57,7 +53,7 @@ std::size_t wordOfLine(std::string_view line, char* out, std::size_t capacity)
     std::size_t length = 0;
     while (length < line.size() && isAsciiLetter(line[length])) {
         if (length < capacity)
-            out[length] = upper(line[length]);
+            out[length] = letters::upperCase(line[length]);
         ++length;
     }
     return length;
@@ -134,7 +130,7 @@ std::size_t DawgBuilder::normalizeWord(char* word)
 {
     std::size_t length = 0;
     while (isAsciiLetter(word[length])) {
-        word[length] = upper(word[length]);
+        word[length] = letters::upperCase(word[length]);
         ++length;
     }
     word[length] = '\0';
@@ -254,7 +250,7 @@ std::string DawgBuilder::listWord(std::string_view line)
     if (word.size() >= kMaxWordLength || !std::all_of(word.begin(), word.end(), isAsciiLetter))
         return {};
     std::string upperWord(word);
-    std::transform(upperWord.begin(), upperWord.end(), upperWord.begin(), upper);
+    std::transform(upperWord.begin(), upperWord.end(), upperWord.begin(), letters::upperCase);
     return upperWord;
 }
 

@@ -11,7 +11,7 @@ namespace glyph
 namespace
 {
 
-constexpr std::uint32_t kLetterCount = 26;
+constexpr std::uint32_t kAlphabetLetters = 26;
 // The most letters that the builder's tree can hold: a larger expanded tree cannot come from
 // a word list, and walking it could take practically forever.
 constexpr std::uint32_t kMaxTreeNodes = NodePool::kNodesPerBlock * NodePool::kMaxBlocks;
@@ -26,7 +26,7 @@ constexpr int kTreeBits = 23;
 constexpr std::uint32_t kTreeMask = (1u << kTreeBits) - 1;
 static_assert(kMaxTreeNodes <= kTreeMask);
 
-std::uint32_t letterCode(DawgNode node)
+std::uint32_t letterField(DawgNode node)
 {
     return node >> dicformat::kLetterShift;
 }
@@ -80,7 +80,7 @@ private:
     {
         for (std::uint32_t index = start;; ++index) {
             const DawgNode node = m_nodes[index];
-            if (letterCode(node) >= kLetterCount || childIndex(node) >= m_count)
+            if (letterField(node) >= kAlphabetLetters || childIndex(node) >= m_count)
                 return false;
             m_state[index] = kOpen;
             if (isLast(node)) {
@@ -89,7 +89,7 @@ private:
             }
             // Look-ups stop at the first letter not smaller than the one sought: lists ascend.
             const std::uint32_t next = index + 1;
-            if (next >= m_count || letterCode(m_nodes[next]) <= letterCode(node) || m_state[next] == kOpen)
+            if (next >= m_count || letterField(m_nodes[next]) <= letterField(node) || m_state[next] == kOpen)
                 return false;
             if (m_state[next] != kUnseen) {
                 frame = {start, index, index};

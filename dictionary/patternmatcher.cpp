@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/letters.h"
 #include "base/letterset.h"
 
 namespace glyph
@@ -16,11 +17,6 @@ constexpr int kZeroDigitValue = 10; // the digit '0' stands for letters worth 10
 // Longest word whose '&' pieces are remembered; dictionary words are far shorter, and longer
 // ones are simply looked up again.
 constexpr std::size_t kMaxRememberedLength = 64;
-
-char upper(char c)
-{
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 bool isPatternLetter(char c)
 {
@@ -79,7 +75,7 @@ std::string PatternMatcher::translatePattern(const std::string& userPattern, con
 {
     std::string internal;
     for (char c : userPattern)
-        internal += translateCharacter(upper(c), letterSet);
+        internal += translateCharacter(letters::upperCase(c), letterSet);
     return internal;
 }
 

@@ -5,6 +5,7 @@
 
 #include "base/letters.h"
 #include "base/letterset.h"
+#include "base/stopwatch.h"
 #include "dictionary/dictionary.h"
 #include "dictionary/searchstate.h"
 #include "dictionary/wordprobability.h"
@@ -20,12 +21,6 @@ constexpr char kJokerText = '?';
 char lowerCase(char c)
 {
     return static_cast<char>(c - 'A' + 'a');
-}
-
-std::int64_t millisecondsSince(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start)
-        .count();
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "base/letters.h"
+#include "base/stopwatch.h"
 #include "dictionary/dictionary.h"
 #include "dictionary/palindromelist.h"
 
@@ -16,20 +17,8 @@ namespace
 {
 
 constexpr int kDecimalBase = 10;
-constexpr int kAlphabetSize = 26;
-constexpr int kJokerIndex = kJoker - 'A';
 /// A stock tile that stands for any of the 26 letters.
 constexpr std::uint32_t kAnyLetter = (1U << kAlphabetSize) - 1;
-
-std::string upperCased(const std::string& text)
-{
-    std::string result = text;
-    for (char& c : result) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
-    return result;
-}
 
 /// Index of a letter code 'A'..'[' in the 27 counts, or -1 for any other character.
 int countIndex(char c)
@@ -41,12 +30,6 @@ std::int32_t toSigned(std::uint32_t number)
 {
     constexpr auto kMax = static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max());
     return static_cast<std::int32_t>(number > kMax ? kMax : number);
-}
-
-std::int64_t millisecondsSince(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start)
-        .count();
 }
 
 // Heap and sort order of the probability order: the more likely word first.
@@ -89,7 +72,7 @@ std::optional<SearchResult> SearchState::runSimpleOrAnagram(const std::string& t
     m_anagramCounts.fill(0);
     m_anagramImpossible = false;
     m_anagramLength = 0;
-    for (char c : upperCased(text)) {
+    for (char c : letters::upperCased(text)) {
         // The user writes a joker as '?'; the internal code is no letter of a word.
         const int index = c == '?' ? kJokerIndex : c == kJoker ? -1 : countIndex(c);
         if (index < 0) {
@@ -142,9 +125,10 @@ void SearchState::readFilters(const AdvancedFilters& filters)
     for (std::size_t code = 0; code < m_valueOf.size(); ++code)
         m_valueOf[code] = letters::value(m_letterSet, static_cast<char>(code));
 
-    m_banned = upperCased(filters.banned);
+    m_banned = letters::upperCased(filters.banned);
 
-    const std::string forced = PatternMatcher::translatePattern(upperCased(filters.forced), m_letterSet);
+    const std::string forced =
+        PatternMatcher::translatePattern(letters::upperCased(filters.forced), m_letterSet);
     m_forcedCounts.fill(0);
     for (char c : forced) {
         if (c >= 'A' && c <= 'Z')
@@ -152,7 +136,7 @@ void SearchState::readFilters(const AdvancedFilters& filters)
     }
     m_forcedActive = !forced.empty();
 
-    readStock(PatternMatcher::translatePattern(upperCased(filters.optional), m_letterSet));
+    readStock(PatternMatcher::translatePattern(letters::upperCased(filters.optional), m_letterSet));
     for (char c : m_banned)
         m_excluded[static_cast<unsigned char>(c)] = true;
 }

@@ -11,7 +11,7 @@ namespace glyph
 namespace
 {
 
-constexpr double kMsPerSecond = 1000.0;
+constexpr double kMillisecondsPerSecond = 1000.0;
 
 /// A rate cut to a whole number; negative or non-finite rates show as 0.
 unsigned long long wholeRate(double rate)
@@ -47,7 +47,7 @@ double SpeedTest::measureRate() const
         ++walks;
     }
     const double words = static_cast<double>(m_dictionary.wordCount()) * static_cast<double>(walks);
-    return words * kMsPerSecond / static_cast<double>(elapsedMs);
+    return words * kMillisecondsPerSecond / static_cast<double>(elapsedMs);
 }
 
 void SpeedTest::addRate(double rate)

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/atomicfile.h"
+#include "base/letters.h"
 #include "base/regularfile.h"
 #include "base/warningsink.h"
 #include "dictionary/hookfinder.h"
@@ -20,14 +21,6 @@ bool isLetter(char c)
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-std::string upperCased(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
-
 /// True when a hooks field is capital letters only (or empty).
 bool isHookField(const std::string& field)
 {
@@ -40,7 +33,7 @@ std::string StudyList::text(const std::vector<std::string>& words, const HookFin
 {
     std::string text;
     for (const std::string& word : words) {
-        const std::string upper = upperCased(word);
+        const std::string upper = letters::upperCased(word);
         if (hooks == nullptr) {
             text += upper;
         } else {
@@ -79,7 +72,7 @@ std::string StudyList::wordOfLine(const std::string& line)
     }
     if (word.empty() || word.size() > kMaxWordLength || !std::all_of(word.begin(), word.end(), isLetter))
         return {};
-    return upperCased(word);
+    return letters::upperCased(word);
 }
 
 bool StudyList::load(const std::string& path, std::vector<std::string>& words, WarningSink& warnings)

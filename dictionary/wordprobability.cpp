@@ -7,12 +7,6 @@
 namespace glyph
 {
 
-namespace
-{
-constexpr int kJokerIndex = kLetterCount - 1;
-constexpr int kAlphabet = 26;
-} // namespace
-
 WordProbability::WordProbability(const LetterSet& letterSet)
 {
     long long total = 0;
@@ -42,7 +36,7 @@ long double WordProbability::ways(std::string_view word) const
 {
     if (word.empty() || word.size() > kMaxLength)
         return 0.0L;
-    std::array<std::size_t, kAlphabet> needed{};
+    std::array<std::size_t, kAlphabetSize> needed{};
     for (char c : word) {
         const char upper = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
         if (upper < 'A' || upper > 'Z')
@@ -55,7 +49,7 @@ long double WordProbability::ways(std::string_view word) const
     Binomials byJokers{};
     byJokers[0] = 1.0L;
     std::size_t most = 0;
-    for (std::size_t c = 0; c < kAlphabet; ++c) {
+    for (std::size_t c = 0; c < kAlphabetSize; ++c) {
         if (needed[c] == 0)
             continue;
         const std::size_t reach = std::min(most + needed[c], m_jokers);

@@ -15,7 +15,7 @@ namespace glyph
 namespace
 {
 
-placement::Extent extentOf(const Game& game)
+placement::Extent playingArea(const Game& game)
 {
     return {game.rows(), game.columns()};
 }
@@ -32,7 +32,7 @@ bool Game::buildHumanMove(Move& out)
     if (m_placedTiles.empty())
         return false;
     const bool centreEmpty = !isOccupied(geometry::centreRow(m_rows), geometry::centreColumn(m_columns));
-    if (!movereader::read(m_placedTiles, m_board, extentOf(*this), centreEmpty, out))
+    if (!movereader::read(m_placedTiles, m_board, playingArea(*this), centreEmpty, out))
         return false;
     computeScore(out, m_board);
     return true;
@@ -45,12 +45,12 @@ void Game::computeScore(Move& move, const Board& board) const
 
 void Game::layMove(const Move& move, Board& board) const
 {
-    placement::layMove(move, board, extentOf(*this));
+    placement::layMove(move, board, playingArea(*this));
 }
 
 std::string Game::keptLetters(const std::string& rack, const Move& move) const
 {
-    return placement::keptLetters(rack, move, m_board, extentOf(*this));
+    return placement::keptLetters(rack, move, m_board, playingArea(*this));
 }
 
 void Game::showMoveInRackSlots(const Move& move)
@@ -58,7 +58,7 @@ void Game::showMoveInRackSlots(const Move& move)
     m_view.erasePlacedTiles();
     for (RackSlot& slot : m_rackSlots)
         slot.placed = 0;
-    const placement::Extent extent = extentOf(*this);
+    const placement::Extent extent = playingArea(*this);
     const int length = placement::wordLength(move);
     const int jokerCount = static_cast<int>(strnlen(move.jokers, sizeof move.jokers));
     int joker = 0;
@@ -84,7 +84,7 @@ void Game::showMoveInRackSlots(const Move& move)
 
 std::string Game::moveText(const Move& move, const Board& board, int* newTiles) const
 {
-    return placement::moveText(move, board, extentOf(*this), newTiles);
+    return placement::moveText(move, board, playingArea(*this), newTiles);
 }
 
 } // namespace glyph

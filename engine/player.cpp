@@ -14,8 +14,8 @@ namespace
 
 constexpr int kNameOffset = 0;
 constexpr int kProfileOffset = kNameOffset + 50;
-constexpr int kScoreOffset = kProfileOffset + 50;
-constexpr int kTimeOffset = kScoreOffset + 4;
+constexpr int kPlayerScoreOffset = kProfileOffset + 50;
+constexpr int kTimeOffset = kPlayerScoreOffset + 4;
 constexpr int kRackOffset = kTimeOffset + 4;
 static_assert(kRackOffset + 32 == Player::kImageSize);
 
@@ -74,7 +74,7 @@ void Player::writeImage(std::uint8_t* out) const
 {
     std::memcpy(out + kNameOffset, name, sizeof name);
     std::memcpy(out + kProfileOffset, profile, sizeof profile);
-    byteio::putInt32(out + kScoreOffset, score);
+    byteio::putInt32(out + kPlayerScoreOffset, score);
     byteio::putInt32(out + kTimeOffset, timeLeft);
     std::memcpy(out + kRackOffset, rack, sizeof rack);
 }
@@ -89,7 +89,7 @@ bool Player::readImage(const std::uint8_t* in)
         return false;
     std::memcpy(name, in + kNameOffset, sizeof name);
     std::memcpy(profile, in + kProfileOffset, sizeof profile);
-    score = std::clamp(byteio::getInt32(in + kScoreOffset), -kMaxScore, kMaxScore);
+    score = std::clamp(byteio::getInt32(in + kPlayerScoreOffset), -kMaxScore, kMaxScore);
     timeLeft = std::clamp(byteio::getInt32(in + kTimeOffset), -kMaxSeconds, kMaxSeconds);
     std::memcpy(rack, in + kRackOffset, sizeof rack);
     return true;

@@ -317,7 +317,7 @@ done
 # The unmutated builds (with the data that the programs read from dist/) must pass, or no fault
 # can be told apart.
 if [ "$selected_core" -eq 1 ]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DGLYPH_BUILD_UI=OFF \
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DGLYPH_BUILD_UI=OFF -DGLYPH_UNITY_BUILD=OFF \
         -DGLYPH_BUILD_BENCH=OFF >/dev/null || exit 1
     if ! cmake --build "$build" -- -j2 >"$backup/build.log" 2>&1 || ! build_targets engine ||
         ! run_tests engine ""; then
@@ -327,7 +327,7 @@ if [ "$selected_core" -eq 1 ]; then
     fi
 fi
 if [ "$selected_ui" -eq 1 ]; then
-    cmake -S . -B "$ui_build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DGLYPH_BUILD_UI=ON \
+    cmake -S . -B "$ui_build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DGLYPH_BUILD_UI=ON -DGLYPH_UNITY_BUILD=OFF \
         -DGLYPH_BUILD_BENCH=OFF >/dev/null || exit 1
     if ! cmake --build "$ui_build" -- -j2 >"$backup/build.log" 2>&1 || ! build_targets ui/ ||
         ! run_tests ui/ ""; then

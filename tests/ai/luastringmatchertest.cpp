@@ -89,7 +89,7 @@ private:
 };
 
 /// A Lua string literal holding exactly these bytes.
-std::string quoted(const std::string& bytes)
+std::string luaQuoted(const std::string& bytes)
 {
     std::string literal = "\"";
     for (unsigned char c : bytes)
@@ -124,8 +124,8 @@ TEST(LuaStringMatcher, AnswersAsTheLuaStringLibraryDoes)
         const std::string p = pick(random, patternPieces, 1 + static_cast<int>(random() % 4));
         const int init = static_cast<int>(random() % 11) - 4;
         const std::string& repl = replacements[random() % replacements.size()];
-        lua.expectSameAnswer("probe(" + quoted(s) + ", " + quoted(p) + ", " + std::to_string(init) + ", " +
-                             quoted(repl) + ")");
+        lua.expectSameAnswer("probe(" + luaQuoted(s) + ", " + luaQuoted(p) + ", " + std::to_string(init) + ", " +
+                             luaQuoted(repl) + ")");
     }
 }
 

@@ -64,7 +64,7 @@ bool plainMatch(std::string_view pattern, std::string_view word, const std::set<
     }
 }
 
-const Words kWords = {"A", "ACT",   "CAT",  "CATS", "CATSUP", "COT", "CUP",
+const Words kSearchWords = {"A", "ACT",   "CAT",  "CATS", "CATSUP", "COT", "CUP",
                       "I", "LEVEL", "NOON", "SCAT", "TACT",   "UP"};
 
 // Open bounds: every length and value passes.
@@ -77,7 +77,7 @@ AdvancedFilters openFilters(const std::string& forced = "", const std::string& s
 class SearchStateTest : public glyph::test::DictionaryFixture
 {
 protected:
-    void SetUp() override { loadWords(kWords); }
+    void SetUp() override { loadWords(kSearchWords); }
 
     Words simple(const std::string& text, bool anagram = false)
     {
@@ -145,10 +145,10 @@ TEST_F(SearchStateTest, PatternsShorthandsLimitsAndBoundsAsTypedAndTheAverageSpe
     EXPECT_FALSE(search.runSimpleOrAnagram("", "100", false).has_value());
     const SearchResult two = search.runAdvanced("*", " 2 rows", openFilters());
     EXPECT_EQ(two.rows, (std::vector<SearchResult::Row>{{"A", 1, 1, 0, 1}, {"ACT", 5, 1, 2, 3}}));
-    EXPECT_EQ(two.matchCount, kWords.size());
+    EXPECT_EQ(two.matchCount, kSearchWords.size());
     const auto notANumber = search.runSimpleOrAnagram("*", "-5", false);
     EXPECT_TRUE(notANumber->rows.empty());
-    EXPECT_EQ(notANumber->matchCount, kWords.size());
+    EXPECT_EQ(notANumber->matchCount, kSearchWords.size());
     EXPECT_EQ(SearchState::readNumber("123456789012345"), 4294967295u);
 
     // No text or no upper bound finds nothing; letters in any case, shorthands in the letter fields.

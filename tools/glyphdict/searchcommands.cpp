@@ -14,6 +14,7 @@
 
 #include "base/letterset.h"
 #include "base/regularfile.h"
+#include "base/stopwatch.h"
 #include "command.h"
 #include "dictionary/palindromelist.h"
 #include "dictionary/probabilityranking.h"
@@ -157,12 +158,6 @@ void printResult(const SearchResult& result, SearchOrder order, const Dictionary
         std::printf("\n");
     }
     printTotal(result.matchCount, result.elapsedMs);
-}
-
-std::int64_t millisecondsSince(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start)
-        .count();
 }
 
 /// Loads the dictionary (first positional argument) and the letter set, then runs the search.

@@ -9,6 +9,7 @@
 
 #include "engine/game.h"
 #include "engine/gamerules.h"
+#include "ui/common/appnames.h"
 #include "ui/common/prompter.h"
 #include "ui/common/uitext.h"
 #include "ui/session/gamesession.h"
@@ -19,14 +20,13 @@ namespace glyph
 namespace
 {
 
-const char* const kLogoFile = "Images/logo.bmp";
 constexpr int kSecondsPerMinute = 60;
 constexpr int kProfileTypeLength = 6;
 // The panel is at most 330 pixels wide; its contents sit inside its margins.
 constexpr int kWidestContents = 330 - 2 * 11;
 // Space a table cell keeps around its text.
 constexpr int kCellPadding = 12;
-enum Column { NameColumn, ScoreColumn, TimeColumn, TypeColumn, ColumnCount };
+enum PanelColumn { PanelNameColumn, PanelScoreColumn, PanelTimeColumn, PanelTypeColumn, PanelColumnCount };
 
 QString clockText(int seconds)
 {
@@ -41,7 +41,7 @@ PanelWidget::PanelWidget(GameSession& session, QWidget* parent)
     setupUi(this);
     setFocusPolicy(Qt::NoFocus);
     currentMove->setWordWrap(true);
-    image->setPixmap(QPixmap(kLogoFile));
+    image->setPixmap(QPixmap(appnames::kLogoFile));
     playersSituation->setHorizontalHeaderLabels({tr("Name"), tr("Score"), tr("Time"), tr("Type")});
     playersSituation->verticalHeader()->hide();
     playersSituation->horizontalHeader()->setStretchLastSection(true);
@@ -89,13 +89,13 @@ void PanelWidget::refresh()
     playersSituation->setRowCount(count);
     for (int i = 0; i < count; ++i) {
         const Player& seat = rules->players()[i];
-        setCell(i, NameColumn, uitext::name(seat));
-        setCell(i, ScoreColumn, QString::number(seat.score));
-        setCell(i, TimeColumn, clockText(seat.timeLeft));
-        setCell(i, TypeColumn,
+        setCell(i, PanelNameColumn, uitext::name(seat));
+        setCell(i, PanelScoreColumn, QString::number(seat.score));
+        setCell(i, PanelTimeColumn, clockText(seat.timeLeft));
+        setCell(i, PanelTypeColumn,
                 seat.isComputer() ? uitext::profile(seat).left(kProfileTypeLength) : tr("Human"));
         // The column shows the profile's first letters; the whole file name is in the tip.
-        playersSituation->item(i, TypeColumn)->setToolTip(uitext::profile(seat));
+        playersSituation->item(i, PanelTypeColumn)->setToolTip(uitext::profile(seat));
     }
     // Only the player to move is marked: older marks would soon cover every row.
     playersSituation->clearSelection();
@@ -133,14 +133,14 @@ void PanelWidget::keepTextsWhole()
     // Room for the vertical scroll bar too, which appears when the rows outgrow the height.
     int tableWidth =
         2 * playersSituation->frameWidth() + playersSituation->verticalScrollBar()->sizeHint().width();
-    for (int column = 0; column < TypeColumn; ++column)
+    for (int column = 0; column < PanelTypeColumn; ++column)
         tableWidth += playersSituation->columnWidth(column);
     // The last column stretches, never below the default section size: measure its texts.
-    int typeWidth = std::max(playersSituation->horizontalHeader()->sectionSizeHint(TypeColumn),
+    int typeWidth = std::max(playersSituation->horizontalHeader()->sectionSizeHint(PanelTypeColumn),
                              playersSituation->horizontalHeader()->defaultSectionSize());
     for (int row = 0; row < playersSituation->rowCount(); ++row)
         typeWidth = std::max(typeWidth, playersSituation->fontMetrics().horizontalAdvance(
-                                            playersSituation->item(row, TypeColumn)->text()) +
+                                            playersSituation->item(row, PanelTypeColumn)->text()) +
                                             kCellPadding);
     tableWidth += typeWidth;
     playersSituation->setMinimumWidth(std::min(tableWidth, kWidestContents));
@@ -156,7 +156,7 @@ void PanelWidget::showTimes()
     minutes->display(player.timeLeft / kSecondsPerMinute);
     seconds->display(player.timeLeft % kSecondsPerMinute);
     for (int i = 0; i < static_cast<int>(rules->players().size()) && i < playersSituation->rowCount(); ++i)
-        setCell(i, TimeColumn, clockText(rules->players()[i].timeLeft));
+        setCell(i, PanelTimeColumn, clockText(rules->players()[i].timeLeft));
 }
 
 void PanelWidget::timerOut()

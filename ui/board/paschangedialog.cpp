@@ -14,15 +14,10 @@
 namespace glyph
 {
 
-namespace
-{
-const char* const kGeometryKey = keys::kPasDialog;
-}
-
 PasChangeDialog::PasChangeDialog(Game& game, QWidget* parent) : QDialog(parent), m_game(game)
 {
     setupUi(this);
-    WindowSizeKeeper::restore(m_game.preferences(), *this, kGeometryKey);
+    WindowSizeKeeper::restore(m_game.preferences(), *this, keys::kPasDialog);
     auto* row = new QHBoxLayout(group);
     if (m_game.rules() != nullptr) {
         const Player& player = m_game.rules()->currentPlayer();
@@ -41,7 +36,7 @@ PasChangeDialog::PasChangeDialog(Game& game, QWidget* parent) : QDialog(parent),
 
 PasChangeDialog::~PasChangeDialog()
 {
-    WindowSizeKeeper::store(m_game.preferences(), *this, kGeometryKey);
+    WindowSizeKeeper::store(m_game.preferences(), *this, keys::kPasDialog);
 }
 
 } // namespace glyph

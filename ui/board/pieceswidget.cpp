@@ -27,7 +27,7 @@ namespace
 
 const char* const kDragText = "SF";
 constexpr int kMinimumSlots = 7;
-constexpr int kRoundness = 25;
+constexpr int kPieceRoundness = 25;
 constexpr int kLetterInset = 2;
 constexpr int kPlaceInset = 3;
 
@@ -81,13 +81,13 @@ void PiecesWidget::paintEvent(QPaintEvent*)
             painter.setBrush(Qt::NoBrush);
             painter.setPen(QPen(uiprefs::colour(m_game, keys::kColorMargin), 1, Qt::DashLine));
             painter.drawRoundedRect(place.adjusted(kPlaceInset, kPlaceInset, -kPlaceInset, -kPlaceInset),
-                                    kRoundness, kRoundness, Qt::RelativeSize);
+                                    kPieceRoundness, kPieceRoundness, Qt::RelativeSize);
             continue;
         }
         painter.setBrush(uiprefs::colour(m_game, i == m_game.selectedSlot() ? keys::kColorSelected
                                                                             : keys::kColorLetterBackground));
         painter.setPen(uiprefs::colour(m_game, keys::kColorLetter));
-        painter.drawRoundedRect(place, kRoundness, kRoundness, Qt::RelativeSize);
+        painter.drawRoundedRect(place, kPieceRoundness, kPieceRoundness, Qt::RelativeSize);
         painter.setFont(letterFont);
         painter.drawText(QRect(x + kLetterInset, 0, 2 * tile / 3, h), Qt::AlignRight | Qt::AlignVCenter,
                          shownLetter(slot.letter));

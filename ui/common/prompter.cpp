@@ -10,16 +10,12 @@
 
 #include <optional>
 
+#include "ui/common/appnames.h"
 #include "ui/common/pausecounter.h"
 #include "ui/common/uitext.h"
 
 namespace glyph
 {
-
-namespace
-{
-const char* const kProductName = "Glyphmosaic";
-}
 
 std::optional<PauseCounter::Guard> Prompter::holdPause()
 {
@@ -45,7 +41,7 @@ void Prompter::warn(QWidget* parent, const QString& text)
 int Prompter::showMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
                              const QStringList& buttons)
 {
-    QMessageBox box(icon, QString::fromLatin1(kProductName), text, QMessageBox::NoButton, parent);
+    QMessageBox box(icon, QString::fromLatin1(appnames::kProductName), text, QMessageBox::NoButton, parent);
     QList<QAbstractButton*> added;
     // The first button accepts, the last rejects (Escape), any between is destructive.
     for (const QString& caption : buttons) {

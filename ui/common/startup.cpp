@@ -24,7 +24,6 @@ constexpr int kMotifPlus = 0;
 constexpr int kMotif = 1;
 constexpr int kWindows = 2;
 constexpr int kSgi = 3;
-constexpr int kPlatinum = 4;
 
 } // namespace
 
@@ -66,7 +65,7 @@ QString styleKey(int styleNumber)
         return QStringLiteral("Windows");
     case kMotifPlus:
     case kSgi:
-    case kPlatinum:
+    case kPlatinumStyle:
     default:
         return QStringLiteral("Fusion");
     }
@@ -74,7 +73,7 @@ QString styleKey(int styleNumber)
 
 void applyStyle(glyph::Preferences& preferences)
 {
-    const int styleNumber = preferences.integer(glyph::keys::kPreferencesStyle, kPlatinum);
+    const int styleNumber = preferences.integer(glyph::keys::kPreferencesStyle, kPlatinumStyle);
     if (QStyleFactory::keys().contains(styleKey(styleNumber), Qt::CaseInsensitive))
         QApplication::setStyle(styleKey(styleNumber));
     preferences.setInteger(glyph::keys::kPreferencesStyle, styleNumber);

@@ -30,6 +30,8 @@ void warnOnSmallDesktop();
 /// back, and installs the translator when that file loads (a missing file is no error).
 void applyLanguage(glyph::Preferences& preferences, QTranslator& translator);
 
+/// The stored style number of the Platinum look, the default.
+constexpr int kPlatinumStyle = 4;
 /// Qt style key for a stored style number: 0 Motif Plus and 3 SGI and anything else
 /// (Platinum) become "Fusion", 1 Motif and 2 Windows become "Windows".
 QString styleKey(int styleNumber);

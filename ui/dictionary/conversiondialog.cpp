@@ -9,6 +9,7 @@
 
 #include "engine/game.h"
 #include "preferences/keys.h"
+#include "ui/common/appnames.h"
 #include "ui/common/datachoices.h"
 #include "ui/common/prompter.h"
 #include "ui/common/windowsizekeeper.h"
@@ -20,16 +21,14 @@ namespace glyph
 namespace
 {
 
-const char* const kGeometryKey = keys::kConversionDialog;
-const char* const kDictionariesFolder = "Dictionaries/";
 const char* const kDictionaryExtension = ".dic";
-constexpr int kTickMs = 1000;
+constexpr int kProgressTickMs = 1000;
 constexpr int kProgressRows = 5;
-constexpr int kSecondsPerMinute = 60;
+constexpr int kSecondsInMinute = 60;
 constexpr int kMsPerSecond = 1000;
 /// The builder compacts the list heights 0 to 29.
 constexpr int kDepths = static_cast<int>(DawgBuilder::kMaxWordLength);
-enum Row { StatusRow, WordsRow, DepthRow, NodesRow, TimeRow };
+enum ProgressRow { ProgressStatusRow, ProgressWordsRow, ProgressDepthRow, ProgressNodesRow, ProgressTimeRow };
 
 } // namespace
 
@@ -38,7 +37,7 @@ ConversionDialog::ConversionDialog(GameSession& session, QWidget* parent)
       m_worker(m_builder, session.game().dictionary())
 {
     setupUi(this);
-    WindowSizeKeeper::restore(m_game.preferences(), *this, kGeometryKey);
+    WindowSizeKeeper::restore(m_game.preferences(), *this, keys::kConversionDialog);
 
     table->setColumnCount(1);
     table->setRowCount(kProgressRows);
@@ -62,7 +61,7 @@ ConversionDialog::ConversionDialog(GameSession& session, QWidget* parent)
 
 ConversionDialog::~ConversionDialog()
 {
-    WindowSizeKeeper::store(m_game.preferences(), *this, kGeometryKey);
+    WindowSizeKeeper::store(m_game.preferences(), *this, keys::kConversionDialog);
     stopWorker();
 }
 
@@ -90,7 +89,7 @@ void ConversionDialog::browseInClicked()
 {
     const QString fileName =
         Prompter::runFileDialog(this, false, in->text(), tr("Text (*.txt)"),
-                                datachoices::places(m_game.folders(), kDictionariesFolder));
+                                datachoices::places(m_game.folders(), appnames::kDictionariesFolder));
     if (!fileName.isEmpty())
         in->setText(fileName);
 }
@@ -98,8 +97,8 @@ void ConversionDialog::browseInClicked()
 void ConversionDialog::browseOutClicked()
 {
     const QString fileName = Prompter::runFileDialog(
-        this, true, datachoices::saveStart(m_game.folders(), kDictionariesFolder), tr("Dictionary (*.dic)"),
-        datachoices::places(m_game.folders(), kDictionariesFolder));
+        this, true, datachoices::saveStart(m_game.folders(), appnames::kDictionariesFolder),
+        tr("Dictionary (*.dic)"), datachoices::places(m_game.folders(), appnames::kDictionariesFolder));
     if (!fileName.isEmpty())
         out->setText(dictionaryName(fileName));
 }
@@ -124,11 +123,11 @@ void ConversionDialog::startClicked()
     m_previousNodes = 0;
     m_stopped = false;
     // The rows of a previous run stay out of sight until the first tick of this one.
-    for (int row = StatusRow; row <= TimeRow; ++row)
+    for (int row = ProgressStatusRow; row <= ProgressTimeRow; ++row)
         table->item(row, 0)->setText(QString());
     m_worker.start();
     m_runClock.start();
-    m_timer.start(kTickMs);
+    m_timer.start(kProgressTickMs);
 }
 
 void ConversionDialog::stopClicked()
@@ -174,10 +173,10 @@ void ConversionDialog::showProgress()
                           m_builder.currentLetter()),
         QString::asprintf(qPrintable(tr("Nodes: %d of %d")), static_cast<int>(nodes),
                           static_cast<int>(m_builder.nodesCreated())),
-        QString::asprintf(qPrintable(tr("Time: %02d:%02d  %d(nodes/sec)")), seconds / kSecondsPerMinute,
-                          seconds % kSecondsPerMinute, static_cast<int>(merged)),
+        QString::asprintf(qPrintable(tr("Time: %02d:%02d  %d(nodes/sec)")), seconds / kSecondsInMinute,
+                          seconds % kSecondsInMinute, static_cast<int>(merged)),
     };
-    for (int row = StatusRow; row <= TimeRow; ++row)
+    for (int row = ProgressStatusRow; row <= ProgressTimeRow; ++row)
         table->item(row, 0)->setText(texts[row]);
 }
 
@@ -187,7 +186,8 @@ void ConversionDialog::finishRun(bool report)
     m_timer.stop();
     // The builder's last status ("Writing to file...") would read as if the run went on.
     const bool failed = m_worker.failed();
-    table->item(StatusRow, 0)->setText(failed ? (m_stopped ? tr("Stopped") : tr("Failed")) : tr("Done"));
+    table->item(ProgressStatusRow, 0)
+        ->setText(failed ? (m_stopped ? tr("Stopped") : tr("Failed")) : tr("Done"));
     if (!report)
         return;
     if (failed && m_stopped)

@@ -29,7 +29,6 @@ namespace glyph
 namespace
 {
 
-const char* const kGeometryKey = keys::kDictionaryDialog;
 constexpr int kStatisticRows = 5;
 constexpr unsigned kBytesPerNode = 4;
 constexpr unsigned kBytesPerKb = 1024;
@@ -107,7 +106,7 @@ DictionaryDialog::DictionaryDialog(GameSession& session, QWidget* parent)
     : QDialog(parent), m_game(session.game()), m_session(session)
 {
     setupUi(this);
-    WindowSizeKeeper::restore(m_game.preferences(), *this, kGeometryKey);
+    WindowSizeKeeper::restore(m_game.preferences(), *this, keys::kDictionaryDialog);
 
     tableFind->setColumnCount(FindColumns);
     tableFind->setHorizontalHeaderLabels({tr("Front"), tr("Word"), tr("Back"), tr("Added"), tr("Score"),
@@ -167,7 +166,7 @@ DictionaryDialog::DictionaryDialog(GameSession& session, QWidget* parent)
 
 DictionaryDialog::~DictionaryDialog()
 {
-    WindowSizeKeeper::store(m_game.preferences(), *this, kGeometryKey);
+    WindowSizeKeeper::store(m_game.preferences(), *this, keys::kDictionaryDialog);
 }
 
 void DictionaryDialog::refreshStatistics()

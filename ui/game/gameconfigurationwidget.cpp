@@ -23,7 +23,7 @@ namespace
 
 constexpr int kNameLength = 49;
 constexpr int kBoardCellSize = 28;
-enum PlayerColumn { NameColumn, LettersColumn, ScoreColumn, TimeColumn, TypeColumn };
+enum ConfigColumn { ConfigNameColumn, ConfigLettersColumn, ConfigScoreColumn, ConfigTimeColumn, ConfigTypeColumn };
 
 long long readNumber(const QString& text)
 {
@@ -76,14 +76,14 @@ void GameConfigurationWidget::refresh()
     players->setRowCount(count);
     for (int i = 0; i < count; ++i) {
         const Player& player = rules->players()[i];
-        players->setItem(i, NameColumn, new QTableWidgetItem(uitext::name(player)));
+        players->setItem(i, ConfigNameColumn, new QTableWidgetItem(uitext::name(player)));
         players->setItem(
-            i, LettersColumn,
+            i, ConfigLettersColumn,
             new QTableWidgetItem(QString::fromStdString(letters::toUserText(uitext::rack(player)))));
-        players->setItem(i, ScoreColumn, new QTableWidgetItem(QString::number(player.score)));
-        players->setItem(i, TimeColumn, new QTableWidgetItem(QString::number(player.timeLeft)));
+        players->setItem(i, ConfigScoreColumn, new QTableWidgetItem(QString::number(player.score)));
+        players->setItem(i, ConfigTimeColumn, new QTableWidgetItem(QString::number(player.timeLeft)));
         players->setCellWidget(
-            i, TypeColumn, new QLabel(player.isComputer() ? uitext::profile(player) : tr("Human"), players));
+            i, ConfigTypeColumn, new QLabel(player.isComputer() ? uitext::profile(player) : tr("Human"), players));
     }
     players->resizeColumnsToContents();
 
@@ -151,10 +151,10 @@ void GameConfigurationWidget::readPlayers(PositionEdit& edit) const
     std::vector<PositionEdit::Seat>& seats = edit.seats();
     for (int i = 0; i < static_cast<int>(seats.size()) && i < players->rowCount(); ++i) {
         PositionEdit::Seat& seat = seats[i];
-        seat.name = cellText(*players, i, NameColumn).left(kNameLength).toStdString();
-        seat.rack = letters::fromUserText(cellText(*players, i, LettersColumn).toStdString());
-        seat.score = readNumber(cellText(*players, i, ScoreColumn));
-        seat.timeLeft = readNumber(cellText(*players, i, TimeColumn));
+        seat.name = cellText(*players, i, ConfigNameColumn).left(kNameLength).toStdString();
+        seat.rack = letters::fromUserText(cellText(*players, i, ConfigLettersColumn).toStdString());
+        seat.score = readNumber(cellText(*players, i, ConfigScoreColumn));
+        seat.timeLeft = readNumber(cellText(*players, i, ConfigTimeColumn));
     }
 }
 

@@ -18,15 +18,20 @@ namespace glyph
 
 namespace
 {
-const char* const kGeometryKey = keys::kGameOverDialog;
-enum Column { NameColumn, LettersColumn, PenaltyColumn, ScoreColumn, ColumnCount };
+enum ResultColumn {
+    ResultNameColumn,
+    ResultLettersColumn,
+    ResultPenaltyColumn,
+    ResultScoreColumn,
+    ResultColumnCount
+};
 } // namespace
 
 GameOverDialog::GameOverDialog(Game& game, QWidget* parent) : QDialog(parent), m_game(game)
 {
     setupUi(this);
-    WindowSizeKeeper::restore(m_game.preferences(), *this, kGeometryKey);
-    table->setColumnCount(ColumnCount);
+    WindowSizeKeeper::restore(m_game.preferences(), *this, keys::kGameOverDialog);
+    table->setColumnCount(ResultColumnCount);
     table->setHorizontalHeaderLabels({tr("Player"), tr("Letters"), tr("Penalty"), tr("Final Score")});
     fill();
     if (m_game.rules() != nullptr)
@@ -57,7 +62,7 @@ void GameOverDialog::fitToTable()
 
 GameOverDialog::~GameOverDialog()
 {
-    WindowSizeKeeper::store(m_game.preferences(), *this, kGeometryKey);
+    WindowSizeKeeper::store(m_game.preferences(), *this, keys::kGameOverDialog);
 }
 
 void GameOverDialog::fill()
@@ -80,11 +85,11 @@ void GameOverDialog::fill()
             rack.empty() ? QString::asprintf("+%d", leftOver) : QString::asprintf("-%d", rackValue);
         auto* score = new QTableWidgetItem;
         score->setData(Qt::DisplayRole, static_cast<int>(player.score));
-        table->setItem(i, NameColumn, new QTableWidgetItem(uitext::name(player)));
-        table->setItem(i, LettersColumn,
+        table->setItem(i, ResultNameColumn, new QTableWidgetItem(uitext::name(player)));
+        table->setItem(i, ResultLettersColumn,
                        new QTableWidgetItem(QString::fromStdString(letters::toUserText(rack))));
-        table->setItem(i, PenaltyColumn, new QTableWidgetItem(penalty));
-        table->setItem(i, ScoreColumn, score);
+        table->setItem(i, ResultPenaltyColumn, new QTableWidgetItem(penalty));
+        table->setItem(i, ResultScoreColumn, score);
         if (player.score == best)
             winner->setText(uitext::withText(tr("The winner is: %s"), uitext::name(player)));
     }

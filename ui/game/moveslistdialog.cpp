@@ -21,17 +21,17 @@ namespace glyph
 
 namespace
 {
-constexpr int kMinimumPlayers = 2;
+constexpr int kPlayersToAnalyse = 2;
 /// Room for the analysis' columns, the chart and the summary; the move list needs less.
 const QSize kAnalysisSize(1200, 720);
 const QSize kMovesSize(780, 440);
 /// The background of a costly turn's row.
 const QColor kCostlyColour(255, 205, 205);
 enum AnalysisColumn {
-    PlayerColumn,
+    TurnPlayerColumn,
     RackColumn,
     PlayedColumn,
-    ScoreColumn,
+    PlayedScoreColumn,
     BestScoreColumn,
     BestEquityColumn,
     PointsLostColumn,
@@ -42,7 +42,7 @@ enum AnalysisColumn {
     AnalysisColumns
 };
 enum SummaryColumn {
-    NameColumn,
+    SummaryNameColumn,
     TurnsColumn,
     FinalColumn,
     LostColumn,
@@ -77,7 +77,7 @@ MovesListDialog::MovesListDialog(GameSession& session, QWidget* parent, Mode mod
     splitter->setStretchFactor(0, 1);
     const GameRules* rules = m_game.rules();
     m_players = rules != nullptr ? static_cast<int>(rules->players().size()) : 0;
-    if (m_players < kMinimumPlayers) {
+    if (m_players < kPlayersToAnalyse) {
         stop->setEnabled(false);
         return;
     }
@@ -163,14 +163,14 @@ void MovesListDialog::fillTurns()
         const HistoryEntry& after = rules.history()[static_cast<std::size_t>(turn)];
         const Player& player = before.players[static_cast<std::size_t>(before.currentPlayer)];
         const int row = turn - 1;
-        table->setItem(row, PlayerColumn, new QTableWidgetItem(uitext::name(player)));
+        table->setItem(row, TurnPlayerColumn, new QTableWidgetItem(uitext::name(player)));
         table->setItem(
             row, RackColumn,
             new QTableWidgetItem(QString::fromStdString(letters::toUserText(uitext::rack(player)))));
         table->setItem(
             row, PlayedColumn,
             new QTableWidgetItem(QString::fromStdString(m_game.moveText(after.move, before.board))));
-        table->setItem(row, ScoreColumn, numberItem(after.move.isPass() ? 0 : after.move.score));
+        table->setItem(row, PlayedScoreColumn, numberItem(after.move.isPass() ? 0 : after.move.score));
         table->setItem(row, NoteColumn, new QTableWidgetItem(m_session.recordNotes(turn)));
     }
     table->resizeColumnsToContents();
@@ -236,7 +236,7 @@ void MovesListDialog::fillSummary()
     const std::vector<Player>& ending = rules.history().back().players;
     for (int i = 0; i < m_players; ++i) {
         const GameAnalysis::Summary& line = summaries[static_cast<std::size_t>(i)];
-        summary->setItem(i, NameColumn,
+        summary->setItem(i, SummaryNameColumn,
                          new QTableWidgetItem(uitext::name(ending[static_cast<std::size_t>(i)])));
         summary->setItem(i, TurnsColumn, numberItem(line.turns));
         summary->setItem(i, FinalColumn, numberItem(ending[static_cast<std::size_t>(i)].score));

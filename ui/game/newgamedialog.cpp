@@ -12,6 +12,7 @@
 #include "engine/gameview.h"
 #include "preferences/keys.h"
 #include "preferences/preferences.h"
+#include "ui/common/appnames.h"
 #include "ui/common/datachoices.h"
 #include "ui/common/prompter.h"
 #include "ui/common/uitext.h"
@@ -24,15 +25,12 @@ namespace glyph
 namespace
 {
 
-const char* const kGeometryKey = keys::kNewGameDialog;
 const char* const kSetsFolder = "Sets/";
-const char* const kDictionariesFolder = "Dictionaries/";
-const char* const kProfilesFolder = "Profiles/";
 constexpr int kDefaultSeats = 4;
 constexpr int kClose = 0;
 constexpr int kHuman = 1;
 constexpr int kMinimumPlayers = 2;
-enum Column { NameColumn, ProfileColumn };
+enum SeatColumn { SeatNameColumn, SeatProfileColumn };
 // The display names of the game-type table, which the list translates in this context.
 [[maybe_unused]] const char* const kGameTypeNames[] = {
     QT_TRANSLATE_NOOP("glyph::NewGameDialog", "Tabulo Classic")};
@@ -50,7 +48,7 @@ NewGameDialog::NewGameDialog(GameSession& session, QWidget* parent)
     : QDialog(parent), m_game(session.game()), m_session(session)
 {
     setupUi(this);
-    WindowSizeKeeper::restore(m_game.preferences(), *this, kGeometryKey);
+    WindowSizeKeeper::restore(m_game.preferences(), *this, keys::kNewGameDialog);
 
     for (int i = 0; kGameTypes[i].code != kGameTypeEnd; ++i)
         gameType->addItem(tr(kGameTypes[i].displayName));
@@ -58,15 +56,15 @@ NewGameDialog::NewGameDialog(GameSession& session, QWidget* parent)
     Preferences& preferences = m_game.preferences();
     set->addItems(datachoices::names(m_game.folders(), kSetsFolder, ".set"));
     selectStored(*set, QString::fromStdString(preferences.string(keys::kGameSet)), kSetsFolder);
-    dictionary->addItems(datachoices::names(m_game.folders(), kDictionariesFolder, ".dic"));
+    dictionary->addItems(datachoices::names(m_game.folders(), appnames::kDictionariesFolder, ".dic"));
     selectStored(*dictionary, QString::fromStdString(preferences.string(keys::kGameDictionary)),
-                 kDictionariesFolder);
+                 appnames::kDictionariesFolder);
 
     players->setColumnCount(2);
     players->setHorizontalHeaderLabels({tr("Name"), tr("Profile")});
     players->horizontalHeader()->setStretchLastSection(true);
     // The names are shown whole; the profile choice takes the rest of the width.
-    players->horizontalHeader()->setSectionResizeMode(NameColumn, QHeaderView::ResizeToContents);
+    players->horizontalHeader()->setSectionResizeMode(SeatNameColumn, QHeaderView::ResizeToContents);
     players->setRowCount(0);
     const GameRules* rules = m_game.rules();
     const bool seated = rules != nullptr && !rules->players().empty();
@@ -76,10 +74,10 @@ NewGameDialog::NewGameDialog(GameSession& session, QWidget* parent)
     if (seated) {
         for (int i = 0; i < static_cast<int>(rules->players().size()) && i < players->rowCount(); ++i) {
             const Player& player = rules->players()[i];
-            players->item(i, NameColumn)->setText(uitext::name(player));
+            players->item(i, SeatNameColumn)->setText(uitext::name(player));
             QComboBox* choice = seatChoice(i);
             if (player.isComputer())
-                selectStored(*choice, uitext::profile(player), kProfilesFolder);
+                selectStored(*choice, uitext::profile(player), appnames::kProfilesFolder);
             else
                 choice->setCurrentIndex(kHuman);
         }
@@ -94,7 +92,7 @@ NewGameDialog::NewGameDialog(GameSession& session, QWidget* parent)
 
 NewGameDialog::~NewGameDialog()
 {
-    WindowSizeKeeper::store(m_game.preferences(), *this, kGeometryKey);
+    WindowSizeKeeper::store(m_game.preferences(), *this, keys::kNewGameDialog);
 }
 
 bool NewGameDialog::selectStored(QComboBox& list, const QString& value, const QString& prefix)
@@ -110,13 +108,13 @@ bool NewGameDialog::selectStored(QComboBox& list, const QString& value, const QS
 
 QComboBox* NewGameDialog::seatChoice(int row) const
 {
-    return qobject_cast<QComboBox*>(players->cellWidget(row, ProfileColumn));
+    return qobject_cast<QComboBox*>(players->cellWidget(row, SeatProfileColumn));
 }
 
 void NewGameDialog::rebuildProfileChoices()
 {
-    m_profileChoices =
-        QStringList{tr("Close"), tr("Human")} + datachoices::names(m_game.folders(), kProfilesFolder, ".cpu");
+    m_profileChoices = QStringList{tr("Close"), tr("Human")} +
+                       datachoices::names(m_game.folders(), appnames::kProfilesFolder, ".cpu");
 }
 
 void NewGameDialog::recreateButtons()
@@ -143,8 +141,8 @@ void NewGameDialog::recreateButtons()
         choice->setCurrentIndex(preset < choice->count() ? preset : kClose);
         if (i < remembered.size() && remembered[i] < choice->count())
             choice->setCurrentIndex(remembered[i]);
-        players->setCellWidget(i, ProfileColumn, choice);
-        players->setItem(i, NameColumn,
+        players->setCellWidget(i, SeatProfileColumn, choice);
+        players->setItem(i, SeatNameColumn,
                          new QTableWidgetItem(QString::asprintf(qPrintable(tr("Player%d")), i + 1)));
     }
 }
@@ -159,7 +157,7 @@ void NewGameDialog::okClicked()
         Player player;
         if (choice->currentIndex() != kHuman)
             player.setProfile(choice->currentText().toStdString());
-        const QTableWidgetItem* name = players->item(i, NameColumn);
+        const QTableWidgetItem* name = players->item(i, SeatNameColumn);
         player.setName(name != nullptr ? name->text().toStdString() : std::string());
         seated.push_back(player);
     }
@@ -179,7 +177,7 @@ void NewGameDialog::okClicked()
                                                                              unsigned{Game::kMaxMinutes})));
     preferences.setString(keys::kGameSet, (kSetsFolder + set->currentText()).toStdString());
     preferences.setString(keys::kGameDictionary,
-                          (kDictionariesFolder + dictionary->currentText()).toStdString());
+                          (appnames::kDictionariesFolder + dictionary->currentText()).toStdString());
     const unsigned char code = kGameTypes[std::max(0, gameType->currentIndex())].code;
     if (m_session.startNewGame(seated, code))
         accept();

@@ -27,7 +27,6 @@ namespace glyph
 namespace
 {
 
-const char* const kGeometryKey = keys::kPreferencesDialog;
 const char* const kLanguagesFolder = "Languages/";
 constexpr int kSizeModulus = 30;
 constexpr int kDefaultSize = 15;
@@ -70,7 +69,6 @@ const char* const kStyleNames[] = {QT_TRANSLATE_NOOP("glyph::PreferencesDialog",
                                    QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "SGI"),
                                    QT_TRANSLATE_NOOP("glyph::PreferencesDialog", "Platinum")};
 constexpr int kStyleCount = 5;
-constexpr int kPlatinum = 4;
 
 QTableWidgetItem* fixedItem(const QString& text)
 {
@@ -91,7 +89,7 @@ PreferencesDialog::PreferencesDialog(GameSession& session, QWidget* parent)
     : QDialog(parent), m_game(session.game()), m_session(session)
 {
     setupUi(this);
-    WindowSizeKeeper::restore(m_game.preferences(), *this, kGeometryKey);
+    WindowSizeKeeper::restore(m_game.preferences(), *this, keys::kPreferencesDialog);
     m_colourChooser = [this](const QColor& start) { return QColorDialog::getColor(start, this); };
     m_fontChooser = [this](QFont& font) {
         bool ok = false;
@@ -121,7 +119,7 @@ PreferencesDialog::PreferencesDialog(GameSession& session, QWidget* parent)
 
 PreferencesDialog::~PreferencesDialog()
 {
-    WindowSizeKeeper::store(m_game.preferences(), *this, kGeometryKey);
+    WindowSizeKeeper::store(m_game.preferences(), *this, keys::kPreferencesDialog);
 }
 
 void PreferencesDialog::fillGeneral()
@@ -139,8 +137,9 @@ void PreferencesDialog::fillGeneral()
     }
     for (const char* name : kStyleNames)
         styleList->addItem(tr(name));
-    const int styleNumber = preferences.integer(keys::kPreferencesStyle, kPlatinum);
-    styleList->setCurrentIndex(styleNumber >= 0 && styleNumber < kStyleCount ? styleNumber : kPlatinum);
+    const int styleNumber = preferences.integer(keys::kPreferencesStyle, startup::kPlatinumStyle);
+    styleList->setCurrentIndex(styleNumber >= 0 && styleNumber < kStyleCount ? styleNumber
+                                                                             : startup::kPlatinumStyle);
     showTableTooltip->setChecked(preferences.integer(keys::kShowTableTooltip) != 0);
     showComputerRack->setChecked(preferences.integer(keys::kShowComputerRack) != 0);
     checkBeforePlaying->setChecked(preferences.integer(keys::kCheckBeforePlaying) == 1);

@@ -27,24 +27,23 @@ namespace glyph
 
 namespace
 {
-const char* const kGeometryKey = keys::kTopDialog;
 const char* const kRowsKey = keys::kTopPrefered;
 constexpr int kDefaultRows = 100;
 /// Room around a header text, so that it is not cut at the section edges.
 constexpr int kHeaderPadding = 16;
-enum Column { MoveColumn, ScoreColumn, ColumnCount };
+enum TopColumn { TopMoveColumn, TopScoreColumn, TopColumnCount };
 } // namespace
 
 TopMovesDialog::TopMovesDialog(GameSession& session, QWidget* parent)
     : QDialog(parent), m_game(session.game()), m_session(session)
 {
     setupUi(this);
-    WindowSizeKeeper::restore(m_game.preferences(), *this, kGeometryKey);
+    WindowSizeKeeper::restore(m_game.preferences(), *this, keys::kTopDialog);
     const int stored = m_game.preferences().integer(kRowsKey, kDefaultRows);
     m_rowsToView = static_cast<unsigned>(std::max(0, stored));
     view->setText(QString::number(m_rowsToView));
 
-    table->setColumnCount(ColumnCount);
+    table->setColumnCount(TopColumnCount);
     table->setHorizontalHeaderLabels({tr("Move"), tr("Score")});
     // Both headers whole, the scores' column to the table's edge.
     table->horizontalHeader()->setMinimumSectionSize(
@@ -74,7 +73,7 @@ TopMovesDialog::~TopMovesDialog()
     m_game.rackSlots() = m_savedSlots;
     m_game.setSelectedSlot(m_savedSelected);
     m_session.placementEdited();
-    WindowSizeKeeper::store(m_game.preferences(), *this, kGeometryKey);
+    WindowSizeKeeper::store(m_game.preferences(), *this, keys::kTopDialog);
     m_game.preferences().setInteger(kRowsKey, static_cast<int>(std::min<unsigned>(m_rowsToView, INT_MAX)));
 }
 
@@ -102,9 +101,9 @@ void TopMovesDialog::fill()
     table->setRowCount(rows);
     for (int row = 0; row < rows; ++row) {
         const Move& move = m_moves[static_cast<std::size_t>(row)];
-        table->setItem(row, MoveColumn,
+        table->setItem(row, TopMoveColumn,
                        new QTableWidgetItem(QString::fromStdString(m_game.moveText(move, m_game.board()))));
-        table->setItem(row, ScoreColumn, new QTableWidgetItem(QString::number(move.score)));
+        table->setItem(row, TopScoreColumn, new QTableWidgetItem(QString::number(move.score)));
     }
     table->resizeColumnsToContents();
     // Wide enough for both columns beside the row numbers and the scroll bar, so that no
@@ -112,8 +111,8 @@ void TopMovesDialog::fill()
     const QHeaderView& header = *table->horizontalHeader();
     // The move column fits its contents now; the score column's numbers are narrower than its
     // header.
-    const int columns = table->columnWidth(MoveColumn) +
-                        std::max(header.sectionSizeHint(ScoreColumn), header.minimumSectionSize());
+    const int columns = table->columnWidth(TopMoveColumn) +
+                        std::max(header.sectionSizeHint(TopScoreColumn), header.minimumSectionSize());
     table->setMinimumWidth(columns + table->verticalHeader()->sizeHint().width() +
                            table->verticalScrollBar()->sizeHint().width() + 2 * table->frameWidth() +
                            kHeaderPadding);

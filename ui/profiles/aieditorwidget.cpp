@@ -13,6 +13,7 @@
 #include "engine/game.h"
 #include "engine/gamerules.h"
 #include "engine/gameview.h"
+#include "ui/common/appnames.h"
 #include "ui/common/datachoices.h"
 #include "ui/common/prompter.h"
 #include "ui/common/uitext.h"
@@ -24,7 +25,6 @@ namespace glyph
 namespace
 {
 
-const char* const kProfilesFolder = "Profiles/";
 const char* const kProfileExtension = ".cpu";
 /// Lines kept in the output pane; older ones scroll away so that a chatty script cannot
 /// fill the memory.
@@ -78,7 +78,7 @@ QString AIEditorWidget::chooseFile(bool save, const QString& start, const QStrin
     if (m_fileChooser)
         return m_fileChooser(save, start, filters);
     return Prompter::runFileDialog(this, save, start, filters,
-                                   datachoices::places(m_game.folders(), kProfilesFolder));
+                                   datachoices::places(m_game.folders(), appnames::kProfilesFolder));
 }
 
 QString AIEditorWidget::saveStart() const
@@ -88,7 +88,7 @@ QString AIEditorWidget::saveStart() const
     const QFileInfo current(fileName->text());
     if (!fileName->text().isEmpty() && QFileInfo(current.absolutePath()).isWritable())
         return fileName->text();
-    const QString folder = datachoices::saveStart(m_game.folders(), kProfilesFolder);
+    const QString folder = datachoices::saveStart(m_game.folders(), appnames::kProfilesFolder);
     return current.fileName().isEmpty() ? folder : folder + '/' + current.fileName();
 }
 
@@ -99,9 +99,9 @@ void AIEditorWidget::warn(const QString& format, const QString& path)
 
 void AIEditorWidget::browseClicked()
 {
-    const QString path =
-        chooseFile(false, datachoices::openStart(m_game.folders(), kProfilesFolder, kProfileExtension),
-                   tr("CPU files (*.cpu)\n"));
+    const QString path = chooseFile(
+        false, datachoices::openStart(m_game.folders(), appnames::kProfilesFolder, kProfileExtension),
+        tr("CPU files (*.cpu)\n"));
     // A cancelled dialog gives an empty path, which holds no ".cpu" either.
     if (!path.contains(kProfileExtension))
         return;

@@ -15,6 +15,7 @@
 #include "engine/gamerules.h"
 #include "engine/gcgimporter.h"
 #include "engine/gcgwriter.h"
+#include "ui/common/appnames.h"
 #include "ui/common/datachoices.h"
 #include "ui/common/prompter.h"
 #include "ui/common/translation.h"
@@ -25,8 +26,6 @@ namespace glyph
 namespace
 {
 
-const char* const kProductName = "Glyphmosaic";
-const char* const kGamesFolder = "Games/";
 const char* const kSavedGameExtension = "tc";
 const char* const kRecordExtension = "gcg";
 /// Pause between two computer turns, and before a computer player who starts a new game.
@@ -503,9 +502,9 @@ bool GameSession::open()
                            tr("GCG game records") + QString::asprintf(" (*.%s)\n", kRecordExtension) +
                            tr("All files (*.*)");
     const QString extension = QString(".") + kSavedGameExtension;
-    const QString fileName =
-        m_prompter.openFileName(datachoices::openStart(m_game.folders(), kGamesFolder, qPrintable(extension)),
-                                filter, datachoices::places(m_game.folders(), kGamesFolder));
+    const QString fileName = m_prompter.openFileName(
+        datachoices::openStart(m_game.folders(), appnames::kGamesFolder, qPrintable(extension)), filter,
+        datachoices::places(m_game.folders(), appnames::kGamesFolder));
     if (fileName.isEmpty())
         return false;
     abandonComputerTurn();
@@ -582,8 +581,8 @@ bool GameSession::save()
     const QString filter =
         QString::asprintf("%s (*.%s)", m_game.rules()->name().c_str(), kSavedGameExtension);
     const QString fileName =
-        m_prompter.saveFileName(datachoices::saveStart(m_game.folders(), kGamesFolder), filter,
-                                datachoices::places(m_game.folders(), kGamesFolder));
+        m_prompter.saveFileName(datachoices::saveStart(m_game.folders(), appnames::kGamesFolder), filter,
+                                datachoices::places(m_game.folders(), appnames::kGamesFolder));
     return !fileName.isEmpty() && saveAs(fileName);
 }
 
@@ -608,8 +607,9 @@ QString GameSession::savedGameName(const QString& chosen)
 QString GameSession::caption() const
 {
     if (m_game.rules() == nullptr)
-        return QString::fromLatin1(kProductName);
-    QString text = QString::fromLatin1(kProductName) + " - " + QString::fromStdString(m_game.rules()->name());
+        return QString::fromLatin1(appnames::kProductName);
+    QString text =
+        QString::fromLatin1(appnames::kProductName) + " - " + QString::fromStdString(m_game.rules()->name());
     const QString fileName = m_fileState.fileName(m_game);
     if (!fileName.isEmpty())
         text += " - " + fileName;

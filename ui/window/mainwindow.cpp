@@ -17,6 +17,7 @@
 #include "ui/board/panelwidget.h"
 #include "ui/board/rackwidget.h"
 #include "ui/board/tablewidget.h"
+#include "ui/common/appnames.h"
 #include "ui/common/datachoices.h"
 #include "ui/common/prompter.h"
 #include "ui/common/windowsizekeeper.h"
@@ -44,18 +45,14 @@ namespace glyph
 namespace
 {
 
-const char* const kProductName = "Glyphmosaic";
-const char* const kGeometryKey = keys::kMainWindow;
-const char* const kGamesFolder = "Games/";
-
 /// Exports go to the user's Games folder; the shipped one is listed beside it.
 QString gamesStart(const Game& game)
 {
-    return datachoices::saveStart(game.folders(), kGamesFolder);
+    return datachoices::saveStart(game.folders(), appnames::kGamesFolder);
 }
 QStringList gamesPlaces(const Game& game)
 {
-    return datachoices::places(game.folders(), kGamesFolder);
+    return datachoices::places(game.folders(), appnames::kGamesFolder);
 }
 
 constexpr int kTabsMinimumWidth = 200;
@@ -81,7 +78,7 @@ MainWindow::MainWindow(GameSession& session) : QMainWindow(nullptr), m_session(s
 
 MainWindow::~MainWindow()
 {
-    WindowSizeKeeper::store(m_session.game().preferences(), *this, kGeometryKey);
+    WindowSizeKeeper::store(m_session.game().preferences(), *this, keys::kMainWindow);
     hideThinkingNotice();
 }
 
@@ -202,7 +199,7 @@ void MainWindow::showThinkingNotice(const QString& text)
     m_thinkingNotice->setAttribute(Qt::WA_DeleteOnClose);
     m_thinkingNotice->setAttribute(Qt::WA_ShowWithoutActivating);
     m_thinkingNotice->setFrameStyle(QFrame::WinPanel | QFrame::Raised);
-    m_thinkingNotice->setWindowTitle(QString::fromLatin1(kProductName));
+    m_thinkingNotice->setWindowTitle(QString::fromLatin1(appnames::kProductName));
     m_thinkingNotice->setText(text);
     m_thinkingNotice->setAlignment(Qt::AlignCenter);
     m_thinkingNotice->setMargin(kNoticeMargin);

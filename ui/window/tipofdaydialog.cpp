@@ -8,6 +8,7 @@
 #include "engine/game.h"
 #include "preferences/keys.h"
 #include "preferences/preferences.h"
+#include "ui/common/appnames.h"
 #include "ui/common/prompter.h"
 #include "ui/session/gamesession.h"
 
@@ -16,7 +17,6 @@ namespace glyph
 
 namespace
 {
-const char* const kLogoFile = "Images/logo.bmp";
 constexpr int kLogoHeight = 96;
 // A tip file is a few kilobytes; anything far larger is not one.
 constexpr std::uint64_t kLargestTipFile = 1 << 20;
@@ -25,7 +25,7 @@ constexpr std::uint64_t kLargestTipFile = 1 << 20;
 TipOfDayDialog::TipOfDayDialog(Game& game, QWidget* parent) : QDialog(parent), m_game(game)
 {
     setupUi(this);
-    const QPixmap picture(kLogoFile);
+    const QPixmap picture(appnames::kLogoFile);
     if (!picture.isNull())
         logo->setPixmap(picture.scaledToHeight(kLogoHeight, Qt::SmoothTransformation));
     showNextTime->setChecked(false);
