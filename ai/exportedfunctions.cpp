@@ -1,6 +1,7 @@
 #include "ai/exportedfunctions.h"
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <climits>
 #include <cmath>
@@ -182,6 +183,24 @@ int tableLetter(lua_State* state)
     return 2;
 }
 
+int letterPoints(lua_State* state)
+{
+    std::size_t length = 0;
+    const char* letters = lua_type(state, 1) == LUA_TSTRING ? lua_tolstring(state, 1, &length) : "";
+    const LetterSet& set = gameOf(state).letterSet();
+    lua_Integer points = 0;
+    for (std::size_t i = 0; i < length; ++i) {
+        // Lower case reads as upper case and "?" as the joker "[", as LeaveValue reads them.
+        char code = static_cast<char>(std::toupper(static_cast<unsigned char>(letters[i])));
+        if (code == '?')
+            code = kJoker;
+        if (code >= 'A' && code <= kJoker)
+            points += set.entry(code).value;
+    }
+    lua_pushinteger(state, points);
+    return 1;
+}
+
 int bagLettersNumber(lua_State* state)
 {
     const GameRules* rules = gameOf(state).rules();
@@ -359,6 +378,7 @@ const ExportedFunction kExportedFunctions[kExportedFunctionRows] = {
      findMoveWithScore},
     {"ExchangeLetters", "str letters", "bool accepted", exchangeLetters},
     {"LeaveValue", "str letters", "num value", leaveValue},
+    {"LetterPoints", "str letters", "int points", letterPoints},
     {"SimulateMoves", "int candidates, int plies, int milliseconds, [int rounds]", "int rounds",
      simulateMoves},
     {"SolveEndgame", "int milliseconds", "int spread, bool exact", solveEndgame},

@@ -31,6 +31,9 @@ private:
 
 /// What each point of the letters left costs once the bag is empty.
 constexpr double kStuckFactor = -2.0;
+/// What going out is worth once the bag is empty, beyond the move's score: the opponent's
+/// last move and its tiles' points, which no few points of a move that keeps tiles outweigh.
+constexpr double kGoingOut = 20.0;
 
 const Move* withdrawnMove(const HistoryEntry& entry)
 {
@@ -153,10 +156,11 @@ double GameAnalysis::equityOf(const Move& move, const std::string& rack, int bag
 
 double GameAnalysis::leaveWorth(const std::string& letters, int bagTiles) const
 {
-    // As Profiles/Strategist.cpu weighs a leave: with the bag empty the rack no longer draws
-    // and what is held only costs its points; near the end the rack matters less for drawing.
+    // As Profiles/Strategist.cpu weighs a leave: with the bag empty the rack no longer draws,
+    // going out ends the game and what is held only costs its points; near the end the rack
+    // matters less for drawing.
     if (bagTiles <= 0)
-        return kStuckFactor * letters::stringValue(m_game.letterSet(), letters);
+        return letters.empty() ? kGoingOut : kStuckFactor * letters::stringValue(m_game.letterSet(), letters);
     const double value = m_leaves.value(std::string_view(letters));
     return bagTiles < kRackSize ? value * bagTiles / kRackSize : value;
 }

@@ -78,7 +78,8 @@ public:
     Turn analyseTurn(const std::vector<HistoryEntry>& history, int index);
     /// What keeping `letters` is worth with `bagTiles` in the bag, as the Strategist weighs
     /// it: the leave value, scaled down when the bag holds fewer than seven tiles, and with
-    /// the bag empty twice the points of the letters, taken away.
+    /// the bag empty twice the points of the letters, taken away (going out, keeping nothing,
+    /// is worth a bonus).
     double leaveWorth(const std::string& letters, int bagTiles) const;
     /// Per player, over the turns given.
     static std::vector<Summary> summarise(const std::vector<Turn>& turns, int players);

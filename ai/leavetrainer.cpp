@@ -25,11 +25,15 @@ namespace
 constexpr int kMaxScorelessTurns = 6;
 /// Turns after which a training game ends whatever happens.
 constexpr int kMaxTurns = 200;
-/// Features: a constant, the tiles of each letter, the extra copies of each letter, and one
-/// per count of vowels and consonants held (the empty leave has none).
+/// Features: a constant, the tiles of each letter, the extra copies of each letter, one per
+/// count of vowels and consonants held (the empty leave has none), and one per pair of
+/// different letters held together.
 constexpr int kTileFeatures = kLetterCount;
 constexpr int kBalanceSide = LeaveValues::kMaxBalance + 1;
-constexpr int kFeatureCount = 1 + 2 * kTileFeatures + kBalanceSide * kBalanceSide;
+constexpr int kBalanceFeatures = kBalanceSide * kBalanceSide;
+constexpr int kPairFeatures = kLetterCount * (kLetterCount - 1) / 2;
+constexpr int kFirstPair = 1 + 2 * kTileFeatures + kBalanceFeatures;
+constexpr int kFeatureCount = kFirstPair + kPairFeatures;
 /// Weight of the ridge term: small beside hundreds of thousands of samples, enough to give
 /// features that never vary (letters the set lacks) a value of 0.
 constexpr double kRidge = 1.0;
@@ -129,6 +133,13 @@ void TrainingTable::play(std::uint32_t seed, int number, const LeaveValues& leav
     }
 }
 
+/// The feature of the pair of letter codes first < second.
+int pairFeature(int first, int second)
+{
+    // Pairs are numbered row by row: (0,1), (0,2), ..., (1,2), ...
+    return kFirstPair + first * (2 * kLetterCount - first - 1) / 2 + (second - first - 1);
+}
+
 /// The features of a leave, written into `row` (kFeatureCount entries).
 void featuresOf(const LeaveValues::Counts& leave, const LeaveValues& flags, double* row)
 {
@@ -136,12 +147,17 @@ void featuresOf(const LeaveValues::Counts& leave, const LeaveValues& flags, doub
     row[0] = 1.0;
     int vowels = 0;
     int consonants = 0;
+    int held[kLetterCount];
+    int heldCount = 0;
     for (int code = 0; code < kLetterCount; ++code) {
         const int count = leave[static_cast<std::size_t>(code)];
         if (count == 0)
             continue;
         row[1 + code] = count;
         row[1 + kTileFeatures + code] = count - 1;
+        for (int k = 0; k < heldCount; ++k)
+            row[pairFeature(held[k], code)] = 1.0;
+        held[heldCount++] = code;
         if (code != kJokerIndex)
             (flags.isVowel(code) ? vowels : consonants) += count;
     }
@@ -229,6 +245,10 @@ bool LeaveTrainer::fit(const std::vector<Sample>& samples, const LeaveValues& st
                 vowels + consonants == 0
                     ? 0.0
                     : bounded(right[1 + 2 * kTileFeatures + vowels * kBalanceSide + consonants]));
+    for (int first = 0; first < kLetterCount; ++first)
+        for (int second = first + 1; second < kLetterCount; ++second)
+            out.setPairValue(first, second,
+                             bounded(right[static_cast<std::size_t>(pairFeature(first, second))]));
     return true;
 }
 

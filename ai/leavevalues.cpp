@@ -79,6 +79,22 @@ double LeaveValues::balanceValue(int vowels, int consonants) const
                     [static_cast<std::size_t>(std::clamp(consonants, 0, kMaxBalance))];
 }
 
+double LeaveValues::pairValue(int first, int second) const
+{
+    const auto low = static_cast<std::size_t>(std::min(first, second));
+    const auto high = static_cast<std::size_t>(std::max(first, second));
+    return m_pair[low][high];
+}
+
+void LeaveValues::setPairValue(int first, int second, double value)
+{
+    if (first == second)
+        return;
+    const auto low = static_cast<std::size_t>(std::min(first, second));
+    const auto high = static_cast<std::size_t>(std::max(first, second));
+    m_pair[low][high] = value;
+}
+
 void LeaveValues::setBalanceValue(int vowels, int consonants, double value)
 {
     m_balance[static_cast<std::size_t>(std::clamp(vowels, 0, kMaxBalance))]
@@ -90,12 +106,18 @@ double LeaveValues::value(const Counts& counts) const
     double total = 0;
     int vowels = 0;
     int consonants = 0;
+    // The letters seen so far, for the pairs each new one makes with them.
+    int held[kLetterCount];
+    int heldCount = 0;
     for (int code = 0; code < kLetterCount; ++code) {
         const int count = counts[static_cast<std::size_t>(code)];
         if (count == 0)
             continue;
         total += m_tile[static_cast<std::size_t>(code)] * count +
                  m_duplicate[static_cast<std::size_t>(code)] * (count - 1);
+        for (int k = 0; k < heldCount; ++k)
+            total += m_pair[static_cast<std::size_t>(held[k])][static_cast<std::size_t>(code)];
+        held[heldCount++] = code;
         if (code == kJokerIndex)
             continue;
         (isVowel(code) ? vowels : consonants) += count;
@@ -149,7 +171,7 @@ std::string LeaveValues::fileForSet(const std::string& setPath)
 std::string LeaveValues::text() const
 {
     std::string out = "# Glyphmosaic leave values: tile L V, duplicate L V (each extra copy), "
-                      "balance VOWELS CONSONANTS V\n";
+                      "balance VOWELS CONSONANTS V, pair L M V (both held; pairs not listed are 0)\n";
     char line[96];
     for (int code = 0; code < kLetterCount; ++code) {
         std::snprintf(line, sizeof line, "tile %c %.3f\n", userLetter(code),
@@ -167,6 +189,13 @@ std::string LeaveValues::text() const
                           balanceValue(vowels, consonants));
             out += line;
         }
+    for (int first = 0; first < kLetterCount; ++first)
+        for (int second = first + 1; second < kLetterCount; ++second)
+            if (const double value = pairValue(first, second); std::fabs(value) >= 0.0005) {
+                std::snprintf(line, sizeof line, "pair %c %c %.3f\n", userLetter(first), userLetter(second),
+                              value);
+                out += line;
+            }
     return out;
 }
 
@@ -204,6 +233,16 @@ bool LeaveValues::load(const std::string& path, const LetterSet& set, std::strin
             good = code >= 0 && readNumber(line, value);
             if (good)
                 (kind == "tile" ? read.m_tile : read.m_duplicate)[static_cast<std::size_t>(code)] = value;
+        } else if (kind == "pair") {
+            std::string first;
+            std::string second;
+            double value = 0;
+            line >> first >> second;
+            const int a = first.size() == 1 ? codeOf(first[0]) : -1;
+            const int b = second.size() == 1 ? codeOf(second[0]) : -1;
+            good = a >= 0 && b >= 0 && a != b && readNumber(line, value);
+            if (good)
+                read.setPairValue(a, b, value);
         } else if (kind == "balance") {
             int vowels = -1;
             int consonants = -1;

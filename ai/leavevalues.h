@@ -13,9 +13,10 @@ namespace glyph
 class LetterSet;
 
 /// The value, in points, of the tiles a move keeps on the rack (its leave): a linear model of
-/// a value per tile, a value per extra copy of a letter, and a value per count of vowels and
-/// consonants held. Learned from self-play (`glyphplay train-leaves`) or, for a set without a
-/// trained file, the hand-written numbers the strategist has always used.
+/// a value per tile, a value per extra copy of a letter, a value per pair of different letters
+/// held together, and a value per count of vowels and consonants held. Learned from self-play (`glyphplay
+/// train-leaves`) or, for a set without a trained file, the hand-written numbers the strategist has always
+/// used.
 class LeaveValues
 {
 public:
@@ -42,9 +43,12 @@ public:
     double tileValue(int code) const { return m_tile[static_cast<std::size_t>(code)]; }
     double duplicateValue(int code) const { return m_duplicate[static_cast<std::size_t>(code)]; }
     double balanceValue(int vowels, int consonants) const;
+    /// The value of holding both letters (different codes), however many copies of each.
+    double pairValue(int first, int second) const;
     void setTileValue(int code, double value) { m_tile[static_cast<std::size_t>(code)] = value; }
     void setDuplicateValue(int code, double value) { m_duplicate[static_cast<std::size_t>(code)] = value; }
     void setBalanceValue(int vowels, int consonants, double value);
+    void setPairValue(int first, int second, double value);
     bool isVowel(int code) const { return ((m_vowels >> code) & 1u) != 0; }
 
     /// Reads a file written by `save`, taking vowel flags from the set; on failure `error`
@@ -66,6 +70,8 @@ private:
     std::array<double, kLetterCount> m_tile{};
     std::array<double, kLetterCount> m_duplicate{};
     std::array<std::array<double, kMaxBalance + 1>, kMaxBalance + 1> m_balance{};
+    /// Indexed [lower code][higher code]; the other half and the diagonal stay 0.
+    std::array<std::array<double, kLetterCount>, kLetterCount> m_pair{};
     std::uint32_t m_vowels = 0;
 };
 

@@ -49,6 +49,9 @@ LeaveValues randomLeaves(std::mt19937& random, const glyph::LetterSet& set)
     for (int vowels = 0; vowels <= LeaveValues::kMaxBalance; ++vowels)
         for (int consonants = 0; consonants <= LeaveValues::kMaxBalance; ++consonants)
             leaves.setBalanceValue(vowels, consonants, value(random));
+    for (int first = 0; first < glyph::kLetterCount; ++first)
+        for (int second = first + 1; second < glyph::kLetterCount; ++second)
+            leaves.setPairValue(first, second, value(random));
     return leaves;
 }
 

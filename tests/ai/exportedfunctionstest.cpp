@@ -115,6 +115,24 @@ TEST_F(ExportedFunctions, TableLetterPlayerRackAndBagLettersNumberReadTheGame)
               "AT[ " + std::to_string(table.rules->bag().total()));
 }
 
+TEST_F(ExportedFunctions, LetterPointsAddsUpTheValuesTheSetGivesTheLetters)
+{
+    // Every letter in both cases and the joker both ways, against the set's own values;
+    // anything else counts nothing.
+    const glyph::LetterSet& set = table.game->letterSet();
+    std::string letters = "[? 1-\xC3\xA9";
+    int expected = 2 * set.entry(glyph::kJoker).value;
+    for (char code = 'A'; code <= 'Z'; ++code) {
+        letters += {code, static_cast<char>(code - 'A' + 'a')};
+        expected += 2 * set.entry(code).value;
+    }
+    ASSERT_NE(expected, 0);
+    EXPECT_EQ(printed("Debug(LetterPoints('" + letters + "'))"), std::to_string(expected));
+    EXPECT_EQ(printed("Debug(LetterPoints('QQ') == 2 * LetterPoints('q'), LetterPoints(''), LetterPoints(7),"
+                      " LetterPoints())"),
+              std::string(set.entry('Q').value != 0 ? "true" : "false") + " 0 0 0");
+}
+
 TEST_F(ExportedFunctions, ExchangeLettersTakesOnlyRackLetters)
 {
     EXPECT_EQ(

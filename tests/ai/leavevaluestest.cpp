@@ -30,6 +30,12 @@ LeaveValues randomValues(std::mt19937& random, const glyph::LetterSet& set)
     for (int vowels = 0; vowels <= LeaveValues::kMaxBalance; ++vowels)
         for (int consonants = 0; consonants <= LeaveValues::kMaxBalance; ++consonants)
             values.setBalanceValue(vowels, consonants, vowels + consonants == 0 ? 0.0 : value(random));
+    // Pairs among the letters the random leaves use (A..H and the joker).
+    for (int first = 0; first < 8; ++first) {
+        values.setPairValue(first, glyph::kLetterCount - 1, value(random));
+        for (int second = first + 1; second < 8; ++second)
+            values.setPairValue(first, second, value(random));
+    }
     return values;
 }
 
@@ -74,11 +80,19 @@ TEST(LeaveValues, SurviveTheirFileRefuseABadOneUnchangedAndBoundEveryLeaveOfARac
         }
     }
     EXPECT_EQ(values.value("ab?"), values.value("AB["));
+    // A pair counts once, however many copies of its letters are held, in either order.
+    LeaveValues pairOnly;
+    pairOnly.setPairValue(1, 0, 4.5);
+    pairOnly.setPairValue(2, 2, 9.0);
+    EXPECT_EQ(pairOnly.value("AAB"), 4.5);
+    EXPECT_EQ(pairOnly.value("BABA"), 4.5);
+    EXPECT_EQ(pairOnly.value("AAC"), 0.0);
+    EXPECT_EQ(pairOnly.value("CC"), 0.0);
 
     const std::string good = table.dir.read("a.leaves");
     for (const std::string& bad :
          {good + "tile AB 1\n", good + "tile A 1e9\n", good + "balance 8 0 1\n", good + "tile A 1 2\n",
-          good + "weight A 1\n", std::string("tile A nan\n")}) {
+          good + "weight A 1\n", good + "pair A A 1\n", good + "pair A 1\n", std::string("tile A nan\n")}) {
         table.dir.write("b.leaves", bad);
         EXPECT_FALSE(read.load(table.dir.file("b.leaves"), set, error)) << bad;
         EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 0) << error;
@@ -145,6 +159,9 @@ TEST(LeaveTrainer, FitsValuesThatPredictWhatTheSamplesBring)
     for (int vowels = 0; vowels <= LeaveValues::kMaxBalance; ++vowels)
         for (int consonants = 0; consonants <= LeaveValues::kMaxBalance; ++consonants)
             zero.setBalanceValue(vowels, consonants, 0);
+    for (int first = 0; first < glyph::kLetterCount; ++first)
+        for (int second = first + 1; second < glyph::kLetterCount; ++second)
+            ASSERT_EQ(zero.pairValue(first, second), 0.0);
     ASSERT_TRUE(LeaveTrainer::fit(samples, zero, fitted));
     for (int n = 0; n < 100; ++n) {
         const std::string leave = randomLeave(random, 1 + static_cast<int>(random() % 6));

@@ -360,6 +360,37 @@ TEST(ShippedData, DictionariesHoldTheGameWordsAndComputerPlayersFinishRomanianGa
     EXPECT_TRUE(run.err.empty()) << run.err;
 }
 
+// Every game starts with fresh profiles: a global kept by a profile never reaches the next game,
+// so a seeded game plays the same whichever thread plays it and whatever it played before.
+TEST(Glyphplay, StartsEveryGameWithFreshProfileGlobals)
+{
+    TempDir dir;
+    std::filesystem::create_directories(dir.path() / "game/Profiles");
+    for (const char* data : {"Sets", "Dictionaries"})
+        std::filesystem::create_directory_symlink(std::string(GLYPH_DIST_DIR "/") + data,
+                                                  dir.path() / "game" / data);
+    dir.write("game/Profiles/Greedy.cpu", "");
+    // Greedy while it has played fewer than 30 turns (no two-player game lasts that long), then
+    // passes: a count carried over from earlier games would make it pass by the third game.
+    dir.write("game/Profiles/Counting.cpu",
+              "Turns = (Turns or 0) + 1\n"
+              "if Turns > 30 then SetSolution(MoveAt(MovesNumber() - 1)) end\n");
+    const auto results = [&](const std::string& players, const std::string& threads) {
+        const ToolRun run =
+            glyphplay(dir, "selfplay --games 6 --seed 4 --players " + players + threads, dir.file("game"));
+        EXPECT_EQ(run.status, 0) << run.err;
+        std::string wins;
+        for (std::size_t at = run.out.find("wins "); at != std::string::npos;
+             at = run.out.find("wins ", at + 1))
+            wins += run.out.substr(at, run.out.find('\n', at) - at) + "\n";
+        return wins;
+    };
+    const std::string greedy = results("Greedy.cpu,Greedy.cpu", "");
+    ASSERT_NE(greedy.find("average score"), std::string::npos) << greedy;
+    EXPECT_EQ(results("Counting.cpu,Greedy.cpu", " --threads 1"), greedy);
+    EXPECT_EQ(results("Counting.cpu,Greedy.cpu", " --threads 2"), greedy);
+}
+
 // Leave values learned from self-play come out the same from the same seed however many
 // threads play the games, and differ with another seed.
 TEST(Glyphplay, TrainsLeaveValuesReproduciblyFromTheSeed)

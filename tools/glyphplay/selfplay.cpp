@@ -62,12 +62,8 @@ bool SelfPlay::run()
         tables.push_back(std::make_unique<Table>(m_game));
     std::vector<std::thread> workers;
     for (const std::unique_ptr<Table>& table : tables)
-        workers.emplace_back([this, &table, threads] {
-            if (prepare(table->game, threads))
-                playGames(table->game);
-        });
-    if (prepare(m_game, threads))
-        playGames(m_game);
+        workers.emplace_back([this, &table, threads] { playGames(table->game, threads); });
+    playGames(m_game, threads);
     for (std::thread& worker : workers)
         worker.join();
     if (m_failed)
@@ -79,6 +75,10 @@ bool SelfPlay::run()
 
 bool SelfPlay::prepare(Game& game, int threads)
 {
+    // Fresh computer players for every game: the globals a profile keeps (such as the turn it
+    // last exchanged) would otherwise reach into the next game this thread happens to play, and
+    // a seeded game would depend on which games its thread played before it.
+    attachAiPlayers(game);
     // The cores are shared out among the games played at once.
     const int cores = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
     aiPlayers(game).setSearchThreads(std::max(1, cores / threads));
@@ -90,11 +90,11 @@ bool SelfPlay::prepare(Game& game, int threads)
     return true;
 }
 
-void SelfPlay::playGames(Game& game)
+void SelfPlay::playGames(Game& game, int threads)
 {
     std::vector<Tally> tallies(m_options.profiles.size());
     for (int number = m_nextGame++; number < m_options.games && !m_failed; number = m_nextGame++)
-        if (!playGame(game, number, tallies))
+        if (!prepare(game, threads) || !playGame(game, number, tallies))
             m_failed = true;
     const std::lock_guard<std::mutex> hold(m_talliesLock);
     for (std::size_t k = 0; k < tallies.size(); ++k) {

@@ -34,7 +34,7 @@ public:
         /// Games played at once, each on a thread with a game of its own; the computer players'
         /// searches share out the cores among them.
         int threads = 1;
-        /// Lua text run in each game's script state before the games (settings for profiles).
+        /// Lua text run in each game's script state before the game (settings for profiles).
         std::string setup;
     };
 
@@ -54,7 +54,7 @@ private:
     struct Table;
 
     bool prepare(Game& game, int threads);
-    void playGames(Game& game);
+    void playGames(Game& game, int threads);
     bool playGame(Game& game, int number, std::vector<Tally>& tallies);
     bool checkTurn(Game& game);
     bool checkPlayedScore(Game& game, const Board& before);
