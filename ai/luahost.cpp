@@ -49,6 +49,17 @@ std::string formatNotice(const std::string& format, const std::string& name)
 
 LuaHost::LuaHost(Game& game) : m_game(game)
 {
+    openState();
+}
+
+void LuaHost::restart()
+{
+    lua_close(m_state);
+    openState();
+}
+
+void LuaHost::openState()
+{
     m_state = lua_newstate(allocate, this);
     lua_atpanic(m_state, panic);
     *static_cast<LuaHost**>(lua_getextraspace(m_state)) = this;

@@ -39,6 +39,10 @@ public:
     LuaHost(const LuaHost&) = delete;
     LuaHost& operator=(const LuaHost&) = delete;
 
+    /// A fresh state, as at the start: the globals the profiles kept (such as the turn they last
+    /// exchanged) are gone. For a new game; never while a script runs.
+    void restart();
+
     /// One computer turn: notice, `chooseMove`, the 1.5 s minimum, the pass notice when the
     /// solution is empty; returns the solution.
     Move computerTurn(const Player& player);
@@ -111,6 +115,7 @@ public:
 private:
     enum class StopReason { None, Time, Memory };
 
+    void openState();
     void beginRun();
     bool finishRun(int loadStatus, std::string& error);
     void flushScriptText();

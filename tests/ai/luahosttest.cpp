@@ -89,6 +89,12 @@ TEST_F(LuaHostTest, ScriptsShareTheirGlobalsAndReportOutputAndErrors)
     EXPECT_EQ(table.view.scriptOutput.back(), "Error: (error object is a table value)");
     EXPECT_FALSE(host().runFile(table.dir.file("Nothing.cpu")));
     EXPECT_TRUE(host().runFile(table.dir.file(table.writeProfile("Fine.cpu", "fine = true"))));
+
+    // A new game starts from a fresh state: the globals are gone, the sandbox and the exported
+    // functions are as before.
+    host().restart();
+    ASSERT_TRUE(host().runText("Debug(shared, fine, type(MoveAt), type(string.rep), type(dofile))"));
+    EXPECT_EQ(table.view.scriptOutput.back(), "nil nil function function nil");
 }
 
 TEST_F(LuaHostTest, AProfileIsAPlainFileInTheProfileFolderReadAsARegularFile)

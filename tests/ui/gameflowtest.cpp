@@ -151,8 +151,9 @@ private slots:
         QVERIFY(notices.count() >= 2);
         QVERIFY(!session.paused());
 
-        // A new game abandons the turn under way: it must neither hold the new game nor play into it.
-        fixture.folder.write("Profiles/thinker.cpu", "while true do end\n");
+        // A new game abandons the turn under way: it must neither hold the new game nor play into
+        // it, nor keep what the profile remembered of the old game.
+        fixture.folder.write("Profiles/thinker.cpu", "exchangedAt = 12\nwhile true do end\n");
         fixture.start({{"Cpu", "thinker.cpu"}, {"Ann", ""}});
         session.move();
         QVERIFY(session.locked());
@@ -164,6 +165,7 @@ private slots:
         QTest::qWait(100);
         QCOMPARE(fixture.game->rules()->history().size(), std::size_t(1));
         QCOMPARE(fixture.game->rules()->currentPlayer().name, std::string("Ann"));
+        QVERIFY(glyph::scriptHost(*fixture.game).runText("assert(exchangedAt == nil)"));
 
         // A failing profile is reported, and the best move is played for it.
         fixture.folder.write("Profiles/broken.cpu", "error('no strategy today')\n");

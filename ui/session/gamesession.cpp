@@ -330,6 +330,13 @@ void GameSession::abandonComputerTurn()
     emit positionChanged();
 }
 
+void GameSession::forgetProfileGlobals()
+{
+    // What a profile remembers between turns belongs to the game it was playing: a turn number
+    // or a tile count kept from the last game could otherwise match in this one.
+    scriptHost(m_game).restart();
+}
+
 // ---- the tiles being laid and the position shown ----
 
 void GameSession::placementEdited()
@@ -467,6 +474,8 @@ bool GameSession::startNewGame(const std::vector<Player>& players, unsigned char
 {
     abandonComputerTurn();
     const bool started = m_game.startNewGame(players, gameType);
+    if (started)
+        forgetProfileGlobals();
     m_fileState.markNew(m_game);
     m_highlightedMove = Move{};
     m_chainStopped = false;
@@ -512,6 +521,7 @@ bool GameSession::open()
         return importRecord(fileName);
     if (!m_game.rules()->load(fileName.toStdString()))
         return false;
+    forgetProfileGlobals();
     m_fileState.markSaved(m_game, fileName);
     m_highlightedMove = Move{};
     emit positionChanged();
@@ -526,6 +536,7 @@ bool GameSession::importRecord(const QString& fileName)
     // The importer names the line that stops it in its one message, and leaves the game alone.
     if (!importer.importFile(fileName.toStdString()))
         return false;
+    forgetProfileGlobals();
     // A record is no saved game: Save asks for a .tc file, and leaving asks to save it.
     m_fileState.markNew(m_game);
     m_highlightedMove = Move{};

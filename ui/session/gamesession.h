@@ -76,6 +76,7 @@ public:
     /// Ends the computer turn under way without playing it and stops the chain, so that a
     /// command that replaces or ends the game can go on.
     void abandonComputerTurn();
+    void forgetProfileGlobals();
     /// True from the start of a computer turn until its move has been played.
     bool locked() const { return m_turnRunning; }
     /// Scales every timed wait (1: real time; 0: none), for demonstrations and tests.
