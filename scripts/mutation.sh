@@ -83,7 +83,7 @@ dictionary/dawgbuilder.cpp @@ if (ok && !std::is_sorted(words.begin(), words.end
 dictionary/dawgbuilder.cpp @@ constexpr std::string_view kBlanks = " \t\r\b"; @@ constexpr std::string_view kBlanks = "\r";
 dictionary/dawgbuilder.cpp @@ if (std::binary_search(self->doomed->begin(), self->doomed->end(), word)) @@ if (!self->doomed->empty() && self->doomed->front() == word)
 dictionary/dawgbuilder.cpp @@ walk.insertExtraBefore(std::string_view("\x7F")); @@ ;
-dictionary/dawgvalidator.cpp @@ if (letterCode(node) >= kLetterCount || childIndex(node) >= m_count) @@ if (childIndex(node) >= m_count)
+dictionary/dawgvalidator.cpp @@ if (letterField(node) >= kAlphabetLetters || childIndex(node) >= m_count) @@ if (childIndex(node) >= m_count)
 dictionary/dawgvalidator.cpp @@ if (!isLast(root) || childIndex(root) != dicformat::kFirstLetterListIndex) @@ if (!isLast(root))
 dictionary/patternmatcher.cpp @@ return letterSetText(set, [](const Entry& e) { return e.vowel != 0; }); @@ return letterSetText(set, [](const Entry& e) { return e.vowel >= 0; });
 dictionary/patternmatcher.cpp @@ if (e.isLast && left != e.text.size()) @@ if (false)
