@@ -1,7 +1,6 @@
 #include "ai/exportedfunctions.h"
 
 #include <algorithm>
-#include <cctype>
 #include <chrono>
 #include <climits>
 #include <cmath>
@@ -15,6 +14,7 @@
 #include "ai/luahost.h"
 #include "ai/movegenerator.h"
 #include "ai/simulator.h"
+#include "base/letters.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
 #include "engine/gameview.h"
@@ -186,18 +186,11 @@ int tableLetter(lua_State* state)
 int letterPoints(lua_State* state)
 {
     std::size_t length = 0;
-    const char* letters = lua_type(state, 1) == LUA_TSTRING ? lua_tolstring(state, 1, &length) : "";
-    const LetterSet& set = gameOf(state).letterSet();
-    lua_Integer points = 0;
-    for (std::size_t i = 0; i < length; ++i) {
-        // Lower case reads as upper case and "?" as the joker "[", as LeaveValue reads them.
-        char code = static_cast<char>(std::toupper(static_cast<unsigned char>(letters[i])));
-        if (code == '?')
-            code = kJoker;
-        if (code >= 'A' && code <= kJoker)
-            points += set.entry(code).value;
-    }
-    lua_pushinteger(state, points);
+    const char* text = lua_type(state, 1) == LUA_TSTRING ? lua_tolstring(state, 1, &length) : "";
+    // Lower case reads as upper case and "?" as the joker "[", as LeaveValue reads them.
+    std::string codes = letters::upperCased(std::string(text, length));
+    std::replace(codes.begin(), codes.end(), '?', kJoker);
+    lua_pushinteger(state, letters::stringValue(gameOf(state).letterSet(), codes));
     return 1;
 }
 

@@ -14,9 +14,9 @@ class LetterSet;
 
 /// The value, in points, of the tiles a move keeps on the rack (its leave): a linear model of
 /// a value per tile, a value per extra copy of a letter, a value per pair of different letters
-/// held together, and a value per count of vowels and consonants held. Learned from self-play (`glyphplay
-/// train-leaves`) or, for a set without a trained file, the hand-written numbers the strategist has always
-/// used.
+/// held together, and a value per count of vowels and consonants held. Learned from self-play
+/// (`glyphplay train-leaves`) or, for a set without a trained file, the hand-written numbers the
+/// strategist has always used.
 class LeaveValues
 {
 public:

@@ -75,10 +75,11 @@ bool SelfPlay::run()
 
 bool SelfPlay::prepare(Game& game, int threads)
 {
-    // Fresh computer players for every game: the globals a profile keeps (such as the turn it
-    // last exchanged) would otherwise reach into the next game this thread happens to play, and
-    // a seeded game would depend on which games its thread played before it.
-    attachAiPlayers(game);
+    // A fresh script state for every game: the globals a profile keeps (such as the turn it last
+    // exchanged) would otherwise reach into the next game this thread happens to play, and a
+    // seeded game would depend on which games its thread played before it. The move generator
+    // and the leave values stay: they depend only on the dictionary and the set.
+    scriptHost(game).restart();
     // The cores are shared out among the games played at once.
     const int cores = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
     aiPlayers(game).setSearchThreads(std::max(1, cores / threads));
