@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -16,7 +18,8 @@ namespace glyph::test
 class AiTable : public RulesFixture
 {
 public:
-    explicit AiTable(const std::vector<std::string>& words, int rows = 15, int columns = 15) : RulesFixture(words)
+    explicit AiTable(const std::vector<std::string>& words, int rows = 15, int columns = 15)
+        : RulesFixture(words)
     {
         preferences->setInteger("TableRowsKey", rows);
         preferences->setInteger("TableColumnsKey", columns);
@@ -53,6 +56,17 @@ inline Player makePlayer(const std::string& name, const std::string& profile, co
     player.setProfile(profile);
     player.setRack(rack);
     return player;
+}
+
+/// Random text of `n` letters drawn from `letters`, one in `jokerOneIn` a joker (none when 0).
+inline std::string randomLetters(std::mt19937& random, int n, const char* letters = "AEST",
+                                 unsigned jokerOneIn = 0)
+{
+    std::string text;
+    for (; n > 0; --n)
+        text +=
+            jokerOneIn != 0 && random() % jokerOneIn == 0 ? '[' : letters[random() % std::strlen(letters)];
+    return text;
 }
 
 } // namespace glyph::test

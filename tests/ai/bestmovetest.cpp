@@ -18,17 +18,10 @@ using glyph::Move;
 using glyph::MoveGenerator;
 using glyph::test::AiTable;
 using glyph::test::moveKey;
+using glyph::test::randomLetters;
 
 namespace
 {
-
-std::string randomRackLetters(std::mt19937& random, int n, bool jokers)
-{
-    std::string text;
-    for (; n > 0; --n)
-        text += jokers && random() % 6 == 0 ? '[' : "AEST"[random() % 4];
-    return text;
-}
 
 std::string randomSquares(std::mt19937& random, int rows, int columns, int count)
 {
@@ -85,11 +78,11 @@ void expectBestMatchesTopOfList(int rows, int columns, int turns, unsigned seed)
     std::mt19937 random(seed);
     std::set<std::string> words;
     while (words.size() < 150)
-        words.insert(randomRackLetters(random, 1 + static_cast<int>(random() % 6), false));
+        words.insert(randomLetters(random, 1 + static_cast<int>(random() % 6)));
     // Some seven-letter words, and racks made of them, so that moves earn the bonus.
     std::vector<std::string> longWords;
     while (longWords.size() < 12) {
-        longWords.push_back(randomRackLetters(random, 7, false));
+        longWords.push_back(randomLetters(random, 7));
         words.insert(longWords.back());
     }
     AiTable table(std::vector<std::string>(words.begin(), words.end()), rows, columns);
@@ -110,7 +103,7 @@ void expectBestMatchesTopOfList(int rows, int columns, int turns, unsigned seed)
     glyph::Game& game = *table.game;
     MoveGenerator& generator = moveGenerator(game);
     for (int turn = 0; turn < turns; ++turn) {
-        std::string rack = randomRackLetters(random, static_cast<int>(random() % 8), true);
+        std::string rack = randomLetters(random, static_cast<int>(random() % 8), "AEST", 6);
         if (random() % 3 == 0) {
             rack = longWords[random() % longWords.size()];
             std::shuffle(rack.begin(), rack.end(), random);

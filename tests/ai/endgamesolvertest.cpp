@@ -24,22 +24,15 @@ namespace
 
 std::string randomTiles(std::mt19937& random, int count)
 {
-    std::string tiles;
-    for (int k = 0; k < count; ++k)
-        tiles += random() % 9 == 0 ? '[' : "AEINST"[random() % 6];
-    return tiles;
+    return glyph::test::randomLetters(random, count, "AEINST", 9);
 }
 
 /// A board of the small test words with a few of them laid by the best move of random racks.
 std::unique_ptr<AiTable> randomEnding(std::mt19937& random, int turns)
 {
     std::set<std::string> words;
-    while (words.size() < 90) {
-        std::string word;
-        for (int length = 2 + static_cast<int>(random() % 3); length > 0; --length)
-            word += "AEINST"[random() % 6];
-        words.insert(word);
-    }
+    while (words.size() < 90)
+        words.insert(glyph::test::randomLetters(random, 2 + static_cast<int>(random() % 3), "AEINST"));
     auto table = std::make_unique<AiTable>(std::vector<std::string>(words.begin(), words.end()), 9, 9);
     glyph::Game& game = *table->game;
     for (int turn = 0; turn < turns; ++turn) {
@@ -70,6 +63,33 @@ int passesEnd(const glyph::Game& game, const std::string& mover, const std::stri
     return moverScore - otherScore;
 }
 
+int plainSearch(glyph::Game& game, std::string racks[2], int side, int passes, long long& positions);
+
+/// What passing is worth to `side`, both sides playing their best after it.
+int passValue(glyph::Game& game, std::string racks[2], int side, int passes, long long& positions)
+{
+    return passes + 1 >= EndgameSolver::kEndingPasses
+               ? passesEnd(game, racks[side], racks[1 - side])
+               : -plainSearch(game, racks, 1 - side, passes + 1, positions);
+}
+
+/// What laying `move` is worth to `side`, both sides playing their best after it.
+int moveValue(glyph::Game& game, std::string racks[2], int side, const Move& move, long long& positions)
+{
+    const std::string rack = racks[side];
+    const std::string kept = game.keptLetters(rack, move);
+    const glyph::Board before = game.board();
+    game.layMove(move, game.board());
+    int value = move.score + 2 * rackValue(game, racks[1 - side]);
+    if (!kept.empty()) {
+        racks[side] = kept;
+        value = move.score - plainSearch(game, racks, 1 - side, 0, positions);
+        racks[side] = rack;
+    }
+    game.board() = before;
+    return value;
+}
+
 /// Every line of play to the end, without pruning, ordering or memory: the final spread from
 /// the mover's side when both sides play their best.
 int plainSearch(glyph::Game& game, std::string racks[2], int side, int passes, long long& positions)
@@ -78,25 +98,10 @@ int plainSearch(glyph::Game& game, std::string racks[2], int side, int passes, l
     glyph::MoveGenerator& generator = moveGenerator(game);
     generator.generate(racks[side]);
     const std::vector<Move> moves = generator.moves();
-    int best = passes + 1 >= EndgameSolver::kEndingPasses
-                   ? passesEnd(game, racks[side], racks[1 - side])
-                   : -plainSearch(game, racks, 1 - side, passes + 1, positions);
-    for (const Move& move : moves) {
-        if (move.isPass())
-            continue;
-        const std::string rack = racks[side];
-        const std::string kept = game.keptLetters(rack, move);
-        const glyph::Board before = game.board();
-        game.layMove(move, game.board());
-        int value = move.score + 2 * rackValue(game, racks[1 - side]);
-        if (!kept.empty()) {
-            racks[side] = kept;
-            value = move.score - plainSearch(game, racks, 1 - side, 0, positions);
-            racks[side] = rack;
-        }
-        game.board() = before;
-        best = std::max(best, value);
-    }
+    int best = passValue(game, racks, side, passes, positions);
+    for (const Move& move : moves)
+        if (!move.isPass())
+            best = std::max(best, moveValue(game, racks, side, move, positions));
     return best;
 }
 
@@ -127,18 +132,8 @@ TEST(EndgameSolver, AgreesWithAPlainFullSearchOnSmallEndings)
         ASSERT_TRUE(result.exact) << where;
         EXPECT_EQ(result.value, expected) << where;
         // The move named is worth what the solver says.
-        int value = 0;
-        if (result.move.isPass()) {
-            value = passes + 1 >= EndgameSolver::kEndingPasses
-                        ? passesEnd(game, racks[0], racks[1])
-                        : -plainSearch(game, racks, 1, passes + 1, positions);
-        } else {
-            const std::string kept = game.keptLetters(racks[0], result.move);
-            game.layMove(result.move, game.board());
-            std::string after[2] = {kept, racks[1]};
-            value = kept.empty() ? result.move.score + 2 * rackValue(game, racks[1])
-                                 : result.move.score - plainSearch(game, after, 1, 0, positions);
-        }
+        const int value = result.move.isPass() ? passValue(game, racks, 0, passes, positions)
+                                               : moveValue(game, racks, 0, result.move, positions);
         EXPECT_EQ(value, expected) << where << " move " << moveKey(result.move);
     }
     EXPECT_GE(searched, 25);

@@ -124,8 +124,8 @@ TEST(LuaStringMatcher, AnswersAsTheLuaStringLibraryDoes)
         const std::string p = pick(random, patternPieces, 1 + static_cast<int>(random() % 4));
         const int init = static_cast<int>(random() % 11) - 4;
         const std::string& repl = replacements[random() % replacements.size()];
-        lua.expectSameAnswer("probe(" + luaQuoted(s) + ", " + luaQuoted(p) + ", " + std::to_string(init) + ", " +
-                             luaQuoted(repl) + ")");
+        lua.expectSameAnswer("probe(" + luaQuoted(s) + ", " + luaQuoted(p) + ", " + std::to_string(init) +
+                             ", " + luaQuoted(repl) + ")");
     }
 }
 

@@ -17,6 +17,7 @@ using glyph::test::AiTable;
 using glyph::test::bruteForceMoves;
 using glyph::test::moveKey;
 using glyph::test::putWord;
+using glyph::test::randomLetters;
 
 namespace
 {
@@ -31,21 +32,12 @@ std::vector<std::string> keys(const std::vector<Move>& moves, bool withPass)
     return result;
 }
 
-// Random text of the letters AEST, `n` long; one letter in ten a joker when `jokers` is set.
-std::string randomLetters(std::mt19937& random, int n, bool jokers)
-{
-    std::string text;
-    for (; n > 0; --n)
-        text += jokers && random() % 10 == 0 ? '[' : "AEST"[random() % 4];
-    return text;
-}
-
 void expectSameMovesAsBruteForce(int rows, int columns, int positions, unsigned seed, bool firstMove)
 {
     std::mt19937 random(seed);
     std::set<std::string> words; // so many short words that boards and racks meet many of them
     while (words.size() < 120)
-        words.insert(randomLetters(random, 1 + static_cast<int>(random() % 6), false));
+        words.insert(randomLetters(random, 1 + static_cast<int>(random() % 6)));
     AiTable table(std::vector<std::string>(words.begin(), words.end()), rows, columns);
     for (int n = 0; n < positions; ++n) {
         // A quarter of the squares (some jokers) and the centre square hold tiles.
@@ -53,10 +45,10 @@ void expectSameMovesAsBruteForce(int rows, int columns, int positions, unsigned 
         for (int row = 1; row <= rows && !firstMove; ++row)
             for (int column = 1; column <= columns; ++column)
                 if (random() % 4 == 0)
-                    table.put(row, column, randomLetters(random, 1, false)[0], random() % 8 == 0);
+                    table.put(row, column, randomLetters(random, 1)[0], random() % 8 == 0);
         if (!firstMove)
             table.put(rows / 2 + 1, columns / 2 + 1, 'A');
-        const std::string rack = randomLetters(random, static_cast<int>(random() % 8), true);
+        const std::string rack = randomLetters(random, static_cast<int>(random() % 8), "AEST", 10);
         MoveGenerator& generator = moveGenerator(*table.game);
         generator.generate(rack);
         const std::vector<Move> expected = bruteForceMoves(*table.game, words, rack);
