@@ -153,6 +153,23 @@ engine/gcgimporter.cpp @@ if (event.count > static_cast<int>(rack.size())) @@ if
 ai/gameanalysis.cpp @@ turn.missedSeven = turn.missedSeven && (after.move.isPass() || tilesLaid(after.move) != kRackSize); @@ turn.missedSeven = turn.missedSeven;
 ai/gameanalysis.cpp @@ summary.missedSevens += turn.missedSeven ? 1 : 0; @@ summary.missedSevens += 1;
 ai/gameanalysis.cpp @@ if (run.length < 2) @@ if (run.length < 1)
+ai/simulator.cpp @@ std::seed_seq sequence{setup.seed, static_cast<std::uint32_t>(round)}; @@ std::seed_seq sequence{setup.seed};
+ai/simulator.cpp @@ spread += seat == 0 ? move.score : -opponentWeight * move.score; @@ spread += move.score;
+ai/simulator.cpp @@ lastLeave = kept; @@ lastLeave = rack;
+ai/simulator.cpp @@ while (finished < batch && done[static_cast<std::size_t>(finished)]) @@ while (finished < batch)
+ai/simulator.cpp @@ result.rounds >= kMinimumRounds && @@ result.rounds > kMinimumRounds &&
+ai/simulator.cpp @@ return a.mean > b.mean; @@ return a.mean < b.mean;
+ai/endgamesolver.cpp @@ return move.score + 2 * rackValue(m_racks[1 - side]); @@ return move.score + rackValue(m_racks[1 - side]);
+ai/endgamesolver.cpp @@ (entry.bound == Bound::Lower && entry.value >= beta) @@ (entry.bound == Bound::Lower && entry.value <= beta)
+ai/endgamesolver.cpp @@ search(depth - 1, move.score - beta, move.score - alpha, 1 - side, 0, complete, nullptr) @@ search(depth - 1, -beta, -alpha, 1 - side, 0, complete, nullptr)
+ai/endgamesolver.cpp @@ m_boardKey ^= squareKey(row, column, board[row][column]); @@ (void)row;
+ai/endgamesolver.cpp @@ if (passes + 1 >= kEndingPasses) { @@ if (passes >= kEndingPasses) {
+ai/leavevalues.cpp @@ m_duplicate[static_cast<std::size_t>(code)] * (count - 1); @@ m_duplicate[static_cast<std::size_t>(code)] * count;
+ai/leavevalues.cpp @@ for (int k = 0; k <= held && tiles + k <= maxTiles; ++k) { @@ for (int k = 0; k < held && tiles + k <= maxTiles; ++k) {
+ai/leavevalues.cpp @@ if (!good || line >> rest) { @@ if (!good) {
+ai/leavevalues.cpp @@ return static_cast<bool>(line >> value) && std::isfinite(value) && @@ return static_cast<bool>(line >> value) &&
+ai/leavetrainer.cpp @@ row[1 + kTileFeatures + code] = count - 1; @@ row[1 + kTileFeatures + code] = count;
+ai/leavetrainer.cpp @@ waiting[player] = refill && !move.isPass(); @@ waiting[player] = !move.isPass();
 dictionary/racksearch.cpp @@ return jokers <= kMaxJokers; @@ return jokers <= kMaxJokers + 1;
 dictionary/racksearch.cpp @@ if (isEndOfWord(node) && (m_length == 0 || depth + 1 == m_length)) @@ if (isEndOfWord(node))
 dictionary/racksearch.cpp @@ if (childIndex(node) != 0 && depth + 1 < m_tiles) @@ if (childIndex(node) != 0 && depth + 1 <= m_tiles)
