@@ -167,7 +167,7 @@ ai/endgamesolver.cpp @@ if (passes + 1 >= kEndingPasses) { @@ if (passes >= kEnd
 ai/leavevalues.cpp @@ m_duplicate[static_cast<std::size_t>(code)] * (count - 1); @@ m_duplicate[static_cast<std::size_t>(code)] * count;
 ai/leavevalues.cpp @@ for (int k = 0; k <= held && tiles + k <= maxTiles; ++k) { @@ for (int k = 0; k < held && tiles + k <= maxTiles; ++k) {
 ai/leavevalues.cpp @@ if (!good || line >> rest) { @@ if (!good) {
-ai/leavevalues.cpp @@ return static_cast<bool>(line >> value) && std::isfinite(value) && @@ return static_cast<bool>(line >> value) &&
+ai/leavevalues.cpp @@ std::fabs(value) <= LeaveValues::kMaxEntry; @@ true;
 ai/leavetrainer.cpp @@ row[1 + kTileFeatures + code] = count - 1; @@ row[1 + kTileFeatures + code] = count;
 ai/leavetrainer.cpp @@ waiting[player] = refill && !move.isPass(); @@ waiting[player] = !move.isPass();
 dictionary/racksearch.cpp @@ return jokers <= kMaxJokers; @@ return jokers <= kMaxJokers + 1;
