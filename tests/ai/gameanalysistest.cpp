@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "ai/aiplayers.h"
 #include "ai/gameanalysis.h"
@@ -15,58 +16,56 @@
 using glyph::GameAnalysis;
 using glyph::test::RulesFixture;
 
+namespace
+{
+
+/// Ann, holding `rack`, plays `move` as the first turn of a game on `words`: that turn, analysed.
+GameAnalysis::Turn analysedFirstTurn(const std::vector<std::string>& words, const std::string& rack,
+                                     const glyph::Move& move)
+{
+    RulesFixture f(words);
+    f.start({"Ann", "Bob"});
+    f.setRack(0, rack);
+    f.rules->amendSnapshot();
+    EXPECT_TRUE(f.play(move));
+    const glyph::Board board = f.game->board();
+    const auto turns =
+        GameAnalysis(*f.game, glyph::LeaveValues::handWritten(f.game->letterSet())).analyse(*f.rules);
+    EXPECT_EQ(f.game->board(), board) << "the analysis leaves the board as it was";
+    EXPECT_EQ(turns.size(), 1u);
+    return turns.empty() ? GameAnalysis::Turn{} : turns[0];
+}
+
+} // namespace
+
 TEST(GameAnalysis, FindsAMissedSevenTileMoveAndWhatTheTurnGaveAway)
 {
-    RulesFixture f({"AT", "CAT", "CATS", "ACT", "ACTRESS", "CASTERS", "RECASTS"});
-    f.start({"Ann", "Bob"});
-    f.setRack(0, "ACTRESS");
-    f.rules->amendSnapshot();
-    glyph::Move cat = glyph::test::makeMove(true, 8, 7, "CAT");
-    f.game->computeScore(cat, f.game->board());
-    ASSERT_TRUE(f.rules->playMove(cat));
-    const glyph::Board board = f.game->board();
-
-    GameAnalysis analysis(*f.game, glyph::LeaveValues::handWritten(f.game->letterSet()));
-    const auto turns = analysis.analyse(*f.rules);
-    ASSERT_EQ(turns.size(), 1u);
-    const GameAnalysis::Turn& turn = turns[0];
+    const glyph::Move cat = glyph::test::makeMove(true, 8, 7, "CAT");
+    const GameAnalysis::Turn turn =
+        analysedFirstTurn({"AT", "CAT", "CATS", "ACT", "ACTRESS", "CASTERS", "RECASTS"}, "ACTRESS", cat);
     EXPECT_EQ(turn.kind, "play");
     EXPECT_EQ(turn.rack, "ACTRESS");
+    EXPECT_EQ(turn.played.score, 12);
     EXPECT_TRUE(turn.missedSeven);
     EXPECT_GT(turn.bestByScore.score, 50);
-    EXPECT_EQ(turn.pointsLost, turn.bestByScore.score - cat.score);
+    EXPECT_EQ(turn.pointsLost, turn.bestByScore.score - 12);
     EXPECT_GE(turn.equityLost, 0.0);
     EXPECT_TRUE(turn.phonies.empty());
-    EXPECT_EQ(f.game->board(), board);
-    const auto summary = GameAnalysis::summarise(turns, 2);
+    const auto summary = GameAnalysis::summarise({turn}, 2);
     EXPECT_EQ(summary[0].missedSevens, 1);
     EXPECT_EQ(summary[0].pointsLost, turn.pointsLost);
     EXPECT_EQ(summary[1].turns, 0);
 
     // Six tiles are no seven-tile move.
-    RulesFixture six({"CAT", "CRATES"});
-    six.start({"Ann", "Bob"});
-    six.setRack(0, "CRATESZ");
-    six.rules->amendSnapshot();
-    ASSERT_TRUE(six.rules->playMove(cat));
-    const GameAnalysis::Turn sixTurn =
-        GameAnalysis(*six.game, glyph::LeaveValues::handWritten(six.game->letterSet()))
-            .analyseTurn(*six.rules, 1);
-    EXPECT_FALSE(sixTurn.missedSeven);
-    EXPECT_GT(sixTurn.pointsLost, 0);
+    const GameAnalysis::Turn six = analysedFirstTurn({"CAT", "CRATES"}, "CRATESZ", cat);
+    EXPECT_FALSE(six.missedSeven);
+    EXPECT_GT(six.pointsLost, 0);
 
     // Playing the seven misses nothing, and the summary counts only the turns that missed one.
-    RulesFixture played({"ACTRESS", "CASTERS", "RECASTS"});
-    played.start({"Ann", "Bob"});
-    played.setRack(0, "ACTRESS");
-    played.rules->amendSnapshot();
-    ASSERT_TRUE(played.play(glyph::test::makeMove(true, 8, 2, "ACTRESS")));
-    const auto playedTurns =
-        GameAnalysis(*played.game, glyph::LeaveValues::handWritten(played.game->letterSet()))
-            .analyse(*played.rules);
-    ASSERT_EQ(playedTurns.size(), 1u);
-    EXPECT_FALSE(playedTurns[0].missedSeven);
-    EXPECT_EQ(GameAnalysis::summarise(playedTurns, 2)[0].missedSevens, 0);
+    const GameAnalysis::Turn played = analysedFirstTurn({"ACTRESS", "CASTERS", "RECASTS"}, "ACTRESS",
+                                                        glyph::test::makeMove(true, 8, 2, "ACTRESS"));
+    EXPECT_FALSE(played.missedSeven);
+    EXPECT_EQ(GameAnalysis::summarise({played}, 2)[0].missedSevens, 0);
 }
 
 TEST(GameAnalysis, MarksWordsNotInTheDictionaryAndStopsWhenAsked)
