@@ -352,26 +352,6 @@ TEST_F(WordStudyTest, StudyListsRoundTripAndQuizzesMarkAnswersAsAPlainScanDoes)
     EXPECT_EQ(quiz.possible(), possible);
 }
 
-namespace
-{
-
-// Collects the words of a walk and sets the stop flag once it has seen `stopAfter` of them.
-struct StoppingWalk {
-    std::atomic<bool> stop{false};
-    std::size_t stopAfter = 0;
-    Words seen;
-
-    static void visit(const char* word, void* context)
-    {
-        auto* walk = static_cast<StoppingWalk*>(context);
-        walk->seen.emplace_back(word);
-        if (walk->seen.size() == walk->stopAfter)
-            walk->stop.store(true);
-    }
-};
-
-} // namespace
-
 TEST_F(WordStudyTest, ACopySearchesAsTheOriginalAndAStopFlagEndsWalksAtOnce)
 {
     glyph::test::RecordingView otherView;
@@ -393,9 +373,19 @@ TEST_F(WordStudyTest, ACopySearchesAsTheOriginalAndAStopFlagEndsWalksAtOnce)
 
     // A walk stops before the word after the flag is set, whichever word that is.
     for (std::size_t stopAfter : {std::size_t{1}, std::size_t{7}, words.size() - 1}) {
-        StoppingWalk walk;
-        walk.stopAfter = stopAfter;
-        copy.forEachWord(&StoppingWalk::visit, &walk, &walk.stop);
+        struct {
+            std::atomic<bool> stop{false};
+            std::size_t stopAfter;
+            Words seen;
+        } walk{false, stopAfter, {}};
+        copy.forEachWord(
+            [](const char* word, void* context) {
+                auto* state = static_cast<decltype(&walk)>(context);
+                state->seen.emplace_back(word);
+                if (state->seen.size() == state->stopAfter)
+                    state->stop.store(true);
+            },
+            &walk, &walk.stop);
         EXPECT_EQ(walk.seen, Words(words.begin(), words.begin() + static_cast<long>(stopAfter)));
     }
     // A search or a ranking stopped before it starts walks nothing and says so.
