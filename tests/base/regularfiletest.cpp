@@ -12,7 +12,7 @@ using glyph::RegularFile;
 using glyph::test::TempDir;
 using Status = glyph::RegularFile::Status;
 
-TEST(RegularFile, ReadsARegularFileWholeUpToItsLimit)
+TEST(RegularFile, ReadsARegularFileWholeUpToItsLimitOrInExactCounts)
 {
     TempDir dir;
     const std::string bytes = std::string("a\0b", 3) + std::string(200000, 'z');
@@ -29,6 +29,15 @@ TEST(RegularFile, ReadsARegularFileWholeUpToItsLimit)
     EXPECT_TRUE(read.empty());
     EXPECT_EQ(RegularFile::readFile("/proc/self/status", 1 << 20, read), Status::Read);
     EXPECT_NE(read.find("Name:"), std::string::npos);
+
+    // Exact counts, and a short read reported.
+    RegularFile file(dir.write("digits", "0123456789"));
+    ASSERT_EQ(file.status(), Status::Read);
+    EXPECT_EQ(file.size(), 10u);
+    char head[4] = {}, rest[7] = {};
+    ASSERT_TRUE(file.read(head, 4));
+    EXPECT_EQ(std::string(head, 4), "0123");
+    EXPECT_FALSE(file.read(rest, 7)) << "only 6 bytes are left";
 }
 
 TEST(RegularFile, RefusesFoldersFifosDevicesAndMissingNamesWithoutBlockingAndFollowsLinks)
@@ -45,17 +54,4 @@ TEST(RegularFile, RefusesFoldersFifosDevicesAndMissingNamesWithoutBlockingAndFol
     EXPECT_TRUE(read.empty());
     EXPECT_EQ(RegularFile::readFile(dir.file("link"), 3, read), Status::Read);
     EXPECT_EQ(read, "xyz");
-}
-
-TEST(RegularFile, ReadsExactCountsAndReportsAShortRead)
-{
-    TempDir dir;
-    RegularFile file(dir.write("data", "0123456789"));
-    ASSERT_EQ(file.status(), Status::Read);
-    EXPECT_EQ(file.size(), 10u);
-    char head[4] = {};
-    ASSERT_TRUE(file.read(head, 4));
-    EXPECT_EQ(std::string(head, 4), "0123");
-    char rest[7] = {};
-    EXPECT_FALSE(file.read(rest, 7)) << "only 6 bytes are left";
 }

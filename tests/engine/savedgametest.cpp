@@ -35,10 +35,19 @@ std::string saveFiveSnapshots(RulesFixture& fixture)
 
 } // namespace
 
-TEST(SavedGame, RoundTripRestoresEverySnapshotAndTheGameSettings)
+TEST(SavedGame, SavesThroughANewFileAndLoadsEverySnapshotAndTheGameSettingsBack)
 {
     RulesFixture saved;
+    EXPECT_FALSE(saved.rules->save(saved.dir.file("none.tc"))) << "no game in progress";
+    EXPECT_FALSE(std::filesystem::exists(saved.dir.file("none.tc")));
+    // A second name of the old file keeps the old bytes only when the save writes a new file
+    // and renames it over the old one, so that a failure part-way leaves the old game intact.
+    std::filesystem::create_hard_link(saved.dir.write("game.tc", "old"), saved.dir.file("old.tc"));
     const std::string bytes = saveFiveSnapshots(saved);
+    EXPECT_EQ(saved.dir.read("old.tc"), "old");
+    const std::string missing = saved.dir.file("no-such-folder/game.tc");
+    EXPECT_FALSE(saved.rules->save(missing));
+    EXPECT_EQ(saved.view.warnings, std::vector<std::string>{"Can't open " + missing + " for writing"});
     const std::string header = "3 players\n" + saved.dir.file("test.dic") + "\n" +
                                saved.dir.file("test.set") + "\n25 time\n50 bonus\n5 history\n1 0 0\n";
     EXPECT_EQ(bytes.substr(0, header.size()), header);
@@ -60,25 +69,6 @@ TEST(SavedGame, RoundTripRestoresEverySnapshotAndTheGameSettings)
     loaded.rules->goLast();
     EXPECT_EQ(loaded.rules->players()[1].timeLeft, 77);
     EXPECT_EQ(loaded.game->board(), saved.game->board());
-}
-
-TEST(SavedGame, SavingReplacesTheOldFileThroughANewOneOrFailsCleanly)
-{
-    RulesFixture fixture;
-    EXPECT_FALSE(fixture.rules->save(fixture.dir.file("none.tc"))) << "no game in progress";
-    EXPECT_FALSE(std::filesystem::exists(fixture.dir.file("none.tc")));
-
-    // A second name of the old file keeps the old bytes only when the save writes a new file
-    // and renames it over the old one, so that a failure part-way leaves the old game intact.
-    const std::string path = fixture.dir.write("game.tc", "old contents");
-    std::filesystem::create_hard_link(path, fixture.dir.file("old.tc"));
-    saveFiveSnapshots(fixture);
-    EXPECT_EQ(fixture.dir.read("game.tc").substr(0, 10), "3 players\n");
-    EXPECT_EQ(fixture.dir.read("old.tc"), "old contents");
-
-    const std::string missing = fixture.dir.file("no-such-folder/game.tc");
-    EXPECT_FALSE(fixture.rules->save(missing));
-    EXPECT_EQ(fixture.view.warnings, std::vector<std::string>{"Can't open " + missing + " for writing"});
 }
 
 TEST(SavedGame, DamagedMissingOrIrregularFilesAreRefusedAndChangeNothing)
