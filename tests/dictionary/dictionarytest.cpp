@@ -15,7 +15,6 @@
 
 using glyph::DawgBuilder;
 using glyph::DawgNode;
-using glyph::Dictionary;
 using glyph::test::allWords;
 using glyph::test::dicBytes;
 using glyph::test::DicFileWriter;
@@ -319,7 +318,7 @@ TEST_F(DictionaryFiles, EditsGiveTheFileOfTheResultingList)
     const Words left{"CAT", "CATS", "DOG", "DOGS", m17, p30, q39};
     EXPECT_EQ(folder.read("out.dic"), DicFileWriter::bytes(left, "Owner"));
     // An unloaded dictionary contributes nothing.
-    Dictionary empty(view);
+    glyph::Dictionary empty(view);
     ASSERT_TRUE(builder.addWords(empty, {"OX"}));
     EXPECT_EQ(builtWords(), Words{"OX"});
 }

@@ -65,7 +65,7 @@ bool plainMatch(std::string_view pattern, std::string_view word, const std::set<
 }
 
 const Words kSearchWords = {"A", "ACT",   "CAT",  "CATS", "CATSUP", "COT", "CUP",
-                      "I", "LEVEL", "NOON", "SCAT", "TACT",   "UP"};
+                            "I", "LEVEL", "NOON", "SCAT", "TACT",   "UP"};
 
 // Open bounds: every length and value passes.
 AdvancedFilters openFilters(const std::string& forced = "", const std::string& stock = "",

@@ -10,14 +10,13 @@
 
 using namespace glyph;
 using glyph::test::RecordingView;
-using glyph::test::TempDir;
 
 namespace
 {
 
 /// A folder with a letter set and a dictionary, and preferences that point at them.
 struct GameFiles {
-    TempDir dir;
+    test::TempDir dir;
     std::string setPath = dir.write("Small.set", "2 1 1\n3 3 0\n1 4 0\n");
     std::string dicPath = dir.write("Small.dic", test::exampleDicBytes());
     Preferences prefs{dir.file("Preferences.ini")};
