@@ -12,9 +12,10 @@ using glyph::Player;
 using glyph::PositionEdit;
 using Problem = PositionEdit::Problem;
 
-TEST(PositionEdit, RefusesTilesTheSetCannotSupplyAndChangesNothing)
+TEST(PositionEdit, RefusesTilesTheSetCannotSupplyClampsNumbersAndLeavesAnEndedGameAlone)
 {
     glyph::test::RulesFixture fixture; // one Q, one Z, two jokers
+    EXPECT_EQ(PositionEdit(*fixture.game).check(*fixture.game), Problem::NoGame);
     fixture.start({"Ann", "Bob"});
     fixture.setRack(0, "QAB");
     const std::string racks =
@@ -55,13 +56,8 @@ TEST(PositionEdit, RefusesTilesTheSetCannotSupplyAndChangesNothing)
         EXPECT_EQ(fixture.rules->bag().total(), bag);
         EXPECT_TRUE(fixture.game->board() == board);
     }
-}
 
-TEST(PositionEdit, ClampsNumbersRecomputesTheBagAndLeavesAnEndedGameAlone)
-{
-    glyph::test::RulesFixture fixture;
-    EXPECT_EQ(PositionEdit(*fixture.game).check(*fixture.game), Problem::NoGame);
-    fixture.start({"Ann", "Bob"});
+    // Numbers clamped, the bag recomputed.
     PositionEdit edit(*fixture.game);
     ASSERT_EQ(edit.seats().size(), 2u);
     edit.seats()[0] = {"Zoe", "CAT[", 5'000'000'000'000LL, -99'999'999'999LL};

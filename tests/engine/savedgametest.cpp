@@ -163,12 +163,16 @@ TEST(SavedGame, DamagedMissingOrIrregularFilesAreRefusedAndChangeNothing)
     EXPECT_TRUE(fixture.rules->loadBytes(fine, "fine.tc"));
 }
 
-TEST(SavedGame, HugeTimesBonusesAndScoresAreClampedOnLoad)
+TEST(SavedGame, HugeTimesBonusesScoresAndRoundsAreClampedOnLoadAndTheGameGoesOn)
 {
     RulesFixture saved;
     std::string bytes = saveFiveSnapshots(saved);
     bytes.replace(bytes.find("25 time\n50 bonus\n"), 17, "2147483647 time\n2147483647 bonus\n");
-    // Ann's score in the last snapshot's first player record (name at 0, score at 100).
+    // The fifth snapshot's counter line (round 2, Bob to play, no pass; the snapshots before it
+    // are of the shortest size), then Ann's score in its first player record (score at 100).
+    const std::size_t last = bytes.find("history\n1 0 0\n") + 8 + 4 * glyph::savedgame::minEntrySize(3);
+    ASSERT_EQ(bytes.substr(last, 6), "2 1 0\n");
+    bytes.replace(last, 1, "2147483647");
     const std::size_t lastAnn = bytes.rfind(std::string("Ann\0", 4));
     bytes.replace(lastAnn + 100, 4, "\xFF\xFF\xFF\x7F");
 
@@ -178,6 +182,14 @@ TEST(SavedGame, HugeTimesBonusesAndScoresAreClampedOnLoad)
     EXPECT_EQ(fixture.game->time(), glyph::Game::kMaxMinutes);
     fixture.rules->goLast();
     EXPECT_EQ(fixture.rules->players()[0].score, glyph::Player::kMaxScore);
+    // The last round stays there, and the game saves and loads again.
+    EXPECT_EQ(fixture.rules->round(), glyph::HistoryEntry::kMaxRound);
+    ASSERT_TRUE(fixture.rules->passOrExchange("", ""));
+    EXPECT_EQ(fixture.rules->round(), glyph::HistoryEntry::kMaxRound);
+    ASSERT_TRUE(fixture.rules->save(fixture.dir.file("again.tc")));
+    RulesFixture again;
+    EXPECT_TRUE(again.rules->load(fixture.dir.file("again.tc")));
+
     fixture.start({"Zed", "Yan"});
     EXPECT_EQ(fixture.rules->players()[0].timeLeft, glyph::Game::kMaxMinutes * 60);
     fixture.game->board() = glyph::Board{};
@@ -235,30 +247,7 @@ TEST(SavedGame, AGameNeedingALargerBoardIsRefusedWithTheSizeItNeeds)
     EXPECT_EQ(fixture.game->board(), large.game->board()) << "every tile kept";
 }
 
-TEST(SavedGame, TheLastRoundStaysThereAndTheGameSavesAndLoadsAgain)
-{
-    RulesFixture saved;
-    saved.start({"Ann", "Bob"});
-    ASSERT_TRUE(saved.rules->passOrExchange("", ""));
-    ASSERT_TRUE(saved.rules->save(saved.dir.file("game.tc")));
-    std::string bytes = saved.dir.read("game.tc");
-    // The second entry's counter line follows the first entry, which begins with "1 0 0".
-    const std::size_t second = bytes.find("history\n1 0 0\n") + 8 + glyph::savedgame::minEntrySize(2);
-    ASSERT_EQ(bytes.substr(second, 6), "1 1 1\n");
-    bytes.replace(second, 5, "2147483647 1 1");
-
-    RulesFixture fixture;
-    ASSERT_TRUE(fixture.rules->loadBytes(bytes, "late.tc"));
-    fixture.rules->goLast();
-    EXPECT_EQ(fixture.rules->round(), glyph::HistoryEntry::kMaxRound);
-    ASSERT_TRUE(fixture.rules->passOrExchange("", ""));
-    EXPECT_EQ(fixture.rules->round(), glyph::HistoryEntry::kMaxRound);
-    ASSERT_TRUE(fixture.rules->save(fixture.dir.file("again.tc")));
-    RulesFixture again;
-    EXPECT_TRUE(again.rules->load(fixture.dir.file("again.tc")));
-}
-
-TEST(Player, TextFieldsKeepTheirTerminatorAndScoresStayInsideTheirBounds)
+TEST(Player, FieldsStayInsideTheirBoundsAndTheImageIsLittleEndianAndRefusesWhatTheyCannotHold)
 {
     Player player;
     player.setName(std::string(80, 'N'));
@@ -270,11 +259,7 @@ TEST(Player, TextFieldsKeepTheirTerminatorAndScoresStayInsideTheirBounds)
     EXPECT_EQ(player.score, -Player::kMaxScore / 2);
     player.addScore(-Player::kMaxScore);
     EXPECT_EQ(player.score, -Player::kMaxScore);
-}
 
-TEST(Player, ImageIsLittleEndianAndClampsOrRejectsWhatAFileMayHold)
-{
-    Player player;
     player.setName("Ann");
     player.score = 0x7F020304;
     player.timeLeft = INT32_MIN;
