@@ -189,8 +189,7 @@ TEST_F(DictionaryFiles, BuildsMatchThePlainBuilderAndUnsortedListsAreRewritten)
     }
 
     // A line is a word when, without blanks and line ends around it, it is 1 to 29 letters; a
-    // sorted list (other lines aside) is left as it is, whatever its case and duplicates. (Shuffled
-    // lists of words and other lines are rewritten in the next test.)
+    // sorted list (other lines aside) is left as it is, whatever its case and duplicates.
     const std::string b29(29, 'B'), c30(30, 'C');
     const struct {
         std::string list;

@@ -53,25 +53,15 @@ protected:
     {
         std::set<std::string> unique;
         while (unique.size() < 600)
-            unique.insert(someLetters(1, 7));
+            unique.insert(someLetters(1, 7, kLetters));
         words.assign(unique.begin(), unique.end());
         loadWords(words);
-    }
-
-    int pick(int low, int high) { return low + static_cast<int>(random() % (high - low + 1)); }
-
-    std::string someLetters(int least, int most)
-    {
-        std::string text;
-        for (int n = pick(least, most); n > 0; --n)
-            text += kLetters[pick(0, 10)];
-        return text;
     }
 
     // A rack of 1 to 7 letters and the jokers, shuffled.
     std::string someRack(int jokers)
     {
-        std::string rack = someLetters(1, 7) + std::string(static_cast<std::size_t>(jokers), '?');
+        std::string rack = someLetters(1, 7, kLetters) + std::string(static_cast<std::size_t>(jokers), '?');
         std::shuffle(rack.begin(), rack.end(), random);
         return rack;
     }
@@ -149,7 +139,6 @@ protected:
         return ways;
     }
 
-    std::mt19937 random{2026};
     Words words;
     RackSearch rackSearch{dictionary, letterSet};
 };
@@ -250,7 +239,8 @@ TEST_F(WordStudyTest, HooksAndTheProbabilityOrderAgreeWithAPlainScan)
     const std::set<std::string> list(words.begin(), words.end());
     const HookFinder finder(dictionary);
     for (int round = 0; round < 400; ++round) {
-        const std::string word = round % 2 == 0 ? words[random() % words.size()] : someLetters(1, 6);
+        const std::string word =
+            round % 2 == 0 ? words[random() % words.size()] : someLetters(1, 6, kLetters);
         HookFinder::Hooks expected;
         for (char c = 'A'; c <= 'Z'; ++c) {
             if (list.count(c + word) != 0)

@@ -1,6 +1,5 @@
-// The classic rules: placement cases around a word on the board, the first and last row and
-// column, the smallest and largest boards, the bag counts at which the rules change (exactly
-// seven tiles to exchange, the last tile, an empty bag), passes, penalties, history and clocks.
+// The classic rules: placements around a word and at the board's edges, board sizes, the bag
+// counts at which the rules change, passes, penalties, history and clocks.
 #include <gtest/gtest.h>
 
 #include <array>

@@ -1,6 +1,5 @@
-// GCG records written by hand: every kind of line a record holds, its encodings and line
-// ends, and damaged or hostile files, which must be refused with one message naming the line
-// and leave the game in progress as it was.
+// GCG records written by hand: every kind of line, encodings and line ends, and damaged or
+// hostile files, refused with one message naming the line and leaving the game as it was.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -76,8 +75,7 @@ TEST(GcgRecord, ReplaysEveryKindOfLineInEitherEncodingWithAnyLineEndAndWritesItB
         const glyph::Board& board = f.game->board();
         EXPECT_EQ(board[9][10].letter, 0);
         EXPECT_EQ(history[5].passCount, 1);
-        EXPECT_EQ(board[11][9].letter, 'S');
-        EXPECT_EQ(board[11][9].joker, 1);
+        EXPECT_EQ(board[11][9], (glyph::Square{'S', 1}));
         EXPECT_EQ(board[10][10].letter, 'T');
         ASSERT_EQ(history[0].events.size(), 1u);
         EXPECT_EQ(history[0].events[0].text, "before the first move");

@@ -28,9 +28,8 @@ ToolRun glyphplay(const TempDir& dir, const std::string& arguments,
 class Glyphdict : public ::testing::Test
 {
 protected:
-    // A game folder: Dictionaries/words.dic built from an unsorted list (which the build sorts, as
-    // the dictionary's own tests check), the shipped Sets/English.set. The list's other lines stay
-    // out of the dictionary: neither ICE nor R is a word of it.
+    // A game folder: Dictionaries/words.dic built from an unsorted list, the shipped English set.
+    // The list's other lines stay out of the dictionary: neither ICE nor R is a word of it.
     void SetUp() override
     {
         std::filesystem::create_directories(dir.path() / "Dictionaries");
@@ -344,8 +343,8 @@ TEST(ShippedData, DictionariesHoldTheGameWordsAndComputerPlayersFinishRomanianGa
     EXPECT_TRUE(run.err.empty()) << run.err;
 }
 
-// Every game starts with fresh profiles: a global kept by a profile never reaches the next game,
-// so a seeded game plays the same whichever thread plays it and whatever it played before.
+// A global kept by a profile never reaches the next game: a seeded game plays the same whatever
+// thread plays it and whatever it played before.
 TEST(Glyphplay, StartsEveryGameWithFreshProfileGlobals)
 {
     TempDir dir;
@@ -375,8 +374,6 @@ TEST(Glyphplay, StartsEveryGameWithFreshProfileGlobals)
     EXPECT_EQ(results("Counting.cpu,Greedy.cpu", " --threads 2"), greedy);
 }
 
-// Leave values learned from self-play come out the same from the same seed however many
-// threads play the games, and differ with another seed.
 TEST(Glyphplay, TrainsLeaveValuesReproduciblyFromTheSeed)
 {
     TempDir dir;
