@@ -6,8 +6,6 @@
 #include <random>
 #include <set>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "dictionary/dawgbuilder.h"
 #include "dictionary/dawgvalidator.h"

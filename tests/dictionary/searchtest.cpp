@@ -3,9 +3,7 @@
 #include <memory>
 #include <random>
 #include <set>
-#include <string>
 #include <string_view>
-#include <vector>
 
 #include <gtest/gtest.h>
 

@@ -8,8 +8,6 @@
 #include <map>
 #include <random>
 #include <set>
-#include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <string>
-#include <vector>
 
 #include "base/letters.h"
 #include "support/rulesfixture.h"

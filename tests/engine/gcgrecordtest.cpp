@@ -5,8 +5,6 @@
 #include <memory>
 #include <random>
 #include <regex>
-#include <string>
-#include <vector>
 
 #include "engine/gcgimporter.h"
 #include "engine/gcgwriter.h"

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <string>
-#include <vector>
 
 #include "engine/rackeditor.h"
 #include "support/rulesfixture.h"

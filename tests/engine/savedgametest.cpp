@@ -6,9 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <string>
 #include <sys/stat.h>
-#include <vector>
 
 #include "engine/savedgame.h"
 #include "support/rulesfixture.h"
