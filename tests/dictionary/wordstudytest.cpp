@@ -6,7 +6,6 @@
 #include <bit>
 #include <cstdint>
 #include <map>
-#include <random>
 #include <set>
 
 #include <gtest/gtest.h>

@@ -127,7 +127,7 @@ TEST(BoardGeometry, AGameWithTilesLaidKeepsItsPremiumSquaresUntilItEnds)
     EXPECT_EQ(fixture.game->wordMultiplier(1, 1), 3);
 }
 
-TEST(BoardGeometry, PremiumListSetsEachGoodEntryInsideTheStorage)
+TEST(BoardGeometry, PremiumListSetsEachGoodEntryInsideTheStorageAndTheCentreIsTheLowerMiddle)
 {
     MultiplierGrid grid;
     for (auto& row : grid)
@@ -141,10 +141,7 @@ TEST(BoardGeometry, PremiumListSetsEachGoodEntryInsideTheStorage)
         for (int m : row)
             changed += m != 1;
     EXPECT_EQ(changed, 5);
-}
-
-TEST(BoardGeometry, CentreSquareIsTheLowerMiddleForEvenSizes)
-{
+    // The centre square is the lower middle of an even size.
     for (const auto& [size, centre] : {std::pair{15, 8}, {14, 8}, {1, 1}, {29, 15}})
         EXPECT_EQ(centreRow(size) * 100 + centreColumn(size), centre * 101) << size;
     EXPECT_EQ(rowName(8), 'H');

@@ -230,8 +230,7 @@ TEST(GcgRecord, ARecordCutAnywhereIsReadOrRefusedWithoutChangingTheGame)
 
 TEST(GcgRecord, NamesColumnsAfterZAsAaAbAc)
 {
-    // The records of boards up to 29 columns wide round-trip elsewhere; here the names read back
-    // for every two-letter column, and the first one after Z.
+    // Every two-letter name reads back (boards up to 29 columns round-trip in the AI tests).
     EXPECT_EQ(GcgWriter::columnName(27), "AA");
     for (int column = 1; column <= 26 * 27; ++column)
         ASSERT_EQ(glyph::GcgParser::columnNumber(GcgWriter::columnName(column)), column);
