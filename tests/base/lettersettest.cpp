@@ -3,7 +3,9 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <numeric>
 
+#include "base/letters.h"
 #include "base/letterset.h"
 #include "support/recordingview.h"
 #include "support/tempdir.h"
@@ -21,6 +23,15 @@ std::string lines(int count, const std::string& line)
     for (int i = 0; i < count; ++i)
         text += line + "\n";
     return text;
+}
+
+LetterSet smallSet()
+{
+    LetterSet set;
+    set.entryAt('A' - 'A') = {1, 9, 1};
+    set.entryAt('Q' - 'A') = {10, 1, 0};
+    set.entryAt(glyph::kJoker - 'A') = {0, 2, 0};
+    return set;
 }
 
 } // namespace
@@ -75,4 +86,35 @@ TEST(LetterSet, OnlyARegularFileOfSensibleSizeIsASetAndAFailureLeavesItEmpty)
         EXPECT_EQ(view.warnings, std::vector<std::string>{"Can't open " + name + " for reading"});
         EXPECT_EQ(set.entry('A').count + set.entry('Z').value, 0) << name;
     }
+}
+
+TEST(Letters, ValuesVowelsAndUserTextFollowTheSet)
+{
+    const LetterSet set = smallSet();
+    EXPECT_EQ(glyph::letters::value(set, 'Q'), 10);
+    EXPECT_EQ(glyph::letters::value(set, '?'), 0);
+    EXPECT_EQ(glyph::letters::stringValue(set, "QAQ["), 21);
+    EXPECT_TRUE(glyph::letters::isVowel(set, 'A'));
+    EXPECT_FALSE(glyph::letters::isVowel(set, 'Q'));
+    EXPECT_FALSE(glyph::letters::isVowel(set, 'a'));
+    EXPECT_EQ(glyph::letters::fromUserText("ab?Z 1-[x"), "AB[ZX");
+    EXPECT_EQ(glyph::letters::toUserText("AB[Z"), "AB?Z");
+}
+
+TEST(Letters, AnagramsHaveEqualHistogramsOfLetterCodes)
+{
+    const auto counts = glyph::letters::histogram("ABA[[[z\\");
+    EXPECT_EQ(counts[0] * 100 + counts[1] * 10 + counts[26], 213);
+    EXPECT_EQ(std::accumulate(counts.begin(), counts.end(), 0), 6);
+    EXPECT_TRUE(glyph::letters::isAnagram("LISTEN", "SILENT"));
+    EXPECT_TRUE(glyph::letters::isAnagram("A[B", "[BA"));
+    EXPECT_FALSE(glyph::letters::isAnagram("AAB", "ABB"));
+    EXPECT_FALSE(glyph::letters::isAnagram("AB", "ABC"));
+}
+
+TEST(Letters, ThousandsAreSeparatedByCommas)
+{
+    for (const auto& [number, text] :
+         {std::pair{0, "0"}, {999, "999"}, {1000, "1,000"}, {100000, "100,000"}, {12345678, "12,345,678"}})
+        EXPECT_EQ(glyph::letters::withThousands(number), text);
 }

@@ -6,8 +6,6 @@
 #include <random>
 #include <set>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "dictionary/dawgbuilder.h"
 #include "dictionary/dawgvalidator.h"
@@ -15,7 +13,6 @@
 
 using glyph::DawgBuilder;
 using glyph::DawgNode;
-using glyph::Dictionary;
 using glyph::test::allWords;
 using glyph::test::dicBytes;
 using glyph::test::DicFileWriter;
@@ -190,8 +187,7 @@ TEST_F(DictionaryFiles, BuildsMatchThePlainBuilderAndUnsortedListsAreRewritten)
     }
 
     // A line is a word when, without blanks and line ends around it, it is 1 to 29 letters; a
-    // sorted list (other lines aside) is left as it is, whatever its case and duplicates. (Shuffled
-    // lists of words and other lines are rewritten in the next test.)
+    // sorted list (other lines aside) is left as it is, whatever its case and duplicates.
     const std::string b29(29, 'B'), c30(30, 'C');
     const struct {
         std::string list;
@@ -319,7 +315,7 @@ TEST_F(DictionaryFiles, EditsGiveTheFileOfTheResultingList)
     const Words left{"CAT", "CATS", "DOG", "DOGS", m17, p30, q39};
     EXPECT_EQ(folder.read("out.dic"), DicFileWriter::bytes(left, "Owner"));
     // An unloaded dictionary contributes nothing.
-    Dictionary empty(view);
+    glyph::Dictionary empty(view);
     ASSERT_TRUE(builder.addWords(empty, {"OX"}));
     EXPECT_EQ(builtWords(), Words{"OX"});
 }

@@ -6,10 +6,7 @@
 #include <bit>
 #include <cstdint>
 #include <map>
-#include <random>
 #include <set>
-#include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -53,25 +50,15 @@ protected:
     {
         std::set<std::string> unique;
         while (unique.size() < 600)
-            unique.insert(someLetters(1, 7));
+            unique.insert(someLetters(1, 7, kLetters));
         words.assign(unique.begin(), unique.end());
         loadWords(words);
-    }
-
-    int pick(int low, int high) { return low + static_cast<int>(random() % (high - low + 1)); }
-
-    std::string someLetters(int least, int most)
-    {
-        std::string text;
-        for (int n = pick(least, most); n > 0; --n)
-            text += kLetters[pick(0, 10)];
-        return text;
     }
 
     // A rack of 1 to 7 letters and the jokers, shuffled.
     std::string someRack(int jokers)
     {
-        std::string rack = someLetters(1, 7) + std::string(static_cast<std::size_t>(jokers), '?');
+        std::string rack = someLetters(1, 7, kLetters) + std::string(static_cast<std::size_t>(jokers), '?');
         std::shuffle(rack.begin(), rack.end(), random);
         return rack;
     }
@@ -149,7 +136,6 @@ protected:
         return ways;
     }
 
-    std::mt19937 random{2026};
     Words words;
     RackSearch rackSearch{dictionary, letterSet};
 };
@@ -250,7 +236,8 @@ TEST_F(WordStudyTest, HooksAndTheProbabilityOrderAgreeWithAPlainScan)
     const std::set<std::string> list(words.begin(), words.end());
     const HookFinder finder(dictionary);
     for (int round = 0; round < 400; ++round) {
-        const std::string word = round % 2 == 0 ? words[random() % words.size()] : someLetters(1, 6);
+        const std::string word =
+            round % 2 == 0 ? words[random() % words.size()] : someLetters(1, 6, kLetters);
         HookFinder::Hooks expected;
         for (char c = 'A'; c <= 'Z'; ++c) {
             if (list.count(c + word) != 0)
@@ -352,26 +339,6 @@ TEST_F(WordStudyTest, StudyListsRoundTripAndQuizzesMarkAnswersAsAPlainScanDoes)
     EXPECT_EQ(quiz.possible(), possible);
 }
 
-namespace
-{
-
-// Collects the words of a walk and sets the stop flag once it has seen `stopAfter` of them.
-struct StoppingWalk {
-    std::atomic<bool> stop{false};
-    std::size_t stopAfter = 0;
-    Words seen;
-
-    static void visit(const char* word, void* context)
-    {
-        auto* walk = static_cast<StoppingWalk*>(context);
-        walk->seen.emplace_back(word);
-        if (walk->seen.size() == walk->stopAfter)
-            walk->stop.store(true);
-    }
-};
-
-} // namespace
-
 TEST_F(WordStudyTest, ACopySearchesAsTheOriginalAndAStopFlagEndsWalksAtOnce)
 {
     glyph::test::RecordingView otherView;
@@ -393,9 +360,19 @@ TEST_F(WordStudyTest, ACopySearchesAsTheOriginalAndAStopFlagEndsWalksAtOnce)
 
     // A walk stops before the word after the flag is set, whichever word that is.
     for (std::size_t stopAfter : {std::size_t{1}, std::size_t{7}, words.size() - 1}) {
-        StoppingWalk walk;
-        walk.stopAfter = stopAfter;
-        copy.forEachWord(&StoppingWalk::visit, &walk, &walk.stop);
+        struct {
+            std::atomic<bool> stop{false};
+            std::size_t stopAfter;
+            Words seen;
+        } walk{false, stopAfter, {}};
+        copy.forEachWord(
+            [](const char* word, void* context) {
+                auto* state = static_cast<decltype(&walk)>(context);
+                state->seen.emplace_back(word);
+                if (state->seen.size() == state->stopAfter)
+                    state->stop.store(true);
+            },
+            &walk, &walk.stop);
         EXPECT_EQ(walk.seen, Words(words.begin(), words.begin() + static_cast<long>(stopAfter)));
     }
     // A search or a ranking stopped before it starts walks nothing and says so.

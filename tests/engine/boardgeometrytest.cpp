@@ -1,4 +1,5 @@
-// Premium layouts: the standard layout of every board size, and lists kept whole across sizes.
+// Premium layouts: lists read into the grid, the centre, the standard layout of every board size,
+// and lists kept whole across sizes.
 #include <gtest/gtest.h>
 
 #include "base/standardpremiums.h"
@@ -124,4 +125,24 @@ TEST(BoardGeometry, AGameWithTilesLaidKeepsItsPremiumSquaresUntilItEnds)
     ASSERT_TRUE(fixture.game->loadSettings());
     EXPECT_EQ(fixture.game->rows(), 9);
     EXPECT_EQ(fixture.game->wordMultiplier(1, 1), 3);
+}
+
+TEST(BoardGeometry, PremiumListSetsEachGoodEntryInsideTheStorageAndTheCentreIsTheLowerMiddle)
+{
+    MultiplierGrid grid;
+    for (auto& row : grid)
+        row.fill(1);
+    applyPremiumList("1 4 |2 |x 3 |3 5 7 | 6  9 |-1 2 |4 -2 |20 3 |40 33 ||", grid, 2);
+    EXPECT_EQ(grid[1][4] + grid[3][5] + grid[6][9], 6);
+    EXPECT_EQ(grid[20][3], 2) << "outside a 15 x 15 board, never played";
+    EXPECT_EQ(grid[8][1], 2) << "40 and 33 wrap into the 32 x 32 storage";
+    int changed = 0;
+    for (const auto& row : grid)
+        for (int m : row)
+            changed += m != 1;
+    EXPECT_EQ(changed, 5);
+    // The centre square is the lower middle of an even size.
+    for (const auto& [size, centre] : {std::pair{15, 8}, {14, 8}, {1, 1}, {29, 15}})
+        EXPECT_EQ(centreRow(size) * 100 + centreColumn(size), centre * 101) << size;
+    EXPECT_EQ(rowName(8), 'H');
 }

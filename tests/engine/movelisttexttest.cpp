@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <string>
 
 #include "engine/movelisttext.h"
 #include "support/rulesfixture.h"

@@ -1,18 +1,21 @@
 // The position editor's rules: tiles the set can supply, racks of seven, clamped numbers, and
-// no edits to a game that has ended.
+// no edits to a game that has ended; and the tiles a player cannot see.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "engine/positionedit.h"
+#include "engine/unseentiles.h"
 #include "support/rulesfixture.h"
 
-using glyph::kJoker;
 using glyph::Player;
 using glyph::PositionEdit;
 using Problem = PositionEdit::Problem;
 
-TEST(PositionEdit, RefusesTilesTheSetCannotSupplyAndChangesNothing)
+TEST(PositionEdit, RefusesTilesTheSetCannotSupplyClampsNumbersAndLeavesAnEndedGameAlone)
 {
     glyph::test::RulesFixture fixture; // one Q, one Z, two jokers
+    EXPECT_EQ(PositionEdit(*fixture.game).check(*fixture.game), Problem::NoGame);
     fixture.start({"Ann", "Bob"});
     fixture.setRack(0, "QAB");
     const std::string racks =
@@ -30,7 +33,7 @@ TEST(PositionEdit, RefusesTilesTheSetCannotSupplyAndChangesNothing)
         {"QQQQQQQ", "", {}, Problem::TooManyTiles, 'Q', 1},
         {"Z", "Z", {}, Problem::TooManyTiles, 'Z', 1},
         {"", "", {{'Z', 0}, {'Z', 0}}, Problem::TooManyTiles, 'Z', 1},
-        {"[", "", {{'A', 1}, {'E', 1}}, Problem::TooManyTiles, kJoker, 2},
+        {"[", "", {{'A', 1}, {'E', 1}}, Problem::TooManyTiles, glyph::kJoker, 2},
         {"AAAAAAAA", "", {}, Problem::RackTooLong, 0, 0},
         // A Z on the board counts once, not as Z and joker; a joker's letter is not its own tile.
         {"", "QE", {{'Z', 0}, {'Q', 1}, {'A', 1}}, Problem::None, 0, 0},
@@ -53,13 +56,8 @@ TEST(PositionEdit, RefusesTilesTheSetCannotSupplyAndChangesNothing)
         EXPECT_EQ(fixture.rules->bag().total(), bag);
         EXPECT_TRUE(fixture.game->board() == board);
     }
-}
 
-TEST(PositionEdit, ClampsNumbersRecomputesTheBagAndLeavesAnEndedGameAlone)
-{
-    glyph::test::RulesFixture fixture;
-    EXPECT_EQ(PositionEdit(*fixture.game).check(*fixture.game), Problem::NoGame);
-    fixture.start({"Ann", "Bob"});
+    // Numbers clamped, the bag recomputed.
     PositionEdit edit(*fixture.game);
     ASSERT_EQ(edit.seats().size(), 2u);
     edit.seats()[0] = {"Zoe", "CAT[", 5'000'000'000'000LL, -99'999'999'999LL};
@@ -87,4 +85,30 @@ TEST(PositionEdit, ClampsNumbersRecomputesTheBagAndLeavesAnEndedGameAlone)
     EXPECT_EQ(late.check(*fixture.game), Problem::GameOver);
     EXPECT_FALSE(late.apply(*fixture.game));
     EXPECT_STREQ(fixture.rules->players()[0].rack, "CAT[");
+}
+
+TEST(UnseenTiles, AreTheSetLessTheBoardAndTheOwnRackForEverySeat)
+{
+    glyph::test::RulesFixture fixture;
+    fixture.start({"Ann", "Bob", "Cy"});
+    fixture.game->board()[8][8] = {'E', 0};
+    fixture.game->board()[8][9] = {'T', 1};
+    // Racks set whole, so that no dealt joker makes more jokers than the set holds.
+    fixture.giveRacks({"QZ[", "EEEB", "AATB"});
+    auto& rules = *fixture.rules;
+    for (int seat = 0; seat < 3; ++seat) {
+        const auto unseen = glyph::unseentiles::counts(rules, seat);
+        // Every tile of the set is on the board, on this seat's rack or unseen.
+        std::array<int, glyph::kLetterCount> expected{};
+        for (int k = 0; k < glyph::kLetterCount; ++k)
+            expected[k] = fixture.game->letterSet().entryAt(k).count;
+        --expected['E' - 'A'];
+        --expected[glyph::kJoker - 'A'];
+        for (const char* code = rules.players()[seat].rack; *code != 0; ++code)
+            --expected[*code - 'A'];
+        EXPECT_EQ(unseen, expected) << seat;
+    }
+    // Ann's Q, Z and jokers are unseen by the others, not by her.
+    EXPECT_EQ(glyph::unseentiles::counts(rules, 0)['Q' - 'A'], 0);
+    EXPECT_EQ(glyph::unseentiles::counts(rules, 1)['Q' - 'A'], 1);
 }

@@ -1,15 +1,18 @@
+// Saved games, and the fixed-size records they are made of (a player and a move), written
+// little-endian and read back only when every field is sound.
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <filesystem>
-#include <string>
 #include <sys/stat.h>
-#include <vector>
 
 #include "engine/savedgame.h"
 #include "support/rulesfixture.h"
 
 using glyph::Move;
+using glyph::Player;
 using glyph::test::makeMove;
 using glyph::test::RulesFixture;
 
@@ -35,10 +38,19 @@ std::string saveFiveSnapshots(RulesFixture& fixture)
 
 } // namespace
 
-TEST(SavedGame, RoundTripRestoresEverySnapshotAndTheGameSettings)
+TEST(SavedGame, SavesThroughANewFileAndLoadsEverySnapshotAndTheGameSettingsBack)
 {
     RulesFixture saved;
+    EXPECT_FALSE(saved.rules->save(saved.dir.file("none.tc"))) << "no game in progress";
+    EXPECT_FALSE(std::filesystem::exists(saved.dir.file("none.tc")));
+    // A second name of the old file keeps the old bytes only when the save writes a new file
+    // and renames it over the old one, so that a failure part-way leaves the old game intact.
+    std::filesystem::create_hard_link(saved.dir.write("game.tc", "old"), saved.dir.file("old.tc"));
     const std::string bytes = saveFiveSnapshots(saved);
+    EXPECT_EQ(saved.dir.read("old.tc"), "old");
+    const std::string missing = saved.dir.file("no-such-folder/game.tc");
+    EXPECT_FALSE(saved.rules->save(missing));
+    EXPECT_EQ(saved.view.warnings, std::vector<std::string>{"Can't open " + missing + " for writing"});
     const std::string header = "3 players\n" + saved.dir.file("test.dic") + "\n" +
                                saved.dir.file("test.set") + "\n25 time\n50 bonus\n5 history\n1 0 0\n";
     EXPECT_EQ(bytes.substr(0, header.size()), header);
@@ -60,25 +72,6 @@ TEST(SavedGame, RoundTripRestoresEverySnapshotAndTheGameSettings)
     loaded.rules->goLast();
     EXPECT_EQ(loaded.rules->players()[1].timeLeft, 77);
     EXPECT_EQ(loaded.game->board(), saved.game->board());
-}
-
-TEST(SavedGame, SavingReplacesTheOldFileThroughANewOneOrFailsCleanly)
-{
-    RulesFixture fixture;
-    EXPECT_FALSE(fixture.rules->save(fixture.dir.file("none.tc"))) << "no game in progress";
-    EXPECT_FALSE(std::filesystem::exists(fixture.dir.file("none.tc")));
-
-    // A second name of the old file keeps the old bytes only when the save writes a new file
-    // and renames it over the old one, so that a failure part-way leaves the old game intact.
-    const std::string path = fixture.dir.write("game.tc", "old contents");
-    std::filesystem::create_hard_link(path, fixture.dir.file("old.tc"));
-    saveFiveSnapshots(fixture);
-    EXPECT_EQ(fixture.dir.read("game.tc").substr(0, 10), "3 players\n");
-    EXPECT_EQ(fixture.dir.read("old.tc"), "old contents");
-
-    const std::string missing = fixture.dir.file("no-such-folder/game.tc");
-    EXPECT_FALSE(fixture.rules->save(missing));
-    EXPECT_EQ(fixture.view.warnings, std::vector<std::string>{"Can't open " + missing + " for writing"});
 }
 
 TEST(SavedGame, DamagedMissingOrIrregularFilesAreRefusedAndChangeNothing)
@@ -168,12 +161,16 @@ TEST(SavedGame, DamagedMissingOrIrregularFilesAreRefusedAndChangeNothing)
     EXPECT_TRUE(fixture.rules->loadBytes(fine, "fine.tc"));
 }
 
-TEST(SavedGame, HugeTimesBonusesAndScoresAreClampedOnLoad)
+TEST(SavedGame, HugeTimesBonusesScoresAndRoundsAreClampedOnLoadAndTheGameGoesOn)
 {
     RulesFixture saved;
     std::string bytes = saveFiveSnapshots(saved);
     bytes.replace(bytes.find("25 time\n50 bonus\n"), 17, "2147483647 time\n2147483647 bonus\n");
-    // Ann's score in the last snapshot's first player record (name at 0, score at 100).
+    // The fifth snapshot's counter line (round 2, Bob to play, no pass; the snapshots before it
+    // are of the shortest size), then Ann's score in its first player record (score at 100).
+    const std::size_t last = bytes.find("history\n1 0 0\n") + 8 + 4 * glyph::savedgame::minEntrySize(3);
+    ASSERT_EQ(bytes.substr(last, 6), "2 1 0\n");
+    bytes.replace(last, 1, "2147483647");
     const std::size_t lastAnn = bytes.rfind(std::string("Ann\0", 4));
     bytes.replace(lastAnn + 100, 4, "\xFF\xFF\xFF\x7F");
 
@@ -183,6 +180,14 @@ TEST(SavedGame, HugeTimesBonusesAndScoresAreClampedOnLoad)
     EXPECT_EQ(fixture.game->time(), glyph::Game::kMaxMinutes);
     fixture.rules->goLast();
     EXPECT_EQ(fixture.rules->players()[0].score, glyph::Player::kMaxScore);
+    // The last round stays there, and the game saves and loads again.
+    EXPECT_EQ(fixture.rules->round(), glyph::HistoryEntry::kMaxRound);
+    ASSERT_TRUE(fixture.rules->passOrExchange("", ""));
+    EXPECT_EQ(fixture.rules->round(), glyph::HistoryEntry::kMaxRound);
+    ASSERT_TRUE(fixture.rules->save(fixture.dir.file("again.tc")));
+    RulesFixture again;
+    EXPECT_TRUE(again.rules->load(fixture.dir.file("again.tc")));
+
     fixture.start({"Zed", "Yan"});
     EXPECT_EQ(fixture.rules->players()[0].timeLeft, glyph::Game::kMaxMinutes * 60);
     fixture.game->board() = glyph::Board{};
@@ -240,25 +245,68 @@ TEST(SavedGame, AGameNeedingALargerBoardIsRefusedWithTheSizeItNeeds)
     EXPECT_EQ(fixture.game->board(), large.game->board()) << "every tile kept";
 }
 
-TEST(SavedGame, TheLastRoundStaysThereAndTheGameSavesAndLoadsAgain)
+TEST(Player, FieldsStayInsideTheirBoundsAndTheImageIsLittleEndianAndRefusesWhatTheyCannotHold)
 {
-    RulesFixture saved;
-    saved.start({"Ann", "Bob"});
-    ASSERT_TRUE(saved.rules->passOrExchange("", ""));
-    ASSERT_TRUE(saved.rules->save(saved.dir.file("game.tc")));
-    std::string bytes = saved.dir.read("game.tc");
-    // The second entry's counter line follows the first entry, which begins with "1 0 0".
-    const std::size_t second = bytes.find("history\n1 0 0\n") + 8 + glyph::savedgame::minEntrySize(2);
-    ASSERT_EQ(bytes.substr(second, 6), "1 1 1\n");
-    bytes.replace(second, 5, "2147483647 1 1");
+    Player player;
+    player.setName(std::string(80, 'N'));
+    EXPECT_EQ(std::strlen(player.name), 49u);
+    player.score = Player::kMaxScore - 5;
+    player.addScore(Player::kMaxScore);
+    EXPECT_EQ(player.score, Player::kMaxScore);
+    player.addScore(-(Player::kMaxScore / 2) * 3);
+    EXPECT_EQ(player.score, -Player::kMaxScore / 2);
+    player.addScore(-Player::kMaxScore);
+    EXPECT_EQ(player.score, -Player::kMaxScore);
 
-    RulesFixture fixture;
-    ASSERT_TRUE(fixture.rules->loadBytes(bytes, "late.tc"));
-    fixture.rules->goLast();
-    EXPECT_EQ(fixture.rules->round(), glyph::HistoryEntry::kMaxRound);
-    ASSERT_TRUE(fixture.rules->passOrExchange("", ""));
-    EXPECT_EQ(fixture.rules->round(), glyph::HistoryEntry::kMaxRound);
-    ASSERT_TRUE(fixture.rules->save(fixture.dir.file("again.tc")));
-    RulesFixture again;
-    EXPECT_TRUE(again.rules->load(fixture.dir.file("again.tc")));
+    player.setName("Ann");
+    player.score = 0x7F020304;
+    player.timeLeft = INT32_MIN;
+    player.setRack("AB");
+    std::array<std::uint8_t, Player::kImageSize> good{};
+    player.writeImage(good.data());
+    EXPECT_EQ(good[100] * 256 + good[103], 0x047F) << "score at 100, little-endian";
+    Player read;
+    ASSERT_TRUE(read.readImage(good.data()));
+    EXPECT_EQ(read.score, Player::kMaxScore);
+    EXPECT_EQ(read.timeLeft, -Player::kMaxSeconds);
+
+    read.setName("Kept");
+    auto expectRejected = [&](auto change) {
+        auto image = good;
+        change(image);
+        EXPECT_FALSE(read.readImage(image.data()));
+        EXPECT_STREQ(read.name, "Kept");
+    };
+    expectRejected([](auto& im) { std::memset(im.data(), 'x', 50); });
+    expectRejected([](auto& im) { std::memset(im.data() + 50, 'x', 50); });
+    expectRejected([](auto& im) { std::memset(im.data() + 108, 'A', 32); });
+    expectRejected([](auto& im) { im[109] = 'b'; });
+    expectRejected([](auto& im) { im[108] = '\\'; });
+}
+
+TEST(MoveImage, IsLittleEndianKeepsThePassRecordAndRejectsDamage)
+{
+    std::array<std::uint8_t, Move::kImageSize> image{};
+    makeMove(false, 8, 4, "C[T", "A", 0x01020304).writeImage(image.data());
+    const std::uint8_t fields[] = {0, 4, 8, 0, 4, 3, 2, 1, 'C', '[', 'T', 0};
+    EXPECT_EQ(std::memcmp(image.data(), fields, sizeof fields), 0);
+    EXPECT_EQ(std::memcmp(image.data() + 38, "A", 2), 0);
+
+    Move{}.writeImage(image.data());
+    Move read = makeMove(true, 3, 3, "AT");
+    ASSERT_TRUE(read.readImage(image.data()));
+    EXPECT_TRUE(read.isPass() && read.col == -1 && read.lin == -1);
+
+    auto expectRejected = [&](auto change) {
+        makeMove(true, 8, 8, "C[T", "A", 10).writeImage(image.data());
+        change(image);
+        read = makeMove(false, 1, 2, "GO", "", 3);
+        EXPECT_FALSE(read.readImage(image.data()));
+        EXPECT_STREQ(read.word, "GO");
+    };
+    expectRejected([](auto& im) { im[8] = 'c'; });                         // lower-case letter
+    expectRejected([](auto& im) { im[38] = '['; });                        // a joker standing for a joker
+    expectRejected([](auto& im) { im[39] = 'B'; });                        // more joker letters than jokers
+    expectRejected([](auto& im) { im[38] = 0; });                          // fewer joker letters than jokers
+    expectRejected([](auto& im) { std::memset(im.data() + 8, 'S', 30); }); // no terminator
 }

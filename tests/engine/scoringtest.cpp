@@ -1,18 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <string>
 
-#include "engine/boardgeometry.h"
 #include "support/rulesfixture.h"
 
 using glyph::Board;
 using glyph::Move;
-using glyph::MultiplierGrid;
 using glyph::test::makeMove;
 using glyph::test::putWord;
-using glyph::test::RulesFixture;
-namespace geometry = glyph::geometry;
 
 // Test board: word x2 at (8,8), word x3 at (9,11), letter x2 at (8,9), letter x3 at (7,10).
 // Values: A1 B3 C3 D2 E1 F4 G2 O1 S1 T1 X8, joker 0; bonus 50.
@@ -50,7 +45,7 @@ TEST(Scoring, TableOfMoves)
          (1 + 3 + 3 + 2 + 1 + 4 + 2 + 1 * 2) * 2},
         {"an empty word scores nothing", [](Board&) {}, Move{}, 0},
     };
-    RulesFixture fixture; // its own board stays empty: the score comes from the board given
+    glyph::test::RulesFixture fixture; // its own board stays empty: the score comes from the board given
     for (const Case& c : cases) {
         Board board{};
         c.setUp(board);
@@ -59,27 +54,4 @@ TEST(Scoring, TableOfMoves)
         fixture.game->computeScore(move, board);
         EXPECT_EQ(move.score, c.expected) << c.what;
     }
-}
-
-TEST(BoardGeometry, PremiumListSetsEachGoodEntryInsideTheStorage)
-{
-    MultiplierGrid grid;
-    for (auto& row : grid)
-        row.fill(1);
-    geometry::applyPremiumList("1 4 |2 |x 3 |3 5 7 | 6  9 |-1 2 |4 -2 |20 3 |40 33 ||", grid, 2);
-    EXPECT_EQ(grid[1][4] + grid[3][5] + grid[6][9], 6);
-    EXPECT_EQ(grid[20][3], 2) << "outside a 15 x 15 board, never played";
-    EXPECT_EQ(grid[8][1], 2) << "40 and 33 wrap into the 32 x 32 storage";
-    int changed = 0;
-    for (const auto& row : grid)
-        for (int m : row)
-            changed += m != 1;
-    EXPECT_EQ(changed, 5);
-}
-
-TEST(BoardGeometry, CentreSquareIsTheLowerMiddleForEvenSizes)
-{
-    for (const auto& [size, centre] : {std::pair{15, 8}, {14, 8}, {1, 1}, {29, 15}})
-        EXPECT_EQ(geometry::centreRow(size) * 100 + geometry::centreColumn(size), centre * 101) << size;
-    EXPECT_EQ(geometry::rowName(8), 'H');
 }

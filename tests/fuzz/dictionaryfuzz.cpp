@@ -1,7 +1,6 @@
 // Feeds arbitrary bytes to the dictionary module, the first byte picking the reader: the ".dic"
 // loader (whatever loads is looked up and walked, each word found again and in order) or the
 // pattern matcher (a user pattern, then a word a line; then the whole text as an internal pattern).
-#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>

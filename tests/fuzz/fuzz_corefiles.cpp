@@ -1,8 +1,6 @@
-// Feeds arbitrary bytes to the readers of the core's files, the first byte picking the reader:
-// premium lists, letter sets (then filling a bag), preferences and saved games (whatever loads must
-// save to bytes that load to the same state), profiles run in the script host's sandbox with small
-// limits, as Lua text or bytes for `load`, which must stay sound, and GCG records, which when read
-// must write back to a text that reads back the same.
+// Feeds arbitrary bytes to the core's readers, the first byte picking one: premium lists, letter
+// sets (then a bag), preferences, saved games and GCG records (what reads writes back to what reads
+// back the same), and profiles in the script host's sandbox, as Lua text or bytes for `load`.
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>

@@ -16,27 +16,20 @@ TEST(WindowLimits, AStoredGeometryEndsWhollyOnTheScreenAndOneThatFitsStaysAsItIs
     auto any = [&]() {
         return random() % 3 == 0 ? extremes[random() % 8] : static_cast<int>(random() % 4000) - 1000;
     };
+    // Wholly on the screen and at least the minimum size.
+    auto fits = [](const Rectangle& r, const Rectangle& screen) {
+        return r.width >= 100 && r.height >= 80 && r.x >= screen.x && r.y >= screen.y &&
+               static_cast<long long>(r.x) + r.width <= static_cast<long long>(screen.x) + screen.width &&
+               static_cast<long long>(r.y) + r.height <= static_cast<long long>(screen.y) + screen.height;
+    };
     for (int round = 0; round < 20000; ++round) {
         const Rectangle screen{
             static_cast<int>(random() % 3000) - 1000, static_cast<int>(random() % 3000) - 1000,
             200 + static_cast<int>(random() % 3000), 200 + static_cast<int>(random() % 2000)};
         const Rectangle stored{any(), any(), any(), any()};
         const Rectangle fitted = fitToScreen(stored, screen, 100, 80);
-        EXPECT_GE(fitted.x, screen.x);
-        EXPECT_GE(fitted.y, screen.y);
-        EXPECT_GE(fitted.width, 100);
-        EXPECT_GE(fitted.height, 80);
-        EXPECT_LE(static_cast<long long>(fitted.x) + fitted.width,
-                  static_cast<long long>(screen.x) + screen.width);
-        EXPECT_LE(static_cast<long long>(fitted.y) + fitted.height,
-                  static_cast<long long>(screen.y) + screen.height);
-        const bool fits = stored.width >= 100 && stored.height >= 80 && stored.x >= screen.x &&
-                          stored.y >= screen.y &&
-                          static_cast<long long>(stored.x) + stored.width <=
-                              static_cast<long long>(screen.x) + screen.width &&
-                          static_cast<long long>(stored.y) + stored.height <=
-                              static_cast<long long>(screen.y) + screen.height;
-        if (fits) {
+        ASSERT_TRUE(fits(fitted, screen)) << round;
+        if (fits(stored, screen)) {
             EXPECT_EQ(fitted, stored);
         }
     }

@@ -53,24 +53,17 @@ inline std::string dicBytes(const std::vector<DawgNode>& nodes, std::uint32_t wo
     return bytes;
 }
 
-/// The dictionary of the words AN, IN and TAN as written out by hand, byte for byte.
+/// The dictionary of the words AN, IN and TAN, its nodes written out by hand byte for byte: the
+/// root; A -> 4, I -> 4, T (last) -> 5; N (last, end of word); A (last) -> 4.
 inline std::string exampleDicBytes()
 {
-    static const unsigned char bytes[] = {
-        'G', 'l', 'y', 'p',  'h', 'm', 'o', 's', 'a', 'i', 'c', 0,             // signature
-        'G', 'l', 'y', 'p',  'h', 'm', 'o', 's', 'a', 'i', 'c', 0, 0, 0, 0, 0, // author
-        0,   0,   0,   0,    0,   0,   0,   0,   0,   0,   0,   0, 0, 0, 0, 0, //
-        3,   0,   0,   0,                                                      // word count
-        6,   0,   0,   0,                                                      // node count
-        24,  0,   0,   0,                                                      // data size
-        1,   0,   0,   4,                                                      // root
-        4,   0,   0,   0,                                                      // A -> 4
-        4,   0,   0,   0x40,                                                   // I -> 4
-        5,   0,   0,   0x9C,                                                   // T, last -> 5
-        0,   0,   0,   0x6E,                                                   // N, last, end of word
-        4,   0,   0,   0x04,                                                   // A, last -> 4
-    };
-    return std::string(reinterpret_cast<const char*>(bytes), sizeof bytes);
+    return dicHeader("Glyphmosaic", 3, 6, 24) + std::string("\x01\0\0\x04"
+                                                            "\x04\0\0\0"
+                                                            "\x04\0\0\x40"
+                                                            "\x05\0\0\x9C"
+                                                            "\0\0\0\x6E"
+                                                            "\x04\0\0\x04",
+                                                            24);
 }
 
 /// Every word of a dictionary, in walk order.

@@ -14,8 +14,8 @@ class RecordingView : public GameView
 public:
     void showWarning(const std::string& text) override { warnings.push_back(text); }
     void refresh(bool onlyUpdateBoard) override { refreshes.push_back(onlyUpdateBoard); }
-    void refreshWithoutBoard() override { ++refreshesWithoutBoard; }
-    void erasePlacedTiles() override { ++erasures; }
+    void refreshWithoutBoard() override {}
+    void erasePlacedTiles() override {}
     void showGameOver() override { ++gameOverDialogs; }
     void showThinkingNotice(const std::string& text) override { notices.push_back(text); }
     void hideThinkingNotice() override { ++hiddenNotices; }
@@ -25,8 +25,6 @@ public:
 
     std::vector<std::string> warnings;
     std::vector<bool> refreshes;
-    int refreshesWithoutBoard = 0;
-    int erasures = 0;
     int gameOverDialogs = 0;
     std::vector<std::string> notices;
     int hiddenNotices = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -28,11 +29,22 @@ protected:
         ASSERT_TRUE(view.warnings.empty());
     }
 
+    /// A number from low to high, and least to most letters of the alphabet, at random.
+    int pick(int low, int high) { return low + static_cast<int>(random() % (high - low + 1)); }
+    std::string someLetters(int least, int most, const std::string& alphabet)
+    {
+        std::string text;
+        for (int n = pick(least, most); n > 0; --n)
+            text += alphabet[static_cast<std::size_t>(pick(0, static_cast<int>(alphabet.size()) - 1))];
+        return text;
+    }
+
     TempDir folder;
     RecordingView view;
     Dictionary dictionary;
     LetterSet letterSet;
     std::string path;
+    std::mt19937 random{2026};
 };
 
 } // namespace glyph::test

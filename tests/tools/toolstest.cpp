@@ -28,9 +28,8 @@ ToolRun glyphplay(const TempDir& dir, const std::string& arguments,
 class Glyphdict : public ::testing::Test
 {
 protected:
-    // A game folder: Dictionaries/words.dic built from an unsorted list (which the build sorts, as
-    // the dictionary's own tests check), the shipped Sets/English.set. The list's other lines stay
-    // out of the dictionary: neither ICE nor R is a word of it.
+    // A game folder: Dictionaries/words.dic built from an unsorted list, the shipped English set.
+    // The list's other lines stay out of the dictionary: neither ICE nor R is a word of it.
     void SetUp() override
     {
         std::filesystem::create_directories(dir.path() / "Dictionaries");
@@ -62,7 +61,7 @@ protected:
 
 } // namespace
 
-TEST_F(Glyphdict, SearchesLooksUpEditsListsAndDescribesADictionary)
+TEST_F(Glyphdict, SearchesStudiesLooksUpEditsListsAndDescribesADictionary)
 {
     // Values from the letter set beside the dictionary's folder, or the one given.
     const std::pair<std::string, std::string> cases[] = {
@@ -74,13 +73,25 @@ TEST_F(Glyphdict, SearchesLooksUpEditsListsAndDescribesADictionary)
              "--optional CATV --banned S",
          "CAT\t5\t1\t2\t3\nVAT\t6\t1\t2\t3\nTotal: 2"},
         {"palindromes " + dic, "LEVEL\t8\t2\t3\t5\nNOON\t4\t2\t2\t4\nTotal: 2"},
+        // Joker letters in lower case and worth nothing; plus one names the added letter.
+        {"fromrack " + dic + " TA?",
+         "AcT\t2\t1\t2\t3\ncAT\t2\t1\t2\t3\nTAn\t2\t1\t2\t3\nvAT\t2\t1\t2\t3\nAn\t1\t1\t1\t2\nTotal: 5"},
+        {"plusone " + dic + " ta",
+         "ACT\tC\t5\t1\t2\t3\nCAT\tC\t5\t1\t2\t3\nTAN\tN\t3\t1\t2\t3\nVAT\tV\t6\t1\t2\t3\nTotal: 4"},
+        // The most likely first, with the rank within the length: more A, N and T than C and V.
+        {"search " + dic + " '\?\?\?' --order probability",
+         "TAN\t3\t1\t2\t3\t1\nACT\t5\t1\t2\t3\t2\nCAT\t5\t1\t2\t3\t2\nVAT\t6\t1\t2\t3\t2\nTotal: 4"},
+        {"fromrack " + dic + " TAN --order probability --limit 1", "AN\t2\t1\t1\t2\t1\nTotal: 2"},
     };
     for (const auto& [arguments, output] : cases)
         EXPECT_EQ(searched(arguments), output) << arguments;
     const std::string speed = searched("speed " + dic + " --seconds 0");
     EXPECT_TRUE(speed.starts_with(" Current ") && speed.ends_with("\nTotal: 1")) << speed;
 
-    ToolRun result = run("lookup " + dic + " an TAN ta an1 qzx ice r");
+    ToolRun result = run("hooks " + dic + " at Tan an");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "CV\tAT\t\n\t.TAN\t\nT\tAN\t\n");
+    result = run("lookup " + dic + " an TAN ta an1 qzx ice r");
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, "an yes\nTAN yes\nta no\nan1 no\nqzx no\nice no\nr no\n");
     EXPECT_EQ(run("lookup " + dic + " an in").status, 0);
@@ -109,29 +120,13 @@ TEST_F(Glyphdict, SearchesLooksUpEditsListsAndDescribesADictionary)
     EXPECT_EQ(dir.read("Dictionaries/words.dic"), edited);
 }
 
-TEST_F(Glyphdict, FindsWordsFromARackPlusOneLetterTheirHooksAndTheMostLikelyFirst)
-{
-    // Joker letters in lower case and worth nothing; plus one names the added letter.
-    const std::pair<std::string, std::string> cases[] = {
-        {"fromrack " + dic + " TA?",
-         "AcT\t2\t1\t2\t3\ncAT\t2\t1\t2\t3\nTAn\t2\t1\t2\t3\nvAT\t2\t1\t2\t3\nAn\t1\t1\t1\t2\nTotal: 5"},
-        {"plusone " + dic + " ta",
-         "ACT\tC\t5\t1\t2\t3\nCAT\tC\t5\t1\t2\t3\nTAN\tN\t3\t1\t2\t3\nVAT\tV\t6\t1\t2\t3\nTotal: 4"},
-        // The most likely first, with the rank within the length: more A, N and T than C and V.
-        {"search " + dic + " '\?\?\?' --order probability",
-         "TAN\t3\t1\t2\t3\t1\nACT\t5\t1\t2\t3\t2\nCAT\t5\t1\t2\t3\t2\nVAT\t6\t1\t2\t3\t2\nTotal: 4"},
-        {"fromrack " + dic + " TAN --order probability --limit 1", "AN\t2\t1\t1\t2\t1\nTotal: 2"},
-    };
-    for (const auto& [arguments, output] : cases)
-        EXPECT_EQ(searched(arguments), output) << arguments;
-    const ToolRun hooks = run("hooks " + dic + " at Tan an");
-    EXPECT_EQ(hooks.status, 0) << hooks.err;
-    EXPECT_EQ(hooks.out, "CV\tAT\t\n\t.TAN\t\nT\tAN\t\n");
-}
-
-TEST_F(Glyphdict, ErrorsAreOneLineOnStderrWithANonZeroStatus)
+TEST_F(Glyphdict, ErrorsAreOneLineOnStderrWithANonZeroStatusAndTheListIsNeverBuiltOver)
 {
     const std::string bad = dir.write("bad.dic", "Not a dictionary at all");
+    const std::string list = dir.write("sorted.txt", "ACT\nACT\nAN\nCAT\nCAT\n");
+    const std::string link = dir.file("link.txt");
+    std::filesystem::create_symlink(list, link);
+    const std::string itself = " is the word list itself; the dictionary needs another file\n";
     const struct {
         std::string arguments;
         int status;
@@ -147,6 +142,16 @@ TEST_F(Glyphdict, ErrorsAreOneLineOnStderrWithANonZeroStatus)
         {"plusone " + dic + " TA --order best", 2, "glyphdict: unknown order best (natural or probability)"},
         {"hooks " + dic + " " + quoted("cat's"), 1, "glyphdict: not a word of letters A-Z: cat's\n"},
         {"build /tmp " + quoted(dir.file("out.dic")), 1, "glyphdict: "},
+        {"build " + quoted(list) + " " + quoted(list), 1, "glyphdict: " + list + itself},
+        {"build " + quoted(list) + " " + quoted(link), 1, "glyphdict: " + link + itself},
+        {"speed " + dic + " --seconds 2147483647abc", 2,
+         "glyphdict: --seconds takes a whole number, not 2147483647abc\n"},
+        {"search " + dic + " '*' --limit 5x", 2, "glyphdict: --limit takes a whole number, not 5x\n"},
+        {"advanced " + dic + " '*' --min-length -1", 2,
+         "glyphdict: --min-length takes a whole number, not -1\n"},
+        {"search " + dic + " '*' --limit ''", 2, "glyphdict: --limit takes a whole number, not \n"},
+        {"search " + dic + " '*' --limit 4294967296", 2,
+         "glyphdict: --limit takes a whole number, not 4294967296\n"},
     };
     for (const auto& c : cases) {
         const ToolRun result = run(c.arguments);
@@ -157,6 +162,11 @@ TEST_F(Glyphdict, ErrorsAreOneLineOnStderrWithANonZeroStatus)
     }
     EXPECT_EQ(dir.read("bad.dic"), "Not a dictionary at all");
     EXPECT_FALSE(std::filesystem::exists(dir.file("out.dic")));
+    EXPECT_EQ(dir.read("sorted.txt"), "ACT\nACT\nAN\nCAT\nCAT\n");
+    // Each word counted once, as the dictionary's own tests check.
+    EXPECT_NE(run("build " + quoted(list) + " " + quoted(dir.file("sorted.dic"))).err.find(": 3 words,"),
+              std::string::npos);
+    EXPECT_EQ(run("search " + dic + " '*' --limit 4294967295").status, 0);
 
     const ToolRun full = glyph::test::runTool(dir, "( " + quoted(GLYPH_DIST_DIR "/glyphdict") + " list " +
                                                        dic + " > /dev/full )");
@@ -165,33 +175,6 @@ TEST_F(Glyphdict, ErrorsAreOneLineOnStderrWithANonZeroStatus)
     const ToolRun help = run("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("\n  anagram DIC LETTERS"), std::string::npos) << help.out;
-}
-
-TEST_F(Glyphdict, NeverBuildsOverItsListReportsItsWordsAndTakesWholeNumbersOnly)
-{
-    const std::string list = dir.write("sorted.txt", "ACT\nACT\nAN\nCAT\nCAT\n");
-    std::filesystem::create_symlink(list, dir.file("link.txt"));
-    for (const std::string& out : {list, dir.file("link.txt")}) {
-        const ToolRun result = run("build " + quoted(list) + " " + quoted(out));
-        EXPECT_EQ(result.status, 1) << out;
-        EXPECT_EQ(result.err,
-                  "glyphdict: " + out + " is the word list itself; the dictionary needs another file\n");
-    }
-    EXPECT_EQ(dir.read("sorted.txt"), "ACT\nACT\nAN\nCAT\nCAT\n");
-    ToolRun result = run("build " + quoted(list) + " " + quoted(dir.file("sorted.dic")));
-    // Each word counted once, as the dictionary's own tests check.
-    EXPECT_NE(result.err.find(": 3 words,"), std::string::npos) << result.err;
-
-    for (const std::string& arguments :
-         {"speed " + dic + " --seconds 2147483647abc", "search " + dic + " '*' --limit 5x",
-          "advanced " + dic + " '*' --min-length -1", "search " + dic + " '*' --limit ''",
-          "search " + dic + " '*' --limit 4294967296"}) {
-        result = run(arguments);
-        EXPECT_EQ(result.status, 2) << arguments;
-        EXPECT_EQ(result.err.rfind("glyphdict: --", 0), 0u) << arguments << ": " << result.err;
-        EXPECT_NE(result.err.find(" takes a whole number, not "), std::string::npos) << result.err;
-    }
-    EXPECT_EQ(run("search " + dic + " '*' --limit 4294967295").status, 0);
 }
 
 TEST(Glyphplay, PlaysListsAndTestsCheckedGamesOnEveryBoardAndRefusesBadInputWithOneLine)
@@ -360,8 +343,8 @@ TEST(ShippedData, DictionariesHoldTheGameWordsAndComputerPlayersFinishRomanianGa
     EXPECT_TRUE(run.err.empty()) << run.err;
 }
 
-// Every game starts with fresh profiles: a global kept by a profile never reaches the next game,
-// so a seeded game plays the same whichever thread plays it and whatever it played before.
+// A global kept by a profile never reaches the next game: a seeded game plays the same whatever
+// thread plays it and whatever it played before.
 TEST(Glyphplay, StartsEveryGameWithFreshProfileGlobals)
 {
     TempDir dir;
@@ -391,8 +374,6 @@ TEST(Glyphplay, StartsEveryGameWithFreshProfileGlobals)
     EXPECT_EQ(results("Counting.cpu,Greedy.cpu", " --threads 2"), greedy);
 }
 
-// Leave values learned from self-play come out the same from the same seed however many
-// threads play the games, and differ with another seed.
 TEST(Glyphplay, TrainsLeaveValuesReproduciblyFromTheSeed)
 {
     TempDir dir;
