@@ -1,8 +1,6 @@
-// A game through the window: computers playing to the end, the commands locked during a
-// computer turn, Escape, the chain of computer turns on the session alone and a failing
-// profile's report, the clocks, the question before an unsaved game is thrown away, the File
-// menu's exports of the move list and the board, with what the user sees when one fails, and
-// the printout (a square board beside the players, their scores and the date, as a PDF reads).
+// A game through the window: computer turns (the commands locked meanwhile, Escape, a failing
+// profile), the clocks, the question before an unsaved game is thrown away, the exports of the
+// move list and the board and what the user sees when one fails, and the printout.
 
 #include <QPrinter>
 #include <QSignalSpy>
@@ -70,13 +68,8 @@ private slots:
         fixture.start({{"Cpu1", "alpha.cpu"}, {"Cpu2", "beta.cpu"}});
         glyph::MainWindow& window = *fixture.window;
         glyph::GameSession& session = *fixture.session;
-        QAction* moveList = nullptr;
-        QAction* topMoves = nullptr;
-        for (QAction* action : window.findChildren<QAction*>()) {
-            moveList = action->text() == "&Move list" ? action : moveList;
-            topMoves = action->text() == "&Top moves" ? action : topMoves;
-        }
-        QVERIFY(moveList != nullptr && topMoves != nullptr);
+        QAction* moveList = glyph::test::command(window, "&Move list");
+        QAction* topMoves = glyph::test::command(window, "&Top moves");
 
         // While the computer thinks and shows its move, the window repaints and answers, but
         // the commands that step or replace the position are refused.

@@ -1,9 +1,6 @@
-// The player's tools beside the game: the dictionary window's searches (the advanced one's
-// bounds and filters too), its Edit page and its word study (searches from a rack and rack
-// plus one with the hooks and probability ranks of every row, sorting by a column, study lists
-// saved and loaded, the anagram quiz, and a whole-dictionary search that leaves the window
-// answering and that Stop ends), the palindrome list, the conversion dialog that builds a
-// dictionary, and the profile editor with its files, completion list, tip and Test run.
+// The player's tools beside the game: the dictionary window (searches, its Edit page, word
+// study with study lists and the quiz, a whole-dictionary search that Stop ends), palindromes,
+// the conversion dialog that builds a dictionary, and the profile editor.
 
 #include <atomic>
 
@@ -86,12 +83,11 @@ enum Column { Front, Word, Back, Added, Score, Vowels, Consonants, Length, Rank 
 std::vector<std::string> studyWords()
 {
     std::vector<std::string> words = glyph::test::testWords();
-    for (const char* word :
-         {"ATES",  "EATS",  "SEAT",  "TEAS",  "EAST",   "SATE",  "ETAS",  "STAR", "RATS",  "ARTS",
-          "TSAR",  "TARS",  "STARE", "RATES", "TEARS",  "ASTER", "TARES", "RATE", "CRATE", "CRATES",
-          "TRACE", "CARET", "CATER", "REACT", "RECAST", "CARTS", "SCAT",  "CAST", "ACTS",  "CATS",
-          "TEAR",  "TARE",  "DOGS",  "GOD",   "GODS",   "TOGA",  "GOAT"})
-        words.push_back(word);
+    std::istringstream more(
+        "ATES EATS SEAT TEAS EAST SATE ETAS STAR RATS ARTS TSAR TARS STARE RATES TEARS ASTER "
+        "TARES RATE CRATE CRATES TRACE CARET CATER REACT RECAST CARTS SCAT CAST ACTS CATS "
+        "TEAR TARE DOGS GOD GODS TOGA GOAT");
+    words.insert(words.end(), std::istream_iterator<std::string>(more), std::istream_iterator<std::string>());
     return words;
 }
 
