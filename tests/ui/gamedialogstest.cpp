@@ -7,7 +7,6 @@
 #include <map>
 #include <numeric>
 
-#include "ai/luahost.h"
 #include "engine/unseentiles.h"
 #include "ui/board/jokerdialog.h"
 #include "ui/board/panelwidget.h"
@@ -156,16 +155,13 @@ private slots:
         // A typed size is taken modulo 30, with 15 for 0 and for what is no number.
         for (const auto& [typed, size] : std::vector<std::pair<QString, int>>{
                  {"0", 15}, {"31", 1}, {"45", 15}, {"29", 29}, {"abc", 15}}) {
-            glyph::PreferencesDialog dialog(*fixture.session, fixture.window.get());
-            child<QLineEdit>(dialog, "lines")->setText(typed);
-            child<QLineEdit>(dialog, "columns")->setText(typed);
-            dialog.setClicked();
-            dialog.applyClicked();
+            fixture.applySize(typed, typed);
             QCOMPARE(fixture.preferences->integer("TableRowsKey"), size);
             QCOMPARE(fixture.game->columns(), size);
         }
 
-        // Cancel stores nothing, not even a colour chosen; OK stores all.
+        // Cancel stores nothing, not even a colour chosen; OK stores all. Words are not checked
+        // before playing unless asked.
         const std::string wordX3 = fixture.preferences->string("ColorWordX3Key");
         for (const bool ok : {false, true}) {
             glyph::PreferencesDialog dialog(*fixture.session, fixture.window.get());
@@ -173,10 +169,14 @@ private slots:
             child<QLineEdit>(dialog, "lines")->setText("11");
             dialog.setColourChooser([](const QColor&) { return QColor(1, 2, 3); });
             dialog.chooseColour(7); // WordX3
+            auto* check = child<QCheckBox>(dialog, "checkBeforePlaying");
+            QVERIFY(!check->isChecked());
+            check->setChecked(true);
             (ok ? child<QPushButton>(dialog, "ok") : child<QPushButton>(dialog, "cancel"))->click();
             QCOMPARE(fixture.preferences->integer("PreferencesStyleKey"), ok ? 3 : 4);
             QCOMPARE(fixture.preferences->integer("TableRowsKey"), ok ? 11 : 15);
             QCOMPARE(fixture.preferences->string("ColorWordX3Key"), ok ? std::string("1 2 3") : wordX3);
+            QCOMPARE(fixture.preferences->integer("CheckBeforePlayingKey"), ok ? 1 : 0);
         }
     }
 
@@ -217,9 +217,6 @@ private slots:
             QCOMPARE(items(*dialog.seatChoice(0)),
                      (QStringList{"Close", "Human", "alpha.cpu", "beta.cpu", "gamma.cpu", "Mine.cpu"}));
         }
-        // The profile of a listed name that both folders hold is the user's.
-        QCOMPARE(QString::fromStdString(scriptHost(*fixture.game).profilePath("beta.cpu")),
-                 QDir::cleanPath(home("Profiles/beta.cpu")));
 
         // Saved games and exports go to the user's Games folder, where Open then starts.
         fixture.start({{"Ann", ""}, {"Bob", ""}});
@@ -457,17 +454,10 @@ private slots:
 
     void checkedWordsRefuseAFaultyMoveAndTakeItsTilesBack()
     {
-        // Which moves the rules refuse is the core's test; here the box that asks for it and
-        // the tiles that come back.
+        // Which moves the rules refuse is the core's test; here the tiles that come back.
         WindowFixture fixture;
         fixture.start({{"Ann", ""}, {"Bob", ""}});
-        {
-            glyph::PreferencesDialog dialog(*fixture.session, fixture.window.get());
-            auto* box = child<QCheckBox>(dialog, "checkBeforePlaying");
-            QVERIFY(!box->isChecked()); // off by default
-            box->setChecked(true);
-            dialog.okClicked();
-        }
+        fixture.preferences->setInteger("CheckBeforePlayingKey", 1);
         fixture.setRack("QZQZEEE");
         fixture.place(0, 8, 7);
         fixture.place(1, 8, 8);

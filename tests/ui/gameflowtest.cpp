@@ -29,9 +29,9 @@ private slots:
         fixture.onDialog = [&](QDialog& dialog) {
             auto& over = dynamic_cast<glyph::GameOverDialog&>(dialog);
             shown << child<QLabel>(over, "winner")->text();
-            for (int row = 0; row < child<QTableWidget>(over, "table")->rowCount(); ++row)
-                shown << child<QTableWidget>(over, "table")->item(row, 0)->text() + " " +
-                             child<QTableWidget>(over, "table")->item(row, 3)->text();
+            const QTableWidget& table = *child<QTableWidget>(over, "table");
+            for (int row = 0; row < table.rowCount(); ++row)
+                shown << table.item(row, 0)->text() + " " + table.item(row, 3)->text();
             for (const glyph::HistoryEntry& entry : fixture.game->rules()->history())
                 shown << QString::fromStdString(fixture.game->moveText(entry.move, entry.board)) + " " +
                              QString::number(entry.move.score);
@@ -234,8 +234,8 @@ private slots:
         QVERIFY(fileDialogs.isEmpty() && fixture.dialogs.empty());
         QCOMPARE(fixture.game->rules()->history().size(), std::size_t(2));
 
-        // Save goes through the save dialog, then the open goes on; the caption names the file.
-        // ".tc" is added when the file's own name has no dot, whatever its folder's name holds.
+        // Save goes through the save dialog, then the open goes on; the caption names the file,
+        // given ".tc" as its own name has no dot.
         QVERIFY(QDir().mkpath("Games/.hidden"));
         fixture.answer = 0;
         fileAnswers = {"Games/.hidden/first", QString()};

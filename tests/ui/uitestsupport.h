@@ -28,6 +28,7 @@
 #include "ui/common/prompter.h"
 #include "ui/common/uipreferences.h"
 #include "ui/common/viewrelay.h"
+#include "ui/game/preferencesdialog.h"
 #include "ui/session/gamesession.h"
 #include "ui/window/mainwindow.h"
 
@@ -185,6 +186,16 @@ public:
     {
         game->setSelectedSlot(slot);
         return window->table()->drop("SF", squarePoint(*window->table(), line, column));
+    }
+
+    /// Types a board size into Preferences > Table, presses Set, then Apply.
+    void applySize(const QString& rows, const QString& columns)
+    {
+        PreferencesDialog dialog(*session, window.get());
+        child<QLineEdit>(dialog, "lines")->setText(rows);
+        child<QLineEdit>(dialog, "columns")->setText(columns);
+        dialog.setClicked();
+        dialog.applyClicked();
     }
 
     /// Answers the save-file and open-file choosers with this name from now on.
