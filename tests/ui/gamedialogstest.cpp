@@ -296,7 +296,6 @@ private slots:
         QCOMPARE(fixture.messages,
                  (std::vector<QString>{"The current position is ocupied", "Must be on the table!",
                                        "You move already here", "Please make a valid move first"}));
-        QCOMPARE(fixture.game->board()[8][9].letter, 'T');
         QCOMPARE(fixture.find<QTableWidget>("playersSituation")->item(0, 1)->text(), QString("4"));
         QCOMPARE(fixture.rack()->findChild<QLabel*>("playerName")->text(), QString("Bob rack"));
 
