@@ -394,12 +394,12 @@ private slots:
         auto* board = child<QTableWidget>(*editor, "table");
         glyph::GameRules& rules = *fixture.game->rules();
         const std::string rack = rules.players()[0].rack;
-        // A refused edit of a rack or of the board (a lower-case letter a joker) names its reason
-        // and changes nothing, the confirmation not even asked. (What the rules refuse and how they
-        // clamp: the core's position edit test.)
+        // Each refused edit names its reason and changes nothing, the confirmation not even asked.
+        // (What the rules refuse and how they clamp: the core's position edit test.)
         const std::vector<std::pair<std::function<void()>, QString>> refused = {
             {[&] { players->item(0, 1)->setText("QQQQQQQ"); },
              "The board and the racks hold more Q tiles than the set has (1)."},
+            {[&] { players->item(0, 1)->setText("ABCDEFGH"); }, "The rack of Ann holds more than 7 tiles."},
             {[&] {
                  for (int column = 0; column < 3; ++column)
                      board->item(7, column)->setText("z");
