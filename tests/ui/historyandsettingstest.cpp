@@ -176,8 +176,11 @@ private slots:
     {
         WindowFixture fixture;
         fixture.start({{"Ann", ""}, {"Bob", ""}});
-        fixture.playBest(14);
         glyph::GameRules& rules = *fixture.game->rules();
+        fixture.setRack("ZAXQIEE");
+        rules.amendSnapshot();
+        QVERIFY(rules.passOrExchange("", "")); // ZA or QI forgone: a costly turn
+        fixture.playBest(13);
         rules.goTo(5); // the analysis looks at the whole game all the same
         // The oracle: the analysis run straight on the game, with the same leave values.
         GameAnalysis direct(*fixture.game, glyph::leaveValues(*fixture.game));
@@ -190,6 +193,7 @@ private slots:
                           .arg(turn.pointsLost)
                           .arg(turn.equityLost, 0, 'f', 1)
                           .arg(turn.pointsLost >= 10 || turn.equityLost >= 10 ? "costly" : "");
+        QVERIFY(wanted.filter("costly").size() > 0);
         for (const GameAnalysis::Summary& summary : GameAnalysis::summarise(expected, 2))
             wanted << QString("%1 %2").arg(summary.turns).arg(summary.pointsLost);
         QStringList shown;
