@@ -134,15 +134,13 @@ private slots:
 
         // The turn starts and returns at once: the move is chosen on a worker thread.
         session.move();
-        QVERIFY(session.locked());
-        QVERIFY(session.paused());
+        QVERIFY(session.locked() && session.paused());
         // Both computers play in turn, then the human is to move and the chain ends by itself.
         QTRY_COMPARE_WITH_TIMEOUT(fixture.game->rules()->currentPlayerIndex(), 2, 10000);
         QTRY_VERIFY(!session.locked());
         QCOMPARE(fixture.game->rules()->history().size(), std::size_t(3));
         QCOMPARE(locks.count(), 4); // taken and released once per turn
-        QVERIFY(notices.count() >= 2);
-        QVERIFY(!session.paused());
+        QVERIFY(notices.count() >= 2 && !session.paused());
 
         // A new game abandons the turn under way: it must neither hold the new game nor play into
         // it, nor keep what the profile remembered of the old game.
