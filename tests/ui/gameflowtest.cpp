@@ -1,8 +1,6 @@
-// A game through the window: computers playing to the end, the commands locked during a
-// computer turn, Escape, the chain of computer turns on the session alone and a failing
-// profile's report, the clocks, the question before an unsaved game is thrown away, the File
-// menu's exports of the move list and the board, with what the user sees when one fails, and
-// the printout (a square board beside the players, their scores and the date, as a PDF reads).
+// A game through the window: computer turns (the commands locked meanwhile, Escape, a failing
+// profile), the clocks, the question before an unsaved game is thrown away, the exports of the
+// move list and the board and what the user sees when one fails, and the printout.
 
 #include <QPrinter>
 #include <QSignalSpy>
@@ -31,9 +29,9 @@ private slots:
         fixture.onDialog = [&](QDialog& dialog) {
             auto& over = dynamic_cast<glyph::GameOverDialog&>(dialog);
             shown << child<QLabel>(over, "winner")->text();
-            for (int row = 0; row < child<QTableWidget>(over, "table")->rowCount(); ++row)
-                shown << child<QTableWidget>(over, "table")->item(row, 0)->text() + " " +
-                             child<QTableWidget>(over, "table")->item(row, 3)->text();
+            const QTableWidget& table = *child<QTableWidget>(over, "table");
+            for (int row = 0; row < table.rowCount(); ++row)
+                shown << table.item(row, 0)->text() + " " + table.item(row, 3)->text();
             for (const glyph::HistoryEntry& entry : fixture.game->rules()->history())
                 shown << QString::fromStdString(fixture.game->moveText(entry.move, entry.board)) + " " +
                              QString::number(entry.move.score);
@@ -70,13 +68,8 @@ private slots:
         fixture.start({{"Cpu1", "alpha.cpu"}, {"Cpu2", "beta.cpu"}});
         glyph::MainWindow& window = *fixture.window;
         glyph::GameSession& session = *fixture.session;
-        QAction* moveList = nullptr;
-        QAction* topMoves = nullptr;
-        for (QAction* action : window.findChildren<QAction*>()) {
-            moveList = action->text() == "&Move list" ? action : moveList;
-            topMoves = action->text() == "&Top moves" ? action : topMoves;
-        }
-        QVERIFY(moveList != nullptr && topMoves != nullptr);
+        QAction* moveList = glyph::test::command(window, "&Move list");
+        QAction* topMoves = glyph::test::command(window, "&Top moves");
 
         // While the computer thinks and shows its move, the window repaints and answers, but
         // the commands that step or replace the position are refused.
@@ -141,15 +134,13 @@ private slots:
 
         // The turn starts and returns at once: the move is chosen on a worker thread.
         session.move();
-        QVERIFY(session.locked());
-        QVERIFY(session.paused());
+        QVERIFY(session.locked() && session.paused());
         // Both computers play in turn, then the human is to move and the chain ends by itself.
         QTRY_COMPARE_WITH_TIMEOUT(fixture.game->rules()->currentPlayerIndex(), 2, 10000);
         QTRY_VERIFY(!session.locked());
         QCOMPARE(fixture.game->rules()->history().size(), std::size_t(3));
         QCOMPARE(locks.count(), 4); // taken and released once per turn
-        QVERIFY(notices.count() >= 2);
-        QVERIFY(!session.paused());
+        QVERIFY(notices.count() >= 2 && !session.paused());
 
         // A new game abandons the turn under way: it must neither hold the new game nor play into
         // it, nor keep what the profile remembered of the old game.
@@ -241,8 +232,8 @@ private slots:
         QVERIFY(fileDialogs.isEmpty() && fixture.dialogs.empty());
         QCOMPARE(fixture.game->rules()->history().size(), std::size_t(2));
 
-        // Save goes through the save dialog, then the open goes on; the caption names the file.
-        // ".tc" is added when the file's own name has no dot, whatever its folder's name holds.
+        // Save goes through the save dialog, then the open goes on; the caption names the file,
+        // given ".tc" as its own name has no dot.
         QVERIFY(QDir().mkpath("Games/.hidden"));
         fixture.answer = 0;
         fileAnswers = {"Games/.hidden/first", QString()};

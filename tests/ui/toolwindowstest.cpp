@@ -1,9 +1,6 @@
-// The player's tools beside the game: the dictionary window's searches (the advanced one's
-// bounds and filters too), its Edit page and its word study (searches from a rack and rack
-// plus one with the hooks and probability ranks of every row, sorting by a column, study lists
-// saved and loaded, the anagram quiz, and a whole-dictionary search that leaves the window
-// answering and that Stop ends), the palindrome list, the conversion dialog that builds a
-// dictionary, and the profile editor with its files, completion list, tip and Test run.
+// The player's tools beside the game: the dictionary window (searches, its Edit page, word
+// study with study lists and the quiz, a whole-dictionary search that Stop ends), palindromes,
+// the conversion dialog that builds a dictionary, and the profile editor.
 
 #include <atomic>
 
@@ -40,8 +37,7 @@ QStringList wordsMatching(const QString& pattern)
     return words;
 }
 
-/// The rows of a table, the cells of the shown columns of each joined by blanks (only the
-/// word's cell, the one headed "Word", when asked).
+/// The rows of a table, each the shown cells (or only the one headed "Word") joined by blanks.
 QStringList tableRows(const QTableWidget& table, bool wordOnly = false)
 {
     QStringList rows;
@@ -86,12 +82,11 @@ enum Column { Front, Word, Back, Added, Score, Vowels, Consonants, Length, Rank 
 std::vector<std::string> studyWords()
 {
     std::vector<std::string> words = glyph::test::testWords();
-    for (const char* word :
-         {"ATES",  "EATS",  "SEAT",  "TEAS",  "EAST",   "SATE",  "ETAS",  "STAR", "RATS",  "ARTS",
-          "TSAR",  "TARS",  "STARE", "RATES", "TEARS",  "ASTER", "TARES", "RATE", "CRATE", "CRATES",
-          "TRACE", "CARET", "CATER", "REACT", "RECAST", "CARTS", "SCAT",  "CAST", "ACTS",  "CATS",
-          "TEAR",  "TARE",  "DOGS",  "GOD",   "GODS",   "TOGA",  "GOAT"})
-        words.push_back(word);
+    std::istringstream more(
+        "ATES EATS SEAT TEAS EAST SATE ETAS STAR RATS ARTS TSAR TARS STARE RATES TEARS ASTER "
+        "TARES RATE CRATE CRATES TRACE CARET CATER REACT RECAST CARTS SCAT CAST ACTS CATS "
+        "TEAR TARE DOGS GOD GODS TOGA GOAT");
+    words.insert(words.end(), std::istream_iterator<std::string>(more), std::istream_iterator<std::string>());
     return words;
 }
 
@@ -131,8 +126,7 @@ public:
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, middle);
     }
 
-    /// Every row shows the core's hooks, the mark of an inner hook on the word's side, and the
-    /// core's rank of its own word (also after the rows were sorted).
+    /// Every row shows the core's hooks (an inner hook marked on the word's side) and rank.
     void checkHooksAndRanks() const
     {
         const glyph::HookFinder finder(game->dictionary());
@@ -167,18 +161,16 @@ private slots:
         const auto field = [&dialog](const char* name) { return child<QLineEdit>(dialog, name); };
         QLineEdit& wordFind = *field("wordFind");
         const auto found = [&dialog] { return tableRows(*child<QTableWidget>(dialog, "tableFind"), true); };
-        // Each key typed searches again. (What the patterns match: the core's search test.)
-        QTest::keyClicks(&wordFind, "c?t");
-        waitForSearch(dialog);
-        QCOMPARE(found(), wordsMatching("C.T"));
-        // The view limit cuts the table, not the total.
-        wordFind.setText("*t");
+        // Each key typed searches again; the view limit cuts the table, not the total. (What the
+        // patterns match: the core's search test.)
         field("view")->setText("2");
+        QTest::keyClicks(&wordFind, "*t");
         waitForSearch(dialog);
-        QVERIFY(wordsMatching(".*T").size() > 2);
-        QCOMPARE(found(), wordsMatching(".*T").mid(0, 2));
-        QCOMPARE(field("total")->text(), QString::number(wordsMatching(".*T").size()));
-        field("view")->setText("100");
+        const QStringList endingInT = wordsMatching(".*T");
+        QVERIFY(endingInT.size() > 2);
+        QCOMPARE(found(), endingInT.mid(0, 2));
+        QCOMPARE(field("total")->text(), QString::number(endingInT.size()));
+        field("view")->setText("1000");
 
         child<QRadioButton>(dialog, "anagram")->setChecked(true);
         wordFind.setText("tar");
@@ -196,7 +188,6 @@ private slots:
         };
         auto* note = child<QLabel>(dialog, "timeFind");
         child<QRadioButton>(dialog, "advanced")->setChecked(true);
-        field("view")->setText("1000");
         wordFind.clear();
         QTest::keyClicks(&wordFind, "*");
         waitForSearch(dialog);
@@ -251,8 +242,7 @@ private slots:
         setEditWord(dialog, 0, "cot");
         setEditWord(dialog, 1, "cat's");
         dialog.applyClicked();
-        QVERIFY(!fixture.game->dictionary().contains("COT"));
-        QVERIFY(fixture.game->dictionary().contains("CAT"));
+        QVERIFY(!fixture.game->dictionary().contains("COT") && fixture.game->dictionary().contains("CAT"));
         QCOMPARE(fixture.game->dictionary().wordCount(), words + 2u);
 
         // The palindromes of the game's dictionary now, longest first, and copied as listed.
@@ -314,8 +304,8 @@ private slots:
         }
         QCOMPARE(fixture.messages.back(), QString("Conversion error: the dictionary was not changed."));
 
-        // Run to the end from the menu, the list replaces the dictionary; the lines that are no
-        // words are counted, and the status row no longer says it is writing.
+        // Run to the end from the menu, the list replaces the dictionary; lines that are no words
+        // are counted, and the status row no longer says it is writing.
         fixture.folder.write("Dictionaries/English.txt", "art\ncat\ntea\nice-cream\n# note\n");
         fixture.messages.clear();
         QString status;
@@ -332,9 +322,7 @@ private slots:
                                       "the list keeps them."});
         glyph::Dictionary rebuilt(fixture.fallback);
         QVERIFY(rebuilt.load(fixture.folder.file("Dictionaries/Test.dic")));
-        QCOMPARE(rebuilt.wordCount(), 3u);
-        for (const char* word : {"ART", "CAT", "TEA"})
-            QVERIFY2(rebuilt.contains(word), word);
+        QVERIFY(rebuilt.wordCount() == 3 && rebuilt.contains("TEA")); // what it holds: the core's build test
         // A destination chosen without any "." gets the extension.
         QCOMPARE(ConversionDialog::dictionaryName("Dictionaries/mine"), QString("Dictionaries/mine.dic"));
         QCOMPARE(ConversionDialog::dictionaryName("Dictionaries/my.dict"), QString("Dictionaries/my.dict"));
@@ -443,12 +431,13 @@ private slots:
     {
         StudyFixture study;
         glyph::RackSearch core(study.game->dictionary(), study.game->letterSet());
-        // No, one and two jokers, from the rack and with one letter added, in either order of the
-        // list ("most likely first" asks the core's probability order).
+        // From the rack and with one letter added ("="), in either order of the list ("most
+        // likely first" asks the core's probability order).
         const std::pair<const char*, glyph::SearchOrder> racks[] = {
-            {"TARES", glyph::SearchOrder::Natural}, {"CRATES?", glyph::SearchOrder::Probability},
-            {"ts??", glyph::SearchOrder::Natural},  {"=GOD", glyph::SearchOrder::Probability},
-            {"=RAT?", glyph::SearchOrder::Natural}, {"=a??", glyph::SearchOrder::Probability}};
+            {"TARES", glyph::SearchOrder::Natural},
+            {"CRATES?", glyph::SearchOrder::Probability},
+            {"=RAT?", glyph::SearchOrder::Natural},
+            {"=a??", glyph::SearchOrder::Probability}};
         for (const auto& [rack, order] : racks) {
             const bool plusOne = rack[0] == '=';
             const std::string letters = plusOne ? rack + 1 : rack;

@@ -8,7 +8,9 @@
 
 #include <filesystem>
 #include <functional>
+#include <iterator>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,7 @@
 #include "ui/common/prompter.h"
 #include "ui/common/uipreferences.h"
 #include "ui/common/viewrelay.h"
+#include "ui/game/preferencesdialog.h"
 #include "ui/session/gamesession.h"
 #include "ui/window/mainwindow.h"
 
@@ -35,14 +38,12 @@ namespace glyph::test
 /// Short words enough for two computer players to play a whole game.
 inline std::vector<std::string> testWords()
 {
-    return {"AA", "AB", "AD",  "AE",  "AG",  "AH",  "AI",  "AL",  "AM",  "AN",  "AR",  "AS", "AT", "AW",
-            "AX", "AY", "BA",  "BE",  "BI",  "BO",  "BY",  "DA",  "DE",  "DO",  "ED",  "EF", "EH", "EL",
-            "EM", "EN", "ER",  "ES",  "EX",  "FA",  "FE",  "GO",  "HA",  "HE",  "HI",  "HM", "HO", "ID",
-            "IF", "IN", "IS",  "IT",  "JO",  "KA",  "KI",  "LA",  "LI",  "LO",  "MA",  "ME", "MI", "MO",
-            "MU", "MY", "NA",  "NE",  "NO",  "NU",  "OD",  "OE",  "OF",  "OH",  "OI",  "OM", "ON", "OP",
-            "OR", "OS", "OW",  "OX",  "OY",  "PA",  "PE",  "PI",  "QI",  "RE",  "SH",  "SI", "SO", "TA",
-            "TI", "TO", "UH",  "UM",  "UN",  "UP",  "US",  "UT",  "WE",  "WO",  "XI",  "XU", "YA", "YE",
-            "YO", "ZA", "CAT", "COT", "DOG", "TEA", "EAT", "ATE", "TAN", "RAT", "ART", "TAR"};
+    std::istringstream text(
+        "AA AB AD AE AG AH AI AL AM AN AR AS AT AW AX AY BA BE BI BO BY DA DE DO ED EF EH EL EM EN ER "
+        "ES EX FA FE GO HA HE HI HM HO ID IF IN IS IT JO KA KI LA LI LO MA ME MI MO MU MY NA NE NO NU "
+        "OD OE OF OH OI OM ON OP OR OS OW OX OY PA PE PI QI RE SH SI SO TA TI TO UH UM UN UP US UT WE "
+        "WO XI XU YA YE YO ZA CAT COT DOG TEA EAT ATE TAN RAT ART TAR");
+    return {std::istream_iterator<std::string>(text), std::istream_iterator<std::string>()};
 }
 
 /// A child widget of a window or dialog by its object name; the test fails when there is none.
@@ -52,6 +53,15 @@ template <typename Widget> Widget* child(const QObject& parent, const char* name
     if (widget == nullptr)
         qFatal("no %s named %s", Widget::staticMetaObject.className(), name);
     return widget;
+}
+
+/// The window's command with this menu text or shortcut; the test fails when there is none.
+inline QAction* command(const QWidget& window, const QString& textOrKeys)
+{
+    for (QAction* action : window.findChildren<QAction*>())
+        if (action->text() == textOrKeys || action->shortcut() == QKeySequence(textOrKeys))
+            return action;
+    qFatal("no command %s", qPrintable(textOrKeys));
 }
 
 /// A point inside the square at line, column of a board widget as it is sized now: half-way
@@ -176,6 +186,16 @@ public:
     {
         game->setSelectedSlot(slot);
         return window->table()->drop("SF", squarePoint(*window->table(), line, column));
+    }
+
+    /// Types a board size into Preferences > Table, presses Set, then Apply.
+    void applySize(const QString& rows, const QString& columns)
+    {
+        PreferencesDialog dialog(*session, window.get());
+        child<QLineEdit>(dialog, "lines")->setText(rows);
+        child<QLineEdit>(dialog, "columns")->setText(columns);
+        dialog.setClicked();
+        dialog.applyClicked();
     }
 
     /// Answers the save-file and open-file choosers with this name from now on.
