@@ -51,10 +51,8 @@ std::string fromUserText(const std::string& text)
 {
     std::string codes;
     for (char c : text) {
-        if (c >= 'a' && c <= 'z')
-            codes += static_cast<char>(c - 'a' + 'A');
-        else if (c >= 'A' && c <= 'Z')
-            codes += c;
+        if (const char upper = upperCase(c); upper >= 'A' && upper <= 'Z')
+            codes += upper;
         else if (c == '?')
             codes += kJoker;
     }
