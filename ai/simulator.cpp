@@ -77,7 +77,9 @@ double Simulator::playOut(PositionCopy& copy, const Setup& setup, int candidate,
     // out among them, so that one strong reply weighs the same at any table size.
     const double opponentWeight = 1.0 / std::max(1, players - 1);
     double spread = 0;
-    std::string lastLeave = racks[0];
+    // What each player kept last, and whether they moved at all in the look-ahead.
+    std::vector<std::string> lastLeaves(racks.size());
+    std::vector<char> moved(racks.size(), 0);
     for (int ply = 0; ply < setup.plies; ++ply) {
         const int seat = ply % players;
         std::string& rack = racks[static_cast<std::size_t>(seat)];
@@ -88,8 +90,8 @@ double Simulator::playOut(PositionCopy& copy, const Setup& setup, int candidate,
         std::string kept = game.keptLetters(rack, move);
         game.layMove(move, game.board());
         spread += seat == 0 ? move.score : -opponentWeight * move.score;
-        if (seat == 0)
-            lastLeave = kept;
+        lastLeaves[static_cast<std::size_t>(seat)] = kept;
+        moved[static_cast<std::size_t>(seat)] = 1;
         rack = kept;
         refill(rack, tiles, next);
         if (!rack.empty())
@@ -98,10 +100,21 @@ double Simulator::playOut(PositionCopy& copy, const Setup& setup, int candidate,
         // tiles held and this one gains them all.
         return spread + goingOutSpread(game, racks, seat, opponentWeight);
     }
+    // Every player who moved is left with what they kept: the opponents' leaves count against
+    // the player as their points do, since their replies were chosen for score plus leave.
+    for (std::size_t seat = 0; seat < racks.size(); ++seat)
+        if (moved[seat])
+            spread +=
+                (seat == 0 ? 1.0 : -opponentWeight) * leaveWorth(game, lastLeaves[seat], next < tiles.size());
+    return spread;
+}
+
+double Simulator::leaveWorth(const Game& game, const std::string& leave, bool bagHasTiles) const
+{
     // The leave draws tiles while the bag has them; once it is empty it only costs its points.
-    if (next < tiles.size())
-        return spread + m_leaves.value(lastLeave);
-    return spread - kStuckTileWeight * letters::stringValue(game.letterSet(), lastLeave);
+    if (bagHasTiles)
+        return m_leaves.value(leave);
+    return -kStuckTileWeight * letters::stringValue(game.letterSet(), leave);
 }
 
 int Simulator::run(const Setup& setup, const Limits& limits)

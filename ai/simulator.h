@@ -85,6 +85,7 @@ private:
     void playBatch(const Setup& setup, const Limits& limits, int first, int count,
                    std::vector<std::vector<double>>& values, std::vector<char>& done);
     bool dropTrailing();
+    double leaveWorth(const Game& game, const std::string& leave, bool bagHasTiles) const;
     void rank();
 
     const Game& m_game;

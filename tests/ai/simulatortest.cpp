@@ -110,13 +110,33 @@ TEST(Simulator, RepliesUseOnlyTheTilesThePlayerCannotSee)
     EXPECT_EQ(simulator.run(setup, limits), 8);
     for (const Simulator::Result& result : simulator.results())
         EXPECT_NEAR(result.mean, position.equity(result.move), 1e-9) << moveKey(result.move);
-    // With the bag's tiles as they are, replies do score.
+    // With the bag's tiles as they are, the reply is the opponent's best by score plus leave
+    // (found here by the brute-force lister), and both its points and its leave count against
+    // the player.
     setup = position.setup(6, 2, 3);
-    double replies = 0;
-    for (int round = 0; round < 8; ++round)
-        replies +=
-            position.equity(setup.candidates[0]) - simulator.playOut(*position.copies[0], setup, 0, round);
-    EXPECT_GT(replies, 0.0);
+    glyph::Game& game = *position.table.game;
+    const std::set<std::string> words(kWords.begin(), kWords.end());
+    int replies = 0;
+    for (int round = 0; round < 8; ++round) {
+        const glyph::Board before = game.board();
+        game.layMove(setup.candidates[0], game.board());
+        const std::string rack = Simulator::deal(setup, round).substr(0, 3);
+        // Whatever its equity, a move that scores is played rather than a pass.
+        double reply = 0;
+        bool replied = false;
+        for (const Move& move : glyph::test::bruteForceMoves(game, words, rack)) {
+            const double equity = move.score + leaveValues(game).value(game.keptLetters(rack, move));
+            if (move.score > 0)
+                reply = replied ? std::max(reply, equity) : equity;
+            replied = replied || move.score > 0;
+        }
+        game.board() = before;
+        replies += replied ? 1 : 0;
+        EXPECT_NEAR(simulator.playOut(*position.copies[0], setup, 0, round),
+                    position.equity(setup.candidates[0]) - reply, 1e-9)
+            << rack;
+    }
+    EXPECT_GT(replies, 0);
 }
 
 // A fixed number of rounds gives the same standing from the same seed on one thread or two,
