@@ -22,7 +22,8 @@ class PositionCopy;
 /// turns are played by every player's best move by equity, over many rounds; in each round the
 /// opponents' racks and the bag are one shuffle of the tiles the player cannot see, the same for
 /// every candidate. A candidate is worth the points it gains over the opponents plus the value of
-/// the player's last leave, on average. Rounds run on several threads, each with its own
+/// the player's last leave less that of the opponents' (shared out as their points are), on
+/// average. Rounds run on several threads, each with its own
 /// position copy; every round is seeded from the seed and its number alone and candidates are
 /// dropped only between fixed batches of rounds, so a given number of rounds gives the same
 /// result whatever the threads.

@@ -97,7 +97,7 @@ TEST(Simulator, DealsExactlyTheUnseenTiles)
 
 // The opponent's rack comes from the unseen tiles alone: with only tiles that make no word
 // unseen, no reply scores, and every candidate is worth exactly its score and leave.
-TEST(Simulator, RepliesUseOnlyTheTilesThePlayerCannotSee)
+TEST(Simulator, RepliesAreTheBestByEquityFromTheTilesThePlayerCannotSee)
 {
     Position position("AEINST");
     Simulator::Setup setup = position.setup(6, 2, 3);
