@@ -100,12 +100,15 @@ double Simulator::playOut(PositionCopy& copy, const Setup& setup, int candidate,
         // tiles held and this one gains them all.
         return spread + goingOutSpread(game, racks, seat, opponentWeight);
     }
-    // Every player who moved is left with what they kept: the opponents' leaves count against
-    // the player as their points do, since their replies were chosen for score plus leave.
+    // While the bag has tiles, each player who moved is left with what they kept, to be filled
+    // again; once it is empty, each holds the tiles on their rack for good. The opponents'
+    // leaves count against the player as their points do, since their replies were chosen
+    // for score plus leave.
+    const bool bagHasTiles = next < tiles.size();
     for (std::size_t seat = 0; seat < racks.size(); ++seat)
-        if (moved[seat])
-            spread +=
-                (seat == 0 ? 1.0 : -opponentWeight) * leaveWorth(game, lastLeaves[seat], next < tiles.size());
+        if (moved[seat] || !bagHasTiles)
+            spread += (seat == 0 ? 1.0 : -opponentWeight) *
+                      leaveWorth(game, bagHasTiles ? lastLeaves[seat] : racks[seat], bagHasTiles);
     return spread;
 }
 

@@ -12,6 +12,7 @@
 #include "ai/positioncopy.h"
 #include "ai/simulator.h"
 #include "aitable.h"
+#include "base/letters.h"
 #include "bruteforcefinder.h"
 #include "engine/unseentiles.h"
 
@@ -53,11 +54,13 @@ struct Position {
         result.seed = seed;
         return result;
     }
-    double equity(const Move& move)
+    /// Score plus the value of what the move keeps of `rack` (by default the player's).
+    double equity(const Move& move, std::string rack = "")
     {
         glyph::Game& game = *table.game;
-        return move.score +
-               leaveValues(game).value(game.keptLetters(table.rules->currentPlayer().rack, move));
+        if (rack.empty())
+            rack = table.rules->currentPlayer().rack;
+        return move.score + leaveValues(game).value(game.keptLetters(rack, move));
     }
 
     AiTable table;
@@ -110,33 +113,50 @@ TEST(Simulator, RepliesAreTheBestByEquityFromTheTilesThePlayerCannotSee)
     EXPECT_EQ(simulator.run(setup, limits), 8);
     for (const Simulator::Result& result : simulator.results())
         EXPECT_NEAR(result.mean, position.equity(result.move), 1e-9) << moveKey(result.move);
-    // With the bag's tiles as they are, the reply is the opponent's best by score plus leave
-    // (found here by the brute-force lister), and both its points and its leave count against
-    // the player.
-    setup = position.setup(6, 2, 3);
+    // The reply is the opponent's best by score plus leave (found here by the brute-force
+    // lister). While the bag has tiles, its points and its leave count against the player; with
+    // the bag empty every tile still held costs its holder twice its points (the opponent's
+    // rack is all that is unseen: it may go out, or keep a Z, or have no word to play).
     glyph::Game& game = *position.table.game;
     const std::set<std::string> words(kWords.begin(), kWords.end());
+    const std::string ownRack = position.table.rules->currentPlayer().rack;
+    auto worth = [&](const std::string& held, bool bagEmpty) {
+        return bagEmpty ? -2.0 * glyph::letters::stringValue(game.letterSet(), held)
+                        : leaveValues(game).value(held);
+    };
     int replies = 0;
-    for (int round = 0; round < 8; ++round) {
-        const glyph::Board before = game.board();
-        game.layMove(setup.candidates[0], game.board());
-        const std::string rack = Simulator::deal(setup, round).substr(0, 3);
-        // Whatever its equity, a move that scores is played rather than a pass.
-        double reply = 0;
-        bool replied = false;
-        for (const Move& move : glyph::test::bruteForceMoves(game, words, rack)) {
-            const double equity = move.score + leaveValues(game).value(game.keptLetters(rack, move));
-            if (move.score > 0)
-                reply = replied ? std::max(reply, equity) : equity;
-            replied = replied || move.score > 0;
+    for (const std::string unseen : {"", "ATE", "ATZ", "QZ"}) {
+        setup = position.setup(6, 2, 3);
+        const bool bagEmpty = !unseen.empty();
+        if (bagEmpty)
+            setup.unseen.fill(0);
+        for (char letter : unseen)
+            ++setup.unseen[static_cast<std::size_t>(letter - 'A')];
+        const Move candidate = setup.candidates[0];
+        const double candidateValue = candidate.score + worth(game.keptLetters(ownRack, candidate), bagEmpty);
+        for (int round = 0; round < 8; ++round) {
+            const glyph::Board before = game.board();
+            game.layMove(candidate, game.board());
+            const std::string rack = Simulator::deal(setup, round).substr(0, 3);
+            // Whatever its equity, a move that scores is played rather than a pass.
+            const Move* reply = nullptr;
+            const std::vector<Move> moves = glyph::test::bruteForceMoves(game, words, rack);
+            for (const Move& move : moves)
+                if (move.score > 0 &&
+                    (reply == nullptr || position.equity(move, rack) > position.equity(*reply, rack)))
+                    reply = &move;
+            double value = candidateValue;
+            if (reply != nullptr)
+                value -= reply->score + worth(game.keptLetters(rack, *reply), bagEmpty);
+            else if (bagEmpty)
+                value -= worth(rack, true);
+            game.board() = before;
+            replies += reply != nullptr ? 1 : 0;
+            EXPECT_NEAR(simulator.playOut(*position.copies[0], setup, 0, round), value, 1e-9)
+                << unseen << " " << rack;
         }
-        game.board() = before;
-        replies += replied ? 1 : 0;
-        EXPECT_NEAR(simulator.playOut(*position.copies[0], setup, 0, round),
-                    position.equity(setup.candidates[0]) - reply, 1e-9)
-            << rack;
     }
-    EXPECT_GT(replies, 0);
+    EXPECT_GT(replies, 8);
 }
 
 // A fixed number of rounds gives the same standing from the same seed on one thread or two,
