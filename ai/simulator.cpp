@@ -46,6 +46,15 @@ double goingOutSpread(const Game& game, const std::vector<std::string>& racks, i
 
 } // namespace
 
+Simulator::Simulator(const Game& game, const LeaveValues& leaves,
+                     std::vector<std::unique_ptr<PositionCopy>>& copies)
+    : m_game(game), m_leaves(leaves), m_copies(copies)
+{
+    for (int code = 0; code < kLetterCount; ++code)
+        m_stuckLeaves.setTileValue(code, -kStuckTileWeight *
+                                             letters::value(game.letterSet(), static_cast<char>('A' + code)));
+}
+
 std::string Simulator::deal(const Setup& setup, int round)
 {
     std::string tiles;
@@ -83,8 +92,9 @@ double Simulator::playOut(PositionCopy& copy, const Setup& setup, int candidate,
     for (int ply = 0; ply < setup.plies; ++ply) {
         const int seat = ply % players;
         std::string& rack = racks[static_cast<std::size_t>(seat)];
-        const Move move = ply == 0 ? setup.candidates[static_cast<std::size_t>(candidate)]
-                                   : copy.generator().bestMove(rack, m_leaves);
+        const Move move =
+            ply == 0 ? setup.candidates[static_cast<std::size_t>(candidate)]
+                     : copy.generator().bestMove(rack, next < tiles.size() ? m_leaves : m_stuckLeaves);
         if (move.isPass())
             continue;
         std::string kept = game.keptLetters(rack, move);
@@ -108,16 +118,14 @@ double Simulator::playOut(PositionCopy& copy, const Setup& setup, int candidate,
     for (std::size_t seat = 0; seat < racks.size(); ++seat)
         if (moved[seat] || !bagHasTiles)
             spread += (seat == 0 ? 1.0 : -opponentWeight) *
-                      leaveWorth(game, bagHasTiles ? lastLeaves[seat] : racks[seat], bagHasTiles);
+                      leaveWorth(bagHasTiles ? lastLeaves[seat] : racks[seat], bagHasTiles);
     return spread;
 }
 
-double Simulator::leaveWorth(const Game& game, const std::string& leave, bool bagHasTiles) const
+double Simulator::leaveWorth(const std::string& leave, bool bagHasTiles) const
 {
     // The leave draws tiles while the bag has them; once it is empty it only costs its points.
-    if (bagHasTiles)
-        return m_leaves.value(leave);
-    return -kStuckTileWeight * letters::stringValue(game.letterSet(), leave);
+    return (bagHasTiles ? m_leaves : m_stuckLeaves).value(leave);
 }
 
 int Simulator::run(const Setup& setup, const Limits& limits)

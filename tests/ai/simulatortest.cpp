@@ -54,13 +54,11 @@ struct Position {
         result.seed = seed;
         return result;
     }
-    /// Score plus the value of what the move keeps of `rack` (by default the player's).
-    double equity(const Move& move, std::string rack = "")
+    double equity(const Move& move)
     {
         glyph::Game& game = *table.game;
-        if (rack.empty())
-            rack = table.rules->currentPlayer().rack;
-        return move.score + leaveValues(game).value(game.keptLetters(rack, move));
+        return move.score +
+               leaveValues(game).value(game.keptLetters(table.rules->currentPlayer().rack, move));
     }
 
     AiTable table;
@@ -98,11 +96,11 @@ TEST(Simulator, DealsExactlyTheUnseenTiles)
     EXPECT_GT(deals.size(), 15u);
 }
 
-// The reply is the opponent's best by score plus leave (found here by the brute-force lister)
-// from a rack dealt from the unseen tiles alone. While the bag has tiles, its points and its
-// leave count against the player; with the bag empty every tile still held costs its holder
-// twice its points (the opponent's rack is then all that is unseen: it may go out, keep a Z,
-// or have no word to play, as with only Zs and Qs unseen).
+// The reply is the opponent's best (found here by the brute-force lister) from a rack dealt
+// from the unseen tiles alone, and what it gains counts against the player. While the bag has
+// tiles a move is worth its score plus its leave's value; once it is empty, its score less
+// twice the points of the tiles still held (the opponent's rack is then all that is unseen: it
+// may go out, keep a Z, or have no word to play, as with only Zs and Qs unseen).
 TEST(Simulator, RepliesAreTheBestByEquityFromTheTilesThePlayerCannotSee)
 {
     Position position("AEINST");
@@ -117,7 +115,7 @@ TEST(Simulator, RepliesAreTheBestByEquityFromTheTilesThePlayerCannotSee)
                         : leaveValues(game).value(held);
     };
     int replies = 0;
-    for (const std::string unseen : {"", "ZZZZZZZZZZQQQQQ", "AT", "ATZ", "QZ"}) {
+    for (const std::string unseen : {"", "ZZZZZZZZZZQQQQQ", "AT", "ATE", "ATZ", "QZ"}) {
         Simulator::Setup setup = position.setup(6, 2, 3);
         const bool bagEmpty = !unseen.empty() && unseen.size() <= 3;
         if (!unseen.empty())
@@ -130,16 +128,20 @@ TEST(Simulator, RepliesAreTheBestByEquityFromTheTilesThePlayerCannotSee)
             const glyph::Board before = game.board();
             game.layMove(candidate, game.board());
             const std::string rack = Simulator::deal(setup, round).substr(0, 3);
-            // Whatever its equity, a move that scores is played rather than a pass.
+            // Whatever its value, a move that scores is played rather than a pass.
             const Move* reply = nullptr;
+            double replyValue = 0;
             const std::vector<Move> moves = glyph::test::bruteForceMoves(game, words, rack);
-            for (const Move& move : moves)
-                if (move.score > 0 &&
-                    (reply == nullptr || position.equity(move, rack) > position.equity(*reply, rack)))
+            for (const Move& move : moves) {
+                const double value = move.score + worth(game.keptLetters(rack, move), bagEmpty);
+                if (move.score > 0 && (reply == nullptr || value > replyValue)) {
                     reply = &move;
+                    replyValue = value;
+                }
+            }
             double value = candidateValue;
             if (reply != nullptr)
-                value -= reply->score + worth(game.keptLetters(rack, *reply), bagEmpty);
+                value -= replyValue;
             else if (bagEmpty)
                 value -= worth(rack, true);
             game.board() = before;
