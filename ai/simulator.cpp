@@ -46,6 +46,15 @@ double goingOutSpread(const Game& game, const std::vector<std::string>& racks, i
 
 } // namespace
 
+Simulator::Simulator(const Game& game, const LeaveValues& leaves,
+                     std::vector<std::unique_ptr<PositionCopy>>& copies)
+    : m_game(game), m_leaves(leaves), m_copies(copies)
+{
+    for (int code = 0; code < kLetterCount; ++code)
+        m_stuckLeaves.setTileValue(code, -kStuckTileWeight *
+                                             letters::value(game.letterSet(), static_cast<char>('A' + code)));
+}
+
 std::string Simulator::deal(const Setup& setup, int round)
 {
     std::string tiles;
@@ -77,19 +86,22 @@ double Simulator::playOut(PositionCopy& copy, const Setup& setup, int candidate,
     // out among them, so that one strong reply weighs the same at any table size.
     const double opponentWeight = 1.0 / std::max(1, players - 1);
     double spread = 0;
-    std::string lastLeave = racks[0];
+    // What each player kept last, and whether they moved at all in the look-ahead.
+    std::vector<std::string> lastLeaves(racks.size());
+    std::vector<char> moved(racks.size(), 0);
     for (int ply = 0; ply < setup.plies; ++ply) {
         const int seat = ply % players;
         std::string& rack = racks[static_cast<std::size_t>(seat)];
-        const Move move = ply == 0 ? setup.candidates[static_cast<std::size_t>(candidate)]
-                                   : copy.generator().bestMove(rack, m_leaves);
+        const Move move =
+            ply == 0 ? setup.candidates[static_cast<std::size_t>(candidate)]
+                     : copy.generator().bestMove(rack, next < tiles.size() ? m_leaves : m_stuckLeaves);
         if (move.isPass())
             continue;
         std::string kept = game.keptLetters(rack, move);
         game.layMove(move, game.board());
         spread += seat == 0 ? move.score : -opponentWeight * move.score;
-        if (seat == 0)
-            lastLeave = kept;
+        lastLeaves[static_cast<std::size_t>(seat)] = kept;
+        moved[static_cast<std::size_t>(seat)] = 1;
         rack = kept;
         refill(rack, tiles, next);
         if (!rack.empty())
@@ -98,10 +110,22 @@ double Simulator::playOut(PositionCopy& copy, const Setup& setup, int candidate,
         // tiles held and this one gains them all.
         return spread + goingOutSpread(game, racks, seat, opponentWeight);
     }
+    // While the bag has tiles, each player who moved is left with what they kept, to be filled
+    // again; once it is empty, each holds the tiles on their rack for good. The opponents'
+    // leaves count against the player as their points do, since their replies were chosen
+    // for score plus leave.
+    const bool bagHasTiles = next < tiles.size();
+    for (std::size_t seat = 0; seat < racks.size(); ++seat)
+        if (moved[seat] || !bagHasTiles)
+            spread += (seat == 0 ? 1.0 : -opponentWeight) *
+                      leaveWorth(bagHasTiles ? lastLeaves[seat] : racks[seat], bagHasTiles);
+    return spread;
+}
+
+double Simulator::leaveWorth(const std::string& leave, bool bagHasTiles) const
+{
     // The leave draws tiles while the bag has them; once it is empty it only costs its points.
-    if (next < tiles.size())
-        return spread + m_leaves.value(lastLeave);
-    return spread - kStuckTileWeight * letters::stringValue(game.letterSet(), lastLeave);
+    return (bagHasTiles ? m_leaves : m_stuckLeaves).value(leave);
 }
 
 int Simulator::run(const Setup& setup, const Limits& limits)

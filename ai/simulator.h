@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ai/leavevalues.h"
 #include "base/board.h"
 #include "engine/move.h"
 
@@ -15,17 +16,18 @@ namespace glyph
 {
 
 class Game;
-class LeaveValues;
 class PositionCopy;
 
 /// Looks ahead from a position: each candidate move is played, then the next `plies - 1`
 /// turns are played by every player's best move by equity, over many rounds; in each round the
 /// opponents' racks and the bag are one shuffle of the tiles the player cannot see, the same for
 /// every candidate. A candidate is worth the points it gains over the opponents plus the value of
-/// the player's last leave, on average. Rounds run on several threads, each with its own
-/// position copy; every round is seeded from the seed and its number alone and candidates are
-/// dropped only between fixed batches of rounds, so a given number of rounds gives the same
-/// result whatever the threads.
+/// the player's last leave less that of the opponents' (shared out as their points are), on
+/// average. Once the bag is empty, a leave is worth minus twice the points of its tiles, for
+/// choosing a move as for the end of the look-ahead. Rounds run on several threads, each with
+/// its own position copy; every round is seeded from the seed and its number alone and
+/// candidates are dropped only between fixed batches of rounds, so a given number of rounds
+/// gives the same result whatever the threads.
 class Simulator
 {
 public:
@@ -61,10 +63,8 @@ public:
     static constexpr double kDropMargin = 2.5;
     static constexpr int kMaxRounds = 1'000'000;
 
-    Simulator(const Game& game, const LeaveValues& leaves, std::vector<std::unique_ptr<PositionCopy>>& copies)
-        : m_game(game), m_leaves(leaves), m_copies(copies)
-    {
-    }
+    Simulator(const Game& game, const LeaveValues& leaves,
+              std::vector<std::unique_ptr<PositionCopy>>& copies);
     /// Plays rounds until a limit is reached or one candidate is left; returns the rounds played.
     int run(const Setup& setup, const Limits& limits);
     /// The candidates, best first: those still in play by their mean, then the dropped ones.
@@ -85,10 +85,13 @@ private:
     void playBatch(const Setup& setup, const Limits& limits, int first, int count,
                    std::vector<std::vector<double>>& values, std::vector<char>& done);
     bool dropTrailing();
+    double leaveWorth(const std::string& leave, bool bagHasTiles) const;
     void rank();
 
     const Game& m_game;
     const LeaveValues& m_leaves;
+    /// What tiles held are worth once the bag is empty: each costs twice its points.
+    LeaveValues m_stuckLeaves;
     std::vector<std::unique_ptr<PositionCopy>>& m_copies;
     std::vector<Result> m_results;
     std::vector<double> m_sums;

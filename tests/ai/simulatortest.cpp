@@ -12,6 +12,7 @@
 #include "ai/positioncopy.h"
 #include "ai/simulator.h"
 #include "aitable.h"
+#include "base/letters.h"
 #include "bruteforcefinder.h"
 #include "engine/unseentiles.h"
 
@@ -95,28 +96,60 @@ TEST(Simulator, DealsExactlyTheUnseenTiles)
     EXPECT_GT(deals.size(), 15u);
 }
 
-// The opponent's rack comes from the unseen tiles alone: with only tiles that make no word
-// unseen, no reply scores, and every candidate is worth exactly its score and leave.
-TEST(Simulator, RepliesUseOnlyTheTilesThePlayerCannotSee)
+// The reply is the opponent's best (found here by the brute-force lister) from a rack dealt
+// from the unseen tiles alone, and what it gains counts against the player. While the bag has
+// tiles a move is worth its score plus its leave's value; once it is empty, its score less
+// twice the points of the tiles still held (the opponent's rack is then all that is unseen: it
+// may go out, keep a Z, or have no word to play, as with only Zs and Qs unseen).
+TEST(Simulator, RepliesAreTheBestByEquityFromTheTilesThePlayerCannotSee)
 {
     Position position("AEINST");
-    Simulator::Setup setup = position.setup(6, 2, 3);
-    setup.unseen.fill(0);
-    setup.unseen['Z' - 'A'] = 40;
-    setup.unseen['Q' - 'A'] = 10;
-    Simulator simulator(*position.table.game, leaveValues(*position.table.game), position.copies);
-    Simulator::Limits limits;
-    limits.rounds = 8;
-    EXPECT_EQ(simulator.run(setup, limits), 8);
-    for (const Simulator::Result& result : simulator.results())
-        EXPECT_NEAR(result.mean, position.equity(result.move), 1e-9) << moveKey(result.move);
-    // With the bag's tiles as they are, replies do score.
-    setup = position.setup(6, 2, 3);
-    double replies = 0;
-    for (int round = 0; round < 8; ++round)
-        replies +=
-            position.equity(setup.candidates[0]) - simulator.playOut(*position.copies[0], setup, 0, round);
-    EXPECT_GT(replies, 0.0);
+    glyph::Game& game = *position.table.game;
+    Simulator simulator(game, leaveValues(game), position.copies);
+    glyph::PositionCopy copy;
+    copy.take(game);
+    const std::set<std::string> words(kWords.begin(), kWords.end());
+    const std::string ownRack = position.table.rules->currentPlayer().rack;
+    auto worth = [&](const std::string& held, bool bagEmpty) {
+        return bagEmpty ? -2.0 * glyph::letters::stringValue(game.letterSet(), held)
+                        : leaveValues(game).value(held);
+    };
+    int replies = 0;
+    for (const std::string unseen : {"", "ZZZZZZZZZZQQQQQ", "AT", "ATE", "ATZ", "QZ"}) {
+        Simulator::Setup setup = position.setup(6, 2, 3);
+        const bool bagEmpty = !unseen.empty() && unseen.size() <= 3;
+        if (!unseen.empty())
+            setup.unseen.fill(0);
+        for (char letter : unseen)
+            ++setup.unseen[static_cast<std::size_t>(letter - 'A')];
+        const Move candidate = setup.candidates[0];
+        const double candidateValue = candidate.score + worth(game.keptLetters(ownRack, candidate), bagEmpty);
+        for (int round = 0; round < 8; ++round) {
+            const glyph::Board before = game.board();
+            game.layMove(candidate, game.board());
+            const std::string rack = Simulator::deal(setup, round).substr(0, 3);
+            // Whatever its value, a move that scores is played rather than a pass.
+            const Move* reply = nullptr;
+            double replyValue = 0;
+            const std::vector<Move> moves = glyph::test::bruteForceMoves(game, words, rack);
+            for (const Move& move : moves) {
+                const double value = move.score + worth(game.keptLetters(rack, move), bagEmpty);
+                if (move.score > 0 && (reply == nullptr || value > replyValue)) {
+                    reply = &move;
+                    replyValue = value;
+                }
+            }
+            double value = candidateValue;
+            if (reply != nullptr)
+                value -= replyValue;
+            else if (bagEmpty)
+                value -= worth(rack, true);
+            game.board() = before;
+            replies += reply != nullptr ? 1 : 0;
+            EXPECT_NEAR(simulator.playOut(copy, setup, 0, round), value, 1e-9) << unseen << " " << rack;
+        }
+    }
+    EXPECT_GT(replies, 8);
 }
 
 // A fixed number of rounds gives the same standing from the same seed on one thread or two,
