@@ -205,34 +205,30 @@ private slots:
         QCOMPARE(folder, home("Profiles"));
         {
             glyph::NewGameDialog dialog(*fixture.session, nullptr);
-            const auto items = [](const QComboBox& list) {
-                QStringList texts;
-                for (int i = 0; i < list.count(); ++i)
-                    texts << list.itemText(i);
-                return texts;
-            };
-            QCOMPARE(items(*child<QComboBox>(dialog, "set")), (QStringList{"Own.set", "Test.set"}));
-            QCOMPARE(items(*child<QComboBox>(dialog, "dictionary")), (QStringList{"Own.dic", "Test.dic"}));
-            QCOMPARE(items(*dialog.seatChoice(0)),
-                     (QStringList{"Close", "Human", "alpha.cpu", "beta.cpu", "gamma.cpu", "Mine.cpu"}));
+            QStringList items; // of the sets, the dictionaries, then a seat's choices
+            for (QComboBox* list : {child<QComboBox>(dialog, "set"), child<QComboBox>(dialog, "dictionary"),
+                                    dialog.seatChoice(0)})
+                for (int i = 0; i < list->count(); ++i)
+                    items << list->itemText(i);
+            QCOMPARE(items, (QStringList{"Own.set", "Test.set", "Own.dic", "Test.dic", "Close", "Human",
+                                         "alpha.cpu", "beta.cpu", "gamma.cpu", "Mine.cpu"}));
         }
 
         // Saved games and exports go to the user's Games folder, where Open then starts.
         fixture.start({{"Ann", ""}, {"Bob", ""}});
-        fixture.prompter.setSaveFileNameHandler([&](const QString& start, const QString&) {
+        const auto chooser = [&](const QString& start, const QString&) {
             folder = start;
-            return start + "/First";
-        });
+            return start + "/First.tc";
+        };
+        fixture.prompter.setSaveFileNameHandler(chooser);
+        fixture.prompter.setOpenFileNameHandler(chooser);
         QVERIFY(fixture.session->save());
         QCOMPARE(folder, home("Games"));
         QVERIFY(QFileInfo::exists(home("Games/First.tc")));
         fixture.window->moves2TXTClicked();
         QCOMPARE(folder, home("Games"));
-        fixture.prompter.setOpenFileNameHandler([&](const QString& start, const QString&) {
-            folder = start;
-            return QString();
-        });
-        fixture.session->open();
+        folder.clear();
+        fixture.session->open(); // the game is not read (the user's Test.dic is no dictionary)
         QCOMPARE(folder, home("Games"));
     }
 
