@@ -213,16 +213,15 @@ private slots:
             Qt::DirectConnection);
         auto* stop = child<QPushButton>(dialog, "stop");
         QTRY_VERIFY_WITH_TIMEOUT(waiting.loadAcquire() == 1, 20000);
-        QVERIFY(runner->running());
-        QVERIFY(stop->isEnabled());
+        QVERIFY(runner->running() && stop->isEnabled());
         QTest::mouseClick(stop, Qt::LeftButton);
         pressed.release();
         QTRY_VERIFY(!runner->running());
         QCOMPARE(runner->turns().size(), std::size_t(1));
         QVERIFY(!stop->isEnabled());
         QCOMPARE(child<QProgressBar>(dialog, "progress")->value(), 1);
-        QVERIFY(child<QTableWidget>(dialog, "table")->item(0, 6) != nullptr);
-        QVERIFY(child<QTableWidget>(dialog, "table")->item(1, 6) == nullptr);
+        const QTableWidget& table = *child<QTableWidget>(dialog, "table");
+        QVERIFY(table.item(0, 6) != nullptr && table.item(1, 6) == nullptr); // the one turn analysed
     }
 
     void chartsHoldEachPlayersScoreAfterEachRoundAndTheGameOverTableTheRackPenalties()
