@@ -198,10 +198,6 @@ TEST_F(DictionaryFiles, BuildsMatchThePlainBuilderAndUnsortedListsAreRewritten)
         {"caf\xC3\xA9\r\ncar\r\nCat\nCAT\n", "", {"CAR", "CAT"}, 1},
         {"a\n" + b29 + "\n" + c30 + "\nhello world\n3D\n\n \t\nzoo\n", "", {"A", b29, "ZOO"}, 3},
         {"zulu\n  moon\t\nable", "able\n  moon\t\nzulu\n", {"ABLE", "MOON", "ZULU"}, 0},
-        {"zulu\n" + std::string(3000, '-') + "\nable\n",
-         "able\n" + std::string(3000, '-') + "\nzulu\n",
-         {"ABLE", "ZULU"},
-         1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.list.substr(0, 20));
@@ -215,8 +211,9 @@ TEST_F(DictionaryFiles, BuildsMatchThePlainBuilderAndUnsortedListsAreRewritten)
 
 TEST_F(DictionaryFiles, ReorderedListsKeepEveryLineInPlaceOrAmongTheWords)
 {
-    const Words others{"# my words",         "cat's", "ice-cream", "r\xC3\xA9sum\xC3\xA9",
-                       std::string(34, 'L'), "3D",    ""};
+    const Words others{
+        "# my words",           "cat's", "ice-cream", "r\xC3\xA9sum\xC3\xA9", std::string(34, 'L'),
+        std::string(3000, '-'), "3D",    ""};
     std::mt19937 random(11);
     for (unsigned seed = 20; seed < 24; ++seed) {
         SCOPED_TRACE(seed);

@@ -339,7 +339,7 @@ TEST_F(WordStudyTest, StudyListsRoundTripAndQuizzesMarkAnswersAsAPlainScanDoes)
     EXPECT_EQ(quiz.possible(), possible);
 }
 
-TEST_F(WordStudyTest, ACopySearchesAsTheOriginalAndAStopFlagEndsWalksAtOnce)
+TEST_F(WordStudyTest, ACopyHoldsTheOriginalsWordsAndAStopFlagEndsWalksAtOnce)
 {
     glyph::test::RecordingView otherView;
     glyph::Dictionary copy(otherView);
@@ -347,11 +347,7 @@ TEST_F(WordStudyTest, ACopySearchesAsTheOriginalAndAStopFlagEndsWalksAtOnce)
     EXPECT_NE(copy.generation(), 0u);
     EXPECT_EQ(copy.wordCount(), dictionary.wordCount());
     EXPECT_EQ(copy.fileName(), dictionary.fileName());
-    RackSearch onCopy(copy, letterSet);
-    for (int jokers = 0; jokers <= RackSearch::kMaxJokers; ++jokers) {
-        const std::string rack = someRack(jokers);
-        EXPECT_EQ(onCopy.fromRack(rack, "1000")->rows, rackSearch.fromRack(rack, "1000")->rows) << rack;
-    }
+    EXPECT_EQ(glyph::test::allWords(copy), words);
     // The copy stays whole when the original is emptied by a damaged file.
     folder.write("bad.dic", "Glyphmosaic");
     EXPECT_FALSE(dictionary.load(folder.file("bad.dic")));

@@ -141,13 +141,12 @@ TEST(GameClassic, BoardSizesFromOneToTwentyNineWithTheirEdges)
 
 TEST(GameClassic, StartDealsRacksSetsClocksAndTakesTheFirstSnapshot)
 {
-    RulesFixture idle;
-    EXPECT_FALSE(idle.rules->playMove(makeMove(true, 8, 7, "CAT", "", 12))) << "no game in progress";
-    EXPECT_FALSE(idle.rules->passOrExchange("", ""));
-    idle.rules->tickClock();
-    EXPECT_TRUE(idle.rules->history().empty() && idle.view.warnings.empty());
-
     RulesFixture fixture;
+    EXPECT_FALSE(fixture.rules->playMove(makeMove(true, 8, 7, "CAT", "", 12))) << "no game in progress";
+    EXPECT_FALSE(fixture.rules->passOrExchange("", ""));
+    fixture.rules->tickClock();
+    EXPECT_TRUE(fixture.rules->history().empty() && fixture.view.warnings.empty());
+
     fixture.start({"Ann", "Bob", "Cid"});
     EXPECT_TRUE(fixture.rules->inProgress());
     EXPECT_EQ(fixture.rules->currentPlayerIndex(), 0);

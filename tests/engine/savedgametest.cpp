@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <sys/stat.h>
 
 #include "engine/savedgame.h"
 #include "support/rulesfixture.h"
@@ -80,8 +79,6 @@ TEST(SavedGame, DamagedMissingOrIrregularFilesAreRefusedAndChangeNothing)
     const std::string bytes = saveFiveSnapshots(saved);
     const std::string setName = saved.dir.file("test.set");
     glyph::test::GameInProgress fixture;
-    ASSERT_EQ(::mkfifo(fixture.dir.file("fifo").c_str(), 0600), 0); // no writer: a read would block
-    std::filesystem::create_directory(fixture.dir.file("folder"));
     const std::string before = fixture.state();
 
     auto expectRefused = [&](const std::string& what, bool loaded, const std::string& warning) {
@@ -94,8 +91,8 @@ TEST(SavedGame, DamagedMissingOrIrregularFilesAreRefusedAndChangeNothing)
     auto expectCorrupted = [&](const std::string& what, const std::string& damaged) {
         expectRefused(what, fixture.rules->loadBytes(damaged, "bad.tc"), "Corrupted data in bad.tc file");
     };
-    for (const std::string& name : {fixture.dir.file("missing.tc"), fixture.dir.file("folder"),
-                                    fixture.dir.file("fifo"), std::string("/dev/zero")}) {
+    // A device stands for every irregular file (folders, fifos: the regular-file reader's tests).
+    for (const std::string& name : {fixture.dir.file("missing.tc"), std::string("/dev/zero")}) {
         expectRefused(name, fixture.rules->load(name), "Can't open " + name + " for reading");
         // The letter set it names: never a set with every letter worth nothing.
         std::string other = bytes;

@@ -9,7 +9,7 @@ using glyph::windowlimits::boundFontPoints;
 using glyph::windowlimits::fitToScreen;
 using glyph::windowlimits::Rectangle;
 
-TEST(WindowLimits, AStoredGeometryEndsWhollyOnTheScreenAndOneThatFitsStaysAsItIs)
+TEST(WindowLimits, AStoredGeometryEndsWhollyOnTheScreenAndStoredFontSizesStayReadable)
 {
     std::mt19937 random(28);
     const int extremes[] = {INT_MIN, -100000, -1, 0, 1, 300, 5000, INT_MAX};
@@ -40,10 +40,7 @@ TEST(WindowLimits, AStoredGeometryEndsWhollyOnTheScreenAndOneThatFitsStaysAsItIs
               (Rectangle{0, 0, 800, 600}));
     // A screen smaller than the minimum gets the whole screen.
     EXPECT_EQ(fitToScreen({5, 5, 900, 900}, {0, 0, 50, 40}, 100, 80), (Rectangle{0, 0, 50, 40}));
-}
-
-TEST(WindowLimits, FontSizesStayReadable)
-{
+    // Stored font sizes stay readable.
     EXPECT_EQ(boundFontPoints(INT_MAX), glyph::windowlimits::kMaxFontPoints);
     EXPECT_EQ(boundFontPoints(INT_MIN), glyph::windowlimits::kMinFontPoints);
     EXPECT_EQ(boundFontPoints(0), glyph::windowlimits::kMinFontPoints);
