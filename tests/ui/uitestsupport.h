@@ -76,10 +76,8 @@ inline QPoint squarePoint(const TableWidget& table, int line, int column)
 class WindowFixture
 {
 public:
-    /// Creates Sets/Test.set, Dictionaries/Test.dic and three (empty) profiles in a fresh
-    /// folder, makes it the working folder and builds the game and its session, then (unless
-    /// told not to) builds and shows the game's window. With `withUserFolder` the folder holds
-    /// the shipped data of an installed program and the user's files go to its "home".
+    /// The game and session on the made-up data in a fresh working folder, and (unless told not
+    /// to) the shown window; with `withUserFolder` the user's files go to the folder's "home".
     explicit WindowFixture(bool withWindow = true, bool withUserFolder = false)
     {
         for (const char* name : {"Sets", "Dictionaries", "Profiles", "Games", "Help"})
