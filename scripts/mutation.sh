@@ -155,10 +155,13 @@ ai/gameanalysis.cpp @@ summary.missedSevens += turn.missedSeven ? 1 : 0; @@ summ
 ai/gameanalysis.cpp @@ if (run.length < 2) @@ if (run.length < 1)
 ai/simulator.cpp @@ std::seed_seq sequence{setup.seed, static_cast<std::uint32_t>(round)}; @@ std::seed_seq sequence{setup.seed};
 ai/simulator.cpp @@ spread += seat == 0 ? move.score : -opponentWeight * move.score; @@ spread += move.score;
-ai/simulator.cpp @@ lastLeave = kept; @@ lastLeave = rack;
+ai/simulator.cpp @@ lastLeaves[static_cast<std::size_t>(seat)] = kept; @@ lastLeaves[static_cast<std::size_t>(seat)] = rack;
 ai/simulator.cpp @@ while (finished < batch && done[static_cast<std::size_t>(finished)]) @@ while (finished < batch)
 ai/simulator.cpp @@ result.rounds >= kMinimumRounds && @@ result.rounds > kMinimumRounds &&
 ai/simulator.cpp @@ return a.mean > b.mean; @@ return a.mean < b.mean;
+ai/simulator.cpp @@ spread += (seat == 0 ? 1.0 : -opponentWeight) * @@ spread += (seat == 0 ? 1.0 : 0.0) *
+ai/simulator.cpp @@ if (moved[seat] || !bagHasTiles) @@ if (moved[seat])
+ai/simulator.cpp @@ bestMove(rack, next < tiles.size() ? m_leaves : m_stuckLeaves) @@ bestMove(rack, m_leaves)
 ai/endgamesolver.cpp @@ return move.score + 2 * rackValue(m_racks[1 - side]); @@ return move.score + rackValue(m_racks[1 - side]);
 ai/endgamesolver.cpp @@ (entry.bound == Bound::Lower && entry.value >= beta) @@ (entry.bound == Bound::Lower && entry.value <= beta)
 ai/endgamesolver.cpp @@ search(depth - 1, move.score - beta, move.score - alpha, 1 - side, 0, complete, nullptr) @@ search(depth - 1, -beta, -alpha, 1 - side, 0, complete, nullptr)
