@@ -66,7 +66,7 @@ class GameDialogsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void topMovesListsEveryMoveAndOnlyPlaceKeepsOneAndTheMoveListGoesBackToATurn()
+    void topMovesListsEveryMoveAndOnlyPlaceKeepsOneAndTheMoveListGoesBackToATurnToPlayFrom()
     {
         WindowFixture fixture;
         fixture.start({{"Ann", ""}, {"Bob", ""}});
@@ -121,6 +121,27 @@ private slots:
         }
         QCOMPARE(rules.historyPosition(), 3);
         QVERIFY(std::memcmp(&fixture.game->board(), &afterTurn3, sizeof afterTurn3) == 0);
+
+        // Playing there asks first. Cancel: nothing is played and the later turns stay.
+        fixture.messages.clear();
+        const int current = rules.currentPlayerIndex();
+        const Move best = glyph::moveGenerator(*fixture.game).generate(rules.currentPlayer().rack);
+        QVERIFY(!best.isPass());
+        fixture.game->showMoveInRackSlots(best);
+        fixture.answer = 1;
+        fixture.session->move();
+        fixture.session->passOrExchange("", rules.currentPlayer().rack);
+        const QString asked = "Playing here removes the 2 later moves of this game.";
+        QCOMPARE(fixture.messages, (std::vector<QString>{asked, asked}));
+        QVERIFY(rules.history().size() == 6 && rules.historyPosition() == 3 &&
+                rules.currentPlayerIndex() == current);
+        // OK: the move is played there and becomes the last turn; playing on asks no more.
+        fixture.answer = 0;
+        fixture.session->move();
+        QVERIFY(rules.history().size() == 5 && rules.historyPosition() == 4);
+        fixture.session->passOrExchange("", rules.currentPlayer().rack);
+        QCOMPARE(fixture.messages.size(), std::size_t(3));
+        QCOMPARE(rules.history().size(), std::size_t(6));
     }
 
     void newGameAndPreferencesDialogsSetUpTheGame()
