@@ -45,10 +45,11 @@ std::string slotLetters(const glyph::Game& game)
     return letters;
 }
 
-/// What is laid this turn, square by square: "8,7=C" (a joker as "j?").
-std::map<std::pair<int, int>, std::string> laid(const glyph::Game& game)
+/// What is laid this turn, square by square: (8,7) "C", a joker as "j?".
+using Laid = std::map<std::pair<int, int>, std::string>;
+Laid laid(const glyph::Game& game)
 {
-    std::map<std::pair<int, int>, std::string> squares;
+    Laid squares;
     for (int i = 0; i < game.rackSlotCount(); ++i) {
         const glyph::RackSlot& slot = game.rackSlots()[i];
         if (slot.placed)
@@ -408,8 +409,7 @@ private slots:
         QTest::keyClick(&table, Qt::Key_Right);
         QCOMPARE(std::pair(cursor.cursorRow(), cursor.cursorColumn()), std::pair(8, 7));
         QTest::keyClicks(&table, "cat");
-        QCOMPARE(laid(*fixture.game),
-                 (std::map<std::pair<int, int>, std::string>{{{8, 7}, "C"}, {{8, 8}, "A"}, {{8, 9}, "T"}}));
+        QCOMPARE(laid(*fixture.game), (Laid{{{8, 7}, "C"}, {{8, 8}, "A"}, {{8, 9}, "T"}}));
         QTest::keyClick(&table, Qt::Key_Backspace);
         QCOMPARE(laid(*fixture.game).size(), std::size_t(2));
         QTest::keyClicks(&table, "t");
@@ -429,8 +429,7 @@ private slots:
         QTest::keyClick(&table, '?');
         QVERIFY(table.jokerPending());
         QTest::keyClick(&table, Qt::Key_N);
-        QCOMPARE(laid(*fixture.game),
-                 (std::map<std::pair<int, int>, std::string>{{{7, 8}, "T?"}, {{9, 8}, "N?"}}));
+        QCOMPARE(laid(*fixture.game), (Laid{{{7, 8}, "T?"}, {{9, 8}, "N?"}}));
         QTest::keyClick(&table, Qt::Key_Space);
         QVERIFY(cursor.across());
         QTest::keyClick(&table, Qt::Key_Enter);

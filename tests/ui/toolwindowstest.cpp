@@ -117,6 +117,14 @@ public:
         waitForSearch(dialog);
     }
 
+    /// Opens a study list through the file chooser and waits for its rows.
+    void loadList(const QString& file)
+    {
+        chooseOpenFile(file);
+        child<QPushButton>(dialog, "loadList")->click();
+        waitForSearch(dialog);
+    }
+
     void clickHeader(Column column) const
     {
         QHeaderView* header = table().horizontalHeader();
@@ -494,9 +502,7 @@ private slots:
 
         // Another search, then the list back: the same words in the same order, with their hooks.
         study.find("simple", "a?");
-        study.chooseOpenFile("Games/study.txt");
-        child<QPushButton>(study.dialog, "loadList")->click();
-        waitForSearch(study.dialog);
+        study.loadList("Games/study.txt");
         QCOMPARE(study.column(Word), words);
         study.checkHooksAndRanks();
 
@@ -510,9 +516,7 @@ private slots:
 
         // A file that is not a list is said and leaves the table as it is.
         study.folder.write("Games/bad.txt", "CAT\nC4T\n");
-        study.chooseOpenFile("Games/bad.txt");
-        child<QPushButton>(study.dialog, "loadList")->click();
-        waitForSearch(study.dialog);
+        study.loadList("Games/bad.txt");
         QCOMPARE(study.messages, std::vector<QString>{"Invalid Games/bad.txt file"});
         QCOMPARE(study.table().rowCount(), static_cast<int>(words.size()));
 
@@ -520,9 +524,7 @@ private slots:
         // the anagrams typed are marked and scored: all but the first, a word that is none, and
         // one typed twice.
         study.folder.write("Games/quiz.txt", "tears\nRATES\n");
-        study.chooseOpenFile("Games/quiz.txt");
-        child<QPushButton>(study.dialog, "loadList")->click();
-        waitForSearch(study.dialog);
+        study.loadList("Games/quiz.txt");
         const auto answer = [&](QDialog& quiz) { // Qt Test's checks return nothing
             QCOMPARE(child<QLabel>(quiz, "question")->text(), QString("AERST"));
             QTest::keyClicks(child<QLineEdit>(quiz, "answer"), "zzz rates, stare, tares tears rates");
