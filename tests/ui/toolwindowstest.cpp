@@ -463,9 +463,9 @@ private slots:
         study.find("fromRack", "a???");
         QCOMPARE(study.table().rowCount(), 0);
 
-        // Header clicks sort the rows: numbers largest first, a second click smallest first;
-        // words alphabetical.
-        study.find("fromRack", "CRATES?");
+        // Header clicks sort the rows (the words ending in a vowel: scores of one and two digits,
+        // several lengths): numbers largest first, a second click smallest first; words alphabetical.
+        study.find("simple", "*/");
         QVERIFY(study.table().rowCount() > 20);
         const auto byNumber = [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); };
         study.clickHeader(Score);
