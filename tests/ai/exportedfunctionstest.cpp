@@ -3,12 +3,10 @@
 #include <string>
 
 #include "ai/aiplayers.h"
-#include "ai/exportedfunctions.h"
 #include "ai/luahost.h"
 #include "ai/movegenerator.h"
 #include "aitable.h"
 #include "bruteforcefinder.h"
-#include "engine/gamerules.h"
 
 using glyph::LuaHost;
 using glyph::Move;
@@ -50,8 +48,8 @@ protected:
 
 TEST_F(ExportedFunctions, DebugWritesEveryValueOnOneLineAndNoFunctionRaisesErrors)
 {
-    EXPECT_EQ(printed("Debug(1, nil, true, {})"), "1 nil true table");
-    EXPECT_EQ(printed("Debug('a b', 2.5, false, print)"), "a b 2.5 false function");
+    EXPECT_EQ(printed("Debug(1, nil, true, {}, 'a b', 2.5, false, print)"),
+              "1 nil true table a b 2.5 false function");
     EXPECT_EQ(printed("MoveAt('x') MoveAt({}) TableLetter('a', nil) FindMoveWithScore(0/0) SetSolution()"
                       " SetSolution(nil, nil, nil, nil, nil, nil) Debug(MoveAt(1e300))"),
               "");
@@ -90,10 +88,6 @@ TEST_F(ExportedFunctions, MoveAtAndFindMoveWithScoreReadTheListFromTheBestAndNot
     EXPECT_EQ(printed("local a = {MoveAt(1.9)} local b = {MoveAt(1)} Debug(a[5] == b[5] and a[2] == b[2])"),
               "true");
     EXPECT_EQ(printed("Debug(FindMoveWithScore(-1))"), "1 -1 -1 0  ");
-    const Move lower = moveGenerator(*table.game).findMoveWithScore(best.score - 1);
-    EXPECT_LT(lower.score, best.score);
-    EXPECT_EQ(printed("Debug(select(4, FindMoveWithScore(" + std::to_string(best.score - 1) + ")))"),
-              std::to_string(lower.score) + " " + lower.word + " " + lower.jokers);
     moveGenerator(*table.game).generate("QQ");
     EXPECT_EQ(printed("Debug(MovesNumber(), MoveAt(0))"), "1 1 -1 -1 0  ") << "only the pass record";
 }
@@ -133,7 +127,7 @@ TEST_F(ExportedFunctions, LetterPointsAddsUpTheValuesTheSetGivesTheLetters)
               std::string(set.entry('Q').value != 0 ? "true" : "false") + " 0 0 0");
 }
 
-TEST_F(ExportedFunctions, ExchangeLettersTakesOnlyRackLetters)
+TEST_F(ExportedFunctions, ExchangeLettersTakesOnlyRackLettersWhileTheBagHoldsSevenTiles)
 {
     EXPECT_EQ(
         printed("Debug(ExchangeLetters('AQ'), ExchangeLetters('AA'), ExchangeLetters(''), ExchangeLetters(5),"
@@ -145,4 +139,13 @@ TEST_F(ExportedFunctions, ExchangeLettersTakesOnlyRackLetters)
     EXPECT_TRUE(host().solution().isPass());
     ASSERT_TRUE(host().runText("SetSolution(MoveAt(0))"));
     EXPECT_TRUE(host().exchangeLetters().empty()) << "a move set later replaces the exchange";
+
+    // Played, the exchange gives the letters back and refills the rack.
+    ASSERT_TRUE(host().runText("ExchangeLetters('a?')"));
+    const int bagBefore = table.rules->bag().total();
+    EXPECT_TRUE(host().playSolution(host().solution()));
+    EXPECT_EQ(table.rules->bag().total(), bagBefore + 2 - 6);
+    while (table.rules->bag().total() > 6)
+        table.rules->bag().draw(table.rules->bag().total() - 6);
+    EXPECT_EQ(printed("Debug(ExchangeLetters(PlayerRack()))"), "false") << "six tiles in the bag";
 }

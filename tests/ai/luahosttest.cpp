@@ -11,7 +11,6 @@
 #include "ai/movegenerator.h"
 #include "aitable.h"
 #include "bruteforcefinder.h"
-#include "engine/gamerules.h"
 
 using glyph::LuaHost;
 using glyph::Move;
@@ -117,27 +116,6 @@ TEST_F(LuaHostTest, AProfileIsAPlainFileInTheProfileFolderReadAsARegularFile)
     EXPECT_TRUE(glyph::Player::isProfileName("..Greedy.cpu"));
 }
 
-TEST_F(LuaHostTest, AScriptExchangesOnlyWhileTheBagHoldsSevenTiles)
-{
-    table.start({makePlayer("Jo", table.writeProfile("Swap.cpu", "ExchangeLetters(PlayerRack())"), "ATE"),
-                 makePlayer("Kim", "Swap.cpu", "EEE")});
-    const int bagBefore = table.rules->bag().total();
-    const Move solution = host().computerTurn(player(0));
-    EXPECT_TRUE(solution.isPass());
-    EXPECT_EQ(host().exchangeLetters(), "ATE");
-    EXPECT_TRUE(host().playSolution(solution));
-    EXPECT_EQ(table.rules->currentPlayerIndex(), 1);
-    EXPECT_EQ(table.rules->passCount(), 0);
-    EXPECT_EQ(table.rules->bag().total(), bagBefore + 3 - 7);
-    EXPECT_EQ(std::string(player(0).rack).size(), 7u);
-
-    while (table.rules->bag().total() > 6)
-        table.rules->bag().draw(table.rules->bag().total() - 6);
-    table.rules->players()[1].setRack("ATE");
-    EXPECT_FALSE(host().computerTurn(player(1)).isPass());
-    EXPECT_EQ(host().exchangeLetters(), "") << "six tiles in the bag: no exchange";
-}
-
 TEST_F(LuaHostTest, ProfilesWrittenForLua50FindTheOldNames)
 {
     ASSERT_TRUE(host().runText(
@@ -173,8 +151,6 @@ protected:
         EXPECT_FALSE(host().runText(text)) << text;
         return table.view.scriptOutput.empty() ? std::string() : table.view.scriptOutput.back();
     }
-
-    bool exists(const std::string& name) { return std::filesystem::exists(table.dir.file(name)); }
 };
 
 } // namespace
@@ -185,18 +161,9 @@ TEST_F(HostileProfile, ReachesNoFileProgramOrProcess)
         host().runText("Debug(type(coroutine), type(table), type(io), type(os), type(string), type(math),"
                        " type(debug), type(require), type(package), type(utf8))"));
     EXPECT_EQ(table.view.scriptOutput.back(), "table table table table table table table nil nil nil");
-    // Absent first, so that a failing check never runs them.
     ASSERT_TRUE(host().runText("Debug(os.exit, os.execute, os.remove, os.rename, os.getenv, os.tmpname,"
                                " io.open, io.lines, io.popen, io.read, dofile, loadfile, require)"));
-    ASSERT_EQ(table.view.scriptOutput.back(), "nil nil nil nil nil nil nil nil nil nil nil nil nil");
-    const std::string victim = table.dir.write("victim.txt", "kept");
-    EXPECT_NE(refusal("os.exit(0)").find("os.exit"), std::string::npos);
-    refusal("io.open('" + table.dir.file("written.txt") + "', 'w'):write('x')");
-    refusal("os.execute('touch " + table.dir.file("executed.txt") + "')");
-    refusal("os.remove('" + victim + "')");
-    EXPECT_FALSE(exists("written.txt"));
-    EXPECT_FALSE(exists("executed.txt"));
-    EXPECT_TRUE(std::filesystem::exists(victim));
+    EXPECT_EQ(table.view.scriptOutput.back(), "nil nil nil nil nil nil nil nil nil nil nil nil nil");
     // Still there: the clock, the date and the traceback.
     ASSERT_TRUE(host().runText("Debug(type(os.time()), type(os.clock()), type(os.date('%Y')),"
                                " type(debug.traceback()), debug.sethook, debug.getupvalue)"));
@@ -290,20 +257,6 @@ TEST_F(HostileProfile, IsStoppedAtTheMemoryLimitAndTheTurnPlaysTheSolutionSoFar)
     EXPECT_NE(table.view.scriptOutput.back().find("it used more than 32 MB"), std::string::npos);
 }
 
-TEST_F(HostileProfile, AHugeScoreDoesNotOverflowThePlayersTotal)
-{
-    const std::string inflate =
-        "local m = {MoveAt(0)} SetSolution(m[1], m[2], m[3], math.maxinteger, m[5], m[6])";
-    table.start({makePlayer("Max", table.writeProfile("Inflate.cpu", inflate), "ATE"),
-                 makePlayer("Min", table.writeProfile("Inflate.cpu", inflate), "ATE")});
-    for (int turn = 0; turn < 4; ++turn)
-        ASSERT_TRUE(host().playSolution(host().computerTurn(table.rules->currentPlayer())));
-    for (int seat = 0; seat < 2; ++seat) {
-        EXPECT_GT(player(seat).score, 0);
-        EXPECT_LE(player(seat).score, 4 * 1000000);
-    }
-}
-
 TEST_F(HostileProfile, CannotOverflowTheCStack)
 {
     host().setRunTimeLimit(std::chrono::milliseconds(20000));
@@ -339,50 +292,28 @@ TEST_F(HostileProfile, CannotOverflowTheCStack)
 
 TEST_F(HostileProfile, CannotFloodTheOutput)
 {
-    host().setRunTimeLimit(std::chrono::milliseconds(20000));
-    host().setMemoryLimit(std::size_t{32} << 20);
-    // One long line is cut into lines of 4,096 bytes; the whole output counts against the
-    // memory limit, so a flood stops there.
-    ASSERT_TRUE(host().runText("Debug(string.rep('x', 10000), 1)"));
-    EXPECT_EQ(table.view.scriptOutput.size(), 3u);
-    EXPECT_EQ(table.view.scriptOutput.back(), std::string(10000 - 2 * 4096, 'x') + " 1");
-    const std::string flood = refusal("local s = string.rep('x', 2^20) for i = 1, 8000 do Debug(s, s) end");
-    EXPECT_NE(flood.find("it used more than 32 MB"), std::string::npos) << flood.substr(0, 100);
+    // The attack profile: 8,000 values of 1 MB in one Debug call took 15 s against a 10 s limit.
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_FALSE(host().runFile(GLYPH_SOURCE_DIR "/tests/attacks/DebugFlood.cpu"));
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
     std::size_t bytes = 0;
     for (const std::string& line : table.view.scriptOutput) {
         EXPECT_LE(line.size(), 4096u);
         bytes += line.size();
     }
-    EXPECT_LE(bytes, std::size_t{33} << 20);
-    const std::string raised = refusal("error(string.rep('y', 2^20))");
-    EXPECT_LE(raised.size(), 4096u + 7);
-    // The next run prints again.
-    ASSERT_TRUE(host().runText("print('fine')"));
-    EXPECT_EQ(table.view.scriptOutput.back(), "fine");
-}
+    EXPECT_LE(bytes, LuaHost::kMaxOutputBytes + 200);
 
-TEST_F(HostileProfile, AFloodOfOutputEndsWithinTheTimeLimitAndIsCut)
-{
-    // The attack profile: 8,000 values of 1 MB in one Debug call took 15 s against a 10 s limit.
-    host().setRunTimeLimit(std::chrono::milliseconds(300));
-    const auto started = std::chrono::steady_clock::now();
-    table.view.scriptOutput.clear();
-    EXPECT_FALSE(host().runFile(GLYPH_SOURCE_DIR "/tests/attacks/DebugFlood.cpu"));
-    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
-    const auto total = [&] {
-        std::size_t bytes = 0;
-        for (const std::string& line : table.view.scriptOutput)
-            bytes += line.size();
-        return bytes;
-    };
-    EXPECT_LE(total(), LuaHost::kMaxOutputBytes + 200);
-    // A run that prints 40 MB in lines gets the first 16 MB, then one line that says so.
+    // One long line is cut into lines of 4,096 bytes.
     host().setRunTimeLimit(std::chrono::milliseconds(20000));
+    table.view.scriptOutput.clear();
+    ASSERT_TRUE(host().runText("Debug(string.rep('x', 10000), 1)"));
+    EXPECT_EQ(table.view.scriptOutput.size(), 3u);
+    EXPECT_EQ(table.view.scriptOutput.back(), std::string(10000 - 2 * 4096, 'x') + " 1");
+    // A run that prints 40 MB in lines gets exactly the first 16 MB, then one line that says so.
     table.view.scriptOutput.clear();
     ASSERT_TRUE(
         host().runText("local s = string.rep('z', 999) for i = 1, 40000 do print(s) end Debug('end')"));
     EXPECT_EQ(table.view.scriptOutput.back().rfind("(output cut", 0), 0u) << table.view.scriptOutput.back();
-    // What came through is exactly the first 16 MB of what was printed.
     std::string passed;
     for (std::size_t line = 0; line + 1 < table.view.scriptOutput.size(); ++line)
         passed += (line > 0 ? "\n" : "") + table.view.scriptOutput[line];
@@ -391,7 +322,12 @@ TEST_F(HostileProfile, AFloodOfOutputEndsWithinTheTimeLimitAndIsCut)
         printed += std::string(999, 'z') + '\n';
     printed.resize(LuaHost::kMaxOutputBytes);
     EXPECT_TRUE(passed == printed) << passed.size() << " bytes came through";
-    // The limit is per run.
+    // The output counts against the memory limit, so a flood stops there.
+    host().setMemoryLimit(std::size_t{32} << 20);
+    const std::string flood = refusal("local s = string.rep('x', 2^20) for i = 1, 8000 do Debug(s, s) end");
+    EXPECT_NE(flood.find("it used more than 32 MB"), std::string::npos) << flood.substr(0, 100);
+    EXPECT_LE(refusal("error(string.rep('y', 2^20))").size(), 4096u + 7);
+    // The limits are per run.
     ASSERT_TRUE(host().runText("print('fine')"));
     EXPECT_EQ(table.view.scriptOutput.back(), "fine");
 }
@@ -401,12 +337,9 @@ TEST_F(HostileProfile, CannotMakeTheCollectorSlowForEveryone)
     EXPECT_NE(refusal("setmetatable({}, {__mode = 'k'})").find("__mode"), std::string::npos);
     EXPECT_NE(refusal("collectgarbage('stop')").find("invalid option"), std::string::npos);
     EXPECT_NE(refusal("collectgarbage('incremental', 0, 1000)").find("invalid option"), std::string::npos);
-    // Weak keys added to a metatable after the fact, holding a chain of entries in which each
-    // value leads to the next key: one collection of such a chain ran for minutes inside C
-    // (the bounds on the time below catch that, with room for a slow, busy machine),
-    // in the same turn (the collector runs as the script allocates) and in every later one.
-    // The run's own limit is generous: building the chain under a sanitizer on a busy machine
-    // once took longer than a second, and the refusal must come from the guard, not the clock.
+    // Weak keys added to a metatable later, holding a chain in which each value leads to the
+    // next key: one collection of it ran for minutes inside C, in that turn and every later one.
+    // The run's limit is generous, so that the refusal comes from the guard, not the clock.
     host().setRunTimeLimit(std::chrono::milliseconds(30000));
     const std::string chain = "local mt = {} bomb = setmetatable({}, mt) local key = {} anchor = key\n"
                               "for i = 1, 30000 do local next = {} bomb[key] = {next} key = next end\n";
