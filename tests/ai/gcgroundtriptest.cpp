@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
 #include <random>
 #include <sstream>
@@ -120,6 +121,25 @@ void checkRoundTrip(Game& game, Game& into, const std::string& what, bool withEx
     EXPECT_EQ(glyph::GcgWriter(into).write(*into.rules()), text) << what;
 }
 
+/// The record of a two-player game as some programs end it: without the rack penalty lines, the
+/// player who went out given twice the tiles left (and so another total).
+std::string withDoubledEnding(const std::string& text)
+{
+    std::istringstream lines(text);
+    std::string result;
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream fields(line);
+        const std::vector<std::string> words{std::istream_iterator<std::string>(fields), {}};
+        if (line[0] == '>' && words.size() == 5 && words[2][0] == '(')
+            continue;
+        if (line[0] == '>' && words.size() == 4 && words[1][0] == '(')
+            line =
+                words[0] + " " + words[1] + " +" + std::to_string(2 * std::stoi(words[2].substr(1))) + " 999";
+        result += line + "\n";
+    }
+    return result;
+}
+
 } // namespace
 
 TEST(GcgRoundTrip, HoldsOnRandomGamesOfTwoToFourPlayersOnEveryBoardSize)
@@ -128,6 +148,7 @@ TEST(GcgRoundTrip, HoldsOnRandomGamesOfTwoToFourPlayersOnEveryBoardSize)
     std::mt19937 random(2023);
     glyph::random::seed(2023);
     int games = 0;
+    int doubledEndings = 0;
     for (int size : {15, 21, 29})
         for (int players = 2; players <= 4; ++players) {
             EnglishGame played(dir, size);
@@ -143,67 +164,27 @@ TEST(GcgRoundTrip, HoldsOnRandomGamesOfTwoToFourPlayersOnEveryBoardSize)
             EXPECT_EQ(played.view.gameOverDialogs, 1);
             EXPECT_EQ(imported.view.gameOverDialogs, 0);
             ++games;
+            if (players > 2)
+                continue;
+            // Such an ending is read, and only the ending is reported as differing from the rules.
+            EnglishGame other(dir, size);
+            glyph::GcgImporter importer(*other.game);
+            const std::string text =
+                withDoubledEnding(glyph::GcgWriter(*played.game).write(*played.game->rules()));
+            ASSERT_TRUE(importer.importText(text)) << importer.error() << "\n" << text;
+            for (const std::string& report : importer.reports()) {
+                doubledEndings += report.find(" points for the racks left, the rules ") != std::string::npos;
+                EXPECT_TRUE(report.find(" ends on ") != std::string::npos ||
+                            report.find(" points for the racks left, the rules ") != std::string::npos)
+                    << report;
+            }
         }
     EXPECT_EQ(games, 9);
+    EXPECT_GT(doubledEndings, 0);
     // A game still going on says so, and comes back still going on.
     EnglishGame going(dir, 15);
     EnglishGame imported(dir, 15);
     playRandomGame(*going.game, 2, random, 6);
     checkRoundTrip(*going.game, *imported.game, "a game going on", true, false);
     EXPECT_FALSE(imported.game->rules()->isGameOver());
-}
-
-TEST(GcgRoundTrip, RecordsWrittenAsOtherProgramsWriteThemKeepEveryMovesScore)
-{
-    // Sorted racks, passes without a rack, exchanges by count, CR LF, no encoding line, and
-    // the two-player ending that gives the one who went out twice the tiles left: only the
-    // ending may differ from the rules here, never a move.
-    glyph::test::TempDir dir;
-    std::mt19937 random(77);
-    glyph::random::seed(77);
-    int moves = 0;
-    for (int game = 0; game < 6; ++game) {
-        EnglishGame played(dir, 15);
-        EnglishGame imported(dir, 15);
-        playRandomGame(*played.game, 2, random);
-        std::istringstream lines(glyph::GcgWriter(*played.game).write(*played.game->rules()));
-        std::string restyled;
-        std::vector<std::string> ending;
-        for (std::string line; std::getline(lines, line);) {
-            if (line.rfind("#character-encoding", 0) == 0)
-                continue;
-            std::istringstream fields(line);
-            std::vector<std::string> words;
-            for (std::string word; fields >> word;)
-                words.push_back(word);
-            if (line[0] == '>' && words.size() == 5 && words[2][0] == '(')
-                continue; // the rack penalty lines go
-            if (line[0] == '>' && words.size() == 4 && words[1][0] == '(') {
-                ending = words;
-                continue;
-            }
-            if (line[0] == '>' && words.size() >= 5) {
-                std::sort(words[1].begin(), words[1].end());
-                moves += words.size() == 6;
-                if (words[2] == "-")
-                    words.erase(words.begin() + 1);
-                else if (words[2][0] == '-')
-                    words[2] = "-" + std::to_string(words[2].size() - 1);
-            }
-            for (std::size_t i = 0; i < words.size(); ++i)
-                restyled += (i ? " " : "") + words[i];
-            restyled += "\r\n";
-        }
-        if (!ending.empty())
-            restyled += ending[0] + " " + ending[1] + " +" +
-                        std::to_string(2 * std::stoi(ending[2].substr(1))) + " 999\r\n";
-        glyph::GcgImporter importer(*imported.game);
-        ASSERT_TRUE(importer.importText(restyled)) << importer.error() << "\n" << restyled;
-        for (const std::string& report : importer.reports())
-            EXPECT_TRUE(report.find(" ends on ") != std::string::npos ||
-                        report.find(" points for the racks left, the rules ") != std::string::npos)
-                << report << "\n"
-                << restyled;
-    }
-    EXPECT_GT(moves, 60);
 }
