@@ -12,37 +12,26 @@
 
 #include "ai/movegenerator.h"
 #include "base/random.h"
-#include "engine/game.h"
-#include "engine/gameclassic.h"
 #include "engine/gcgimporter.h"
 #include "engine/gcgwriter.h"
-#include "preferences/preferences.h"
-#include "support/recordingview.h"
-#include "support/tempdir.h"
+#include "support/rulesfixture.h"
 
 namespace
 {
 
 using glyph::Game;
-using glyph::HistoryEntry;
-using glyph::Move;
 
 /// A game on the shipped English set and dictionary, on a board of the given size.
-struct EnglishGame {
-    EnglishGame(const glyph::test::TempDir& dir, int size) : preferences(dir.file("Preferences.ini"), &view)
-    {
-        preferences.setString("GameSetKey", GLYPH_DIST_DIR "/Sets/English.set");
-        preferences.setString("GameDictionaryKey", GLYPH_DIST_DIR "/Dictionaries/English.dic");
-        preferences.setInteger("TableRowsKey", size);
-        preferences.setInteger("TableColumnsKey", size);
-        game = std::make_unique<Game>(preferences, view);
-        game->setRules(std::make_unique<glyph::GameClassic>(*game));
-    }
-
-    glyph::test::RecordingView view;
-    glyph::Preferences preferences;
-    std::unique_ptr<Game> game;
-};
+std::unique_ptr<glyph::test::RulesFixture> englishGame(int size)
+{
+    auto fixture = std::make_unique<glyph::test::RulesFixture>();
+    fixture->preferences->setString("GameSetKey", GLYPH_DIST_DIR "/Sets/English.set");
+    fixture->preferences->setString("GameDictionaryKey", GLYPH_DIST_DIR "/Dictionaries/English.dic");
+    fixture->preferences->setInteger("TableRowsKey", size);
+    fixture->preferences->setInteger("TableColumnsKey", size);
+    EXPECT_TRUE(fixture->game->loadSettings());
+    return fixture;
+}
 
 /// Plays a game for at most `turns` turns, to its end by default: mostly the best move,
 /// sometimes another listed move, a pass or an exchange of random letters.
@@ -78,7 +67,7 @@ void playRandomGame(Game& game, int players, std::mt19937& random, int turns = 5
 
 /// What a snapshot holds that a record carries, as text (the bag by its counts: records do
 /// not say in which order the tiles lie in the bag; clocks and profiles are not recorded).
-std::string snapshotText(const HistoryEntry& entry, bool withExchanged)
+std::string snapshotText(const glyph::HistoryEntry& entry, bool withExchanged)
 {
     std::string text = std::to_string(entry.round) + " " + std::to_string(entry.currentPlayer) + " " +
                        std::to_string(entry.passCount) + " move " + std::to_string(entry.move.horiz) + " " +
@@ -101,9 +90,8 @@ std::string snapshotText(const HistoryEntry& entry, bool withExchanged)
 }
 
 /// Exports the game, imports the text into `into`, checks the history and the text again.
-/// A game read from a saved game does not know the letters of its exchanges (its record
-/// names those the racks show), so they are compared only when `withExchanged`. Only the record
-/// of an unfinished game says it is incomplete.
+/// A saved game does not know the letters of its exchanges: they are compared only when
+/// `withExchanged`. Only the record of an unfinished game says it is incomplete.
 void checkRoundTrip(Game& game, Game& into, const std::string& what, bool withExchanged, bool finished = true)
 {
     const std::string text = glyph::GcgWriter(game).write(*game.rules());
@@ -144,33 +132,30 @@ std::string withDoubledEnding(const std::string& text)
 
 TEST(GcgRoundTrip, HoldsOnRandomGamesOfTwoToFourPlayersOnEveryBoardSize)
 {
-    glyph::test::TempDir dir;
     std::mt19937 random(2023);
     glyph::random::seed(2023);
-    int games = 0;
     int doubledEndings = 0;
     for (int size : {15, 21, 29})
         for (int players = 2; players <= 4; ++players) {
-            EnglishGame played(dir, size);
-            EnglishGame imported(dir, size);
-            playRandomGame(*played.game, players, random);
+            const auto played = englishGame(size);
+            const auto imported = englishGame(size);
+            playRandomGame(*played->game, players, random);
             const std::string what = std::to_string(players) + " players on " + std::to_string(size);
-            checkRoundTrip(*played.game, *imported.game, what, true);
+            checkRoundTrip(*played->game, *imported->game, what, true);
             // The same game saved and loaded, where the exchanged letters are not stored.
-            ASSERT_TRUE(played.game->rules()->save(dir.file("game.tc")));
-            EnglishGame loaded(dir, size);
-            ASSERT_TRUE(loaded.game->rules()->load(dir.file("game.tc")));
-            checkRoundTrip(*loaded.game, *imported.game, what + " from a saved game", false);
-            EXPECT_EQ(played.view.gameOverDialogs, 1);
-            EXPECT_EQ(imported.view.gameOverDialogs, 0);
-            ++games;
+            ASSERT_TRUE(played->game->rules()->save(played->dir.file("game.tc")));
+            const auto loaded = englishGame(size);
+            ASSERT_TRUE(loaded->game->rules()->load(played->dir.file("game.tc")));
+            checkRoundTrip(*loaded->game, *imported->game, what + " from a saved game", false);
+            EXPECT_EQ(played->view.gameOverDialogs, 1);
+            EXPECT_EQ(imported->view.gameOverDialogs, 0);
             if (players > 2)
                 continue;
             // Such an ending is read, and only the ending is reported as differing from the rules.
-            EnglishGame other(dir, size);
-            glyph::GcgImporter importer(*other.game);
+            const auto other = englishGame(size);
+            glyph::GcgImporter importer(*other->game);
             const std::string text =
-                withDoubledEnding(glyph::GcgWriter(*played.game).write(*played.game->rules()));
+                withDoubledEnding(glyph::GcgWriter(*played->game).write(*played->game->rules()));
             ASSERT_TRUE(importer.importText(text)) << importer.error() << "\n" << text;
             for (const std::string& report : importer.reports()) {
                 doubledEndings += report.find(" points for the racks left, the rules ") != std::string::npos;
@@ -179,12 +164,11 @@ TEST(GcgRoundTrip, HoldsOnRandomGamesOfTwoToFourPlayersOnEveryBoardSize)
                     << report;
             }
         }
-    EXPECT_EQ(games, 9);
     EXPECT_GT(doubledEndings, 0);
     // A game still going on says so, and comes back still going on.
-    EnglishGame going(dir, 15);
-    EnglishGame imported(dir, 15);
-    playRandomGame(*going.game, 2, random, 6);
-    checkRoundTrip(*going.game, *imported.game, "a game going on", true, false);
-    EXPECT_FALSE(imported.game->rules()->isGameOver());
+    const auto going = englishGame(15);
+    const auto imported = englishGame(15);
+    playRandomGame(*going->game, 2, random, 6);
+    checkRoundTrip(*going->game, *imported->game, "a game going on", true, false);
+    EXPECT_FALSE(imported->game->rules()->isGameOver());
 }
