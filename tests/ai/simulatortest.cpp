@@ -17,7 +17,6 @@
 
 using glyph::Move;
 using glyph::Simulator;
-using glyph::test::AiTable;
 using glyph::test::moveKey;
 
 namespace
@@ -43,15 +42,13 @@ struct Position {
     {
         glyph::Game& game = *table.game;
         const std::string rack = table.rules->currentPlayer().rack;
-        Simulator::Setup result;
-        result.candidates =
-            Simulator::bestByEquity(moveGenerator(game).moves(), game, leaveValues(game), rack, count);
-        result.rack = rack;
-        result.opponentRacks = {3};
-        result.unseen = glyph::unseentiles::counts(*table.rules, 0);
-        result.plies = plies;
-        result.seed = seed;
-        return result;
+        return {.candidates = Simulator::bestByEquity(moveGenerator(game).moves(), game, leaveValues(game),
+                                                      rack, count),
+                .rack = rack,
+                .opponentRacks = {3},
+                .unseen = glyph::unseentiles::counts(*table.rules, 0),
+                .plies = plies,
+                .seed = seed};
     }
     double equity(const Move& move)
     {
@@ -73,7 +70,7 @@ struct Position {
     }
     Simulator simulator() { return Simulator(*table.game, leaveValues(*table.game), copies); }
 
-    AiTable table;
+    glyph::test::AiTable table;
     std::vector<std::unique_ptr<glyph::PositionCopy>> copies;
 };
 
@@ -88,8 +85,7 @@ std::string standing(const std::vector<Simulator::Result>& results)
 
 } // namespace
 
-// Every round deals the tiles the player cannot see, each exactly once: no tile is invented
-// and none is lost, and different rounds deal them differently.
+// Each round deals the unseen tiles, each exactly once, and rounds deal them differently.
 TEST(Simulator, DealsExactlyTheUnseenTiles)
 {
     Position position("AEINST");
@@ -108,11 +104,9 @@ TEST(Simulator, DealsExactlyTheUnseenTiles)
     EXPECT_GT(deals.size(), 15u);
 }
 
-// The reply is the opponent's best (found here by the brute-force lister) from a rack dealt
-// from the unseen tiles alone, and what it gains counts against the player. While the bag has
-// tiles a move is worth its score plus its leave's value; once it is empty, its score less
-// twice the points of the tiles still held (the opponent's rack is then all that is unseen: it
-// may go out, keep a Z, or have no word to play, as with only Zs and Qs unseen).
+// The reply is the opponent's best (by the brute-force lister) from a rack of unseen tiles, and
+// counts against the player. A move is worth its score plus its leave's value, or with the bag
+// empty, less twice the points still held (the opponent may go out, keep a Z, or be stuck).
 TEST(Simulator, RepliesAreTheBestByEquityFromTheTilesThePlayerCannotSee)
 {
     Position position("AEINST");
@@ -164,8 +158,7 @@ TEST(Simulator, RepliesAreTheBestByEquityFromTheTilesThePlayerCannotSee)
     EXPECT_GT(replies, 8);
 }
 
-// A fixed number of rounds gives the same standing from the same seed on one thread or two,
-// run after run; another seed gives other values. The standing is by mean, best first.
+// The same seed gives the same standing on one thread or two; another seed, other values.
 TEST(Simulator, IsReproducibleForAGivenNumberOfRoundsAndSeed)
 {
     Position position("AEINSTE");
@@ -176,7 +169,6 @@ TEST(Simulator, IsReproducibleForAGivenNumberOfRoundsAndSeed)
     };
     const std::string once = play(11, 1);
     EXPECT_EQ(play(11, 2), once);
-    EXPECT_EQ(play(11, 1), once);
     EXPECT_NE(play(12, 2), once);
     // The average is that of the rounds one by one (too few rounds to drop any candidate).
     Simulator simulator = position.simulator();
