@@ -16,20 +16,11 @@
 using glyph::LeaveValues;
 using glyph::Move;
 using glyph::MoveGenerator;
-using glyph::test::AiTable;
 using glyph::test::moveKey;
 using glyph::test::randomLetters;
 
 namespace
 {
-
-std::string randomSquares(std::mt19937& random, int rows, int columns, int count)
-{
-    std::string text;
-    for (; count > 0; --count)
-        text += std::to_string(1 + random() % rows) + " " + std::to_string(1 + random() % columns) + " |";
-    return text;
-}
 
 // The keys of the moves of the full list with the best score plus value of the letters kept.
 std::set<std::string> bestOfList(const glyph::Game& game, const MoveGenerator& generator,
@@ -64,11 +55,16 @@ void expectBestMatchesTopOfList(int rows, int columns, int turns, unsigned seed)
         longWords.push_back(randomLetters(random, 7));
         words.insert(longWords.back());
     }
-    AiTable table(std::vector<std::string>(words.begin(), words.end()), rows, columns);
+    glyph::test::AiTable table(std::vector<std::string>(words.begin(), words.end()), rows, columns);
     for (const auto& [key, squaresPer] :
          {std::pair{"MultiWordsX2Key", 12}, std::pair{"MultiWordsX3Key", 20},
-          std::pair{"MultiLettersX2Key", 10}, std::pair{"MultiLettersX3Key", 15}})
-        table.preferences->setString(key, randomSquares(random, rows, columns, rows * columns / squaresPer));
+          std::pair{"MultiLettersX2Key", 10}, std::pair{"MultiLettersX3Key", 15}}) {
+        std::string squares;
+        for (int n = rows * columns / squaresPer; n > 0; --n)
+            squares +=
+                std::to_string(1 + random() % rows) + " " + std::to_string(1 + random() % columns) + " |";
+        table.preferences->setString(key, squares);
+    }
     table.preferences->setInteger("GameBonusKey", static_cast<int>(random() % 60));
     ASSERT_TRUE(table.game->loadSettings());
     // Tile values of either sign, a joker worth something now and then.

@@ -81,8 +81,7 @@ TEST(MoveGenerator, FirstMoveListsOnlyAcrossWordsOverTheCentreOnAnyBoardSize)
     expectSameMovesAsBruteForce(9, 1, 20, 14, true);
     expectSameMovesAsBruteForce(29, 29, 10, 15, true);
 
-    // Seven-letter words reach six squares left of the centre, and no further: both words at
-    // seven places.
+    // Seven-letter words reach six squares left of the centre, and no further.
     AiTable wide({"ABCDEFG", "BCDEFGA"});
     moveGenerator(*wide.game).generate("ABCDEFG");
     const std::vector<Move> expected = bruteForceMoves(*wide.game, {"ABCDEFG", "BCDEFGA"}, "ABCDEFG");
@@ -109,17 +108,16 @@ TEST(MoveGenerator, OrdersByScoreThenSearchOrderWithThePassBeforeTheZeroScores)
     table.put(7, 9, 'E');
     MoveGenerator& generator = moveGenerator(*table.game);
     generator.generate("T");
-    const auto indexOf = [&](bool horiz, int lin, int col, const std::string& word) {
-        for (int i = 0; i < generator.size(); ++i) {
-            const Move& move = *generator.moveAt(i);
-            if (move.horiz == (horiz ? 1 : 0) && move.lin == lin && move.col == col && move.word == word)
-                return i;
-        }
-        return -1;
+    const auto indexOf = [&](int horiz, const std::string& word) {
+        const auto& moves = generator.moves();
+        return static_cast<int>(
+            std::find_if(moves.begin(), moves.end(),
+                         [&](const Move& move) { return move.horiz == horiz && move.word == word; }) -
+            moves.begin());
     };
-    const int across = indexOf(true, 8, 8, "AT");
-    const int down = indexOf(false, 7, 9, "ET");
-    ASSERT_TRUE(across >= 0 && down >= 0);
+    const int across = indexOf(1, "AT");
+    const int down = indexOf(0, "ET");
+    ASSERT_TRUE(across < generator.size() && down < generator.size());
     EXPECT_LT(across, down);
     EXPECT_EQ(generator.moveAt(across)->score, generator.moveAt(down)->score);
     EXPECT_EQ(generator.moveAt(generator.size()), nullptr);
