@@ -14,7 +14,6 @@
 using glyph::LeaveTrainer;
 using glyph::LeaveValues;
 using glyph::test::AiTable;
-using glyph::test::makePlayer;
 
 namespace
 {
@@ -84,7 +83,7 @@ TEST(LeaveValues, SurviveTheirFileRefuseABadOneUnchangedAndBoundEveryLeaveOfARac
 TEST(LeaveValues, ProfilesReadTheFileBesideTheSetInUseOrTheHandWrittenValues)
 {
     AiTable table({"AT"});
-    table.start({makePlayer("Ann", "", "AT"), makePlayer("Bob", "", "EE")});
+    table.start({glyph::test::makePlayer("Ann", "", "AT"), glyph::test::makePlayer("Bob", "", "EE")});
     auto leaveValue = [&table](const std::string& letters) {
         table.view.scriptOutput.clear();
         EXPECT_TRUE(scriptHost(*table.game).runText("Debug(LeaveValue('" + letters + "'))"));
@@ -108,14 +107,13 @@ TEST(LeaveValues, ProfilesReadTheFileBesideTheSetInUseOrTheHandWrittenValues)
 
 TEST(LeaveTrainer, FitsValuesThatPredictWhatTheSamplesBring)
 {
-    // Samples whose outcome is a known linear value of the leave plus a constant: the fit
-    // must give every leave that value (the constant belongs to the empty leave).
+    // Samples whose outcome (the next score, rounded as scores are, plus the next leave's value
+    // by the start values, all 0 here) is a known linear value of the leave plus a constant:
+    // the fit must give every leave that value (the constant goes to the empty leave's entry).
     AiTable table({"AT"});
     std::mt19937 random(9);
     LeaveValues truth = glyph::test::randomLeaveValues(random, table.game->letterSet(), 20.0);
-    truth.setBalanceValue(0, 0, 0.0); // where the fit puts the constant
-    // The outcome is the next score (rounded, as scores are) plus the next leave's value by
-    // the start values, all 0 here.
+    truth.setBalanceValue(0, 0, 0.0);
     std::vector<LeaveTrainer::Sample> samples;
     for (int n = 0; n < 20000; ++n) {
         LeaveTrainer::Sample sample{};
