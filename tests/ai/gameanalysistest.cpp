@@ -10,6 +10,7 @@
 #include "aitable.h"
 #include "base/random.h"
 #include "engine/gcgimporter.h"
+#include "support/rulesfixture.h"
 
 using glyph::GameAnalysis;
 using glyph::test::RulesFixture;
