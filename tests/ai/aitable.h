@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ai/aiplayers.h"
+#include "ai/leavevalues.h"
 #include "ai/luahost.h"
 #include "engine/player.h"
 #include "support/rulesfixture.h"
@@ -67,6 +68,24 @@ inline std::string randomLetters(std::mt19937& random, int n, const char* letter
         text +=
             jokerOneIn != 0 && random() % jokerOneIn == 0 ? '[' : letters[random() % std::strlen(letters)];
     return text;
+}
+
+/// Leave values on the set's vowels with every value drawn from [-range, range].
+inline LeaveValues randomLeaveValues(std::mt19937& random, const LetterSet& set, double range)
+{
+    LeaveValues leaves = LeaveValues::handWritten(set);
+    std::uniform_real_distribution<double> value(-range, range);
+    for (int code = 0; code < kLetterCount; ++code) {
+        leaves.setTileValue(code, value(random));
+        leaves.setDuplicateValue(code, value(random));
+    }
+    for (int vowels = 0; vowels <= LeaveValues::kMaxBalance; ++vowels)
+        for (int consonants = 0; consonants <= LeaveValues::kMaxBalance; ++consonants)
+            leaves.setBalanceValue(vowels, consonants, value(random));
+    for (int first = 0; first < kLetterCount; ++first)
+        for (int second = first + 1; second < kLetterCount; ++second)
+            leaves.setPairValue(first, second, value(random));
+    return leaves;
 }
 
 } // namespace glyph::test

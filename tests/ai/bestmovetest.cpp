@@ -16,58 +16,28 @@
 using glyph::LeaveValues;
 using glyph::Move;
 using glyph::MoveGenerator;
-using glyph::test::AiTable;
 using glyph::test::moveKey;
 using glyph::test::randomLetters;
 
 namespace
 {
 
-std::string randomSquares(std::mt19937& random, int rows, int columns, int count)
+// The keys of the moves of the full list with the best score plus value of the letters kept.
+std::set<std::string> bestOfList(const glyph::Game& game, const MoveGenerator& generator,
+                                 const std::string& rack, const LeaveValues& leaves, double& best)
 {
-    std::string text;
-    for (; count > 0; --count)
-        text += std::to_string(1 + random() % rows) + " " + std::to_string(1 + random() % columns) + " |";
-    return text;
-}
-
-LeaveValues randomLeaves(std::mt19937& random, const glyph::LetterSet& set)
-{
-    LeaveValues leaves = LeaveValues::handWritten(set);
-    std::uniform_real_distribution<double> value(-12.0, 12.0);
-    for (int code = 0; code < glyph::kLetterCount; ++code) {
-        leaves.setTileValue(code, value(random));
-        leaves.setDuplicateValue(code, value(random));
-    }
-    for (int vowels = 0; vowels <= LeaveValues::kMaxBalance; ++vowels)
-        for (int consonants = 0; consonants <= LeaveValues::kMaxBalance; ++consonants)
-            leaves.setBalanceValue(vowels, consonants, value(random));
-    for (int first = 0; first < glyph::kLetterCount; ++first)
-        for (int second = first + 1; second < glyph::kLetterCount; ++second)
-            leaves.setPairValue(first, second, value(random));
-    return leaves;
-}
-
-// The best of the full list by score plus the value of the letters each move keeps.
-double bestEquityOfList(const glyph::Game& game, const MoveGenerator& generator, const std::string& rack,
-                        const LeaveValues& leaves, std::set<std::string>& bestKeys)
-{
-    double best = 0;
-    bool found = false;
-    std::vector<std::pair<double, std::string>> scored;
-    for (const Move& move : generator.moves()) {
-        if (move.isPass() || move.score <= 0)
-            continue;
-        const double equity = move.score + leaves.value(game.keptLetters(rack, move));
-        scored.emplace_back(equity, moveKey(move));
-        if (!found || equity > best)
-            best = equity;
-        found = true;
-    }
-    for (const auto& [equity, key] : scored)
-        if (std::fabs(equity - best) < 1e-9)
-            bestKeys.insert(key);
-    return best;
+    const auto equity = [&](const Move& move) {
+        return move.score + leaves.value(game.keptLetters(rack, move));
+    };
+    best = -1e300;
+    for (const Move& move : generator.moves())
+        if (move.score > 0)
+            best = std::max(best, equity(move));
+    std::set<std::string> keys;
+    for (const Move& move : generator.moves())
+        if (move.score > 0 && std::fabs(equity(move) - best) < 1e-9)
+            keys.insert(moveKey(move));
+    return keys;
 }
 
 // Positions built by playing: each turn lays the best move (or takes a few tiles back), so
@@ -85,15 +55,16 @@ void expectBestMatchesTopOfList(int rows, int columns, int turns, unsigned seed)
         longWords.push_back(randomLetters(random, 7));
         words.insert(longWords.back());
     }
-    AiTable table(std::vector<std::string>(words.begin(), words.end()), rows, columns);
-    table.preferences->setString("MultiWordsX2Key",
-                                 randomSquares(random, rows, columns, rows * columns / 12));
-    table.preferences->setString("MultiWordsX3Key",
-                                 randomSquares(random, rows, columns, rows * columns / 20));
-    table.preferences->setString("MultiLettersX2Key",
-                                 randomSquares(random, rows, columns, rows * columns / 10));
-    table.preferences->setString("MultiLettersX3Key",
-                                 randomSquares(random, rows, columns, rows * columns / 15));
+    glyph::test::AiTable table(std::vector<std::string>(words.begin(), words.end()), rows, columns);
+    for (const auto& [key, squaresPer] :
+         {std::pair{"MultiWordsX2Key", 12}, std::pair{"MultiWordsX3Key", 20},
+          std::pair{"MultiLettersX2Key", 10}, std::pair{"MultiLettersX3Key", 15}}) {
+        std::string squares;
+        for (int n = rows * columns / squaresPer; n > 0; --n)
+            squares +=
+                std::to_string(1 + random() % rows) + " " + std::to_string(1 + random() % columns) + " |";
+        table.preferences->setString(key, squares);
+    }
     table.preferences->setInteger("GameBonusKey", static_cast<int>(random() % 60));
     ASSERT_TRUE(table.game->loadSettings());
     // Tile values of either sign, a joker worth something now and then.
@@ -110,7 +81,7 @@ void expectBestMatchesTopOfList(int rows, int columns, int turns, unsigned seed)
             if (random() % 2 == 0)
                 rack[0] = '[';
         }
-        const LeaveValues leaves = randomLeaves(random, game.letterSet());
+        const LeaveValues leaves = glyph::test::randomLeaveValues(random, game.letterSet(), 12.0);
         const std::string where = std::to_string(rows) + "x" + std::to_string(columns) + " turn " +
                                   std::to_string(turn) + " rack " + rack;
 
@@ -120,8 +91,8 @@ void expectBestMatchesTopOfList(int rows, int columns, int turns, unsigned seed)
         const Move top = generator.generate(rack);
         ASSERT_EQ(moveKey(byScore), moveKey(top)) << where;
 
-        std::set<std::string> bestKeys;
-        const double expected = bestEquityOfList(game, generator, rack, leaves, bestKeys);
+        double expected = 0;
+        const std::set<std::string> bestKeys = bestOfList(game, generator, rack, leaves, expected);
         if (bestKeys.empty()) {
             EXPECT_TRUE(byEquity.isPass()) << where;
         } else {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 
 #include "engine/game.h"
 
@@ -126,24 +127,19 @@ private:
         for (unsigned jokerMask = 0; jokerMask < choices; ++jokerMask) {
             std::array<int, 27> need{};
             std::string shown = word;
-            std::string jokers;
+            std::string jokers; // in the word's order, as the positions are
             for (std::size_t k = 0; k < newPositions.size(); ++k) {
-                const int i = newPositions[k];
+                const auto i = static_cast<std::size_t>(newPositions[k]);
                 if (jokerMask & (1u << k)) {
                     ++need[26];
-                    shown[static_cast<std::size_t>(i)] = '[';
+                    shown[i] = '[';
+                    jokers += word[i];
                 } else {
-                    ++need[static_cast<std::size_t>(word[static_cast<std::size_t>(i)] - 'A')];
+                    ++need[static_cast<std::size_t>(word[i] - 'A')];
                 }
             }
-            bool enough = true;
-            for (int k = 0; k < 27; ++k)
-                enough = enough && need[static_cast<std::size_t>(k)] <= m_rack[static_cast<std::size_t>(k)];
-            if (!enough)
+            if (!std::equal(need.begin(), need.end(), m_rack.begin(), std::less_equal<>()))
                 continue;
-            for (std::size_t i = 0; i < shown.size(); ++i)
-                if (shown[i] == '[')
-                    jokers += word[i];
             Move move;
             move.horiz = across ? 1 : 0;
             move.col = static_cast<std::int8_t>(columnOf(across, line, start));

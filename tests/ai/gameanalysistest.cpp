@@ -1,5 +1,3 @@
-// The analysis of a game's turns: the best moves against the moves played, missed seven-tile moves and words
-// not in the dictionary.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -9,6 +7,7 @@
 #include "ai/aiplayers.h"
 #include "ai/gameanalysis.h"
 #include "ai/luahost.h"
+#include "aitable.h"
 #include "base/random.h"
 #include "engine/gcgimporter.h"
 #include "support/rulesfixture.h"
@@ -99,20 +98,17 @@ TEST(GameAnalysis, MarksWordsNotInTheDictionaryAndStopsWhenAsked)
 
 TEST(GameAnalysis, TheBestMoveByScoreOrTheStrategistsMoveGivesNothingAway)
 {
-    // Ann plays the best score, Bob is the Strategist profile; neither gives anything away by
-    // its own measure (the analysis weighs leaves as the Strategist does, the empty bag
-    // included), and no turn does better than the best equity. Several games, so that the
-    // turns after the bag runs out are many.
+    // Ann plays the best score, Bob is the Strategist: neither gives anything away by its own
+    // measure (the analysis weighs leaves as the Strategist does, with the bag empty too), and
+    // no turn does better than the best equity.
     RulesFixture f;
     f.preferences->setString("GameDictionaryKey", GLYPH_DIST_DIR "/Dictionaries/English.dic");
     ASSERT_TRUE(f.game->loadSettings());
     glyph::attachAiPlayers(*f.game);
     glyph::LuaHost& host = glyph::scriptHost(*f.game);
     host.setProfileFolder(GLYPH_DIST_DIR "/Profiles/");
-    std::vector<glyph::Player> players(2);
-    players[0].setName("Ann");
-    players[1].setName("Bob");
-    players[1].setProfile("Strategist.cpu");
+    const std::vector<glyph::Player> players = {glyph::test::makePlayer("Ann", "", ""),
+                                                glyph::test::makePlayer("Bob", "Strategist.cpu", "")};
     glyph::MoveGenerator& generator = glyph::moveGenerator(*f.game);
     int plays = 0;
     int emptyBagPlays = 0;

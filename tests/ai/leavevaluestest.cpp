@@ -14,37 +14,14 @@
 using glyph::LeaveTrainer;
 using glyph::LeaveValues;
 using glyph::test::AiTable;
-using glyph::test::makePlayer;
 
 namespace
 {
 
-LeaveValues randomValues(std::mt19937& random, const glyph::LetterSet& set)
-{
-    LeaveValues values = LeaveValues::handWritten(set);
-    std::uniform_real_distribution<double> value(-20.0, 20.0);
-    for (int code = 0; code < glyph::kLetterCount; ++code) {
-        values.setTileValue(code, value(random));
-        values.setDuplicateValue(code, value(random));
-    }
-    for (int vowels = 0; vowels <= LeaveValues::kMaxBalance; ++vowels)
-        for (int consonants = 0; consonants <= LeaveValues::kMaxBalance; ++consonants)
-            values.setBalanceValue(vowels, consonants, vowels + consonants == 0 ? 0.0 : value(random));
-    // Pairs among the letters the random leaves use (A..H and the joker).
-    for (int first = 0; first < 8; ++first) {
-        values.setPairValue(first, glyph::kLetterCount - 1, value(random));
-        for (int second = first + 1; second < 8; ++second)
-            values.setPairValue(first, second, value(random));
-    }
-    return values;
-}
-
+// Leaves of the letters A..H and the joker.
 std::string randomLeave(std::mt19937& random, int size)
 {
-    std::string leave;
-    for (int k = 0; k < size; ++k)
-        leave += random() % 9 == 0 ? '[' : static_cast<char>('A' + random() % 8);
-    return leave;
+    return glyph::test::randomLetters(random, size, "ABCDEFGH", 9);
 }
 
 } // namespace
@@ -54,7 +31,7 @@ TEST(LeaveValues, SurviveTheirFileRefuseABadOneUnchangedAndBoundEveryLeaveOfARac
     AiTable table({"AT"});
     const glyph::LetterSet& set = table.game->letterSet();
     std::mt19937 random(5);
-    const LeaveValues values = randomValues(random, set);
+    const LeaveValues values = glyph::test::randomLeaveValues(random, set, 20.0);
     std::string error;
     ASSERT_TRUE(values.save(table.dir.file("a.leaves"), error)) << error;
     LeaveValues read = LeaveValues::handWritten(set);
@@ -106,7 +83,7 @@ TEST(LeaveValues, SurviveTheirFileRefuseABadOneUnchangedAndBoundEveryLeaveOfARac
 TEST(LeaveValues, ProfilesReadTheFileBesideTheSetInUseOrTheHandWrittenValues)
 {
     AiTable table({"AT"});
-    table.start({makePlayer("Ann", "", "AT"), makePlayer("Bob", "", "EE")});
+    table.start({glyph::test::makePlayer("Ann", "", "AT"), glyph::test::makePlayer("Bob", "", "EE")});
     auto leaveValue = [&table](const std::string& letters) {
         table.view.scriptOutput.clear();
         EXPECT_TRUE(scriptHost(*table.game).runText("Debug(LeaveValue('" + letters + "'))"));
@@ -130,28 +107,25 @@ TEST(LeaveValues, ProfilesReadTheFileBesideTheSetInUseOrTheHandWrittenValues)
 
 TEST(LeaveTrainer, FitsValuesThatPredictWhatTheSamplesBring)
 {
-    // Samples whose outcome is a known linear value of the leave plus a constant: the fit
-    // must give every leave that value (the constant belongs to the empty leave).
+    // Samples whose outcome (the next score, rounded as scores are, plus the next leave's value
+    // by the start values, all 0 here) is a known linear value of the leave plus a constant:
+    // the fit must give every leave that value (the constant goes to the empty leave's entry).
     AiTable table({"AT"});
     std::mt19937 random(9);
-    const LeaveValues truth = randomValues(random, table.game->letterSet());
+    LeaveValues truth = glyph::test::randomLeaveValues(random, table.game->letterSet(), 20.0);
+    truth.setBalanceValue(0, 0, 0.0);
     std::vector<LeaveTrainer::Sample> samples;
     for (int n = 0; n < 20000; ++n) {
         LeaveTrainer::Sample sample{};
         for (char letter : randomLeave(random, 1 + static_cast<int>(random() % 6)))
             ++sample.leave[static_cast<std::size_t>(letter - 'A')];
-        sample.nextScore = 0;
         for (char letter : randomLeave(random, static_cast<int>(random() % 3)))
             ++sample.nextLeave[static_cast<std::size_t>(letter - 'A')];
+        sample.nextScore = static_cast<int>(std::lround(truth.value(sample.leave) + 30.0));
         samples.push_back(sample);
     }
-    // The outcome is the next score (rounded, as scores are) plus the next leave's value by
-    // the start values, all 0 here.
-    LeaveValues start = LeaveValues::handWritten(table.game->letterSet());
-    for (LeaveTrainer::Sample& sample : samples)
-        sample.nextScore = static_cast<int>(std::lround(truth.value(sample.leave) + 30.0));
     LeaveValues fitted;
-    LeaveValues zero = start;
+    LeaveValues zero = LeaveValues::handWritten(table.game->letterSet());
     for (int code = 0; code < glyph::kLetterCount; ++code) {
         zero.setTileValue(code, 0);
         zero.setDuplicateValue(code, 0);
@@ -159,9 +133,6 @@ TEST(LeaveTrainer, FitsValuesThatPredictWhatTheSamplesBring)
     for (int vowels = 0; vowels <= LeaveValues::kMaxBalance; ++vowels)
         for (int consonants = 0; consonants <= LeaveValues::kMaxBalance; ++consonants)
             zero.setBalanceValue(vowels, consonants, 0);
-    for (int first = 0; first < glyph::kLetterCount; ++first)
-        for (int second = first + 1; second < glyph::kLetterCount; ++second)
-            ASSERT_EQ(zero.pairValue(first, second), 0.0);
     ASSERT_TRUE(LeaveTrainer::fit(samples, zero, fitted));
     for (int n = 0; n < 100; ++n) {
         const std::string leave = randomLeave(random, 1 + static_cast<int>(random() % 6));

@@ -11,14 +11,11 @@
 #include "ai/movegenerator.h"
 #include "aitable.h"
 #include "bruteforcefinder.h"
-#include "engine/gamerules.h"
 
 using glyph::LuaHost;
 using glyph::Move;
-using glyph::test::AiTable;
 using glyph::test::makePlayer;
 using glyph::test::moveKey;
-using glyph::test::putWord;
 
 namespace
 {
@@ -26,12 +23,12 @@ namespace
 class LuaHostTest : public ::testing::Test
 {
 protected:
-    LuaHostTest() { putWord(table.game->board(), true, 8, 7, "AT"); }
+    LuaHostTest() { glyph::test::putWord(table.game->board(), true, 8, 7, "AT"); }
 
     LuaHost& host() { return scriptHost(*table.game); }
     const glyph::Player& player(int index) { return table.rules->players()[static_cast<std::size_t>(index)]; }
 
-    AiTable table{{"AT", "TA", "TAT", "ATT", "TT", "EAT", "TEA", "ATE"}};
+    glyph::test::AiTable table{{"AT", "TA", "TAT", "ATT", "TT", "EAT", "TEA", "ATE"}};
 };
 
 } // namespace
@@ -65,7 +62,7 @@ TEST_F(LuaHostTest, AComputerTurnPlaysWhatTheProfileChoseAfterTheNotices)
                                                  "\n\n  Bob  PASED  \n\n\n"}));
     EXPECT_EQ(table.view.hiddenNotices, static_cast<int>(table.view.notices.size()));
     // A fast turn waits out the rest of 1.5 s; a pass shows its notice for 1.5 s.
-    ASSERT_GE(table.view.waits.size(), 2u);
+    ASSERT_GE(table.view.waits.size(), 3u);
     EXPECT_GT(table.view.waits[0], 1000);
     EXPECT_LE(table.view.waits[0], 1500);
     EXPECT_EQ(table.view.waits[2], 1500);
@@ -90,8 +87,7 @@ TEST_F(LuaHostTest, ScriptsShareTheirGlobalsAndReportOutputAndErrors)
     EXPECT_FALSE(host().runFile(table.dir.file("Nothing.cpu")));
     EXPECT_TRUE(host().runFile(table.dir.file(table.writeProfile("Fine.cpu", "fine = true"))));
 
-    // A new game starts from a fresh state: the globals are gone, the sandbox and the exported
-    // functions are as before.
+    // A new game starts afresh: the globals are gone, the sandbox and the functions are as before.
     host().restart();
     ASSERT_TRUE(host().runText("Debug(shared, fine, type(MoveAt), type(string.rep), type(dofile))"));
     EXPECT_EQ(table.view.scriptOutput.back(), "nil nil function function nil");
@@ -115,27 +111,6 @@ TEST_F(LuaHostTest, AProfileIsAPlainFileInTheProfileFolderReadAsARegularFile)
     EXPECT_FALSE(glyph::Player::isProfileName("a/b"));
     EXPECT_FALSE(glyph::Player::isProfileName("a\\b"));
     EXPECT_TRUE(glyph::Player::isProfileName("..Greedy.cpu"));
-}
-
-TEST_F(LuaHostTest, AScriptExchangesOnlyWhileTheBagHoldsSevenTiles)
-{
-    table.start({makePlayer("Jo", table.writeProfile("Swap.cpu", "ExchangeLetters(PlayerRack())"), "ATE"),
-                 makePlayer("Kim", "Swap.cpu", "EEE")});
-    const int bagBefore = table.rules->bag().total();
-    const Move solution = host().computerTurn(player(0));
-    EXPECT_TRUE(solution.isPass());
-    EXPECT_EQ(host().exchangeLetters(), "ATE");
-    EXPECT_TRUE(host().playSolution(solution));
-    EXPECT_EQ(table.rules->currentPlayerIndex(), 1);
-    EXPECT_EQ(table.rules->passCount(), 0);
-    EXPECT_EQ(table.rules->bag().total(), bagBefore + 3 - 7);
-    EXPECT_EQ(std::string(player(0).rack).size(), 7u);
-
-    while (table.rules->bag().total() > 6)
-        table.rules->bag().draw(table.rules->bag().total() - 6);
-    table.rules->players()[1].setRack("ATE");
-    EXPECT_FALSE(host().computerTurn(player(1)).isPass());
-    EXPECT_EQ(host().exchangeLetters(), "") << "six tiles in the bag: no exchange";
 }
 
 TEST_F(LuaHostTest, ProfilesWrittenForLua50FindTheOldNames)
@@ -166,15 +141,16 @@ class HostileProfile : public LuaHostTest
 protected:
     HostileProfile() { host().setRunTimeLimit(std::chrono::milliseconds(300)); }
 
-    // Runs the text, expecting it to be stopped or refused, and returns the error line.
-    std::string refusal(const std::string& text)
+    // Runs the text, expecting it to be stopped or refused with `reason` in the error line, and
+    // returns that line.
+    std::string expectRefused(const std::string& text, const std::string& reason = "")
     {
         table.view.scriptOutput.clear();
         EXPECT_FALSE(host().runText(text)) << text;
-        return table.view.scriptOutput.empty() ? std::string() : table.view.scriptOutput.back();
+        const std::string error = table.view.scriptOutput.empty() ? "" : table.view.scriptOutput.back();
+        EXPECT_NE(error.find(reason), std::string::npos) << text << "\n" << error.substr(0, 200);
+        return error;
     }
-
-    bool exists(const std::string& name) { return std::filesystem::exists(table.dir.file(name)); }
 };
 
 } // namespace
@@ -185,18 +161,9 @@ TEST_F(HostileProfile, ReachesNoFileProgramOrProcess)
         host().runText("Debug(type(coroutine), type(table), type(io), type(os), type(string), type(math),"
                        " type(debug), type(require), type(package), type(utf8))"));
     EXPECT_EQ(table.view.scriptOutput.back(), "table table table table table table table nil nil nil");
-    // Absent first, so that a failing check never runs them.
     ASSERT_TRUE(host().runText("Debug(os.exit, os.execute, os.remove, os.rename, os.getenv, os.tmpname,"
                                " io.open, io.lines, io.popen, io.read, dofile, loadfile, require)"));
-    ASSERT_EQ(table.view.scriptOutput.back(), "nil nil nil nil nil nil nil nil nil nil nil nil nil");
-    const std::string victim = table.dir.write("victim.txt", "kept");
-    EXPECT_NE(refusal("os.exit(0)").find("os.exit"), std::string::npos);
-    refusal("io.open('" + table.dir.file("written.txt") + "', 'w'):write('x')");
-    refusal("os.execute('touch " + table.dir.file("executed.txt") + "')");
-    refusal("os.remove('" + victim + "')");
-    EXPECT_FALSE(exists("written.txt"));
-    EXPECT_FALSE(exists("executed.txt"));
-    EXPECT_TRUE(std::filesystem::exists(victim));
+    EXPECT_EQ(table.view.scriptOutput.back(), "nil nil nil nil nil nil nil nil nil nil nil nil nil");
     // Still there: the clock, the date and the traceback.
     ASSERT_TRUE(host().runText("Debug(type(os.time()), type(os.clock()), type(os.date('%Y')),"
                                " type(debug.traceback()), debug.sethook, debug.getupvalue)"));
@@ -244,8 +211,7 @@ TEST_F(HostileProfile, CannotEscapeTheTimeLimit)
           huge + "table.insert(t, 1, 0)", huge + "table.remove(t, 1)", huge + "table.concat(t)",
           huge + "getmetatable(t).__len = function() return (1 << 31) - 2 end table.sort(t)",
           huge + "getmetatable(t).__len = function() return (1 << 31) - 2 end table.sort(t, rawequal)"})
-        EXPECT_NE(refusal(script).find("script stopped: it ran longer than 300 ms"), std::string::npos)
-            << script;
+        expectRefused(script, "script stopped: it ran longer than 300 ms");
     // Empty copies, which the library made one at a time in C, cost nothing.
     const auto started = std::chrono::steady_clock::now();
     ASSERT_TRUE(
@@ -255,10 +221,9 @@ TEST_F(HostileProfile, CannotEscapeTheTimeLimit)
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
     // A finalizer runs with hooks off, at any later moment: none may be set, not even by
     // adding __gc to a metatable already in use.
-    EXPECT_NE(refusal("setmetatable({}, {__gc = function() local t = os.clock()"
-                      " while os.clock() - t < 5 do end end})")
-                  .find("__gc"),
-              std::string::npos);
+    expectRefused(
+        "setmetatable({}, {__gc = function() local t = os.clock() while os.clock() - t < 5 do end end})",
+        "__gc");
     ASSERT_TRUE(host().runText("local mt = {} local t = setmetatable({}, mt)"
                                " mt.__gc = function() Debug('finalized') end t = nil collectgarbage()"));
     EXPECT_TRUE(host().runText("collectgarbage() Debug('done')"));
@@ -271,14 +236,14 @@ TEST_F(HostileProfile, IsStoppedAtTheMemoryLimitAndTheTurnPlaysTheSolutionSoFar)
     host().setRunTimeLimit(std::chrono::milliseconds(20000));
     host().setMemoryLimit(std::size_t{32} << 20);
     const std::size_t before = host().memoryUsed();
-    const std::string tables = refusal("local t = {} for i = 1, 1e9 do t[i] = {i} end");
+    const std::string tables = expectRefused("local t = {} for i = 1, 1e9 do t[i] = {i} end",
+                                             "script stopped: it used more than 32 MB");
     EXPECT_EQ(tables.rfind("Error: ", 0), 0u);
-    EXPECT_NE(tables.find("script stopped: it used more than 32 MB"), std::string::npos) << tables;
-    EXPECT_NE(refusal("local s = string.rep('x', 2^31)").find("it used more than 32 MB"), std::string::npos);
-    EXPECT_NE(refusal("local s = string.rep('x', 1e6) local t = {} while true do"
-                      " pcall(function() t[#t + 1] = s .. #t end) end")
-                  .find("it used more than 32 MB"),
-              std::string::npos);
+    expectRefused("local s = string.rep('x', 2^31)", "it used more than 32 MB");
+    expectRefused(
+        "local s = string.rep('x', 1e6) local t = {} while true do pcall(function() t[#t + 1] = s .. #t "
+        "end) end",
+        "it used more than 32 MB");
     // What the stopped scripts held is freed with them.
     ASSERT_TRUE(host().runText("collectgarbage()"));
     EXPECT_LT(host().memoryUsed(), before + (std::size_t{1} << 20));
@@ -288,20 +253,6 @@ TEST_F(HostileProfile, IsStoppedAtTheMemoryLimitAndTheTurnPlaysTheSolutionSoFar)
     const Move solution = host().computerTurn(player(0));
     EXPECT_EQ(moveKey(solution), moveKey(*moveGenerator(*table.game).moveAt(1)));
     EXPECT_NE(table.view.scriptOutput.back().find("it used more than 32 MB"), std::string::npos);
-}
-
-TEST_F(HostileProfile, AHugeScoreDoesNotOverflowThePlayersTotal)
-{
-    const std::string inflate =
-        "local m = {MoveAt(0)} SetSolution(m[1], m[2], m[3], math.maxinteger, m[5], m[6])";
-    table.start({makePlayer("Max", table.writeProfile("Inflate.cpu", inflate), "ATE"),
-                 makePlayer("Min", table.writeProfile("Inflate.cpu", inflate), "ATE")});
-    for (int turn = 0; turn < 4; ++turn)
-        ASSERT_TRUE(host().playSolution(host().computerTurn(table.rules->currentPlayer())));
-    for (int seat = 0; seat < 2; ++seat) {
-        EXPECT_GT(player(seat).score, 0);
-        EXPECT_LE(player(seat).score, 4 * 1000000);
-    }
 }
 
 TEST_F(HostileProfile, CannotOverflowTheCStack)
@@ -339,50 +290,28 @@ TEST_F(HostileProfile, CannotOverflowTheCStack)
 
 TEST_F(HostileProfile, CannotFloodTheOutput)
 {
-    host().setRunTimeLimit(std::chrono::milliseconds(20000));
-    host().setMemoryLimit(std::size_t{32} << 20);
-    // One long line is cut into lines of 4,096 bytes; the whole output counts against the
-    // memory limit, so a flood stops there.
-    ASSERT_TRUE(host().runText("Debug(string.rep('x', 10000), 1)"));
-    EXPECT_EQ(table.view.scriptOutput.size(), 3u);
-    EXPECT_EQ(table.view.scriptOutput.back(), std::string(10000 - 2 * 4096, 'x') + " 1");
-    const std::string flood = refusal("local s = string.rep('x', 2^20) for i = 1, 8000 do Debug(s, s) end");
-    EXPECT_NE(flood.find("it used more than 32 MB"), std::string::npos) << flood.substr(0, 100);
+    // The attack profile: 8,000 values of 1 MB in one Debug call took 15 s against a 10 s limit.
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_FALSE(host().runFile(GLYPH_SOURCE_DIR "/tests/attacks/DebugFlood.cpu"));
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
     std::size_t bytes = 0;
     for (const std::string& line : table.view.scriptOutput) {
         EXPECT_LE(line.size(), 4096u);
         bytes += line.size();
     }
-    EXPECT_LE(bytes, std::size_t{33} << 20);
-    const std::string raised = refusal("error(string.rep('y', 2^20))");
-    EXPECT_LE(raised.size(), 4096u + 7);
-    // The next run prints again.
-    ASSERT_TRUE(host().runText("print('fine')"));
-    EXPECT_EQ(table.view.scriptOutput.back(), "fine");
-}
+    EXPECT_LE(bytes, LuaHost::kMaxOutputBytes + 200);
 
-TEST_F(HostileProfile, AFloodOfOutputEndsWithinTheTimeLimitAndIsCut)
-{
-    // The attack profile: 8,000 values of 1 MB in one Debug call took 15 s against a 10 s limit.
-    host().setRunTimeLimit(std::chrono::milliseconds(300));
-    const auto started = std::chrono::steady_clock::now();
-    table.view.scriptOutput.clear();
-    EXPECT_FALSE(host().runFile(GLYPH_SOURCE_DIR "/tests/attacks/DebugFlood.cpu"));
-    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
-    const auto total = [&] {
-        std::size_t bytes = 0;
-        for (const std::string& line : table.view.scriptOutput)
-            bytes += line.size();
-        return bytes;
-    };
-    EXPECT_LE(total(), LuaHost::kMaxOutputBytes + 200);
-    // A run that prints 40 MB in lines gets the first 16 MB, then one line that says so.
+    // One long line is cut into lines of 4,096 bytes.
     host().setRunTimeLimit(std::chrono::milliseconds(20000));
+    table.view.scriptOutput.clear();
+    ASSERT_TRUE(host().runText("Debug(string.rep('x', 10000), 1)"));
+    EXPECT_EQ(table.view.scriptOutput.size(), 3u);
+    EXPECT_EQ(table.view.scriptOutput.back(), std::string(10000 - 2 * 4096, 'x') + " 1");
+    // A run that prints 40 MB in lines gets exactly the first 16 MB, then one line that says so.
     table.view.scriptOutput.clear();
     ASSERT_TRUE(
         host().runText("local s = string.rep('z', 999) for i = 1, 40000 do print(s) end Debug('end')"));
     EXPECT_EQ(table.view.scriptOutput.back().rfind("(output cut", 0), 0u) << table.view.scriptOutput.back();
-    // What came through is exactly the first 16 MB of what was printed.
     std::string passed;
     for (std::size_t line = 0; line + 1 < table.view.scriptOutput.size(); ++line)
         passed += (line > 0 ? "\n" : "") + table.view.scriptOutput[line];
@@ -391,22 +320,24 @@ TEST_F(HostileProfile, AFloodOfOutputEndsWithinTheTimeLimitAndIsCut)
         printed += std::string(999, 'z') + '\n';
     printed.resize(LuaHost::kMaxOutputBytes);
     EXPECT_TRUE(passed == printed) << passed.size() << " bytes came through";
-    // The limit is per run.
+    // The output counts against the memory limit, so a flood stops there.
+    host().setMemoryLimit(std::size_t{32} << 20);
+    expectRefused("local s = string.rep('x', 2^20) for i = 1, 8000 do Debug(s, s) end",
+                  "it used more than 32 MB");
+    EXPECT_LE(expectRefused("error(string.rep('y', 2^20))").size(), 4096u + 7);
+    // The limits are per run.
     ASSERT_TRUE(host().runText("print('fine')"));
     EXPECT_EQ(table.view.scriptOutput.back(), "fine");
 }
 
 TEST_F(HostileProfile, CannotMakeTheCollectorSlowForEveryone)
 {
-    EXPECT_NE(refusal("setmetatable({}, {__mode = 'k'})").find("__mode"), std::string::npos);
-    EXPECT_NE(refusal("collectgarbage('stop')").find("invalid option"), std::string::npos);
-    EXPECT_NE(refusal("collectgarbage('incremental', 0, 1000)").find("invalid option"), std::string::npos);
-    // Weak keys added to a metatable after the fact, holding a chain of entries in which each
-    // value leads to the next key: one collection of such a chain ran for minutes inside C
-    // (the bounds on the time below catch that, with room for a slow, busy machine),
-    // in the same turn (the collector runs as the script allocates) and in every later one.
-    // The run's own limit is generous: building the chain under a sanitizer on a busy machine
-    // once took longer than a second, and the refusal must come from the guard, not the clock.
+    expectRefused("setmetatable({}, {__mode = 'k'})", "__mode");
+    expectRefused("collectgarbage('stop')", "invalid option");
+    expectRefused("collectgarbage('incremental', 0, 1000)", "invalid option");
+    // Weak keys added to a metatable later, holding a chain in which each value leads to the
+    // next key: one collection of it ran for minutes inside C, in that turn and every later one.
+    // The run's limit is generous, so that the refusal comes from the guard, not the clock.
     host().setRunTimeLimit(std::chrono::milliseconds(30000));
     const std::string chain = "local mt = {} bomb = setmetatable({}, mt) local key = {} anchor = key\n"
                               "for i = 1, 30000 do local next = {} bomb[key] = {next} key = next end\n";
@@ -415,16 +346,15 @@ TEST_F(HostileProfile, CannotMakeTheCollectorSlowForEveryone)
                                     std::string("load('__mode = \"k\"', 'x', 't', mt)()"),
                                     std::string("getmetatable(mt).__newindex = rawset mt.__mode = 'k'")}) {
         const auto started = std::chrono::steady_clock::now();
-        const std::string refused = refusal(chain + late + churn);
+        const std::string refused = expectRefused(chain + late + churn);
         EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10)) << late;
         EXPECT_TRUE(refused.find("__mode") != std::string::npos ||
                     refused.find("index a boolean") != std::string::npos)
             << late << ": " << refused;
     }
     // The guard cannot be gone round: a metatable with a metatable of its own, or itself.
-    EXPECT_NE(refusal("local mt = setmetatable({}, {}) setmetatable({}, mt)").find("metatable of its own"),
-              std::string::npos);
-    EXPECT_NE(refusal("local t = {} setmetatable(t, t)").find("metatable of its own"), std::string::npos);
+    expectRefused("local mt = setmetatable({}, {}) setmetatable({}, mt)", "metatable of its own");
+    expectRefused("local t = {} setmetatable(t, t)", "metatable of its own");
     // Ordinary metatables keep working, fields added later included.
     ASSERT_TRUE(
         host().runText("local Class = {} Class.__index = Class local o = setmetatable({}, Class)"

@@ -16,8 +16,6 @@ using List = std::vector<std::string>;
 namespace
 {
 
-constexpr std::size_t kNoMatch = std::string_view::npos;
-
 Names identifiersOf(std::string_view text)
 {
     NameScanner scanner;
@@ -41,7 +39,7 @@ TEST(NameScanner, IdentifiersAreRunsOfLettersAndDigitsOutsideKeywordsFromTheLast
 
     NameScanner scanner;
     scanner.scan("alpha = beta");
-    EXPECT_EQ(scanner.matchToken("x", 0, 29), kNoMatch);
+    EXPECT_EQ(scanner.matchToken("x", 0, 29), std::string_view::npos);
     EXPECT_EQ(scanner.message(), "Parser: Unknow token 29");
     scanner.scan("gamma");
     EXPECT_EQ(scanner.identifiers(), Names{"gamma"});

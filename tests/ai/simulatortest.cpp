@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -18,7 +17,6 @@
 
 using glyph::Move;
 using glyph::Simulator;
-using glyph::test::AiTable;
 using glyph::test::moveKey;
 
 namespace
@@ -44,15 +42,14 @@ struct Position {
     {
         glyph::Game& game = *table.game;
         const std::string rack = table.rules->currentPlayer().rack;
-        Simulator::Setup result;
-        result.candidates =
-            Simulator::bestByEquity(moveGenerator(game).moves(), game, leaveValues(game), rack, count);
-        result.rack = rack;
-        result.opponentRacks = {3};
-        result.unseen = glyph::unseentiles::counts(*table.rules, 0);
-        result.plies = plies;
-        result.seed = seed;
-        return result;
+        return {.candidates = Simulator::bestByEquity(moveGenerator(game).moves(), game, leaveValues(game),
+                                                      rack, count),
+                .rack = rack,
+                .opponentRacks = {3},
+                .unseen = glyph::unseentiles::counts(*table.rules, 0),
+                .plies = plies,
+                .seed = seed,
+                .lead = {}};
     }
     double equity(const Move& move)
     {
@@ -60,8 +57,21 @@ struct Position {
         return move.score +
                leaveValues(game).value(game.keptLetters(table.rules->currentPlayer().rack, move));
     }
+    /// The best equity among the setup's candidates, and how many moves reach it.
+    double bestEquity(const Simulator::Setup& setup, int* leaders = nullptr)
+    {
+        double best = -1e9;
+        for (const Move& move : setup.candidates)
+            best = std::max(best, equity(move));
+        if (leaders != nullptr)
+            *leaders =
+                static_cast<int>(std::count_if(setup.candidates.begin(), setup.candidates.end(),
+                                               [&](const Move& move) { return equity(move) == best; }));
+        return best;
+    }
+    Simulator simulator() { return Simulator(*table.game, leaveValues(*table.game), copies); }
 
-    AiTable table;
+    glyph::test::AiTable table;
     std::vector<std::unique_ptr<glyph::PositionCopy>> copies;
 };
 
@@ -84,8 +94,7 @@ std::string standing(const std::vector<Simulator::Result>& results)
 
 } // namespace
 
-// Every round deals the tiles the player cannot see, each exactly once: no tile is invented
-// and none is lost, and different rounds deal them differently.
+// Each round deals the unseen tiles, each exactly once, and rounds deal them differently.
 TEST(Simulator, DealsExactlyTheUnseenTiles)
 {
     Position position("AEINST");
@@ -104,16 +113,14 @@ TEST(Simulator, DealsExactlyTheUnseenTiles)
     EXPECT_GT(deals.size(), 15u);
 }
 
-// The reply is the opponent's best (found here by the brute-force lister) from a rack dealt
-// from the unseen tiles alone, and what it gains counts against the player. While the bag has
-// tiles a move is worth its score plus its leave's value; once it is empty, its score less
-// twice the points of the tiles still held (the opponent's rack is then all that is unseen: it
-// may go out, keep a Z, or have no word to play, as with only Zs and Qs unseen).
+// The reply is the opponent's best (by the brute-force lister) from a rack of unseen tiles, and
+// counts against the player. A move is worth its score plus its leave's value, or with the bag
+// empty, less twice the points still held (the opponent may go out, keep a Z, or be stuck).
 TEST(Simulator, RepliesAreTheBestByEquityFromTheTilesThePlayerCannotSee)
 {
     Position position("AEINST");
     glyph::Game& game = *position.table.game;
-    Simulator simulator(game, leaveValues(game), position.copies);
+    Simulator simulator = position.simulator();
     glyph::PositionCopy copy;
     copy.take(game);
     const std::set<std::string> words(kWords.begin(), kWords.end());
@@ -207,28 +214,21 @@ TEST(Simulator, LeadIsOverTheBestOpponent)
     EXPECT_EQ(Simulator::leadOf(*table.rules, 2), -60);
 }
 
-// A fixed number of rounds gives the same standing from the same seed on one thread or two,
-// run after run; another seed gives other values. The standing is by mean, best first.
+// The same seed gives the same standing on one thread or two; another seed, other values.
 TEST(Simulator, IsReproducibleForAGivenNumberOfRoundsAndSeed)
 {
     Position position("AEINSTE");
-    glyph::Game& game = *position.table.game;
     auto play = [&](std::uint32_t seed, int threads) {
-        Simulator simulator(game, leaveValues(game), position.copies);
-        Simulator::Limits limits;
-        limits.rounds = 40;
-        limits.threads = threads;
-        const int rounds = simulator.run(position.setup(8, 2, seed), limits);
+        Simulator simulator = position.simulator();
+        const int rounds = simulator.run(position.setup(8, 2, seed), {.rounds = 40, .threads = threads});
         return std::to_string(rounds) + "\n" + standing(simulator.results());
     };
     const std::string once = play(11, 1);
     EXPECT_EQ(play(11, 2), once);
-    EXPECT_EQ(play(11, 1), once);
     EXPECT_NE(play(12, 2), once);
     // The average is that of the rounds one by one (too few rounds to drop any candidate).
-    Simulator simulator(game, leaveValues(game), position.copies);
-    Simulator::Limits limits;
-    limits.rounds = Simulator::kBatchRounds;
+    Simulator simulator = position.simulator();
+    const Simulator::Limits limits{.rounds = Simulator::kBatchRounds};
     const Simulator::Setup setup = position.setup(3, 3, 11);
     simulator.run(setup, limits);
     for (std::size_t k = 1; k < simulator.results().size(); ++k)
@@ -253,22 +253,15 @@ TEST(Simulator, DropsTheClearlyWorseAndStopsWhenOneIsLeft)
     Simulator::Setup setup = position.setup(8, 1, 5);
     // Worst first, so that only the ranking can put the best at the head.
     std::reverse(setup.candidates.begin(), setup.candidates.end());
-    Simulator simulator(*position.table.game, leaveValues(*position.table.game), position.copies);
-    Simulator::Limits limits;
-    limits.threads = 2;
-    limits.rounds = 64;
-    const int rounds = simulator.run(setup, limits);
+    Simulator simulator = position.simulator();
+    const int rounds = simulator.run(setup, {.rounds = 64, .threads = 2});
     const std::vector<Simulator::Result>& results = simulator.results();
     ASSERT_EQ(results.size(), 8u);
     EXPECT_FALSE(results[0].dropped);
-    double best = -1e9;
     int leaders = 0;
-    for (const Move& move : setup.candidates)
-        best = std::max(best, position.equity(move));
-    for (const Move& move : setup.candidates)
-        leaders += position.equity(move) == best ? 1 : 0;
+    const double best = position.bestEquity(setup, &leaders);
     // Equal leaders can never be told apart: then every round is played.
-    EXPECT_EQ(rounds, leaders == 1 ? Simulator::kMinimumRounds : limits.rounds);
+    EXPECT_EQ(rounds, leaders == 1 ? Simulator::kMinimumRounds : 64);
     EXPECT_NEAR(results[0].mean, best, 1e-9) << standing(results);
     EXPECT_NEAR(position.equity(results[0].move), best, 1e-9);
     for (std::size_t k = 1; k < results.size(); ++k)
@@ -282,14 +275,11 @@ TEST(Simulator, StopsAtTheDeadlineOrWhenAsked)
     const Simulator::Setup setup = position.setup(5, 2, 1);
     std::atomic<bool> stop{false};
     for (int way = 0; way < 2; ++way) {
-        Simulator simulator(*position.table.game, leaveValues(*position.table.game), position.copies);
-        Simulator::Limits limits;
-        if (way == 0)
-            limits.deadline = std::chrono::steady_clock::now();
+        Simulator simulator = position.simulator();
         stop = way == 1;
-        limits.stop = &stop;
-        limits.threads = 2;
-        EXPECT_EQ(simulator.run(setup, limits), 0);
+        const auto deadline =
+            way == 0 ? std::chrono::steady_clock::now() : std::chrono::steady_clock::time_point::max();
+        EXPECT_EQ(simulator.run(setup, {.deadline = deadline, .stop = &stop, .threads = 2}), 0);
         for (std::size_t k = 0; k < setup.candidates.size(); ++k)
             EXPECT_EQ(moveKey(simulator.results()[k].move), moveKey(setup.candidates[k]));
     }
@@ -306,10 +296,7 @@ TEST(Simulator, ProfilesSeeTheWinnerFirstAndCanBeInterrupted)
         "Look.cpu", "Debug(SimulateMoves(6, 1, 5000, 64)) SetSolution(MoveAt(0))");
     glyph::Player& player = position.table.rules->currentPlayer();
     player.setProfile(profile);
-    const Simulator::Setup setup = position.setup(6, 1, 0);
-    double best = -1e9;
-    for (const Move& move : setup.candidates)
-        best = std::max(best, position.equity(move));
+    const double best = position.bestEquity(position.setup(6, 1, 0));
     moveGenerator(game).generate(player.rack);
     std::vector<std::string> before;
     for (const Move& move : moveGenerator(game).moves())

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "engine/rackeditor.h"
 #include "support/rulesfixture.h"
 
 using glyph::Move;
 using glyph::RackEditor;
+using glyph::test::makeMove;
 using glyph::test::putWord;
 using glyph::test::RulesFixture;
 using Typed = RackEditor::Typed;
@@ -135,39 +137,32 @@ TEST(RackEditor, TypedLettersMakeTheMoveAcrossOrDownThroughTheTilesOnTheBoard)
 
 TEST(BuildHumanMove, ReadsTheWordThePlacedTilesMakeWithTheBoard)
 {
-    struct Word {
-        bool horiz;
-        int row, column;
-        const char* letters;
-    };
-    struct Placed {
-        char letter;
-        int row, column;
-        char jokerLetter;
-    };
-    struct Case {
+    using Placed = std::tuple<char, int, int, char>; // a rack letter laid on (row, column) as a joker letter
+    const struct {
         const char* rack;
-        std::vector<Word> board;
+        std::vector<Move> board; // words already on the board
         std::vector<Placed> placed;
         const char* expected; // the move's text, "" when the tiles make no move
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"CATSXYZ", {}, {{'T', 8, 9, 0}, {'C', 8, 7, 0}, {'A', 8, 8, 0}}, "(H7)CAT"},
-        {"S[XYZQQ", {{false, 6, 8, "CAT"}}, {{'[', 5, 8, 'O'}, {'S', 9, 8, 0}}, "(8E)oCATS"},
-        {"SXYZQQQ", {{true, 8, 7, "CAT"}, {false, 6, 10, "TO"}}, {{'S', 8, 10, 0}}, "(H7)CATS"},
-        {"SXYZQQQ", {{false, 7, 8, "TO"}}, {{'S', 9, 8, 0}}, "(8G)TOS"},
+        {"S[XYZQQ", {makeMove(false, 6, 8, "CAT")}, {{'[', 5, 8, 'O'}, {'S', 9, 8, 0}}, "(8E)oCATS"},
+        {"SXYZQQQ",
+         {makeMove(true, 8, 7, "CAT"), makeMove(false, 6, 10, "TO")},
+         {{'S', 8, 10, 0}},
+         "(H7)CATS"},
+        {"SXYZQQQ", {makeMove(false, 7, 8, "TO")}, {{'S', 9, 8, 0}}, "(8G)TOS"},
         {"CATSXYZ", {}, {}, ""},
         {"CATSXYZ", {}, {{'C', 8, 8, 0}, {'A', 9, 9, 0}}, ""},
         {"CATSXYZ", {}, {{'C', 8, 7, 0}, {'T', 8, 9, 0}}, ""},
         {"CATSXYZ", {}, {{'C', 8, 8, 0}}, ""},
-        {"CATSXYZ", {{true, 8, 7, "CAT"}}, {{'A', 2, 2, 0}, {'T', 2, 3, 0}}, ""},
+        {"CATSXYZ", {makeMove(true, 8, 7, "CAT")}, {{'A', 2, 2, 0}, {'T', 2, 3, 0}}, ""},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         Placing p(c.rack);
-        for (const Word& word : c.board)
-            putWord(p.game->board(), word.horiz, word.row, word.column, word.letters);
-        for (const Placed& tile : c.placed)
-            p.place(tile.letter, tile.row, tile.column, tile.jokerLetter);
+        for (const Move& word : c.board)
+            putWord(p.game->board(), word.horiz, word.lin, word.col, word.word);
+        for (const auto& [letter, row, column, jokerLetter] : c.placed)
+            p.place(letter, row, column, jokerLetter);
         Move move;
         const bool built = p.game->buildHumanMove(move);
         EXPECT_EQ(built ? p.game->moveText(move, p.game->board()) : "", c.expected) << c.rack;
@@ -186,7 +181,7 @@ TEST(MoveLetters, LayingKeepingAndCountingTakeOnlyTheNewTilesJokersAsJokers)
     RulesFixture fixture;
     glyph::Board& board = fixture.game->board();
     putWord(board, true, 8, 7, "C?AT");
-    const Move move = glyph::test::makeMove(true, 8, 6, "[CATS", "S");
+    const Move move = makeMove(true, 8, 6, "[CATS", "S");
     EXPECT_EQ(fixture.game->keptLetters("SA[S[T", move), "AS[T");
     // The move's text itself shows in the rules' warnings and the move list, checked there.
     int laid = -1;

@@ -45,10 +45,11 @@ std::string slotLetters(const glyph::Game& game)
     return letters;
 }
 
-/// What is laid this turn, square by square: "8,7=C" (a joker as "j?").
-std::map<std::pair<int, int>, std::string> laid(const glyph::Game& game)
+/// What is laid this turn, square by square: (8,7) "C", a joker as "j?".
+using Laid = std::map<std::pair<int, int>, std::string>;
+Laid laid(const glyph::Game& game)
 {
-    std::map<std::pair<int, int>, std::string> squares;
+    Laid squares;
     for (int i = 0; i < game.rackSlotCount(); ++i) {
         const glyph::RackSlot& slot = game.rackSlots()[i];
         if (slot.placed)
@@ -66,7 +67,7 @@ class GameDialogsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void topMovesListsEveryMoveAndOnlyPlaceKeepsOneAndTheMoveListGoesBackToATurn()
+    void topMovesListsEveryMoveAndOnlyPlaceKeepsOneAndTheMoveListGoesBackToATurnToPlayFrom()
     {
         WindowFixture fixture;
         fixture.start({{"Ann", ""}, {"Bob", ""}});
@@ -121,6 +122,27 @@ private slots:
         }
         QCOMPARE(rules.historyPosition(), 3);
         QVERIFY(std::memcmp(&fixture.game->board(), &afterTurn3, sizeof afterTurn3) == 0);
+
+        // Playing there asks first. Cancel: nothing is played and the later turns stay.
+        fixture.messages.clear();
+        const int current = rules.currentPlayerIndex();
+        const Move best = glyph::moveGenerator(*fixture.game).generate(rules.currentPlayer().rack);
+        QVERIFY(!best.isPass());
+        fixture.game->showMoveInRackSlots(best);
+        fixture.answer = 1;
+        fixture.session->move();
+        fixture.session->passOrExchange("", rules.currentPlayer().rack);
+        const QString asked = "Playing here removes the 2 later moves of this game.";
+        QCOMPARE(fixture.messages, (std::vector<QString>{asked, asked}));
+        QVERIFY(rules.history().size() == 6 && rules.historyPosition() == 3 &&
+                rules.currentPlayerIndex() == current);
+        // OK: the move is played there and becomes the last turn; playing on asks no more.
+        fixture.answer = 0;
+        fixture.session->move();
+        QVERIFY(rules.history().size() == 5 && rules.historyPosition() == 4);
+        fixture.session->passOrExchange("", rules.currentPlayer().rack);
+        QCOMPARE(fixture.messages.size(), std::size_t(3));
+        QCOMPARE(rules.history().size(), std::size_t(6));
     }
 
     void newGameAndPreferencesDialogsSetUpTheGame()
@@ -387,8 +409,7 @@ private slots:
         QTest::keyClick(&table, Qt::Key_Right);
         QCOMPARE(std::pair(cursor.cursorRow(), cursor.cursorColumn()), std::pair(8, 7));
         QTest::keyClicks(&table, "cat");
-        QCOMPARE(laid(*fixture.game),
-                 (std::map<std::pair<int, int>, std::string>{{{8, 7}, "C"}, {{8, 8}, "A"}, {{8, 9}, "T"}}));
+        QCOMPARE(laid(*fixture.game), (Laid{{{8, 7}, "C"}, {{8, 8}, "A"}, {{8, 9}, "T"}}));
         QTest::keyClick(&table, Qt::Key_Backspace);
         QCOMPARE(laid(*fixture.game).size(), std::size_t(2));
         QTest::keyClicks(&table, "t");
@@ -408,8 +429,7 @@ private slots:
         QTest::keyClick(&table, '?');
         QVERIFY(table.jokerPending());
         QTest::keyClick(&table, Qt::Key_N);
-        QCOMPARE(laid(*fixture.game),
-                 (std::map<std::pair<int, int>, std::string>{{{7, 8}, "T?"}, {{9, 8}, "N?"}}));
+        QCOMPARE(laid(*fixture.game), (Laid{{{7, 8}, "T?"}, {{9, 8}, "N?"}}));
         QTest::keyClick(&table, Qt::Key_Space);
         QVERIFY(cursor.across());
         QTest::keyClick(&table, Qt::Key_Enter);
