@@ -203,7 +203,7 @@ TEST(Simulator, WinChanceFollowsTheLeadAndTheTilesLeft)
 // Played for the win, a player's lead is over the best of the others, whoever is to move.
 TEST(Simulator, LeadIsOverTheBestOpponent)
 {
-    AiTable table(kWords);
+    glyph::test::AiTable table(kWords);
     table.start({glyph::test::makePlayer("One", "", "A"), glyph::test::makePlayer("Two", "", "E"),
                  glyph::test::makePlayer("Three", "", "I")});
     const int scores[] = {120, 150, 90};
