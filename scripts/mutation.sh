@@ -206,6 +206,7 @@ ui/board/exports.cpp @@ return writeBytes(fileName, text) && !text.empty(); @@ r
 ui/game/gameoverdialog.cpp @@         if (player.score == best)<NL> @@         if (player.score != best)<NL>
 ui/game/gameoverdialog.cpp @@ rack.empty() ? QString::asprintf("+%d", leftOver) : QString::asprintf("-%d", rackValue); @@ rack.empty() ? QString::asprintf("+%d", 0) : QString::asprintf("-%d", rackValue);
 ui/window/commandtable.cpp @@ "Ctrl+T", &W::topMovesClicked, A::Unlocked, @@ "Ctrl+T", &W::topMovesClicked, A::Always,
+engine/gcgimporter.cpp @@ found != std::string::npos &&<NL>                static_cast<int>(kept.size()) < static_cast<int>(rack.size()) - event.count) { @@ found != std::string::npos) {
 EOF
 )
 
