@@ -314,6 +314,8 @@ int simulateMoves(lua_State* state)
             rackOf(players[(static_cast<std::size_t>(current) + k) % players.size()]).size()));
     setup.unseen = unseentiles::counts(*rules, current);
     setup.seed = positionSeed(game, *rules);
+    if (lua_gettop(state) >= 5 && lua_toboolean(state, 5))
+        setup.lead = Simulator::leadOf(*rules, current);
     Simulator::Limits limits;
     limits.deadline = searchDeadline(host, std::clamp(wholeNumber(state, 3), 0, kMaxSearchMs));
     limits.stop = &host.interruptFlag();
@@ -372,8 +374,8 @@ const ExportedFunction kExportedFunctions[kExportedFunctionRows] = {
     {"ExchangeLetters", "str letters", "bool accepted", exchangeLetters},
     {"LeaveValue", "str letters", "num value", leaveValue},
     {"LetterPoints", "str letters", "int points", letterPoints},
-    {"SimulateMoves", "int candidates, int plies, int milliseconds, [int rounds]", "int rounds",
-     simulateMoves},
+    {"SimulateMoves", "int candidates, int plies, int milliseconds, [int rounds], [bool forWins]",
+     "int rounds", simulateMoves},
     {"SolveEndgame", "int milliseconds", "int spread, bool exact", solveEndgame},
 };
 

@@ -933,28 +933,51 @@ void MoveGenerator::computeLeaveCeilings()
     // Per number of tiles kept, the best value of any leave of that many of the rack's tiles
     // (every sub-rack is tried once: a rack holds a handful of tiles).
     m_leaveCeilings.fill(0.0);
+    m_leaveTableUsable = false;
     if (m_leaves == nullptr)
         return;
     m_leaveCeilings.fill(-1e300);
+    int leaves = 1;
+    for (int code = 0; code < kLetterCount; ++code) {
+        const int held = m_rackCounts[static_cast<std::size_t>(code)];
+        m_leaveStrides[static_cast<std::size_t>(code)] = held == 0 ? 0 : leaves;
+        leaves = std::min(leaves * (held + 1), kLeaveTableSize + 1);
+    }
+    m_leaveTableUsable = leaves <= kLeaveTableSize;
     LeaveCounts leave{};
-    collectLeaveCeilings(leave, 0, 0);
+    collectLeaveCeilings(leave, 0, 0, 0);
 }
 
-void MoveGenerator::collectLeaveCeilings(LeaveCounts& leave, int code, int tiles)
+void MoveGenerator::collectLeaveCeilings(LeaveCounts& leave, int code, int tiles, int index)
 {
     while (code < kLetterCount && m_rackCounts[static_cast<std::size_t>(code)] == 0)
         ++code;
     if (code == kLetterCount) {
+        const double value = m_leaves->value(leave);
+        if (m_leaveTableUsable)
+            m_leaveTable[static_cast<std::size_t>(index)] = value;
         double& ceiling = m_leaveCeilings[static_cast<std::size_t>(std::min(tiles, kBoardCells - 1))];
-        ceiling = std::max(ceiling, m_leaves->value(leave));
+        ceiling = std::max(ceiling, value);
         return;
     }
     const int held = m_rackCounts[static_cast<std::size_t>(code)];
+    const int stride = m_leaveStrides[static_cast<std::size_t>(code)];
     for (int k = 0; k <= held && tiles + k < kBoardCells; ++k) {
         leave[static_cast<std::size_t>(code)] = static_cast<std::uint8_t>(k);
-        collectLeaveCeilings(leave, code + 1, tiles + k);
+        collectLeaveCeilings(leave, code + 1, tiles + k, index + k * stride);
     }
     leave[static_cast<std::size_t>(code)] = 0;
+}
+
+double MoveGenerator::leaveValueHeld() const
+{
+    if (!m_leaveTableUsable)
+        return m_leaves->value(m_rackCounts);
+    int index = 0;
+    for (int code = 0; code < kLetterCount; ++code)
+        index +=
+            m_rackCounts[static_cast<std::size_t>(code)] * m_leaveStrides[static_cast<std::size_t>(code)];
+    return m_leaveTable[static_cast<std::size_t>(index)];
 }
 
 bool MoveGenerator::bingoFits(std::uint64_t boardHash)
@@ -1061,7 +1084,7 @@ void MoveGenerator::considerBest(int endPosition)
         return;
     double value = score;
     if (m_mode == Mode::BestEquity) {
-        value += m_leaves->value(m_rackCounts); // the tiles still in hand are the leave
+        value += leaveValueHeld(); // the tiles still in hand are the leave
     }
     if (m_haveBest && (value < m_bestValue || (value == m_bestValue && m_anchorIndex >= m_bestAnchor)))
         return;

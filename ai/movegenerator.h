@@ -107,7 +107,8 @@ private:
     int tileBound(std::uint32_t checks) const;
     void sortTileValues();
     void computeLeaveCeilings();
-    void collectLeaveCeilings(LeaveCounts& leave, int code, int tiles);
+    void collectLeaveCeilings(LeaveCounts& leave, int code, int tiles, int index);
+    double leaveValueHeld() const;
     bool bingoFits(std::uint64_t boardHash);
     void buildBingoWords();
     void collectBingoWords(std::uint32_t nodeIndex, int depth, std::uint64_t hash,
@@ -206,6 +207,14 @@ private:
     double m_bestValue = 0;
     // Per number of tiles kept, the best leave value of that many tiles of the rack.
     std::array<double, kBoardCells> m_leaveCeilings{};
+    // The value of every leave of the rack, computed with the ceilings and looked up for each
+    // move found: a leave's index counts each of the rack's letters in mixed radix (stride
+    // m_leaveStrides[code], 0 for letters not on the rack). Racks with too many different
+    // leaves for the table are valued one by one.
+    static constexpr int kLeaveTableSize = 256;
+    std::array<double, kLeaveTableSize> m_leaveTable{};
+    std::array<int, kLetterCount> m_leaveStrides{};
+    bool m_leaveTableUsable = false;
     // The window bounds of the anchors and the limits they set against the best
     // move so far: m_rightLimits[d] tiles at most from the anchor on after d tiles left of it,
     // and no left part deeper than m_depthLimit. Unlimited while listing.

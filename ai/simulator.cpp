@@ -10,6 +10,7 @@
 #include "ai/positioncopy.h"
 #include "base/letters.h"
 #include "engine/game.h"
+#include "engine/gamerules.h"
 
 namespace glyph
 {
@@ -20,6 +21,9 @@ namespace
 /// What each point of the tiles still held costs at the end: the holder loses it and the
 /// player who goes out gains it.
 constexpr double kStuckTileWeight = 2.0;
+/// How much the spread of the rest of a game varies, as a standard deviation per square root of
+/// the tiles still to be played: about 100 points over a whole game.
+constexpr double kSpreadDeviationPerTile = 10.0;
 
 /// Fills the rack to seven from the deal, from `next` on.
 void refill(std::string& rack, const std::string& tiles, std::size_t& next)
@@ -69,6 +73,38 @@ std::string Simulator::deal(const Setup& setup, int round)
 
 double Simulator::playOut(PositionCopy& copy, const Setup& setup, int candidate, int round) const
 {
+    int tilesLeft = 0;
+    const double spread = playSpread(copy, setup, candidate, round, tilesLeft);
+    if (!setup.lead)
+        return spread;
+    return kWinWorth * winChance(*setup.lead + spread, tilesLeft) + spread;
+}
+
+double Simulator::winChance(double lead, int tilesLeft)
+{
+    if (tilesLeft <= 0)
+        return lead > 0 ? 1.0 : lead < 0 ? 0.0 : 0.5;
+    const double deviation = kSpreadDeviationPerTile * std::sqrt(static_cast<double>(tilesLeft));
+    return 0.5 * std::erfc(-lead / (deviation * std::sqrt(2.0)));
+}
+
+int Simulator::leadOf(const GameRules& rules, int seat)
+{
+    const int own = rules.players()[static_cast<std::size_t>(seat)].score;
+    int best = own;
+    bool opponents = false;
+    for (std::size_t k = 0; k < rules.players().size(); ++k)
+        if (static_cast<int>(k) != seat) {
+            const int score = rules.players()[k].score;
+            best = opponents ? std::max(best, score) : score;
+            opponents = true;
+        }
+    return own - best;
+}
+
+double Simulator::playSpread(PositionCopy& copy, const Setup& setup, int candidate, int round,
+                             int& tilesLeft) const
+{
     Game& game = copy.game();
     game.board() = m_game.board();
     const std::string tiles = deal(setup, round);
@@ -108,6 +144,7 @@ double Simulator::playOut(PositionCopy& copy, const Setup& setup, int candidate,
             continue;
         // Out with the bag empty: the game ends, each other player loses the points of the
         // tiles held and this one gains them all.
+        tilesLeft = 0;
         return spread + goingOutSpread(game, racks, seat, opponentWeight);
     }
     // While the bag has tiles, each player who moved is left with what they kept, to be filled
@@ -115,6 +152,9 @@ double Simulator::playOut(PositionCopy& copy, const Setup& setup, int candidate,
     // leaves count against the player as their points do, since their replies were chosen
     // for score plus leave.
     const bool bagHasTiles = next < tiles.size();
+    tilesLeft = static_cast<int>(tiles.size() - next);
+    for (const std::string& rack : racks)
+        tilesLeft += static_cast<int>(rack.size());
     for (std::size_t seat = 0; seat < racks.size(); ++seat)
         if (moved[seat] || !bagHasTiles)
             spread += (seat == 0 ? 1.0 : -opponentWeight) *

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ namespace glyph
 {
 
 class Game;
+class GameRules;
 class PositionCopy;
 
 /// Looks ahead from a position: each candidate move is played, then the next `plies - 1`
@@ -39,6 +41,9 @@ public:
         std::array<int, kLetterCount> unseen{}; ///< bag and opponents' racks, per letter code
         int plies = 2;
         std::uint32_t seed = 0;
+        /// When set, the player's score less the best opponent's: a round is then worth mostly
+        /// its chance of winning the game from there (see winChance), the spread breaking ties.
+        std::optional<int> lead;
     };
     /// When to stop: the first of the deadline, the stop flag and the number of rounds.
     struct Limits {
@@ -62,6 +67,8 @@ public:
     /// Standard errors of the difference by which a candidate must trail to be dropped.
     static constexpr double kDropMargin = 2.5;
     static constexpr int kMaxRounds = 1'000'000;
+    /// What a whole game won is worth, in points, when a round is valued for winning.
+    static constexpr double kWinWorth = 1000;
 
     Simulator(const Game& game, const LeaveValues& leaves,
               std::vector<std::unique_ptr<PositionCopy>>& copies);
@@ -73,6 +80,11 @@ public:
     /// The value of one candidate in one round, on `copy` (whose board is set to the game's):
     /// for tests and for the threads.
     double playOut(PositionCopy& copy, const Setup& setup, int candidate, int round) const;
+    /// The score of the player in `seat` less the best of the opponents' (0 alone at the table).
+    static int leadOf(const GameRules& rules, int seat);
+    /// The chance of winning with this lead when `tilesLeft` tiles are still to be played
+    /// (in the bag and on the racks); with none left the game is over and the lead decides.
+    static double winChance(double lead, int tilesLeft);
     /// The shuffle of the unseen tiles that a round deals from: the opponents' racks first,
     /// in turn order, then the bag in drawing order.
     static std::string deal(const Setup& setup, int round);
@@ -85,6 +97,7 @@ private:
     void playBatch(const Setup& setup, const Limits& limits, int first, int count,
                    std::vector<std::vector<double>>& values, std::vector<char>& done);
     bool dropTrailing();
+    double playSpread(PositionCopy& copy, const Setup& setup, int candidate, int round, int& tilesLeft) const;
     double leaveWorth(const std::string& leave, bool bagHasTiles) const;
     void rank();
 

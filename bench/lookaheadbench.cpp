@@ -1,5 +1,5 @@
 // The searches that look ahead, on the shipped English data: simulation rounds per second on
-// mid-game positions (10 candidates, 2 plies, on one and on two threads), and the endgame
+// mid-game positions (10 candidates, 2 and 4 plies, on one and on two threads), and the endgame
 // solver on a set of 7-tile-against-7-tile endings (positions per second, time to solve each,
 // how many it solved exactly within its time). Reads the data from the dist folder.
 #include <benchmark/benchmark.h>
@@ -32,7 +32,6 @@ namespace
 
 constexpr std::uint32_t kSeed = 20261207;
 constexpr int kCandidates = 10;
-constexpr int kPlies = 2;
 constexpr int kEndings = 6;
 /// Time each ending may take; one not solved by then counts as not exact.
 constexpr std::chrono::seconds kEndingLimit{20};
@@ -50,7 +49,7 @@ bool playSeededGame(glyph::Game& game, int number, int turns, int keepInBag)
     return !rules.isGameOver();
 }
 
-glyph::Simulator::Setup midGameSetup(glyph::Game& game)
+glyph::Simulator::Setup midGameSetup(glyph::Game& game, int plies)
 {
     const glyph::GameRules& rules = *game.rules();
     glyph::Simulator::Setup setup;
@@ -67,7 +66,7 @@ glyph::Simulator::Setup midGameSetup(glyph::Game& game)
         setup.candidates.push_back(ranked[static_cast<std::size_t>(k)].second);
     setup.opponentRacks = {glyph::kRackSize};
     setup.unseen = glyph::unseentiles::counts(rules, rules.currentPlayerIndex());
-    setup.plies = kPlies;
+    setup.plies = plies;
     setup.seed = kSeed;
     return setup;
 }
@@ -80,7 +79,7 @@ void simulationRounds(benchmark::State& state)
         return;
     }
     glyph::Game& game = table.game();
-    const glyph::Simulator::Setup setup = midGameSetup(game);
+    const glyph::Simulator::Setup setup = midGameSetup(game, static_cast<int>(state.range(1)));
     std::vector<std::unique_ptr<glyph::PositionCopy>> copies;
     long long rounds = 0;
     int first = 0;
@@ -98,7 +97,15 @@ void simulationRounds(benchmark::State& state)
         benchmark::Counter(static_cast<double>(rounds), benchmark::Counter::kIsRate);
     state.counters["candidates"] = static_cast<double>(setup.candidates.size());
 }
-BENCHMARK(simulationRounds)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+// Arguments: threads, plies (the Expert looks 4 plies ahead near the end of the bag).
+BENCHMARK(simulationRounds)
+    ->ArgNames({"threads", "plies"})
+    ->Args({1, 2})
+    ->Args({2, 2})
+    ->Args({1, 4})
+    ->Args({2, 4})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 /// Endings of seeded games: the board when the bag runs low, and seven tiles for each side
 /// dealt from the tiles not on the board.

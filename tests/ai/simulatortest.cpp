@@ -48,7 +48,8 @@ struct Position {
                 .opponentRacks = {3},
                 .unseen = glyph::unseentiles::counts(*table.rules, 0),
                 .plies = plies,
-                .seed = seed};
+                .seed = seed,
+                .lead = {}};
     }
     double equity(const Move& move)
     {
@@ -73,6 +74,14 @@ struct Position {
     glyph::test::AiTable table;
     std::vector<std::unique_ptr<glyph::PositionCopy>> copies;
 };
+
+int unseenTotal(const Simulator::Setup& setup)
+{
+    int total = 0;
+    for (int count : setup.unseen)
+        total += count;
+    return total;
+}
 
 std::string standing(const std::vector<Simulator::Result>& results)
 {
@@ -153,9 +162,56 @@ TEST(Simulator, RepliesAreTheBestByEquityFromTheTilesThePlayerCannotSee)
             game.board() = before;
             replies += reply != nullptr ? 1 : 0;
             EXPECT_NEAR(simulator.playOut(copy, setup, 0, round), value, 1e-9) << unseen << " " << rack;
+            // Played for the win, the round is worth its chance of winning from the lead it
+            // leaves with the tiles not yet played (none once a player has gone out).
+            const std::string replyKept = reply != nullptr ? game.keptLetters(rack, *reply) : rack;
+            const bool over = bagEmpty && replyKept.empty();
+            const int tilesLeft = over ? 0
+                                       : unseenTotal(setup) +
+                                             static_cast<int>(game.keptLetters(ownRack, candidate).size()) -
+                                             static_cast<int>(rack.size() - replyKept.size());
+            for (const int lead : {-40, 15}) {
+                setup.lead = lead;
+                EXPECT_NEAR(simulator.playOut(copy, setup, 0, round),
+                            Simulator::kWinWorth * Simulator::winChance(lead + value, tilesLeft) + value,
+                            1e-9)
+                    << unseen << " " << rack << " " << lead;
+            }
+            setup.lead.reset();
         }
     }
     EXPECT_GT(replies, 8);
+}
+
+// The chance of winning grows with the lead, is even at a tie, is the same from either side,
+// and is surer the fewer tiles are left to play; with none left the lead decides.
+TEST(Simulator, WinChanceFollowsTheLeadAndTheTilesLeft)
+{
+    for (const int tiles : {1, 14, 90}) {
+        EXPECT_DOUBLE_EQ(Simulator::winChance(0, tiles), 0.5);
+        for (const double lead : {5.0, 30.0}) {
+            EXPECT_NEAR(Simulator::winChance(lead, tiles) + Simulator::winChance(-lead, tiles), 1.0, 1e-12);
+            EXPECT_GT(Simulator::winChance(lead, tiles), Simulator::winChance(lead - 4, tiles)) << lead;
+            EXPECT_GT(Simulator::winChance(lead, tiles), Simulator::winChance(lead, tiles + 20)) << lead;
+        }
+    }
+    EXPECT_EQ(Simulator::winChance(1, 0), 1.0);
+    EXPECT_EQ(Simulator::winChance(0, 0), 0.5);
+    EXPECT_EQ(Simulator::winChance(-1, 0), 0.0);
+}
+
+// Played for the win, a player's lead is over the best of the others, whoever is to move.
+TEST(Simulator, LeadIsOverTheBestOpponent)
+{
+    AiTable table(kWords);
+    table.start({glyph::test::makePlayer("One", "", "A"), glyph::test::makePlayer("Two", "", "E"),
+                 glyph::test::makePlayer("Three", "", "I")});
+    const int scores[] = {120, 150, 90};
+    for (std::size_t seat = 0; seat < 3; ++seat)
+        table.rules->players()[seat].score = scores[seat];
+    EXPECT_EQ(Simulator::leadOf(*table.rules, 0), -30);
+    EXPECT_EQ(Simulator::leadOf(*table.rules, 1), 30);
+    EXPECT_EQ(Simulator::leadOf(*table.rules, 2), -60);
 }
 
 // The same seed gives the same standing on one thread or two; another seed, other values.
