@@ -209,6 +209,7 @@ ui/window/commandtable.cpp @@ "Ctrl+T", &W::topMovesClicked, A::Unlocked, @@ "Ct
 ai/simulator.cpp @@         tilesLeft += static_cast<int>(rack.size()); @@         tilesLeft += 0;
 ai/simulator.cpp @@ best = opponents ? std::max(best, score) : score; @@ best = opponents ? std::min(best, score) : score;
 ai/movegenerator.cpp @@ collectLeaveCeilings(leave, code + 1, tiles + k, index + k * stride); @@ collectLeaveCeilings(leave, code + 1, tiles + k, index + k);
+engine/gcgimporter.cpp @@ found != std::string::npos &&<NL>                static_cast<int>(kept.size()) < static_cast<int>(rack.size()) - event.count) { @@ found != std::string::npos) {
 EOF
 )
 

@@ -114,6 +114,14 @@ TEST(GcgRecord, ReportsScoresThatDifferAndReadsPlayThroughAsLetters)
               (std::vector<std::string>{"Line 3: the record scores 13, the rules 12",
                                         "Line 5: Ann ends on 13 in the record, 12 by the rules"}));
     EXPECT_EQ(f.game->board()[9][9].letter, 'O');
+
+    // An exchange by count gives up that many tiles, also when it draws the same letters back.
+    RulesFixture g;
+    GcgImporter counted(*g.game);
+    ASSERT_TRUE(counted.importText("#player1 ann Ann\n#player2 bob Bob\n>ann: ACT?QJX -7 +0 0\n"
+                                   ">bob: ODGEEEE - +0 0\n>ann: ACT?QJX - +0 0\n"))
+        << counted.error();
+    EXPECT_EQ(g.game->rules()->history()[1].exchanged.size(), 7u);
 }
 
 TEST(GcgRecord, RefusesDamagedAndHostileRecordsWithOneMessageAndChangesNothing)

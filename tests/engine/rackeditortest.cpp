@@ -142,15 +142,15 @@ TEST(BuildHumanMove, ReadsTheWordThePlacedTilesMakeWithTheBoard)
         const char* rack;
         std::vector<Move> board; // words already on the board
         std::vector<Placed> placed;
-        const char* expected; // the move's text, "" when the tiles make no move
+        const char* expected; // the move's text and score, "" when the tiles make no move
     } cases[] = {
-        {"CATSXYZ", {}, {{'T', 8, 9, 0}, {'C', 8, 7, 0}, {'A', 8, 8, 0}}, "(H7)CAT"},
-        {"S[XYZQQ", {makeMove(false, 6, 8, "CAT")}, {{'[', 5, 8, 'O'}, {'S', 9, 8, 0}}, "(8E)oCATS"},
+        {"CATSXYZ", {}, {{'T', 8, 9, 0}, {'C', 8, 7, 0}, {'A', 8, 8, 0}}, "(H7)CAT 12"},
+        {"S[XYZQQ", {makeMove(false, 6, 8, "CAT")}, {{'[', 5, 8, 'O'}, {'S', 9, 8, 0}}, "(8E)oCATS 6"},
         {"SXYZQQQ",
          {makeMove(true, 8, 7, "CAT"), makeMove(false, 6, 10, "TO")},
          {{'S', 8, 10, 0}},
-         "(H7)CATS"},
-        {"SXYZQQQ", {makeMove(false, 7, 8, "TO")}, {{'S', 9, 8, 0}}, "(8G)TOS"},
+         "(H7)CATS 9"},
+        {"SXYZQQQ", {makeMove(false, 7, 8, "TO")}, {{'S', 9, 8, 0}}, "(8G)TOS 3"},
         {"CATSXYZ", {}, {}, ""},
         {"CATSXYZ", {}, {{'C', 8, 8, 0}, {'A', 9, 9, 0}}, ""},
         {"CATSXYZ", {}, {{'C', 8, 7, 0}, {'T', 8, 9, 0}}, ""},
@@ -165,15 +165,10 @@ TEST(BuildHumanMove, ReadsTheWordThePlacedTilesMakeWithTheBoard)
             p.place(letter, row, column, jokerLetter);
         Move move;
         const bool built = p.game->buildHumanMove(move);
-        EXPECT_EQ(built ? p.game->moveText(move, p.game->board()) : "", c.expected) << c.rack;
+        const std::string text = p.game->moveText(move, p.game->board()) + " " + std::to_string(move.score);
+        EXPECT_EQ(built ? text : "", c.expected) << c.rack;
         EXPECT_EQ(built, !move.isPass()) << c.rack;
     }
-    Placing scored("CATSXYZ");
-    for (const auto& [letter, column] : {std::pair{'C', 7}, {'A', 8}, {'T', 9}})
-        scored.place(letter, 8, column);
-    Move move;
-    ASSERT_TRUE(scored.game->buildHumanMove(move));
-    EXPECT_EQ(move.score, 12) << "the move comes scored";
 }
 
 TEST(MoveLetters, LayingKeepingAndCountingTakeOnlyTheNewTilesJokersAsJokers)
