@@ -1,6 +1,7 @@
 #include "ai/simulator.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <numeric>
 #include <random>
@@ -90,16 +91,12 @@ double Simulator::winChance(double lead, int tilesLeft)
 
 int Simulator::leadOf(const GameRules& rules, int seat)
 {
-    const int own = rules.players()[static_cast<std::size_t>(seat)].score;
-    int best = own;
-    bool opponents = false;
+    std::optional<int> best;
     for (std::size_t k = 0; k < rules.players().size(); ++k)
-        if (static_cast<int>(k) != seat) {
-            const int score = rules.players()[k].score;
-            best = opponents ? std::max(best, score) : score;
-            opponents = true;
-        }
-    return own - best;
+        if (static_cast<int>(k) != seat)
+            best = std::max(best.value_or(INT_MIN), static_cast<int>(rules.players()[k].score));
+    const int own = rules.players()[static_cast<std::size_t>(seat)].score;
+    return best ? own - *best : 0;
 }
 
 double Simulator::playSpread(PositionCopy& copy, const Setup& setup, int candidate, int round,

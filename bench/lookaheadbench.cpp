@@ -55,15 +55,8 @@ glyph::Simulator::Setup midGameSetup(glyph::Game& game, int plies)
     glyph::Simulator::Setup setup;
     setup.rack = rules.currentPlayer().rack;
     moveGenerator(game).generate(setup.rack);
-    std::vector<std::pair<double, glyph::Move>> ranked;
-    for (const glyph::Move& move : moveGenerator(game).moves())
-        if (!move.isPass())
-            ranked.emplace_back(move.score + leaveValues(game).value(game.keptLetters(setup.rack, move)),
-                                move);
-    std::stable_sort(ranked.begin(), ranked.end(),
-                     [](const auto& a, const auto& b) { return a.first > b.first; });
-    for (int k = 0; k < kCandidates && k < static_cast<int>(ranked.size()); ++k)
-        setup.candidates.push_back(ranked[static_cast<std::size_t>(k)].second);
+    setup.candidates = glyph::Simulator::bestByEquity(moveGenerator(game).moves(), game, leaveValues(game),
+                                                      setup.rack, kCandidates);
     setup.opponentRacks = {glyph::kRackSize};
     setup.unseen = glyph::unseentiles::counts(rules, rules.currentPlayerIndex());
     setup.plies = plies;

@@ -207,7 +207,7 @@ ui/game/gameoverdialog.cpp @@         if (player.score == best)<NL> @@         i
 ui/game/gameoverdialog.cpp @@ rack.empty() ? QString::asprintf("+%d", leftOver) : QString::asprintf("-%d", rackValue); @@ rack.empty() ? QString::asprintf("+%d", 0) : QString::asprintf("-%d", rackValue);
 ui/window/commandtable.cpp @@ "Ctrl+T", &W::topMovesClicked, A::Unlocked, @@ "Ctrl+T", &W::topMovesClicked, A::Always,
 ai/simulator.cpp @@         tilesLeft += static_cast<int>(rack.size()); @@         tilesLeft += 0;
-ai/simulator.cpp @@ best = opponents ? std::max(best, score) : score; @@ best = opponents ? std::min(best, score) : score;
+ai/simulator.cpp @@ best = std::max(best.value_or(INT_MIN), @@ best = std::min(best.value_or(INT_MAX),
 ai/movegenerator.cpp @@ collectLeaveCeilings(leave, code + 1, tiles + k, index + k * stride); @@ collectLeaveCeilings(leave, code + 1, tiles + k, index + k);
 engine/gcgimporter.cpp @@ found != std::string::npos &&<NL>                static_cast<int>(kept.size()) < static_cast<int>(rack.size()) - event.count) { @@ found != std::string::npos) {
 EOF
