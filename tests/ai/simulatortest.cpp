@@ -75,14 +75,6 @@ struct Position {
     std::vector<std::unique_ptr<glyph::PositionCopy>> copies;
 };
 
-int unseenTotal(const Simulator::Setup& setup)
-{
-    int total = 0;
-    for (int count : setup.unseen)
-        total += count;
-    return total;
-}
-
 std::string standing(const std::vector<Simulator::Result>& results)
 {
     std::string text;
@@ -167,7 +159,7 @@ TEST(Simulator, RepliesAreTheBestByEquityFromTheTilesThePlayerCannotSee)
             const std::string replyKept = reply != nullptr ? game.keptLetters(rack, *reply) : rack;
             const bool over = bagEmpty && replyKept.empty();
             const int tilesLeft = over ? 0
-                                       : unseenTotal(setup) +
+                                       : std::accumulate(setup.unseen.begin(), setup.unseen.end(), 0) +
                                              static_cast<int>(game.keptLetters(ownRack, candidate).size()) -
                                              static_cast<int>(rack.size() - replyKept.size());
             for (const int lead : {-40, 15}) {
