@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <numeric>
 #include <set>
 #include <string>
 #include <vector>
@@ -12,6 +14,7 @@
 #include "ai/simulator.h"
 #include "aitable.h"
 #include "base/letters.h"
+#include "base/random.h"
 #include "bruteforcefinder.h"
 #include "engine/unseentiles.h"
 
@@ -258,6 +261,68 @@ TEST(Simulator, DropsTheClearlyWorseAndStopsWhenOneIsLeft)
     EXPECT_NEAR(position.equity(results[0].move), best, 1e-9);
     for (std::size_t k = 1; k < results.size(); ++k)
         EXPECT_TRUE(results[k].dropped || results[k].mean == best) << standing(results);
+}
+
+// The drop rule replayed on the rounds' values one by one: after each batch, a candidate
+// whose round-by-round differences from the leader's values put it more than the margin of
+// standard errors behind is dropped and plays no more rounds.
+TEST(Simulator, DropsByTheDifferencesRoundByRound)
+{
+    glyph::random::seed(6); // a bag that drops the candidates one batch after another
+    Position position("AEINSTE");
+    const Simulator::Setup setup = position.setup(8, 2, 1);
+    Simulator simulator = position.simulator();
+    const int rounds = simulator.run(setup, {.rounds = 96, .threads = 2});
+    const std::size_t count = setup.candidates.size();
+    std::vector<std::vector<double>> values(count);
+    std::vector<int> played(count, 0);
+    std::vector<bool> dropped(count, false);
+    for (int round = 0; round < rounds; ++round) {
+        for (std::size_t k = 0; k < count; ++k)
+            if (!dropped[k]) {
+                values[k].push_back(
+                    simulator.playOut(*position.copies[0], setup, static_cast<int>(k), round));
+                ++played[k];
+            }
+        if ((round + 1) % Simulator::kBatchRounds != 0 || round + 1 < Simulator::kMinimumRounds)
+            continue;
+        auto mean = [](const std::vector<double>& xs) {
+            return std::accumulate(xs.begin(), xs.end(), 0.0) / xs.size();
+        };
+        std::size_t leader = 0;
+        while (dropped[leader])
+            ++leader;
+        for (std::size_t k = 0; k < count; ++k)
+            if (!dropped[k] && mean(values[k]) > mean(values[leader]))
+                leader = k;
+        const std::vector<bool> before = dropped;
+        for (std::size_t k = 0; k < count; ++k) {
+            if (before[k] || k == leader)
+                continue;
+            std::vector<double> differences;
+            for (int r = 0; r <= round; ++r)
+                differences.push_back(values[leader][static_cast<std::size_t>(r)] -
+                                      values[k][static_cast<std::size_t>(r)]);
+            const double gap = mean(differences);
+            double squares = 0;
+            for (double difference : differences)
+                squares += (difference - gap) * (difference - gap);
+            const double error = std::sqrt(squares / differences.size() / differences.size());
+            dropped[k] = gap > Simulator::kDropMargin * error;
+        }
+    }
+    int dropCount = 0;
+    for (const Simulator::Result& result : simulator.results()) {
+        const auto at = std::find_if(setup.candidates.begin(), setup.candidates.end(),
+                                     [&](const Move& move) { return moveKey(move) == moveKey(result.move); });
+        const std::size_t k = static_cast<std::size_t>(at - setup.candidates.begin());
+        EXPECT_EQ(result.dropped, dropped[k]) << standing(simulator.results());
+        EXPECT_EQ(result.rounds, played[k]) << standing(simulator.results());
+        dropCount += result.dropped ? 1 : 0;
+    }
+    // The position must put the rule to work: some candidates dropped, not all at once.
+    EXPECT_GT(dropCount, 0);
+    EXPECT_GT(rounds, Simulator::kMinimumRounds);
 }
 
 // A search out of time or asked to stop plays no round and keeps the candidates' order.
