@@ -233,13 +233,3 @@ TEST(GcgRecord, ARecordCutAnywhereIsReadOrRefusedWithoutChangingTheGame)
         tryImport(noisy);
     }
 }
-
-TEST(GcgRecord, NamesColumnsAfterZAsAaAbAc)
-{
-    // Every two-letter name reads back (boards up to 29 columns round-trip in the AI tests).
-    EXPECT_EQ(GcgWriter::columnName(27), "AA");
-    for (int column = 1; column <= 26 * 27; ++column)
-        ASSERT_EQ(glyph::GcgParser::columnNumber(GcgWriter::columnName(column)), column);
-    EXPECT_EQ(glyph::GcgParser::columnNumber("a"), 0);
-    EXPECT_EQ(glyph::GcgParser::columnNumber("AAA"), 0);
-}
