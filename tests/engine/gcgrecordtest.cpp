@@ -151,7 +151,6 @@ TEST(GcgRecord, RefusesDamagedAndHostileRecordsWithOneMessageAndChangesNothing)
         {players + ">ann: ACT?QJX 8AAA CAT +12 12\n",
          "Line 3: the square 8AAA is neither 8D (across) nor D8 (down)"},
         {players + "#board-of-directors yes\n", "Line 3: unknown pragma #board-of-directors"},
-        {"#player10000 x X\n", "Line 1: player 10000 is not a seat from 1 to 142"},
         {manyPlayers, "Line 143: player 143 is not a seat from 1 to 142"},
         {players + ">ann: ACT?QJX 8G CAT +99999999999 12\n",
          "Line 3: the score +99999999999 is out of range"},
