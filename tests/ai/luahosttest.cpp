@@ -74,9 +74,10 @@ TEST_F(LuaHostTest, ScriptsShareTheirGlobalsAndReportOutputAndErrors)
                  makePlayer("Hal", table.writeProfile("Read.cpu", "Debug('seen', shared)"), "ATE")});
     host().computerTurn(player(0));
     host().computerTurn(player(1));
-    ASSERT_TRUE(
-        host().runText("Debug(shared + 1) print(1, nil, true) io.write('a', 2, '\\n', 'b') io.write('c')"));
-    EXPECT_EQ(table.view.scriptOutput, (std::vector<std::string>{"seen 1", "2", "1\tnil\ttrue", "a2", "bc"}));
+    ASSERT_TRUE(host().runText("Debug(shared + 1, {}, 'a b', 2.5, false, print) print(1, nil, true)"
+                               " io.write('a', 2, '\\n', 'b') io.write('c')"));
+    EXPECT_EQ(table.view.scriptOutput, (std::vector<std::string>{"seen 1", "2 table a b 2.5 false function",
+                                                                 "1\tnil\ttrue", "a2", "bc"}));
 
     EXPECT_FALSE(host().runText("x = = 1"));
     EXPECT_EQ(table.view.scriptOutput.back().rfind("Error: [string \"x = = 1\"]:1:", 0), 0u);
