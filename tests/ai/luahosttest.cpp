@@ -108,7 +108,6 @@ TEST_F(LuaHostTest, AProfileIsAPlainFileInTheProfileFolderReadAsARegularFile)
         const Move solution = host().computerTurn(player(0));
         EXPECT_EQ(moveKey(solution), moveKey(*moveGenerator(*table.game).moveAt(0))) << name;
     }
-    EXPECT_FALSE(host().runFile(table.dir.file("x/fifo")));
     EXPECT_FALSE(glyph::Player::isProfileName("a\\b"));
     EXPECT_TRUE(glyph::Player::isProfileName("..Greedy.cpu"));
 }
