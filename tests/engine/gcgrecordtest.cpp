@@ -232,3 +232,10 @@ TEST(GcgRecord, ARecordCutAnywhereIsReadOrRefusedWithoutChangingTheGame)
         tryImport(noisy);
     }
 }
+
+TEST(GcgRecord, NamesColumnsAfterZAsAaAbAc)
+{
+    EXPECT_EQ(GcgWriter::columnName(27), "AA");
+    for (int column = 1; column <= 26 * 27; ++column)
+        ASSERT_EQ(glyph::GcgParser::columnNumber(GcgWriter::columnName(column)), column);
+}
