@@ -141,6 +141,8 @@ TEST(GameClassic, StartDealsRacksSetsClocksAndTakesTheFirstSnapshot)
     fixture.rules->tickClock();
     EXPECT_TRUE(fixture.rules->history().empty() && fixture.view.warnings.empty());
 
+    fixture.preferences->setInteger("GameClassicTimeKey", 7);
+    ASSERT_TRUE(fixture.game->loadSettings());
     fixture.start({"Ann", "Bob", "Cid"});
     EXPECT_TRUE(fixture.rules->inProgress());
     EXPECT_EQ(fixture.rules->currentPlayerIndex(), 0);
@@ -148,7 +150,7 @@ TEST(GameClassic, StartDealsRacksSetsClocksAndTakesTheFirstSnapshot)
     EXPECT_EQ(fixture.rules->bag().total(), 100 - 21);
     for (const auto& seat : fixture.rules->players()) {
         EXPECT_EQ(std::string(seat.rack).size(), 7u);
-        EXPECT_EQ(seat.timeLeft, 25 * 60);
+        EXPECT_EQ(seat.timeLeft, 7 * 60);
     }
     ASSERT_EQ(fixture.rules->history().size(), 1u);
     EXPECT_TRUE(fixture.rules->history()[0].move.isPass());
