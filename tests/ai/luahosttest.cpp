@@ -174,12 +174,10 @@ TEST_F(HostileProfile, RunsNoBinaryChunk)
     // A precompiled chunk with one byte changed crashes the interpreter when it runs.
     const std::string damaged = "local s = string.dump(function(a) return a + 1 end)\n"
                                 "s = s:sub(1, 30) .. '\\255' .. s:sub(32)\n";
-    const std::string loaded = damaged + "local f, e = load(s) Debug(f, e)";
-    ASSERT_TRUE(host().runText(loaded));
-    EXPECT_NE(table.view.scriptOutput.back().find("nil attempt to load a binary chunk"), std::string::npos)
-        << table.view.scriptOutput.back();
-    ASSERT_TRUE(host().runText(damaged + "Debug(load(s, 'x', 'b'))"));
-    EXPECT_EQ(table.view.scriptOutput.back().rfind("nil attempt to load a binary chunk", 0), 0u);
+    for (const std::string call : {"load(s)", "load(s, 'x', 'b')"}) {
+        ASSERT_TRUE(host().runText(damaged + "Debug(" + call + ")"));
+        EXPECT_EQ(table.view.scriptOutput.back().rfind("nil attempt to load a binary chunk", 0), 0u) << call;
+    }
     // Text still loads, from a string and from a reader function, with an environment.
     ASSERT_TRUE(host().runText("local parts = {'return ', 'x'} local i = 0\n"
                                "Debug(load('return 6 * 7')(), load(function() i = i + 1 return parts[i] end,"

@@ -30,7 +30,6 @@ std::string saveFiveSnapshots(RulesFixture& fixture)
     fixture.rules->players()[1].timeLeft = 77;
     const std::string annsRack = fixture.rules->players()[0].rack;
     EXPECT_TRUE(fixture.rules->passOrExchange(annsRack.substr(4), annsRack.substr(0, 4)));
-    EXPECT_EQ(fixture.rules->history().size(), 5u);
     EXPECT_TRUE(fixture.rules->save(fixture.dir.file("game.tc")));
     return fixture.dir.read("game.tc");
 }
