@@ -279,7 +279,6 @@ private slots:
                 return dialog.result();
             };
             QCOMPARE(fixture.lay(2, 8, 10), close);
-            QCOMPARE(fixture.game->rackSlots()[2].placed == 1, close);
             QCOMPARE(fixture.game->selectedSlot(), -1);
         }
         QCOMPARE(fixture.game->rackSlots()[2].jokerLetter, 'E');
@@ -348,8 +347,6 @@ private slots:
             return int(QDialog::Accepted);
         };
         fixture.rack()->pasChangeClicked();
-        QCOMPARE(fixture.dialogs, (std::vector<QString>{"glyph::JokerDialog", "glyph::JokerDialog",
-                                                        "glyph::PasChangeDialog", "glyph::PasChangeDialog"}));
         QCOMPARE(fixture.game->rules()->bag().total(), bagBefore);
         const std::string rack = fixture.game->rules()->players()[1].rack;
         auto count = [&](char letter) { return std::count(rack.begin(), rack.end(), letter); };
