@@ -210,6 +210,8 @@ ai/simulator.cpp @@         tilesLeft += static_cast<int>(rack.size()); @@      
 ai/simulator.cpp @@ best = std::max(best.value_or(INT_MIN), @@ best = std::min(best.value_or(INT_MAX),
 ai/movegenerator.cpp @@ collectLeaveCeilings(leave, code + 1, tiles + k, index + k * stride); @@ collectLeaveCeilings(leave, code + 1, tiles + k, index + k);
 engine/gcgimporter.cpp @@ found != std::string::npos &&<NL>                static_cast<int>(kept.size()) < static_cast<int>(rack.size()) - event.count) { @@ found != std::string::npos) {
+engine/gcgparser.cpp @@ number = number * 26 + (c - 'A' + 1); @@ number = number * 25 + (c - 'A' + 1);
+engine/gameclassic.cpp @@ player.timeLeft = m_game.time() * kSecondsPerMinute; @@ player.timeLeft = 25 * kSecondsPerMinute;
 ai/simulator.cpp @@ (product(k, k) - 2 * product(k, leader) + product(leader, leader)) @@ (product(k, k) + product(leader, leader))
 ai/movegenerator.cpp @@ return growth + static_cast<long long>(m_tileValues[k]) * value; @@ return growth + static_cast<long long>(m_tileValues[k + 1]) * value;
 EOF

@@ -49,7 +49,6 @@ TEST(GameAnalysis, FindsAMissedSevenTileMoveAndWhatTheTurnGaveAway)
     EXPECT_GT(turn.bestByScore.score, 50);
     EXPECT_EQ(turn.pointsLost, turn.bestByScore.score - 12);
     EXPECT_GE(turn.equityLost, 0.0);
-    EXPECT_TRUE(turn.phonies.empty());
     const auto summary = GameAnalysis::summarise({turn}, 2);
     EXPECT_EQ(summary[0].missedSevens, 1);
     EXPECT_EQ(summary[0].pointsLost, turn.pointsLost);

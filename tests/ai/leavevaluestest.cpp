@@ -125,14 +125,8 @@ TEST(LeaveTrainer, FitsValuesThatPredictWhatTheSamplesBring)
         samples.push_back(sample);
     }
     LeaveValues fitted;
-    LeaveValues zero = LeaveValues::handWritten(table.game->letterSet());
-    for (int code = 0; code < glyph::kLetterCount; ++code) {
-        zero.setTileValue(code, 0);
-        zero.setDuplicateValue(code, 0);
-    }
-    for (int vowels = 0; vowels <= LeaveValues::kMaxBalance; ++vowels)
-        for (int consonants = 0; consonants <= LeaveValues::kMaxBalance; ++consonants)
-            zero.setBalanceValue(vowels, consonants, 0);
+    // The start: the set's vowels, every value drawn from [0, 0].
+    const LeaveValues zero = glyph::test::randomLeaveValues(random, table.game->letterSet(), 0.0);
     ASSERT_TRUE(LeaveTrainer::fit(samples, zero, fitted));
     for (int n = 0; n < 100; ++n) {
         const std::string leave = randomLeave(random, 1 + static_cast<int>(random() % 6));

@@ -74,9 +74,10 @@ TEST_F(LuaHostTest, ScriptsShareTheirGlobalsAndReportOutputAndErrors)
                  makePlayer("Hal", table.writeProfile("Read.cpu", "Debug('seen', shared)"), "ATE")});
     host().computerTurn(player(0));
     host().computerTurn(player(1));
-    ASSERT_TRUE(
-        host().runText("Debug(shared + 1) print(1, nil, true) io.write('a', 2, '\\n', 'b') io.write('c')"));
-    EXPECT_EQ(table.view.scriptOutput, (std::vector<std::string>{"seen 1", "2", "1\tnil\ttrue", "a2", "bc"}));
+    ASSERT_TRUE(host().runText("Debug(shared + 1, {}, 'a b', 2.5, false, print) print(1, nil, true)"
+                               " io.write('a', 2, '\\n', 'b') io.write('c')"));
+    EXPECT_EQ(table.view.scriptOutput, (std::vector<std::string>{"seen 1", "2 table a b 2.5 false function",
+                                                                 "1\tnil\ttrue", "a2", "bc"}));
 
     EXPECT_FALSE(host().runText("x = = 1"));
     EXPECT_EQ(table.view.scriptOutput.back().rfind("Error: [string \"x = = 1\"]:1:", 0), 0u);
@@ -107,8 +108,6 @@ TEST_F(LuaHostTest, AProfileIsAPlainFileInTheProfileFolderReadAsARegularFile)
         const Move solution = host().computerTurn(player(0));
         EXPECT_EQ(moveKey(solution), moveKey(*moveGenerator(*table.game).moveAt(0))) << name;
     }
-    EXPECT_FALSE(host().runFile(table.dir.file("x/fifo")));
-    EXPECT_FALSE(glyph::Player::isProfileName("a/b"));
     EXPECT_FALSE(glyph::Player::isProfileName("a\\b"));
     EXPECT_TRUE(glyph::Player::isProfileName("..Greedy.cpu"));
 }
@@ -175,12 +174,10 @@ TEST_F(HostileProfile, RunsNoBinaryChunk)
     // A precompiled chunk with one byte changed crashes the interpreter when it runs.
     const std::string damaged = "local s = string.dump(function(a) return a + 1 end)\n"
                                 "s = s:sub(1, 30) .. '\\255' .. s:sub(32)\n";
-    const std::string loaded = damaged + "local f, e = load(s) Debug(f, e)";
-    ASSERT_TRUE(host().runText(loaded));
-    EXPECT_NE(table.view.scriptOutput.back().find("nil attempt to load a binary chunk"), std::string::npos)
-        << table.view.scriptOutput.back();
-    ASSERT_TRUE(host().runText(damaged + "Debug(load(s, 'x', 'b'))"));
-    EXPECT_EQ(table.view.scriptOutput.back().rfind("nil attempt to load a binary chunk", 0), 0u);
+    for (const std::string call : {"load(s)", "load(s, 'x', 'b')"}) {
+        ASSERT_TRUE(host().runText(damaged + "Debug(" + call + ")"));
+        EXPECT_EQ(table.view.scriptOutput.back().rfind("nil attempt to load a binary chunk", 0), 0u) << call;
+    }
     // Text still loads, from a string and from a reader function, with an environment.
     ASSERT_TRUE(host().runText("local parts = {'return ', 'x'} local i = 0\n"
                                "Debug(load('return 6 * 7')(), load(function() i = i + 1 return parts[i] end,"
@@ -236,9 +233,7 @@ TEST_F(HostileProfile, IsStoppedAtTheMemoryLimitAndTheTurnPlaysTheSolutionSoFar)
     host().setRunTimeLimit(std::chrono::milliseconds(20000));
     host().setMemoryLimit(std::size_t{32} << 20);
     const std::size_t before = host().memoryUsed();
-    const std::string tables = expectRefused("local t = {} for i = 1, 1e9 do t[i] = {i} end",
-                                             "script stopped: it used more than 32 MB");
-    EXPECT_EQ(tables.rfind("Error: ", 0), 0u);
+    expectRefused("local t = {} for i = 1, 1e9 do t[i] = {i} end", "script stopped: it used more than 32 MB");
     expectRefused("local s = string.rep('x', 2^31)", "it used more than 32 MB");
     expectRefused(
         "local s = string.rep('x', 1e6) local t = {} while true do pcall(function() t[#t + 1] = s .. #t "

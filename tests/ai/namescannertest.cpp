@@ -74,7 +74,7 @@ TEST(NameScanner, DefinitionsAreRecognisedThroughNestedBlocksAndKeptAfterTheirTe
     EXPECT_EQ(scanner.definedFunctions(), (Names{"Best", "NoArguments"}));
 }
 
-TEST(NameScanner, CompletionsListEverySourceSortedWithCaseSignificant)
+TEST(NameScanner, CompletionsOfTheWordBeforeTheCursorListEverySourceSortedWithCaseSignificant)
 {
     NameScanner scanner;
     scanner.scan("function Mop(a) return a end\nMood = MovesNumber()\nmore = Mop");
@@ -92,6 +92,10 @@ TEST(NameScanner, CompletionsListEverySourceSortedWithCaseSignificant)
     EXPECT_EQ(NameScanner().completions("S"), (List{"SetSolution", "SimulateMoves", "SolveEndgame"}));
     EXPECT_EQ(all.size(), 13u) << "an empty word lists every exported function";
     EXPECT_TRUE(std::is_sorted(all.begin(), all.end()));
+    // The word completed is the one before the cursor's column.
+    EXPECT_EQ(NameScanner::wordBefore("x = MoveAt (", 12, true), "MoveAt") << "blanks before a ( are skipped";
+    EXPECT_EQ(NameScanner::wordBefore("my_sco", 6, false), "sco");
+    EXPECT_EQ(NameScanner::wordBefore("ab", 99, false), "ab") << "a column past the end";
 }
 
 TEST(NameScanner, DeeplyNestedBlocksAreReadWithoutExhaustingTheStack)
@@ -112,13 +116,6 @@ TEST(NameScanner, DeeplyNestedBlocksAreReadWithoutExhaustingTheStack)
     scanner.scan(hostile + "x = 1");
     EXPECT_EQ(scanner.definedFunctions(), Names{"Deep"});
     EXPECT_EQ(scanner.identifiers(), (Names{"a", "x"}));
-}
-
-TEST(NameScanner, TheWordBeforeAColumnStopsAtAnythingButLettersAndDigits)
-{
-    EXPECT_EQ(NameScanner::wordBefore("x = MoveAt (", 12, true), "MoveAt") << "blanks before a ( are skipped";
-    EXPECT_EQ(NameScanner::wordBefore("my_sco", 6, false), "sco");
-    EXPECT_EQ(NameScanner::wordBefore("ab", 99, false), "ab") << "a column past the end";
 }
 
 TEST(NameScanner, AnyBytesScanSafelyIntoNamesFoundInTheText)

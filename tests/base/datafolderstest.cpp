@@ -96,7 +96,7 @@ TEST(DataFolders, FindsAndListsTheUsersFilesBeforeTheShippedOnesAndWritesOnlyToT
 {
     TempDir dir;
     const DataFolders folders(dir.path() / "share", dir.path() / "data", dir.path() / "config");
-    EXPECT_TRUE(folders.list("Profiles", ".cpu").empty()); // neither folder made yet
+    EXPECT_TRUE(folders.list("Profiles", ".cpu").empty()); // a missing folder lists nothing
     EXPECT_TRUE(folders.createUserFolders());
     EXPECT_TRUE(fs::is_directory(dir.path() / "data/Games"));
     EXPECT_TRUE(fs::is_directory(dir.path() / "config"));
@@ -127,11 +127,10 @@ TEST(DataFolders, FindsAndListsTheUsersFilesBeforeTheShippedOnesAndWritesOnlyToT
     EXPECT_EQ(folders.userFile("Games/a.tc"), dir.file("data/Games/a.tc"));
     EXPECT_EQ(folders.userFile(dir.file("b.tc")), dir.file("b.tc"));
 
-    // A portable copy lists its one folder; a missing folder lists nothing.
+    // A portable copy lists its one folder.
     const DataFolders portable = DataFolders::portable(dir.path() / "share");
     EXPECT_EQ(portable.list("Profiles", ".cpu"),
               (std::vector<std::string>{"beginner.cpu", "Greedy.cpu", "Same.cpu"}));
-    EXPECT_TRUE(folders.list("Sets", ".set").empty());
 
     // The default folders are the working folder: names stay as they are.
     const DataFolders working;

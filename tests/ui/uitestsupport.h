@@ -196,14 +196,10 @@ public:
         dialog.applyClicked();
     }
 
-    /// Answers the save-file and open-file choosers with this name from now on.
+    /// Answers the save-file chooser with this name from now on.
     void chooseSaveFile(const QString& name)
     {
         prompter.setSaveFileNameHandler([name](const QString&, const QString&) { return name; });
-    }
-    void chooseOpenFile(const QString& name)
-    {
-        prompter.setOpenFileNameHandler([name](const QString&, const QString&) { return name; });
     }
 
     /// The colour the preferences give to this key.
