@@ -331,7 +331,6 @@ private slots:
         // An ended game stays ended: the editor refuses to bring it back.
         for (int pass = 0; pass < 3; ++pass)
             rules.passOrExchange("", rules.currentPlayer().rack);
-        QVERIFY(rules.isGameOver());
         fixture.messages.clear();
         editor->applyClicked();
         QCOMPARE(fixture.messages,
