@@ -756,9 +756,9 @@ public:
 
     void add(int letterMultiplier, int wordMultiplier, bool hasCross, int cross, int dearestTile)
     {
-        insertSorted(m_letterMultipliers, letterMultiplier);
+        m_letters += insertSorted(m_letterMultipliers, letterMultiplier);
         const int crossMultiplier = hasCross ? letterMultiplier * wordMultiplier : 0;
-        insertSorted(m_crossMultipliers, crossMultiplier);
+        m_cross += insertSorted(m_crossMultipliers, crossMultiplier);
         ++m_count;
         m_wordProduct *= wordMultiplier;
         m_fixedCross += hasCross ? static_cast<long long>(cross) * wordMultiplier : 0;
@@ -770,25 +770,25 @@ public:
     /// the main word (not counted when the main word is a single tile).
     long long bound(long long board, bool mainWord) const
     {
-        long long letters = 0;
-        long long cross = 0;
-        for (int k = 0; k < m_count; ++k) {
-            letters +=
-                static_cast<long long>(m_tileValues[k]) * m_letterMultipliers[static_cast<std::size_t>(k)];
-            cross +=
-                static_cast<long long>(m_tileValues[k]) * m_crossMultipliers[static_cast<std::size_t>(k)];
-        }
-        const long long main = mainWord ? m_wordProduct * (board + std::min(letters, m_dearestLetters)) : 0;
-        return main + m_fixedCross + std::min(cross, m_dearestCross);
+        const long long main = mainWord ? m_wordProduct * (board + std::min(m_letters, m_dearestLetters)) : 0;
+        return main + m_fixedCross + std::min(m_cross, m_dearestCross);
     }
 
 private:
-    void insertSorted(std::array<int, kBoardCells>& values, int value) const
+    /// Inserts a multiplier into its list, largest first, and returns by how much the sum of
+    /// the dearest tiles times the multipliers in that order grows: each multiplier moved one
+    /// place down now meets the next cheaper tile.
+    long long insertSorted(std::array<int, kBoardCells>& values, int value) const
     {
+        long long growth = 0;
         int k = m_count;
-        for (; k > 0 && values[static_cast<std::size_t>(k - 1)] < value; --k)
-            values[static_cast<std::size_t>(k)] = values[static_cast<std::size_t>(k - 1)];
+        for (; k > 0 && values[static_cast<std::size_t>(k - 1)] < value; --k) {
+            const int moved = values[static_cast<std::size_t>(k - 1)];
+            values[static_cast<std::size_t>(k)] = moved;
+            growth += static_cast<long long>(m_tileValues[k] - m_tileValues[k - 1]) * moved;
+        }
         values[static_cast<std::size_t>(k)] = value;
+        return growth + static_cast<long long>(m_tileValues[k]) * value;
     }
 
     const int* m_tileValues;
@@ -799,6 +799,8 @@ private:
     long long m_fixedCross = 0;
     long long m_dearestLetters = 0;
     long long m_dearestCross = 0;
+    long long m_letters = 0; ///< the dearest tiles times the letter multipliers, largest first
+    long long m_cross = 0;   ///< the same with the cross words' multipliers
 };
 
 } // namespace

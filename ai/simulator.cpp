@@ -170,7 +170,7 @@ int Simulator::run(const Setup& setup, const Limits& limits)
     const std::size_t count = setup.candidates.size();
     m_results.assign(count, Result{});
     m_sums.assign(count, 0.0);
-    m_squares.assign(count, 0.0);
+    m_products.assign(count * count, 0.0);
     for (std::size_t k = 0; k < count; ++k)
         m_results[k].move = setup.candidates[k];
     const int threads = std::max(1, limits.threads);
@@ -192,14 +192,7 @@ int Simulator::run(const Setup& setup, const Limits& limits)
         while (finished < batch && done[static_cast<std::size_t>(finished)])
             ++finished;
         for (int round = 0; round < finished; ++round)
-            for (std::size_t k = 0; k < count; ++k) {
-                if (m_results[k].dropped)
-                    continue;
-                const double value = values[static_cast<std::size_t>(round)][k];
-                m_sums[k] += value;
-                m_squares[k] += value * value;
-                ++m_results[k].rounds;
-            }
+            tally(values[static_cast<std::size_t>(round)]);
         played += finished;
         stopped = finished < batch || dropTrailing();
     }
@@ -241,35 +234,52 @@ void Simulator::playBatch(const Setup& setup, const Limits& limits, int first, i
         helper.join();
 }
 
+void Simulator::tally(const std::vector<double>& values)
+{
+    // Candidates still in play have played every round so far, so any two of them can be
+    // compared round by round.
+    const std::size_t count = values.size();
+    for (std::size_t k = 0; k < count; ++k) {
+        if (m_results[k].dropped)
+            continue;
+        m_sums[k] += values[k];
+        ++m_results[k].rounds;
+        for (std::size_t j = k; j < count; ++j)
+            if (!m_results[j].dropped)
+                m_products[k * count + j] += values[k] * values[j];
+    }
+}
+
 bool Simulator::dropTrailing()
 {
     // A candidate is dropped when its mean trails the leader's by more than kDropMargin
-    // standard errors of the difference; the leader itself is never dropped.
-    std::size_t leader = m_results.size();
-    for (std::size_t k = 0; k < m_results.size(); ++k) {
+    // standard errors of the difference; the leader itself is never dropped. Every round deals
+    // the same tiles to all candidates, so the error is that of the differences round by round,
+    // far smaller than the two candidates' own errors together.
+    const std::size_t count = m_results.size();
+    std::size_t leader = count;
+    for (std::size_t k = 0; k < count; ++k) {
         const Result& result = m_results[k];
         if (result.dropped || result.rounds == 0)
             continue;
-        if (leader == m_results.size() ||
-            m_sums[k] / result.rounds > m_sums[leader] / m_results[leader].rounds)
+        if (leader == count || m_sums[k] > m_sums[leader])
             leader = k;
     }
-    if (leader == m_results.size())
+    if (leader == count)
         return true;
-    auto variance = [this](std::size_t k) {
-        const double n = m_results[k].rounds;
-        const double mean = m_sums[k] / n;
-        return std::max(0.0, m_squares[k] / n - mean * mean) / n;
+    const double n = m_results[leader].rounds;
+    auto product = [&](std::size_t a, std::size_t b) {
+        return m_products[std::min(a, b) * count + std::max(a, b)];
     };
-    const double leaderMean = m_sums[leader] / m_results[leader].rounds;
     int left = 0;
-    for (std::size_t k = 0; k < m_results.size(); ++k) {
+    for (std::size_t k = 0; k < count; ++k) {
         Result& result = m_results[k];
         if (result.dropped)
             continue;
-        const double gap = leaderMean - m_sums[k] / result.rounds;
-        if (k != leader && result.rounds >= kMinimumRounds &&
-            gap > kDropMargin * std::sqrt(variance(k) + variance(leader)))
+        const double gap = (m_sums[leader] - m_sums[k]) / n;
+        const double squares = (product(k, k) - 2 * product(k, leader) + product(leader, leader)) / n;
+        const double variance = std::max(0.0, squares - gap * gap) / n;
+        if (k != leader && result.rounds >= kMinimumRounds && gap > kDropMargin * std::sqrt(variance))
             result.dropped = true;
         else
             ++left;
@@ -284,7 +294,8 @@ void Simulator::rank()
         if (result.rounds == 0)
             continue;
         result.mean = m_sums[k] / result.rounds;
-        result.deviation = std::sqrt(std::max(0.0, m_squares[k] / result.rounds - result.mean * result.mean));
+        const double squares = m_products[k * m_results.size() + k];
+        result.deviation = std::sqrt(std::max(0.0, squares / result.rounds - result.mean * result.mean));
     }
     // Still in play before dropped; then the better mean; on a tie the earlier candidate.
     std::stable_sort(m_results.begin(), m_results.end(), [](const Result& a, const Result& b) {

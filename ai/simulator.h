@@ -64,7 +64,8 @@ public:
     static constexpr int kBatchRounds = 8;
     /// Rounds a candidate plays before it may be dropped.
     static constexpr int kMinimumRounds = 24;
-    /// Standard errors of the difference by which a candidate must trail to be dropped.
+    /// Standard errors of the difference (round by round) by which a candidate must trail the
+    /// leader to be dropped.
     static constexpr double kDropMargin = 2.5;
     static constexpr int kMaxRounds = 1'000'000;
     /// What a whole game won is worth, in points, when a round is valued for winning.
@@ -96,6 +97,7 @@ public:
 private:
     void playBatch(const Setup& setup, const Limits& limits, int first, int count,
                    std::vector<std::vector<double>>& values, std::vector<char>& done);
+    void tally(const std::vector<double>& values);
     bool dropTrailing();
     double playSpread(PositionCopy& copy, const Setup& setup, int candidate, int round, int& tilesLeft) const;
     double leaveWorth(const std::string& leave, bool bagHasTiles) const;
@@ -108,7 +110,9 @@ private:
     std::vector<std::unique_ptr<PositionCopy>>& m_copies;
     std::vector<Result> m_results;
     std::vector<double> m_sums;
-    std::vector<double> m_squares;
+    /// Sums of the products of two candidates' values in the same round, [k * count + j] for
+    /// k <= j (the diagonal holds the squares).
+    std::vector<double> m_products;
 };
 
 } // namespace glyph

@@ -212,6 +212,8 @@ ai/movegenerator.cpp @@ collectLeaveCeilings(leave, code + 1, tiles + k, index +
 engine/gcgimporter.cpp @@ found != std::string::npos &&<NL>                static_cast<int>(kept.size()) < static_cast<int>(rack.size()) - event.count) { @@ found != std::string::npos) {
 engine/gcgparser.cpp @@ number = number * 26 + (c - 'A' + 1); @@ number = number * 25 + (c - 'A' + 1);
 engine/gameclassic.cpp @@ player.timeLeft = m_game.time() * kSecondsPerMinute; @@ player.timeLeft = 25 * kSecondsPerMinute;
+ai/simulator.cpp @@ (product(k, k) - 2 * product(k, leader) + product(leader, leader)) @@ (product(k, k) + product(leader, leader))
+ai/movegenerator.cpp @@ return growth + static_cast<long long>(m_tileValues[k]) * value; @@ return growth + static_cast<long long>(m_tileValues[k + 1]) * value;
 EOF
 )
 

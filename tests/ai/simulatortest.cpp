@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <numeric>
 #include <set>
 #include <string>
 #include <vector>
@@ -12,6 +14,7 @@
 #include "ai/simulator.h"
 #include "aitable.h"
 #include "base/letters.h"
+#include "base/random.h"
 #include "bruteforcefinder.h"
 #include "engine/unseentiles.h"
 
@@ -237,27 +240,62 @@ TEST(Simulator, IsReproducibleForAGivenNumberOfRoundsAndSeed)
     }
 }
 
-// Looking one ply ahead, every round gives each candidate its score plus leave: the clearly
-// worse are dropped after the first rounds, the search ends there, and the best equity wins.
-TEST(Simulator, DropsTheClearlyWorseAndStopsWhenOneIsLeft)
+// The drop rule replayed on the rounds' values: from the minimum on, after each batch, a
+// candidate whose round-by-round differences from the leader's values put it more than the
+// margin of standard errors behind is dropped and plays no more; the search ends when one is
+// left, and that one comes first.
+TEST(Simulator, DropsByTheDifferencesRoundByRoundAndStopsWhenOneIsLeft)
 {
-    Position position("AEINSTT");
-    Simulator::Setup setup = position.setup(8, 1, 5);
-    // Worst first, so that only the ranking can put the best at the head.
-    std::reverse(setup.candidates.begin(), setup.candidates.end());
+    glyph::random::seed(6); // a bag that drops the candidates one batch after another
+    Position position("AEINSTE");
+    const Simulator::Setup setup = position.setup(8, 2, 1);
     Simulator simulator = position.simulator();
-    const int rounds = simulator.run(setup, {.rounds = 64, .threads = 2});
-    const std::vector<Simulator::Result>& results = simulator.results();
-    ASSERT_EQ(results.size(), 8u);
-    EXPECT_FALSE(results[0].dropped);
-    int leaders = 0;
-    const double best = position.bestEquity(setup, &leaders);
-    // Equal leaders can never be told apart: then every round is played.
-    EXPECT_EQ(rounds, leaders == 1 ? Simulator::kMinimumRounds : 64);
-    EXPECT_NEAR(results[0].mean, best, 1e-9) << standing(results);
-    EXPECT_NEAR(position.equity(results[0].move), best, 1e-9);
-    for (std::size_t k = 1; k < results.size(); ++k)
-        EXPECT_TRUE(results[k].dropped || results[k].mean == best) << standing(results);
+    const int rounds = simulator.run(setup, {.rounds = 96, .threads = 2});
+    const std::size_t count = setup.candidates.size();
+    std::vector<std::vector<double>> values(count); // [candidate][round]
+    for (std::size_t k = 0; k < count; ++k)
+        for (int round = 0; round < 96; ++round)
+            values[k].push_back(simulator.playOut(*position.copies[0], setup, static_cast<int>(k), round));
+    std::vector<int> played(count, 96);
+    std::vector<bool> dropped(count, false);
+    int left = static_cast<int>(count);
+    int end = Simulator::kMinimumRounds;
+    for (; left > 1 && end <= 96; end += Simulator::kBatchRounds) {
+        auto mean = [&](const std::vector<double>& xs) {
+            return std::accumulate(xs.begin(), xs.end(), 0.0) / end;
+        };
+        auto first = [&](std::size_t k) {
+            return std::vector<double>(values[k].begin(), values[k].begin() + end);
+        };
+        std::size_t leader = std::find(dropped.begin(), dropped.end(), false) - dropped.begin();
+        for (std::size_t k = 0; k < count; ++k)
+            if (!dropped[k] && mean(first(k)) > mean(first(leader)))
+                leader = k;
+        for (std::size_t k = 0; k < count; ++k) {
+            std::vector<double> differences = first(leader);
+            std::transform(differences.begin(), differences.end(), values[k].begin(), differences.begin(),
+                           std::minus<>());
+            const double gap = mean(differences);
+            const double squares =
+                std::inner_product(differences.begin(), differences.end(), differences.begin(), 0.0);
+            if (!dropped[k] && k != leader &&
+                gap > Simulator::kDropMargin * std::sqrt((squares / end - gap * gap) / end)) {
+                dropped[k] = true;
+                played[k] = end;
+                --left;
+            }
+        }
+    }
+    EXPECT_EQ(rounds, left == 1 ? end - Simulator::kBatchRounds : 96);
+    EXPECT_GT(rounds, Simulator::kMinimumRounds); // the bag must put the rule to work
+    EXPECT_FALSE(simulator.results()[0].dropped);
+    for (const Simulator::Result& result : simulator.results()) {
+        const auto at = std::find_if(setup.candidates.begin(), setup.candidates.end(),
+                                     [&](const Move& move) { return moveKey(move) == moveKey(result.move); });
+        const std::size_t k = static_cast<std::size_t>(at - setup.candidates.begin());
+        EXPECT_EQ(result.dropped, dropped[k]) << standing(simulator.results());
+        EXPECT_EQ(result.rounds, std::min(played[k], rounds)) << standing(simulator.results());
+    }
 }
 
 // A search out of time or asked to stop plays no round and keeps the candidates' order.
