@@ -214,6 +214,7 @@ engine/gcgparser.cpp @@ number = number * 26 + (c - 'A' + 1); @@ number = number
 engine/gameclassic.cpp @@ player.timeLeft = m_game.time() * kSecondsPerMinute; @@ player.timeLeft = 25 * kSecondsPerMinute;
 ai/simulator.cpp @@ (product(k, k) - 2 * product(k, leader) + product(leader, leader)) @@ (product(k, k) + product(leader, leader))
 ai/movegenerator.cpp @@ return growth + static_cast<long long>(m_tileValues[k]) * value; @@ return growth + static_cast<long long>(m_tileValues[k + 1]) * value;
+ai/movegenerator.cpp @@         return m_tileValues[0]; @@         return m_tileValues[1];
 EOF
 )
 
