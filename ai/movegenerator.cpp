@@ -1061,14 +1061,14 @@ void MoveGenerator::searchAnchor(const Anchor& anchor)
     liftLimits();
 }
 
-int MoveGenerator::fastScore(int endPosition) const
+int MoveGenerator::fastScore(int endPosition, int& newTiles) const
 {
     // The rules' scoring (see engine/scoring) over the squares read in prepareScoring.
     const int start = endPosition - m_wordLength;
     int wordProduct = 1;
     int mainSum = 0;
     int crossTotal = 0;
-    int newTiles = 0;
+    newTiles = 0;
     for (int i = 0; i < m_wordLength; ++i) {
         const SquareScore& square = m_scores[start + i];
         if (m_line[start + i].letter != 0) {
@@ -1092,11 +1092,16 @@ int MoveGenerator::fastScore(int endPosition) const
 
 void MoveGenerator::considerBest(int endPosition)
 {
-    const int score = fastScore(endPosition);
+    int newTiles = 0;
+    const int score = fastScore(endPosition, newTiles);
     if (score <= 0)
         return;
     double value = score;
     if (m_mode == Mode::BestEquity) {
+        // The leave is only looked up when the best leave of its size could make the move win.
+        const int kept = std::max(m_rackTiles - newTiles, 0);
+        if (m_haveBest && value + m_leaveCeilings[static_cast<std::size_t>(kept)] < m_bestValue)
+            return;
         value += leaveValueHeld(); // the tiles still in hand are the leave
     }
     if (m_haveBest && (value < m_bestValue || (value == m_bestValue && m_anchorIndex >= m_bestAnchor)))
