@@ -733,6 +733,9 @@ int MoveGenerator::tileBound(std::uint32_t checks) const
     // The dearest rack tile that may lie on a square with these cross-checks, at least 0;
     // -1 when none may.
     const std::uint32_t fits = checks & m_rackLetters & kAlphabetMask;
+    // Most squares take every letter: then it is the rack's dearest tile.
+    if (fits == m_rackLetters && fits != 0)
+        return m_tileValues[0];
     const bool jokerFits = m_rackCounts[kJokerIndex] != 0 && (checks & kAlphabetMask) != 0;
     if (fits == 0 && !jokerFits)
         return -1;
@@ -751,6 +754,9 @@ namespace
 /// the dearest tile that fits each square; the cross words' own tiles count exactly.
 class WindowScore
 {
+    /// A window holds at most a rack's tiles (larger racks are not bounded).
+    using Multipliers = std::array<int, kRackSize + 1>;
+
 public:
     explicit WindowScore(const int* tileValues) : m_tileValues(tileValues) {}
 
@@ -778,7 +784,7 @@ private:
     /// Inserts a multiplier into its list, largest first, and returns by how much the sum of
     /// the dearest tiles times the multipliers in that order grows: each multiplier moved one
     /// place down now meets the next cheaper tile.
-    long long insertSorted(std::array<int, kBoardCells>& values, int value) const
+    long long insertSorted(Multipliers& values, int value) const
     {
         long long growth = 0;
         int k = m_count;
@@ -792,8 +798,8 @@ private:
     }
 
     const int* m_tileValues;
-    std::array<int, kBoardCells> m_letterMultipliers{};
-    std::array<int, kBoardCells> m_crossMultipliers{};
+    Multipliers m_letterMultipliers{};
+    Multipliers m_crossMultipliers{};
     int m_count = 0;
     long long m_wordProduct = 1;
     long long m_fixedCross = 0;
@@ -833,10 +839,11 @@ double MoveGenerator::windowBounds(const Anchor& anchor, WindowTable& table)
         leftHash += LetterSetHashes::letterHash(line[p].letter - 'A');
     }
     // The empty squares from the anchor on, and the board's tiles up to the next empty square.
-    std::array<int, kBoardCells + 1> rightAt{};
-    std::array<int, kBoardCells + 1> rightTile{};
-    std::array<long long, kBoardCells + 1> boardThrough{};
-    std::array<std::uint64_t, kBoardCells + 1> hashThrough{};
+    // At most a rack's tiles are laid from the anchor on.
+    std::array<int, kRackSize + 1> rightAt{};
+    std::array<int, kRackSize + 1> rightTile{};
+    std::array<long long, kRackSize + 1> boardThrough{};
+    std::array<std::uint64_t, kRackSize + 1> hashThrough{};
     int rights = 0;
     long long board = 0;
     std::uint64_t hash = 0;
@@ -865,11 +872,15 @@ double MoveGenerator::windowBounds(const Anchor& anchor, WindowTable& table)
     const int bonus = m_game.bonus();
     double best = -2.0 * kNoLimit;
     table.depths = static_cast<std::int8_t>(depths);
+    // The squares left of the anchor, one more for each start further left.
+    WindowScore left(m_tileValues.data());
     for (int d = 0; d <= depths; ++d) {
-        WindowScore window(m_tileValues.data());
-        for (int q = at - d; q < at; ++q)
-            window.add(scores[q].letterMultiplier, scores[q].wordMultiplier, scores[q].hasCross != 0,
-                       scores[q].cross, tileBound(lineChecks[q]));
+        if (d > 0) {
+            const int q = at - d;
+            left.add(scores[q].letterMultiplier, scores[q].wordMultiplier, scores[q].hasCross != 0,
+                     scores[q].cross, tileBound(lineChecks[q]));
+        }
+        WindowScore window = left;
         const int most = std::min(rights, m_rackTiles - d);
         table.rights[static_cast<std::size_t>(d)] = static_cast<std::int8_t>(std::max(most, 0));
         for (int r = 1; r <= most; ++r) {
@@ -1050,14 +1061,14 @@ void MoveGenerator::searchAnchor(const Anchor& anchor)
     liftLimits();
 }
 
-int MoveGenerator::fastScore(int endPosition) const
+int MoveGenerator::fastScore(int endPosition, int& newTiles) const
 {
     // The rules' scoring (see engine/scoring) over the squares read in prepareScoring.
     const int start = endPosition - m_wordLength;
     int wordProduct = 1;
     int mainSum = 0;
     int crossTotal = 0;
-    int newTiles = 0;
+    newTiles = 0;
     for (int i = 0; i < m_wordLength; ++i) {
         const SquareScore& square = m_scores[start + i];
         if (m_line[start + i].letter != 0) {
@@ -1081,11 +1092,16 @@ int MoveGenerator::fastScore(int endPosition) const
 
 void MoveGenerator::considerBest(int endPosition)
 {
-    const int score = fastScore(endPosition);
+    int newTiles = 0;
+    const int score = fastScore(endPosition, newTiles);
     if (score <= 0)
         return;
     double value = score;
     if (m_mode == Mode::BestEquity) {
+        // The leave is only looked up when the best leave of its size could make the move win.
+        const int kept = std::max(m_rackTiles - newTiles, 0);
+        if (m_haveBest && value + m_leaveCeilings[static_cast<std::size_t>(kept)] < m_bestValue)
+            return;
         value += leaveValueHeld(); // the tiles still in hand are the leave
     }
     if (m_haveBest && (value < m_bestValue || (value == m_bestValue && m_anchorIndex >= m_bestAnchor)))

@@ -115,7 +115,7 @@ private:
                            std::vector<std::uint64_t>& hashes) const;
     void searchAnchor(const Anchor& anchor);
     void considerBest(int endPosition);
-    int fastScore(int endPosition) const;
+    int fastScore(int endPosition, int& newTiles) const;
     bool prepareLetterMasks(const Dictionary& dictionary);
     bool buildGraph();
     std::uint32_t listLength(std::uint32_t start) const;
