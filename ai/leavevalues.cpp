@@ -136,28 +136,44 @@ double LeaveValues::value(std::string_view letters) const
 
 double LeaveValues::bestSubsetValue(const Counts& counts, int maxTiles) const
 {
-    // Racks hold a handful of tiles, so every sub-multiset is tried (at most 2^7 of them).
-    Counts leave{};
-    double best = value(leave);
-    collectBest(counts, leave, 0, 0, maxTiles, best);
+    double best = value(Counts{});
+    forEachLeave(counts, maxTiles,
+                 [&best](const Counts&, double leaveValue) { best = std::max(best, leaveValue); });
     return best;
 }
 
-void LeaveValues::collectBest(const Counts& rack, Counts& leave, int code, int tiles, int maxTiles,
-                              double& best) const
+void LeaveValues::forEachLeave(const Counts& rack, int maxTiles, const LeaveVisit& visit) const
+{
+    // Racks hold a handful of tiles, so every sub-multiset is visited (at most 2^7 of them).
+    Counts leave{};
+    collectLeaves(rack, maxTiles, leave, PartialLeave{}, 0, visit);
+}
+
+void LeaveValues::collectLeaves(const Counts& rack, int maxTiles, Counts& leave, const PartialLeave& partial,
+                                int code, const LeaveVisit& visit) const
 {
     while (code < kLetterCount && rack[static_cast<std::size_t>(code)] == 0)
         ++code;
     if (code == kLetterCount) {
-        best = std::max(best, value(leave));
+        visit(leave, partial.total + balanceValue(partial.vowels, partial.consonants));
         return;
     }
-    const int held = rack[static_cast<std::size_t>(code)];
-    for (int k = 0; k <= held && tiles + k <= maxTiles; ++k) {
-        leave[static_cast<std::size_t>(code)] = static_cast<std::uint8_t>(k);
-        collectBest(rack, leave, code + 1, tiles + k, maxTiles, best);
+    collectLeaves(rack, maxTiles, leave, partial, code + 1, visit);
+    const auto at = static_cast<std::size_t>(code);
+    for (int k = 1; k <= rack[at] && partial.tiles + k <= maxTiles; ++k) {
+        // The terms in the order `value` adds them, so that the sums agree to the last bit.
+        PartialLeave next = partial;
+        next.total += m_tile[at] * k + m_duplicate[at] * (k - 1);
+        for (int pair = 0; pair < partial.heldCount; ++pair)
+            next.total += m_pair[partial.held[static_cast<std::size_t>(pair)]][at];
+        next.held[static_cast<std::size_t>(next.heldCount++)] = static_cast<std::uint8_t>(code);
+        next.tiles += k;
+        if (code != kJokerIndex)
+            (isVowel(code) ? next.vowels : next.consonants) += k;
+        leave[at] = static_cast<std::uint8_t>(k);
+        collectLeaves(rack, maxTiles, leave, next, code + 1, visit);
     }
-    leave[static_cast<std::size_t>(code)] = 0;
+    leave[at] = 0;
 }
 
 std::string LeaveValues::fileForSet(const std::string& setPath)

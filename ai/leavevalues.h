@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,11 @@ public:
     double value(std::string_view letters) const;
     /// The largest value of any leave of at most `maxTiles` of these tiles.
     double bestSubsetValue(const Counts& counts, int maxTiles) const;
+    using LeaveVisit = std::function<void(const Counts& leave, double value)>;
+    /// Calls `visit` with every leave of at most `maxTiles` of the rack's tiles (the empty one
+    /// included) and its value, the very number `value` gives; far cheaper than calling `value`
+    /// for each, as the terms are added letter by letter.
+    void forEachLeave(const Counts& rack, int maxTiles, const LeaveVisit& visit) const;
 
     double tileValue(int code) const { return m_tile[static_cast<std::size_t>(code)]; }
     double duplicateValue(int code) const { return m_duplicate[static_cast<std::size_t>(code)]; }
@@ -64,8 +70,17 @@ public:
 
 private:
     void takeVowels(const LetterSet& set);
-    void collectBest(const Counts& rack, Counts& leave, int code, int tiles, int maxTiles,
-                     double& best) const;
+    /// A leave's terms so far as forEachLeave builds it, and the letters it holds.
+    struct PartialLeave {
+        double total = 0;
+        int tiles = 0;
+        int vowels = 0;
+        int consonants = 0;
+        int heldCount = 0;
+        std::array<std::uint8_t, kLetterCount> held{};
+    };
+    void collectLeaves(const Counts& rack, int maxTiles, Counts& leave, const PartialLeave& partial, int code,
+                       const LeaveVisit& visit) const;
 
     std::array<double, kLetterCount> m_tile{};
     std::array<double, kLetterCount> m_duplicate{};

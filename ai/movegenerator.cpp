@@ -957,29 +957,25 @@ void MoveGenerator::computeLeaveCeilings()
         leaves = std::min(leaves * (held + 1), kLeaveTableSize + 1);
     }
     m_leaveTableUsable = leaves <= kLeaveTableSize;
-    LeaveCounts leave{};
-    collectLeaveCeilings(leave, 0, 0, 0);
-}
-
-void MoveGenerator::collectLeaveCeilings(LeaveCounts& leave, int code, int tiles, int index)
-{
-    while (code < kLetterCount && m_rackCounts[static_cast<std::size_t>(code)] == 0)
-        ++code;
-    if (code == kLetterCount) {
-        const double value = m_leaves->value(leave);
-        if (m_leaveTableUsable)
-            m_leaveTable[static_cast<std::size_t>(index)] = value;
-        double& ceiling = m_leaveCeilings[static_cast<std::size_t>(std::min(tiles, kBoardCells - 1))];
-        ceiling = std::max(ceiling, value);
-        return;
-    }
-    const int held = m_rackCounts[static_cast<std::size_t>(code)];
-    const int stride = m_leaveStrides[static_cast<std::size_t>(code)];
-    for (int k = 0; k <= held && tiles + k < kBoardCells; ++k) {
-        leave[static_cast<std::size_t>(code)] = static_cast<std::uint8_t>(k);
-        collectLeaveCeilings(leave, code + 1, tiles + k, index + k * stride);
-    }
-    leave[static_cast<std::size_t>(code)] = 0;
+    std::array<int, kLetterCount> codes{};
+    int codeCount = 0;
+    for (int code = 0; code < kLetterCount; ++code)
+        if (m_rackCounts[static_cast<std::size_t>(code)] != 0)
+            codes[static_cast<std::size_t>(codeCount++)] = code;
+    m_leaves->forEachLeave(
+        m_rackCounts, kBoardCells - 1, [&](const LeaveValues::Counts& leave, double value) {
+            int index = 0;
+            int tiles = 0;
+            for (int k = 0; k < codeCount; ++k) {
+                const auto code = static_cast<std::size_t>(codes[static_cast<std::size_t>(k)]);
+                index += leave[code] * m_leaveStrides[code];
+                tiles += leave[code];
+            }
+            if (m_leaveTableUsable)
+                m_leaveTable[static_cast<std::size_t>(index)] = value;
+            double& ceiling = m_leaveCeilings[static_cast<std::size_t>(tiles)];
+            ceiling = std::max(ceiling, value);
+        });
 }
 
 double MoveGenerator::leaveValueHeld() const

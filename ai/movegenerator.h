@@ -77,7 +77,6 @@ private:
         std::uint8_t hasCross; ///< 1 when a tile lies next to it across the line
     };
     using ScoreGrid = std::array<std::array<SquareScore, kBoardCells>, kBoardCells>;
-    using LeaveCounts = std::array<std::uint8_t, kLetterCount>;
     /// Bounds of the moves through one anchor by where they start and how many tiles they lay:
     /// bounds[d][r] for d tiles left of the anchor and r from the anchor on (r up to rights[d]).
     struct WindowTable {
@@ -107,7 +106,6 @@ private:
     int tileBound(std::uint32_t checks) const;
     void sortTileValues();
     void computeLeaveCeilings();
-    void collectLeaveCeilings(LeaveCounts& leave, int code, int tiles, int index);
     double leaveValueHeld() const;
     bool bingoFits(std::uint64_t boardHash);
     void buildBingoWords();

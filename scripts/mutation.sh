@@ -168,7 +168,7 @@ ai/endgamesolver.cpp @@ search(depth - 1, move.score - beta, move.score - alpha,
 ai/endgamesolver.cpp @@ m_boardKey ^= squareKey(row, column, board[row][column]); @@ (void)row;
 ai/endgamesolver.cpp @@ if (passes + 1 >= kEndingPasses) { @@ if (passes >= kEndingPasses) {
 ai/leavevalues.cpp @@ m_duplicate[static_cast<std::size_t>(code)] * (count - 1); @@ m_duplicate[static_cast<std::size_t>(code)] * count;
-ai/leavevalues.cpp @@ for (int k = 0; k <= held && tiles + k <= maxTiles; ++k) { @@ for (int k = 0; k < held && tiles + k <= maxTiles; ++k) {
+ai/leavevalues.cpp @@ for (int k = 1; k <= rack[at] && partial.tiles + k <= maxTiles; ++k) { @@ for (int k = 1; k < rack[at] && partial.tiles + k <= maxTiles; ++k) {
 ai/leavevalues.cpp @@ if (!good || line >> rest) { @@ if (!good) {
 ai/leavevalues.cpp @@ std::fabs(value) <= LeaveValues::kMaxEntry; @@ true;
 ai/leavetrainer.cpp @@ row[1 + kTileFeatures + code] = count - 1; @@ row[1 + kTileFeatures + code] = count;
@@ -208,7 +208,7 @@ ui/game/gameoverdialog.cpp @@ rack.empty() ? QString::asprintf("+%d", leftOver) 
 ui/window/commandtable.cpp @@ "Ctrl+T", &W::topMovesClicked, A::Unlocked, @@ "Ctrl+T", &W::topMovesClicked, A::Always,
 ai/simulator.cpp @@         tilesLeft += static_cast<int>(rack.size()); @@         tilesLeft += 0;
 ai/simulator.cpp @@ best = std::max(best.value_or(INT_MIN), @@ best = std::min(best.value_or(INT_MAX),
-ai/movegenerator.cpp @@ collectLeaveCeilings(leave, code + 1, tiles + k, index + k * stride); @@ collectLeaveCeilings(leave, code + 1, tiles + k, index + k);
+ai/movegenerator.cpp @@ index += leave[code] * m_leaveStrides[code]; @@ index += leave[code];
 engine/gcgimporter.cpp @@ found != std::string::npos &&<NL>                static_cast<int>(kept.size()) < static_cast<int>(rack.size()) - event.count) { @@ found != std::string::npos) {
 engine/gcgparser.cpp @@ number = number * 26 + (c - 'A' + 1); @@ number = number * 25 + (c - 'A' + 1);
 engine/gameclassic.cpp @@ player.timeLeft = m_game.time() * kSecondsPerMinute; @@ player.timeLeft = 25 * kSecondsPerMinute;
@@ -216,6 +216,7 @@ ai/simulator.cpp @@ (product(k, k) - 2 * product(k, leader) + product(leader, le
 ai/movegenerator.cpp @@ return growth + static_cast<long long>(m_tileValues[k]) * value; @@ return growth + static_cast<long long>(m_tileValues[k + 1]) * value;
 ai/movegenerator.cpp @@         return m_tileValues[0]; @@         return m_tileValues[1];
 ai/movegenerator.cpp @@ const int kept = std::max(m_rackTiles - newTiles, 0); @@ const int kept = std::max(m_rackTiles - newTiles - 1, 0);
+ai/leavevalues.cpp @@ next.total += m_tile[at] * k + m_duplicate[at] * (k - 1); @@ next.total += m_tile[at] * k + m_duplicate[at] * k;
 EOF
 )
 

@@ -55,6 +55,17 @@ TEST(LeaveValues, SurviveTheirFileRefuseABadOneUnchangedAndBoundEveryLeaveOfARac
             EXPECT_DOUBLE_EQ(values.bestSubsetValue(counts, static_cast<int>(leave.size()) - 1), best)
                 << leave;
         }
+        // Every sub-rack once, valued to the last bit as `value` does (the move generator's
+        // table of leaves must rank moves exactly as the list does).
+        int visits = 0;
+        int expected = 1;
+        for (std::uint8_t count : counts)
+            expected *= count + 1;
+        values.forEachLeave(counts, glyph::kRackSize, [&](const LeaveValues::Counts& kept, double keptValue) {
+            ++visits;
+            EXPECT_EQ(keptValue, values.value(kept)) << leave;
+        });
+        EXPECT_EQ(visits, expected) << leave;
     }
     EXPECT_EQ(values.value("ab?"), values.value("AB["));
     // A pair counts once, however many copies of its letters are held, in either order.
