@@ -1094,9 +1094,11 @@ void MoveGenerator::considerBest(int endPosition)
         return;
     double value = score;
     if (m_mode == Mode::BestEquity) {
-        // The leave is only looked up when the best leave of its size could make the move win.
-        const int kept = std::max(m_rackTiles - newTiles, 0);
-        if (m_haveBest && value + m_leaveCeilings[static_cast<std::size_t>(kept)] < m_bestValue)
+        // The leave is only looked up when the best leave of its size could make the move win
+        // (the ceilings go up to leaves of 31 tiles; a larger leave is always looked up).
+        const int kept = m_rackTiles - newTiles;
+        if (m_haveBest && kept >= 0 && kept < kBoardCells &&
+            value + m_leaveCeilings[static_cast<std::size_t>(kept)] < m_bestValue)
             return;
         value += leaveValueHeld(); // the tiles still in hand are the leave
     }

@@ -215,7 +215,7 @@ engine/gameclassic.cpp @@ player.timeLeft = m_game.time() * kSecondsPerMinute; @
 ai/simulator.cpp @@ (product(k, k) - 2 * product(k, leader) + product(leader, leader)) @@ (product(k, k) + product(leader, leader))
 ai/movegenerator.cpp @@ return growth + static_cast<long long>(m_tileValues[k]) * value; @@ return growth + static_cast<long long>(m_tileValues[k + 1]) * value;
 ai/movegenerator.cpp @@         return m_tileValues[0]; @@         return m_tileValues[1];
-ai/movegenerator.cpp @@ const int kept = std::max(m_rackTiles - newTiles, 0); @@ const int kept = std::max(m_rackTiles - newTiles - 1, 0);
+ai/movegenerator.cpp @@ const int kept = m_rackTiles - newTiles; @@ const int kept = m_rackTiles - newTiles - 1;
 ai/leavevalues.cpp @@ next.total += m_tile[at] * k + m_duplicate[at] * (k - 1); @@ next.total += m_tile[at] * k + m_duplicate[at] * k;
 EOF
 )
