@@ -951,42 +951,43 @@ void MoveGenerator::computeLeaveCeilings()
         return;
     m_leaveCeilings.fill(-1e300);
     int leaves = 1;
+    m_leaveLetterCount = 0;
     for (int code = 0; code < kLetterCount; ++code) {
         const int held = m_rackCounts[static_cast<std::size_t>(code)];
-        m_leaveStrides[static_cast<std::size_t>(code)] = held == 0 ? 0 : leaves;
+        if (held == 0)
+            continue;
+        m_leaveLetters[static_cast<std::size_t>(m_leaveLetterCount++)] = LeaveLetter{code, leaves};
         leaves = std::min(leaves * (held + 1), kLeaveTableSize + 1);
     }
     m_leaveTableUsable = leaves <= kLeaveTableSize;
-    std::array<int, kLetterCount> codes{};
-    int codeCount = 0;
-    for (int code = 0; code < kLetterCount; ++code)
-        if (m_rackCounts[static_cast<std::size_t>(code)] != 0)
-            codes[static_cast<std::size_t>(codeCount++)] = code;
     m_leaves->forEachLeave(
-        m_rackCounts, kBoardCells - 1, [&](const LeaveValues::Counts& leave, double value) {
-            int index = 0;
-            int tiles = 0;
-            for (int k = 0; k < codeCount; ++k) {
-                const auto code = static_cast<std::size_t>(codes[static_cast<std::size_t>(k)]);
-                index += leave[code] * m_leaveStrides[code];
-                tiles += leave[code];
-            }
+        m_rackCounts, kBoardCells - 1, [this](const LeaveValues::Counts& leave, double value) {
             if (m_leaveTableUsable)
-                m_leaveTable[static_cast<std::size_t>(index)] = value;
+                m_leaveTable[static_cast<std::size_t>(leaveIndex(leave))] = value;
+            int tiles = 0;
+            for (int k = 0; k < m_leaveLetterCount; ++k)
+                tiles += leave[static_cast<std::size_t>(m_leaveLetters[static_cast<std::size_t>(k)].code)];
             double& ceiling = m_leaveCeilings[static_cast<std::size_t>(tiles)];
             ceiling = std::max(ceiling, value);
         });
+}
+
+int MoveGenerator::leaveIndex(const std::array<std::uint8_t, kLetterCount>& counts) const
+{
+    // Only the rack's letters can be held, so only they are counted.
+    int index = 0;
+    for (int k = 0; k < m_leaveLetterCount; ++k) {
+        const LeaveLetter& letter = m_leaveLetters[static_cast<std::size_t>(k)];
+        index += counts[static_cast<std::size_t>(letter.code)] * letter.stride;
+    }
+    return index;
 }
 
 double MoveGenerator::leaveValueHeld() const
 {
     if (!m_leaveTableUsable)
         return m_leaves->value(m_rackCounts);
-    int index = 0;
-    for (int code = 0; code < kLetterCount; ++code)
-        index +=
-            m_rackCounts[static_cast<std::size_t>(code)] * m_leaveStrides[static_cast<std::size_t>(code)];
-    return m_leaveTable[static_cast<std::size_t>(index)];
+    return m_leaveTable[static_cast<std::size_t>(leaveIndex(m_rackCounts))];
 }
 
 bool MoveGenerator::bingoFits(std::uint64_t boardHash)

@@ -106,6 +106,7 @@ private:
     int tileBound(std::uint32_t checks) const;
     void sortTileValues();
     void computeLeaveCeilings();
+    int leaveIndex(const std::array<std::uint8_t, kLetterCount>& counts) const;
     double leaveValueHeld() const;
     bool bingoFits(std::uint64_t boardHash);
     void buildBingoWords();
@@ -206,12 +207,17 @@ private:
     // Per number of tiles kept, the best leave value of that many tiles of the rack.
     std::array<double, kBoardCells> m_leaveCeilings{};
     // The value of every leave of the rack, computed with the ceilings and looked up for each
-    // move found: a leave's index counts each of the rack's letters in mixed radix (stride
-    // m_leaveStrides[code], 0 for letters not on the rack). Racks with too many different
-    // leaves for the table are valued one by one.
+    // move found: a leave's index counts each of the rack's letters in mixed radix (the
+    // letters and their strides in m_leaveLetters). Racks with too many different leaves for
+    // the table are valued one by one.
     static constexpr int kLeaveTableSize = 256;
+    struct LeaveLetter {
+        int code;
+        int stride;
+    };
     std::array<double, kLeaveTableSize> m_leaveTable{};
-    std::array<int, kLetterCount> m_leaveStrides{};
+    std::array<LeaveLetter, kLetterCount> m_leaveLetters{};
+    int m_leaveLetterCount = 0;
     bool m_leaveTableUsable = false;
     // The window bounds of the anchors and the limits they set against the best
     // move so far: m_rightLimits[d] tiles at most from the anchor on after d tiles left of it,

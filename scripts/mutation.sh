@@ -208,7 +208,7 @@ ui/game/gameoverdialog.cpp @@ rack.empty() ? QString::asprintf("+%d", leftOver) 
 ui/window/commandtable.cpp @@ "Ctrl+T", &W::topMovesClicked, A::Unlocked, @@ "Ctrl+T", &W::topMovesClicked, A::Always,
 ai/simulator.cpp @@         tilesLeft += static_cast<int>(rack.size()); @@         tilesLeft += 0;
 ai/simulator.cpp @@ best = std::max(best.value_or(INT_MIN), @@ best = std::min(best.value_or(INT_MAX),
-ai/movegenerator.cpp @@ index += leave[code] * m_leaveStrides[code]; @@ index += leave[code];
+ai/movegenerator.cpp @@ index += counts[static_cast<std::size_t>(letter.code)] * letter.stride; @@ index += counts[static_cast<std::size_t>(letter.code)];
 engine/gcgimporter.cpp @@ found != std::string::npos &&<NL>                static_cast<int>(kept.size()) < static_cast<int>(rack.size()) - event.count) { @@ found != std::string::npos) {
 engine/gcgparser.cpp @@ number = number * 26 + (c - 'A' + 1); @@ number = number * 25 + (c - 'A' + 1);
 engine/gameclassic.cpp @@ player.timeLeft = m_game.time() * kSecondsPerMinute; @@ player.timeLeft = 25 * kSecondsPerMinute;
