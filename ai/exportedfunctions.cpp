@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstring>
 #include <lua.hpp>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,8 @@
 #include "ai/endgamesolver.h"
 #include "ai/luahost.h"
 #include "ai/movegenerator.h"
+#include "ai/positioncopy.h"
+#include "ai/rackinference.h"
 #include "ai/simulator.h"
 #include "base/letters.h"
 #include "engine/game.h"
@@ -292,6 +296,22 @@ void putFirst(MoveGenerator& generator, const std::vector<Move>& first)
     generator.replaceMoves(std::move(ordered));
 }
 
+/// What the one opponent probably kept from the move they just played (see RackInference);
+/// empty when the last turn was not theirs or laid no tile.
+std::vector<std::string> opponentLeaves(Game& game, const GameRules& rules, const Simulator::Setup& setup,
+                                        std::chrono::steady_clock::time_point deadline)
+{
+    const std::optional<RackInference::Turn> turn = RackInference::opponentsLastTurn(rules);
+    if (!turn)
+        return {};
+    std::vector<std::unique_ptr<PositionCopy>>& copies = aiPlayers(game).positionCopies();
+    if (copies.empty())
+        copies.push_back(std::make_unique<PositionCopy>());
+    copies.front()->take(game);
+    return RackInference::keptLeaves(*copies.front(), leaveValues(game), *turn, setup.unseen,
+                                     setup.seed ^ 0x9e3779b9u, deadline);
+}
+
 int simulateMoves(lua_State* state)
 {
     LuaHost& host = LuaHost::fromState(state);
@@ -323,6 +343,10 @@ int simulateMoves(lua_State* state)
         limits.rounds = std::clamp(wholeNumber(state, 4), 1, Simulator::kMaxRounds);
     AiPlayers& ai = aiPlayers(game);
     limits.threads = ai.searchThreads();
+    // A quarter of the time at most goes to reading the opponent's last move.
+    const auto now = std::chrono::steady_clock::now();
+    if (setup.candidates.size() >= 2 && limits.deadline > now)
+        setup.opponentLeaves = opponentLeaves(game, *rules, setup, now + (limits.deadline - now) / 4);
     Simulator simulator(game, leaveValues(game), ai.positionCopies());
     const int rounds = setup.candidates.size() < 2 ? 0 : simulator.run(setup, limits);
     std::vector<Move> ranked;

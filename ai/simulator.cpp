@@ -49,6 +49,15 @@ double goingOutSpread(const Game& game, const std::vector<std::string>& racks, i
     return change + (seat == 0 ? total : -opponentWeight * total);
 }
 
+/// The same setup with the opponents' racks drawn uniformly.
+Simulator::Setup uniformDeal(const Simulator::Setup& setup)
+{
+    Simulator::Setup uniform;
+    uniform.unseen = setup.unseen;
+    uniform.seed = setup.seed;
+    return uniform;
+}
+
 } // namespace
 
 Simulator::Simulator(const Game& game, const LeaveValues& leaves,
@@ -62,14 +71,25 @@ Simulator::Simulator(const Game& game, const LeaveValues& leaves,
 
 std::string Simulator::deal(const Setup& setup, int round)
 {
-    std::string tiles;
-    for (int code = 0; code < kLetterCount; ++code)
-        tiles.append(static_cast<std::size_t>(std::max(0, setup.unseen[static_cast<std::size_t>(code)])),
-                     static_cast<char>('A' + code));
+    std::array<int, kLetterCount> counts = setup.unseen;
     std::seed_seq sequence{setup.seed, static_cast<std::uint32_t>(round)};
     std::mt19937 random(sequence);
+    std::string leave;
+    if (!setup.opponentLeaves.empty()) {
+        std::uniform_int_distribution<std::size_t> pick(0, setup.opponentLeaves.size() - 1);
+        leave = setup.opponentLeaves[pick(random)];
+        // Only tiles still unseen: a leave that names others is not dealt.
+        for (char letter : leave)
+            if (letter < 'A' || letter - 'A' >= kLetterCount ||
+                --counts[static_cast<std::size_t>(letter - 'A')] < 0)
+                return deal(uniformDeal(setup), round);
+    }
+    std::string tiles;
+    for (int code = 0; code < kLetterCount; ++code)
+        tiles.append(static_cast<std::size_t>(std::max(0, counts[static_cast<std::size_t>(code)])),
+                     static_cast<char>('A' + code));
     std::shuffle(tiles.begin(), tiles.end(), random);
-    return tiles;
+    return leave + tiles;
 }
 
 double Simulator::playOut(PositionCopy& copy, const Setup& setup, int candidate, int round) const

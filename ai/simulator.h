@@ -44,6 +44,10 @@ public:
         /// When set, the player's score less the best opponent's: a round is then worth mostly
         /// its chance of winning the game from there (see winChance), the spread breaking ties.
         std::optional<int> lead;
+        /// What the first opponent probably kept (see RackInference), each as often as it is
+        /// likely: a round puts one of them on that opponent's rack before the random tiles.
+        /// Empty for racks drawn uniformly.
+        std::vector<std::string> opponentLeaves;
     };
     /// When to stop: the first of the deadline, the stop flag and the number of rounds.
     struct Limits {
@@ -87,7 +91,8 @@ public:
     /// (in the bag and on the racks); with none left the game is over and the lead decides.
     static double winChance(double lead, int tilesLeft);
     /// The shuffle of the unseen tiles that a round deals from: the opponents' racks first,
-    /// in turn order, then the bag in drawing order.
+    /// in turn order, then the bag in drawing order; with `opponentLeaves`, one of them
+    /// (picked by the round's draw) opens the deal.
     static std::string deal(const Setup& setup, int round);
     /// The candidates a look-ahead starts from: the `count` moves of `moves` that lay tiles,
     /// best by score plus the value of what they keep of `rack`, ties in list order.

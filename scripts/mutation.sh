@@ -217,6 +217,11 @@ ai/movegenerator.cpp @@ return growth + static_cast<long long>(m_tileValues[k]) 
 ai/movegenerator.cpp @@         return m_tileValues[0]; @@         return m_tileValues[1];
 ai/movegenerator.cpp @@ const int kept = m_rackTiles - newTiles; @@ const int kept = m_rackTiles - newTiles - 1;
 ai/leavevalues.cpp @@ next.total += m_tile[at] * k + m_duplicate[at] * (k - 1); @@ next.total += m_tile[at] * k + m_duplicate[at] * k;
+ai/rackinference.cpp @@ if (!best.isPass() && played >= copy.generator().bestEquity() - kTolerance) @@ if (!best.isPass())
+ai/rackinference.cpp @@ turn.bagBefore < kRackSize @@ turn.bagBefore < 0
+ai/rackinference.cpp @@ if (board[row][column].letter == 0) @@ if (board[row][column].letter != kJoker)
+ai/rackinference.cpp @@ if (before.currentPlayer != opponent @@ if (before.currentPlayer == opponent
+ai/simulator.cpp @@ --counts[static_cast<std::size_t>(letter - 'A')] < 0) @@ counts[static_cast<std::size_t>(letter - 'A')] < 0)
 EOF
 )
 

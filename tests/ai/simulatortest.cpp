@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <chrono>
 #include <cmath>
 #include <numeric>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -11,11 +14,13 @@
 #include "ai/leavevalues.h"
 #include "ai/movegenerator.h"
 #include "ai/positioncopy.h"
+#include "ai/rackinference.h"
 #include "ai/simulator.h"
 #include "aitable.h"
 #include "base/letters.h"
 #include "base/random.h"
 #include "bruteforcefinder.h"
+#include "engine/moveplacement.h"
 #include "engine/unseentiles.h"
 
 using glyph::Move;
@@ -52,7 +57,8 @@ struct Position {
                 .unseen = glyph::unseentiles::counts(*table.rules, 0),
                 .plies = plies,
                 .seed = seed,
-                .lead = {}};
+                .lead = {},
+                .opponentLeaves = {}};
     }
     double equity(const Move& move)
     {
@@ -371,4 +377,128 @@ TEST(Simulator, LeavesTheScriptTimeToFinish)
     host.chooseMove(player);
     EXPECT_TRUE(host.lastError().empty()) << host.lastError();
     EXPECT_EQ(position.table.view.scriptOutput.back(), "done");
+}
+
+// The opponent's last move read back: every leave kept is one that, with the tiles the move
+// laid, makes the move (nearly) the best by equity, by the brute-force lister; it is drawn from
+// the tiles the player cannot see; the same seed keeps the same leaves; and the position is
+// one where many draws do not explain the move, so keeping every draw would fail.
+TEST(Simulator, InfersTheOpponentsLeaveFromTheMoveTheyPlayed)
+{
+    Position position("AEINST");
+    glyph::Game& game = *position.table.game;
+    const glyph::LeaveValues& leaves = leaveValues(game);
+    const std::set<std::string> words(kWords.begin(), kWords.end());
+    const std::array<int, glyph::kLetterCount> unseen = position.setup(2, 2, 1).unseen;
+    auto bestEquity = [&](const std::string& rack) {
+        double best = -1e9;
+        for (const Move& move : glyph::test::bruteForceMoves(game, words, rack))
+            if (move.score > 0)
+                best = std::max(best, move.score + leaves.value(game.keptLetters(rack, move)));
+        return best;
+    };
+    glyph::RackInference::Turn turn;
+    turn.before = game.board();
+    turn.move = moveGenerator(game).bestMove("T", leaves);
+    turn.rackSize = 7;
+    turn.bagBefore = 40;
+    const std::string laid = glyph::RackInference::laidTiles(turn.move, game.board());
+    ASSERT_FALSE(laid.empty());
+    glyph::PositionCopy copy;
+    copy.take(game);
+    const auto forever = std::chrono::steady_clock::time_point::max();
+    const std::vector<std::string> kept =
+        glyph::RackInference::keptLeaves(copy, leaves, turn, unseen, 5, forever);
+    ASSERT_GE(kept.size(), static_cast<std::size_t>(glyph::RackInference::kMinKept));
+    EXPECT_EQ(glyph::RackInference::keptLeaves(copy, leaves, turn, unseen, 5, forever), kept);
+    for (const std::string& leave : kept) {
+        ASSERT_EQ(leave.size() + laid.size(), 7u);
+        std::array<int, glyph::kLetterCount> left = unseen;
+        for (char letter : leave)
+            EXPECT_GE(--left[static_cast<std::size_t>(letter - 'A')], 0) << leave;
+        EXPECT_GE(turn.move.score + leaves.value(leave) + glyph::RackInference::kTolerance,
+                  bestEquity(laid + leave))
+            << leave;
+    }
+    int unexplained = 0;
+    for (int draw = 0; draw < 60; ++draw) {
+        std::string pool = Simulator::deal(position.setup(2, 2, static_cast<std::uint32_t>(draw)), 0);
+        const std::string leave = pool.substr(0, 7 - laid.size());
+        unexplained += turn.move.score + leaves.value(leave) + glyph::RackInference::kTolerance <
+                               bestEquity(laid + leave)
+                           ? 1
+                           : 0;
+    }
+    EXPECT_GT(unexplained, 5) << kept.size();
+
+    // Nothing to read: no tile laid, the rack emptied, or leaves weighed less near the end.
+    glyph::RackInference::Turn pass = turn;
+    pass.move = Move{};
+    glyph::RackInference::Turn emptied = turn;
+    emptied.rackSize = static_cast<int>(laid.size());
+    glyph::RackInference::Turn late = turn;
+    late.bagBefore = glyph::kRackSize - 1;
+    for (const glyph::RackInference::Turn& nothing : {pass, emptied, late})
+        EXPECT_TRUE(glyph::RackInference::keptLeaves(copy, leaves, nothing, unseen, 5, forever).empty());
+}
+
+// With leaves inferred, a round deals one of them first, then the other unseen tiles; a leave
+// the unseen tiles cannot make is not dealt.
+TEST(Simulator, DealsAnInferredLeaveBeforeTheRandomTiles)
+{
+    Position position("AEINST");
+    Simulator::Setup setup = position.setup(2, 2, 4);
+    std::string unseen;
+    for (int code = 0; code < glyph::kLetterCount; ++code)
+        unseen.append(static_cast<std::size_t>(setup.unseen[static_cast<std::size_t>(code)]),
+                      static_cast<char>('A' + code));
+    const Simulator::Setup uniform = setup;
+    setup.opponentLeaves = {"QZ", "AE", "AE"};
+    std::set<std::string> heads;
+    for (int round = 0; round < 30; ++round) {
+        std::string dealt = Simulator::deal(setup, round);
+        heads.insert(dealt.substr(0, 2));
+        EXPECT_TRUE(dealt.starts_with("QZ") || dealt.starts_with("AE")) << dealt;
+        std::sort(dealt.begin(), dealt.end());
+        EXPECT_EQ(dealt, unseen);
+    }
+    EXPECT_EQ(heads.size(), 2u);
+    setup.opponentLeaves = {"ZZZZZZZZZZZZZZZZZZZZ"};
+    EXPECT_EQ(Simulator::deal(setup, 3), Simulator::deal(uniform, 3));
+}
+
+// The turn read back is the opponent's last, as the table saw it: the board before it, the
+// move, the size of their rack and of the bag then; none at the start or at a table of three.
+TEST(Simulator, ReadsBackTheOpponentsLastTurnOnly)
+{
+    for (const int seats : {2, 3}) {
+        glyph::test::AiTable table(kWords);
+        std::vector<glyph::Player> players;
+        for (int seat = 0; seat < seats; ++seat)
+            players.push_back(
+                glyph::test::makePlayer("P" + std::to_string(seat), "", seat == 1 ? "TIN" : "SEAT"));
+        table.start(players);
+        glyph::Game& game = *table.game;
+        EXPECT_FALSE(glyph::RackInference::opponentsLastTurn(*table.rules));
+        table.rules->playMove(moveGenerator(game).generate(table.rules->currentPlayer().rack));
+        const glyph::Board before = game.board();
+        const int bag = table.rules->bag().total();
+        const Move move = moveGenerator(game).generate(table.rules->currentPlayer().rack);
+        ASSERT_FALSE(move.isPass());
+        table.rules->playMove(move);
+        const std::optional<glyph::RackInference::Turn> turn =
+            glyph::RackInference::opponentsLastTurn(*table.rules);
+        ASSERT_EQ(turn.has_value(), seats == 2);
+        if (!turn)
+            continue;
+        EXPECT_EQ(moveKey(turn->move), moveKey(move));
+        EXPECT_EQ(turn->rackSize, 3);
+        EXPECT_EQ(turn->bagBefore, bag);
+        EXPECT_TRUE(turn->before == before);
+        const std::string laid = glyph::RackInference::laidTiles(turn->move, turn->before);
+        const std::string kept =
+            glyph::placement::keptLetters("TIN", move, before, {game.rows(), game.columns()});
+        EXPECT_FALSE(laid.empty());
+        EXPECT_EQ(laid.size() + kept.size(), 3u) << laid << " " << kept;
+    }
 }
