@@ -45,6 +45,9 @@ constexpr int kMaxCandidates = 100;
 constexpr int kMaxPlies = 8;
 /// Longest search a profile may ask for; the profile's own time limit cuts it shorter.
 constexpr int kMaxSearchMs = 600000;
+/// Mixed into the position's seed for the draws that read the opponent's last move, so that
+/// they do not repeat the deals of the look-ahead's rounds.
+constexpr std::uint32_t kInferenceSeedSalt = 0x9e3779b9u;
 /// Time left to the script after a search, before its own time limit stops it.
 constexpr std::chrono::milliseconds kScriptMargin{250};
 
@@ -309,7 +312,7 @@ std::vector<std::string> opponentLeaves(Game& game, const GameRules& rules, cons
         copies.push_back(std::make_unique<PositionCopy>());
     copies.front()->take(game);
     return RackInference::keptLeaves(*copies.front(), leaveValues(game), *turn, setup.unseen,
-                                     setup.seed ^ 0x9e3779b9u, deadline);
+                                     setup.seed ^ kInferenceSeedSalt, deadline);
 }
 
 int simulateMoves(lua_State* state)
