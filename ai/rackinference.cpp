@@ -8,6 +8,7 @@
 #include "ai/positioncopy.h"
 #include "engine/gamerules.h"
 #include "engine/moveplacement.h"
+#include "engine/unseentiles.h"
 
 namespace glyph
 {
@@ -56,10 +57,7 @@ std::vector<std::string> RackInference::keptLeaves(PositionCopy& copy, const Lea
 {
     const std::string laid = laidTiles(turn.move, turn.before);
     const int keptSize = turn.rackSize - static_cast<int>(laid.size());
-    std::string pool;
-    for (int code = 0; code < kLetterCount; ++code)
-        pool.append(static_cast<std::size_t>(std::max(0, unseen[static_cast<std::size_t>(code)])),
-                    static_cast<char>('A' + code));
+    std::string pool = unseentiles::letters(unseen);
     if (turn.move.isPass() || laid.empty() || keptSize <= 0 || turn.bagBefore < kRackSize ||
         keptSize > static_cast<int>(pool.size()))
         return {};

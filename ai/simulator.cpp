@@ -12,6 +12,7 @@
 #include "base/letters.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
+#include "engine/unseentiles.h"
 
 namespace glyph
 {
@@ -84,10 +85,7 @@ std::string Simulator::deal(const Setup& setup, int round)
                 --counts[static_cast<std::size_t>(letter - 'A')] < 0)
                 return deal(uniformDeal(setup), round);
     }
-    std::string tiles;
-    for (int code = 0; code < kLetterCount; ++code)
-        tiles.append(static_cast<std::size_t>(std::max(0, counts[static_cast<std::size_t>(code)])),
-                     static_cast<char>('A' + code));
+    std::string tiles = unseentiles::letters(counts);
     std::shuffle(tiles.begin(), tiles.end(), random);
     return leave + tiles;
 }

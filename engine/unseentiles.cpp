@@ -1,5 +1,6 @@
 #include "engine/unseentiles.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 
@@ -23,6 +24,15 @@ std::array<int, kLetterCount> counts(const GameRules& rules, int player)
                 ++unseen[code - 'A'];
     }
     return unseen;
+}
+
+std::string letters(const std::array<int, kLetterCount>& counts)
+{
+    std::string tiles;
+    for (int code = 0; code < kLetterCount; ++code)
+        tiles.append(static_cast<std::size_t>(std::max(0, counts[static_cast<std::size_t>(code)])),
+                     static_cast<char>('A' + code));
+    return tiles;
 }
 
 } // namespace glyph::unseentiles

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "base/board.h"
 
@@ -16,6 +17,8 @@ namespace unseentiles
 /// Per letter 'A'..'Z' then the joker: the bag's tiles plus the racks of every player but
 /// `player` (all racks when `player` names no seat).
 std::array<int, kLetterCount> counts(const GameRules& rules, int player);
+/// The tiles of such counts spelt out in code order ('[' for jokers; a negative count as none).
+std::string letters(const std::array<int, kLetterCount>& counts);
 
 } // namespace unseentiles
 } // namespace glyph

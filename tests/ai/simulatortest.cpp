@@ -100,10 +100,7 @@ TEST(Simulator, DealsExactlyTheUnseenTiles)
 {
     Position position("AEINST");
     const Simulator::Setup setup = position.setup(5, 2, 9);
-    std::string unseen;
-    for (int code = 0; code < glyph::kLetterCount; ++code)
-        unseen.append(static_cast<std::size_t>(setup.unseen[static_cast<std::size_t>(code)]),
-                      static_cast<char>('A' + code));
+    const std::string unseen = glyph::unseentiles::letters(setup.unseen);
     std::set<std::string> deals;
     for (int round = 0; round < 20; ++round) {
         std::string dealt = Simulator::deal(setup, round);
@@ -448,10 +445,7 @@ TEST(Simulator, DealsAnInferredLeaveBeforeTheRandomTiles)
 {
     Position position("AEINST");
     Simulator::Setup setup = position.setup(2, 2, 4);
-    std::string unseen;
-    for (int code = 0; code < glyph::kLetterCount; ++code)
-        unseen.append(static_cast<std::size_t>(setup.unseen[static_cast<std::size_t>(code)]),
-                      static_cast<char>('A' + code));
+    const std::string unseen = glyph::unseentiles::letters(setup.unseen);
     const Simulator::Setup uniform = setup;
     setup.opponentLeaves = {"QZ", "AE", "AE"};
     std::set<std::string> heads;
