@@ -176,8 +176,12 @@ std::vector<EndgameSolver::Choice> EndgameSolver::choices(int side, int preferre
         if (move.isPass()) {
             havePass = true;
             order = INT_MIN / 2;
-        } else if (m_copy.game().keptLetters(m_racks[side], move).empty()) {
-            order += outBonus;
+        } else {
+            // Tried first: going out, then the moves that score most and keep least, as
+            // tiles still held cost twice their points should the other side go out. (By
+            // score alone, the search took a third longer on the benchmark's endings.)
+            const std::string kept = m_copy.game().keptLetters(m_racks[side], move);
+            order += kept.empty() ? outBonus : -2 * rackValue(kept);
         }
         if (static_cast<int>(k) == preferred)
             order = INT_MAX;
