@@ -179,7 +179,7 @@ std::vector<EndgameSolver::Choice> EndgameSolver::choices(int side, int preferre
         } else {
             // Tried first: going out, then the moves that score most and keep least, as
             // tiles still held cost twice their points should the other side go out. (By
-            // score alone, the search met more positions in every ending of the benchmark.)
+            // score alone, it met more positions in every ending the benchmark solves.)
             const std::string kept = m_copy.game().keptLetters(m_racks[side], move);
             order += kept.empty() ? outBonus : -2 * rackValue(kept);
         }
