@@ -115,11 +115,7 @@ void endgameSolve(benchmark::State& state)
         if (!playSeededGame(game, number, 100, 20))
             continue;
         const glyph::GameRules& rules = *game.rules();
-        const auto unseen = glyph::unseentiles::counts(rules, -1);
-        std::string pool;
-        for (int code = 0; code < glyph::kLetterCount; ++code)
-            pool.append(static_cast<std::size_t>(unseen[static_cast<std::size_t>(code)]),
-                        static_cast<char>('A' + code));
+        std::string pool = glyph::unseentiles::letters(glyph::unseentiles::counts(rules, -1));
         std::mt19937 random(kSeed + static_cast<std::uint32_t>(number));
         std::shuffle(pool.begin(), pool.end(), random);
         if (pool.size() < 14)
