@@ -33,11 +33,15 @@ bool isTurn(Kind kind)
     return kind == Kind::Play || kind == Kind::Pass || kind == Kind::Exchange;
 }
 
-/// The name cut to the player record's field without splitting a UTF-8 character.
+/// The name cut to the player record's field without splitting a UTF-8 character. Blanks the
+/// cut leaves at the end go too: a record trims them, so a name ending in them would not read
+/// back as it was written.
 std::string fittedName(const std::string& name)
 {
     std::size_t length = std::min(name.size(), sizeof(Player::name) - 1);
     while (length > 0 && length < name.size() && (static_cast<unsigned char>(name[length]) & 0xC0) == 0x80)
+        --length;
+    while (length > 0 && std::isspace(static_cast<unsigned char>(name[length - 1])))
         --length;
     return name.substr(0, length);
 }

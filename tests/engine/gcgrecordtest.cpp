@@ -233,6 +233,24 @@ TEST(GcgRecord, ARecordCutAnywhereIsReadOrRefusedWithoutChangingTheGame)
     }
 }
 
+TEST(GcgRecord, ANameCutToItsFieldWritesAndReadsBackTheSame)
+{
+    // A name longer than the player's field is cut; where the cut falls among blanks, the
+    // blanks left at its end would be written and then trimmed when read back.
+    for (const std::string& gap :
+         {std::string(60, ' '), std::string(60, '\t'), std::string(47, ' ') + "\t  "}) {
+        SCOPED_TRACE(gap.size());
+        RulesFixture f;
+        GcgImporter importer(*f.game);
+        ASSERT_TRUE(importer.importText("#player1 ann Ann" + gap + "Smith\n#player2 bob Bob\n"))
+            << importer.error();
+        EXPECT_STREQ(f.game->rules()->players()[0].name, "Ann");
+        const std::string written = GcgWriter(*f.game).write(*f.game->rules(), "");
+        ASSERT_TRUE(importer.importText(written)) << importer.error();
+        EXPECT_EQ(GcgWriter(*f.game).write(*f.game->rules(), ""), written);
+    }
+}
+
 TEST(GcgRecord, NamesColumnsAfterZAsAaAbAc)
 {
     EXPECT_EQ(GcgWriter::columnName(27), "AA");
