@@ -2,7 +2,6 @@
 // loader (whatever loads is looked up and walked, each word found again and in order) or the
 // pattern matcher (a user pattern, then a word a line; then the whole text as an internal pattern).
 #include <cstdint>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -12,6 +11,7 @@
 #include "dictionary/patternmatcher.h"
 #include "engine/gameview.h"
 #include "support/dicbytes.h"
+#include "support/tempdir.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -19,7 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const std::string input(reinterpret_cast<const char*>(data) + 1, size - 1);
     if (data[0] % 2 == 0) {
-        static const std::string path = std::filesystem::temp_directory_path() / "glyph-fuzz-dictionary.dic";
+        // A folder of this process's own, so that fuzzing in parallel processes stays apart.
+        static const glyph::test::TempDir folder;
+        static const std::string path = folder.file("input.dic");
         std::ofstream(path, std::ios::binary) << input;
         glyph::NullView view;
         glyph::Dictionary dictionary(view);
