@@ -1,26 +1,92 @@
 // Feeds arbitrary bytes to the dictionary module, the first byte picking the reader: the ".dic"
-// loader (whatever loads is looked up and walked, each word found again and in order) or the
-// pattern matcher (a user pattern, then a word a line; then the whole text as an internal pattern).
+// loader (whatever loads is looked up and walked, each word found again and in order), the word
+// list builder (the dictionary built holds exactly the list's words; the list keeps its lines) or
+// the pattern matcher (a user pattern, then a word a line; then the whole text as an internal
+// pattern).
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "base/letterset.h"
+#include "dictionary/dawgbuilder.h"
 #include "dictionary/patternmatcher.h"
 #include "engine/gameview.h"
 #include "support/dicbytes.h"
 #include "support/tempdir.h"
+
+namespace
+{
+
+/// The text's lines, split at line feeds, sorted.
+std::vector<std::string> sortedLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+/// The words a list holds, found by a plain scan: lines that are 1 to 29 letters a-z or A-Z
+/// once blanks around them are taken off, upper-cased, each once.
+std::set<std::string> listedWords(const std::string& text)
+{
+    std::set<std::string> words;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        const std::size_t first = line.find_first_not_of(" \t\r\b");
+        if (first == std::string::npos)
+            continue;
+        std::string word = line.substr(first, line.find_last_not_of(" \t\r\b") + 1 - first);
+        bool letters = word.size() < 30;
+        for (char& c : word) {
+            letters = letters && ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'));
+            c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+        }
+        if (letters)
+            words.insert(word);
+    }
+    return words;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size == 0)
         return 0;
     const std::string input(reinterpret_cast<const char*>(data) + 1, size - 1);
-    if (data[0] % 2 == 0) {
-        // A folder of this process's own, so that fuzzing in parallel processes stays apart.
-        static const glyph::test::TempDir folder;
+    // A folder of this process's own, so that fuzzing in parallel processes stays apart.
+    static const glyph::test::TempDir folder;
+    if (data[0] % 3 == 1) {
+        const std::string list = folder.write("list.txt", input);
+        glyph::DawgBuilder builder;
+        builder.setSourcePath(list);
+        builder.setDestinationPath(folder.file("list.dic"));
+        const std::set<std::string> expected = listedWords(input);
+        const bool built = builder.buildFromWordList();
+        if (sortedLines(folder.read("list.txt")) != sortedLines(input))
+            __builtin_trap();
+        if (!built) {
+            if (!expected.empty())
+                __builtin_trap();
+            return 0;
+        }
+        glyph::NullView view;
+        glyph::Dictionary dictionary(view);
+        const std::vector<std::string> words = dictionary.load(folder.file("list.dic"), true)
+                                                   ? glyph::test::allWords(dictionary)
+                                                   : std::vector<std::string>{};
+        if (std::vector<std::string>(expected.begin(), expected.end()) != words)
+            __builtin_trap();
+        return 0;
+    }
+    if (data[0] % 3 == 0) {
         static const std::string path = folder.file("input.dic");
         std::ofstream(path, std::ios::binary) << input;
         glyph::NullView view;
