@@ -33,6 +33,7 @@ std::string contentsOf(const std::string& path)
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
+
 /// A valid file patched and cut by the fuzzer's bytes after the first: three bytes at a time, a
 /// two-byte offset into the file and the byte to write there; a trailing pair cuts the file at
 /// that offset.
@@ -119,8 +120,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             return source.dir.read("seed.tc");
         }();
         // The bytes as they are, or a valid saved game patched by them, so that the fuzzer
-        // reaches the records past the header.
-        // A game that loads saves to bytes that load to the same game.
+        // reaches the records past the header. A game that loads saves to bytes that load to the
+        // same game.
         if (target.rules->loadBytes(firstVariant ? bytes : patched(seed, data, size), "fuzz.tc")) {
             static const std::string saved = folder.file("saved.tc");
             if (!target.rules->save(saved))
