@@ -212,7 +212,10 @@ bool GcgParser::parsePragma(int line, const std::string& text)
         event.rackGiven = true;
         if (!parseSeat(line, name.substr(4), event.player, true) || !parseRack(line, rest, event.rack))
             return false;
-        m_record.events.push_back(event);
+        // A #rack line without tiles says nothing: no rack is empty while the game goes on, and
+        // an empty rack at its end is never written, so it could not be written back.
+        if (!event.rack.empty())
+            m_record.events.push_back(event);
         return true;
     }
     if (name == "note") {

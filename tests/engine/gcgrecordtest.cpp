@@ -251,6 +251,18 @@ TEST(GcgRecord, ANameCutToItsFieldWritesAndReadsBackTheSame)
     }
 }
 
+TEST(GcgRecord, ARackLineWithoutTilesSaysNothing)
+{
+    RulesFixture f;
+    GcgImporter importer(*f.game);
+    ASSERT_TRUE(importer.importText("#player1 ann Ann\n#player2 bob Bob\n#rack1\n#rack2 \n"))
+        << importer.error();
+    EXPECT_EQ(std::string(f.game->rules()->players()[0].rack).size(), 7u);
+    const std::string written = GcgWriter(*f.game).write(*f.game->rules(), "");
+    ASSERT_TRUE(importer.importText(written)) << importer.error();
+    EXPECT_EQ(GcgWriter(*f.game).write(*f.game->rules(), ""), written);
+}
+
 TEST(GcgRecord, NamesColumnsAfterZAsAaAbAc)
 {
     EXPECT_EQ(GcgWriter::columnName(27), "AA");
