@@ -233,6 +233,17 @@ TEST(GcgRecord, ARecordCutAnywhereIsReadOrRefusedWithoutChangingTheGame)
     }
 }
 
+namespace
+{
+// The game as imported writes a record that reads back to a game writing the same record.
+void expectWrittenRecordReadsBackTheSame(RulesFixture& f, GcgImporter& importer)
+{
+    const std::string written = GcgWriter(*f.game).write(*f.game->rules(), "");
+    ASSERT_TRUE(importer.importText(written)) << importer.error();
+    EXPECT_EQ(GcgWriter(*f.game).write(*f.game->rules(), ""), written);
+}
+} // namespace
+
 TEST(GcgRecord, ANameCutToItsFieldWritesAndReadsBackTheSame)
 {
     // A name longer than the player's field is cut; where the cut falls among blanks, the
@@ -245,9 +256,7 @@ TEST(GcgRecord, ANameCutToItsFieldWritesAndReadsBackTheSame)
         ASSERT_TRUE(importer.importText("#player1 ann Ann" + gap + "Smith\n#player2 bob Bob\n"))
             << importer.error();
         EXPECT_STREQ(f.game->rules()->players()[0].name, "Ann");
-        const std::string written = GcgWriter(*f.game).write(*f.game->rules(), "");
-        ASSERT_TRUE(importer.importText(written)) << importer.error();
-        EXPECT_EQ(GcgWriter(*f.game).write(*f.game->rules(), ""), written);
+        expectWrittenRecordReadsBackTheSame(f, importer);
     }
 }
 
@@ -258,9 +267,7 @@ TEST(GcgRecord, ARackLineWithoutTilesSaysNothing)
     ASSERT_TRUE(importer.importText("#player1 ann Ann\n#player2 bob Bob\n#rack1\n#rack2 \n"))
         << importer.error();
     EXPECT_EQ(std::string(f.game->rules()->players()[0].rack).size(), 7u);
-    const std::string written = GcgWriter(*f.game).write(*f.game->rules(), "");
-    ASSERT_TRUE(importer.importText(written)) << importer.error();
-    EXPECT_EQ(GcgWriter(*f.game).write(*f.game->rules(), ""), written);
+    expectWrittenRecordReadsBackTheSame(f, importer);
 }
 
 TEST(GcgRecord, NamesColumnsAfterZAsAaAbAc)

@@ -181,9 +181,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 if (word.empty() || word.size() > glyph::StudyList::kMaxWordLength ||
                     word.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") != std::string::npos)
                     std::abort();
-            std::ofstream(path, std::ios::binary | std::ios::trunc) << glyph::StudyList::text(words, nullptr);
+            static const std::string saved = folder.file("saved.txt");
             std::vector<std::string> again;
-            if (!glyph::StudyList::load(path, again, view) || again != words)
+            if (!glyph::StudyList::save(saved, words, nullptr, view) ||
+                !glyph::StudyList::load(saved, again, view) || again != words)
                 std::abort();
         }
     } else {
