@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "ai/leavevalues.h"
+#include "ai/windowscore.h"
 #include "base/letters.h"
 #include "engine/boardgeometry.h"
 #include "engine/game.h"
@@ -745,71 +746,49 @@ int MoveGenerator::tileBound(std::uint32_t checks) const
     return std::max(best, 0);
 }
 
-namespace
+MoveGenerator::AnchorLine MoveGenerator::anchorLine(const Anchor& anchor) const
 {
+    const Board& grid = anchor.across ? m_board : m_transposed;
+    const CheckGrid& checks = anchor.across ? m_acrossChecks : m_downChecks;
+    const ScoreGrid& scores = anchor.across ? m_acrossScores : m_downScores;
+    return AnchorLine{grid[anchor.line].data(), checks[anchor.line].data(), scores[anchor.line].data(),
+                      anchor.across ? m_columns : m_rows};
+}
 
-/// The squares a move lays its tiles on, gathered one by one, with what bounds their score: the
-/// rack's dearest tiles paired with the largest letter multipliers (for the main word) and
-/// with the largest letter times word multipliers of the squares with a cross word, or else
-/// the dearest tile that fits each square; the cross words' own tiles count exactly.
-class WindowScore
+MoveGenerator::AnchorSquares MoveGenerator::anchorSquares(const Anchor& anchor, const AnchorLine& line) const
 {
-    /// A window holds at most a rack's tiles (larger racks are not bounded).
-    using Multipliers = std::array<int, kRackSize + 1>;
-
-public:
-    explicit WindowScore(const int* tileValues) : m_tileValues(tileValues) {}
-
-    void add(int letterMultiplier, int wordMultiplier, bool hasCross, int cross, int dearestTile)
-    {
-        m_letters += insertSorted(m_letterMultipliers, letterMultiplier);
-        const int crossMultiplier = hasCross ? letterMultiplier * wordMultiplier : 0;
-        m_cross += insertSorted(m_crossMultipliers, crossMultiplier);
-        ++m_count;
-        m_wordProduct *= wordMultiplier;
-        m_fixedCross += hasCross ? static_cast<long long>(cross) * wordMultiplier : 0;
-        m_dearestLetters += static_cast<long long>(dearestTile) * letterMultiplier;
-        m_dearestCross += static_cast<long long>(dearestTile) * crossMultiplier;
+    AnchorSquares squares;
+    for (int p = anchor.previous + 1; anchor.leftTile && p < anchor.position; ++p) {
+        squares.leftBoard += line.scores[p].tile;
+        squares.leftHash += LetterSetHashes::letterHash(line.squares[p].letter - 'A');
     }
-
-    /// At most what the squares gathered so far score with the board's tiles worth `board` in
-    /// the main word (not counted when the main word is a single tile).
-    long long bound(long long board, bool mainWord) const
-    {
-        const long long main = mainWord ? m_wordProduct * (board + std::min(m_letters, m_dearestLetters)) : 0;
-        return main + m_fixedCross + std::min(m_cross, m_dearestCross);
-    }
-
-private:
-    /// Inserts a multiplier into its list, largest first, and returns by how much the sum of
-    /// the dearest tiles times the multipliers in that order grows: each multiplier moved one
-    /// place down now meets the next cheaper tile.
-    long long insertSorted(Multipliers& values, int value) const
-    {
-        long long growth = 0;
-        int k = m_count;
-        for (; k > 0 && values[static_cast<std::size_t>(k - 1)] < value; --k) {
-            const int moved = values[static_cast<std::size_t>(k - 1)];
-            values[static_cast<std::size_t>(k)] = moved;
-            growth += static_cast<long long>(m_tileValues[k] - m_tileValues[k - 1]) * moved;
+    // The empty squares from the anchor on, and the board's tiles up to the next empty square.
+    // At most a rack's tiles are laid from the anchor on.
+    long long board = 0;
+    std::uint64_t hash = 0;
+    int& rights = squares.rights;
+    int p = anchor.position;
+    for (; p <= line.positions; ++p) {
+        if (line.squares[p].letter != 0) {
+            board += line.scores[p].tile;
+            hash += LetterSetHashes::letterHash(line.squares[p].letter - 'A');
+            continue;
         }
-        values[static_cast<std::size_t>(k)] = value;
-        return growth + static_cast<long long>(m_tileValues[k]) * value;
+        squares.boardThrough[static_cast<std::size_t>(rights)] = board;
+        squares.hashThrough[static_cast<std::size_t>(rights)] = hash;
+        const int tile = rights < m_rackTiles ? tileBound(line.checks[p]) : -1;
+        if (tile < 0)
+            break;
+        ++rights;
+        squares.rightAt[static_cast<std::size_t>(rights)] = p;
+        squares.rightTile[static_cast<std::size_t>(rights)] = tile;
     }
-
-    const int* m_tileValues;
-    Multipliers m_letterMultipliers{};
-    Multipliers m_crossMultipliers{};
-    int m_count = 0;
-    long long m_wordProduct = 1;
-    long long m_fixedCross = 0;
-    long long m_dearestLetters = 0;
-    long long m_dearestCross = 0;
-    long long m_letters = 0; ///< the dearest tiles times the letter multipliers, largest first
-    long long m_cross = 0;   ///< the same with the cross words' multipliers
-};
-
-} // namespace
+    if (p > line.positions) {
+        squares.boardThrough[static_cast<std::size_t>(rights)] = board;
+        squares.hashThrough[static_cast<std::size_t>(rights)] = hash;
+    }
+    return squares;
+}
 
 double MoveGenerator::windowBounds(const Anchor& anchor, WindowTable& table)
 {
@@ -823,87 +802,58 @@ double MoveGenerator::windowBounds(const Anchor& anchor, WindowTable& table)
         table.depths = -1;
         return 1e300;
     }
-    const Board& grid = anchor.across ? m_board : m_transposed;
-    const CheckGrid& checks = anchor.across ? m_acrossChecks : m_downChecks;
-    const ScoreGrid& scoreGrid = anchor.across ? m_acrossScores : m_downScores;
-    const Square* line = grid[anchor.line].data();
-    const std::uint32_t* lineChecks = checks[anchor.line].data();
-    const SquareScore* scores = scoreGrid[anchor.line].data();
-    const int positions = anchor.across ? m_columns : m_rows;
+    const AnchorLine line = anchorLine(anchor);
+    const AnchorSquares squares = anchorSquares(anchor, line);
     const int at = anchor.position;
-
-    long long leftBoard = 0;
-    std::uint64_t leftHash = 0;
-    for (int p = anchor.previous + 1; anchor.leftTile && p < at; ++p) {
-        leftBoard += scores[p].tile;
-        leftHash += LetterSetHashes::letterHash(line[p].letter - 'A');
-    }
-    // The empty squares from the anchor on, and the board's tiles up to the next empty square.
-    // At most a rack's tiles are laid from the anchor on.
-    std::array<int, kRackSize + 1> rightAt{};
-    std::array<int, kRackSize + 1> rightTile{};
-    std::array<long long, kRackSize + 1> boardThrough{};
-    std::array<std::uint64_t, kRackSize + 1> hashThrough{};
-    int rights = 0;
-    long long board = 0;
-    std::uint64_t hash = 0;
-    int p = at;
-    for (; p <= positions; ++p) {
-        if (line[p].letter != 0) {
-            board += scores[p].tile;
-            hash += LetterSetHashes::letterHash(line[p].letter - 'A');
-            continue;
-        }
-        boardThrough[static_cast<std::size_t>(rights)] = board;
-        hashThrough[static_cast<std::size_t>(rights)] = hash;
-        const int tile = rights < m_rackTiles ? tileBound(lineChecks[p]) : -1;
-        if (tile < 0)
-            break;
-        ++rights;
-        rightAt[static_cast<std::size_t>(rights)] = p;
-        rightTile[static_cast<std::size_t>(rights)] = tile;
-    }
-    if (p > positions) {
-        boardThrough[static_cast<std::size_t>(rights)] = board;
-        hashThrough[static_cast<std::size_t>(rights)] = hash;
-    }
-    const bool lone = !anchor.leftTile && line[at - 1].letter == 0 && line[at + 1].letter == 0;
     const int depths = anchor.leftTile ? 0 : leftPartLimit(at - anchor.previous - 1);
-    const int bonus = m_game.bonus();
     double best = -2.0 * kNoLimit;
     table.depths = static_cast<std::int8_t>(depths);
     // The squares left of the anchor, one more for each start further left.
     WindowScore left(m_tileValues.data());
     for (int d = 0; d <= depths; ++d) {
         if (d > 0) {
-            const int q = at - d;
-            left.add(scores[q].letterMultiplier, scores[q].wordMultiplier, scores[q].hasCross != 0,
-                     scores[q].cross, tileBound(lineChecks[q]));
+            const SquareScore& square = line.scores[at - d];
+            left.add(square.letterMultiplier, square.wordMultiplier, square.hasCross != 0, square.cross,
+                     tileBound(line.checks[at - d]));
         }
-        WindowScore window = left;
-        const int most = std::min(rights, m_rackTiles - d);
-        table.rights[static_cast<std::size_t>(d)] = static_cast<std::int8_t>(std::max(most, 0));
-        for (int r = 1; r <= most; ++r) {
-            const SquareScore& square = scores[rightAt[static_cast<std::size_t>(r)]];
-            window.add(square.letterMultiplier, square.wordMultiplier, square.hasCross != 0, square.cross,
-                       rightTile[static_cast<std::size_t>(r)]);
-            const int tiles = d + r;
-            double& bound = table.bounds[static_cast<std::size_t>(d)][static_cast<std::size_t>(r)];
-            bound = -2.0 * kNoLimit;
-            if (tiles == kBonusTiles && !bingoFits(leftHash + hashThrough[static_cast<std::size_t>(r)]))
-                continue;
-            // A lone tile forms no main word: it scores its cross word only.
-            long long score =
-                window.bound(leftBoard + boardThrough[static_cast<std::size_t>(r)], !(lone && tiles == 1));
-            if (tiles == kBonusTiles)
-                score += bonus;
-            // A move must score more than 0 to beat the pass.
-            if (score <= 0)
-                continue;
-            bound = static_cast<double>(score) +
-                    m_leaveCeilings[static_cast<std::size_t>(std::max(m_rackTiles - tiles, 0))];
-            best = std::max(best, bound);
-        }
+        best = std::max(best, fillWindowRow(anchor, line, squares, d, left, table));
+    }
+    return best;
+}
+
+double MoveGenerator::fillWindowRow(const Anchor& anchor, const AnchorLine& line,
+                                    const AnchorSquares& squares, int d, const WindowScore& left,
+                                    WindowTable& table)
+{
+    // The bounds of the moves laying d tiles left of the anchor, for each number of tiles from
+    // it on, and the largest of them.
+    const bool lone = !anchor.leftTile && line.squares[anchor.position - 1].letter == 0 &&
+                      line.squares[anchor.position + 1].letter == 0;
+    double best = -2.0 * kNoLimit;
+    WindowScore window = left;
+    const int most = std::min(squares.rights, m_rackTiles - d);
+    table.rights[static_cast<std::size_t>(d)] = static_cast<std::int8_t>(std::max(most, 0));
+    for (int r = 1; r <= most; ++r) {
+        const SquareScore& square = line.scores[squares.rightAt[static_cast<std::size_t>(r)]];
+        window.add(square.letterMultiplier, square.wordMultiplier, square.hasCross != 0, square.cross,
+                   squares.rightTile[static_cast<std::size_t>(r)]);
+        const int tiles = d + r;
+        double& bound = table.bounds[static_cast<std::size_t>(d)][static_cast<std::size_t>(r)];
+        bound = -2.0 * kNoLimit;
+        if (tiles == kBonusTiles &&
+            !bingoFits(squares.leftHash + squares.hashThrough[static_cast<std::size_t>(r)]))
+            continue;
+        // A lone tile forms no main word: it scores its cross word only.
+        long long score = window.bound(squares.leftBoard + squares.boardThrough[static_cast<std::size_t>(r)],
+                                       !(lone && tiles == 1));
+        if (tiles == kBonusTiles)
+            score += m_game.bonus();
+        // A move must score more than 0 to beat the pass.
+        if (score <= 0)
+            continue;
+        bound = static_cast<double>(score) +
+                m_leaveCeilings[static_cast<std::size_t>(std::max(m_rackTiles - tiles, 0))];
+        best = std::max(best, bound);
     }
     return best;
 }
@@ -1030,21 +980,18 @@ void MoveGenerator::collectBingoWords(std::uint32_t nodeIndex, int depth, std::u
 
 void MoveGenerator::searchAnchor(const Anchor& anchor)
 {
-    const Board& grid = anchor.across ? m_board : m_transposed;
-    const CheckGrid& checks = anchor.across ? m_acrossChecks : m_downChecks;
-    const ScoreGrid& scores = anchor.across ? m_acrossScores : m_downScores;
+    const AnchorLine line = anchorLine(anchor);
     m_across = anchor.across;
     m_lineNumber = anchor.line;
-    m_line = grid[anchor.line].data();
-    m_checks = checks[anchor.line].data();
-    m_scores = scores[anchor.line].data();
+    m_line = line.squares;
+    m_checks = line.checks;
+    m_scores = line.scores;
     m_anchor = anchor.position;
     m_anchorIndex = anchor.index;
     m_wordLength = 0;
     m_jokersLaid = 0;
-    const int positions = anchor.across ? m_columns : m_rows;
     int rank = 0;
-    for (int p = anchor.position; p <= positions + 1; ++p) {
+    for (int p = anchor.position; p <= line.positions + 1; ++p) {
         m_emptyRank[static_cast<std::size_t>(p)] = static_cast<std::uint8_t>(rank);
         rank += m_line[p].letter == 0 ? 1 : 0;
     }

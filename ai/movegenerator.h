@@ -16,6 +16,7 @@ namespace glyph
 
 class Game;
 class LeaveValues;
+class WindowScore;
 
 /// Lists every move a rack can make on the game's board, scored by the game and sorted from
 /// the best down (anchors and cross-checks over the dictionary's node array), or finds only
@@ -99,7 +100,31 @@ private:
     template <typename Visit>
     static void forEachAnchor(const Board& grid, int lines, int positions, Visit visit);
     void collectAnchors(const Board& grid, const CheckGrid& checks, int lines, int positions, bool across);
+    /// One line of the board as an anchor's search reads it.
+    struct AnchorLine {
+        const Square* squares;
+        const std::uint32_t* checks;
+        const SquareScore* scores;
+        int positions;
+    };
+    /// The squares that bound the moves through an anchor: the board's tiles just left of it
+    /// (when it extends them) and the empty squares from it on where a rack tile fits.
+    struct AnchorSquares {
+        long long leftBoard = 0;                    ///< the points of the board's tiles left of the anchor
+        std::uint64_t leftHash = 0;                 ///< the hash of their letters
+        int rights = 0;                             ///< the empty squares from the anchor on that take a tile
+        std::array<int, kRackSize + 1> rightAt{};   ///< [r]: where the r-th of them is
+        std::array<int, kRackSize + 1> rightTile{}; ///< [r]: the dearest rack tile it takes
+        /// [r]: the points and letter hash of the board's tiles from the anchor up to the
+        /// empty square after the r-th.
+        std::array<long long, kRackSize + 1> boardThrough{};
+        std::array<std::uint64_t, kRackSize + 1> hashThrough{};
+    };
+    AnchorLine anchorLine(const Anchor& anchor) const;
+    AnchorSquares anchorSquares(const Anchor& anchor, const AnchorLine& line) const;
     double windowBounds(const Anchor& anchor, WindowTable& table);
+    double fillWindowRow(const Anchor& anchor, const AnchorLine& line, const AnchorSquares& squares, int d,
+                         const WindowScore& left, WindowTable& table);
     void refreshLimits();
     void liftLimits();
     bool canBeat(double bound, int anchorIndex) const;
