@@ -595,6 +595,12 @@ void MoveGenerator::record(int endPosition)
         return;
     }
     Move& move = m_moves.emplace_back();
+    writeMove(move, endPosition);
+    m_game.computeScore(move, m_game.board());
+}
+
+void MoveGenerator::writeMove(Move& move, int endPosition) const
+{
     const int start = endPosition - m_wordLength;
     move.horiz = m_across;
     move.col = static_cast<std::int8_t>(m_across ? start : m_lineNumber);
@@ -603,7 +609,6 @@ void MoveGenerator::record(int endPosition)
     move.word[m_wordLength] = 0;
     std::memcpy(move.jokers, m_jokerLetters.data(), static_cast<std::size_t>(m_jokersLaid));
     move.jokers[m_jokersLaid] = 0;
-    m_game.computeScore(move, m_game.board());
 }
 
 Move MoveGenerator::findBest(std::string_view rack, const LeaveValues* leaves)
@@ -1055,16 +1060,8 @@ void MoveGenerator::considerBest(int endPosition)
     m_haveBest = true;
     m_bestValue = value;
     m_bestAnchor = m_anchorIndex;
-    Move& move = m_best;
-    const int start = endPosition - m_wordLength;
-    move.horiz = m_across;
-    move.col = static_cast<std::int8_t>(m_across ? start : m_lineNumber);
-    move.lin = static_cast<std::int8_t>(m_across ? m_lineNumber : start);
-    std::memcpy(move.word, m_word.data(), static_cast<std::size_t>(m_wordLength));
-    move.word[m_wordLength] = 0;
-    std::memcpy(move.jokers, m_jokerLetters.data(), static_cast<std::size_t>(m_jokersLaid));
-    move.jokers[m_jokersLaid] = 0;
-    move.score = score;
+    writeMove(m_best, endPosition);
+    m_best.score = score;
     refreshLimits();
 }
 

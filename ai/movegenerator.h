@@ -172,6 +172,8 @@ private:
     void extendRight(std::uint32_t nodeIndex, int position);
     template <typename Next> void tryLetter(std::uint32_t childIndex, int code, Next next);
     void record(int endPosition);
+    /// Fills the move from the word laid so far, ending before `endPosition` (its score aside).
+    void writeMove(Move& move, int endPosition) const;
     void sortMoves();
 
     const Game& m_game;
