@@ -950,12 +950,29 @@ bool MoveGenerator::bingoFits(std::uint64_t boardHash)
     // A move laying seven tiles spells a word of the rack's letters plus the board letters of
     // its span, so it can only be played when some word of at least seven letters has exactly
     // those letters (a word's letters are known by their hash; a hash that two letter sets
-    // share only makes the bound weaker). Racks with a joker are not checked.
-    if (m_rackTiles != kBonusTiles || m_rackCounts[kJokerIndex] != 0)
+    // share only makes the bound weaker). A joker may stand for any letter, so every letter is
+    // tried in its place, every pair of letters for two jokers; racks of more are not checked.
+    if (m_rackTiles != kBonusTiles || m_rackCounts[kJokerIndex] > 2)
         return true;
     if (m_bingoWords.empty())
         buildBingoWords();
-    return m_bingoWords.holds(m_rackHash + boardHash);
+    const std::uint64_t hash = m_rackHash + boardHash;
+    switch (m_rackCounts[kJokerIndex]) {
+    case 0:
+        return m_bingoWords.holds(hash);
+    case 1:
+        for (int code = 0; code < kAlphabetSize; ++code)
+            if (m_bingoWords.holds(hash + LetterSetHashes::letterHash(code)))
+                return true;
+        return false;
+    default:
+        for (int first = 0; first < kAlphabetSize; ++first)
+            for (int second = first; second < kAlphabetSize; ++second)
+                if (m_bingoWords.holds(hash + LetterSetHashes::letterHash(first) +
+                                       LetterSetHashes::letterHash(second)))
+                    return true;
+        return false;
+    }
 }
 
 void MoveGenerator::buildBingoWords()

@@ -70,6 +70,9 @@ template <typename Search> void timeMidGame(benchmark::State& state, Search sear
     std::vector<double> micros;
     std::size_t next = 0;
     long long moves = 0;
+    // Racks with a joker cost several times the others: their mean apart.
+    double jokerMicros = 0;
+    long long jokerRacks = 0;
     for (auto _ : state) {
         const Position& position = positions[next];
         next = (next + 1) % positions.size();
@@ -78,12 +81,18 @@ template <typename Search> void timeMidGame(benchmark::State& state, Search sear
         const std::clock_t started = std::clock();
         moves += search(moveGenerator(game), position.rack);
         micros.push_back(1e6 * static_cast<double>(std::clock() - started) / CLOCKS_PER_SEC);
+        if (position.rack.find(glyph::kJoker) != std::string::npos) {
+            jokerMicros += micros.back();
+            ++jokerRacks;
+        }
     }
     std::sort(micros.begin(), micros.end());
     double total = 0;
     for (double micro : micros)
         total += micro;
     state.counters["median_us"] = micros[micros.size() / 2];
+    state.counters["joker_rack_us"] = jokerMicros / static_cast<double>(std::max(1LL, jokerRacks));
+    state.counters["joker_rack_share"] = static_cast<double>(jokerRacks) / static_cast<double>(micros.size());
     state.counters["mean_cpu_us"] = total / static_cast<double>(micros.size());
     state.counters["positions"] = static_cast<double>(positions.size());
     state.counters["moves_per_position"] = static_cast<double>(moves) / static_cast<double>(micros.size());

@@ -78,8 +78,11 @@ void expectBestMatchesTopOfList(int rows, int columns, int turns, unsigned seed)
         if (random() % 3 == 0) {
             rack = longWords[random() % longWords.size()];
             std::shuffle(rack.begin(), rack.end(), random);
+            // One joker or two: a seven-tile move then needs a word with any letters in their place.
             if (random() % 2 == 0)
                 rack[0] = '[';
+            if (random() % 4 == 0)
+                rack[1] = '[';
         }
         const LeaveValues leaves = glyph::test::randomLeaveValues(random, game.letterSet(), 12.0);
         const std::string where = std::to_string(rows) + "x" + std::to_string(columns) + " turn " +
@@ -131,4 +134,25 @@ TEST(BestMove, IsTheTopOfTheFullListByScoreAndByLeaveOnEveryBoardShape)
     expectBestMatchesTopOfList(1, 9, 20, 16);
     expectBestMatchesTopOfList(29, 29, 60, 17);
     expectBestMatchesTopOfList(2, 3, 20, 18);
+}
+
+// A rack of seven tiles spells a word only with the letters its jokers stand for: the bound that
+// rules out the seven-tile moves spelling no word must try every letter in their place, the same
+// one for both jokers too.
+TEST(BestMove, FindsTheSevenTileMoveWhateverLettersTheJokersStandFor)
+{
+    // Short words too, so that the search has a move in hand to prune with before the long one.
+    glyph::test::AiTable table({"ZANZIBAR", "AB", "AN", "AR", "BA", "NA", "ZA"});
+    table.put(8, 8, 'A');
+    MoveGenerator& generator = moveGenerator(*table.game);
+    const std::string tiles = "ZNZIBAR"; // the word less the A on the board
+    for (std::size_t i = 0; i < tiles.size(); ++i)
+        for (std::size_t j = i; j < tiles.size(); ++j) {
+            std::string rack = tiles;
+            rack[i] = '[';
+            rack[j] = '[';
+            const Move top = generator.generate(rack);
+            ASSERT_GE(top.score, table.game->bonus()) << rack;
+            EXPECT_EQ(moveKey(generator.bestMove(rack)), moveKey(top)) << rack;
+        }
 }
