@@ -6,8 +6,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -28,12 +26,6 @@
 
 namespace
 {
-std::string contentsOf(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 /// A valid file patched and cut by the fuzzer's bytes after the first: three bytes at a time, a
 /// two-byte offset into the file and the byte to write there; a trailing pair cuts the file at
 /// that offset.
@@ -73,8 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
     // A folder of this process's own, so that fuzzing in parallel processes stays apart.
     static const glyph::test::TempDir folder;
-    static const std::string path = folder.file("input.txt");
-    std::ofstream(path, std::ios::binary) << bytes;
+    const std::string path = folder.write("input.txt", bytes);
     const int reader = data[0] % 8;
     const bool firstVariant = data[0] / 8 % 2 == 0;
     if (reader == 0) {
@@ -100,9 +91,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (preferences.canSave()) {
             if (!preferences.save())
                 std::abort();
-            const std::string first = contentsOf(path);
+            const std::string first = folder.read("input.txt");
             glyph::Preferences again(path);
-            if (!again.save() || contentsOf(path) != first)
+            if (!again.save() || folder.read("input.txt") != first)
                 std::abort();
         }
     } else if (reader == 3) {
@@ -126,8 +117,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             static const std::string saved = folder.file("saved.tc");
             if (!target.rules->save(saved))
                 std::abort();
-            const std::string first = contentsOf(saved);
-            if (!target.rules->load(saved) || !target.rules->save(saved) || contentsOf(saved) != first)
+            const std::string first = folder.read("saved.tc");
+            if (!target.rules->load(saved) || !target.rules->save(saved) || folder.read("saved.tc") != first)
                 std::abort();
         }
         target.view.warnings.clear();
@@ -154,8 +145,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // The bytes as they are, or a valid file patched by them, so that the fuzzer soon reaches
         // numbers out of bounds.
         if (!firstVariant)
-            std::ofstream(path, std::ios::binary | std::ios::trunc) << patched(
-                "# leave values\ntile A 100.5\nduplicate E -3\npair Q U 4\nbalance 2 3 1\n", data, size);
+            folder.write("input.txt",
+                         patched("# leave values\ntile A 100.5\nduplicate E -3\npair Q U 4\nbalance 2 3 1\n",
+                                 data, size));
         glyph::LeaveValues values = glyph::LeaveValues::handWritten(set);
         const std::string before = values.text();
         std::string error;
