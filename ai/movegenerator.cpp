@@ -966,11 +966,12 @@ bool MoveGenerator::bingoFits(std::uint64_t boardHash)
                 return true;
         return false;
     default:
-        for (int first = 0; first < kAlphabetSize; ++first)
+        for (int first = 0; first < kAlphabetSize; ++first) {
+            const std::uint64_t withFirst = hash + LetterSetHashes::letterHash(first);
             for (int second = first; second < kAlphabetSize; ++second)
-                if (m_bingoWords.holds(hash + LetterSetHashes::letterHash(first) +
-                                       LetterSetHashes::letterHash(second)))
+                if (m_bingoWords.holds(withFirst + LetterSetHashes::letterHash(second)))
                     return true;
+        }
         return false;
     }
 }
