@@ -11,6 +11,10 @@ std::uint64_t keyOf(std::uint64_t hash)
     return hash == 0 ? 1 : hash;
 }
 
+/// About eight filter bits per hash: one letter set in eight that is not held gets past the
+/// filter to the slots.
+constexpr std::size_t kFilterBitsPerHash = 8;
+
 } // namespace
 
 std::uint64_t LetterSetHashes::letterHash(int code)
@@ -37,11 +41,28 @@ void LetterSetHashes::assign(const std::vector<std::uint64_t>& hashes)
             slot = (slot + 1) & (size - 1);
         m_slots[slot] = key;
     }
+    std::size_t bits = 64;
+    m_filterShift = 58;
+    while (bits < kFilterBitsPerHash * hashes.size()) {
+        bits *= 2;
+        --m_filterShift;
+    }
+    m_filter.assign(bits / 64, 0);
+    for (std::uint64_t hash : hashes) {
+        const std::uint64_t place = keyOf(hash) >> m_filterShift;
+        m_filter[place / 64] |= std::uint64_t{1} << (place % 64);
+    }
 }
 
 bool LetterSetHashes::holds(std::uint64_t hash) const
 {
     const std::uint64_t key = keyOf(hash);
+    if (m_slots.empty())
+        return false;
+    // The filter's place is the hash's top bits, the slot its middle ones.
+    const std::uint64_t place = key >> m_filterShift;
+    if ((m_filter[place / 64] >> (place % 64) & 1u) == 0)
+        return false;
     const std::size_t mask = m_slots.size() - 1;
     for (std::size_t slot = static_cast<std::size_t>(key >> 7) & mask; m_slots[slot] != 0;
          slot = (slot + 1) & mask)

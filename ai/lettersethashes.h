@@ -18,13 +18,22 @@ public:
     /// Replaces the set with the given word hashes.
     void assign(const std::vector<std::uint64_t>& hashes);
     bool empty() const { return m_slots.empty(); }
-    void clear() { m_slots.clear(); }
+    void clear()
+    {
+        m_slots.clear();
+        m_filter.clear();
+    }
     /// Whether some word of the set has this hash.
     bool holds(std::uint64_t hash) const;
 
 private:
     /// Open addressing, at most half full; 0 marks an empty slot, so hash 0 is stored as 1.
     std::vector<std::uint64_t> m_slots;
+    /// One bit per filter place, set for each hash of the set: most letter sets asked about are
+    /// not held, and this table, a fraction of the slots' size, stays in the cache where the
+    /// slots do not.
+    std::vector<std::uint64_t> m_filter;
+    int m_filterShift = 64;
 };
 
 } // namespace glyph
