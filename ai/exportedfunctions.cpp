@@ -215,15 +215,14 @@ int findMoveWithScore(lua_State* state)
     return pushMove(state, moveGenerator(gameOf(state)).findMoveWithScore(wholeNumber(state, 1)));
 }
 
-int exchangeLetters(lua_State* state)
+/// A string argument read as rack letters ('?' also names a joker and lower case is
+/// accepted); nothing when it is not a string or holds anything else.
+std::optional<std::string> rackLetters(lua_State* state, int index)
 {
-    if (lua_gettop(state) < 1 || lua_type(state, 1) != LUA_TSTRING) {
-        lua_pushboolean(state, 0);
-        return 1;
-    }
-    // Letters as the rack holds them; '?' also names a joker and lower case is accepted.
+    if (lua_gettop(state) < index || lua_type(state, index) != LUA_TSTRING)
+        return std::nullopt;
     std::string letters;
-    for (const char* text = lua_tostring(state, 1); *text != 0; ++text) {
+    for (const char* text = lua_tostring(state, index); *text != 0; ++text) {
         const char code = *text;
         if (code >= 'a' && code <= 'z')
             letters += static_cast<char>(code - 'a' + 'A');
@@ -231,12 +230,16 @@ int exchangeLetters(lua_State* state)
             letters += kJoker;
         else if (code >= 'A' && code <= kJoker)
             letters += code;
-        else {
-            lua_pushboolean(state, 0);
-            return 1;
-        }
+        else
+            return std::nullopt;
     }
-    lua_pushboolean(state, LuaHost::fromState(state).requestExchange(letters));
+    return letters;
+}
+
+int exchangeLetters(lua_State* state)
+{
+    const std::optional<std::string> letters = rackLetters(state, 1);
+    lua_pushboolean(state, letters && LuaHost::fromState(state).requestExchange(*letters));
     return 1;
 }
 
@@ -339,6 +342,9 @@ int simulateMoves(lua_State* state)
     setup.seed = positionSeed(game, *rules);
     if (lua_gettop(state) >= 5 && lua_toboolean(state, 5))
         setup.lead = Simulator::leadOf(*rules, current);
+    if (const std::optional<std::string> exchange = rackLetters(state, 6);
+        exchange && host.canExchange(*exchange))
+        setup.exchange = *exchange;
     Simulator::Limits limits;
     limits.deadline = searchDeadline(host, std::clamp(wholeNumber(state, 3), 0, kMaxSearchMs));
     limits.stop = &host.interruptFlag();
@@ -351,16 +357,21 @@ int simulateMoves(lua_State* state)
     if (setup.candidates.size() >= 2 && limits.deadline > now)
         setup.opponentLeaves = opponentLeaves(game, *rules, setup, now + (limits.deadline - now) / 4);
     Simulator simulator(game, leaveValues(game), ai.positionCopies());
-    const int rounds = setup.candidates.size() < 2 ? 0 : simulator.run(setup, limits);
+    const bool weighExchange = !setup.exchange.empty() && !setup.candidates.empty();
+    const int rounds =
+        setup.candidates.size() + (weighExchange ? 1 : 0) < 2 ? 0 : simulator.run(setup, limits);
     std::vector<Move> ranked;
-    if (rounds > 0)
+    if (rounds > 0) {
         for (const Simulator::Result& result : simulator.results())
-            ranked.push_back(result.move);
-    else
+            if (!result.exchange)
+                ranked.push_back(result.move);
+    } else {
         ranked = setup.candidates;
+    }
     putFirst(moveGenerator(game), ranked);
     lua_pushinteger(state, rounds);
-    return 1;
+    lua_pushboolean(state, rounds > 0 && simulator.results().front().exchange);
+    return 2;
 }
 
 int solveEndgame(lua_State* state)
@@ -401,8 +412,9 @@ const ExportedFunction kExportedFunctions[kExportedFunctionRows] = {
     {"ExchangeLetters", "str letters", "bool accepted", exchangeLetters},
     {"LeaveValue", "str letters", "num value", leaveValue},
     {"LetterPoints", "str letters", "int points", letterPoints},
-    {"SimulateMoves", "int candidates, int plies, int milliseconds, [int rounds], [bool forWins]",
-     "int rounds", simulateMoves},
+    {"SimulateMoves",
+     "int candidates, int plies, int milliseconds, [int rounds], [bool forWins], [str exchange]",
+     "int rounds, bool exchangeWins", simulateMoves},
     {"SolveEndgame", "int milliseconds", "int spread, bool exact", solveEndgame},
 };
 

@@ -89,7 +89,7 @@ void LuaHost::setSolution(const Move& move)
     m_exchangeLetters.clear();
 }
 
-bool LuaHost::requestExchange(const std::string& letters)
+bool LuaHost::canExchange(const std::string& letters) const
 {
     const GameRules* rules = m_game.rules();
     if (letters.empty() || rules == nullptr || !rules->inProgress() || !rules->canExchange())
@@ -101,6 +101,13 @@ bool LuaHost::requestExchange(const std::string& letters)
             return false;
         rack.erase(at, 1);
     }
+    return true;
+}
+
+bool LuaHost::requestExchange(const std::string& letters)
+{
+    if (!canExchange(letters))
+        return false;
     m_solution = Move{};
     m_exchangeLetters = letters;
     return true;

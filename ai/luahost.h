@@ -82,6 +82,8 @@ public:
     /// Asks for an exchange of these rack letters; false when they are not in the current
     /// player's rack or the bag does not allow it. The solution becomes a pass.
     bool requestExchange(const std::string& letters);
+    /// Whether the current player may exchange these rack letters now.
+    bool canExchange(const std::string& letters) const;
 
     /// Folder the profiles are read from ("Profiles/" unless set otherwise), a data name
     /// found through the game's folders (the user's profile first, else the shipped one).

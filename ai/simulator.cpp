@@ -50,6 +50,17 @@ double goingOutSpread(const Game& game, const std::vector<std::string>& racks, i
     return change + (seat == 0 ? total : -opponentWeight * total);
 }
 
+/// The rack without the given letters (one copy taken for each; letters it lacks are ignored).
+std::string withoutLetters(std::string rack, const std::string& letters)
+{
+    for (char letter : letters) {
+        const std::size_t at = rack.find(letter);
+        if (at != std::string::npos)
+            rack.erase(at, 1);
+    }
+    return rack;
+}
+
 /// The same setup with the opponents' racks drawn uniformly.
 Simulator::Setup uniformDeal(const Simulator::Setup& setup)
 {
@@ -122,7 +133,10 @@ double Simulator::playSpread(PositionCopy& copy, const Setup& setup, int candida
 {
     Game& game = copy.game();
     game.board() = m_game.board();
-    const std::string tiles = deal(setup, round);
+    const bool exchanging = static_cast<std::size_t>(candidate) == setup.candidates.size();
+    std::string tiles = deal(setup, round);
+    if (exchanging)
+        tiles += setup.exchange;
     const int players = 1 + static_cast<int>(setup.opponentRacks.size());
     std::vector<std::string> racks(static_cast<std::size_t>(players));
     racks[0] = setup.rack;
@@ -143,6 +157,13 @@ double Simulator::playSpread(PositionCopy& copy, const Setup& setup, int candida
     for (int ply = 0; ply < setup.plies; ++ply) {
         const int seat = ply % players;
         std::string& rack = racks[static_cast<std::size_t>(seat)];
+        if (ply == 0 && exchanging) {
+            rack = withoutLetters(rack, setup.exchange);
+            lastLeaves[0] = rack;
+            moved[0] = 1;
+            refill(rack, tiles, next);
+            continue;
+        }
         const Move move =
             ply == 0 ? setup.candidates[static_cast<std::size_t>(candidate)]
                      : copy.generator().bestMove(rack, next < tiles.size() ? m_leaves : m_stuckLeaves);
@@ -183,14 +204,21 @@ double Simulator::leaveWorth(const std::string& leave, bool bagHasTiles) const
     return (bagHasTiles ? m_leaves : m_stuckLeaves).value(leave);
 }
 
+std::size_t Simulator::candidateCount(const Setup& setup) const
+{
+    return setup.candidates.size() + (setup.exchange.empty() ? 0 : 1);
+}
+
 int Simulator::run(const Setup& setup, const Limits& limits)
 {
-    const std::size_t count = setup.candidates.size();
+    const std::size_t count = candidateCount(setup);
     m_results.assign(count, Result{});
     m_sums.assign(count, 0.0);
     m_products.assign(count * count, 0.0);
-    for (std::size_t k = 0; k < count; ++k)
+    for (std::size_t k = 0; k < setup.candidates.size(); ++k)
         m_results[k].move = setup.candidates[k];
+    if (count > setup.candidates.size())
+        m_results.back().exchange = true;
     const int threads = std::max(1, limits.threads);
     while (static_cast<int>(m_copies.size()) < threads)
         m_copies.push_back(std::make_unique<PositionCopy>());

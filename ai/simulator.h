@@ -26,7 +26,9 @@ class PositionCopy;
 /// every candidate. A candidate is worth the points it gains over the opponents plus the value of
 /// the player's last leave less that of the opponents' (shared out as their points are), on
 /// average. Once the bag is empty, a leave is worth minus twice the points of its tiles, for
-/// choosing a move as for the end of the look-ahead. Rounds run on several threads, each with
+/// choosing a move as for the end of the look-ahead. An exchange may be weighed with the moves:
+/// it scores nothing, and the player draws what a move laying as many tiles would have drawn.
+/// Rounds run on several threads, each with
 /// its own position copy; every round is seeded from the seed and its number alone and
 /// candidates are dropped only between fixed batches of rounds, so a given number of rounds
 /// gives the same result whatever the threads.
@@ -35,7 +37,11 @@ class Simulator
 public:
     /// The position and what the player knows of it.
     struct Setup {
-        std::vector<Move> candidates;           ///< moves that lay tiles, in their order of preference
+        std::vector<Move> candidates; ///< moves that lay tiles, in their order of preference
+        /// Letters of the rack to exchange, as one more candidate after the moves (none when
+        /// empty). They go back to the bag after the player draws, at its bottom, so that the
+        /// other players draw the same tiles as after a move.
+        std::string exchange;
         std::string rack;                       ///< the player's rack
         std::vector<int> opponentRacks;         ///< tiles on each opponent's rack, in turn order
         std::array<int, kLetterCount> unseen{}; ///< bag and opponents' racks, per letter code
@@ -58,7 +64,8 @@ public:
     };
     /// A candidate's standing after the rounds it played.
     struct Result {
-        Move move;
+        Move move; ///< a pass for the exchange
+        bool exchange = false;
         double mean = 0;
         double deviation = 0;
         int rounds = 0;
@@ -106,6 +113,7 @@ private:
     bool dropTrailing();
     double playSpread(PositionCopy& copy, const Setup& setup, int candidate, int round, int& tilesLeft) const;
     double leaveWorth(const std::string& leave, bool bagHasTiles) const;
+    std::size_t candidateCount(const Setup& setup) const;
     void rank();
 
     const Game& m_game;

@@ -52,6 +52,7 @@ struct Position {
         const std::string rack = table.rules->currentPlayer().rack;
         return {.candidates = Simulator::bestByEquity(moveGenerator(game).moves(), game, leaveValues(game),
                                                       rack, count),
+                .exchange = {},
                 .rack = rack,
                 .opponentRacks = {3},
                 .unseen = glyph::unseentiles::counts(*table.rules, 0),
@@ -179,6 +180,74 @@ TEST(Simulator, RepliesAreTheBestByEquityFromTheTilesThePlayerCannotSee)
         }
     }
     EXPECT_GT(replies, 8);
+}
+
+// An exchange lays nothing and scores nothing: the reply is the opponent's best on the board
+// as it stands, and the player then moves from the tiles kept and those a move laying as many
+// tiles would have drawn (the bag's first, after the opponent's rack).
+TEST(Simulator, WeighsAnExchangeByTheTilesKeptAndTheTilesDrawn)
+{
+    Position position("AEINSTT");
+    glyph::Game& game = *position.table.game;
+    Simulator simulator = position.simulator();
+    glyph::PositionCopy copy;
+    copy.take(game);
+    const std::set<std::string> words(kWords.begin(), kWords.end());
+    const glyph::LeaveValues& leaves = leaveValues(game);
+    // The best equity of a move that scores, by the brute-force lister; the move is laid.
+    auto play = [&](const std::string& rack) -> std::optional<double> {
+        std::optional<Move> best;
+        double bestValue = 0;
+        for (const Move& move : glyph::test::bruteForceMoves(game, words, rack)) {
+            const double value = move.score + leaves.value(game.keptLetters(rack, move));
+            if (move.score > 0 && (!best || value > bestValue)) {
+                best = move;
+                bestValue = value;
+            }
+        }
+        if (!best)
+            return std::nullopt;
+        game.layMove(*best, game.board());
+        return bestValue;
+    };
+    Simulator::Setup setup = position.setup(4, 3, 11);
+    setup.exchange = "TNIS";
+    const int exchange = static_cast<int>(setup.candidates.size());
+    int ownMoves = 0;
+    for (int round = 0; round < 8; ++round) {
+        const glyph::Board before = game.board();
+        const std::string dealt = Simulator::deal(setup, round);
+        const std::string opponentRack = dealt.substr(0, 3);
+        const std::string ownRack = "AET" + dealt.substr(3, 4);
+        double value = 0;
+        if (const std::optional<double> reply = play(opponentRack))
+            value -= *reply;
+        const std::optional<double> own = play(ownRack);
+        value += own ? *own : leaves.value("AET");
+        ownMoves += own ? 1 : 0;
+        game.board() = before;
+        EXPECT_NEAR(simulator.playOut(copy, setup, exchange, round), value, 1e-9) << dealt;
+    }
+    EXPECT_GT(ownMoves, 4);
+
+    // With one ply it is worth the tiles kept, and ranks first only above every move.
+    setup.plies = 1;
+    EXPECT_NEAR(simulator.playOut(copy, setup, exchange, 0), leaves.value("AET"), 1e-9);
+    const std::vector<Move> all = position.setup(1000, 1, 11).candidates;
+    for (const bool better : {false, true}) {
+        setup.candidates.clear();
+        std::copy_if(all.begin(), all.end(), std::back_inserter(setup.candidates), [&](const Move& move) {
+            return (position.equity(move) < leaves.value("AET")) == better;
+        });
+        ASSERT_GE(setup.candidates.size(), 1u) << better;
+        Simulator::Limits limits;
+        limits.rounds = 64;
+        ASSERT_GT(simulator.run(setup, limits), 0);
+        const std::vector<Simulator::Result>& results = simulator.results();
+        ASSERT_EQ(results.size(), setup.candidates.size() + 1);
+        EXPECT_EQ(std::count_if(results.begin(), results.end(), [](const auto& r) { return r.exchange; }), 1);
+        EXPECT_EQ(results.front().exchange, better) << standing(results);
+    }
 }
 
 // The chance of winning grows with the lead, is even at a tie, is the same from either side,
@@ -326,7 +395,7 @@ TEST(Simulator, ProfilesSeeTheWinnerFirstAndCanBeInterrupted)
     glyph::Game& game = *position.table.game;
     glyph::LuaHost& host = scriptHost(game);
     const std::string profile = position.table.writeProfile(
-        "Look.cpu", "Debug(SimulateMoves(6, 1, 5000, 64)) SetSolution(MoveAt(0))");
+        "Look.cpu", "Debug((SimulateMoves(6, 1, 5000, 64))) SetSolution(MoveAt(0))");
     glyph::Player& player = position.table.rules->currentPlayer();
     player.setProfile(profile);
     const double best = position.bestEquity(position.setup(6, 1, 0));
@@ -361,6 +430,32 @@ TEST(Simulator, ProfilesSeeTheWinnerFirstAndCanBeInterrupted)
     ASSERT_TRUE(host.runText("local spread, exact = SolveEndgame(5000) Debug(exact, MoveAt(0))"));
     EXPECT_EQ(position.table.view.scriptOutput.back().rfind("true ", 0), 0u)
         << position.table.view.scriptOutput.back();
+}
+
+// SimulateMoves weighs an exchange of rack letters with the moves when asked, and says whether
+// it came first; letters the rack does not hold are not weighed.
+TEST(Simulator, ProfilesMayWeighAnExchange)
+{
+    Position position("AEVVWWZ");
+    glyph::Game& game = *position.table.game;
+    glyph::LuaHost& host = scriptHost(game);
+    const double best = position.bestEquity(position.setup(6, 1, 0));
+    const glyph::LeaveValues& leaves = leaveValues(game);
+    auto simulate = [&](const std::string& letters) {
+        EXPECT_TRUE(host.runText("Debug(SimulateMoves(6, 1, 5000, 64, false, '" + letters + "'))"));
+        return position.table.view.scriptOutput.back();
+    };
+    const std::string alone = simulate("");
+    EXPECT_EQ(alone.substr(alone.find(' ')), " false");
+    EXPECT_EQ(simulate("QQ"), alone) << "not on the rack";
+    // One ply: a round is worth the static value, of a move or of the tiles kept.
+    ASSERT_GT(leaves.value("AE"), best);
+    ASSERT_LT(leaves.value("VVWWZ"), best);
+    for (const auto& [letters, wins] : {std::pair{"vvwwz", " true"}, std::pair{"AE", " false"}}) {
+        const std::string output = simulate(letters);
+        EXPECT_GT(std::stoi(output), 0) << letters;
+        EXPECT_EQ(output.substr(output.find(' ')), wins) << letters;
+    }
 }
 
 // A search asked for more time than the profile has ends early enough for the script to go on.
