@@ -318,6 +318,43 @@ std::vector<std::string> opponentLeaves(Game& game, const GameRules& rules, cons
                                      setup.seed ^ kInferenceSeedSalt, deadline);
 }
 
+/// The look-ahead SimulateMoves' arguments ask for, from the position of the player to move.
+Simulator::Setup simulationSetup(lua_State* state, LuaHost& host, const GameRules& rules)
+{
+    Game& game = host.game();
+    const int current = rules.currentPlayerIndex();
+    Simulator::Setup setup;
+    setup.rack = rackOf(rules.currentPlayer());
+    setup.candidates =
+        Simulator::bestByEquity(moveGenerator(game).moves(), game, leaveValues(game), setup.rack,
+                                std::clamp(wholeNumber(state, 1), 1, kMaxCandidates));
+    setup.plies = std::clamp(wholeNumber(state, 2), 1, kMaxPlies);
+    const std::vector<Player>& players = rules.players();
+    for (std::size_t k = 1; k < players.size(); ++k)
+        setup.opponentRacks.push_back(static_cast<int>(
+            rackOf(players[(static_cast<std::size_t>(current) + k) % players.size()]).size()));
+    setup.unseen = unseentiles::counts(rules, current);
+    setup.seed = positionSeed(game, rules);
+    if (lua_gettop(state) >= 5 && lua_toboolean(state, 5))
+        setup.lead = Simulator::leadOf(rules, current);
+    // An exchange is weighed only against some move, and only when the rules allow it now.
+    if (const std::optional<std::string> exchange = rackLetters(state, 6);
+        exchange && !setup.candidates.empty() && host.canExchange(*exchange))
+        setup.exchange = *exchange;
+    return setup;
+}
+
+Simulator::Limits simulationLimits(lua_State* state, LuaHost& host)
+{
+    Simulator::Limits limits;
+    limits.deadline = searchDeadline(host, std::clamp(wholeNumber(state, 3), 0, kMaxSearchMs));
+    limits.stop = &host.interruptFlag();
+    if (lua_gettop(state) >= 4 && !lua_isnil(state, 4))
+        limits.rounds = std::clamp(wholeNumber(state, 4), 1, Simulator::kMaxRounds);
+    limits.threads = aiPlayers(host.game()).searchThreads();
+    return limits;
+}
+
 int simulateMoves(lua_State* state)
 {
     LuaHost& host = LuaHost::fromState(state);
@@ -325,41 +362,18 @@ int simulateMoves(lua_State* state)
     const GameRules* rules = game.rules();
     if (rules == nullptr || !rules->inProgress() || lua_gettop(state) < 3) {
         lua_pushinteger(state, 0);
-        return 1;
+        lua_pushboolean(state, 0);
+        return 2;
     }
-    const int current = rules->currentPlayerIndex();
-    Simulator::Setup setup;
-    setup.rack = rackOf(rules->currentPlayer());
-    setup.candidates =
-        Simulator::bestByEquity(moveGenerator(game).moves(), game, leaveValues(game), setup.rack,
-                                std::clamp(wholeNumber(state, 1), 1, kMaxCandidates));
-    setup.plies = std::clamp(wholeNumber(state, 2), 1, kMaxPlies);
-    const std::vector<Player>& players = rules->players();
-    for (std::size_t k = 1; k < players.size(); ++k)
-        setup.opponentRacks.push_back(static_cast<int>(
-            rackOf(players[(static_cast<std::size_t>(current) + k) % players.size()]).size()));
-    setup.unseen = unseentiles::counts(*rules, current);
-    setup.seed = positionSeed(game, *rules);
-    if (lua_gettop(state) >= 5 && lua_toboolean(state, 5))
-        setup.lead = Simulator::leadOf(*rules, current);
-    if (const std::optional<std::string> exchange = rackLetters(state, 6);
-        exchange && host.canExchange(*exchange))
-        setup.exchange = *exchange;
-    Simulator::Limits limits;
-    limits.deadline = searchDeadline(host, std::clamp(wholeNumber(state, 3), 0, kMaxSearchMs));
-    limits.stop = &host.interruptFlag();
-    if (lua_gettop(state) >= 4 && !lua_isnil(state, 4))
-        limits.rounds = std::clamp(wholeNumber(state, 4), 1, Simulator::kMaxRounds);
-    AiPlayers& ai = aiPlayers(game);
-    limits.threads = ai.searchThreads();
+    Simulator::Setup setup = simulationSetup(state, host, *rules);
+    const Simulator::Limits limits = simulationLimits(state, host);
+    const bool worthRunning = setup.candidates.size() + (setup.exchange.empty() ? 0 : 1) >= 2;
     // A quarter of the time at most goes to reading the opponent's last move.
     const auto now = std::chrono::steady_clock::now();
-    if (setup.candidates.size() >= 2 && limits.deadline > now)
+    if (worthRunning && limits.deadline > now)
         setup.opponentLeaves = opponentLeaves(game, *rules, setup, now + (limits.deadline - now) / 4);
-    Simulator simulator(game, leaveValues(game), ai.positionCopies());
-    const bool weighExchange = !setup.exchange.empty() && !setup.candidates.empty();
-    const int rounds =
-        setup.candidates.size() + (weighExchange ? 1 : 0) < 2 ? 0 : simulator.run(setup, limits);
+    Simulator simulator(game, leaveValues(game), aiPlayers(game).positionCopies());
+    const int rounds = worthRunning ? simulator.run(setup, limits) : 0;
     std::vector<Move> ranked;
     if (rounds > 0) {
         for (const Simulator::Result& result : simulator.results())
