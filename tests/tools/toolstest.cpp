@@ -328,6 +328,24 @@ TEST(ShippedData, DictionariesHoldTheGameWordsAndComputerPlayersFinishRomanianGa
     EXPECT_TRUE(run.err.empty()) << run.err;
 }
 
+// The Expert, cut to a few rounds a move, plays checked games to their end with every option of
+// its exchange, also on a narrow board where moves soon run out; its script never fails.
+TEST(ShippedData, TheExpertFinishesCheckedGamesWithoutAScriptError)
+{
+    TempDir dir;
+    for (const std::string weigh : {"false", "true"})
+        for (const std::string shape : {"15 --cols 15", "3 --cols 29"}) {
+            const ToolRun run =
+                glyphplay(dir, "selfplay --games 2 --players Expert.cpu,Strategist.cpu --seed 5 "
+                               "--check --setup \"ExpertRounds=4 ExpertMilliseconds=50 "
+                               "ExpertWeighExchange=" +
+                                   weigh + "\" --rows " + shape);
+            EXPECT_EQ(run.status, 0) << weigh << " " << shape << "\n" << run.out << run.err;
+            EXPECT_TRUE(run.err.empty()) << weigh << " " << shape << "\n" << run.err;
+            EXPECT_NE(run.out.find("2 games in"), std::string::npos) << run.out;
+        }
+}
+
 // A global kept by a profile never reaches the next game: a seeded game plays the same whatever
 // thread plays it and whatever it played before.
 TEST(Glyphplay, StartsEveryGameWithFreshProfileGlobals)
