@@ -80,9 +80,17 @@ struct Position {
         return best;
     }
     Simulator simulator() { return Simulator(*table.game, leaveValues(*table.game), copies); }
+    /// A copy of the position to play rounds on, as each thread of the look-ahead has one.
+    glyph::PositionCopy& playOutCopy()
+    {
+        playOut.take(*table.game);
+        return playOut;
+    }
 
     glyph::test::AiTable table;
     std::vector<std::unique_ptr<glyph::PositionCopy>> copies;
+    glyph::PositionCopy playOut;
+    const std::set<std::string> words{kWords.begin(), kWords.end()};
 };
 
 std::string standing(const std::vector<Simulator::Result>& results)
@@ -120,9 +128,8 @@ TEST(Simulator, RepliesAreTheBestByEquityFromTheTilesThePlayerCannotSee)
     Position position("AEINST");
     glyph::Game& game = *position.table.game;
     Simulator simulator = position.simulator();
-    glyph::PositionCopy copy;
-    copy.take(game);
-    const std::set<std::string> words(kWords.begin(), kWords.end());
+    glyph::PositionCopy& copy = position.playOutCopy();
+    const std::set<std::string>& words = position.words;
     const std::string ownRack = position.table.rules->currentPlayer().rack;
     auto worth = [&](const std::string& held, bool bagEmpty) {
         return bagEmpty ? -2.0 * glyph::letters::stringValue(game.letterSet(), held)
@@ -190,15 +197,13 @@ TEST(Simulator, WeighsAnExchangeByTheTilesKeptAndTheTilesDrawn)
     Position position("AEINSTT");
     glyph::Game& game = *position.table.game;
     Simulator simulator = position.simulator();
-    glyph::PositionCopy copy;
-    copy.take(game);
-    const std::set<std::string> words(kWords.begin(), kWords.end());
+    glyph::PositionCopy& copy = position.playOutCopy();
     const glyph::LeaveValues& leaves = leaveValues(game);
     // The best equity of a move that scores, by the brute-force lister; the move is laid.
     auto play = [&](const std::string& rack) -> std::optional<double> {
         std::optional<Move> best;
         double bestValue = 0;
-        for (const Move& move : glyph::test::bruteForceMoves(game, words, rack)) {
+        for (const Move& move : glyph::test::bruteForceMoves(game, position.words, rack)) {
             const double value = move.score + leaves.value(game.keptLetters(rack, move));
             if (move.score > 0 && (!best || value > bestValue)) {
                 best = move;
@@ -480,7 +485,7 @@ TEST(Simulator, InfersTheOpponentsLeaveFromTheMoveTheyPlayed)
     Position position("AEINST");
     glyph::Game& game = *position.table.game;
     const glyph::LeaveValues& leaves = leaveValues(game);
-    const std::set<std::string> words(kWords.begin(), kWords.end());
+    const std::set<std::string>& words = position.words;
     const std::array<int, glyph::kLetterCount> unseen = position.setup(2, 2, 1).unseen;
     auto bestEquity = [&](const std::string& rack) {
         double best = -1e9;
@@ -496,8 +501,7 @@ TEST(Simulator, InfersTheOpponentsLeaveFromTheMoveTheyPlayed)
     turn.bagBefore = 40;
     const std::string laid = glyph::RackInference::laidTiles(turn.move, game.board());
     ASSERT_FALSE(laid.empty());
-    glyph::PositionCopy copy;
-    copy.take(game);
+    glyph::PositionCopy& copy = position.playOutCopy();
     const auto forever = std::chrono::steady_clock::time_point::max();
     const std::vector<std::string> kept =
         glyph::RackInference::keptLeaves(copy, leaves, turn, unseen, 5, forever);
