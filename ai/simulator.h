@@ -28,10 +28,9 @@ class PositionCopy;
 /// average. Once the bag is empty, a leave is worth minus twice the points of its tiles, for
 /// choosing a move as for the end of the look-ahead. An exchange may be weighed with the moves:
 /// it scores nothing, and the player draws what a move laying as many tiles would have drawn.
-/// Rounds run on several threads, each with
-/// its own position copy; every round is seeded from the seed and its number alone and
-/// candidates are dropped only between fixed batches of rounds, so a given number of rounds
-/// gives the same result whatever the threads.
+/// Rounds run on several threads, each with its own position copy; every round is seeded from
+/// the seed and its number alone and candidates are dropped only between fixed batches of
+/// rounds, so a given number of rounds gives the same result whatever the threads.
 class Simulator
 {
 public:
