@@ -43,16 +43,6 @@ const Move* withdrawnMove(const HistoryEntry& entry)
     return nullptr;
 }
 
-std::string lessLetters(std::string rack, const std::string& taken)
-{
-    for (char letter : taken) {
-        const auto found = rack.find(letter);
-        if (found != std::string::npos)
-            rack.erase(found, 1);
-    }
-    return rack;
-}
-
 } // namespace
 
 GameAnalysis::GameAnalysis(Game& game, const LeaveValues& leaves)
@@ -104,7 +94,9 @@ GameAnalysis::Turn GameAnalysis::analyseTurn(const std::vector<HistoryEntry>& hi
     } else if (GcgWriter::isExchange(after)) {
         turn.kind = "exchange";
         turn.exchanged = GcgWriter::exchangedLetters(before, after, turn.player);
-        turn.playedEquity = leaveWorth(lessLetters(turn.rack, turn.exchanged), bag);
+        std::string kept = turn.rack;
+        letters::takeLetters(kept, turn.exchanged);
+        turn.playedEquity = leaveWorth(kept, bag);
     } else {
         turn.kind = withdrawn != nullptr ? "withdrawn" : "pass";
         turn.playedEquity = leaveWorth(turn.rack, bag);

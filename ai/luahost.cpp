@@ -10,6 +10,7 @@
 #include "ai/exportedfunctions.h"
 #include "ai/luasandbox.h"
 #include "ai/movegenerator.h"
+#include "base/letters.h"
 #include "base/regularfile.h"
 #include "engine/game.h"
 #include "engine/gamerules.h"
@@ -95,13 +96,7 @@ bool LuaHost::canExchange(const std::string& letters) const
     if (letters.empty() || rules == nullptr || !rules->inProgress() || !rules->canExchange())
         return false;
     std::string rack = fieldText(rules->currentPlayer().rack, sizeof(Player::rack));
-    for (char code : letters) {
-        const std::size_t at = rack.find(code);
-        if (at == std::string::npos)
-            return false;
-        rack.erase(at, 1);
-    }
-    return true;
+    return letters::takeLetters(rack, letters);
 }
 
 bool LuaHost::requestExchange(const std::string& letters)
@@ -337,9 +332,7 @@ bool LuaHost::playSolution(const Move& solution)
         return false;
     if (solution.isPass() && !m_exchangeLetters.empty()) {
         std::string kept = fieldText(rules->currentPlayer().rack, sizeof(Player::rack));
-        for (char code : m_exchangeLetters)
-            if (const std::size_t at = kept.find(code); at != std::string::npos)
-                kept.erase(at, 1);
+        letters::takeLetters(kept, m_exchangeLetters);
         const std::string letters = m_exchangeLetters;
         m_exchangeLetters.clear();
         if (rules->passOrExchange(letters, kept))

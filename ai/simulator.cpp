@@ -50,17 +50,6 @@ double goingOutSpread(const Game& game, const std::vector<std::string>& racks, i
     return change + (seat == 0 ? total : -opponentWeight * total);
 }
 
-/// The rack without the given letters (one copy taken for each; letters it lacks are ignored).
-std::string withoutLetters(std::string rack, const std::string& letters)
-{
-    for (char letter : letters) {
-        const std::size_t at = rack.find(letter);
-        if (at != std::string::npos)
-            rack.erase(at, 1);
-    }
-    return rack;
-}
-
 /// The same setup with the opponents' racks drawn uniformly.
 Simulator::Setup uniformDeal(const Simulator::Setup& setup)
 {
@@ -158,7 +147,7 @@ double Simulator::playSpread(PositionCopy& copy, const Setup& setup, int candida
         const int seat = ply % players;
         std::string& rack = racks[static_cast<std::size_t>(seat)];
         if (ply == 0 && exchanging) {
-            rack = withoutLetters(rack, setup.exchange);
+            letters::takeLetters(rack, setup.exchange);
             lastLeaves[0] = rack;
             moved[0] = 1;
             refill(rack, tiles, next);

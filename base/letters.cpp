@@ -84,6 +84,19 @@ bool isAnagram(const std::string& a, const std::string& b)
     return histogram(a) == histogram(b);
 }
 
+bool takeLetters(std::string& rack, const std::string& taken)
+{
+    bool all = true;
+    for (char letter : taken) {
+        const std::size_t at = rack.find(letter);
+        if (at == std::string::npos)
+            all = false;
+        else
+            rack.erase(at, 1);
+    }
+    return all;
+}
+
 std::string withThousands(unsigned long long number)
 {
     const std::string digits = std::to_string(number);

@@ -32,6 +32,9 @@ std::string toUserText(const std::string& codes);
 std::array<int, kLetterCount> histogram(const std::string& word);
 /// True when both strings hold the same letters the same number of times.
 bool isAnagram(const std::string& a, const std::string& b);
+/// Takes one copy of each letter of `taken` off `rack`; false when the rack lacked one (the
+/// letters it held are taken all the same).
+bool takeLetters(std::string& rack, const std::string& taken);
 /// A non-negative whole number with "," between groups of three digits: 12,345,678.
 std::string withThousands(unsigned long long number);
 

@@ -46,19 +46,6 @@ std::string fittedName(const std::string& name)
     return name.substr(0, length);
 }
 
-/// `rack` less the letters of `taken` (each once); false when the rack lacks one.
-bool without(std::string rack, const std::string& taken, std::string& left)
-{
-    for (char letter : taken) {
-        const auto found = rack.find(letter);
-        if (found == std::string::npos)
-            return false;
-        rack.erase(found, 1);
-    }
-    left = rack;
-    return true;
-}
-
 std::string shownRack(const std::string& rack)
 {
     return rack.empty() ? "(empty)" : letters::toUserText(rack);
@@ -343,12 +330,11 @@ bool GcgImporter::giveTilesOfMove(const Event& event, const Move& move)
         if (!m_game.isOccupied(placement::rowAt(move, i), placement::columnAt(move, i)))
             laid += move.word[i];
     const std::string held = m_rules->currentPlayer().rack;
-    std::string rest;
-    if (without(held, laid, rest))
+    if (std::string rest = held; letters::takeLetters(rest, laid))
         return true;
     std::string rack = laid;
     for (char letter : held)
-        if (static_cast<int>(rack.size()) < kRackSize && !without(laid, std::string(1, letter), rest))
+        if (static_cast<int>(rack.size()) < kRackSize && laid.find(letter) == std::string::npos)
             rack += letter;
     Racks wanted(m_rules->players().size());
     wanted[event.player] = rack.substr(0, kRackSize);
@@ -378,7 +364,7 @@ bool GcgImporter::exchangeEvent(const Event& event, std::size_t index)
                 kept += letter;
             }
         }
-    } else if (!without(rack, letters, kept)) {
+    } else if (kept = rack; !letters::takeLetters(kept, letters)) {
         return fail(event.line, "the exchange gives up " + shownRack(letters) + ", which the rack " +
                                     shownRack(rack) + " does not hold");
     }

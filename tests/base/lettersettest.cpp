@@ -94,6 +94,12 @@ TEST(Letters, ValuesVowelsAndUserTextFollowTheSetAndAnagramsHaveEqualHistograms)
     EXPECT_TRUE(glyph::letters::isAnagram("A[B", "[BA"));
     EXPECT_FALSE(glyph::letters::isAnagram("AAB", "ABB"));
     EXPECT_FALSE(glyph::letters::isAnagram("AB", "ABC"));
+
+    std::string rack = "AAB[E";
+    EXPECT_TRUE(glyph::letters::takeLetters(rack, "A[A"));
+    EXPECT_EQ(rack, "BE");
+    EXPECT_FALSE(glyph::letters::takeLetters(rack, "EEZ")) << "one E only, no Z";
+    EXPECT_EQ(rack, "B");
 }
 
 TEST(Letters, ThousandsAreSeparatedByCommas)
