@@ -763,6 +763,8 @@ MoveGenerator::AnchorLine MoveGenerator::anchorLine(const Anchor& anchor) const
 MoveGenerator::AnchorSquares MoveGenerator::anchorSquares(const Anchor& anchor, const AnchorLine& line) const
 {
     AnchorSquares squares;
+    squares.lone = !anchor.leftTile && line.squares[anchor.position - 1].letter == 0 &&
+                   line.squares[anchor.position + 1].letter == 0;
     for (int p = anchor.previous + 1; anchor.leftTile && p < anchor.position; ++p) {
         squares.leftBoard += line.scores[p].tile;
         squares.leftHash += LetterSetHashes::letterHash(line.squares[p].letter - 'A');
@@ -821,19 +823,16 @@ double MoveGenerator::windowBounds(const Anchor& anchor, WindowTable& table)
             left.add(square.letterMultiplier, square.wordMultiplier, square.hasCross != 0, square.cross,
                      tileBound(line.checks[at - d]));
         }
-        best = std::max(best, fillWindowRow(anchor, line, squares, d, left, table));
+        best = std::max(best, fillWindowRow(line, squares, d, left, table));
     }
     return best;
 }
 
-double MoveGenerator::fillWindowRow(const Anchor& anchor, const AnchorLine& line,
-                                    const AnchorSquares& squares, int d, const WindowScore& left,
-                                    WindowTable& table)
+double MoveGenerator::fillWindowRow(const AnchorLine& line, const AnchorSquares& squares, int d,
+                                    const WindowScore& left, WindowTable& table)
 {
     // The bounds of the moves laying d tiles left of the anchor, for each number of tiles from
     // it on, and the largest of them.
-    const bool lone = !anchor.leftTile && line.squares[anchor.position - 1].letter == 0 &&
-                      line.squares[anchor.position + 1].letter == 0;
     double best = -2.0 * kNoLimit;
     WindowScore window = left;
     const int most = std::min(squares.rights, m_rackTiles - d);
@@ -850,7 +849,7 @@ double MoveGenerator::fillWindowRow(const Anchor& anchor, const AnchorLine& line
             continue;
         // A lone tile forms no main word: it scores its cross word only.
         long long score = window.bound(squares.leftBoard + squares.boardThrough[static_cast<std::size_t>(r)],
-                                       !(lone && tiles == 1));
+                                       !(squares.lone && tiles == 1));
         if (tiles == kBonusTiles)
             score += m_game.bonus();
         // A move must score more than 0 to beat the pass.

@@ -110,9 +110,10 @@ private:
     /// The squares that bound the moves through an anchor: the board's tiles just left of it
     /// (when it extends them) and the empty squares from it on where a rack tile fits.
     struct AnchorSquares {
-        long long leftBoard = 0;                    ///< the points of the board's tiles left of the anchor
-        std::uint64_t leftHash = 0;                 ///< the hash of their letters
-        int rights = 0;                             ///< the empty squares from the anchor on that take a tile
+        long long leftBoard = 0;    ///< the points of the board's tiles left of the anchor
+        std::uint64_t leftHash = 0; ///< the hash of their letters
+        bool lone = false; ///< no tile on either side of the anchor: a single tile forms no main word
+        int rights = 0;    ///< the empty squares from the anchor on that take a tile
         std::array<int, kRackSize + 1> rightAt{};   ///< [r]: where the r-th of them is
         std::array<int, kRackSize + 1> rightTile{}; ///< [r]: the dearest rack tile it takes
         /// [r]: the points and letter hash of the board's tiles from the anchor up to the
@@ -123,8 +124,8 @@ private:
     AnchorLine anchorLine(const Anchor& anchor) const;
     AnchorSquares anchorSquares(const Anchor& anchor, const AnchorLine& line) const;
     double windowBounds(const Anchor& anchor, WindowTable& table);
-    double fillWindowRow(const Anchor& anchor, const AnchorLine& line, const AnchorSquares& squares, int d,
-                         const WindowScore& left, WindowTable& table);
+    double fillWindowRow(const AnchorLine& line, const AnchorSquares& squares, int d, const WindowScore& left,
+                         WindowTable& table);
     void refreshLimits();
     void liftLimits();
     bool canBeat(double bound, int anchorIndex) const;
