@@ -58,6 +58,47 @@ inline std::uint32_t childAt(std::uint32_t first, std::uint32_t all, int code)
     return first + bitCount(all & ((1u << code) - 1u));
 }
 
+/// 1 for a square holding a tile, 0 for an empty one.
+inline int held(const Square& square)
+{
+    return square.letter != 0 ? 1 : 0;
+}
+
+/// The points of the run of tiles that ends on each square, coming from above, from below,
+/// from the left and from the right (0 on an empty square). A cross word's board tiles are the
+/// runs that end next to its square. Built in one sweep each way, with no branch on what the
+/// squares hold: the board is read anew on every search, and which squares hold tiles follows
+/// no pattern a branch predictor could learn.
+struct TileRuns {
+    using Grid = std::array<std::array<int, kBoardCells>, kBoardCells>;
+    Grid above{}, below{}, before{}, after{};
+    /// Letter values by `letter & 31`: 'A'..'Z' are 1..26 and an empty square's 0 is 0.
+    std::array<int, 32> letterValue{};
+
+    TileRuns(const Board& board, int rows, int columns, const int* values)
+    {
+        for (int code = 0; code < kAlphabetSize; ++code)
+            letterValue[static_cast<std::size_t>(code + 1)] = values[code];
+        for (int row = 1; row <= rows; ++row)
+            for (int column = 1; column <= columns; ++column) {
+                const Square& square = board[row][column];
+                above[row][column] = held(square) * (above[row - 1][column] + tileValue(square));
+                before[row][column] = held(square) * (before[row][column - 1] + tileValue(square));
+            }
+        for (int row = rows; row >= 1; --row)
+            for (int column = columns; column >= 1; --column) {
+                const Square& square = board[row][column];
+                below[row][column] = held(square) * (below[row + 1][column] + tileValue(square));
+                after[row][column] = held(square) * (after[row][column + 1] + tileValue(square));
+            }
+    }
+    /// A tile's points; a joker's are 0.
+    int tileValue(const Square& square) const
+    {
+        return letterValue[static_cast<std::size_t>(square.letter & 31)] * (square.joker == 0 ? 1 : 0);
+    }
+};
+
 } // namespace
 
 MoveGenerator::MoveGenerator(const Game& game) : m_game(game)
@@ -680,31 +721,20 @@ void MoveGenerator::prepareScoring()
     for (int code = 0; code < kLetterCount; ++code)
         m_values[static_cast<std::size_t>(code)] =
             letters::value(m_game.letterSet(), static_cast<char>('A' + code));
-    auto tileValue = [this](const Square& square) {
-        return square.letter == 0 || square.joker ? 0
-                                                  : m_values[static_cast<std::size_t>(square.letter - 'A')];
-    };
-    auto crossSum = [&](const Board& grid, int line, int position, int lines) {
-        int sum = 0;
-        for (int k = line - 1; k >= 1 && grid[k][position].letter != 0; --k)
-            sum += tileValue(grid[k][position]);
-        for (int k = line + 1; k <= lines && grid[k][position].letter != 0; ++k)
-            sum += tileValue(grid[k][position]);
-        return sum;
-    };
+    const TileRuns runs(m_board, m_rows, m_columns, m_values.data());
     for (int row = 1; row <= m_rows; ++row)
         for (int column = 1; column <= m_columns; ++column) {
-            const Square& square = m_board[row][column];
             SquareScore across{};
-            across.tile = tileValue(square);
+            across.tile = runs.tileValue(m_board[row][column]);
             across.letterMultiplier = static_cast<std::int16_t>(m_game.letterMultiplier(row, column));
             across.wordMultiplier = static_cast<std::int16_t>(m_game.wordMultiplier(row, column));
             SquareScore down = across;
-            across.hasCross = m_board[row - 1][column].letter != 0 || m_board[row + 1][column].letter != 0;
-            across.cross = across.hasCross ? crossSum(m_board, row, column, m_rows) : 0;
+            across.hasCross =
+                static_cast<std::uint8_t>(held(m_board[row - 1][column]) | held(m_board[row + 1][column]));
+            across.cross = runs.above[row - 1][column] + runs.below[row + 1][column];
             down.hasCross =
-                m_transposed[column - 1][row].letter != 0 || m_transposed[column + 1][row].letter != 0;
-            down.cross = down.hasCross ? crossSum(m_transposed, column, row, m_columns) : 0;
+                static_cast<std::uint8_t>(held(m_board[row][column - 1]) | held(m_board[row][column + 1]));
+            down.cross = runs.before[row][column - 1] + runs.after[row][column + 1];
             m_acrossScores[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = across;
             m_downScores[static_cast<std::size_t>(column)][static_cast<std::size_t>(row)] = down;
         }
