@@ -59,7 +59,7 @@ inline std::uint32_t childAt(std::uint32_t first, std::uint32_t all, int code)
 }
 
 /// 1 for a square holding a tile, 0 for an empty one.
-inline int held(const Square& square)
+inline int holdsTile(const Square& square)
 {
     return square.letter != 0 ? 1 : 0;
 }
@@ -82,14 +82,14 @@ struct TileRuns {
         for (int row = 1; row <= rows; ++row)
             for (int column = 1; column <= columns; ++column) {
                 const Square& square = board[row][column];
-                above[row][column] = held(square) * (above[row - 1][column] + tileValue(square));
-                before[row][column] = held(square) * (before[row][column - 1] + tileValue(square));
+                above[row][column] = holdsTile(square) * (above[row - 1][column] + tileValue(square));
+                before[row][column] = holdsTile(square) * (before[row][column - 1] + tileValue(square));
             }
         for (int row = rows; row >= 1; --row)
             for (int column = columns; column >= 1; --column) {
                 const Square& square = board[row][column];
-                below[row][column] = held(square) * (below[row + 1][column] + tileValue(square));
-                after[row][column] = held(square) * (after[row][column + 1] + tileValue(square));
+                below[row][column] = holdsTile(square) * (below[row + 1][column] + tileValue(square));
+                after[row][column] = holdsTile(square) * (after[row][column + 1] + tileValue(square));
             }
     }
     /// A tile's points; a joker's are 0.
@@ -729,11 +729,11 @@ void MoveGenerator::prepareScoring()
             across.letterMultiplier = static_cast<std::int16_t>(m_game.letterMultiplier(row, column));
             across.wordMultiplier = static_cast<std::int16_t>(m_game.wordMultiplier(row, column));
             SquareScore down = across;
-            across.hasCross =
-                static_cast<std::uint8_t>(held(m_board[row - 1][column]) | held(m_board[row + 1][column]));
+            across.hasCross = static_cast<std::uint8_t>(holdsTile(m_board[row - 1][column]) |
+                                                        holdsTile(m_board[row + 1][column]));
             across.cross = runs.above[row - 1][column] + runs.below[row + 1][column];
-            down.hasCross =
-                static_cast<std::uint8_t>(held(m_board[row][column - 1]) | held(m_board[row][column + 1]));
+            down.hasCross = static_cast<std::uint8_t>(holdsTile(m_board[row][column - 1]) |
+                                                      holdsTile(m_board[row][column + 1]));
             down.cross = runs.before[row][column - 1] + runs.after[row][column + 1];
             m_acrossScores[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = across;
             m_downScores[static_cast<std::size_t>(column)][static_cast<std::size_t>(row)] = down;
