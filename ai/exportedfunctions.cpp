@@ -367,7 +367,7 @@ int simulateMoves(lua_State* state)
     }
     Simulator::Setup setup = simulationSetup(state, host, *rules);
     const Simulator::Limits limits = simulationLimits(state, host);
-    const bool worthRunning = setup.candidates.size() + (setup.exchange.empty() ? 0 : 1) >= 2;
+    const bool worthRunning = Simulator::candidateCount(setup) >= 2;
     // A quarter of the time at most goes to reading the opponent's last move.
     const auto now = std::chrono::steady_clock::now();
     if (worthRunning && limits.deadline > now)

@@ -193,7 +193,7 @@ double Simulator::leaveWorth(const std::string& leave, bool bagHasTiles) const
     return (bagHasTiles ? m_leaves : m_stuckLeaves).value(leave);
 }
 
-std::size_t Simulator::candidateCount(const Setup& setup) const
+std::size_t Simulator::candidateCount(const Setup& setup)
 {
     return setup.candidates.size() + (setup.exchange.empty() ? 0 : 1);
 }

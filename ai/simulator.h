@@ -83,6 +83,8 @@ public:
 
     Simulator(const Game& game, const LeaveValues& leaves,
               std::vector<std::unique_ptr<PositionCopy>>& copies);
+    /// The candidates a run weighs: the moves, and the exchange when there is one.
+    static std::size_t candidateCount(const Setup& setup);
     /// Plays rounds until a limit is reached or one candidate is left; returns the rounds played.
     int run(const Setup& setup, const Limits& limits);
     /// The candidates, best first: those still in play by their mean, then the dropped ones.
@@ -112,7 +114,6 @@ private:
     bool dropTrailing();
     double playSpread(PositionCopy& copy, const Setup& setup, int candidate, int round, int& tilesLeft) const;
     double leaveWorth(const std::string& leave, bool bagHasTiles) const;
-    std::size_t candidateCount(const Setup& setup) const;
     void rank();
 
     const Game& m_game;
