@@ -267,6 +267,9 @@ TEST(Simulator, IsReproducibleForAGivenNumberOfRoundsAndSeed)
     const Simulator::Limits limits{.rounds = Simulator::kBatchRounds};
     const Simulator::Setup setup = position.setup(3, 3, 11);
     simulator.run(setup, limits);
+    for (std::size_t k = 1; k < simulator.results().size(); ++k)
+        EXPECT_GE(simulator.results()[k - 1].mean, simulator.results()[k].mean)
+            << standing(simulator.results());
     for (const Simulator::Result& result : simulator.results()) {
         const auto at = std::find_if(setup.candidates.begin(), setup.candidates.end(),
                                      [&](const Move& move) { return moveKey(move) == moveKey(result.move); });
