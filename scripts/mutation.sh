@@ -130,7 +130,7 @@ engine/gameclassic.cpp @@ if (history < 1 || @@ if (history < 0 ||
 dictionary/dawgvalidator.cpp @@ childIndex(node) >= m_count) @@ childIndex(node) > m_count)
 dictionary/dawgvalidator.cpp @@ if (height > DawgValidator::kMaxDepth || tree > kMaxTreeNodes) @@ if (height >= DawgValidator::kMaxDepth || tree > kMaxTreeNodes)
 dictionary/dictionary.cpp @@     m_nodes = std::move(nodes);<NL>    ++m_generation; @@     m_nodes = std::move(nodes);
-ai/luahost.cpp @@             return false;<NL>        rack.erase(at, 1); @@             return false;<NL>        rack.erase(at, 0);
+base/letters.cpp @@             rack.erase(at, 1); @@             rack.erase(at, 0);
 tools/glyphplay/selfplay.cpp @@ tallyOf[seat] = (seat + static_cast<std::size_t>(number)) % count; @@ tallyOf[seat] = seat;
 ai/movegenerator.cpp @@ [](const Move& a, const Move& b) { return a.score > b.score; }); @@ [](const Move& a, const Move& b) { return a.score < b.score; });
 base/regularfile.cpp @@         if (bytes.size() + static_cast<std::uint64_t>(got) > maxBytes)<NL>            return Status::TooLarge;<NL> @@ <NL>
@@ -213,7 +213,7 @@ engine/gcgimporter.cpp @@ found != std::string::npos &&<NL>                stati
 engine/gcgparser.cpp @@ number = number * 26 + (c - 'A' + 1); @@ number = number * 25 + (c - 'A' + 1);
 engine/gameclassic.cpp @@ player.timeLeft = m_game.time() * kSecondsPerMinute; @@ player.timeLeft = 25 * kSecondsPerMinute;
 ai/simulator.cpp @@ (product(k, k) - 2 * product(k, leader) + product(leader, leader)) @@ (product(k, k) + product(leader, leader))
-ai/movegenerator.cpp @@ return growth + static_cast<long long>(m_tileValues[k]) * value; @@ return growth + static_cast<long long>(m_tileValues[k + 1]) * value;
+ai/windowscore.h @@ return growth + static_cast<long long>(m_tileValues[k]) * value; @@ return growth + static_cast<long long>(m_tileValues[k + 1]) * value;
 ai/movegenerator.cpp @@         return m_tileValues[0]; @@         return m_tileValues[1];
 ai/movegenerator.cpp @@ const int kept = m_rackTiles - newTiles; @@ const int kept = m_rackTiles - newTiles - 1;
 ai/leavevalues.cpp @@ next.total += m_tile[at] * k + m_duplicate[at] * (k - 1); @@ next.total += m_tile[at] * k + m_duplicate[at] * k;
@@ -222,6 +222,15 @@ ai/rackinference.cpp @@ turn.bagBefore < kRackSize @@ turn.bagBefore < 0
 ai/rackinference.cpp @@ if (board[row][column].letter == 0) @@ if (board[row][column].letter != kJoker)
 ai/rackinference.cpp @@ if (before.currentPlayer != opponent @@ if (before.currentPlayer == opponent
 ai/simulator.cpp @@ --counts[static_cast<std::size_t>(letter - 'A')] < 0) @@ counts[static_cast<std::size_t>(letter - 'A')] < 0)
+ai/simulator.cpp @@ return setup.candidates.size() + (setup.exchange.empty() ? 0 : 1); @@ return setup.candidates.size();
+ai/simulator.cpp @@ return a.mean > b.mean; @@ return a.mean < b.mean;
+ai/simulator.cpp @@ std::shuffle(tiles.begin(), tiles.end(), random); @@ std::shuffle(tiles.begin(), tiles.end(), std::mt19937(setup.seed));
+ai/movegenerator.cpp @@ if (index < 0 || index >= size()) @@ if (index < 0 || index > size())
+ai/movegenerator.cpp @@             return move;<NL>    return Move{}; @@             return move;<NL>    return m_moves.front();
+ai/movegenerator.cpp @@ m_graphDictionary == &dictionary && m_graphGeneration == dictionary.generation() @@ m_graphDictionary == &dictionary
+ai/gameanalysis.cpp @@ turn.played = after.move; @@ turn.played = before.move;
+ai/leavevalues.cpp @@ total += m_pair[static_cast<std::size_t>(held[k])][static_cast<std::size_t>(code)]; @@ total += m_pair[static_cast<std::size_t>(held[k])][static_cast<std::size_t>(code)] * count;
+ai/namescanner.cpp @@ for (int row = 0; row < kExportedFunctionRows @@ for (int row = 1; row < kExportedFunctionRows
 EOF
 )
 

@@ -42,9 +42,7 @@ TEST(GameAnalysis, FindsAMissedSevenTileMoveAndWhatTheTurnGaveAway)
     const glyph::Move cat = glyph::test::makeMove(true, 8, 7, "CAT");
     const GameAnalysis::Turn turn =
         analysedFirstTurn({"AT", "CAT", "CATS", "ACT", "ACTRESS", "CASTERS", "RECASTS"}, "ACTRESS", cat);
-    EXPECT_EQ(turn.kind, "play");
     EXPECT_EQ(turn.rack, "ACTRESS");
-    EXPECT_EQ(turn.played.score, 12);
     EXPECT_TRUE(turn.missedSeven);
     EXPECT_GT(turn.bestByScore.score, 50);
     EXPECT_EQ(turn.pointsLost, turn.bestByScore.score - 12);
