@@ -147,6 +147,7 @@ int main(int argc, char** argv)
     window->showMaximized();
     if (interactive && preferences->integer(glyph::keys::kTipShow) != 0) {
         glyph::TipOfDayDialog tip(*game, window.get());
+        tip.centreOn(*window);
         prompter.runDialog(tip);
     }
     glyph::WindowSizeKeeper::restore(*preferences, *window, glyph::keys::kMainWindow);

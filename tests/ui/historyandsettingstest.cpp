@@ -446,6 +446,19 @@ private slots:
         shown.sort();
         QCOMPARE(shown, (QStringList{"", "First tip,\ntwo lines.\n", "Rules here.", "Rules here.",
                                      "Second tip.\n", "Third tip, last.\n", "Written by us."}));
+
+        // At start-up it stands in the middle of the window, or of the screen's free area when
+        // the window is to be maximized (before the window manager has enlarged it).
+        QWidget window;
+        window.setGeometry(10, 20, 300, 200);
+        glyph::TipOfDayDialog tip(*fixture.game, &window);
+        const auto middle = [&tip] { return QRect(tip.pos(), tip.size()).center(); };
+        tip.centreOn(window);
+        QVERIFY((middle() - window.frameGeometry().center()).manhattanLength() <= 1);
+        window.setWindowState(Qt::WindowMaximized);
+        tip.centreOn(window);
+        QVERIFY((middle() - window.screen()->availableGeometry().center()).manhattanLength() <= 1);
+        QVERIFY(window.screen()->availableGeometry().center() != window.frameGeometry().center());
     }
 
     void everyTextHasAFinishedRomanianTranslationAndABadOneFallsBackToTheSource()

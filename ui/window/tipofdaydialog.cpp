@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QPixmap>
+#include <QScreen>
 
 #include "base/random.h"
 #include "base/regularfile.h"
@@ -37,6 +38,15 @@ TipOfDayDialog::TipOfDayDialog(Game& game, QWidget* parent) : QDialog(parent), m
 TipOfDayDialog::~TipOfDayDialog()
 {
     m_game.preferences().setInteger(keys::kTipShow, showNextTime->isChecked() ? 1 : 0);
+}
+
+void TipOfDayDialog::centreOn(const QWidget& window)
+{
+    adjustSize();
+    const QScreen* screen = window.screen();
+    const QPoint centre = window.isMaximized() && screen != nullptr ? screen->availableGeometry().center()
+                                                                    : window.frameGeometry().center();
+    move(centre - rect().center());
 }
 
 QStringList TipOfDayDialog::readLines(const QString& fileName)

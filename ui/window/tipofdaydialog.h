@@ -22,6 +22,10 @@ public:
     /// Stores "TipShowKey" from the check box and lets the clocks run again.
     ~TipOfDayDialog() override;
 
+    /// Moves the dialog to the middle of `window` as it will stand: of its screen's free area
+    /// when it is maximized (the window manager may not have enlarged it yet).
+    void centreOn(const QWidget& window);
+
     /// The lines of a tip file without line-end and backspace characters; empty when it
     /// cannot be read.
     static QStringList readLines(const QString& fileName);
