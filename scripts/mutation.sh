@@ -175,7 +175,7 @@ ai/leavetrainer.cpp @@ row[1 + kTileFeatures + code] = count - 1; @@ row[1 + kTi
 ai/leavetrainer.cpp @@ waiting[player] = refill && !move.isPass(); @@ waiting[player] = !move.isPass();
 dictionary/racksearch.cpp @@ return jokers <= kMaxJokers; @@ return jokers <= kMaxJokers + 1;
 dictionary/racksearch.cpp @@ if (isEndOfWord(node) && (m_length == 0 || depth + 1 == m_length)) @@ if (isEndOfWord(node))
-dictionary/racksearch.cpp @@ if (childIndex(node) != 0 && depth + 1 < m_tiles) @@ if (childIndex(node) != 0 && depth + 1 <= m_tiles)
+dictionary/racksearch.cpp @@ if (childIndex(node) != 0 && depth + 1 < m_tiles) @@ if (childIndex(node) != 0 && depth + 2 < m_tiles)
 dictionary/hookfinder.cpp @@     if (backInner)<NL>        marked += '.'; @@     if (frontInner)<NL>        marked += '.';
 dictionary/hookfinder.cpp @@ if (child != 0 && isWord(child, *upper)) @@ if (child != 0)
 dictionary/wordprobability.cpp @@ total += byJokers[j] * m_picks[kJokerIndex][j]; @@ total += byJokers[j];
@@ -192,7 +192,7 @@ base/datafolders.cpp @@ if (datafolder::holdsData(folder) && isWritable(folder))
 base/datafolders.cpp @@ if (std::filesystem::path(name).is_absolute() || isPresent(own)) @@ if (std::filesystem::path(name).is_absolute())
 ui/session/gamesession.cpp @@     m_chainStopped = true;<NL>    m_chainTimer.stop();<NL>    if (!m_turnRunning)<NL>        return;<NL>    // A player that looks ahead @@     m_chainTimer.stop();<NL>    if (!m_turnRunning)<NL>        return;<NL>    // A player that looks ahead
 ui/session/gamesession.cpp @@ if (QFileInfo(chosen).fileName().contains('.')) @@ if (chosen.contains('.'))
-ui/session/gamesession.cpp @@ if (paused() || !gameOn() || rules->currentPlayer().timeLeft <= 0) @@ if (!gameOn() || rules->currentPlayer().timeLeft <= 0)
+engine/gameclassic.cpp @@ if (!inProgress() || isGameOver() || m_game.view().paused()) @@ if (!inProgress() || isGameOver())
 ui/session/gamesession.cpp @@     abandonComputerTurn();<NL>    const bool started = m_game.startNewGame( @@     const bool started = m_game.startNewGame(
 ui/session/gamesession.cpp @@     if (!unsaved())<NL>        return true; @@     if (true)<NL>        return true;
 ui/session/gamesession.cpp @@     case 1:<NL>        return true; @@     case 1:<NL>        return false;
