@@ -452,7 +452,10 @@ private slots:
         QWidget window;
         window.setGeometry(10, 20, 300, 200);
         glyph::TipOfDayDialog tip(*fixture.game, &window);
-        const auto middle = [&tip] { return QRect(tip.pos(), tip.size()).center(); };
+        const auto middle = [&tip] {
+            tip.show();
+            return QRect(tip.pos(), tip.size()).center();
+        };
         tip.centreOn(window);
         QVERIFY((middle() - window.frameGeometry().center()).manhattanLength() <= 1);
         window.setWindowState(Qt::WindowMaximized);

@@ -42,11 +42,12 @@ TipOfDayDialog::~TipOfDayDialog()
 
 void TipOfDayDialog::centreOn(const QWidget& window)
 {
-    adjustSize();
     const QScreen* screen = window.screen();
     const QPoint centre = window.isMaximized() && screen != nullptr ? screen->availableGeometry().center()
                                                                     : window.frameGeometry().center();
-    move(centre - rect().center());
+    // Its size as it will be shown: the form's, or more where the layout needs it.
+    const QSize shown = size().expandedTo(minimumSizeHint());
+    move(centre - QPoint(shown.width() / 2, shown.height() / 2));
 }
 
 QStringList TipOfDayDialog::readLines(const QString& fileName)
