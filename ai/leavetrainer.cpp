@@ -97,19 +97,19 @@ void TrainingTable::play(std::uint32_t seed, int number, const LeaveValues& leav
     std::shuffle(m_bag.begin(), m_bag.end(), random);
     m_game.board() = Board{};
     std::string racks[2] = {draw({}), draw({})};
-    // The sample each player left at its last turn, waiting for that player's next turn.
-    bool waiting[2] = {false, false};
-    LeaveTrainer::Sample pending[2]{};
+    std::vector<LeaveTrainer::Turn> turns;
     int scoreless = 0;
     for (int turn = 0; turn < kMaxTurns && scoreless < kMaxScorelessTurns; ++turn) {
-        const int player = turn % 2;
-        std::string& rack = racks[player];
+        std::string& rack = racks[turn % 2];
         const Move move = m_generator.bestMove(rack, leaves);
-        const bool refill = m_bag.size() >= static_cast<std::size_t>(kRackSize);
+        LeaveTrainer::Turn played;
+        played.bagBefore = static_cast<int>(m_bag.size());
+        played.laidTiles = !move.isPass();
+        played.score = move.score;
         std::string kept;
         if (move.isPass()) {
             // Nothing scores: exchange everything while the bag allows, else pass.
-            if (refill) {
+            if (played.bagBefore >= kRackSize) {
                 m_bag.insert(m_bag.begin(), rack.begin(), rack.end());
                 rack.clear();
             }
@@ -120,17 +120,14 @@ void TrainingTable::play(std::uint32_t seed, int number, const LeaveValues& leav
             m_game.layMove(move, m_game.board());
             scoreless = 0;
         }
-        if (waiting[player]) {
-            pending[player].nextScore = move.score;
-            pending[player].nextLeave = countsOf(kept);
-            samples.push_back(pending[player]);
-        }
-        waiting[player] = refill && !move.isPass();
-        pending[player].leave = countsOf(kept);
+        played.kept = countsOf(kept);
+        turns.push_back(played);
         rack = draw(kept);
         if (rack.empty())
             break;
     }
+    const std::vector<LeaveTrainer::Sample> gameSamples = LeaveTrainer::samplesOf(turns);
+    samples.insert(samples.end(), gameSamples.begin(), gameSamples.end());
 }
 
 /// The feature of the pair of letter codes first < second.
@@ -204,6 +201,26 @@ double bounded(double value)
 }
 
 } // namespace
+
+std::vector<LeaveTrainer::Sample> LeaveTrainer::samplesOf(const std::vector<Turn>& turns)
+{
+    std::vector<Sample> samples;
+    // The sample each player left at its last turn, waiting for that player's next turn.
+    bool waiting[2] = {false, false};
+    Sample pending[2]{};
+    for (std::size_t turn = 0; turn < turns.size(); ++turn) {
+        const Turn& played = turns[turn];
+        const std::size_t player = turn % 2;
+        if (waiting[player]) {
+            pending[player].nextScore = played.score;
+            pending[player].nextLeave = played.kept;
+            samples.push_back(pending[player]);
+        }
+        waiting[player] = played.laidTiles && played.bagBefore >= kRackSize;
+        pending[player].leave = played.kept;
+    }
+    return samples;
+}
 
 bool LeaveTrainer::fit(const std::vector<Sample>& samples, const LeaveValues& start, LeaveValues& out)
 {

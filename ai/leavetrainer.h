@@ -35,6 +35,14 @@ public:
         int nextScore;
     };
 
+    /// One turn of a training game; the players take turns in order, the first player first.
+    struct Turn {
+        LeaveValues::Counts kept; ///< the tiles left on the rack after the turn
+        int score = 0;
+        bool laidTiles = false; ///< false for a pass or an exchange
+        int bagBefore = 0;      ///< the tiles in the bag when the turn began
+    };
+
     explicit LeaveTrainer(Options options) : m_options(std::move(options)) {}
     /// Trains and writes the file; false after one line on standard error.
     bool run();
@@ -43,6 +51,11 @@ public:
     /// the value, by `start`, of the tiles that turn keeps, above what an empty leave brings.
     /// Vowel flags as in `start`; false when there are no samples.
     static bool fit(const std::vector<Sample>& samples, const LeaveValues& start, LeaveValues& out);
+
+    /// The samples a game's turns give: a turn that laid tiles while the bag could refill the
+    /// rack, paired with the same player's next turn. A turn the bag cannot refill teaches
+    /// nothing, as the next rack holds fewer tiles than any rack of the middle game.
+    static std::vector<Sample> samplesOf(const std::vector<Turn>& turns);
 
 private:
     bool refit(const std::vector<Sample>& samples, LeaveValues& leaves);

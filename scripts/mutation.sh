@@ -172,7 +172,7 @@ ai/leavevalues.cpp @@ for (int k = 1; k <= rack[at] && partial.tiles + k <= maxT
 ai/leavevalues.cpp @@ if (!good || line >> rest) { @@ if (!good) {
 ai/leavevalues.cpp @@ std::fabs(value) <= LeaveValues::kMaxEntry; @@ true;
 ai/leavetrainer.cpp @@ row[1 + kTileFeatures + code] = count - 1; @@ row[1 + kTileFeatures + code] = count;
-ai/leavetrainer.cpp @@ waiting[player] = refill && !move.isPass(); @@ waiting[player] = !move.isPass();
+ai/leavetrainer.cpp @@ waiting[player] = played.laidTiles && played.bagBefore >= kRackSize; @@ waiting[player] = played.laidTiles;
 dictionary/racksearch.cpp @@ return jokers <= kMaxJokers; @@ return jokers <= kMaxJokers + 1;
 dictionary/racksearch.cpp @@ if (isEndOfWord(node) && (m_length == 0 || depth + 1 == m_length)) @@ if (isEndOfWord(node))
 dictionary/racksearch.cpp @@ if (childIndex(node) != 0 && depth + 1 < m_tiles) @@ if (childIndex(node) != 0 && depth + 2 < m_tiles)

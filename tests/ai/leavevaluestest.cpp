@@ -143,3 +143,33 @@ TEST(LeaveTrainer, FitsValuesThatPredictWhatTheSamplesBring)
     }
     EXPECT_FALSE(LeaveTrainer::fit({}, zero, fitted));
 }
+
+TEST(LeaveTrainer, LearnsFromEachMoveTheBagRefillsPairedWithThatPlayersNextTurn)
+{
+    // Two players in turn; `laid` is false for an exchange, the bag's count is before the turn.
+    auto turn = [](const char* kept, int score, bool laid, int bag) {
+        LeaveTrainer::Turn played;
+        for (const char* letter = kept; *letter; ++letter)
+            ++played.kept[static_cast<std::size_t>(*letter - 'A')];
+        played.score = score;
+        played.laidTiles = laid;
+        played.bagBefore = bag;
+        return played;
+    };
+    const std::vector<LeaveTrainer::Turn> turns = {
+        turn("AB", 10, true, 80), // first player: waits for its next turn
+        turn("", 0, false, 73),   // an exchange teaches nothing
+        turn("CD", 20, true, 73), // completes the first sample and waits in turn
+        turn("E", 30, true, 6),   // the bag cannot refill this rack: nothing to learn
+        turn("F", 40, true, 7),   // just enough to refill: completes the second and waits
+        turn("G", 50, true, 3),   // nothing waits for this player
+    };                            // the game ends: the last waiting sample has no next turn
+    const std::vector<LeaveTrainer::Sample> samples = LeaveTrainer::samplesOf(turns);
+    ASSERT_EQ(samples.size(), 2u);
+    EXPECT_EQ(samples[0].leave, turns[0].kept);
+    EXPECT_EQ(samples[0].nextLeave, turns[2].kept);
+    EXPECT_EQ(samples[0].nextScore, 20);
+    EXPECT_EQ(samples[1].leave, turns[2].kept);
+    EXPECT_EQ(samples[1].nextLeave, turns[4].kept);
+    EXPECT_EQ(samples[1].nextScore, 40);
+}
