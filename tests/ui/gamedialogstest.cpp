@@ -1,6 +1,7 @@
 // A person's turn through the window (the board, the rack, the keyboard, Move and Pas/Change)
 // and the dialogs of a game in progress and of setting one up.
 
+#include <QLCDNumber>
 #include <QSignalSpy>
 
 #include <cstring>
@@ -68,7 +69,14 @@ private slots:
     void topMovesListsEveryMoveAndOnlyPlaceKeepsOneAndTheMoveListGoesBackToATurnToPlayFrom()
     {
         WindowFixture fixture;
+        // Before any game the list offers the pass alone, and the panel still counts no round.
+        {
+            glyph::TopMovesDialog dialog(*fixture.session, fixture.window.get());
+            QCOMPARE(child<QTableWidget>(dialog, "table")->rowCount(), 1);
+        }
+        QCOMPARE(fixture.find<QLCDNumber>("round")->intValue(), 0);
         fixture.start({{"Ann", ""}, {"Bob", ""}});
+        QCOMPARE(fixture.find<QLCDNumber>("round")->intValue(), 1);
         const std::string rack = "CATEQZJ";
         fixture.setRack(rack);
         QVERIFY(fixture.lay(0, 3, 3)); // the user has laid the C and picked up the A

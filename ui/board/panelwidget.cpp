@@ -70,7 +70,8 @@ void PanelWidget::refresh()
     const bool inProgress = rules != nullptr && rules->inProgress();
     const Player* player = inProgress ? &rules->currentPlayer() : nullptr;
     playerName->setTitle(player != nullptr ? uitext::name(*player) : tr("Player"));
-    round->display(rules != nullptr ? rules->round() : 0);
+    // Before any game, as the panel first shows it: round 0, not the empty rules' first round.
+    round->display(inProgress ? rules->round() : 0);
     score->display(player != nullptr ? player->score : 0);
     minutes->display(player != nullptr ? player->timeLeft / kSecondsPerMinute : 0);
     seconds->display(player != nullptr ? player->timeLeft % kSecondsPerMinute : 0);
