@@ -231,6 +231,8 @@ ai/movegenerator.cpp @@ m_graphDictionary == &dictionary && m_graphGeneration ==
 ai/gameanalysis.cpp @@ turn.played = after.move; @@ turn.played = before.move;
 ai/leavevalues.cpp @@ total += m_pair[static_cast<std::size_t>(held[k])][static_cast<std::size_t>(code)]; @@ total += m_pair[static_cast<std::size_t>(held[k])][static_cast<std::size_t>(code)] * count;
 ai/namescanner.cpp @@ for (int row = 0; row < kExportedFunctionRows @@ for (int row = 1; row < kExportedFunctionRows
+ui/board/panelwidget.cpp @@ round->display(inProgress ? rules->round() : 0); @@ round->display(rules != nullptr ? rules->round() : 0);
+ai/leavetrainer.cpp @@ played.laidTiles && played.bagBefore >= kRackSize; @@ played.laidTiles && played.bagBefore > kRackSize;
 EOF
 )
 

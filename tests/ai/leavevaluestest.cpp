@@ -163,13 +163,14 @@ TEST(LeaveTrainer, LearnsFromEachMoveTheBagRefillsPairedWithThatPlayersNextTurn)
         turn("E", 30, true, 6),   // the bag cannot refill this rack: nothing to learn
         turn("F", 40, true, 7),   // just enough to refill: completes the second and waits
         turn("G", 50, true, 3),   // nothing waits for this player
-    };                            // the game ends: the last waiting sample has no next turn
+        turn("H", 60, true, 1),   // completes the third
+        turn("I", 70, true, 0),   // nothing waits for this player
+    };
     const std::vector<LeaveTrainer::Sample> samples = LeaveTrainer::samplesOf(turns);
-    ASSERT_EQ(samples.size(), 2u);
-    EXPECT_EQ(samples[0].leave, turns[0].kept);
-    EXPECT_EQ(samples[0].nextLeave, turns[2].kept);
-    EXPECT_EQ(samples[0].nextScore, 20);
-    EXPECT_EQ(samples[1].leave, turns[2].kept);
-    EXPECT_EQ(samples[1].nextLeave, turns[4].kept);
-    EXPECT_EQ(samples[1].nextScore, 40);
+    ASSERT_EQ(samples.size(), 3u);
+    for (std::size_t k = 0; k < samples.size(); ++k) {
+        EXPECT_EQ(samples[k].leave, turns[2 * k].kept) << k;
+        EXPECT_EQ(samples[k].nextLeave, turns[2 * k + 2].kept) << k;
+        EXPECT_EQ(samples[k].nextScore, turns[2 * k + 2].score) << k;
+    }
 }
