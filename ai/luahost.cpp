@@ -271,6 +271,7 @@ bool LuaHost::runFile(const std::string& path)
 bool LuaHost::runText(const std::string& text)
 {
     std::string error;
+    clearInterrupt();
     beginRun();
     if (finishRun(luaL_loadbufferx(m_state, text.data(), text.size(), text.c_str(), "t"), error))
         return true;

@@ -56,6 +56,10 @@ public:
     /// Asks the searches of the turn under way (SimulateMoves, SolveEndgame) to stop at once
     /// and keep their best so far; from any thread. Cleared when the turn ends.
     void interrupt() { m_interrupted = true; }
+    /// Forgets an interrupt asked for when no search was under way (while a chosen move was on
+    /// show), so that it does not cut short the next turn; call it before a turn starts.
+    /// `runText` calls it itself.
+    void clearInterrupt() { m_interrupted = false; }
     const std::atomic<bool>& interruptFlag() const { return m_interrupted; }
     /// When the running script is stopped for its time; long calls made for it end before.
     std::chrono::steady_clock::time_point deadline() const { return m_deadline; }

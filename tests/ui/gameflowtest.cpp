@@ -170,6 +170,60 @@ private slots:
         QVERIFY(status.last().at(0).toString().contains("broken.cpu"));
     }
 
+    void leavingTheGameAndStayingKeepsItsComputerPlayersPlaying()
+    {
+        WindowFixture fixture;
+        glyph::MainWindow& window = *fixture.window;
+        glyph::GameSession& session = *fixture.session;
+        const glyph::GameRules* rules = nullptr;
+        fixture.prompter.setOpenFileNameHandler([](const QString&, const QString&) { return QString(); });
+        auto annPasses = [&] {
+            session.passOrExchange("", "");
+            QCOMPARE(rules->currentPlayer().name, std::string("Cpu"));
+        };
+        auto cpuPlays = [&] { QTRY_COMPARE(rules->currentPlayer().name, std::string("Ann")); };
+        fixture.start({{"Ann", ""}, {"Cpu", "alpha.cpu"}});
+        rules = fixture.game->rules();
+
+        // Each time the computer is next, the game is left and then kept: Cancel on the save
+        // question, Discard and then Cancel on the file chooser, Cancel on the new-game dialog.
+        annPasses();
+        fixture.answer = 2;
+        window.openClicked();
+        cpuPlays();
+        annPasses();
+        fixture.answer = 1;
+        window.openClicked();
+        cpuPlays();
+        annPasses();
+        window.newGameClicked();
+        cpuPlays();
+        QCOMPARE(fixture.dialogs, std::vector<QString>{"glyph::NewGameDialog"});
+
+        // A chain Escape stopped stays stopped through it; Move takes it up again.
+        annPasses();
+        session.stopComputerPlayers();
+        window.openClicked();
+        QTest::qWait(50);
+        QCOMPARE(rules->currentPlayer().name, std::string("Cpu"));
+        session.move();
+        cpuPlays();
+
+        // An Escape while no search runs (the chosen move on show) does not cut the next turn
+        // short, nor a test run of a profile.
+        fixture.folder.write("Profiles/sim.cpu", "roundsPlayed = SimulateMoves(3, 2, 5000, 8)\n");
+        fixture.start({{"Ann", ""}, {"Cpu", "sim.cpu"}});
+        rules = fixture.game->rules();
+        glyph::LuaHost& host = glyph::scriptHost(*fixture.game);
+        host.interrupt();
+        annPasses();
+        cpuPlays();
+        QVERIFY(host.runText("assert(roundsPlayed == 8)"));
+        host.interrupt();
+        QVERIFY(host.runText("assert(true)"));
+        QVERIFY(!host.interruptFlag());
+    }
+
     void clocksRunOnlyWhileNothingHoldsThemStill()
     {
         WindowFixture fixture;

@@ -228,6 +228,10 @@ void GameSession::startComputerTurn()
     // Only the worker touches the Lua state and the move generator until it ends; the window
     // reads the game meanwhile but changes nothing, as the turn lock refuses every command that would.
     const unsigned serial = ++m_turnSerial;
+    // An Escape pressed while the last turn's move was on show stopped the chain; this turn,
+    // started by Move, thinks its full time. Cleared here, before the worker runs, so that an
+    // Escape from now on does cut it short.
+    host.clearInterrupt();
     m_worker = QThread::create([this, &host, player] {
         m_chosen = host.chooseMove(player);
         m_profileError = host.lastError();
@@ -328,6 +332,28 @@ void GameSession::abandonComputerTurn()
     m_game.reloadRackSlots();
     finishTurn();
     emit positionChanged();
+}
+
+void GameSession::holdComputerPlayers()
+{
+    m_chainHeld = !m_chainStopped;
+    abandonComputerTurn();
+}
+
+void GameSession::releaseComputerPlayers()
+{
+    if (!std::exchange(m_chainHeld, false))
+        return;
+    m_chainStopped = false;
+    chainComputerTurn(kComputerDelay);
+}
+
+void GameSession::forgetChainStop()
+{
+    // Another game: its computer players play when their turn comes, whatever Escape did to
+    // the last one; none starts until a turn is played or Move is pressed.
+    m_chainStopped = false;
+    m_chainHeld = false;
 }
 
 void GameSession::forgetProfileGlobals()
@@ -478,7 +504,7 @@ bool GameSession::startNewGame(const std::vector<Player>& players, unsigned char
         forgetProfileGlobals();
     m_fileState.markNew(m_game);
     m_highlightedMove = Move{};
-    m_chainStopped = false;
+    forgetChainStop();
     emit settingsChanged();
     emit positionChanged();
     emit fileChanged();
@@ -522,6 +548,7 @@ bool GameSession::open()
     if (!m_game.rules()->load(fileName.toStdString()))
         return false;
     forgetProfileGlobals();
+    forgetChainStop();
     m_fileState.markSaved(m_game, fileName);
     m_highlightedMove = Move{};
     emit positionChanged();
@@ -537,6 +564,7 @@ bool GameSession::importRecord(const QString& fileName)
     if (!importer.importFile(fileName.toStdString()))
         return false;
     forgetProfileGlobals();
+    forgetChainStop();
     // A record is no saved game: Save asks for a .tc file, and leaving asks to save it.
     m_fileState.markNew(m_game);
     m_highlightedMove = Move{};

@@ -76,6 +76,12 @@ public:
     /// Ends the computer turn under way without playing it and stops the chain, so that a
     /// command that replaces or ends the game can go on.
     void abandonComputerTurn();
+    /// Before a command that may leave the game (a save question, a file chooser, the new-game
+    /// dialog): abandons the turn under way, remembering whether the chain was running.
+    void holdComputerPlayers();
+    /// After it: when the game stayed, a chain the hold stopped (not one Escape stopped) goes
+    /// on. A new, opened or imported game ends the hold instead.
+    void releaseComputerPlayers();
     void forgetProfileGlobals();
     /// True from the start of a computer turn until its move has been played.
     bool locked() const { return m_turnRunning; }
@@ -191,6 +197,7 @@ private:
     /// user agreed to lose the later turns.
     bool mayPlayHere();
     void chainComputerTurn(int delay);
+    void forgetChainStop();
     void startComputerTurn();
     void computerMoveChosen();
     void showComputerMove();
@@ -223,6 +230,8 @@ private:
     unsigned m_turnSerial = 0;
     bool m_turnRunning = false;
     bool m_chainStopped = false;
+    // A hold stopped a running chain, to be taken up again if the game stays.
+    bool m_chainHeld = false;
     bool m_gameOverPending = false;
     double m_waitFactor = 1.0;
 };

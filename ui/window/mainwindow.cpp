@@ -230,14 +230,20 @@ template <typename Dialog, typename... Arguments> void MainWindow::runModal(Argu
 
 bool MainWindow::readyToLeaveGame()
 {
-    m_session.abandonComputerTurn();
-    return m_session.settleUnsavedGame();
+    m_session.holdComputerPlayers();
+    if (m_session.settleUnsavedGame())
+        return true;
+    m_session.releaseComputerPlayers();
+    return false;
 }
 
 void MainWindow::openClicked()
 {
-    if (readyToLeaveGame())
+    if (readyToLeaveGame()) {
         m_session.open();
+        // Cancelled or refused, the game stays and so do its computer players' turns.
+        m_session.releaseComputerPlayers();
+    }
 }
 
 void MainWindow::saveClicked()
@@ -272,6 +278,7 @@ void MainWindow::newGameClicked()
     if (!readyToLeaveGame())
         return;
     runModal<NewGameDialog>(m_session, this);
+    m_session.releaseComputerPlayers();
 }
 
 void MainWindow::table2BMPClicked()
