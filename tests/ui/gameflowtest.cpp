@@ -178,12 +178,21 @@ private slots:
         const glyph::GameRules* rules = nullptr;
         fixture.prompter.setOpenFileNameHandler([](const QString&, const QString&) { return QString(); });
         auto annPasses = [&] {
+            // A rack that always has a move, so that passes never end the game.
+            fixture.game->rules()->players()[1].setRack("AEINOST");
             session.passOrExchange("", "");
             QCOMPARE(rules->currentPlayer().name, std::string("Cpu"));
         };
         auto cpuPlays = [&] { QTRY_COMPARE(rules->currentPlayer().name, std::string("Ann")); };
-        fixture.start({{"Ann", ""}, {"Cpu", "alpha.cpu"}});
-        rules = fixture.game->rules();
+        auto newGame = [&](const char* profile) {
+            std::vector<glyph::Player> players(2);
+            players[0].setName("Ann");
+            players[1].setName("Cpu");
+            players[1].setProfile(profile);
+            QVERIFY(session.startNewGame(players, glyph::kClassicGameType));
+            rules = fixture.game->rules();
+        };
+        newGame("alpha.cpu");
 
         // Each time the computer is next, the game is left and then kept: Cancel on the save
         // question, Discard and then Cancel on the file chooser, Cancel on the new-game dialog.
@@ -212,8 +221,7 @@ private slots:
         // An Escape while no search runs (the chosen move on show) does not cut the next turn
         // short, nor a test run of a profile.
         fixture.folder.write("Profiles/sim.cpu", "roundsPlayed = SimulateMoves(3, 2, 5000, 8)\n");
-        fixture.start({{"Ann", ""}, {"Cpu", "sim.cpu"}});
-        rules = fixture.game->rules();
+        newGame("sim.cpu");
         glyph::LuaHost& host = glyph::scriptHost(*fixture.game);
         host.interrupt();
         annPasses();
