@@ -316,7 +316,9 @@ void GameClassic::finalScoring()
         const int penalty = letters::stringValue(m_game.letterSet(), player.rack);
         player.addScore(-penalty);
         total += penalty;
-        if (penalty == 0)
+        // Only a player who went out is paid: a rack of jokers alone is worth nothing, but its
+        // holder has not finished.
+        if (player.rack[0] == 0)
             finisher = &player;
     }
     if (finisher)

@@ -388,7 +388,7 @@ bool GcgImporter::endPointsEvent(const Event& event)
     for (std::size_t i = 0; i < last.players.size(); ++i) {
         const int value = letters::stringValue(m_game.letterSet(), last.players[i].rack);
         total += value;
-        if (value == 0)
+        if (last.players[i].rack[0] == 0)
             finisher = static_cast<int>(i);
     }
     const int own = letters::stringValue(m_game.letterSet(), players[event.player].rack);

@@ -253,7 +253,7 @@ std::string GcgWriter::endLines(const GameRules& rules, const std::vector<std::s
             const std::string rack = last.players[i].rack;
             penalties[i] = letters::stringValue(m_game.letterSet(), rack);
             total += penalties[i];
-            if (penalties[i] == 0)
+            if (rack.empty())
                 finisher = i;
             if (penalties[i] != 0) {
                 totals[i] = added(totals[i], -penalties[i]);

@@ -233,7 +233,7 @@ TEST(GameClassic, PassesEndTheGameAndTheClocksAndAnExchangeStartsTheCountAgain)
     EXPECT_EQ(player(fixture, 0).timeLeft + player(fixture, 1).timeLeft, 2 * 25 * 60);
 }
 
-TEST(GameClassic, FinalScoringGivesThePenaltiesToTheLastPlayerWithNothingLeft)
+TEST(GameClassic, FinalScoringGivesThePenaltiesToTheLastPlayerWhoWentOut)
 {
     RulesFixture fixture;
     fixture.start({"Ann", "Bob", "Cid"});
@@ -246,7 +246,10 @@ TEST(GameClassic, FinalScoringGivesThePenaltiesToTheLastPlayerWithNothingLeft)
         return std::array<int, 3>{player(fixture, 0).score, player(fixture, 1).score,
                                   player(fixture, 2).score};
     };
-    EXPECT_EQ(scoreRacks({"C", "[", "TOGA"}, 0), (std::array<int, 3>{-3, 8, -5})) << "a joker costs nothing";
+    EXPECT_EQ(scoreRacks({"C", "[", "TOGA"}, 0), (std::array<int, 3>{-3, 0, -5}))
+        << "a joker costs nothing, and its holder has not gone out";
+    EXPECT_EQ(scoreRacks({"", "[", "TOGA"}, 0), (std::array<int, 3>{5, 0, -5}))
+        << "the one who went out is paid, not a later holder of a joker";
     EXPECT_EQ(scoreRacks({"", "", "C"}, 10), (std::array<int, 3>{10, 13, 7}))
         << "only the last finisher is paid";
 }
