@@ -426,29 +426,36 @@ void GameClassic::showPosition(int index)
     m_game.view().refresh(false);
 }
 
+void GameClassic::stepTo(int index)
+{
+    // The time used at the position left stays used when the game comes back to it.
+    keepClocks();
+    showPosition(index);
+}
+
 void GameClassic::goFirst()
 {
-    showPosition(0);
+    stepTo(0);
 }
 
 void GameClassic::goLast()
 {
-    showPosition(static_cast<int>(m_history.size()) - 1);
+    stepTo(static_cast<int>(m_history.size()) - 1);
 }
 
 void GameClassic::goPrevious()
 {
-    showPosition(m_historyPosition - 1);
+    stepTo(m_historyPosition - 1);
 }
 
 void GameClassic::goNext()
 {
-    showPosition(m_historyPosition + 1);
+    stepTo(m_historyPosition + 1);
 }
 
 void GameClassic::goTo(int index)
 {
-    showPosition(index);
+    stepTo(index);
 }
 
 // Saved games -------------------------------------------------------------------------------
@@ -472,6 +479,7 @@ bool GameClassic::save(const std::string& fileName)
         showWarning(m_game.view(), "Can't write to %s", fileName.c_str());
         return false;
     }
+    keepClocks();
     std::ostringstream text;
     char line[64];
     std::snprintf(line, sizeof line, "%d players\n", static_cast<int>(m_players.size()));
@@ -569,7 +577,8 @@ bool GameClassic::loadBytes(const std::string& bytes, const std::string& fileNam
 
     m_players.assign(contents.players, Player{});
     m_history = std::move(contents.history);
-    goFirst();
+    // The players are the file's now, not those of a position shown: no clocks to keep.
+    showPosition(0);
     return true;
 }
 

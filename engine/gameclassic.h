@@ -63,6 +63,7 @@ private:
     MoveProblem placementProblem(const Move& move);
     /// Moves to the snapshot at `index` (clamped), restores it and refreshes the view.
     void showPosition(int index);
+    void stepTo(int index);
     /// Writes the bytes to a temporary file beside `fileName` and renames it into place.
     bool writeFileAtomically(const std::string& fileName, const std::string& bytes);
     /// False when the loader would refuse what save would write: too many players, or a

@@ -1,5 +1,6 @@
 #include "engine/gamerules.h"
 
+#include "engine/game.h"
 #include "engine/gameclassic.h"
 
 namespace glyph
@@ -42,6 +43,16 @@ void GameRules::amendSnapshot()
         return;
     m_history[m_historyPosition].players = m_players;
     m_history[m_historyPosition].bag = m_bag;
+    m_history[m_historyPosition].board = m_game.board();
+}
+
+void GameRules::keepClocks()
+{
+    if (m_historyPosition < 0 || m_historyPosition >= static_cast<int>(m_history.size()))
+        return;
+    std::vector<Player>& stored = m_history[m_historyPosition].players;
+    for (std::size_t i = 0; i < stored.size() && i < m_players.size(); ++i)
+        stored[i].timeLeft = m_players[i].timeLeft;
 }
 
 void GameRules::addRecordEvent(const RecordEvent& event)

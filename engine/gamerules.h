@@ -71,9 +71,13 @@ public:
     /// While set, turns neither redraw the view, reload the rack slots nor show the game-over
     /// dialog: a game record is being replayed by rules that are not yet the game's.
     void setReplaying(bool on) { m_replaying = on; }
-    /// Stores the players and the bag as they stand into the snapshot at the history position
-    /// (after a game record's reader has put the recorded racks in place of the drawn ones).
+    /// Stores the players, the bag and the board as they stand into the snapshot at the history
+    /// position (after a game record's reader has put the recorded racks in place of the drawn
+    /// ones, or the position was edited), so that stepping away and back, or a save, keeps them.
     void amendSnapshot();
+    /// Stores the players' clocks as they stand into the snapshot at the history position:
+    /// the time used at a position stays used when the history is stepped through or saved.
+    void keepClocks();
     /// Appends an event of a game record to the snapshot at the history position.
     void addRecordEvent(const RecordEvent& event);
 

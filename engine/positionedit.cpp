@@ -92,6 +92,9 @@ bool PositionEdit::apply(Game& game)
             if (m_board[row][column].letter >= 'A' && m_board[row][column].letter <= 'Z')
                 board[row][column] = m_board[row][column];
     rules->bag().recomputeFromBoard(game.letterSet(), rules->players(), board, game.rows(), game.columns());
+    // The position shown is the snapshot's: the edit goes there too, so that stepping through
+    // the history and saving keep it.
+    rules->amendSnapshot();
     game.reloadRackSlots();
     return true;
 }

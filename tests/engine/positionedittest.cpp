@@ -87,6 +87,42 @@ TEST(PositionEdit, RefusesTilesTheSetCannotSupplyClampsNumbersAndLeavesAnEndedGa
     EXPECT_STREQ(fixture.rules->players()[0].rack, "CAT[");
 }
 
+TEST(PositionEdit, AndTheTimeUsedAtAPositionSurviveSteppingThroughTheHistoryAndASave)
+{
+    glyph::test::RulesFixture fixture;
+    fixture.start({"Ann", "Bob"});
+    ASSERT_TRUE(fixture.rules->passOrExchange("", ""));
+    ASSERT_TRUE(fixture.rules->passOrExchange("", ""));
+    PositionEdit edit(*fixture.game);
+    edit.seats()[1].score = 77;
+    edit.seats()[1].rack = "CAT";
+    edit.board()[8][8] = glyph::Square{'Q', 0};
+    ASSERT_TRUE(edit.apply(*fixture.game));
+    fixture.rules->players()[0].timeLeft -= 10; // Ann thinks ten seconds
+    std::vector<Player> edited = fixture.rules->players();
+    const glyph::Board board = fixture.game->board();
+    auto expectEdited = [&](const char* when) {
+        SCOPED_TRACE(when);
+        for (std::size_t i = 0; i < edited.size(); ++i) {
+            EXPECT_EQ(fixture.rules->players()[i].score, edited[i].score);
+            EXPECT_STREQ(fixture.rules->players()[i].rack, edited[i].rack);
+            EXPECT_EQ(fixture.rules->players()[i].timeLeft, edited[i].timeLeft);
+        }
+        EXPECT_TRUE(fixture.game->board() == board);
+    };
+    fixture.rules->goPrevious();
+    EXPECT_FALSE(fixture.game->board() == board);
+    fixture.rules->goNext();
+    expectEdited("stepped back and forth");
+    fixture.rules->players()[0].timeLeft -= 5; // and five more before saving
+    edited[0].timeLeft -= 5;
+    ASSERT_TRUE(fixture.rules->save(fixture.dir.file("edited.tc")));
+    fixture.start({"Zed", "Yan"});
+    ASSERT_TRUE(fixture.rules->load(fixture.dir.file("edited.tc")));
+    fixture.rules->goLast();
+    expectEdited("saved and loaded");
+}
+
 TEST(UnseenTiles, AreTheSetLessTheBoardAndTheOwnRackForEverySeat)
 {
     glyph::test::RulesFixture fixture;

@@ -11,6 +11,7 @@
 #include "ui/board/exports.h"
 #include "ui/board/rackwidget.h"
 #include "ui/game/gameoverdialog.h"
+#include "ui/session/gamefilestate.h"
 #include "ui/window/aboutdialog.h"
 #include "uitestsupport.h"
 
@@ -293,6 +294,29 @@ private slots:
         fixture.game->rules()->players()[0].score += 5;
         fixture.game->rules()->amendSnapshot();
         QVERIFY(fixture.session->unsaved());
+        // So is a tile edited onto the board alone, and an exchange played where a pass was;
+        // the time used at a position is not.
+        glyph::GameFileState state;
+        glyph::GameRules& rules = *fixture.game->rules();
+        auto changed = [&](auto change) {
+            state.markSaved(*fixture.game, "x.tc");
+            change();
+            return state.unsaved(*fixture.game);
+        };
+        QVERIFY(changed([&] {
+            fixture.game->board()[3][3] = glyph::Square{'Q', 0};
+            rules.amendSnapshot();
+        }));
+        QVERIFY(changed([&] {
+            rules.goPrevious();
+            const std::string rack = rules.currentPlayer().rack;
+            rules.passOrExchange(rack.substr(0, 2), rack.substr(2));
+        }));
+        QVERIFY(!changed([&] {
+            rules.currentPlayer().timeLeft -= 10;
+            rules.goPrevious();
+            rules.goNext();
+        }));
 
         // A second move, then Discard: the file's game replaces it and the move is gone.
         fixture.game->rules()->passOrExchange("", "");
