@@ -6,6 +6,7 @@
 
 #include "base/board.h"
 #include "engine/gamerules.h"
+#include "engine/textencoding.h"
 
 namespace glyph
 {
@@ -45,58 +46,6 @@ std::string trimmed(const std::string& text)
     if (first == std::string::npos)
         return {};
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-std::string latin1ToUtf8(const std::string& text)
-{
-    std::string out;
-    for (unsigned char c : text) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
-
-/// True when the text is well-formed UTF-8 (no overlong forms, surrogates or values past U+10FFFF).
-bool isUtf8(const std::string& text)
-{
-    for (std::size_t i = 0; i < text.size();) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        int extra = 0;
-        unsigned int value = 0;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        } else if (c >= 0xC2 && c <= 0xDF) {
-            extra = 1;
-            value = c & 0x1F;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            extra = 2;
-            value = c & 0x0F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            extra = 3;
-            value = c & 0x07;
-        } else {
-            return false;
-        }
-        if (i + static_cast<std::size_t>(extra) >= text.size())
-            return false;
-        for (int k = 1; k <= extra; ++k) {
-            const unsigned char next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return false;
-            value = (value << 6) | (next & 0x3F);
-        }
-        const unsigned int smallest[] = {0, 0x80, 0x800, 0x10000};
-        if (value < smallest[extra] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
-            return false;
-        i += static_cast<std::size_t>(extra) + 1;
-    }
-    return true;
 }
 
 /// The line that starts at `pos`, without its end (CR, LF or CR LF); moves `pos` past the end.
@@ -171,10 +120,10 @@ bool GcgParser::checkText(int line, std::string& text)
     for (unsigned char c : text)
         if ((c < 0x20 && c != '\t') || c == 0x7F)
             return fail(line, "the line holds binary data");
-    if (m_utf8 && !isUtf8(text))
+    if (m_utf8 && !textencoding::isUtf8(text))
         return fail(line, "the line is not UTF-8 text");
     if (!m_utf8)
-        text = latin1ToUtf8(text);
+        text = textencoding::latin1ToUtf8(text);
     return true;
 }
 

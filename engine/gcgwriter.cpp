@@ -10,6 +10,7 @@
 #include "engine/game.h"
 #include "engine/gamerules.h"
 #include "engine/moveplacement.h"
+#include "engine/textencoding.h"
 #include "preferences/keys.h"
 #include "preferences/preferences.h"
 
@@ -23,7 +24,10 @@ constexpr int kLettersInAlphabet = 26;
 
 std::string nameOf(const Player& player)
 {
-    return std::string(player.name, strnlen(player.name, sizeof player.name));
+    // A record is UTF-8; a name that is not (a saved game of older days, in Latin-1) is read
+    // as Latin-1.
+    const std::string name(player.name, strnlen(player.name, sizeof player.name));
+    return textencoding::isUtf8(name) ? name : textencoding::latin1ToUtf8(name);
 }
 
 /// A running total after adding points: it stops at the score bound, as a player's score does.
@@ -89,12 +93,14 @@ std::vector<std::string> GcgWriter::nicknames(const std::vector<Player>& players
         std::string nick = nameOf(players[i]);
         for (char& c : nick)
             if (std::isspace(static_cast<unsigned char>(c)) || static_cast<unsigned char>(c) < 0x20 ||
-                c == ':')
+                c == 0x7f || c == ':')
                 c = '_';
         if (nick.empty())
             nick = "player" + std::to_string(i + 1);
-        if (std::find(nicks.begin(), nicks.end(), nick) != nicks.end())
-            nick.append("_").append(std::to_string(i + 1));
+        // A number after a nickname already given, the next one while that is taken too.
+        const std::string given = nick;
+        for (std::size_t k = i + 1; std::find(nicks.begin(), nicks.end(), nick) != nicks.end(); ++k)
+            nick = given + "_" + std::to_string(k);
         nicks.push_back(nick);
     }
     return nicks;

@@ -260,6 +260,19 @@ TEST(GcgRecord, ANameCutToItsFieldWritesAndReadsBackTheSame)
     }
 }
 
+TEST(GcgRecord, AnyNamesASavedGameHoldsWriteARecordThatReadsBack)
+{
+    // Nicknames kept apart however the names repeat, and names that are not UTF-8 (Latin-1, from
+    // older saved games) or hold a control byte, written as text a reader takes.
+    RulesFixture f;
+    f.start({"A_3", "A", "A", "Ren\xE9",
+             "Bo\x7F"
+             "b"});
+    GcgImporter importer(*f.game);
+    expectWrittenRecordReadsBackTheSame(f, importer);
+    EXPECT_STREQ(f.game->rules()->players()[3].name, "Ren\xC3\xA9");
+}
+
 TEST(GcgRecord, ARackLineWithoutTilesSaysNothing)
 {
     RulesFixture f;

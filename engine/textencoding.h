@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+/// Text of game records: UTF-8 checked, and Latin-1 (the older files' encoding) turned into it.
+namespace glyph::textencoding
+{
+
+/// True when the text is well-formed UTF-8 (no overlong forms, surrogates or values past U+10FFFF).
+bool isUtf8(const std::string& text);
+/// The same characters in UTF-8, each byte taken as a Latin-1 character.
+std::string latin1ToUtf8(const std::string& text);
+
+} // namespace glyph::textencoding
