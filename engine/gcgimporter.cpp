@@ -324,18 +324,22 @@ bool GcgImporter::buildMove(const Event& event, Move& move)
 bool GcgImporter::giveTilesOfMove(const Event& event, const Move& move)
 {
     // A line without a rack: the player is given the tiles the move lays, with as many of the
-    // tiles held before as still fit.
+    // tiles held before as still fit in a rack of the size held.
     std::string laid;
     for (int i = 0; i < placement::wordLength(move); ++i)
         if (!m_game.isOccupied(placement::rowAt(move, i), placement::columnAt(move, i)))
             laid += move.word[i];
     const std::string held = m_rules->currentPlayer().rack;
-    if (std::string rest = held; letters::takeLetters(rest, laid))
+    std::string kept = held;
+    for (char letter : laid)
+        if (const std::size_t at = kept.find(letter); at != std::string::npos)
+            kept.erase(at, 1);
+    if (kept.size() + laid.size() == held.size())
         return true;
-    std::string rack = laid;
-    for (char letter : held)
-        if (static_cast<int>(rack.size()) < kRackSize && laid.find(letter) == std::string::npos)
-            rack += letter;
+    // The rack keeps its size (fewer than seven tiles once the bag is empty): the tiles the
+    // move lays take the places of the last ones held that it does not lay.
+    std::string rack = laid + kept;
+    rack.resize(std::min(rack.size(), std::max(held.size(), laid.size())));
     Racks wanted(m_rules->players().size());
     wanted[event.player] = rack.substr(0, kRackSize);
     return setRacks(wanted, event.line);

@@ -2,6 +2,7 @@
 // hostile files, refused with one message naming the line and leaving the game as it was.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <random>
 #include <regex>
@@ -271,6 +272,27 @@ TEST(GcgRecord, AnyNamesASavedGameHoldsWriteARecordThatReadsBack)
     GcgImporter importer(*f.game);
     expectWrittenRecordReadsBackTheSame(f, importer);
     EXPECT_STREQ(f.game->rules()->players()[3].name, "Ren\xC3\xA9");
+}
+
+TEST(GcgRecord, PlaysWithoutRacksKeepTheSizeOfTheRackOnceTheBagIsEmpty)
+{
+    // Ten tiles: Ann holds seven, Bob three, the bag none. Bob's DOG must be his three tiles
+    // whatever he was dealt: he goes out, and Ann keeps her four.
+    std::array<int, 27> counts{};
+    for (const char letter : std::string("CAATTDOGSE"))
+        ++counts[static_cast<std::size_t>(letter - 'A')];
+    for (int deal = 0; deal < 20; ++deal) {
+        SCOPED_TRACE(deal);
+        RulesFixture f(glyph::test::kTestWords, counts);
+        GcgImporter importer(*f.game);
+        ASSERT_TRUE(importer.importText("#player1 ann Ann\n#player2 bob Bob\n"
+                                        ">ann: 8G CAT +10 10\n>bob: J6 DOG +5 5\n"))
+            << importer.error();
+        const glyph::GameRules& rules = *f.game->rules();
+        EXPECT_STREQ(rules.players()[1].rack, "");
+        EXPECT_EQ(std::string(rules.players()[0].rack).size(), 4u);
+        EXPECT_TRUE(rules.isGameOver());
+    }
 }
 
 TEST(GcgRecord, ARackLineWithoutTilesSaysNothing)
