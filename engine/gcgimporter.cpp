@@ -329,17 +329,22 @@ bool GcgImporter::giveTilesOfMove(const Event& event, const Move& move)
     for (int i = 0; i < placement::wordLength(move); ++i)
         if (!m_game.isOccupied(placement::rowAt(move, i), placement::columnAt(move, i)))
             laid += move.word[i];
+    return giveTiles(event, laid);
+}
+
+bool GcgImporter::giveTiles(const Event& event, const std::string& tiles)
+{
     const std::string held = m_rules->currentPlayer().rack;
     std::string kept = held;
-    for (char letter : laid)
+    for (char letter : tiles)
         if (const std::size_t at = kept.find(letter); at != std::string::npos)
             kept.erase(at, 1);
-    if (kept.size() + laid.size() == held.size())
+    if (kept.size() + tiles.size() == held.size())
         return true;
-    // The rack keeps its size (fewer than seven tiles once the bag is empty): the tiles the
-    // move lays take the places of the last ones held that it does not lay.
-    std::string rack = laid + kept;
-    rack.resize(std::min(rack.size(), std::max(held.size(), laid.size())));
+    // The rack keeps its size (fewer than seven tiles once the bag is empty): the tiles given take the places
+    // of the last ones held that are not among them.
+    std::string rack = tiles + kept;
+    rack.resize(std::min(rack.size(), std::max(held.size(), tiles.size())));
     Racks wanted(m_rules->players().size());
     wanted[event.player] = rack.substr(0, kRackSize);
     return setRacks(wanted, event.line);
@@ -347,7 +352,7 @@ bool GcgImporter::giveTilesOfMove(const Event& event, const Move& move)
 
 bool GcgImporter::exchangeEvent(const Event& event, std::size_t index)
 {
-    const std::string rack = m_rules->currentPlayer().rack;
+    std::string rack = m_rules->currentPlayer().rack;
     std::string letters = event.letters;
     std::string kept;
     if (event.count > 0) {
@@ -368,9 +373,14 @@ bool GcgImporter::exchangeEvent(const Event& event, std::size_t index)
                 kept += letter;
             }
         }
-    } else if (kept = rack; !letters::takeLetters(kept, letters)) {
-        return fail(event.line, "the exchange gives up " + shownRack(letters) + ", which the rack " +
-                                    shownRack(rack) + " does not hold");
+    } else {
+        // Without a rack on the line, the player is given the letters exchanged, as for a play.
+        if (!event.rackGiven && !giveTiles(event, letters))
+            return false;
+        rack = m_rules->currentPlayer().rack;
+        if (kept = rack; !letters::takeLetters(kept, letters))
+            return fail(event.line, "the exchange gives up " + shownRack(letters) + ", which the rack " +
+                                        shownRack(rack) + " does not hold");
     }
     if (!m_rules->canExchange())
         return fail(event.line, "the bag holds fewer than 7 tiles, so no exchange is allowed");

@@ -59,6 +59,9 @@ private:
     bool endPointsEvent(const Event& event);
     bool buildMove(const Event& event, Move& move);
     bool giveTilesOfMove(const Event& event, const Move& move);
+    /// Makes the player's rack hold these tiles, keeping its size (the tiles not among them are
+    /// dealt elsewhere); false after the message when the set cannot supply them.
+    bool giveTiles(const Event& event, const std::string& tiles);
     /// Gives the players the racks asked for (the others keep theirs; a rack no line gave may
     /// be drawn again when its tiles are wanted) and stores them in the current snapshot.
     bool setRacks(const Racks& wanted, int line);

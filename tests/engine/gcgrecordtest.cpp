@@ -295,6 +295,20 @@ TEST(GcgRecord, PlaysWithoutRacksKeepTheSizeOfTheRackOnceTheBagIsEmpty)
     }
 }
 
+TEST(GcgRecord, AnExchangeOfNamedLettersWithoutARackGivesThePlayerThoseLetters)
+{
+    for (int deal = 0; deal < 10; ++deal) {
+        SCOPED_TRACE(deal);
+        RulesFixture f;
+        GcgImporter importer(*f.game);
+        ASSERT_TRUE(importer.importText("#player1 ann Ann\n#player2 bob Bob\n>ann: -QZ +0 0\n"))
+            << importer.error();
+        const glyph::HistoryEntry& exchange = f.game->rules()->history().back();
+        EXPECT_EQ(exchange.exchanged, "QZ");
+        EXPECT_EQ(std::string(exchange.players[0].rack).size(), 7u);
+    }
+}
+
 TEST(GcgRecord, ARackLineWithoutTilesSaysNothing)
 {
     RulesFixture f;
