@@ -274,6 +274,19 @@ TEST(Glyphplay, PlaysListsExportsImportsAndAnalysesCheckedGamesOnEveryBoardAndRe
     for (const char* name : {"\nStrategist 1 ", "\nBeginner 2 ", "\nGreedy 3 ", "\nCasual 4 "})
         EXPECT_NE(run.out.find(name), std::string::npos) << run.out;
 
+    // An import whose save fails claims nothing; a long name is cut between its characters.
+    run = glyphplay(dir, "import game.gcg /nonexistent/again.tc", folder);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    std::string breves;
+    for (int i = 0; i < 16; ++i)
+        breves += "\xC4\x82";
+    const std::string named = quoted(
+        dir.write("named.gcg", "#character-encoding UTF-8\n#player1 a a" + breves + "\n#player2 b B\n"));
+    run = glyphplay(dir, "analyze " + named, folder);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\na" + breves.substr(0, 30) + " "), std::string::npos) << run.out;
+
     const std::string bad = quoted(dir.write("bad.gcg", "#player1 a A\n>a: 8H ZZZZZZZZZ +0 0\n"));
     for (const std::string& arguments :
          {"import " + bad + " out.tc", "analyze " + bad, std::string("export nothing.tc out.gcg"),

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "ai/aiplayers.h"
@@ -36,6 +37,23 @@ std::string joined(const std::vector<std::string>& words)
     for (const std::string& word : words)
         text += (text.empty() ? "" : " ") + word;
     return text;
+}
+
+/// A player's name cut to `width` characters, never inside one (names are UTF-8), and padded
+/// with blanks to that width.
+std::string nameColumn(const Player& player, std::size_t width)
+{
+    const std::string name(player.name, strnlen(player.name, sizeof player.name));
+    std::string column;
+    std::size_t characters = 0;
+    for (const char byte : name) {
+        const bool startsCharacter = (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+        if (startsCharacter && characters == width)
+            break;
+        characters += startsCharacter ? 1 : 0;
+        column += byte;
+    }
+    return column.append(width - characters, ' ');
 }
 
 } // namespace
@@ -74,8 +92,10 @@ int RecordCommands::importGame(const std::string& record, const std::string& out
         return 1;
     for (const std::string& report : importer.reports())
         std::printf("%s\n", report.c_str());
+    if (!m_game.rules()->save(out))
+        return 1;
     std::printf("%d turns imported\n", static_cast<int>(m_game.rules()->history().size()) - 1);
-    return m_game.rules()->save(out) ? 0 : 1;
+    return 0;
 }
 
 std::string RecordCommands::moveText(const Move& move) const
@@ -112,8 +132,8 @@ int RecordCommands::analyseGame(const std::string& file)
             notes += (notes.empty() ? "" : "; ") + std::string("not in dictionary: ") + joined(turn.phonies);
         if (turn.pointsLost >= 10 || turn.equityLost >= 10)
             notes = std::string("costly").append(notes.empty() ? "" : "; ").append(notes);
-        std::printf("%4d %-16.16s %-8s %-20s %5d %-20s %5d %-20s %7.1f %5d %7.1f  %s\n", turn.turn,
-                    rules.players()[static_cast<std::size_t>(turn.player)].name,
+        std::printf("%4d %s %-8s %-20s %5d %-20s %5d %-20s %7.1f %5d %7.1f  %s\n", turn.turn,
+                    nameColumn(rules.players()[static_cast<std::size_t>(turn.player)], 16).c_str(),
                     letters::toUserText(turn.rack).c_str(), played.c_str(),
                     turn.played.isPass() ? 0 : turn.played.score, moveText(turn.bestByScore).c_str(),
                     turn.bestByScore.score, moveText(turn.bestByEquity).c_str(), turn.bestEquity,
@@ -126,8 +146,8 @@ int RecordCommands::analyseGame(const std::string& file)
                 "per turn", "equity/turn", "missed 7", "phony");
     for (std::size_t i = 0; i < summaries.size(); ++i) {
         const GameAnalysis::Summary& summary = summaries[i];
-        std::printf("%-16.16s %5d %6d %12lld %12.1f %13.1f %8d %6d\n", ending[i].name, summary.turns,
-                    ending[i].score, summary.pointsLost, summary.averagePointsLost(),
+        std::printf("%s %5d %6d %12lld %12.1f %13.1f %8d %6d\n", nameColumn(ending[i], 16).c_str(),
+                    summary.turns, ending[i].score, summary.pointsLost, summary.averagePointsLost(),
                     summary.averageEquityLost(), summary.missedSevens, summary.phonies);
     }
     return 0;
