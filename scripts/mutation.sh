@@ -30,7 +30,7 @@ faults=$(cat <<'EOF'
 engine/gameclassic.cpp @@ return m_bag.total() >= kRackSize; @@ return m_bag.total() > kRackSize;
 engine/gameclassic.cpp @@ if (cross.size() > 1 && !m_game @@ if (cross.size() > 2 && !m_game
 engine/gameclassic.cpp @@ if (m_bag.total() > 0) @@ if (m_bag.total() >= 0)
-engine/gameclassic.cpp @@ if (player.rack[0] == 0) @@ if (player.rack[1] == 0)
+engine/gameclassic.cpp @@ if (player.rack[0] == 0)<NL>            return true; @@ if (player.rack[1] == 0)<NL>            return true;
 engine/gameclassic.cpp @@ return writeFileAtomically(fileName, text.str()); @@ std::ofstream out(fileName, std::ios::binary | std::ios::trunc);<NL>    return static_cast<bool>(out << text.str());
 engine/gameclassic.cpp @@ if (start > centre || centre >= start + length) @@ if (start > centre || centre > start + length)
 engine/gameclassic.cpp @@ if (m_passCount >= static_cast<int>(m_players.size()) + 1) @@ if (m_passCount >= static_cast<int>(m_players.size()) + 2)
@@ -143,7 +143,7 @@ engine/gcgwriter.cpp @@     if (!isOver(history.back()))<NL>        text += "#in
 engine/gcgwriter.cpp @@ return entry.move.isPass() && entry.passCount == 0; @@ return entry.move.isPass();
 engine/gcgparser.cpp @@ if (!trimmed(line).empty() && ++filled > kMaxLines) @@ if (!trimmed(line).empty() && ++filled > 10 * kMaxLines)
 engine/gcgparser.cpp @@ if (text.size() > static_cast<std::size_t>(kMaxLineLength)) @@ if (false)
-engine/gcgparser.cpp @@ if (value < smallest[extra] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) @@ if (value > 0x10FFFF)
+engine/textencoding.cpp @@ if (value < smallest[extra] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) @@ if (value > 0x10FFFF)
 engine/gcgparser.cpp @@ if (std::find(m_record.nicknames.begin(), m_record.nicknames.end(), nick) != m_record.nicknames.end()) @@ if (false)
 engine/gcgimporter.cpp @@ if (event.player != m_rules->currentPlayerIndex()) @@ if (false)
 engine/gcgimporter.cpp @@ if (event.row < 1 || event.column < 1 || lastRow > m_game.rows() || lastColumn > m_game.columns()) @@ if (event.row < 1 || event.column < 1 || lastRow > m_game.rows())
@@ -198,7 +198,7 @@ ui/session/gamesession.cpp @@     if (!unsaved())<NL>        return true; @@    
 ui/session/gamesession.cpp @@     case 1:<NL>        return true; @@     case 1:<NL>        return false;
 ui/session/gamesession.cpp @@     m_fileState.markSaved(m_game, name);<NL>    emit fileChanged(); @@     emit fileChanged();
 ui/session/gamesession.cpp @@         m_prompter.warn(nullptr, tr("Please make a valid move first"));<NL>        return; @@         m_prompter.warn(nullptr, tr("Please make a valid move first"));
-ui/session/gamefilestate.cpp @@             text << ' ' << player.score; @@             text << ' ';
+ui/session/gamefilestate.cpp @@             print.addNumber(player.score); @@ 
 ui/session/gamefilestate.cpp @@ if (rules == nullptr || !rules->inProgress() || rules->history().size() < 2) @@ if (rules == nullptr || !rules->inProgress())
 ui/common/pausecounter.h @@                 --m_counter->m_holds; @@                 m_counter->m_holds = 0;
 ui/common/translation.cpp @@ return conversions(translated) == conversions(source) ? translated : source; @@ return translated;
@@ -233,6 +233,19 @@ ai/leavevalues.cpp @@ total += m_pair[static_cast<std::size_t>(held[k])][static_
 ai/namescanner.cpp @@ for (int row = 0; row < kExportedFunctionRows @@ for (int row = 1; row < kExportedFunctionRows
 ui/board/panelwidget.cpp @@ round->display(inProgress ? rules->round() : 0); @@ round->display(rules != nullptr ? rules->round() : 0);
 ai/leavetrainer.cpp @@ played.laidTiles && played.bagBefore >= kRackSize; @@ played.laidTiles && played.bagBefore > kRackSize;
+engine/gameclassic.cpp @@         if (player.rack[0] == 0)<NL>            finisher = &player; @@         if (penalty == 0)<NL>            finisher = &player;
+engine/gamerules.cpp @@     m_history[m_historyPosition].board = m_game.board(); @@ 
+engine/positionedit.cpp @@     rules->amendSnapshot(); @@ 
+engine/gameclassic.cpp @@     keepClocks();<NL>    showPosition(index); @@     showPosition(index);
+engine/gameclassic.cpp @@     keepClocks();<NL>    std::ostringstream text; @@     std::ostringstream text;
+engine/gcgwriter.cpp @@ std::find(nicks.begin(), nicks.end(), nick) != nicks.end(); ++k) @@ false; ++k)
+engine/gcgwriter.cpp @@ return textencoding::isUtf8(name) ? name : textencoding::latin1ToUtf8(name); @@ return name;
+engine/gcgimporter.cpp @@ rack.resize(std::min(rack.size(), std::max(held.size(), tiles.size()))); @@ rack.resize(std::min(rack.size(), std::size_t{kRackSize}));
+engine/gcgimporter.cpp @@         if (!event.rackGiven && !giveTiles(event, letters))<NL>            return false; @@ 
+tools/glyphplay/recordcommands.cpp @@         if (startsCharacter && characters == width) @@         if (characters == width)
+ui/session/gamesession.cpp @@     m_chainHeld = !m_chainStopped; @@     m_chainHeld = true;
+ui/session/gamesession.cpp @@     host.clearInterrupt();<NL>    m_worker @@     m_worker
+ui/session/gamefilestate.cpp @@             print.addNumber(square.letter); @@ 
 EOF
 )
 
