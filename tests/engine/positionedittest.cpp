@@ -93,10 +93,12 @@ TEST(PositionEdit, AndTheTimeUsedAtAPositionSurviveSteppingThroughTheHistoryAndA
     fixture.start({"Ann", "Bob"});
     ASSERT_TRUE(fixture.rules->passOrExchange("", ""));
     ASSERT_TRUE(fixture.rules->passOrExchange("", ""));
+    // Racks and a board the set always supplies, whatever the deal.
     PositionEdit edit(*fixture.game);
-    edit.seats()[1].score = 77;
+    edit.seats()[0].rack = "EEE";
     edit.seats()[1].rack = "CAT";
-    edit.board()[8][8] = glyph::Square{'Q', 0};
+    edit.seats()[1].score = 77;
+    edit.board()[8][8] = glyph::Square{'E', 0};
     ASSERT_TRUE(edit.apply(*fixture.game));
     fixture.rules->players()[0].timeLeft -= 10; // Ann thinks ten seconds
     std::vector<Player> edited = fixture.rules->players();
