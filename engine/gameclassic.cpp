@@ -298,7 +298,7 @@ bool GameClassic::isGameOver() const
     if (m_bag.total() > 0)
         return false;
     for (const Player& player : m_players)
-        if (player.rack[0] == 0)
+        if (player.hasNoTiles())
             return true;
     return false;
 }
@@ -316,9 +316,7 @@ void GameClassic::finalScoring()
         const int penalty = letters::stringValue(m_game.letterSet(), player.rack);
         player.addScore(-penalty);
         total += penalty;
-        // Only a player who went out is paid: a rack of jokers alone is worth nothing, but its
-        // holder has not finished.
-        if (player.rack[0] == 0)
+        if (player.hasNoTiles())
             finisher = &player;
     }
     if (finisher)

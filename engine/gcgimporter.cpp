@@ -336,10 +336,7 @@ bool GcgImporter::giveTiles(const Event& event, const std::string& tiles)
 {
     const std::string held = m_rules->currentPlayer().rack;
     std::string kept = held;
-    for (char letter : tiles)
-        if (const std::size_t at = kept.find(letter); at != std::string::npos)
-            kept.erase(at, 1);
-    if (kept.size() + tiles.size() == held.size())
+    if (letters::takeLetters(kept, tiles))
         return true;
     // The rack keeps its size (fewer than seven tiles once the bag is empty): the tiles given take the places
     // of the last ones held that are not among them.
@@ -402,7 +399,7 @@ bool GcgImporter::endPointsEvent(const Event& event)
     for (std::size_t i = 0; i < last.players.size(); ++i) {
         const int value = letters::stringValue(m_game.letterSet(), last.players[i].rack);
         total += value;
-        if (last.players[i].rack[0] == 0)
+        if (last.players[i].hasNoTiles())
             finisher = static_cast<int>(i);
     }
     const int own = letters::stringValue(m_game.letterSet(), players[event.player].rack);

@@ -241,7 +241,7 @@ bool GcgWriter::isOver(const HistoryEntry& last) const
     if (last.bag.total() > 0)
         return false;
     return std::any_of(last.players.begin(), last.players.end(),
-                       [](const Player& player) { return player.rack[0] == 0; });
+                       [](const Player& player) { return player.hasNoTiles(); });
 }
 
 std::string GcgWriter::endLines(const GameRules& rules, const std::vector<std::string>& nicks,
@@ -259,7 +259,7 @@ std::string GcgWriter::endLines(const GameRules& rules, const std::vector<std::s
             const std::string rack = last.players[i].rack;
             penalties[i] = letters::stringValue(m_game.letterSet(), rack);
             total += penalties[i];
-            if (rack.empty())
+            if (last.players[i].hasNoTiles())
                 finisher = i;
             if (penalties[i] != 0) {
                 totals[i] = added(totals[i], -penalties[i]);
@@ -281,7 +281,7 @@ std::string GcgWriter::endLines(const GameRules& rules, const std::vector<std::s
             text += eventLine(event, last, nicks, totals);
     // The racks that no line above gives, so that a reader can put every tile back.
     for (int i = 0; i < count; ++i)
-        if (last.players[i].rack[0] != 0 && penalties[i] == 0)
+        if (!last.players[i].hasNoTiles() && penalties[i] == 0)
             text += "#rack" + std::to_string(i + 1) + " " + letters::toUserText(last.players[i].rack) + "\n";
     return text;
 }

@@ -27,6 +27,9 @@ struct Player {
     void addScore(int points);
 
     bool isComputer() const { return profile[0] != 0; }
+    /// An empty rack: once the bag is empty, the player has gone out (a rack of jokers alone,
+    /// worth nothing, has not).
+    bool hasNoTiles() const { return rack[0] == 0; }
     /// True for a name that can only be a file inside the profile folder: not empty, no folder
     /// separator, not "." or "..". Saved games and players name profiles this way only.
     static bool isProfileName(std::string_view name);

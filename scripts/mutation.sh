@@ -30,7 +30,7 @@ faults=$(cat <<'EOF'
 engine/gameclassic.cpp @@ return m_bag.total() >= kRackSize; @@ return m_bag.total() > kRackSize;
 engine/gameclassic.cpp @@ if (cross.size() > 1 && !m_game @@ if (cross.size() > 2 && !m_game
 engine/gameclassic.cpp @@ if (m_bag.total() > 0) @@ if (m_bag.total() >= 0)
-engine/gameclassic.cpp @@ if (player.rack[0] == 0)<NL>            return true; @@ if (player.rack[1] == 0)<NL>            return true;
+engine/gameclassic.cpp @@ if (player.hasNoTiles())<NL>            return true; @@ if (player.rack[1] == 0)<NL>            return true;
 engine/gameclassic.cpp @@ return writeFileAtomically(fileName, text.str()); @@ std::ofstream out(fileName, std::ios::binary | std::ios::trunc);<NL>    return static_cast<bool>(out << text.str());
 engine/gameclassic.cpp @@ if (start > centre || centre >= start + length) @@ if (start > centre || centre > start + length)
 engine/gameclassic.cpp @@ if (m_passCount >= static_cast<int>(m_players.size()) + 1) @@ if (m_passCount >= static_cast<int>(m_players.size()) + 2)
@@ -233,7 +233,7 @@ ai/leavevalues.cpp @@ total += m_pair[static_cast<std::size_t>(held[k])][static_
 ai/namescanner.cpp @@ for (int row = 0; row < kExportedFunctionRows @@ for (int row = 1; row < kExportedFunctionRows
 ui/board/panelwidget.cpp @@ round->display(inProgress ? rules->round() : 0); @@ round->display(rules != nullptr ? rules->round() : 0);
 ai/leavetrainer.cpp @@ played.laidTiles && played.bagBefore >= kRackSize; @@ played.laidTiles && played.bagBefore > kRackSize;
-engine/gameclassic.cpp @@         if (player.rack[0] == 0)<NL>            finisher = &player; @@         if (penalty == 0)<NL>            finisher = &player;
+engine/gameclassic.cpp @@         if (player.hasNoTiles())<NL>            finisher = &player; @@         if (penalty == 0)<NL>            finisher = &player;
 engine/gamerules.cpp @@     m_history[m_historyPosition].board = m_game.board(); @@ 
 engine/positionedit.cpp @@     rules->amendSnapshot(); @@ 
 engine/gameclassic.cpp @@     keepClocks();<NL>    showPosition(index); @@     showPosition(index);
