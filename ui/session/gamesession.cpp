@@ -198,14 +198,35 @@ void GameSession::passOrExchange(const std::string& exchange, const std::string&
 
 void GameSession::chainComputerTurn(int delay)
 {
-    if (!m_chainStopped && gameOn() && m_game.rules()->currentPlayer().isComputer())
-        m_chainTimer.start(static_cast<int>(delay * m_waitFactor));
+    if (m_chainStopped || !gameOn() || !m_game.rules()->currentPlayer().isComputer())
+        return;
+    // The commands stay locked until the turn starts: a dialog opened in the gap would have
+    // the computers play under it.
+    m_chainTimer.start(static_cast<int>(delay * m_waitFactor));
+    announceLock();
+}
+
+void GameSession::disarmChain()
+{
+    if (!m_chainTimer.isActive())
+        return;
+    m_chainTimer.stop();
+    announceLock();
+}
+
+void GameSession::announceLock()
+{
+    // Once for a chain of computer turns, not at each turn's end and the next one's start.
+    if (locked() == m_lockAnnounced)
+        return;
+    m_lockAnnounced = locked();
+    emit lockChanged(m_lockAnnounced);
 }
 
 void GameSession::stopComputerPlayers()
 {
     m_chainStopped = true;
-    m_chainTimer.stop();
+    disarmChain();
     if (!m_turnRunning)
         return;
     // A player that looks ahead stops thinking and plays the best move it has found so far.
@@ -215,11 +236,13 @@ void GameSession::stopComputerPlayers()
 
 void GameSession::startComputerTurn()
 {
-    if (m_turnRunning || !gameOn() || !m_game.rules()->currentPlayer().isComputer())
+    if (m_turnRunning || !gameOn() || !m_game.rules()->currentPlayer().isComputer()) {
+        announceLock();
         return;
+    }
     m_turnRunning = true;
     m_turnPause = m_pauses.hold();
-    emit lockChanged(true);
+    announceLock();
 
     const Player player = m_game.rules()->currentPlayer();
     LuaHost& host = scriptHost(m_game);
@@ -294,10 +317,11 @@ void GameSession::playComputerMove()
     scriptHost(m_game).playSolution(m_chosen);
     if (!m_profileError.empty())
         reportProfileError(profile, played);
+    // The next computer's turn is due before this one ends, so the commands stay locked.
+    chainComputerTurn(kComputerDelay);
     finishTurn();
     emit positionChanged();
     emit fileChanged();
-    chainComputerTurn(kComputerDelay);
 }
 
 void GameSession::reportProfileError(const std::string& profile, const std::string& played)
@@ -314,13 +338,13 @@ void GameSession::finishTurn()
 {
     m_turnPause.reset();
     m_turnRunning = false;
-    emit lockChanged(false);
+    announceLock();
 }
 
 void GameSession::abandonComputerTurn()
 {
     m_chainStopped = true;
-    m_chainTimer.stop();
+    disarmChain();
     if (!m_turnRunning)
         return;
     scriptHost(m_game).interrupt();

@@ -83,8 +83,9 @@ public:
     /// on. A new, opened or imported game ends the hold instead.
     void releaseComputerPlayers();
     void forgetProfileGlobals();
-    /// True from the start of a computer turn until its move has been played.
-    bool locked() const { return m_turnRunning; }
+    /// True from the start of a computer turn until its move has been played, and while a
+    /// computer turn is due to start.
+    bool locked() const { return m_turnRunning || m_chainTimer.isActive(); }
     /// Scales every timed wait (1: real time; 0: none), for demonstrations and tests.
     void setWaitFactor(double factor) { m_waitFactor = factor; }
 
@@ -197,6 +198,10 @@ private:
     /// user agreed to lose the later turns.
     bool mayPlayHere();
     void chainComputerTurn(int delay);
+    /// Stops a computer turn that is due to start, and says whether the commands are free again.
+    void disarmChain();
+    /// Emits lockChanged when `locked` has changed since it was last announced.
+    void announceLock();
     void forgetChainStop();
     void startComputerTurn();
     void computerMoveChosen();
@@ -219,6 +224,7 @@ private:
     // The chain of computer turns: the timer that starts the next one, the timer of the
     // current one's timed steps, and the worker thread that chooses its move.
     QTimer m_chainTimer;
+    bool m_lockAnnounced = false;
     QTimer m_stepTimer;
     void (GameSession::*m_nextStep)() = nullptr;
     QThread* m_worker = nullptr;
