@@ -34,6 +34,14 @@ void Bag::fillFromLetterSet(const LetterSet& set)
     rebuild();
 }
 
+int Bag::tilesIn(const LetterSet& set)
+{
+    int tiles = 0;
+    for (int k = 0; k < kLetterCount; ++k)
+        tiles += std::max<int>(0, set.entryAt(k).count);
+    return std::min(tiles, kMaxTiles);
+}
+
 void Bag::rebuild()
 {
     std::array<std::int32_t, kLetterCount> scratch{};

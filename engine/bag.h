@@ -24,6 +24,8 @@ public:
 
     /// Sets the counts from the letter set and rebuilds.
     void fillFromLetterSet(const LetterSet& set);
+    /// The number of tiles a bag filled from the set holds.
+    static int tilesIn(const LetterSet& set);
     /// Regenerates the sequence from the counts and shuffles it.
     void rebuild();
     /// Draws up to n (at most 29) tiles in sequence order; returns them as a string.

@@ -151,6 +151,13 @@ bool GameClassic::start(const std::vector<Player>& players)
 {
     if (players.empty() || static_cast<int>(players.size()) > kMaxPlayers)
         return false;
+    // A seat dealt no tile would have gone out before the first turn: a game over unscored.
+    const int seats = static_cast<int>(players.size());
+    const int tiles = Bag::tilesIn(m_game.letterSet());
+    if (tiles <= (seats - 1) * kRackSize) {
+        showWarning(m_game.view(), "The letter set has %d tiles: too few for %d players", tiles, seats);
+        return false;
+    }
     m_bag.fillFromLetterSet(m_game.letterSet());
     m_players = players;
     for (Player& player : m_players) {

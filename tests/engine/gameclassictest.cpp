@@ -158,6 +158,19 @@ TEST(GameClassic, StartDealsRacksSetsClocksAndTakesTheFirstSnapshot)
     EXPECT_TRUE(fixture.rules->playMove(makeMove(true, 8, 7, "CAT")));
     EXPECT_TRUE(fixture.view.warnings.empty()) << "a move scored 0 is a silent pass";
     EXPECT_EQ(fixture.rules->passCount(), 1);
+
+    // The 100 tiles give the fifteenth of 15 players two tiles; a sixteenth would get none and
+    // have gone out before the first turn, so such a game is refused and the one on stays.
+    const std::size_t turns = fixture.rules->history().size();
+    EXPECT_FALSE(fixture.rules->start(std::vector<glyph::Player>(16)));
+    EXPECT_EQ(fixture.view.warnings,
+              std::vector<std::string>{"The letter set has 100 tiles: too few for 16 players"});
+    EXPECT_EQ(fixture.rules->players().size(), 3u);
+    EXPECT_EQ(fixture.rules->history().size(), turns);
+    EXPECT_EQ(fixture.rules->bag().total(), 100 - 21);
+    ASSERT_TRUE(fixture.rules->start(std::vector<glyph::Player>(15)));
+    EXPECT_EQ(std::string(fixture.rules->players()[14].rack).size(), 2u);
+    EXPECT_FALSE(fixture.rules->isGameOver());
 }
 
 TEST(GameClassic, GameEndsWhenTheBagIsEmptyAndARackEmpties)

@@ -15,6 +15,7 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("Game", "Can't write to %s"),
     QT_TRANSLATE_NOOP("Game", "Can't import %s: %s"),
     QT_TRANSLATE_NOOP("Game", "%s needs a board of at least %d x %d squares"),
+    QT_TRANSLATE_NOOP("Game", "The letter set has %d tiles: too few for %d players"),
     QT_TRANSLATE_NOOP("Game", "%s could not be read; the settings are the defaults until the next start"),
     QT_TRANSLATE_NOOP("Game", "Corrupted data in %s file"),
     QT_TRANSLATE_NOOP("Game", "Invalid %s file"),
