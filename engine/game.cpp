@@ -104,6 +104,21 @@ bool Game::loadSettings()
     return m_dictionary.load(m_folders.find(m_preferences.string(keys::kGameDictionary)));
 }
 
+void Game::storeBoardSize(int rows, int columns)
+{
+    const int storedRows = boardSize(m_preferences, keys::kTableRows);
+    const int storedColumns = boardSize(m_preferences, keys::kTableColumns);
+    if (geometry::isStandardLayout(premiumLists(m_preferences), storedRows, storedColumns)) {
+        const geometry::PremiumLists lists = geometry::standardLayout(rows, columns);
+        m_preferences.setString(keys::kMultiLettersX2, lists.lettersX2);
+        m_preferences.setString(keys::kMultiLettersX3, lists.lettersX3);
+        m_preferences.setString(keys::kMultiWordsX2, lists.wordsX2);
+        m_preferences.setString(keys::kMultiWordsX3, lists.wordsX3);
+    }
+    m_preferences.setInteger(keys::kTableRows, rows);
+    m_preferences.setInteger(keys::kTableColumns, columns);
+}
+
 bool Game::reloadSettingsKeepingGame(bool& sizeKept)
 {
     const int rows = m_rows;

@@ -42,6 +42,10 @@ public:
     /// Reads size, bonus, time, premium squares, letter set and dictionary from the
     /// preferences, in that order; false when the set or the dictionary cannot be loaded.
     bool loadSettings();
+    /// Stores a board size in the preferences for `loadSettings`: premium squares in the
+    /// standard layout follow the size (as the preferences window does), a layout of the
+    /// user's own stays as it is.
+    void storeBoardSize(int rows, int columns);
     /// `loadSettings` for a game in progress: the board is put back afterwards; once tiles are
     /// laid the game keeps its premium squares, and when the stored size would cut off a tile
     /// of the board or of the history, or move the centre square once tiles are laid, it keeps

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/boardgeometry.h"
 #include "engine/gamerules.h"
 #include "support/dicbytes.h"
 #include "support/rulesfixture.h"
@@ -57,6 +58,33 @@ TEST(Game, SettingsComeFromThePreferencesAndLaterPremiumListsWin)
     EXPECT_EQ(game.letterMultiplier(2, 2) * 10 + game.wordMultiplier(2, 2), 22);
     EXPECT_EQ(game.letterMultiplier(3, 3) * 10 + game.wordMultiplier(4, 4), 33);
     EXPECT_EQ(game.wordMultiplier(1, 1), 1);
+}
+
+TEST(Game, AStoredBoardSizeTakesTheStandardLayoutAlongAndLeavesAUsersOwn)
+{
+    GameFiles files;
+    RecordingView view;
+    Game game(files.prefs, view);
+    // The shipped 15 x 15 layout follows the size: on 29 x 29 the centre is a start square
+    // again, not the shipped corner's triple word.
+    game.storeBoardSize(29, 29);
+    ASSERT_TRUE(game.loadSettings());
+    EXPECT_EQ(game.rows() * 100 + game.columns(), 2929);
+    EXPECT_EQ(game.wordMultiplier(15, 15), 2);
+    const geometry::PremiumLists stored{
+        files.prefs.string("MultiLettersX2Key"), files.prefs.string("MultiLettersX3Key"),
+        files.prefs.string("MultiWordsX2Key"), files.prefs.string("MultiWordsX3Key")};
+    EXPECT_TRUE(geometry::isStandardLayout(stored, 29, 29));
+    game.storeBoardSize(7, 5);
+    ASSERT_TRUE(game.loadSettings());
+    EXPECT_EQ(game.wordMultiplier(4, 3), 2) << "the centre of 7 x 5";
+
+    files.prefs.setString("MultiWordsX3Key", "2 2 |");
+    game.storeBoardSize(11, 11);
+    ASSERT_TRUE(game.loadSettings());
+    EXPECT_EQ(files.prefs.string("MultiWordsX3Key"), "2 2 |") << "a layout of the user's own";
+    EXPECT_EQ(game.wordMultiplier(2, 2), 3);
+    EXPECT_EQ(game.rows() * 100 + game.columns(), 1111);
 }
 
 TEST(Game, AMissingSetStopsBeforeTheDictionaryAndAMissingDictionaryAfterTheSet)

@@ -216,13 +216,13 @@ int trainLeaves(const std::vector<std::string>& args)
 int recordCommand(Game& game, const std::vector<std::string>& args)
 {
     std::vector<std::string> files;
+    int rows = game.rows();
+    int columns = game.columns();
     for (std::size_t i = 1; i < args.size(); ++i) {
         long long number = 0;
         const bool size = (args[i] == "--rows" || args[i] == "--cols") && i + 1 < args.size();
         if (size && parseNumber(args[i + 1], 1, glyph::kMaxBoardSize, number))
-            game.preferences().setInteger(args[i] == "--rows" ? glyph::keys::kTableRows
-                                                              : glyph::keys::kTableColumns,
-                                          static_cast<int>(number));
+            (args[i] == "--rows" ? rows : columns) = static_cast<int>(number);
         else if (size || args[i].rfind("--", 0) == 0)
             return usage();
         else
@@ -232,6 +232,7 @@ int recordCommand(Game& game, const std::vector<std::string>& args)
     const std::size_t wanted = args[0] == "analyze" ? 1 : 2;
     if (files.size() != wanted)
         return usage();
+    game.storeBoardSize(rows, columns);
     if (!game.loadSettings()) {
         std::fprintf(stderr, "glyphplay: the settings could not be loaded\n");
         return 1;

@@ -127,10 +127,9 @@ bool SelfPlay::playGame(Game& game, int number, std::vector<Tally>& tallies)
         players[seat].setProfile(profile);
     }
     // The preferences are never saved by the tool, so the board size asked for stays in this run.
-    if (m_options.rows > 0)
-        game.preferences().setInteger(keys::kTableRows, m_options.rows);
-    if (m_options.columns > 0)
-        game.preferences().setInteger(keys::kTableColumns, m_options.columns);
+    if (m_options.rows > 0 || m_options.columns > 0)
+        game.storeBoardSize(m_options.rows > 0 ? m_options.rows : game.rows(),
+                            m_options.columns > 0 ? m_options.columns : game.columns());
     if (!game.startNewGame(players, kClassicGameType)) {
         std::fprintf(stderr, "glyphplay: the game could not start\n");
         return false;
