@@ -2,7 +2,6 @@
 // in order, runs the event loop and tears them down in reverse, which writes "Preferences.ini".
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QStandardPaths>
 #include <QStringList>
@@ -67,15 +66,18 @@ std::optional<QString> saveNewGameName()
     const qsizetype at = arguments.indexOf(kSaveNewGameOption);
     if (at < 0)
         return QString();
-    if (at + 1 == arguments.size() || arguments.at(at + 1).isEmpty() || arguments.at(at + 1).contains('/'))
+    if (at + 1 == arguments.size())
         return std::nullopt;
-    return arguments.at(at + 1);
+    const QString name = arguments.at(at + 1);
+    if (name.isEmpty() || name == "." || name == ".." || name.contains('/'))
+        return std::nullopt;
+    return name;
 }
 
 /// For scripted checks of an installation: starts a game of two human players, saves it
-/// through the window's Save command as `name` in the user's "Games" folder and closes the
-/// window. Nothing waits for a user: message boxes and dialogs are answered at once, their
-/// texts printed on standard error. Ends the event loop with 0 when the game was saved.
+/// through the Save command of the window's session as `name` in the user's "Games" folder and
+/// closes the window. Nothing waits for a user: message boxes and dialogs are answered at once, their
+/// texts printed on standard error. Ends the event loop with 0 when the save succeeded.
 void saveAndQuit(glyph::MainWindow& window, glyph::GameSession& session, const glyph::DataFolders& folders,
                  const QString& name)
 {
@@ -94,8 +96,7 @@ void saveAndQuit(glyph::MainWindow& window, glyph::GameSession& session, const g
     players[1].setName("Player 2");
     const bool started = session.game().rules()->start(players);
     session.refresh(false);
-    window.saveClicked();
-    const bool saved = started && QFileInfo::exists(file);
+    const bool saved = started && session.save();
     window.close();
     QCoreApplication::exit(saved ? 0 : 1);
 }
@@ -124,14 +125,15 @@ int main(int argc, char** argv)
         chosen.isPortable() ? glyph::DataFolders() : glyph::DataFolders({}, chosen.user(), chosen.config());
     folders.createUserFolders();
     glyph::random::reseed();
-    if (interactive)
-        startup::warnOnSmallDesktop();
 
-    // Until the window exists the game's messages go to plain message boxes; then to the window.
-    MessageBoxView messageBoxes;
+    // Until the window exists the game's messages go to plain message boxes (or standard error
+    // when nobody answers them); then to the window, and to the boxes again for the last save.
+    MessageBoxView messageBoxes(interactive);
     glyph::ViewRelay view(messageBoxes);
     auto preferences = std::make_unique<glyph::Preferences>(folders.preferencesFile(), &view);
     startup::applyLanguage(*preferences, translation::translator());
+    if (interactive)
+        startup::warnOnSmallDesktop();
     startup::applyStyle(*preferences);
     startup::applyFont(*preferences);
 

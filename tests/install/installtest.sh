@@ -43,7 +43,7 @@ as_user() {
 config=$home/.config/glyphmosaic
 data=$home/.local/share/glyphmosaic
 
-for bad in "" "../First"; do
+for bad in "" "../First" "." ".."; do
     status=0
     as_user timeout 120 "$prefix/bin/glyphmosaic" --save-new-game ${bad:+"$bad"} 2>/dev/null || status=$?
     [ "$status" -eq 2 ] || fail "--save-new-game '$bad' ended with $status, not as a usage error"
@@ -53,6 +53,21 @@ as_user timeout 120 "$prefix/bin/glyphmosaic" --save-new-game First \
 [ -f "$config/Preferences.ini" ] || fail "no Preferences.ini in $config"
 [ -f "$data/Games/First.tc" ] || fail "no saved game in $data/Games"
 grep -qx "Dictionaries/English.dic" "$data/Games/First.tc" || fail "the saved game names no dictionary"
+
+# A save that fails is reported as a failure, and a warning before the window or at the last
+# save goes to standard error rather than to a box that nobody answers.
+mkdir "$data/Games/Taken.tc"
+status=0
+as_user timeout 120 "$prefix/bin/glyphmosaic" --save-new-game Taken 2>/dev/null || status=$?
+[ "$status" -eq 1 ] || fail "--save-new-game over a folder ended with $status, not as a failed save"
+rmdir "$data/Games/Taken.tc"
+mv "$config/Preferences.ini" "$scratch/Preferences.ini"
+mkdir "$config/Preferences.ini"
+err=$(as_user timeout 120 "$prefix/bin/glyphmosaic" --save-new-game Second 2>&1) \
+    || fail "--save-new-game with a folder for preferences failed: $err"
+grep -q "Preferences.ini" <<<"$err" || fail "the unreadable preferences were not reported: $err"
+rmdir "$config/Preferences.ini"
+mv "$scratch/Preferences.ini" "$config/Preferences.ini"
 
 # glyphplay reads the user's preferences (a bonus of 77) and finds a profile of the user's
 # own beside the shipped ones, the user's copy of Greedy.cpu winning over the shipped one.
