@@ -109,6 +109,10 @@ Please Wait...
         <source>%s could not be read; the settings are the defaults until the next start</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The letter set has %d tiles: too few for %d players</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MovesListDialog</name>
@@ -824,6 +828,10 @@ Ocupied: %d (%.2f%%)</source>
         <source>Unseen by %1: %2 tiles (the bag and the other racks)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Vowels(%1) Consons(%2) Total(%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>glyph::BoardPainter</name>
@@ -1461,6 +1469,18 @@ Ocupied: %d (%.2f%%)</source>
     </message>
     <message>
         <source>&amp;Analyse game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

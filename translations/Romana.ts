@@ -119,6 +119,10 @@ Vă rugăm așteptați...
         <source>%s could not be read; the settings are the defaults until the next start</source>
         <translation>%s nu a putut fi citit; setările sunt cele implicite până la următoarea pornire</translation>
     </message>
+    <message>
+        <source>The letter set has %d tiles: too few for %d players</source>
+        <translation>Setul de litere are %d piese: prea puține pentru %d jucători</translation>
+    </message>
 </context>
 <context>
     <name>MovesListDialog</name>
@@ -837,6 +841,10 @@ Ocupate: %d (%.2f%%)</translation>
         <source>Unseen by %1: %2 tiles (the bag and the other racks)</source>
         <translation>Nevăzute de %1: %2 piese (sacul și celelalte suporturi)</translation>
     </message>
+    <message>
+        <source>Vowels(%1) Consons(%2) Total(%3)</source>
+        <translation>Vocale(%1) Consoane(%2) Total(%3)</translation>
+    </message>
 </context>
 <context>
     <name>glyph::BoardPainter</name>
@@ -1485,6 +1493,18 @@ Ocupate: %d (%.2f%%)</translation>
     <message>
         <source>&amp;Analyse game</source>
         <translation>&amp;Analizează jocul</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Sunteți sigur?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Da</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nu</translation>
     </message>
 </context>
 <context>

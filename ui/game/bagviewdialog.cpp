@@ -38,7 +38,7 @@ BagViewDialog::BagViewDialog(Game& game, QWidget* parent) : QDialog(parent)
         }
     }
     letters->setPlainText(text);
-    information->setText(QString::asprintf("Vowels(%d) Consons(%d) Total(%d)", vowels, consonants, all));
+    information->setText(tr("Vowels(%1) Consons(%2) Total(%3)").arg(vowels).arg(consonants).arg(all));
     showUnseen(game);
 }
 

@@ -259,7 +259,7 @@ void MainWindow::exitClicked()
             QCoreApplication::exit(0);
         return;
     }
-    if (m_session.prompter().message(this, QMessageBox::Warning, "Are you sure?", {"Yes", "No"}) == 0) {
+    if (m_session.prompter().message(this, QMessageBox::Warning, tr("Are you sure?"), {tr("Yes"), tr("No")}) == 0) {
         m_session.abandonComputerTurn();
         QCoreApplication::exit(0);
     }
