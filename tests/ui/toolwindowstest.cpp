@@ -146,6 +146,17 @@ private slots:
     {
         WindowFixture fixture;
         DictionaryDialog& dialog = *fixture.window->dictionaryDialog();
+        // Each Alt key of the window, on its buttons and page tabs, stands for one of them.
+        QStringList keys;
+        for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+            keys << QKeySequence::mnemonic(button->text()).toString();
+        for (const QTabWidget* tabs : dialog.findChildren<QTabWidget*>())
+            for (int tab = 0; tab < tabs->count(); ++tab)
+                keys << QKeySequence::mnemonic(tabs->tabText(tab)).toString();
+        keys.removeAll(QString());
+        QStringList distinct = keys;
+        distinct.removeDuplicates();
+        QVERIFY2(distinct.size() == keys.size(), qPrintable(keys.join(' ')));
         const auto field = [&dialog](const char* name) { return child<QLineEdit>(dialog, name); };
         QLineEdit& wordFind = *field("wordFind");
         const auto found = [&dialog] { return tableRows(*child<QTableWidget>(dialog, "tableFind"), true); };
