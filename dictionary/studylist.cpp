@@ -1,6 +1,7 @@
 #include "dictionary/studylist.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "base/atomicfile.h"
 #include "base/letters.h"
@@ -15,6 +16,8 @@ namespace
 {
 
 constexpr char kInnerMark = '.';
+/// The UTF-8 byte-order mark some editors put before the first line.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool isLetter(char c)
 {
@@ -83,16 +86,19 @@ bool StudyList::load(const std::string& path, std::vector<std::string>& words, W
         return false;
     }
     std::vector<std::string> read;
-    std::size_t start = 0;
+    std::size_t start = bytes.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
     while (start < bytes.size()) {
         std::size_t end = bytes.find('\n', start);
         if (end == std::string::npos)
             end = bytes.size();
         std::string line = bytes.substr(start, end - start);
         start = end + 1;
-        // Line ends of any system, and backspaces, are not part of the line.
+        // Line ends of any system, and backspaces, are not part of the line, nor are the spaces
+        // around it (a tab stays: it separates the hooks, which may be none).
         line.erase(std::remove_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\b'; }),
                    line.end());
+        line.erase(0, line.find_first_not_of(' '));
+        line.erase(line.find_last_not_of(' ') + 1);
         if (line.empty())
             continue;
         std::string word = wordOfLine(line);

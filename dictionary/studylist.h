@@ -25,7 +25,8 @@ public:
     /// Writes the text through the atomic writer; false after "Can't open %s for writing".
     static bool save(const std::string& path, const std::vector<std::string>& words, const HookFinder* hooks,
                      WarningSink& warnings);
-    /// Reads a list into `words` (upper case, in file order, blank lines skipped); false, with
+    /// Reads a list into `words` (upper case, in file order, blank lines skipped, the spaces
+    /// around a line, a leading UTF-8 byte-order mark and the line ends of any system ignored); false, with
     /// `words` unchanged, after "Can't open %s for reading" (also for a file that is not regular
     /// or larger than kMaxFileBytes) or "Invalid %s file" (a line that is not a word of letters
     /// or a hooks line around one).

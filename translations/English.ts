@@ -345,10 +345,6 @@ Ocupied: %d (%.2f%%)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Clear list</source>
         <translation type="unfinished"></translation>
     </message>
@@ -402,6 +398,10 @@ Ocupied: %d (%.2f%%)</source>
     </message>
     <message>
         <source>&amp;Quiz...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;pply</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -357,10 +357,6 @@ Ocupate: %d (%.2f%%)</translation>
         <translation>Șterge cuvinte</translation>
     </message>
     <message>
-        <source>&amp;Apply</source>
-        <translation>&amp;Aplică</translation>
-    </message>
-    <message>
         <source>&amp;Clear list</source>
         <translation>&amp;Golește lista</translation>
     </message>
@@ -410,11 +406,15 @@ Ocupate: %d (%.2f%%)</translation>
     </message>
     <message>
         <source>L&amp;oad list...</source>
-        <translation>Înc&amp;arcă lista...</translation>
+        <translation>Î&amp;ncarcă lista...</translation>
     </message>
     <message>
         <source>&amp;Quiz...</source>
         <translation>&amp;Test...</translation>
+    </message>
+    <message>
+        <source>A&amp;pply</source>
+        <translation>A&amp;plică</translation>
     </message>
 </context>
 <context>

@@ -284,16 +284,22 @@ TEST_F(WordStudyTest, StudyListsRoundTripAndQuizzesMarkAnswersAsAPlainScanDoes)
     }
     EXPECT_EQ(glyph::StudyList::text({"able"}, nullptr), "ABLE\n");
     EXPECT_EQ(glyph::StudyList::wordOfLine("CT\t.AT.\tES"), "AT");
+    // As other editors save it: a byte-order mark, Windows line ends, blanks around the lines.
+    const std::string edited = folder.write("edited.txt", "\xEF\xBB\xBF"
+                                                          "cat \r\n  Tea\r\n \r\n\tART\t \r\nAT\r\n");
+    Words read;
+    ASSERT_TRUE(glyph::StudyList::load(edited, read, view));
+    EXPECT_EQ(read, (Words{"CAT", "TEA", "ART", "AT"}));
     // A line that is no word, or a folder, changes nothing and says why once.
     Words kept = {"KEPT"};
-    for (const std::string& text :
-         {std::string("CAT\nCAT'S\n"), std::string("a\tCAT\tS\n"), std::string(40, 'A')}) {
+    for (const std::string& text : {std::string("CAT\nCAT'S\n"), std::string("a\tCAT\tS\n"),
+                                    std::string(40, 'A'), std::string("CA T\n")}) {
         const std::string bad = folder.write("bad.txt", text);
         EXPECT_FALSE(glyph::StudyList::load(bad, kept, view)) << text;
     }
     EXPECT_FALSE(glyph::StudyList::load(folder.path().string(), kept, view));
     EXPECT_EQ(kept, Words{"KEPT"});
-    EXPECT_EQ(view.warnings.size(), 4u);
+    EXPECT_EQ(view.warnings.size(), 5u);
     EXPECT_FALSE(glyph::StudyList::save(folder.file("none/study.txt"), list, nullptr, view));
 
     // One question per alphagram of the list, in list order; the answers are every word of the

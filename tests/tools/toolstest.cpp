@@ -85,6 +85,11 @@ TEST_F(Glyphdict, SearchesStudiesLooksUpEditsListsAndDescribesADictionary)
     };
     for (const auto& [arguments, output] : cases)
         EXPECT_EQ(searched(arguments), output) << arguments;
+    // A set named as the dictionary, beside its folder, gives the values (Romanian: C and T are 1).
+    std::filesystem::copy_file(GLYPH_DIST_DIR "/Sets/Romana.set", dir.file("Sets/other.set"));
+    std::filesystem::copy_file(dir.file("Dictionaries/words.dic"), dir.file("Dictionaries/other.dic"));
+    EXPECT_EQ(searched("anagram " + quoted(dir.file("Dictionaries/other.dic")) + " TAC"),
+              "ACT\t3\t1\t2\t3\nCAT\t3\t1\t2\t3\nTotal: 2");
     const std::string speed = searched("speed " + dic + " --seconds 0");
     EXPECT_TRUE(speed.starts_with(" Current ") && speed.ends_with("\nTotal: 1")) << speed;
 

@@ -146,6 +146,17 @@ private slots:
     {
         WindowFixture fixture;
         DictionaryDialog& dialog = *fixture.window->dictionaryDialog();
+        // Each Alt key of the window, on its buttons and page tabs, stands for one of them.
+        QStringList keys;
+        for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+            keys << QKeySequence::mnemonic(button->text()).toString();
+        for (const QTabWidget* tabs : dialog.findChildren<QTabWidget*>())
+            for (int tab = 0; tab < tabs->count(); ++tab)
+                keys << QKeySequence::mnemonic(tabs->tabText(tab)).toString();
+        keys.removeAll(QString());
+        QStringList distinct = keys;
+        distinct.removeDuplicates();
+        QVERIFY2(distinct.size() == keys.size(), qPrintable(keys.join(' ')));
         const auto field = [&dialog](const char* name) { return child<QLineEdit>(dialog, name); };
         QLineEdit& wordFind = *field("wordFind");
         const auto found = [&dialog] { return tableRows(*child<QTableWidget>(dialog, "tableFind"), true); };
@@ -308,9 +319,72 @@ private slots:
         glyph::Dictionary rebuilt(fixture.fallback);
         QVERIFY(rebuilt.load(fixture.folder.file("Dictionaries/Test.dic")));
         QVERIFY(rebuilt.wordCount() == 3 && rebuilt.contains("TEA")); // what it holds: the core's build test
-        // A destination chosen without any "." gets the extension.
+        // That file was the game's dictionary: the game and the dictionary window have its new words.
+        QVERIFY(fixture.game->dictionary().wordCount() == 3 && fixture.game->dictionary().contains("TEA"));
+        QCOMPARE(
+            child<QTableWidget>(*fixture.window->dictionaryDialog(), "statisticTable")->item(2, 1)->text(),
+            QString("3"));
+        // A destination chosen without a "." in its file name gets the extension.
         QCOMPARE(ConversionDialog::dictionaryName("Dictionaries/mine"), QString("Dictionaries/mine.dic"));
         QCOMPARE(ConversionDialog::dictionaryName("Dictionaries/my.dict"), QString("Dictionaries/my.dict"));
+        QCOMPARE(ConversionDialog::dictionaryName("/home/ann/.local/share/Dictionaries/mine"),
+                 QString("/home/ann/.local/share/Dictionaries/mine.dic"));
+    }
+
+    void anInstalledProgramWritesTheUsersCopiesAndLeavesTheShippedDataAlone()
+    {
+        // The shipped data in the working folder, the user's files in "home".
+        WindowFixture fixture(true, true);
+        const auto home = [&](const char* name) {
+            return QDir(QString::fromStdString(fixture.folder.file("home"))).absoluteFilePath(name);
+        };
+        const std::string shipped = fixture.folder.read("Dictionaries/Test.dic");
+        DictionaryDialog& dialog = *fixture.window->dictionaryDialog();
+
+        // Apply writes the user's copy of the loaded dictionary, which the game then reads.
+        setEditWord(dialog, 0, "noon");
+        fixture.onDialog = runConversion;
+        dialog.applyClicked();
+        QCOMPARE(fixture.messages, std::vector<QString>{"Conversion success"});
+        QVERIFY(fixture.folder.read("Dictionaries/Test.dic") == shipped);
+        QCOMPARE(QFileInfo(QString::fromStdString(fixture.game->dictionary().fileName())).absoluteFilePath(),
+                 home("Dictionaries/Test.dic"));
+        QVERIFY(fixture.game->dictionary().contains("NOON"));
+        // A second edit rewrites that copy.
+        dialog.clearListClicked();
+        setEditWord(dialog, 0, "level");
+        dialog.applyClicked();
+        QVERIFY(fixture.game->dictionary().contains("LEVEL") && fixture.game->dictionary().contains("NOON"));
+        QVERIFY(fixture.folder.read("Dictionaries/Test.dic") == shipped);
+
+        // A new conversion builds into the user's dictionaries.
+        {
+            ConversionDialog conversion(*fixture.session, nullptr);
+            QCOMPARE(QFileInfo(child<QLineEdit>(conversion, "out")->text()).absoluteFilePath(),
+                     home("Dictionaries/Test.dic"));
+        }
+
+        // The study lists are saved to and opened from the user's Games folder.
+        child<QRadioButton>(dialog, "anagram")->setChecked(true);
+        child<QLineEdit>(dialog, "wordFind")->setText("tar");
+        waitForSearch(dialog);
+        QString folder; // where the last chooser started
+        const auto chooser = [&](const QString& start, const QString&) {
+            folder = start;
+            return start + "/mine";
+        };
+        fixture.prompter.setSaveFileNameHandler(chooser);
+        fixture.prompter.setOpenFileNameHandler(
+            [&](const QString& start, const QString& filter) { return chooser(start, filter) + ".txt"; });
+        fixture.messages.clear();
+        child<QPushButton>(dialog, "saveList")->click();
+        QCOMPARE(folder, home("Games"));
+        QVERIFY(QFileInfo::exists(home("Games/mine.txt")));
+        folder.clear();
+        child<QPushButton>(dialog, "loadList")->click();
+        waitForSearch(dialog);
+        QCOMPARE(folder, home("Games"));
+        QCOMPARE(fixture.messages, std::vector<QString>{});
     }
 
     void profileEditorCompletesLoadsSavesAndTestsAScript()
@@ -479,7 +553,7 @@ private slots:
         });
         child<QCheckBox>(study.dialog, "listHooks")->setChecked(true);
         child<QPushButton>(study.dialog, "saveList")->click();
-        QCOMPARE(asked, QString("Games/"));
+        QCOMPARE(asked, QDir::current().absoluteFilePath("Games"));
 
         // Another search, then the list back, ".txt" added to its name: the same words in the same
         // order (their hooks and ranks filled in as for a search).

@@ -24,6 +24,9 @@ void printHelp(std::FILE* out)
                      command.arguments.data(), static_cast<int>(command.summary.size()),
                      command.summary.data());
     }
+    std::fprintf(out, "\nThe letter values come from --set FILE; without it, from the set named as the\n"
+                      "dictionary in the Sets folder beside the dictionary's folder (Sets/Romana.set\n"
+                      "for Dictionaries/Romana.dic) when there is one, else from Sets/English.set.\n");
     std::fprintf(out, "\nProgress goes to stderr; errors are one line on stderr and a non-zero exit.\n");
 }
 

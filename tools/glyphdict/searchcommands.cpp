@@ -31,6 +31,8 @@ namespace
 
 constexpr char kDefaultLimit[] = "100";
 constexpr char kDefaultSet[] = "Sets/English.set";
+constexpr char kSetsFolder[] = "Sets";
+constexpr char kSetExtension[] = ".set";
 constexpr char kDefaultSeconds[] = "1";
 constexpr std::int64_t kMsPerSecond = 1000;
 
@@ -93,18 +95,23 @@ bool isRegularFile(const std::string& path)
     return RegularFile(path).status() == RegularFile::Status::Read;
 }
 
-/// The letter set named by --set; else "Sets/English.set" in the working folder; else the one
-/// in the data folder that holds the dictionary (the "Sets" folder beside its folder); else
-/// the game's (the user's own, else the shipped one).
+/// The letter set named by --set; else the set named as the dictionary ("Sets/Romana.set" for
+/// "Dictionaries/Romana.dic") in the data folder that holds the dictionary (the "Sets" folder
+/// beside its folder); else "Sets/English.set" in the working folder; else the English set
+/// beside the dictionary's folder; else the game's (the user's own, else the shipped one).
 bool loadLetterSet(const ParsedArguments& arguments, LetterSet& letterSet, WarningSink& warnings)
 {
     std::string path = arguments.value("--set");
     if (path.empty()) {
+        const std::filesystem::path dictionary(arguments.positional[0]);
+        const std::filesystem::path sets = dictionary.parent_path().parent_path() / kSetsFolder;
+        const auto matching = sets / (dictionary.stem().string() + kSetExtension);
         path = kDefaultSet;
-        const auto beside =
-            std::filesystem::path(arguments.positional[0]).parent_path().parent_path() / kDefaultSet;
+        const auto beside = dictionary.parent_path().parent_path() / kDefaultSet;
         const std::string game = dataFolders().find(kDefaultSet);
-        if (!isRegularFile(path) && isRegularFile(beside.string()))
+        if (isRegularFile(matching.string()))
+            path = matching.string();
+        else if (!isRegularFile(path) && isRegularFile(beside.string()))
             path = beside.string();
         else if (!isRegularFile(path) && isRegularFile(game))
             path = game;

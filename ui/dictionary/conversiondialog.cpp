@@ -1,12 +1,16 @@
 #include "ui/dictionary/conversiondialog.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QRegularExpression>
 #include <QTableWidgetItem>
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
+#include "dictionary/dictionary.h"
 #include "engine/game.h"
 #include "preferences/keys.h"
 #include "ui/common/appnames.h"
@@ -22,6 +26,8 @@ namespace
 {
 
 const char* const kDictionaryExtension = ".dic";
+/// The dictionary a run builds unless another is chosen, in the user's dictionaries.
+const char* const kDefaultDestination = "Test.dic";
 constexpr int kProgressTickMs = 1000;
 constexpr int kProgressRows = 5;
 constexpr int kSecondsInMinute = 60;
@@ -46,6 +52,9 @@ ConversionDialog::ConversionDialog(GameSession& session, QWidget* parent)
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     for (int row = 0; row < kProgressRows; ++row)
         table->setItem(row, 0, new QTableWidgetItem);
+    m_game.folders().ensureUserFolder(appnames::kDictionariesFolder);
+    out->setText(QString::fromStdString(
+        m_game.folders().userFile(std::string(appnames::kDictionariesFolder) + kDefaultDestination)));
 
     connect(browseIn, &QPushButton::clicked, this, &ConversionDialog::browseInClicked);
     connect(browseOut, &QPushButton::clicked, this, &ConversionDialog::browseOutClicked);
@@ -82,7 +91,8 @@ void ConversionDialog::setMode(ConversionMode mode, std::vector<std::string> wor
 
 QString ConversionDialog::dictionaryName(const QString& chosen)
 {
-    return chosen.contains('.') ? chosen : chosen + kDictionaryExtension;
+    // Only the file's own name counts: a dot in a folder of the path is no extension.
+    return QFileInfo(chosen).fileName().contains('.') ? chosen : chosen + kDictionaryExtension;
 }
 
 void ConversionDialog::browseInClicked()
@@ -186,6 +196,8 @@ void ConversionDialog::finishRun(bool report)
     m_timer.stop();
     // The builder's last status ("Writing to file...") would read as if the run went on.
     const bool failed = m_worker.failed();
+    if (!failed)
+        reloadRebuiltDictionary();
     table->item(ProgressStatusRow, 0)
         ->setText(failed ? (m_stopped ? tr("Stopped") : tr("Failed")) : tr("Done"));
     if (!report)
@@ -198,6 +210,17 @@ void ConversionDialog::finishRun(bool report)
                                      tr("Conversion error: the dictionary was not changed."), {tr("OK")});
     else
         m_session.prompter().message(this, QMessageBox::Information, successText(), {tr("OK")});
+}
+
+void ConversionDialog::reloadRebuiltDictionary()
+{
+    // An edit leaves the reading to its caller, which knows which file it wrote.
+    Dictionary& dictionary = m_game.dictionary();
+    if (m_mode != ConversionMode::BuildFromWordList || dictionary.fileName().empty())
+        return;
+    std::error_code error;
+    if (std::filesystem::equivalent(m_builder.destinationPath(), dictionary.fileName(), error))
+        dictionary.load(dictionary.fileName(), true);
 }
 
 QString ConversionDialog::statusText(const std::string& status)

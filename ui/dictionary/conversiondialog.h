@@ -19,13 +19,15 @@ class Game;
 class GameSession;
 
 /// Builds a dictionary on the worker thread: from a word list, or the loaded dictionary with
-/// words added or deleted. Shows the builder's progress once a second and can stop it.
+/// words added or deleted. Shows the builder's progress once a second and can stop it. A word
+/// list built over the loaded dictionary's file is read again at once.
 class ConversionDialog : public QDialog, private Ui::UIConversionDialog
 {
     Q_OBJECT
 
 public:
-    /// Idle, set to build "Dictionaries/Test.dic" from "Dictionaries/English.txt"; pauses the clocks.
+    /// Idle, set to build "Test.dic" in the user's "Dictionaries" folder (created when missing)
+    /// from "Dictionaries/English.txt"; pauses the clocks.
     ConversionDialog(GameSession& session, QWidget* parent);
     /// Stops a run still going on and waits for it, stores the geometry under
     /// "ConversionDialogKey" and lets the clocks run again.
@@ -42,7 +44,7 @@ public:
     /// The builder whose progress the table shows.
     DawgBuilder& builder() { return m_builder; }
 
-    /// The destination name for a chosen file: ".dic" appended when it holds no "." at all.
+    /// The destination name for a chosen file: ".dic" appended when its file name holds no ".".
     static QString dictionaryName(const QString& chosen);
 
 public slots:
@@ -61,6 +63,8 @@ private:
     void setRunning(bool running);
     void showProgress();
     void finishRun(bool report);
+    /// After a word list was built into the loaded dictionary's file: the game reads it again.
+    void reloadRebuiltDictionary();
     /// "Conversion success", with the count of lines left out of the dictionary when there are.
     QString successText() const;
     /// The builder's status in the user's language.

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QTableWidgetItem>
 
+#include <filesystem>
 #include <set>
 
 #include "base/letters.h"
@@ -16,6 +17,8 @@
 #include "dictionary/studylist.h"
 #include "engine/game.h"
 #include "preferences/keys.h"
+#include "ui/common/appnames.h"
+#include "ui/common/datachoices.h"
 #include "ui/common/prompter.h"
 #include "ui/common/uitext.h"
 #include "ui/common/windowsizekeeper.h"
@@ -35,7 +38,6 @@ constexpr unsigned kBytesPerKb = 1024;
 constexpr int kMinSearchLength = 2;
 constexpr int kMinSearchValue = 0;
 constexpr int kMaxSearchValue = 9999;
-const char* const kListsFolder = "Games/";
 const char* const kListExtension = ".txt";
 /// Marks a hook cell on the word's side when the word stays a word without that end letter.
 const QChar kInnerHookMark(0x00B7);
@@ -420,6 +422,11 @@ std::vector<std::string> DictionaryDialog::tableWords() const
 
 // ---- Study lists ----
 
+QString DictionaryDialog::listsStart() const
+{
+    return datachoices::saveStart(m_game.folders(), appnames::kGamesFolder);
+}
+
 void DictionaryDialog::saveListClicked()
 {
     const std::vector<std::string> words = tableWords();
@@ -428,7 +435,9 @@ void DictionaryDialog::saveListClicked()
                                      {tr("OK")});
         return;
     }
-    QString chosen = m_session.prompter().saveFileName(kListsFolder, tr("Word lists (*.txt)"));
+    QString chosen =
+        m_session.prompter().saveFileName(listsStart(), tr("Word lists (*.txt)"),
+                                          datachoices::places(m_game.folders(), appnames::kGamesFolder));
     if (chosen.isEmpty())
         return;
     // Only the file's own name counts: a dot in a folder of the path is no extension.
@@ -440,8 +449,9 @@ void DictionaryDialog::saveListClicked()
 
 void DictionaryDialog::loadListClicked()
 {
-    const QString chosen = m_session.prompter().openFileName(kListsFolder, tr("Word lists (*.txt)") + '\n' +
-                                                                               tr("All files (*)"));
+    const QString chosen =
+        m_session.prompter().openFileName(listsStart(), tr("Word lists (*.txt)") + '\n' + tr("All files (*)"),
+                                          datachoices::places(m_game.folders(), appnames::kGamesFolder));
     if (chosen.isEmpty())
         return;
     WordSearchRequest request;
@@ -529,19 +539,24 @@ std::vector<std::string> DictionaryDialog::editedWords(bool adding) const
 
 void DictionaryDialog::applyClicked()
 {
+    // The edited dictionary is the user's copy, which then stands for the shipped one (that
+    // an installed program cannot write); in a portable copy the two are the same file.
     const std::string fileName = m_game.dictionary().fileName();
+    const std::string destination = fileName.empty() ? fileName : m_game.folders().userFile(fileName);
+    if (!destination.empty())
+        m_game.folders().ensureUserFolder(std::filesystem::path(fileName).parent_path().string());
     {
         ConversionDialog conversion(m_session, this);
         const bool adding = addWords->isChecked();
-        conversion.editDictionary(QString::fromStdString(fileName),
+        conversion.editDictionary(QString::fromStdString(destination),
                                   adding ? ConversionMode::AddWords : ConversionMode::DeleteWords,
                                   editedWords(adding));
         m_session.prompter().runDialog(conversion);
     }
-    // Read the rewritten file even though its name is unchanged, so that the game and every
-    // tool use the edited words at once.
-    if (!fileName.empty())
-        m_game.dictionary().load(fileName, true);
+    // Read the rewritten file even when its name is unchanged, so that the game and every
+    // tool use the edited words at once. A user's copy that was never written is not read.
+    if (!destination.empty() && QFileInfo::exists(QString::fromStdString(destination)))
+        m_game.dictionary().load(destination, true);
     refreshStatistics();
 }
 

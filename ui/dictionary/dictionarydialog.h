@@ -67,6 +67,8 @@ public slots:
 
 private:
     enum class EditWord { Empty, Valid, Invalid };
+    /// Where the study list choosers start: the user's "Games" folder, created when missing.
+    QString listsStart() const;
     /// Reads a word cell: the upper-case word when it is letters only (surrounding blanks
     /// ignored) and short enough for a dictionary.
     static EditWord readEditWord(const QString& text, std::string& word);

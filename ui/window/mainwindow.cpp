@@ -11,6 +11,9 @@
 #include <QTabWidget>
 #include <QToolBar>
 
+#include <cstdint>
+
+#include "dictionary/dictionary.h"
 #include "engine/game.h"
 #include "preferences/keys.h"
 #include "ui/board/exports.h"
@@ -381,7 +384,11 @@ void MainWindow::conversionClicked()
 {
     if (m_session.locked())
         return;
+    // A word list built over the loaded dictionary replaces its words in the game at once.
+    const std::uint64_t generation = m_session.game().dictionary().generation();
     runModal<ConversionDialog>(m_session, this);
+    if (m_session.game().dictionary().generation() != generation)
+        m_dictionaryDialog->refreshStatistics();
 }
 
 void MainWindow::palindromClicked()
