@@ -66,6 +66,17 @@ void addNames(const std::filesystem::path& folder, const std::string& extension,
     }
 }
 
+/// True for the user's own data or settings folder: once the user keeps sets and dictionaries
+/// of their own there, a program started from it is still the installed one, not a copy.
+bool isUsersOwn(const std::filesystem::path& folder, const DataFolders::Candidates& candidates)
+{
+    std::error_code error;
+    for (const std::filesystem::path& own : {candidates.userData, candidates.userConfig})
+        if (!own.empty() && std::filesystem::equivalent(folder, own, error))
+            return true;
+    return false;
+}
+
 } // namespace
 
 DataFolders::DataFolders(std::filesystem::path shipped, std::filesystem::path user,
@@ -82,7 +93,7 @@ DataFolders DataFolders::portable(const std::filesystem::path& folder)
 DataFolders DataFolders::choose(const Candidates& candidates)
 {
     for (const std::filesystem::path& folder : {candidates.working, candidates.program})
-        if (datafolder::holdsData(folder) && isWritable(folder))
+        if (datafolder::holdsData(folder) && isWritable(folder) && !isUsersOwn(folder, candidates))
             return portable(folder);
     // A read-only copy (an installed program, or one unpacked where the user cannot write)
     // keeps the user's files in the user's folders.

@@ -66,6 +66,7 @@ TEST(DataFolders, ChoosesAWritableCopyWithDataElseTheReadOnlyDataWithTheUsersFol
     makeData(installed);
     fs::create_directories(dir.path() / "half/Sets"); // without Dictionaries it holds no data
     const ReadOnlyData readOnly(locked);
+    makeData(data);
 
     struct Row {
         fs::path working, program, installed, userData;
@@ -81,6 +82,7 @@ TEST(DataFolders, ChoosesAWritableCopyWithDataElseTheReadOnlyDataWithTheUsersFol
         {empty, locked, installed, data, DataFolders(locked, data, config)}, // read-only beside
         {empty, empty, installed, "", DataFolders::portable(empty)},         // no home: as before
         {empty, empty, empty, data, DataFolders::portable(empty)},           // no data anywhere
+        {data, empty, installed, data, installedCopy}, // the user's own sets and dictionaries
     };
     for (const Row& row : rows) {
         const DataFolders chosen =
