@@ -450,13 +450,42 @@ void MoveGenerator::scan(const Board& grid, const CheckGrid& checks, int lines, 
 
 void MoveGenerator::searchFirstMove()
 {
-    m_across = 1;
-    m_lineNumber = geometry::centreRow(m_rows);
-    m_anchor = geometry::centreColumn(m_columns);
-    m_line = m_board[m_lineNumber].data();
-    m_checks = m_acrossChecks[m_lineNumber].data();
+    searchFirstMoveAlong(true);
+    if (firstMoveMayGoDown()) {
+        m_wordLength = 0;
+        m_jokersLaid = 0;
+        m_word.fill(0);
+        searchFirstMoveAlong(false);
+    }
+}
+
+bool MoveGenerator::firstMoveMayGoDown() const
+{
+    // On a square board whose premium squares mirror across the diagonal every down word is an
+    // across word turned over, with the same score; otherwise a down word may score more, or be
+    // the only move (a board one column wide).
+    if (m_rows != m_columns)
+        return true;
+    for (int row = 1; row <= m_rows; ++row)
+        for (int column = row + 1; column <= m_columns; ++column)
+            if (m_game.letterMultiplier(row, column) != m_game.letterMultiplier(column, row) ||
+                m_game.wordMultiplier(row, column) != m_game.wordMultiplier(column, row))
+                return true;
+    return false;
+}
+
+void MoveGenerator::searchFirstMoveAlong(bool across)
+{
+    const int centreRow = geometry::centreRow(m_rows);
+    const int centreColumn = geometry::centreColumn(m_columns);
+    m_across = across ? 1 : 0;
+    m_lineNumber = across ? centreRow : centreColumn;
+    m_anchor = across ? centreColumn : centreRow;
+    m_line = (across ? m_board : m_transposed)[m_lineNumber].data();
+    m_checks = (across ? m_acrossChecks : m_downChecks)[m_lineNumber].data();
+    m_scores = (across ? m_acrossScores : m_downScores)[static_cast<std::size_t>(m_lineNumber)].data();
     // The left part stays on the board and off any tile (small boards have fewer than six
-    // squares left of the centre).
+    // squares before the centre).
     int limit = 0;
     while (limit < kFirstMoveLeftLimit && m_anchor - limit - 1 >= 1 &&
            m_line[m_anchor - limit - 1].letter == 0)
@@ -675,7 +704,6 @@ Move MoveGenerator::findBest(std::string_view rack, const LeaveValues* leaves)
             collectAnchors(m_transposed, m_downChecks, m_columns, m_rows, false);
         } else {
             // The first move has one anchor, the centre, searched as the list does.
-            m_scores = m_acrossScores[static_cast<std::size_t>(centreRow)].data();
             m_anchorIndex = 0;
             searchFirstMove();
         }

@@ -153,7 +153,10 @@ private:
         return m_rackCounts[kLetterCount - 1] != 0 ? (1u << 26) - 1u : m_rackLetters;
     }
     void scan(const Board& grid, const CheckGrid& checks, int lines, int positions);
+    /// The first move: words over the centre square across, and down too where that may differ.
     void searchFirstMove();
+    bool firstMoveMayGoDown() const;
+    void searchFirstMoveAlong(bool across);
     struct LeftPart {
         std::uint32_t node;   ///< node reached by the letters laid so far
         std::uint32_t end;    ///< index after the last left part that extends this one

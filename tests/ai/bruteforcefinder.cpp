@@ -30,7 +30,7 @@ public:
         const int centreColumn = m_columns / 2 + 1;
         m_first = !occupied(centreRow, centreColumn);
         for (int across = 1; across >= 0; --across) {
-            if (m_first && across == 0)
+            if (m_first && across == 0 && looksTheSameTurnedOver())
                 continue;
             const int lines = across ? m_rows : m_columns;
             const int length = across ? m_columns : m_rows;
@@ -43,6 +43,19 @@ public:
     }
 
 private:
+    // A first move down is the mirror of one across when the board and its premium squares
+    // are the same turned over along the diagonal.
+    bool looksTheSameTurnedOver() const
+    {
+        for (int row = 1; row <= std::max(m_rows, m_columns); ++row)
+            for (int column = 1; column <= std::max(m_rows, m_columns); ++column)
+                if (m_rows != m_columns ||
+                    m_game.letterMultiplier(row, column) != m_game.letterMultiplier(column, row) ||
+                    m_game.wordMultiplier(row, column) != m_game.wordMultiplier(column, row))
+                    return false;
+        return true;
+    }
+
     bool occupied(int row, int column) const
     {
         return row >= 1 && row <= m_rows && column >= 1 && column <= m_columns &&
@@ -77,8 +90,9 @@ private:
         if (empty == 0)
             return;
         if (m_first) {
-            const int centre = m_columns / 2 + 1;
-            if (line != m_rows / 2 + 1 || start > centre || end < centre ||
+            const int centre = across ? m_columns / 2 + 1 : m_rows / 2 + 1;
+            const int centreLine = across ? m_rows / 2 + 1 : m_columns / 2 + 1;
+            if (line != centreLine || start > centre || end < centre ||
                 centre - start > kFirstMoveLeftLetters)
                 return;
         } else if (!touches) {

@@ -73,7 +73,9 @@ TEST(MoveGenerator, ListsExactlyTheMovesABruteForceSearchFinds)
     expectSameMovesAsBruteForce(29, 29, 6, 7, false);
 }
 
-TEST(MoveGenerator, FirstMoveListsOnlyAcrossWordsOverTheCentreOnAnyBoardSize)
+// Words over the centre square: across, and down too unless the board and its premium squares
+// are the same turned over along the diagonal (then a word down only mirrors one across).
+TEST(MoveGenerator, FirstMoveListsWordsOverTheCentreAndDownOnlyWhereThatDiffers)
 {
     expectSameMovesAsBruteForce(15, 15, 30, 11, true);
     expectSameMovesAsBruteForce(5, 20, 20, 12, true);
@@ -86,6 +88,18 @@ TEST(MoveGenerator, FirstMoveListsOnlyAcrossWordsOverTheCentreOnAnyBoardSize)
     moveGenerator(*wide.game).generate("ABCDEFG");
     const std::vector<Move> expected = bruteForceMoves(*wide.game, {"ABCDEFG", "BCDEFGA"}, "ABCDEFG");
     EXPECT_EQ(keys(moveGenerator(*wide.game).moves(), false), keys(expected, true));
+
+    // A triple word above the centre of a square board: the best first move goes down over it.
+    AiTable lopsided({"CAT", "TAC"});
+    for (const char* key : {"MultiLettersX2Key", "MultiLettersX3Key", "MultiWordsX2Key"})
+        lopsided.preferences->setString(key, "");
+    lopsided.preferences->setString("MultiWordsX3Key", "6 8 |");
+    ASSERT_TRUE(lopsided.game->loadSettings());
+    const Move top = moveGenerator(*lopsided.game).generate("ACT");
+    EXPECT_EQ(keys(moveGenerator(*lopsided.game).moves(), false),
+              keys(bruteForceMoves(*lopsided.game, {"CAT", "TAC"}, "ACT"), true));
+    EXPECT_FALSE(top.horiz);
+    EXPECT_EQ(top.lin * 100 + top.col, 608);
 }
 
 TEST(MoveGenerator, ListsAWordAsLongAsTheWidestBoard)
