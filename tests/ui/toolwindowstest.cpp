@@ -174,6 +174,12 @@ private slots:
         wordFind.setText("tar");
         waitForSearch(dialog);
         QCOMPARE(found(), wordsMatching("ART|RAT|TAR"));
+        // Letters typed with their marks (as on a Romanian keyboard) are the plain letters.
+        wordFind.setText(QString::fromUtf8("\u021B\u0103R"));
+        waitForSearch(dialog);
+        QCOMPARE(found(), wordsMatching("ART|RAT|TAR"));
+        wordFind.setText("tar");
+        waitForSearch(dialog);
         // A row: front hooks (none), the word, back hooks (none, but AR is a word), its value from
         // the set, vowels, consonants, length, then its probability rank.
         QVERIFY(

@@ -28,6 +28,17 @@ std::string rack(const Player& player)
     return std::string(player.rack, strnlen(player.rack, sizeof player.rack));
 }
 
+QString withoutDiacritics(const QString& text)
+{
+    const QString decomposed = text.normalized(QString::NormalizationForm_D);
+    QString plain;
+    plain.reserve(decomposed.size());
+    for (QChar c : decomposed)
+        if (c.category() != QChar::Mark_NonSpacing)
+            plain += c;
+    return plain;
+}
+
 QString withText(const QString& format, const QString& text)
 {
     QString result = format;

@@ -21,6 +21,9 @@ QString name(const Player& player);
 QString profile(const Player& player);
 /// The rack in internal letter codes.
 std::string rack(const Player& player);
+/// The text with the marks taken off its letters (ă â to a, î to i, ș ş to s, ț ţ to t), as
+/// the letter sets play them, so that what a user types with them finds the plain letters.
+QString withoutDiacritics(const QString& text);
 /// Fills a printf-style translated format holding one "%s".
 QString withText(const QString& format, const QString& text);
 /// The width a top-level window needs for its caption to show whole beside the title bar's

@@ -226,7 +226,7 @@ void DictionaryDialog::wordFindChanged(const QString&)
         return;
     WordSearchRequest request;
     request.kind = findKind();
-    request.text = wordFind->text().toStdString();
+    request.text = uitext::withoutDiacritics(wordFind->text()).toStdString();
     request.limit = view->text().toStdString();
     request.order = searchOrderChosen();
     // An empty pattern asks nothing: the table keeps what it shows.
@@ -246,7 +246,7 @@ void DictionaryDialog::wordFindReturnPressed()
     }
     WordSearchRequest request;
     request.kind = WordSearchRequest::Kind::Advanced;
-    request.text = wordFind->text().toStdString();
+    request.text = uitext::withoutDiacritics(wordFind->text()).toStdString();
     request.limit = view->text().toStdString();
     request.filters = advancedFilters();
     request.order = searchOrderChosen();
@@ -270,9 +270,9 @@ AdvancedFilters DictionaryDialog::advancedFilters() const
     filters.maxLength = maximLength->text().toStdString();
     filters.minValue = minimValue->text().toStdString();
     filters.maxValue = maximValue->text().toStdString();
-    filters.forced = forcedLetters->text().toStdString();
-    filters.optional = optionalLetters->text().toStdString();
-    filters.banned = banedLetters->text().toStdString();
+    filters.forced = uitext::withoutDiacritics(forcedLetters->text()).toStdString();
+    filters.optional = uitext::withoutDiacritics(optionalLetters->text()).toStdString();
+    filters.banned = uitext::withoutDiacritics(banedLetters->text()).toStdString();
     filters.palindrome = palindrom->isChecked();
     return filters;
 }
@@ -479,7 +479,7 @@ void DictionaryDialog::quizClicked()
 
 DictionaryDialog::EditWord DictionaryDialog::readEditWord(const QString& text, std::string& word)
 {
-    const QString trimmed = text.trimmed();
+    const QString trimmed = uitext::withoutDiacritics(text).trimmed();
     if (trimmed.isEmpty())
         return EditWord::Empty;
     if (trimmed.size() >= static_cast<qsizetype>(DawgBuilder::kMaxWordLength))

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "ui/common/uitext.h"
+
 namespace glyph
 {
 
@@ -41,7 +43,7 @@ void QuizDialog::checkClicked()
     if (m_quiz.finished())
         return;
     const QString asked = QString::fromStdString(m_quiz.question());
-    const Quiz::Marking marked = m_quiz.answer(answer->text().toStdString());
+    const Quiz::Marking marked = m_quiz.answer(uitext::withoutDiacritics(answer->text()).toStdString());
     QStringList lines{tr("%1: found %2 of %3")
                           .arg(asked)
                           .arg(marked.found.size())
