@@ -44,8 +44,10 @@ constexpr int kFitPasses = 3;
 class TrainingTable
 {
 public:
+    // No settings file: the training plays on the standard board with the standard bonus,
+    // whatever a Preferences.ini in the working folder says.
     TrainingTable(const LeaveTrainer::Options& options)
-        : m_preferences("Preferences.ini", &m_view), m_game(m_preferences, m_view), m_generator(m_game)
+        : m_preferences(std::string(), &m_view), m_game(m_preferences, m_view), m_generator(m_game)
     {
         m_preferences.setString(keys::kGameSet, options.set);
         m_preferences.setString(keys::kGameDictionary, options.dictionary);

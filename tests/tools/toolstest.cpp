@@ -412,6 +412,17 @@ TEST(Glyphplay, TrainsLeaveValuesReproduciblyFromTheSeed)
     EXPECT_NE(dir.read("one.leaves"), dir.read("other.leaves"));
     EXPECT_NE(dir.read("one.leaves").find("tile ? "), std::string::npos);
 
+    // The training plays on the standard board whatever settings the working folder holds.
+    dir.write("Preferences.ini", "TableRowsKey\n5\nTableColumnsKey\n5\nGameBonusKey\n0\n");
+    const std::string data = quoted(GLYPH_DIST_DIR);
+    const ToolRun elsewhere =
+        glyphplay(dir,
+                  "train-leaves --set " + data + "/Sets/English.set --dictionary " + data +
+                      "/Dictionaries/English.dic --games 6 --seed 7 --out " + quoted(dir.file("here.leaves")),
+                  dir.path().string());
+    ASSERT_EQ(elsewhere.status, 0) << elsewhere.err;
+    EXPECT_EQ(dir.read("here.leaves"), dir.read("one.leaves"));
+
     EXPECT_EQ(glyphplay(dir, common + "--out x.leaves").status, 2) << "no seed";
     const ToolRun run =
         glyphplay(dir, "train-leaves --set /tmp --dictionary Dictionaries/English.dic --games 2 "
