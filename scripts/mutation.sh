@@ -188,9 +188,9 @@ engine/positionedit.cpp @@ ++used[letterIndex(square.joker != 0 ? kJoker : squar
 engine/positionedit.cpp @@     if (rules->isGameOver())<NL> @@     if (false)<NL>
 engine/unseentiles.cpp @@         if (seat == player)<NL> @@         if (false)<NL>
 engine/rackeditor.cpp @@ [](const RackSlot& a, const RackSlot& b) { return a.letter < b.letter; }); @@ [](const RackSlot& a, const RackSlot& b) { return a.letter > b.letter; });
-base/datafolders.cpp @@ if (datafolder::holdsData(folder) && isWritable(folder)) @@ if (datafolder::holdsData(folder))
+base/datafolders.cpp @@ isWritable(folder) && !isUsersOwn @@ !isUsersOwn
 base/datafolders.cpp @@ if (std::filesystem::path(name).is_absolute() || isPresent(own)) @@ if (std::filesystem::path(name).is_absolute())
-ui/session/gamesession.cpp @@     m_chainStopped = true;<NL>    m_chainTimer.stop();<NL>    if (!m_turnRunning)<NL>        return;<NL>    // A player that looks ahead @@     m_chainTimer.stop();<NL>    if (!m_turnRunning)<NL>        return;<NL>    // A player that looks ahead
+ui/session/gamesession.cpp @@     m_chainStopped = true;<NL>    disarmChain();<NL>    if (!m_turnRunning)<NL>        return;<NL>    // A player that looks ahead @@     disarmChain();<NL>    if (!m_turnRunning)<NL>        return;<NL>    // A player that looks ahead
 ui/session/gamesession.cpp @@ if (QFileInfo(chosen).fileName().contains('.')) @@ if (chosen.contains('.'))
 engine/gameclassic.cpp @@ if (!inProgress() || isGameOver() || m_game.view().paused()) @@ if (!inProgress() || isGameOver())
 ui/session/gamesession.cpp @@     abandonComputerTurn();<NL>    const bool started = m_game.startNewGame( @@     const bool started = m_game.startNewGame(
@@ -246,6 +246,13 @@ tools/glyphplay/recordcommands.cpp @@         if (startsCharacter && characters 
 ui/session/gamesession.cpp @@     m_chainHeld = !m_chainStopped; @@     m_chainHeld = true;
 ui/session/gamesession.cpp @@     host.clearInterrupt();<NL>    m_worker @@     m_worker
 ui/session/gamefilestate.cpp @@             print.addNumber(square.letter); @@ 
+ui/session/gamesession.h @@ return m_turnRunning || m_chainTimer.isActive(); @@ return m_turnRunning;
+engine/gameclassic.cpp @@ if (tiles <= (seats - 1) * kRackSize) { @@ if (tiles < 0) {
+engine/game.cpp @@ if (geometry::isStandardLayout(premiumLists(m_preferences), storedRows, storedColumns)) { @@ if (false) {
+base/datafolders.cpp @@ !isUsersOwn(folder, candidates) @@ !isUsersOwn({}, candidates)
+ai/movegenerator.cpp @@ if (m_rows != m_columns)<NL>        return true; @@ if (m_rows != m_columns)<NL>        return false;
+ui/common/uitext.cpp @@ text.normalized(QString::NormalizationForm_D); @@ text;
+ai/leavetrainer.cpp @@ m_preferences(std::string(), &m_view) @@ m_preferences("Preferences.ini", &m_view)
 EOF
 )
 
