@@ -65,7 +65,7 @@ std::string movesText(const Game& game)
 bool writeMovesText(const Game& game, const QString& fileName)
 {
     const std::string text = movesText(game);
-    return writeBytes(fileName, text) && !text.empty();
+    return !text.empty() && writeBytes(fileName, text);
 }
 
 QImage boardImage(TableWidget& table)

@@ -33,7 +33,7 @@ QString withExtension(const QString& chosen, const QString& extension);
 /// the shown history position. Empty when no move has been made or no player is seated.
 std::string movesText(const Game& game);
 /// Replaces the file with `movesText` through the atomic writer; false when it cannot be
-/// written, and also when the text is empty (the file is then left empty).
+/// written, and also when the text is empty (the file is then left as it was).
 bool writeMovesText(const Game& game, const QString& fileName);
 
 /// The board as the widget paints it in full, at the widget's size: the tiles placed in the
