@@ -355,7 +355,7 @@ private slots:
 
         // Browse reads ".cpu" files only: cancelled, or no ".cpu" (case counts), nothing is read;
         // unreadable, a warning.
-        fixture.folder.write("Profiles/kept.cpu.old", "old = 1\r\nDebug(\"caf\xe9\")\r\n");
+        fixture.folder.write("Profiles/kept.cpu.old", "old = 1\r\nDebug(\"caf\xe9\")\rx = 2\r\n");
         script.setPlainText("mine = 1");
         for (const char* ignored : {"", "Profiles/notes.txt", "Profiles/Upper.CPU", "Profiles/missing.cpu"}) {
             chosen = QString::fromLatin1(ignored);
@@ -364,10 +364,11 @@ private slots:
             QCOMPARE(child<QLineEdit>(editor, "fileName")->text(), QString());
         }
         QCOMPARE(fixture.messages, std::vector<QString>{"Can't open Profiles/missing.cpu"});
-        // ".cpu" anywhere in the path will do; carriage returns go, Latin-1 letters stay.
+        // ".cpu" anywhere in the path will do; lines end with "\n" whether they ended with "\r\n" or
+        // "\r"; Latin-1 letters stay.
         chosen = "Profiles/kept.cpu.old";
         child<QPushButton>(editor, "browse")->click();
-        const QString text = QString::fromLatin1("old = 1\nDebug(\"caf\xe9\")\n");
+        const QString text = QString::fromLatin1("old = 1\nDebug(\"caf\xe9\")\nx = 2\n");
         QCOMPARE(script.toPlainText(), text);
         QCOMPARE(child<QLineEdit>(editor, "fileName")->text(), QString("Profiles/kept.cpu.old"));
 

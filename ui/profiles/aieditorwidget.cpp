@@ -32,15 +32,12 @@ constexpr int kLogLines = 10000;
 /// Largest profile loaded; scripts are a few kilobytes, so anything near this is not one.
 constexpr std::uint64_t kMaxProfileBytes = 8 * 1024 * 1024;
 
-/// A profile's bytes as editor text: Latin-1, lines without carriage returns or backspaces.
+/// A profile's bytes as editor text: Latin-1, lines ended by "\r\n", "\r" or "\n" as "\n",
+/// without backspaces.
 QString profileText(const QByteArray& bytes)
 {
-    QByteArray cleaned;
-    cleaned.reserve(bytes.size());
-    for (char c : bytes) {
-        if (c != '\r' && c != '\b')
-            cleaned += c;
-    }
+    QByteArray cleaned = bytes;
+    cleaned.replace("\b", "").replace("\r\n", "\n").replace('\r', '\n');
     return QString::fromLatin1(cleaned);
 }
 
