@@ -813,6 +813,14 @@ Ocupied: %d (%.2f%%)</source>
         <source>Can&apos;t save %s</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Can&apos;t save: a profile is Latin-1 text, which has no %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t test: a profile is Latin-1 text, which has no %s</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>glyph::BagViewDialog</name>

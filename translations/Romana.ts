@@ -826,6 +826,14 @@ Ocupate: %d (%.2f%%)</translation>
         <source>Can&apos;t save %s</source>
         <translation>Nu pot salva %s</translation>
     </message>
+    <message>
+        <source>Can&apos;t save: a profile is Latin-1 text, which has no %s</source>
+        <translation>Nu pot salva: un profil este text Latin-1, în care nu există %s</translation>
+    </message>
+    <message>
+        <source>Can&apos;t test: a profile is Latin-1 text, which has no %s</source>
+        <translation>Nu pot testa: un profil este text Latin-1, în care nu există %s</translation>
+    </message>
 </context>
 <context>
     <name>glyph::BagViewDialog</name>

@@ -386,6 +386,17 @@ private slots:
         child<QPushButton>(editor, "saveButton")->click();
         QCOMPARE(fixture.messages.back(), "Can't save " + at("no such folder/c.cpu"));
         QCOMPARE(child<QLineEdit>(editor, "fileName")->text(), at("Profiles/b.CPU.cpu"));
+        // A script with characters Latin-1 has not is neither saved nor tested: no file is
+        // chosen or written, and the warning names them.
+        script.setPlainText(QString::fromUtf8("Debug(\"\u20ac \u03c0 \u20ac \u00e9\")"));
+        chosen = at("Profiles/mine");
+        child<QPushButton>(editor, "saveButton")->click();
+        child<QPushButton>(editor, "testButton")->click();
+        QCOMPARE(QString::fromLatin1(fixture.folder.read("Profiles/mine.cpu").c_str()), text);
+        QCOMPARE(child<QPlainTextEdit>(editor, "log")->toPlainText(), QString());
+        const QString outside = QString::fromUtf8("a profile is Latin-1 text, which has no \u20ac \u03c0");
+        QCOMPARE(std::vector<QString>(fixture.messages.end() - 2, fixture.messages.end()),
+                 (std::vector<QString>{"Can't save: " + outside, "Can't test: " + outside}));
 
         // Test runs the script on the current position and plays nothing.
         fixture.start({{"Ann", ""}, {"Bob", ""}});

@@ -31,6 +31,8 @@ const char* const kProfileExtension = ".cpu";
 constexpr int kLogLines = 10000;
 /// Largest profile loaded; scripts are a few kilobytes, so anything near this is not one.
 constexpr std::uint64_t kMaxProfileBytes = 8 * 1024 * 1024;
+/// The last character Latin-1, the profiles' encoding, has.
+constexpr char32_t kLastLatin1 = 0xFF;
 
 /// A profile's bytes as editor text: Latin-1, lines ended by "\r\n", "\r" or "\n" as "\n",
 /// without backspaces.
@@ -94,6 +96,23 @@ void AIEditorWidget::warn(const QString& format, const QString& path)
     showWarning(m_game.view(), "%s", uitext::withText(format, path).toUtf8().constData());
 }
 
+bool AIEditorWidget::scriptBytes(const QString& refusal, QByteArray& bytes)
+{
+    const QString text = editor->toPlainText();
+    QStringList outside;
+    for (const char32_t c : text.toUcs4()) {
+        const QString shown = QString::fromUcs4(&c, 1);
+        if (c > kLastLatin1 && !outside.contains(shown))
+            outside << shown;
+    }
+    if (!outside.isEmpty()) {
+        warn(refusal, outside.join(' '));
+        return false;
+    }
+    bytes = text.toLatin1();
+    return true;
+}
+
 void AIEditorWidget::browseClicked()
 {
     const QString path = chooseFile(
@@ -114,12 +133,14 @@ void AIEditorWidget::browseClicked()
 
 void AIEditorWidget::saveClicked()
 {
+    QByteArray bytes;
+    if (!scriptBytes(tr("Can't save: a profile is Latin-1 text, which has no %s"), bytes))
+        return;
     QString name = chooseFile(true, saveStart(), tr("CPU files (*.cpu)\n") + tr("All files (*.*)"));
     if (name.isEmpty())
         return;
     if (!name.contains(kProfileExtension))
         name += kProfileExtension;
-    const QByteArray bytes = editor->toPlainText().toLatin1();
     const std::string path = QFile::encodeName(name).toStdString();
     if (writeFileAtomically(path,
                             std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))) !=
@@ -132,13 +153,16 @@ void AIEditorWidget::saveClicked()
 
 void AIEditorWidget::testClicked()
 {
+    QByteArray script;
+    if (!scriptBytes(tr("Can't test: a profile is Latin-1 text, which has no %s"), script))
+        return;
     const GameRules* rules = m_game.rules();
     const std::string rack =
         rules != nullptr && rules->inProgress() ? uitext::rack(rules->currentPlayer()) : std::string();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     // The list the script reads must be the one of the position on the board now.
     moveGenerator(m_game).generate(rack);
-    scriptHost(m_game).runText(editor->toPlainText().toLatin1().toStdString());
+    scriptHost(m_game).runText(script.toStdString());
     QApplication::restoreOverrideCursor();
 }
 

@@ -37,16 +37,20 @@ public slots:
     void browseClicked();
     /// Writes the script as Latin-1 text under a chosen name (".cpu" appended unless the name
     /// holds it), offered in the user's Profiles/ unless the current file's folder can be
-    /// written; a failure gives "Can't save %s" and changes nothing.
+    /// written; a failure gives "Can't save %s" and changes nothing. A script holding
+    /// characters Latin-1 has not is refused with a warning naming them, before any file is chosen.
     void saveClicked();
     /// Lists the moves of the current player's rack and runs the script on them; nothing is
-    /// played.
+    /// played. A script holding characters Latin-1 has not is refused with a warning naming them.
     void testClicked();
 
 private:
     QString chooseFile(bool save, const QString& start, const QString& filter);
     QString saveStart() const;
     void warn(const QString& format, const QString& path);
+    /// The script as Latin-1 bytes; false, after warning with `refusal` (its "%s" the characters
+    /// Latin-1 has not), when the script holds any.
+    bool scriptBytes(const QString& refusal, QByteArray& bytes);
 
     Game& m_game;
     GameSession& m_session;
