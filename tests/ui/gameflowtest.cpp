@@ -400,6 +400,8 @@ private slots:
             QVERIFY(QRect(QPoint(0, 0), page).contains(square) || square.isEmpty());
             QVERIFY(square.right() <= page.width() * 2 / 3);
         }
+        // A long name and a long score: the text gets smaller rather than being cut at the margin.
+        fixture.game->rules()->players()[0].setName("Annabelle Montgomery-Fitzwilliam");
         fixture.game->rules()->players()[0].score = 1234;
         fixture.game->rules()->players()[1].score = 56;
         fixture.game->board()[8][8] = glyph::Square{'Q', 0};
@@ -444,10 +446,17 @@ private slots:
         QVERIFY2(toText.waitForFinished(20000) && toText.exitCode() == 0, "pdftotext (poppler-utils) runs");
         const QString text = QString::fromUtf8(toText.readAllStandardOutput());
         for (const QString& expected :
-             {QString("Game Classic"), QString("Ann: 1234 points"), QString("> Bob: 56 points"),
-              QDateTime::currentDateTime().toString("yyyy-MM-dd")})
+             {QString("Game Classic"), QString("Annabelle Montgomery-Fitzwilliam: 1234 points"),
+              QString("> Bob: 56 points"), QDateTime::currentDateTime().toString("yyyy-MM-dd")})
             QVERIFY2(text.contains(expected), qPrintable(expected + " missing in:\n" + text));
         QVERIFY(glyph::exports::printoutLines(*fixture.game, when).contains("2026-03-04 05:06"));
+
+        // Once the game is over, nobody is to move.
+        while (!fixture.game->rules()->isGameOver())
+            QVERIFY(fixture.game->rules()->passOrExchange("", ""));
+        const QStringList over = glyph::exports::printoutLines(*fixture.game, when);
+        QCOMPARE(over.filter(": ").size(), 2);
+        QCOMPARE(over.filter("> ").size(), 0);
     }
 };
 

@@ -107,7 +107,8 @@ QStringList printoutLines(const Game& game, const QDateTime& when)
     lines << QString();
     for (std::size_t i = 0; i < rules->players().size(); ++i) {
         const Player& player = rules->players()[i];
-        const QString marker = static_cast<int>(i) == rules->currentPlayerIndex() ? "> " : "  ";
+        const bool toMove = !rules->isGameOver() && static_cast<int>(i) == rules->currentPlayerIndex();
+        const QString marker = toMove ? "> " : "  ";
         lines << marker + QCoreApplication::translate("glyph::exports", "%1: %2 points")
                               .arg(uitext::name(player))
                               .arg(player.score);
@@ -125,16 +126,23 @@ void paintPrintout(TableWidget& table, QPainter& painter, const QSize& page, con
     painter.restore();
 
     const QStringList lines = printoutLines(table.game(), when);
+    const int left = board.right() + board.left();
+    const int width = page.width() - left - board.left();
+    // As large as the page's height allows, smaller when the widest line would pass the margin.
     QFont font = painter.font();
-    font.setPixelSize(std::max(1, page.height() / kTextLinesPerPage));
+    for (int size = std::max(1, page.height() / kTextLinesPerPage);; --size) {
+        font.setPixelSize(size);
+        const QFontMetrics metrics(font, painter.device());
+        const auto fits = [&](const QString& line) { return metrics.horizontalAdvance(line) <= width; };
+        if (size == 1 || std::all_of(lines.begin(), lines.end(), fits))
+            break;
+    }
     painter.setFont(font);
     painter.setPen(Qt::black);
-    const int left = board.right() + board.left();
-    const int lineHeight = QFontMetrics(font).lineSpacing();
+    const int lineHeight = QFontMetrics(font, painter.device()).lineSpacing();
     for (int i = 0; i < lines.size(); ++i)
-        painter.drawText(
-            QRect(left, board.top() + i * lineHeight, page.width() - left - board.left(), lineHeight),
-            Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, lines[i]);
+        painter.drawText(QRect(left, board.top() + i * lineHeight, width, lineHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, lines[i]);
 }
 
 void printBoard(TableWidget& table, QPrinter& printer)

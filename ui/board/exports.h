@@ -45,9 +45,10 @@ bool saveBoardBitmap(TableWidget& table, const QString& fileName);
 /// that the squares stay square on any paper.
 QRect printedBoardRect(const QSize& page);
 /// The text beside the printed board: the rules' name, the date, then each player's name and
-/// score, the player to move marked.
+/// score, the player to move marked (none once the game is over).
 QStringList printoutLines(const Game& game, const QDateTime& when);
-/// Paints the printout on a page of this size: the board and, at its right, `printoutLines`.
+/// Paints the printout on a page of this size: the board and, at its right, `printoutLines`
+/// in a font small enough for the widest line to end inside the margin.
 void paintPrintout(TableWidget& table, QPainter& painter, const QSize& page, const QDateTime& when);
 /// Prints `paintPrintout` on the printer's page, dated now.
 void printBoard(TableWidget& table, QPrinter& printer);
