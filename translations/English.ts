@@ -1848,6 +1848,10 @@ Ocupied: %d (%.2f%%)</source>
         <source>%1: %2 points</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Can&apos;t print to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -1873,6 +1873,10 @@ Ocupate: %d (%.2f%%)</translation>
         <source>%1: %2 points</source>
         <translation>%1: %2 puncte</translation>
     </message>
+    <message>
+        <source>Can&apos;t print to %1</source>
+        <translation>Nu pot tipări în %1</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

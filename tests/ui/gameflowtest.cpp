@@ -2,6 +2,7 @@
 // profile), the clocks, the question before an unsaved game is thrown away, the exports of the
 // move list and the board and what the user sees when one fails, and the printout.
 
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QSignalSpy>
 
@@ -450,6 +451,26 @@ private slots:
               QString("> Bob: 56 points"), QDateTime::currentDateTime().toString("yyyy-MM-dd")})
             QVERIFY2(text.contains(expected), qPrintable(expected + " missing in:\n" + text));
         QVERIFY(glyph::exports::printoutLines(*fixture.game, when).contains("2026-03-04 05:06"));
+
+        // Print chose a PDF file: the file is replaced whole, so a second name of the old file keeps
+        // the old bytes; one that cannot be written is left as it was and named in a warning.
+        fixture.folder.write("Games/board.pdf", "an older printout\n");
+        std::filesystem::create_hard_link(fixture.folder.file("Games/board.pdf"),
+                                          fixture.folder.file("Games/kept.pdf"));
+        QString printTo = QDir::current().absoluteFilePath("Games/board.pdf");
+        fixture.onDialog = [&](QDialog& dialog) {
+            QPrinter* printer = static_cast<QPrintDialog&>(dialog).printer();
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(printTo);
+            return static_cast<int>(QDialog::Accepted);
+        };
+        fixture.window->printClicked();
+        QCOMPARE(fixture.folder.read("Games/board.pdf").substr(0, 5), std::string("%PDF-"));
+        QCOMPARE(fixture.folder.read("Games/kept.pdf"), std::string("an older printout\n"));
+        printTo = QDir::current().absoluteFilePath("Games/shelf/board.pdf");
+        fixture.window->printClicked();
+        QCOMPARE(fixture.messages.back(), "Can't print to " + printTo);
+        QCOMPARE(fixture.folder.read("Games/shelf"), std::string("not a folder"));
 
         // Once the game is over, nobody is to move.
         while (!fixture.game->rules()->isGameOver())

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -161,8 +162,25 @@ void printWithDialog(TableWidget& table, Prompter& prompter, QWidget* parent, co
     if (printer.outputFormat() == QPrinter::PdfFormat)
         printer.setOutputFileName(QDir(gamesFolder).absoluteFilePath(kPrintFileName));
     QPrintDialog dialog(&printer, parent);
-    if (prompter.runDialog(dialog) == QDialog::Accepted)
+    if (prompter.runDialog(dialog) != QDialog::Accepted)
+        return;
+    const QString target = printer.outputFileName();
+    if (printer.outputFormat() != QPrinter::PdfFormat || target.isEmpty()) {
         printBoard(table, printer);
+        return;
+    }
+    // The printer empties its file before it writes: it prints to a scratch file, whose bytes
+    // then replace the chosen file through the atomic writer.
+    const QTemporaryDir scratch;
+    const QString printed = scratch.filePath(kPrintFileName);
+    printer.setOutputFileName(printed);
+    if (scratch.isValid())
+        printBoard(table, printer);
+    QFile file(printed);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (bytes.isEmpty() ||
+        !writeBytes(target, std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
+        prompter.warn(parent, QCoreApplication::translate("glyph::exports", "Can't print to %1").arg(target));
 }
 
 } // namespace glyph::exports

@@ -53,7 +53,8 @@ void paintPrintout(TableWidget& table, QPainter& painter, const QSize& page, con
 /// Prints `paintPrintout` on the printer's page, dated now.
 void printBoard(TableWidget& table, QPrinter& printer);
 /// Asks for a printer (a landscape page; printing to a file offers board.pdf in `gamesFolder`)
-/// and prints the board on it.
+/// and prints the board on it. A PDF file is replaced through the atomic writer; when it cannot
+/// be, a warning names it and the file is left as it was.
 void printWithDialog(TableWidget& table, Prompter& prompter, QWidget* parent, const QString& gamesFolder);
 
 } // namespace exports
