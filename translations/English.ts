@@ -821,6 +821,22 @@ Ocupied: %d (%.2f%%)</source>
         <source>Can&apos;t test: a profile is Latin-1 text, which has no %s</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Save the profile&apos;s changes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>glyph::BagViewDialog</name>

@@ -834,6 +834,22 @@ Ocupate: %d (%.2f%%)</translation>
         <source>Can&apos;t test: a profile is Latin-1 text, which has no %s</source>
         <translation>Nu pot testa: un profil este text Latin-1, în care nu există %s</translation>
     </message>
+    <message>
+        <source>Save the profile&apos;s changes?</source>
+        <translation>Salvați modificările profilului?</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvează</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Nu salva</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Renunță</translation>
+    </message>
 </context>
 <context>
     <name>glyph::BagViewDialog</name>

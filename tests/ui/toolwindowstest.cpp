@@ -398,6 +398,32 @@ private slots:
         QCOMPARE(std::vector<QString>(fixture.messages.end() - 2, fixture.messages.end()),
                  (std::vector<QString>{"Can't save: " + outside, "Can't test: " + outside}));
 
+        // New and Browse replace a script without changes at once; one with changes is offered for
+        // saving first: Cancel keeps it, Discard drops it, Save writes it.
+        const std::size_t asked = fixture.messages.size();
+        child<QPushButton>(editor, "newButton")->click();
+        QCOMPARE(script.toPlainText(), QString());
+        QTest::keyClicks(&script, "kept = 1");
+        fixture.answer = 2;
+        child<QPushButton>(editor, "newButton")->click();
+        chosen = "Profiles/kept.cpu.old";
+        child<QPushButton>(editor, "browse")->click();
+        QCOMPARE(script.toPlainText(), QString("kept = 1"));
+        fixture.answer = 1;
+        child<QPushButton>(editor, "browse")->click();
+        QCOMPARE(script.toPlainText(), text);
+        QTest::keyClicks(&script, "-- ");
+        fixture.answer = 0;
+        chosen = at("Profiles/edited");
+        child<QPushButton>(editor, "newButton")->click();
+        QCOMPARE(QString::fromLatin1(fixture.folder.read("Profiles/edited.cpu").c_str()), "-- " + text);
+        QCOMPARE(script.toPlainText(), QString());
+        const QString question = "Save the profile's changes?";
+        QCOMPARE(std::vector<QString>(fixture.messages.begin() + static_cast<std::ptrdiff_t>(asked),
+                                      fixture.messages.end()),
+                 (std::vector<QString>(4, question)));
+        fixture.answer = 0;
+
         // Test runs the script on the current position and plays nothing.
         fixture.start({{"Ann", ""}, {"Bob", ""}});
         fixture.setRack("CATDOGE");

@@ -54,7 +54,7 @@ AIEditorWidget::AIEditorWidget(GameSession& session, QWidget* parent)
     connect(browse, &QPushButton::clicked, this, &AIEditorWidget::browseClicked);
     connect(saveButton, &QPushButton::clicked, this, &AIEditorWidget::saveClicked);
     connect(testButton, &QPushButton::clicked, this, &AIEditorWidget::testClicked);
-    connect(newButton, &QPushButton::clicked, editor, &QPlainTextEdit::clear);
+    connect(newButton, &QPushButton::clicked, this, &AIEditorWidget::newClicked);
     connect(clear, &QPushButton::clicked, log, &QPlainTextEdit::clear);
     connect(editor, &LuaEditorWidget::scanMessage, status, &QLabel::setText);
     connect(&m_session, &GameSession::scriptOutput, this, &AIEditorWidget::appendOutput);
@@ -113,8 +113,33 @@ bool AIEditorWidget::scriptBytes(const QString& refusal, QByteArray& bytes)
     return true;
 }
 
+bool AIEditorWidget::changesSettled()
+{
+    if (!editor->document()->isModified())
+        return true;
+    switch (m_session.prompter().message(this, QMessageBox::Question, tr("Save the profile's changes?"),
+                                         {tr("&Save"), tr("&Discard"), tr("&Cancel")})) {
+    case 0:
+        return saveScript();
+    case 1:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void AIEditorWidget::newClicked()
+{
+    if (!changesSettled())
+        return;
+    editor->clear();
+    editor->document()->setModified(false);
+}
+
 void AIEditorWidget::browseClicked()
 {
+    if (!changesSettled())
+        return;
     const QString path = chooseFile(
         false, datachoices::openStart(m_game.folders(), appnames::kProfilesFolder, kProfileExtension),
         tr("CPU files (*.cpu)\n"));
@@ -128,17 +153,23 @@ void AIEditorWidget::browseClicked()
         return;
     }
     editor->setPlainText(profileText(QByteArray::fromStdString(bytes)));
+    editor->document()->setModified(false);
     fileName->setText(path);
 }
 
 void AIEditorWidget::saveClicked()
 {
+    saveScript();
+}
+
+bool AIEditorWidget::saveScript()
+{
     QByteArray bytes;
     if (!scriptBytes(tr("Can't save: a profile is Latin-1 text, which has no %s"), bytes))
-        return;
+        return false;
     QString name = chooseFile(true, saveStart(), tr("CPU files (*.cpu)\n") + tr("All files (*.*)"));
     if (name.isEmpty())
-        return;
+        return false;
     if (!name.contains(kProfileExtension))
         name += kProfileExtension;
     const std::string path = QFile::encodeName(name).toStdString();
@@ -146,9 +177,11 @@ void AIEditorWidget::saveClicked()
                             std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))) !=
         WriteResult::Written) {
         warn(tr("Can't save %s"), name);
-        return;
+        return false;
     }
     fileName->setText(name);
+    editor->document()->setModified(false);
+    return true;
 }
 
 void AIEditorWidget::testClicked()
