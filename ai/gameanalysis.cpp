@@ -169,7 +169,8 @@ std::vector<std::string> GameAnalysis::missingWords(const Move& move) const
 {
     std::vector<std::string> missing;
     const std::string word = placement::spelledWord(move);
-    if (!m_game.dictionary().contains(word.c_str()))
+    // A single tile may make a word only across the play; one letter along it is no word.
+    if (word.size() >= 2 && !m_game.dictionary().contains(word.c_str()))
         missing.push_back(word);
     const placement::Extent extent{m_game.rows(), m_game.columns()};
     const int dRow = move.horiz ? 1 : 0;

@@ -817,6 +817,30 @@ Ocupied: %d (%.2f%%)</source>
         <source>Can&apos;t save %s</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Can&apos;t save: a profile is Latin-1 text, which has no %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t test: a profile is Latin-1 text, which has no %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the profile&apos;s changes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>glyph::BagViewDialog</name>
@@ -1858,6 +1882,10 @@ Ocupied: %d (%.2f%%)</source>
     <name>glyph::exports</name>
     <message>
         <source>%1: %2 points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t print to %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

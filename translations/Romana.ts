@@ -830,6 +830,30 @@ Ocupate: %d (%.2f%%)</translation>
         <source>Can&apos;t save %s</source>
         <translation>Nu pot salva %s</translation>
     </message>
+    <message>
+        <source>Can&apos;t save: a profile is Latin-1 text, which has no %s</source>
+        <translation>Nu pot salva: un profil este text Latin-1, în care nu există %s</translation>
+    </message>
+    <message>
+        <source>Can&apos;t test: a profile is Latin-1 text, which has no %s</source>
+        <translation>Nu pot testa: un profil este text Latin-1, în care nu există %s</translation>
+    </message>
+    <message>
+        <source>Save the profile&apos;s changes?</source>
+        <translation>Salvați modificările profilului?</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvează</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Nu salva</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Renunță</translation>
+    </message>
 </context>
 <context>
     <name>glyph::BagViewDialog</name>
@@ -1884,6 +1908,10 @@ Ocupate: %d (%.2f%%)</translation>
     <message>
         <source>%1: %2 points</source>
         <translation>%1: %2 puncte</translation>
+    </message>
+    <message>
+        <source>Can&apos;t print to %1</source>
+        <translation>Nu pot tipări în %1</translation>
     </message>
 </context>
 <context>

@@ -91,6 +91,19 @@ TEST(GameAnalysis, MarksWordsNotInTheDictionaryAndStopsWhenAsked)
     EXPECT_EQ(turns[2].phonies, std::vector<std::string>{"OEE"});
     EXPECT_EQ(turns[3].phonies, (std::vector<std::string>{"GE", "TOG"}));
     EXPECT_EQ(GameAnalysis::summarise(turns, 2)[1].phonies, 2);
+
+    // One tile that makes a word only across the play: its one letter along it is no word to look up.
+    RulesFixture single;
+    glyph::GcgImporter singleImporter(*single.game);
+    ASSERT_TRUE(singleImporter.importText("#player1 ann Ann\n#player2 bob Bob\n"
+                                          ">ann: ACTEEEE 8H CAT +10 10\n"
+                                          ">bob: TOGEEEE 9I T +2 2\n"))
+        << singleImporter.error();
+    const auto singleTurns =
+        GameAnalysis(*single.game, glyph::LeaveValues::handWritten(single.game->letterSet()))
+            .analyse(*single.game->rules());
+    ASSERT_EQ(singleTurns.size(), 2u);
+    EXPECT_EQ(singleTurns[1].phonies, std::vector<std::string>{});
 }
 
 TEST(GameAnalysis, TheBestMoveByScoreOrTheStrategistsMoveGivesNothingAway)

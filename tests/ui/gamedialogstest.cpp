@@ -252,6 +252,40 @@ private slots:
         folder.clear();
         fixture.session->open(); // the game is not read (the user's Test.dic is no dictionary)
         QCOMPARE(folder, home("Games"));
+
+        // The real save dialog adds the filter's extension to a name typed without one before it
+        // looks for the file, so that it asks before replacing the file that will be written.
+        fixture.folder.write("home/Games/moves.txt", "an older list\n");
+        QStringList selected; // the files the dialog takes the typed name for
+        QString asked;        // the replace question's text
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr)
+                return;
+            dialog->selectFile("moves");
+            selected = dialog->selectedFiles();
+            QTimer::singleShot(0, [&] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    asked = box->text();
+                    box->button(QMessageBox::No)->click();
+                }
+            });
+            // Save; the question is answered No and the dialog stays, to be cancelled.
+            child<QDialogButtonBox>(*dialog, "buttonBox")->button(QDialogButtonBox::Save)->click();
+            dialog->reject();
+        });
+        QCOMPARE(glyph::Prompter::runFileDialog(nullptr, true, home("Games"), "*.txt", {}), QString());
+        QCOMPARE(selected, QStringList{home("Games/moves.txt")});
+        QVERIFY2(asked.contains("moves.txt already exists"), qPrintable(asked));
+        QCOMPARE(fixture.folder.read("home/Games/moves.txt"), std::string("an older list\n"));
+        // The profile editor's filters, a record's, and ones naming no extension.
+        for (const auto& [filter, suffix] :
+             std::vector<std::pair<QString, QString>>{{"CPU files (*.cpu)\nAll files (*.*)", "cpu"},
+                                                      {"Game Classic (*.tc)", "tc"},
+                                                      {"*.gcg", "gcg"},
+                                                      {"All files (*.*)\nText (*.txt)", ""},
+                                                      {"All files (*)", ""}})
+            QCOMPARE(glyph::Prompter::saveSuffix(filter), suffix);
     }
 
     void tilesAreLaidTakenBackPlayedSwappedAndExchanged()

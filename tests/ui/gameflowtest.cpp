@@ -2,6 +2,7 @@
 // profile), the clocks, the question before an unsaved game is thrown away, the exports of the
 // move list and the board and what the user sees when one fails, and the printout.
 
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QSignalSpy>
 
@@ -341,12 +342,12 @@ private slots:
     {
         WindowFixture fixture;
         fixture.start({{"Ann", ""}, {"Bob", ""}});
-        // No move yet: no list to write, and the older file is emptied.
+        // No move yet: no list to write, and the older file is left as it was.
         fixture.folder.write("Games/moves.txt", "an older list\n");
         fixture.chooseSaveFile("Games/moves");
         fixture.window->moves2TXTClicked();
         QCOMPARE(fixture.messages, std::vector<QString>{"Can't create text file"});
-        QCOMPARE(fixture.folder.read("Games/moves.txt"), std::string());
+        QCOMPARE(fixture.folder.read("Games/moves.txt"), std::string("an older list\n"));
 
         fixture.setRack("CATEEEE");
         QVERIFY(fixture.lay(0, 8, 7) && fixture.lay(1, 8, 8) && fixture.lay(2, 8, 9));
@@ -400,6 +401,8 @@ private slots:
             QVERIFY(QRect(QPoint(0, 0), page).contains(square) || square.isEmpty());
             QVERIFY(square.right() <= page.width() * 2 / 3);
         }
+        // A long name and a long score: the text gets smaller rather than being cut at the margin.
+        fixture.game->rules()->players()[0].setName("Annabelle Montgomery-Fitzwilliam");
         fixture.game->rules()->players()[0].score = 1234;
         fixture.game->rules()->players()[1].score = 56;
         fixture.game->board()[8][8] = glyph::Square{'Q', 0};
@@ -444,10 +447,37 @@ private slots:
         QVERIFY2(toText.waitForFinished(20000) && toText.exitCode() == 0, "pdftotext (poppler-utils) runs");
         const QString text = QString::fromUtf8(toText.readAllStandardOutput());
         for (const QString& expected :
-             {QString("Game Classic"), QString("Ann: 1234 points"), QString("> Bob: 56 points"),
-              QDateTime::currentDateTime().toString("yyyy-MM-dd")})
+             {QString("Game Classic"), QString("Annabelle Montgomery-Fitzwilliam: 1234 points"),
+              QString("> Bob: 56 points"), QDateTime::currentDateTime().toString("yyyy-MM-dd")})
             QVERIFY2(text.contains(expected), qPrintable(expected + " missing in:\n" + text));
         QVERIFY(glyph::exports::printoutLines(*fixture.game, when).contains("2026-03-04 05:06"));
+
+        // Print chose a PDF file: the file is replaced whole, so a second name of the old file keeps
+        // the old bytes; one that cannot be written is left as it was and named in a warning.
+        fixture.folder.write("Games/board.pdf", "an older printout\n");
+        std::filesystem::create_hard_link(fixture.folder.file("Games/board.pdf"),
+                                          fixture.folder.file("Games/kept.pdf"));
+        QString printTo = QDir::current().absoluteFilePath("Games/board.pdf");
+        fixture.onDialog = [&](QDialog& dialog) {
+            QPrinter* printer = static_cast<QPrintDialog&>(dialog).printer();
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(printTo);
+            return static_cast<int>(QDialog::Accepted);
+        };
+        fixture.window->printClicked();
+        QCOMPARE(fixture.folder.read("Games/board.pdf").substr(0, 5), std::string("%PDF-"));
+        QCOMPARE(fixture.folder.read("Games/kept.pdf"), std::string("an older printout\n"));
+        printTo = QDir::current().absoluteFilePath("Games/shelf/board.pdf");
+        fixture.window->printClicked();
+        QCOMPARE(fixture.messages.back(), "Can't print to " + printTo);
+        QCOMPARE(fixture.folder.read("Games/shelf"), std::string("not a folder"));
+
+        // Once the game is over, nobody is to move.
+        while (!fixture.game->rules()->isGameOver())
+            QVERIFY(fixture.game->rules()->passOrExchange("", ""));
+        const QStringList over = glyph::exports::printoutLines(*fixture.game, when);
+        QCOMPARE(over.filter(": ").size(), 2);
+        QCOMPARE(over.filter("> ").size(), 0);
     }
 };
 

@@ -4,9 +4,11 @@
 
 #include <QChart>
 #include <QLineSeries>
+#include <QValueAxis>
 
 #include <QSemaphore>
 
+#include <cmath>
 #include <numeric>
 #include <set>
 
@@ -60,6 +62,27 @@ std::vector<std::vector<int>> chartScores(const glyph::ScoreChart& chart)
         scores.push_back(line);
     }
     return scores;
+}
+
+/// The values at which a chart's rounds axis draws its ticks, as Qt places them for the axis's
+/// tick type.
+QList<double> roundTicks(const glyph::ScoreChart& chart)
+{
+    const auto* axis = qobject_cast<QValueAxis*>(chart.chart()->axes(Qt::Horizontal).value(0));
+    QList<double> ticks;
+    if (axis == nullptr)
+        return ticks;
+    if (axis->tickType() == QValueAxis::TicksFixed) {
+        for (int i = 0; i < axis->tickCount(); ++i)
+            ticks << axis->min() + i * (axis->max() - axis->min()) / (axis->tickCount() - 1);
+        return ticks;
+    }
+    const double first =
+        axis->tickAnchor() +
+        std::ceil((axis->min() - axis->tickAnchor()) / axis->tickInterval()) * axis->tickInterval();
+    for (double tick = first; tick <= axis->max(); tick += axis->tickInterval())
+        ticks << tick;
+    return ticks;
 }
 
 geometry::PremiumLists storedLists(const glyph::Preferences& preferences)
@@ -233,6 +256,11 @@ private slots:
             auto* chart = child<glyph::ScoreChart>(over, "scoreChart");
             QCOMPARE(chartScores(*chart), scoresByRound(rules, last));
             QCOMPARE(chart->chart()->series()[1]->name(), QString("Bob"));
+            // A tick on each round while there are at most ten.
+            QList<double> everyRound;
+            for (std::size_t round = 0; round < scoresByRound(rules, last)[0].size(); ++round)
+                everyRound << double(round);
+            QCOMPARE(roundTicks(*chart), everyRound);
             // Beside each score: what the rack left costs, or for the one who played out, what
             // the others' racks held.
             std::vector<int> values;
@@ -248,6 +276,16 @@ private slots:
         MovesListDialog list(*fixture.session, nullptr);
         // The start, rounds 1 and 2, and turn 7.
         QCOMPARE(chartScores(*child<glyph::ScoreChart>(list, "scoreChart")), scoresByRound(rules, 7));
+
+        // Over ten rounds the ticks still fall on whole rounds from the start: twelve rounds of
+        // exchanges, ticks two rounds apart.
+        fixture.start({{"Ann", ""}, {"Bob", ""}});
+        for (int turn = 0; turn < 24; ++turn)
+            QVERIFY(fixture.game->rules()->passOrExchange(
+                std::string(fixture.game->rules()->currentPlayer().rack), ""));
+        MovesListDialog longer(*fixture.session, nullptr);
+        QCOMPARE(roundTicks(*child<glyph::ScoreChart>(longer, "scoreChart")),
+                 (QList<double>{0, 2, 4, 6, 8, 10, 12}));
     }
 
     void aSizeChangeKeepsTheRunningGamesSquaresAndTheLayoutFollowsTheSizeUntilEdited()

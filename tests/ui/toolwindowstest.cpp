@@ -435,7 +435,7 @@ private slots:
 
         // Browse reads ".cpu" files only: cancelled, or no ".cpu" (case counts), nothing is read;
         // unreadable, a warning.
-        fixture.folder.write("Profiles/kept.cpu.old", "old = 1\r\nDebug(\"caf\xe9\")\r\n");
+        fixture.folder.write("Profiles/kept.cpu.old", "old = 1\r\nDebug(\"caf\xe9\")\rx = 2\r\n");
         script.setPlainText("mine = 1");
         for (const char* ignored : {"", "Profiles/notes.txt", "Profiles/Upper.CPU", "Profiles/missing.cpu"}) {
             chosen = QString::fromLatin1(ignored);
@@ -444,10 +444,11 @@ private slots:
             QCOMPARE(child<QLineEdit>(editor, "fileName")->text(), QString());
         }
         QCOMPARE(fixture.messages, std::vector<QString>{"Can't open Profiles/missing.cpu"});
-        // ".cpu" anywhere in the path will do; carriage returns go, Latin-1 letters stay.
+        // ".cpu" anywhere in the path will do; lines end with "\n" whether they ended with "\r\n" or
+        // "\r"; Latin-1 letters stay.
         chosen = "Profiles/kept.cpu.old";
         child<QPushButton>(editor, "browse")->click();
-        const QString text = QString::fromLatin1("old = 1\nDebug(\"caf\xe9\")\n");
+        const QString text = QString::fromLatin1("old = 1\nDebug(\"caf\xe9\")\nx = 2\n");
         QCOMPARE(script.toPlainText(), text);
         QCOMPARE(child<QLineEdit>(editor, "fileName")->text(), QString("Profiles/kept.cpu.old"));
 
@@ -465,6 +466,43 @@ private slots:
         child<QPushButton>(editor, "saveButton")->click();
         QCOMPARE(fixture.messages.back(), "Can't save " + at("no such folder/c.cpu"));
         QCOMPARE(child<QLineEdit>(editor, "fileName")->text(), at("Profiles/b.CPU.cpu"));
+        // A script with characters Latin-1 has not is neither saved nor tested: no file is
+        // chosen or written, and the warning names them.
+        script.setPlainText(QString::fromUtf8("Debug(\"\u20ac \u03c0 \u20ac \u00e9\")"));
+        chosen = at("Profiles/mine");
+        child<QPushButton>(editor, "saveButton")->click();
+        child<QPushButton>(editor, "testButton")->click();
+        QCOMPARE(QString::fromLatin1(fixture.folder.read("Profiles/mine.cpu").c_str()), text);
+        QCOMPARE(child<QPlainTextEdit>(editor, "log")->toPlainText(), QString());
+        const QString outside = QString::fromUtf8("a profile is Latin-1 text, which has no \u20ac \u03c0");
+        QCOMPARE(std::vector<QString>(fixture.messages.end() - 2, fixture.messages.end()),
+                 (std::vector<QString>{"Can't save: " + outside, "Can't test: " + outside}));
+
+        // New and Browse replace a script without changes at once; one with changes is offered for
+        // saving first: Cancel keeps it, Discard drops it, Save writes it.
+        const std::size_t asked = fixture.messages.size();
+        child<QPushButton>(editor, "newButton")->click();
+        QCOMPARE(script.toPlainText(), QString());
+        QTest::keyClicks(&script, "kept = 1");
+        fixture.answer = 2;
+        child<QPushButton>(editor, "newButton")->click();
+        chosen = "Profiles/kept.cpu.old";
+        child<QPushButton>(editor, "browse")->click();
+        QCOMPARE(script.toPlainText(), QString("kept = 1"));
+        fixture.answer = 1;
+        child<QPushButton>(editor, "browse")->click();
+        QCOMPARE(script.toPlainText(), text);
+        QTest::keyClicks(&script, "-- ");
+        fixture.answer = 0;
+        chosen = at("Profiles/edited");
+        child<QPushButton>(editor, "newButton")->click();
+        QCOMPARE(QString::fromLatin1(fixture.folder.read("Profiles/edited.cpu").c_str()), "-- " + text);
+        QCOMPARE(script.toPlainText(), QString());
+        const QString question = "Save the profile's changes?";
+        QCOMPARE(std::vector<QString>(fixture.messages.begin() + static_cast<std::ptrdiff_t>(asked),
+                                      fixture.messages.end()),
+                 (std::vector<QString>(4, question)));
+        fixture.answer = 0;
 
         // Test runs the script on the current position and plays nothing.
         fixture.start({{"Ann", ""}, {"Bob", ""}});

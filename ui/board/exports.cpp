@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -65,7 +66,7 @@ std::string movesText(const Game& game)
 bool writeMovesText(const Game& game, const QString& fileName)
 {
     const std::string text = movesText(game);
-    return writeBytes(fileName, text) && !text.empty();
+    return !text.empty() && writeBytes(fileName, text);
 }
 
 QImage boardImage(TableWidget& table)
@@ -107,7 +108,8 @@ QStringList printoutLines(const Game& game, const QDateTime& when)
     lines << QString();
     for (std::size_t i = 0; i < rules->players().size(); ++i) {
         const Player& player = rules->players()[i];
-        const QString marker = static_cast<int>(i) == rules->currentPlayerIndex() ? "> " : "  ";
+        const bool toMove = !rules->isGameOver() && static_cast<int>(i) == rules->currentPlayerIndex();
+        const QString marker = toMove ? "> " : "  ";
         lines << marker + QCoreApplication::translate("glyph::exports", "%1: %2 points")
                               .arg(uitext::name(player))
                               .arg(player.score);
@@ -125,16 +127,23 @@ void paintPrintout(TableWidget& table, QPainter& painter, const QSize& page, con
     painter.restore();
 
     const QStringList lines = printoutLines(table.game(), when);
+    const int left = board.right() + board.left();
+    const int width = page.width() - left - board.left();
+    // As large as the page's height allows, smaller when the widest line would pass the margin.
     QFont font = painter.font();
-    font.setPixelSize(std::max(1, page.height() / kTextLinesPerPage));
+    for (int size = std::max(1, page.height() / kTextLinesPerPage);; --size) {
+        font.setPixelSize(size);
+        const QFontMetrics metrics(font, painter.device());
+        const auto fits = [&](const QString& line) { return metrics.horizontalAdvance(line) <= width; };
+        if (size == 1 || std::all_of(lines.begin(), lines.end(), fits))
+            break;
+    }
     painter.setFont(font);
     painter.setPen(Qt::black);
-    const int left = board.right() + board.left();
-    const int lineHeight = QFontMetrics(font).lineSpacing();
+    const int lineHeight = QFontMetrics(font, painter.device()).lineSpacing();
     for (int i = 0; i < lines.size(); ++i)
-        painter.drawText(
-            QRect(left, board.top() + i * lineHeight, page.width() - left - board.left(), lineHeight),
-            Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, lines[i]);
+        painter.drawText(QRect(left, board.top() + i * lineHeight, width, lineHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, lines[i]);
 }
 
 void printBoard(TableWidget& table, QPrinter& printer)
@@ -153,8 +162,25 @@ void printWithDialog(TableWidget& table, Prompter& prompter, QWidget* parent, co
     if (printer.outputFormat() == QPrinter::PdfFormat)
         printer.setOutputFileName(QDir(gamesFolder).absoluteFilePath(kPrintFileName));
     QPrintDialog dialog(&printer, parent);
-    if (prompter.runDialog(dialog) == QDialog::Accepted)
+    if (prompter.runDialog(dialog) != QDialog::Accepted)
+        return;
+    const QString target = printer.outputFileName();
+    if (printer.outputFormat() != QPrinter::PdfFormat || target.isEmpty()) {
         printBoard(table, printer);
+        return;
+    }
+    // The printer empties its file before it writes: it prints to a scratch file, whose bytes
+    // then replace the chosen file through the atomic writer.
+    const QTemporaryDir scratch;
+    const QString printed = scratch.filePath(kPrintFileName);
+    printer.setOutputFileName(printed);
+    if (scratch.isValid())
+        printBoard(table, printer);
+    QFile file(printed);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (bytes.isEmpty() ||
+        !writeBytes(target, std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
+        prompter.warn(parent, QCoreApplication::translate("glyph::exports", "Can't print to %1").arg(target));
 }
 
 } // namespace glyph::exports

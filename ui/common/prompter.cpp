@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QUrl>
 
 #include <optional>
@@ -91,6 +92,8 @@ QString Prompter::runFileDialog(QWidget* parent, bool save, const QString& folde
     QFileDialog dialog(parent, QString(), folder, filter);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (save)
+        dialog.setDefaultSuffix(saveSuffix(filter));
     QList<QUrl> shown;
     for (const QString& place : places)
         shown << QUrl::fromLocalFile(place);
@@ -98,6 +101,14 @@ QString Prompter::runFileDialog(QWidget* parent, bool save, const QString& folde
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
+}
+
+QString Prompter::saveSuffix(const QString& filter)
+{
+    // The filters are separated by line breaks or ";;"; the callers add the extension of the first.
+    const QString first = filter.section(QRegularExpression("\\n|;;"), 0, 0);
+    static const QRegularExpression pattern("\\*\\.(\\w+)(?=[\\s;)]|$)");
+    return pattern.match(first).captured(1);
 }
 
 } // namespace glyph

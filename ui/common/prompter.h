@@ -49,8 +49,13 @@ public:
     QString openFileName(const QString& folder, const QString& filter, const QStringList& places = {});
     QString saveFileName(const QString& folder, const QString& filter, const QStringList& places = {});
     /// The file dialog itself, for widgets with a test hook of their own.
+    /// A save dialog appends `saveSuffix(filter)` to a name typed without an extension before
+    /// it asks whether to replace an existing file, so that it asks about the file written.
     static QString runFileDialog(QWidget* parent, bool save, const QString& folder, const QString& filter,
                                  const QStringList& places);
+    /// The extension of the filter's first "*.ext" pattern ("txt" for "Text (*.txt)"), empty
+    /// when its first filter names none ("*.*", "*").
+    static QString saveSuffix(const QString& filter);
 
     void setMessageHandler(MessageHandler handler) { m_messageHandler = std::move(handler); }
     void setDialogHandler(DialogHandler handler) { m_dialogHandler = std::move(handler); }

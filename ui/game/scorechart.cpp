@@ -5,6 +5,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/gamerules.h"
 #include "engine/historyentry.h"
@@ -17,6 +18,8 @@ namespace
 {
 constexpr int kMinimumWidth = 400;
 constexpr int kMinimumHeight = 280;
+/// The rounds axis is cut into at most this many steps of whole rounds.
+constexpr double kMostRoundSteps = 10;
 } // namespace
 
 ScoreChart::ScoreChart(QWidget* parent) : QChartView(parent)
@@ -74,7 +77,10 @@ void ScoreChart::showScores(const GameRules& rules, int position)
     roundAxis->setTitleText(tr("Round"));
     roundAxis->setLabelFormat("%d");
     roundAxis->setRange(0, rounds);
-    roundAxis->setTickCount(std::min(rounds, 10) + 1);
+    // Ticks on whole rounds from the start, so that the labels ("%d") read evenly.
+    roundAxis->setTickType(QValueAxis::TicksDynamic);
+    roundAxis->setTickAnchor(0);
+    roundAxis->setTickInterval(std::ceil(rounds / kMostRoundSteps));
     auto* scoreAxis = new QValueAxis(drawn);
     scoreAxis->setTitleText(tr("Score"));
     scoreAxis->setLabelFormat("%d");

@@ -31,16 +31,15 @@ const char* const kProfileExtension = ".cpu";
 constexpr int kLogLines = 10000;
 /// Largest profile loaded; scripts are a few kilobytes, so anything near this is not one.
 constexpr std::uint64_t kMaxProfileBytes = 8 * 1024 * 1024;
+/// The last character Latin-1, the profiles' encoding, has.
+constexpr char32_t kLastLatin1 = 0xFF;
 
-/// A profile's bytes as editor text: Latin-1, lines without carriage returns or backspaces.
+/// A profile's bytes as editor text: Latin-1, lines ended by "\r\n", "\r" or "\n" as "\n",
+/// without backspaces.
 QString profileText(const QByteArray& bytes)
 {
-    QByteArray cleaned;
-    cleaned.reserve(bytes.size());
-    for (char c : bytes) {
-        if (c != '\r' && c != '\b')
-            cleaned += c;
-    }
+    QByteArray cleaned = bytes;
+    cleaned.replace("\b", "").replace("\r\n", "\n").replace('\r', '\n');
     return QString::fromLatin1(cleaned);
 }
 
@@ -55,7 +54,7 @@ AIEditorWidget::AIEditorWidget(GameSession& session, QWidget* parent)
     connect(browse, &QPushButton::clicked, this, &AIEditorWidget::browseClicked);
     connect(saveButton, &QPushButton::clicked, this, &AIEditorWidget::saveClicked);
     connect(testButton, &QPushButton::clicked, this, &AIEditorWidget::testClicked);
-    connect(newButton, &QPushButton::clicked, editor, &QPlainTextEdit::clear);
+    connect(newButton, &QPushButton::clicked, this, &AIEditorWidget::newClicked);
     connect(clear, &QPushButton::clicked, log, &QPlainTextEdit::clear);
     connect(editor, &LuaEditorWidget::scanMessage, status, &QLabel::setText);
     connect(&m_session, &GameSession::scriptOutput, this, &AIEditorWidget::appendOutput);
@@ -97,8 +96,50 @@ void AIEditorWidget::warn(const QString& format, const QString& path)
     showWarning(m_game.view(), "%s", uitext::withText(format, path).toUtf8().constData());
 }
 
+bool AIEditorWidget::scriptBytes(const QString& refusal, QByteArray& bytes)
+{
+    const QString text = editor->toPlainText();
+    QStringList outside;
+    for (const char32_t c : text.toUcs4()) {
+        const QString shown = QString::fromUcs4(&c, 1);
+        if (c > kLastLatin1 && !outside.contains(shown))
+            outside << shown;
+    }
+    if (!outside.isEmpty()) {
+        warn(refusal, outside.join(' '));
+        return false;
+    }
+    bytes = text.toLatin1();
+    return true;
+}
+
+bool AIEditorWidget::changesSettled()
+{
+    if (!editor->document()->isModified())
+        return true;
+    switch (m_session.prompter().message(this, QMessageBox::Question, tr("Save the profile's changes?"),
+                                         {tr("&Save"), tr("&Discard"), tr("&Cancel")})) {
+    case 0:
+        return saveScript();
+    case 1:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void AIEditorWidget::newClicked()
+{
+    if (!changesSettled())
+        return;
+    editor->clear();
+    editor->document()->setModified(false);
+}
+
 void AIEditorWidget::browseClicked()
 {
+    if (!changesSettled())
+        return;
     const QString path = chooseFile(
         false, datachoices::openStart(m_game.folders(), appnames::kProfilesFolder, kProfileExtension),
         tr("CPU files (*.cpu)\n"));
@@ -112,36 +153,49 @@ void AIEditorWidget::browseClicked()
         return;
     }
     editor->setPlainText(profileText(QByteArray::fromStdString(bytes)));
+    editor->document()->setModified(false);
     fileName->setText(path);
 }
 
 void AIEditorWidget::saveClicked()
 {
+    saveScript();
+}
+
+bool AIEditorWidget::saveScript()
+{
+    QByteArray bytes;
+    if (!scriptBytes(tr("Can't save: a profile is Latin-1 text, which has no %s"), bytes))
+        return false;
     QString name = chooseFile(true, saveStart(), tr("CPU files (*.cpu)\n") + tr("All files (*.*)"));
     if (name.isEmpty())
-        return;
+        return false;
     if (!name.contains(kProfileExtension))
         name += kProfileExtension;
-    const QByteArray bytes = editor->toPlainText().toLatin1();
     const std::string path = QFile::encodeName(name).toStdString();
     if (writeFileAtomically(path,
                             std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))) !=
         WriteResult::Written) {
         warn(tr("Can't save %s"), name);
-        return;
+        return false;
     }
     fileName->setText(name);
+    editor->document()->setModified(false);
+    return true;
 }
 
 void AIEditorWidget::testClicked()
 {
+    QByteArray script;
+    if (!scriptBytes(tr("Can't test: a profile is Latin-1 text, which has no %s"), script))
+        return;
     const GameRules* rules = m_game.rules();
     const std::string rack =
         rules != nullptr && rules->inProgress() ? uitext::rack(rules->currentPlayer()) : std::string();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     // The list the script reads must be the one of the position on the board now.
     moveGenerator(m_game).generate(rack);
-    scriptHost(m_game).runText(editor->toPlainText().toLatin1().toStdString());
+    scriptHost(m_game).runText(script.toStdString());
     QApplication::restoreOverrideCursor();
 }
 
