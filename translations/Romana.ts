@@ -132,6 +132,41 @@ Vă rugăm așteptați...
     </message>
 </context>
 <context>
+    <name>Prompter</name>
+    <message>
+        <source>Save As</source>
+        <translation>Salvare ca</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Deschide</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>Caută în:</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>Nume fișier:</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>Fișiere de tipul:</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvează</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Deschide</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Renunță</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>word x %d</source>

@@ -258,12 +258,15 @@ private slots:
         fixture.folder.write("home/Games/moves.txt", "an older list\n");
         QStringList selected; // the files the dialog takes the typed name for
         QString asked;        // the replace question's text
+        QStringList labels;   // its caption and words, which go through the translation
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             if (dialog == nullptr)
                 return;
             dialog->selectFile("moves");
             selected = dialog->selectedFiles();
+            labels = {dialog->windowTitle(), dialog->labelText(QFileDialog::FileName),
+                      dialog->labelText(QFileDialog::Accept)};
             QTimer::singleShot(0, [&] {
                 if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                     asked = box->text();
@@ -276,6 +279,7 @@ private slots:
         });
         QCOMPARE(glyph::Prompter::runFileDialog(nullptr, true, home("Games"), "*.txt", {}), QString());
         QCOMPARE(selected, QStringList{home("Games/moves.txt")});
+        QCOMPARE(labels, (QStringList{"Save As", "File name:", "&Save"}));
         QVERIFY2(asked.contains("moves.txt already exists"), qPrintable(asked));
         QCOMPARE(fixture.folder.read("home/Games/moves.txt"), std::string("an older list\n"));
         // The profile editor's filters, a record's, and ones naming no extension.

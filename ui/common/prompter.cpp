@@ -94,6 +94,14 @@ QString Prompter::runFileDialog(QWidget* parent, bool save, const QString& folde
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (save)
         dialog.setDefaultSuffix(saveSuffix(filter));
+    // Qt has no Romanian of its own for this dialog: its caption and the words beside its fields
+    // are the program's, in the language chosen.
+    dialog.setWindowTitle(save ? tr("Save As") : tr("Open"));
+    dialog.setLabelText(QFileDialog::LookIn, tr("Look in:"));
+    dialog.setLabelText(QFileDialog::FileName, tr("File name:"));
+    dialog.setLabelText(QFileDialog::FileType, tr("Files of type:"));
+    dialog.setLabelText(QFileDialog::Accept, save ? tr("&Save") : tr("&Open"));
+    dialog.setLabelText(QFileDialog::Reject, tr("Cancel"));
     QList<QUrl> shown;
     for (const QString& place : places)
         shown << QUrl::fromLocalFile(place);

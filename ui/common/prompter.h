@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
@@ -19,6 +20,8 @@ namespace glyph
 /// each holding the clocks' pause while it is up. Tests replace the user with handlers.
 class Prompter
 {
+    Q_DECLARE_TR_FUNCTIONS(Prompter)
+
 public:
     /// A message box as it is about to be shown.
     struct MessageRequest {
