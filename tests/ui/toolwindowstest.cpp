@@ -502,6 +502,13 @@ private slots:
         QCOMPARE(std::vector<QString>(fixture.messages.begin() + static_cast<std::ptrdiff_t>(asked),
                                       fixture.messages.end()),
                  (std::vector<QString>(4, question)));
+        // Leaving the program asks too: Cancel keeps the window open and the script.
+        QTest::keyClicks(&script, "late = 1");
+        fixture.answer = 2;
+        QVERIFY(!fixture.window->close());
+        QCOMPARE(script.toPlainText(), QString("late = 1"));
+        QCOMPARE(fixture.messages.back(), question);
+        script.document()->setModified(false);
         fixture.answer = 0;
 
         // Test runs the script on the current position and plays nothing.

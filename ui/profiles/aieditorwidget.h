@@ -48,13 +48,14 @@ public slots:
     /// played. A script holding characters Latin-1 has not is refused with a warning naming them.
     void testClicked();
 
+    /// True when the script may be replaced or left: it has no changes, or the user saved it or
+    /// chose to discard them.
+    bool changesSettled();
+
 private:
     QString chooseFile(bool save, const QString& start, const QString& filter);
     /// Saves the script as `saveClicked` does; true when it was written.
     bool saveScript();
-    /// True when the script may be replaced: it has no changes, or the user saved it or chose
-    /// to discard them.
-    bool changesSettled();
     QString saveStart() const;
     void warn(const QString& format, const QString& path);
     /// The script as Latin-1 bytes; false, after warning with `refusal` (its "%s" the characters

@@ -256,13 +256,16 @@ void MainWindow::saveClicked()
 
 void MainWindow::exitClicked()
 {
+    if (!m_aiEditor->changesSettled())
+        return;
     // With unsaved turns the save question is the confirmation; otherwise ask as always.
     if (m_session.unsaved()) {
         if (readyToLeaveGame())
             QCoreApplication::exit(0);
         return;
     }
-    if (m_session.prompter().message(this, QMessageBox::Warning, tr("Are you sure?"), {tr("Yes"), tr("No")}) == 0) {
+    if (m_session.prompter().message(this, QMessageBox::Warning, tr("Are you sure?"),
+                                     {tr("Yes"), tr("No")}) == 0) {
         m_session.abandonComputerTurn();
         QCoreApplication::exit(0);
     }
@@ -270,7 +273,7 @@ void MainWindow::exitClicked()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (readyToLeaveGame())
+    if (m_aiEditor->changesSettled() && readyToLeaveGame())
         event->accept();
     else
         event->ignore();
