@@ -80,12 +80,9 @@ EndgameSolver::EndgameSolver(const Game& game, PositionCopy& copy) : m_game(game
 
 int EndgameSolver::passEnding(int mover, int other)
 {
-    // Each loses the points of its own tiles; a player whose tiles are worth nothing gains the
-    // total, as the player who went out would.
-    const int total = mover + other;
-    const int moverGain = mover == 0 ? total : 0;
-    const int otherGain = other == 0 && mover != 0 ? total : 0;
-    return (moverGain - mover) - (otherGain - other);
+    // Each loses the points of its own tiles; nobody went out, so nobody gains them (tiles
+    // worth nothing, jokers alone, are still tiles held).
+    return other - mover;
 }
 
 int EndgameSolver::rackValue(const std::string& rack) const

@@ -202,7 +202,7 @@ ui/session/gamefilestate.cpp @@             print.addNumber(player.score); @@
 ui/session/gamefilestate.cpp @@ if (rules == nullptr || !rules->inProgress() || rules->history().size() < 2) @@ if (rules == nullptr || !rules->inProgress())
 ui/common/pausecounter.h @@                 --m_counter->m_holds; @@                 m_counter->m_holds = 0;
 ui/common/translation.cpp @@ return conversions(translated) == conversions(source) ? translated : source; @@ return translated;
-ui/board/exports.cpp @@ return writeBytes(fileName, text) && !text.empty(); @@ return writeBytes(fileName, text);
+ui/board/exports.cpp @@ return !text.empty() && writeBytes(fileName, text); @@ return writeBytes(fileName, text) && !text.empty();
 ui/game/gameoverdialog.cpp @@         if (player.score == best)<NL> @@         if (player.score != best)<NL>
 ui/game/gameoverdialog.cpp @@ rack.empty() ? QString::asprintf("+%d", leftOver) : QString::asprintf("-%d", rackValue); @@ rack.empty() ? QString::asprintf("+%d", 0) : QString::asprintf("-%d", rackValue);
 ui/window/commandtable.cpp @@ "Ctrl+T", &W::topMovesClicked, A::Unlocked, @@ "Ctrl+T", &W::topMovesClicked, A::Always,
@@ -253,6 +253,7 @@ base/datafolders.cpp @@ !isUsersOwn(folder, candidates) @@ !isUsersOwn({}, candi
 ai/movegenerator.cpp @@ if (m_rows != m_columns)<NL>        return true; @@ if (m_rows != m_columns)<NL>        return false;
 ui/common/uitext.cpp @@ text.normalized(QString::NormalizationForm_D); @@ text;
 ai/leavetrainer.cpp @@ m_preferences(std::string(), &m_view) @@ m_preferences("Preferences.ini", &m_view)
+ai/endgamesolver.cpp @@     return other - mover; @@     return (mover == 0 ? mover + other : 0) - mover + other;
 EOF
 )
 

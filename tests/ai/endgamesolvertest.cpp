@@ -48,19 +48,10 @@ int rackValue(const glyph::Game& game, const std::string& rack)
     return glyph::letters::stringValue(game.letterSet(), rack);
 }
 
-/// The end by passes as the rules score it: each player loses the points of the tiles held,
-/// and a player holding tiles worth nothing takes the other's.
+/// The end by passes as the rules score it: each player loses the points of the tiles held.
 int passesEnd(const glyph::Game& game, const std::string& mover, const std::string& other)
 {
-    const int moverHeld = rackValue(game, mover);
-    const int otherHeld = rackValue(game, other);
-    int moverScore = -moverHeld;
-    int otherScore = -otherHeld;
-    if (moverHeld == 0)
-        moverScore += moverHeld + otherHeld;
-    else if (otherHeld == 0)
-        otherScore += moverHeld + otherHeld;
-    return moverScore - otherScore;
+    return rackValue(game, other) - rackValue(game, mover);
 }
 
 int plainSearch(glyph::Game& game, std::string racks[2], int side, int passes, long long& positions);
@@ -169,6 +160,26 @@ TEST(EndgameSolver, PromisesTheSpreadTheRulesGiveWhenBothSidesFollowIt)
         ASSERT_TRUE(rules.isGameOver()) << where;
         EXPECT_EQ(rules.players()[0].score - rules.players()[1].score - before, first.value) << where;
     }
+}
+
+// Neither can move: the game ends on passes and each loses the points of the tiles held. A lone
+// joker is a tile held, not a player gone out, so its holder gains nothing.
+TEST(EndgameSolver, ScoresAnEndOnPassesAsTheRulesDoWithAJokerAlone)
+{
+    AiTable table({"CAT"});
+    glyph::GameClassic& rules = *table.rules;
+    table.start({glyph::test::makePlayer("One", "", "["), glyph::test::makePlayer("Two", "", "QZ")});
+    while (rules.bag().total() > 0)
+        rules.bag().draw(glyph::Bag::kMaxDraw);
+    glyph::PositionCopy copy;
+    const EndgameSolver::Result result = EndgameSolver(*table.game, copy).solve("[", "QZ", 0);
+    ASSERT_TRUE(result.exact);
+    EXPECT_TRUE(result.move.isPass());
+    for (int turn = 0; turn < 10 && !rules.isGameOver(); ++turn)
+        rules.passOrExchange("", rules.currentPlayer().rack);
+    ASSERT_TRUE(rules.isGameOver());
+    EXPECT_EQ(rules.players()[0].score - rules.players()[1].score, result.value);
+    EXPECT_EQ(result.value, rackValue(*table.game, "QZ"));
 }
 
 // Stopped at once, the solver still names a legal move: the best of one look at each, where
