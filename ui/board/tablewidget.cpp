@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 
 #include "base/letters.h"
 #include "engine/boardgeometry.h"
@@ -187,6 +188,7 @@ void TableWidget::timerOut()
 
 void TableWidget::mousePressEvent(QMouseEvent* event)
 {
+    m_takenBackSlot = -1;
     // During a computer turn the placed tiles are the computer's move on show.
     if (m_session.locked())
         return;
@@ -201,6 +203,7 @@ void TableWidget::mousePressEvent(QMouseEvent* event)
         if (tiles[i].placed && tiles[i].row == square.y() && tiles[i].column == square.x()) {
             erasePlacedTiles();
             tiles[i].placed = 0;
+            m_takenBackSlot = i;
             m_blinkCounter = 1; // the tiles left on the board stay in sight
             m_session.placementEdited();
             return;
@@ -290,6 +293,13 @@ void TableWidget::focusOutEvent(QFocusEvent* event)
 
 void TableWidget::mouseDoubleClickEvent(QMouseEvent*)
 {
+    // A double click on a tile laid this turn means the move on the board: its first press took
+    // that tile back, so it goes back where it was before the move is played.
+    const int slot = std::exchange(m_takenBackSlot, -1);
+    if (slot >= 0 && slot < m_game.rackSlotCount() && !m_session.locked()) {
+        m_game.rackSlots()[slot].placed = 1;
+        m_session.placementEdited();
+    }
     m_session.move();
 }
 

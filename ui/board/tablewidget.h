@@ -103,6 +103,9 @@ private:
     Move m_paintedFrame;
     CursorState m_paintedCursor;
     bool m_jokerPending = false;
+    /// The rack slot whose tile the last press took back from the board, -1 for none: the
+    /// first press of a double click on a laid tile.
+    int m_takenBackSlot = -1;
 };
 
 } // namespace glyph
