@@ -11,6 +11,7 @@
 #include "engine/gameview.h"
 #include "engine/gcgwriter.h"
 #include "engine/moveplacement.h"
+#include "engine/textencoding.h"
 
 namespace glyph
 {
@@ -38,9 +39,7 @@ bool isTurn(Kind kind)
 /// back as it was written.
 std::string fittedName(const std::string& name)
 {
-    std::size_t length = std::min(name.size(), sizeof(Player::name) - 1);
-    while (length > 0 && length < name.size() && (static_cast<unsigned char>(name[length]) & 0xC0) == 0x80)
-        --length;
+    std::size_t length = textencoding::wholeCharacters(name, sizeof(Player::name) - 1);
     while (length > 0 && std::isspace(static_cast<unsigned char>(name[length - 1])))
         --length;
     return name.substr(0, length);

@@ -5,6 +5,7 @@
 
 #include "base/board.h"
 #include "base/byteio.h"
+#include "engine/textencoding.h"
 
 namespace glyph
 {
@@ -19,11 +20,12 @@ constexpr int kTimeOffset = kPlayerScoreOffset + 4;
 constexpr int kRackOffset = kTimeOffset + 4;
 static_assert(kRackOffset + 32 == Player::kImageSize);
 
-/// Copies text into a fixed field, cut to leave room for the terminator, NUL-padded.
+/// Copies text into a fixed field, cut to leave room for the terminator (between two UTF-8
+/// characters, not inside one), NUL-padded.
 template <std::size_t N> void copyField(char (&field)[N], const std::string& text)
 {
     std::memset(field, 0, N);
-    std::memcpy(field, text.data(), std::min(text.size(), N - 1));
+    std::memcpy(field, text.data(), textencoding::wholeCharacters(text, N - 1));
 }
 
 /// True when the field holds a terminator.

@@ -1,5 +1,7 @@
 #include "engine/textencoding.h"
 
+#include <algorithm>
+
 namespace glyph::textencoding
 {
 
@@ -52,6 +54,14 @@ bool isUtf8(const std::string& text)
         i += static_cast<std::size_t>(extra) + 1;
     }
     return true;
+}
+
+std::size_t wholeCharacters(const std::string& text, std::size_t bytes)
+{
+    std::size_t length = std::min(text.size(), bytes);
+    while (length > 0 && length < text.size() && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80)
+        --length;
+    return length;
 }
 
 } // namespace glyph::textencoding

@@ -10,5 +10,8 @@ namespace glyph::textencoding
 bool isUtf8(const std::string& text);
 /// The same characters in UTF-8, each byte taken as a Latin-1 character.
 std::string latin1ToUtf8(const std::string& text);
+/// The length of the longest start of the text of at most `bytes` bytes that does not end
+/// inside a UTF-8 character.
+std::size_t wholeCharacters(const std::string& text, std::size_t bytes);
 
 } // namespace glyph::textencoding

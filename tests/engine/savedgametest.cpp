@@ -231,6 +231,12 @@ TEST(Player, FieldsStayInsideTheirBoundsAndTheImageIsLittleEndianAndRefusesWhatT
     Player player;
     player.setName(std::string(80, 'N'));
     EXPECT_EQ(std::strlen(player.name), 49u);
+    // A name is cut between characters: 30 two-byte letters keep 24 whole ones.
+    std::string cyrillic;
+    for (int n = 0; n < 30; ++n)
+        cyrillic += "\xD0\x96";
+    player.setName(cyrillic);
+    EXPECT_EQ(std::string(player.name), cyrillic.substr(0, 48));
     player.score = Player::kMaxScore - 5;
     player.addScore(Player::kMaxScore);
     EXPECT_EQ(player.score, Player::kMaxScore);
