@@ -32,6 +32,16 @@ void RackEditor::alphabetize()
     m_typed.clear();
 }
 
+void RackEditor::swap(int selected, int target)
+{
+    auto& slots = m_game.rackSlots();
+    std::swap(slots[selected], slots[target]);
+    m_game.setSelectedSlot(target);
+    // The typed tiles are remembered by slot: they follow their tiles.
+    for (int& typed : m_typed)
+        typed = typed == selected ? target : typed == target ? selected : typed;
+}
+
 int RackEditor::takeBackAll()
 {
     int taken = 0;

@@ -28,6 +28,9 @@ public:
     void shuffle();
     /// Puts the rack slots in letter order, jokers last; nothing stays selected.
     void alphabetize();
+    /// Swaps two rack slots (a tile dragged onto another in the rack), laid ones included; the
+    /// second stays selected, and Backspace still takes back the tiles typed last.
+    void swap(int selected, int target);
     /// Takes every tile laid this turn back to the rack; returns how many.
     int takeBackAll();
 

@@ -85,6 +85,19 @@ TEST(RackEditor, ShufflesAndSortsTheRackAndTakesEveryLaidTileBack)
     EXPECT_EQ(editor.takeBackAll(), 2);
     EXPECT_EQ(placedCount(*fixture.game), 0);
     EXPECT_FALSE(editor.backspace());
+
+    // Tiles swapped in the rack keep Backspace's order: the tile typed last comes back first.
+    fixture.setRack(0, "ABCDEFG");
+    editor.click(8, 8);
+    ASSERT_EQ(editor.type('A', false), Typed::Laid);
+    ASSERT_EQ(editor.type('B', false), Typed::Laid);
+    editor.swap(1, 3);
+    editor.swap(3, 2);
+    EXPECT_EQ(rackText(*fixture.game), "ADBCEFG");
+    EXPECT_EQ(fixture.game->selectedSlot(), 2);
+    ASSERT_TRUE(editor.backspace());
+    EXPECT_FALSE(fixture.game->rackSlots()[2].placed) << "the B, typed last";
+    EXPECT_TRUE(fixture.game->rackSlots()[0].placed);
 }
 
 TEST(RackEditor, TypedLettersMakeTheMoveAcrossOrDownThroughTheTilesOnTheBoard)

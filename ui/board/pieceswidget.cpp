@@ -100,7 +100,7 @@ void PiecesWidget::paintEvent(QPaintEvent*)
 bool PiecesWidget::pickUp(const QPoint& point)
 {
     const int tile = tileWidth();
-    if (computerToMove() || !rect().contains(point) || m_game.rackSlotCount() == 0 || tile <= 0)
+    if (!m_session.rackEditable() || !rect().contains(point) || m_game.rackSlotCount() == 0 || tile <= 0)
         return false;
     const int i = point.x() / tile;
     if (i >= m_game.rackSlotCount() || m_game.rackSlots()[i].placed)
@@ -162,8 +162,7 @@ bool PiecesWidget::reorder(const QPoint& point)
     if (target == selected || selected < 0 || selected >= m_game.rackSlotCount() ||
         target >= m_game.rackSlotCount())
         return false;
-    std::swap(m_game.rackSlots()[target], m_game.rackSlots()[selected]);
-    m_game.setSelectedSlot(target);
+    m_session.swapRackSlots(selected, target);
     update();
     return true;
 }

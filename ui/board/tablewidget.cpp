@@ -331,8 +331,9 @@ void TableWidget::dropEvent(QDropEvent* event)
 
 bool TableWidget::drop(const QString& text, const QPoint& point)
 {
+    // After the game, or while a computer moves, no tile is laid (as no letter is typed).
     const int selected = m_game.selectedSlot();
-    if (text.isEmpty() || selected < 0 || selected >= m_game.rackSlotCount())
+    if (!m_session.rackEditable() || text.isEmpty() || selected < 0 || selected >= m_game.rackSlotCount())
         return false;
     const QPoint square = squareAt(point);
     const int line = square.y();

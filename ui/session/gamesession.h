@@ -106,6 +106,8 @@ public:
     /// Puts the rack's tiles in a random order / in letter order (jokers last).
     void shuffleRack();
     void alphabetizeRack();
+    /// Swaps two rack slots, the tile dragged (`selected`) onto another in the rack.
+    void swapRackSlots(int selected, int target) { m_rackEditor.swap(selected, target); }
     /// Puts the cursor on a square; a second click on the same square switches across and down.
     void clickSquare(int row, int column);
     /// Moves the cursor by the arrow keys' step.
