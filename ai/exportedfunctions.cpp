@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ai/aiplayers.h"
@@ -221,9 +222,11 @@ std::optional<std::string> rackLetters(lua_State* state, int index)
 {
     if (lua_gettop(state) < index || lua_type(state, index) != LUA_TSTRING)
         return std::nullopt;
+    // Read to its length: a NUL byte inside is a character like any other, not the end.
+    std::size_t length = 0;
+    const char* text = lua_tolstring(state, index, &length);
     std::string letters;
-    for (const char* text = lua_tostring(state, index); *text != 0; ++text) {
-        const char code = *text;
+    for (const char code : std::string_view(text, length)) {
         if (code >= 'a' && code <= 'z')
             letters += static_cast<char>(code - 'a' + 'A');
         else if (code == '?')

@@ -121,8 +121,8 @@ TEST_F(ExportedFunctions, ExchangeLettersTakesOnlyRackLettersWhileTheBagHoldsSev
 {
     EXPECT_EQ(
         printed("Debug(ExchangeLetters('AQ'), ExchangeLetters('AA'), ExchangeLetters(''), ExchangeLetters(5),"
-                " ExchangeLetters())"),
-        "false false false false false");
+                " ExchangeLetters(), ExchangeLetters('A\\0QQ'))"),
+        "false false false false false false");
     EXPECT_TRUE(host().exchangeLetters().empty());
     EXPECT_EQ(printed("Debug(ExchangeLetters('a?'))"), "true");
     EXPECT_EQ(host().exchangeLetters(), "A[");
