@@ -163,16 +163,25 @@ std::string moveText(const Move& move, const Board& board, const Extent& extent,
     if (wordLength(move) == 0)
         return "PAS / CHANGE";
 
+    // A move from a profile may hold anything: what is no letter, and a row off the board, show
+    // as '?' rather than as stray bytes.
+    const auto isLetter = [](char c) { return c >= 'A' && c <= 'Z'; };
     std::string shown(move.word, wordLength(move));
     int joker = 0;
-    for (char& letter : shown)
-        if (letter == kJoker)
-            letter = joker < jokersLength(move) ? static_cast<char>(std::tolower(move.jokers[joker++])) : '?';
+    for (char& letter : shown) {
+        if (letter == kJoker) {
+            const char standsFor = joker < jokersLength(move) ? move.jokers[joker++] : '?';
+            letter = isLetter(standsFor) ? static_cast<char>(standsFor - 'A' + 'a') : '?';
+        } else if (!isLetter(letter)) {
+            letter = '?';
+        }
+    }
+    const char row = move.lin >= 1 && move.lin <= kMaxBoardSize ? geometry::rowName(move.lin) : '?';
     char position[32];
     if (move.horiz)
-        std::snprintf(position, sizeof position, "(%c%d)", geometry::rowName(move.lin), move.col);
+        std::snprintf(position, sizeof position, "(%c%d)", row, move.col);
     else
-        std::snprintf(position, sizeof position, "(%d%c)", move.col, geometry::rowName(move.lin));
+        std::snprintf(position, sizeof position, "(%d%c)", move.col, row);
     return position + shown;
 }
 

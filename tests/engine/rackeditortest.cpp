@@ -195,6 +195,14 @@ TEST(MoveLetters, LayingKeepingAndCountingTakeOnlyTheNewTilesJokersAsJokers)
     int laid = -1;
     fixture.game->moveText(move, board, &laid);
     EXPECT_EQ(laid, 2);
+    // A profile's move may hold anything: bytes that are no letter and a row off the board show
+    // as '?'.
+    EXPECT_EQ(fixture.game->moveText(makeMove(true, 40, 120, "A\xFFT[[",
+                                              "\x80"
+                                              "E"),
+                                     board),
+              "(?120)A?T?e");
+    EXPECT_EQ(fixture.game->moveText(makeMove(false, 0, 3, "AT"), board), "(3?)AT");
     fixture.game->layMove(move, board);
     EXPECT_EQ(board[8][6], (glyph::Square{'S', 1}));
     EXPECT_EQ(board[8][8], (glyph::Square{'A', 1}));
