@@ -56,7 +56,7 @@ engine/moveplacement.cpp @@ if (!firstMove && !touchesBoard(move, board, extent)
 engine/moveplacement.cpp @@ return jokers == jokersLength(move); @@ return jokers >= jokersLength(move);
 engine/moveplacement.cpp @@ square.joker = 1; @@ square.joker = 0;
 engine/moveplacement.cpp @@ kept.erase(found, 1); @@ kept.erase(found, 0);
-engine/moveplacement.cpp @@ "(%c%d)", geometry::rowName(move.lin), move.col); @@ "(%d%c)", move.col, geometry::rowName(move.lin));
+engine/moveplacement.cpp @@ "(%c%d)", row, move.col); @@ "(%d%c)", move.col, row);
 engine/moveplacement.cpp @@ while (isOccupied(board, extent, run.row - dRow, run.column - dColumn)) { @@ while (false) {
 engine/moveplacement.h @@ return row >= 1 && row <= rows && column >= 1 && column <= columns; @@ return row >= 1 && row <= rows && column >= 1 && column < columns;
 engine/scoring.cpp @@ if (newTiles == kBonusTiles) @@ if (newTiles > kBonusTiles)
