@@ -173,7 +173,7 @@ bool MoveGenerator::prepare(std::string_view rack)
     m_wordLength = 0;
     m_jokersLaid = 0;
     m_word.fill(0);
-    m_leftPartsDepth = -1;
+    collectLeftParts();
     return true;
 }
 
@@ -523,23 +523,14 @@ template <typename Next> void MoveGenerator::tryLetter(std::uint32_t childIndex,
     }
 }
 
-void MoveGenerator::ensureLeftParts(int depth)
+void MoveGenerator::collectLeftParts()
 {
     // Every left part the rack can lay is the same at every anchor: they are listed once per
-    // search, depth first as the search meets them, each with the end of its subtree. Most
-    // are long, and a best-move search rarely walks them: it lists them only as deep as the
-    // anchors it searches need, and lists them again deeper when an anchor needs more.
-    const int full = std::clamp(m_rackTiles - 1, 0, kMaxWordLength - 1);
-    depth = std::min(depth, full);
-    if (depth <= m_leftPartsDepth)
-        return;
-    if (m_mode == Mode::List)
-        depth = full;
+    // generate, depth first as the search meets them, each with the end of its subtree.
     m_leftParts.clear();
     m_leftParts.push_back(LeftPart{dicformat::kRootIndex, 0, 0, 0, 0, 0, 0});
-    collectLeftParts(dicformat::kRootIndex, 0, depth);
+    collectLeftParts(dicformat::kRootIndex, 0, std::clamp(m_rackTiles - 1, 0, kMaxWordLength - 1));
     finishLeftPart(0);
-    m_leftPartsDepth = depth;
 }
 
 void MoveGenerator::collectLeftParts(std::uint32_t nodeIndex, int depth, int maxDepth)
@@ -606,7 +597,6 @@ void MoveGenerator::leftPart(int limit)
     // anchor. Letters are laid only on the way to a left part that is extended (most are
     // not), and taken back as the depth-first order goes up; a subtree that cannot go through
     // the anchor is skipped whole.
-    ensureLeftParts(std::min(limit, m_depthLimit));
     std::array<const LeftPart*, kBoardCells> chain{};
     int laid = 0;
     const std::uint32_t anchorChecks = m_checks[m_anchor];
@@ -625,15 +615,9 @@ void MoveGenerator::leftPart(int limit)
         // The anchor square is empty and records nothing, so extending is only worth a call
         // when some letter the rack still holds may go there.
         if (m_rightLimit > 0 && (part.follow & anchorChecks) != 0) {
-            while (laid < part.depth) {
-                const LeftPart& letter = *chain[static_cast<std::size_t>(++laid)];
-                layLeftLetter(letter);
-                if (m_mode == Mode::BestEquity)
-                    narrowLeftCeilings(laid, letter);
-            }
-            m_rightLimit = leaveAwareLimit(part.depth);
-            if (m_rightLimit > 0)
-                extendRight(part.node, m_anchor);
+            while (laid < part.depth)
+                layLeftLetter(*chain[static_cast<std::size_t>(++laid)]);
+            extendRight(part.node, m_anchor);
         }
         ++i;
     }
@@ -917,9 +901,7 @@ double MoveGenerator::fillWindowRow(const AnchorLine& line, const AnchorSquares&
                    squares.rightTile[static_cast<std::size_t>(r)]);
         const int tiles = d + r;
         double& bound = table.bounds[static_cast<std::size_t>(d)][static_cast<std::size_t>(r)];
-        std::int32_t& scoreBound = table.scores[static_cast<std::size_t>(d)][static_cast<std::size_t>(r)];
         bound = -2.0 * kNoLimit;
-        scoreBound = -2 * kNoLimit;
         if (tiles == kBonusTiles &&
             !bingoFits(squares.leftHash + squares.hashThrough[static_cast<std::size_t>(r)]))
             continue;
@@ -931,7 +913,6 @@ double MoveGenerator::fillWindowRow(const AnchorLine& line, const AnchorSquares&
         // A move must score more than 0 to beat the pass.
         if (score <= 0)
             continue;
-        scoreBound = static_cast<std::int32_t>(std::min<long long>(score, kNoLimit));
         bound = static_cast<double>(score) +
                 m_leaveCeilings[static_cast<std::size_t>(std::max(m_rackTiles - tiles, 0))];
         best = std::max(best, bound);
@@ -957,36 +938,7 @@ void MoveGenerator::refreshLimits()
         if (limit > 0)
             m_depthLimit = d;
     }
-    m_rightLimit = leaveAwareLimit(std::min<int>(m_leftDepth, table.depths));
-}
-
-int MoveGenerator::leaveAwareLimit(int depth) const
-{
-    // With the left part's letters laid, the tiles kept are fewer than the rack's best: the
-    // limit for that left part comes down until a bound with those tiles could still win.
-    int limit = m_rightLimits[static_cast<std::size_t>(depth)];
-    if (m_mode != Mode::BestEquity || depth == 0 || m_windows == nullptr || m_windows->depths < 0)
-        return limit;
-    const auto& scores = m_windows->scores[static_cast<std::size_t>(depth)];
-    const auto& ceilings = m_leftCeilings[static_cast<std::size_t>(depth)];
-    for (; limit > 0; --limit) {
-        const int kept = m_rackTiles - depth - limit;
-        if (canBeat(static_cast<double>(scores[static_cast<std::size_t>(limit)]) +
-                        ceilings[static_cast<std::size_t>(kept)],
-                    m_anchorIndex))
-            break;
-    }
-    return limit;
-}
-
-void MoveGenerator::narrowLeftCeilings(int depth, const LeftPart& part)
-{
-    const int code = part.joker != 0 ? kJokerIndex : part.code;
-    const auto& without = m_ceilingsWithout[static_cast<std::size_t>(code)];
-    const auto& before = m_leftCeilings[static_cast<std::size_t>(depth - 1)];
-    auto& after = m_leftCeilings[static_cast<std::size_t>(depth)];
-    for (std::size_t kept = 0; kept < after.size(); ++kept)
-        after[kept] = std::min(before[kept], without[kept]);
+    m_rightLimit = m_rightLimits[static_cast<std::size_t>(std::min<int>(m_leftDepth, table.depths))];
 }
 
 void MoveGenerator::sortTileValues()
@@ -1020,8 +972,6 @@ void MoveGenerator::computeLeaveCeilings()
         leaves = std::min(leaves * (held + 1), kLeaveTableSize + 1);
     }
     m_leaveTableUsable = leaves <= kLeaveTableSize;
-    for (auto& ceilings : m_ceilingsWithout)
-        ceilings.fill(-1e300);
     m_leaves->forEachLeave(
         m_rackCounts, kBoardCells - 1, [this](const LeaveValues::Counts& leave, double value) {
             if (m_leaveTableUsable)
@@ -1031,17 +981,7 @@ void MoveGenerator::computeLeaveCeilings()
                 tiles += leave[static_cast<std::size_t>(m_leaveLetters[static_cast<std::size_t>(k)].code)];
             double& ceiling = m_leaveCeilings[static_cast<std::size_t>(tiles)];
             ceiling = std::max(ceiling, value);
-            if (tiles > kRackSize)
-                return;
-            for (int k = 0; k < m_leaveLetterCount; ++k) {
-                const auto code = static_cast<std::size_t>(m_leaveLetters[static_cast<std::size_t>(k)].code);
-                if (leave[code] < m_rackCounts[code]) {
-                    double& without = m_ceilingsWithout[code][static_cast<std::size_t>(tiles)];
-                    without = std::max(without, value);
-                }
-            }
         });
-    std::copy_n(m_leaveCeilings.begin(), kRackSize + 1, m_leftCeilings[0].begin());
 }
 
 int MoveGenerator::leaveIndex(const std::array<std::uint8_t, kLetterCount>& counts) const

@@ -82,8 +82,6 @@ private:
     /// bounds[d][r] for d tiles left of the anchor and r from the anchor on (r up to rights[d]).
     struct WindowTable {
         std::array<std::array<double, kRackSize + 1>, kRackSize> bounds;
-        /// The score part of each bound (the leave's part is the best of its size).
-        std::array<std::array<std::int32_t, kRackSize + 1>, kRackSize> scores;
         std::array<std::int8_t, kRackSize> rights;
         std::int8_t depths; ///< the most tiles left of the anchor; -1 when nothing is bounded
     };
@@ -129,7 +127,6 @@ private:
     double fillWindowRow(const AnchorLine& line, const AnchorSquares& squares, int d, const WindowScore& left,
                          WindowTable& table);
     void refreshLimits();
-    int leaveAwareLimit(int depth) const;
     void liftLimits();
     bool canBeat(double bound, int anchorIndex) const;
     int tileBound(std::uint32_t checks) const;
@@ -169,12 +166,10 @@ private:
         std::uint8_t code;    ///< the last letter laid, 0 = 'A'
         std::uint8_t joker;   ///< 1 when that letter is a joker
     };
-    /// Lists the rack's left parts at least `depth` letters deep (all of them while listing).
-    void ensureLeftParts(int depth);
+    void collectLeftParts();
     void collectLeftParts(std::uint32_t nodeIndex, int depth, int maxDepth);
     void finishLeftPart(std::size_t at);
     void layLeftLetter(const LeftPart& part);
-    void narrowLeftCeilings(int depth, const LeftPart& part);
     void takeBackLeftLetter(const LeftPart& part);
     void leftPart(int limit);
     int leftPartLimit(int emptySquares) const;
@@ -222,7 +217,6 @@ private:
     std::uint64_t m_graphGeneration = 0;
     bool m_listsAscending = false;
     std::vector<LeftPart> m_leftParts;
-    int m_leftPartsDepth = -1; ///< the depth m_leftParts is listed to, -1 before any
     // The board and dictionary the cross-checks were computed for.
     bool m_checksValid = false;
     const Dictionary* m_checksDictionary = nullptr;
@@ -243,11 +237,6 @@ private:
     double m_bestValue = 0;
     // Per number of tiles kept, the best leave value of that many tiles of the rack.
     std::array<double, kBoardCells> m_leaveCeilings{};
-    // The same without one tile of a letter code: a leave of a move that lays that tile.
-    std::array<std::array<double, kRackSize + 1>, kLetterCount> m_ceilingsWithout{};
-    // [d][k]: a bound of the best k tiles kept once the first d letters of the left part
-    // walked are laid (the least of the ceilings without each of them).
-    std::array<std::array<double, kRackSize + 1>, kRackSize + 1> m_leftCeilings{};
     // The value of every leave of the rack, computed with the ceilings and looked up for each
     // move found: a leave's index counts each of the rack's letters in mixed radix (the
     // letters and their strides in m_leaveLetters). Racks with too many different leaves for

@@ -254,8 +254,6 @@ ai/movegenerator.cpp @@ if (m_rows != m_columns)<NL>        return true; @@ if (
 ui/common/uitext.cpp @@ text.normalized(QString::NormalizationForm_D); @@ text;
 ai/leavetrainer.cpp @@ m_preferences(std::string(), &m_view) @@ m_preferences("Preferences.ini", &m_view)
 ai/endgamesolver.cpp @@     return other - mover; @@     return (mover == 0 ? mover + other : 0) - mover + other;
-ai/movegenerator.cpp @@     depth = std::min(depth, full); @@     depth = std::min(depth, full) - 1;
-ai/movegenerator.cpp @@                 if (leave[code] < m_rackCounts[code]) { @@                 if (leave[code] + 1 < m_rackCounts[code]) {
 EOF
 )
 
