@@ -181,7 +181,7 @@ void GameSession::move()
     }
     emit positionChanged();
     emit fileChanged();
-    chainComputerTurn(kComputerDelay);
+    answerHumanTurn();
 }
 
 void GameSession::passOrExchange(const std::string& exchange, const std::string& kept)
@@ -191,6 +191,14 @@ void GameSession::passOrExchange(const std::string& exchange, const std::string&
     m_game.rules()->passOrExchange(exchange, kept);
     emit positionChanged();
     emit fileChanged();
+    answerHumanTurn();
+}
+
+void GameSession::answerHumanTurn()
+{
+    // A person's own turn starts the computer players again, as Move does on a computer's
+    // turn: an Escape that stopped an earlier chain would otherwise leave them silent for good.
+    m_chainStopped = false;
     chainComputerTurn(kComputerDelay);
 }
 
@@ -225,6 +233,10 @@ void GameSession::announceLock()
 
 void GameSession::stopComputerPlayers()
 {
+    // With no computer turn running or due there is no chain to stop; a stop remembered now
+    // would silence the computer players after the person's next turn.
+    if (!locked())
+        return;
     m_chainStopped = true;
     disarmChain();
     if (!m_turnRunning)

@@ -70,8 +70,9 @@ public:
     /// Passes (exchange empty) or exchanges the letters, keeping `kept`; then chains a
     /// computer player who is next. Asks first at an earlier position, as `move`.
     void passOrExchange(const std::string& exchange, const std::string& kept);
-    /// Escape: no further computer turn starts; the turn under way is played out, a search
-    /// that looks ahead cut short with its best move so far.
+    /// Escape: while a computer turn runs or is due, no further one starts (until Move or a
+    /// person's turn); the turn under way is played out, a search that looks ahead cut short
+    /// with its best move so far. Does nothing otherwise.
     void stopComputerPlayers();
     /// Ends the computer turn under way without playing it and stops the chain, so that a
     /// command that replaces or ends the game can go on.
@@ -205,6 +206,8 @@ private:
     /// Emits lockChanged when `locked` has changed since it was last announced.
     void announceLock();
     void forgetChainStop();
+    /// After a person's move or pass: the computer players, stopped or not, answer it.
+    void answerHumanTurn();
     void startComputerTurn();
     void computerMoveChosen();
     void showComputerMove();
