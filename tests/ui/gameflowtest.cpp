@@ -244,6 +244,72 @@ private slots:
         QVERIFY(!host.interruptFlag());
     }
 
+    void escapeAndCancelledCommandsStopOnlyAComputerTurnUnderWayOrDue()
+    {
+        WindowFixture fixture;
+        glyph::MainWindow& window = *fixture.window;
+        glyph::GameSession& session = *fixture.session;
+        glyph::random::seed(3); // a bag from which the computer always has a word to lay
+        fixture.start({{"Ann", ""}, {"Cpu", "alpha.cpu"}});
+        const glyph::GameRules& rules = *fixture.game->rules();
+        QSignalSpy status(&session, &glyph::GameSession::statusMessage);
+        auto annPasses = [&] {
+            QCOMPARE(rules.currentPlayer().name, std::string("Ann"));
+            session.passOrExchange("", "");
+        };
+        auto cpuAnswers = [&] {
+            QTRY_COMPARE(rules.currentPlayer().name, std::string("Ann"));
+            QTRY_VERIFY(!session.locked());
+        };
+
+        // Escape on Ann's own turn finds no computer turn to stop: hers is answered.
+        QTest::keyClick(&window, Qt::Key_Escape);
+        annPasses();
+        cpuAnswers();
+        QCOMPARE(rules.history().size(), std::size_t(3));
+
+        // Escape while the computer thinks: it plays that turn, and Ann's next one is answered
+        // as ever.
+        QObject::connect(
+            &session, &glyph::GameSession::thinking, &window,
+            [&] { QTest::keyClick(&window, Qt::Key_Escape); }, Qt::SingleShotConnection);
+        annPasses();
+        cpuAnswers();
+        QCOMPARE(status.count(), 1);
+        QCOMPARE(status.last().at(0).toString(), QString("The computer players stop after this turn."));
+        annPasses();
+        cpuAnswers();
+        QCOMPARE(rules.history().size(), std::size_t(7));
+        QVERIFY(!rules.isGameOver());
+
+        // Stepped back to a turn of the computer's, every command that would leave the game and
+        // is cancelled leaves it as it was: the computer plays nothing there, no later turn is
+        // lost, and no question about losing them comes.
+        fixture.prompter.setOpenFileNameHandler([](const QString&, const QString&) { return QString(); });
+        for (int step = 0; step < 3; ++step)
+            window.previousClicked();
+        QCOMPARE(rules.historyPosition(), 3);
+        QCOMPARE(rules.currentPlayer().name, std::string("Cpu"));
+        fixture.messages.clear();
+        // Each command with the answer to the save question: Cancel, or Discard and then no file
+        // chosen or the new-game dialog cancelled.
+        const std::vector<std::pair<int, std::function<void()>>> cancelled = {
+            {2, [&] { window.openClicked(); }}, {2, [&] { window.newGameClicked(); }},
+            {2, [&] { window.exitClicked(); }}, {2, [&] { window.close(); }},
+            {1, [&] { window.openClicked(); }}, {1, [&] { window.newGameClicked(); }},
+        };
+        for (const auto& [answer, command] : cancelled) {
+            fixture.answer = answer;
+            command();
+            QVERIFY(!session.locked());
+        }
+        QTest::qWait(50);
+        QVERIFY(!session.locked());
+        QCOMPARE(rules.history().size(), std::size_t(7));
+        QCOMPARE(rules.historyPosition(), 3);
+        QCOMPARE(fixture.messages, std::vector<QString>(cancelled.size(), "Save the game in progress?"));
+    }
+
     void clocksRunOnlyWhileNothingHoldsThemStill()
     {
         WindowFixture fixture;

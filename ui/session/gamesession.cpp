@@ -372,7 +372,10 @@ void GameSession::abandonComputerTurn()
 
 void GameSession::holdComputerPlayers()
 {
-    m_chainHeld = !m_chainStopped;
+    // Only a chain that was running or due goes on after a cancelled command: at a position the
+    // user stepped back to, a computer to move plays only after Move and its question about
+    // the later turns.
+    m_chainHeld = locked() && !m_chainStopped;
     abandonComputerTurn();
 }
 

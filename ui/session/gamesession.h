@@ -78,7 +78,8 @@ public:
     /// command that replaces or ends the game can go on.
     void abandonComputerTurn();
     /// Before a command that may leave the game (a save question, a file chooser, the new-game
-    /// dialog): abandons the turn under way, remembering whether the chain was running.
+    /// dialog): abandons the turn under way, remembering whether a computer turn was running
+    /// or due (and not stopped by Escape).
     void holdComputerPlayers();
     /// After it: when the game stayed, a chain the hold stopped (not one Escape stopped) goes
     /// on. A new, opened or imported game ends the hold instead.
