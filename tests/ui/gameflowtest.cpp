@@ -2,6 +2,7 @@
 // profile), the clocks, the question before an unsaved game is thrown away, the exports of the
 // move list and the board and what the user sees when one fails, and the printout.
 
+#include <QLCDNumber>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSignalSpy>
@@ -329,6 +330,48 @@ private slots:
         tabs->setCurrentIndex(0);
         session.tick();
         QCOMPARE(fixture.game->rules()->currentPlayer().timeLeft, start - 2);
+    }
+
+    void thePanelShowsClocksAndScoresWholeAtAnyLength()
+    {
+        WindowFixture fixture;
+        fixture.start({{"Ann", ""}, {"Bob", ""}});
+        glyph::Player& ann = fixture.game->rules()->players()[0];
+        auto* minutes = fixture.find<QLCDNumber>("minutes");
+        auto* seconds = fixture.find<QLCDNumber>("seconds");
+        auto* score = fixture.find<QLCDNumber>("score");
+        const int formMinuteDigits = minutes->digitCount();
+        auto* table = fixture.find<QTableWidget>("playersSituation");
+        // An LCD given a value longer than its digits keeps showing the last one (its value
+        // changes all the same), and says so only by this signal.
+        int overflows = 0;
+        for (QLCDNumber* lcd : fixture.window->findChildren<QLCDNumber*>())
+            QObject::connect(lcd, &QLCDNumber::overflow, lcd, [&overflows] { ++overflows; });
+
+        // Up to the longest clocks and scores a game may hold, either side of zero, and back: the
+        // current player's LCDs show what the players' table does, after a refresh and a tick.
+        const int maxSeconds = glyph::Player::kMaxSeconds;
+        const int maxScore = glyph::Player::kMaxScore;
+        const std::vector<std::pair<int, int>> shown = {
+            {25 * 60, 0}, {150 * 60, 123456}, {maxSeconds, maxScore}, {-maxSeconds, -maxScore}, {-61, -1},
+            {90, 7},
+        };
+        for (const auto& [timeLeft, points] : shown) {
+            ann.timeLeft = timeLeft;
+            ann.score = points;
+            fixture.session->refresh(false);
+            for (int tick = 0; tick < 2; ++tick) {
+                const int clock = ann.timeLeft;
+                QCOMPARE(minutes->intValue(), clock / 60);
+                QCOMPARE(seconds->intValue(), clock % 60);
+                QCOMPARE(table->item(0, 2)->text(), QString::asprintf("%02d:%02d", clock / 60, clock % 60));
+                QCOMPARE(score->intValue(), points);
+                fixture.session->tick();
+            }
+        }
+        QCOMPARE(overflows, 0);
+        // A short clock again takes the LCD's width from the form.
+        QCOMPARE(minutes->digitCount(), formMinuteDigits);
     }
 
     void unsavedGamesAreOfferedForSaving()

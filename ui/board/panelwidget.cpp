@@ -39,6 +39,8 @@ PanelWidget::PanelWidget(GameSession& session, QWidget* parent)
     : QWidget(parent), m_game(session.game()), m_session(session)
 {
     setupUi(this);
+    for (const QLCDNumber* lcd : findChildren<QLCDNumber*>())
+        m_formDigits.insert(lcd, lcd->digitCount());
     setFocusPolicy(Qt::NoFocus);
     currentMove->setWordWrap(true);
     image->setPixmap(QPixmap(appnames::kLogoFile));
@@ -71,10 +73,10 @@ void PanelWidget::refresh()
     const Player* player = inProgress ? &rules->currentPlayer() : nullptr;
     playerName->setTitle(player != nullptr ? uitext::name(*player) : tr("Player"));
     // Before any game, as the panel first shows it: round 0, not the empty rules' first round.
-    round->display(inProgress ? rules->round() : 0);
-    score->display(player != nullptr ? player->score : 0);
-    minutes->display(player != nullptr ? player->timeLeft / kSecondsPerMinute : 0);
-    seconds->display(player != nullptr ? player->timeLeft % kSecondsPerMinute : 0);
+    showNumber(*round, inProgress ? rules->round() : 0);
+    showNumber(*score, player != nullptr ? player->score : 0);
+    showNumber(*minutes, player != nullptr ? player->timeLeft / kSecondsPerMinute : 0);
+    showNumber(*seconds, player != nullptr ? player->timeLeft % kSecondsPerMinute : 0);
 
     Move move;
     const QString lastMove = inProgress ? lastMoveText(*rules) : QString();
@@ -104,7 +106,7 @@ void PanelWidget::refresh()
         playersSituation->selectRow(rules->currentPlayerIndex());
     playersSituation->resizeColumnsToContents();
     keepTextsWhole();
-    bagRemaining->display(rules != nullptr ? rules->bag().total() : 0);
+    showNumber(*bagRemaining, rules != nullptr ? rules->bag().total() : 0);
 }
 
 QString PanelWidget::lastMoveText(const GameRules& rules) const
@@ -154,10 +156,17 @@ void PanelWidget::showTimes()
 {
     GameRules* rules = m_game.rules();
     const Player& player = rules->currentPlayer();
-    minutes->display(player.timeLeft / kSecondsPerMinute);
-    seconds->display(player.timeLeft % kSecondsPerMinute);
+    showNumber(*minutes, player.timeLeft / kSecondsPerMinute);
+    showNumber(*seconds, player.timeLeft % kSecondsPerMinute);
     for (int i = 0; i < static_cast<int>(rules->players().size()) && i < playersSituation->rowCount(); ++i)
         setCell(i, PanelTimeColumn, clockText(rules->players()[i].timeLeft));
+}
+
+void PanelWidget::showNumber(QLCDNumber& lcd, int value)
+{
+    const int digits = static_cast<int>(QString::number(value).size());
+    lcd.setDigitCount(std::max(m_formDigits.value(&lcd), digits));
+    lcd.display(value);
 }
 
 void PanelWidget::timerOut()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QWidget>
 
 #include "ui_panelwidget.h"
@@ -37,9 +38,14 @@ private:
     /// this turn is placed; empty otherwise and at the start.
     QString lastMoveText(const GameRules& rules) const;
     void setCell(int row, int column, const QString& text);
+    /// Shows the value whole on the LCD: as wide as the form made it, wider when the value
+    /// needs more digits (an LCD keeps its old value when a new one overflows it).
+    void showNumber(QLCDNumber& lcd, int value);
 
     Game& m_game;
     GameSession& m_session;
+    // Each LCD's digit count as the form gives it: the least it shows.
+    QHash<const QLCDNumber*, int> m_formDigits;
 };
 
 } // namespace glyph
