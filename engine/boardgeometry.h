@@ -21,8 +21,8 @@ struct PremiumLists {
     bool operator==(const PremiumLists&) const = default;
 };
 
-/// Sets grid[row % 32][column % 32] = multiplier for each "row column |" entry of the list;
-/// entries without two numbers are skipped.
+/// Sets grid[row][column] = multiplier for each "row column |" entry of the list; entries
+/// without two numbers, or naming a line or column outside 1 to kMaxBoardSize, are skipped.
 void applyPremiumList(const std::string& list, MultiplierGrid& grid, int multiplier);
 /// Fills both grids with 1, then applies the lists: letters x2, x3, words x2, x3.
 void applyPremiumLists(const PremiumLists& lists, MultiplierGrid& letters, MultiplierGrid& words);
