@@ -5,6 +5,7 @@
 
 #include "base/standardpremiums.h"
 #include "base/textscan.h"
+#include "preferences/preferences.h"
 
 namespace glyph::geometry
 {
@@ -94,6 +95,12 @@ std::string outsideEntries(const std::string& list, int rows, int columns)
 }
 
 } // namespace
+
+int storedBoardSize(const Preferences& preferences, const char* key)
+{
+    const int size = preferences.integer(key, kDefaultBoardSize);
+    return size >= 1 && size <= kMaxBoardSize ? size : kDefaultBoardSize;
+}
 
 void applyPremiumList(const std::string& list, MultiplierGrid& grid, int multiplier)
 {

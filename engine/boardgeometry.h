@@ -7,9 +7,18 @@
 namespace glyph
 {
 
+class Preferences;
+
 /// Board geometry helpers: premium lists, the centre square and coordinate text.
 namespace geometry
 {
+
+/// Board size played when the stored one is not a playable size.
+constexpr int kDefaultBoardSize = 15;
+
+/// The board size a stored size key gives: its number when 1 to kMaxBoardSize, else
+/// kDefaultBoardSize (also when missing or not a number).
+int storedBoardSize(const Preferences& preferences, const char* key);
 
 /// The four premium lists of a board as the preferences store them, one per kind.
 struct PremiumLists {
