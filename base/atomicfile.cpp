@@ -119,6 +119,10 @@ WriteResult writeFileAtomically(const std::string& path, std::string_view bytes,
     if (exists && !S_ISREG(old.st_mode))
         return fail(WriteResult::NotCreated, error, "Can't replace " + path + ", not a regular file",
                     S_ISDIR(old.st_mode) ? EISDIR : EINVAL);
+    // A rename replaces any file of a writable folder, whatever the file's own permissions, and
+    // gives it to this user: a file this user may not write is refused, as writing in place is.
+    if (exists && ::access(target.c_str(), W_OK) != 0)
+        return fail(WriteResult::NotCreated, error, "Can't write to " + path, errno);
     std::filesystem::path folder = std::filesystem::path(target).parent_path();
     if (folder.empty())
         folder = ".";

@@ -5,6 +5,7 @@
 
 #include "base/standardpremiums.h"
 #include "base/textscan.h"
+#include "preferences/preferences.h"
 
 namespace glyph::geometry
 {
@@ -78,6 +79,11 @@ PremiumLists listsOfGrids(const MultiplierGrid& letters, const MultiplierGrid& w
     return lists;
 }
 
+bool namesASquare(int row, int column)
+{
+    return row >= 1 && row <= kMaxBoardSize && column >= 1 && column <= kMaxBoardSize;
+}
+
 std::string outsideEntries(const std::string& list, int rows, int columns)
 {
     std::string kept;
@@ -90,12 +96,19 @@ std::string outsideEntries(const std::string& list, int rows, int columns)
 
 } // namespace
 
+int storedBoardSize(const Preferences& preferences, const char* key)
+{
+    const int size = preferences.integer(key, kDefaultBoardSize);
+    return size >= 1 && size <= kMaxBoardSize ? size : kDefaultBoardSize;
+}
+
 void applyPremiumList(const std::string& list, MultiplierGrid& grid, int multiplier)
 {
-    // Larger numbers wrap into the 32 x 32 storage, where anything beyond the board size is
-    // never played.
+    // An entry beyond the largest board names no square of any board; it is left out rather
+    // than wrapped onto one, and stays in the list as the user wrote it.
     forEachEntry(list, [&](int row, int column, std::string_view) {
-        grid[row % kBoardCells][column % kBoardCells] = multiplier;
+        if (namesASquare(row, column))
+            grid[row][column] = multiplier;
     });
 }
 

@@ -7,9 +7,18 @@
 namespace glyph
 {
 
+class Preferences;
+
 /// Board geometry helpers: premium lists, the centre square and coordinate text.
 namespace geometry
 {
+
+/// Board size played when the stored one is not a playable size.
+constexpr int kDefaultBoardSize = 15;
+
+/// The board size a stored size key gives: its number when 1 to kMaxBoardSize, else
+/// kDefaultBoardSize (also when missing or not a number).
+int storedBoardSize(const Preferences& preferences, const char* key);
 
 /// The four premium lists of a board as the preferences store them, one per kind.
 struct PremiumLists {
@@ -21,8 +30,8 @@ struct PremiumLists {
     bool operator==(const PremiumLists&) const = default;
 };
 
-/// Sets grid[row % 32][column % 32] = multiplier for each "row column |" entry of the list;
-/// entries without two numbers are skipped.
+/// Sets grid[row][column] = multiplier for each "row column |" entry of the list; entries
+/// without two numbers, or naming a line or column outside 1 to kMaxBoardSize, are skipped.
 void applyPremiumList(const std::string& list, MultiplierGrid& grid, int multiplier);
 /// Fills both grids with 1, then applies the lists: letters x2, x3, words x2, x3.
 void applyPremiumLists(const PremiumLists& lists, MultiplierGrid& letters, MultiplierGrid& words);

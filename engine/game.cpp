@@ -14,13 +14,9 @@ namespace glyph
 namespace
 {
 
-/// Board size used when the stored one is not a playable size.
-constexpr int kDefaultBoardSize = 15;
-
 int boardSize(const Preferences& preferences, const char* key)
 {
-    const int size = preferences.integer(key, kDefaultBoardSize);
-    return size >= 1 && size <= kMaxBoardSize ? size : kDefaultBoardSize;
+    return geometry::storedBoardSize(preferences, key);
 }
 
 geometry::PremiumLists premiumLists(const Preferences& preferences)

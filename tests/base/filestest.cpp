@@ -3,6 +3,7 @@
 
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -131,6 +132,45 @@ TEST(AtomicFile, AFullDiskOrAReadOnlyFolderLeavesTheOldFileAndNoTemporaryFile)
     EXPECT_EQ(after, "old");
     EXPECT_EQ(namesWhenFull, std::vector<std::string>{"game.tc"});
     EXPECT_EQ(names, std::vector<std::string>{"game.tc"});
+}
+
+// A file this user may not write stays as it is and whose it is, even in a folder where the
+// user may create files. Run as root, the writer drops to the unprivileged user nobody.
+TEST(AtomicFile, LeavesAFileThisUserMayNotWriteAsItWas)
+{
+    TempDir dir;
+    const std::string target = dir.write("Preferences.ini", "old");
+    ASSERT_EQ(::chmod(target.c_str(), 0444), 0);
+    ASSERT_EQ(::chmod(dir.path().c_str(), 0777), 0);
+    const uid_t owner = ::geteuid();
+    std::string error;
+    WriteResult result = WriteResult::Written;
+    if (owner == 0) {
+        constexpr uid_t kNobody = 65534;
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
+                ::_exit(100);
+            ::_exit(static_cast<int>(writeFileAtomically(target, "new")));
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        ASSERT_NE(WEXITSTATUS(status), 100) << "cannot become the user nobody";
+        result = static_cast<WriteResult>(WEXITSTATUS(status));
+    } else {
+        result = writeFileAtomically(target, "new", &error);
+        EXPECT_NE(error.find(target), std::string::npos) << error;
+    }
+    EXPECT_EQ(result, WriteResult::NotCreated);
+    EXPECT_EQ(dir.read("Preferences.ini"), "old");
+    struct stat info {
+    };
+    ASSERT_EQ(::stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, owner);
+    EXPECT_EQ(info.st_mode & 07777, 0444u);
+    EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"Preferences.ini"});
 }
 
 TEST(RegularFile, ReadsARegularFileWholeUpToItsLimitOrInExactCounts)

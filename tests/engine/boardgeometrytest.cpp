@@ -127,20 +127,33 @@ TEST(BoardGeometry, AGameWithTilesLaidKeepsItsPremiumSquaresUntilItEnds)
     EXPECT_EQ(fixture.game->wordMultiplier(1, 1), 3);
 }
 
-TEST(BoardGeometry, PremiumListSetsEachGoodEntryInsideTheStorageAndTheCentreIsTheLowerMiddle)
+TEST(BoardGeometry, PremiumListSetsEachEntryNamingASquareOfTheLargestBoardAndTheCentreIsTheLowerMiddle)
 {
     MultiplierGrid grid;
     for (auto& row : grid)
         row.fill(1);
-    applyPremiumList("1 4 |2 |x 3 |3 5 7 | 6  9 |-1 2 |4 -2 |20 3 |40 33 ||", grid, 2);
+    const std::string list = "1 4 |2 |x 3 |3 5 7 | 6  9 |-1 2 |4 -2 |20 3 |29 29 |30 3 |33 3 |3 33 |"
+                             "40 33 |0 5 ||";
+    applyPremiumList(list, grid, 2);
     EXPECT_EQ(grid[1][4] + grid[3][5] + grid[6][9], 6);
-    EXPECT_EQ(grid[20][3], 2) << "outside a 15 x 15 board, never played";
-    EXPECT_EQ(grid[8][1], 2) << "40 and 33 wrap into the 32 x 32 storage";
+    EXPECT_EQ(grid[20][3], 2) << "outside a 15 x 15 board, for a larger one";
+    EXPECT_EQ(grid[29][29], 2) << "the last square of the largest board";
     int changed = 0;
     for (const auto& row : grid)
         for (int m : row)
             changed += m != 1;
-    EXPECT_EQ(changed, 5);
+    EXPECT_EQ(changed, 5) << "no entry beyond the largest board lands on another square";
+
+    // Such an entry stays in the lists, yet clearing every square of the largest board in the
+    // dialog leaves no premium anywhere.
+    const PremiumLists stored{list, list, list, list};
+    Grids cleared = gridsOf({});
+    const PremiumLists edited = listsKeepingOutside(cleared.letters, cleared.words, glyph::kMaxBoardSize,
+                                                    glyph::kMaxBoardSize, stored);
+    EXPECT_NE(edited.wordsX3.find("33 3 |"), std::string::npos) << edited.wordsX3;
+    const Grids after = gridsOf(edited);
+    EXPECT_TRUE(after.letters == cleared.letters && after.words == cleared.words);
+
     // The centre square is the lower middle of an even size.
     for (const auto& [size, centre] : {std::pair{15, 8}, {14, 8}, {1, 1}, {29, 15}})
         EXPECT_EQ(centreRow(size) * 100 + centreColumn(size), centre * 101) << size;

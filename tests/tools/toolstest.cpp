@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/board.h"
 #include "support/toolrun.h"
 
 using glyph::test::quoted;
@@ -393,6 +394,30 @@ TEST(Glyphplay, StartsEveryGameWithFreshProfileGlobals)
     ASSERT_NE(greedy.find("average score"), std::string::npos) << greedy;
     EXPECT_EQ(results("Counting.cpu,Greedy.cpu", " --threads 1"), greedy);
     EXPECT_EQ(results("Counting.cpu,Greedy.cpu", " --threads 2"), greedy);
+}
+
+// A set of more tiles than the bag holds fills the bag with a choice of them: the check counts
+// the tiles in play against that, not against the whole set; a set the bag holds whole is
+// checked letter by letter.
+TEST(Glyphplay, ChecksTheTilesOfASetLargerThanTheBag)
+{
+    TempDir dir;
+    std::filesystem::create_directories(dir.path() / "game/Sets");
+    for (const char* data : {"Dictionaries", "Profiles"})
+        std::filesystem::create_directory_symlink(std::string(GLYPH_DIST_DIR "/") + data,
+                                                  dir.path() / "game" / data);
+    dir.write("game/Preferences.ini", "GameSetKey\nSets/Big.set\n");
+    // 27 x 37 tiles fill the bag exactly; more are cut to the bag's 999.
+    for (const char* tilesPerLetter : {"37", "40", "32767"}) {
+        std::string set;
+        for (int letter = 0; letter < glyph::kLetterCount; ++letter)
+            set += std::string(tilesPerLetter) + " 1 1\n";
+        dir.write("game/Sets/Big.set", set);
+        const ToolRun run = glyphplay(
+            dir, "selfplay --games 2 --players Greedy.cpu,Greedy.cpu --seed 3 --check", dir.file("game"));
+        EXPECT_EQ(run.status, 0) << tilesPerLetter << "\n" << run.out << run.err;
+        EXPECT_NE(run.out.find("2 games in"), std::string::npos) << tilesPerLetter << "\n" << run.out;
+    }
 }
 
 TEST(Glyphplay, TrainsLeaveValuesReproduciblyFromTheSeed)

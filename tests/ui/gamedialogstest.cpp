@@ -202,6 +202,25 @@ private slots:
         }
     }
 
+    void thePreferencesShowTheBoardSizeTheGamePlaysAndAnApplyLeavesIt()
+    {
+        WindowFixture fixture;
+        for (const char* stored : {"-1", "0", "30", "100", "abc", " 20 ", "7"}) {
+            fixture.preferences->setString("TableRowsKey", stored);
+            fixture.preferences->setString("TableColumnsKey", stored);
+            QVERIFY(fixture.game->loadSettings());
+            const int played = fixture.game->rows();
+            glyph::PreferencesDialog dialog(*fixture.session, fixture.window.get());
+            QCOMPARE(child<QLineEdit>(dialog, "lines")->text(), QString::number(played));
+            QCOMPARE(child<QLineEdit>(dialog, "columns")->text(), QString::number(played));
+            QCOMPARE(child<QTableWidget>(dialog, "table")->rowCount(), played * played);
+            dialog.applyClicked();
+            QCOMPARE(fixture.preferences->integer("TableRowsKey"), played);
+            QCOMPARE(fixture.game->rows(), played);
+            QCOMPARE(fixture.game->columns(), played);
+        }
+    }
+
     void listsAndFileChoosersOfferTheUsersFilesWithTheShippedOnes()
     {
         // An installed program: the shipped data in the working folder, the user's in "home".

@@ -9,6 +9,7 @@
 
 #include "ai/luahost.h"
 #include "base/random.h"
+#include "engine/boardgeometry.h"
 #include "engine/movelisttext.h"
 #include "ui/board/exports.h"
 #include "ui/board/rackwidget.h"
@@ -445,6 +446,47 @@ private slots:
         window.openClicked();
         QCOMPARE(fixture.messages, (std::vector<QString>{question, question, question, question, question}));
         QCOMPARE(fixture.game->rules()->history().size(), std::size_t(2));
+    }
+
+    void everyTextOfTheBoardStaysInItsCellWhateverTheBoardsShape()
+    {
+        // Between two squares a gap of background runs down and across the board; a label,
+        // a tile letter or a margin number that spills out of its cell crosses it.
+        for (const auto& [rows, columns] : std::vector<std::pair<int, int>>{{3, 17}, {17, 3}, {15, 15}}) {
+            WindowFixture fixture;
+            fixture.preferences->setInteger("TableRowsKey", rows);
+            fixture.preferences->setInteger("TableColumnsKey", columns);
+            const glyph::geometry::PremiumLists lists = glyph::geometry::standardLayout(rows, columns);
+            fixture.preferences->setString("MultiLettersX2Key", lists.lettersX2);
+            fixture.preferences->setString("MultiLettersX3Key", lists.lettersX3);
+            fixture.preferences->setString("MultiWordsX2Key", lists.wordsX2);
+            fixture.preferences->setString("MultiWordsX3Key", lists.wordsX3);
+            QVERIFY(fixture.game->loadSettings());
+            fixture.start({{"Ann", ""}, {"Bob", ""}});
+            const char* const word = "MAXIMUM";
+            for (int i = 0; word[i] != 0; ++i)
+                fixture.game->board()[1 + i % rows][1 + i / rows % columns] = glyph::Square{word[i], 0};
+            fixture.session->refresh(true);
+            glyph::TableWidget& table = *fixture.window->table();
+            const QImage image = table.grab().toImage();
+            const QSize cell = table.cellSize(table.size());
+            // The keyboard cursor's frame may reach into the gap; nothing else may.
+            const QColor background = fixture.colour("ColorBackgroundKey");
+            const QColor cursor = fixture.colour("ColorSelectedKey");
+            const auto crosses = [&](int x, int y) {
+                const QColor pixel = image.pixelColor(x, y);
+                return pixel != background && pixel != cursor;
+            };
+            int crossings = 0;
+            for (int k = 1; k <= columns + 1; ++k)
+                for (int y = 0; y < (rows + 1) * cell.height(); ++y)
+                    crossings += crosses(k * cell.width() - 2, y);
+            for (int k = 1; k <= rows + 1; ++k)
+                for (int x = 0; x < (columns + 1) * cell.width(); ++x)
+                    crossings += crosses(x, k * cell.height() - 2);
+            QVERIFY2(crossings == 0,
+                     qPrintable(QString("%1 x %2: %3").arg(rows).arg(columns).arg(crossings)));
+        }
     }
 
     void exportsAndThePrintoutShowThePositionOrSayWhyNot()

@@ -308,6 +308,18 @@ private slots:
         QCOMPARE(fixture.messages.size(), std::size_t(1));
         // The stored layout became the standard one of 9 x 9, and 15 brings back the shipped lists.
         QCOMPARE(squaresOf(storedLists(*fixture.preferences)), squaresOf(geometry::standardLayout(9, 9)));
+        // Said once: a later Apply that leaves the size (a colour alone) says nothing, another size
+        // the game cannot take is said again.
+        {
+            glyph::PreferencesDialog dialog(*fixture.session, fixture.window.get());
+            dialog.setColourChooser([](const QColor&) { return QColor(1, 2, 3); });
+            dialog.chooseColour(0);
+            dialog.applyClicked();
+        }
+        QCOMPARE(fixture.messages.size(), std::size_t(1));
+        fixture.applySize("11", "11");
+        QCOMPARE(fixture.game->rows(), 15);
+        QCOMPARE(fixture.messages.size(), std::size_t(2));
         fixture.applySize("15", "15");
         QCOMPARE(storedLists(*fixture.preferences), shipped);
 

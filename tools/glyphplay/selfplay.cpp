@@ -11,9 +11,12 @@
 #include "ai/luahost.h"
 #include "ai/movegenerator.h"
 #include "base/letters.h"
+#include "base/letterset.h"
 #include "base/random.h"
+#include "engine/bag.h"
 #include "engine/game.h"
 #include "engine/gameclassic.h"
+#include "engine/gamerules.h"
 #include "engine/player.h"
 #include "preferences/keys.h"
 #include "preferences/preferences.h"
@@ -216,7 +219,37 @@ bool SelfPlay::checkPlayedScore(Game& game, const Board& before)
 
 bool SelfPlay::checkTiles(Game& game)
 {
-    // Bag, racks and board together hold exactly the letter set's tiles.
+    // Bag, racks and board together hold the tiles the bag was filled with: the whole letter
+    // set, or when the set holds more than the bag can, a choice of its tiles as many as the bag
+    // holds. Each letter at most as often as the set has it and the right number in all covers
+    // both, as the two agree letter by letter when nothing was left out.
+    const std::array<int, kLetterCount> held = heldTiles(game);
+    const LetterSet& set = game.letterSet();
+    int total = 0;
+    for (int k = 0; k < kLetterCount; ++k) {
+        const int count = held[static_cast<std::size_t>(k)];
+        total += count;
+        if (count > std::max<int>(0, set.entryAt(k).count)) {
+            printPosition(game,
+                          std::string("the tiles of ") + static_cast<char>('A' + k) + " number " +
+                              std::to_string(count) + ", more than the set's " +
+                              std::to_string(set.entryAt(k).count),
+                          nullptr);
+            return false;
+        }
+    }
+    if (total != Bag::tilesIn(set)) {
+        printPosition(game,
+                      "the tiles number " + std::to_string(total) + " instead of the bag's " +
+                          std::to_string(Bag::tilesIn(set)),
+                      nullptr);
+        return false;
+    }
+    return true;
+}
+
+std::array<int, kLetterCount> SelfPlay::heldTiles(Game& game)
+{
     std::array<int, kLetterCount> held{};
     const GameRules& rules = *game.rules();
     for (int k = 0; k < kLetterCount; ++k)
@@ -232,16 +265,7 @@ bool SelfPlay::checkTiles(Game& game)
             if (square.letter != 0)
                 ++held[static_cast<std::size_t>(square.joker ? kLetterCount - 1 : square.letter - 'A')];
         }
-    for (int k = 0; k < kLetterCount; ++k)
-        if (held[static_cast<std::size_t>(k)] != game.letterSet().entryAt(k).count) {
-            printPosition(game,
-                          std::string("the tiles of ") + static_cast<char>('A' + k) + " number " +
-                              std::to_string(held[static_cast<std::size_t>(k)]) + " instead of " +
-                              std::to_string(game.letterSet().entryAt(k).count),
-                          nullptr);
-            return false;
-        }
-    return true;
+    return held;
 }
 
 void SelfPlay::printPosition(Game& game, const std::string& reason, const Move* move)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -59,6 +60,8 @@ private:
     bool checkTurn(Game& game);
     bool checkPlayedScore(Game& game, const Board& before);
     bool checkTiles(Game& game);
+    /// The tiles of each letter in the bag, on the racks and on the board together.
+    static std::array<int, kLetterCount> heldTiles(Game& game);
     void printPosition(Game& game, const std::string& reason, const Move* move);
     void printSummary(double seconds) const;
 

@@ -25,6 +25,12 @@ constexpr int kLabelSizeDivisor = 4;
 constexpr int kArrowSizeDivisor = 3;
 const QChar kCentreStar(0x2605);
 
+// Texts are sized from the shorter side, so that they fit the cells of a board that is not square.
+int textBase(const QSize& cell)
+{
+    return std::min(cell.width(), cell.height());
+}
+
 } // namespace
 
 QSize BoardPainter::cellSize(const QSize& deviceSize) const
@@ -74,10 +80,10 @@ void BoardPainter::drawSquare(QPainter& painter, const QSize& deviceSize, int li
     }
 
     painter.setPen(uiprefs::colour(m_game, value != 0 ? keys::kColorLetter : keys::kColorJoker));
-    painter.setFont(uiprefs::font(m_game, keys::kFontLetter, 2 * cell.height() / 3));
+    painter.setFont(uiprefs::font(m_game, keys::kFontLetter, 2 * textBase(cell) / 3));
     painter.drawText(QRect(x + kSquareGap, y, 3 * cell.width() / 5, cell.height() - kSquareGap),
                      Qt::AlignCenter, QString(QChar::fromLatin1(letter)));
-    painter.setFont(uiprefs::font(m_game, keys::kFontValue, cell.height() / 4));
+    painter.setFont(uiprefs::font(m_game, keys::kFontValue, textBase(cell) / 4));
     painter.drawText(QRect(x + 3 * cell.width() / 5, y, cell.width() / 3, cell.height() - kSquareGap),
                      Qt::AlignHCenter | Qt::AlignBottom, QString::number(value));
 }
@@ -99,7 +105,7 @@ void BoardPainter::drawPremiumLabel(QPainter& painter, const QRect& square, int 
     if (label.isEmpty())
         return;
     painter.setPen(uiprefs::colour(m_game, keys::kColorLetter));
-    painter.setFont(uiprefs::font(m_game, keys::kFontValue, square.height() / kLabelSizeDivisor + 1));
+    painter.setFont(uiprefs::font(m_game, keys::kFontValue, textBase(square.size()) / kLabelSizeDivisor + 1));
     painter.drawText(square, Qt::AlignCenter, label);
 }
 
@@ -107,7 +113,7 @@ void BoardPainter::paintMargins(QPainter& painter, const QSize& deviceSize) cons
 {
     const QSize cell = cellSize(deviceSize);
     painter.setPen(uiprefs::colour(m_game, keys::kColorMargin));
-    painter.setFont(uiprefs::font(m_game, keys::kFontMargin, cell.height() / 2));
+    painter.setFont(uiprefs::font(m_game, keys::kFontMargin, textBase(cell) / 2));
     for (int line = 1; line <= m_game.rows(); ++line)
         painter.drawText(QRect(0, line * cell.height(), cell.width(), cell.height()), Qt::AlignCenter,
                          QString(QChar::fromLatin1(geometry::rowName(line))));
@@ -186,7 +192,7 @@ void BoardPainter::paintCursor(QPainter& painter, const QSize& deviceSize, int l
                        cell.height() - kSquareGap);
     painter.drawRect(square);
     // The arrow sits on the edge the next letter goes past, so the direction reads at a glance.
-    const int arrow = std::max(4, cell.height() / kArrowSizeDivisor);
+    const int arrow = std::max(4, textBase(cell) / kArrowSizeDivisor);
     QPolygon head;
     if (across) {
         const int x = square.right();

@@ -9,6 +9,7 @@
 #include <QTableWidgetItem>
 
 #include <string>
+#include <utility>
 
 #include "engine/game.h"
 #include "engine/gamerules.h"
@@ -29,7 +30,6 @@ namespace
 
 const char* const kLanguagesFolder = "Languages/";
 constexpr int kSizeModulus = 30;
-constexpr int kDefaultSize = 15;
 // The multipliers a premium square may carry; any other number is a plain square.
 constexpr int kDouble = 2;
 constexpr int kTriple = 3;
@@ -100,8 +100,9 @@ PreferencesDialog::PreferencesDialog(GameSession& session, QWidget* parent)
     fillGeneral();
     fillFonts();
     fillColours();
-    lines->setText(QString::number(m_game.preferences().integer(keys::kTableRows, kDefaultSize)));
-    columns->setText(QString::number(m_game.preferences().integer(keys::kTableColumns, kDefaultSize)));
+    // The size the next game plays, so that an Apply that leaves it changes nothing.
+    lines->setText(QString::number(geometry::storedBoardSize(m_game.preferences(), keys::kTableRows)));
+    columns->setText(QString::number(geometry::storedBoardSize(m_game.preferences(), keys::kTableColumns)));
     table->setColumnCount(4);
     table->setHorizontalHeaderLabels({tr("Line"), tr("Column"), tr("xLetter"), tr("xWord")});
     table->verticalHeader()->hide();
@@ -220,7 +221,7 @@ int PreferencesDialog::typedSize(const QString& typed)
 int PreferencesDialog::storedSize(const QString& typed)
 {
     const int size = typedSize(typed);
-    return size == 0 ? kDefaultSize : size;
+    return size == 0 ? geometry::kDefaultBoardSize : size;
 }
 
 void PreferencesDialog::setClicked()
@@ -318,15 +319,27 @@ void PreferencesDialog::applyClicked()
         uiprefs::setFont(preferences, kFontRowTable[row].key, m_fonts[row]);
     for (int row = 0; row < kColourRows; ++row)
         uiprefs::setColour(preferences, kColourRowTable[row].key, m_colours[row]);
-    preferences.setInteger(keys::kTableRows, storedSize(lines->text()));
-    preferences.setInteger(keys::kTableColumns, storedSize(columns->text()));
+    const bool sizeChanged = storeBoardSize();
     storePremiumLists();
-    reloadGame();
+    reloadGame(sizeChanged);
     startup::applyFont(preferences);
     m_session.notifySettingsChanged();
 }
 
-void PreferencesDialog::reloadGame()
+bool PreferencesDialog::storeBoardSize()
+{
+    Preferences& preferences = m_game.preferences();
+    const auto stored = [&preferences] {
+        return std::pair(geometry::storedBoardSize(preferences, keys::kTableRows),
+                         geometry::storedBoardSize(preferences, keys::kTableColumns));
+    };
+    const auto before = stored();
+    preferences.setInteger(keys::kTableRows, storedSize(lines->text()));
+    preferences.setInteger(keys::kTableColumns, storedSize(columns->text()));
+    return stored() != before;
+}
+
+void PreferencesDialog::reloadGame(bool sizeChanged)
 {
     const int rows = m_game.rows();
     const int columnCount = m_game.columns();
@@ -334,7 +347,8 @@ void PreferencesDialog::reloadGame()
     m_game.reloadSettingsKeepingGame(sizeKept);
     if (m_game.rules() != nullptr && m_game.rules()->inProgress())
         m_game.reloadRackSlots();
-    if (!sizeKept)
+    // A size the game cannot take is told once, when asked for; it then waits for the next game.
+    if (!sizeKept || !sizeChanged)
         return;
     const Preferences& preferences = m_game.preferences();
     m_session.prompter().message(

@@ -74,8 +74,12 @@ private:
     void takeTableEdits();
     void resizeLayout(int rows, int columns);
     void showLayout(int rows, int columns);
+    /// Stores the typed board size; true when it differs from the size stored before.
+    bool storeBoardSize();
     void storePremiumLists();
-    void reloadGame();
+    /// Reloads the settings keeping the game; tells the user when the game keeps its board
+    /// size against a size this Apply changed.
+    void reloadGame(bool sizeChanged);
 
     Game& m_game;
     GameSession& m_session;
