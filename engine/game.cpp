@@ -1,6 +1,7 @@
 #include "engine/game.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "engine/boardgeometry.h"
 #include "engine/gamerules.h"
@@ -67,7 +68,7 @@ Game::~Game()
     m_computerPlayers.reset();
 }
 
-void Game::copyPositionFrom(const Game& other)
+void Game::copyLayoutFrom(const Game& other)
 {
     m_board = other.m_board;
     m_rows = other.m_rows;
@@ -77,11 +78,25 @@ void Game::copyPositionFrom(const Game& other)
     m_letterSet = other.m_letterSet;
     m_bonus = other.m_bonus;
     m_time = other.m_time;
+}
+
+void Game::copyPositionFrom(const Game& other)
+{
+    copyLayoutFrom(other);
     if (m_copiedDictionary != &other.m_dictionary || m_copiedGeneration != other.m_dictionary.generation()) {
         m_dictionary.copyFrom(other.m_dictionary);
         m_copiedDictionary = &other.m_dictionary;
         m_copiedGeneration = other.m_dictionary.generation();
     }
+}
+
+void Game::restoreSettings(const Game& copy)
+{
+    copyLayoutFrom(copy);
+    // Only a dictionary that was replaced or emptied is copied back, so that what the move
+    // generator derived from the one in use stays valid.
+    if (m_dictionary.fileName() != copy.m_dictionary.fileName())
+        m_dictionary.copyFrom(copy.m_dictionary);
 }
 
 bool Game::loadSettings()
@@ -117,16 +132,19 @@ void Game::storeBoardSize(int rows, int columns)
 
 bool Game::reloadSettingsKeepingGame(bool& sizeKept)
 {
-    const int rows = m_rows;
-    const int columns = m_columns;
-    const Board board = m_board;
-    const MultiplierGrid letterMultipliers = m_letterMultipliers;
-    const MultiplierGrid wordMultipliers = m_wordMultipliers;
+    const std::unique_ptr<Game> kept = copySettings(m_view);
     const bool loaded = loadSettings();
-    m_board = board;
+    m_board = kept->m_board;
     sizeKept = false;
     if (m_rules == nullptr || !m_rules->inProgress())
         return loaded;
+    // A set or dictionary that cannot be loaded must not take the game's own away.
+    if (!loaded) {
+        restoreSettings(*kept);
+        return false;
+    }
+    const int rows = kept->m_rows;
+    const int columns = kept->m_columns;
     // Once tiles are laid, a board that cuts one off, or whose centre square moves (the first
     // move would seem not made), cannot carry this game on.
     bool laid = holdsTileOutside(m_board, 0, 0);
@@ -145,8 +163,8 @@ bool Game::reloadSettingsKeepingGame(bool& sizeKept)
     // Premium squares already played on keep the value they were played for: once tiles are
     // laid, the new layout waits for the next game.
     if (laid) {
-        m_letterMultipliers = letterMultipliers;
-        m_wordMultipliers = wordMultipliers;
+        m_letterMultipliers = kept->m_letterMultipliers;
+        m_wordMultipliers = kept->m_wordMultipliers;
     }
     return loaded;
 }
@@ -174,10 +192,18 @@ void Game::setRules(std::unique_ptr<GameRules> rules)
 
 bool Game::startNewGame(const std::vector<Player>& players, unsigned char gameType)
 {
-    if (!loadSettings())
-        return false;
-    setRules(createRules(gameType, *this));
-    return m_rules != nullptr && m_rules->start(players);
+    // The game in progress is replaced only once the new one has started.
+    const std::unique_ptr<Game> kept = copySettings(m_view);
+    std::unique_ptr<GameRules> rules = loadSettings() ? createRules(gameType, *this) : nullptr;
+    if (rules != nullptr) {
+        // The new rules are in place while they start, as they deal the racks to the slots.
+        std::swap(m_rules, rules);
+        if (m_rules->start(players))
+            return true;
+        std::swap(m_rules, rules);
+    }
+    restoreSettings(*kept);
+    return false;
 }
 
 bool Game::isOccupied(int row, int column) const

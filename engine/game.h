@@ -50,12 +50,16 @@ public:
     /// laid the game keeps its premium squares, and when the stored size would cut off a tile
     /// of the board or of the history, or move the centre square once tiles are laid, it keeps
     /// its size (`sizeKept` true). The stored settings wait for the next game. False as
-    /// loadSettings.
+    /// loadSettings, and then a game in progress keeps all its settings as they were.
     bool reloadSettingsKeepingGame(bool& sizeKept);
     /// Takes over another game's position and settings: board, size, premium squares, letter
     /// set, bonus and time, and its dictionary (copied only when it changed since the last
     /// copy). No rules are copied. A search on another thread works on such a copy.
     void copyPositionFrom(const Game& other);
+    /// Puts back what `loadSettings` replaces (board, size, premium squares, letter set,
+    /// dictionary, bonus, time) from a copy made by `copySettings` before a command that is
+    /// then refused.
+    void restoreSettings(const Game& copy);
     /// Fills the rack slots from the current player's rack (none placed, nothing selected).
     void reloadRackSlots();
 
@@ -87,7 +91,8 @@ public:
     /// Starts a new game the one way every caller does: the settings afresh from the
     /// preferences (an empty board), new rules of the game type, then the players seated in
     /// this order. False, with the reason already reported, when the settings cannot be loaded,
-    /// the type is unknown or the rules refuse the players.
+    /// the type is unknown or the rules refuse the players; the game in progress then stays as
+    /// it was, settings, board and rules.
     bool startNewGame(const std::vector<Player>& players, unsigned char gameType);
 
     Board& board() { return m_board; }
@@ -134,6 +139,8 @@ public:
 private:
     /// The copy made by copySettings.
     Game(const Game& other, GameView& view);
+    /// Copies board, size, premium squares, letter set, bonus and time, not the dictionary.
+    void copyLayoutFrom(const Game& other);
 
     Preferences& m_preferences;
     GameView& m_view;

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <sstream>
 
 #include "base/atomicfile.h"
@@ -17,6 +18,7 @@
 #include "engine/gameview.h"
 #include "engine/moveplacement.h"
 #include "engine/savedgame.h"
+#include "engine/savedsettings.h"
 #include "preferences/keys.h"
 #include "preferences/preferences.h"
 
@@ -116,27 +118,6 @@ bool isPossibleHistory(const LetterSet& set, const std::vector<HistoryEntry>& hi
     }
     return true;
 }
-
-/// The four preference values a saved game carries, to put back when loading fails.
-struct SavedSettings {
-    std::string dictionary;
-    std::string letterSet;
-    std::string time;
-    std::string bonus;
-
-    static SavedSettings read(const Preferences& preferences)
-    {
-        return {preferences.string(keys::kGameDictionary), preferences.string(keys::kGameSet),
-                preferences.string(keys::kGameClassicTime), preferences.string(keys::kGameBonus)};
-    }
-    void write(Preferences& preferences) const
-    {
-        preferences.setString(keys::kGameDictionary, dictionary);
-        preferences.setString(keys::kGameSet, letterSet);
-        preferences.setString(keys::kGameClassicTime, time);
-        preferences.setString(keys::kGameBonus, bonus);
-    }
-};
 
 } // namespace
 
@@ -555,7 +536,7 @@ bool GameClassic::loadBytes(const std::string& bytes, const std::string& fileNam
 
     Preferences& preferences = m_game.preferences();
     const SavedSettings previous = SavedSettings::read(preferences);
-    const Board board = m_game.board();
+    const std::unique_ptr<Game> kept = m_game.copySettings(m_game.view());
     preferences.setString(keys::kGameDictionary, contents.dictionary);
     preferences.setString(keys::kGameSet, contents.letterSet);
     preferences.setInteger(keys::kGameClassicTime, contents.time);
@@ -573,10 +554,9 @@ bool GameClassic::loadBytes(const std::string& bytes, const std::string& fileNam
         loaded = false;
     }
     if (!loaded) {
-        // Put the game in progress back as it was: its settings and the board they cleared.
+        // The game in progress goes on as it was, and so do the stored choices.
         previous.write(preferences);
-        m_game.loadSettings();
-        m_game.board() = board;
+        m_game.restoreSettings(*kept);
         return false;
     }
 

@@ -221,6 +221,26 @@ private slots:
         }
     }
 
+    void aRefusedNewGameKeepsTheGameItsUnsavedTurnsAndItsStoredChoices()
+    {
+        WindowFixture fixture;
+        fixture.folder.write("Sets/Tiny.set", "1 1 1\n");
+        fixture.start({{"Ann", ""}, {"Bob", ""}});
+        fixture.playBest(2, "AEIOTRS");
+        QVERIFY(fixture.session->unsaved());
+        const std::string set = fixture.preferences->string("GameSetKey");
+        const std::size_t turns = fixture.game->rules()->history().size();
+        glyph::NewGameDialog dialog(*fixture.session, fixture.window.get());
+        child<QComboBox>(dialog, "set")->setCurrentText("Tiny.set");
+        dialog.okClicked();
+        QCOMPARE(fixture.messages, std::vector<QString>{"The letter set has 1 tiles: too few for 2 players"});
+        QCOMPARE(dialog.result(), 0); // still open, to choose again
+        QCOMPARE(fixture.preferences->string("GameSetKey"), set);
+        QVERIFY(fixture.game->rules()->inProgress());
+        QCOMPARE(fixture.game->rules()->history().size(), turns);
+        QVERIFY(fixture.session->unsaved());
+    }
+
     void listsAndFileChoosersOfferTheUsersFilesWithTheShippedOnes()
     {
         // An installed program: the shipped data in the working folder, the user's in "home".

@@ -10,6 +10,7 @@
 #include "engine/game.h"
 #include "engine/gamerules.h"
 #include "engine/gameview.h"
+#include "engine/savedsettings.h"
 #include "preferences/keys.h"
 #include "preferences/preferences.h"
 #include "ui/common/appnames.h"
@@ -171,6 +172,7 @@ void NewGameDialog::okClicked()
     }
 
     Preferences& preferences = m_game.preferences();
+    const SavedSettings previous = SavedSettings::read(preferences);
     preferences.setInteger(
         keys::kGameBonus, static_cast<int>(std::min(readUnsigned(bonus->text()), unsigned{Game::kMaxBonus})));
     preferences.setInteger(keys::kGameClassicTime, static_cast<int>(std::min(readUnsigned(time->text()),
@@ -181,6 +183,8 @@ void NewGameDialog::okClicked()
     const unsigned char code = kGameTypes[std::max(0, gameType->currentIndex())].code;
     if (m_session.startNewGame(seated, code))
         accept();
+    else
+        previous.write(preferences); // the game in progress goes on with its own choices
 }
 
 } // namespace glyph

@@ -539,9 +539,11 @@ bool GameSession::startNewGame(const std::vector<Player>& players, unsigned char
 {
     abandonComputerTurn();
     const bool started = m_game.startNewGame(players, gameType);
-    if (started)
+    if (started) {
         forgetProfileGlobals();
-    m_fileState.markNew(m_game);
+        // A refused game leaves the one in progress with its file and unsaved changes.
+        m_fileState.markNew(m_game);
+    }
     m_highlightedMove = Move{};
     forgetChainStop();
     emit settingsChanged();
