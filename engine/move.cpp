@@ -46,6 +46,17 @@ int countJokers(const std::uint8_t* word, int length)
     return jokers;
 }
 
+/// True when a word of `length` letters from (row, column) in the direction stays on the
+/// largest board; a pass (no letters) lies nowhere and always fits.
+bool liesOnLargestBoard(std::uint8_t across, int row, int column, int length)
+{
+    if (length == 0)
+        return true;
+    const int lastRow = across ? row : row + length - 1;
+    const int lastColumn = across ? column + length - 1 : column;
+    return row >= 1 && column >= 1 && lastRow <= kMaxBoardSize && lastColumn <= kMaxBoardSize;
+}
+
 } // namespace
 
 void Move::writeImage(std::uint8_t* out) const
@@ -70,6 +81,9 @@ bool Move::readImage(const std::uint8_t* in)
     if (!allInRange(wordField, wordLength, 'A', kJoker) || !allInRange(jokersField, jokersLength, 'A', 'Z'))
         return false;
     if (countJokers(wordField, wordLength) != jokersLength)
+        return false;
+    if (!liesOnLargestBoard(in[kHorizOffset], static_cast<std::int8_t>(in[kLinOffset]),
+                            static_cast<std::int8_t>(in[kColOffset]), wordLength))
         return false;
 
     horiz = in[kHorizOffset];

@@ -26,7 +26,8 @@ struct Move {
     void writeImage(std::uint8_t* out) const;
     /// Reads a 68-byte image; false (and the move unchanged) when the strings are not
     /// terminated, hold characters other than 'A'..'[' (word) and 'A'..'Z' (jokers), or the
-    /// jokers do not match the '[' of the word one for one.
+    /// jokers do not match the '[' of the word one for one, or a word does not lie on the
+    /// largest board (kMaxBoardSize squares each way, numbered from 1).
     bool readImage(const std::uint8_t* in);
 };
 

@@ -297,3 +297,22 @@ TEST(MoveImage, IsLittleEndianKeepsThePassRecordAndRejectsDamage)
     expectRejected([](auto& im) { im[38] = 0; });                          // fewer joker letters than jokers
     expectRejected([](auto& im) { std::memset(im.data() + 8, 'S', 30); }); // no terminator
 }
+
+TEST(MoveImage, AcceptsAWordOnlyWhereItLiesOnTheLargestBoard)
+{
+    const int last = glyph::kMaxBoardSize;
+    for (const bool across : {true, false})
+        for (const std::string& word : {std::string("CAT"), std::string(last, 'E')})
+            for (const int row : {-128, -1, 0, 1, 2, last - 2, last - 1, last, last + 1, 120, 127})
+                for (const int column : {-1, 0, 1, last - 2, last, last + 1, 120}) {
+                    std::array<std::uint8_t, Move::kImageSize> image{};
+                    makeMove(across, row, column, word).writeImage(image.data());
+                    const int length = static_cast<int>(word.size());
+                    const int lastRow = across ? row : row + length - 1;
+                    const int lastColumn = across ? column + length - 1 : column;
+                    const bool onBoard = row >= 1 && column >= 1 && lastRow <= last && lastColumn <= last;
+                    Move read;
+                    EXPECT_EQ(read.readImage(image.data()), onBoard)
+                        << across << " " << row << " " << column << " " << word;
+                }
+}
