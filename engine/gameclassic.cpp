@@ -539,8 +539,9 @@ bool GameClassic::loadBytes(const std::string& bytes, const std::string& fileNam
     const std::unique_ptr<Game> kept = m_game.copySettings(m_game.view());
     preferences.setString(keys::kGameDictionary, contents.dictionary);
     preferences.setString(keys::kGameSet, contents.letterSet);
-    preferences.setInteger(keys::kGameClassicTime, contents.time);
-    preferences.setInteger(keys::kGameBonus, contents.bonus);
+    // Stored as the game uses them, so that the next save writes no value the game ignored.
+    preferences.setInteger(keys::kGameClassicTime, std::clamp(contents.time, 0, Game::kMaxMinutes));
+    preferences.setInteger(keys::kGameBonus, std::clamp(contents.bonus, 0, Game::kMaxBonus));
     // The file does not hold the board size, so the tiles tell the size the game needs; the
     // positions must be possible with the game's letter set.
     TileExtent extent;

@@ -200,6 +200,27 @@ TEST(SavedGame, HugeTimesBonusesScoresAndRoundsAreClampedOnLoadAndTheGameGoesOn)
     ASSERT_TRUE(fixture.rules->save(fixture.dir.file("again.tc")));
     RulesFixture again;
     EXPECT_TRUE(again.rules->load(fixture.dir.file("again.tc")));
+
+    // The settings are kept as the game uses them, at either end, and saved so.
+    const std::pair<std::string, std::string> headers[] = {
+        {"2147483647 time\n2147483647 bonus\n", "100000 time\n1000000 bonus\n"},
+        {"-5 time\n-2147483648 bonus\n", "0 time\n0 bonus\n"},
+        {"-2147483648 time\n2000000000 bonus\n", "0 time\n1000000 bonus\n"},
+    };
+    for (const auto& [header, kept] : headers) {
+        std::string edited = bytes;
+        const std::string largest = "2147483647 time\n2147483647 bonus\n";
+        const std::size_t at = edited.find(largest);
+        ASSERT_NE(at, std::string::npos);
+        edited.replace(at, largest.size(), header);
+        RulesFixture clamped;
+        ASSERT_TRUE(clamped.rules->loadBytes(edited, "edited.tc"))
+            << header << (clamped.view.warnings.empty() ? "" : clamped.view.warnings[0]);
+        EXPECT_EQ(clamped.preferences->integer("GameClassicTimeKey", -1), clamped.game->time()) << header;
+        EXPECT_EQ(clamped.preferences->integer("GameBonusKey", -1), clamped.game->bonus()) << header;
+        ASSERT_TRUE(clamped.rules->save(clamped.dir.file("clamped.tc")));
+        EXPECT_NE(clamped.dir.read("clamped.tc").find(kept), std::string::npos) << header;
+    }
 }
 
 TEST(SavedGame, TheLargestTableIsDealtSavedAndLoadedButALargerOneIsNeverWritten)
