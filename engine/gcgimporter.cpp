@@ -5,6 +5,7 @@
 
 #include "base/letters.h"
 #include "base/regularfile.h"
+#include "engine/bag.h"
 #include "engine/boardgeometry.h"
 #include "engine/game.h"
 #include "engine/gameclassic.h"
@@ -160,6 +161,8 @@ bool GcgImporter::plan(const GcgParser::Record& record)
 
 bool GcgImporter::replay(const GcgParser::Record& record)
 {
+    if (!checkSeats(record))
+        return false;
     m_rules = std::make_unique<GameClassic>(m_game);
     m_rules->setReplaying(true);
     std::vector<Player> players(record.names.size());
@@ -178,6 +181,20 @@ bool GcgImporter::replay(const GcgParser::Record& record)
     for (std::size_t i = 0; i < record.events.size(); ++i)
         if (!replayEvent(record, i))
             return false;
+    return true;
+}
+
+bool GcgImporter::checkSeats(const GcgParser::Record& record)
+{
+    // The rules deal a whole rack to each seat but the last, which must get at least one tile;
+    // said here, the message names the #player line of the first seat the set cannot serve.
+    const int tiles = Bag::tilesIn(m_game.letterSet());
+    const int seats = static_cast<int>(record.names.size());
+    for (int seat = 0; seat < seats; ++seat)
+        if (tiles <= seat * kRackSize)
+            return fail(record.playerLines[static_cast<std::size_t>(seat)],
+                        "the letter set has " + std::to_string(tiles) + " tiles: too few for " +
+                            std::to_string(seats) + " players");
     return true;
 }
 

@@ -51,6 +51,8 @@ private:
     bool fail(int line, const std::string& what);
     void report(int line, const std::string& what);
     bool plan(const GcgParser::Record& record);
+    /// False, naming the #player line, when the letter set cannot deal a tile to every seat.
+    bool checkSeats(const GcgParser::Record& record);
     bool replay(const GcgParser::Record& record);
     bool replayEvent(const GcgParser::Record& record, std::size_t index);
     bool startTurn(const Event& event);

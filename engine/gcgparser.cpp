@@ -225,6 +225,7 @@ bool GcgParser::parsePlayer(int line, int seat, const std::string& rest)
         return fail(line, "two players have the nickname " + nick);
     m_record.nicknames.push_back(nick);
     m_record.names.push_back(name);
+    m_record.playerLines.push_back(line);
     return true;
 }
 

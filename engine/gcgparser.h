@@ -68,6 +68,8 @@ public:
         std::vector<std::string> nicknames;
         /// Full names, UTF-8 (the nickname when the line gives none).
         std::vector<std::string> names;
+        /// The line of each player's #player line.
+        std::vector<int> playerLines;
         std::string title;
         std::string lexicon;
         bool incomplete = false;

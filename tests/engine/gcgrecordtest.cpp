@@ -139,6 +139,9 @@ TEST(GcgRecord, RefusesDamagedAndHostileRecordsWithOneMessageAndChangesNothing)
     std::string manyPlayers;
     for (int i = 1; i <= 10000; ++i)
         manyPlayers += "#player" + std::to_string(i) + " p" + std::to_string(i) + "\n";
+    // The 100 tiles of the set deal a tile to 15 seats, not to 16: the 16th seat's line says so.
+    const std::string sixteenPlayers =
+        "#note the seats\n" + manyPlayers.substr(0, manyPlayers.find("#player17"));
     const struct {
         std::string text;
         std::string error;
@@ -153,6 +156,7 @@ TEST(GcgRecord, RefusesDamagedAndHostileRecordsWithOneMessageAndChangesNothing)
          "Line 3: the square 8AAA is neither 8D (across) nor D8 (down)"},
         {players + "#board-of-directors yes\n", "Line 3: unknown pragma #board-of-directors"},
         {manyPlayers, "Line 143: player 143 is not a seat from 1 to 142"},
+        {sixteenPlayers, "Line 17: the letter set has 100 tiles: too few for 16 players"},
         {players + ">ann: ACT?QJX 8G CAT +99999999999 12\n",
          "Line 3: the score +99999999999 is out of range"},
         {players + ">ann: ACT?QJX 8G CAT +12 -1000000001\n", "Line 3: the score -1000000001 is out of range"},
@@ -203,6 +207,16 @@ TEST(GcgRecord, RefusesDamagedAndHostileRecordsWithOneMessageAndChangesNothing)
     EXPECT_EQ(target.view.warnings[1], "Can't import " + bad + ": Line 2: the score x is not a whole number");
     EXPECT_TRUE(importer.importFile(target.dir.write("good.gcg", kEveryKind)));
     EXPECT_EQ(target.view.warnings.size(), 2u);
+    // Too many seats for the set: one warning, naming the line, and the rules say nothing else.
+    const std::string crowded = target.dir.write("crowded.gcg", sixteenPlayers);
+    EXPECT_FALSE(importer.importFile(crowded));
+    ASSERT_EQ(target.view.warnings.size(), 3u);
+    EXPECT_EQ(target.view.warnings[2],
+              "Can't import " + crowded + ": Line 17: the letter set has 100 tiles: too few for 16 players");
+    // Fifteen seats are dealt.
+    const std::string fifteen = sixteenPlayers.substr(0, sixteenPlayers.find("#player16"));
+    EXPECT_TRUE(importer.importFile(target.dir.write("fifteen.gcg", fifteen)));
+    EXPECT_EQ(target.view.warnings.size(), 3u);
 }
 
 TEST(GcgRecord, ARecordCutAnywhereIsReadOrRefusedWithoutChangingTheGame)
