@@ -446,6 +446,19 @@ private slots:
         window.openClicked();
         QCOMPARE(fixture.messages, (std::vector<QString>{question, question, question, question, question}));
         QCOMPARE(fixture.game->rules()->history().size(), std::size_t(2));
+
+        // A name ending in .gcg, in any case, is saved with ".tc" added: Open reads a .gcg file
+        // as a game record, and the saved game must open again.
+        fixture.game->rules()->goLast();
+        QVERIFY(fixture.game->rules()->passOrExchange("", ""));
+        const std::size_t turns = fixture.game->rules()->history().size();
+        fileAnswers = {"Games/kept.Gcg"};
+        QVERIFY(fixture.session->save());
+        QVERIFY(QFile::exists("Games/kept.Gcg.tc") && !QFile::exists("Games/kept.Gcg"));
+        fileAnswers = {"Games/kept.Gcg.tc"};
+        QVERIFY(fixture.session->open());
+        QCOMPARE(fixture.game->rules()->history().size(), turns);
+        QCOMPARE(fixture.messages.size(), std::size_t(5));
     }
 
     void everyTextOfTheBoardStaysInItsCellWhateverTheBoardsShape()

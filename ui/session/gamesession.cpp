@@ -679,7 +679,11 @@ bool GameSession::saveAs(const QString& fileName)
 QString GameSession::savedGameName(const QString& chosen)
 {
     // Only the file's own name counts: a dot in a folder of the path (~/.local) is no extension.
-    if (QFileInfo(chosen).fileName().contains('.'))
+    // A name ending in .gcg gets ".tc" too: Open reads every .gcg file as a game record, so a
+    // saved game under that name could not be opened again.
+    const QFileInfo file(chosen);
+    const bool recordName = file.suffix().compare(kRecordExtension, Qt::CaseInsensitive) == 0;
+    if (file.fileName().contains('.') && !recordName)
         return chosen;
     return chosen + "." + kSavedGameExtension;
 }

@@ -157,13 +157,14 @@ public:
     QString recordNotes(int turn) const;
     /// Chooses a file and saves the game; false when nothing was saved.
     bool save();
-    /// Saves the game under this name (".tc" added when it holds no dot).
+    /// Saves the game under this name (".tc" added when it holds no dot or ends in ".gcg").
     bool saveAs(const QString& fileName);
     /// True when turns were played since the game was last saved or opened.
     bool unsaved() const { return m_fileState.unsaved(m_game); }
     /// "Glyphmosaic - <rules> [- <file>]".
     QString caption() const;
-    /// The name a game is saved under: ".tc" appended when the file's name holds no dot.
+    /// The name a game is saved under: ".tc" appended when the file's name holds no dot or ends
+    /// in ".gcg" (which Open reads as a game record).
     static QString savedGameName(const QString& chosen);
 
     // The clocks.
