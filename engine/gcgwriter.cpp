@@ -117,23 +117,33 @@ std::string GcgWriter::exchangedLetters(const HistoryEntry& before, const Histor
         return after.exchanged;
     const std::string rack = before.players[player].rack;
     const std::string refilled = after.players[player].rack;
-    // The rack after is the drawn tiles followed by the kept ones: the longest end of it that
-    // the rack before still holds is what was kept.
-    for (std::size_t keptLength = std::min(refilled.size(), rack.size()); keptLength > 0; --keptLength) {
-        std::string left = rack;
-        bool held = true;
-        for (char letter : refilled.substr(refilled.size() - keptLength)) {
-            const auto found = left.find(letter);
-            if (found == std::string::npos) {
-                held = false;
-                break;
-            }
-            left.erase(found, 1);
-        }
-        if (held && !left.empty())
-            return left;
+    // The rules draw the new tiles from the front of the bag and put them before the kept
+    // ones. The most tiles at the front of the rack after that are the bag's next ones, with
+    // the rest held before, are what was drawn: a drawn tile that matches a letter given up
+    // would make a shorter split fit as well.
+    const std::string nextInBag = upcomingTiles(before.bag, static_cast<int>(refilled.size()));
+    for (std::size_t drawn = std::min(refilled.size(), nextInBag.size()); drawn > 0; --drawn) {
+        std::string given = rack;
+        if (refilled.compare(0, drawn, nextInBag, 0, drawn) == 0 &&
+            letters::takeLetters(given, refilled.substr(drawn)) && !given.empty())
+            return given;
     }
-    return rack;
+    // A rack set otherwise (a record's racks keep the record's order): the letters of the rack
+    // before that the rack after lacks.
+    std::string given = rack;
+    letters::takeLetters(given, refilled);
+    if (!given.empty())
+        return given;
+    // The same letters came back: at least one tile went, and a drawn one stands first.
+    return refilled.empty() ? rack : refilled.substr(0, 1);
+}
+
+std::string GcgWriter::upcomingTiles(const Bag& bag, int count)
+{
+    const int start = std::clamp(bag.next(), 0, static_cast<int>(bag.sequence().size()));
+    const int available = std::min(bag.total(), static_cast<int>(bag.sequence().size()) - start);
+    return std::string(bag.sequence().data() + start,
+                       static_cast<std::size_t>(std::clamp(count, 0, available)));
 }
 
 std::string GcgWriter::write(const GameRules& rules, const std::string& title) const
@@ -164,9 +174,35 @@ std::string GcgWriter::write(const GameRules& rules, const std::string& title) c
     for (const RecordEvent& event : history.front().events)
         if (!(startIsLast && event.kind == RecordEvent::Kind::TimePenalty))
             text += eventLine(event, history.front(), nicks, totals);
-    for (std::size_t i = 1; i < history.size(); ++i)
-        text += turnLines(history[i - 1], history[i], i + 1 == history.size(), nicks, totals);
-    return text + endLines(rules, nicks, totals);
+    for (std::size_t i = 1; i < history.size(); ++i) {
+        const bool last = i + 1 == history.size();
+        text += turnLines(history[i - 1], history[i], last, nicks, totals);
+        if (!last)
+            text += scoreCorrections(history[i], nicks, totals);
+    }
+    text += endLines(rules, nicks, totals);
+    return text + scoreCorrections(history.back(), nicks, totals) + rackLines(history.back());
+}
+
+std::string GcgWriter::scoreCorrections(const HistoryEntry& after, const std::vector<std::string>& nicks,
+                                        Totals& totals) const
+{
+    // A saved game keeps challenge bonuses and time penalties in the scores but not the
+    // events: a line of the kind the points most likely came from carries each difference,
+    // in steps a record's score field holds.
+    std::string text;
+    for (std::size_t i = 0; i < nicks.size() && i < after.players.size(); ++i) {
+        const long long score = added(after.players[i].score, 0);
+        while (totals[i] != score) {
+            const long long points =
+                std::clamp<long long>(score - totals[i], -Player::kMaxScore, Player::kMaxScore);
+            const RecordEvent::Kind kind =
+                points > 0 ? RecordEvent::Kind::ChallengeBonus : RecordEvent::Kind::TimePenalty;
+            text += eventLine({kind, static_cast<int>(i), static_cast<int>(points), {}, Move{}}, after, nicks,
+                              totals);
+        }
+    }
+    return text;
 }
 
 std::string GcgWriter::turnLines(const HistoryEntry& before, const HistoryEntry& after, bool last,
@@ -279,10 +315,20 @@ std::string GcgWriter::endLines(const GameRules& rules, const std::vector<std::s
     for (const RecordEvent& event : last.events)
         if (event.kind == RecordEvent::Kind::TimePenalty)
             text += eventLine(event, last, nicks, totals);
-    // The racks that no line above gives, so that a reader can put every tile back.
-    for (int i = 0; i < count; ++i)
-        if (!last.players[i].hasNoTiles() && penalties[i] == 0)
-            text += "#rack" + std::to_string(i + 1) + " " + letters::toUserText(last.players[i].rack) + "\n";
+    return text;
+}
+
+std::string GcgWriter::rackLines(const HistoryEntry& last) const
+{
+    // The racks that no end line gives, so that a reader can put every tile back: the end
+    // lines give every rack with points in a game that is over.
+    const bool over = isOver(last);
+    std::string text;
+    for (std::size_t i = 0; i < last.players.size(); ++i) {
+        const std::string rack = last.players[i].rack;
+        if (!last.players[i].hasNoTiles() && (!over || letters::stringValue(m_game.letterSet(), rack) == 0))
+            text += "#rack" + std::to_string(i + 1) + " " + letters::toUserText(rack) + "\n";
+    }
     return text;
 }
 

@@ -35,13 +35,23 @@ public:
     /// True when the snapshot's turn was an exchange (a pass record that reset the pass count).
     static bool isExchange(const HistoryEntry& entry);
     /// The letters given up in an exchange: as stored, or for a snapshot read from a saved
-    /// game, the rack before less the longest end of the rack after that it still holds (the
-    /// kept letters stand at the end of a refilled rack).
+    /// game, what the racks and the bag before show: the rack before less the kept letters
+    /// that follow the tiles drawn from the bag in its order (or, for racks not in drawing
+    /// order, less the letters the rack after holds).
     static std::string exchangedLetters(const HistoryEntry& before, const HistoryEntry& after, int player);
 
 private:
     /// Running totals as the record's lines add them up.
     using Totals = std::vector<long long>;
+
+    /// Up to `count` of the tiles the bag gives next, in drawing order.
+    static std::string upcomingTiles(const Bag& bag, int count);
+    /// Lines that bring each running total to the player's score in `after` where the two
+    /// differ: points a saved game keeps in the scores without the event that gave them.
+    std::string scoreCorrections(const HistoryEntry& after, const std::vector<std::string>& nicks,
+                                 Totals& totals) const;
+    /// The #rack lines of the racks that the end lines do not give.
+    std::string rackLines(const HistoryEntry& last) const;
 
     /// The lines of the turn that led from `before` to `after` and of the events after it;
     /// a time penalty of the `last` turn is left to the end lines.

@@ -2,11 +2,14 @@
 // hostile files, refused with one message naming the line and leaving the game as it was.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <random>
 #include <regex>
 
+#include "base/letters.h"
+#include "base/random.h"
 #include "engine/gcgimporter.h"
 #include "engine/gcgwriter.h"
 #include "support/rulesfixture.h"
@@ -338,4 +341,107 @@ TEST(GcgRecord, NamesColumnsAfterZAsAaAbAc)
     EXPECT_EQ(GcgWriter::columnName(27), "AA");
     for (int column = 1; column <= 26 * 27; ++column)
         ASSERT_EQ(glyph::GcgParser::columnNumber(GcgWriter::columnName(column)), column);
+}
+
+namespace
+{
+
+/// The game of `f` saved as .tc and loaded into `loaded`, which keeps scores and racks but no
+/// record events and no exchanged letters.
+void saveAndLoad(RulesFixture& f, RulesFixture& loaded)
+{
+    // An import gives the game rules of its own: the game's, not the fixture's first.
+    ASSERT_TRUE(f.game->rules()->save(f.dir.file("game.tc")));
+    ASSERT_TRUE(loaded.game->rules()->load(f.dir.file("game.tc")));
+    loaded.game->rules()->goLast();
+}
+
+/// The letters after "-" of each exchange line of a record, in order, each sorted.
+std::vector<std::string> exchangesIn(const std::string& record)
+{
+    std::vector<std::string> exchanges;
+    const std::regex exchange(": [A-Z?]+ -([A-Z?]+) \\+0 ");
+    for (auto it = std::sregex_iterator(record.begin(), record.end(), exchange); it != std::sregex_iterator();
+         ++it) {
+        std::string letters = (*it)[1];
+        std::sort(letters.begin(), letters.end());
+        exchanges.push_back(letters);
+    }
+    return exchanges;
+}
+
+} // namespace
+
+TEST(GcgRecord, ASavedGameWritesTheLettersEachExchangeGaveUp)
+{
+    // Exchanges of one to seven tiles by the rules: the bag's order tells the tiles drawn, also
+    // when one matches a letter given up or kept.
+    glyph::random::seed(2024);
+    RulesFixture f;
+    f.start({"Ann", "Bob"});
+    std::vector<std::string> given;
+    int drawnBack = 0; // exchanges that drew a letter they gave up
+    for (int turn = 0; turn < 40 && f.rules->canExchange(); ++turn) {
+        const std::string rack = f.rules->currentPlayer().rack;
+        const std::size_t count = 1 + turn % rack.size();
+        const std::string letters = rack.substr(0, count);
+        std::string kept = rack.substr(count);
+        // The bag's tile after those drawn must not match the first kept one: an exchange of
+        // that tile too would leave the same racks and bag, and no reader could tell them apart.
+        const glyph::Bag& bag = f.rules->bag();
+        const char following = bag.sequence()[static_cast<std::size_t>(bag.next()) + count];
+        const auto differs = std::find_if(kept.begin(), kept.end(), [&](char c) { return c != following; });
+        if (differs == kept.end() && !kept.empty())
+            continue;
+        std::rotate(kept.begin(), differs, kept.end());
+        const std::string drawn(bag.sequence().data() + bag.next(), count);
+        drawnBack += std::any_of(drawn.begin(), drawn.end(),
+                                 [&](char c) { return letters.find(c) != std::string::npos; });
+        ASSERT_TRUE(f.rules->passOrExchange(letters, kept));
+        std::string shown = glyph::letters::toUserText(letters);
+        std::sort(shown.begin(), shown.end());
+        given.push_back(shown);
+    }
+    ASSERT_GE(given.size(), 20u);
+    ASSERT_GT(drawnBack, 0) << "no exchange drew a letter it gave up";
+    RulesFixture loaded;
+    saveAndLoad(f, loaded);
+    EXPECT_EQ(exchangesIn(GcgWriter(*loaded.game).write(*loaded.game->rules())), given);
+
+    // Racks set in a record's order, the kept letters first: the letters the rack after lacks.
+    RulesFixture imported;
+    GcgImporter importer(*imported.game);
+    ASSERT_TRUE(importer.importText("#player1 al Al\n#player2 bo Bo\n>al: AEINRST -AEI +0 0\n"
+                                    ">bo: CDEHLOO - +0 0\n>al: NRSTUVW - +0 0\n"))
+        << importer.error();
+    RulesFixture reloaded;
+    saveAndLoad(imported, reloaded);
+    EXPECT_EQ(exchangesIn(GcgWriter(*reloaded.game).write(*reloaded.game->rules())),
+              std::vector<std::string>{"AEI"});
+}
+
+TEST(GcgRecord, ASavedGameWritesTotalsThatAddUpToItsScores)
+{
+    // A saved game keeps the points of challenges and time penalties in the scores but not the
+    // lines that gave them: the record carries them so that its totals end on the same scores,
+    // turn by turn, and reads back to them.
+    RulesFixture f;
+    GcgImporter importer(*f.game);
+    ASSERT_TRUE(importer.importText(kEveryKind)) << importer.error();
+    RulesFixture loaded;
+    saveAndLoad(f, loaded);
+    const std::string written = GcgWriter(*loaded.game).write(*loaded.game->rules());
+    GcgImporter again(*loaded.game);
+    ASSERT_TRUE(again.importText(written)) << again.error() << "\n" << written;
+    EXPECT_EQ(again.reports(), std::vector<std::string>{}) << written;
+    const auto& before = f.game->rules()->history();
+    const auto& after = loaded.game->rules()->history();
+    ASSERT_EQ(after.size(), before.size()) << written;
+    for (std::size_t turn = 0; turn < before.size(); ++turn)
+        for (std::size_t seat = 0; seat < before[turn].players.size(); ++seat)
+            EXPECT_EQ(after[turn].players[seat].score, before[turn].players[seat].score)
+                << "turn " << turn << ", seat " << seat << "\n"
+                << written;
+    EXPECT_NE(written.find(" (challenge) +5 12\n"), std::string::npos) << written;
+    EXPECT_TRUE(written.ends_with("EEISNOR (time) -10 2\n")) << written;
 }
