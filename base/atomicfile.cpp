@@ -121,8 +121,10 @@ WriteResult writeFileAtomically(const std::string& path, std::string_view bytes,
                     S_ISDIR(old.st_mode) ? EISDIR : EINVAL);
     // A rename replaces any file of a writable folder, whatever the file's own permissions, and
     // gives it to this user: a file this user may not write is refused, as writing in place is.
-    if (exists && ::access(target.c_str(), W_OK) != 0)
-        return fail(WriteResult::NotCreated, error, "Can't write to " + path, errno);
+    if (exists && ::access(target.c_str(), W_OK) != 0) {
+        const int reason = errno; // before the message's string is built
+        return fail(WriteResult::NotCreated, error, "Can't write to " + path, reason);
+    }
     std::filesystem::path folder = std::filesystem::path(target).parent_path();
     if (folder.empty())
         folder = ".";
