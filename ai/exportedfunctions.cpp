@@ -352,8 +352,9 @@ Simulator::Limits simulationLimits(lua_State* state, LuaHost& host)
     Simulator::Limits limits;
     limits.deadline = searchDeadline(host, std::clamp(wholeNumber(state, 3), 0, kMaxSearchMs));
     limits.stop = &host.interruptFlag();
-    if (lua_gettop(state) >= 4 && !lua_isnil(state, 4))
-        limits.rounds = std::clamp(wholeNumber(state, 4), 1, Simulator::kMaxRounds);
+    // Rounds that are not a positive number (nil, false, 0, below) mean no fixed number.
+    if (const int rounds = wholeNumber(state, 4); rounds > 0)
+        limits.rounds = std::min(rounds, Simulator::kMaxRounds);
     limits.threads = aiPlayers(host.game()).searchThreads();
     return limits;
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <lua.hpp>
 
 #include "ai/aiplayers.h"
@@ -23,8 +24,12 @@ namespace glyph
 namespace
 {
 
-/// Instructions between two looks at the clock while a script runs.
+/// Instructions between two looks at the clock while a script runs; at its deadline the
+/// watchdog makes the next instruction look.
 constexpr int kHookInstructionCount = 10000;
+/// What one line of output costs beyond its bytes, in the pane and on its way there: counted,
+/// so that a flood of empty lines is cut like a flood of long ones.
+constexpr std::size_t kLineOverhead = 128;
 /// Longest line of printed text kept before it goes to the script output unfinished.
 constexpr std::size_t kLongestPendingLine = 4096;
 
@@ -136,13 +141,19 @@ void LuaHost::checkLimits(lua_State* state)
         return;
     if (host.m_stopReason == StopReason::None && host.m_memoryUsed + host.m_outputBytes > host.m_memoryLimit)
         host.m_stopReason = StopReason::Memory;
-    if (host.m_stopReason == StopReason::None && std::chrono::steady_clock::now() < host.m_deadline)
+    if (host.m_stopReason == StopReason::None && !host.m_watchdog.fired() &&
+        std::chrono::steady_clock::now() < host.m_deadline)
         return;
     // From now on every instruction fails, so a script that catches the error cannot go on.
     lua_sethook(state, limitHook, LUA_MASKCOUNT, 1);
     if (host.m_stopReason == StopReason::Memory)
         luaL_error(state, "script stopped: it used more than %d MB",
                    static_cast<int>(host.m_memoryLimit >> 20));
+    if (host.m_stopReason == StopReason::Interrupted ||
+        (host.m_stopReason == StopReason::None && host.m_watchdog.wasCutShort())) {
+        host.m_stopReason = StopReason::Interrupted;
+        luaL_error(state, "script stopped: its turn was interrupted");
+    }
     host.m_stopReason = StopReason::Time;
     luaL_error(state, "script stopped: it ran longer than %d ms",
                static_cast<int>(host.m_runTimeLimit.count()));
@@ -155,44 +166,71 @@ void LuaHost::limitHook(lua_State* state, lua_Debug*)
 
 void LuaHost::writeScriptText(std::string_view text)
 {
-    if (!m_running) {
-        passScriptText(text);
+    // Output counts against the memory limit even when it is dropped, as it did when printed.
+    if (m_outputCut) {
+        m_outputBytes += text.size();
         return;
     }
-    // Output counts against the memory limit: past it, nothing more is passed on.
-    const std::size_t before = m_outputBytes;
-    m_outputBytes += text.size();
-    if (m_memoryUsed + m_outputBytes > m_memoryLimit || before > kMaxOutputBytes)
-        return;
-    passScriptText(text.substr(0, kMaxOutputBytes - before));
-    if (m_outputBytes > kMaxOutputBytes) {
+    const std::size_t dropped = passScriptText(text);
+    if (m_running)
+        m_outputBytes += dropped;
+    if (m_running && m_outputBytes >= kMaxOutputBytes && m_stopReason == StopReason::None) {
+        m_outputCut = true;
         flushScriptText();
         m_game.view().appendScriptOutput("(output cut: a run prints at most " +
                                          std::to_string(kMaxOutputBytes >> 20) + " MB)");
     }
 }
 
-void LuaHost::passScriptText(std::string_view text)
+std::size_t LuaHost::outputRoom()
 {
+    if (!m_running)
+        return std::numeric_limits<std::size_t>::max();
+    if (m_watchdog.fired() || m_stopReason != StopReason::None)
+        return 0;
+    if (m_memoryUsed + m_outputBytes >= m_memoryLimit) {
+        m_stopReason = StopReason::Memory;
+        return 0;
+    }
+    if (m_outputBytes >= kMaxOutputBytes)
+        return 0;
+    return std::min(kMaxOutputBytes - m_outputBytes, m_memoryLimit - m_memoryUsed - m_outputBytes);
+}
+
+void LuaHost::passLine()
+{
+    m_game.view().appendScriptOutput(m_pendingText);
+    m_pendingText.clear();
+    m_outputBytes += kLineOverhead;
+}
+
+std::size_t LuaHost::passScriptText(std::string_view text)
+{
+    // Each piece is counted as it is passed on, so that the limits hold inside one write:
+    // what the run may not pass on is dropped.
     while (!text.empty()) {
+        const std::size_t allowed = outputRoom();
+        if (allowed == 0)
+            return text.size();
         const std::size_t room = kLongestPendingLine - std::min(m_pendingText.size(), kLongestPendingLine);
         // Only the part that fits is searched: a search of the whole text for each piece cut
         // from it took seconds for a few hundred long lines.
-        const std::size_t newline = text.substr(0, room + 1).find('\n');
+        const std::size_t newline = text.substr(0, std::min(room + 1, allowed)).find('\n');
         if (newline != std::string_view::npos) {
             m_pendingText.append(text.data(), newline);
             text.remove_prefix(newline + 1);
-            m_game.view().appendScriptOutput(m_pendingText);
-            m_pendingText.clear();
+            m_outputBytes += newline + 1;
+            passLine();
         } else if (room == 0) {
-            m_game.view().appendScriptOutput(m_pendingText);
-            m_pendingText.clear();
+            passLine();
         } else {
-            const std::size_t taken = std::min(room, text.size());
+            const std::size_t taken = std::min({room, text.size(), allowed});
             m_pendingText.append(text.data(), taken);
             text.remove_prefix(taken);
+            m_outputBytes += taken;
         }
     }
+    return 0;
 }
 
 void LuaHost::flushScriptText()
@@ -207,9 +245,11 @@ void LuaHost::beginRun()
     LuaSandbox::restoreGenuine(m_state);
     m_stopReason = StopReason::None;
     m_outputBytes = 0;
+    m_outputCut = false;
     m_running = true;
     m_deadline = std::chrono::steady_clock::now() + m_runTimeLimit;
     lua_sethook(m_state, limitHook, LUA_MASKCOUNT, kHookInstructionCount);
+    m_watchdog.arm(m_state, limitHook, m_deadline);
 }
 
 bool LuaHost::finishRun(int loadStatus, std::string& error)
@@ -217,6 +257,7 @@ bool LuaHost::finishRun(int loadStatus, std::string& error)
     int status = loadStatus;
     if (status == LUA_OK)
         status = lua_pcall(m_state, 0, 0, 0);
+    m_watchdog.disarm();
     lua_sethook(m_state, nullptr, 0, 0);
     m_running = false;
     LuaSandbox::restoreGenuine(m_state);
@@ -322,8 +363,26 @@ Move LuaHost::chooseMove(const Player& player)
     m_exchangeLetters.clear();
     m_solution = moveGenerator(m_game).generate(fieldText(player.rack, sizeof player.rack));
     runProfile(fieldText(player.profile, sizeof player.profile));
-    m_interrupted = false;
+    clearInterrupt();
     return m_solution;
+}
+
+void LuaHost::interrupt()
+{
+    m_interrupted = true;
+    m_watchdog.cutShort(std::chrono::steady_clock::now() + kInterruptGrace);
+}
+
+void LuaHost::abandon()
+{
+    m_interrupted = true;
+    m_watchdog.cutShort(std::chrono::steady_clock::now());
+}
+
+void LuaHost::clearInterrupt()
+{
+    m_interrupted = false;
+    m_watchdog.clear();
 }
 
 bool LuaHost::playSolution(const Move& solution)

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "ai/luawatchdog.h"
 #include "engine/move.h"
 
 struct lua_State;
@@ -53,13 +54,20 @@ public:
     /// The notices of a computer turn, in the view's language: thinking, and passing.
     std::string thinkingNotice(const Player& player);
     std::string passNotice(const Player& player);
+    /// Time a script still has after an interrupt to use what its searches kept.
+    static constexpr std::chrono::milliseconds kInterruptGrace{250};
+
     /// Asks the searches of the turn under way (SimulateMoves, SolveEndgame) to stop at once
-    /// and keep their best so far; from any thread. Cleared when the turn ends.
-    void interrupt() { m_interrupted = true; }
+    /// and keep their best so far, and the script to end within kInterruptGrace; from any
+    /// thread. Cleared when the turn ends.
+    void interrupt();
+    /// As `interrupt`, for a turn whose result will not be used: the script stops at its next
+    /// instruction.
+    void abandon();
     /// Forgets an interrupt asked for when no search was under way (while a chosen move was on
     /// show), so that it does not cut short the next turn; call it before a turn starts.
     /// `runText` calls it itself.
-    void clearInterrupt() { m_interrupted = false; }
+    void clearInterrupt();
     const std::atomic<bool>& interruptFlag() const { return m_interrupted; }
     /// When the running script is stopped for its time; long calls made for it end before.
     std::chrono::steady_clock::time_point deadline() const { return m_deadline; }
@@ -119,13 +127,16 @@ public:
     static LuaHost& fromState(lua_State* state);
 
 private:
-    enum class StopReason { None, Time, Memory };
+    enum class StopReason { None, Time, Memory, Interrupted };
 
     void openState();
     void beginRun();
     bool finishRun(int loadStatus, std::string& error);
     void flushScriptText();
-    void passScriptText(std::string_view text);
+    /// Passes the text on as lines, as far as the run's limits allow; returns the bytes dropped.
+    std::size_t passScriptText(std::string_view text);
+    void passLine();
+    std::size_t outputRoom();
     static void limitHook(lua_State* state, lua_Debug* debug);
     static void* allocate(void* host, void* block, std::size_t oldSize, std::size_t newSize);
 
@@ -142,8 +153,11 @@ private:
     std::size_t m_memoryLimit = kDefaultMemoryLimit;
     std::size_t m_memoryUsed = 0;
     std::size_t m_outputBytes = 0;
+    bool m_outputCut = false;
     std::string m_pendingText;
     std::string m_lastError;
+    // Armed only while a run is under way.
+    LuaWatchdog m_watchdog;
 };
 
 } // namespace glyph

@@ -1,6 +1,7 @@
 #include "ai/luasandbox.h"
 
 #include <algorithm>
+#include <climits>
 #include <lua.hpp>
 #include <string_view>
 
@@ -135,6 +136,24 @@ int limitedRemove(lua_State* state)
     lua_pushnil(state);
     lua_seti(state, 1, position);
     return 1;
+}
+
+/// `table.unpack` as the library has it, with the loop that reads the elements under the
+/// limits: each read may walk a long chain of __index tables inside C.
+int limitedUnpack(lua_State* state)
+{
+    lua_Integer first = luaL_optinteger(state, 2, 1);
+    const lua_Integer last = luaL_opt(state, luaL_checkinteger, 3, luaL_len(state, 1));
+    if (first > last)
+        return 0;
+    lua_Unsigned count = static_cast<lua_Unsigned>(last) - static_cast<lua_Unsigned>(first);
+    if (count >= static_cast<lua_Unsigned>(INT_MAX) || !lua_checkstack(state, static_cast<int>(++count)))
+        return luaL_error(state, "too many results to unpack");
+    LimitedLoop loop(state);
+    for (; first < last; ++first, loop.step())
+        lua_geti(state, 1, first);
+    lua_geti(state, 1, last);
+    return static_cast<int>(count);
 }
 
 /// Adds t[index] to the buffer; a value that is not a string or number is an error.
@@ -546,7 +565,7 @@ void LuaSandbox::open(lua_State* state)
     wrapField(state, LUA_TABLIBNAME, "sort", limitedSort);
     lua_getglobal(state, LUA_TABLIBNAME);
     for (const luaL_Reg& function : {luaL_Reg{"insert", limitedInsert}, luaL_Reg{"remove", limitedRemove},
-                                     luaL_Reg{"concat", limitedConcat}}) {
+                                     luaL_Reg{"concat", limitedConcat}, luaL_Reg{"unpack", limitedUnpack}}) {
         lua_pushcfunction(state, function.func);
         lua_setfield(state, -2, function.name);
     }

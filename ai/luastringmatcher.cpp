@@ -251,83 +251,98 @@ const char* matchCapture(MatchState& ms, const char* s, int l)
     return nullptr;
 }
 
-/// The item at p with its quantifier, then the rest of the pattern.
-const char* matchItem(MatchState& ms, const char* s, const char* p)
+/// Whether the character after the item ending at ep makes it repeat or optional.
+bool isQuantifier(char c)
 {
-    const char* ep = classEnd(ms, p);
-    if (!singleMatch(ms, s, p, ep)) {
-        if (*ep == '*' || *ep == '?' || *ep == '-')
-            return match(ms, s, ep + 1);
-        return nullptr;
-    }
-    switch (*ep) {
-    case '?':
-        if (const char* result = match(ms, s + 1, ep + 1))
-            return result;
-        return match(ms, s, ep + 1);
-    case '+':
-        return maxExpand(ms, s + 1, p, ep);
-    case '*':
-        return maxExpand(ms, s, p, ep);
-    case '-':
-        return minExpand(ms, s, p, ep);
-    default:
-        return match(ms, s + 1, ep);
+    return c == '?' || c == '+' || c == '*' || c == '-';
+}
+
+/// The pattern from p against the subject from s. Items that can match in one way only go on
+/// in this loop, as the reference matcher does, so that only real branches spend depth: a
+/// pattern of 300 plain characters is not too complex.
+const char* matchFrom(MatchState& ms, const char* s, const char* p)
+{
+    for (;;) {
+        step(ms);
+        if (p == ms.patEnd)
+            return s;
+        switch (*p) {
+        case '(':
+            return *(p + 1) == ')' ? startCapture(ms, s, p + 2, kPosition)
+                                   : startCapture(ms, s, p + 1, kUnfinished);
+        case ')':
+            return endCapture(ms, s, p + 1);
+        case '$':
+            if (p + 1 == ms.patEnd)
+                return s == ms.srcEnd ? s : nullptr;
+            break;
+        case kEscape:
+            if (*(p + 1) == 'b') {
+                s = matchBalance(ms, s, p + 2);
+                if (s == nullptr)
+                    return nullptr;
+                p += 4;
+                continue;
+            }
+            if (*(p + 1) == 'f') {
+                p += 2;
+                if (*p != '[')
+                    luaL_error(ms.state, "missing '[' after '%%f' in pattern");
+                const char* ep = classEnd(ms, p);
+                const int previous = s == ms.srcInit ? 0 : static_cast<unsigned char>(*(s - 1));
+                const int current = s < ms.srcEnd ? static_cast<unsigned char>(*s) : 0;
+                if (matchBracketClass(previous, p, ep - 1) || !matchBracketClass(current, p, ep - 1))
+                    return nullptr;
+                p = ep;
+                continue;
+            }
+            if (std::isdigit(static_cast<unsigned char>(*(p + 1)))) {
+                s = matchCapture(ms, s, static_cast<unsigned char>(*(p + 1)));
+                if (s == nullptr)
+                    return nullptr;
+                p += 2;
+                continue;
+            }
+            break;
+        default:
+            break;
+        }
+        const char* ep = classEnd(ms, p);
+        const bool matched = singleMatch(ms, s, p, ep);
+        if (!isQuantifier(*ep)) {
+            if (!matched)
+                return nullptr;
+            ++s;
+            p = ep;
+            continue;
+        }
+        if (!matched) {
+            if (*ep == '+')
+                return nullptr;
+            p = ep + 1;
+            continue;
+        }
+        switch (*ep) {
+        case '?':
+            if (const char* result = match(ms, s + 1, ep + 1))
+                return result;
+            p = ep + 1;
+            continue;
+        case '+':
+            return maxExpand(ms, s + 1, p, ep);
+        case '*':
+            return maxExpand(ms, s, p, ep);
+        default:
+            return minExpand(ms, s, p, ep);
+        }
     }
 }
 
 const char* match(MatchState& ms, const char* s, const char* p)
 {
-    step(ms);
     if (ms.depth-- == 0)
         luaL_error(ms.state, "pattern too complex");
-    const char* result = s;
-    if (p == ms.patEnd) {
-        ++ms.depth;
-        return result;
-    }
-    switch (*p) {
-    case '(':
-        result =
-            *(p + 1) == ')' ? startCapture(ms, s, p + 2, kPosition) : startCapture(ms, s, p + 1, kUnfinished);
-        break;
-    case ')':
-        result = endCapture(ms, s, p + 1);
-        break;
-    case '$':
-        if (p + 1 != ms.patEnd) {
-            result = matchItem(ms, s, p);
-            break;
-        }
-        result = s == ms.srcEnd ? s : nullptr;
-        break;
-    case kEscape:
-        if (*(p + 1) == 'b') {
-            result = matchBalance(ms, s, p + 2);
-            if (result != nullptr)
-                result = match(ms, result, p + 4);
-        } else if (*(p + 1) == 'f') {
-            p += 2;
-            if (*p != '[')
-                luaL_error(ms.state, "missing '[' after '%%f' in pattern");
-            const char* ep = classEnd(ms, p);
-            const int previous = s == ms.srcInit ? 0 : static_cast<unsigned char>(*(s - 1));
-            const int current = s < ms.srcEnd ? static_cast<unsigned char>(*s) : 0;
-            if (!matchBracketClass(previous, p, ep - 1) && matchBracketClass(current, p, ep - 1))
-                result = match(ms, s, ep);
-            else
-                result = nullptr;
-        } else if (std::isdigit(static_cast<unsigned char>(*(p + 1)))) {
-            result = matchCapture(ms, s, static_cast<unsigned char>(*(p + 1)));
-            if (result != nullptr)
-                result = match(ms, result, p + 2);
-        } else
-            result = matchItem(ms, s, p);
-        break;
-    default:
-        result = matchItem(ms, s, p);
-        break;
-    }
+    const char* result = matchFrom(ms, s, p);
     ++ms.depth;
     return result;
 }

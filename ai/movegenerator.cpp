@@ -116,10 +116,12 @@ const Move* MoveGenerator::moveAt(int index) const
 
 Move MoveGenerator::findMoveWithScore(int score) const
 {
+    // The list is sorted by score when generated, but the searches reorder it: look at all.
+    const Move* found = nullptr;
     for (const Move& move : m_moves)
-        if (move.score <= score)
-            return move;
-    return Move{};
+        if (move.score <= score && (found == nullptr || move.score > found->score))
+            found = &move;
+    return found != nullptr ? *found : Move{};
 }
 
 Move MoveGenerator::generate(std::string_view rack)

@@ -46,7 +46,8 @@ public:
     int size() const { return static_cast<int>(m_moves.size()); }
     /// The entry at a 0-based index, or null when the index is outside the list.
     const Move* moveAt(int index) const;
-    /// The first entry whose score is at most `score`; the pass record when every one scores more.
+    /// The highest-scoring entry whose score is at most `score`, the first in the list on a tie;
+    /// the pass record when every one scores more.
     Move findMoveWithScore(int score) const;
     /// Empties the list.
     void clear() { m_moves.clear(); }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <sys/stat.h>
+#include <thread>
 
 #include "ai/aiplayers.h"
 #include "ai/luahost.h"
@@ -220,6 +221,26 @@ TEST_F(HostileProfile, CannotEscapeTheTimeLimit)
             << error;
         EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5)) << script;
     }
+    // Loops of slow library calls: thousands of calls ran between two looks at the clock, and
+    // table.unpack walked a long __index chain for every element inside C.
+    const std::string chain =
+        "local t = {} local cur = t\n"
+        "for i = 1, 1990 do local n = {} setmetatable(cur, {__index = n}) cur = n end\n";
+    for (const std::string& script :
+         {chain + "while true do select('#', table.unpack(t, 1, 990000)) end",
+          // Comparing two long strings of the same text runs in C, allocating nothing.
+          std::string("local s = string.rep('x', 3e7) local c = s:upper():lower()"
+                      " while true do local same = s == c end")}) {
+        const auto started = std::chrono::steady_clock::now();
+        expectRefused(script, "script stopped: it ran longer than 300 ms");
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2)) << script;
+    }
+    // Unpacking itself is as the library has it.
+    ASSERT_TRUE(host().runText("Debug(table.unpack({1, 2, 3})) Debug(table.unpack({1, 2, 3}, 2))"
+                               " Debug(select('#', table.unpack({}, 1, 3)), table.unpack({}, 2, 1))"
+                               " Debug(pcall(table.unpack, {}, 1, 1e8))"));
+    EXPECT_EQ(std::vector<std::string>(table.view.scriptOutput.end() - 4, table.view.scriptOutput.end()),
+              (std::vector<std::string>{"1 2 3", "2 3", "3", "false too many results to unpack"}));
     // Empty copies, which the library made one at a time in C, cost nothing.
     const auto started = std::chrono::steady_clock::now();
     ASSERT_TRUE(
@@ -237,6 +258,41 @@ TEST_F(HostileProfile, CannotEscapeTheTimeLimit)
     EXPECT_TRUE(host().runText("collectgarbage() Debug('done')"));
     EXPECT_EQ(table.view.scriptOutput.back(), "done");
     EXPECT_EQ(std::count(table.view.scriptOutput.begin(), table.view.scriptOutput.end(), "finalized"), 0);
+}
+
+TEST_F(HostileProfile, IsStoppedSoonAfterAnInterruptAndAtOnceWhenItsTurnIsAbandoned)
+{
+    host().setRunTimeLimit(std::chrono::milliseconds(20000));
+    using Clock = std::chrono::steady_clock;
+    const auto stoppedAfter = [this](const std::string& text, void (LuaHost::*stop)()) {
+        std::thread stopper([this, stop] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            (host().*stop)();
+        });
+        const Clock::time_point started = Clock::now();
+        const std::string error = expectRefused(text, "script stopped: its turn was interrupted");
+        stopper.join();
+        host().clearInterrupt();
+        return Clock::now() - started;
+    };
+    for (const std::string& script :
+         {std::string("while true do end"),
+          std::string("local s = string.rep('x', 3e7) while true do local u = s:upper() end")}) {
+        EXPECT_LT(stoppedAfter(script, &LuaHost::interrupt), std::chrono::milliseconds(1500)) << script;
+        EXPECT_LT(stoppedAfter(script, &LuaHost::abandon), std::chrono::milliseconds(1000)) << script;
+    }
+    // An abandon asked for before the run starts (while the moves were generated) still stops
+    // it; clearing it forgets it.
+    const std::string busy = table.dir.file(table.writeProfile("Busy.cpu", "while true do end"));
+    host().abandon();
+    const Clock::time_point started = Clock::now();
+    EXPECT_FALSE(host().runFile(busy));
+    EXPECT_LT(Clock::now() - started, std::chrono::milliseconds(1000));
+    EXPECT_EQ(table.view.scriptOutput.back(), "Error: script stopped: its turn was interrupted");
+    host().abandon();
+    host().clearInterrupt();
+    ASSERT_TRUE(host().runText("local t = os.clock() while os.clock() - t < 0.5 do end Debug('ran on')"));
+    EXPECT_EQ(table.view.scriptOutput.back(), "ran on");
 }
 
 TEST_F(HostileProfile, IsStoppedAtTheMemoryLimitAndTheTurnPlaysTheSolutionSoFar)
@@ -324,8 +380,17 @@ TEST_F(HostileProfile, CannotFloodTheOutput)
     std::string printed;
     while (printed.size() < LuaHost::kMaxOutputBytes)
         printed += std::string(999, 'z') + '\n';
-    printed.resize(LuaHost::kMaxOutputBytes);
-    EXPECT_TRUE(passed == printed) << passed.size() << " bytes came through";
+    // Each line also costs a little beyond its bytes, so somewhat less than 16 MB of text comes through.
+    EXPECT_TRUE(printed.compare(0, passed.size(), passed) == 0);
+    EXPECT_GT(passed.size(), LuaHost::kMaxOutputBytes * 7 / 8);
+    EXPECT_LT(passed.size(), LuaHost::kMaxOutputBytes);
+    // Empty lines are cut too, within the one write that floods them.
+    table.view.scriptOutput.clear();
+    const auto floodStarted = std::chrono::steady_clock::now();
+    ASSERT_TRUE(host().runText("io.write(string.rep('\\n', 16000000)) Debug('end')"));
+    EXPECT_EQ(table.view.scriptOutput.back().rfind("(output cut", 0), 0u) << table.view.scriptOutput.back();
+    EXPECT_LT(table.view.scriptOutput.size(), LuaHost::kMaxOutputBytes / 64);
+    EXPECT_LT(std::chrono::steady_clock::now() - floodStarted, std::chrono::seconds(3));
     // The output counts against the memory limit, so a flood stops there.
     host().setMemoryLimit(std::size_t{32} << 20);
     expectRefused("local s = string.rep('x', 2^20) for i = 1, 8000 do Debug(s, s) end",

@@ -127,6 +127,17 @@ TEST(LuaStringMatcher, AnswersAsTheLuaStringLibraryDoes)
         lua.expectSameAnswer("probe(" + luaQuoted(s) + ", " + luaQuoted(p) + ", " + std::to_string(init) +
                              ", " + luaQuoted(repl) + ")");
     }
+    // Long patterns: items that match in one way only spend no depth, branches do, so both
+    // accept hundreds of plain items and both refuse hundreds of nested choices.
+    lua.expectSameAnswer("probe(string.rep('a', 300), string.rep('a', 250) .. '.', 1, '')");
+    lua.expectSameAnswer("probe(string.rep('a', 300), string.rep('a?', 250), 1, '')");
+    const std::vector<std::string> longPieces = {"a",    "a",  "b",      ".",    "%a",
+                                                 "[ab]", "a?", "%f[%w]", "%b()", "(a)"};
+    for (int round = 0; round < 40; ++round) {
+        const std::string s = pick(random, subjectPieces, 200 + static_cast<int>(random() % 200));
+        const std::string p = pick(random, longPieces, 150 + static_cast<int>(random() % 250));
+        lua.expectSameAnswer("probe(" + luaQuoted(s) + ", " + luaQuoted(p) + ", 1, 'x')");
+    }
 }
 
 // The sandbox's table.move copies in chunks so that it can be stopped; overlapping ranges

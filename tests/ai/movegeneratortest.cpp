@@ -158,6 +158,17 @@ TEST(MoveGenerator, OrdersByScoreThenSearchOrderWithThePassBeforeTheZeroScores)
     jokers.put(9, 9, 'T');
     EXPECT_EQ(moveKey(*sorted.moveAt(0)), moveKey(best));
     EXPECT_EQ(moveKey(sorted.findMoveWithScore(best.score)), moveKey(best)) << "at or below the score";
+    // Reordered (as the searches leave it), the list still gives the highest score at or below
+    // the one asked for, the first of equal scores.
+    std::vector<Move> reordered(moves.rbegin(), moves.rend());
+    sorted.replaceMoves(reordered);
+    for (const Move& asked : reordered) {
+        const Move found = sorted.findMoveWithScore(asked.score);
+        const auto first = std::find_if(reordered.begin(), reordered.end(),
+                                        [&](const Move& move) { return move.score == asked.score; });
+        EXPECT_EQ(moveKey(found), moveKey(*first)) << asked.score;
+    }
+    EXPECT_TRUE(sorted.findMoveWithScore(-1).isPass());
     // Only a joker: nothing scores, so the pass record comes first and is returned.
     jokers.game->board()[9][9] = {};
     EXPECT_TRUE(sorted.generate("[").isPass());

@@ -8,6 +8,7 @@
 #include <numeric>
 #include <optional>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -384,6 +385,17 @@ TEST(Simulator, ProfilesSeeTheWinnerFirstAndCanBeInterrupted)
     std::sort(before.begin(), before.end());
     std::sort(after.begin(), after.end());
     EXPECT_EQ(after, before);
+
+    // A number of rounds that is not positive is no fixed number, as when it is left out.
+    ASSERT_TRUE(host.runText("Debug((SimulateMoves(6, 1, 300, 1)), (SimulateMoves(6, 1, 300, 0)),"
+                             " (SimulateMoves(6, 1, 300, -3)), (SimulateMoves(6, 1, 300, false)))"));
+    std::istringstream rounds(position.table.view.scriptOutput.back());
+    int played = 0;
+    rounds >> played;
+    EXPECT_EQ(played, 1);
+    for (int asked = 0; asked < 3 && rounds >> played; ++asked)
+        EXPECT_GT(played, 1) << position.table.view.scriptOutput.back();
+    EXPECT_TRUE(rounds.eof()) << position.table.view.scriptOutput.back();
 
     host.interrupt();
     host.chooseMove(player);

@@ -359,7 +359,8 @@ void GameSession::abandonComputerTurn()
     disarmChain();
     if (!m_turnRunning)
         return;
-    scriptHost(m_game).interrupt();
+    // The turn will not be played: its script stops at once rather than run out its time.
+    scriptHost(m_game).abandon();
     joinWorker();
     m_stepTimer.stop();
     m_nextStep = nullptr;
