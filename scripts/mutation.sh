@@ -39,7 +39,7 @@ engine/gameclassic.cpp @@ if (exchange && (!canExchange() || !letters::isAnagram
 engine/gameclassic.cpp @@         m_passCount = 0;<NL>        for (char letter : letters) @@         for (char letter : letters)
 engine/gameclassic.cpp @@ m_historyPosition = std::clamp(index, 0, last); @@ m_historyPosition = std::clamp(index, 0, std::max(0, last - 1));
 engine/gameclassic.cpp @@ return in.peek() == std::char_traits<char>::eof(); @@ return true;
-engine/gameclassic.cpp @@         m_game.board() = board;<NL> @@ <NL>
+engine/gameclassic.cpp @@         m_game.restoreSettings(*kept); @@         m_game.loadSettings();
 engine/bag.cpp @@ for (int row = 1; row <= lastRow; ++row) @@ for (int row = 1; row < lastRow; ++row)
 engine/bag.cpp @@ for (int column = 1; column <= lastColumn; ++column) @@ for (int column = 1; column < lastColumn; ++column)
 engine/bag.cpp @@ removeTile(square.joker != 0 ? kJoker : square.letter); @@ removeTile(square.letter);
@@ -65,9 +65,9 @@ engine/scoring.cpp @@ return square.joker ? 0 : letters::value( @@ return letter
 engine/scoring.cpp @@ wordProduct *= multiplier; @@ wordProduct *= 1;
 engine/scoring.cpp @@ return run.length > 1; @@ return run.length > 0;
 engine/game.cpp @@ return row >= 1 && row <= m_rows && column >= 1 && column <= m_columns && @@ return row >= 1 && row < m_rows && column >= 1 && column <= m_columns &&
-engine/game.cpp @@ return size >= 1 && size <= kMaxBoardSize ? size : kDefaultBoardSize; @@ return size > 1 && size <= kMaxBoardSize ? size : kDefaultBoardSize;
-engine/game.cpp @@ return size >= 1 && size <= kMaxBoardSize ? size : kDefaultBoardSize; @@ return size >= 1 && size < kMaxBoardSize ? size : kDefaultBoardSize;
-engine/boardgeometry.cpp @@ grid[row % kBoardCells][column % kBoardCells] = multiplier; @@ grid[column % kBoardCells][row % kBoardCells] = multiplier;
+engine/boardgeometry.cpp @@ return size >= 1 && size <= kMaxBoardSize ? size : kDefaultBoardSize; @@ return size > 1 && size <= kMaxBoardSize ? size : kDefaultBoardSize;
+engine/boardgeometry.cpp @@ return size >= 1 && size <= kMaxBoardSize ? size : kDefaultBoardSize; @@ return size >= 1 && size < kMaxBoardSize ? size : kDefaultBoardSize;
+engine/boardgeometry.cpp @@ grid[row][column] = multiplier; @@ grid[column][row] = multiplier;
 engine/boardgeometry.h @@ return columns / 2 + 1; @@ return (columns + 1) / 2;
 engine/movereader.cpp @@ if (word.size() < 2 || word.size() >= sizeof out.word || !(touching || centreEmpty)) @@ if (word.size() < 2 || word.size() >= sizeof out.word)
 engine/savedgame.cpp @@ current >= players || @@ current > players ||
@@ -93,7 +93,7 @@ ai/movegenerator.cpp @@ return std::min(emptySquares, m_rackTiles - 1); @@ retur
 ai/movegenerator.cpp @@ const bool below = grid[line + 1][position].letter != 0; @@ const bool below = false;
 ai/movegenerator.cpp @@ if (end != kNoNode && (m_graph[end].letters & kEndOfWordBit) != 0) @@ if (end != kNoNode)
 ai/movegenerator.cpp @@     m_transposed = Board{};<NL>    for (int row = 1; row <= m_rows; ++row) @@     m_transposed = Board{};<NL>    for (int row = 1; row < m_rows; ++row)
-ai/movegenerator.cpp @@ if (move.score <= score) @@ if (move.score < score)
+ai/movegenerator.cpp @@ if (move.score <= score && (found @@ if (move.score < score && (found
 ai/movegenerator.cpp @@ m_jokerLetters[m_jokersLaid++] = static_cast<char>('A' + code); @@ m_jokerLetters[m_jokersLaid++] = 'A';
 ai/exportedfunctions.cpp @@ if (lin <= game.rows() && col <= game.columns()) @@ if (lin < game.rows() && col <= game.columns())
 ai/exportedfunctions.cpp @@ lua_pushboolean(state, square.letter != 0 && square.joker != 0); @@ lua_pushboolean(state, square.letter != 0);
@@ -191,7 +191,7 @@ engine/rackeditor.cpp @@ [](const RackSlot& a, const RackSlot& b) { return a.let
 base/datafolders.cpp @@ isWritable(folder) && !isUsersOwn @@ !isUsersOwn
 base/datafolders.cpp @@ if (std::filesystem::path(name).is_absolute() || isPresent(own)) @@ if (std::filesystem::path(name).is_absolute())
 ui/session/gamesession.cpp @@     m_chainStopped = true;<NL>    disarmChain();<NL>    if (!m_turnRunning)<NL>        return;<NL>    // A player that looks ahead @@     disarmChain();<NL>    if (!m_turnRunning)<NL>        return;<NL>    // A player that looks ahead
-ui/session/gamesession.cpp @@ if (QFileInfo(chosen).fileName().contains('.')) @@ if (chosen.contains('.'))
+ui/session/gamesession.cpp @@ if (file.fileName().contains('.') && !recordName) @@ if (chosen.contains('.') && !recordName)
 engine/gameclassic.cpp @@ if (!inProgress() || isGameOver() || m_game.view().paused()) @@ if (!inProgress() || isGameOver())
 ui/session/gamesession.cpp @@     abandonComputerTurn();<NL>    const bool started = m_game.startNewGame( @@     const bool started = m_game.startNewGame(
 ui/session/gamesession.cpp @@     if (!unsaved())<NL>        return true; @@     if (true)<NL>        return true;
@@ -226,12 +226,12 @@ ai/simulator.cpp @@ return setup.candidates.size() + (setup.exchange.empty() ? 0
 ai/simulator.cpp @@ return a.mean > b.mean; @@ return a.mean < b.mean;
 ai/simulator.cpp @@ std::shuffle(tiles.begin(), tiles.end(), random); @@ std::shuffle(tiles.begin(), tiles.end(), std::mt19937(setup.seed));
 ai/movegenerator.cpp @@ if (index < 0 || index >= size()) @@ if (index < 0 || index > size())
-ai/movegenerator.cpp @@             return move;<NL>    return Move{}; @@             return move;<NL>    return m_moves.front();
+ai/movegenerator.cpp @@ return found != nullptr ? *found : Move{}; @@ return found != nullptr ? *found : m_moves.front();
 ai/movegenerator.cpp @@ m_graphDictionary == &dictionary && m_graphGeneration == dictionary.generation() @@ m_graphDictionary == &dictionary
 ai/gameanalysis.cpp @@ turn.played = after.move; @@ turn.played = before.move;
 ai/leavevalues.cpp @@ total += m_pair[static_cast<std::size_t>(held[k])][static_cast<std::size_t>(code)]; @@ total += m_pair[static_cast<std::size_t>(held[k])][static_cast<std::size_t>(code)] * count;
 ai/namescanner.cpp @@ for (int row = 0; row < kExportedFunctionRows @@ for (int row = 1; row < kExportedFunctionRows
-ui/board/panelwidget.cpp @@ round->display(inProgress ? rules->round() : 0); @@ round->display(rules != nullptr ? rules->round() : 0);
+ui/board/panelwidget.cpp @@ showNumber(*round, inProgress ? rules->round() : 0); @@ showNumber(*round, rules != nullptr ? rules->round() : 0);
 ai/leavetrainer.cpp @@ played.laidTiles && played.bagBefore >= kRackSize; @@ played.laidTiles && played.bagBefore > kRackSize;
 engine/gameclassic.cpp @@         if (player.hasNoTiles())<NL>            finisher = &player; @@         if (penalty == 0)<NL>            finisher = &player;
 engine/gamerules.cpp @@     m_history[m_historyPosition].board = m_game.board(); @@ 
@@ -243,7 +243,7 @@ engine/gcgwriter.cpp @@ return textencoding::isUtf8(name) ? name : textencoding:
 engine/gcgimporter.cpp @@ rack.resize(std::min(rack.size(), std::max(held.size(), tiles.size()))); @@ rack.resize(std::min(rack.size(), std::size_t{kRackSize}));
 engine/gcgimporter.cpp @@         if (!event.rackGiven && !giveTiles(event, letters))<NL>            return false; @@ 
 tools/glyphplay/recordcommands.cpp @@         if (startsCharacter && characters == width) @@         if (characters == width)
-ui/session/gamesession.cpp @@     m_chainHeld = !m_chainStopped; @@     m_chainHeld = true;
+ui/session/gamesession.cpp @@     m_chainHeld = locked() && !m_chainStopped; @@     m_chainHeld = true;
 ui/session/gamesession.cpp @@     host.clearInterrupt();<NL>    m_worker @@     m_worker
 ui/session/gamefilestate.cpp @@             print.addNumber(square.letter); @@ 
 ui/session/gamesession.h @@ return m_turnRunning || m_chainTimer.isActive(); @@ return m_turnRunning;
@@ -254,6 +254,11 @@ ai/movegenerator.cpp @@ if (m_rows != m_columns)<NL>        return true; @@ if (
 ui/common/uitext.cpp @@ text.normalized(QString::NormalizationForm_D); @@ text;
 ai/leavetrainer.cpp @@ m_preferences(std::string(), &m_view) @@ m_preferences("Preferences.ini", &m_view)
 ai/endgamesolver.cpp @@     return other - mover; @@     return (mover == 0 ? mover + other : 0) - mover + other;
+base/atomicfile.cpp @@ if (exists && ::access(target.c_str(), W_OK) != 0) { @@ if (false) {
+engine/boardgeometry.cpp @@ if (namesASquare(row, column)) @@ if (true)
+engine/game.cpp @@     if (!loaded) {<NL>        restoreSettings(*kept); @@     if (false) {<NL>        restoreSettings(*kept);
+engine/game.cpp @@         std::swap(m_rules, rules);<NL>    }<NL>    restoreSettings(*kept); @@         std::swap(m_rules, rules);<NL>    }
+ai/luawatchdog.cpp @@ lua_sethook(m_state, m_hook, LUA_MASKCOUNT, 1); @@ (void)m_hook;
 EOF
 )
 
