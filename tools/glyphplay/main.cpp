@@ -134,7 +134,7 @@ int testScript(Game& game, glyph::ToolView& view, const std::string& profile, co
     return ran ? 0 : 1;
 }
 
-int selfPlay(Game& game, glyph::ToolView& view, const std::vector<std::string>& args)
+int selfPlay(Game& game, const std::vector<std::string>& args)
 {
     glyph::SelfPlay::Options options;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -177,7 +177,7 @@ int selfPlay(Game& game, glyph::ToolView& view, const std::vector<std::string>& 
                          scriptHost(game).profilePath(profile).c_str());
             return 1;
         }
-    glyph::SelfPlay play(game, view, options);
+    glyph::SelfPlay play(game, options);
     return play.run() ? 0 : 1;
 }
 
@@ -265,7 +265,7 @@ int run(const std::vector<std::string>& args, const char* program)
     if (command == "train-leaves")
         return trainLeaves(std::vector<std::string>(args.begin() + 1, args.end()));
     if (command == "selfplay")
-        return selfPlay(game, view, std::vector<std::string>(args.begin() + 1, args.end()));
+        return selfPlay(game, std::vector<std::string>(args.begin() + 1, args.end()));
     if (command == "moves" && (args.size() == 2 || (args.size() == 4 && args[2] == "--entry")))
         return listMoves(game, args[1], option(2, "--entry"));
     if (command == "script" && (args.size() == 3 || (args.size() == 5 && args[3] == "--entry")))

@@ -50,8 +50,8 @@ struct SelfPlay::Table {
     Game game;
 };
 
-SelfPlay::SelfPlay(Game& game, ToolView& view, Options options)
-    : m_game(game), m_view(view), m_options(std::move(options)), m_tallies(m_options.profiles.size())
+SelfPlay::SelfPlay(Game& game, Options options)
+    : m_game(game), m_options(std::move(options)), m_tallies(m_options.profiles.size())
 {
 }
 

@@ -39,7 +39,7 @@ public:
         std::string setup;
     };
 
-    SelfPlay(Game& game, ToolView& view, Options options);
+    SelfPlay(Game& game, Options options);
     /// Plays the games and prints the summary; false at the first failed check.
     bool run();
 
@@ -66,7 +66,6 @@ private:
     void printSummary(double seconds) const;
 
     Game& m_game;
-    ToolView& m_view;
     Options m_options;
     std::vector<Tally> m_tallies;
     std::atomic<int> m_nextGame{0};
