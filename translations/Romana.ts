@@ -167,6 +167,289 @@ Vă rugăm așteptați...
     </message>
 </context>
 <context>
+    <name>QColorDialog</name>
+    <message>
+        <source>Select Color</source>
+        <translation>Alegeți culoarea</translation>
+    </message>
+    <message>
+        <source>&amp;Basic colors</source>
+        <translation>Culori de &amp;bază</translation>
+    </message>
+    <message>
+        <source>&amp;Custom colors</source>
+        <translation>&amp;Culori personalizate</translation>
+    </message>
+    <message>
+        <source>&amp;Add to Custom Colors</source>
+        <translation>&amp;Adăugați la culorile personalizate</translation>
+    </message>
+    <message>
+        <source>&amp;Pick Screen Color</source>
+        <translation>&amp;Preluați culoarea de pe ecran</translation>
+    </message>
+    <message>
+        <source>Cursor at %1, %2
+Press ESC to cancel</source>
+        <translation>Cursorul la %1, %2
+Apăsați ESC pentru a renunța</translation>
+    </message>
+    <message>
+        <source>Hu&amp;e:</source>
+        <translation>&amp;Nuanță:</translation>
+    </message>
+    <message>
+        <source>&amp;Sat:</source>
+        <translation>&amp;Saturație:</translation>
+    </message>
+    <message>
+        <source>&amp;Val:</source>
+        <translation>&amp;Valoare:</translation>
+    </message>
+    <message>
+        <source>&amp;Red:</source>
+        <translation>&amp;Roșu:</translation>
+    </message>
+    <message>
+        <source>&amp;Green:</source>
+        <translation>V&amp;erde:</translation>
+    </message>
+    <message>
+        <source>Bl&amp;ue:</source>
+        <translation>Albas&amp;tru:</translation>
+    </message>
+    <message>
+        <source>A&amp;lpha channel:</source>
+        <translation>Canal a&amp;lfa:</translation>
+    </message>
+    <message>
+        <source>&amp;HTML:</source>
+        <translation>&amp;HTML:</translation>
+    </message>
+</context>
+<context>
+    <name>QFontDatabase</name>
+    <message>
+        <source>Any</source>
+        <translation>Oricare</translation>
+    </message>
+    <message>
+        <source>Latin</source>
+        <translation>Latină</translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation>Greacă</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>Chirilică</translation>
+    </message>
+    <message>
+        <source>Armenian</source>
+        <translation>Armeană</translation>
+    </message>
+    <message>
+        <source>Hebrew</source>
+        <translation>Ebraică</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Arabă</translation>
+    </message>
+    <message>
+        <source>Syriac</source>
+        <translation>Siriacă</translation>
+    </message>
+    <message>
+        <source>Thaana</source>
+        <translation>Thaana</translation>
+    </message>
+    <message>
+        <source>Devanagari</source>
+        <translation>Devanagari</translation>
+    </message>
+    <message>
+        <source>Bengali</source>
+        <translation>Bengaleză</translation>
+    </message>
+    <message>
+        <source>Gurmukhi</source>
+        <translation>Gurmukhi</translation>
+    </message>
+    <message>
+        <source>Gujarati</source>
+        <translation>Gujarati</translation>
+    </message>
+    <message>
+        <source>Oriya</source>
+        <translation>Oriya</translation>
+    </message>
+    <message>
+        <source>Tamil</source>
+        <translation>Tamilă</translation>
+    </message>
+    <message>
+        <source>Telugu</source>
+        <translation>Telugu</translation>
+    </message>
+    <message>
+        <source>Kannada</source>
+        <translation>Kannada</translation>
+    </message>
+    <message>
+        <source>Malayalam</source>
+        <translation>Malayalam</translation>
+    </message>
+    <message>
+        <source>Sinhala</source>
+        <translation>Singaleză</translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation>Thailandeză</translation>
+    </message>
+    <message>
+        <source>Lao</source>
+        <translation>Laoțiană</translation>
+    </message>
+    <message>
+        <source>Tibetan</source>
+        <translation>Tibetană</translation>
+    </message>
+    <message>
+        <source>Myanmar</source>
+        <translation>Birmană</translation>
+    </message>
+    <message>
+        <source>Georgian</source>
+        <translation>Georgiană</translation>
+    </message>
+    <message>
+        <source>Khmer</source>
+        <translation>Khmeră</translation>
+    </message>
+    <message>
+        <source>Simplified Chinese</source>
+        <translation>Chineză simplificată</translation>
+    </message>
+    <message>
+        <source>Traditional Chinese</source>
+        <translation>Chineză tradițională</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japoneză</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Coreeană</translation>
+    </message>
+    <message>
+        <source>Vietnamese</source>
+        <translation>Vietnameză</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Simboluri</translation>
+    </message>
+    <message>
+        <source>Ogham</source>
+        <translation>Ogham</translation>
+    </message>
+    <message>
+        <source>Runic</source>
+        <translation>Runică</translation>
+    </message>
+    <message>
+        <source>N&apos;Ko</source>
+        <translation>N&apos;Ko</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Obișnuit</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation>Foarte subțire</translation>
+    </message>
+    <message>
+        <source>Extra Light</source>
+        <translation>Extra subțire</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Subțire</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mediu</translation>
+    </message>
+    <message>
+        <source>Demi Bold</source>
+        <translation>Semialdin</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Aldin</translation>
+    </message>
+    <message>
+        <source>Extra Bold</source>
+        <translation>Extra aldin</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Negru</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Cursiv</translation>
+    </message>
+    <message>
+        <source>Oblique</source>
+        <translation>Oblic</translation>
+    </message>
+</context>
+<context>
+    <name>QFontDialog</name>
+    <message>
+        <source>Select Font</source>
+        <translation>Alegeți fontul</translation>
+    </message>
+    <message>
+        <source>&amp;Font</source>
+        <translation>&amp;Familie</translation>
+    </message>
+    <message>
+        <source>Font st&amp;yle</source>
+        <translation>S&amp;til</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Mărime</translation>
+    </message>
+    <message>
+        <source>Effects</source>
+        <translation>Efecte</translation>
+    </message>
+    <message>
+        <source>Stri&amp;keout</source>
+        <translation>T&amp;ăiat</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>S&amp;ubliniat</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Exemplu</translation>
+    </message>
+    <message>
+        <source>Wr&amp;iting System</source>
+        <translation>Sistem de scr&amp;iere</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>word x %d</source>
@@ -183,6 +466,17 @@ Ocupied: %d (%.2f%%)</source>
         <translation>(%c%d) %s
 Libere: %d (%.2f%%)
 Ocupate: %d (%.2f%%)</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Renunță</translation>
     </message>
 </context>
 <context>

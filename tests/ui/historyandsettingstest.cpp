@@ -17,6 +17,7 @@
 #include "base/random.h"
 #include "engine/boardgeometry.h"
 #include "support/tempdir.h"
+#include "ui/common/qtdialogtexts.h"
 #include "ui/common/startup.h"
 #include "ui/common/translation.h"
 #include "ui/common/uipreferences.h"
@@ -116,6 +117,46 @@ QString placeholders(QString text)
     const auto accelerators = text.remove("&&").count('&');
     return translation::conversions(text).join(' ') + " | " + markers.join(' ') + " | " +
            QString::number(accelerators);
+}
+
+/// The texts a dialog shows now: its title, and the texts, tool tips and list rows of its
+/// visible widgets.
+QStringList shownTexts(const QWidget& dialog)
+{
+    QStringList texts{dialog.windowTitle()};
+    for (const QWidget* widget : dialog.findChildren<QWidget*>()) {
+        if (!widget->isVisible())
+            continue;
+        texts << widget->toolTip();
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            texts << button->text();
+        else if (const auto* label = qobject_cast<const QLabel*>(widget))
+            texts << label->text();
+        else if (const auto* box = qobject_cast<const QGroupBox*>(widget))
+            texts << box->title();
+        else if (const auto* combo = qobject_cast<const QComboBox*>(widget))
+            texts << combo->currentText();
+        else if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
+            texts << edit->text();
+        else if (const auto* list = qobject_cast<const QAbstractItemView*>(widget))
+            for (int row = 0; row < list->model()->rowCount(); ++row)
+                texts << list->model()->index(row, 0).data().toString();
+    }
+    return texts;
+}
+
+/// The texts of the modal chooser that `open` runs, which is then cancelled.
+QStringList chooserTexts(const std::function<void()>& open)
+{
+    QStringList texts;
+    QTimer::singleShot(0, [&texts] {
+        auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(chooser != nullptr);
+        texts = shownTexts(*chooser);
+        chooser->reject();
+    });
+    open();
+    return texts;
 }
 
 } // namespace
@@ -564,6 +605,50 @@ private slots:
                      qPrintable("placeholders differ in " + source + " -> " + translation));
         }
         QVERIFY(checked > 150);
+    }
+
+    void colourAndFontChoosersSpeakRomanianThroughTheProgramsTranslator()
+    {
+        WindowFixture fixture;
+        glyph::PreferencesDialog dialog(*fixture.session, fixture.window.get());
+        const auto bothChoosers = [&dialog] {
+            return chooserTexts([&dialog] { dialog.chooseColour(0); }) +
+                   chooserTexts([&dialog] { dialog.chooseFont(0); });
+        };
+        const QStringList english = bothChoosers();
+        QTranslator romanian;
+        QVERIFY(romanian.load(GLYPH_DIST_DIR "/Languages/Romana.qm"));
+        QCoreApplication::installTranslator(&romanian);
+        const QStringList shown = bothChoosers();
+        QStringList listedLeftOut;
+        for (const auto& [context, source] : qtdialogtexts::all())
+            if (romanian.translate(qPrintable(context), qPrintable(source)).isEmpty())
+                listedLeftOut << context + ": " + source;
+        const QString unnamedStyle = QFontDatabase::styleString(QFont("Sans", 10, QFont::Bold, true));
+        QCoreApplication::removeTranslator(&romanian);
+
+        // Every Qt text the choosers can show is in the translation.
+        QVERIFY2(listedLeftOut.isEmpty(), qPrintable(listedLeftOut.join(" | ")));
+        QCOMPARE(unnamedStyle, QString("Aldin Cursiv"));
+        // And what they show is Romanian, but for blanks, what the fonts name themselves, numbers,
+        // colour codes and the words Romanian writes as English does.
+        QSet<QString> sameInBoth{"OK", "&HTML:", "AaBbYyZz"};
+        for (const QString& family : QFontDatabase::families()) {
+            sameInBoth << family;
+            for (const QString& style : QFontDatabase::styles(family))
+                sameInBoth << style;
+        }
+        QStringList leftInEnglish;
+        for (const QString& text : shown) {
+            bool number = false;
+            text.toDouble(&number);
+            const bool blank = text.trimmed().isEmpty();
+            if (english.contains(text) && !blank && !sameInBoth.contains(text) && !number &&
+                !text.startsWith('#'))
+                leftInEnglish << text;
+        }
+        QVERIFY2(leftInEnglish.isEmpty(), qPrintable(leftInEnglish.join(" | ")));
+        QVERIFY(shown.contains("&Adăugați la culorile personalizate") && shown.contains("Alegeți fontul"));
     }
 };
 

@@ -90,10 +90,14 @@ PreferencesDialog::PreferencesDialog(GameSession& session, QWidget* parent)
 {
     setupUi(this);
     WindowSizeKeeper::restore(m_game.preferences(), *this, keys::kPreferencesDialog);
-    m_colourChooser = [this](const QColor& start) { return QColorDialog::getColor(start, this); };
+    // Qt's own choosers, not the desktop's: they speak the language chosen here, the desktop's
+    // speak the desktop's.
+    m_colourChooser = [this](const QColor& start) {
+        return QColorDialog::getColor(start, this, QString(), QColorDialog::DontUseNativeDialog);
+    };
     m_fontChooser = [this](QFont& font) {
         bool ok = false;
-        font = QFontDialog::getFont(&ok, font, this);
+        font = QFontDialog::getFont(&ok, font, this, QString(), QFontDialog::DontUseNativeDialog);
         return ok;
     };
 
