@@ -147,16 +147,36 @@ void LuaHost::checkLimits(lua_State* state)
     // From now on every instruction fails, so a script that catches the error cannot go on.
     lua_sethook(state, limitHook, LUA_MASKCOUNT, 1);
     if (host.m_stopReason == StopReason::Memory)
-        luaL_error(state, "script stopped: it used more than %d MB",
+        raiseError(state, "script stopped: it used more than %d MB",
                    static_cast<int>(host.m_memoryLimit >> 20));
     if (host.m_stopReason == StopReason::Interrupted ||
         (host.m_stopReason == StopReason::None && host.m_watchdog.wasCutShort())) {
         host.m_stopReason = StopReason::Interrupted;
-        luaL_error(state, "script stopped: its turn was interrupted");
+        raiseError(state, "script stopped: its turn was interrupted");
     }
     host.m_stopReason = StopReason::Time;
-    luaL_error(state, "script stopped: it ran longer than %d ms",
+    raiseError(state, "script stopped: it ran longer than %d ms",
                static_cast<int>(host.m_runTimeLimit.count()));
+}
+
+int LuaHost::raiseError(lua_State* state, const char* format, int number)
+{
+    // Copied into a plain buffer so that no C++ object is alive when lua_error leaves.
+    char text[512];
+    {
+        const std::string message = translatedText(&fromState(state).m_game.view(), format, number);
+        std::snprintf(text, sizeof text, "%s", message.c_str());
+    }
+    luaL_where(state, 1);
+    lua_pushstring(state, text);
+    lua_concat(state, 2);
+    return lua_error(state);
+}
+
+std::string LuaHost::memoryStopText()
+{
+    return translatedText(&m_game.view(), "script stopped: it used more than %d MB",
+                          static_cast<int>(m_memoryLimit >> 20));
 }
 
 void LuaHost::limitHook(lua_State* state, lua_Debug*)
@@ -177,8 +197,9 @@ void LuaHost::writeScriptText(std::string_view text)
     if (m_running && m_outputBytes >= kMaxOutputBytes && m_stopReason == StopReason::None) {
         m_outputCut = true;
         flushScriptText();
-        m_game.view().appendScriptOutput("(output cut: a run prints at most " +
-                                         std::to_string(kMaxOutputBytes >> 20) + " MB)");
+        m_game.view().appendScriptOutput(translatedText(&m_game.view(),
+                                                        "(output cut: a run prints at most %d MB)",
+                                                        static_cast<int>(kMaxOutputBytes >> 20)));
     }
 }
 
@@ -268,8 +289,8 @@ bool LuaHost::finishRun(int loadStatus, std::string& error)
     error = message != nullptr ? message
                                : std::string("(error object is a ") + luaL_typename(m_state, -1) + " value)";
     // A memory error raised inside Lua itself says "not enough memory"; name the limit instead.
-    if (m_stopReason == StopReason::Memory && error.find("script stopped") == std::string::npos)
-        error = "script stopped: it used more than " + std::to_string(m_memoryLimit >> 20) + " MB";
+    if (m_stopReason == StopReason::Memory && error.find(memoryStopText()) == std::string::npos)
+        error = memoryStopText();
     // The message is the script's own text (error(s) takes any string): cut it as a line.
     if (error.size() > kLongestPendingLine)
         error.resize(kLongestPendingLine);
@@ -294,7 +315,7 @@ bool LuaHost::runFile(const std::string& path)
     std::string text;
     const RegularFile::Status status = RegularFile::readFile(path, kMaxProfileBytes, text);
     if (status != RegularFile::Status::Read) {
-        error = RegularFile::describe(status, path);
+        error = RegularFile::describe(status, path, &m_game.view());
         std::fprintf(stderr, "%s\n", error.c_str());
         return false;
     }
@@ -305,7 +326,7 @@ bool LuaHost::runFile(const std::string& path)
         return true;
     std::fprintf(stderr, "%s\n", error.c_str());
     if (m_stopReason != StopReason::None)
-        m_game.view().appendScriptOutput("Error: " + error);
+        m_game.view().appendScriptOutput(translatedText(&m_game.view(), "Error: %s", error.c_str()));
     return false;
 }
 
@@ -316,7 +337,7 @@ bool LuaHost::runText(const std::string& text)
     beginRun();
     if (finishRun(luaL_loadbufferx(m_state, text.data(), text.size(), text.c_str(), "t"), error))
         return true;
-    m_game.view().appendScriptOutput("Error: " + error);
+    m_game.view().appendScriptOutput(translatedText(&m_game.view(), "Error: %s", error.c_str()));
     return false;
 }
 

@@ -252,7 +252,7 @@ int limitedClose(lua_State* state)
 {
     const lua_Integer depth = lua_tointeger(state, lua_upvalueindex(2));
     if (depth >= kMaxCloseNesting)
-        return luaL_error(state, "coroutine.close nested too deeply");
+        return LuaHost::raiseError(state, "coroutine.close nested too deeply");
     lua_pushinteger(state, depth + 1);
     lua_replace(state, lua_upvalueindex(2));
     const int count = lua_gettop(state);
@@ -313,7 +313,7 @@ bool isModeKey(lua_State* state, int index)
 int guardedNewIndex(lua_State* state)
 {
     if (isModeKey(state, 2))
-        return luaL_error(state, "%s", kWeakRefusal);
+        return LuaHost::raiseError(state, kWeakRefusal);
     lua_settop(state, 3);
     lua_rawset(state, 1);
     return 0;
@@ -323,7 +323,7 @@ int guardedNewIndex(lua_State* state)
 int rawSetChecked(lua_State* state)
 {
     if (isModeKey(state, 2))
-        return luaL_error(state, "%s", kWeakRefusal);
+        return LuaHost::raiseError(state, kWeakRefusal);
     const int count = lua_gettop(state);
     lua_pushvalue(state, lua_upvalueindex(1));
     lua_insert(state, 1);
@@ -379,11 +379,12 @@ int setMetatableChecked(lua_State* state)
 {
     if (lua_type(state, 2) == LUA_TTABLE) {
         if (hasField(state, 2, "__gc"))
-            return luaL_error(state, "finalizers (__gc) are not available to profiles");
+            return LuaHost::raiseError(state, "finalizers (__gc) are not available to profiles");
         if (hasField(state, 2, "__mode"))
-            return luaL_error(state, "%s", kWeakRefusal);
+            return LuaHost::raiseError(state, kWeakRefusal);
         if (lua_rawequal(state, 1, 2) || !isGuardable(state, 2))
-            return luaL_error(state, "a metatable with a metatable of its own is not available to profiles");
+            return LuaHost::raiseError(
+                state, "a metatable with a metatable of its own is not available to profiles");
         pushRegistryTable(state, kMetatablesKey, "k");
         lua_pushvalue(state, 2);
         lua_pushboolean(state, 1);

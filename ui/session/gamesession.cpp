@@ -634,7 +634,7 @@ bool GameSession::exportRecord(const QString& fileName)
         name += QString(".") + kRecordExtension;
     const std::string text = GcgWriter(m_game).write(*m_game.rules());
     std::string error;
-    if (writeFileAtomically(name.toStdString(), text, &error) == WriteResult::Written)
+    if (writeFileAtomically(name.toStdString(), text, &error, &m_game.view()) == WriteResult::Written)
         return true;
     m_prompter.message(nullptr, QMessageBox::Warning,
                        tr("Can't write %1: %2").arg(name, QString::fromStdString(error)), {tr("OK")});
