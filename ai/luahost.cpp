@@ -17,12 +17,18 @@
 #include "engine/gamerules.h"
 #include "engine/gameview.h"
 #include "engine/player.h"
+#include "engine/textencoding.h"
 
 namespace glyph
 {
 
 namespace
 {
+
+// The host's stops, English inside Lua; the output pane shows them translated.
+const char* const kMemoryStop = "script stopped: it used more than %d MB";
+const char* const kTimeStop = "script stopped: it ran longer than %d ms";
+const char* const kInterruptedStop = "script stopped: its turn was interrupted";
 
 /// Instructions between two looks at the clock while a script runs; at its deadline the
 /// watchdog makes the next instruction look.
@@ -147,36 +153,32 @@ void LuaHost::checkLimits(lua_State* state)
     // From now on every instruction fails, so a script that catches the error cannot go on.
     lua_sethook(state, limitHook, LUA_MASKCOUNT, 1);
     if (host.m_stopReason == StopReason::Memory)
-        raiseError(state, "script stopped: it used more than %d MB",
-                   static_cast<int>(host.m_memoryLimit >> 20));
+        luaL_error(state, kMemoryStop, static_cast<int>(host.m_memoryLimit >> 20));
     if (host.m_stopReason == StopReason::Interrupted ||
         (host.m_stopReason == StopReason::None && host.m_watchdog.wasCutShort())) {
         host.m_stopReason = StopReason::Interrupted;
-        raiseError(state, "script stopped: its turn was interrupted");
+        luaL_error(state, "%s", kInterruptedStop);
     }
     host.m_stopReason = StopReason::Time;
-    raiseError(state, "script stopped: it ran longer than %d ms",
-               static_cast<int>(host.m_runTimeLimit.count()));
+    luaL_error(state, kTimeStop, static_cast<int>(host.m_runTimeLimit.count()));
 }
 
-int LuaHost::raiseError(lua_State* state, const char* format, int number)
+std::string LuaHost::shownError(const std::string& error)
 {
-    // Copied into a plain buffer so that no C++ object is alive when lua_error leaves.
-    char text[512];
-    {
-        const std::string message = translatedText(&fromState(state).m_game.view(), format, number);
-        std::snprintf(text, sizeof text, "%s", message.c_str());
-    }
-    luaL_where(state, 1);
-    lua_pushstring(state, text);
-    lua_concat(state, 2);
-    return lua_error(state);
-}
-
-std::string LuaHost::memoryStopText()
-{
-    return translatedText(&m_game.view(), "script stopped: it used more than %d MB",
-                          static_cast<int>(m_memoryLimit >> 20));
+    std::string text = textencoding::latin1ToUtf8(error);
+    const auto translate = [this, &text](const char* format, int number) {
+        const std::string english = translatedText(nullptr, format, number);
+        const std::string shown = translatedText(&m_game.view(), format, number);
+        for (auto at = text.find(english); at != std::string::npos;
+             at = text.find(english, at + shown.size()))
+            text.replace(at, english.size(), shown);
+    };
+    translate(kMemoryStop, static_cast<int>(m_memoryLimit >> 20));
+    translate(kTimeStop, static_cast<int>(m_runTimeLimit.count()));
+    translate(kInterruptedStop, 0);
+    for (const char* refusal : LuaSandbox::kRefusals)
+        translate(refusal, 0);
+    return translatedText(&m_game.view(), "Error: %s", text.c_str());
 }
 
 void LuaHost::limitHook(lua_State* state, lua_Debug*)
@@ -197,9 +199,9 @@ void LuaHost::writeScriptText(std::string_view text)
     if (m_running && m_outputBytes >= kMaxOutputBytes && m_stopReason == StopReason::None) {
         m_outputCut = true;
         flushScriptText();
-        m_game.view().appendScriptOutput(translatedText(&m_game.view(),
-                                                        "(output cut: a run prints at most %d MB)",
-                                                        static_cast<int>(kMaxOutputBytes >> 20)));
+        m_game.view().appendHostOutput(translatedText(&m_game.view(),
+                                                      "(output cut: a run prints at most %d MB)",
+                                                      static_cast<int>(kMaxOutputBytes >> 20)));
     }
 }
 
@@ -289,8 +291,8 @@ bool LuaHost::finishRun(int loadStatus, std::string& error)
     error = message != nullptr ? message
                                : std::string("(error object is a ") + luaL_typename(m_state, -1) + " value)";
     // A memory error raised inside Lua itself says "not enough memory"; name the limit instead.
-    if (m_stopReason == StopReason::Memory && error.find(memoryStopText()) == std::string::npos)
-        error = memoryStopText();
+    if (m_stopReason == StopReason::Memory && error.find("script stopped") == std::string::npos)
+        error = translatedText(nullptr, kMemoryStop, static_cast<int>(m_memoryLimit >> 20));
     // The message is the script's own text (error(s) takes any string): cut it as a line.
     if (error.size() > kLongestPendingLine)
         error.resize(kLongestPendingLine);
@@ -315,7 +317,7 @@ bool LuaHost::runFile(const std::string& path)
     std::string text;
     const RegularFile::Status status = RegularFile::readFile(path, kMaxProfileBytes, text);
     if (status != RegularFile::Status::Read) {
-        error = RegularFile::describe(status, path, &m_game.view());
+        error = RegularFile::describe(status, path);
         std::fprintf(stderr, "%s\n", error.c_str());
         return false;
     }
@@ -326,7 +328,7 @@ bool LuaHost::runFile(const std::string& path)
         return true;
     std::fprintf(stderr, "%s\n", error.c_str());
     if (m_stopReason != StopReason::None)
-        m_game.view().appendScriptOutput(translatedText(&m_game.view(), "Error: %s", error.c_str()));
+        m_game.view().appendHostOutput(shownError(error));
     return false;
 }
 
@@ -337,7 +339,7 @@ bool LuaHost::runText(const std::string& text)
     beginRun();
     if (finishRun(luaL_loadbufferx(m_state, text.data(), text.size(), text.c_str(), "t"), error))
         return true;
-    m_game.view().appendScriptOutput(translatedText(&m_game.view(), "Error: %s", error.c_str()));
+    m_game.view().appendHostOutput(shownError(error));
     return false;
 }
 

@@ -120,10 +120,11 @@ public:
     /// Stops the running script with a Lua error once it has run too long or used too much
     /// memory; for library functions that work long inside C, where the hook cannot look.
     static void checkLimits(lua_State* state);
-    /// Raises a Lua error, as `luaL_error` does (with the position), whose text is the format
-    /// in the language of the game's view with `number` filled in: the host's own messages
-    /// (limits, refusals of the sandbox) are the program's, not Lua's.
-    static int raiseError(lua_State* state, const char* format, int number = 0);
+    /// The output pane's line for a run's error (Lua's message, Latin-1 as scripts are):
+    /// "Error: " and the message in UTF-8, with the host's own messages in it (limits,
+    /// refusals of the sandbox) in the language of the game's view. Inside Lua they stay
+    /// English, so that a script sees the same text in every language.
+    std::string shownError(const std::string& error);
 
     Game& game() { return m_game; }
     lua_State* state() { return m_state; }
@@ -136,8 +137,6 @@ private:
     void openState();
     void beginRun();
     bool finishRun(int loadStatus, std::string& error);
-    /// The message that stops a script past the memory limit, in the user's language.
-    std::string memoryStopText();
     void flushScriptText();
     /// Passes the text on as lines, as far as the run's limits allow; returns the bytes dropped.
     std::size_t passScriptText(std::string_view text);

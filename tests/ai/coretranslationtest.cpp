@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 #include <vector>
@@ -55,6 +56,18 @@ TEST(CoreTranslation, RecordFileAndScriptMessagesComeThroughTheViewsTranslation)
     EXPECT_TRUE(stopped.rfind("<Error: ", 0) == 0 &&
                 contains(stopped, "<script stopped: it ran longer than 200 ms>>"))
         << stopped;
+    // Inside Lua the stop stays English, so a script that catches it reads the same text in
+    // every language.
+    EXPECT_FALSE(host.runText("local ok, e = pcall(function() while true do end end) error(e, 0)"));
+    EXPECT_EQ(table.view.scriptOutput.back(), "<Error: <script stopped: it ran longer than 200 ms>>");
+    // The line is UTF-8, as its translations are: the script's Latin-1 text is converted.
+    EXPECT_FALSE(host.runText("error('caf\xe9', 0)"));
+    EXPECT_EQ(table.view.scriptOutput.back(), "<Error: caf\xc3\xa9>");
+    host.setRunTimeLimit(std::chrono::milliseconds(10000));
+    EXPECT_TRUE(host.runText("local s = string.rep('x', 1 << 20) for i = 1, 17 do io.write(s) end"));
+    EXPECT_NE(std::find(table.view.scriptOutput.begin(), table.view.scriptOutput.end(),
+                        "<(output cut: a run prints at most 16 MB)>"),
+              table.view.scriptOutput.end());
     EXPECT_FALSE(host.runText("setmetatable({}, {__gc = print})"));
     EXPECT_TRUE(
         contains(table.view.scriptOutput.back(), "<finalizers (__gc) are not available to profiles>>"))
