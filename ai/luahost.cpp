@@ -17,12 +17,18 @@
 #include "engine/gamerules.h"
 #include "engine/gameview.h"
 #include "engine/player.h"
+#include "engine/textencoding.h"
 
 namespace glyph
 {
 
 namespace
 {
+
+// The host's stops, English inside Lua; the output pane shows them translated.
+const char* const kMemoryStop = "script stopped: it used more than %d MB";
+const char* const kTimeStop = "script stopped: it ran longer than %d ms";
+const char* const kInterruptedStop = "script stopped: its turn was interrupted";
 
 /// Instructions between two looks at the clock while a script runs; at its deadline the
 /// watchdog makes the next instruction look.
@@ -147,16 +153,32 @@ void LuaHost::checkLimits(lua_State* state)
     // From now on every instruction fails, so a script that catches the error cannot go on.
     lua_sethook(state, limitHook, LUA_MASKCOUNT, 1);
     if (host.m_stopReason == StopReason::Memory)
-        luaL_error(state, "script stopped: it used more than %d MB",
-                   static_cast<int>(host.m_memoryLimit >> 20));
+        luaL_error(state, kMemoryStop, static_cast<int>(host.m_memoryLimit >> 20));
     if (host.m_stopReason == StopReason::Interrupted ||
         (host.m_stopReason == StopReason::None && host.m_watchdog.wasCutShort())) {
         host.m_stopReason = StopReason::Interrupted;
-        luaL_error(state, "script stopped: its turn was interrupted");
+        luaL_error(state, "%s", kInterruptedStop);
     }
     host.m_stopReason = StopReason::Time;
-    luaL_error(state, "script stopped: it ran longer than %d ms",
-               static_cast<int>(host.m_runTimeLimit.count()));
+    luaL_error(state, kTimeStop, static_cast<int>(host.m_runTimeLimit.count()));
+}
+
+std::string LuaHost::shownError(const std::string& error)
+{
+    std::string text = textencoding::latin1ToUtf8(error);
+    const auto translate = [this, &text](const char* format, int number) {
+        const std::string english = translatedText(nullptr, format, number);
+        const std::string shown = translatedText(&m_game.view(), format, number);
+        for (auto at = text.find(english); at != std::string::npos;
+             at = text.find(english, at + shown.size()))
+            text.replace(at, english.size(), shown);
+    };
+    translate(kMemoryStop, static_cast<int>(m_memoryLimit >> 20));
+    translate(kTimeStop, static_cast<int>(m_runTimeLimit.count()));
+    translate(kInterruptedStop, 0);
+    for (const char* refusal : LuaSandbox::kRefusals)
+        translate(refusal, 0);
+    return translatedText(&m_game.view(), "Error: %s", text.c_str());
 }
 
 void LuaHost::limitHook(lua_State* state, lua_Debug*)
@@ -177,8 +199,9 @@ void LuaHost::writeScriptText(std::string_view text)
     if (m_running && m_outputBytes >= kMaxOutputBytes && m_stopReason == StopReason::None) {
         m_outputCut = true;
         flushScriptText();
-        m_game.view().appendScriptOutput("(output cut: a run prints at most " +
-                                         std::to_string(kMaxOutputBytes >> 20) + " MB)");
+        m_game.view().appendHostOutput(translatedText(&m_game.view(),
+                                                      "(output cut: a run prints at most %d MB)",
+                                                      static_cast<int>(kMaxOutputBytes >> 20)));
     }
 }
 
@@ -269,7 +292,7 @@ bool LuaHost::finishRun(int loadStatus, std::string& error)
                                : std::string("(error object is a ") + luaL_typename(m_state, -1) + " value)";
     // A memory error raised inside Lua itself says "not enough memory"; name the limit instead.
     if (m_stopReason == StopReason::Memory && error.find("script stopped") == std::string::npos)
-        error = "script stopped: it used more than " + std::to_string(m_memoryLimit >> 20) + " MB";
+        error = translatedText(nullptr, kMemoryStop, static_cast<int>(m_memoryLimit >> 20));
     // The message is the script's own text (error(s) takes any string): cut it as a line.
     if (error.size() > kLongestPendingLine)
         error.resize(kLongestPendingLine);
@@ -305,7 +328,7 @@ bool LuaHost::runFile(const std::string& path)
         return true;
     std::fprintf(stderr, "%s\n", error.c_str());
     if (m_stopReason != StopReason::None)
-        m_game.view().appendScriptOutput("Error: " + error);
+        m_game.view().appendHostOutput(shownError(error));
     return false;
 }
 
@@ -316,7 +339,7 @@ bool LuaHost::runText(const std::string& text)
     beginRun();
     if (finishRun(luaL_loadbufferx(m_state, text.data(), text.size(), text.c_str(), "t"), error))
         return true;
-    m_game.view().appendScriptOutput("Error: " + error);
+    m_game.view().appendHostOutput(shownError(error));
     return false;
 }
 

@@ -120,6 +120,11 @@ public:
     /// Stops the running script with a Lua error once it has run too long or used too much
     /// memory; for library functions that work long inside C, where the hook cannot look.
     static void checkLimits(lua_State* state);
+    /// The output pane's line for a run's error (Lua's message, Latin-1 as scripts are):
+    /// "Error: " and the message in UTF-8, with the host's own messages in it (limits,
+    /// refusals of the sandbox) in the language of the game's view. Inside Lua they stay
+    /// English, so that a script sees the same text in every language.
+    std::string shownError(const std::string& error);
 
     Game& game() { return m_game; }
     lua_State* state() { return m_state; }

@@ -252,7 +252,7 @@ int limitedClose(lua_State* state)
 {
     const lua_Integer depth = lua_tointeger(state, lua_upvalueindex(2));
     if (depth >= kMaxCloseNesting)
-        return luaL_error(state, "coroutine.close nested too deeply");
+        return luaL_error(state, "%s", LuaSandbox::kNestedCloseRefusal);
     lua_pushinteger(state, depth + 1);
     lua_replace(state, lua_upvalueindex(2));
     const int count = lua_gettop(state);
@@ -299,7 +299,7 @@ bool hasField(lua_State* state, int index, const char* name)
     return present;
 }
 
-const char* const kWeakRefusal = "weak tables (__mode) are not available to profiles";
+const char* const kWeakRefusal = LuaSandbox::kWeakTableRefusal;
 
 /// True when the value at `index` is the string "__mode".
 bool isModeKey(lua_State* state, int index)
@@ -379,11 +379,11 @@ int setMetatableChecked(lua_State* state)
 {
     if (lua_type(state, 2) == LUA_TTABLE) {
         if (hasField(state, 2, "__gc"))
-            return luaL_error(state, "finalizers (__gc) are not available to profiles");
+            return luaL_error(state, "%s", LuaSandbox::kFinalizerRefusal);
         if (hasField(state, 2, "__mode"))
             return luaL_error(state, "%s", kWeakRefusal);
         if (lua_rawequal(state, 1, 2) || !isGuardable(state, 2))
-            return luaL_error(state, "a metatable with a metatable of its own is not available to profiles");
+            return luaL_error(state, "%s", LuaSandbox::kMetaMetatableRefusal);
         pushRegistryTable(state, kMetatablesKey, "k");
         lua_pushvalue(state, 2);
         lua_pushboolean(state, 1);

@@ -17,6 +17,15 @@ class LuaSandbox
 public:
     /// Opens these libraries in a fresh state whose host is a `LuaHost`.
     static void open(lua_State* state);
+    /// The sandbox's refusals of what a profile may not do, as Lua errors give them (English;
+    /// the host translates them for the output pane).
+    static constexpr const char* kWeakTableRefusal = "weak tables (__mode) are not available to profiles";
+    static constexpr const char* kFinalizerRefusal = "finalizers (__gc) are not available to profiles";
+    static constexpr const char* kMetaMetatableRefusal =
+        "a metatable with a metatable of its own is not available to profiles";
+    static constexpr const char* kNestedCloseRefusal = "coroutine.close nested too deeply";
+    static constexpr const char* kRefusals[] = {kWeakTableRefusal, kFinalizerRefusal, kMetaMetatableRefusal,
+                                                kNestedCloseRefusal};
     /// Keeps the globals, the libraries' fields and the strings' metatable as they are now,
     /// once the host has added its own functions.
     static void keepGenuine(lua_State* state);

@@ -1,5 +1,7 @@
 #include "base/atomicfile.h"
 
+#include "base/warningsink.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,12 +22,19 @@ namespace
 constexpr int kMaxLinkHops = 40;
 constexpr int kNameAttempts = 100;
 
-WriteResult fail(WriteResult result, std::string* error, const std::string& what, int code)
-{
-    if (error != nullptr)
-        *error = what + ": " + std::strerror(code);
-    return result;
-}
+/// The reason is a format naming the path once, so that it can be shown translated.
+struct Failure {
+    std::string* error;
+    WarningSink* language;
+    const std::string& path;
+
+    WriteResult operator()(WriteResult result, const char* reason, int code) const
+    {
+        if (error != nullptr)
+            *error = translatedText(language, reason, path.c_str()) + ": " + std::strerror(code);
+        return result;
+    }
+};
 
 // The file that will really be replaced: a symbolic link is followed to its target (which
 // need not exist yet), so that the link itself stays in place. Empty for a link loop.
@@ -107,23 +116,25 @@ void syncFolder(const std::string& folder)
 
 } // namespace
 
-WriteResult writeFileAtomically(const std::string& path, std::string_view bytes, std::string* error)
+WriteResult writeFileAtomically(const std::string& path, std::string_view bytes, std::string* error,
+                                WarningSink* language)
 {
+    const Failure fail{error, language, path};
     const std::string target = resolvedTarget(path);
     if (target.empty())
-        return fail(WriteResult::NotCreated, error, "Can't follow the links of " + path, ELOOP);
+        return fail(WriteResult::NotCreated, "Can't follow the links of %s", ELOOP);
     struct stat old {
     };
     const bool exists = ::stat(target.c_str(), &old) == 0;
     // A folder, device or FIFO under the name is never replaced by a file.
     if (exists && !S_ISREG(old.st_mode))
-        return fail(WriteResult::NotCreated, error, "Can't replace " + path + ", not a regular file",
+        return fail(WriteResult::NotCreated, "Can't replace %s, not a regular file",
                     S_ISDIR(old.st_mode) ? EISDIR : EINVAL);
     // A rename replaces any file of a writable folder, whatever the file's own permissions, and
     // gives it to this user: a file this user may not write is refused, as writing in place is.
     if (exists && ::access(target.c_str(), W_OK) != 0) {
         const int reason = errno; // before the message's string is built
-        return fail(WriteResult::NotCreated, error, "Can't write to " + path, reason);
+        return fail(WriteResult::NotCreated, "Can't write to %s", reason);
     }
     std::filesystem::path folder = std::filesystem::path(target).parent_path();
     if (folder.empty())
@@ -133,7 +144,7 @@ WriteResult writeFileAtomically(const std::string& path, std::string_view bytes,
     const int descriptor =
         createTemporary(folder, std::filesystem::path(target).filename().string(), temporary);
     if (descriptor < 0)
-        return fail(WriteResult::NotCreated, error, "Can't create a temporary file beside " + path, errno);
+        return fail(WriteResult::NotCreated, "Can't create a temporary file beside %s", errno);
 
     bool written = (!exists || keepAttributes(descriptor, old)) && writeAll(descriptor, bytes) &&
                    ::fsync(descriptor) == 0;
@@ -144,12 +155,12 @@ WriteResult writeFileAtomically(const std::string& path, std::string_view bytes,
     }
     if (!written) {
         ::unlink(temporary.c_str());
-        return fail(WriteResult::NotWritten, error, "Can't write " + path, code);
+        return fail(WriteResult::NotWritten, "Can't write %s", code);
     }
     if (::rename(temporary.c_str(), target.c_str()) != 0) {
         code = errno;
         ::unlink(temporary.c_str());
-        return fail(WriteResult::NotWritten, error, "Can't replace " + path, code);
+        return fail(WriteResult::NotWritten, "Can't replace %s", code);
     }
     syncFolder(folder.string());
     return WriteResult::Written;

@@ -1,5 +1,7 @@
 #include "base/regularfile.h"
 
+#include "base/warningsink.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -82,15 +84,21 @@ RegularFile::Status RegularFile::readAll(std::uint64_t maxBytes, std::string& by
     }
 }
 
-std::string RegularFile::describe(Status status, const std::string& path)
+std::string RegularFile::describe(Status status, const std::string& path, WarningSink* language)
 {
-    // For the command-line tools, which speak English only; the program itself shows each
-    // format's own message.
-    static const char* const reasons[] = {"", "cannot open %s", "%s is not a regular file", "%s is too large",
-                                          "cannot read %s"};
-    const std::string reason = reasons[static_cast<int>(status)];
-    const std::size_t at = reason.find("%s");
-    return at == std::string::npos ? reason : reason.substr(0, at) + path + reason.substr(at + 2);
+    switch (status) {
+    case Status::Read:
+        return {};
+    case Status::NotOpened:
+        return translatedText(language, "cannot open %s", path.c_str());
+    case Status::NotRegular:
+        return translatedText(language, "%s is not a regular file", path.c_str());
+    case Status::TooLarge:
+        return translatedText(language, "%s is too large", path.c_str());
+    case Status::ReadError:
+        break;
+    }
+    return translatedText(language, "cannot read %s", path.c_str());
 }
 
 RegularFile::Status RegularFile::readFile(const std::string& path, std::uint64_t maxBytes, std::string& bytes)

@@ -6,6 +6,8 @@
 namespace glyph
 {
 
+class WarningSink;
+
 /// Reads a file only when it is a regular file no larger than its format allows, so that a
 /// folder, a FIFO, a device or an oversize file is refused at once instead of being read
 /// without end, blocking, or taken for an empty file.
@@ -40,8 +42,9 @@ public:
     /// checked again while reading, in case the file grows); the status of the attempt.
     Status readAll(std::uint64_t maxBytes, std::string& bytes);
 
-    /// One line saying why `path` was not read, for the given failure status.
-    static std::string describe(Status status, const std::string& path);
+    /// One line saying why `path` was not read, for the given failure status, in the language
+    /// of `language` (English without one, as the tools print it).
+    static std::string describe(Status status, const std::string& path, WarningSink* language = nullptr);
     /// Reads the regular file at `path` whole into `bytes`, refusing one above `maxBytes`.
     static Status readFile(const std::string& path, std::uint64_t maxBytes, std::string& bytes);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdarg>
 #include <string>
 
 namespace glyph
@@ -25,5 +26,17 @@ void showWarning(WarningSink& sink, const char* format, ...)
     __attribute__((format(printf, 2, 3)))
 #endif
     ;
+
+/// The format translated through `language` (kept as it is when there is none: the tools
+/// speak English) and formatted printf-style, whatever its length. The core builds the
+/// reasons it hands on (file and record faults, script stops) with it, so that the window
+/// shows them in the user's language.
+std::string translatedText(WarningSink* language, const char* format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 2, 3)))
+#endif
+    ;
+/// `translatedText` for a variadic caller's arguments.
+std::string translatedTextV(WarningSink* language, const char* format, va_list args);
 
 } // namespace glyph

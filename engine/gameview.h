@@ -26,8 +26,11 @@ public:
     virtual void hideThinkingNotice() = 0;
     /// Waits the given time while processing events, with the clocks paused.
     virtual void wait(int milliseconds) = 0;
-    /// Appends one line to the profile editor's output pane.
+    /// Appends one line to the profile editor's output pane: Latin-1 text, as scripts are.
     virtual void appendScriptOutput(const std::string& line) = 0;
+    /// Appends one line of the script host's own (stops, errors) to the output pane: UTF-8,
+    /// as its translations are.
+    virtual void appendHostOutput(const std::string& line) { appendScriptOutput(line); }
     /// True while the players' clocks must not run.
     virtual bool paused() const = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdarg>
 
 #include "base/letters.h"
 #include "base/regularfile.h"
@@ -46,9 +47,9 @@ std::string fittedName(const std::string& name)
     return name.substr(0, length);
 }
 
-std::string shownRack(const std::string& rack)
+std::string shownRack(const std::string& rack, WarningSink& language)
 {
-    return rack.empty() ? "(empty)" : letters::toUserText(rack);
+    return rack.empty() ? language.translate("(empty)") : letters::toUserText(rack);
 }
 
 } // namespace
@@ -57,15 +58,23 @@ GcgImporter::GcgImporter(Game& game) : m_game(game) {}
 
 GcgImporter::~GcgImporter() = default;
 
-bool GcgImporter::fail(int line, const std::string& what)
+bool GcgImporter::fail(int line, const char* format, ...)
 {
-    m_error = line > 0 ? "Line " + std::to_string(line) + ": " + what : what;
+    va_list args;
+    va_start(args, format);
+    const std::string what = translatedTextV(&m_game.view(), format, args);
+    va_end(args);
+    m_error = line > 0 ? translatedText(&m_game.view(), "Line %d: %s", line, what.c_str()) : what;
     return false;
 }
 
-void GcgImporter::report(int line, const std::string& what)
+void GcgImporter::report(int line, const char* format, ...)
 {
-    m_reports.push_back("Line " + std::to_string(line) + ": " + what);
+    va_list args;
+    va_start(args, format);
+    const std::string what = translatedTextV(&m_game.view(), format, args);
+    va_end(args);
+    m_reports.push_back(translatedText(&m_game.view(), "Line %d: %s", line, what.c_str()));
 }
 
 bool GcgImporter::importFile(const std::string& fileName)
@@ -73,7 +82,7 @@ bool GcgImporter::importFile(const std::string& fileName)
     std::string bytes;
     const RegularFile::Status status = RegularFile::readFile(fileName, GcgParser::kMaxFileBytes, bytes);
     if (status != RegularFile::Status::Read)
-        m_error = RegularFile::describe(status, fileName);
+        m_error = RegularFile::describe(status, fileName, &m_game.view());
     if (status != RegularFile::Status::Read || !importText(bytes)) {
         showWarning(m_game.view(), "Can't import %s: %s", fileName.c_str(), m_error.c_str());
         return false;
@@ -86,7 +95,7 @@ bool GcgImporter::importText(const std::string& bytes)
     m_error.clear();
     m_reports.clear();
     m_turns = 0;
-    GcgParser parser;
+    GcgParser parser(&m_game.view());
     if (!parser.parse(bytes)) {
         m_error = parser.error();
         return false;
@@ -134,8 +143,8 @@ bool GcgImporter::plan(const GcgParser::Record& record)
             while (play > 0 && events[play - 1].kind == Kind::Note)
                 --play;
             if (play == 0 || events[play - 1].kind != Kind::Play || events[play - 1].player != event.player)
-                return fail(event.line,
-                            "a withdrawal (--) that follows no play of " + record.nicknames[seat]);
+                return fail(event.line, "a withdrawal (--) that follows no play of %s",
+                            record.nicknames[seat].c_str());
             m_withdrawnBy[play - 1] = i;
         }
         if (!isTurn(event.kind))
@@ -193,8 +202,7 @@ bool GcgImporter::checkSeats(const GcgParser::Record& record)
     for (int seat = 0; seat < seats; ++seat)
         if (tiles <= seat * kRackSize)
             return fail(record.playerLines[static_cast<std::size_t>(seat)],
-                        "the letter set has " + std::to_string(tiles) + " tiles: too few for " +
-                            std::to_string(seats) + " players");
+                        "the letter set has %d tiles: too few for %d players", tiles, seats);
     return true;
 }
 
@@ -216,7 +224,7 @@ bool GcgImporter::replayEvent(const GcgParser::Record& record, std::size_t index
         if (!startTurn(event))
             return false;
         if (event.score != 0)
-            report(event.line, "the record scores a pass " + std::to_string(event.score));
+            report(event.line, "the record scores a pass %lld", event.score);
         m_rules->passOrExchange("", "");
         return finishTurn(index, event.player, event.line);
     case Kind::Exchange:
@@ -249,8 +257,8 @@ bool GcgImporter::startTurn(const Event& event)
                     "the game is already over by the rules (no tiles left to play, or too many passes)");
     const Player& player = m_rules->currentPlayer();
     if (event.player != m_rules->currentPlayerIndex())
-        return fail(event.line, "it is the turn of " + std::string(player.name) + ", not of " +
-                                    m_rules->players()[event.player].name);
+        return fail(event.line, "it is the turn of %s, not of %s", player.name,
+                    m_rules->players()[event.player].name);
     if (!event.rackGiven || letters::isAnagram(event.rack, player.rack))
         return true;
     Racks wanted(m_rules->players().size());
@@ -265,12 +273,11 @@ bool GcgImporter::playEvent(const Event& event, const Event* withdrawal)
         return false;
     m_game.computeScore(move, m_game.board());
     if (move.score != event.score)
-        report(event.line, "the record scores " + std::to_string(event.score) + ", the rules " +
-                               std::to_string(move.score));
+        report(event.line, "the record scores %lld, the rules %d", event.score, move.score);
     if (withdrawal == nullptr) {
         MoveProblem problem;
         if (!m_rules->playRecordedMove(move, problem))
-            return fail(event.line, problem.message());
+            return fail(event.line, "%s", problem.message(&m_game.view()).c_str());
         return true;
     }
     // A withdrawn move must still be one that could be laid; the turn then counts as a pass.
@@ -288,10 +295,10 @@ bool GcgImporter::playEvent(const Event& event, const Event* withdrawal)
         problem = m_rules->validateFirstMove(spelled);
     }
     if (!problem.ok())
-        return fail(event.line, problem.message());
+        return fail(event.line, "%s", problem.message(&m_game.view()).c_str());
     if (withdrawal->score != -move.score)
-        report(withdrawal->line, "the record takes back " + std::to_string(-withdrawal->score) +
-                                     " points, the move scored " + std::to_string(move.score));
+        report(withdrawal->line, "the record takes back %lld points, the move scored %d", -withdrawal->score,
+               move.score);
     m_rules->passOrExchange("", "");
     m_rules->addRecordEvent({RecordEvent::Kind::WithdrawnMove, event.player, 0, {}, move});
     return true;
@@ -304,8 +311,8 @@ bool GcgImporter::buildMove(const Event& event, Move& move)
     const int lastColumn = event.across ? event.column + length - 1 : event.column;
     move = Move{};
     if (event.row < 1 || event.column < 1 || lastRow > m_game.rows() || lastColumn > m_game.columns())
-        return fail(event.line, "the move " + event.word + " runs off the " + std::to_string(m_game.rows()) +
-                                    " x " + std::to_string(m_game.columns()) + " board");
+        return fail(event.line, "the move %s runs off the %d x %d board", event.word.c_str(), m_game.rows(),
+                    m_game.columns());
     std::string word;
     std::string jokers;
     for (int i = 0; i < length; ++i) {
@@ -317,11 +324,11 @@ bool GcgImporter::buildMove(const Event& event, Move& move)
         if (m_game.isOccupied(row, column)) {
             const char held = m_game.board()[row][column].letter;
             if (written != '.' && upper != held)
-                return fail(event.line, "the move has " + std::string(1, written) + " on " + square +
-                                            ", where the board holds " + std::string(1, held));
+                return fail(event.line, "the move has %c on %s, where the board holds %c", written,
+                            square.c_str(), held);
             word += held;
         } else if (written == '.') {
-            return fail(event.line, "the move plays through " + square + ", which is empty");
+            return fail(event.line, "the move plays through %s, which is empty", square.c_str());
         } else if (written != upper) {
             word += kJoker;
             jokers += upper;
@@ -392,13 +399,13 @@ bool GcgImporter::exchangeEvent(const Event& event, std::size_t index)
             return false;
         rack = m_rules->currentPlayer().rack;
         if (kept = rack; !letters::takeLetters(kept, letters))
-            return fail(event.line, "the exchange gives up " + shownRack(letters) + ", which the rack " +
-                                        shownRack(rack) + " does not hold");
+            return fail(event.line, "the exchange gives up %s, which the rack %s does not hold",
+                        shownRack(letters, m_game.view()).c_str(), shownRack(rack, m_game.view()).c_str());
     }
     if (!m_rules->canExchange())
         return fail(event.line, "the bag holds fewer than 7 tiles, so no exchange is allowed");
     if (event.score != 0)
-        report(event.line, "the record scores an exchange " + std::to_string(event.score));
+        report(event.line, "the record scores an exchange %lld", event.score);
     if (!m_rules->passOrExchange(letters, kept))
         return fail(event.line, "the exchange is refused by the rules");
     return true;
@@ -421,8 +428,8 @@ bool GcgImporter::endPointsEvent(const Event& event)
     const int own = letters::stringValue(m_game.letterSet(), players[event.player].rack);
     const long long expected = isPenalty(event) ? -own : (event.player == finisher ? total : 0);
     if (event.score != expected)
-        report(event.line, "the record gives " + std::to_string(event.score) +
-                               " points for the racks left, the rules " + std::to_string(expected));
+        report(event.line, "the record gives %lld points for the racks left, the rules %lld", event.score,
+               expected);
     return true;
 }
 
@@ -453,9 +460,10 @@ bool GcgImporter::setRacks(const Racks& wanted, int line)
             continue;
         for (char tile : *wanted[i])
             if (!bag.removeTile(tile))
-                return fail(line,
-                            "the rack " + shownRack(*wanted[i]) + " of " + players[i].name +
-                                " holds tiles that are neither in the bag nor free to take from a rack");
+                return fail(
+                    line,
+                    "the rack %s of %s holds tiles that are neither in the bag nor free to take from a rack",
+                    shownRack(*wanted[i], m_game.view()).c_str(), players[i].name);
         players[i].setRack(*wanted[i]);
         m_pinned[i] = true;
     }
@@ -482,9 +490,8 @@ void GcgImporter::compareTotals(const GcgParser::Record& record)
     const std::vector<Player>& players = m_rules->players();
     for (std::size_t i = 0; i < last.size(); ++i)
         if (last[i] != nullptr && last[i]->total != players[i].score)
-            report(last[i]->line, std::string(players[i].name) + " ends on " +
-                                      std::to_string(last[i]->total) + " in the record, " +
-                                      std::to_string(players[i].score) + " by the rules");
+            report(last[i]->line, "%s ends on %lld in the record, %d by the rules", players[i].name,
+                   last[i]->total, players[i].score);
 }
 
 } // namespace glyph

@@ -48,8 +48,19 @@ private:
     using Event = GcgParser::Event;
     using Racks = std::vector<std::optional<std::string>>;
 
-    bool fail(int line, const std::string& what);
-    void report(int line, const std::string& what);
+    /// Sets the error, "Line N: " and the format filled in, in the language of the game's
+    /// view; false.
+    bool fail(int line, const char* format, ...)
+#if defined(__GNUC__)
+        __attribute__((format(printf, 3, 4)))
+#endif
+        ;
+    /// Adds a report like `fail`'s error.
+    void report(int line, const char* format, ...)
+#if defined(__GNUC__)
+        __attribute__((format(printf, 3, 4)))
+#endif
+        ;
     bool plan(const GcgParser::Record& record);
     /// False, naming the #player line, when the letter set cannot deal a tile to every seat.
     bool checkSeats(const GcgParser::Record& record);

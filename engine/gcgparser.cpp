@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstdarg>
 
 #include "base/board.h"
+#include "base/warningsink.h"
 #include "engine/gamerules.h"
 #include "engine/textencoding.h"
 
@@ -80,9 +82,15 @@ int GcgParser::columnNumber(const std::string& text)
     return number;
 }
 
-bool GcgParser::fail(int line, const std::string& what)
+GcgParser::GcgParser(WarningSink* language) : m_language(language) {}
+
+bool GcgParser::fail(int line, const char* format, ...)
 {
-    m_error = line > 0 ? "Line " + std::to_string(line) + ": " + what : what;
+    va_list args;
+    va_start(args, format);
+    const std::string what = translatedTextV(m_language, format, args);
+    va_end(args);
+    m_error = line > 0 ? translatedText(m_language, "Line %d: %s", line, what.c_str()) : what;
     return false;
 }
 
@@ -147,7 +155,7 @@ bool GcgParser::parsePragma(int line, const std::string& text)
         if (line != 1)
             return fail(line, "#character-encoding must be the first line");
         if (rest != "UTF-8" && rest != "ISO-8859-1")
-            return fail(line, "the encoding " + rest + " is neither UTF-8 nor ISO-8859-1");
+            return fail(line, "the encoding %s is neither UTF-8 nor ISO-8859-1", rest.c_str());
         return true;
     }
     if (name.rfind("player", 0) == 0 && isDigits(name.substr(6))) {
@@ -185,7 +193,7 @@ bool GcgParser::parsePragma(int line, const std::string& text)
     if (std::find(std::begin(kIgnoredPragmata), std::end(kIgnoredPragmata), name) !=
         std::end(kIgnoredPragmata))
         return true;
-    return fail(line, "unknown pragma #" + name.substr(0, 40));
+    return fail(line, "unknown pragma #%s", name.substr(0, 40).c_str());
 }
 
 bool GcgParser::parseSeat(int line, const std::string& digits, int& seat, bool existing)
@@ -193,11 +201,10 @@ bool GcgParser::parseSeat(int line, const std::string& digits, int& seat, bool e
     int number = 0;
     const auto [next, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
     if (error != std::errc() || next != digits.data() + digits.size() || number < 1 || number > kMaxPlayers)
-        return fail(line, "player " + digits.substr(0, 12) + " is not a seat from 1 to " +
-                              std::to_string(kMaxPlayers));
+        return fail(line, "player %s is not a seat from 1 to %d", digits.substr(0, 12).c_str(), kMaxPlayers);
     const int players = static_cast<int>(m_record.nicknames.size());
     if (existing && number > players)
-        return fail(line, "player " + digits + " is not named by a #player line");
+        return fail(line, "player %s is not named by a #player line", digits.c_str());
     seat = number - 1;
     return true;
 }
@@ -220,9 +227,9 @@ bool GcgParser::parsePlayer(int line, int seat, const std::string& rest)
     if (nick.size() > kMaxNameLength || name.size() > kMaxNameLength)
         return fail(line, "the player's name is longer than 200 characters");
     if (nick.find(':') != std::string::npos)
-        return fail(line, "the nickname " + nick + " holds a colon");
+        return fail(line, "the nickname %s holds a colon", nick.c_str());
     if (std::find(m_record.nicknames.begin(), m_record.nicknames.end(), nick) != m_record.nicknames.end())
-        return fail(line, "two players have the nickname " + nick);
+        return fail(line, "two players have the nickname %s", nick.c_str());
     m_record.nicknames.push_back(nick);
     m_record.names.push_back(name);
     m_record.playerLines.push_back(line);
@@ -239,7 +246,7 @@ bool GcgParser::parseEvent(int line, const std::string& text)
     const std::string nick = text.substr(1, colon - 1);
     const auto found = std::find(m_record.nicknames.begin(), m_record.nicknames.end(), nick);
     if (found == m_record.nicknames.end())
-        return fail(line, "no #player line names " + nick.substr(0, kMaxNameLength));
+        return fail(line, "no #player line names %s", nick.substr(0, kMaxNameLength).c_str());
     Event event;
     event.line = line;
     event.player = static_cast<int>(found - m_record.nicknames.begin());
@@ -284,7 +291,7 @@ bool GcgParser::parseSpecial(Event& event, const std::string& token)
     } else if (token[0] == '-' && isDigits(token.substr(1))) {
         event.kind = Kind::Exchange;
         if (token.size() > 2 || token[1] < '1' || token[1] > '7')
-            return fail(event.line, "an exchange of " + token.substr(1, 12) + " tiles");
+            return fail(event.line, "an exchange of %s tiles", token.substr(1, 12).c_str());
         event.count = token[1] - '0';
     } else if (token[0] == '-') {
         event.kind = Kind::Exchange;
@@ -305,7 +312,7 @@ bool GcgParser::parseSpecial(Event& event, const std::string& token)
             else if (c >= 'A' && c <= 'Z')
                 event.letters += c;
             else
-                return fail(event.line, "the tiles (" + tiles.substr(0, 40) + ") are not letters and ?");
+                return fail(event.line, "the tiles (%s) are not letters and ?", tiles.substr(0, 40).c_str());
         }
     } else {
         return fail(event.line,
@@ -336,14 +343,14 @@ bool GcgParser::parsePlay(Event& event, const std::string& position, const std::
     }
     event.column = columnNumber(letters);
     if (position.size() > kMaxCoordinateLength || event.column == 0 || !isDigits(digits) || digits.size() > 2)
-        return fail(event.line,
-                    "the square " + position.substr(0, 12) + " is neither 8D (across) nor D8 (down)");
+        return fail(event.line, "the square %s is neither 8D (across) nor D8 (down)",
+                    position.substr(0, 12).c_str());
     event.row = std::stoi(digits);
     if (word.size() > static_cast<std::size_t>(kMaxBoardSize))
         return fail(event.line, "the word is longer than 29 letters");
     for (char c : word)
         if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '.'))
-            return fail(event.line, "the word " + word + " holds other characters than letters and .");
+            return fail(event.line, "the word %s holds other characters than letters and .", word.c_str());
     event.word = word;
     return true;
 }
@@ -351,7 +358,7 @@ bool GcgParser::parsePlay(Event& event, const std::string& position, const std::
 bool GcgParser::parseRack(int line, const std::string& token, std::string& rack)
 {
     if (token.size() > static_cast<std::size_t>(kRackSize))
-        return fail(line, "the rack " + token.substr(0, 40) + " holds more than 7 tiles");
+        return fail(line, "the rack %s holds more than 7 tiles", token.substr(0, 40).c_str());
     rack.clear();
     for (char c : token) {
         if (c == '?')
@@ -359,7 +366,7 @@ bool GcgParser::parseRack(int line, const std::string& token, std::string& rack)
         else if (c >= 'A' && c <= 'Z')
             rack += c;
         else
-            return fail(line, "the rack " + token + " holds other characters than capitals and ?");
+            return fail(line, "the rack %s holds other characters than capitals and ?", token.c_str());
     }
     return true;
 }
@@ -371,12 +378,12 @@ bool GcgParser::parsePoints(int line, const std::string& token, long long& value
     if (begin != end && *begin == '+')
         ++begin;
     if (token.size() > 12)
-        return fail(line, "the score " + token.substr(0, 14) + "... is out of range");
+        return fail(line, "the score %s... is out of range", token.substr(0, 14).c_str());
     const auto [next, error] = std::from_chars(begin, end, value);
     if (error != std::errc() || next != end || begin == end)
-        return fail(line, "the score " + token + " is not a whole number");
+        return fail(line, "the score %s is not a whole number", token.c_str());
     if (value < -kMaxPoints || value > kMaxPoints)
-        return fail(line, "the score " + token + " is out of range");
+        return fail(line, "the score %s is out of range", token.c_str());
     return true;
 }
 

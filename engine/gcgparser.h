@@ -6,6 +6,8 @@
 namespace glyph
 {
 
+class WarningSink;
+
 /// Reads the text of a GCG game record into its players and events, checking every line's
 /// form (not the moves against a board: that is `GcgImporter`'s). The input is hostile: the
 /// file, line and name lengths, the player numbers and the scores are bounded, binary data and
@@ -15,6 +17,10 @@ namespace glyph
 class GcgParser
 {
 public:
+    /// Faults are told in the language of `language` (English without one, as the tools
+    /// print them).
+    explicit GcgParser(WarningSink* language = nullptr);
+
     /// Largest record read.
     static constexpr long long kMaxFileBytes = 4LL * 1024 * 1024;
     /// Longest line read, in bytes, line end excluded.
@@ -87,7 +93,12 @@ public:
     static int columnNumber(const std::string& text);
 
 private:
-    bool fail(int line, const std::string& what);
+    /// Sets the error, "Line N: " and the format filled in; false.
+    bool fail(int line, const char* format, ...)
+#if defined(__GNUC__)
+        __attribute__((format(printf, 3, 4)))
+#endif
+        ;
     bool checkText(int line, std::string& text);
     bool parseLine(int line, const std::string& text);
     bool parsePragma(int line, const std::string& text);
@@ -103,6 +114,7 @@ private:
     Record m_record;
     std::string m_error;
     bool m_utf8 = false;
+    WarningSink* m_language;
 };
 
 } // namespace glyph

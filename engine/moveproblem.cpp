@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "base/warningsink.h"
+
 namespace glyph
 {
 
@@ -52,15 +54,11 @@ const char* MoveProblem::format() const
     return formatOf(kind);
 }
 
-std::string MoveProblem::message() const
+std::string MoveProblem::message(WarningSink* language) const
 {
     if (ok())
         return {};
-    const char* format = formatOf(kind);
-    const int length = std::snprintf(nullptr, 0, format, detail.c_str());
-    std::string text(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
-    std::snprintf(text.data(), text.size() + 1, format, detail.c_str());
-    return text;
+    return translatedText(language, formatOf(kind), detail.c_str());
 }
 
 } // namespace glyph

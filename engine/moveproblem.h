@@ -5,6 +5,8 @@
 namespace glyph
 {
 
+class WarningSink;
+
 /// What is wrong with a move, as the rules' checks find it: the kind of fault and the word
 /// or notation that the warning names. The caller decides whether and how to show it.
 struct MoveProblem {
@@ -34,8 +36,9 @@ struct MoveProblem {
 
     /// True when nothing is wrong.
     bool ok() const { return kind == Kind::None; }
-    /// The warning the user sees, e.g. "Word CXT is NOT in dictionary"; empty when ok.
-    std::string message() const;
+    /// The warning the user sees, e.g. "Word CXT is NOT in dictionary", in the language of
+    /// `language` (English without one); empty when ok.
+    std::string message(WarningSink* language = nullptr) const;
     /// The printf format of the warning, with one "%s" for the detail ("" when ok), so that a
     /// view can show it in the user's language.
     const char* format() const;

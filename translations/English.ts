@@ -113,6 +113,306 @@ Please Wait...
         <source>The letter set has %d tiles: too few for %d players</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>cannot open %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%s is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%s is too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t follow the links of %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t replace %s, not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t create a temporary file beside %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t write %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t replace %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %d: %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the record is larger than 4 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the record holds more than 20,000 lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the record names no player (no #player1 line)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the line is longer than 65,536 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the line holds binary data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the line is not UTF-8 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the line is neither a #pragma nor a &gt;player line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>#character-encoding must be the first line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the encoding %s is neither UTF-8 nor ISO-8859-1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown pragma #%s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>player %s is not a seat from 1 to %d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>player %s is not named by a #player line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the #player lines must number the players 1, 2, 3 ... in order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a #player line after the first move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the #player line gives no nickname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the player&apos;s name is longer than 200 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the nickname %s holds a colon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>two players have the nickname %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the &gt;player line has no colon after the nickname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a move before any #player line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no #player line names %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a &gt;player line holds a rack, a move, a score and a total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an exchange of %s tiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the tiles in parentheses are more than the racks hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the tiles (%s) are not letters and ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a move reads neither as a play, -, --, -LETTERS, (challenge), (time) nor (TILES)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the square %s is neither 8D (across) nor D8 (down)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the word is longer than 29 letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the word %s holds other characters than letters and .</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the rack %s holds more than 7 tiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the rack %s holds other characters than capitals and ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the score %s... is out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the score %s is not a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the score %s is out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a withdrawal (--) that follows no play of %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the game could not start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the letter set has %d tiles: too few for %d players</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the record scores a pass %lld</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the record holds more than 2,000 turns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the game is already over by the rules (no tiles left to play, or too many passes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is the turn of %s, not of %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the record scores %lld, the rules %d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the record takes back %lld points, the move scored %d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the move %s runs off the %d x %d board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the move has %c on %s, where the board holds %c</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the move plays through %s, which is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the exchange gives up more tiles than the rack holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the exchange gives up %s, which the rack %s does not hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the bag holds fewer than 7 tiles, so no exchange is allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the record scores an exchange %lld</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the exchange is refused by the rules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>end-of-game rack points while the game goes on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the record gives %lld points for the racks left, the rules %lld</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the rack %s of %s holds tiles that are neither in the bag nor free to take from a rack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%s ends on %lld in the record, %d by the rules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>script stopped: it ran longer than %d ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>script stopped: it used more than %d MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>script stopped: its turn was interrupted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(output cut: a run prints at most %d MB)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>finalizers (__gc) are not available to profiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weak tables (__mode) are not available to profiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a metatable with a metatable of its own is not available to profiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>coroutine.close nested too deeply</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MovesListDialog</name>

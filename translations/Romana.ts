@@ -123,6 +123,306 @@ Vă rugăm așteptați...
         <source>The letter set has %d tiles: too few for %d players</source>
         <translation>Setul de litere are %d piese: prea puține pentru %d jucători</translation>
     </message>
+    <message>
+        <source>cannot open %s</source>
+        <translation>nu pot deschide %s</translation>
+    </message>
+    <message>
+        <source>%s is not a regular file</source>
+        <translation>%s nu este un fișier obișnuit</translation>
+    </message>
+    <message>
+        <source>%s is too large</source>
+        <translation>%s este prea mare</translation>
+    </message>
+    <message>
+        <source>cannot read %s</source>
+        <translation>nu pot citi %s</translation>
+    </message>
+    <message>
+        <source>Can&apos;t follow the links of %s</source>
+        <translation>Nu pot urma legăturile lui %s</translation>
+    </message>
+    <message>
+        <source>Can&apos;t replace %s, not a regular file</source>
+        <translation>Nu pot înlocui %s, nu este un fișier obișnuit</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create a temporary file beside %s</source>
+        <translation>Nu pot crea un fișier temporar lângă %s</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write %s</source>
+        <translation>Nu pot scrie %s</translation>
+    </message>
+    <message>
+        <source>Can&apos;t replace %s</source>
+        <translation>Nu pot înlocui %s</translation>
+    </message>
+    <message>
+        <source>Line %d: %s</source>
+        <translation>Rândul %d: %s</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(gol)</translation>
+    </message>
+    <message>
+        <source>the record is larger than 4 MB</source>
+        <translation>înregistrarea are mai mult de 4 MB</translation>
+    </message>
+    <message>
+        <source>the record holds more than 20,000 lines</source>
+        <translation>înregistrarea are mai mult de 20.000 de rânduri</translation>
+    </message>
+    <message>
+        <source>the record names no player (no #player1 line)</source>
+        <translation>înregistrarea nu numește niciun jucător (lipsește rândul #player1)</translation>
+    </message>
+    <message>
+        <source>the line is longer than 65,536 characters</source>
+        <translation>rândul are mai mult de 65.536 de caractere</translation>
+    </message>
+    <message>
+        <source>the line holds binary data</source>
+        <translation>rândul conține date binare</translation>
+    </message>
+    <message>
+        <source>the line is not UTF-8 text</source>
+        <translation>rândul nu este text UTF-8</translation>
+    </message>
+    <message>
+        <source>the line is neither a #pragma nor a &gt;player line</source>
+        <translation>rândul nu este nici #pragma, nici &gt;jucător</translation>
+    </message>
+    <message>
+        <source>#character-encoding must be the first line</source>
+        <translation>#character-encoding trebuie să fie primul rând</translation>
+    </message>
+    <message>
+        <source>the encoding %s is neither UTF-8 nor ISO-8859-1</source>
+        <translation>codificarea %s nu este nici UTF-8, nici ISO-8859-1</translation>
+    </message>
+    <message>
+        <source>unknown pragma #%s</source>
+        <translation>pragma necunoscută #%s</translation>
+    </message>
+    <message>
+        <source>player %s is not a seat from 1 to %d</source>
+        <translation>jucătorul %s nu este un loc de la 1 la %d</translation>
+    </message>
+    <message>
+        <source>player %s is not named by a #player line</source>
+        <translation>jucătorul %s nu este numit de un rând #player</translation>
+    </message>
+    <message>
+        <source>the #player lines must number the players 1, 2, 3 ... in order</source>
+        <translation>rândurile #player trebuie să numeroteze jucătorii 1, 2, 3 ... în ordine</translation>
+    </message>
+    <message>
+        <source>a #player line after the first move</source>
+        <translation>un rând #player după prima mutare</translation>
+    </message>
+    <message>
+        <source>the #player line gives no nickname</source>
+        <translation>rândul #player nu dă nicio poreclă</translation>
+    </message>
+    <message>
+        <source>the player&apos;s name is longer than 200 characters</source>
+        <translation>numele jucătorului are mai mult de 200 de caractere</translation>
+    </message>
+    <message>
+        <source>the nickname %s holds a colon</source>
+        <translation>porecla %s conține două puncte</translation>
+    </message>
+    <message>
+        <source>two players have the nickname %s</source>
+        <translation>doi jucători au porecla %s</translation>
+    </message>
+    <message>
+        <source>the &gt;player line has no colon after the nickname</source>
+        <translation>rândul &gt;jucător nu are două puncte după poreclă</translation>
+    </message>
+    <message>
+        <source>a move before any #player line</source>
+        <translation>o mutare înaintea oricărui rând #player</translation>
+    </message>
+    <message>
+        <source>no #player line names %s</source>
+        <translation>niciun rând #player nu îl numește pe %s</translation>
+    </message>
+    <message>
+        <source>a &gt;player line holds a rack, a move, a score and a total</source>
+        <translation>un rând &gt;jucător conține un suport, o mutare, un punctaj și un total</translation>
+    </message>
+    <message>
+        <source>an exchange of %s tiles</source>
+        <translation>un schimb de %s piese</translation>
+    </message>
+    <message>
+        <source>the tiles in parentheses are more than the racks hold</source>
+        <translation>piesele din paranteze sunt mai multe decât încap pe suporturi</translation>
+    </message>
+    <message>
+        <source>the tiles (%s) are not letters and ?</source>
+        <translation>piesele (%s) nu sunt litere și ?</translation>
+    </message>
+    <message>
+        <source>a move reads neither as a play, -, --, -LETTERS, (challenge), (time) nor (TILES)</source>
+        <translation>o mutare nu se citește nici ca joc, nici ca -, --, -LITERE, (challenge), (time) sau (PIESE)</translation>
+    </message>
+    <message>
+        <source>the square %s is neither 8D (across) nor D8 (down)</source>
+        <translation>pătratul %s nu este nici 8D (orizontal), nici D8 (vertical)</translation>
+    </message>
+    <message>
+        <source>the word is longer than 29 letters</source>
+        <translation>cuvântul are mai mult de 29 de litere</translation>
+    </message>
+    <message>
+        <source>the word %s holds other characters than letters and .</source>
+        <translation>cuvântul %s conține alte caractere decât litere și .</translation>
+    </message>
+    <message>
+        <source>the rack %s holds more than 7 tiles</source>
+        <translation>suportul %s are mai mult de 7 piese</translation>
+    </message>
+    <message>
+        <source>the rack %s holds other characters than capitals and ?</source>
+        <translation>suportul %s conține alte caractere decât majuscule și ?</translation>
+    </message>
+    <message>
+        <source>the score %s... is out of range</source>
+        <translation>punctajul %s... este în afara limitelor</translation>
+    </message>
+    <message>
+        <source>the score %s is not a whole number</source>
+        <translation>punctajul %s nu este un număr întreg</translation>
+    </message>
+    <message>
+        <source>the score %s is out of range</source>
+        <translation>punctajul %s este în afara limitelor</translation>
+    </message>
+    <message>
+        <source>a withdrawal (--) that follows no play of %s</source>
+        <translation>o retragere (--) care nu urmează unei mutări a lui %s</translation>
+    </message>
+    <message>
+        <source>the game could not start</source>
+        <translation>jocul nu a putut începe</translation>
+    </message>
+    <message>
+        <source>the letter set has %d tiles: too few for %d players</source>
+        <translation>setul de litere are %d piese: prea puține pentru %d jucători</translation>
+    </message>
+    <message>
+        <source>the record scores a pass %lld</source>
+        <translation>înregistrarea punctează o trecere cu %lld</translation>
+    </message>
+    <message>
+        <source>the record holds more than 2,000 turns</source>
+        <translation>înregistrarea are mai mult de 2.000 de ture</translation>
+    </message>
+    <message>
+        <source>the game is already over by the rules (no tiles left to play, or too many passes)</source>
+        <translation>jocul s-a terminat deja după reguli (nu mai sunt piese de jucat sau s-a trecut de prea multe ori)</translation>
+    </message>
+    <message>
+        <source>it is the turn of %s, not of %s</source>
+        <translation>este rândul lui %s, nu al lui %s</translation>
+    </message>
+    <message>
+        <source>the record scores %lld, the rules %d</source>
+        <translation>înregistrarea punctează %lld, regulile %d</translation>
+    </message>
+    <message>
+        <source>the record takes back %lld points, the move scored %d</source>
+        <translation>înregistrarea retrage %lld puncte, mutarea a obținut %d</translation>
+    </message>
+    <message>
+        <source>the move %s runs off the %d x %d board</source>
+        <translation>mutarea %s iese de pe tabla de %d x %d</translation>
+    </message>
+    <message>
+        <source>the move has %c on %s, where the board holds %c</source>
+        <translation>mutarea are %c pe %s, unde tabla are %c</translation>
+    </message>
+    <message>
+        <source>the move plays through %s, which is empty</source>
+        <translation>mutarea trece prin %s, care este gol</translation>
+    </message>
+    <message>
+        <source>the exchange gives up more tiles than the rack holds</source>
+        <translation>schimbul dă mai multe piese decât are suportul</translation>
+    </message>
+    <message>
+        <source>the exchange gives up %s, which the rack %s does not hold</source>
+        <translation>schimbul dă %s, pe care suportul %s nu le are</translation>
+    </message>
+    <message>
+        <source>the bag holds fewer than 7 tiles, so no exchange is allowed</source>
+        <translation>în sac sunt mai puțin de 7 piese, deci schimbul nu este permis</translation>
+    </message>
+    <message>
+        <source>the record scores an exchange %lld</source>
+        <translation>înregistrarea punctează un schimb cu %lld</translation>
+    </message>
+    <message>
+        <source>the exchange is refused by the rules</source>
+        <translation>schimbul este refuzat de reguli</translation>
+    </message>
+    <message>
+        <source>end-of-game rack points while the game goes on</source>
+        <translation>puncte de suport de sfârșit de joc în timp ce jocul continuă</translation>
+    </message>
+    <message>
+        <source>the record gives %lld points for the racks left, the rules %lld</source>
+        <translation>înregistrarea dă %lld puncte pentru suporturile rămase, regulile %lld</translation>
+    </message>
+    <message>
+        <source>the rack %s of %s holds tiles that are neither in the bag nor free to take from a rack</source>
+        <translation>suportul %s al lui %s are piese care nu sunt nici în sac, nici libere de luat de pe un suport</translation>
+    </message>
+    <message>
+        <source>%s ends on %lld in the record, %d by the rules</source>
+        <translation>%s termină cu %lld în înregistrare, %d după reguli</translation>
+    </message>
+    <message>
+        <source>Error: %s</source>
+        <translation>Eroare: %s</translation>
+    </message>
+    <message>
+        <source>script stopped: it ran longer than %d ms</source>
+        <translation>script oprit: a rulat mai mult de %d ms</translation>
+    </message>
+    <message>
+        <source>script stopped: it used more than %d MB</source>
+        <translation>script oprit: a folosit mai mult de %d MB</translation>
+    </message>
+    <message>
+        <source>script stopped: its turn was interrupted</source>
+        <translation>script oprit: tura i-a fost întreruptă</translation>
+    </message>
+    <message>
+        <source>(output cut: a run prints at most %d MB)</source>
+        <translation>(ieșire tăiată: o rulare afișează cel mult %d MB)</translation>
+    </message>
+    <message>
+        <source>finalizers (__gc) are not available to profiles</source>
+        <translation>finalizatorii (__gc) nu sunt disponibili profilurilor</translation>
+    </message>
+    <message>
+        <source>weak tables (__mode) are not available to profiles</source>
+        <translation>tabelele slabe (__mode) nu sunt disponibile profilurilor</translation>
+    </message>
+    <message>
+        <source>a metatable with a metatable of its own is not available to profiles</source>
+        <translation>o metatabelă cu propria ei metatabelă nu este disponibilă profilurilor</translation>
+    </message>
+    <message>
+        <source>coroutine.close nested too deeply</source>
+        <translation>coroutine.close imbricat prea adânc</translation>
+    </message>
 </context>
 <context>
     <name>MovesListDialog</name>

@@ -22,6 +22,9 @@ public:
     void wait(int milliseconds) override { waits.push_back(milliseconds); }
     void appendScriptOutput(const std::string& line) override { scriptOutput.push_back(line); }
     bool paused() const override { return isPaused; }
+    /// Every text the core asks to translate comes back in angle brackets when `marks` is set,
+    /// so that a test sees which texts went through translation.
+    std::string translate(const char* text) override { return marks ? "<" + std::string(text) + ">" : text; }
 
     std::vector<std::string> warnings;
     std::vector<bool> refreshes;
@@ -31,6 +34,7 @@ public:
     std::vector<int> waits;
     std::vector<std::string> scriptOutput;
     bool isPaused = false;
+    bool marks = false;
 };
 
 } // namespace glyph::test

@@ -6,6 +6,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSignalSpy>
+#include <QTranslator>
+#include <chrono>
 
 #include "ai/luahost.h"
 #include "base/random.h"
@@ -171,6 +173,37 @@ private slots:
         QVERIFY(output.last().at(0).toString().contains("no strategy today"));
         QCOMPARE(status.count(), 1);
         QVERIFY(status.last().at(0).toString().contains("broken.cpu"));
+
+        // The host's own lines come in the user's language, their letters intact.
+        class Romanian : public QTranslator
+        {
+        public:
+            QString translate(const char* context, const char* source, const char*, int) const override
+            {
+                const QByteArray text(source);
+                if (QByteArray(context) != "Game")
+                    return {};
+                if (text == "Error: %s")
+                    return QString::fromUtf8("Eroare: %s");
+                if (text == "script stopped: it ran longer than %d ms")
+                    return QString::fromUtf8(
+                        "script oprit: a rulat mai mult de %d ms (prea mult pentru tură)");
+                return {};
+            }
+        } romanian;
+        glyph::LuaHost& host = glyph::scriptHost(*fixture.game);
+        const auto limit = host.runTimeLimit();
+        host.setRunTimeLimit(std::chrono::milliseconds(100));
+        QCoreApplication::installTranslator(&romanian);
+        const bool ran = host.runText("while true do end");
+        QCoreApplication::removeTranslator(&romanian);
+        host.setRunTimeLimit(limit);
+        QVERIFY(!ran);
+        const QString stopped = output.last().at(0).toString();
+        QVERIFY2(stopped.startsWith("Eroare: ") &&
+                     stopped.endsWith(QString::fromUtf8(
+                         "script oprit: a rulat mai mult de 100 ms (prea mult pentru tură)")),
+                 qPrintable(stopped));
     }
 
     void leavingTheGameAndStayingKeepsItsComputerPlayersPlaying()

@@ -25,6 +25,7 @@ public:
     void hideThinkingNotice() override { current().hideThinkingNotice(); }
     void wait(int milliseconds) override { current().wait(milliseconds); }
     void appendScriptOutput(const std::string& line) override { current().appendScriptOutput(line); }
+    void appendHostOutput(const std::string& line) override { current().appendHostOutput(line); }
     bool paused() const override { return m_target != nullptr ? m_target->paused() : m_fallback.paused(); }
 
 private:

@@ -127,7 +127,16 @@ void GameSession::wait(int milliseconds)
 
 void GameSession::appendScriptOutput(const std::string& line)
 {
-    const QString text = latin1(line);
+    emitScriptOutput(latin1(line));
+}
+
+void GameSession::appendHostOutput(const std::string& line)
+{
+    emitScriptOutput(QString::fromStdString(line));
+}
+
+void GameSession::emitScriptOutput(const QString& text)
+{
     if (QThread::currentThread() != thread()) {
         QMetaObject::invokeMethod(
             this, [this, text] { emit scriptOutput(text); }, Qt::QueuedConnection);
@@ -340,7 +349,7 @@ void GameSession::reportProfileError(const std::string& profile, const std::stri
 {
     // A profile stopped for its limits has said so in the pane already.
     if (m_profileError.find("script stopped") == std::string::npos)
-        emit scriptOutput(latin1("Error: " + m_profileError));
+        emit scriptOutput(QString::fromStdString(scriptHost(m_game).shownError(m_profileError)));
     emit statusMessage(tr("The profile %1 failed; the computer played %2.")
                            .arg(latin1(profile), QString::fromStdString(played)));
     m_profileError.clear();
@@ -634,7 +643,7 @@ bool GameSession::exportRecord(const QString& fileName)
         name += QString(".") + kRecordExtension;
     const std::string text = GcgWriter(m_game).write(*m_game.rules());
     std::string error;
-    if (writeFileAtomically(name.toStdString(), text, &error) == WriteResult::Written)
+    if (writeFileAtomically(name.toStdString(), text, &error, &m_game.view()) == WriteResult::Written)
         return true;
     m_prompter.message(nullptr, QMessageBox::Warning,
                        tr("Can't write %1: %2").arg(name, QString::fromStdString(error)), {tr("OK")});

@@ -59,6 +59,9 @@ public:
     void hideThinkingNotice() override;
     void wait(int milliseconds) override;
     void appendScriptOutput(const std::string& line) override;
+    void appendHostOutput(const std::string& line) override;
+    /// Emits scriptOutput in the session's thread, from whichever thread the line comes.
+    void emitScriptOutput(const QString& text);
     bool paused() const override { return m_pauses.paused(); }
 
     // The turn flow.
