@@ -42,6 +42,11 @@ int Bag::tilesIn(const LetterSet& set)
     return std::min(tiles, kMaxTiles);
 }
 
+int Bag::seatsServed(const LetterSet& set)
+{
+    return (tilesIn(set) + kRackSize - 1) / kRackSize;
+}
+
 void Bag::rebuild()
 {
     std::array<std::int32_t, kLetterCount> scratch{};

@@ -26,6 +26,9 @@ public:
     void fillFromLetterSet(const LetterSet& set);
     /// The number of tiles a bag filled from the set holds.
     static int tilesIn(const LetterSet& set);
+    /// How many seats a bag filled from the set serves at least one tile each, as the racks
+    /// are dealt whole, seat after seat: a game may seat no more players.
+    static int seatsServed(const LetterSet& set);
     /// Regenerates the sequence from the counts and shuffles it.
     void rebuild();
     /// Draws up to n (at most 29) tiles in sequence order; returns them as a string.

@@ -134,9 +134,9 @@ bool GameClassic::start(const std::vector<Player>& players)
         return false;
     // A seat dealt no tile would have gone out before the first turn: a game over unscored.
     const int seats = static_cast<int>(players.size());
-    const int tiles = Bag::tilesIn(m_game.letterSet());
-    if (tiles <= (seats - 1) * kRackSize) {
-        showWarning(m_game.view(), "The letter set has %d tiles: too few for %d players", tiles, seats);
+    if (seats > Bag::seatsServed(m_game.letterSet())) {
+        showWarning(m_game.view(), "The letter set has %d tiles: too few for %d players",
+                    Bag::tilesIn(m_game.letterSet()), seats);
         return false;
     }
     m_bag.fillFromLetterSet(m_game.letterSet());

@@ -195,15 +195,15 @@ bool GcgImporter::replay(const GcgParser::Record& record)
 
 bool GcgImporter::checkSeats(const GcgParser::Record& record)
 {
-    // The rules deal a whole rack to each seat but the last, which must get at least one tile;
-    // said here, the message names the #player line of the first seat the set cannot serve.
-    const int tiles = Bag::tilesIn(m_game.letterSet());
+    // The rules would refuse the players too; said here, the message names the #player line
+    // of the first seat the set cannot serve.
+    const int served = Bag::seatsServed(m_game.letterSet());
     const int seats = static_cast<int>(record.names.size());
-    for (int seat = 0; seat < seats; ++seat)
-        if (tiles <= seat * kRackSize)
-            return fail(record.playerLines[static_cast<std::size_t>(seat)],
-                        "the letter set has %d tiles: too few for %d players", tiles, seats);
-    return true;
+    if (seats <= served)
+        return true;
+    return fail(record.playerLines[static_cast<std::size_t>(served)],
+                "the letter set has %d tiles: too few for %d players", Bag::tilesIn(m_game.letterSet()),
+                seats);
 }
 
 bool GcgImporter::replayEvent(const GcgParser::Record& record, std::size_t index)

@@ -247,7 +247,7 @@ ui/session/gamesession.cpp @@     m_chainHeld = locked() && !m_chainStopped; @@ 
 ui/session/gamesession.cpp @@     host.clearInterrupt();<NL>    m_worker @@     m_worker
 ui/session/gamefilestate.cpp @@             print.addNumber(square.letter); @@ 
 ui/session/gamesession.h @@ return m_turnRunning || m_chainTimer.isActive(); @@ return m_turnRunning;
-engine/gameclassic.cpp @@ if (tiles <= (seats - 1) * kRackSize) { @@ if (tiles < 0) {
+engine/bag.cpp @@ return (tilesIn(set) + kRackSize - 1) / kRackSize; @@ return 16;
 engine/game.cpp @@ if (geometry::isStandardLayout(premiumLists(m_preferences), storedRows, storedColumns)) { @@ if (false) {
 base/datafolders.cpp @@ !isUsersOwn(folder, candidates) @@ !isUsersOwn({}, candidates)
 ai/movegenerator.cpp @@ if (m_rows != m_columns)<NL>        return true; @@ if (m_rows != m_columns)<NL>        return false;
