@@ -62,9 +62,8 @@ bool GcgImporter::fail(int line, const char* format, ...)
 {
     va_list args;
     va_start(args, format);
-    const std::string what = translatedTextV(&m_game.view(), format, args);
+    m_error = GcgParser::lineMessage(&m_game.view(), line, format, args);
     va_end(args);
-    m_error = line > 0 ? translatedText(&m_game.view(), "Line %d: %s", line, what.c_str()) : what;
     return false;
 }
 
@@ -72,9 +71,8 @@ void GcgImporter::report(int line, const char* format, ...)
 {
     va_list args;
     va_start(args, format);
-    const std::string what = translatedTextV(&m_game.view(), format, args);
+    m_reports.push_back(GcgParser::lineMessage(&m_game.view(), line, format, args));
     va_end(args);
-    m_reports.push_back(translatedText(&m_game.view(), "Line %d: %s", line, what.c_str()));
 }
 
 bool GcgImporter::importFile(const std::string& fileName)

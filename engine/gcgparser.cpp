@@ -84,13 +84,18 @@ int GcgParser::columnNumber(const std::string& text)
 
 GcgParser::GcgParser(WarningSink* language) : m_language(language) {}
 
+std::string GcgParser::lineMessage(WarningSink* language, int line, const char* format, va_list args)
+{
+    const std::string what = translatedTextV(language, format, args);
+    return line > 0 ? translatedText(language, "Line %d: %s", line, what.c_str()) : what;
+}
+
 bool GcgParser::fail(int line, const char* format, ...)
 {
     va_list args;
     va_start(args, format);
-    const std::string what = translatedTextV(m_language, format, args);
+    m_error = lineMessage(m_language, line, format, args);
     va_end(args);
-    m_error = line > 0 ? translatedText(m_language, "Line %d: %s", line, what.c_str()) : what;
     return false;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdarg>
 #include <string>
 #include <vector>
 
@@ -91,6 +92,10 @@ public:
     /// Column number of "A".."Z", "AA".. (1 for "A"); 0 when the text is not a column name
     /// of one or two capitals.
     static int columnNumber(const std::string& text);
+    /// A fault of a record's line as the parser and the importer tell it: "Line N: " and the
+    /// format filled in, in the language of `language` (English without one); the text alone
+    /// for line 0 (a fault of the whole file).
+    static std::string lineMessage(WarningSink* language, int line, const char* format, va_list args);
 
 private:
     /// Sets the error, "Line N: " and the format filled in; false.
