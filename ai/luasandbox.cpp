@@ -299,8 +299,6 @@ bool hasField(lua_State* state, int index, const char* name)
     return present;
 }
 
-const char* const kWeakRefusal = LuaSandbox::kWeakTableRefusal;
-
 /// True when the value at `index` is the string "__mode".
 bool isModeKey(lua_State* state, int index)
 {
@@ -313,7 +311,7 @@ bool isModeKey(lua_State* state, int index)
 int guardedNewIndex(lua_State* state)
 {
     if (isModeKey(state, 2))
-        return luaL_error(state, "%s", kWeakRefusal);
+        return luaL_error(state, "%s", LuaSandbox::kWeakTableRefusal);
     lua_settop(state, 3);
     lua_rawset(state, 1);
     return 0;
@@ -323,7 +321,7 @@ int guardedNewIndex(lua_State* state)
 int rawSetChecked(lua_State* state)
 {
     if (isModeKey(state, 2))
-        return luaL_error(state, "%s", kWeakRefusal);
+        return luaL_error(state, "%s", LuaSandbox::kWeakTableRefusal);
     const int count = lua_gettop(state);
     lua_pushvalue(state, lua_upvalueindex(1));
     lua_insert(state, 1);
@@ -381,7 +379,7 @@ int setMetatableChecked(lua_State* state)
         if (hasField(state, 2, "__gc"))
             return luaL_error(state, "%s", LuaSandbox::kFinalizerRefusal);
         if (hasField(state, 2, "__mode"))
-            return luaL_error(state, "%s", kWeakRefusal);
+            return luaL_error(state, "%s", LuaSandbox::kWeakTableRefusal);
         if (lua_rawequal(state, 1, 2) || !isGuardable(state, 2))
             return luaL_error(state, "%s", LuaSandbox::kMetaMetatableRefusal);
         pushRegistryTable(state, kMetatablesKey, "k");

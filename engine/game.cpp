@@ -15,11 +15,6 @@ namespace glyph
 namespace
 {
 
-int boardSize(const Preferences& preferences, const char* key)
-{
-    return geometry::storedBoardSize(preferences, key);
-}
-
 geometry::PremiumLists premiumLists(const Preferences& preferences)
 {
     return {preferences.string(keys::kMultiLettersX2), preferences.string(keys::kMultiLettersX3),
@@ -101,8 +96,8 @@ void Game::restoreSettings(const Game& copy)
 
 bool Game::loadSettings()
 {
-    m_rows = boardSize(m_preferences, keys::kTableRows);
-    m_columns = boardSize(m_preferences, keys::kTableColumns);
+    m_rows = geometry::storedBoardSize(m_preferences, keys::kTableRows);
+    m_columns = geometry::storedBoardSize(m_preferences, keys::kTableColumns);
     // Clamped so that a clock in seconds and a score with the bonus cannot overflow.
     m_bonus = std::clamp(m_preferences.integer(keys::kGameBonus, m_bonus), 0, kMaxBonus);
     m_time = std::clamp(m_preferences.integer(keys::kGameClassicTime, m_time), 0, kMaxMinutes);
@@ -117,8 +112,8 @@ bool Game::loadSettings()
 
 void Game::storeBoardSize(int rows, int columns)
 {
-    const int storedRows = boardSize(m_preferences, keys::kTableRows);
-    const int storedColumns = boardSize(m_preferences, keys::kTableColumns);
+    const int storedRows = geometry::storedBoardSize(m_preferences, keys::kTableRows);
+    const int storedColumns = geometry::storedBoardSize(m_preferences, keys::kTableColumns);
     if (geometry::isStandardLayout(premiumLists(m_preferences), storedRows, storedColumns)) {
         const geometry::PremiumLists lists = geometry::standardLayout(rows, columns);
         m_preferences.setString(keys::kMultiLettersX2, lists.lettersX2);
