@@ -26,6 +26,16 @@ ToolRun glyphplay(const TempDir& dir, const std::string& arguments,
                                          " " + arguments + " )");
 }
 
+// Makes dir/game a game folder whose `shipped` data folders are those of dist/; the others are
+// the test's own to fill.
+void gameFolderSharing(const TempDir& dir, std::initializer_list<const char*> shipped)
+{
+    std::filesystem::create_directories(dir.path() / "game");
+    for (const char* data : shipped)
+        std::filesystem::create_directory_symlink(std::string(GLYPH_DIST_DIR "/") + data,
+                                                  dir.path() / "game" / data);
+}
+
 class Glyphdict : public ::testing::Test
 {
 protected:
@@ -335,10 +345,8 @@ TEST(ShippedData, DictionariesHoldTheGameWordsAndComputerPlayersFinishRomanianGa
     const std::string credits{std::istreambuf_iterator<char>(authors), {}};
     EXPECT_NE(credits.find("<i>word-list</i> package by Sindre Sorhus"), std::string::npos) << credits;
 
+    gameFolderSharing(dir, {"Sets", "Dictionaries", "Profiles"});
     std::filesystem::create_directories(dir.path() / "game/Games");
-    for (const char* data : {"Sets", "Dictionaries", "Profiles"})
-        std::filesystem::create_directory_symlink(std::string(GLYPH_DIST_DIR "/") + data,
-                                                  dir.path() / "game" / data);
     dir.write("game/Preferences.ini",
               "GameDictionaryKey\nDictionaries/Romana.dic\nGameSetKey\nSets/Romana.set\n");
     const ToolRun run = glyphplay(
@@ -370,10 +378,8 @@ TEST(ShippedData, TheExpertFinishesCheckedGamesWithoutAScriptError)
 TEST(Glyphplay, StartsEveryGameWithFreshProfileGlobals)
 {
     TempDir dir;
+    gameFolderSharing(dir, {"Sets", "Dictionaries"});
     std::filesystem::create_directories(dir.path() / "game/Profiles");
-    for (const char* data : {"Sets", "Dictionaries"})
-        std::filesystem::create_directory_symlink(std::string(GLYPH_DIST_DIR "/") + data,
-                                                  dir.path() / "game" / data);
     dir.write("game/Profiles/Greedy.cpu", "");
     // Greedy while it has played fewer than 30 turns (no two-player game lasts that long), then
     // passes: a count carried over from earlier games would make it pass by the third game.
@@ -402,10 +408,8 @@ TEST(Glyphplay, StartsEveryGameWithFreshProfileGlobals)
 TEST(Glyphplay, ChecksTheTilesOfASetLargerThanTheBag)
 {
     TempDir dir;
+    gameFolderSharing(dir, {"Dictionaries", "Profiles"});
     std::filesystem::create_directories(dir.path() / "game/Sets");
-    for (const char* data : {"Dictionaries", "Profiles"})
-        std::filesystem::create_directory_symlink(std::string(GLYPH_DIST_DIR "/") + data,
-                                                  dir.path() / "game" / data);
     dir.write("game/Preferences.ini", "GameSetKey\nSets/Big.set\n");
     // 27 x 37 tiles fill the bag exactly; more are cut to the bag's 999.
     for (const char* tilesPerLetter : {"37", "40", "32767"}) {
