@@ -76,7 +76,7 @@ public:
     static constexpr int kMinimumRounds = 24;
     /// Standard errors of the difference (round by round) by which a candidate must trail the
     /// leader to be dropped.
-    static constexpr double kDropMargin = 2.5;
+    static constexpr double kDropMargin = 4.0;
     static constexpr int kMaxRounds = 1'000'000;
     /// What a whole game won is worth, in points, when a round is valued for winning.
     static constexpr double kWinWorth = 1000;
