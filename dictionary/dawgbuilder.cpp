@@ -11,6 +11,7 @@
 #include "base/byteio.h"
 #include "base/letters.h"
 #include "base/regularfile.h"
+#include "base/textscan.h"
 #include "dictionary/dicformat.h"
 #include "dictionary/dictionary.h"
 
@@ -207,8 +208,10 @@ bool DawgBuilder::buildFromWordList()
     if (writesOverSource())
         return false;
     setStatus("Checking for already sorted list...");
-    std::string text;
-    bool ok = readWholeFile(m_sourcePath, text);
+    std::string bytes;
+    bool ok = readWholeFile(m_sourcePath, bytes);
+    const std::string_view text = textscan::withoutByteOrderMark(bytes);
+    const std::string_view mark = std::string_view(bytes).substr(0, bytes.size() - text.size());
     std::vector<std::string_view> lines;
     std::vector<std::size_t> wordLines;
     std::vector<std::string> words;
@@ -226,7 +229,7 @@ bool DawgBuilder::buildFromWordList()
         });
     }
     if (ok && !std::is_sorted(words.begin(), words.end()))
-        ok = sortWordList(lines, wordLines, words);
+        ok = sortWordList(mark, lines, wordLines, words);
     ok = ok && createRoot();
     for (const std::string& word : words)
         ok = ok && insert(word);
@@ -254,7 +257,7 @@ std::string DawgBuilder::listWord(std::string_view line)
     return upperWord;
 }
 
-bool DawgBuilder::sortWordList(const std::vector<std::string_view>& lines,
+bool DawgBuilder::sortWordList(std::string_view mark, const std::vector<std::string_view>& lines,
                                const std::vector<std::size_t>& wordLines, std::vector<std::string>& words)
 {
     setStatus("Lexical sort...");
@@ -273,7 +276,7 @@ bool DawgBuilder::sortWordList(const std::vector<std::string_view>& lines,
         sortedWords.push_back(std::move(words[order[i]]));
     }
     words = std::move(sortedWords);
-    std::string text;
+    std::string text(mark);
     for (const std::string_view line : sortedLines) {
         text += line;
         text += '\n';

@@ -32,8 +32,9 @@ public:
 
     explicit DawgBuilder(std::size_t poolBlocks = NodePool::kMaxBlocks);
 
-    /// Builds `destinationPath` from the words of the word list `sourcePath`, first reordering
-    /// the list in place when its words are not sorted (every line is kept unchanged). Lines
+    /// Builds `destinationPath` from the words of the word list `sourcePath` (a leading UTF-8
+    /// byte-order mark aside), first reordering the list in place when its words are not
+    /// sorted (every line is kept unchanged, the mark first). Lines
     /// that are not words are left out and counted. False when nothing was written, and at once
     /// when the destination is the word list itself (`writesOverSource`).
     bool buildFromWordList();
@@ -92,9 +93,10 @@ private:
     bool createRoot();
     void endRun();
     void setStatus(const std::string& text);
-    /// Sorts the words and rewrites the list with its word lines in their order.
-    bool sortWordList(const std::vector<std::string_view>& lines, const std::vector<std::size_t>& wordLines,
-                      std::vector<std::string>& words);
+    /// Sorts the words and rewrites the list (`mark` first, then its lines) with its word lines
+    /// in their order.
+    bool sortWordList(std::string_view mark, const std::vector<std::string_view>& lines,
+                      const std::vector<std::size_t>& wordLines, std::vector<std::string>& words);
     bool rebuild(const Dictionary& dictionary, const std::vector<std::string>& extra,
                  const std::vector<std::string>& doomed);
     TrieNode* newNode(char letter);

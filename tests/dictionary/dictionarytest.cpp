@@ -227,7 +227,7 @@ TEST_F(DictionaryFiles, BuildsMatchThePlainBuilderAndUnsortedListsAreRewrittenKe
 
     // A line is a word when, without blanks and line ends around it, it is 1 to 29 letters; a
     // sorted list (other lines aside) is left as it is, whatever its case and duplicates.
-    const std::string b29(29, 'B'), c30(30, 'C');
+    const std::string b29(29, 'B'), c30(30, 'C'), mark = "\xEF\xBB\xBF";
     const struct {
         std::string list;
         std::string rewritten; // empty when the list stays as it was
@@ -237,6 +237,9 @@ TEST_F(DictionaryFiles, BuildsMatchThePlainBuilderAndUnsortedListsAreRewrittenKe
         {"caf\xC3\xA9\r\ncar\r\nCat\nCAT\n", "", {"CAR", "CAT"}, 1},
         {"a\n" + b29 + "\n" + c30 + "\nhello world\n3D\n\n \t\nzoo\n", "", {"A", b29, "ZOO"}, 3},
         {"zulu\n  moon\t\nable", "able\n  moon\t\nzulu\n", {"ABLE", "MOON", "ZULU"}, 0},
+        // A UTF-8 byte-order mark before the first word is no part of it, and stays first.
+        {mark + "apple\nbanana\ncherry\n", "", {"APPLE", "BANANA", "CHERRY"}, 0},
+        {mark + "zebra\ncat\n", mark + "cat\nzebra\n", {"CAT", "ZEBRA"}, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.list.substr(0, 20));
