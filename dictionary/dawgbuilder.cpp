@@ -165,6 +165,8 @@ void DawgBuilder::startRun()
 {
     m_abortRequested.store(false);
     endRun();
+    m_failure.store(Failure::None);
+    m_listLeftUnsorted.store(false, std::memory_order_relaxed);
     m_currentHeight.store(0, std::memory_order_relaxed);
     m_currentLetter.store('*', std::memory_order_relaxed);
     m_wordsInserted.store(0, std::memory_order_relaxed);
@@ -202,40 +204,64 @@ bool DawgBuilder::writesOverSource() const
     return std::filesystem::equivalent(m_sourcePath, m_destinationPath, error);
 }
 
+bool DawgBuilder::fail(Failure failure)
+{
+    m_failure.store(failure);
+    endRun();
+    return false;
+}
+
+bool DawgBuilder::compactAndWrite()
+{
+    if (!compact())
+        return fail(Failure::Stopped);
+    if (!writeDictionary())
+        return fail(Failure::UnwritableDestination);
+    endRun();
+    return true;
+}
+
 bool DawgBuilder::buildFromWordList()
 {
     startRun();
     if (writesOverSource())
-        return false;
+        return fail(Failure::DestinationIsSource);
     setStatus("Checking for already sorted list...");
     std::string bytes;
-    bool ok = readWholeFile(m_sourcePath, bytes);
+    if (!readWholeFile(m_sourcePath, bytes))
+        return fail(Failure::UnreadableSource);
     const std::string_view text = textscan::withoutByteOrderMark(bytes);
     const std::string_view mark = std::string_view(bytes).substr(0, bytes.size() - text.size());
     std::vector<std::string_view> lines;
     std::vector<std::size_t> wordLines;
     std::vector<std::string> words;
-    if (ok) {
-        forEachLine(text, [&](std::string_view line) {
-            lines.push_back(line);
-            const std::string word = listWord(line);
-            if (!word.empty()) {
-                wordLines.push_back(lines.size() - 1);
-                words.push_back(word);
-            } else if (!trimmedLine(line).empty()) {
-                m_linesLeftOut.store(m_linesLeftOut.load(std::memory_order_relaxed) + 1,
-                                     std::memory_order_relaxed);
-            }
-        });
-    }
-    if (ok && !std::is_sorted(words.begin(), words.end()))
-        ok = sortWordList(mark, lines, wordLines, words);
-    ok = ok && createRoot();
+    readWordList(text, lines, wordLines, words);
+    // A list that cannot be rewritten (a read-only file or folder) is still built, from its
+    // words sorted here; the caller tells the user that the list stays out of order.
+    if (!std::is_sorted(words.begin(), words.end()) && !sortWordList(mark, lines, wordLines, words))
+        m_listLeftUnsorted.store(true, std::memory_order_relaxed);
+    if (!createRoot())
+        return fail(Failure::FullPool);
     for (const std::string& word : words)
-        ok = ok && insert(word);
-    const bool result = ok && compact() && writeDictionary();
-    endRun();
-    return result;
+        if (!insert(word))
+            return fail(Failure::FullPool);
+    return compactAndWrite();
+}
+
+void DawgBuilder::readWordList(std::string_view text, std::vector<std::string_view>& lines,
+                               std::vector<std::size_t>& wordLines, std::vector<std::string>& words)
+{
+    forEachLine(text, [&](std::string_view line) {
+        lines.push_back(line);
+        const std::string word = listWord(line);
+        if (!word.empty()) {
+            wordLines.push_back(lines.size() - 1);
+            words.push_back(word);
+        } else if (!trimmedLine(line).empty()) {
+            m_linesLeftOut.store(m_linesLeftOut.load(std::memory_order_relaxed) + 1,
+                                 std::memory_order_relaxed);
+        }
+    });
 }
 
 std::string_view DawgBuilder::trimmedLine(std::string_view line)
@@ -351,9 +377,7 @@ bool DawgBuilder::rebuild(const Dictionary& dictionary, const std::vector<std::s
         walk.insertExtraBefore(std::string_view("\x7F"));
         ok = walk.ok;
     }
-    const bool result = ok && compact() && writeDictionary();
-    endRun();
-    return result;
+    return ok ? compactAndWrite() : fail(Failure::FullPool);
 }
 
 TrieNode* DawgBuilder::newNode(char letter)

@@ -3,12 +3,14 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <set>
 #include <sstream>
 
 #include "dictionary/dawgbuilder.h"
 #include "dictionary/dawgvalidator.h"
+#include "support/readonlyfolder.h"
 #include "support/searchfixture.h"
 
 using glyph::DawgBuilder;
@@ -258,31 +260,59 @@ TEST_F(DictionaryFiles, FailedOrStoppedBuildsKeepTheOldFile)
     small.setSourcePath(folder.write("many.txt", lines(randomWords(6, 40000, 26))));
     folder.write("out.dic", "old contents");
     folder.write("list.txt", "cat\ncats\nrat\nrats\n");
-    auto expectNothingWritten = [this](DawgBuilder& failing, const std::string& why) {
+    using Failure = DawgBuilder::Failure;
+    auto expectNothingWritten = [this](DawgBuilder& failing, Failure why) {
+        SCOPED_TRACE(static_cast<int>(why));
         failing.setDestinationPath(folder.file("out.dic"));
-        EXPECT_FALSE(failing.buildFromWordList()) << why;
-        EXPECT_EQ(folder.read("out.dic"), "old contents") << why;
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 3) << why;
+        EXPECT_FALSE(failing.buildFromWordList());
+        EXPECT_EQ(failing.failure(), why);
+        EXPECT_EQ(folder.read("out.dic"), "old contents");
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 3);
     };
-    expectNothingWritten(small, "too many nodes");
+    expectNothingWritten(small, Failure::FullPool);
     for (const std::string& source :
          {folder.file("none.txt"), folder.path().string(), std::string("/dev/zero")}) {
+        SCOPED_TRACE(source);
         builder.setSourcePath(source);
-        expectNothingWritten(builder, source);
+        expectNothingWritten(builder, Failure::UnreadableSource);
     }
     builder.setSourcePath(folder.file("list.txt"));
     builder.setStatusListener([this](const std::string& status) {
         if (status.rfind("Compacting", 0) == 0)
             builder.requestAbort();
     });
-    expectNothingWritten(builder, "stopped while compacting");
+    expectNothingWritten(builder, Failure::Stopped);
     // A stop is forgotten at the start of the next run; a full pool is emptied.
     builder.setStatusListener(nullptr);
     EXPECT_TRUE(buildFrom("cat\n"));
+    EXPECT_EQ(builder.failure(), Failure::None);
     small.setSourcePath(folder.file("list.txt"));
     EXPECT_TRUE(small.buildFromWordList());
     builder.setDestinationPath(folder.file("no/such/folder/out.dic"));
     EXPECT_FALSE(builder.buildFromWordList());
+    EXPECT_EQ(builder.failure(), Failure::UnwritableDestination);
+}
+
+TEST_F(DictionaryFiles, AnUnsortedListThatCannotBeRewrittenIsBuiltAsItsWordsSortedAndStaysAsItWas)
+{
+    const std::string list = "zebra\n# pets\ncat\ndog\ncat\n";
+    const std::filesystem::path locked = folder.path() / "locked";
+    const glyph::test::ReadOnlyFolder readOnly(
+        locked, [&](const std::filesystem::path& path) { std::ofstream(path / "list.txt") << list; });
+    if (!readOnly.isLocked())
+        GTEST_SKIP() << "no folder this user cannot write (root where no tmpfs may be mounted)";
+    builder.setSourcePath((locked / "list.txt").string());
+    builder.setDestinationPath(folder.file("out.dic"));
+    builder.setAuthor("Owner");
+    ASSERT_TRUE(builder.buildFromWordList()) << static_cast<int>(builder.failure());
+    EXPECT_TRUE(builder.listLeftUnsorted());
+    EXPECT_EQ(builder.linesLeftOut(), 1u);
+    EXPECT_EQ(folder.read("out.dic"), DicFileWriter::bytes({"CAT", "DOG", "ZEBRA"}, "Owner"));
+    EXPECT_EQ(folder.read("locked/list.txt"), list);
+    // A list that could be rewritten, or needed no rewriting, says nothing of the kind.
+    ASSERT_TRUE(buildFrom(list));
+    EXPECT_FALSE(builder.listLeftUnsorted());
+    EXPECT_EQ(folder.read("list.txt"), "cat\n# pets\ncat\ndog\nzebra\n");
 }
 
 TEST_F(DictionaryFiles, EditsGiveTheFileOfTheResultingList)

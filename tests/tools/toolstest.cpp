@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/board.h"
+#include "support/readonlyfolder.h"
 #include "support/toolrun.h"
 
 using glyph::test::quoted;
@@ -180,6 +181,12 @@ TEST_F(Glyphdict, ErrorsAreOneLineOnStderrWithANonZeroStatusAndTheListIsNeverBui
     EXPECT_FALSE(std::filesystem::exists(dir.file("out.dic")));
     EXPECT_EQ(dir.read("sorted.txt"), "ACT\nACT\nAN\nCAT\nCAT\n");
     EXPECT_EQ(run("search " + dic + " '*' --limit 4294967295").status, 0);
+
+    // A build that fails names the file it could not write, after its progress lines.
+    const ToolRun unwritable = run("build " + quoted(list) + " " + quoted(dir.file("none/out.dic")));
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_TRUE(unwritable.err.ends_with("\nglyphdict: could not write " + dir.file("none/out.dic") + "\n"))
+        << unwritable.err;
 
     const ToolRun full = glyph::test::runTool(dir, "( " + quoted(GLYPH_DIST_DIR "/glyphdict") + " list " +
                                                        dic + " > /dev/full )");
@@ -460,4 +467,26 @@ TEST(Glyphplay, TrainsLeaveValuesReproduciblyFromTheSeed)
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
     EXPECT_FALSE(std::filesystem::exists(dir.file("x.leaves")));
+}
+
+TEST(GlyphdictBuild, AnUnsortedListThatCannotBeRewrittenIsBuiltWithAWarningNamingIt)
+{
+    TempDir dir;
+    const std::string list = "ZEBRA\nCAT\nDOG\n";
+    const glyph::test::ReadOnlyFolder readOnly(dir.path() / "locked", [&](const std::filesystem::path& path) {
+        std::ofstream(path / "list.txt") << list;
+    });
+    if (!readOnly.isLocked())
+        GTEST_SKIP() << "no folder this user cannot write (root where no tmpfs may be mounted)";
+    const std::string source = dir.file("locked/list.txt"), dic = dir.file("out.dic");
+    const ToolRun built = glyph::test::glyphdict(dir, "build " + quoted(source) + " " + quoted(dic));
+    EXPECT_EQ(built.status, 0) << built.err;
+    EXPECT_NE(built.err.find("\nglyphdict: warning: could not reorder " + source +
+                             " in place; it stays as it was, and the dictionary was built from its "
+                             "words sorted in memory\nWrote " +
+                             dic + ": 3 words"),
+              std::string::npos)
+        << built.err;
+    EXPECT_EQ(dir.read("locked/list.txt"), list);
+    EXPECT_EQ(glyph::test::glyphdict(dir, "list " + quoted(dic)).out, "CAT\nDOG\nZEBRA\n");
 }

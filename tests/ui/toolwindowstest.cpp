@@ -3,12 +3,14 @@
 // the conversion dialog that builds a dictionary, and the profile editor.
 
 #include <atomic>
+#include <fstream>
 
 #include "dictionary/dawgbuilder.h"
 #include "dictionary/hookfinder.h"
 #include "dictionary/probabilityranking.h"
 #include "dictionary/racksearch.h"
 #include "dictionary/wordprobability.h"
+#include "support/readonlyfolder.h"
 #include "ui/dictionary/conversiondialog.h"
 #include "ui/dictionary/dictionarydialog.h"
 #include "ui/profiles/aieditorwidget.h"
@@ -295,6 +297,27 @@ private slots:
                  std::vector<QString>{"Conversion stopped: the dictionary was not changed."});
         QCOMPARE(QDir("Dictionaries").entryList(QDir::Files | QDir::Hidden), files);
         QVERIFY(fixture.folder.read("Dictionaries/Test.dic") == before);
+
+        // A list in a folder the user may not write is built from its words sorted aside, and
+        // the message says that the list stays as it was.
+        const std::string unsorted = "tea\nart\n";
+        const glyph::test::ReadOnlyFolder readOnly(
+            fixture.folder.path() / "locked",
+            [&](const std::filesystem::path& path) { std::ofstream(path / "list.txt") << unsorted; });
+        if (readOnly.isLocked()) {
+            ConversionDialog dialog(*fixture.session, nullptr);
+            child<QLineEdit>(dialog, "in")->setText("locked/list.txt");
+            child<QLineEdit>(dialog, "out")->setText("Dictionaries/Other.dic");
+            runConversion(dialog);
+            QCOMPARE(fixture.messages.back(),
+                     QString("Conversion success\n\nThe word list could not be reordered in place (it may "
+                             "be read-only): the dictionary was built from its words sorted in memory, "
+                             "and the list stays as it was."));
+            QVERIFY(fixture.folder.read("locked/list.txt") == unsorted);
+            glyph::Dictionary built(fixture.fallback);
+            QVERIFY(built.load(fixture.folder.file("Dictionaries/Other.dic")));
+            QVERIFY(built.wordCount() == 2 && built.contains("ART") && built.contains("TEA"));
+        }
 
         // A list that cannot be read fails, and says so otherwise than a stop.
         fixture.messages.clear();
