@@ -163,7 +163,8 @@ void DawgBuilder::setStatus(const std::string& text)
 
 void DawgBuilder::startRun()
 {
-    m_abortRequested.store(false);
+    // The stop request is not cleared here: a run starts on the worker thread, and a stop
+    // asked for before it got there must still hold.
     endRun();
     m_failure.store(Failure::None);
     m_listLeftUnsorted.store(false, std::memory_order_relaxed);
@@ -226,6 +227,8 @@ bool DawgBuilder::buildFromWordList()
     startRun();
     if (writesOverSource())
         return fail(Failure::DestinationIsSource);
+    if (abortRequested())
+        return fail(Failure::Stopped);
     setStatus("Checking for already sorted list...");
     std::string bytes;
     if (!readWholeFile(m_sourcePath, bytes))
@@ -363,6 +366,8 @@ bool DawgBuilder::rebuild(const Dictionary& dictionary, const std::vector<std::s
                           const std::vector<std::string>& doomed)
 {
     startRun();
+    if (abortRequested())
+        return fail(Failure::Stopped);
     bool ok = createRoot();
     if (ok) {
         MergeWalk walk{this,

@@ -52,7 +52,7 @@ public:
     /// sorted (every line is kept unchanged, the mark first); a list that cannot be rewritten
     /// stays as it was and the build goes on (`listLeftUnsorted`). Lines that are not words are
     /// left out and counted. False when nothing was written (`failure` says why), and at once
-    /// when the destination is the word list itself (`writesOverSource`).
+    /// when the destination is the word list itself (`writesOverSource`) or a stop was asked for.
     bool buildFromWordList();
     /// True when the destination names the same file as the source (by any name or link).
     bool writesOverSource() const;
@@ -96,9 +96,13 @@ public:
     /// Why the last run returned false; None after a run that wrote its file.
     Failure failure() const { return m_failure.load(); }
 
-    /// Asks a running build to stop; it does so when compaction starts or during it.
+    /// Asks a build to stop: one that has not begun ends at once, one under way when
+    /// compaction starts or during it. The request holds until `clearAbortRequest`.
     void requestAbort() { m_abortRequested.store(true); }
     bool abortRequested() const { return m_abortRequested.load(); }
+    /// Forgets an earlier stop. Called by whoever starts a run before it starts (on the
+    /// starting thread), so that a stop asked for between then and the run's start holds.
+    void clearAbortRequest() { m_abortRequested.store(false); }
     /// Called on the building thread with each new status text (for printing progress).
     void setStatusListener(std::function<void(const std::string&)> listener)
     {

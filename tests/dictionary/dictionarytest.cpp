@@ -282,8 +282,14 @@ TEST_F(DictionaryFiles, FailedOrStoppedBuildsKeepTheOldFile)
             builder.requestAbort();
     });
     expectNothingWritten(builder, Failure::Stopped);
-    // A stop is forgotten at the start of the next run; a full pool is emptied.
+    // A stop holds until it is cleared, also for a run that had not begun when it was asked
+    // for: that run touches nothing, not even an unsorted list.
     builder.setStatusListener(nullptr);
+    folder.write("list.txt", "rats\nrat\ncats\ncat\n");
+    expectNothingWritten(builder, Failure::Stopped);
+    EXPECT_EQ(folder.read("list.txt"), "rats\nrat\ncats\ncat\n");
+    // Once cleared, the next run builds; a full pool is emptied.
+    builder.clearAbortRequest();
     EXPECT_TRUE(buildFrom("cat\n"));
     EXPECT_EQ(builder.failure(), Failure::None);
     small.setSourcePath(folder.file("list.txt"));

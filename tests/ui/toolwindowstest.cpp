@@ -298,6 +298,34 @@ private slots:
         QCOMPARE(QDir("Dictionaries").entryList(QDir::Files | QDir::Hidden), files);
         QVERIFY(fixture.folder.read("Dictionaries/Test.dic") == before);
 
+        // A Stop pressed at once, before the worker has begun, holds as well, run after run;
+        // the next Start runs to the end. A run that did begin first waits for the Stop at its
+        // first step, so that it cannot end before the Stop comes.
+        fixture.messages.clear();
+        {
+            ConversionDialog dialog(*fixture.session, nullptr);
+            glyph::DawgBuilder& builder = dialog.builder();
+            builder.setStatusListener([&builder](const std::string& status) {
+                const QDeadlineTimer deadline(2000);
+                while (status == "Checking for already sorted list..." && !builder.abortRequested() &&
+                       !deadline.hasExpired())
+                    QThread::msleep(1);
+            });
+            for (int run = 0; run < 5; ++run) {
+                dialog.startClicked();
+                dialog.stopClicked();
+                QVERIFY(!dialog.isRunning());
+                QVERIFY(fixture.folder.read("Dictionaries/Test.dic") == before);
+            }
+            QCOMPARE(fixture.messages,
+                     std::vector<QString>(5, "Conversion stopped: the dictionary was not changed."));
+            builder.setStatusListener(nullptr);
+            child<QLineEdit>(dialog, "out")->setText("Dictionaries/Other.dic");
+            runConversion(dialog);
+            QCOMPARE(fixture.messages.back(), QString("Conversion success"));
+        }
+        QVERIFY(fixture.folder.read("Dictionaries/English.txt") == "art\ncat\ntea\n");
+
         // A list in a folder the user may not write is built from its words sorted aside, and
         // the message says that the list stays as it was.
         const std::string unsorted = "tea\nart\n";
