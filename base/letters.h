@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "base/board.h"
 
@@ -35,6 +36,11 @@ bool isAnagram(const std::string& a, const std::string& b);
 /// Takes one copy of each letter of `taken` off `rack`; false when the rack lacked one (the
 /// letters it held are taken all the same).
 bool takeLetters(std::string& rack, const std::string& taken);
+/// UTF-8 text with the marks taken off its Latin letters (ă â to a, î to i, ș ş to s, ț ţ to t,
+/// é to e, ...) and combining marks (U+0300 to U+036F) dropped, as the letter sets play them,
+/// so that what a user types with them finds the plain letters. Every other character (æ, ß,
+/// a Greek letter), and bytes that are not UTF-8, stay as they are, for the caller to refuse.
+std::string withoutDiacritics(std::string_view text);
 /// A non-negative whole number with "," between groups of three digits: 12,345,678.
 std::string withThousands(unsigned long long number);
 

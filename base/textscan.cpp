@@ -8,6 +8,8 @@ namespace glyph::textscan
 namespace
 {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 bool isSpace(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
@@ -56,6 +58,11 @@ bool parseWholeInt(std::string_view text, int& out)
         return false;
     out = value;
     return true;
+}
+
+std::string_view withoutByteOrderMark(std::string_view text)
+{
+    return text.starts_with(kByteOrderMark) ? text.substr(kByteOrderMark.size()) : text;
 }
 
 } // namespace glyph::textscan

@@ -5,7 +5,8 @@
 namespace glyph
 {
 
-/// Scanning of blank-separated decimal numbers in text read from files and preferences.
+/// Scanning of text read from files and preferences: blank-separated decimal numbers, and the
+/// mark some editors put before a UTF-8 file's first line.
 namespace textscan
 {
 
@@ -17,6 +18,8 @@ bool readInt(std::string_view& text, int& out);
 void skipSpace(std::string_view& text);
 /// True when `text` is one number with nothing but white space around it; stores it in out.
 bool parseWholeInt(std::string_view text, int& out);
+/// The text without the UTF-8 byte-order mark at its start, if it has one.
+std::string_view withoutByteOrderMark(std::string_view text);
 
 } // namespace textscan
 } // namespace glyph

@@ -11,6 +11,7 @@
 #include "base/byteio.h"
 #include "base/letters.h"
 #include "base/regularfile.h"
+#include "base/textscan.h"
 #include "dictionary/dicformat.h"
 #include "dictionary/dictionary.h"
 
@@ -162,8 +163,11 @@ void DawgBuilder::setStatus(const std::string& text)
 
 void DawgBuilder::startRun()
 {
-    m_abortRequested.store(false);
+    // The stop request is not cleared here: a run starts on the worker thread, and a stop
+    // asked for before it got there must still hold.
     endRun();
+    m_failure.store(Failure::None);
+    m_listLeftUnsorted.store(false, std::memory_order_relaxed);
     m_currentHeight.store(0, std::memory_order_relaxed);
     m_currentLetter.store('*', std::memory_order_relaxed);
     m_wordsInserted.store(0, std::memory_order_relaxed);
@@ -201,38 +205,66 @@ bool DawgBuilder::writesOverSource() const
     return std::filesystem::equivalent(m_sourcePath, m_destinationPath, error);
 }
 
+bool DawgBuilder::fail(Failure failure)
+{
+    m_failure.store(failure);
+    endRun();
+    return false;
+}
+
+bool DawgBuilder::compactAndWrite()
+{
+    if (!compact())
+        return fail(Failure::Stopped);
+    if (!writeDictionary())
+        return fail(Failure::UnwritableDestination);
+    endRun();
+    return true;
+}
+
 bool DawgBuilder::buildFromWordList()
 {
     startRun();
     if (writesOverSource())
-        return false;
+        return fail(Failure::DestinationIsSource);
+    if (abortRequested())
+        return fail(Failure::Stopped);
     setStatus("Checking for already sorted list...");
-    std::string text;
-    bool ok = readWholeFile(m_sourcePath, text);
+    std::string bytes;
+    if (!readWholeFile(m_sourcePath, bytes))
+        return fail(Failure::UnreadableSource);
+    const std::string_view text = textscan::withoutByteOrderMark(bytes);
+    const std::string_view mark = std::string_view(bytes).substr(0, bytes.size() - text.size());
     std::vector<std::string_view> lines;
     std::vector<std::size_t> wordLines;
     std::vector<std::string> words;
-    if (ok) {
-        forEachLine(text, [&](std::string_view line) {
-            lines.push_back(line);
-            const std::string word = listWord(line);
-            if (!word.empty()) {
-                wordLines.push_back(lines.size() - 1);
-                words.push_back(word);
-            } else if (!trimmedLine(line).empty()) {
-                m_linesLeftOut.store(m_linesLeftOut.load(std::memory_order_relaxed) + 1,
-                                     std::memory_order_relaxed);
-            }
-        });
-    }
-    if (ok && !std::is_sorted(words.begin(), words.end()))
-        ok = sortWordList(lines, wordLines, words);
-    ok = ok && createRoot();
+    readWordList(text, lines, wordLines, words);
+    // A list that cannot be rewritten (a read-only file or folder) is still built, from its
+    // words sorted here; the caller tells the user that the list stays out of order.
+    if (!std::is_sorted(words.begin(), words.end()) && !sortWordList(mark, lines, wordLines, words))
+        m_listLeftUnsorted.store(true, std::memory_order_relaxed);
+    if (!createRoot())
+        return fail(Failure::FullPool);
     for (const std::string& word : words)
-        ok = ok && insert(word);
-    const bool result = ok && compact() && writeDictionary();
-    endRun();
-    return result;
+        if (!insert(word))
+            return fail(Failure::FullPool);
+    return compactAndWrite();
+}
+
+void DawgBuilder::readWordList(std::string_view text, std::vector<std::string_view>& lines,
+                               std::vector<std::size_t>& wordLines, std::vector<std::string>& words)
+{
+    forEachLine(text, [&](std::string_view line) {
+        lines.push_back(line);
+        const std::string word = listWord(line);
+        if (!word.empty()) {
+            wordLines.push_back(lines.size() - 1);
+            words.push_back(word);
+        } else if (!trimmedLine(line).empty()) {
+            m_linesLeftOut.store(m_linesLeftOut.load(std::memory_order_relaxed) + 1,
+                                 std::memory_order_relaxed);
+        }
+    });
 }
 
 std::string_view DawgBuilder::trimmedLine(std::string_view line)
@@ -254,7 +286,7 @@ std::string DawgBuilder::listWord(std::string_view line)
     return upperWord;
 }
 
-bool DawgBuilder::sortWordList(const std::vector<std::string_view>& lines,
+bool DawgBuilder::sortWordList(std::string_view mark, const std::vector<std::string_view>& lines,
                                const std::vector<std::size_t>& wordLines, std::vector<std::string>& words)
 {
     setStatus("Lexical sort...");
@@ -273,7 +305,7 @@ bool DawgBuilder::sortWordList(const std::vector<std::string_view>& lines,
         sortedWords.push_back(std::move(words[order[i]]));
     }
     words = std::move(sortedWords);
-    std::string text;
+    std::string text(mark);
     for (const std::string_view line : sortedLines) {
         text += line;
         text += '\n';
@@ -334,6 +366,8 @@ bool DawgBuilder::rebuild(const Dictionary& dictionary, const std::vector<std::s
                           const std::vector<std::string>& doomed)
 {
     startRun();
+    if (abortRequested())
+        return fail(Failure::Stopped);
     bool ok = createRoot();
     if (ok) {
         MergeWalk walk{this,
@@ -348,9 +382,7 @@ bool DawgBuilder::rebuild(const Dictionary& dictionary, const std::vector<std::s
         walk.insertExtraBefore(std::string_view("\x7F"));
         ok = walk.ok;
     }
-    const bool result = ok && compact() && writeDictionary();
-    endRun();
-    return result;
+    return ok ? compactAndWrite() : fail(Failure::FullPool);
 }
 
 TrieNode* DawgBuilder::newNode(char letter)

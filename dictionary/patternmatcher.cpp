@@ -207,15 +207,16 @@ bool PatternMatcher::matchFrom(std::size_t position, std::size_t element)
         }
         ++element;
     }
-    // The word is used up: only a final '*' may stand for nothing.
-    return m_elements[element].isLast && m_elements[element].kind == PatternElement::AnyRun;
+    // The word is used up: the rest matches when every element left is a '*' (each standing
+    // for no letters), which are the only elements that need no letter.
+    return m_minLetters[element] == 0;
 }
 
 bool PatternMatcher::matchAfterRun(std::size_t position, std::size_t element)
 {
     // A run of consecutive '*' before another element hands that element any non-empty rest of
     // the word, exactly as a single '*' does, so the run is tried as one. When only '*' remain,
-    // the last of them takes the non-empty rest.
+    // they take the rest together.
     const std::size_t next = m_nextNotRun[element];
     if (next == m_elements.size())
         return true;

@@ -6,6 +6,7 @@
 #include "base/atomicfile.h"
 #include "base/letters.h"
 #include "base/regularfile.h"
+#include "base/textscan.h"
 #include "base/warningsink.h"
 #include "dictionary/hookfinder.h"
 
@@ -16,8 +17,6 @@ namespace
 {
 
 constexpr char kInnerMark = '.';
-/// The UTF-8 byte-order mark some editors put before the first line.
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool isLetter(char c)
 {
@@ -86,7 +85,7 @@ bool StudyList::load(const std::string& path, std::vector<std::string>& words, W
         return false;
     }
     std::vector<std::string> read;
-    std::size_t start = bytes.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
+    std::size_t start = bytes.size() - textscan::withoutByteOrderMark(bytes).size();
     while (start < bytes.size()) {
         std::size_t end = bytes.find('\n', start);
         if (end == std::string::npos)

@@ -6,6 +6,7 @@
 #include <cstdarg>
 
 #include "base/board.h"
+#include "base/textscan.h"
 #include "base/warningsink.h"
 #include "engine/gamerules.h"
 #include "engine/textencoding.h"
@@ -16,7 +17,6 @@ namespace glyph
 namespace
 {
 
-constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
 /// Pragmata that records carry and that the game has no use for: read and left alone.
 const char* const kIgnoredPragmata[] = {"description", "id",        "date",     "tournament",
                                         "round",       "game-type", "tile-set", "tile-distribution",
@@ -105,10 +105,8 @@ bool GcgParser::parse(const std::string& bytes)
     m_error.clear();
     if (static_cast<long long>(bytes.size()) > kMaxFileBytes)
         return fail(0, "the record is larger than 4 MB");
-    std::string text = bytes;
-    const bool bom = text.compare(0, 3, kUtf8Bom) == 0;
-    if (bom)
-        text.erase(0, 3);
+    std::string text(textscan::withoutByteOrderMark(bytes));
+    const bool bom = text.size() != bytes.size();
     std::size_t pos = 0;
     const std::string first = nextLine(text, pos);
     m_utf8 = bom || trimmed(first) == "#character-encoding UTF-8";

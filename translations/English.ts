@@ -1598,6 +1598,10 @@ Ocupied: %d (%.2f%%)</source>
         <source>Conversion success. %1 lines of the list are no words of letters A to Z and were left out of the dictionary; the list keeps them.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The word list could not be reordered in place (it may be read-only): the dictionary was built from its words sorted in memory, and the list stays as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>glyph::DictionaryDialog</name>

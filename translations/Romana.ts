@@ -1612,6 +1612,10 @@ Ocupate: %d (%.2f%%)</translation>
         <source>Conversion success. %1 lines of the list are no words of letters A to Z and were left out of the dictionary; the list keeps them.</source>
         <translation>Conversie reușită. %1 rânduri ale listei nu sunt cuvinte din literele A-Z și au fost lăsate în afara dicționarului; lista le păstrează.</translation>
     </message>
+    <message>
+        <source>The word list could not be reordered in place (it may be read-only): the dictionary was built from its words sorted in memory, and the list stays as it was.</source>
+        <translation>Lista de cuvinte nu a putut fi reordonată pe loc (poate fi doar pentru citire): dicționarul a fost construit din cuvintele ei sortate în memorie, iar lista a rămas așa cum era.</translation>
+    </message>
 </context>
 <context>
     <name>glyph::DictionaryDialog</name>

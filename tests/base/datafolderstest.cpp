@@ -2,13 +2,13 @@
 // the user's files before the shipped ones.
 #include <gtest/gtest.h>
 
-#include <sys/mount.h>
 #include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
 
 #include "base/datafolders.h"
+#include "support/readonlyfolder.h"
 #include "support/tempdir.h"
 
 using glyph::DataFolders;
@@ -24,34 +24,6 @@ void makeData(const fs::path& folder)
     fs::create_directories(folder / "Dictionaries");
 }
 
-// A folder holding the data that the running user cannot write: a read-only tmpfs when the
-// tests run as root (who may write anywhere else), else a folder without write permission.
-class ReadOnlyData
-{
-public:
-    explicit ReadOnlyData(const fs::path& folder) : m_folder(folder)
-    {
-        fs::create_directories(folder);
-        m_mounted = ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") == 0;
-        makeData(folder);
-        if (m_mounted)
-            ::mount(nullptr, folder.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr);
-        else
-            fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-    }
-    ~ReadOnlyData()
-    {
-        if (m_mounted)
-            ::umount(m_folder.c_str());
-        else
-            fs::permissions(m_folder, fs::perms::owner_all);
-    }
-
-private:
-    fs::path m_folder;
-    bool m_mounted = false;
-};
-
 } // namespace
 
 TEST(DataFolders, ChoosesAWritableCopyWithDataElseTheReadOnlyDataWithTheUsersFolders)
@@ -65,7 +37,7 @@ TEST(DataFolders, ChoosesAWritableCopyWithDataElseTheReadOnlyDataWithTheUsersFol
     makeData(other);
     makeData(installed);
     fs::create_directories(dir.path() / "half/Sets"); // without Dictionaries it holds no data
-    const ReadOnlyData readOnly(locked);
+    const glyph::test::ReadOnlyFolder readOnly(locked, makeData);
     makeData(data);
 
     struct Row {

@@ -108,3 +108,27 @@ TEST(Letters, ThousandsAreSeparatedByCommas)
          {std::pair{0, "0"}, {999, "999"}, {1000, "1,000"}, {100000, "100,000"}, {12345678, "12,345,678"}})
         EXPECT_EQ(glyph::letters::withThousands(number), text);
 }
+
+TEST(Letters, DiacriticsComeOffLatinLettersAndEveryOtherCharacterStays)
+{
+    using glyph::letters::withoutDiacritics;
+    // The Romanian letters, with comma or cedilla, as one character or a letter and its mark.
+    EXPECT_EQ(withoutDiacritics("\xC8\x98"
+                                "ARPE \xC8\x99"
+                                "arpe \xC5\x9E\xC5\x9F \xC8\x9A\xC8\x9B \xC5\xA2\xC5\xA3"),
+              "SARPE sarpe Ss Tt Tt");
+    EXPECT_EQ(withoutDiacritics("\xC4\x82\xC4\x83 \xC3\x82\xC3\xA2 \xC3\x8E\xC3\xAE"), "Aa Aa Ii");
+    EXPECT_EQ(withoutDiacritics("S\xCC\xA6 a\xCC\x86 e\xCC\x81\xCC\x88"), "S a e");
+    EXPECT_EQ(withoutDiacritics("caf\xC3\xA9 \xC3\xB1 \xE1\xBB\x87 \xC5\xBD"), "cafe n e Z");
+    EXPECT_EQ(withoutDiacritics("\xC8\x98\xFF"), "S\xFF");
+    // ASCII, letters with no plain one under them, other scripts and broken UTF-8 stay as they are.
+    const std::string kept[] = {"C?T*&/$09 \t",
+                                "\xC3\x9F\xC3\x86\xC3\xB8\xC5\x82",
+                                "\xCE\xB1\xD0\xB4",
+                                "\xE4\xB8\xAD\xF0\x9F\x98\x80",
+                                "\xC3",
+                                "a\xA9z",
+                                "\xE0\x80\xAF"};
+    for (const std::string& text : kept)
+        EXPECT_EQ(withoutDiacritics(text), text) << text;
+}

@@ -3,12 +3,14 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <set>
 #include <sstream>
 
 #include "dictionary/dawgbuilder.h"
 #include "dictionary/dawgvalidator.h"
+#include "support/readonlyfolder.h"
 #include "support/searchfixture.h"
 
 using glyph::DawgBuilder;
@@ -227,7 +229,7 @@ TEST_F(DictionaryFiles, BuildsMatchThePlainBuilderAndUnsortedListsAreRewrittenKe
 
     // A line is a word when, without blanks and line ends around it, it is 1 to 29 letters; a
     // sorted list (other lines aside) is left as it is, whatever its case and duplicates.
-    const std::string b29(29, 'B'), c30(30, 'C');
+    const std::string b29(29, 'B'), c30(30, 'C'), mark = "\xEF\xBB\xBF";
     const struct {
         std::string list;
         std::string rewritten; // empty when the list stays as it was
@@ -237,6 +239,9 @@ TEST_F(DictionaryFiles, BuildsMatchThePlainBuilderAndUnsortedListsAreRewrittenKe
         {"caf\xC3\xA9\r\ncar\r\nCat\nCAT\n", "", {"CAR", "CAT"}, 1},
         {"a\n" + b29 + "\n" + c30 + "\nhello world\n3D\n\n \t\nzoo\n", "", {"A", b29, "ZOO"}, 3},
         {"zulu\n  moon\t\nable", "able\n  moon\t\nzulu\n", {"ABLE", "MOON", "ZULU"}, 0},
+        // A UTF-8 byte-order mark before the first word is no part of it, and stays first.
+        {mark + "apple\nbanana\ncherry\n", "", {"APPLE", "BANANA", "CHERRY"}, 0},
+        {mark + "zebra\ncat\n", mark + "cat\nzebra\n", {"CAT", "ZEBRA"}, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.list.substr(0, 20));
@@ -255,31 +260,65 @@ TEST_F(DictionaryFiles, FailedOrStoppedBuildsKeepTheOldFile)
     small.setSourcePath(folder.write("many.txt", lines(randomWords(6, 40000, 26))));
     folder.write("out.dic", "old contents");
     folder.write("list.txt", "cat\ncats\nrat\nrats\n");
-    auto expectNothingWritten = [this](DawgBuilder& failing, const std::string& why) {
+    using Failure = DawgBuilder::Failure;
+    auto expectNothingWritten = [this](DawgBuilder& failing, Failure why) {
+        SCOPED_TRACE(static_cast<int>(why));
         failing.setDestinationPath(folder.file("out.dic"));
-        EXPECT_FALSE(failing.buildFromWordList()) << why;
-        EXPECT_EQ(folder.read("out.dic"), "old contents") << why;
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 3) << why;
+        EXPECT_FALSE(failing.buildFromWordList());
+        EXPECT_EQ(failing.failure(), why);
+        EXPECT_EQ(folder.read("out.dic"), "old contents");
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 3);
     };
-    expectNothingWritten(small, "too many nodes");
+    expectNothingWritten(small, Failure::FullPool);
     for (const std::string& source :
          {folder.file("none.txt"), folder.path().string(), std::string("/dev/zero")}) {
+        SCOPED_TRACE(source);
         builder.setSourcePath(source);
-        expectNothingWritten(builder, source);
+        expectNothingWritten(builder, Failure::UnreadableSource);
     }
     builder.setSourcePath(folder.file("list.txt"));
     builder.setStatusListener([this](const std::string& status) {
         if (status.rfind("Compacting", 0) == 0)
             builder.requestAbort();
     });
-    expectNothingWritten(builder, "stopped while compacting");
-    // A stop is forgotten at the start of the next run; a full pool is emptied.
+    expectNothingWritten(builder, Failure::Stopped);
+    // A stop holds until it is cleared, also for a run that had not begun when it was asked
+    // for: that run touches nothing, not even an unsorted list.
     builder.setStatusListener(nullptr);
+    folder.write("list.txt", "rats\nrat\ncats\ncat\n");
+    expectNothingWritten(builder, Failure::Stopped);
+    EXPECT_EQ(folder.read("list.txt"), "rats\nrat\ncats\ncat\n");
+    // Once cleared, the next run builds; a full pool is emptied.
+    builder.clearAbortRequest();
     EXPECT_TRUE(buildFrom("cat\n"));
+    EXPECT_EQ(builder.failure(), Failure::None);
     small.setSourcePath(folder.file("list.txt"));
     EXPECT_TRUE(small.buildFromWordList());
     builder.setDestinationPath(folder.file("no/such/folder/out.dic"));
     EXPECT_FALSE(builder.buildFromWordList());
+    EXPECT_EQ(builder.failure(), Failure::UnwritableDestination);
+}
+
+TEST_F(DictionaryFiles, AnUnsortedListThatCannotBeRewrittenIsBuiltAsItsWordsSortedAndStaysAsItWas)
+{
+    const std::string list = "zebra\n# pets\ncat\ndog\ncat\n";
+    const std::filesystem::path locked = folder.path() / "locked";
+    const glyph::test::ReadOnlyFolder readOnly(
+        locked, [&](const std::filesystem::path& path) { std::ofstream(path / "list.txt") << list; });
+    if (!readOnly.isLocked())
+        GTEST_SKIP() << "no folder this user cannot write (root where no tmpfs may be mounted)";
+    builder.setSourcePath((locked / "list.txt").string());
+    builder.setDestinationPath(folder.file("out.dic"));
+    builder.setAuthor("Owner");
+    ASSERT_TRUE(builder.buildFromWordList()) << static_cast<int>(builder.failure());
+    EXPECT_TRUE(builder.listLeftUnsorted());
+    EXPECT_EQ(builder.linesLeftOut(), 1u);
+    EXPECT_EQ(folder.read("out.dic"), DicFileWriter::bytes({"CAT", "DOG", "ZEBRA"}, "Owner"));
+    EXPECT_EQ(folder.read("locked/list.txt"), list);
+    // A list that could be rewritten, or needed no rewriting, says nothing of the kind.
+    ASSERT_TRUE(buildFrom(list));
+    EXPECT_FALSE(builder.listLeftUnsorted());
+    EXPECT_EQ(folder.read("list.txt"), "cat\n# pets\ncat\ndog\nzebra\n");
 }
 
 TEST_F(DictionaryFiles, EditsGiveTheFileOfTheResultingList)

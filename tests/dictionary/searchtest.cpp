@@ -30,8 +30,8 @@ std::unique_ptr<PatternMatcher> compiled(const std::string& pattern, const std::
     return matcher;
 }
 
-// A plain reading of the rules, by backtracking: '?' is any letter, '*' any run, '&' one of the
-// words, {...} one letter of the set; a final run of several '*' needs a letter.
+// A plain reading of the rules, by backtracking: '?' is any letter, '*' any run of 0 or more
+// letters wherever it stands, '&' one of the words, {...} one letter of the set.
 bool plainMatch(std::string_view pattern, std::string_view word, const std::set<std::string>& words)
 {
     if (pattern.empty())
@@ -42,8 +42,6 @@ bool plainMatch(std::string_view pattern, std::string_view word, const std::set<
     };
     switch (pattern[0]) {
     case '*':
-        if (pattern.size() > 1 && pattern.find_first_not_of('*') == std::string_view::npos)
-            return !word.empty();
         for (std::size_t used = 0; used <= word.size(); ++used)
             if (rest(1, used))
                 return true;
@@ -110,6 +108,19 @@ TEST(PatternMatching, AgreesWithAPlainReadingOfTheRulesAndFinishesOnLongWords)
     // The random cases must exercise both outcomes to mean anything.
     EXPECT_GT(matches, 1000);
     EXPECT_LT(matches, 25000);
+    // Any number of '*' left once the word is used up stand for no letters, after letters,
+    // wildcards and words alike.
+    const std::pair<const char*, Words> trailingRuns[] = {
+        {"B*", {"B", "BE", "BED"}},    {"B**", {"B", "BE", "BED"}}, {"B*?**", {"BE", "BED"}},
+        {"*B***", {"B", "BE", "BED"}}, {"&**", {"B", "BE", "BED"}}, {"B?*?*", {"BED"}}};
+    for (const auto& [pattern, expected] : trailingRuns) {
+        const auto matcher = compiled(pattern, {"B", "BE", "BED"});
+        Words found;
+        for (const std::string word : {"B", "BE", "BED"})
+            if (matcher->match(word))
+                found.push_back(word);
+        EXPECT_EQ(found, expected) << pattern;
+    }
 
     std::set<std::string> runs;
     for (std::size_t n = 1; n <= 39; ++n)

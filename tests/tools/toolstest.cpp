@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/board.h"
+#include "support/readonlyfolder.h"
 #include "support/toolrun.h"
 
 using glyph::test::quoted;
@@ -93,6 +94,15 @@ TEST_F(Glyphdict, SearchesStudiesLooksUpEditsListsAndDescribesADictionary)
         {"search " + dic + " '\?\?\?' --order probability",
          "TAN\t3\t1\t2\t3\t1\nACT\t5\t1\t2\t3\t2\nCAT\t5\t1\t2\t3\t2\nVAT\t6\t1\t2\t3\t2\nTotal: 4"},
         {"fromrack " + dic + " TAN --order probability --limit 1", "AN\t2\t1\t1\t2\t1\nTotal: 2"},
+        // Letters with marks are searched plain, as the window takes them, whether typed as one
+        // character or as a letter and its combining mark.
+        {"search " + dic + " '\xC8\x9A?N'", "TAN\t3\t1\t2\t3\nTotal: 1"},
+        {"search " + dic + " 'T\xC3\xA2*'", "TAN\t3\t1\t2\t3\nTotal: 1"},
+        {"anagram " + dic + " 'c\xC5\xA2\xC4\x83'", "ACT\t5\t1\t2\t3\nCAT\t5\t1\t2\t3\nTotal: 2"},
+        {"advanced " + dic + " '*' --max-length 9 --max-value 99 --forced 'T\xCC\xA6' --banned '\xC3\x8E'",
+         "ACT\t5\t1\t2\t3\nCAT\t5\t1\t2\t3\nTAN\t3\t1\t2\t3\nVAT\t6\t1\t2\t3\nTotal: 4"},
+        {"plusone " + dic + " '\xC8\x9B\xC3\xA1'",
+         "ACT\tC\t5\t1\t2\t3\nCAT\tC\t5\t1\t2\t3\nTAN\tN\t3\t1\t2\t3\nVAT\tV\t6\t1\t2\t3\nTotal: 4"},
     };
     for (const auto& [arguments, output] : cases)
         EXPECT_EQ(searched(arguments), output) << arguments;
@@ -107,9 +117,10 @@ TEST_F(Glyphdict, SearchesStudiesLooksUpEditsListsAndDescribesADictionary)
     ToolRun result = run("hooks " + dic + " at Tan an");
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "CV\tAT\t\n\t.TAN\t\nT\tAN\t\n");
-    result = run("lookup " + dic + " an TAN ta an1 qzx ice r");
+    result = run("lookup " + dic + " an TAN ta an1 qzx ice r '\xC8\x9A\xC4\x82N' '\xC3\xA6n'");
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.out, "an yes\nTAN yes\nta no\nan1 no\nqzx no\nice no\nr no\n");
+    EXPECT_EQ(result.out,
+              "an yes\nTAN yes\nta no\nan1 no\nqzx no\nice no\nr no\n\xC8\x9A\xC4\x82N yes\n\xC3\xA6n no\n");
     EXPECT_EQ(run("lookup " + dic + " an in").status, 0);
 
     // Words out of order and of either case; the old file, under a second name, keeps its bytes.
@@ -168,6 +179,12 @@ TEST_F(Glyphdict, ErrorsAreOneLineOnStderrWithANonZeroStatusAndTheListIsNeverBui
         {"search " + dic + " '*' --limit ''", 2, "glyphdict: --limit takes a whole number, not \n"},
         {"search " + dic + " '*' --limit 4294967296", 2,
          "glyphdict: --limit takes a whole number, not 4294967296\n"},
+        // A character no plain letter stands for is refused by name, never dropped.
+        {"search " + dic + " 'STRA\xC3\x9F*'", 2,
+         "glyphdict: '\xC3\x9F' is no letter A-Z, even without its marks: STRA\xC3\x9F*\n"},
+        {"advanced " + dic + " '*' --banned '\xCE\xB1'", 2,
+         "glyphdict: '\xCE\xB1' is no letter A-Z, even without its marks: \xCE\xB1\n"},
+        {"anagram " + dic + " 'T\xC3\xA6'", 2, "glyphdict: '\xC3\xA6' is no letter A-Z"},
     };
     for (const auto& c : cases) {
         const ToolRun result = run(c.arguments);
@@ -180,6 +197,12 @@ TEST_F(Glyphdict, ErrorsAreOneLineOnStderrWithANonZeroStatusAndTheListIsNeverBui
     EXPECT_FALSE(std::filesystem::exists(dir.file("out.dic")));
     EXPECT_EQ(dir.read("sorted.txt"), "ACT\nACT\nAN\nCAT\nCAT\n");
     EXPECT_EQ(run("search " + dic + " '*' --limit 4294967295").status, 0);
+
+    // A build that fails names the file it could not write, after its progress lines.
+    const ToolRun unwritable = run("build " + quoted(list) + " " + quoted(dir.file("none/out.dic")));
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_TRUE(unwritable.err.ends_with("\nglyphdict: could not write " + dir.file("none/out.dic") + "\n"))
+        << unwritable.err;
 
     const ToolRun full = glyph::test::runTool(dir, "( " + quoted(GLYPH_DIST_DIR "/glyphdict") + " list " +
                                                        dic + " > /dev/full )");
@@ -460,4 +483,26 @@ TEST(Glyphplay, TrainsLeaveValuesReproduciblyFromTheSeed)
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
     EXPECT_FALSE(std::filesystem::exists(dir.file("x.leaves")));
+}
+
+TEST(GlyphdictBuild, AnUnsortedListThatCannotBeRewrittenIsBuiltWithAWarningNamingIt)
+{
+    TempDir dir;
+    const std::string list = "ZEBRA\nCAT\nDOG\n";
+    const glyph::test::ReadOnlyFolder readOnly(dir.path() / "locked", [&](const std::filesystem::path& path) {
+        std::ofstream(path / "list.txt") << list;
+    });
+    if (!readOnly.isLocked())
+        GTEST_SKIP() << "no folder this user cannot write (root where no tmpfs may be mounted)";
+    const std::string source = dir.file("locked/list.txt"), dic = dir.file("out.dic");
+    const ToolRun built = glyph::test::glyphdict(dir, "build " + quoted(source) + " " + quoted(dic));
+    EXPECT_EQ(built.status, 0) << built.err;
+    EXPECT_NE(built.err.find("\nglyphdict: warning: could not reorder " + source +
+                             " in place; it stays as it was, and the dictionary was built from its "
+                             "words sorted in memory\nWrote " +
+                             dic + ": 3 words"),
+              std::string::npos)
+        << built.err;
+    EXPECT_EQ(dir.read("locked/list.txt"), list);
+    EXPECT_EQ(glyph::test::glyphdict(dir, "list " + quoted(dic)).out, "CAT\nDOG\nZEBRA\n");
 }

@@ -3,12 +3,15 @@
 // the conversion dialog that builds a dictionary, and the profile editor.
 
 #include <atomic>
+#include <fstream>
 
 #include "dictionary/dawgbuilder.h"
 #include "dictionary/hookfinder.h"
 #include "dictionary/probabilityranking.h"
 #include "dictionary/racksearch.h"
 #include "dictionary/wordprobability.h"
+#include "support/readonlyfolder.h"
+#include "ui/common/uitext.h"
 #include "ui/dictionary/conversiondialog.h"
 #include "ui/dictionary/dictionarydialog.h"
 #include "ui/profiles/aieditorwidget.h"
@@ -296,6 +299,55 @@ private slots:
         QCOMPARE(QDir("Dictionaries").entryList(QDir::Files | QDir::Hidden), files);
         QVERIFY(fixture.folder.read("Dictionaries/Test.dic") == before);
 
+        // A Stop pressed at once, before the worker has begun, holds as well, run after run;
+        // the next Start runs to the end. A run that did begin first waits for the Stop at its
+        // first step, so that it cannot end before the Stop comes.
+        fixture.messages.clear();
+        {
+            ConversionDialog dialog(*fixture.session, nullptr);
+            glyph::DawgBuilder& builder = dialog.builder();
+            builder.setStatusListener([&builder](const std::string& status) {
+                const QDeadlineTimer deadline(2000);
+                while (status == "Checking for already sorted list..." && !builder.abortRequested() &&
+                       !deadline.hasExpired())
+                    QThread::msleep(1);
+            });
+            for (int run = 0; run < 5; ++run) {
+                dialog.startClicked();
+                dialog.stopClicked();
+                QVERIFY(!dialog.isRunning());
+                QVERIFY(fixture.folder.read("Dictionaries/Test.dic") == before);
+            }
+            QCOMPARE(fixture.messages,
+                     std::vector<QString>(5, "Conversion stopped: the dictionary was not changed."));
+            builder.setStatusListener(nullptr);
+            child<QLineEdit>(dialog, "out")->setText("Dictionaries/Other.dic");
+            runConversion(dialog);
+            QCOMPARE(fixture.messages.back(), QString("Conversion success"));
+        }
+        QVERIFY(fixture.folder.read("Dictionaries/English.txt") == "art\ncat\ntea\n");
+
+        // A list in a folder the user may not write is built from its words sorted aside, and
+        // the message says that the list stays as it was.
+        const std::string unsorted = "tea\nart\n";
+        const glyph::test::ReadOnlyFolder readOnly(
+            fixture.folder.path() / "locked",
+            [&](const std::filesystem::path& path) { std::ofstream(path / "list.txt") << unsorted; });
+        if (readOnly.isLocked()) {
+            ConversionDialog dialog(*fixture.session, nullptr);
+            child<QLineEdit>(dialog, "in")->setText("locked/list.txt");
+            child<QLineEdit>(dialog, "out")->setText("Dictionaries/Other.dic");
+            runConversion(dialog);
+            QCOMPARE(fixture.messages.back(),
+                     QString("Conversion success\n\nThe word list could not be reordered in place (it may "
+                             "be read-only): the dictionary was built from its words sorted in memory, "
+                             "and the list stays as it was."));
+            QVERIFY(fixture.folder.read("locked/list.txt") == unsorted);
+            glyph::Dictionary built(fixture.fallback);
+            QVERIFY(built.load(fixture.folder.file("Dictionaries/Other.dic")));
+            QVERIFY(built.wordCount() == 2 && built.contains("ART") && built.contains("TEA"));
+        }
+
         // A list that cannot be read fails, and says so otherwise than a stop.
         fixture.messages.clear();
         {
@@ -335,6 +387,32 @@ private slots:
         QCOMPARE(ConversionDialog::dictionaryName("Dictionaries/my.dict"), QString("Dictionaries/my.dict"));
         QCOMPARE(ConversionDialog::dictionaryName("/home/ann/.local/share/Dictionaries/mine"),
                  QString("/home/ann/.local/share/Dictionaries/mine.dic"));
+    }
+
+    void theWindowTakesTheMarksOffLettersAsACanonicalDecompositionWould()
+    {
+        // The window folds text with the core's folding, which glyphdict uses too: held here to
+        // Qt's canonical decomposition without the marks, wherever that leaves a letter A-Z.
+        int folded = 0;
+        for (char32_t c = 0x80; c < 0x2000; ++c) {
+            const QString one = QString::fromUcs4(&c, 1);
+            QString plain;
+            for (const QChar part : one.normalized(QString::NormalizationForm_D))
+                if (part.category() != QChar::Mark_NonSpacing)
+                    plain += part;
+            const QString ours = glyph::uitext::withoutDiacritics(one);
+            const bool combiningMark = c >= 0x300 && c <= 0x36F;
+            if (plain.size() == 1 && plain[0].unicode() < 0x80 && plain[0].isLetter()) {
+                QCOMPARE(ours, plain);
+                ++folded;
+            } else {
+                // Anything else stays for the search to refuse, but a mark by itself goes.
+                QCOMPARE(ours, combiningMark ? QString() : one);
+            }
+        }
+        QVERIFY(folded > 400);
+        QCOMPARE(glyph::uitext::withoutDiacritics(QString::fromUtf8("\u0218ARPE S\u0326arpe \u00DF")),
+                 QString::fromUtf8("SARPE Sarpe \u00DF"));
     }
 
     void anInstalledProgramWritesTheUsersCopiesAndLeavesTheShippedDataAlone()

@@ -20,11 +20,36 @@ void printProgress(const std::string& status)
     std::fprintf(stderr, "%s\n", status.c_str());
 }
 
+// The file or limit that stopped a run, named for the user.
+std::string failureText(const DawgBuilder& builder)
+{
+    using Failure = DawgBuilder::Failure;
+    switch (builder.failure()) {
+    case Failure::UnreadableSource:
+        return "could not read " + builder.sourcePath();
+    case Failure::FullPool:
+        return "the words need more nodes than the builder holds; " + builder.destinationPath() +
+               " was not written";
+    case Failure::Stopped:
+        return "stopped; " + builder.destinationPath() + " was not written";
+    case Failure::DestinationIsSource:
+        return builder.destinationPath() + " is the word list itself; the dictionary needs another file";
+    case Failure::UnwritableDestination:
+    case Failure::None:
+        break;
+    }
+    return "could not write " + builder.destinationPath();
+}
+
 int report(bool built, const DawgBuilder& builder)
 {
     if (!built)
-        return fail("could not write " + builder.destinationPath() +
-                    " (unreadable word list, stop, full pool or write error)");
+        return fail(failureText(builder));
+    if (builder.listLeftUnsorted())
+        std::fprintf(stderr,
+                     "glyphdict: warning: could not reorder %s in place; it stays as it was, and the "
+                     "dictionary was built from its words sorted in memory\n",
+                     builder.sourcePath().c_str());
     std::fprintf(stderr, "Wrote %s: %u words, %u nodes\n", builder.destinationPath().c_str(),
                  builder.wordsInserted(), builder.nodesNow());
     if (builder.linesLeftOut() > 0)
@@ -106,7 +131,8 @@ int runDelete(const Arguments& arguments)
 
 const Registration buildCommand(
     {"build", "WORDLIST OUT.dic [--author TEXT]",
-     "Builds a dictionary from a word list (an unsorted list is reordered in place, every line kept)",
+     "Builds a dictionary from a word list (an unsorted list is reordered in place, every line kept, "
+     "when it may be written)",
      runBuild});
 const Registration addCommand({"add", "DIC WORD...", "Rewrites the dictionary with the words added", runAdd});
 const Registration deleteCommand({"delete", "DIC WORD...", "Rewrites the dictionary without the words",

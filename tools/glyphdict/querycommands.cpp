@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "base/letters.h"
 #include "command.h"
 #include "dictionary/hookfinder.h"
 #include "toolsupport.h"
@@ -22,9 +23,11 @@ int runLookup(const Arguments& arguments)
         return kExitFailure;
     bool allFound = true;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
-        // A word with anything but letters is not in any dictionary.
-        const std::string word = dictionaryWord(arguments[i]);
-        const bool found = word.size() == arguments[i].size() && loaded.dictionary().contains(word.c_str());
+        // Letters with marks are looked up plain, as the window does; a word with anything but
+        // letters left is not in any dictionary.
+        const std::string plain = letters::withoutDiacritics(arguments[i]);
+        const std::string word = dictionaryWord(plain);
+        const bool found = word.size() == plain.size() && loaded.dictionary().contains(word.c_str());
         std::printf("%s %s\n", arguments[i].c_str(), found ? "yes" : "no");
         allFound = allFound && found;
     }
@@ -76,8 +79,9 @@ int runHooks(const Arguments& arguments)
         return kExitFailure;
     const HookFinder finder(loaded.dictionary());
     for (std::size_t i = 1; i < arguments.size(); ++i) {
-        const std::string word = dictionaryWord(arguments[i]);
-        if (word.empty() || word.size() != arguments[i].size())
+        const std::string plain = letters::withoutDiacritics(arguments[i]);
+        const std::string word = dictionaryWord(plain);
+        if (word.empty() || word.size() != plain.size())
             return fail("not a word of letters A-Z: " + arguments[i]);
         const HookFinder::Hooks hooks = finder.find(word);
         std::printf("%s\t%s\t%s\n", hooks.front.c_str(), hooks.markedWord(word).c_str(), hooks.back.c_str());

@@ -186,13 +186,14 @@ int runSimpleOrAnagram(const Arguments& arguments, const char* name, bool anagra
     if (!parsed)
         return usage(name);
     const auto order = readOrder(*parsed);
-    if (!order)
+    const auto text = plainText(parsed->positional[1]);
+    if (!order || !text)
         return kExitUsage;
     return withDictionary(*parsed, [&](const Dictionary& dictionary, const LetterSet& letterSet) {
         SearchState search(dictionary, letterSet);
         search.setOrder(*order);
-        const auto result = search.runSimpleOrAnagram(parsed->positional[1],
-                                                      parsed->value("--limit", kDefaultLimit), anagram);
+        const auto result =
+            search.runSimpleOrAnagram(*text, parsed->value("--limit", kDefaultLimit), anagram);
         printResult(result.value_or(SearchResult{}), *order, dictionary, letterSet);
         return kExitSuccess;
     });
@@ -217,23 +218,26 @@ int runAdvanced(const Arguments& arguments)
     if (!parsed)
         return usage("advanced");
     const auto order = readOrder(*parsed);
-    if (!order)
+    const auto pattern = plainText(parsed->positional[1]);
+    const auto forced = pattern ? plainText(parsed->value("--forced")) : std::nullopt;
+    const auto optional = forced ? plainText(parsed->value("--optional")) : std::nullopt;
+    const auto banned = optional ? plainText(parsed->value("--banned")) : std::nullopt;
+    if (!order || !banned)
         return kExitUsage;
     AdvancedFilters filters;
     filters.minLength = parsed->value("--min-length");
     filters.maxLength = parsed->value("--max-length");
     filters.minValue = parsed->value("--min-value");
     filters.maxValue = parsed->value("--max-value");
-    filters.forced = parsed->value("--forced");
-    filters.optional = parsed->value("--optional");
-    filters.banned = parsed->value("--banned");
+    filters.forced = *forced;
+    filters.optional = *optional;
+    filters.banned = *banned;
     filters.palindrome = parsed->flags.count("--palindrome") != 0;
     return withDictionary(*parsed, [&](const Dictionary& dictionary, const LetterSet& letterSet) {
         SearchState search(dictionary, letterSet);
         search.setOrder(*order);
-        printResult(
-            search.runAdvanced(parsed->positional[1], parsed->value("--limit", kDefaultLimit), filters),
-            *order, dictionary, letterSet);
+        printResult(search.runAdvanced(*pattern, parsed->value("--limit", kDefaultLimit), filters), *order,
+                    dictionary, letterSet);
         return kExitSuccess;
     });
 }
@@ -244,9 +248,10 @@ int runRackSearch(const Arguments& arguments, const char* name, bool plusOne)
     if (!parsed)
         return usage(name);
     const auto order = readOrder(*parsed);
-    if (!order)
+    const auto typed = plainText(parsed->positional[1]);
+    if (!order || !typed)
         return kExitUsage;
-    const std::string& rack = parsed->positional[1];
+    const std::string& rack = *typed;
     if (!RackSearch::isRack(rack)) {
         fail("a rack is 1 to " + std::to_string(RackSearch::kMaxTiles) + " letters and at most " +
              std::to_string(RackSearch::kMaxJokers) + " '?' jokers: " + rack);

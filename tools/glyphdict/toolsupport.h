@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "base/datafolders.h"
@@ -38,5 +39,10 @@ const DataFolders& dataFolders();
 
 /// The word as the dictionary stores it: letters upper-cased, cut at the first non-letter.
 std::string dictionaryWord(const std::string& text);
+/// The typed text with the marks taken off its letters, as the dictionary window takes it
+/// (letters::withoutDiacritics: "ȘARPE" is SARPE); nothing, after a message naming the
+/// character, when a character outside ASCII is left (ß, æ, a Greek letter), which no word,
+/// pattern or rack can hold.
+std::optional<std::string> plainText(const std::string& typed);
 
 } // namespace glyph::tool

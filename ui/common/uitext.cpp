@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/letters.h"
 #include "engine/player.h"
 
 namespace glyph::uitext
@@ -30,13 +31,8 @@ std::string rack(const Player& player)
 
 QString withoutDiacritics(const QString& text)
 {
-    const QString decomposed = text.normalized(QString::NormalizationForm_D);
-    QString plain;
-    plain.reserve(decomposed.size());
-    for (QChar c : decomposed)
-        if (c.category() != QChar::Mark_NonSpacing)
-            plain += c;
-    return plain;
+    // The core's folding, so that the window and glyphdict find the same words for a text.
+    return QString::fromStdString(letters::withoutDiacritics(text.toStdString()));
 }
 
 QString withText(const QString& format, const QString& text)

@@ -21,8 +21,9 @@ QString name(const Player& player);
 QString profile(const Player& player);
 /// The rack in internal letter codes.
 std::string rack(const Player& player);
-/// The text with the marks taken off its letters (ă â to a, î to i, ș ş to s, ț ţ to t), as
-/// the letter sets play them, so that what a user types with them finds the plain letters.
+/// The text with the marks taken off its Latin letters (ă â to a, î to i, ș ş to s, ț ţ to t),
+/// as the letter sets play them, so that what a user types with them finds the plain letters
+/// (letters::withoutDiacritics, which glyphdict uses too).
 QString withoutDiacritics(const QString& text);
 /// Fills a printf-style translated format holding one "%s".
 QString withText(const QString& format, const QString& text);

@@ -246,11 +246,17 @@ QString ConversionDialog::statusText(const std::string& status)
 QString ConversionDialog::successText() const
 {
     const std::uint32_t leftOut = m_builder.linesLeftOut();
-    if (leftOut == 0)
-        return tr("Conversion success");
-    return tr("Conversion success. %1 lines of the list are no words of letters A to Z and were left "
-              "out of the dictionary; the list keeps them.")
-        .arg(leftOut);
+    QString text = leftOut == 0
+                       ? tr("Conversion success")
+                       : tr("Conversion success. %1 lines of the list are no words of letters A to Z "
+                            "and were left out of the dictionary; the list keeps them.")
+                             .arg(leftOut);
+    // A list in a folder the user may not write is built all the same, but stays out of order.
+    if (m_builder.listLeftUnsorted())
+        text += "\n\n" + tr("The word list could not be reordered in place (it may be read-only): the "
+                            "dictionary was built from its words sorted in memory, and the list stays "
+                            "as it was.");
+    return text;
 }
 
 void ConversionDialog::reject()

@@ -65,7 +65,8 @@ private:
     void finishRun(bool report);
     /// After a word list was built into the loaded dictionary's file: the game reads it again.
     void reloadRebuiltDictionary();
-    /// "Conversion success", with the count of lines left out of the dictionary when there are.
+    /// "Conversion success", with the count of lines left out of the dictionary when there are,
+    /// and a note when the word list could not be reordered in place.
     QString successText() const;
     /// The builder's status in the user's language.
     static QString statusText(const std::string& status);

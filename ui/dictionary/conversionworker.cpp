@@ -14,6 +14,9 @@ void ConversionWorker::prepare(ConversionMode mode, std::vector<std::string> wor
 {
     m_mode = mode;
     m_words = std::move(words);
+    // Cleared here, on the thread that starts the run, rather than by the run itself: a Stop
+    // pressed before the worker gets going must not be lost.
+    m_builder.clearAbortRequest();
 }
 
 void ConversionWorker::run()

@@ -33,7 +33,8 @@ public:
     /// and only in the add and delete modes.
     ConversionWorker(DawgBuilder& builder, const Dictionary& dictionary, QObject* parent = nullptr);
 
-    /// Sets what the next run does; call only while the thread is not running.
+    /// Sets what the next run does and forgets an earlier stop of the builder; call only while
+    /// the thread is not running, before it starts.
     void prepare(ConversionMode mode, std::vector<std::string> words);
     /// True when the last run wrote no dictionary (source unreadable, stopped, not writable).
     bool failed() const { return m_failed.load(); }
