@@ -87,15 +87,14 @@ bool StudyList::load(const std::string& path, std::vector<std::string>& words, W
     std::vector<std::string> read;
     std::size_t start = bytes.size() - textscan::withoutByteOrderMark(bytes).size();
     while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        if (end == std::string::npos)
-            end = bytes.size();
+        // A line ends at '\n' (Unix), '\r' (old Mac) or "\r\n" (Windows): the last one is read
+        // as a line and a blank one, and blank lines are skipped.
+        const std::size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
         std::string line = bytes.substr(start, end - start);
         start = end + 1;
-        // Line ends of any system, and backspaces, are not part of the line, nor are the spaces
-        // around it (a tab stays: it separates the hooks, which may be none).
-        line.erase(std::remove_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\b'; }),
-                   line.end());
+        // Backspaces are not part of the line, nor are the spaces around it (a tab stays: it
+        // separates the hooks, which may be none).
+        line.erase(std::remove(line.begin(), line.end(), '\b'), line.end());
         line.erase(0, line.find_first_not_of(' '));
         line.erase(line.find_last_not_of(' ') + 1);
         if (line.empty())

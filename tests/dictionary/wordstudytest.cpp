@@ -382,3 +382,25 @@ TEST_F(WordStudyTest, ACopyHoldsTheOriginalsWordsAndAStopFlagEndsWalksAtOnce)
     EXPECT_EQ(search.runSimpleOrAnagram("*", "1000", false)->matchCount, words.size());
     EXPECT_TRUE(ranking.build(copy, WordProbability(letterSet), &stopped));
 }
+
+TEST_F(WordStudyTest, StudyListLinesMayEndAsOnAnySystem)
+{
+    // A list saved with or without hooks reads back the same whatever ends its lines: Unix,
+    // Windows or old Mac line ends, and all three mixed in one file.
+    const Words list(words.begin(), words.begin() + 40);
+    const HookFinder finder(dictionary);
+    const std::vector<std::string> ends = {"\n", "\r\n", "\r"};
+    for (const HookFinder* hooks : {static_cast<const HookFinder*>(nullptr), &finder}) {
+        const std::string saved = glyph::StudyList::text(list, hooks);
+        for (std::size_t kind = 0; kind <= ends.size(); ++kind) {
+            std::string text;
+            std::size_t line = 0;
+            for (char c : saved)
+                text +=
+                    c != '\n' ? std::string(1, c) : ends[kind < ends.size() ? kind : line++ % ends.size()];
+            Words read;
+            ASSERT_TRUE(glyph::StudyList::load(folder.write("ends.txt", text), read, view)) << kind;
+            EXPECT_EQ(read, list) << kind;
+        }
+    }
+}
