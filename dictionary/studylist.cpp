@@ -104,6 +104,12 @@ bool StudyList::load(const std::string& path, std::vector<std::string>& words, W
             showWarning(warnings, "Invalid %s file", path.c_str());
             return false;
         }
+        // Counted as read, so that the words kept never pass the bound.
+        if (read.size() == kMaxWords) {
+            showWarning(warnings, "%s holds more than %s words: too many for a study list", path.c_str(),
+                        letters::withThousands(kMaxWords).c_str());
+            return false;
+        }
         read.push_back(std::move(word));
     }
     words = std::move(read);

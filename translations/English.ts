@@ -413,6 +413,10 @@ Please Wait...
         <source>coroutine.close nested too deeply</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%s holds more than %s words: too many for a study list</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MovesListDialog</name>

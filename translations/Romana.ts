@@ -423,6 +423,10 @@ Vă rugăm așteptați...
         <source>coroutine.close nested too deeply</source>
         <translation>coroutine.close imbricat prea adânc</translation>
     </message>
+    <message>
+        <source>%s holds more than %s words: too many for a study list</source>
+        <translation>%s conține mai mult de %s cuvinte: prea multe pentru o listă de studiu</translation>
+    </message>
 </context>
 <context>
     <name>MovesListDialog</name>

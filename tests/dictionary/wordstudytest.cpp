@@ -404,3 +404,23 @@ TEST_F(WordStudyTest, StudyListLinesMayEndAsOnAnySystem)
         }
     }
 }
+
+TEST_F(WordStudyTest, AStudyListOfMoreWordsThanAListHoldsIsRefusedWhole)
+{
+    // As many words as a list holds load; one more is refused with one translated message and
+    // changes nothing.
+    std::string full;
+    full.reserve(2 * glyph::StudyList::kMaxWords + 2);
+    for (std::size_t n = 0; n < glyph::StudyList::kMaxWords; ++n)
+        full += "A\n";
+    Words read;
+    ASSERT_TRUE(glyph::StudyList::load(folder.write("full.txt", full), read, view));
+    EXPECT_EQ(read.size(), glyph::StudyList::kMaxWords);
+    view.marks = true;
+    Words kept = {"KEPT"};
+    const std::string over = folder.write("over.txt", full + "B");
+    EXPECT_FALSE(glyph::StudyList::load(over, kept, view));
+    EXPECT_EQ(kept, Words{"KEPT"});
+    EXPECT_EQ(view.warnings,
+              Words{"<" + over + " holds more than 2,000,000 words: too many for a study list>"});
+}

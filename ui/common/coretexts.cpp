@@ -19,6 +19,7 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("Game", "%s could not be read; the settings are the defaults until the next start"),
     QT_TRANSLATE_NOOP("Game", "Corrupted data in %s file"),
     QT_TRANSLATE_NOOP("Game", "Invalid %s file"),
+    QT_TRANSLATE_NOOP("Game", "%s holds more than %s words: too many for a study list"),
     // Turns and clocks.
     QT_TRANSLATE_NOOP("Game", "%s is out of time!!!"),
     QT_TRANSLATE_NOOP("Game", "\nPlease Wait...\n\n  %s is thinking  \n\n"),
