@@ -4,6 +4,8 @@
 
 #include <atomic>
 #include <fstream>
+#include <numeric>
+#include <random>
 
 #include "dictionary/dawgbuilder.h"
 #include "dictionary/hookfinder.h"
@@ -91,6 +93,15 @@ std::vector<std::string> studyWords()
     return words;
 }
 
+/// A study list longer than the table, with the rows each order shows of it.
+struct LongList {
+    static constexpr std::size_t kWords = 1500;
+    static constexpr std::size_t kShown = 1000;
+    std::vector<QString> file;
+    std::vector<QString> firstInFile;
+    std::vector<QString> likeliest;
+};
+
 class StudyFixture : public WindowFixture
 {
 public:
@@ -125,6 +136,52 @@ public:
         prompter.setOpenFileNameHandler([file](const QString&, const QString&) { return file; });
         child<QPushButton>(dialog, "loadList")->click();
         waitForSearch(dialog);
+    }
+
+    /// Picks an order of the list ("Natural" 0, "Most likely first" 1) and waits for any search.
+    void setOrder(int index)
+    {
+        child<QComboBox>(dialog, "searchOrder")->setCurrentIndex(index);
+        waitForSearch(dialog);
+    }
+
+    /// Picks a search mode, leaving the search field as it is, and waits for any search.
+    void pickMode(const char* mode)
+    {
+        child<QRadioButton>(dialog, mode)->setChecked(true);
+        waitForSearch(dialog);
+    }
+
+    /// Writes a study list of random words under the game's letter set, more than the table
+    /// shows and the least likely first, so that the likeliest are all past the first rows.
+    LongList writeLongList(const std::string& name) const
+    {
+        const glyph::WordProbability probability(game->letterSet());
+        std::mt19937 random(7);
+        std::vector<std::string> words;
+        std::vector<double> chances;
+        while (words.size() < LongList::kWords) {
+            std::string word(2 + random() % 5, 'A');
+            for (char& letter : word)
+                letter = static_cast<char>('A' + random() % 26);
+            words.push_back(word);
+            chances.push_back(probability.chance(word));
+        }
+        std::vector<std::size_t> likeliestFirst(words.size());
+        std::iota(likeliestFirst.begin(), likeliestFirst.end(), 0);
+        std::stable_sort(likeliestFirst.begin(), likeliestFirst.end(), [&](std::size_t a, std::size_t b) {
+            return glyph::WordProbability::moreLikely(chances[a], words[a], chances[b], words[b]);
+        });
+        LongList list;
+        for (auto place = likeliestFirst.rbegin(); place != likeliestFirst.rend(); ++place)
+            list.file.push_back(QString::fromStdString(words[*place]));
+        for (std::size_t n = 0; n < LongList::kShown; ++n)
+            list.likeliest.push_back(QString::fromStdString(words[likeliestFirst[n]]));
+        list.firstInFile.assign(list.file.begin(), list.file.begin() + LongList::kShown);
+        const QStringList lines(list.file.begin(), list.file.end());
+        std::filesystem::create_directories(std::filesystem::path(folder.file(name)).parent_path());
+        folder.write(name, lines.join('\n').toStdString());
+        return list;
     }
 
     void clickHeader(Column column) const
@@ -725,6 +782,20 @@ private slots:
         };
         child<QPushButton>(study.dialog, "quiz")->click();
         QCOMPARE(study.dialogs, std::vector<QString>{"glyph::QuizDialog"});
+    }
+
+    void aLoadedListShowsTheLikeliestOfAllItsWordsOrItsFirstInFileOrder()
+    {
+        StudyFixture study;
+        const LongList list = study.writeLongList("Games/long.txt");
+        study.setOrder(0);
+        study.loadList("Games/long.txt");
+        QCOMPARE(study.column(Word), list.firstInFile);
+        QCOMPARE(child<QLineEdit>(study.dialog, "total")->text(), QString::number(list.file.size()));
+        study.setOrder(1);
+        study.loadList("Games/long.txt");
+        QCOMPARE(study.column(Word), list.likeliest);
+        QCOMPARE(child<QLineEdit>(study.dialog, "total")->text(), QString::number(list.file.size()));
     }
 
     void theWindowAnswersWhileAWholeDictionarySearchRunsAndStopEndsIt()

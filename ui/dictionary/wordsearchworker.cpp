@@ -10,6 +10,14 @@
 namespace glyph
 {
 
+namespace
+{
+
+/// A List shows as many rows as a search keeps at most.
+constexpr auto kListRows = static_cast<std::size_t>(SearchState::kMaxLimit);
+
+} // namespace
+
 WordSearchWorker::WordSearchWorker(QObject* parent) : QThread(parent)
 {
     qRegisterMetaType<glyph::WordSearchOutcomePtr>();
@@ -51,15 +59,58 @@ void WordSearchWorker::prepare(const Dictionary& dictionary, const LetterSet& le
     m_stop.store(false);
 }
 
-SearchResult WordSearchWorker::listRows() const
+std::optional<std::vector<std::size_t>>
+WordSearchWorker::likeliestPlaces(const std::vector<std::string>& words) const
 {
-    SearchResult result;
-    result.matchCount = static_cast<std::uint32_t>(m_request.words.size());
-    for (const std::string& word : m_request.words) {
-        if (result.rows.size() >= static_cast<std::size_t>(SearchState::kMaxLimit))
-            break;
-        result.rows.push_back(SearchResult::Row::describe(word, m_letterSet));
+    using Entry = std::pair<double, std::size_t>;
+    const auto likelier = [&words](const Entry& a, const Entry& b) {
+        if (WordProbability::moreLikely(a.first, words[a.second], b.first, words[b.second]))
+            return true;
+        if (WordProbability::moreLikely(b.first, words[b.second], a.first, words[a.second]))
+            return false;
+        return a.second < b.second;
+    };
+    // As the search does: the likeliest so far kept as a heap whose top is the least likely of
+    // them, so that a list of millions costs kListRows entries and one pass.
+    const WordProbability probability(m_letterSet);
+    std::vector<Entry> likely;
+    for (std::size_t place = 0; place < words.size(); ++place) {
+        if (stopped())
+            return std::nullopt;
+        const Entry entry{probability.chance(words[place]), place};
+        if (likely.size() == kListRows) {
+            if (!likelier(entry, likely.front()))
+                continue;
+            std::pop_heap(likely.begin(), likely.end(), likelier);
+            likely.pop_back();
+        }
+        likely.push_back(entry);
+        std::push_heap(likely.begin(), likely.end(), likelier);
     }
+    std::sort_heap(likely.begin(), likely.end(), likelier);
+    std::vector<std::size_t> places;
+    for (const Entry& entry : likely)
+        places.push_back(entry.second);
+    return places;
+}
+
+std::optional<SearchResult> WordSearchWorker::listRows() const
+{
+    const std::vector<std::string>& words = m_request.words;
+    std::vector<std::size_t> places;
+    if (m_request.order == SearchOrder::Probability) {
+        std::optional<std::vector<std::size_t>> likeliest = likeliestPlaces(words);
+        if (!likeliest)
+            return std::nullopt;
+        places = std::move(*likeliest);
+    } else {
+        for (std::size_t place = 0; place < words.size() && place < kListRows; ++place)
+            places.push_back(place);
+    }
+    SearchResult result;
+    result.matchCount = static_cast<std::uint32_t>(words.size());
+    for (const std::size_t place : places)
+        result.rows.push_back(SearchResult::Row::describe(words[place], m_letterSet));
     return result;
 }
 
@@ -109,12 +160,6 @@ void WordSearchWorker::run()
     const HookFinder hooks(m_dictionary);
     for (const SearchResult::Row& row : result->rows)
         outcome->rows.push_back({row, hooks.find(row.word), probability.chance(row.word), 0});
-    if (m_request.kind == WordSearchRequest::Kind::List && m_request.order == SearchOrder::Probability) {
-        std::stable_sort(outcome->rows.begin(), outcome->rows.end(),
-                         [](const StudyRow& a, const StudyRow& b) {
-                             return WordProbability::moreLikely(a.chance, a.row.word, b.chance, b.row.word);
-                         });
-    }
     outcome->matchCount = result->matchCount;
     outcome->elapsedMs = m_request.kind == WordSearchRequest::Kind::List
                              ? std::chrono::duration_cast<std::chrono::milliseconds>(
