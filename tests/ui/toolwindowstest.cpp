@@ -798,6 +798,46 @@ private slots:
         QCOMPARE(child<QLineEdit>(study.dialog, "total")->text(), QString::number(list.file.size()));
     }
 
+    void anEmptyRackKeepsTheTableAndEachChangeOfOrderSortsALoadedListAgain()
+    {
+        StudyFixture study;
+        const LongList list = study.writeLongList("Games/long.txt");
+        auto& note = *child<QLabel>(study.dialog, "timeFind");
+        study.setOrder(0);
+        study.loadList("Games/long.txt");
+        QCOMPARE(study.column(Word), list.firstInFile);
+        // In every mode a change of order sorts the list shown again, and an empty rack, like
+        // an empty pattern, asks nothing: picking the mode or pressing Return leaves the list be.
+        study.setOrder(1);
+        QCOMPARE(study.column(Word), list.likeliest);
+        for (const char* mode : {"fromRack", "plusOne"}) {
+            study.pickMode(mode);
+            QCOMPARE(study.column(Word), list.likeliest);
+            QVERIFY2(!note.text().startsWith("A rack"), qPrintable(note.text()));
+            QTest::keyClick(child<QLineEdit>(study.dialog, "wordFind"), Qt::Key_Return);
+            waitForSearch(study.dialog);
+            QCOMPARE(study.column(Word), list.likeliest);
+            study.setOrder(0);
+            QCOMPARE(study.column(Word), list.firstInFile);
+            study.setOrder(1);
+            QCOMPARE(study.column(Word), list.likeliest);
+        }
+        study.pickMode("advanced");
+        study.setOrder(0);
+        QCOMPARE(study.column(Word), list.firstInFile);
+
+        // A search replaces the list: a change of order then searches again for the rack.
+        study.find("fromRack", "CRATES?");
+        study.setOrder(1);
+        glyph::RackSearch core(study.game->dictionary(), study.game->letterSet());
+        const auto expected = core.fromRack("CRATES?", "100", glyph::SearchOrder::Probability);
+        QVERIFY(expected.has_value());
+        std::vector<QString> words;
+        for (const auto& row : expected->rows)
+            words.push_back(QString::fromStdString(row.word));
+        QCOMPARE(study.column(Word), words);
+    }
+
     void theWindowAnswersWhileAWholeDictionarySearchRunsAndStopEndsIt()
     {
         const std::string romanian = std::string(GLYPH_DIST_DIR) + "/Dictionaries/Romana.dic";

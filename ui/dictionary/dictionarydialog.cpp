@@ -146,8 +146,7 @@ DictionaryDialog::DictionaryDialog(GameSession& session, QWidget* parent)
         if (checked)
             wordFindChanged(wordFind->text());
     });
-    connect(searchOrder, &QComboBox::currentIndexChanged, this,
-            [this] { wordFindChanged(wordFind->text()); });
+    connect(searchOrder, &QComboBox::currentIndexChanged, this, &DictionaryDialog::searchOrderChanged);
     connect(stopFind, &QPushButton::clicked, this, &DictionaryDialog::stopFindClicked);
     connect(saveList, &QPushButton::clicked, this, &DictionaryDialog::saveListClicked);
     connect(loadList, &QPushButton::clicked, this, &DictionaryDialog::loadListClicked);
@@ -194,6 +193,7 @@ void DictionaryDialog::refreshStatistics()
     // What a search under way finds is of the words loaded before.
     abandonSearches();
     tableFind->setRowCount(0);
+    m_newestList.reset();
     // The words typed for editing are looked up again in what is loaded now.
     for (int row = 0; row < editTable->rowCount(); ++row) {
         if (editTable->item(row, EditWordColumn) != nullptr)
@@ -220,6 +220,17 @@ SearchOrder DictionaryDialog::searchOrderChosen() const
     return searchOrder->currentIndex() == 1 ? SearchOrder::Probability : SearchOrder::Natural;
 }
 
+void DictionaryDialog::searchOrderChanged()
+{
+    if (!m_newestList) {
+        wordFindChanged(wordFind->text());
+        return;
+    }
+    WordSearchRequest request = *m_newestList;
+    request.order = searchOrderChosen();
+    startSearch(std::move(request));
+}
+
 void DictionaryDialog::wordFindChanged(const QString&)
 {
     if (advanced->isChecked())
@@ -229,9 +240,8 @@ void DictionaryDialog::wordFindChanged(const QString&)
     request.text = uitext::withoutDiacritics(wordFind->text()).toStdString();
     request.limit = view->text().toStdString();
     request.order = searchOrderChosen();
-    // An empty pattern asks nothing: the table keeps what it shows.
-    if (request.text.empty() &&
-        (request.kind == WordSearchRequest::Kind::Simple || request.kind == WordSearchRequest::Kind::Anagram))
+    // An empty pattern or rack asks nothing: the table keeps what it shows.
+    if (request.text.empty())
         return;
     startSearch(std::move(request));
 }
@@ -280,6 +290,10 @@ AdvancedFilters DictionaryDialog::advancedFilters() const
 void DictionaryDialog::startSearch(WordSearchRequest request)
 {
     const std::uint64_t id = ++m_lastId;
+    if (request.kind == WordSearchRequest::Kind::List)
+        m_newestList = request;
+    else
+        m_newestList.reset();
     if (m_busy) {
         // The worker cannot take a new search before the old one ends; it ends soon.
         m_pending.emplace(std::move(request), id);
@@ -454,10 +468,12 @@ void DictionaryDialog::loadListClicked()
                                           datachoices::places(m_game.folders(), appnames::kGamesFolder));
     if (chosen.isEmpty())
         return;
+    std::vector<std::string> words;
+    if (!StudyList::load(chosen.toStdString(), words, m_session))
+        return;
     WordSearchRequest request;
     request.kind = WordSearchRequest::Kind::List;
-    if (!StudyList::load(chosen.toStdString(), request.words, m_session))
-        return;
+    request.words = std::make_shared<const std::vector<std::string>>(std::move(words));
     request.order = searchOrderChosen();
     startSearch(std::move(request));
 }

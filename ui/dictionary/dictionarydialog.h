@@ -75,6 +75,8 @@ private:
 
     WordSearchRequest::Kind findKind() const;
     SearchOrder searchOrderChosen() const;
+    /// Sorts the list shown again in the order chosen, or searches again for the text typed.
+    void searchOrderChanged();
     /// Runs the request once the search under way (asked to stop) has ended.
     void startSearch(WordSearchRequest request);
     void launch(WordSearchRequest request, std::uint64_t id);
@@ -102,6 +104,9 @@ private:
     std::optional<std::pair<WordSearchRequest, std::uint64_t>> m_pending;
     /// The number of the newest search; only its rows are shown.
     std::uint64_t m_lastId = 0;
+    /// The newest search when it is a loaded study list (until the table is emptied), so that a
+    /// change of order sorts the list again.
+    std::optional<WordSearchRequest> m_newestList;
     bool m_busy = false;
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;

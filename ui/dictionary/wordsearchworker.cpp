@@ -96,7 +96,8 @@ WordSearchWorker::likeliestPlaces(const std::vector<std::string>& words) const
 
 std::optional<SearchResult> WordSearchWorker::listRows() const
 {
-    const std::vector<std::string>& words = m_request.words;
+    static const std::vector<std::string> kNoWords;
+    const std::vector<std::string>& words = m_request.words ? *m_request.words : kNoWords;
     std::vector<std::size_t> places;
     if (m_request.order == SearchOrder::Probability) {
         std::optional<std::vector<std::size_t>> likeliest = likeliestPlaces(words);

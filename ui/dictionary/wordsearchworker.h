@@ -29,8 +29,9 @@ struct WordSearchRequest {
     std::string limit;
     AdvancedFilters filters;
     SearchOrder order = SearchOrder::Natural;
-    /// The words of a List, in file order.
-    std::vector<std::string> words;
+    /// The words of a List, in file order; shared, so that the window keeps the list to sort
+    /// it again without a copy.
+    std::shared_ptr<const std::vector<std::string>> words;
 };
 
 /// One row of the window's result: what the search found, the word's hooks, its chance as a
