@@ -21,11 +21,18 @@
 namespace
 {
 
+/// The text after the UTF-8 byte-order mark that may begin a list (no part of its first line).
+std::string withoutMark(const std::string& text)
+{
+    const std::string mark = "\xEF\xBB\xBF";
+    return text.compare(0, mark.size(), mark) == 0 ? text.substr(mark.size()) : text;
+}
+
 /// The text's lines, split at line feeds, sorted.
 std::vector<std::string> sortedLines(const std::string& text)
 {
     std::vector<std::string> lines;
-    std::istringstream in(text);
+    std::istringstream in(withoutMark(text));
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     std::sort(lines.begin(), lines.end());
@@ -37,7 +44,7 @@ std::vector<std::string> sortedLines(const std::string& text)
 std::set<std::string> listedWords(const std::string& text)
 {
     std::set<std::string> words;
-    std::istringstream in(text);
+    std::istringstream in(withoutMark(text));
     for (std::string line; std::getline(in, line);) {
         const std::size_t first = line.find_first_not_of(" \t\r\b");
         if (first == std::string::npos)
