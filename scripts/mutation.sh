@@ -79,7 +79,7 @@ dictionary/dictionary.cpp @@ if (isEndOfWord(node) && callback != nullptr) { @@ 
 dictionary/dawgbuilder.cpp @@     std::sort(deleteList.begin(), deleteList.end());<NL> @@ <NL>
 dictionary/dawgbuilder.cpp @@ #include "base/atomicfile.h" @@ #include "base/atomicfile.h"<NL>#include <fstream><NL>#define writeFileAtomically(path, text) (std::ofstream(path, std::ios::binary | std::ios::trunc) << (text) ? glyph::WriteResult::Written : glyph::WriteResult::NotWritten)
 dictionary/dawgbuilder.cpp @@ if (!word.empty() && word.size() < kMaxWordLength && isUpperWord(word)) @@ if (!word.empty() && word.size() < kMaxWordLength - 1 && isUpperWord(word))
-dictionary/dawgbuilder.cpp @@ if (ok && !std::is_sorted(words.begin(), words.end())) @@ if (ok && words.size() > 1 && words[0] > words[1])
+dictionary/dawgbuilder.cpp @@ if (!std::is_sorted(words.begin(), words.end()) && !sortWordList @@ if (words.size() > 1 && words[0] > words[1] && !sortWordList
 dictionary/dawgbuilder.cpp @@ constexpr std::string_view kBlanks = " \t\r\b"; @@ constexpr std::string_view kBlanks = "\r";
 dictionary/dawgbuilder.cpp @@ if (std::binary_search(self->doomed->begin(), self->doomed->end(), word)) @@ if (!self->doomed->empty() && self->doomed->front() == word)
 dictionary/dawgbuilder.cpp @@ walk.insertExtraBefore(std::string_view("\x7F")); @@ ;
@@ -115,7 +115,7 @@ base/letterset.cpp @@ entry.count = static_cast<std::int16_t>(count < 0 ? 0 : co
 base/letterset.cpp @@ if (code < 'A' || code > kJoker) @@ if (code < 'A' || code >= kJoker)
 base/atomicfile.cpp @@ return ::fchmod(descriptor, old.st_mode & 07777) == 0; @@ return ::fchmod(descriptor, 0600) == 0;
 base/atomicfile.cpp @@ for (int hops = 0; std::filesystem::is_symlink(target, ignored); ++hops) { @@ for (int hops = 0; false && std::filesystem::is_symlink(target, ignored); ++hops) {
-tools/glyphdict/querycommands.cpp @@ const bool found = word.size() == arguments[i].size() && loaded @@ const bool found = loaded
+tools/glyphdict/querycommands.cpp @@ const bool found = word.size() == plain.size() && loaded @@ const bool found = loaded
 tools/glyphdict/querycommands.cpp @@ return allFound ? kExitSuccess : kExitFailure; @@ return kExitSuccess;
 tools/glyphdict/buildcommands.cpp @@ word.size() >= DawgBuilder::kMaxWordLength) { @@ word.size() > DawgBuilder::kMaxWordLength) {
 tools/glyphdict/buildcommands.cpp @@ builder.setAuthor(loaded.dictionary().author()); @@ builder.setAuthor("Glyphmosaic");
@@ -251,7 +251,7 @@ engine/bag.cpp @@ return (tilesIn(set) + kRackSize - 1) / kRackSize; @@ return 1
 engine/game.cpp @@ if (geometry::isStandardLayout(premiumLists(m_preferences), storedRows, storedColumns)) { @@ if (false) {
 base/datafolders.cpp @@ !isUsersOwn(folder, candidates) @@ !isUsersOwn({}, candidates)
 ai/movegenerator.cpp @@ if (m_rows != m_columns)<NL>        return true; @@ if (m_rows != m_columns)<NL>        return false;
-ui/common/uitext.cpp @@ text.normalized(QString::NormalizationForm_D); @@ text;
+base/letters.cpp @@ if (letter != kNoPlainLetter)<NL>            plain += letter; @@ if (letter != kNoPlainLetter && letter != 'S')<NL>            plain += letter;
 ai/leavetrainer.cpp @@ m_preferences(std::string(), &m_view) @@ m_preferences("Preferences.ini", &m_view)
 ai/endgamesolver.cpp @@     return other - mover; @@     return (mover == 0 ? mover + other : 0) - mover + other;
 base/atomicfile.cpp @@ if (exists && ::access(target.c_str(), W_OK) != 0) { @@ if (false) {
