@@ -33,11 +33,6 @@ std::int32_t toSigned(std::uint32_t number)
 }
 
 // Heap and sort order of the probability order: the more likely word first.
-bool likelier(const std::pair<double, std::string>& a, const std::pair<double, std::string>& b)
-{
-    return WordProbability::moreLikely(a.first, a.second, b.first, b.second);
-}
-
 } // namespace
 
 SearchState::SearchState(const Dictionary& dictionary, const LetterSet& letterSet)
@@ -108,7 +103,7 @@ void SearchState::start(const std::string& limitText)
     m_results.clear();
     const std::uint32_t limit = readNumber(limitText);
     m_limit = static_cast<std::int32_t>(limit > kMaxLimit ? kMaxLimit : limit);
-    m_likely.clear();
+    m_likely.reset(static_cast<std::size_t>(m_limit));
     if (m_order == SearchOrder::Probability)
         m_probability.emplace(m_letterSet);
     else
@@ -232,27 +227,13 @@ void SearchState::record(const char* word)
 
 void SearchState::keepIfLikely(const char* word)
 {
-    if (m_limit == 0)
-        return;
-    const double chance = m_probability->chance(word);
-    if (m_likely.size() == static_cast<std::size_t>(m_limit)) {
-        if (!WordProbability::moreLikely(chance, word, m_likely.front().first, m_likely.front().second))
-            return;
-        std::pop_heap(m_likely.begin(), m_likely.end(), likelier);
-        m_likely.pop_back();
-    }
-    m_likely.emplace_back(chance, word);
-    std::push_heap(m_likely.begin(), m_likely.end(), likelier);
+    m_likely.offer(m_probability->chance(word), word);
 }
 
 SearchResult SearchState::finish(std::int64_t elapsedMs)
 {
-    if (m_probability) {
-        std::sort_heap(m_likely.begin(), m_likely.end(), likelier);
-        for (auto& [chance, word] : m_likely)
-            m_results.push_back(std::move(word));
-        m_likely.clear();
-    }
+    if (m_probability)
+        m_results = m_likely.takeLikeliestFirst();
     SearchResult result;
     result.matchCount = m_matchCount;
     result.elapsedMs = elapsedMs;

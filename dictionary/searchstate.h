@@ -10,6 +10,7 @@
 
 #include "base/board.h"
 #include "dictionary/advancedfilters.h"
+#include "dictionary/likeliestwords.h"
 #include "dictionary/patternmatcher.h"
 #include "dictionary/searchorder.h"
 #include "dictionary/searchresult.h"
@@ -105,7 +106,7 @@ private:
     /// In probability order: the chances of the letter set at the search's start, and the most
     /// likely matches so far as a heap whose top is the least likely of them.
     std::optional<WordProbability> m_probability;
-    std::vector<std::pair<double, std::string>> m_likely;
+    LikeliestWords m_likely;
 
     /// Set when the anagram text holds a character no word can contain.
     bool m_anagramImpossible = false;

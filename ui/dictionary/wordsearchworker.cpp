@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "dictionary/likeliestwords.h"
 #include "dictionary/racksearch.h"
 #include "dictionary/searchstate.h"
 #include "dictionary/wordprobability.h"
@@ -59,59 +60,38 @@ void WordSearchWorker::prepare(const Dictionary& dictionary, const LetterSet& le
     m_stop.store(false);
 }
 
-std::optional<std::vector<std::size_t>>
-WordSearchWorker::likeliestPlaces(const std::vector<std::string>& words) const
+std::optional<std::vector<std::string>>
+WordSearchWorker::likeliestWords(const std::vector<std::string>& words) const
 {
-    using Entry = std::pair<double, std::size_t>;
-    const auto likelier = [&words](const Entry& a, const Entry& b) {
-        if (WordProbability::moreLikely(a.first, words[a.second], b.first, words[b.second]))
-            return true;
-        if (WordProbability::moreLikely(b.first, words[b.second], a.first, words[a.second]))
-            return false;
-        return a.second < b.second;
-    };
-    // As the search does: the likeliest so far kept as a heap whose top is the least likely of
-    // them, so that a list of millions costs kListRows entries and one pass.
     const WordProbability probability(m_letterSet);
-    std::vector<Entry> likely;
-    for (std::size_t place = 0; place < words.size(); ++place) {
+    LikeliestWords likeliest(kListRows);
+    for (const std::string& word : words) {
         if (stopped())
             return std::nullopt;
-        const Entry entry{probability.chance(words[place]), place};
-        if (likely.size() == kListRows) {
-            if (!likelier(entry, likely.front()))
-                continue;
-            std::pop_heap(likely.begin(), likely.end(), likelier);
-            likely.pop_back();
-        }
-        likely.push_back(entry);
-        std::push_heap(likely.begin(), likely.end(), likelier);
+        likeliest.offer(probability.chance(word), word);
     }
-    std::sort_heap(likely.begin(), likely.end(), likelier);
-    std::vector<std::size_t> places;
-    for (const Entry& entry : likely)
-        places.push_back(entry.second);
-    return places;
+    return likeliest.takeLikeliestFirst();
 }
 
 std::optional<SearchResult> WordSearchWorker::listRows() const
 {
     static const std::vector<std::string> kNoWords;
     const std::vector<std::string>& words = m_request.words ? *m_request.words : kNoWords;
-    std::vector<std::size_t> places;
-    if (m_request.order == SearchOrder::Probability) {
-        std::optional<std::vector<std::size_t>> likeliest = likeliestPlaces(words);
-        if (!likeliest)
-            return std::nullopt;
-        places = std::move(*likeliest);
-    } else {
-        for (std::size_t place = 0; place < words.size() && place < kListRows; ++place)
-            places.push_back(place);
-    }
     SearchResult result;
     result.matchCount = static_cast<std::uint32_t>(words.size());
-    for (const std::size_t place : places)
-        result.rows.push_back(SearchResult::Row::describe(words[place], m_letterSet));
+    const auto describe = [&](const std::string& word) {
+        result.rows.push_back(SearchResult::Row::describe(word, m_letterSet));
+    };
+    if (m_request.order == SearchOrder::Probability) {
+        const std::optional<std::vector<std::string>> likeliest = likeliestWords(words);
+        if (!likeliest)
+            return std::nullopt;
+        std::for_each(likeliest->begin(), likeliest->end(), describe);
+    } else {
+        std::for_each(words.begin(),
+                      words.begin() + static_cast<std::ptrdiff_t>(std::min(words.size(), kListRows)),
+                      describe);
+    }
     return result;
 }
 

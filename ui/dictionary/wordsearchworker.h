@@ -96,9 +96,8 @@ private:
     /// The rows of a List: as many as a search keeps at most (SearchState::kMaxLimit), the first
     /// in file order or the likeliest of the whole list, likeliest first; nothing when stopped.
     std::optional<SearchResult> listRows() const;
-    /// The places in the list of its likeliest words, as many as a List shows, likeliest first
-    /// (the earlier place first between equals); nothing when stopped.
-    std::optional<std::vector<std::size_t>> likeliestPlaces(const std::vector<std::string>& words) const;
+    /// The list's likeliest words, as many as a List shows, likeliest first; nothing when stopped.
+    std::optional<std::vector<std::string>> likeliestWords(const std::vector<std::string>& words) const;
     bool sameLetterSet(const LetterSet& letterSet) const;
 
     SilentWarnings m_warnings;
