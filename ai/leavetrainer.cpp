@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <random>
 #include <thread>
+#include <unordered_map>
 
 #include "ai/movegenerator.h"
 #include "base/letterset.h"
@@ -39,6 +40,10 @@ constexpr int kFeatureCount = kFirstPair + kPairFeatures;
 constexpr double kRidge = 1.0;
 /// Fits per round: each takes the next turns' leaves at the values the one before found.
 constexpr int kFitPasses = 3;
+/// Samples a leave needs for a correction of its own...
+constexpr int kMinCorrectionSamples = 20;
+/// ...and the samples at the model's value its mean is weighed with.
+constexpr double kCorrectionPrior = 30.0;
 
 /// One game's board, bag and racks, played by a generator of its own.
 class TrainingTable
@@ -314,6 +319,38 @@ bool LeaveTrainer::refit(const std::vector<Sample>& samples, LeaveValues& leaves
     return true;
 }
 
+void LeaveTrainer::correct(const std::vector<Sample>& samples, LeaveValues& leaves)
+{
+    // What each sample brought beyond the model's value of its leave; the mean of that is what
+    // any turn brings, the rest belongs to the leave.
+    std::vector<double> residuals;
+    residuals.reserve(samples.size());
+    double total = 0;
+    for (const Sample& sample : samples) {
+        residuals.push_back(sample.nextScore + leaves.value(sample.nextLeave) - leaves.value(sample.leave));
+        total += residuals.back();
+    }
+    const double mean = samples.empty() ? 0 : total / static_cast<double>(samples.size());
+    struct Tally {
+        LeaveValues::Counts leave{};
+        double sum = 0;
+        int count = 0;
+    };
+    std::unordered_map<std::uint32_t, Tally> tallies;
+    for (std::size_t k = 0; k < samples.size(); ++k)
+        if (const std::uint32_t key = LeaveValues::keyOf(samples[k].leave); key != 0) {
+            Tally& tally = tallies[key];
+            tally.leave = samples[k].leave;
+            tally.sum += residuals[k] - mean;
+            ++tally.count;
+        }
+    // A leave seen a few times says little: its mean is drawn toward the model's value, as if
+    // kCorrectionPrior more samples had brought exactly that.
+    for (const auto& [key, tally] : tallies)
+        if (tally.count >= kMinCorrectionSamples)
+            leaves.setCorrection(tally.leave, bounded(tally.sum / (tally.count + kCorrectionPrior)));
+}
+
 bool LeaveTrainer::run()
 {
     const auto started = std::chrono::steady_clock::now();
@@ -332,6 +369,7 @@ bool LeaveTrainer::run()
         return false;
     if (!playRound(firstRound, m_options.games - firstRound, leaves, samples) || !refit(samples, leaves))
         return false;
+    correct(samples, leaves);
     std::string error;
     if (!leaves.save(m_options.out, error)) {
         std::fprintf(stderr, "glyphplay: %s\n", error.c_str());

@@ -13,8 +13,9 @@ namespace glyph
 /// by score plus leave value, in two rounds (the second playing with the values the first
 /// learned). Each turn that leaves tiles while the bag can refill the rack gives one sample:
 /// the tiles kept, and what the player's next turn brought (its score plus the value of the
-/// tiles it kept in turn). A ridge regression over per-tile, duplicate and vowel-consonant
-/// features fits the values, a few times over as the next turns' leave values settle. Games are seeded from
+/// tiles it kept in turn). A ridge regression over per-tile, duplicate, pair and vowel-consonant
+/// features fits the values, a few times over as the next turns' leave values settle; then
+/// each leave seen often enough gets a correction of its own (see correct). Games are seeded from
 /// the seed and their number alone, so the result does not depend on how the games are shared out among the
 /// threads.
 class LeaveTrainer
@@ -56,6 +57,12 @@ public:
     /// rack, paired with the same player's next turn. A turn the bag cannot refill teaches
     /// nothing, as the next rack holds fewer tiles than any rack of the middle game.
     static std::vector<Sample> samplesOf(const std::vector<Turn>& turns);
+
+    /// Gives each leave seen often enough a correction of its own: the mean of what its samples
+    /// brought beyond the values' prediction (and beyond what any turn brings), drawn toward 0
+    /// the fewer the samples. The model's terms are shared by many leaves and cannot tell, say,
+    /// a leave that forms few words from one that forms many.
+    static void correct(const std::vector<Sample>& samples, LeaveValues& leaves);
 
 private:
     bool refit(const std::vector<Sample>& samples, LeaveValues& leaves);

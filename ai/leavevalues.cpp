@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <sstream>
+#include <vector>
 
 #include "base/atomicfile.h"
 #include "base/letterset.h"
@@ -122,7 +123,34 @@ double LeaveValues::value(const Counts& counts) const
             continue;
         (isVowel(code) ? vowels : consonants) += count;
     }
-    return total + balanceValue(vowels, consonants);
+    return total + balanceValue(vowels, consonants) + correction(counts);
+}
+
+std::uint32_t LeaveValues::keyOf(const Counts& leave)
+{
+    std::uint32_t key = 0;
+    int tiles = 0;
+    for (int code = 0; code < kLetterCount; ++code)
+        for (int k = 0; k < leave[static_cast<std::size_t>(code)]; ++k) {
+            if (++tiles > kMaxCorrectedTiles)
+                return 0;
+            key = (key << 5) | static_cast<std::uint32_t>(code + 1);
+        }
+    return key;
+}
+
+double LeaveValues::correction(const Counts& leave) const
+{
+    if (m_corrections.empty())
+        return 0;
+    const auto found = m_corrections.find(keyOf(leave));
+    return found == m_corrections.end() ? 0 : found->second;
+}
+
+void LeaveValues::setCorrection(const Counts& leave, double value)
+{
+    if (const std::uint32_t key = keyOf(leave); key != 0)
+        m_corrections[key] = value;
 }
 
 double LeaveValues::value(std::string_view letters) const
@@ -155,7 +183,7 @@ void LeaveValues::collectLeaves(const Counts& rack, int maxTiles, Counts& leave,
     while (code < kLetterCount && rack[static_cast<std::size_t>(code)] == 0)
         ++code;
     if (code == kLetterCount) {
-        visit(leave, partial.total + balanceValue(partial.vowels, partial.consonants));
+        visit(leave, partial.total + balanceValue(partial.vowels, partial.consonants) + correction(leave));
         return;
     }
     collectLeaves(rack, maxTiles, leave, partial, code + 1, visit);
@@ -187,7 +215,8 @@ std::string LeaveValues::fileForSet(const std::string& setPath)
 std::string LeaveValues::text() const
 {
     std::string out = "# Glyphmosaic leave values: tile L V, duplicate L V (each extra copy), "
-                      "balance VOWELS CONSONANTS V, pair L M V (both held; pairs not listed are 0)\n";
+                      "balance VOWELS CONSONANTS V, pair L M V (both held; pairs not listed are 0), "
+                      "leave LETTERS V (added to the terms above for exactly those letters)\n";
     char line[96];
     for (int code = 0; code < kLetterCount; ++code) {
         std::snprintf(line, sizeof line, "tile %c %.3f\n", userLetter(code),
@@ -212,6 +241,18 @@ std::string LeaveValues::text() const
                               value);
                 out += line;
             }
+    std::vector<std::pair<std::string, double>> corrected;
+    for (const auto& [key, value] : m_corrections) {
+        std::string letters;
+        for (std::uint32_t rest = key; rest != 0; rest >>= 5)
+            letters.insert(letters.begin(), userLetter(static_cast<int>(rest & 31u) - 1));
+        corrected.emplace_back(letters, value);
+    }
+    std::sort(corrected.begin(), corrected.end());
+    for (const auto& [letters, value] : corrected) {
+        std::snprintf(line, sizeof line, "leave %s %.3f\n", letters.c_str(), value);
+        out += line;
+    }
     return out;
 }
 
@@ -259,6 +300,21 @@ bool LeaveValues::load(const std::string& path, const LetterSet& set, std::strin
             good = a >= 0 && b >= 0 && a != b && readNumber(line, value);
             if (good)
                 read.setPairValue(a, b, value);
+        } else if (kind == "leave") {
+            std::string letters;
+            double value = 0;
+            line >> letters;
+            Counts counts{};
+            good = !letters.empty() && letters.size() <= static_cast<std::size_t>(kMaxCorrectedTiles);
+            for (char letter : letters) {
+                const int code = codeOf(letter);
+                good = good && code >= 0;
+                if (code >= 0)
+                    ++counts[static_cast<std::size_t>(code)];
+            }
+            good = good && readNumber(line, value);
+            if (good)
+                read.setCorrection(counts, value);
         } else if (kind == "balance") {
             int vowels = -1;
             int consonants = -1;

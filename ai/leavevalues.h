@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "base/board.h"
 
@@ -15,7 +16,8 @@ class LetterSet;
 
 /// The value, in points, of the tiles a move keeps on the rack (its leave): a linear model of
 /// a value per tile, a value per extra copy of a letter, a value per pair of different letters
-/// held together, and a value per count of vowels and consonants held. Learned from self-play
+/// held together, and a value per count of vowels and consonants held, plus a correction for
+/// each leave that self-play saw often enough to value on its own. Learned from self-play
 /// (`glyphplay train-leaves`) or, for a set without a trained file, the hand-written numbers the
 /// strategist has always used.
 class LeaveValues
@@ -28,7 +30,9 @@ public:
     /// Largest value of one entry, either sign.
     static constexpr double kMaxEntry = 1000.0;
     /// Largest leave-value file read.
-    static constexpr std::uint64_t kMaxFileBytes = 64 * 1024;
+    static constexpr std::uint64_t kMaxFileBytes = 8 * 1024 * 1024;
+    /// Most tiles a leave with a correction of its own holds.
+    static constexpr int kMaxCorrectedTiles = kRackSize - 1;
 
     /// The hand-written values, with the set's vowel flags.
     static LeaveValues handWritten(const LetterSet& set);
@@ -56,6 +60,12 @@ public:
     void setBalanceValue(int vowels, int consonants, double value);
     void setPairValue(int first, int second, double value);
     bool isVowel(int code) const { return ((m_vowels >> code) & 1u) != 0; }
+    /// What this leave is worth beyond the model's terms (0 for a leave without a correction).
+    double correction(const Counts& leave) const;
+    void setCorrection(const Counts& leave, double value);
+    /// The key of a leave of at most kMaxCorrectedTiles tiles: its letter codes plus one, five
+    /// bits each, in order; 0 for a larger leave.
+    static std::uint32_t keyOf(const Counts& leave);
 
     /// Reads a file written by `save`, taking vowel flags from the set; on failure `error`
     /// holds one line and this object is unchanged.
@@ -88,6 +98,7 @@ private:
     /// Indexed [lower code][higher code]; the other half and the diagonal stay 0.
     std::array<std::array<double, kLetterCount>, kLetterCount> m_pair{};
     std::uint32_t m_vowels = 0;
+    std::unordered_map<std::uint32_t, double> m_corrections;
 };
 
 } // namespace glyph

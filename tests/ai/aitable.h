@@ -88,4 +88,18 @@ inline LeaveValues randomLeaveValues(std::mt19937& random, const LetterSet& set,
     return leaves;
 }
 
+/// Gives `count` random leaves of 1 to 6 of `letters` (a joker now and then) a correction drawn
+/// from [-range, range].
+inline void addRandomCorrections(std::mt19937& random, LeaveValues& leaves, const char* letters, double range,
+                                 int count)
+{
+    std::uniform_real_distribution<double> value(-range, range);
+    for (; count > 0; --count) {
+        LeaveValues::Counts leave{};
+        for (char letter : randomLetters(random, 1 + static_cast<int>(random() % 6), letters, 5))
+            ++leave[static_cast<std::size_t>(letter - 'A')];
+        leaves.setCorrection(leave, value(random));
+    }
+}
+
 } // namespace glyph::test

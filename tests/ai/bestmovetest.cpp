@@ -84,7 +84,8 @@ void expectBestMatchesTopOfList(int rows, int columns, int turns, unsigned seed)
             if (random() % 4 == 0)
                 rack[1] = '[';
         }
-        const LeaveValues leaves = glyph::test::randomLeaveValues(random, game.letterSet(), 12.0);
+        LeaveValues leaves = glyph::test::randomLeaveValues(random, game.letterSet(), 12.0);
+        glyph::test::addRandomCorrections(random, leaves, "AEST", 12.0, 60);
         const std::string where = std::to_string(rows) + "x" + std::to_string(columns) + " turn " +
                                   std::to_string(turn) + " rack " + rack;
 

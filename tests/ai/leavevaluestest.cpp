@@ -31,7 +31,8 @@ TEST(LeaveValues, SurviveTheirFileRefuseABadOneUnchangedAndBoundEveryLeaveOfARac
     AiTable table({"AT"});
     const glyph::LetterSet& set = table.game->letterSet();
     std::mt19937 random(5);
-    const LeaveValues values = glyph::test::randomLeaveValues(random, set, 20.0);
+    LeaveValues values = glyph::test::randomLeaveValues(random, set, 20.0);
+    glyph::test::addRandomCorrections(random, values, "ABCDEFGH", 20.0, 400);
     std::string error;
     ASSERT_TRUE(values.save(table.dir.file("a.leaves"), error)) << error;
     LeaveValues read = LeaveValues::handWritten(set);
@@ -79,7 +80,8 @@ TEST(LeaveValues, SurviveTheirFileRefuseABadOneUnchangedAndBoundEveryLeaveOfARac
     const std::string good = table.dir.read("a.leaves");
     for (const std::string& bad :
          {good + "tile AB 1\n", good + "tile A 1e9\n", good + "balance 8 0 1\n", good + "tile A 1 2\n",
-          good + "weight A 1\n", good + "pair A A 1\n", good + "pair A 1\n", std::string("tile A nan\n")}) {
+          good + "weight A 1\n", good + "pair A A 1\n", good + "pair A 1\n", std::string("tile A nan\n"),
+          good + "leave ABCDEFG 1\n", good + "leave A1 2\n", good + "leave  3\n", good + "leave AB 1e9\n"}) {
         table.dir.write("b.leaves", bad);
         EXPECT_FALSE(read.load(table.dir.file("b.leaves"), set, error)) << bad;
         EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 0) << error;
@@ -142,6 +144,63 @@ TEST(LeaveTrainer, FitsValuesThatPredictWhatTheSamplesBring)
         EXPECT_NEAR(fitted.value(leave), truth.value(leave), 1.0) << leave;
     }
     EXPECT_FALSE(LeaveTrainer::fit({}, zero, fitted));
+}
+
+TEST(LeaveTrainer, CorrectsTheLeavesSeenOftenEnoughForWhatTheModelCannotSay)
+{
+    // Linear values, except that ABC brings 10 points more and DDE 8 less than the terms say;
+    // a leave seen fewer than 20 times gets no correction, however far off it is.
+    AiTable table({"AT"});
+    std::mt19937 random(11);
+    LeaveValues truth = glyph::test::randomLeaveValues(random, table.game->letterSet(), 10.0);
+    truth.setBalanceValue(0, 0, 0.0);
+    auto countsOf = [](const std::string& letters) {
+        LeaveValues::Counts counts{};
+        for (char letter : letters)
+            ++counts[static_cast<std::size_t>(letter - 'A')];
+        return counts;
+    };
+    auto extra = [&](const LeaveValues::Counts& leave) {
+        return leave == countsOf("ABC")    ? 10.0
+               : leave == countsOf("DDE")  ? -8.0
+               : leave == countsOf("FFGH") ? 30.0
+                                           : 0.0;
+    };
+    std::vector<LeaveTrainer::Sample> samples;
+    auto add = [&](const LeaveValues::Counts& leave) {
+        LeaveTrainer::Sample sample{};
+        sample.leave = leave;
+        sample.nextScore = static_cast<int>(std::lround(truth.value(leave) + extra(leave) + 30.0));
+        samples.push_back(sample);
+    };
+    for (int n = 0; n < 40000; ++n) {
+        LeaveValues::Counts leave = countsOf(randomLeave(random, 1 + static_cast<int>(random() % 6)));
+        // One sample in 20 keeps ABC or DDE; FFGH only 19 times.
+        if (n % 20 == 0)
+            leave = countsOf(n % 40 == 0 ? "ABC" : "DDE");
+        if (extra(leave) != 30.0)
+            add(leave);
+    }
+    for (int n = 0; n < 19; ++n)
+        add(countsOf("FFGH"));
+    const LeaveValues zero = glyph::test::randomLeaveValues(random, table.game->letterSet(), 0.0);
+    LeaveValues fitted;
+    ASSERT_TRUE(LeaveTrainer::fit(samples, zero, fitted));
+    const LeaveValues model = fitted;
+    LeaveTrainer::correct(samples, fitted);
+    EXPECT_NEAR(fitted.value("ABC"), truth.value("ABC") + 10.0, 1.0);
+    EXPECT_NEAR(fitted.value("DDE"), truth.value("DDE") - 8.0, 1.0);
+    EXPECT_EQ(fitted.correction(countsOf("FFGH")), 0.0);
+    // The terms took up some of those extras, which the other leaves' corrections give back:
+    // over the leaves the samples held, the values come nearer the truth (by a quarter here).
+    double modelError = 0;
+    double correctedError = 0;
+    for (const LeaveTrainer::Sample& sample : samples) {
+        const double target = truth.value(sample.leave) + extra(sample.leave);
+        modelError += std::fabs(model.value(sample.leave) - target);
+        correctedError += std::fabs(fitted.value(sample.leave) - target);
+    }
+    EXPECT_LT(correctedError, 0.8 * modelError);
 }
 
 TEST(LeaveTrainer, LearnsFromEachMoveTheBagRefillsPairedWithThatPlayersNextTurn)
