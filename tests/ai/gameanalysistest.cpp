@@ -109,14 +109,15 @@ TEST(GameAnalysis, MarksWordsNotInTheDictionaryAndStopsWhenAsked)
 TEST(GameAnalysis, TheBestMoveByScoreOrTheStrategistsMoveGivesNothingAway)
 {
     // Ann plays the best score, Bob is the Strategist: neither gives anything away by its own
-    // measure (the analysis weighs leaves as the Strategist does, with the bag empty too), and
-    // no turn does better than the best equity.
+    // measure (the analysis weighs leaves as the Strategist does, with the bag empty too, when
+    // it plays the end without its search), and no turn does better than the best equity.
     RulesFixture f;
     f.preferences->setString("GameDictionaryKey", GLYPH_DIST_DIR "/Dictionaries/English.dic");
     ASSERT_TRUE(f.game->loadSettings());
     glyph::attachAiPlayers(*f.game);
     glyph::LuaHost& host = glyph::scriptHost(*f.game);
     host.setProfileFolder(GLYPH_DIST_DIR "/Profiles/");
+    ASSERT_TRUE(host.runText("StrategistEndgameMilliseconds = 0"));
     const std::vector<glyph::Player> players = {glyph::test::makePlayer("Ann", "", ""),
                                                 glyph::test::makePlayer("Bob", "Strategist.cpu", "")};
     glyph::MoveGenerator& generator = glyph::moveGenerator(*f.game);
