@@ -253,6 +253,11 @@ base/datafolders.cpp @@ !isUsersOwn(folder, candidates) @@ !isUsersOwn({}, candi
 ai/movegenerator.cpp @@ if (m_rows != m_columns)<NL>        return true; @@ if (m_rows != m_columns)<NL>        return false;
 base/letters.cpp @@ if (letter != kNoPlainLetter)<NL>            plain += letter; @@ if (letter != kNoPlainLetter && letter != 'S')<NL>            plain += letter;
 ai/leavetrainer.cpp @@ m_preferences(std::string(), &m_view) @@ m_preferences("Preferences.ini", &m_view)
+ai/leavevalues.cpp @@ balanceValue(partial.vowels, partial.consonants) + correction(leave)); @@ balanceValue(partial.vowels, partial.consonants));
+ai/leavevalues.cpp @@                 read.setCorrection(counts, value); @@                 ;
+ai/leavevalues.cpp @@             if (++tiles > kMaxCorrectedTiles) @@             if (++tiles > kMaxCorrectedTiles + 1)
+ai/leavetrainer.cpp @@ tally.sum += residuals[k] - mean; @@ tally.sum += residuals[k];
+ai/leavetrainer.cpp @@ if (tally.count >= kMinCorrectionSamples) @@ if (tally.count > 0)
 ai/endgamesolver.cpp @@     return other - mover; @@     return (mover == 0 ? mover + other : 0) - mover + other;
 base/atomicfile.cpp @@ if (exists && ::access(target.c_str(), W_OK) != 0) { @@ if (false) {
 engine/boardgeometry.cpp @@ if (namesASquare(row, column)) @@ if (true)

@@ -69,6 +69,16 @@ TEST(LeaveValues, SurviveTheirFileRefuseABadOneUnchangedAndBoundEveryLeaveOfARac
         EXPECT_EQ(visits, expected) << leave;
     }
     EXPECT_EQ(values.value("ab?"), values.value("AB["));
+    // Corrections go to exactly their leave: not to one more tile (a rack of seven has none,
+    // whatever its last six would get), nor to the same letters in other numbers.
+    LeaveValues corrected;
+    LeaveValues::Counts six{};
+    for (char letter : std::string("EEFFGH"))
+        ++six[static_cast<std::size_t>(letter - 'A')];
+    corrected.setCorrection(six, 5.0);
+    EXPECT_EQ(corrected.value("HGFFEE"), 5.0);
+    for (const char* other : {"DEEFFGH", "AEEFFGH", "EFGH", "EEFFGHH", "EEFGH"})
+        EXPECT_EQ(corrected.value(other), 0.0) << other;
     // A pair counts once, however many copies of its letters are held, in either order.
     LeaveValues pairOnly;
     pairOnly.setPairValue(1, 0, 4.5);
