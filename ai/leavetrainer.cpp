@@ -83,15 +83,6 @@ private:
     bool m_loaded = false;
 };
 
-LeaveValues::Counts countsOf(const std::string& letters)
-{
-    LeaveValues::Counts counts{};
-    for (char letter : letters)
-        if (letter >= 'A' && letter <= kJoker)
-            ++counts[static_cast<std::size_t>(letter - 'A')];
-    return counts;
-}
-
 void TrainingTable::play(std::uint32_t seed, int number, const LeaveValues& leaves,
                          std::vector<LeaveTrainer::Sample>& samples)
 {
@@ -127,7 +118,7 @@ void TrainingTable::play(std::uint32_t seed, int number, const LeaveValues& leav
             m_game.layMove(move, m_game.board());
             scoreless = 0;
         }
-        played.kept = countsOf(kept);
+        LeaveValues::countsOf(kept, played.kept);
         turns.push_back(played);
         rack = draw(kept);
         if (rack.empty())

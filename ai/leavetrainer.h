@@ -38,7 +38,7 @@ public:
 
     /// One turn of a training game; the players take turns in order, the first player first.
     struct Turn {
-        LeaveValues::Counts kept; ///< the tiles left on the rack after the turn
+        LeaveValues::Counts kept{}; ///< the tiles left on the rack after the turn
         int score = 0;
         bool laidTiles = false; ///< false for a pass or an exchange
         int bagBefore = 0;      ///< the tiles in the bag when the turn began

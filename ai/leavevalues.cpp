@@ -153,12 +153,22 @@ void LeaveValues::setCorrection(const Counts& leave, double value)
         m_corrections[key] = value;
 }
 
+bool LeaveValues::countsOf(std::string_view letters, Counts& counts)
+{
+    bool allTiles = true;
+    for (char letter : letters) {
+        const int code = codeOf(letter);
+        allTiles = allTiles && code >= 0;
+        if (code >= 0 && counts[static_cast<std::size_t>(code)] < UINT8_MAX)
+            ++counts[static_cast<std::size_t>(code)];
+    }
+    return allTiles;
+}
+
 double LeaveValues::value(std::string_view letters) const
 {
     Counts counts{};
-    for (char letter : letters)
-        if (const int code = codeOf(letter); code >= 0 && counts[static_cast<std::size_t>(code)] < UINT8_MAX)
-            ++counts[static_cast<std::size_t>(code)];
+    countsOf(letters, counts);
     return value(counts);
 }
 
@@ -305,14 +315,8 @@ bool LeaveValues::load(const std::string& path, const LetterSet& set, std::strin
             double value = 0;
             line >> letters;
             Counts counts{};
-            good = !letters.empty() && letters.size() <= static_cast<std::size_t>(kMaxCorrectedTiles);
-            for (char letter : letters) {
-                const int code = codeOf(letter);
-                good = good && code >= 0;
-                if (code >= 0)
-                    ++counts[static_cast<std::size_t>(code)];
-            }
-            good = good && readNumber(line, value);
+            good = !letters.empty() && letters.size() <= static_cast<std::size_t>(kMaxCorrectedTiles) &&
+                   countsOf(letters, counts) && readNumber(line, value);
             if (good)
                 read.setCorrection(counts, value);
         } else if (kind == "balance") {

@@ -63,6 +63,9 @@ public:
     /// What this leave is worth beyond the model's terms (0 for a leave without a correction).
     double correction(const Counts& leave) const;
     void setCorrection(const Counts& leave, double value);
+    /// Counts the tiles of rack letters (as `value` reads them) into `counts`; false when some
+    /// character names no tile (it is skipped).
+    static bool countsOf(std::string_view letters, Counts& counts);
     /// The key of a leave of at most kMaxCorrectedTiles tiles: its letter codes plus one, five
     /// bits each, in order; 0 for a larger leave.
     static std::uint32_t keyOf(const Counts& leave);
